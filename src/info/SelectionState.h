@@ -1,0 +1,49 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+// Capacity of every point array; equals the point limit of a data record.
+constexpr int MaxSelectionPoints = 150;
+
+struct IntPoint {
+  int32_t X = 0;
+  int32_t Y = 0;
+};
+using PointArray = std::array<IntPoint, MaxSelectionPoints>;
+
+// What is selected, with what its highlight needs.  Texts are table cells as
+// read (Windows-1251).  Pixels are picture pixels, refreshed by
+// UpdateSelectionOverlay at the start of every redraw.
+struct SelectionState {
+  std::string StatusText0, StatusText1, StatusText2;
+
+  bool StreetSelected = false;
+  std::string SelStreetName, SelStreetType;
+  int32_t SelStreetWidth = 2;
+  int32_t SelStreetCount = 0;
+  PointArray SelStreetPoints{}, SelStreetPixels{};
+
+  bool BuildingSelected = false;
+  std::string SelBuildingStreet, SelBuildingNumber, SelBuildingName;
+  int32_t SelBuildingCount = 0;
+  PointArray SelBuildingPoints{}, SelBuildingPixels{};
+
+  bool ObjectSelected = false;
+  std::string SelObjectKind, SelObjectName, SelObjectStreet, SelObjectNumber;
+  int32_t SelObjectIcon = -1;
+  IntPoint SelObjectPoint{}, SelObjectPixel{};
+
+  bool FirmSelected = false;
+  std::string SelFirmName, SelFirmStreet, SelFirmNumber, SelFirmFile;
+  int32_t SelFirmRow = -1;
+  int32_t SelFirmIcon = 0;
+  IntPoint SelFirmPoint{}, SelFirmPixel{};
+  std::string SelFirmPicture1, SelFirmPicture2, SelFirmPicture3;  // full paths, empty when absent
+
+  // The route highlight stands apart: ResetSelection leaves it alone.
+  bool RouteSelected = false;
+  std::string SelRouteType, SelRouteName;
+  int32_t SelRouteCount = 0;
+  PointArray SelRoutePoints{}, SelRoutePixels{};
+};

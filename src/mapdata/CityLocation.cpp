@@ -1,0 +1,60 @@
+#include "mapdata/CityLocation.h"
+
+#include <QCoreApplication>
+
+#include <system_error>
+
+#include "mapdata/Cp1251.h"
+
+fs::path ExecutableDir() {
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) return exe.parent_path();
+  if (QCoreApplication::instance())
+    return fs::path(QCoreApplication::applicationDirPath().toStdString());
+  return fs::current_path();
+}
+
+fs::path DefaultDataRoot() { return ExecutableDir() / "Base"; }
+
+bool FileExists(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+bool DirectoryExists(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+namespace {
+
+// Case fold of a file name for comparison: names on disk are UTF-8 here; fold
+// through Unicode so that Cyrillic names of any case match.
+QString FoldName(const fs::path& name) { return QString::fromStdString(name.string()).toCaseFolded(); }
+
+fs::path FindComponent(const fs::path& dir, const fs::path& component) {
+  std::error_code ec;
+  fs::path exact = dir / component;
+  if (fs::exists(exact, ec)) return exact;
+  const QString wanted = FoldName(component);
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (FoldName(it->path().filename()) == wanted) return it->path();
+  }
+  return exact;
+}
+
+}  // namespace
+
+fs::path ResolvePath(const fs::path& base, const fs::path& relative) {
+  fs::path current = base;
+  for (const fs::path& component : relative) {
+    if (component.empty() || component == "/") continue;
+    current = FindComponent(current, component);
+  }
+  return current;
+}
+
+fs::path CityLocation::File(const std::string& relative) const {
+  return ResolvePath(CityDir(), fs::path(relative));
+}

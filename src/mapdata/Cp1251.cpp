@@ -1,0 +1,95 @@
+#include "mapdata/Cp1251.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cerrno>
+#include <stdexcept>
+
+namespace cp1251 {
+namespace {
+
+// Converts with iconv; on a character that the target lacks, writes '?' and
+// skips one input character (one byte of the source's UTF-8 sequence run).
+std::string Convert(const char* to, const char* from, std::string_view in) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
+  std::string out;
+  out.resize(in.size() * 4 + 4);
+  char* inPtr = const_cast<char*>(in.data());
+  size_t inLeft = in.size();
+  char* outPtr = out.data();
+  size_t outLeft = out.size();
+  while (inLeft > 0) {
+    size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    if (rc != static_cast<size_t>(-1)) break;
+    if (errno == E2BIG) {
+      size_t used = out.size() - outLeft;
+      out.resize(out.size() * 2);
+      outPtr = out.data() + used;
+      outLeft = out.size() - used;
+      continue;
+    }
+    // EILSEQ or EINVAL: replace the offending input with '?'.
+    if (outLeft == 0) {
+      size_t used = out.size() - outLeft;
+      out.resize(out.size() * 2);
+      outPtr = out.data() + used;
+      outLeft = out.size() - used;
+    }
+    *outPtr++ = '?';
+    --outLeft;
+    // Skip the whole offending UTF-8 sequence (lead byte plus continuations).
+    ++inPtr;
+    --inLeft;
+    while (inLeft > 0 && (static_cast<unsigned char>(*inPtr) & 0xC0) == 0x80) {
+      ++inPtr;
+      --inLeft;
+    }
+  }
+  iconv_close(cd);
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+std::array<unsigned char, 256> BuildUpperTable() {
+  std::array<unsigned char, 256> table{};
+  for (int b = 0; b < 256; ++b) {
+    table[b] = static_cast<unsigned char>(b);
+    if (b < 0x80) {
+      if (b >= 'a' && b <= 'z') table[b] = static_cast<unsigned char>(b - 'a' + 'A');
+      continue;
+    }
+    const char byte = static_cast<char>(b);
+    const QString decoded = QString::fromUtf8(Convert("UTF-8", "CP1251", std::string_view(&byte, 1)));
+    if (decoded.size() != 1) continue;
+    const QString upper = decoded.toUpper();
+    if (upper.size() != 1 || upper == decoded) continue;
+    const std::string back = Convert("CP1251", "UTF-8", upper.toStdString());
+    if (back.size() == 1 && back[0] != '?') table[b] = static_cast<unsigned char>(back[0]);
+  }
+  return table;
+}
+
+}  // namespace
+
+std::string ToUtf8(std::string_view cp1251Text) { return Convert("UTF-8", "CP1251", cp1251Text); }
+
+std::string FromUtf8(std::string_view utf8Text) { return Convert("CP1251", "UTF-8", utf8Text); }
+
+QString ToQString(std::string_view cp1251Text) { return QString::fromStdString(ToUtf8(cp1251Text)); }
+
+std::string FromQString(const QString& text) { return FromUtf8(text.toStdString()); }
+
+unsigned char Upper(unsigned char c) {
+  static const std::array<unsigned char, 256> table = BuildUpperTable();
+  return table[c];
+}
+
+std::string Upper(std::string_view cp1251Text) {
+  std::string out(cp1251Text);
+  for (char& c : out) c = static_cast<char>(Upper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+}  // namespace cp1251

@@ -1,0 +1,24 @@
+#pragma once
+// Text of the data files and of the interface is single-byte Windows-1251.
+// Tables keep the bytes as read; these helpers convert at the edges (widgets,
+// command-line output, file names) with the system's converter (iconv).
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace cp1251 {
+
+// Windows-1251 bytes to UTF-8.  Never fails: every byte of the code page maps.
+std::string ToUtf8(std::string_view cp1251Text);
+// UTF-8 to Windows-1251.  Characters the code page lacks become '?'.
+std::string FromUtf8(std::string_view utf8Text);
+
+QString ToQString(std::string_view cp1251Text);
+std::string FromQString(const QString& text);
+
+// Upper case of one Windows-1251 byte, Latin and Cyrillic letters ("ё" too),
+// from a table built once through the converter and Unicode case mapping.
+unsigned char Upper(unsigned char c);
+std::string Upper(std::string_view cp1251Text);
+
+}  // namespace cp1251

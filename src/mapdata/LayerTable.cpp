@@ -1,0 +1,25 @@
+#include "mapdata/LayerTable.h"
+
+const std::string& LayerRow::Cell(size_t index) const {
+  static const std::string empty;
+  return index < SubItems.size() ? SubItems[index] : empty;
+}
+
+LayerTable::LayerTable(std::string name, std::vector<std::string> columnCaptions)
+    : name_(std::move(name)), columns_(std::move(columnCaptions)) {}
+
+LayerRow& LayerTable::Add() {
+  ++revision_;
+  return rows_.emplace_back();
+}
+
+LayerRow& LayerTable::Add(std::string caption) {
+  LayerRow& row = Add();
+  row.Caption = std::move(caption);
+  return row;
+}
+
+void LayerTable::Clear() {
+  ++revision_;
+  rows_.clear();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// A table of text rows, the form in which every layer, every result list and the
+// draw list are held: a caption (the first column) and ordered text cells.  A
+// record is known everywhere by its row index.  Texts are Windows-1251 bytes.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct LayerRow {
+  std::string Caption;
+  std::vector<std::string> SubItems;
+
+  // Cell by index; an absent cell reads as the empty text.
+  const std::string& Cell(size_t index) const;
+};
+
+class LayerTable {
+ public:
+  // Name as the system knows it ("ListOfStreets"); column captions are UTF-8,
+  // the first one is the caption column.
+  LayerTable(std::string name, std::vector<std::string> columnCaptions);
+
+  const std::string& Name() const { return name_; }
+  const std::vector<std::string>& Columns() const { return columns_; }
+
+  int Count() const { return static_cast<int>(rows_.size()); }
+  bool Empty() const { return rows_.empty(); }
+  LayerRow& Add();
+  LayerRow& Add(std::string caption);
+  LayerRow& operator[](int index) { return rows_[static_cast<size_t>(index)]; }
+  const LayerRow& operator[](int index) const { return rows_[static_cast<size_t>(index)]; }
+  LayerRow& Last() { return rows_.back(); }
+  void Clear();
+  void Reserve(size_t rows) { rows_.reserve(rows); }
+
+  std::vector<LayerRow>& Rows() { return rows_; }
+  const std::vector<LayerRow>& Rows() const { return rows_; }
+
+  // Grows with every change, so that views of the table know when to refill.
+  uint64_t Revision() const { return revision_; }
+  void Touch() { ++revision_; }
+
+ private:
+  std::string name_;
+  std::vector<std::string> columns_;
+  std::vector<LayerRow> rows_;
+  uint64_t revision_ = 0;
+};

@@ -1,0 +1,6 @@
+#include "shell/MapCore.h"
+
+MapCore::MapCore(MapHost& host, fs::path dataRoot) : Host(host), DataRoot(std::move(dataRoot)) {
+  View.ScreenWidth = Host.ScreenPixelWidth() / 2;
+  View.ScreenHeight = Host.ScreenPixelHeight() / 2;
+}

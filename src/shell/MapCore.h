@@ -1,0 +1,47 @@
+#pragma once
+// The map window's process-wide state: the tables of the loaded city, the view,
+// the layer switches, the interaction mode, the selection, the search results
+// and the map picture.  TForm2 owns one; the command-line tool and the tests
+// make their own, so that every operation runs without a window.
+#include <QImage>
+
+#include <string>
+
+#include "info/InfoPanelState.h"
+#include "info/SelectionState.h"
+#include "interaction/InteractionState.h"
+#include "mapdata/CityLocation.h"
+#include "mapdata/CityTables.h"
+#include "mapdata/MapExtents.h"
+#include "render/LayerFlags.h"
+#include "render/ViewState.h"
+#include "search/SearchState.h"
+#include "shell/LoadProgress.h"
+#include "shell/MapHost.h"
+#include "shell/UiSwitches.h"
+
+struct MapCore {
+  // unit start: ScreenWidth and ScreenHeight are half the screen's size.
+  explicit MapCore(MapHost& host, fs::path dataRoot = DefaultDataRoot());
+
+  MapHost& Host;
+  fs::path DataRoot;        // executable directory + "Base"
+  std::string CurrentCity;  // directory name of the loaded city
+  std::string Caption = "Form2";  // the map window's caption, Windows-1251
+
+  CityTables Tables;
+  MapExtents Extents;
+  ViewState View;
+  LayerFlags Flags;
+  InteractionState Interaction;
+  SelectionState Selection;
+  InfoPanelState Info;
+  SearchState Search;
+  UiSwitches Ui;
+  LoadProgress Progress;
+
+  QImage Map;  // the map picture, 2 x ScreenWidth by 2 x ScreenHeight
+
+  CityLocation City() const { return CityLocation{DataRoot, CurrentCity}; }
+  void ShowMessage(const std::string& utf8Text) { Host.ShowMessage(utf8Text); }
+};

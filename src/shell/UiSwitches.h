@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+// Controls whose state the core logic reads or sets; the widgets mirror them.
+struct UiSwitches {
+  bool N8ZoomOnSelect = true;   // "Зумировать при выделении"
+  bool N10ShowInfo = true;      // "Показывать информацию"
+  int TrackBar1Position = 1;    // TrackBar1, 1..30, design position 1
+  std::string ZoomEditText;     // ZoomEdit
+  bool PanelSearchVisible = true;     // list search panel (SpeedButton1, N15)
+  bool FirmSearchPanelVisible = false;  // firm search panel (SpeedButton2, N16)
+  bool PanelPathVisible = false;      // routes panel (N17)
+};

@@ -1,0 +1,22 @@
+#include <gtest/gtest.h>
+
+#include "mapdata/Cp1251.h"
+
+TEST(Cp1251, RoundTripsRussianText) {
+  const std::string utf8 = "Ёлка, улица Ленина";
+  const std::string bytes = cp1251::FromUtf8(utf8);
+  EXPECT_EQ(bytes.size(), 18u);  // one byte a character
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xA8);  // Ё
+  EXPECT_EQ(cp1251::ToUtf8(bytes), utf8);
+}
+
+TEST(Cp1251, UpperCasesLatinAndCyrillicIncludingYo) {
+  EXPECT_EQ(cp1251::ToUtf8(cp1251::Upper(cp1251::FromUtf8("ёжик abc Ленина"))), "ЁЖИК ABC ЛЕНИНА");
+  // Non-letters stay as they are.
+  EXPECT_EQ(cp1251::Upper(std::string("12 -,\r\n")), std::string("12 -,\r\n"));
+}
+
+TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+  EXPECT_EQ(cp1251::FromUtf8("a\xE2\x82\xACz"), "a\x88z");  // the euro sign exists in 1251 (0x88)
+  EXPECT_EQ(cp1251::FromUtf8("a\xE4\xB8\xADz"), "a?z");      // a CJK character does not
+}
