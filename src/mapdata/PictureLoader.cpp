@@ -1,0 +1,50 @@
+#include "mapdata/PictureLoader.h"
+
+#include <QString>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace {
+
+struct Registration {
+  std::string Description;
+  PictureDecoder Decoder;
+};
+
+std::map<std::string, Registration>& Registry() {
+  static std::map<std::string, Registration> registry;
+  return registry;
+}
+
+std::string LowerExtension(const std::filesystem::path& file) {
+  std::string ext = file.extension().string();
+  if (!ext.empty() && ext[0] == '.') ext.erase(0, 1);
+  return QString::fromStdString(ext).toLower().toStdString();
+}
+
+}  // namespace
+
+void RegisterPictureDecoder(const std::string& extension, const std::string& description, PictureDecoder decoder) {
+  Registry()[QString::fromStdString(extension).toLower().toStdString()] = {description, std::move(decoder)};
+}
+
+bool LoadPicture(const std::filesystem::path& file, QImage& out, std::string* error) {
+  auto fail = [&](const std::string& why) {
+    if (error) *error = file.string() + ": " + why;
+    return false;
+  };
+  auto it = Registry().find(LowerExtension(file));
+  if (it == Registry().end()) return fail("no picture decoder for this file type");
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return fail("cannot be opened");
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  std::string why;
+  QImage decoded;
+  if (!it->second.Decoder(bytes.str(), decoded, why) || decoded.isNull())
+    return fail(why.empty() ? "cannot be decoded" : why);
+  out = std::move(decoded);
+  return true;
+}
