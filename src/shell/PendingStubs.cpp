@@ -39,9 +39,3 @@ void TrackBar1Change(MapCore&) {}
 void Panel5Click(MapCore&) {}
 bool ZoomEditEnter(MapCore&, const std::string&) { return false; }
 
-// --- search ---
-bool MatchesKey(std::string_view, std::string_view) { return false; }
-void FillSearchList(MapCore&, const std::string&) {}
-void SearchFirms(MapCore&, const std::string&) {}
-void LoadKeywords(MapCore&) {}
-void AddKeyword(MapCore&, const std::string&) {}

@@ -2,13 +2,13 @@
 // A map window state without a window: a recording host, a city folder in a
 // temporary directory and helpers that append rows in the loaders' column
 // layout, so that selection, clicks and hints run on real tables and files.
-#include <QBuffer>
 #include <QImage>
 
 #include <string>
 
 #include "mapdata/Cp1251.h"
 #include "mapdata/PictureLoader.h"
+#include "mapdata/PictureWriters.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 #include "support/TempDir.h"
@@ -21,22 +21,13 @@ inline std::string W(const std::string& utf8) { return cp1251::FromUtf8(utf8); }
 inline std::string JpegBytes(int width, int height, QColor colour = Qt::red) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(colour);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "JPG");
-  return bytes.toStdString();
+  std::string bytes, error;
+  EncodeJpeg(image, 95, bytes, error);
+  return bytes;
 }
 
-// The viewer registers its JPEG decoder at start; the tests do the same with
-// the toolkit's JPEG reader.
-inline void EnsureJpegDecoder() {
-  RegisterPictureDecoder("jpg", "JPEG", [](const std::string& bytes, QImage& out, std::string& error) {
-    out = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), "JPG");
-    if (out.isNull()) error = "not a JPEG picture";
-    return !out.isNull();
-  });
-}
+// The viewer registers its decoders at start.
+inline void EnsureJpegDecoder() { RegisterStandardPictureDecoders(); }
 
 class City {
  public:
