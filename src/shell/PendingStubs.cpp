@@ -36,10 +36,3 @@ void SelectObject(MapCore&, int, bool) {}
 void ShowObjectInfo(MapCore&, int, bool) {}
 void SelectAtPoint(MapCore&, int32_t, int32_t, bool) {}
 void SelectRoute(MapCore&, int, bool) {}
-
-// --- search ---
-bool MatchesKey(std::string_view, std::string_view) { return false; }
-void FillSearchList(MapCore&, const std::string&) {}
-void SearchFirms(MapCore&, const std::string&) {}
-void LoadKeywords(MapCore&) {}
-void AddKeyword(MapCore&, const std::string&) {}
