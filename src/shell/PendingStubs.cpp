@@ -4,6 +4,7 @@
 
 #include "info/Selection.h"
 #include "interaction/ViewControl.h"
+#include "mapdata/PictureLoader.h"
 #include "mapdata/Loaders.h"
 #include "render/DrawList.h"
 #include "render/FormPaint.h"
@@ -12,6 +13,9 @@
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
 #include "shell/MapCore.h"
+
+// --- mapdata (picture decoders) ---
+void RegisterStandardPictureDecoders() {}
 
 // --- mapdata (loaders) ---
 void LoadObjectIcons(MapCore&, const std::string&) {}
