@@ -1,5 +1,7 @@
 #include "mapdata/PictureLoader.h"
 
+#include "mapdata/PictureDecoders.h"
+
 #include <QString>
 
 #include <fstream>
@@ -40,6 +42,11 @@ bool DecodePicture(const std::string& extension, const std::string& bytes, QImag
   }
   if (error) *error = why;
   return false;
+}
+
+void RegisterStandardPictureDecoders() {
+  RegisterPictureDecoder("jpg", "jpg", DecodeJpeg);
+  RegisterPictureDecoder("ico", "ico", DecodeIco);
 }
 
 bool LoadPicture(const std::filesystem::path& file, QImage& out, std::string* error) {

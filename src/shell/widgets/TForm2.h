@@ -169,6 +169,7 @@ class TForm2 : public QMainWindow, public MapHost {
   void SyncStatusBar();
   void SyncObjectComboBox();
   void SyncKeywords();
+  void SyncHintTimer();
 
   MapCore core_;
   TForm1* form1_ = nullptr;
@@ -186,5 +187,4 @@ class TForm2 : public QMainWindow, public MapHost {
   int shownObjectGeneration_ = -1;
   qint64 shownInfoImageKey_ = 0;
   std::string shownZoomText_ = "\x01";
-  bool statusSized_ = false;  // panels take their text widths from the first redraw on
 };

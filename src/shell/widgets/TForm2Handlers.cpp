@@ -15,9 +15,9 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <cstdlib>
-
+#include "info/InfoPanel.h"
 #include "info/Selection.h"
+#include "interaction/HoverHint.h"
 #include "interaction/ViewControl.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"
@@ -171,7 +171,6 @@ void TForm2::RepaintCityWindow() {
 bool TForm2::LoadCity(const std::string& city, const std::string& title) {
   ++loadGeneration_;
   const bool ok = ::LoadCity(core_, city, title);
-  statusSized_ = true;
   SyncFromCore();
   if (!ok) {
     hide();
@@ -202,7 +201,7 @@ void TForm2::N6Click(bool checked) {
 
 void TForm2::N5Click(bool checked) { core_.Flags.ClickSelect = checked; }
 void TForm2::N8Click(bool checked) { core_.Ui.N8ZoomOnSelect = checked; }
-void TForm2::N10Click(bool checked) { core_.Ui.N10ShowInfo = checked; }
+void TForm2::N10Click(bool) { ::N10Click(core_); }
 
 // The menu ticks flip as they are chosen: `checked` is the new tick, so an
 // item that was ticked hides its panel.
@@ -247,7 +246,6 @@ void TForm2::SpeedButton6Click() { ShowListSearchPanel(core_); }
 void TForm2::SpeedButton5Click() { HideListSearchPanel(core_); }
 void TForm2::SpeedButton7Click() { HideRoutesPanel(core_); }
 void TForm2::SpeedButton16Click() { HideFirmSearchPanel(core_); }
-void TForm2::SpeedButton3Click() { core_.Info.Visible = false; }
 
 void TForm2::ObjectComboBoxSelect(int index) {
   core_.Flags.ObjectFilter = index;
@@ -286,50 +284,17 @@ void TForm2::ControlBar1Resize() {
 void TForm2::Edit1KeyPress() { FillSearchList(core_, ToCp(PanelSearch->Edit1->text())); }
 void TForm2::SpeedButton4Click() { FillSearchList(core_, ToCp(PanelSearch->Edit1->text())); }
 
-namespace {
-
-// TODO(search): replace with ShowSearchResult of the list search when it lands.
-void ShowListResult(MapCore& core, int row, bool centre) {
-  const LayerTable& hidden = core.Search.ListView1;
-  if (row < 0 || row >= hidden.Count()) return;
-  ResetSelection(core);
-  const std::string& kind = hidden[row].Cell(2);
-  const int index = std::atoi(hidden[row].Cell(3).c_str());
-  if (kind == "1") SelectStreet(core, index, centre);
-  if (kind == "2") SelectBuilding(core, index, centre);
-  if (kind == "5") SelectObject(core, index, centre);
-  if (kind == "3") ShowObjectInfo(core, index, centre);
-}
-
-// TODO(search): replace with FirmResultSelected of the firm search when it lands.
-void ShowFirmResult(MapCore& core, int row, bool centre) {
-  const LayerTable& found = core.Search.ListView2;
-  if (row < 0 || row >= found.Count()) return;
-  ShowObjectInfo(core, std::atoi(found[row].Caption.c_str()), centre);
-}
-
-}  // namespace
-
 void TForm2::SearchListViewClick() {
-  const int row = FirstSelectedRow(PanelSearch->SearchListView);
-  if (row < 0) return;
-  ShowListResult(core_, row, false);
-  RedrawAndPaint();
+  ::SearchListViewClick(core_, FirstSelectedRow(PanelSearch->SearchListView), false);
 }
 
 void TForm2::SearchListViewDblClick() {
-  const int row = FirstSelectedRow(PanelSearch->SearchListView);
-  if (row < 0) return;
-  ShowListResult(core_, row, true);
-  RedrawAndPaint();
+  ::SearchListViewClick(core_, FirstSelectedRow(PanelSearch->SearchListView), true);
 }
 
 // --- firm search ---
 
-void TForm2::Edit2KeyPress() {
-  const QString text = FirmSearch->Edit2->text();
-  SearchFirms(core_, text.isEmpty() ? std::string(" ") : ToCp(text));
-}
+void TForm2::Edit2KeyPress() { Edit2Enter(core_, ToCp(FirmSearch->Edit2->text())); }
 
 void TForm2::SpeedButton8Click() { SearchFirms(core_, ToCp(FirmSearch->Edit2->text())); }
 
@@ -341,22 +306,23 @@ void TForm2::CheckBox4Click() {
 void TForm2::SearchFirmListViewClick() {
   const int row = FirstSelectedRow(FirmSearch->SearchFirmListView);
   if (row < 0) return;
-  ShowFirmResult(core_, row, false);
+  FirmResultSelected(core_, row, false);
 }
 
 void TForm2::SearchFirmListViewDblClick() {
   const int row = FirstSelectedRow(FirmSearch->SearchFirmListView);
   if (row < 0 || core_.Search.ListView2.Empty()) return;
-  ShowFirmResult(core_, row, true);
+  FirmResultSelected(core_, row, true);
 }
 
 // --- information panel ---
 
 void TForm2::FirmPicClick(int k) {
-  const SelectionState& s = core_.Selection;
-  const std::string& path = k == 0 ? s.SelFirmPicture1 : (k == 1 ? s.SelFirmPicture2 : s.SelFirmPicture3);
+  const std::string& path = FirmPicturePath(core_, k + 1);
   if (!path.empty() && ShowPictureWindow) ShowPictureWindow(path);
 }
+
+void TForm2::SpeedButton3Click() { ::SpeedButton3Click(core_); }
 
 // --- routes ---
 
@@ -382,4 +348,4 @@ void TForm2::FormMouseUp(Qt::MouseButton, int, int) {}
 void TForm2::FormKeyDown() {}
 void TForm2::FormKeyUp() {}
 void TForm2::MouseWheel(int, int, int) {}
-void TForm2::HintTimerTimer() {}
+void TForm2::HintTimerTimer() { ::HintTimerTimer(core_); }

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 
 #include "shell/widgets/SidePanels.h"
@@ -48,6 +49,13 @@ void TForm2::SyncFromCore() {
   SyncStatusBar();
   SyncObjectComboBox();
   SyncKeywords();
+  SyncHintTimer();
+}
+
+// HintTimer runs while the state says so; a running timer is not restarted.
+void TForm2::SyncHintTimer() {
+  if (core_.Interaction.HintTimerEnabled && !HintTimer->isActive()) HintTimer->start();
+  if (!core_.Interaction.HintTimerEnabled && HintTimer->isActive()) HintTimer->stop();
 }
 
 void TForm2::SyncToolBar() {
@@ -120,10 +128,10 @@ void TForm2::SyncInfoPanel() {
 void TForm2::SyncStatusBar() {
   const std::string* texts[3] = {&core_.Selection.StatusText0, &core_.Selection.StatusText1,
                                  &core_.Selection.StatusText2};
+  const int widths[3] = {core_.Selection.StatusWidth0, core_.Selection.StatusWidth1, core_.Selection.StatusWidth2};
   for (int i = 0; i < 3; ++i) {
     StatusPanel[i]->setText(FromCp(*texts[i]));
-    // From the first redraw on, each panel is 8 pixels per character wide.
-    if (statusSized_) StatusPanel[i]->setFixedWidth(8 * static_cast<int>(texts[i]->size()));
+    StatusPanel[i]->setFixedWidth(widths[i]);
   }
 }
 

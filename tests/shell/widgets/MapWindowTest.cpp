@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "info/Selection.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
 
@@ -265,15 +266,14 @@ TEST(MapWindow, StatusBarPanelsStartAtTheirDesignWidths) {
   EXPECT_EQ(f.StatusPanel[2]->width(), 50);
 }
 
-TEST(MapWindow, StatusPanelsAreEightPixelsPerCharacterAfterALoad) {
+TEST(MapWindow, StatusPanelsAreEightPixelsPerCharacterOfTheirTexts) {
   TempDir root;
-  WriteAbout(root.Path(), "Empty", {"Пусто"});
-  ShellWindows w(root.Path());
-  w.form1->LoadClick();
-  TForm2& f = *w.form2;
-  for (QLabel* panel : f.StatusPanel) EXPECT_EQ(panel->width(), 0);
+  TForm2 f(root.Path());
   f.Core().Selection.StatusText1 = cp1251::FromUtf8("улица Ленина");  // 12 characters
+  UpdateSelectionOverlay(f.Core());
   f.SyncFromCore();
+  EXPECT_EQ(f.StatusPanel[0]->width(), 0);
+  EXPECT_EQ(f.StatusPanel[2]->width(), 0);
   EXPECT_EQ(f.StatusPanel[1]->text(), U("улица Ленина"));
   EXPECT_EQ(f.StatusPanel[1]->width(), 96);
 }
