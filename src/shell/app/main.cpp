@@ -1,7 +1,22 @@
 #include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+
+#include "shell/widgets/AppWindows.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tellurin");
-  return 0;
+  // The windows end the program themselves (closing the city window or the map
+  // window); hiding one to show the other must not.
+  QApplication::setQuitOnLastWindowClosed(false);
+  try {
+    AppWindows windows;
+    windows.Form1.show();
+    return app.exec();
+  } catch (const std::exception& e) {
+    QMessageBox::critical(nullptr, "Tellurin", QString::fromUtf8(e.what()));
+    return 1;
+  }
 }
