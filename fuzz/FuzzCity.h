@@ -31,7 +31,10 @@ class FuzzCity {
 
 // A fresh core on the fuzz city for one run, its messages recorded.
 struct FuzzCore {
-  FuzzCore() : Core(Host, FuzzCity::Instance().DataRoot()) { Core.CurrentCity = FuzzCity::Instance().Name(); }
+  explicit FuzzCore(int screenWidth = 1024, int screenHeight = 768)
+      : Host(screenWidth, screenHeight), Core(Host, FuzzCity::Instance().DataRoot()) {
+    Core.CurrentCity = FuzzCity::Instance().Name();
+  }
   RecordingHost Host;
   MapCore Core;
 };
