@@ -159,8 +159,10 @@ TEST_F(ObjectsAndIcons, NoObjectFileLeavesTheEntriesUnnamed) {
   Icon("0.ico", Qt::red);
   Icon("Empt.ico", Qt::green);
   CoreFixture f(city.DataRoot());
+  f.Core.Ui.ObjectComboBoxText = W("Все");  // from an earlier city
   Load(f);
   EXPECT_EQ(Captions(f.Core), (std::vector<std::string>{"***", "***"}));
+  EXPECT_EQ(f.Core.Ui.ObjectComboBoxText, "");
 }
 
 TEST_F(ObjectsAndIcons, AnIconIndexThatIsNotAnIntegerStops) {
