@@ -11,13 +11,37 @@
 
 #include "FuzzCity.h"
 #include "mapdata/PictureWriters.h"
+#include "info/Selection.h"
 #include "render/FormPaint.h"
+#include "render/RedrawView.h"
 #include "shell/LoadCity.h"
 
 namespace {
 
-const char* const kLayerFiles[] = {"Streets", "Buildings", "Path", "Texts", "Regions", "Objects"};
 constexpr int kObjectKinds = 4;
+constexpr int kScreenWidth = 320;
+constexpr int kScreenHeight = 240;
+
+struct LayerCase {
+  const char* File;  // under Data/, without the extension
+  // Selects row 0 of the layer, centring the view on it (none: labels, regions).
+  void (*SelectFirst)(MapCore& core);
+};
+
+const LayerCase kLayers[] = {
+    {"Streets", [](MapCore& core) { SelectStreet(core, 0, true); }},
+    {"Buildings", [](MapCore& core) { SelectBuilding(core, 0, true); }},
+    {"Path", [](MapCore& core) { SelectRoute(core, 0, true); }},
+    {"Texts", nullptr},
+    {"Regions", nullptr},
+    {"Objects", [](MapCore& core) { SelectObject(core, 0, true); }},
+};
+
+void PaintWindow(MapCore& core) {
+  QImage window(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+  QPainter painter(&window);
+  FormPaint(core, painter);
+}
 
 }  // namespace
 
@@ -35,20 +59,25 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
-  const std::string layer = kLayerFiles[TELLURIN_FUZZ_LAYER];
+  const LayerCase& layer = kLayers[TELLURIN_FUZZ_LAYER];
   const bool scrambled = data[0] & 1;
-  const std::string plain = "Data/" + layer + ".txt";
-  const std::string packed = "Data/" + layer + ".crpt";
+  const std::string plain = std::string("Data/") + layer.File + ".txt";
+  const std::string packed = std::string("Data/") + layer.File + ".crpt";
   FuzzCity& city = FuzzCity::Instance();
   city.Remove(scrambled ? plain : packed);
   city.Write(scrambled ? packed : plain, data + 1, size - 1);
 
-  FuzzCore run(320, 240);
-  const bool drawn = LoadCity(run.Core, city.Name(), "City");
+  FuzzCore run(kScreenWidth, kScreenHeight);
+  MapCore& core = run.Core;
+  const bool drawn = LoadCity(core, city.Name(), "City");
   // A bad file is refused with one message; the drawing never fails.
   if (!drawn || run.Host.Messages.size() > 1) __builtin_trap();
-  QImage window(320, 240, QImage::Format_RGB32);
-  QPainter painter(&window);
-  FormPaint(run.Core, painter);
+  PaintWindow(core);
+  // What the user does next with the records read: a click in the middle of
+  // the map, and the first record chosen from the lists, centred.
+  SelectAtPoint(core, kScreenWidth / 2, kScreenHeight / 2, false);
+  if (layer.SelectFirst) layer.SelectFirst(core);
+  RedrawView(core);
+  PaintWindow(core);
   return 0;
 }

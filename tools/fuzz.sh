@@ -23,7 +23,8 @@ shift
 # shellcheck source=tools/sanitizer-env.sh
 source "$ROOT/tools/sanitizer-env.sh"
 
-cmake --build "$BUILD" --target fuzz_targets tellurin-demo-city -j"$(nproc)" >/dev/null
+# TELLURIN_FUZZ_NO_BUILD=1: run the targets as they are (a build is running).
+[ -n "${TELLURIN_FUZZ_NO_BUILD:-}" ] || cmake --build "$BUILD" --target fuzz_targets tellurin-demo-city -j"$(nproc)" >/dev/null
 
 if [ $# -gt 0 ]; then
   TARGETS=("$@")

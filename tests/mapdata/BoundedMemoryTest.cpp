@@ -50,6 +50,15 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 }  // namespace
 
+TEST(BoundedMemory, TheLimitCatchesAReaderThatReservesWhatIsDeclared) {
+  const AllocationCheck check = RunWithAllocationLimit(kBudget, [] {
+    std::string body;
+    body.resize(4 * kBudget);
+    body[body.size() - 1] = 1;
+  });
+  EXPECT_FALSE(check.StayedUnder);
+}
+
 TEST(BoundedMemory, ScrambledLayerDeclaringTwoBillionRecordsKeepsTheOneThereAndNamesTheFile) {
   for (const LayerCase& layer : Layers()) {
     SCOPED_TRACE(layer.Name);
