@@ -2,7 +2,6 @@
 // its module lands; nothing here is the real behaviour.
 #include <QPainter>
 
-#include "info/Selection.h"
 #include "interaction/ViewControl.h"
 #include "mapdata/Loaders.h"
 #include "render/DrawList.h"
@@ -40,19 +39,3 @@ void TrackBar1Change(MapCore&) {}
 void Panel5Click(MapCore&) {}
 bool ZoomEditEnter(MapCore&, const std::string&) { return false; }
 
-// --- info ---
-void ResetSelection(MapCore&) {}
-void UpdateSelectionOverlay(MapCore&) {}
-void SelectStreet(MapCore&, int, bool) {}
-void SelectBuilding(MapCore&, int, bool) {}
-void SelectObject(MapCore&, int, bool) {}
-void ShowObjectInfo(MapCore&, int, bool) {}
-void SelectAtPoint(MapCore&, int32_t, int32_t, bool) {}
-void SelectRoute(MapCore&, int, bool) {}
-
-// --- search ---
-bool MatchesKey(std::string_view, std::string_view) { return false; }
-void FillSearchList(MapCore&, const std::string&) {}
-void SearchFirms(MapCore&, const std::string&) {}
-void LoadKeywords(MapCore&) {}
-void AddKeyword(MapCore&, const std::string&) {}
