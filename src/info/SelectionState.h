@@ -17,6 +17,9 @@ using PointArray = std::array<IntPoint, MaxSelectionPoints>;
 // UpdateSelectionOverlay at the start of every redraw.
 struct SelectionState {
   std::string StatusText0, StatusText1, StatusText2;
+  // Widths of the status bar panels 0, 1, 2: 8 pixels a character of their
+  // texts, set by UpdateSelectionOverlay (design widths 150, 350, 50).
+  int32_t StatusWidth0 = 150, StatusWidth1 = 350, StatusWidth2 = 50;
 
   bool StreetSelected = false;
   std::string SelStreetName, SelStreetType;

@@ -1,5 +1,7 @@
 #include "mapdata/PictureLoader.h"
 
+#include "mapdata/PictureDecoders.h"
+
 #include <QString>
 
 #include <fstream>
@@ -28,6 +30,11 @@ std::string LowerExtension(const std::filesystem::path& file) {
 
 void RegisterPictureDecoder(const std::string& extension, const std::string& description, PictureDecoder decoder) {
   Registry()[QString::fromStdString(extension).toLower().toStdString()] = {description, std::move(decoder)};
+}
+
+void RegisterStandardPictureDecoders() {
+  RegisterPictureDecoder("jpg", "jpg", DecodeJpeg);
+  RegisterPictureDecoder("ico", "ico", DecodeIco);
 }
 
 bool LoadPicture(const std::filesystem::path& file, QImage& out, std::string* error) {

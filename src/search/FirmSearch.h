@@ -3,4 +3,17 @@
 
 struct MapCore;
 
+// Lists the firms whose name, address (street and number joined without a
+// separator) and/or keywords contain the key, as CheckBox1..3 choose, in
+// ListView2 (caption = row in ListOfFirms) and SearchFirmListView, kept row for
+// row in step; Label5 = number of results.  An empty key or a single space lists
+// nothing.  With ShowFoundFirms on, the map is redrawn and painted.
 void SearchFirms(MapCore& core, const std::string& key);
+
+// Enter in Edit2: an empty field searches for one space (which lists nothing).
+void Edit2Enter(MapCore& core, const std::string& editText);
+
+// SearchFirmListViewClick (centre = false) / SearchFirmListViewDblClick
+// (centre = true): shows the firm of row `visibleRow` of SearchFirmListView.
+// A row outside the list does nothing; a failure while showing is swallowed.
+void FirmResultSelected(MapCore& core, int visibleRow, bool centre);

@@ -1,0 +1,121 @@
+// Speed of the list search and the firm search over a large city.
+//
+// With TELLURIN_BENCH_CITY=/path/to/Base/City the city is loaded from disk (for
+// example the hundredfold demo city, `tellurin-demo-city --scale 100`);
+// otherwise a synthetic city of the same order of size is built in memory:
+// 4 000 streets, 40 000 buildings, 5 000 firms, 10 000 objects.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "mapdata/Cp1251.h"
+#include "search/FirmSearch.h"
+#include "search/ListSearch.h"
+#include "shell/LoadCity.h"
+#include "shell/MapCore.h"
+#include "shell/RecordingHost.h"
+
+namespace {
+
+std::string W(const char* utf8) { return cp1251::FromUtf8(utf8); }
+
+struct Words {
+  std::vector<std::string> streets, types, buildings, firms, keywords, kinds;
+  Words() {
+    for (const char* s : {"Ленина", "Мира", "Садовая", "Советская", "Гагарина", "Пушкина", "Лесная", "Школьная",
+                          "Набережная", "Победы", "Молодёжная", "Заречная", "Кирова", "Чехова", "Горького",
+                          "Зелёная", "Полевая", "Новая", "Строителей", "Октябрьская"})
+      streets.push_back(W(s));
+    for (const char* s : {"улица", "проспект", "переулок", "бульвар", "шоссе"}) types.push_back(W(s));
+    for (const char* s : {"", "", "", "Почта", "Магазин", "Жилой дом", "Библиотека", "Поликлиника"})
+      buildings.push_back(W(s));
+    for (const char* s : {"Аптека", "Банк", "Кафе", "Парикмахерская", "Автосервис", "Гостиница", "Салон связи",
+                          "Продукты", "Ателье", "Стоматология"})
+      firms.push_back(W(s));
+    for (const char* s : {"лекарства", "кредит вклад", "обед кофе", "стрижка", "ремонт шины", "номера",
+                          "телефоны", "хлеб молоко", "пошив", "зубы"})
+      keywords.push_back(W(s));
+    for (const char* s : {"Школа", "Детский сад", "Остановка", "Памятник", "Церковь", "Стадион"})
+      kinds.push_back(W(s));
+  }
+};
+
+void FillSyntheticCity(MapCore& core) {
+  const Words w;
+  std::mt19937 rng(1234);
+  auto pick = [&](const std::vector<std::string>& v) -> const std::string& { return v[rng() % v.size()]; };
+  CityTables& t = core.Tables;
+  for (int i = 0; i < 4000; ++i) {
+    LayerRow& r = t.ListOfStreets.Add(pick(w.streets) + " " + std::to_string(i / 20 + 1));
+    r.SubItems = {pick(w.types), "2", "2", "0 0 10 10", "Streets.txt", "", "", "0", "0", "10", "10"};
+  }
+  for (int i = 0; i < 40000; ++i) {
+    LayerRow& r = t.ListOfBuildings.Add(pick(w.streets) + " " + std::to_string(rng() % 200 + 1));
+    r.SubItems = {std::to_string(rng() % 150 + 1), pick(w.buildings), "4", "0 0 1 0 1 1 0 1", "Buildings.txt",
+                  "0", "0", "1", "1"};
+  }
+  for (int i = 0; i < 5000; ++i) {
+    LayerRow& r = t.ListOfFirms.Add(pick(w.firms) + " " + std::to_string(i));
+    r.SubItems = {pick(w.streets), std::to_string(rng() % 150 + 1), "5 5", "f", "5", "5", pick(w.keywords),
+                  std::to_string(i)};
+  }
+  for (int i = 0; i < 10000; ++i) {
+    LayerRow& r = t.ListOfObjects.Add(pick(w.kinds));
+    r.SubItems = {pick(w.streets), std::to_string(rng() % 150 + 1), W("№ ") + std::to_string(i), "7 7",
+                  "Objects.txt", "0", "7", "7"};
+  }
+}
+
+// One city for every benchmark.
+MapCore& City() {
+  static RecordingHost host;
+  static std::unique_ptr<MapCore> core = [] {
+    const char* dir = std::getenv("TELLURIN_BENCH_CITY");
+    if (dir && *dir) {
+      const fs::path city = fs::path(dir);
+      auto c = std::make_unique<MapCore>(host, city.parent_path());
+      LoadCity(*c, city.filename().string(), "bench");
+      return c;
+    }
+    auto c = std::make_unique<MapCore>(host, fs::path("/nonexistent"));
+    FillSyntheticCity(*c);
+    return c;
+  }();
+  return *core;
+}
+
+void ReportSize(benchmark::State& state, int results) {
+  const CityTables& t = City().Tables;
+  state.counters["results"] = results;
+  state.counters["rows"] = t.ListOfStreets.Count() + t.ListOfBuildings.Count() + t.ListOfFirms.Count() +
+                           t.ListOfObjects.Count();
+}
+
+void BM_FillSearchList(benchmark::State& state, const char* keyUtf8) {
+  MapCore& core = City();
+  const std::string key = W(keyUtf8);
+  for (auto _ : state) FillSearchList(core, key);
+  ReportSize(state, core.Search.ListView1.Count());
+}
+
+void BM_SearchFirms(benchmark::State& state, const char* keyUtf8) {
+  MapCore& core = City();
+  const std::string key = W(keyUtf8);
+  for (auto _ : state) SearchFirms(core, key);
+  state.counters["results"] = core.Search.ListView2.Count();
+  state.counters["firms"] = core.Tables.ListOfFirms.Count();
+}
+
+BENCHMARK_CAPTURE(BM_FillSearchList, typical_key, "садов")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FillSearchList, empty_key, "")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FillSearchList, no_match, "щзхъ")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchFirms, typical_key, "аптек")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SearchFirms, keyword, "ремонт")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SearchFirms, empty_key, "")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SearchFirms, no_match, "щзхъ")->Unit(benchmark::kMicrosecond);
+
+}  // namespace

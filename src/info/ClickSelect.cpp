@@ -1,0 +1,19 @@
+// The map click: a found firm under the mouse wins over an object; a click on
+// nothing leaves the selection as it was.
+#include "info/Selection.h"
+#include "interaction/HitTest.h"
+#include "shell/MapCore.h"
+
+void SelectAtPoint(MapCore& core, int32_t x, int32_t y, bool centre) {
+  const HitPoint at = WindowToHit(core.View, x, y);
+  if (core.Flags.ShowFoundFirms) {
+    if (const auto firm = FoundFirmAt(core, at)) {
+      ResetSelection(core);
+      ShowObjectInfo(core, *firm, centre);
+      return;
+    }
+  }
+  if (core.Flags.ShowObjects && core.Flags.ClickSelect) {
+    if (const auto object = ShownObjectAt(core, at)) SelectObject(core, *object, centre);
+  }
+}

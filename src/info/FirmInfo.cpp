@@ -1,0 +1,105 @@
+// Selecting a firm fills the information panel from the firm's own files in the
+// city's Firms folder: "<file>.inf" (text), "<file>1.jpg".."<file>3.jpg" (the
+// pictures behind FirmPic1..3) and "<file>.jpg" (the header picture).  Every
+// file is optional.
+#include <fstream>
+#include <sstream>
+
+#include "info/RecordCells.h"
+#include "info/Selection.h"
+#include "info/SelectionView.h"
+#include "mapdata/Cp1251.h"
+#include "mapdata/PictureLoader.h"
+#include "render/RedrawView.h"
+#include "shell/MapCore.h"
+
+namespace {
+
+// A firm file: Firms/<base><suffix>.  The base name is a table cell (Windows-1251);
+// names on disk are UTF-8.
+fs::path FirmFile(const MapCore& core, const std::string& base, const char* suffix) {
+  return core.City().File("Firms/" + cp1251::ToUtf8(base) + suffix);
+}
+
+// The lines of a text file as the text field shows them: CR LF, LF or CR end a
+// line; a final line end adds no empty line.  Bytes stay Windows-1251.
+std::vector<std::string> ReadTextLines(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  const std::string text = bytes.str();
+  std::vector<std::string> lines;
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      line += c;
+      continue;
+    }
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    lines.push_back(std::move(line));
+    line.clear();
+  }
+  if (!line.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
+std::string PicturePathIfPresent(const fs::path& file) { return FileExists(file) ? file.string() : std::string(); }
+
+}  // namespace
+
+void ShowObjectInfo(MapCore& core, int row, bool centre) {
+  const LayerTable& t = core.Tables.ListOfFirms;
+  if (row < 0 || row > t.Count() - 1) return;
+  SelectionState& s = core.Selection;
+  InfoPanelState& info = core.Info;
+
+  s.FirmSelected = true;
+  info.Memo1.clear();
+  info.ObjNameLabel.clear();
+  info.ObjAdressLabel.clear();
+  info.Visible = core.Ui.N10ShowInfo;
+
+  s.SelFirmName = ColumnCell(t, row, "Название");
+  s.SelFirmStreet = ColumnCell(t, row, "Улица");
+  s.SelFirmNumber = ColumnCell(t, row, "Номер");
+  s.SelFirmFile = ColumnCell(t, row, "Файл");
+  const std::string coordinates = ColumnCell(t, row, "Координаты");
+
+  const fs::path infFile = FirmFile(core, s.SelFirmFile, ".inf");
+  if (FileExists(infFile)) info.Memo1 = ReadTextLines(infFile);
+  s.SelFirmRow = row;
+
+  s.SelFirmPicture1 = PicturePathIfPresent(FirmFile(core, s.SelFirmFile, "1.jpg"));
+  s.SelFirmPicture2 = PicturePathIfPresent(FirmFile(core, s.SelFirmFile, "2.jpg"));
+  s.SelFirmPicture3 = PicturePathIfPresent(FirmFile(core, s.SelFirmFile, "3.jpg"));
+  info.FirmPicEnabled[0] = !s.SelFirmPicture1.empty();
+  info.FirmPicEnabled[1] = !s.SelFirmPicture2.empty();
+  info.FirmPicEnabled[2] = !s.SelFirmPicture3.empty();
+
+  // The last cell is the firm's picture in FirmsImageList.
+  const auto& cells = t[row].SubItems;
+  s.SelFirmIcon = cells.empty() ? -1 : CellInt(cells.back()).value_or(-1);
+
+  s.StatusText0.clear();
+  s.StatusText1 = s.SelFirmName;
+  s.StatusText2 = s.SelFirmStreet + " " + s.SelFirmNumber;
+  info.ObjNameLabel = s.StatusText1;
+  info.ObjAdressLabel = s.StatusText2;
+
+  // A header picture that cannot be decoded is left out like a missing one.
+  const fs::path header = FirmFile(core, s.SelFirmFile, ".jpg");
+  QImage picture;
+  info.InfoImageVisible = FileExists(header) && LoadPicture(header, picture);
+  info.InfoImage = info.InfoImageVisible ? picture : QImage();
+
+  if (const auto point = FirstPoint(coordinates)) {
+    s.SelFirmPoint = *point;
+    CentreOnSelection(core, *point, centre, ScreenSize(core));
+  } else {
+    s.FirmSelected = false;  // nowhere to draw it
+  }
+
+  RedrawView(core);
+  core.Host.PaintMapWindow();
+}

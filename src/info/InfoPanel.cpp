@@ -1,0 +1,17 @@
+#include "info/InfoPanel.h"
+
+#include "shell/MapCore.h"
+
+void SpeedButton3Click(MapCore& core) { core.Info.Visible = false; }
+
+void N10Click(MapCore& core) { core.Ui.N10ShowInfo = !core.Ui.N10ShowInfo; }
+
+const std::string& FirmPicturePath(const MapCore& core, int k) {
+  static const std::string none;
+  switch (k) {
+    case 1: return core.Selection.SelFirmPicture1;
+    case 2: return core.Selection.SelFirmPicture2;
+    case 3: return core.Selection.SelFirmPicture3;
+    default: return none;
+  }
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Handlers of the information panel and of its menu switch that need no widget:
+// the panel widget and the menu call these and then mirror the state.
+#include <string>
+
+struct MapCore;
+
+// SpeedButton3: hides InfoPanel.
+void SpeedButton3Click(MapCore& core);
+// N10 "Показывать информацию": only toggles the tick; it takes effect at the
+// next firm selection.
+void N10Click(MapCore& core);
+// Full path of the selected firm's picture k (1..3) for FirmPic1..FirmPic3; empty
+// when the firm has no such picture (the button is then disabled).
+const std::string& FirmPicturePath(const MapCore& core, int k);

@@ -1,0 +1,38 @@
+// Turns the stored map points of every selection kind into picture pixels for
+// the paint, writes the zoom text and sizes the status bar panels.
+#include "info/RecordCells.h"
+#include "info/Selection.h"
+#include "shell/MapCore.h"
+
+namespace {
+
+IntPoint ToPicture(const ViewState& v, IntPoint p) {
+  const long double scale = v.Scale;
+  return {TruncToInt32(p.X * scale - v.OffsetX), TruncToInt32(p.Y * scale - v.OffsetY)};
+}
+
+void ToPicture(const ViewState& v, const PointArray& points, int32_t count, PointArray& pixels) {
+  if (count > MaxSelectionPoints) count = MaxSelectionPoints;
+  for (int32_t i = 0; i < count; ++i) pixels[static_cast<size_t>(i)] = ToPicture(v, points[static_cast<size_t>(i)]);
+}
+
+// A status panel is 8 pixels wide per character (one byte a character).
+int32_t PanelWidth(const std::string& text) { return static_cast<int32_t>(8 * text.size()); }
+
+}  // namespace
+
+void UpdateSelectionOverlay(MapCore& core) {
+  const ViewState& v = core.View;
+  SelectionState& s = core.Selection;
+  core.Ui.ZoomEditText = std::to_string(TruncToInt32(static_cast<long double>(v.Scale) * 100)) + "%";
+
+  s.SelObjectPixel = ToPicture(v, s.SelObjectPoint);
+  ToPicture(v, s.SelStreetPoints, s.SelStreetCount, s.SelStreetPixels);
+  ToPicture(v, s.SelBuildingPoints, s.SelBuildingCount, s.SelBuildingPixels);
+  s.SelFirmPixel = ToPicture(v, s.SelFirmPoint);
+  ToPicture(v, s.SelRoutePoints, s.SelRouteCount, s.SelRoutePixels);
+
+  s.StatusWidth1 = PanelWidth(s.StatusText1);
+  s.StatusWidth2 = PanelWidth(s.StatusText2);
+  s.StatusWidth0 = PanelWidth(s.StatusText0);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The picture window: one picture of a firm at its natural size, beside the map
+// window (not modal).  A new picture replaces the old one in the same window,
+// which takes the picture's size.
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class QLabel;
+
+class TForm3 : public QDialog {
+  Q_OBJECT
+ public:
+  // Receives the message shown when a picture cannot be loaded (a message box
+  // unless replaced, e.g. by tests).
+  using MessageSink = std::function<void(const QString&)>;
+
+  explicit TForm3(QWidget* parent = nullptr);
+
+  // Shows the window (bringing it to the front), then loads the picture file
+  // into Image1 and fits the window to it.  A file that cannot be read or
+  // decoded is reported and the window keeps its previous picture and size.
+  bool ShowPicture(const std::string& path);
+
+  void SetMessageSink(MessageSink sink) { messages_ = std::move(sink); }
+  QLabel* Image1() const { return image1_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void FitToPicture(const QImage& picture);
+
+  QLabel* image1_;
+  MessageSink messages_;
+};

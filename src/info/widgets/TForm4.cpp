@@ -1,0 +1,175 @@
+#include "info/widgets/TForm4.h"
+
+#include <QDirIterator>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+// A read-only one-line field: its text can be selected and copied, nothing more.
+QLineEdit* PlaceField(QWidget* parent, const char* name, const QString& text, QRect box, bool link) {
+  auto* edit = new QLineEdit(text, parent);
+  edit->setObjectName(name);
+  edit->setReadOnly(true);
+  edit->setGeometry(box);
+  edit->setCursorPosition(0);
+  if (link) {
+    edit->setFrame(false);
+    QFont f = edit->font();
+    f.setUnderline(true);
+    edit->setFont(f);
+    QPalette p = edit->palette();
+    p.setColor(QPalette::Text, Qt::blue);
+    p.setColor(QPalette::Base, Qt::white);
+    edit->setPalette(p);
+  }
+  return edit;
+}
+
+QFrame* PlaceStrip(QWidget* parent, const char* name, QRect box) {
+  auto* strip = new QFrame(parent);
+  strip->setObjectName(name);
+  strip->setGeometry(box);
+  strip->setFrameShape(QFrame::Panel);
+  strip->setFrameShadow(QFrame::Raised);
+  strip->setAutoFillBackground(true);
+  QPalette p = strip->palette();
+  p.setColor(QPalette::Window, Qt::white);
+  strip->setPalette(p);
+  return strip;
+}
+
+// The bundled logo, wherever the resource file placed it.
+QPixmap BundledLogo() {
+  QDirIterator it(":/", QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = it.next();
+    if (path.endsWith("/logo.png", Qt::CaseInsensitive)) {
+      QPixmap logo(path);
+      if (!logo.isNull()) return logo;
+    }
+  }
+  return {};
+}
+
+// A globe with a meridian and a parallel in the product's teal, on transparency.
+QPixmap DrawnLogo() {
+  QPixmap logo(105, 105);
+  logo.fill(Qt::transparent);
+  QPainter p(&logo);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor teal(0, 128, 128), sand(240, 220, 170);
+  p.setPen(QPen(teal, 4));
+  p.setBrush(sand);
+  p.drawEllipse(QRectF(12, 12, 81, 81));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(teal, 2));
+  p.drawEllipse(QRectF(34, 12, 37, 81));
+  p.drawLine(QPointF(12, 52.5), QPointF(93, 52.5));
+  QPainterPath road;
+  road.moveTo(22, 78);
+  road.cubicTo(40, 60, 60, 70, 84, 30);
+  p.setPen(QPen(QColor(200, 40, 40), 3));
+  p.drawPath(road);
+  return logo;
+}
+
+}  // namespace
+
+QPixmap TForm4::Logo() {
+  QPixmap logo = BundledLogo();
+  if (logo.isNull()) return DrawnLogo();
+  return logo.scaled(105, 105, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+  setObjectName("Form4");
+  setWindowTitle(U("О программе"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setModal(true);
+  setFixedSize(393, 197);
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  QFont base(QStringLiteral("Sans Serif"));
+  base.setStyleHint(QFont::SansSerif);
+  base.setPixelSize(11);
+  setFont(base);
+
+  // Button1 comes first in tab order and takes the focus: Enter and Space close.
+  Button1 = new QPushButton(U("Закрыть"), this);
+  Button1->setObjectName("Button1");
+  Button1->setGeometry(311, 165, 75, 25);
+  Button1->setDefault(true);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+
+  Image1 = new QLabel(this);
+  Image1->setObjectName("Image1");
+  Image1->setGeometry(0, 0, 105, 105);
+  Image1->setAttribute(Qt::WA_TranslucentBackground);
+  Image1->setPixmap(Logo());
+
+  Label2 = PlaceLabel(this, "Label2", U("Tellurin"), 276, 8);
+  QFont title = base;
+  title.setPixelSize(13);
+  title.setBold(true);
+  title.setUnderline(true);
+  Label2->setFont(title);
+  Label2->adjustSize();
+  Label3 = PlaceLabel(this, "Label3", U("v 2.2"), 361, 11);
+
+  Edit3 = PlaceField(this, "Edit3", U("tellurin.example.org"), QRect(119, 28, 90, 15), true);
+  Edit4 = PlaceField(this, "Edit4", U("info@tellurin.example.org"), QRect(271, 28, 90, 15), true);
+  Panel2 = PlaceStrip(this, "Panel2", QRect(111, 42, 291, 5));
+
+  Label4 = PlaceLabel(this, "Label4", U("Разработчик:"), 112, 70);
+  Label5 = PlaceLabel(this, "Label5", U("Tellurin project"), 112, 86);
+  Edit1 = PlaceField(this, "Edit1", U("dev@tellurin.example.org"), QRect(273, 84, 114, 15), true);
+  Panel1 = PlaceStrip(this, "Panel1", QRect(-3, 106, 399, 5));
+
+  Label1 = PlaceLabel(this, "Label1", U("Благодарность за помощь..."), 8, 117);
+  Edit2 = PlaceField(this, "Edit2", U("составителям карт, тестировщикам, переводчикам"), QRect(8, 133, 379, 28),
+                     false);
+  QFont serif(QStringLiteral("Serif"));
+  serif.setStyleHint(QFont::Serif);
+  serif.setPixelSize(20);
+  Edit2->setFont(serif);
+  Edit2->setCursorPosition(0);
+
+  Label6 = PlaceLabel(this, "Label6", U("Декабрь 2026"), 9, 179);
+  QPalette grey = Label6->palette();
+  grey.setColor(QPalette::WindowText, Qt::gray);
+  Label6->setPalette(grey);
+
+  Image1->lower();
+}
+
+void TForm4::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  Button1->setFocus();
+}
+
+void TForm4::keyPressEvent(QKeyEvent* event) {
+  // The window has no key handler: Escape does not close it.
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The hover hint: shortly after the mouse moves over the map, the name and the
+// address of the found firm or shown object under it are written beside it.
+struct MapCore;
+
+// One tick of HintTimer without the paint: clears the hint, looks for what lies
+// under (MouseX, MouseY) — found firms first (while ShowFoundFirms), then shown
+// objects (while ShowObjects, through the kind filter) — fills HintLine1,
+// HintLine2 and HintVisible, and disables the timer.  Returns HintVisible: the
+// caller paints the window when it is true.
+bool BuildHoverHint(MapCore& core);
+// The whole tick: BuildHoverHint, then the window is painted through the host
+// when a hint was found.
+void HintTimerTimer(MapCore& core);

@@ -1,0 +1,125 @@
+// JPEG decoding through libjpeg.  libjpeg reports fatal errors by calling
+// error_exit, whose default ends the process; ours jumps back to the decode
+// call instead, which then returns false with libjpeg's own message.  The
+// source manager treats running out of bytes as an error, so a truncated file
+// is refused rather than shown half grey.
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include "mapdata/PictureDecoders.h"
+
+namespace {
+
+struct JpegErrorManager {
+  jpeg_error_mgr Base;
+  std::jmp_buf Jump;
+  char Message[JMSG_LENGTH_MAX];
+};
+
+void ExitWithError(j_common_ptr cinfo) {
+  auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
+  (*cinfo->err->format_message)(cinfo, manager->Message);
+  std::longjmp(manager->Jump, 1);
+}
+
+// Warnings (slightly damaged but readable data) are not worth a message box.
+void IgnoreMessage(j_common_ptr, int) {}
+
+// A memory source that fails on end of data instead of inventing an EOI marker.
+void InitSource(j_decompress_ptr) {}
+boolean FillInputBuffer(j_decompress_ptr cinfo) {
+  ERREXIT(cinfo, JERR_INPUT_EOF);
+  return FALSE;
+}
+void SkipInputData(j_decompress_ptr cinfo, long count) {
+  if (count <= 0) return;
+  jpeg_source_mgr* src = cinfo->src;
+  if (static_cast<size_t>(count) > src->bytes_in_buffer) ERREXIT(cinfo, JERR_INPUT_EOF);
+  src->next_input_byte += count;
+  src->bytes_in_buffer -= static_cast<size_t>(count);
+}
+void TermSource(j_decompress_ptr) {}
+
+void UseStrictMemorySource(j_decompress_ptr cinfo, jpeg_source_mgr& src, const std::string& bytes) {
+  src.init_source = InitSource;
+  src.fill_input_buffer = FillInputBuffer;
+  src.skip_input_data = SkipInputData;
+  src.resync_to_restart = jpeg_resync_to_restart;
+  src.term_source = TermSource;
+  src.next_input_byte = reinterpret_cast<const JOCTET*>(bytes.data());
+  src.bytes_in_buffer = bytes.size();
+  cinfo->src = &src;
+}
+
+// Adobe writes CMYK JPEGs inverted; both kinds reach us as "saturated" values.
+QRgb CmykToRgb(const JSAMPLE* p) {
+  const int k = p[3];
+  return qRgb(p[0] * k / 255, p[1] * k / 255, p[2] * k / 255);
+}
+
+// The part between jpeg_read_header and jpeg_finish_decompress.  Only plain
+// data lives in this frame and its callees, so the long jump skips no
+// destructor; `out` is owned by the caller.
+bool DecodeInto(jpeg_decompress_struct& cinfo, QImage& out, std::string& error) {
+  jpeg_read_header(&cinfo, TRUE);
+  const long long width = cinfo.image_width, height = cinfo.image_height;
+  if (width <= 0 || height <= 0 || width > kMaxJpegSide || height > kMaxJpegSide ||
+      width * height > kMaxJpegPixels) {
+    error = "picture too large (" + std::to_string(width) + " x " + std::to_string(height) + " pixels)";
+    return false;
+  }
+  const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+  const bool grey = cinfo.jpeg_color_space == JCS_GRAYSCALE;
+  cinfo.out_color_space = cmyk ? JCS_CMYK : grey ? JCS_GRAYSCALE : JCS_RGB;
+  jpeg_start_decompress(&cinfo);
+  out = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
+               grey ? QImage::Format_Grayscale8 : cmyk ? QImage::Format_RGB32 : QImage::Format_RGB888);
+  if (out.isNull()) {
+    error = "not enough memory for the picture";
+    return false;
+  }
+  JSAMPLE cmykRow[4 * kMaxJpegSide];
+  while (cinfo.output_scanline < cinfo.output_height) {
+    const int y = static_cast<int>(cinfo.output_scanline);
+    if (cmyk) {
+      JSAMPROW row = cmykRow;
+      jpeg_read_scanlines(&cinfo, &row, 1);
+      auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+      for (JDIMENSION x = 0; x < cinfo.output_width; ++x) line[x] = CmykToRgb(cmykRow + 4 * x);
+    } else {
+      JSAMPROW row = out.scanLine(y);
+      jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+  }
+  jpeg_finish_decompress(&cinfo);
+  return true;
+}
+
+}  // namespace
+
+bool DecodeJpeg(const std::string& bytes, QImage& out, std::string& error) {
+  jpeg_decompress_struct cinfo;
+  JpegErrorManager errors;
+  jpeg_source_mgr source;
+  cinfo.err = jpeg_std_error(&errors.Base);
+  errors.Base.error_exit = ExitWithError;
+  errors.Base.emit_message = IgnoreMessage;
+  errors.Message[0] = '\0';
+  QImage decoded;
+  if (setjmp(errors.Jump)) {
+    jpeg_destroy_decompress(&cinfo);
+    error = std::string("JPEG error: ") + errors.Message;
+    return false;
+  }
+  jpeg_create_decompress(&cinfo);
+  UseStrictMemorySource(&cinfo, source, bytes);
+  const bool ok = DecodeInto(cinfo, decoded, error);
+  jpeg_destroy_decompress(&cinfo);
+  if (!ok) return false;
+  out = decoded.format() == QImage::Format_RGB32 ? std::move(decoded) : decoded.convertToFormat(QImage::Format_RGB32);
+  return true;
+}

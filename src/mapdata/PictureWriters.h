@@ -1,0 +1,14 @@
+#pragma once
+// Encoders for the pictures the tools write (demo cities, artwork, tests).
+#include <QImage>
+
+#include <string>
+
+// JPEG through libjpeg at the given quality (1..100); false with the reason on
+// failure (a null image, a libjpeg error).
+bool EncodeJpeg(const QImage& image, int quality, std::string& out, std::string& error);
+
+// A Windows icon file holding one 32-bit BMP image (BGRA rows bottom-up and an
+// AND mask that marks the fully transparent pixels).  Sides of 1..256 pixels;
+// larger images are scaled down to 256.
+std::string IcoBytes(const QImage& image);

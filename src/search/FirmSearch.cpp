@@ -1,0 +1,77 @@
+#include "search/FirmSearch.h"
+
+#include <charconv>
+#include <exception>
+
+#include "info/Selection.h"
+#include "render/RedrawView.h"
+#include "search/ListSearch.h"
+#include "search/SearchColumns.h"
+#include "shell/MapCore.h"
+
+namespace {
+
+using namespace search_columns;
+
+// The firm's searched text from the parts the check boxes choose, joined with
+// no separator (so a key can run from the name into the street).
+void BuildFirmText(const SearchState& s, const LayerRow& firm, std::string& text) {
+  text.clear();
+  if (s.CheckBox1) text.append(firm.Caption);
+  if (s.CheckBox2) text.append(firm.Cell(kFirmStreet)).append(firm.Cell(kFirmNumber));
+  if (s.CheckBox3) text.append(firm.Cell(kFirmKeywords));
+}
+
+void AddFirmResult(SearchState& s, const LayerRow& firm, int row) {
+  s.ListView2.Add(std::to_string(row));
+  LayerRow& visible = s.SearchFirmListView.Add(firm.Caption);
+  visible.SubItems = {firm.Cell(kFirmStreet) + " " + firm.Cell(kFirmNumber)};
+}
+
+void ListMatchingFirms(MapCore& core, const std::string& key) {
+  SearchState& s = core.Search;
+  const LayerTable& firms = core.Tables.ListOfFirms;
+  const KeyMatcher matcher(key);
+  std::string text;
+  for (int i = 0; i < firms.Count(); ++i) {
+    const LayerRow& firm = firms[i];
+    if (firm.Caption == " ") continue;
+    BuildFirmText(s, firm, text);
+    if (matcher.Matches(text)) AddFirmResult(s, firm, i);
+  }
+}
+
+}  // namespace
+
+void SearchFirms(MapCore& core, const std::string& key) {
+  SearchState& s = core.Search;
+  s.ListView2.Clear();
+  s.SearchFirmListView.Clear();
+  if (!key.empty() && key != " ") ListMatchingFirms(core, key);
+  if (core.Flags.ShowFoundFirms) {
+    RedrawView(core);
+    core.Host.PaintMapWindow();
+  }
+  s.Label5 = std::to_string(s.SearchFirmListView.Count());
+}
+
+void Edit2Enter(MapCore& core, const std::string& editText) { SearchFirms(core, editText.empty() ? " " : editText); }
+
+void FirmResultSelected(MapCore& core, int visibleRow, bool centre) {
+  const LayerTable& found = core.Search.ListView2;
+  if (visibleRow < 0 || visibleRow >= found.Count()) return;
+  const std::string& caption = found[visibleRow].Caption;
+  int firm = 0;
+  const char* end = caption.data() + caption.size();
+  auto [ptr, ec] = std::from_chars(caption.data(), end, firm);
+  if (ec != std::errc() || ptr != end || firm < 0 || firm >= core.Tables.ListOfFirms.Count()) return;
+  if (!centre) {
+    ShowObjectInfo(core, firm, false);
+    return;
+  }
+  // The double click swallows any failure of the centring.
+  try {
+    ShowObjectInfo(core, firm, true);
+  } catch (const std::exception&) {
+  }
+}

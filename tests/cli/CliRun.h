@@ -1,0 +1,30 @@
+#pragma once
+// Runs tellurin-cli (optionally through another program, e.g. setpriv) and
+// collects what it printed and its exit code.
+#include <QProcess>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+struct CliResult {
+  int exitCode = -1;
+  std::string out;  // UTF-8
+  std::string err;
+};
+
+inline CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& prefix = {}) {
+  QStringList list;
+  for (const std::string& p : prefix) list << QString::fromStdString(p);
+  list << QString::fromUtf8(TELLURIN_CLI_PATH);
+  for (const std::string& a : args) list << QString::fromStdString(a);
+  QProcess process;
+  const QString program = list.takeFirst();
+  process.start(program, list);
+  process.waitForFinished(60000);
+  CliResult r;
+  r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  r.out = process.readAllStandardOutput().toStdString();
+  r.err = process.readAllStandardError().toStdString();
+  return r;
+}

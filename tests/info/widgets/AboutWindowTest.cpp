@@ -1,0 +1,101 @@
+// The about window: fixed content at fixed places; only its button closes it.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "info/widgets/TForm4.h"
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+TEST(AboutWindow, ShowsEveryLineAtItsPlace) {
+  TForm4 form;
+  EXPECT_EQ(form.windowTitle(), U("О программе"));
+  EXPECT_EQ(form.size(), QSize(393, 197));
+  EXPECT_EQ(form.minimumSize(), form.maximumSize());
+  EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+  EXPECT_EQ(form.Label2->text(), U("Tellurin"));
+  EXPECT_EQ(form.Label2->pos(), QPoint(276, 8));
+  EXPECT_TRUE(form.Label2->font().bold());
+  EXPECT_TRUE(form.Label2->font().underline());
+  EXPECT_EQ(form.Label2->font().pixelSize(), 13);
+  EXPECT_EQ(form.Label3->text(), U("v 2.2"));
+  EXPECT_EQ(form.Label3->pos(), QPoint(361, 11));
+  EXPECT_EQ(form.Label4->text(), U("Разработчик:"));
+  EXPECT_EQ(form.Label4->pos(), QPoint(112, 70));
+  EXPECT_EQ(form.Label5->text(), U("Tellurin project"));
+  EXPECT_EQ(form.Label5->pos(), QPoint(112, 86));
+  EXPECT_EQ(form.Label1->text(), U("Благодарность за помощь..."));
+  EXPECT_EQ(form.Label1->pos(), QPoint(8, 117));
+  EXPECT_EQ(form.Label6->pos(), QPoint(9, 179));
+  EXPECT_FALSE(form.Label6->text().isEmpty());
+
+  EXPECT_EQ(form.Edit3->geometry(), QRect(119, 28, 90, 15));
+  EXPECT_EQ(form.Edit4->geometry(), QRect(271, 28, 90, 15));
+  EXPECT_EQ(form.Edit1->geometry(), QRect(273, 84, 114, 15));
+  EXPECT_EQ(form.Edit2->geometry(), QRect(8, 133, 379, 28));
+  EXPECT_TRUE(form.Edit4->text().contains('@'));
+  EXPECT_TRUE(form.Edit1->text().contains('@'));
+  for (QLineEdit* edit : {form.Edit1, form.Edit2, form.Edit3, form.Edit4}) EXPECT_TRUE(edit->isReadOnly());
+  for (QLineEdit* edit : {form.Edit1, form.Edit3, form.Edit4}) {
+    EXPECT_FALSE(edit->hasFrame());
+    EXPECT_TRUE(edit->font().underline());
+    EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(Qt::blue));
+  }
+  EXPECT_TRUE(form.Edit2->hasFrame());
+  EXPECT_EQ(form.Edit2->font().pixelSize(), 20);
+
+  EXPECT_EQ(form.Button1->text(), U("Закрыть"));
+  EXPECT_EQ(form.Button1->geometry(), QRect(311, 165, 75, 25));
+  EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 105, 105));
+  EXPECT_EQ(form.Panel1->geometry(), QRect(-3, 106, 399, 5));
+  EXPECT_EQ(form.Panel2->geometry(), QRect(111, 42, 291, 5));
+}
+
+TEST(AboutWindow, LogoIsDrawn) {
+  TForm4 form;
+  const QImage logo = form.Image1->pixmap().toImage();
+  ASSERT_FALSE(logo.isNull());
+  int opaque = 0;
+  for (int y = 0; y < logo.height(); ++y)
+    for (int x = 0; x < logo.width(); ++x) opaque += qAlpha(logo.pixel(x, y)) > 0;
+  EXPECT_GT(opaque, logo.width() * logo.height() / 4);
+}
+
+TEST(AboutWindow, IsModalAndEscapeDoesNotCloseIt) {
+  TForm4 form;
+  bool stillOpenAfterEscape = false;
+  bool focusOnButton = false;
+  bool modal = false;
+  QTimer::singleShot(0, &form, [&] {
+    modal = form.isModal() && QApplication::activeModalWidget() == &form;
+    focusOnButton = form.Button1->hasFocus() || QApplication::focusWidget() == form.Button1 ||
+                    form.focusWidget() == form.Button1;
+    QTest::keyClick(form.focusWidget() ? form.focusWidget() : static_cast<QWidget*>(&form), Qt::Key_Escape);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    stillOpenAfterEscape = form.isVisible();
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+  });
+  QTimer::singleShot(3000, &form, [&] { form.done(-1); });  // never hang the suite
+  const int result = form.exec();
+  EXPECT_TRUE(modal);
+  EXPECT_TRUE(focusOnButton);
+  EXPECT_TRUE(stillOpenAfterEscape);
+  EXPECT_EQ(result, QDialog::Accepted);
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST(AboutWindow, EnterOnTheButtonClosesIt) {
+  TForm4 form;
+  QTimer::singleShot(0, &form, [&] { QTest::keyClick(form.Button1, Qt::Key_Return); });
+  QTimer::singleShot(3000, &form, [&] { form.done(-1); });
+  EXPECT_EQ(form.exec(), QDialog::Accepted);
+}
+
+}  // namespace

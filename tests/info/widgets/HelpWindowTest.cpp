@@ -1,0 +1,161 @@
+// The help window: the topic tree, its panels and Escape.
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "info/widgets/TForm5.h"
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+class HelpWindow : public ::testing::Test {
+ protected:
+  // A real mouse click on a node, with its ancestors expanded first.
+  void ClickNode(int index) {
+    QTreeWidgetItem* item = form.Node(index);
+    for (QTreeWidgetItem* p = item->parent(); p; p = p->parent()) p->setExpanded(true);
+    form.TreeView1->scrollToItem(item);
+    const QPoint at = form.TreeView1->visualItemRect(item).center();
+    QTest::mouseClick(form.TreeView1->viewport(), Qt::LeftButton, {}, at);
+  }
+  std::vector<int> VisiblePanels() {
+    std::vector<int> shown;
+    for (int i = 0; i < 24; ++i)
+      if (form.Pan(i) && form.Pan(i)->isVisible()) shown.push_back(i);
+    return shown;
+  }
+  void SetUp() override { form.show(); }
+  TForm5 form;
+};
+
+TEST_F(HelpWindow, TreeHoldsTheTwentyFourTopicsInOrder) {
+  ASSERT_EQ(form.NodeCount(), 24);
+  EXPECT_EQ(form.windowTitle(), U("Помощь"));
+  EXPECT_EQ(form.size(), QSize(688, 288));
+  EXPECT_EQ(form.TreeView1->topLevelItemCount(), 3);
+  EXPECT_EQ(form.Node(0)->text(0), U("Главная панель"));
+  EXPECT_EQ(form.Node(0)->childCount(), 6);
+  EXPECT_EQ(form.Node(4)->text(0), U("Кнопка \"Отобразить панель поиска по списку\""));
+  EXPECT_EQ(form.Node(9)->parent(), form.Node(8));
+  EXPECT_EQ(form.Node(14)->text(0), U("Зумировать при выделении"));
+  EXPECT_EQ(form.Node(14)->parent(), form.Node(11));
+  EXPECT_EQ(form.Node(20)->parent(), form.Node(18));
+  EXPECT_EQ(form.Node(22)->parent(), form.Node(10));
+  EXPECT_EQ(form.Node(23)->text(0), U("Вопросы/ответы"));
+  EXPECT_EQ(form.TreeView1->indentation(), 19);
+  EXPECT_TRUE(form.TreeView1->font().underline());
+  for (int i = 0; i < 24; ++i) EXPECT_FALSE(form.Node(i)->isExpanded()) << i;
+  EXPECT_TRUE(VisiblePanels().empty());
+}
+
+TEST_F(HelpWindow, ClickingATopicShowsItsPanelOnly) {
+  ClickNode(6);
+  EXPECT_EQ(VisiblePanels(), std::vector<int>{6});
+  QPlainTextEdit* text = form.PanText(6);
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->toPlainText(),
+            U("С помощью ползунка задайте нужную величину масштаба.\nНужную величину также можно ввести вручную."));
+  EXPECT_EQ(form.Pan(6)->geometry(), QRect(312, 8, 369, 273));
+  EXPECT_EQ(text->geometry(), QRect(8, 32, 353, 233));
+  EXPECT_TRUE(text->isReadOnly());
+  auto* title = form.Pan(6)->findChild<QLabel*>("Label6");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->text(), U("Масштаб"));
+  EXPECT_EQ(title->pos(), QPoint(10, 13));
+  EXPECT_TRUE(title->font().bold());
+}
+
+TEST_F(HelpWindow, GroupNodesBlankTheRightSide) {
+  for (int group : {7, 8, 10, 11, 15, 18}) {
+    ClickNode(6);
+    ASSERT_EQ(VisiblePanels(), std::vector<int>{6});
+    ClickNode(group);
+    EXPECT_TRUE(VisiblePanels().empty()) << group;
+  }
+}
+
+TEST_F(HelpWindow, MainPanelNodeShowsTheEmptyFramedPanel) {
+  ClickNode(0);
+  EXPECT_EQ(VisiblePanels(), std::vector<int>{0});
+  EXPECT_EQ(form.PanText(0), nullptr);
+  EXPECT_TRUE(form.Pan(0)->findChildren<QLabel*>().isEmpty());
+  EXPECT_NE(form.Pan(0)->frameShape(), QFrame::NoFrame);
+}
+
+TEST_F(HelpWindow, ObjectsButtonAndObjectsMenuShowTheSameTextInDifferentPanels) {
+  ClickNode(2);
+  EXPECT_EQ(VisiblePanels(), std::vector<int>{2});
+  ClickNode(12);
+  EXPECT_EQ(VisiblePanels(), std::vector<int>{12});
+  EXPECT_EQ(form.PanText(2)->toPlainText(), form.PanText(12)->toPlainText());
+  EXPECT_NE(form.Pan(2), form.Pan(12));
+  EXPECT_TRUE(form.PanText(2)->toPlainText().startsWith(U("Включает/отключает отображение объектов")));
+  // The button topic has its picture in front of the title.
+  auto* image = form.Pan(2)->findChild<QLabel*>("Image2");
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->geometry(), QRect(8, 8, 18, 18));
+  EXPECT_EQ(form.Pan(2)->findChild<QLabel*>("Label2")->pos(), QPoint(37, 13));
+  EXPECT_EQ(form.Pan(12)->findChild<QLabel*>("Label8")->text(), U("Объекты - Отобразить"));
+}
+
+TEST_F(HelpWindow, KeyboardMovesDoNotChangeThePanel) {
+  ClickNode(1);
+  QTest::keyClick(form.TreeView1, Qt::Key_Down);
+  EXPECT_EQ(form.TreeView1->currentItem(), form.Node(2));
+  EXPECT_EQ(VisiblePanels(), std::vector<int>{1});
+}
+
+TEST_F(HelpWindow, QuestionsAndAnswersScroll) {
+  ClickNode(23);
+  QPlainTextEdit* text = form.PanText(23);
+  EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(form.PanText(6)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  const QStringList lines = text->toPlainText().split('\n');
+  EXPECT_EQ(lines.filter(QRegularExpression("^" + U("В: "))).size(), 5);
+  EXPECT_EQ(lines.filter(QRegularExpression("^" + U("О: "))).size(), 5);
+  EXPECT_EQ(lines.filter(QRegularExpression("^$")).size(), 4);
+  EXPECT_TRUE(text->toPlainText().contains(U("\"Выделение щелчком\"")));
+  EXPECT_TRUE(text->toPlainText().contains(U("\"Отображать найденные объекты\"")));
+}
+
+// Opens the window modally, runs `act` inside and tells whether it closed.
+bool ClosesWhile(TForm5& form, const std::function<void()>& act) {
+  bool closedByAct = false;
+  QTimer::singleShot(0, &form, [&] {
+    act();
+    closedByAct = !form.isVisible();
+    if (!closedByAct) form.close();
+  });
+  QTimer::singleShot(3000, &form, [&] { form.done(-1); });
+  form.exec();
+  return closedByAct;
+}
+
+TEST(HelpWindowKeys, EscapeClosesFromTheTreeAndFromTheTexts) {
+  TForm5 form;
+  EXPECT_TRUE(ClosesWhile(form, [&] { QTest::keyClick(form.TreeView1, Qt::Key_Escape); }));
+  EXPECT_TRUE(ClosesWhile(form, [&] { QTest::keyClick(form.PanText(17), Qt::Key_Escape); }));
+  EXPECT_TRUE(ClosesWhile(form, [&] { QTest::keyClick(form.PanText(16), Qt::Key_Escape); }));
+  EXPECT_TRUE(ClosesWhile(form, [&] { QTest::keyClick(&form, Qt::Key_Escape); }));
+  EXPECT_FALSE(ClosesWhile(form, [&] { QTest::keyClick(form.TreeView1, Qt::Key_A); }));
+}
+
+TEST(HelpWindowKeys, TheLastTopicStaysForTheNextOpening) {
+  TForm5 form;
+  form.show();
+  form.Node(0)->setExpanded(true);
+  form.TreeView1->setCurrentItem(form.Node(5));
+  form.TreeView1Click();
+  form.close();
+  form.show();
+  EXPECT_TRUE(form.Pan(5)->isVisible());
+  EXPECT_TRUE(form.Node(0)->isExpanded());
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+// The picture window: one window, sized to its picture, closed by Escape.
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "info/widgets/TForm3.h"
+#include "mapdata/PictureLoader.h"
+#include "mapdata/PictureWriters.h"
+#include "support/TempDir.h"
+
+namespace {
+
+std::string WriteJpeg(const TempDir& dir, const std::string& name, int w, int h, QColor colour) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(colour);
+  std::string bytes, error;
+  EXPECT_TRUE(EncodeJpeg(image, 95, bytes, error)) << error;
+  WriteBytes(dir.Path() / name, bytes);
+  return (dir.Path() / name).string();
+}
+
+class PictureWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterStandardPictureDecoders();
+    form.SetMessageSink([this](const QString& text) { messages << text; });
+  }
+  TempDir dir;
+  TForm3 form;
+  QStringList messages;
+};
+
+TEST_F(PictureWindow, StartsHiddenWithItsCaption) {
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Изображение"));
+  EXPECT_EQ(form.size(), QSize(115, 105));
+}
+
+TEST_F(PictureWindow, ShowsThePictureAtItsSizeWithoutBeingModal) {
+  ASSERT_TRUE(form.ShowPicture(WriteJpeg(dir, "bank1.jpg", 120, 80, Qt::green)));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_FALSE(form.isModal());
+  EXPECT_EQ(form.size(), QSize(120, 80));
+  EXPECT_EQ(form.Image1()->geometry(), QRect(0, 0, 120, 80));
+  const QImage shown = form.Image1()->pixmap().toImage();
+  ASSERT_EQ(shown.size(), QSize(120, 80));
+  EXPECT_GT(shown.pixelColor(60, 40).green(), 200);
+  EXPECT_LT(shown.pixelColor(60, 40).red(), 60);
+  EXPECT_EQ(form.pos(), QPoint(192, 114));
+  EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(PictureWindow, SecondPictureReplacesTheFirstAndResizesTheSameWindow) {
+  ASSERT_TRUE(form.ShowPicture(WriteJpeg(dir, "bank1.jpg", 120, 80, Qt::green)));
+  const int windows = QApplication::topLevelWidgets().size();
+  ASSERT_TRUE(form.ShowPicture(WriteJpeg(dir, "bank2.jpg", 300, 200, Qt::blue)));
+  EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
+  EXPECT_EQ(form.size(), QSize(300, 200));
+  EXPECT_GT(form.Image1()->pixmap().toImage().pixelColor(150, 100).blue(), 200);
+}
+
+TEST_F(PictureWindow, PictureLargerThanTheScreenIsNotScaledDown) {
+  ASSERT_TRUE(form.ShowPicture(WriteJpeg(dir, "big.jpg", 1400, 1000, Qt::gray)));
+  EXPECT_EQ(form.size(), QSize(1400, 1000));  // the offscreen screen is smaller
+}
+
+TEST_F(PictureWindow, EscapeClosesAndTheNextPictureReopens) {
+  ASSERT_TRUE(form.ShowPicture(WriteJpeg(dir, "bank1.jpg", 120, 80, Qt::green)));
+  QTest::keyClick(&form, Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
+  ASSERT_TRUE(form.ShowPicture(WriteJpeg(dir, "bank3.jpg", 50, 60, Qt::red)));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.size(), QSize(50, 60));
+}
+
+TEST_F(PictureWindow, OtherKeysLeaveItOpen) {
+  ASSERT_TRUE(form.ShowPicture(WriteJpeg(dir, "bank1.jpg", 120, 80, Qt::green)));
+  QTest::keyClick(&form, Qt::Key_A);
+  QTest::keyClick(&form, Qt::Key_Return);
+  EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(PictureWindow, UndecodablePictureIsReportedAndTheOldOneStays) {
+  ASSERT_TRUE(form.ShowPicture(WriteJpeg(dir, "bank1.jpg", 120, 80, Qt::green)));
+  WriteBytes(dir.Path() / "broken.jpg", "definitely not a JPEG");
+  EXPECT_FALSE(form.ShowPicture((dir.Path() / "broken.jpg").string()));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("broken.jpg")) << messages[0].toStdString();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.size(), QSize(120, 80));
+  EXPECT_GT(form.Image1()->pixmap().toImage().pixelColor(60, 40).green(), 200);
+}
+
+TEST_F(PictureWindow, MissingPictureIsReported) {
+  EXPECT_FALSE(form.ShowPicture((dir.Path() / "absent.jpg").string()));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("absent.jpg"));
+  EXPECT_EQ(form.size(), QSize(115, 105));
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+// The hover hint: the name and address of the found firm or shown object under
+// the mouse.
+#include <gtest/gtest.h>
+
+#include "../info/SelectionFixture.h"
+#include "interaction/HoverHint.h"
+
+using namespace selection_test;
+
+namespace {
+
+class HoverHint : public ::testing::Test, public City {
+ protected:
+  void SetUp() override {
+    core.View.Scale = 2.0f;
+    AlignWindowWithMap();  // window pixel = map unit x 2
+  }
+  bool HoverAt(int x, int y) {
+    core.Interaction.MouseX = x;
+    core.Interaction.MouseY = y;
+    core.Interaction.HintTimerEnabled = true;
+    return BuildHoverHint(core);
+  }
+};
+
+TEST_F(HoverHint, ObjectGivesKindNameAndAddress) {
+  AddObject("Школа", "Ленина", "5", "№1", 100, 100, 0);
+  EXPECT_TRUE(HoverAt(200, 200));
+  EXPECT_TRUE(core.Interaction.HintVisible);
+  EXPECT_EQ(core.Interaction.HintLine1, W("Школа №1"));
+  EXPECT_EQ(core.Interaction.HintLine2, W("Ленина 5"));
+  EXPECT_FALSE(core.Interaction.HintTimerEnabled);
+}
+
+TEST_F(HoverHint, TenPixelsLeftStillHintsElevenDoNot) {
+  AddObject("Школа", "Ленина", "5", "№1", 100, 100, 0);  // at 200, 200
+  EXPECT_TRUE(HoverAt(210, 200));   // the object is 10 pixels left of the mouse
+  EXPECT_FALSE(HoverAt(211, 200));
+  EXPECT_FALSE(core.Interaction.HintVisible);
+  EXPECT_EQ(core.Interaction.HintLine1, "");
+  EXPECT_TRUE(HoverAt(200, 190));
+  EXPECT_FALSE(HoverAt(200, 189));
+}
+
+TEST_F(HoverHint, FoundFirmWinsOverAnObject) {
+  AddObject("Школа", "Ленина", "5", "№1", 100, 100, 0);
+  Find(AddFirm("Банк", "Мира", "2", 101, 100, "bank", 1));
+  EXPECT_TRUE(HoverAt(201, 200));
+  EXPECT_EQ(core.Interaction.HintLine1, W("Банк"));
+  EXPECT_EQ(core.Interaction.HintLine2, W("Мира 2"));
+}
+
+TEST_F(HoverHint, ObjectWithoutStreetGivesOneLine) {
+  AddObject("Памятник", " ", "", "Пушкину", 100, 100, 0);
+  EXPECT_TRUE(HoverAt(200, 200));
+  EXPECT_EQ(core.Interaction.HintLine1, W("Памятник Пушкину"));
+  EXPECT_EQ(core.Interaction.HintLine2, "");
+}
+
+TEST_F(HoverHint, KindFilterHidesOtherKinds) {
+  AddObject("Школа", "Ленина", "5", "№1", 100, 100, 2);
+  core.Flags.ObjectFilter = 1;
+  EXPECT_FALSE(HoverAt(200, 200));
+  core.Flags.ObjectFilter = 2;
+  EXPECT_TRUE(HoverAt(200, 200));
+}
+
+TEST_F(HoverHint, NothingWithObjectsAndFoundFirmsOff) {
+  AddObject("Школа", "Ленина", "5", "№1", 100, 100, 0);
+  Find(AddFirm("Банк", "Мира", "2", 100, 100, "bank", 1));
+  core.Flags.ShowObjects = false;
+  core.Flags.ShowFoundFirms = false;
+  EXPECT_FALSE(HoverAt(200, 200));
+  EXPECT_FALSE(core.Interaction.HintTimerEnabled);
+  // Click selection being off does not matter to hints.
+  core.Flags.ShowObjects = true;
+  core.Flags.ClickSelect = false;
+  EXPECT_TRUE(HoverAt(200, 200));
+}
+
+TEST_F(HoverHint, ObjectsNotInTheDrawListGiveNoHint) {
+  AddObject("Школа", "Ленина", "5", "№1", 100, 100, 0, false);
+  EXPECT_FALSE(HoverAt(200, 200));
+}
+
+TEST_F(HoverHint, TimerTickPaintsOnlyWhenAHintWasFound) {
+  AddObject("Школа", "Ленина", "5", "№1", 100, 100, 0);
+  core.Interaction.MouseX = 400;
+  core.Interaction.MouseY = 400;
+  core.Interaction.HintLine1 = "old";
+  core.Interaction.HintVisible = true;
+  HintTimerTimer(core);
+  EXPECT_EQ(host.MapPaints, 0);
+  EXPECT_FALSE(core.Interaction.HintVisible);
+  EXPECT_EQ(core.Interaction.HintLine1, "");
+  core.Interaction.MouseX = 200;
+  core.Interaction.MouseY = 200;
+  HintTimerTimer(core);
+  EXPECT_EQ(host.MapPaints, 1);
+  EXPECT_TRUE(core.Interaction.HintVisible);
+}
+
+}  // namespace
