@@ -9,15 +9,15 @@
 // message<TAB>TEXT.
 #include "RenderCommand.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <cstdio>
+#include <exception>
 #include <optional>
 #include <string>
 
+#include "Output.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
@@ -38,22 +38,21 @@ struct RenderOptions {
   bool WholePicture = false;
 };
 
-const char* kUsage =
-    "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] "
-    "[--texts on|off] [--objects on|off] [--routes on|off] [--filter N] [--picture]\n";
+constexpr const char* kRenderArguments =
+    "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] "
+    "[--objects on|off] [--routes on|off] [--filter N] [--picture]";
 
-void Message(const std::string& utf8) {
-  std::string line = "message\t";
-  for (char c : utf8) {
-    if (c == '\\') line += "\\\\";
-    else if (c == '\t') line += "\\t";
-    else if (c == '\r') line += "\\r";
-    else if (c == '\n') line += "\\n";
-    else line += c;
-  }
-  line += '\n';
-  std::fwrite(line.data(), 1, line.size(), stderr);
-}
+constexpr const char* kRenderHelp =
+    "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
+    "                          [--texts on|off] [--objects on|off] [--routes on|off] [--filter N] [--picture]\n"
+    "Loads the city folder CITY_DIR as the viewer does on a screen of WxH pixels\n"
+    "(default 1024x768), sets the scale (default 1, pixels per map unit), the map\n"
+    "point shown in the middle of the window (default 500,600), the layer switches\n"
+    "and the object kind filter (-1: all kinds), redraws the map and writes what the\n"
+    "map window shows (WxH) as PNG, or with --picture the whole map picture\n"
+    "(2W x 2H).  Messages go to stderr as message<TAB>TEXT.\n"
+    "Exit 0 when the picture was written, 1 when the drawing or the writing failed,\n"
+    "2 for a wrong call or a CITY_DIR that is not a folder.\n";
 
 bool ParseOnOff(const std::string& v, std::optional<bool>& out) {
   if (v != "on" && v != "off") return false;
@@ -125,16 +124,6 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
   return !o.CityDir.empty() && !o.Output.empty();
 }
 
-// Drawing needs a GUI application object; none is shown.
-void EnsureApplication() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "tellurin-cli";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
-
 void ApplyView(MapCore& core, const RenderOptions& o) {
   if (o.Texts) core.Flags.ShowTexts = *o.Texts;
   if (o.Objects) core.Flags.ShowObjects = *o.Objects;
@@ -149,21 +138,18 @@ void ApplyView(MapCore& core, const RenderOptions& o) {
 }  // namespace
 
 int RunRenderCommand(int argc, char** argv) {
+  if (cli::WantsHelp(argc, argv)) {
+    std::fputs(kRenderHelp, stdout);
+    return 0;
+  }
   RenderOptions o;
-  if (!ParseOptions(argc, argv, o)) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
-  fs::path dir = fs::absolute(fs::path(o.CityDir)).lexically_normal();
-  if (dir.filename().empty()) dir = dir.parent_path();
-  if (!DirectoryExists(dir)) {
-    Message("Папка города не найдена: " + dir.string());
-    return 1;
-  }
-  EnsureApplication();
+  if (!ParseOptions(argc, argv, o)) return cli::Usage(kRenderArguments);
+  fs::path dataRoot;
+  std::string city;
+  if (!cli::SplitCityDir(o.CityDir.c_str(), dataRoot, city)) return 2;
+  cli::EnsureApplication();
   RecordingHost host(o.Width, o.Height);
-  MapCore core(host, dir.parent_path());
-  const std::string city = dir.filename().string();
+  MapCore core(host, dataRoot);
   const bool drawn = LoadCity(core, city, city);
   int status = drawn ? 0 : 1;
   if (drawn) {
@@ -186,6 +172,6 @@ int RunRenderCommand(int argc, char** argv) {
       status = 1;
     }
   }
-  for (const std::string& m : host.Messages) Message(m);
+  cli::PrintMessages(host.Messages);
   return status;
 }
