@@ -110,6 +110,17 @@ void BM_SearchFirms(benchmark::State& state, const char* keyUtf8) {
   state.counters["firms"] = core.Tables.ListOfFirms.Count();
 }
 
+// The match test alone over 1 MB of street names: bytes per second.
+void BM_MatchesKeyScan(benchmark::State& state) {
+  const Words w;
+  std::string text;
+  while (text.size() < (1u << 20)) text += w.streets[text.size() % w.streets.size()] + " ";
+  const KeyMatcher matcher(W("щзхъ"));
+  for (auto _ : state) benchmark::DoNotOptimize(matcher.Matches(std::string_view(text)));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+}
+
+BENCHMARK(BM_MatchesKeyScan)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_FillSearchList, typical_key, "садов")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FillSearchList, empty_key, "")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FillSearchList, no_match, "щзхъ")->Unit(benchmark::kMillisecond);

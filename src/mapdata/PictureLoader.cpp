@@ -32,6 +32,18 @@ void RegisterPictureDecoder(const std::string& extension, const std::string& des
   Registry()[QString::fromStdString(extension).toLower().toStdString()] = {description, std::move(decoder)};
 }
 
+bool DecodePicture(const std::string& extension, const std::string& bytes, QImage& out, std::string* error) {
+  auto it = Registry().find(QString::fromStdString(extension).toLower().toStdString());
+  std::string why = "no picture decoder for this file type";
+  QImage decoded;
+  if (it != Registry().end() && it->second.Decoder(bytes, decoded, why) && !decoded.isNull()) {
+    out = std::move(decoded);
+    return true;
+  }
+  if (error) *error = why;
+  return false;
+}
+
 void RegisterStandardPictureDecoders() {
   RegisterPictureDecoder("jpg", "jpg", DecodeJpeg);
   RegisterPictureDecoder("ico", "ico", DecodeIco);

@@ -18,3 +18,6 @@ void RegisterStandardPictureDecoders();
 // Loads a picture; false with a message naming the file when it cannot be read,
 // no decoder is registered for its extension, or the bytes cannot be decoded.
 bool LoadPicture(const std::filesystem::path& file, QImage& out, std::string* error = nullptr);
+// Decodes bytes already in memory (a picture stored with a window) with the
+// decoder registered for `extension`.
+bool DecodePicture(const std::string& extension, const std::string& bytes, QImage& out, std::string* error = nullptr);

@@ -1,5 +1,6 @@
 #include "search/FirmSearch.h"
 
+#include <array>
 #include <charconv>
 #include <exception>
 
@@ -13,13 +14,17 @@ namespace {
 
 using namespace search_columns;
 
-// The firm's searched text from the parts the check boxes choose, joined with
+// The parts of a firm's searched text that the check boxes choose, joined with
 // no separator (so a key can run from the name into the street).
-void BuildFirmText(const SearchState& s, const LayerRow& firm, std::string& text) {
-  text.clear();
-  if (s.CheckBox1) text.append(firm.Caption);
-  if (s.CheckBox2) text.append(firm.Cell(kFirmStreet)).append(firm.Cell(kFirmNumber));
-  if (s.CheckBox3) text.append(firm.Cell(kFirmKeywords));
+size_t FirmTextParts(const SearchState& s, const LayerRow& firm, std::array<std::string_view, 4>& parts) {
+  size_t count = 0;
+  if (s.CheckBox1) parts[count++] = firm.Caption;
+  if (s.CheckBox2) {
+    parts[count++] = firm.Cell(kFirmStreet);
+    parts[count++] = firm.Cell(kFirmNumber);
+  }
+  if (s.CheckBox3) parts[count++] = firm.Cell(kFirmKeywords);
+  return count;
 }
 
 void AddFirmResult(SearchState& s, const LayerRow& firm, int row) {
@@ -32,12 +37,12 @@ void ListMatchingFirms(MapCore& core, const std::string& key) {
   SearchState& s = core.Search;
   const LayerTable& firms = core.Tables.ListOfFirms;
   const KeyMatcher matcher(key);
-  std::string text;
+  std::array<std::string_view, 4> parts;
   for (int i = 0; i < firms.Count(); ++i) {
     const LayerRow& firm = firms[i];
     if (firm.Caption == " ") continue;
-    BuildFirmText(s, firm, text);
-    if (matcher.Matches(text)) AddFirmResult(s, firm, i);
+    const size_t count = FirmTextParts(s, firm, parts);
+    if (matcher.Matches(std::span<const std::string_view>(parts.data(), count))) AddFirmResult(s, firm, i);
   }
 }
 

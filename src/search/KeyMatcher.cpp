@@ -17,25 +17,48 @@ const unsigned char* UpperTable() {
   return table.data();
 }
 
+const unsigned char* Bytes(std::string_view s) { return reinterpret_cast<const unsigned char*>(s.data()); }
+
 }  // namespace
 
 KeyMatcher::KeyMatcher(std::string_view key) : upperKey_(cp1251::Upper(key)), upper_(UpperTable()) {}
 
-bool KeyMatcher::Matches(std::string_view searched) const {
-  const size_t length = searched.size();
+// Positions are counted over the whole joined text.  Each part is scanned with
+// a plain pointer for the key's first letter; only there is the rest of the key
+// compared, walking on into the following parts when the window reaches them.
+bool KeyMatcher::Matches(std::span<const std::string_view> parts) const {
+  size_t length = 0;
+  for (std::string_view part : parts) length += part.size();
   const size_t keyLength = upperKey_.size();
   if (length < 2 || keyLength > length) return false;
   if (keyLength == 0) return true;  // the empty window at position 0
   // Start positions stop at L - 2, and a window must end inside the text.
   const size_t lastStart = std::min(length - 2, length - keyLength);
-  const auto* text = reinterpret_cast<const unsigned char*>(searched.data());
-  const auto* key = reinterpret_cast<const unsigned char*>(upperKey_.data());
+  const unsigned char* key = Bytes(upperKey_);
   const unsigned char first = key[0];
-  for (size_t p = 0; p <= lastStart; ++p) {
-    if (upper_[text[p]] != first) continue;
-    size_t i = 1;
-    while (i < keyLength && upper_[text[p + i]] == key[i]) ++i;
-    if (i == keyLength) return true;
+
+  size_t base = 0;  // position of the current part's first byte
+  for (size_t part = 0; part < parts.size() && base <= lastStart; base += parts[part].size(), ++part) {
+    const unsigned char* text = Bytes(parts[part]);
+    const size_t size = parts[part].size();
+    const size_t end = std::min(size, lastStart - base + 1);  // starts inside this part
+    for (size_t q = 0; q < end; ++q) {
+      if (upper_[text[q]] != first) continue;
+      // Compare key[1..] with the bytes after q, crossing into later parts.
+      size_t i = 1;
+      size_t at = part;
+      size_t pos = q + 1;
+      while (i < keyLength) {
+        while (pos == parts[at].size()) {  // the window fits, so a later part has the byte
+          ++at;
+          pos = 0;
+        }
+        if (upper_[Bytes(parts[at])[pos]] != key[i]) break;
+        ++i;
+        ++pos;
+      }
+      if (i == keyLength) return true;
+    }
   }
   return false;
 }

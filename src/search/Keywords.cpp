@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 #include "mapdata/Cp1251.h"
@@ -51,11 +49,11 @@ std::vector<std::string> SplitLines(const std::string& bytes) {
 }
 
 // Why a file operation failed, in the words of the interface.
-std::string ReasonText(int error) {
+std::string ReasonText(int error, bool writing) {
   switch (error) {
     case EACCES:
     case EPERM:
-      return "нет прав на запись в папку города";
+      return writing ? "нет прав на запись в папку города" : "нет прав на чтение файла";
     case EROFS:
       return "диск доступен только для чтения";
     case ENOSPC:
@@ -71,6 +69,28 @@ std::string ReasonText(int error) {
     default:
       return "системная ошибка " + std::to_string(error) + " (" + std::strerror(error) + ")";
   }
+}
+
+bool ReadWholeFile(const fs::path& path, std::string& bytes, int& error) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = errno;
+    return false;
+  }
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      error = errno;
+      ::close(fd);
+      return false;
+    }
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return true;
 }
 
 struct WriteFailure {
@@ -155,11 +175,11 @@ void SortKeywords(std::vector<std::string>& words) {
 void LoadKeywords(MapCore& core) {
   const fs::path path = core.City().File(kKeywordFile);
   if (!FileExists(path)) return;
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.good() && !in.eof()) {
+  std::string bytes;
+  int error = 0;
+  if (!ReadWholeFile(path, bytes, error)) {
     core.ShowMessage("Не удалось прочитать список ключевых слов из файла \"" + path.string() + "\": " +
-                     ReasonText(errno) + ".");
+                     ReasonText(error, false) + ".");
     return;
   }
   std::vector<std::string> words = SplitLines(bytes);
@@ -175,5 +195,5 @@ void AddKeyword(MapCore& core, const std::string& word) {
   WriteFailure failure;
   if (ReplaceFile(path, KeywordFileBytes(words), failure)) return;
   core.ShowMessage("Не удалось сохранить список ключевых слов в файл \"" + path.string() + "\": " +
-                   ReasonText(failure.error) + " (" + failure.step + "). Слово осталось в списке.");
+                   ReasonText(failure.error, true) + " (" + failure.step + "). Слово осталось в списке.");
 }

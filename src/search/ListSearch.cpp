@@ -13,7 +13,8 @@ namespace {
 using namespace search_columns;
 
 // Joins the parts of a searched text: a key never matches across it.
-constexpr char kCr = '\r';
+constexpr std::string_view kCr = "\r";
+constexpr std::string_view kSpace = " ";
 
 // Kind codes of the hidden result list.
 constexpr const char* kStreetCode = "1";
@@ -21,33 +22,40 @@ constexpr const char* kBuildingCode = "2";
 constexpr const char* kFirmCode = "3";
 constexpr const char* kObjectCode = "5";
 
+const std::string kEmpty;
+
 bool IsBlank(const std::string& cell) { return cell == " "; }
 
 std::string Address(const std::string& street, const std::string& number) { return street + " " + number; }
 
 // Appends one result to both lists, so that row r of one is row r of the other.
-void AddResult(SearchState& s, std::string address, std::string kind, std::string name, const char* code,
-               int row) {
+void AddResult(SearchState& s, std::string address, const std::string& kind, const std::string& name,
+               const char* code, int row) {
   LayerRow& visible = s.SearchListView.Add(address);
-  visible.SubItems = {kind, name};
+  visible.SubItems.reserve(2);
+  visible.SubItems.emplace_back(kind);
+  visible.SubItems.emplace_back(name);
   LayerRow& hidden = s.ListView1.Add(std::move(address));
-  hidden.SubItems = {std::move(kind), std::move(name), code, std::to_string(row)};
+  hidden.SubItems.reserve(4);
+  hidden.SubItems.emplace_back(kind);
+  hidden.SubItems.emplace_back(name);
+  hidden.SubItems.emplace_back(code);
+  hidden.SubItems.emplace_back(std::to_string(row));
 }
 
-// Each source scans its table; `text` is a buffer reused for every searched
-// text so that the scan allocates only for results.
-void SearchStreets(MapCore& core, const KeyMatcher& matcher, std::string& text) {
+// Each source scans its table, testing the parts of each searched text in
+// place; only results allocate.
+void SearchStreets(MapCore& core, const KeyMatcher& matcher) {
   const LayerTable& table = core.Tables.ListOfStreets;
   for (int i = 0; i < table.Count(); ++i) {
     const LayerRow& row = table[i];
     if (IsBlank(row.Caption)) continue;
     const std::string& type = row.Cell(kStreetType);
-    text.assign(row.Caption).append(1, kCr).append(type);
-    if (matcher.Matches(text)) AddResult(core.Search, row.Caption, type, std::string(), kStreetCode, i);
+    if (matcher.Matches({row.Caption, kCr, type})) AddResult(core.Search, row.Caption, type, kEmpty, kStreetCode, i);
   }
 }
 
-void SearchBuildings(MapCore& core, const KeyMatcher& matcher, std::string& text) {
+void SearchBuildings(MapCore& core, const KeyMatcher& matcher) {
   const LayerTable& table = core.Tables.ListOfBuildings;
   static const std::string building = cp1251::FromUtf8("Здание");
   for (int i = 0; i < table.Count(); ++i) {
@@ -55,8 +63,7 @@ void SearchBuildings(MapCore& core, const KeyMatcher& matcher, std::string& text
     if (IsBlank(row.Caption)) continue;
     const std::string& number = row.Cell(kBuildingNumber);
     const std::string& name = row.Cell(kBuildingName);
-    text.assign(row.Caption).append(1, ' ').append(number).append(1, kCr).append(name);
-    if (matcher.Matches(text)) AddResult(core.Search, Address(row.Caption, number), building, name, kBuildingCode, i);
+    if (matcher.Matches({row.Caption, kSpace, number, kCr, name})) AddResult(core.Search, Address(row.Caption, number), building, name, kBuildingCode, i);
   }
 }
 
@@ -70,14 +77,13 @@ void SearchFirmNames(MapCore& core, const KeyMatcher& matcher) {
   }
 }
 
-void SearchObjects(MapCore& core, const KeyMatcher& matcher, std::string& text) {
+void SearchObjects(MapCore& core, const KeyMatcher& matcher) {
   const LayerTable& table = core.Tables.ListOfObjects;
   for (int i = 0; i < table.Count(); ++i) {
     const LayerRow& row = table[i];
     if (IsBlank(row.Caption)) continue;
     const std::string& name = row.Cell(kObjectName);
-    text.assign(row.Caption).append(1, kCr).append(name);
-    if (matcher.Matches(text))
+    if (matcher.Matches({row.Caption, kCr, name}))
       AddResult(core.Search, Address(row.Cell(kObjectStreet), row.Cell(kObjectNumber)), row.Caption, name,
                 kObjectCode, i);
   }
@@ -96,11 +102,10 @@ void FillSearchList(MapCore& core, const std::string& key) {
   s.ListView1.Clear();
   s.SearchListView.Clear();
   const KeyMatcher matcher(key);
-  std::string text;
-  SearchStreets(core, matcher, text);
-  SearchBuildings(core, matcher, text);
+  SearchStreets(core, matcher);
+  SearchBuildings(core, matcher);
   SearchFirmNames(core, matcher);
-  SearchObjects(core, matcher, text);
+  SearchObjects(core, matcher);
   s.Label2 = std::to_string(s.ListView1.Count());
 }
 

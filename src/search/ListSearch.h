@@ -1,4 +1,6 @@
 #pragma once
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,7 +15,12 @@ struct MapCore;
 class KeyMatcher {
  public:
   explicit KeyMatcher(std::string_view key);
-  bool Matches(std::string_view searched) const;
+  bool Matches(std::string_view searched) const { return Matches(std::span<const std::string_view>(&searched, 1)); }
+  // The text made of `parts` joined end to end, tested without building it.
+  bool Matches(std::span<const std::string_view> parts) const;
+  bool Matches(std::initializer_list<std::string_view> parts) const {
+    return Matches(std::span<const std::string_view>(parts.begin(), parts.size()));
+  }
 
  private:
   std::string upperKey_;

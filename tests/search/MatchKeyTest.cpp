@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "search/ListSearch.h"
 #include "search/SearchFixture.h"
 
@@ -70,6 +72,52 @@ TEST(MatchesKey, AllBytesOfTheCodePageAreSafe) {
   EXPECT_FALSE(MatchesKey(all.substr(0, 0xDF), std::string(1, '\xFF')));
   EXPECT_FALSE(MatchesKey(all.substr(0, 0xBC), std::string(1, '\xBB')));  // "»" only as the last byte
 
+}
+
+}  // namespace
+
+namespace {
+
+// Testing the parts of a text in place finds exactly what testing the joined
+// text finds: random texts over a small alphabet (both cases, CR, space), split
+// at random points, some parts empty.
+TEST(KeyMatcher, PartsInPlaceAgreeWithTheJoinedText) {
+  const std::string alphabet = W("аАбБёЁ") + "aB \r";
+  std::mt19937 rng(7);
+  auto randomText = [&](size_t maxLength) {
+    std::string s(rng() % (maxLength + 1), ' ');
+    for (char& c : s) c = alphabet[rng() % alphabet.size()];
+    return s;
+  };
+  int matches = 0;
+  for (int round = 0; round < 20000; ++round) {
+    const std::string joined = randomText(9);
+    const std::string key = randomText(4);
+    std::vector<std::string_view> parts;
+    size_t at = 0;
+    while (at < joined.size() || parts.size() < 1 + rng() % 3) {
+      const size_t n = std::min(joined.size() - at, size_t(rng() % 4));
+      parts.emplace_back(joined.data() + at, n);
+      at += n;
+    }
+    const KeyMatcher matcher(key);
+    const bool expected = matcher.Matches(std::string_view(joined));
+    ASSERT_EQ(matcher.Matches(std::span<const std::string_view>(parts)), expected)
+        << "text " << U(joined) << " key " << U(key);
+    matches += expected;
+  }
+  EXPECT_GT(matches, 1000);  // both outcomes well represented
+  EXPECT_LT(matches, 19000);
+}
+
+TEST(KeyMatcher, JoinedPartsFollowTheStartPositionRule) {
+  const KeyMatcher a(W("а"));
+  EXPECT_FALSE(a.Matches({W("Пицц"), W("а")}));  // the last character of the whole text
+  EXPECT_TRUE(a.Matches({W("Пицц"), W("а"), std::string_view(" ")}));
+  EXPECT_TRUE(KeyMatcher(W("каМи")).Matches({W("Аптека"), W("Мира"), "3"}));
+  EXPECT_FALSE(KeyMatcher(W("мираул")).Matches({W("Мира"), "\r", W("улица")}));
+  EXPECT_TRUE(KeyMatcher("").Matches({"", "a", "", "b"}));
+  EXPECT_FALSE(KeyMatcher("").Matches({"", "a", ""}));
 }
 
 }  // namespace

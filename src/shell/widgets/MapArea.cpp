@@ -1,0 +1,43 @@
+#include "shell/widgets/MapArea.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+MapArea::MapArea(QWidget* parent) : QWidget(parent) {
+  setObjectName("MapArea");
+  setMouseTracking(true);  // moves without a button drive the hover hint
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+void MapArea::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  if (OnPaint) OnPaint(painter);
+}
+
+void MapArea::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (OnMouseDown) OnMouseDown(event->button(), p.x(), p.y());
+}
+
+void MapArea::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (OnMouseMove) OnMouseMove(p.x(), p.y());
+}
+
+void MapArea::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (OnMouseUp) OnMouseUp(event->button(), p.x(), p.y());
+}
+
+void MapArea::wheelEvent(QWheelEvent* event) {
+  // One notch is 120 eighths of a degree; touch pads send smaller parts.
+  wheelRemainder_ += event->angleDelta().y();
+  const int steps = wheelRemainder_ / 120;
+  wheelRemainder_ -= steps * 120;
+  const QPoint p = event->position().toPoint();
+  if (steps != 0 && OnWheel) OnWheel(steps, p.x(), p.y());
+  event->accept();
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The client area of the map window: the map picture is painted here and the
+// mouse over the map is reported in client pixels.  The tool bar and the side
+// panels are children laid over it, as the panels of the window lie over the
+// map.
+#include <QWidget>
+
+#include <functional>
+
+class MapArea : public QWidget {
+ public:
+  explicit MapArea(QWidget* parent);
+
+  std::function<void(QPainter&)> OnPaint;
+  std::function<void(Qt::MouseButton, int x, int y)> OnMouseDown;
+  std::function<void(int x, int y)> OnMouseMove;
+  std::function<void(Qt::MouseButton, int x, int y)> OnMouseUp;
+  std::function<void(int steps, int x, int y)> OnWheel;  // steps > 0: zoom in
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  int wheelRemainder_ = 0;  // eighths of a degree not yet turned into a step
+};

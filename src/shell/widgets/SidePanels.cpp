@@ -1,0 +1,195 @@
+#include "shell/widgets/SidePanels.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "shell/widgets/WidgetKit.h"
+
+namespace {
+
+void SetUpPanel(QFrame* panel, const char* name, int width) {
+  panel->setObjectName(name);
+  panel->setFrameShape(QFrame::StyledPanel);
+  panel->setFixedWidth(width);
+  panel->setAutoFillBackground(true);
+}
+
+QVBoxLayout* Column(QWidget* owner) {
+  auto* column = new QVBoxLayout(owner);
+  column->setContentsMargins(2, 0, 2, 2);
+  column->setSpacing(3);
+  return column;
+}
+
+// A header strip of the given height with its button at the right edge.
+QWidget* HeaderStrip(QWidget* parent, int height, QToolButton* button, QWidget* leftItem = nullptr) {
+  auto* strip = new QWidget(parent);
+  strip->setFixedHeight(height);
+  auto* row = new QHBoxLayout(strip);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  if (leftItem) row->addWidget(leftItem);
+  row->addStretch(1);
+  button->setParent(strip);
+  button->setFixedSize(height, height);
+  button->setIconSize(QSize(height - 4, height - 4));
+  row->addWidget(button);
+  return strip;
+}
+
+QLineEdit* NamedEdit(QWidget* parent, const char* name, const QString& hint) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setToolTip(hint);
+  return edit;
+}
+
+// A text field with its search button at the right.
+QWidget* EditRow(QWidget* parent, QLineEdit* edit, QToolButton* button) {
+  auto* box = new QWidget(parent);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(2);
+  edit->setParent(box);
+  button->setParent(box);
+  row->addWidget(edit, 1);
+  row->addWidget(button);
+  return box;
+}
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+QCheckBox* UnderlinedCheckBox(QWidget* parent, const char* name, const QString& caption, bool checked) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(name);
+  QFont f = box->font();
+  f.setUnderline(true);
+  box->setFont(f);
+  box->setChecked(checked);
+  return box;
+}
+
+// The two footer labels: the fixed text and the count.
+QWidget* CountFooter(QWidget* parent, QLabel* text, QLabel* count) {
+  auto* box = new QWidget(parent);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  text->setParent(box);
+  count->setParent(box);
+  row->addWidget(text);
+  row->addWidget(count, 1);
+  return box;
+}
+
+}  // namespace
+
+ListSearchPanel::ListSearchPanel(QWidget* parent) : QFrame(parent) {
+  SetUpPanel(this, "PanelSearch", 210);
+  QVBoxLayout* column = Column(this);
+  SpeedButton5 = MakeToolButton(this, "SpeedButton5", Ui("Спрятать панель списка"), Glyph::Close);
+  column->addWidget(HeaderStrip(this, 16, SpeedButton5));
+  Edit1 = NamedEdit(this, "Edit1", Ui("Введите ключевое слово для поиска"));
+  SpeedButton4 = MakeToolButton(this, "SpeedButton4", Ui("Выпольнить поиск..."), Glyph::Search);
+  column->addWidget(EditRow(this, Edit1, SpeedButton4));
+  SearchListView = MakeReportList(this, "SearchListView", Ui("Список улиц, домов, объектов..."),
+                                  {{Ui("Адрес"), 120}, {Ui("Тип объекта"), 80}, {Ui("Название"), 250}});
+  column->addWidget(SearchListView, 1);
+  Label1 = NamedLabel(this, "Label1", Ui("Количество найденых объектов:"));
+  Label2 = NamedLabel(this, "Label2", "0");
+  column->addWidget(CountFooter(this, Label1, Label2));
+}
+
+FirmSearchPanel::FirmSearchPanel(QWidget* parent) : QFrame(parent) {
+  SetUpPanel(this, "FirmSearchPanel", 220);
+  QVBoxLayout* column = Column(this);
+  SpeedButton16 = MakeToolButton(this, "SpeedButton16", Ui("Закрыть панель списка фирм"), Glyph::Close);
+  column->addWidget(HeaderStrip(this, 14, SpeedButton16));
+  Edit2 = NamedEdit(this, "Edit2", Ui("Введите ключевое слово для поиска объекта"));
+  SpeedButton8 = MakeToolButton(this, "SpeedButton8", Ui("Выпольнить поиск..."), Glyph::Search);
+  column->addWidget(EditRow(this, Edit2, SpeedButton8));
+  Label4 = NamedLabel(this, "Label4", Ui("Производить поиск по:"));
+  column->addWidget(Label4);
+  CheckBox1 = UnderlinedCheckBox(this, "CheckBox1", Ui("Названию"), true);
+  CheckBox2 = UnderlinedCheckBox(this, "CheckBox2", Ui("Адресу"), true);
+  CheckBox3 = UnderlinedCheckBox(this, "CheckBox3", Ui("Ключевым словам"), true);
+  column->addWidget(CheckBox1);
+  column->addWidget(CheckBox2);
+  column->addWidget(CheckBox3);
+  SearchFirmListView =
+      MakeReportList(this, "SearchFirmListView", Ui("Список фирм, достопримечательностей и других ключевых объектов"),
+                     {{Ui("Название"), 125}, {Ui("Адрес"), 85}});
+  column->addWidget(SearchFirmListView, 1);
+  CheckBox4 = new QCheckBox(Ui("Отображать найденые объекты"), this);
+  CheckBox4->setObjectName("CheckBox4");
+  column->addWidget(CheckBox4);
+  Label6 = NamedLabel(this, "Label6", Ui("Количество найденых объектов:"));
+  Label5 = NamedLabel(this, "Label5", "0");
+  column->addWidget(CountFooter(this, Label6, Label5));
+}
+
+InfoPanelWidget::InfoPanelWidget(QWidget* parent) : QFrame(parent) {
+  SetUpPanel(this, "InfoPanel", 220);
+  QVBoxLayout* column = Column(this);
+  InfoImage = new QLabel(this);
+  InfoImage->setObjectName("InfoImage");
+  InfoImage->setFixedSize(20, 20);
+  InfoImage->setScaledContents(true);
+  InfoImage->hide();
+  SpeedButton3 = MakeToolButton(this, "SpeedButton3", Ui("Закрыть панель информаци"), Glyph::Close);
+  column->addWidget(HeaderStrip(this, 20, SpeedButton3, InfoImage));
+
+  ObjNameLabel = NamedLabel(this, "ObjNameLabel", QString());
+  ObjAdressLabel = NamedLabel(this, "ObjAdressLabel", QString());
+  for (QLabel* label : {ObjNameLabel, ObjAdressLabel}) {
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    label->setWordWrap(true);
+  }
+  ObjNameLabel->setStyleSheet("color: rgb(0, 128, 0);");
+  ObjAdressLabel->setStyleSheet("color: rgb(128, 0, 0);");
+  column->addWidget(ObjNameLabel);
+  column->addWidget(ObjAdressLabel);
+
+  auto* pictures = new QWidget(this);
+  auto* row = new QHBoxLayout(pictures);
+  row->setContentsMargins(0, 0, 0, 0);
+  static const char* const kNames[3] = {"FirmPic1", "FirmPic2", "FirmPic3"};
+  static const char* const kHints[3] = {"Картинка объекта №1", "Картинка объекта №2", "Картинка объекта №3"};
+  for (int k = 0; k < 3; ++k) {
+    FirmPic[k] = MakeToolButton(pictures, kNames[k], Ui(kHints[k]), Glyph::Plus);
+    FirmPic[k]->setAutoRaise(false);
+    FirmPic[k]->setFixedSize(22, 22);
+    FirmPic[k]->setEnabled(false);
+    row->addWidget(FirmPic[k]);
+  }
+  row->addStretch(1);
+  column->addWidget(pictures);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName("Memo1");
+  Memo1->setToolTip(Ui("Информация об объекте"));
+  Memo1->setReadOnly(true);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  column->addWidget(Memo1, 1);
+}
+
+RoutesPanel::RoutesPanel(QWidget* parent) : QFrame(parent) {
+  SetUpPanel(this, "PanelPath", 210);
+  QVBoxLayout* column = Column(this);
+  SpeedButton7 = MakeToolButton(this, "SpeedButton7", Ui("Закрыть панель маршрутов"), Glyph::Close);
+  column->addWidget(HeaderStrip(this, 15, SpeedButton7));
+  ListOfPath2 = MakeReportList(this, "ListOfPath2", QString(),
+                               {{Ui("Тип маршрута"), 80}, {Ui("Название маршрута"), 100}, {Ui("Комментарии"), 110}});
+  column->addWidget(ListOfPath2, 1);
+}

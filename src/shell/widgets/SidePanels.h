@@ -1,0 +1,62 @@
+#pragma once
+// The side panels of the map window: the list search (left), the routes
+// (left, in place of the list search), the firm information and the firm
+// search (right).  They only hold controls; TForm2 connects them to its
+// handlers and fills them from the map state.
+#include <QFrame>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QTableWidget;
+class QToolButton;
+
+// PanelSearch, 210 pixels wide.
+class ListSearchPanel : public QFrame {
+ public:
+  explicit ListSearchPanel(QWidget* parent);
+  QToolButton* SpeedButton5;
+  QLineEdit* Edit1;
+  QToolButton* SpeedButton4;
+  QTableWidget* SearchListView;
+  QLabel* Label1;
+  QLabel* Label2;
+};
+
+// FirmSearchPanel, 220 pixels wide.
+class FirmSearchPanel : public QFrame {
+ public:
+  explicit FirmSearchPanel(QWidget* parent);
+  QToolButton* SpeedButton16;
+  QLineEdit* Edit2;
+  QToolButton* SpeedButton8;
+  QLabel* Label4;
+  QCheckBox* CheckBox1;
+  QCheckBox* CheckBox2;
+  QCheckBox* CheckBox3;
+  QTableWidget* SearchFirmListView;
+  QCheckBox* CheckBox4;
+  QLabel* Label6;
+  QLabel* Label5;
+};
+
+// InfoPanel, 220 pixels wide.
+class InfoPanelWidget : public QFrame {
+ public:
+  explicit InfoPanelWidget(QWidget* parent);
+  QLabel* InfoImage;
+  QToolButton* SpeedButton3;
+  QLabel* ObjNameLabel;
+  QLabel* ObjAdressLabel;
+  QToolButton* FirmPic[3];
+  QPlainTextEdit* Memo1;
+};
+
+// PanelPath, 210 pixels wide.
+class RoutesPanel : public QFrame {
+ public:
+  explicit RoutesPanel(QWidget* parent);
+  QToolButton* SpeedButton7;
+  QTableWidget* ListOfPath2;
+};

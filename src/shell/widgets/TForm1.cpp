@@ -1,0 +1,300 @@
+#include "shell/widgets/TForm1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QThread>
+#include <QToolButton>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "mapdata/PictureLoader.h"
+#include "shell/LoadProgress.h"
+#include "shell/widgets/TForm2.h"
+#include "shell/widgets/WidgetKit.h"
+
+static void InitShellResources() { Q_INIT_RESOURCE(resources); }
+
+namespace {
+
+constexpr int kClientWidth = 553;
+constexpr int kClientHeight = 416;
+constexpr int kCityNameRole = Qt::UserRole;  // the directory name's bytes
+
+// The lines of a text file: CR LF, LF and CR all end a line; a final line end
+// adds no empty line.
+bool ReadLines(const fs::path& file, std::vector<std::string>& lines) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  const std::string text = buffer.str();
+  lines.clear();
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      line += c;
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return true;
+}
+
+QString DisplayName(const std::string& dirName) { return QFile::decodeName(QByteArray::fromStdString(dirName)); }
+
+QImage SplashPicture() {
+  QFile file(":/tellurin/splash.jpg");
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QImage picture;
+  DecodePicture("jpg", file.readAll().toStdString(), picture);
+  return picture;
+}
+
+}  // namespace
+
+TForm1::TForm1(fs::path dataRoot, QWidget* parent) : QWidget(parent), dataRoot_(std::move(dataRoot)) {
+  InitShellResources();
+  RegisterStandardPictureDecoders();
+  setObjectName("TForm1");
+  setWindowTitle(Ui("Главное меню"));
+  setFixedSize(kClientWidth, kClientHeight);
+  BuildControls();
+  BuildProgressPanel();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect desk = screen->availableGeometry();
+    move(desk.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+  }
+  FormCreate();
+}
+
+void TForm1::BuildControls() {
+  Label1 = new QLabel(Ui("Выберите город:"), this);
+  Label1->setObjectName("Label1");
+  Label1->setGeometry(8, 8, 170, 16);
+
+  ListView = new QListWidget(this);
+  ListView->setObjectName("ListView");
+  ListView->setToolTip(Ui("Выберите карту города"));
+  ListView->setGeometry(8, 26, 170, 346);
+  ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  connect(ListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this](const QItemSelection& selected, const QItemSelection& deselected) {
+            for (const QModelIndex& i : deselected.indexes()) ListViewSelectItem(i.row(), false);
+            for (const QModelIndex& i : selected.indexes()) ListViewSelectItem(i.row(), true);
+          });
+
+  Label2 = new QLabel(Ui("Имя города"), this);
+  Label2->setObjectName("Label2");
+  QFont big = Label2->font();
+  big.setBold(true);
+  big.setPixelSize(20);
+  Label2->setFont(big);
+  Label2->setGeometry(190, 4, 355, 28);
+
+  ImageCity = new QLabel(this);
+  ImageCity->setObjectName("ImageCity");
+  ImageCity->setScaledContents(true);
+  ImageCity->setGeometry(190, 36, 355, 180);
+  ImageCity->hide();
+
+  MemoCityInfo = new QPlainTextEdit(Ui("Информация о городе."), this);
+  MemoCityInfo->setObjectName("MemoCityInfo");
+  MemoCityInfo->setToolTip(Ui("Информация о городе"));
+  MemoCityInfo->setReadOnly(true);
+  MemoCityInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  MemoCityInfo->setGeometry(190, 222, 355, 150);
+
+  Load = new QToolButton(this);
+  Load->setObjectName("Load");
+  Load->setText(Ui("Загрузить"));
+  Load->setToolTip(Ui("Загрузить карту"));
+  Load->setGeometry(370, 380, 85, 28);
+  Load->setEnabled(false);
+  connect(Load, &QToolButton::clicked, this, [this] { LoadClick(); });
+
+  Exit = new QToolButton(this);
+  Exit->setObjectName("Exit");
+  Exit->setText(Ui("Закрыть"));
+  Exit->setToolTip(Ui("Закрыть программу"));
+  Exit->setGeometry(460, 380, 85, 28);
+  connect(Exit, &QToolButton::clicked, this, [this] { ExitClick(); });
+}
+
+void TForm1::BuildProgressPanel() {
+  PanelStartImage = new QFrame(this);
+  PanelStartImage->setObjectName("PanelStartImage");
+  PanelStartImage->setGeometry(0, 0, kClientWidth, kClientHeight);
+  PanelStartImage->setAutoFillBackground(true);
+  PanelStartImage->hide();
+  PanelStartImage->installEventFilter(this);
+
+  ImageStart = new QLabel(PanelStartImage);
+  ImageStart->setObjectName("ImageStart");
+  ImageStart->setScaledContents(true);
+  ImageStart->setPixmap(QPixmap::fromImage(SplashPicture()));
+
+  Label3 = new QLabel(Ui("Загружаются:"), PanelStartImage);
+  Label3->setObjectName("Label3");
+  LoadLabel = new QLabel("***", PanelStartImage);
+  LoadLabel->setObjectName("LoadLabel");
+  for (QLabel* label : {Label3, LoadLabel}) {
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    label->setStyleSheet("color: white;");
+  }
+
+  ProgressBar2 = new QProgressBar(PanelStartImage);
+  ProgressBar2->setObjectName("ProgressBar2");
+  ProgressBar2->setRange(0, 12);
+  ProgressBar1 = new QProgressBar(PanelStartImage);
+  ProgressBar1->setObjectName("ProgressBar1");
+  ProgressBar1->setRange(0, 10);
+  for (QProgressBar* bar : {ProgressBar2, ProgressBar1}) {
+    bar->setValue(0);
+    bar->setTextVisible(false);
+  }
+}
+
+// The panel's children follow its size: the splash fills it, the step label
+// and the two bars sit at its bottom.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == PanelStartImage && event->type() == QEvent::Resize) {
+    const int w = PanelStartImage->width();
+    const int h = PanelStartImage->height();
+    ImageStart->setGeometry(0, 0, w, h);
+    Label3->setGeometry(16, h - 72, 110, 18);
+    LoadLabel->setGeometry(128, h - 72, w - 144, 18);
+    ProgressBar2->setGeometry(16, h - 50, w - 32, 14);
+    ProgressBar1->setGeometry(16, h - 30, w - 32, 14);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::FormCreate() {
+  for (QProgressBar* bar : {ProgressBar2, ProgressBar1}) {
+    QPalette p = bar->palette();
+    p.setColor(QPalette::Base, QColor(255, 255, 255));
+    p.setColor(QPalette::Window, QColor(255, 255, 255));
+    bar->setPalette(p);
+  }
+  ListCities();
+}
+
+// Cities are listed in the order of their directory names: the directory
+// search of the file system gives no stable order of its own.
+void TForm1::ListCities() {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(dataRoot_, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!it->is_directory(ec)) continue;
+    const std::string name = it->path().filename().string();
+    if (FileExists(CityLocation{dataRoot_, name}.File("Info/about.inf"))) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  for (const std::string& name : names) {
+    auto* item = new QListWidgetItem(DisplayName(name), ListView);
+    item->setData(kCityNameRole, QByteArray::fromStdString(name));
+  }
+  QCoreApplication::processEvents();
+  if (ListView->count() > 0) ShowCity(0);
+}
+
+void TForm1::ShowCity(int index) {
+  ImageCity->hide();
+  const QListWidgetItem* item = ListView->item(index);
+  if (!item) return;
+  CityDirName = item->data(kCityNameRole).toByteArray().toStdString();
+  const CityLocation city{dataRoot_, CityDirName};
+
+  const fs::path picture = city.File("Info/Picture.jpg");
+  if (FileExists(picture)) {
+    QImage image;
+    std::string error;
+    if (LoadPicture(picture, image, &error)) {
+      ImageCity->setPixmap(QPixmap::fromImage(image));
+      ImageCity->show();
+    } else {
+      Report(error);
+    }
+  }
+
+  const fs::path about = city.File("Info/about.inf");
+  if (!FileExists(about)) return;  // title, description and button stay as they were
+  std::vector<std::string> lines;
+  if (!ReadLines(about, lines)) {
+    Report(about.string() + ": cannot be opened");
+    return;
+  }
+  cityTitle_ = lines.empty() ? std::string() : lines.front();
+  QStringList description;
+  for (size_t i = 1; i < lines.size(); ++i) description << FromCp(lines[i]);
+  MemoCityInfo->setPlainText(description.join('\n'));
+  Label2->setText(FromCp(cityTitle_));
+  Load->setEnabled(true);
+}
+
+void TForm1::ListViewSelectItem(int index, bool) { ShowCity(index); }
+
+void TForm1::LoadClick() {
+  PanelStartImage->setGeometry(rect());
+  PanelStartImage->show();
+  PanelStartImage->raise();
+  PanelStartImage->repaint();
+  const bool loaded = form2_ ? form2_->LoadCity(CityDirName, cityTitle_) : false;
+  QThread::msleep(100);
+  if (loaded) {
+    hide();
+    form2_->show();
+  }
+  PanelStartImage->hide();
+}
+
+void TForm1::ExitClick() { close(); }
+
+void TForm1::ReturnFromMap() {
+  PanelStartImage->setGeometry(0, 0, kClientWidth, kClientHeight);
+  PanelStartImage->hide();
+}
+
+void TForm1::ShowProgress(const LoadProgress& progress) {
+  LoadLabel->setText(QString::fromStdString(progress.LoadLabel));
+  ProgressBar2->setRange(0, progress.Progress2Max);
+  ProgressBar2->setValue(progress.Progress2Position);
+  ProgressBar1->setRange(0, progress.Progress1Max);
+  ProgressBar1->setValue(progress.Progress1Position);
+  PanelStartImage->repaint();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (EndProgram)
+    EndProgram();
+  else
+    QCoreApplication::quit();
+}
+
+void TForm1::Report(const std::string& utf8Text) {
+  if (MessageSink) {
+    MessageSink(utf8Text);
+    return;
+  }
+  QMessageBox::warning(isVisible() ? this : nullptr, QApplication::applicationDisplayName(),
+                       QString::fromStdString(utf8Text));
+}

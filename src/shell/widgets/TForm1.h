@@ -1,0 +1,74 @@
+#pragma once
+// The city-selection window, the application's main window: the list of cities
+// found under the data root, the chosen city's title, description and picture,
+// and the progress panel that covers the window while a city loads.
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+#include "mapdata/CityLocation.h"
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QToolButton;
+class QFrame;
+class TForm2;
+struct LoadProgress;
+
+class TForm1 : public QWidget {
+ public:
+  explicit TForm1(fs::path dataRoot = DefaultDataRoot(), QWidget* parent = nullptr);
+
+  void SetMapWindow(TForm2* form2) { form2_ = form2; }
+  // Where messages go; unset, a modal message box shows them (UTF-8).
+  std::function<void(const std::string&)> MessageSink;
+  // Ends the program (closing this window); unset, the event loop quits.
+  std::function<void()> EndProgram;
+
+  void ListCities();
+  void ShowCity(int index);
+  void ListViewSelectItem(int index, bool selected);
+  void LoadClick();
+  void ExitClick();
+  // The map window's "Главное меню": the progress panel goes back to its own
+  // place and hides; the caller then shows this window again.
+  void ReturnFromMap();
+  // Shows the load progress and repaints the panel at once.
+  void ShowProgress(const LoadProgress& progress);
+
+  // Directory name of the city last shown; handed to the map window.
+  std::string CityDirName;
+  // The shown title as read from about.inf (Windows-1251 bytes).
+  const std::string& CityTitle() const { return cityTitle_; }
+
+  QLabel* Label1;
+  QListWidget* ListView;
+  QLabel* Label2;
+  QPlainTextEdit* MemoCityInfo;
+  QLabel* ImageCity;
+  QToolButton* Load;
+  QToolButton* Exit;
+  QFrame* PanelStartImage;
+  QLabel* ImageStart;
+  QLabel* Label3;
+  QLabel* LoadLabel;
+  QProgressBar* ProgressBar2;
+  QProgressBar* ProgressBar1;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildProgressPanel();
+  void FormCreate();
+  void Report(const std::string& utf8Text);
+
+  fs::path dataRoot_;
+  TForm2* form2_ = nullptr;
+  std::string cityTitle_;
+};

@@ -1,0 +1,275 @@
+// The map window's construction: menu, tool bar, panels, status bar, map area.
+#include "shell/widgets/TForm2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "shell/widgets/KeyboardLayout.h"
+#include "shell/widgets/MapArea.h"
+#include "shell/widgets/SidePanels.h"
+#include "shell/widgets/WidgetKit.h"
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checkable = false, bool checked = false) {
+  QAction* item = menu->addAction(Ui(caption));
+  item->setObjectName(name);
+  item->setCheckable(checkable);
+  item->setChecked(checked);
+  return item;
+}
+
+QMenu* AddSubmenu(QWidget* owner, const char* name, const char* caption) {
+  auto* menu = new QMenu(Ui(caption), owner);
+  menu->setObjectName(name);
+  menu->menuAction()->setObjectName(QString(name) + "Item");
+  return menu;
+}
+
+QFrame* ToolPanel(QWidget* parent, const char* name) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(name);
+  panel->setFrameShape(QFrame::StyledPanel);
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(3, 2, 3, 2);
+  row->setSpacing(2);
+  return panel;
+}
+
+}  // namespace
+
+TForm2::TForm2(fs::path dataRoot, QWidget* parent) : QMainWindow(parent), core_(*this, std::move(dataRoot)) {
+  setObjectName("TForm2");
+  setWindowTitle("Form2");
+  mapArea_ = new MapArea(this);
+  setCentralWidget(mapArea_);
+  BuildMenu();
+  BuildToolBar(mapArea_);
+  BuildPanels(mapArea_);
+  BuildStatusBar();
+  HintTimer = new QTimer(this);
+  HintTimer->setObjectName("HintTimer");
+  HintTimer->setInterval(100);
+  ConnectHandlers();
+  BindCtrlKey();
+  setWindowState(Qt::WindowMaximized);
+  FormCreate();
+  SyncFromCore();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::FormCreate() { ActivateRussianKeyboardLayout(); }
+
+QAction* TForm2::MenuItem(const char* name) const {
+  for (QAction* item : menuItems_)
+    if (item->objectName() == QLatin1String(name)) return item;
+  return nullptr;
+}
+
+void TForm2::BuildMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MainMenu1");
+
+  QMenu* file = AddSubmenu(this, "FileMenu", "Файл");
+  menuItems_.push_back(AddItem(file, "N19", "Главное меню"));
+  file->addSeparator();
+  menuItems_.push_back(AddItem(file, "N2", "Выход"));
+  bar->addMenu(file);
+
+  QMenu* map = AddSubmenu(this, "MapMenu", "Карта");
+  QMenu* objects = AddSubmenu(this, "ObjectsMenu", "Объекты");
+  menuItems_.push_back(AddItem(objects, "N6", "Отобразить", true, true));
+  menuItems_.push_back(AddItem(objects, "N5", "Выделение щелчком", true, true));
+  menuItems_.push_back(AddItem(objects, "N8", "Зумировать при выделении", true, true));
+  map->addMenu(objects);
+  QMenu* firms = AddSubmenu(this, "FirmsMenu", "Фирмы");
+  menuItems_.push_back(AddItem(firms, "N10", "Показывать информацию", true, true));
+  map->addMenu(firms);
+  menuItems_.push_back(AddItem(map, "N7", "Текст", true, true));
+  map->addSeparator();
+  QMenu* routes = AddSubmenu(this, "N13", "Маршруты");
+  menuItems_.push_back(AddItem(routes, "N17", "Показать панель", true, false));
+  menuItems_.push_back(AddItem(routes, "N18", "Рисовать все маршруты", true, false));
+  map->addMenu(routes);
+  map->addSeparator();
+  menuItems_.push_back(AddItem(map, "N15", "Поиск по списку", true, true));
+  menuItems_.push_back(AddItem(map, "N16", "Поиск по фирмам", true, false));
+  bar->addMenu(map);
+
+  QMenu* help = AddSubmenu(this, "HelpMenu", "Помощь");
+  menuItems_.push_back(AddItem(help, "N22", "Помощь"));
+  help->addSeparator();
+  menuItems_.push_back(AddItem(help, "N21", "О программе..."));
+  bar->addMenu(help);
+}
+
+void TForm2::BuildToolBar(QWidget* client) {
+  ControlBar1 = new QFrame(client);
+  ControlBar1->setObjectName("ControlBar1");
+  ControlBar1->setFrameShape(QFrame::StyledPanel);
+  ControlBar1->setAutoFillBackground(true);
+  auto* bar = new QHBoxLayout(ControlBar1);
+  bar->setContentsMargins(2, 2, 2, 2);
+  bar->setSpacing(4);
+
+  QFrame* panel3 = ToolPanel(ControlBar1, "Panel3");
+  SpeedButton12 = MakeToolButton(panel3, "SpeedButton12", Ui("Отображать текст на карте"), Glyph::Text, true);
+  SpeedButton14 = MakeToolButton(panel3, "SpeedButton14", Ui("Отображать объекты на карте"), Glyph::Objects, true);
+  ObjectComboBox = new QComboBox(panel3);
+  ObjectComboBox->setObjectName("ObjectComboBox");
+  ObjectComboBox->setToolTip(Ui("Список объектов для отображения"));
+  ObjectComboBox->setMaxVisibleItems(18);
+  ObjectComboBox->setIconSize(QSize(20, 20));
+  ObjectComboBox->setMinimumWidth(170);
+  for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton12, SpeedButton14, ObjectComboBox})
+    panel3->layout()->addWidget(w);
+  bar->addWidget(panel3);
+
+  QFrame* panel11 = ToolPanel(ControlBar1, "Panel11");
+  SpeedButton1 = MakeToolButton(panel11, "SpeedButton1", Ui("Отобразить панель поиска по списку"), Glyph::ListSearch, true);
+  SpeedButton2 = MakeToolButton(panel11, "SpeedButton2", Ui("Отобразить панель поиска по фирмам"), Glyph::FirmSearch, true);
+  panel11->layout()->addWidget(SpeedButton1);
+  panel11->layout()->addWidget(SpeedButton2);
+  bar->addWidget(panel11);
+
+  QFrame* panel4 = ToolPanel(ControlBar1, "Panel4");
+  ComboBox1 = new QComboBox(panel4);
+  ComboBox1->setObjectName("ComboBox1");
+  ComboBox1->setToolTip(Ui("Выбирите ключевое слово из списка для поиска фирм"));
+  ComboBox1->setEditable(true);
+  ComboBox1->setInsertPolicy(QComboBox::NoInsert);  // words are added by SpeedButton10 only
+  ComboBox1->setMaxVisibleItems(30);
+  ComboBox1->setMinimumWidth(160);
+  SpeedButton9 = MakeToolButton(panel4, "SpeedButton9", Ui("Выпольнить поиск..."), Glyph::Search);
+  SpeedButton10 = MakeToolButton(panel4, "SpeedButton10", Ui("Добавить слово в список."), Glyph::AddWord);
+  for (QWidget* w : std::initializer_list<QWidget*>{ComboBox1, SpeedButton9, SpeedButton10})
+    panel4->layout()->addWidget(w);
+  bar->addWidget(panel4);
+
+  Panel5 = ToolPanel(ControlBar1, "Panel5");
+  Label3 = new QLabel(Ui("Масштаб:"), Panel5);
+  Label3->setObjectName("Label3");
+  TrackBar1 = new QSlider(Qt::Horizontal, Panel5);
+  TrackBar1->setObjectName("TrackBar1");
+  TrackBar1->setToolTip(Ui("Масштаб"));
+  TrackBar1->setRange(1, 30);
+  TrackBar1->setValue(1);
+  TrackBar1->setPageStep(1);
+  TrackBar1->setTickPosition(QSlider::TicksBelow);
+  TrackBar1->setFixedWidth(150);
+  ZoomEdit = new QLineEdit(Panel5);
+  ZoomEdit->setObjectName("ZoomEdit");
+  ZoomEdit->setToolTip(Ui("Задайте величину масштаба"));
+  ZoomEdit->setMaxLength(6);
+  ZoomEdit->setFixedWidth(56);
+  for (QWidget* w : std::initializer_list<QWidget*>{Label3, TrackBar1, ZoomEdit}) Panel5->layout()->addWidget(w);
+  bar->addWidget(Panel5);
+  bar->addStretch(1);
+}
+
+void TForm2::BuildPanels(QWidget* client) {
+  auto* column = new QVBoxLayout(client);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(ControlBar1);
+  // The side panels sit at the window's edges; between them the map area shows
+  // through (a layout, not a widget, so the mouse reaches the map).
+  auto* body = new QHBoxLayout();
+  body->setSpacing(0);
+  column->addLayout(body, 1);
+
+  PanelLeft = new QWidget(client);
+  PanelLeft->setObjectName("PanelLeft");
+  auto* left = new QVBoxLayout(PanelLeft);
+  left->setContentsMargins(0, 0, 0, 0);
+  left->setSpacing(0);
+  PanelSearch = new ListSearchPanel(PanelLeft);
+  PanelPath = new RoutesPanel(PanelLeft);
+  PanelPath->hide();
+  left->addWidget(PanelSearch, 1);
+  left->addWidget(PanelPath, 1);
+  body->addWidget(PanelLeft);
+  body->addStretch(1);
+
+  PanelRight = new QWidget(client);
+  PanelRight->setObjectName("PanelRight");
+  auto* right = new QHBoxLayout(PanelRight);
+  right->setContentsMargins(0, 0, 0, 0);
+  right->setSpacing(0);
+  InfoPanel = new InfoPanelWidget(PanelRight);
+  InfoPanel->hide();
+  FirmSearch = new FirmSearchPanel(PanelRight);
+  FirmSearch->hide();
+  right->addWidget(InfoPanel);
+  right->addWidget(FirmSearch);
+  body->addWidget(PanelRight);
+
+  Panel14 = new QFrame(client);
+  Panel14->setObjectName("Panel14");
+  Panel14->setFixedSize(16, 16);
+  SpeedButton6 = MakeToolButton(Panel14, "SpeedButton6", QString(), Glyph::Open);
+  SpeedButton6->setGeometry(0, 0, 16, 16);
+  SpeedButton6->setIconSize(QSize(12, 12));
+  Panel14->move(0, ControlBar1->sizeHint().height());
+  Panel14->raise();
+}
+
+void TForm2::BuildStatusBar() {
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setObjectName("StatusBar1");
+  static const int kDesignWidths[3] = {150, 350, 50};
+  for (int i = 0; i < 3; ++i) {
+    StatusPanel[i] = new QLabel(StatusBar1);
+    StatusPanel[i]->setObjectName(QString("StatusPanel%1").arg(i));
+    StatusPanel[i]->setFrameShape(QFrame::Panel);
+    StatusPanel[i]->setFrameShadow(QFrame::Sunken);
+    StatusPanel[i]->setFixedWidth(kDesignWidths[i]);
+    StatusBar1->addWidget(StatusPanel[i]);
+  }
+  setStatusBar(StatusBar1);
+}
+
+// --- MapHost ---
+
+void TForm2::ShowMessage(const std::string& utf8Text) {
+  if (MessageSink) {
+    MessageSink(utf8Text);
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(utf8Text),
+                  QMessageBox::Ok, isVisible() ? this : nullptr);
+  box.exec();
+}
+
+void TForm2::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+void TForm2::PaintMapWindow() { mapArea_->repaint(); }
+
+int TForm2::WindowOuterWidth() const { return frameGeometry().width(); }
+int TForm2::WindowOuterHeight() const { return frameGeometry().height(); }
+
+int TForm2::ScreenPixelWidth() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().width() : 1024;
+}
+
+int TForm2::ScreenPixelHeight() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().height() : 768;
+}

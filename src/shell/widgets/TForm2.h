@@ -1,0 +1,190 @@
+#pragma once
+// The map window: menu, tool bar, side panels, status bar and the map area.
+// It owns the map state (MapCore), serves as its host (message boxes, repaints,
+// sizes) and mirrors the state into its controls after every handler.
+#include <QMainWindow>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "mapdata/CityLocation.h"
+#include "shell/MapCore.h"
+#include "shell/MapHost.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSlider;
+class QStatusBar;
+class QTimer;
+class QToolButton;
+class FirmSearchPanel;
+class InfoPanelWidget;
+class ListSearchPanel;
+class MapArea;
+class RoutesPanel;
+class TForm1;
+
+class TForm2 : public QMainWindow, public MapHost {
+ public:
+  explicit TForm2(fs::path dataRoot = DefaultDataRoot(), QWidget* parent = nullptr);
+  ~TForm2() override;
+
+  MapCore& Core() { return core_; }
+  void SetCityWindow(TForm1* form1) { form1_ = form1; }
+
+  // Where messages go; unset, a modal message box shows them (UTF-8).
+  std::function<void(const std::string&)> MessageSink;
+  // Ends the program (closing the map window); unset, the event loop quits.
+  std::function<void()> EndProgram;
+  // The auxiliary windows: picture window (not modal), about and help (modal).
+  std::function<void(const std::string& path)> ShowPictureWindow;
+  std::function<void()> ShowAboutWindow;
+  std::function<void()> ShowHelpWindow;
+
+  // Loads the city (directory name, title as Windows-1251 bytes) and brings the
+  // controls into line.  After an error in the final drawing the message has
+  // been shown, the window closes and false is returned.
+  bool LoadCity(const std::string& city, const std::string& title);
+  // Mirrors the map state into the controls, without running their handlers.
+  void SyncFromCore();
+
+  // MapHost
+  void ShowMessage(const std::string& utf8Text) override;
+  void RepaintCityWindow() override;
+  void ProcessPendingEvents() override;
+  void PaintMapWindow() override;
+  int WindowOuterWidth() const override;
+  int WindowOuterHeight() const override;
+  int ScreenPixelWidth() const override;
+  int ScreenPixelHeight() const override;
+
+  // Menu and tool bar handlers.
+  void N19Click();
+  void N2Click();
+  void N7Click(bool checked);
+  void N6Click(bool checked);
+  void N5Click(bool checked);
+  void N8Click(bool checked);
+  void N10Click(bool checked);
+  void N15Click(bool checked);
+  void N16Click(bool checked);
+  void N17Click(bool checked);
+  void N18Click(bool checked);
+  void N21Click();
+  void N22Click();
+  void SpeedButton12Click();
+  void SpeedButton14Click();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton6Click();
+  void SpeedButton5Click();
+  void SpeedButton7Click();
+  void SpeedButton16Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void SpeedButton8Click();
+  void SpeedButton9Click();
+  void SpeedButton10Click();
+  void ObjectComboBoxSelect(int index);
+  void ComboBox1Select(int index);
+  void CheckBox4Click();
+  void TrackBar1Change(int position);
+  void ZoomEditKeyPress();
+  void Panel5Click();
+  void ControlBar1Resize();
+  void Edit1KeyPress();
+  void Edit2KeyPress();
+  void SearchListViewClick();
+  void SearchListViewDblClick();
+  void SearchFirmListViewClick();
+  void SearchFirmListViewDblClick();
+  void ListOfPath2Click();
+  void ListOfPath2DblClick();
+  void FirmPicClick(int k);  // FirmPic1Click .. FirmPic3Click
+  void HintTimerTimer();
+
+  // Map area.
+  void FormMouseDown(Qt::MouseButton button, int x, int y);
+  void FormMouseMove(int x, int y);
+  void FormMouseUp(Qt::MouseButton button, int x, int y);
+  void FormKeyDown();
+  void FormKeyUp();
+  void MouseWheel(int steps, int x, int y);
+
+  // Controls, for the city window and the tests.
+  MapArea* MapView() const { return mapArea_; }
+  QAction* MenuItem(const char* name) const;
+  QFrame* ControlBar1 = nullptr;
+  QToolButton* SpeedButton12 = nullptr;
+  QToolButton* SpeedButton14 = nullptr;
+  QComboBox* ObjectComboBox = nullptr;
+  QToolButton* SpeedButton1 = nullptr;
+  QToolButton* SpeedButton2 = nullptr;
+  QComboBox* ComboBox1 = nullptr;
+  QToolButton* SpeedButton9 = nullptr;
+  QToolButton* SpeedButton10 = nullptr;
+  QFrame* Panel5 = nullptr;
+  QLabel* Label3 = nullptr;
+  QSlider* TrackBar1 = nullptr;
+  QLineEdit* ZoomEdit = nullptr;
+  QWidget* PanelLeft = nullptr;
+  ListSearchPanel* PanelSearch = nullptr;
+  RoutesPanel* PanelPath = nullptr;
+  QWidget* PanelRight = nullptr;
+  InfoPanelWidget* InfoPanel = nullptr;
+  FirmSearchPanel* FirmSearch = nullptr;
+  QFrame* Panel14 = nullptr;
+  QToolButton* SpeedButton6 = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+  QLabel* StatusPanel[3] = {nullptr, nullptr, nullptr};
+  QTimer* HintTimer = nullptr;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenu();
+  void BuildToolBar(QWidget* client);
+  void BuildPanels(QWidget* client);
+  void BuildStatusBar();
+  void ConnectHandlers();
+  void BindCtrlKey();
+  void FormCreate();
+  void FormClose();
+  void RedrawAndPaint();
+  void AfterHandler() { SyncFromCore(); }
+
+  void SyncToolBar();
+  void SyncMenus();
+  void SyncPanels();
+  void SyncLists();
+  void SyncInfoPanel();
+  void SyncStatusBar();
+  void SyncObjectComboBox();
+  void SyncKeywords();
+  void SyncHintTimer();
+
+  MapCore core_;
+  TForm1* form1_ = nullptr;
+  MapArea* mapArea_ = nullptr;
+  std::vector<QAction*> menuItems_;
+
+  // What the lists show, so that they are refilled only when their table changed.
+  uint64_t shownSearchRevision_ = UINT64_MAX;
+  uint64_t shownFirmRevision_ = UINT64_MAX;
+  uint64_t shownRoutesRevision_ = UINT64_MAX;
+  std::vector<std::string> shownKeywords_;
+  std::vector<std::string> shownMemo_;
+  std::vector<std::pair<std::string, int>> shownObjectKinds_;
+  int loadGeneration_ = 0;  // grows with every city load
+  int shownObjectGeneration_ = -1;
+  qint64 shownInfoImageKey_ = 0;
+  std::string shownZoomText_ = "\x01";
+};

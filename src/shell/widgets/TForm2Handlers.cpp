@@ -1,0 +1,351 @@
+// The map window's handlers: each changes the map state through the core
+// operations and ends by mirroring the state into the controls.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include "info/InfoPanel.h"
+#include "info/Selection.h"
+#include "interaction/HoverHint.h"
+#include "interaction/ViewControl.h"
+#include "render/FormPaint.h"
+#include "render/RedrawView.h"
+#include "search/FirmSearch.h"
+#include "search/Keywords.h"
+#include "search/ListSearch.h"
+#include "shell/LoadCity.h"
+#include "shell/PanelPairs.h"
+#include "shell/widgets/MapArea.h"
+#include "shell/widgets/SidePanels.h"
+#include "shell/widgets/TForm1.h"
+#include "shell/widgets/TForm2.h"
+#include "shell/widgets/WidgetKit.h"
+
+void TForm2::ConnectHandlers() {
+  // Every handler is followed by the mirror of the state into the controls.
+  auto on = [this](auto&& handler) {
+    return [this, handler](auto&&... args) {
+      handler(args...);
+      AfterHandler();
+    };
+  };
+  auto item = [this](const char* name) { return MenuItem(name); };
+
+  connect(item("N19"), &QAction::triggered, this, on([this](bool) { N19Click(); }));
+  connect(item("N2"), &QAction::triggered, this, [this](bool) { N2Click(); });
+  connect(item("N7"), &QAction::triggered, this, on([this](bool c) { N7Click(c); }));
+  connect(item("N6"), &QAction::triggered, this, on([this](bool c) { N6Click(c); }));
+  connect(item("N5"), &QAction::triggered, this, on([this](bool c) { N5Click(c); }));
+  connect(item("N8"), &QAction::triggered, this, on([this](bool c) { N8Click(c); }));
+  connect(item("N10"), &QAction::triggered, this, on([this](bool c) { N10Click(c); }));
+  connect(item("N15"), &QAction::triggered, this, on([this](bool c) { N15Click(c); }));
+  connect(item("N16"), &QAction::triggered, this, on([this](bool c) { N16Click(c); }));
+  connect(item("N17"), &QAction::triggered, this, on([this](bool c) { N17Click(c); }));
+  connect(item("N18"), &QAction::triggered, this, on([this](bool c) { N18Click(c); }));
+  connect(item("N21"), &QAction::triggered, this, on([this](bool) { N21Click(); }));
+  connect(item("N22"), &QAction::triggered, this, on([this](bool) { N22Click(); }));
+
+  connect(SpeedButton12, &QToolButton::clicked, this, on([this](bool) { SpeedButton12Click(); }));
+  connect(SpeedButton14, &QToolButton::clicked, this, on([this](bool) { SpeedButton14Click(); }));
+  connect(SpeedButton1, &QToolButton::clicked, this, on([this](bool) { SpeedButton1Click(); }));
+  connect(SpeedButton2, &QToolButton::clicked, this, on([this](bool) { SpeedButton2Click(); }));
+  connect(SpeedButton6, &QToolButton::clicked, this, on([this](bool) { SpeedButton6Click(); }));
+  connect(SpeedButton9, &QToolButton::clicked, this, on([this](bool) { SpeedButton9Click(); }));
+  connect(SpeedButton10, &QToolButton::clicked, this, on([this](bool) { SpeedButton10Click(); }));
+  connect(ObjectComboBox, &QComboBox::activated, this, on([this](int i) { ObjectComboBoxSelect(i); }));
+  connect(ComboBox1, &QComboBox::activated, this, on([this](int i) { ComboBox1Select(i); }));
+  connect(TrackBar1, &QSlider::valueChanged, this, on([this](int p) { TrackBar1Change(p); }));
+  connect(ZoomEdit, &QLineEdit::returnPressed, this, on([this] { ZoomEditKeyPress(); }));
+
+  connect(PanelSearch->SpeedButton5, &QToolButton::clicked, this, on([this](bool) { SpeedButton5Click(); }));
+  connect(PanelSearch->SpeedButton4, &QToolButton::clicked, this, on([this](bool) { SpeedButton4Click(); }));
+  connect(PanelSearch->Edit1, &QLineEdit::returnPressed, this, on([this] { Edit1KeyPress(); }));
+  connect(PanelSearch->SearchListView, &QTableWidget::cellClicked, this, on([this](int, int) { SearchListViewClick(); }));
+  connect(PanelSearch->SearchListView, &QTableWidget::cellDoubleClicked, this,
+          on([this](int, int) { SearchListViewDblClick(); }));
+
+  connect(FirmSearch->SpeedButton16, &QToolButton::clicked, this, on([this](bool) { SpeedButton16Click(); }));
+  connect(FirmSearch->SpeedButton8, &QToolButton::clicked, this, on([this](bool) { SpeedButton8Click(); }));
+  connect(FirmSearch->Edit2, &QLineEdit::returnPressed, this, on([this] { Edit2KeyPress(); }));
+  connect(FirmSearch->CheckBox1, &QCheckBox::toggled, this, [this](bool c) { core_.Search.CheckBox1 = c; });
+  connect(FirmSearch->CheckBox2, &QCheckBox::toggled, this, [this](bool c) { core_.Search.CheckBox2 = c; });
+  connect(FirmSearch->CheckBox3, &QCheckBox::toggled, this, [this](bool c) { core_.Search.CheckBox3 = c; });
+  connect(FirmSearch->CheckBox4, &QCheckBox::clicked, this, on([this](bool) { CheckBox4Click(); }));
+  connect(FirmSearch->SearchFirmListView, &QTableWidget::cellClicked, this,
+          on([this](int, int) { SearchFirmListViewClick(); }));
+  connect(FirmSearch->SearchFirmListView, &QTableWidget::cellDoubleClicked, this,
+          on([this](int, int) { SearchFirmListViewDblClick(); }));
+
+  connect(InfoPanel->SpeedButton3, &QToolButton::clicked, this, on([this](bool) { SpeedButton3Click(); }));
+  for (int k = 0; k < 3; ++k)
+    connect(InfoPanel->FirmPic[k], &QToolButton::clicked, this, on([this, k](bool) { FirmPicClick(k); }));
+
+  connect(PanelPath->SpeedButton7, &QToolButton::clicked, this, on([this](bool) { SpeedButton7Click(); }));
+  connect(PanelPath->ListOfPath2, &QTableWidget::cellClicked, this, on([this](int, int) { ListOfPath2Click(); }));
+  connect(PanelPath->ListOfPath2, &QTableWidget::cellDoubleClicked, this,
+          on([this](int, int) { ListOfPath2DblClick(); }));
+
+  connect(HintTimer, &QTimer::timeout, this, [this] {
+    HintTimerTimer();
+    AfterHandler();
+  });
+
+  mapArea_->OnPaint = [this](QPainter& painter) { FormPaint(core_, painter); };
+  mapArea_->OnMouseDown = on([this](Qt::MouseButton b, int x, int y) { FormMouseDown(b, x, y); });
+  mapArea_->OnMouseMove = on([this](int x, int y) { FormMouseMove(x, y); });
+  mapArea_->OnMouseUp = on([this](Qt::MouseButton b, int x, int y) { FormMouseUp(b, x, y); });
+  mapArea_->OnWheel = on([this](int steps, int x, int y) { MouseWheel(steps, x, y); });
+
+  // Clicks on the zoom panel and its label; the tool bar's size.
+  Panel5->installEventFilter(this);
+  Label3->installEventFilter(this);
+  ControlBar1->installEventFilter(this);
+}
+
+// Ctrl acts wherever the focus is in the window: on the map area (the window
+// itself) and on the controls that can hold the focus.
+void TForm2::BindCtrlKey() {
+  const std::initializer_list<QWidget*> bound = {
+      mapArea_, ObjectComboBox, ZoomEdit, TrackBar1, FirmSearch->SearchFirmListView, FirmSearch->CheckBox4,
+      FirmSearch->Edit2, FirmSearch->CheckBox1, FirmSearch->CheckBox2, FirmSearch->CheckBox3, InfoPanel->Memo1,
+      PanelSearch->SearchListView, PanelSearch->Edit1, PanelPath->ListOfPath2};
+  for (QWidget* w : bound) w->installEventFilter(this);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((watched == Panel5 || watched == Label3) && type == QEvent::MouseButtonRelease) {
+    Panel5Click();
+    AfterHandler();
+    return false;
+  }
+  if (watched == ControlBar1 && type == QEvent::Resize) {
+    ControlBar1Resize();
+    return false;
+  }
+  if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Control && !key->isAutoRepeat()) {
+      if (type == QEvent::KeyPress)
+        FormKeyDown();
+      else
+        FormKeyUp();
+      AfterHandler();
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  event->accept();
+  FormClose();
+}
+
+void TForm2::FormClose() {
+  if (EndProgram)
+    EndProgram();
+  else
+    QCoreApplication::quit();
+}
+
+void TForm2::RedrawAndPaint() {
+  RedrawView(core_);
+  PaintMapWindow();
+}
+
+void TForm2::RepaintCityWindow() {
+  if (form1_) form1_->ShowProgress(core_.Progress);
+}
+
+bool TForm2::LoadCity(const std::string& city, const std::string& title) {
+  ++loadGeneration_;
+  const bool ok = ::LoadCity(core_, city, title);
+  SyncFromCore();
+  if (!ok) {
+    hide();
+    FormClose();
+  }
+  return ok;
+}
+
+// --- menu ---
+
+void TForm2::N19Click() {
+  if (form1_) form1_->ReturnFromMap();
+  hide();
+  if (form1_) form1_->show();
+}
+
+void TForm2::N2Click() { close(); }
+
+void TForm2::N7Click(bool checked) {
+  core_.Flags.ShowTexts = checked;
+  RedrawAndPaint();
+}
+
+void TForm2::N6Click(bool checked) {
+  core_.Flags.ShowObjects = checked;
+  RedrawAndPaint();
+}
+
+void TForm2::N5Click(bool checked) { core_.Flags.ClickSelect = checked; }
+void TForm2::N8Click(bool checked) { core_.Ui.N8ZoomOnSelect = checked; }
+void TForm2::N10Click(bool) { ::N10Click(core_); }
+
+// The menu ticks flip as they are chosen: `checked` is the new tick, so an
+// item that was ticked hides its panel.
+void TForm2::N15Click(bool checked) { checked ? ShowListSearchPanel(core_) : HideListSearchPanel(core_); }
+void TForm2::N16Click(bool checked) { checked ? ShowFirmSearchPanel(core_) : HideFirmSearchPanel(core_); }
+void TForm2::N17Click(bool checked) { checked ? ShowRoutesPanel(core_) : HideRoutesPanel(core_); }
+
+void TForm2::N18Click(bool checked) {
+  core_.Flags.ShowRoutes = checked;
+  RedrawAndPaint();
+}
+
+void TForm2::N21Click() {
+  if (ShowAboutWindow) ShowAboutWindow();
+}
+
+void TForm2::N22Click() {
+  if (ShowHelpWindow) ShowHelpWindow();
+}
+
+// --- tool bar ---
+
+void TForm2::SpeedButton12Click() {
+  core_.Flags.ShowTexts = SpeedButton12->isChecked();
+  RedrawAndPaint();
+}
+
+void TForm2::SpeedButton14Click() {
+  core_.Flags.ShowObjects = SpeedButton14->isChecked();
+  RedrawAndPaint();
+}
+
+void TForm2::SpeedButton1Click() {
+  SpeedButton1->isChecked() ? ShowListSearchPanel(core_) : HideListSearchPanel(core_);
+}
+
+void TForm2::SpeedButton2Click() {
+  SpeedButton2->isChecked() ? ShowFirmSearchPanel(core_) : HideFirmSearchPanel(core_);
+}
+
+void TForm2::SpeedButton6Click() { ShowListSearchPanel(core_); }
+void TForm2::SpeedButton5Click() { HideListSearchPanel(core_); }
+void TForm2::SpeedButton7Click() { HideRoutesPanel(core_); }
+void TForm2::SpeedButton16Click() { HideFirmSearchPanel(core_); }
+
+void TForm2::ObjectComboBoxSelect(int index) {
+  core_.Flags.ObjectFilter = index;
+  if (index == ObjectComboBox->count() - 1) core_.Flags.ObjectFilter = -1;  // "Все"
+  RedrawAndPaint();
+}
+
+void TForm2::SpeedButton9Click() {
+  SearchFirms(core_, ToCp(ComboBox1->currentText()));
+  ShowFirmSearchPanel(core_);
+}
+
+void TForm2::ComboBox1Select(int) { SpeedButton9Click(); }
+
+void TForm2::SpeedButton10Click() { AddKeyword(core_, ToCp(ComboBox1->currentText())); }
+
+// --- zoom ---
+
+void TForm2::TrackBar1Change(int position) { SetTrackBarPosition(core_, position); }
+
+void TForm2::ZoomEditKeyPress() {
+  const QString text = ZoomEdit->text();
+  if (!ZoomEditEnter(core_, ToCp(text)))
+    ShowMessage("'" + text.toStdString() + "' is not a valid integer value");
+}
+
+void TForm2::Panel5Click() { ::Panel5Click(core_); }
+
+void TForm2::ControlBar1Resize() {
+  Panel14->move(0, ControlBar1->height());
+  Panel14->raise();
+}
+
+// --- list search ---
+
+void TForm2::Edit1KeyPress() { FillSearchList(core_, ToCp(PanelSearch->Edit1->text())); }
+void TForm2::SpeedButton4Click() { FillSearchList(core_, ToCp(PanelSearch->Edit1->text())); }
+
+void TForm2::SearchListViewClick() {
+  ::SearchListViewClick(core_, FirstSelectedRow(PanelSearch->SearchListView), false);
+}
+
+void TForm2::SearchListViewDblClick() {
+  ::SearchListViewClick(core_, FirstSelectedRow(PanelSearch->SearchListView), true);
+}
+
+// --- firm search ---
+
+void TForm2::Edit2KeyPress() { Edit2Enter(core_, ToCp(FirmSearch->Edit2->text())); }
+
+void TForm2::SpeedButton8Click() { SearchFirms(core_, ToCp(FirmSearch->Edit2->text())); }
+
+void TForm2::CheckBox4Click() {
+  core_.Flags.ShowFoundFirms = FirmSearch->CheckBox4->isChecked();
+  RedrawAndPaint();
+}
+
+void TForm2::SearchFirmListViewClick() {
+  const int row = FirstSelectedRow(FirmSearch->SearchFirmListView);
+  if (row < 0) return;
+  FirmResultSelected(core_, row, false);
+}
+
+void TForm2::SearchFirmListViewDblClick() {
+  const int row = FirstSelectedRow(FirmSearch->SearchFirmListView);
+  if (row < 0 || core_.Search.ListView2.Empty()) return;
+  FirmResultSelected(core_, row, true);
+}
+
+// --- information panel ---
+
+void TForm2::FirmPicClick(int k) {
+  const std::string& path = FirmPicturePath(core_, k + 1);
+  if (!path.empty() && ShowPictureWindow) ShowPictureWindow(path);
+}
+
+void TForm2::SpeedButton3Click() { ::SpeedButton3Click(core_); }
+
+// --- routes ---
+
+void TForm2::ListOfPath2Click() {
+  const int row = FirstSelectedRow(PanelPath->ListOfPath2);
+  if (row < 0) return;
+  SelectRoute(core_, row, false);
+  RedrawAndPaint();
+}
+
+void TForm2::ListOfPath2DblClick() {
+  const int row = FirstSelectedRow(PanelPath->ListOfPath2);
+  if (row < 0) return;
+  SelectRoute(core_, row, true);
+  RedrawAndPaint();
+}
+
+// --- map area: waiting for the interaction operations ---
+
+void TForm2::FormMouseDown(Qt::MouseButton, int, int) {}
+void TForm2::FormMouseMove(int, int) {}
+void TForm2::FormMouseUp(Qt::MouseButton, int, int) {}
+void TForm2::FormKeyDown() {}
+void TForm2::FormKeyUp() {}
+void TForm2::MouseWheel(int, int, int) {}
+void TForm2::HintTimerTimer() { ::HintTimerTimer(core_); }

@@ -1,0 +1,163 @@
+// Mirrors the map state into the map window's controls.  Signals are blocked
+// while a control is set, so that no handler runs again; lists are refilled
+// only when their table changed.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include "shell/widgets/SidePanels.h"
+#include "shell/widgets/TForm2.h"
+#include "shell/widgets/WidgetKit.h"
+
+namespace {
+
+void SetChecked(QAbstractButton* button, bool down) {
+  const QSignalBlocker block(button);
+  button->setChecked(down);
+}
+
+void SetChecked(QAction* item, bool checked) {
+  const QSignalBlocker block(item);
+  item->setChecked(checked);
+}
+
+// Refills a list view from its table when the table changed since the last fill.
+void MirrorList(QTableWidget* list, const LayerTable& table, uint64_t& shownRevision) {
+  if (shownRevision == table.Revision()) return;
+  FillReportList(list, table);
+  shownRevision = table.Revision();
+}
+
+}  // namespace
+
+void TForm2::SyncFromCore() {
+  setWindowTitle(FromCp(core_.Caption));
+  SyncToolBar();
+  SyncMenus();
+  SyncPanels();
+  SyncLists();
+  SyncInfoPanel();
+  SyncStatusBar();
+  SyncObjectComboBox();
+  SyncKeywords();
+  SyncHintTimer();
+}
+
+// HintTimer runs while the state says so; a running timer is not restarted.
+void TForm2::SyncHintTimer() {
+  if (core_.Interaction.HintTimerEnabled && !HintTimer->isActive()) HintTimer->start();
+  if (!core_.Interaction.HintTimerEnabled && HintTimer->isActive()) HintTimer->stop();
+}
+
+void TForm2::SyncToolBar() {
+  SetChecked(SpeedButton12, core_.Flags.ShowTexts);
+  SetChecked(SpeedButton14, core_.Flags.ShowObjects);
+  SetChecked(SpeedButton1, core_.Ui.PanelSearchVisible);
+  SetChecked(SpeedButton2, core_.Ui.FirmSearchPanelVisible);
+  {
+    const QSignalBlocker block(TrackBar1);
+    TrackBar1->setValue(core_.Ui.TrackBar1Position);
+  }
+  // Only a new zoom text replaces what the user may be typing.
+  if (core_.Ui.ZoomEditText != shownZoomText_) {
+    ZoomEdit->setText(FromCp(core_.Ui.ZoomEditText));
+    shownZoomText_ = core_.Ui.ZoomEditText;
+  }
+  SetChecked(FirmSearch->CheckBox1, core_.Search.CheckBox1);
+  SetChecked(FirmSearch->CheckBox2, core_.Search.CheckBox2);
+  SetChecked(FirmSearch->CheckBox3, core_.Search.CheckBox3);
+  SetChecked(FirmSearch->CheckBox4, core_.Flags.ShowFoundFirms);
+}
+
+void TForm2::SyncMenus() {
+  SetChecked(MenuItem("N7"), core_.Flags.ShowTexts);
+  SetChecked(MenuItem("N6"), core_.Flags.ShowObjects);
+  SetChecked(MenuItem("N5"), core_.Flags.ClickSelect);
+  SetChecked(MenuItem("N8"), core_.Ui.N8ZoomOnSelect);
+  SetChecked(MenuItem("N10"), core_.Ui.N10ShowInfo);
+  SetChecked(MenuItem("N15"), core_.Ui.PanelSearchVisible);
+  SetChecked(MenuItem("N16"), core_.Ui.FirmSearchPanelVisible);
+  SetChecked(MenuItem("N17"), core_.Ui.PanelPathVisible);
+  SetChecked(MenuItem("N18"), core_.Flags.ShowRoutes);
+}
+
+void TForm2::SyncPanels() {
+  PanelSearch->setVisible(core_.Ui.PanelSearchVisible);
+  PanelPath->setVisible(core_.Ui.PanelPathVisible);
+  PanelLeft->setVisible(core_.Ui.PanelSearchVisible || core_.Ui.PanelPathVisible);
+  InfoPanel->setVisible(core_.Info.Visible);
+  FirmSearch->setVisible(core_.Ui.FirmSearchPanelVisible);
+  PanelRight->setVisible(core_.Info.Visible || core_.Ui.FirmSearchPanelVisible);
+}
+
+void TForm2::SyncLists() {
+  MirrorList(PanelSearch->SearchListView, core_.Search.SearchListView, shownSearchRevision_);
+  PanelSearch->Label2->setText(FromCp(core_.Search.Label2));
+  MirrorList(FirmSearch->SearchFirmListView, core_.Search.SearchFirmListView, shownFirmRevision_);
+  FirmSearch->Label5->setText(FromCp(core_.Search.Label5));
+  MirrorList(PanelPath->ListOfPath2, core_.Tables.ListOfPath2, shownRoutesRevision_);
+}
+
+void TForm2::SyncInfoPanel() {
+  const InfoPanelState& info = core_.Info;
+  InfoPanel->ObjNameLabel->setText(FromCp(info.ObjNameLabel));
+  InfoPanel->ObjAdressLabel->setText(FromCp(info.ObjAdressLabel));
+  for (int k = 0; k < 3; ++k) InfoPanel->FirmPic[k]->setEnabled(info.FirmPicEnabled[k]);
+  if (info.Memo1 != shownMemo_) {
+    QStringList lines;
+    for (const std::string& line : info.Memo1) lines << FromCp(line);
+    InfoPanel->Memo1->setPlainText(lines.join('\n'));
+    shownMemo_ = info.Memo1;
+  }
+  if (info.InfoImage.cacheKey() != shownInfoImageKey_) {
+    InfoPanel->InfoImage->setPixmap(QPixmap::fromImage(info.InfoImage));
+    shownInfoImageKey_ = info.InfoImage.cacheKey();
+  }
+  InfoPanel->InfoImage->setVisible(info.InfoImageVisible);
+}
+
+void TForm2::SyncStatusBar() {
+  const std::string* texts[3] = {&core_.Selection.StatusText0, &core_.Selection.StatusText1,
+                                 &core_.Selection.StatusText2};
+  const int widths[3] = {core_.Selection.StatusWidth0, core_.Selection.StatusWidth1, core_.Selection.StatusWidth2};
+  for (int i = 0; i < 3; ++i) {
+    StatusPanel[i]->setText(FromCp(*texts[i]));
+    StatusPanel[i]->setFixedWidth(widths[i]);
+  }
+}
+
+void TForm2::SyncObjectComboBox() {
+  const CityTables& t = core_.Tables;
+  std::vector<std::pair<std::string, int>> kinds;
+  for (const ObjectKindEntry& e : t.ObjectComboBox) kinds.emplace_back(e.Caption, e.ImageIndex);
+  if (kinds == shownObjectKinds_ && shownObjectGeneration_ == loadGeneration_) return;
+  const QSignalBlocker block(ObjectComboBox);
+  ObjectComboBox->clear();
+  for (const ObjectKindEntry& e : t.ObjectComboBox) {
+    const bool hasIcon = e.ImageIndex >= 0 && e.ImageIndex < static_cast<int>(t.ImageListObject.size());
+    const QIcon icon = hasIcon ? QIcon(QPixmap::fromImage(t.ImageListObject[e.ImageIndex])) : QIcon();
+    ObjectComboBox->addItem(icon, FromCp(e.Caption));
+  }
+  ObjectComboBox->setCurrentIndex(-1);
+  shownObjectKinds_ = std::move(kinds);
+  shownObjectGeneration_ = loadGeneration_;
+}
+
+void TForm2::SyncKeywords() {
+  if (core_.Search.Keywords == shownKeywords_) return;
+  const QSignalBlocker block(ComboBox1);
+  const QString typed = ComboBox1->currentText();
+  ComboBox1->clear();
+  for (const std::string& word : core_.Search.Keywords) ComboBox1->addItem(FromCp(word));
+  ComboBox1->setEditText(typed);
+  shownKeywords_ = core_.Search.Keywords;
+}

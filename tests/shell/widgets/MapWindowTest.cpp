@@ -1,0 +1,322 @@
+// The map window: its menu, tool bar, panels and status bar, the panel pairs,
+// and the controls brought into line with the state by every load.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "info/Selection.h"
+#include "shell/widgets/ShellWindowsFixture.h"
+#include "shell/widgets/SidePanels.h"
+
+namespace {
+
+// The captions of a menu's entries, separators as "-", submenus as "caption>".
+QStringList Entries(const QMenu* menu) {
+  QStringList out;
+  for (const QAction* a : menu->actions()) {
+    if (a->isSeparator())
+      out << "-";
+    else
+      out << a->text() + (a->menu() ? ">" : "");
+  }
+  return out;
+}
+
+QMenu* TopMenu(TForm2& f, int i) { return f.menuBar()->actions().at(i)->menu(); }
+
+QToolButton* Button(QWidget* w, const char* name) {
+  auto* b = w->findChild<QToolButton*>(name);
+  EXPECT_NE(b, nullptr) << name;
+  return b;
+}
+
+}  // namespace
+
+TEST(MapWindow, MenuStructureAndInitialTicks) {
+  TempDir root;
+  TForm2 f(root.Path());
+  EXPECT_EQ(f.objectName(), "TForm2");
+  EXPECT_EQ(f.windowTitle(), "Form2");
+  EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
+  EXPECT_EQ(f.menuBar()->objectName(), "MainMenu1");
+  ASSERT_EQ(f.menuBar()->actions().size(), 3);
+
+  QMenu* file = TopMenu(f, 0);
+  EXPECT_EQ(file->title(), U("Файл"));
+  EXPECT_EQ(Entries(file), (QStringList{U("Главное меню"), "-", U("Выход")}));
+  QMenu* map = TopMenu(f, 1);
+  EXPECT_EQ(map->title(), U("Карта"));
+  EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), "-", U("Маршруты>"), "-",
+                                       U("Поиск по списку"), U("Поиск по фирмам")}));
+  EXPECT_EQ(Entries(map->actions().at(0)->menu()),
+            (QStringList{U("Отобразить"), U("Выделение щелчком"), U("Зумировать при выделении")}));
+  EXPECT_EQ(Entries(map->actions().at(1)->menu()), QStringList{U("Показывать информацию")});
+  QMenu* routes = map->actions().at(4)->menu();
+  EXPECT_EQ(routes->objectName(), "N13");
+  EXPECT_EQ(Entries(routes), (QStringList{U("Показать панель"), U("Рисовать все маршруты")}));
+  QMenu* help = TopMenu(f, 2);
+  EXPECT_EQ(help->title(), U("Помощь"));
+  EXPECT_EQ(Entries(help), (QStringList{U("Помощь"), "-", U("О программе...")}));
+
+  const std::pair<const char*, const char*> named[] = {
+      {"N19", "Главное меню"}, {"N2", "Выход"}, {"N6", "Отобразить"}, {"N5", "Выделение щелчком"},
+      {"N8", "Зумировать при выделении"}, {"N10", "Показывать информацию"}, {"N7", "Текст"},
+      {"N17", "Показать панель"}, {"N18", "Рисовать все маршруты"}, {"N15", "Поиск по списку"},
+      {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."}};
+  for (const auto& [name, caption] : named) {
+    ASSERT_NE(f.MenuItem(name), nullptr) << name;
+    EXPECT_EQ(f.MenuItem(name)->text(), U(caption)) << name;
+  }
+  for (const char* ticked : {"N8", "N10", "N7", "N6", "N5", "N15"})
+    EXPECT_TRUE(f.MenuItem(ticked)->isChecked()) << ticked;
+  for (const char* unticked : {"N16", "N17", "N18"}) EXPECT_FALSE(f.MenuItem(unticked)->isChecked()) << unticked;
+}
+
+TEST(MapWindow, ToolBarControlsAndHints) {
+  TempDir root;
+  TForm2 f(root.Path());
+  const std::pair<const char*, const char*> hints[] = {
+      {"SpeedButton12", "Отображать текст на карте"}, {"SpeedButton14", "Отображать объекты на карте"},
+      {"SpeedButton1", "Отобразить панель поиска по списку"}, {"SpeedButton2", "Отобразить панель поиска по фирмам"},
+      {"SpeedButton9", "Выпольнить поиск..."}, {"SpeedButton10", "Добавить слово в список."}};
+  for (const auto& [name, hint] : hints) EXPECT_EQ(Button(&f, name)->toolTip(), U(hint)) << name;
+  EXPECT_EQ(f.ObjectComboBox->toolTip(), U("Список объектов для отображения"));
+  EXPECT_EQ(f.ObjectComboBox->maxVisibleItems(), 18);
+  EXPECT_EQ(f.ComboBox1->toolTip(), U("Выбирите ключевое слово из списка для поиска фирм"));
+  EXPECT_TRUE(f.ComboBox1->isEditable());
+  EXPECT_EQ(f.ComboBox1->maxVisibleItems(), 30);
+  EXPECT_EQ(f.Label3->text(), U("Масштаб:"));
+  EXPECT_EQ(f.TrackBar1->toolTip(), U("Масштаб"));
+  EXPECT_EQ(f.TrackBar1->minimum(), 1);
+  EXPECT_EQ(f.TrackBar1->maximum(), 30);
+  EXPECT_EQ(f.TrackBar1->value(), 1);
+  EXPECT_EQ(f.ZoomEdit->toolTip(), U("Задайте величину масштаба"));
+  EXPECT_EQ(f.ZoomEdit->maxLength(), 6);
+  for (const char* panel : {"ControlBar1", "Panel3", "Panel11", "Panel4", "Panel5", "Panel14"})
+    EXPECT_NE(f.findChild<QWidget*>(panel), nullptr) << panel;
+  EXPECT_EQ(f.Panel14->size(), QSize(16, 16));
+  EXPECT_TRUE(f.SpeedButton12->isChecked());
+  EXPECT_TRUE(f.SpeedButton14->isChecked());
+  EXPECT_TRUE(f.SpeedButton1->isChecked());
+  EXPECT_FALSE(f.SpeedButton2->isChecked());
+}
+
+TEST(MapWindow, Panel14SitsUnderTheToolBar) {
+  TempDir root;
+  TForm2 f(root.Path());
+  f.show();
+  EXPECT_EQ(f.Panel14->pos(), QPoint(0, f.ControlBar1->height()));
+}
+
+TEST(MapWindow, SidePanelsAndTheirControls) {
+  TempDir root;
+  TForm2 f(root.Path());
+  f.show();
+  EXPECT_TRUE(f.PanelSearch->isVisible());
+  EXPECT_EQ(f.PanelSearch->width(), 210);
+  EXPECT_FALSE(f.PanelPath->isVisible());
+  EXPECT_FALSE(f.InfoPanel->isVisible());
+  EXPECT_FALSE(f.FirmSearch->isVisible());
+  EXPECT_EQ(f.FirmSearch->objectName(), "FirmSearchPanel");
+
+  ListSearchPanel& s = *f.PanelSearch;
+  EXPECT_EQ(s.SpeedButton5->toolTip(), U("Спрятать панель списка"));
+  EXPECT_EQ(s.Edit1->toolTip(), U("Введите ключевое слово для поиска"));
+  EXPECT_EQ(s.SpeedButton4->toolTip(), U("Выпольнить поиск..."));
+  EXPECT_EQ(s.SearchListView->toolTip(), U("Список улиц, домов, объектов..."));
+  EXPECT_EQ(s.SearchListView->horizontalHeaderItem(0)->text(), U("Адрес"));
+  EXPECT_EQ(s.SearchListView->columnWidth(0), 120);
+  EXPECT_EQ(s.SearchListView->horizontalHeaderItem(1)->text(), U("Тип объекта"));
+  EXPECT_EQ(s.SearchListView->horizontalHeaderItem(2)->text(), U("Название"));
+  EXPECT_EQ(s.SearchListView->columnWidth(2), 250);
+  EXPECT_EQ(s.Label1->text(), U("Количество найденых объектов:"));
+
+  FirmSearchPanel& fs = *f.FirmSearch;
+  EXPECT_EQ(fs.width(), 220);
+  EXPECT_EQ(fs.SpeedButton16->toolTip(), U("Закрыть панель списка фирм"));
+  EXPECT_EQ(fs.Edit2->toolTip(), U("Введите ключевое слово для поиска объекта"));
+  EXPECT_EQ(fs.Label4->text(), U("Производить поиск по:"));
+  EXPECT_EQ(fs.CheckBox1->text(), U("Названию"));
+  EXPECT_EQ(fs.CheckBox2->text(), U("Адресу"));
+  EXPECT_EQ(fs.CheckBox3->text(), U("Ключевым словам"));
+  for (QCheckBox* b : {fs.CheckBox1, fs.CheckBox2, fs.CheckBox3}) {
+    EXPECT_TRUE(b->isChecked());
+    EXPECT_TRUE(b->font().underline());
+  }
+  EXPECT_EQ(fs.CheckBox4->text(), U("Отображать найденые объекты"));
+  EXPECT_FALSE(fs.CheckBox4->isChecked());
+  EXPECT_EQ(fs.SearchFirmListView->toolTip(), U("Список фирм, достопримечательностей и других ключевых объектов"));
+  EXPECT_EQ(fs.SearchFirmListView->columnWidth(0), 125);
+  EXPECT_EQ(fs.SearchFirmListView->columnWidth(1), 85);
+  EXPECT_EQ(fs.Label6->text(), U("Количество найденых объектов:"));
+
+  InfoPanelWidget& info = *f.InfoPanel;
+  EXPECT_EQ(info.SpeedButton3->toolTip(), U("Закрыть панель информаци"));
+  EXPECT_EQ(info.FirmPic[0]->text(), "+");
+  EXPECT_EQ(info.FirmPic[2]->toolTip(), U("Картинка объекта №3"));
+  EXPECT_EQ(info.Memo1->toolTip(), U("Информация об объекте"));
+
+  RoutesPanel& r = *f.PanelPath;
+  EXPECT_EQ(r.SpeedButton7->toolTip(), U("Закрыть панель маршрутов"));
+  EXPECT_EQ(r.ListOfPath2->horizontalHeaderItem(0)->text(), U("Тип маршрута"));
+  EXPECT_EQ(r.ListOfPath2->horizontalHeaderItem(1)->text(), U("Название маршрута"));
+  EXPECT_EQ(r.ListOfPath2->horizontalHeaderItem(2)->text(), U("Комментарии"));
+}
+
+TEST(MapWindow, RoutesAndListSearchPanelsExcludeEachOther) {
+  TempDir root;
+  TForm2 f(root.Path());
+  f.show();
+  f.MenuItem("N17")->trigger();  // "Показать панель"
+  EXPECT_TRUE(f.PanelPath->isVisible());
+  EXPECT_FALSE(f.PanelSearch->isVisible());
+  EXPECT_FALSE(f.MenuItem("N15")->isChecked());
+  EXPECT_FALSE(f.SpeedButton1->isChecked());
+  EXPECT_TRUE(f.MenuItem("N17")->isChecked());
+
+  f.SpeedButton6->click();  // the small button under the tool bar
+  EXPECT_TRUE(f.PanelSearch->isVisible());
+  EXPECT_FALSE(f.PanelPath->isVisible());
+  EXPECT_TRUE(f.MenuItem("N15")->isChecked());
+  EXPECT_TRUE(f.SpeedButton1->isChecked());
+  EXPECT_FALSE(f.MenuItem("N17")->isChecked());
+
+  f.PanelSearch->SpeedButton5->click();
+  EXPECT_FALSE(f.PanelSearch->isVisible());
+  EXPECT_FALSE(f.PanelLeft->isVisible());
+  EXPECT_FALSE(f.SpeedButton1->isChecked());
+  EXPECT_FALSE(f.MenuItem("N15")->isChecked());
+  f.SpeedButton1->click();
+  EXPECT_TRUE(f.PanelSearch->isVisible());
+  EXPECT_TRUE(f.MenuItem("N15")->isChecked());
+  f.MenuItem("N15")->trigger();
+  EXPECT_FALSE(f.PanelSearch->isVisible());
+  EXPECT_FALSE(f.SpeedButton1->isChecked());
+
+  f.MenuItem("N17")->trigger();
+  f.PanelPath->SpeedButton7->click();
+  EXPECT_FALSE(f.PanelPath->isVisible());
+  EXPECT_FALSE(f.MenuItem("N17")->isChecked());
+}
+
+TEST(MapWindow, FirmSearchPanelButtonAndMenuInStep) {
+  TempDir root;
+  TForm2 f(root.Path());
+  f.show();
+  f.SpeedButton2->click();
+  EXPECT_TRUE(f.FirmSearch->isVisible());
+  EXPECT_TRUE(f.MenuItem("N16")->isChecked());
+  f.FirmSearch->SpeedButton16->click();
+  EXPECT_FALSE(f.FirmSearch->isVisible());
+  EXPECT_FALSE(f.SpeedButton2->isChecked());
+  EXPECT_FALSE(f.MenuItem("N16")->isChecked());
+  f.MenuItem("N16")->trigger();
+  EXPECT_TRUE(f.FirmSearch->isVisible());
+  EXPECT_TRUE(f.SpeedButton2->isChecked());
+  f.SpeedButton2->click();
+  EXPECT_FALSE(f.FirmSearch->isVisible());
+  EXPECT_FALSE(f.PanelRight->isVisible());
+}
+
+TEST(MapWindow, TextAndObjectSwitchesMirrorEachOther) {
+  TempDir root;
+  TForm2 f(root.Path());
+  f.SpeedButton12->click();
+  EXPECT_FALSE(f.Core().Flags.ShowTexts);
+  EXPECT_FALSE(f.MenuItem("N7")->isChecked());
+  f.MenuItem("N7")->trigger();
+  EXPECT_TRUE(f.Core().Flags.ShowTexts);
+  EXPECT_TRUE(f.SpeedButton12->isChecked());
+  f.MenuItem("N6")->trigger();
+  EXPECT_FALSE(f.Core().Flags.ShowObjects);
+  EXPECT_FALSE(f.SpeedButton14->isChecked());
+  f.SpeedButton14->click();
+  EXPECT_TRUE(f.Core().Flags.ShowObjects);
+  EXPECT_TRUE(f.MenuItem("N6")->isChecked());
+  f.MenuItem("N5")->trigger();
+  EXPECT_FALSE(f.Core().Flags.ClickSelect);
+  f.MenuItem("N18")->trigger();
+  EXPECT_TRUE(f.Core().Flags.ShowRoutes);
+  f.MenuItem("N8")->trigger();
+  EXPECT_FALSE(f.Core().Ui.N8ZoomOnSelect);
+  f.MenuItem("N10")->trigger();
+  EXPECT_FALSE(f.Core().Ui.N10ShowInfo);
+  f.FirmSearch->CheckBox4->click();
+  EXPECT_TRUE(f.Core().Flags.ShowFoundFirms);
+  f.FirmSearch->CheckBox2->click();
+  EXPECT_FALSE(f.Core().Search.CheckBox2);
+}
+
+TEST(MapWindow, StatusBarPanelsStartAtTheirDesignWidths) {
+  TempDir root;
+  TForm2 f(root.Path());
+  EXPECT_EQ(f.statusBar()->objectName(), "StatusBar1");
+  EXPECT_EQ(f.StatusPanel[0]->width(), 150);
+  EXPECT_EQ(f.StatusPanel[1]->width(), 350);
+  EXPECT_EQ(f.StatusPanel[2]->width(), 50);
+}
+
+TEST(MapWindow, StatusPanelsAreEightPixelsPerCharacterOfTheirTexts) {
+  TempDir root;
+  TForm2 f(root.Path());
+  f.Core().Selection.StatusText1 = cp1251::FromUtf8("улица Ленина");  // 12 characters
+  UpdateSelectionOverlay(f.Core());
+  f.SyncFromCore();
+  EXPECT_EQ(f.StatusPanel[0]->width(), 0);
+  EXPECT_EQ(f.StatusPanel[2]->width(), 0);
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("улица Ленина"));
+  EXPECT_EQ(f.StatusPanel[1]->width(), 96);
+}
+
+TEST(MapWindow, LayerFlagsOutliveALoad) {
+  TempDir root;
+  WriteAbout(root.Path(), "Alpha", {"Альфа"});
+  ShellWindows w(root.Path());
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  EXPECT_TRUE(f.MenuItem("N7")->isChecked());
+  f.MenuItem("N7")->trigger();  // text labels off
+  f.MenuItem("N19")->trigger();
+  w.form1->LoadClick();
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_FALSE(f.Core().Flags.ShowTexts);
+  EXPECT_FALSE(f.MenuItem("N7")->isChecked());
+  EXPECT_FALSE(f.SpeedButton12->isChecked());
+  EXPECT_TRUE(f.SpeedButton14->isChecked());
+}
+
+TEST(MapWindow, LoadHidesTheFirmSearchPanelAndResetsTheZoomText) {
+  TempDir root;
+  WriteAbout(root.Path(), "Alpha", {"Альфа"});
+  ShellWindows w(root.Path());
+  TForm2& f = *w.form2;
+  f.SpeedButton2->click();
+  w.form1->LoadClick();
+  EXPECT_FALSE(f.FirmSearch->isVisible());
+  EXPECT_FALSE(f.SpeedButton2->isChecked());
+  EXPECT_FALSE(f.MenuItem("N16")->isChecked());
+  EXPECT_EQ(f.ZoomEdit->text(), "100%");
+  EXPECT_EQ(f.TrackBar1->value(), 2);
+}
+
+TEST(MapWindow, AuxiliaryWindowsOpenThroughTheirHooks) {
+  TempDir root;
+  TForm2 f(root.Path());
+  int about = 0, help = 0;
+  f.ShowAboutWindow = [&] { ++about; };
+  f.ShowHelpWindow = [&] { ++help; };
+  f.MenuItem("N21")->trigger();
+  f.MenuItem("N22")->trigger();
+  EXPECT_EQ(about, 1);
+  EXPECT_EQ(help, 1);
+}
