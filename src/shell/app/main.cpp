@@ -3,6 +3,9 @@
 
 #include <exception>
 
+#include "info/widgets/TForm3.h"
+#include "info/widgets/TForm4.h"
+#include "info/widgets/TForm5.h"
 #include "shell/widgets/TForm1.h"
 #include "shell/widgets/TForm2.h"
 
@@ -17,9 +20,13 @@ int main(int argc, char** argv) {
     // The windows in their fixed order; the first is the main window.
     TForm1 form1;
     TForm2 form2;
-    // TODO(info): create TForm3 (picture), TForm4 (about) and TForm5 (help)
-    // here, in this order, once they are on main, and connect them:
-    // form2.ShowPictureWindow, form2.ShowAboutWindow, form2.ShowHelpWindow.
+    TForm3 form3;
+    TForm4 form4;
+    TForm5 form5;
+    // The picture window stays beside the map; about and help are modal.
+    form2.ShowPictureWindow = [&form3](const std::string& path) { form3.ShowPicture(path); };
+    form2.ShowAboutWindow = [&form4] { form4.exec(); };
+    form2.ShowHelpWindow = [&form5] { form5.exec(); };
     form1.SetMapWindow(&form2);
     form2.SetCityWindow(&form1);
     form1.show();
