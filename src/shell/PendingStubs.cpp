@@ -12,19 +12,6 @@
 #include "search/ListSearch.h"
 #include "shell/MapCore.h"
 
-// --- mapdata (loaders) ---
-void LoadObjectIcons(MapCore&, const std::string&) {}
-void LoadFirms(MapCore&, const std::string&) {}
-void LoadBuildings(MapCore&, const std::string&) {}
-void LoadStreets(MapCore&, const std::string&) {}
-void ReadRoutesScrambled(MapCore&, const std::string&) {}
-void ReadRoutesText(MapCore&, const std::string&) {}
-void ReadLabelsScrambled(MapCore&, const std::string&) {}
-void ReadLabelsText(MapCore&, const std::string&) {}
-void ReadRegionsScrambled(MapCore&, const std::string&) {}
-void ReadRegionsText(MapCore&, const std::string&) {}
-void LoadObjects(MapCore&, const std::string&) {}
-
 // --- render ---
 void BuildDrawList(MapCore&, int32_t, int32_t, int32_t, int32_t) {}
 void SizeMapPicture(MapCore& core) {

@@ -7,6 +7,7 @@ struct UiSwitches {
   bool N10ShowInfo = true;      // "Показывать информацию"
   int TrackBar1Position = 1;    // TrackBar1, 1..30, design position 1
   std::string ZoomEditText;     // ZoomEdit
+  std::string ObjectComboBoxText;  // the object-kind chooser's edit text, Windows-1251
   bool PanelSearchVisible = true;     // list search panel (SpeedButton1, N15)
   bool FirmSearchPanelVisible = false;  // firm search panel (SpeedButton2, N16)
   bool PanelPathVisible = false;      // routes panel (N17)

@@ -74,6 +74,7 @@ TForm1::TForm1(fs::path dataRoot, QWidget* parent) : QWidget(parent), dataRoot_(
   setObjectName("TForm1");
   setWindowTitle(Ui("Главное меню"));
   setFixedSize(kClientWidth, kClientHeight);
+  UseWindowFont(this);
   BuildControls();
   BuildProgressPanel();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

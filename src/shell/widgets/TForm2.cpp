@@ -56,6 +56,7 @@ QFrame* ToolPanel(QWidget* parent, const char* name) {
 TForm2::TForm2(fs::path dataRoot, QWidget* parent) : QMainWindow(parent), core_(*this, std::move(dataRoot)) {
   setObjectName("TForm2");
   setWindowTitle("Form2");
+  UseWindowFont(this);
   mapArea_ = new MapArea(this);
   setCentralWidget(mapArea_);
   BuildMenu();

@@ -10,6 +10,12 @@
 #include "mapdata/Cp1251.h"
 #include "mapdata/LayerTable.h"
 
+void UseWindowFont(QWidget* window) {
+  QFont f = window->font();
+  f.setPixelSize(11);
+  window->setFont(f);
+}
+
 QString Ui(const char* utf8) { return QString::fromUtf8(utf8); }
 QString FromCp(const std::string& cp1251) { return cp1251::ToQString(cp1251); }
 std::string ToCp(const QString& text) { return cp1251::FromQString(text); }

@@ -34,6 +34,9 @@ void FillReportList(QTableWidget* list, const LayerTable& table);
 // Index of the first selected row, -1 when none.
 int FirstSelectedRow(const QTableWidget* list);
 
+// The windows' compact default font (11 pixels, as the classic dialog font).
+void UseWindowFont(QWidget* window);
+
 QString Ui(const char* utf8);               // interface text written in this source
 QString FromCp(const std::string& cp1251);  // data text
 std::string ToCp(const QString& text);

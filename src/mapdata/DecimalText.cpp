@@ -1,0 +1,21 @@
+#include "mapdata/DecimalText.h"
+
+bool ParseDecimalInt(std::string_view text, int32_t& value) {
+  size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (negative) i = 1;
+  if (i == text.size()) return false;
+  int64_t magnitude = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c < '0' || c > '9') return false;
+    magnitude = magnitude * 10 + (c - '0');
+    if (magnitude > int64_t{2147483648}) return false;
+  }
+  const int64_t signedValue = negative ? -magnitude : magnitude;
+  if (signedValue > INT32_MAX || signedValue < INT32_MIN) return false;
+  value = static_cast<int32_t>(signedValue);
+  return true;
+}
+
+std::string DecimalText(int64_t value) { return std::to_string(value); }

@@ -1,0 +1,175 @@
+#include "mapdata/FieldReaders.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "mapdata/DecimalText.h"
+#include "mapdata/ProblemText.h"
+
+namespace {
+
+constexpr char kCr = '\r';
+constexpr char kLf = '\n';
+
+// A field starting at `start`: its first byte is taken whatever it is, then
+// bytes up to (not including) the next `endMark`.  Returns the index of the end
+// mark, or npos when the data ends first.
+size_t FieldEnd(const std::string& data, size_t start, char endMark) {
+  return data.find(endMark, start + 1);
+}
+
+int32_t LittleEndianInt32(const unsigned char* b) {
+  const uint32_t u = uint32_t{b[0]} | (uint32_t{b[1]} << 8) | (uint32_t{b[2]} << 16) | (uint32_t{b[3]} << 24);
+  return static_cast<int32_t>(u);
+}
+
+}  // namespace
+
+// --- plain ---
+
+bool PlainFieldReader::Open(const std::filesystem::path& file) {
+  Close();
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) return false;
+  bytes_ = std::move(bytes).str();
+  return true;
+}
+
+void PlainFieldReader::OpenBytes(std::string bytes) {
+  bytes_ = std::move(bytes);
+  offset_ = 0;
+}
+
+void PlainFieldReader::Close() {
+  bytes_.clear();
+  bytes_.shrink_to_fit();
+  offset_ = 0;
+}
+
+bool PlainFieldReader::ReadCount(int32_t& count, std::string& problem) {
+  std::string line;
+  const FieldStatus status = NextField(line);
+  if (status == FieldStatus::NoData) {
+    problem = "файл пуст: нет строки с количеством записей";
+    return false;
+  }
+  if (status == FieldStatus::TooLong) {
+    problem = "строка с количеством записей длиннее " + std::to_string(kReadBlockBytes - 1) + " байт";
+    return false;
+  }
+  if (!ParseDecimalInt(line, count)) {
+    problem = "количество записей " + QuotedValue(line) + " не является целым числом";
+    return false;
+  }
+  return true;
+}
+
+FieldStatus PlainFieldReader::NextField(std::string& field, bool mayExceedBlock) {
+  field.clear();
+  if (offset_ >= bytes_.size()) return FieldStatus::NoData;
+  const size_t start = offset_;
+  const size_t cr = FieldEnd(bytes_, start, kCr);
+  if (cr == std::string::npos) {
+    field.assign(bytes_, start);
+    offset_ = bytes_.size();
+    return FieldStatus::Unterminated;
+  }
+  field.assign(bytes_, start, cr - start);
+  offset_ = cr + 2;  // the CR and the byte after it
+  if (!mayExceedBlock && field.size() > kReadBlockBytes - 1) return FieldStatus::TooLong;
+  return FieldStatus::Ok;
+}
+
+// --- scrambled ---
+
+ScrambledFieldReader::ScrambledFieldReader(Layout layout, unsigned char mask)
+    : layout_(layout), mask_(mask), maskUsed_(mask) {}
+
+OpenResult ScrambledFieldReader::Open(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return OpenResult::CannotOpen;
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size < 0 || !in) return OpenResult::CannotOpen;
+  return Decode(in, static_cast<uint64_t>(size));
+}
+
+OpenResult ScrambledFieldReader::OpenBytes(const std::string& fileBytes) {
+  std::istringstream in(fileBytes);
+  return Decode(in, fileBytes.size());
+}
+
+OpenResult ScrambledFieldReader::Refuse(std::string problem) {
+  problem_ = std::move(problem);
+  body_.clear();
+  count_ = 0;
+  return OpenResult::Malformed;
+}
+
+OpenResult ScrambledFieldReader::Decode(std::istream& in, uint64_t fileSize) {
+  body_.clear();
+  position_ = 0;
+  count_ = 0;
+  problem_.clear();
+  maskUsed_ = mask_;
+  const bool layer = layout_ == Layout::Layer;
+  const uint64_t headerBytes = layer ? 8 : 4;
+  if (fileSize < headerBytes)
+    return Refuse("заголовок короче " + std::to_string(headerBytes) + " байт (в файле " + std::to_string(fileSize) +
+                  " байт)");
+  unsigned char header[8];
+  if (!in.read(reinterpret_cast<char*>(header), static_cast<std::streamsize>(headerBytes)))
+    return OpenResult::CannotOpen;
+  const int32_t length = LittleEndianInt32(layer ? header + 4 : header);
+  const int32_t limit = layer ? kLayerBodyLimit : kFirmBodyLimit;
+  if (length < 0) return Refuse("длина данных " + std::to_string(length) + " отрицательна");
+  if (length > limit)
+    return Refuse("длина данных " + std::to_string(length) + " больше допустимой (" + std::to_string(limit) + ")");
+  if (static_cast<uint64_t>(length) > fileSize - headerBytes)
+    return Refuse("длина данных " + std::to_string(length) + " больше, чем осталось в файле (" +
+                  std::to_string(fileSize - headerBytes) + " байт)");
+  body_.resize(static_cast<size_t>(length));
+  if (length > 0 && !in.read(body_.data(), length)) {
+    body_.clear();
+    return OpenResult::CannotOpen;
+  }
+  count_ = layer ? LittleEndianInt32(header) : 1;
+  maskUsed_ = DetectMask();
+  for (char& c : body_) c = static_cast<char>(static_cast<unsigned char>(c) ^ maskUsed_);
+  return OpenResult::Opened;
+}
+
+// Every body ends with its last field's end mark; a data set scrambled with
+// another mask is recognised by it.
+unsigned char ScrambledFieldReader::DetectMask() const {
+  const size_t n = body_.size();
+  const auto at = [&](size_t i) { return static_cast<unsigned char>(body_[i]); };
+  if (layout_ == Layout::Firm) {
+    if (n < 1 || (at(n - 1) ^ mask_) == kLf) return mask_;
+    return static_cast<unsigned char>(at(n - 1) ^ kLf);
+  }
+  if (n < 2) return mask_;
+  if ((at(n - 2) ^ mask_) == kCr && (at(n - 1) ^ mask_) == kLf) return mask_;
+  const auto candidate = static_cast<unsigned char>(at(n - 1) ^ kLf);
+  return (at(n - 2) ^ candidate) == kCr ? candidate : mask_;
+}
+
+FieldStatus ScrambledFieldReader::NextField(std::string& field, bool) {
+  field.clear();
+  if (position_ >= body_.size()) return FieldStatus::NoData;
+  const bool layer = layout_ == Layout::Layer;
+  const size_t start = position_;
+  const size_t end = FieldEnd(body_, start, layer ? kCr : kLf);
+  if (end == std::string::npos) {
+    field.assign(body_, start);
+    position_ = body_.size();
+    return FieldStatus::Unterminated;
+  }
+  field.assign(body_, start, end - start);
+  position_ = end + (layer ? 2 : 1);
+  return FieldStatus::Ok;
+}

@@ -1,0 +1,144 @@
+// The firms: one file per firm in the city's Firms folder, scrambled (".crpt")
+// or plain (".txt"), and a 20 x 20 marker per firm.  The marker is added only
+// when the firm's row is, so that cell 7 of every row names its own marker.
+#include <QPainter>
+
+#include <algorithm>
+
+#include "mapdata/BoxCells.h"
+#include "mapdata/Cp1251.h"
+#include "mapdata/DecimalText.h"
+#include "mapdata/DirectoryScan.h"
+#include "mapdata/FirmMarker.h"
+#include "mapdata/LayerFile.h"
+#include "mapdata/Loaders.h"
+#include "mapdata/PictureLoader.h"
+#include "mapdata/ProblemText.h"
+#include "shell/MapCore.h"
+
+namespace {
+
+constexpr std::string_view kScrambledExtension = ".crpt";
+constexpr std::string_view kPlainExtension = ".txt";
+
+std::string BaseName(const fs::path& file, size_t extensionLength) {
+  std::string name = file.filename().string();
+  name.resize(name.size() >= extensionLength ? name.size() - extensionLength : 0);
+  return name;
+}
+
+// The firm's picture drawn 1:1 at the top left and cut to 20 x 20, or the
+// built-in marker when it has none (or it cannot be decoded).
+QImage FirmMarker(const fs::path& dir, const std::string& baseName) {
+  QImage marker = BlankListImage();
+  QPainter painter(&marker);
+  QImage picture;
+  const fs::path jpg = ResolvePath(dir, baseName + ".jpg");
+  if (FileExists(jpg) && LoadPicture(jpg, picture)) {
+    picture.setDevicePixelRatio(1.0);
+    painter.drawImage(QPoint(0, 0), picture);
+  } else {
+    painter.drawImage(QPoint(0, 0), DefaultFirmMarker());
+  }
+  return marker;
+}
+
+void AddFirmRow(MapCore& core, ReadRecordResult& record, const std::string& baseName) {
+  LayerTable& table = core.Tables.ListOfFirms;
+  const int index = table.Count();
+  LayerRow& row = table.Add(std::move(record.Fields[0]));
+  for (size_t i = 1; i < 4; ++i) row.SubItems.push_back(std::move(record.Fields[i]));
+  row.SubItems.push_back(cp1251::FromUtf8(baseName));
+  row.SubItems.emplace_back();
+  row.SubItems.emplace_back();
+  AppendFirmPoint(core, index);
+  row.SubItems.push_back(std::move(record.Fields[4]));
+  row.SubItems.push_back(DecimalText(index));
+}
+
+bool AddCheckedFirm(MapCore& core, const fs::path& file, FieldSource& reader, size_t extensionLength) {
+  ReadRecordResult record = ReadRecord(reader, FirmRecordFormat(), 1);
+  if (record.Outcome != ReadRecordResult::Ok) {
+    core.ShowMessage(DataProblemMessage(file, 1, record.Problem));
+    return false;
+  }
+  AddFirmRow(core, record, BaseName(file, extensionLength));
+  return true;
+}
+
+// One pass over the firm files of one kind, in name order.
+template <typename ReadFirm>
+void ReadFirmPass(MapCore& core, const fs::path& dir, std::string_view extension, ReadFirm readFirm) {
+  for (const std::string& name : FindEntries(dir, extension)) {
+    const fs::path file = dir / name;
+    if (!readFirm(core, file)) continue;
+    core.Tables.FirmsImageList.push_back(FirmMarker(dir, BaseName(file, extension.size())));
+  }
+  core.Host.ProcessPendingEvents();
+}
+
+unsigned char FoldLatin(unsigned char c) { return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c; }
+
+// Latin letters without case, every other byte by value; a prefix comes first.
+bool FirmNameBefore(const LayerRow& a, const LayerRow& b) {
+  return std::lexicographical_compare(a.Caption.begin(), a.Caption.end(), b.Caption.begin(), b.Caption.end(),
+                                      [](char x, char y) {
+                                        return FoldLatin(static_cast<unsigned char>(x)) <
+                                               FoldLatin(static_cast<unsigned char>(y));
+                                      });
+}
+
+}  // namespace
+
+void LoadFirms(MapCore& core, const std::string& city) {
+  LayerTable& firms = core.Tables.ListOfFirms;
+  firms.Clear();
+  core.Tables.FirmsImageList.clear();
+  const fs::path dir = CityLocation{core.DataRoot, city}.File("Firms");
+  ReadFirmPass(core, dir, kScrambledExtension, ReadFirmScrambled);
+  if (firms.Empty()) ReadFirmPass(core, dir, kPlainExtension, ReadFirmText);
+  std::stable_sort(firms.Rows().begin(), firms.Rows().end(), FirmNameBefore);
+  firms.Touch();
+}
+
+bool ReadFirmText(MapCore& core, const fs::path& file) {
+  if (file.empty()) {
+    core.ShowMessage("Отсутствует имя файла! \nПожалуйста, выберите повторно.");
+    return false;
+  }
+  if (!FileExists(file)) {
+    core.ShowMessage("Открываемого файла не существует.");
+    return false;
+  }
+  PlainFieldReader reader;
+  if (!reader.Open(file)) {
+    core.ShowMessage("Ошибка при открытии!");
+    return false;
+  }
+  return AddCheckedFirm(core, file, reader, kPlainExtension.size());
+}
+
+bool ReadFirmScrambled(MapCore& core, const fs::path& file) {
+  ScrambledFieldReader reader(ScrambledFieldReader::Layout::Firm);
+  switch (reader.Open(file)) {
+    case OpenResult::CannotOpen:
+      core.ShowMessage("Отсутствует файл!");
+      return false;
+    case OpenResult::Malformed:
+      core.ShowMessage(DataProblemMessage(file, 0, reader.Problem()));
+      return false;
+    case OpenResult::Opened:
+      break;
+  }
+  return AddCheckedFirm(core, file, reader, kScrambledExtension.size());
+}
+
+void AppendFirmPoint(MapCore& core, int rowIndex) {
+  LayerRow& row = core.Tables.ListOfFirms[rowIndex];
+  const std::vector<MapPoint> first = PointsOfCells("1", row.Cell(2));
+  const MapPoint p = first.empty() ? MapPoint{} : first.front();
+  row.SubItems.resize(std::max<size_t>(row.SubItems.size(), 6));
+  row.SubItems[4] = DecimalText(p.X);
+  row.SubItems[5] = DecimalText(p.Y);
+  WidenMapExtents(core.Extents, p.X, p.Y, p.X, p.Y);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Opening a layer file in its variant and reading its records into rows, the
+// part every layer loader shares: the progress step before each record, the
+// message when the file cannot be opened, and the stop at the first bad record
+// with one message naming the file, the record and what is wrong (the rows read
+// before it stay).
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "mapdata/FieldReaders.h"
+#include "mapdata/LayerRecords.h"
+
+struct MapCore;
+
+enum class LayerVariant { Plain, Scrambled };
+
+struct OpenedLayer {
+  OpenResult Result = OpenResult::CannotOpen;
+  std::string Problem;  // UTF-8, for Malformed: what is wrong with the header
+  int32_t Count = 0;    // records declared by the header or the count line
+  std::unique_ptr<FieldSource> Reader;
+};
+
+OpenedLayer OpenLayerFile(const std::filesystem::path& file, LayerVariant variant);
+
+// A layer's two files, relative to the city directory.
+struct LayerFiles {
+  const char* Plain;      // "Data/Streets.txt"
+  const char* Scrambled;  // "Data/Streets.crpt"
+};
+LayerFiles StreetsFiles();
+LayerFiles BuildingsFiles();
+LayerFiles RoutesFiles();
+LayerFiles LabelsFiles();
+LayerFiles RegionsFiles();
+LayerFiles ObjectsFiles();
+
+using AddRecordRow = std::function<void(ReadRecordResult& record)>;
+
+// Opens `file`; when it cannot be opened shows `openFailure` (UTF-8) and returns.
+// Otherwise runs `beforeRecords` (which empties the tables where a loader does it
+// only once the file is open) and reads the declared records with `format`,
+// handing each good one to `addRow`.
+void ReadLayerFile(MapCore& core, const std::filesystem::path& file, LayerVariant variant, const RecordFormat& format,
+                   const char* openFailure, const AddRecordRow& addRow,
+                   const std::function<void()>& beforeRecords = {});
+
+// The "Файл" cell: the full path as opened, in Windows-1251.
+std::string FileCell(const std::filesystem::path& file);

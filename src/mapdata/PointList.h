@@ -1,0 +1,39 @@
+#pragma once
+// Point lists: decimal integers separated by single spaces, read in pairs as x
+// then y, and the bounding box of the pairs read.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The drawing keeps point arrays of this size; no record may declare more.
+constexpr int kMaxPointsPerRecord = 150;
+
+struct MapPoint {
+  int32_t X = 0;
+  int32_t Y = 0;
+  bool operator==(const MapPoint&) const = default;
+};
+
+struct PointBox {
+  int32_t MinX = 0;
+  int32_t MinY = 0;
+  int32_t MaxX = 0;
+  int32_t MaxY = 0;
+  bool operator==(const PointBox&) const = default;
+};
+
+struct PointListResult {
+  std::vector<MapPoint> Points;
+  std::string Problem;  // UTF-8, empty when the list held `count` valid pairs
+  bool Ok() const { return Problem.empty(); }
+};
+
+// The first `count` pairs of `text`, scanned with an accumulator: a space ends x;
+// a space, CR or the end of the text ends y; the character right after a
+// delimiter is taken into the next number without being tested.  Fails when a
+// number is not a decimal integer or the text ends before `count` pairs.
+PointListResult ParsePointList(std::string_view text, int count);
+
+// Per-coordinate minimum and maximum; the first point sets both.  No points: 0s.
+PointBox BoxOf(const std::vector<MapPoint>& points);

@@ -1,0 +1,21 @@
+#pragma once
+// The five windows of the program, created in their fixed order (the city
+// window first: it is the main window), and connected to each other.
+#include "info/widgets/TForm3.h"
+#include "info/widgets/TForm4.h"
+#include "info/widgets/TForm5.h"
+#include "mapdata/CityLocation.h"
+#include "shell/widgets/TForm1.h"
+#include "shell/widgets/TForm2.h"
+
+struct AppWindows {
+  explicit AppWindows(const fs::path& dataRoot = DefaultDataRoot());
+  AppWindows(const AppWindows&) = delete;
+  AppWindows& operator=(const AppWindows&) = delete;
+
+  TForm1 Form1;
+  TForm2 Form2;
+  TForm3 Form3;  // picture, not modal
+  TForm4 Form4;  // about, modal
+  TForm5 Form5;  // help, modal
+};

@@ -1,0 +1,38 @@
+// The five windows created together: the map window opens the picture window
+// with the selected firm's picture.
+#include <QBuffer>
+#include <QLabel>
+#include <QPixmap>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "shell/widgets/AppWindows.h"
+#include "shell/widgets/ShellWindowsFixture.h"
+#include "shell/widgets/SidePanels.h"
+
+TEST(AppWindows, PictureButtonOpensTheFirmPictureInThePictureWindow) {
+  TempDir root;
+  QImage picture(64, 48, QImage::Format_RGB32);
+  picture.fill(Qt::blue);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  picture.save(&buffer, "JPG");
+  const auto file = root.Path() / "Base" / "City" / "Firms" / "f1.jpg";
+  WriteBytes(file, bytes.toStdString());
+
+  AppWindows w(root.Path() / "Base");
+  EXPECT_FALSE(w.Form2.isVisible());
+  EXPECT_FALSE(w.Form3.isVisible());
+  MapCore& core = w.Form2.Core();
+  core.Selection.SelFirmPicture1 = file.string();
+  core.Info.FirmPicEnabled[0] = true;
+  core.Info.Visible = true;
+  w.Form2.SyncFromCore();
+  w.Form2.show();
+  ASSERT_TRUE(w.Form2.InfoPanel->FirmPic[0]->isEnabled());
+  EXPECT_FALSE(w.Form2.InfoPanel->FirmPic[1]->isEnabled());
+  w.Form2.InfoPanel->FirmPic[0]->click();
+  EXPECT_TRUE(w.Form3.isVisible());
+  EXPECT_EQ(w.Form3.Image1()->pixmap().size(), QSize(64, 48));
+}
