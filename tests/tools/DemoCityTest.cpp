@@ -11,6 +11,9 @@
 #include "mapdata/Cp1251.h"
 #include "mapdata/PictureLoader.h"
 #include "mapdata/ScrambleMask.h"
+#include "shell/LoadCity.h"
+#include "shell/MapCore.h"
+#include "shell/RecordingHost.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -312,6 +315,40 @@ TEST_F(DemoCityTest, SecondRunWritesTheSameBytes) {
               ReadBytes(City(kScrambledCity) / "Data" / (std::string(layer) + ".crpt")))
         << layer;
   EXPECT_FALSE(fs::exists(again.Path() / kPlainCity));
+}
+
+TEST_F(DemoCityTest, EveryDemoCityLoadsWithoutAMessage) {
+  for (const std::string& name : {kPlainCity, kScrambledCity}) {
+    RecordingHost host;
+    MapCore core(host, root_->Path());
+    LoadCity(core, name, cp1251::FromUtf8(name));
+    for (const std::string& message : host.Messages) ADD_FAILURE() << name << ": " << message;
+    const CityTables& t = core.Tables;
+    const fs::path city = City(name);
+    EXPECT_EQ(t.ListOfStreets.Count(), static_cast<int>(LayerRecords(city, "Streets", 5).size())) << name;
+    EXPECT_EQ(t.ListOfBuildings.Count(), static_cast<int>(LayerRecords(city, "Buildings", 5).size())) << name;
+    EXPECT_EQ(t.ListOfRegions.Count(), static_cast<int>(LayerRecords(city, "Regions", 5).size())) << name;
+    EXPECT_EQ(t.ListOfTexts.Count(), static_cast<int>(LayerRecords(city, "Texts", 3).size())) << name;
+    EXPECT_EQ(t.ListOfObjects.Count(), static_cast<int>(LayerRecords(city, "Objects", 6).size())) << name;
+    EXPECT_EQ(t.ListOfPath1.Count(), static_cast<int>(LayerRecords(city, "Path", 5).size())) << name;
+    EXPECT_EQ(t.ListOfPath2.Count(), t.ListOfPath1.Count()) << name;
+    EXPECT_GE(t.ListOfFirms.Count(), 24) << name;
+    EXPECT_EQ(t.FirmsImageList.size(), static_cast<size_t>(t.ListOfFirms.Count())) << name;
+    // Twelve kinds and the placeholder; every kind named, the last entry "Все".
+    ASSERT_EQ(t.ImageListObject.size(), 13u) << name;
+    ASSERT_EQ(t.ObjectComboBox.size(), 13u) << name;
+    for (size_t k = 0; k + 1 < t.ObjectComboBox.size(); ++k)
+      EXPECT_NE(t.ObjectComboBox[k].Caption, "***") << name << " kind " << k;
+    EXPECT_EQ(cp1251::ToUtf8(t.ObjectComboBox.back().Caption), "Все");
+    EXPECT_FALSE(core.Search.Keywords.empty()) << name;
+    // The whole city lies in the first quadrant, around the first view's centre.
+    EXPECT_EQ(core.Extents.MapMinX, 0);
+    EXPECT_EQ(core.Extents.MapMinY, 0);
+    EXPECT_GT(core.Extents.MapMaxX, 1000);
+    EXPECT_LT(core.Extents.MapMaxX, 2000);
+    EXPECT_GT(core.Extents.MapMaxY, 1200);
+    EXPECT_LT(core.Extents.MapMaxY, 1600);
+  }
 }
 
 TEST(DemoCityOptions, AnotherMaskScramblesWithIt) {
