@@ -6,13 +6,12 @@
 
 #include "cli/CliRun.h"
 #include "mapdata/Cp1251.h"
+#include "support/CityBuilder.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string W(const std::string& utf8) { return cp1251::FromUtf8(utf8); }
 
 TEST(SearchCli, WrongArgumentsAreUsageErrors) {
   EXPECT_EQ(RunCli({"search", "only-a-city"}).exitCode, 2);
