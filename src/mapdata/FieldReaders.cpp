@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "mapdata/CityLocation.h"
 #include "mapdata/DecimalText.h"
 #include "mapdata/ProblemText.h"
 
@@ -29,6 +30,7 @@ int32_t LittleEndianInt32(const unsigned char* b) {
 
 bool PlainFieldReader::Open(const std::filesystem::path& file) {
   Close();
+  if (!FileExists(file)) return false;
   std::ifstream in(file, std::ios::binary);
   if (!in) return false;
   std::ostringstream bytes;
@@ -89,6 +91,7 @@ ScrambledFieldReader::ScrambledFieldReader(Layout layout, unsigned char mask)
     : layout_(layout), mask_(mask), maskUsed_(mask) {}
 
 OpenResult ScrambledFieldReader::Open(const std::filesystem::path& file) {
+  if (!FileExists(file)) return OpenResult::CannotOpen;
   std::ifstream in(file, std::ios::binary);
   if (!in) return OpenResult::CannotOpen;
   in.seekg(0, std::ios::end);

@@ -9,6 +9,7 @@
 #include "mapdata/Cp1251.h"
 #include "mapdata/DecimalText.h"
 #include "mapdata/DirectoryScan.h"
+#include "mapdata/FirmFile.h"
 #include "mapdata/FirmMarker.h"
 #include "mapdata/LayerFile.h"
 #include "mapdata/Loaders.h"
@@ -17,15 +18,6 @@
 #include "shell/MapCore.h"
 
 namespace {
-
-constexpr std::string_view kScrambledExtension = ".crpt";
-constexpr std::string_view kPlainExtension = ".txt";
-
-std::string BaseName(const fs::path& file, size_t extensionLength) {
-  std::string name = file.filename().string();
-  name.resize(name.size() >= extensionLength ? name.size() - extensionLength : 0);
-  return name;
-}
 
 // The firm's picture drawn 1:1 at the top left and cut to 20 x 20, or the
 // built-in marker when it has none (or it cannot be decoded).
@@ -56,25 +48,37 @@ void AddFirmRow(MapCore& core, ReadRecordResult& record, const std::string& base
   row.SubItems.push_back(DecimalText(index));
 }
 
-bool AddCheckedFirm(MapCore& core, const fs::path& file, FieldSource& reader, size_t extensionLength) {
-  ReadRecordResult record = ReadRecord(reader, FirmRecordFormat(), 1);
-  if (record.Outcome != ReadRecordResult::Ok) {
-    core.ShowMessage(DataProblemMessage(file, 1, record.Problem));
-    return false;
-  }
-  AddFirmRow(core, record, BaseName(file, extensionLength));
-  return true;
-}
-
 // One pass over the firm files of one kind, in name order.
 template <typename ReadFirm>
-void ReadFirmPass(MapCore& core, const fs::path& dir, std::string_view extension, ReadFirm readFirm) {
+void ReadFirmPass(MapCore& core, const fs::path& dir, FirmVariant variant, ReadFirm readFirm) {
+  const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
   for (const std::string& name : FindEntries(dir, extension)) {
     const fs::path file = dir / name;
     if (!readFirm(core, file)) continue;
-    core.Tables.FirmsImageList.push_back(FirmMarker(dir, BaseName(file, extension.size())));
+    core.Tables.FirmsImageList.push_back(FirmMarker(dir, FirmBaseName(file, variant)));
   }
   core.Host.ProcessPendingEvents();
+}
+
+// Adds the firm's row, or shows why it has none.
+bool TakeFirm(MapCore& core, const fs::path& file, FirmVariant variant, const char* missing,
+              const char* cannotOpen) {
+  FirmFileResult firm = ReadFirmFile(file, variant);
+  switch (firm.Outcome) {
+    case FirmFileResult::Missing:
+      core.ShowMessage(missing);
+      return false;
+    case FirmFileResult::CannotOpen:
+      core.ShowMessage(cannotOpen);
+      return false;
+    case FirmFileResult::Bad:
+      core.ShowMessage(DataProblemMessage(file, firm.ProblemRecord, firm.Problem));
+      return false;
+    case FirmFileResult::Read:
+      break;
+  }
+  AddFirmRow(core, firm.Record, FirmBaseName(file, variant));
+  return true;
 }
 
 unsigned char FoldLatin(unsigned char c) { return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c; }
@@ -95,8 +99,8 @@ void LoadFirms(MapCore& core, const std::string& city) {
   firms.Clear();
   core.Tables.FirmsImageList.clear();
   const fs::path dir = CityLocation{core.DataRoot, city}.File("Firms");
-  ReadFirmPass(core, dir, kScrambledExtension, ReadFirmScrambled);
-  if (firms.Empty()) ReadFirmPass(core, dir, kPlainExtension, ReadFirmText);
+  ReadFirmPass(core, dir, FirmVariant::Scrambled, ReadFirmScrambled);
+  if (firms.Empty()) ReadFirmPass(core, dir, FirmVariant::Plain, ReadFirmText);
   std::stable_sort(firms.Rows().begin(), firms.Rows().end(), FirmNameBefore);
   firms.Touch();
 }
@@ -106,31 +110,12 @@ bool ReadFirmText(MapCore& core, const fs::path& file) {
     core.ShowMessage("Отсутствует имя файла! \nПожалуйста, выберите повторно.");
     return false;
   }
-  if (!FileExists(file)) {
-    core.ShowMessage("Открываемого файла не существует.");
-    return false;
-  }
-  PlainFieldReader reader;
-  if (!reader.Open(file)) {
-    core.ShowMessage("Ошибка при открытии!");
-    return false;
-  }
-  return AddCheckedFirm(core, file, reader, kPlainExtension.size());
+  return TakeFirm(core, file, FirmVariant::Plain, "Открываемого файла не существует.", "Ошибка при открытии!");
 }
 
+// A scrambled firm file is opened as raw bytes: a missing one cannot be opened.
 bool ReadFirmScrambled(MapCore& core, const fs::path& file) {
-  ScrambledFieldReader reader(ScrambledFieldReader::Layout::Firm);
-  switch (reader.Open(file)) {
-    case OpenResult::CannotOpen:
-      core.ShowMessage("Отсутствует файл!");
-      return false;
-    case OpenResult::Malformed:
-      core.ShowMessage(DataProblemMessage(file, 0, reader.Problem()));
-      return false;
-    case OpenResult::Opened:
-      break;
-  }
-  return AddCheckedFirm(core, file, reader, kScrambledExtension.size());
+  return TakeFirm(core, file, FirmVariant::Scrambled, "Отсутствует файл!", "Отсутствует файл!");
 }
 
 void AppendFirmPoint(MapCore& core, int rowIndex) {

@@ -50,6 +50,7 @@ void LoadObjectIcons(MapCore& core, const std::string& city) {
   CityTables& tables = core.Tables;
   tables.ObjectComboBox.clear();
   tables.ImageListObject.clear();
+  core.Ui.ObjectComboBoxText.clear();
   const fs::path dir = CityLocation{core.DataRoot, city}.File("Icons");
   core.Progress.SetProgress1(kIconsProgressMax, core.Progress.Progress1Position);
   for (const std::string& name : FindEntries(dir, ".ico")) {

@@ -1,15 +1,48 @@
+// tellurin-cli: the viewer's core without windows.  Each command is a function
+// in its own file taking the arguments after its name; to add one, declare it
+// in a header of its own and add a line to kCommands.
 #include <cstdio>
 #include <string_view>
 
+#include "MapDataCommands.h"
 #include "SearchCommands.h"
 
+namespace {
+
+struct Command {
+  const char* Name;
+  const char* Arguments;  // for the usage text
+  int (*Run)(int argc, char** argv);
+};
+
+const Command kCommands[] = {
+    {"dump", "CITY_DIR", RunDumpCommand},
+    {"check", "CITY_DIR", RunCheckCommand},
+    {"search", "CITY_DIR KEY", RunSearchCommand},
+    {"firms", "CITY_DIR KEY [--name on|off] [--address on|off] [--keywords on|off]", RunFirmsCommand},
+    {"add-keyword", "CITY_DIR WORD", RunAddKeywordCommand},
+};
+
+void PrintCommands(FILE* out) {
+  std::fprintf(out, "usage: tellurin-cli COMMAND ARGUMENTS...\ncommands:\n");
+  for (const Command& c : kCommands) std::fprintf(out, "  %s %s\n", c.Name, c.Arguments);
+  std::fprintf(out, "tellurin-cli COMMAND --help tells more about a command.\n");
+}
+
+bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc >= 2) {
-    const std::string_view command = argv[1];
-    if (command == "search") return RunSearchCommand(argc - 2, argv + 2);
-    if (command == "firms") return RunFirmsCommand(argc - 2, argv + 2);
-    if (command == "add-keyword") return RunAddKeywordCommand(argc - 2, argv + 2);
+  if (argc == 2 && IsHelp(argv[1])) {
+    PrintCommands(stdout);
+    return 0;
   }
-  std::fprintf(stderr, "usage: tellurin-cli COMMAND ...\n");
+  if (argc >= 2) {
+    for (const Command& c : kCommands)
+      if (std::string_view(argv[1]) == c.Name) return c.Run(argc - 2, argv + 2);
+    std::fprintf(stderr, "tellurin-cli: unknown command \"%s\"\n", argv[1]);
+  }
+  PrintCommands(stderr);
   return 2;
 }

@@ -1,0 +1,122 @@
+#include "mapdata/CityCheck.h"
+
+#include "mapdata/DecimalText.h"
+#include "mapdata/DirectoryScan.h"
+#include "mapdata/FirmFile.h"
+#include "mapdata/LayerFile.h"
+#include "mapdata/PictureLoader.h"
+
+namespace {
+
+const char* const kCannotOpen = "файл есть, но не открывается";
+
+class Checker {
+ public:
+  explicit Checker(const CityLocation& city) : city_(city) {}
+
+  std::vector<DataProblem> Run() {
+    CheckIcons();
+    CheckFirms();
+    CheckLayer(BuildingsFiles(), BuildingRecordFormat());
+    CheckLayer(StreetsFiles(), StreetRecordFormat());
+    CheckLayer(RoutesFiles(), RouteRecordFormat());
+    CheckLayer(LabelsFiles(), LabelRecordFormat());
+    CheckLayer(RegionsFiles(), RegionRecordFormat());
+    CheckLayer(ObjectsFiles(), ObjectRecordFormat(), [this](const fs::path& file, int record,
+                                                             const ReadRecordResult& r) {
+      CheckIconIndex(file, record, r.Fields[5]);
+    });
+    return std::move(problems_);
+  }
+
+ private:
+  using RecordCheck = std::function<void(const fs::path&, int, const ReadRecordResult&)>;
+
+  void Add(const fs::path& file, int record, std::string what) {
+    problems_.push_back({file, record, std::move(what)});
+  }
+
+  void CheckIcons() {
+    const fs::path dir = city_.File("Icons");
+    for (const std::string& name : FindEntries(dir, ".ico")) {
+      const fs::path file = dir / name;
+      if (!HasExactExtension(name, ".ico")) {
+        Add(file, 0, "расширение не «.ico» в нижнем регистре: значок не загружается");
+        continue;
+      }
+      ++icons_;
+      CheckPicture(file);
+    }
+  }
+
+  void CheckPicture(const fs::path& file) {
+    QImage picture;
+    std::string why;
+    if (FileExists(file) && !LoadPicture(file, picture, &why)) Add(file, 0, "картинка не читается");
+  }
+
+  // The loader reads the plain firm files only when no scrambled one gave a row.
+  void CheckFirms() {
+    const fs::path dir = city_.File("Firms");
+    if (CheckFirmPass(dir, FirmVariant::Scrambled) == 0) CheckFirmPass(dir, FirmVariant::Plain);
+  }
+
+  int CheckFirmPass(const fs::path& dir, FirmVariant variant) {
+    int read = 0;
+    const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
+    for (const std::string& name : FindEntries(dir, extension)) {
+      const fs::path file = dir / name;
+      const FirmFileResult firm = ReadFirmFile(file, variant);
+      switch (firm.Outcome) {
+        case FirmFileResult::Read:
+          ++read;
+          CheckPicture(ResolvePath(dir, FirmBaseName(file, variant) + ".jpg"));
+          break;
+        case FirmFileResult::Missing:
+          Add(file, 0, "не файл");
+          break;
+        case FirmFileResult::CannotOpen:
+          Add(file, 0, kCannotOpen);
+          break;
+        case FirmFileResult::Bad:
+          Add(file, firm.ProblemRecord, firm.Problem);
+          break;
+      }
+    }
+    return read;
+  }
+
+  void CheckLayer(const LayerFiles& files, const RecordFormat& format, const RecordCheck& extra = {}) {
+    const fs::path scrambled = city_.File(files.Scrambled);
+    const bool isScrambled = FileExists(scrambled);
+    const fs::path file = isScrambled ? scrambled : city_.File(files.Plain);
+    if (!isScrambled && !FileExists(file)) return;
+    OpenedLayer layer = OpenLayerFile(file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain);
+    if (layer.Result == OpenResult::CannotOpen) return Add(file, 0, kCannotOpen);
+    if (layer.Result == OpenResult::Malformed) return Add(file, 0, layer.Problem);
+    for (int32_t i = 0; i < layer.Count; ++i) {
+      const ReadRecordResult record = ReadRecord(*layer.Reader, format, layer.Count);
+      if (record.Outcome != ReadRecordResult::Ok) Add(file, i + 1, record.Problem);
+      if (record.Outcome == ReadRecordResult::End) return;
+      if (record.Outcome == ReadRecordResult::Ok && extra) extra(file, i + 1, record);
+    }
+  }
+
+  // An object whose icon index has no chooser entry keeps its kind unnamed.
+  void CheckIconIndex(const fs::path& file, int record, const std::string& text) {
+    int32_t icon = 0;
+    if (ParseDecimalInt(text, icon) && (icon < 0 || icon >= icons_))
+      Add(file, record,
+          "номер значка " + std::to_string(icon) +
+              (icons_ == 0 ? " при пустой папке значков"
+                           : " вне списка значков (от 0 до " + std::to_string(icons_ - 1) + ")"));
+  }
+
+  const CityLocation& city_;
+  std::vector<DataProblem> problems_;
+  int icons_ = 0;
+};
+
+}  // namespace
+
+std::vector<DataProblem> CheckCity(const CityLocation& city) { return Checker(city).Run(); }

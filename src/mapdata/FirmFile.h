@@ -1,0 +1,31 @@
+#pragma once
+// Reading one firm file, scrambled or plain, into its checked record: shared by
+// the firms loader and the data check.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "mapdata/LayerRecords.h"
+
+enum class FirmVariant { Plain, Scrambled };
+
+constexpr std::string_view kFirmScrambledExtension = ".crpt";
+constexpr std::string_view kFirmPlainExtension = ".txt";
+
+struct FirmFileResult {
+  enum Status {
+    Read,
+    Missing,     // no such file (a folder bearing the name counts as missing)
+    CannotOpen,  // exists but cannot be opened
+    Bad,         // header, a field or a number outside the limits (Problem, ProblemRecord)
+  };
+  Status Outcome = Missing;
+  int ProblemRecord = 0;  // 0: the header; 1: the record
+  std::string Problem;    // UTF-8
+  ReadRecordResult Record;
+};
+
+FirmFileResult ReadFirmFile(const std::filesystem::path& file, FirmVariant variant);
+
+// The firm's base name: the file name without its extension (".crpt"/".txt").
+std::string FirmBaseName(const std::filesystem::path& file, FirmVariant variant);

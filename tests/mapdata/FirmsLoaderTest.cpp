@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include "mapdata/Cp1251.h"
+#include "mapdata/FirmMarker.h"
+#include "mapdata/Loaders.h"
+#include "support/CityBuilder.h"
+#include "support/PictureFiles.h"
+
+namespace {
+
+class Firms : public ::testing::Test {
+ protected:
+  void SetUp() override { UsePictureDecoders(); }
+
+  LayerRecord Firm(const std::string& name, const std::string& point = "1 2") const {
+    return {W(name), W("Ленина"), "5", point, W("еда кафе")};
+  }
+
+  std::vector<std::string> Names(const MapCore& core) const {
+    std::vector<std::string> out;
+    for (const LayerRow& r : core.Tables.ListOfFirms.Rows()) out.push_back(cp1251::ToUtf8(r.Caption));
+    return out;
+  }
+
+  CityBuilder city;
+};
+
+}  // namespace
+
+TEST_F(Firms, ScrambledFirmFillsEveryCell) {
+  city.Raw("Firms/cafe.crpt", ScrambledFirmBytes(Firm("Кафе", "10 -20 30 40")));
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  const LayerTable& t = f.Core.Tables.ListOfFirms;
+  ASSERT_EQ(t.Count(), 1);
+  EXPECT_EQ(t[0].Caption, W("Кафе"));
+  EXPECT_EQ(t[0].SubItems, (std::vector<std::string>{W("Ленина"), "5", "10 -20 30 40", "cafe", "10", "-20",
+                                                      W("еда кафе"), "0"}));
+  EXPECT_EQ(f.Core.Extents.MapMinY, -20);
+  EXPECT_EQ(f.Core.Extents.MapMaxX, 10);
+  EXPECT_TRUE(f.Host.Messages.empty());
+}
+
+TEST_F(Firms, ScrambledBeatsPlainEvenWithTheSameBaseName) {
+  city.Raw("Firms/a.crpt", ScrambledFirmBytes(Firm("Scrambled")));
+  city.Raw("Firms/a.txt", PlainFirmBytes(Firm("Plain")));
+  city.Raw("Firms/b.txt", PlainFirmBytes(Firm("Other plain")));
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Scrambled"}));
+  EXPECT_EQ(f.Core.Tables.FirmsImageList.size(), 1u);
+}
+
+TEST_F(Firms, PlainFilesAreReadWhenNoScrambledOneGaveARow) {
+  city.Raw("Firms/broken.crpt", std::string("\x05\x00", 2));
+  city.Raw("Firms/p.txt", PlainFirmBytes(Firm("Plain")));
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Plain"}));
+  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(3), "p");
+  ASSERT_EQ(f.Host.Messages.size(), 1u);
+  EXPECT_EQ(f.Host.Messages[0],
+            "Файл " + city.PathOf("Firms/broken.crpt").string() + ": заголовок короче 4 байт (в файле 2 байт).");
+}
+
+TEST_F(Firms, LatinCaseIsFoldedForTheSortAndCell7KeepsThePictureIndex) {
+  city.Raw("Firms/1.crpt", ScrambledFirmBytes(Firm("beta")));
+  city.Raw("Firms/2.crpt", ScrambledFirmBytes(Firm("Alpha")));
+  city.Raw("Firms/3.crpt", ScrambledFirmBytes(Firm("alpha2")));
+  city.Raw("Firms/4.crpt", ScrambledFirmBytes(Firm("б")));
+  city.Raw("Firms/5.crpt", ScrambledFirmBytes(Firm("Б")));
+  city.Raw("Firms/2.jpg", JpegBytes(SolidImage(20, 20, Qt::blue)));
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  // Cyrillic letters are not folded: "Б" (0xC1) sorts before "б" (0xE1).
+  EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Alpha", "alpha2", "beta", "Б", "б"}));
+  const LayerTable& t = f.Core.Tables.ListOfFirms;
+  EXPECT_EQ(t[0].Cell(7), "1");
+  EXPECT_EQ(t[1].Cell(7), "2");
+  EXPECT_EQ(t[2].Cell(7), "0");
+  EXPECT_EQ(t[0].Cell(3), "2");
+  const QImage& alphaMarker = f.Core.Tables.FirmsImageList[1];
+  const QColor c = alphaMarker.pixelColor(10, 10);
+  EXPECT_LT(c.red(), 30);
+  EXPECT_GT(c.blue(), 220);
+}
+
+TEST_F(Firms, FirmWithoutPictureGetsTheDefaultMarker) {
+  city.Raw("Firms/x.crpt", ScrambledFirmBytes(Firm("X")));
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  ASSERT_EQ(f.Core.Tables.FirmsImageList.size(), 1u);
+  EXPECT_EQ(f.Core.Tables.FirmsImageList[0], DefaultFirmMarker());
+  EXPECT_EQ(DefaultFirmMarker().size(), QSize(20, 20));
+  EXPECT_GT(qAlpha(DefaultFirmMarker().pixel(10, 6)), 200);  // the pin's head is drawn
+  EXPECT_EQ(qAlpha(DefaultFirmMarker().pixel(0, 19)), 0);    // its corner is clear
+}
+
+TEST_F(Firms, APictureIsDrawnOneToOneAndCut) {
+  QImage big = SolidImage(40, 40, Qt::red);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x)
+      if (x >= 10) big.setPixelColor(x, y, Qt::green);
+  city.Raw("Firms/x.txt", PlainFirmBytes(Firm("X")));
+  city.Raw("Firms/x.jpg", JpegBytes(big));
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  ASSERT_EQ(f.Core.Tables.FirmsImageList.size(), 1u);
+  const QImage& marker = f.Core.Tables.FirmsImageList[0];
+  EXPECT_EQ(marker.size(), QSize(20, 20));
+  EXPECT_GT(marker.pixelColor(3, 3).red(), 200);     // not scaled: the red part is 10 pixels wide
+  EXPECT_GT(marker.pixelColor(17, 3).green(), 200);
+}
+
+TEST_F(Firms, CrBeforeLfStaysInScrambledFieldsAndPlainFieldsAreClean) {
+  city.Raw("Firms/a.crpt", ScrambledFirmBytes(Firm("Crlf"), kScrambleMask, /*crlf=*/true));
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  ASSERT_EQ(f.Core.Tables.ListOfFirms.Count(), 1);
+  const LayerRow& row = f.Core.Tables.ListOfFirms[0];
+  EXPECT_EQ(row.Caption, "Crlf\r");
+  EXPECT_EQ(row.Cell(2), "1 2\r");
+  EXPECT_EQ(row.Cell(4), "1");  // a CR ends y
+  EXPECT_EQ(row.Cell(5), "2");
+  EXPECT_EQ(row.Cell(6), W("еда кафе") + "\r");
+}
+
+TEST_F(Firms, SeveralPointsPlaceTheFirmAtItsFirst) {
+  city.Raw("Firms/a.txt", PlainFirmBytes(Firm("A", "7 8 100 200")));
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  ASSERT_EQ(f.Core.Tables.ListOfFirms.Count(), 1);
+  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(4), "7");
+  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(5), "8");
+  EXPECT_EQ(f.Core.Extents.MapMaxX, 7);
+}
+
+TEST_F(Firms, BadCoordinatesSkipTheFirmAndItsPictureWithAMessage) {
+  city.Raw("Firms/a.crpt", ScrambledFirmBytes(Firm("Bad", "x y")));
+  city.Raw("Firms/a.jpg", JpegBytes(SolidImage(20, 20, Qt::blue)));
+  city.Raw("Firms/b.crpt", ScrambledFirmBytes(Firm("Good")));
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Good"}));
+  ASSERT_EQ(f.Core.Tables.FirmsImageList.size(), 1u);
+  EXPECT_EQ(f.Core.Tables.FirmsImageList[0], DefaultFirmMarker());  // b has no picture; a's is not taken
+  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(7), "0");
+  ASSERT_EQ(f.Host.Messages.size(), 1u);
+  EXPECT_EQ(f.Host.Messages[0], "Файл " + city.PathOf("Firms/a.crpt").string() +
+                                    ", запись 1: координата «x» в списке точек не является целым числом.");
+}
+
+TEST_F(Firms, FieldsBeyondTheLimitsSkipTheFirm) {
+  city.Raw("Firms/long.txt", PlainFirmBytes({std::string(10240, 'n'), "s", "1", "1 2", "k"}));
+  city.Raw("Firms/short.txt", PlainFirmBytes({"only", "two"}));
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  EXPECT_TRUE(f.Core.Tables.ListOfFirms.Empty());
+  ASSERT_EQ(f.Host.Messages.size(), 2u);
+  EXPECT_EQ(f.Host.Messages[0],
+            "Файл " + city.PathOf("Firms/long.txt").string() + ", запись 1: поле 1 (название) длиннее 10239 байт.");
+  EXPECT_EQ(f.Host.Messages[1], "Файл " + city.PathOf("Firms/short.txt").string() +
+                                    ", запись 1: файл кончается посреди записи: нет поля 3 (номер).");
+}
+
+TEST_F(Firms, FoldersBearingFirmNamesGiveTheFileMessages) {
+  city.Folder("Firms/dir.crpt");
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  EXPECT_EQ(f.Host.Messages, (std::vector<std::string>{"Отсутствует файл!"}));
+
+  CityBuilder other;
+  other.Folder("Firms/dir.txt");
+  CoreFixture g(other.DataRoot());
+  LoadFirms(g.Core, other.Name());
+  EXPECT_EQ(g.Host.Messages, (std::vector<std::string>{"Открываемого файла не существует."}));
+}
+
+TEST_F(Firms, NoFirmsFolderNoRowsNoMessage) {
+  CoreFixture f(city.DataRoot());
+  f.Core.Tables.ListOfFirms.Add("old");
+  f.Core.Tables.FirmsImageList.push_back(QImage());
+  LoadFirms(f.Core, city.Name());
+  EXPECT_TRUE(f.Core.Tables.ListOfFirms.Empty());
+  EXPECT_TRUE(f.Core.Tables.FirmsImageList.empty());
+  EXPECT_TRUE(f.Host.Messages.empty());
+}

@@ -1,0 +1,16 @@
+#include "support/Unprivileged.h"
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+bool PrefixAsNobody(const fs::path& path, std::vector<std::string>& prefix) {
+  prefix.clear();
+  if (geteuid() != 0) return true;
+  if (!fs::exists("/usr/bin/setpriv")) return false;
+  const std::string temp = fs::temp_directory_path().string();
+  for (fs::path p = path; !p.empty() && p != p.root_path(); p = p.parent_path())
+    if (p.string().rfind(temp, 0) == 0 && p != fs::temp_directory_path()) fs::permissions(p, fs::perms(0755));
+  prefix = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+  return true;
+}

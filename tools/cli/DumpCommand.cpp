@@ -1,0 +1,70 @@
+#include <cstdio>
+
+#include "MapDataCommands.h"
+#include "Output.h"
+#include "mapdata/Cp1251.h"
+#include "shell/LoadCity.h"
+#include "shell/MapCore.h"
+#include "shell/RecordingHost.h"
+
+namespace {
+
+constexpr const char* kDumpHelp =
+    "usage: tellurin-cli dump CITY_DIR\n"
+    "Loads the city folder CITY_DIR as the viewer does (on a 1024x768 screen) and\n"
+    "prints, in UTF-8, the map extents and every table:\n"
+    "  extents<TAB>MapMinX<TAB>MapMinY<TAB>MapMaxX<TAB>MapMaxY\n"
+    "  table<TAB>NAME<TAB>ROWCOUNT, then ROWINDEX<TAB>CAPTION<TAB>CELL0<TAB>...\n"
+    "for ListOfStreets, ListOfBuildings, ListOfRegions, ListOfTexts, ListOfObjects,\n"
+    "ListOfFirms, ListOfPath1, ListOfPath2, ObjectComboBox (caption, image index)\n"
+    "and DrawListView.  Backslash, tab, CR and LF are written \\\\, \\t, \\r, \\n.\n"
+    "Messages of the load go to stderr as message<TAB>TEXT.\n"
+    "Exit 0 after a load, 2 for a wrong call or a CITY_DIR that is not a folder.\n";
+
+void PrintTable(const LayerTable& table) {
+  cli::PrintLine({"table", table.Name(), std::to_string(table.Count())});
+  for (int i = 0; i < table.Count(); ++i) {
+    std::vector<std::string> fields{std::to_string(i), cli::Text(table[i].Caption)};
+    for (const std::string& cell : table[i].SubItems) fields.push_back(cli::Text(cell));
+    cli::PrintLine(fields);
+  }
+}
+
+void PrintObjectChooser(const std::vector<ObjectKindEntry>& entries) {
+  cli::PrintLine({"table", "ObjectComboBox", std::to_string(entries.size())});
+  for (size_t i = 0; i < entries.size(); ++i)
+    cli::PrintLine({std::to_string(i), cli::Text(entries[i].Caption), std::to_string(entries[i].ImageIndex)});
+}
+
+void PrintCity(const MapCore& core) {
+  const MapExtents& e = core.Extents;
+  cli::PrintLine({"extents", std::to_string(e.MapMinX), std::to_string(e.MapMinY), std::to_string(e.MapMaxX),
+                  std::to_string(e.MapMaxY)});
+  const CityTables& t = core.Tables;
+  for (const LayerTable* table : {&t.ListOfStreets, &t.ListOfBuildings, &t.ListOfRegions, &t.ListOfTexts,
+                                  &t.ListOfObjects, &t.ListOfFirms, &t.ListOfPath1, &t.ListOfPath2})
+    PrintTable(*table);
+  PrintObjectChooser(t.ObjectComboBox);
+  PrintTable(t.DrawListView);
+}
+
+}  // namespace
+
+int RunDumpCommand(int argc, char** argv) {
+  if (cli::WantsHelp(argc, argv)) {
+    std::fputs(kDumpHelp, stdout);
+    return 0;
+  }
+  if (argc != 1) return cli::Usage("dump CITY_DIR");
+  fs::path dataRoot;
+  std::string city;
+  if (!cli::SplitCityDir(argv[0], dataRoot, city)) return 2;
+  cli::EnsureApplication();
+  RecordingHost host(1024, 768);
+  MapCore core(host, dataRoot);
+  LoadCity(core, city, cp1251::FromUtf8(city));
+  PrintCity(core);
+  std::fflush(stdout);
+  cli::PrintMessages(host.Messages);
+  return 0;
+}

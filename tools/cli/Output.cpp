@@ -1,0 +1,91 @@
+#include "Output.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <string_view>
+
+#include "mapdata/CityLocation.h"
+#include "mapdata/Cp1251.h"
+#include "mapdata/PictureLoader.h"
+
+namespace cli {
+
+std::string Escape(const std::string& utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (char c : utf8) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '\t': out += "\\t"; break;
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string Text(const std::string& cp1251Text) { return Escape(cp1251::ToUtf8(cp1251Text)); }
+
+void PrintLine(const std::vector<std::string>& fields) {
+  std::string line;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i) line += '\t';
+    line += fields[i];
+  }
+  line += '\n';
+  std::fwrite(line.data(), 1, line.size(), stdout);
+}
+
+void PrintMessages(const std::vector<std::string>& messages) {
+  for (const std::string& m : messages) {
+    const std::string line = "message\t" + Escape(m) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+  }
+}
+
+int Usage(const std::string& text) {
+  std::fprintf(stderr, "usage: tellurin-cli %s\n", text.c_str());
+  return 2;
+}
+
+bool WantsHelp(int argc, char** argv) {
+  return argc == 1 && (std::string_view(argv[0]) == "--help" || std::string_view(argv[0]) == "-h");
+}
+
+bool SplitCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& city) {
+  std::filesystem::path dir = std::filesystem::absolute(std::filesystem::path(arg)).lexically_normal();
+  if (dir.filename().empty()) dir = dir.parent_path();
+  if (!DirectoryExists(dir)) {
+    std::fprintf(stderr, "tellurin-cli: not a city folder: %s\n", dir.string().c_str());
+    return false;
+  }
+  dataRoot = dir.parent_path();
+  city = dir.filename().string();
+  return true;
+}
+
+namespace {
+
+// The output is read by programs: Qt's own notes (for example about the
+// runtime folder of the offscreen platform) stay out of it.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "tellurin-cli: %s\n", qPrintable(text));
+}
+
+}  // namespace
+
+void EnsureApplication() {
+  if (QCoreApplication::instance()) return;
+  qInstallMessageHandler(QuietQtMessages);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "tellurin-cli";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);
+  RegisterStandardPictureDecoders();
+}
+
+}  // namespace cli

@@ -1,0 +1,34 @@
+#pragma once
+// What every tellurin-cli command shares: the output form (UTF-8 lines of
+// tab-separated fields, with \\, \t, \r and \n escaped), the program's messages
+// on stderr, the city folder argument and the offscreen application.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Escapes backslash, tab, CR and LF of UTF-8 text.
+std::string Escape(const std::string& utf8);
+// A Windows-1251 text (table cell, caption) as printed: UTF-8, escaped.
+std::string Text(const std::string& cp1251Text);
+// Fields joined by tabs, one line on stdout.
+void PrintLine(const std::vector<std::string>& fields);
+// Each message (UTF-8) as message<TAB>TEXT on stderr, in order.
+void PrintMessages(const std::vector<std::string>& messages);
+// "usage: tellurin-cli TEXT" on stderr; returns the usage exit code 2.
+int Usage(const std::string& text);
+// True when the only argument asks for help.
+bool WantsHelp(int argc, char** argv);
+
+// A city folder given on the command line: its data root (the parent folder)
+// and its directory name.  False, with a message on stderr, when it is not a
+// folder.
+bool SplitCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& city);
+
+// A GUI application without a screen (QT_QPA_PLATFORM defaults to
+// "offscreen"), needed by the drawing at the end of a load, and the program's
+// picture decoders.
+void EnsureApplication();
+
+}  // namespace cli
