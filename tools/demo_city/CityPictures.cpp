@@ -157,8 +157,9 @@ QImage FirmPicture(const Firm& firm, int number) {
   p.fillRect(picture.rect(), sky);
   if (number == 1) {  // the facade with the sign
     p.fillRect(QRect(30, 60, 260, 150), QColor(200, 180, 150));
-    for (int x = 50; x < 280; x += 55)
-      for (int y = 110; y < 190; y += 45) p.fillRect(QRect(x, y, 32, 30), QColor(80, 110, 150));
+    for (int x = 46; x + 30 <= 280; x += 48)
+      for (int y = 110; y < 190; y += 45)
+        if (x + 30 < 130 || x > 190 || y < 150) p.fillRect(QRect(x, y, 30, 30), QColor(80, 110, 150));
     p.fillRect(QRect(135, 160, 50, 50), QColor(90, 60, 40));
     p.fillRect(QRect(40, 68, 240, 30), firm.Colour);
     p.setPen(Qt::white);
@@ -179,7 +180,10 @@ QImage FirmPicture(const Firm& firm, int number) {
     p.fillRect(picture.rect(), QColor(235, 225, 205));
     p.fillRect(QRect(0, 170, w, 70), QColor(150, 110, 70));
     p.fillRect(QRect(40, 120, 240, 60), firm.Colour.lighter(130));
-    for (int x = 20; x < w; x += 70) p.fillRect(QRect(x, 30, 50, 70), QColor(250, 250, 240));
+    for (int x = 20; x + 50 <= w; x += 70) {  // shelves with goods
+      p.fillRect(QRect(x, 30, 50, 70), QColor(250, 250, 240));
+      for (int y = 40; y < 100; y += 20) p.fillRect(QRect(x + 4, y, 42, 8), firm.Colour.lighter(150));
+    }
     p.setPen(QColor(60, 40, 20));
     p.setFont(Font(12));
     p.drawText(QRect(0, 200, w, 30), Qt::AlignCenter, Q(firm.Name));
