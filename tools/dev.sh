@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
+          clang-14 libclang-rt-14-dev)
 
 install_packages() {
   local missing=()
@@ -24,6 +25,17 @@ build() {
   cmake --build build -j"$(nproc)"
 }
 
+# The sanitizer build: clang with AddressSanitizer and UndefinedBehaviorSanitizer,
+# the tests and the fuzz targets (no benchmarks: speed means nothing there).
+build_asan() {
+  CC=clang-14 CXX=clang++-14 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTELLURIN_SANITIZE=ON -DTELLURIN_FUZZ=ON -DTELLURIN_BUILD_BENCHMARKS=OFF
+  cmake --build build-asan -j"$(nproc)"
+}
+
+# Seconds each fuzz target runs in the test command.
+FUZZ_SECONDS=${TELLURIN_FUZZ_SECONDS:-15}
+
 case "${1:-}" in
   run)
     install_packages
@@ -34,7 +46,10 @@ case "${1:-}" in
   test)
     install_packages
     build
-    cd build && ctest --output-on-failure -j"$(nproc)"
+    (cd build && ctest --output-on-failure -j"$(nproc)")
+    build_asan
+    (source tools/sanitizer-env.sh && cd build-asan && ctest --output-on-failure -j"$(nproc)")
+    tools/fuzz.sh "$FUZZ_SECONDS"
     ;;
   *)
     echo "usage: tools/dev.sh run|test" >&2

@@ -15,11 +15,10 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "mapdata/PictureLoader.h"
+#include "shell/CityAbout.h"
 #include "shell/LoadProgress.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"
@@ -31,30 +30,6 @@ namespace {
 constexpr int kClientWidth = 553;
 constexpr int kClientHeight = 416;
 constexpr int kCityNameRole = Qt::UserRole;  // the directory name's bytes
-
-// The lines of a text file: CR LF, LF and CR all end a line; a final line end
-// adds no empty line.
-bool ReadLines(const fs::path& file, std::vector<std::string>& lines) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  const std::string text = buffer.str();
-  lines.clear();
-  std::string line;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      line += c;
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
-  return true;
-}
 
 QString DisplayName(const std::string& dirName) { return QFile::decodeName(QByteArray::fromStdString(dirName)); }
 
@@ -238,14 +213,15 @@ void TForm1::ShowCity(int index) {
 
   const fs::path about = city.File("Info/about.inf");
   if (!FileExists(about)) return;  // title, description and button stay as they were
-  std::vector<std::string> lines;
-  if (!ReadLines(about, lines)) {
-    Report(about.string() + ": cannot be opened");
+  CityAbout info;
+  std::string error;
+  if (!ReadCityAbout(about, info, error)) {
+    Report(error);
     return;
   }
-  cityTitle_ = lines.empty() ? std::string() : lines.front();
+  cityTitle_ = info.Title;
   QStringList description;
-  for (size_t i = 1; i < lines.size(); ++i) description << FromCp(lines[i]);
+  for (const std::string& line : info.Description) description << FromCp(line);
   MemoCityInfo->setPlainText(description.join('\n'));
   Label2->setText(FromCp(cityTitle_));
   Load->setEnabled(true);

@@ -1,0 +1,43 @@
+#include "shell/CityAbout.h"
+
+#include <fstream>
+#include <iterator>
+
+std::vector<std::string> SplitTextLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const char c = bytes[i];
+    if (c != '\r' && c != '\n') {
+      ++i;
+      continue;
+    }
+    lines.emplace_back(bytes, start, i - start);
+    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    start = ++i;
+  }
+  if (start < bytes.size()) lines.emplace_back(bytes, start);
+  return lines;
+}
+
+CityAbout ParseCityAbout(const std::string& bytes) {
+  std::vector<std::string> lines = SplitTextLines(bytes);
+  CityAbout about;
+  if (lines.empty()) return about;
+  about.Title = std::move(lines.front());
+  about.Description.assign(std::make_move_iterator(lines.begin() + 1), std::make_move_iterator(lines.end()));
+  return about;
+}
+
+bool ReadCityAbout(const std::filesystem::path& file, CityAbout& about, std::string& error) {
+  std::ifstream in(file, std::ios::binary);
+  std::string bytes;
+  if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (!in.is_open() || in.bad()) {
+    error = "Не удалось прочитать описание города из файла \"" + file.string() + "\".";
+    return false;
+  }
+  about = ParseCityAbout(bytes);
+  return true;
+}

@@ -1,0 +1,206 @@
+// A header or count line may declare anything: two billion records, a body
+// longer than the file, a firm body of two gigabytes.  The readers refuse what
+// the file cannot hold with one message naming the file and what is wrong, and
+// never allocate what was declared: memory follows the bytes actually there.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cstring>
+#include <functional>
+
+#include "mapdata/Loaders.h"
+#include "mapdata/PictureDecoders.h"
+#include "mapdata/PictureWriters.h"
+#include "support/AllocationLimit.h"
+#include "support/CityBuilder.h"
+
+namespace {
+
+// Far below what any of the declared sizes would take, far above what reading
+// a small file needs.
+constexpr size_t kBudget = 32u << 20;
+
+struct LayerCase {
+  const char* Name;  // file name under Data/, without extension
+  LayerRecord Record;
+  std::function<void(MapCore&, const std::string&)> Load;
+};
+
+std::vector<LayerCase> Layers() {
+  return {
+      {"Streets", {W("Ленина"), W("Улица"), "3", "1", "1 2"}, LoadStreets},
+      {"Buildings", {W("Ленина"), "1", W("Дом"), "1", "1 2"}, LoadBuildings},
+      {"Path",
+       {W("Автобус"), "1", W("Маршрут"), "1", "1 2"},
+       [](MapCore& core, const std::string& city) { ReadRoutesScrambled(core, city); }},
+      {"Texts", {W("Парк"), "10", "1 2"}, [](MapCore& core, const std::string& city) { ReadLabelsScrambled(core, city); }},
+      {"Regions",
+       {W("Лес"), "1", "1 2", "0", " "},
+       [](MapCore& core, const std::string& city) { ReadRegionsScrambled(core, city); }},
+      {"Objects", {W("Школа"), W("Ленина"), "1", W("Школа 1"), "1 2", "0"}, LoadObjects},
+  };
+}
+
+void PutLittleEndian(std::string& bytes, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+}  // namespace
+
+TEST(BoundedMemory, ScrambledLayerDeclaringTwoBillionRecordsKeepsTheOneThereAndNamesTheFile) {
+  for (const LayerCase& layer : Layers()) {
+    SCOPED_TRACE(layer.Name);
+    CityBuilder city;
+    std::string bytes = ScrambledLayerBytes({layer.Record});
+    PutLittleEndian(bytes, 0, 2000000000u);
+    const fs::path file = city.Raw(std::string("Data/") + layer.Name + ".crpt", bytes);
+
+    CoreFixture f(city.DataRoot());
+    layer.Load(f.Core, city.Name());
+    ASSERT_EQ(f.Host.Messages.size(), 1u);
+    EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() +
+                                      ", запись 2: записи нет: файл кончается раньше (указано записей: 2000000000).");
+
+    const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
+      CoreFixture g(city.DataRoot());
+      layer.Load(g.Core, city.Name());
+    });
+    EXPECT_TRUE(check.StayedUnder) << check.Detail;
+  }
+}
+
+TEST(BoundedMemory, PlainCountLineOfTwoBillionReadsOnlyWhatIsThere) {
+  CityBuilder city;
+  std::string bytes = PlainLayerBytes({Layers()[0].Record});
+  bytes.replace(0, 1, "2000000000");
+  const fs::path file = city.Raw("Data/Streets.txt", bytes);
+
+  CoreFixture f(city.DataRoot());
+  LoadStreets(f.Core, city.Name());
+  EXPECT_EQ(f.Core.Tables.ListOfStreets.Count(), 1);
+  ASSERT_EQ(f.Host.Messages.size(), 1u);
+  EXPECT_TRUE(Contains(f.Host.Messages[0], "Файл " + file.string() + ", запись 2:")) << f.Host.Messages[0];
+
+  const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
+    CoreFixture g(city.DataRoot());
+    LoadStreets(g.Core, city.Name());
+  });
+  EXPECT_TRUE(check.StayedUnder) << check.Detail;
+}
+
+TEST(BoundedMemory, BodyLengthOfTwoGigabytesIsRefusedBeforeReading) {
+  for (const LayerCase& layer : Layers()) {
+    SCOPED_TRACE(layer.Name);
+    CityBuilder city;
+    std::string bytes = ScrambledLayerBytes({layer.Record});
+    PutLittleEndian(bytes, 4, 2000000000u);
+    const fs::path file = city.Raw(std::string("Data/") + layer.Name + ".crpt", bytes);
+
+    CoreFixture f(city.DataRoot());
+    layer.Load(f.Core, city.Name());
+    ASSERT_EQ(f.Host.Messages.size(), 1u);
+    EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 2000000000 больше допустимой (102400).");
+
+    const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
+      CoreFixture g(city.DataRoot());
+      layer.Load(g.Core, city.Name());
+    });
+    EXPECT_TRUE(check.StayedUnder) << check.Detail;
+  }
+}
+
+TEST(BoundedMemory, BodyLongerThanTheFileOrNegativeIsRefused) {
+  CityBuilder city;
+  std::string bytes = ScrambledLayerBytes({Layers()[0].Record});
+  const size_t bodyThere = bytes.size() - 8;
+  PutLittleEndian(bytes, 4, 102400);
+  const fs::path file = city.Raw("Data/Streets.crpt", bytes);
+  CoreFixture f(city.DataRoot());
+  LoadStreets(f.Core, city.Name());
+  EXPECT_TRUE(f.Core.Tables.ListOfStreets.Empty());
+  ASSERT_EQ(f.Host.Messages.size(), 1u);
+  EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 102400 больше, чем осталось в файле (" +
+                                    std::to_string(bodyThere) + " байт).");
+
+  PutLittleEndian(bytes, 4, 0xFFFFFFFFu);
+  city.Raw("Data/Streets.crpt", bytes);
+  CoreFixture g(city.DataRoot());
+  LoadStreets(g.Core, city.Name());
+  ASSERT_EQ(g.Host.Messages.size(), 1u);
+  EXPECT_EQ(g.Host.Messages[0], "Файл " + file.string() + ": длина данных -1 отрицательна.");
+}
+
+TEST(BoundedMemory, FirmBodyOfTwoGigabytesIsRefusedAndTheFirmSkipped) {
+  CityBuilder city;
+  std::string bytes = ScrambledFirmBytes({W("Аптека"), W("Ленина"), "1", "1 2", W("лекарства")});
+  PutLittleEndian(bytes, 0, 2000000000u);
+  const fs::path file = city.Raw("Firms/Apteka.crpt", bytes);
+
+  CoreFixture f(city.DataRoot());
+  LoadFirms(f.Core, city.Name());
+  EXPECT_TRUE(f.Core.Tables.ListOfFirms.Empty());
+  EXPECT_TRUE(f.Core.Tables.FirmsImageList.empty());
+  ASSERT_EQ(f.Host.Messages.size(), 1u);
+  EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 2000000000 больше допустимой (10240).");
+
+  const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
+    CoreFixture g(city.DataRoot());
+    LoadFirms(g.Core, city.Name());
+  });
+  EXPECT_TRUE(check.StayedUnder) << check.Detail;
+}
+
+TEST(BoundedMemory, PointCountOfTwoBillionIsRefusedAtItsRecord) {
+  CityBuilder city;
+  LayerRecord record = Layers()[0].Record;
+  record[3] = "2000000000";
+  const fs::path file = city.Plain("Data/Streets.txt", {record});
+  CoreFixture f(city.DataRoot());
+  LoadStreets(f.Core, city.Name());
+  EXPECT_TRUE(f.Core.Tables.ListOfStreets.Empty());
+  ASSERT_EQ(f.Host.Messages.size(), 1u);
+  EXPECT_EQ(f.Host.Messages[0],
+            "Файл " + file.string() + ", запись 1: количество точек 2000000000 вне пределов от 0 до 150.");
+
+  const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
+    CoreFixture g(city.DataRoot());
+    LoadStreets(g.Core, city.Name());
+  });
+  EXPECT_TRUE(check.StayedUnder) << check.Detail;
+}
+
+TEST(BoundedMemory, PicturesDeclaringHugeSizesAreRefusedWithoutAllocatingThem) {
+  // A real JPEG whose frame header then claims 65000 x 65000 pixels.
+  QImage small(8, 8, QImage::Format_RGB32);
+  small.fill(Qt::blue);
+  std::string jpeg, error;
+  ASSERT_TRUE(EncodeJpeg(small, 90, jpeg, error)) << error;
+  const size_t sof = jpeg.find("\xFF\xC0", 0, 2);
+  ASSERT_NE(sof, std::string::npos);
+  for (size_t at : {sof + 5, sof + 7}) {  // height, then width, big-endian
+    jpeg[at] = static_cast<char>(0xFD);
+    jpeg[at + 1] = static_cast<char>(0xE8);
+  }
+  QImage out;
+  EXPECT_FALSE(DecodeJpeg(jpeg, out, error));
+  EXPECT_EQ(error, "picture too large (65000 x 65000 pixels)");
+  EXPECT_TRUE(RunWithAllocationLimit(kBudget, [&] {
+                QImage image;
+                std::string why;
+                DecodeJpeg(jpeg, image, why);
+              }).StayedUnder);
+
+  // An icon whose directory entry points its 2 GB image far beyond the file.
+  std::string ico = IcoBytes(small);
+  PutLittleEndian(ico, 6 + 8, 2000000000u);  // bytes in resource
+  EXPECT_FALSE(DecodeIco(ico, out, error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(RunWithAllocationLimit(kBudget, [&] {
+                QImage image;
+                std::string why;
+                DecodeIco(ico, image, why);
+              }).StayedUnder);
+}

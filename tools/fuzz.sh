@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Runs every libFuzzer target of the sanitizer build (build-asan) for SECONDS
+# each, one after another, starting from seeds made from the demo cities and
+# the regression inputs in tests/data/fuzz/.  A finding stops the script with
+# the fuzzer's report; the input is left in build-asan/fuzz-artifacts/.
+#
+#   tools/fuzz.sh SECONDS [TARGET...]     e.g. tools/fuzz.sh 60 fuzz_streets
+#
+# The corpus each target grows is kept in build-asan/fuzz-corpus/<target>/, so
+# later runs go on from where earlier ones stopped.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+BUILD=${TELLURIN_ASAN_BUILD:-$ROOT/build-asan}
+
+if [ $# -lt 1 ] || ! [[ $1 =~ ^[0-9]+$ ]]; then
+  echo "usage: tools/fuzz.sh SECONDS [TARGET...]" >&2
+  exit 2
+fi
+SECONDS_EACH=$1
+shift
+
+# shellcheck source=tools/sanitizer-env.sh
+source "$ROOT/tools/sanitizer-env.sh"
+
+cmake --build "$BUILD" --target fuzz_targets tellurin-demo-city -j"$(nproc)" >/dev/null
+
+if [ $# -gt 0 ]; then
+  TARGETS=("$@")
+else
+  mapfile -t TARGETS < <(cd "$BUILD/fuzz" && find . -maxdepth 1 -name 'fuzz_*' -type f -executable -printf '%f\n' | sort)
+fi
+
+SEEDS=$BUILD/fuzz-seeds
+DEMO=$BUILD/fuzz-demo/Base
+
+# One seed file: a selector byte (0 plain, 1 scrambled) and then a file's bytes.
+seed_with_selector() {  # selector file out
+  { printf "\\x0$1"; cat "$2"; } >"$3"
+}
+
+# Seeds for a layer target from the demo cities' files of that layer.
+layer_seeds() {  # target layer-file-name
+  local dir=$SEEDS/$1 f
+  for f in "$DEMO"/*/Data/"$2".txt; do [ -f "$f" ] && seed_with_selector 0 "$f" "$dir/$(basename "$(dirname "$(dirname "$f")")")-plain"; done
+  for f in "$DEMO"/*/Data/"$2".crpt; do [ -f "$f" ] && seed_with_selector 1 "$f" "$dir/$(basename "$(dirname "$(dirname "$f")")")-scrambled"; done
+  return 0
+}
+
+# A few files of a kind from the demo cities, copied as seeds.
+copy_seeds() {  # target max-count glob...
+  local dir=$SEEDS/$1 max=$2 n=0 f
+  shift 2
+  for f in "$@"; do
+    [ -f "$f" ] || continue
+    cp "$f" "$dir/$(echo "${f#"$DEMO"/}" | tr '/' '_')"
+    n=$((n + 1))
+    [ "$n" -ge "$max" ] && break
+  done
+  return 0
+}
+
+make_seeds() {
+  rm -rf "$SEEDS" "$BUILD/fuzz-demo"
+  if ! (cd "$BUILD" && ./tellurin-demo-city --out "$DEMO" >/dev/null); then
+    echo "fuzz: the demo cities could not be written; the targets start without their seeds" >&2
+  fi
+  local t f n
+  for t in "${ALL_TARGETS[@]}"; do mkdir -p "$SEEDS/$t"; done
+  layer_seeds fuzz_streets Streets
+  layer_seeds fuzz_buildings Buildings
+  layer_seeds fuzz_routes Path
+  layer_seeds fuzz_labels Texts
+  layer_seeds fuzz_regions Regions
+  layer_seeds fuzz_objects Objects
+  n=0
+  for f in "$DEMO"/*/Firms/*.crpt; do [ -f "$f" ] && [ $n -lt 8 ] && seed_with_selector 1 "$f" "$SEEDS/fuzz_firm/s$n" && n=$((n + 1)); done
+  n=0
+  for f in "$DEMO"/*/Firms/*.txt; do [ -f "$f" ] && [ $n -lt 8 ] && seed_with_selector 0 "$f" "$SEEDS/fuzz_firm/p$n" && n=$((n + 1)); done
+  # Point lists: the coordinate lines of the plain demo city.
+  n=0
+  for f in "$DEMO"/*/Data/*.txt; do
+    [ -f "$f" ] || continue
+    grep -aE '^-?[0-9]+( -?[0-9]+)+'$'\r''$' "$f" | head -n 6 | while IFS= read -r line; do
+      line=${line%$'\r'}
+      pairs=$(($(wc -w <<<"$line") / 2))
+      [ "$pairs" -gt 200 ] && pairs=200
+      { printf "\\x$(printf %02x $((pairs + 8)))"; printf '%s' "$line"; } \
+        >"$SEEDS/fuzz_point_list/$(basename "$(dirname "$(dirname "$f")")")-$(basename "$f" .txt)-$((n++))"
+    done || true  # head may stop grep early
+  done
+  printf '\x0a10 20 30 40' >"$SEEDS/fuzz_point_list/pairs"
+  copy_seeds fuzz_about 4 "$DEMO"/*/Info/about.inf
+  copy_seeds fuzz_keywords 4 "$DEMO"/*/Kw.map
+  copy_seeds fuzz_jpeg 6 "$DEMO"/*/Info/Picture.jpg "$DEMO"/*/Firms/*.jpg
+  copy_seeds fuzz_ico 6 "$DEMO"/*/Icons/*.ico
+  touch "$SEEDS/.made"
+}
+
+mapfile -t ALL_TARGETS < <(cd "$BUILD/fuzz" && find . -maxdepth 1 -name 'fuzz_*' -type f -executable -printf '%f\n' | sort)
+[ -f "$SEEDS/.made" ] || make_seeds
+
+mkdir -p "$BUILD/fuzz-artifacts" "$BUILD/fuzz-logs"
+status=0
+for t in "${TARGETS[@]}"; do
+  corpus=$BUILD/fuzz-corpus/$t
+  log=$BUILD/fuzz-logs/$t.log
+  mkdir -p "$corpus"
+  dirs=("$corpus" "$SEEDS/$t")
+  [ -d "$ROOT/tests/data/fuzz/$t" ] && dirs+=("$ROOT/tests/data/fuzz/$t")
+  if nice -n 10 "$BUILD/fuzz/$t" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
+      -print_final_stats=1 -artifact_prefix="$BUILD/fuzz-artifacts/$t-" "${dirs[@]}" >"$log" 2>&1; then
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    added=$(sed -n 's/^stat::new_units_added: *//p' "$log")
+    echo "$t: ${SECONDS_EACH}s, ${runs:-?} runs, ${added:-?} new inputs, corpus $(find "$corpus" -type f | wc -l)"
+  else
+    tail -n 80 "$log"
+    echo "fuzz: $t found a problem (log $log; the input is in $BUILD/fuzz-artifacts/)" >&2
+    status=1
+  fi
+done
+exit $status
