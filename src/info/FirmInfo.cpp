@@ -79,7 +79,7 @@ void ShowObjectInfo(MapCore& core, int row, bool centre) {
 
   // The last cell is the firm's picture in FirmsImageList.
   const auto& cells = t[row].SubItems;
-  s.SelFirmIcon = cells.empty() ? -1 : CellInt(cells.back()).value_or(-1);
+  s.SelFirmIcon = cells.empty() ? -1 : ReadCellInt(cells.back()).value_or(-1);
 
   s.StatusText0.clear();
   s.StatusText1 = s.SelFirmName;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-std::optional<int32_t> CellInt(std::string_view text) {
+std::optional<int32_t> ReadCellInt(std::string_view text) {
   size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   bool negative = false;
@@ -41,7 +41,7 @@ std::optional<int32_t> NextNumber(std::string_view text, size_t& pos) {
   const size_t start = pos;
   while (pos < text.size() && text[pos] != ' ' && text[pos] != '\r' && text[pos] != '\n') ++pos;
   if (start == pos) return std::nullopt;
-  return CellInt(text.substr(start, pos - start));
+  return ReadCellInt(text.substr(start, pos - start));
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ std::optional<IntPoint> FirstPoint(std::string_view text) {
 }
 
 int DeclaredPointCount(std::string_view countCell) {
-  const auto n = CellInt(countCell);
+  const auto n = ReadCellInt(countCell);
   if (!n || *n <= 0) return 0;
   return *n > MaxSelectionPoints ? MaxSelectionPoints : *n;
 }

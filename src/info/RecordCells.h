@@ -13,7 +13,7 @@
 
 // A decimal integer: optional leading blanks, an optional sign, digits, nothing
 // after them.  Out of the 32-bit range or anything else: no value.
-std::optional<int32_t> CellInt(std::string_view text);
+std::optional<int32_t> ReadCellInt(std::string_view text);
 
 // The cell of a row under the column whose caption is `column` (UTF-8, as the
 // table declares it; the first column is the caption).  Empty when the row or

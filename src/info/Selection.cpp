@@ -38,7 +38,7 @@ void SelectStreet(MapCore& core, int row, bool centre) {
   s.StreetSelected = true;
   s.SelStreetName = ColumnCell(t, row, "Название");
   s.SelStreetType = ColumnCell(t, row, "Тип");
-  s.SelStreetWidth = CellInt(ColumnCell(t, row, "Ширина")).value_or(0);
+  s.SelStreetWidth = ReadCellInt(ColumnCell(t, row, "Ширина")).value_or(0);
   s.StatusText1 = s.SelStreetType + " " + s.SelStreetName;
   s.StatusText2.clear();
   s.SelStreetCount = ReadRecordPoints(t, row, s.SelStreetPoints);
@@ -68,7 +68,7 @@ void SelectObject(MapCore& core, int row, bool centre) {
   s.SelObjectStreet = ColumnCell(t, row, "Улица");
   s.SelObjectNumber = ColumnCell(t, row, "Номер");
   s.SelObjectName = ColumnCell(t, row, "Название");
-  s.SelObjectIcon = CellInt(ColumnCell(t, row, "Картинка")).value_or(-1);
+  s.SelObjectIcon = ReadCellInt(ColumnCell(t, row, "Картинка")).value_or(-1);
   s.StatusText0 = s.SelObjectKind;
   s.StatusText1 = s.SelObjectName;
   s.StatusText2 = s.SelObjectStreet + " " + s.SelObjectNumber;

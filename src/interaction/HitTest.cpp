@@ -14,8 +14,8 @@ bool WithinBox(int64_t h, int32_t coordinate, float scale) {
 
 // The X and Y cells of a row, when both are numbers.
 std::optional<IntPoint> RowPoint(const LayerTable& table, int row) {
-  const auto x = CellInt(ColumnCell(table, row, "X"));
-  const auto y = CellInt(ColumnCell(table, row, "Y"));
+  const auto x = ReadCellInt(ColumnCell(table, row, "X"));
+  const auto y = ReadCellInt(ColumnCell(table, row, "Y"));
   if (!x || !y) return std::nullopt;
   return IntPoint{*x, *y};
 }
@@ -33,7 +33,7 @@ bool IsUnder(HitPoint at, int32_t x, int32_t y, float scale) {
 std::optional<int> FoundFirmAt(const MapCore& core, HitPoint at) {
   const LayerTable& firms = core.Tables.ListOfFirms;
   for (const LayerRow& found : core.Search.ListView2.Rows()) {
-    const auto row = CellInt(found.Caption);
+    const auto row = ReadCellInt(found.Caption);
     if (!row || *row < 0 || *row >= firms.Count()) continue;
     const auto point = RowPoint(firms, *row);
     if (point && IsUnder(at, point->X, point->Y, core.View.Scale)) return *row;
@@ -46,9 +46,9 @@ std::optional<int> ShownObjectAt(const MapCore& core, HitPoint at) {
   const int32_t filter = core.Flags.ObjectFilter;
   for (const LayerRow& entry : core.Tables.DrawListView.Rows()) {
     if (entry.Caption != "5") continue;
-    const auto row = CellInt(entry.Cell(0));
+    const auto row = ReadCellInt(entry.Cell(0));
     if (!row || *row < 0 || *row >= objects.Count()) continue;
-    if (filter != -1 && CellInt(ColumnCell(objects, *row, "Картинка")) != filter) continue;
+    if (filter != -1 && ReadCellInt(ColumnCell(objects, *row, "Картинка")) != filter) continue;
     const auto point = RowPoint(objects, *row);
     if (point && IsUnder(at, point->X, point->Y, core.View.Scale)) return *row;
   }

@@ -14,6 +14,7 @@
 #include "mapdata/CityTables.h"
 #include "mapdata/MapExtents.h"
 #include "render/LayerFlags.h"
+#include "render/RenderState.h"
 #include "render/ViewState.h"
 #include "search/SearchState.h"
 #include "shell/LoadProgress.h"
@@ -41,6 +42,7 @@ struct MapCore {
   LoadProgress Progress;
 
   QImage Map;  // the map picture, 2 x ScreenWidth by 2 x ScreenHeight
+  RenderState Render;  // canvas state of the picture, tables converted for drawing
 
   CityLocation City() const { return CityLocation{DataRoot, CurrentCity}; }
   void ShowMessage(const std::string& utf8Text) { Host.ShowMessage(utf8Text); }

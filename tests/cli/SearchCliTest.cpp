@@ -3,16 +3,16 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "cli/CliRun.h"
 #include "mapdata/Cp1251.h"
+#include "support/CityBuilder.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string W(const std::string& utf8) { return cp1251::FromUtf8(utf8); }
 
 TEST(SearchCli, WrongArgumentsAreUsageErrors) {
   EXPECT_EQ(RunCli({"search", "only-a-city"}).exitCode, 2);
@@ -24,11 +24,13 @@ TEST(SearchCli, WrongArgumentsAreUsageErrors) {
   EXPECT_NE(r.err.find("usage: tellurin-cli add-keyword CITY_DIR WORD"), std::string::npos);
 }
 
-TEST(SearchCli, MissingCityFolderIsReported) {
+TEST(SearchCli, MissingCityFolderIsAUsageError) {
   TempDir dir;
-  const CliResult r = RunCli({"search", (dir.Path() / "Base" / "Nowhere").string(), "x"});
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("message\tПапка города не найдена: "), std::string::npos) << r.err;
+  for (const char* command : {"search", "firms", "add-keyword"}) {
+    const CliResult r = RunCli({command, (dir.Path() / "Base" / "Nowhere").string(), "x"});
+    EXPECT_EQ(r.exitCode, 2) << command;
+    EXPECT_NE(r.err.find("not a city folder"), std::string::npos) << r.err;
+  }
 }
 
 TEST(SearchCli, AddKeywordRewritesTheFileInOrder) {
@@ -89,6 +91,59 @@ TEST(SearchCli, KeywordFileInAFolderWithoutWriteRightsStaysIntact) {
       << r.err;
   EXPECT_EQ(ReadBytes(city / "Kw.map"), W("банк\r\n"));
   EXPECT_FALSE(fs::exists(city / "Kw.map.tmp"));
+}
+
+}  // namespace
+
+namespace {
+
+// A city with a street, a building, an object and two firms (one with a tab in
+// its name, printed escaped), written once for the suite.
+class SearchCliTown : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    city_ = std::make_unique<CityBuilder>("Town");
+    city_->About("Городок");
+    city_->Plain("Data/Streets.txt", {StreetRecord("Ленина", "0 0 100 0", 2, "3", "улица")});
+    city_->Plain("Data/Buildings.txt", {{W("Ленина"), "5", W("Почта"), "4", "10 10 20 10 20 20 10 20"}});
+    city_->Plain("Data/Objects.txt", {{W("Школа"), W("Ленина"), "2", W("Гимназия"), "50 50", "0"}});
+    city_->Raw("Firms/a.txt", PlainFirmBytes({W("Аптека\tЛенина"), W("Мира"), "3", "80 80", W("лекарства")}));
+    city_->Raw("Firms/b.txt", PlainFirmBytes({W("Банк"), W("Ленина"), "12", "90 90", W("кредит")}));
+  }
+  static void TearDownTestSuite() { city_.reset(); }
+  static std::string Dir() { return city_->CityDir().string(); }
+
+ private:
+  static inline std::unique_ptr<CityBuilder> city_;
+};
+
+TEST_F(SearchCliTown, SearchListsEveryMatchWithKindAndRow) {
+  const CliResult r = RunCli({"search", Dir(), "ЛЕНИНА"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "count\t3\n"
+            "Ленина\tулица\t\t1\t0\n"
+            "Ленина 5\tЗдание\tПочта\t2\t0\n"
+            "Мира 3\tОбъект\tАптека\\tЛенина\t3\t0\n");
+  EXPECT_EQ(r.err.find("message\t"), std::string::npos) << r.err;
+}
+
+TEST_F(SearchCliTown, SearchWithTheEmptyKeyListsEverything) {
+  const CliResult r = RunCli({"search", Dir(), ""});
+  EXPECT_EQ(r.out.substr(0, 8), "count\t5\n");
+}
+
+TEST_F(SearchCliTown, FirmsFollowTheChosenParts) {
+  const std::string dir = Dir();
+  CliResult r = RunCli({"firms", dir, "ленина12"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "count\t1\n1\tБанк\tЛенина 12\n");
+  r = RunCli({"firms", dir, "ленина", "--address", "off"});
+  EXPECT_EQ(r.out, "count\t1\n0\tАптека\\tЛенина\tМира 3\n");
+  r = RunCli({"firms", dir, "кредит", "--keywords", "off"});
+  EXPECT_EQ(r.out, "count\t0\n");
+  r = RunCli({"firms", dir, " "});
+  EXPECT_EQ(r.out, "count\t0\n");
 }
 
 }  // namespace

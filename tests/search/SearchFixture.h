@@ -9,10 +9,18 @@
 #include "mapdata/Cp1251.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "support/CityBuilder.h"
 #include "support/TempDir.h"
 
-inline std::string W(const std::string& utf8) { return cp1251::FromUtf8(utf8); }
+// W (UTF-8 to Windows-1251) comes with the city builder.
 inline std::string U(const std::string& cp1251Text) { return cp1251::ToUtf8(cp1251Text); }
+
+// Column `column` (0 = caption) of every row of a result list, in UTF-8.
+inline std::vector<std::string> Column(const LayerTable& table, int column) {
+  std::vector<std::string> out;
+  for (const LayerRow& r : table.Rows()) out.push_back(U(column == 0 ? r.Caption : r.Cell(column - 1)));
+  return out;
+}
 
 class SearchFixture : public ::testing::Test {
  protected:
@@ -37,13 +45,6 @@ class SearchFixture : public ::testing::Test {
                  const std::string& name) {
     LayerRow& r = core.Tables.ListOfObjects.Add(W(kind));
     r.SubItems = {W(street), W(number), W(name), "7 7", "Objects.txt", "0", "7", "7"};
-  }
-
-  // Column `column` (0 = caption) of every row of a result list, in UTF-8.
-  static std::vector<std::string> Column(const LayerTable& table, int column) {
-    std::vector<std::string> out;
-    for (const LayerRow& r : table.Rows()) out.push_back(U(column == 0 ? r.Caption : r.Cell(column - 1)));
-    return out;
   }
 
   TempDir dir;

@@ -1,22 +1,13 @@
-// tellurin-cli search CITY_DIR KEY
-//   count<TAB>N, then per result: Адрес, Тип объекта, Название, Тип, № П/П.
-// tellurin-cli firms CITY_DIR KEY [--name on|off] [--address on|off] [--keywords on|off]
-//   count<TAB>N, then per found firm: row in ListOfFirms, Название, Адрес.
-// tellurin-cli add-keyword CITY_DIR WORD
-//   adds the word to the city's keyword list and rewrites Kw.map;
-//   count<TAB>N, then the list.
-// KEY and WORD are UTF-8; texts are printed in UTF-8 with \\, \t, \r and \n
-// escaped; the program's messages go to stderr as message<TAB>TEXT.
+// The searches and the keyword list from the command line: the city is loaded
+// as the viewer loads it, then the search runs as its panel would run it.
 #include "SearchCommands.h"
-
-#include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "Output.h"
 #include "mapdata/Cp1251.h"
 #include "search/FirmSearch.h"
 #include "search/Keywords.h"
@@ -27,141 +18,121 @@
 
 namespace {
 
-std::string Escape(const std::string& utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  for (char c : utf8) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+constexpr const char* kSearchHelp =
+    "usage: tellurin-cli search CITY_DIR KEY\n"
+    "Loads the city folder CITY_DIR and runs the list search for KEY (UTF-8) over\n"
+    "streets, buildings, firms and objects, printing in UTF-8:\n"
+    "  count<TAB>N\n"
+    "  Адрес<TAB>Тип объекта<TAB>Название<TAB>Тип<TAB>№ П/П   (one line per result)\n"
+    "Тип is 1 street, 2 building, 3 firm, 5 object; № П/П the row in its table.\n"
+    "Backslash, tab, CR and LF are written \\\\, \\t, \\r, \\n.  Messages go to stderr as\n"
+    "message<TAB>TEXT.  Exit 2 for a wrong call or a CITY_DIR that is not a folder.\n";
 
-// A table cell (Windows-1251) as printed.
-std::string Text(const std::string& cp1251Text) { return Escape(cp1251::ToUtf8(cp1251Text)); }
+constexpr const char* kFirmsHelp =
+    "usage: tellurin-cli firms CITY_DIR KEY [--name on|off] [--address on|off] [--keywords on|off]\n"
+    "Loads the city folder CITY_DIR and runs the firm search for KEY (UTF-8) over\n"
+    "the parts chosen (all three by default), printing in UTF-8:\n"
+    "  count<TAB>N\n"
+    "  ROW<TAB>Название<TAB>Адрес   (ROW: the firm's row in ListOfFirms)\n"
+    "An empty KEY or a single space lists nothing.  Escapes, messages and exit\n"
+    "codes as for search.\n";
 
-void PrintLine(const std::vector<std::string>& fields) {
-  std::string line;
-  for (size_t i = 0; i < fields.size(); ++i) {
-    if (i) line += '\t';
-    line += fields[i];
-  }
-  line += '\n';
-  std::fwrite(line.data(), 1, line.size(), stdout);
-}
-
-void PrintMessages(const RecordingHost& host) {
-  for (const std::string& m : host.Messages) std::fprintf(stderr, "message\t%s\n", Escape(m).c_str());
-}
-
-int Usage(const char* text) {
-  std::fprintf(stderr, "usage: tellurin-cli %s\n", text);
-  return 2;
-}
-
-// The data root and the city's directory name of a city folder given on the
-// command line.
-bool SplitCityDir(const char* arg, fs::path& dataRoot, std::string& city) {
-  fs::path dir = fs::absolute(fs::path(arg)).lexically_normal();
-  if (dir.filename().empty()) dir = dir.parent_path();
-  if (!DirectoryExists(dir)) {
-    std::fprintf(stderr, "message\t%s\n", Escape("Папка города не найдена: " + dir.string()).c_str());
-    return false;
-  }
-  dataRoot = dir.parent_path();
-  city = dir.filename().string();
-  return true;
-}
-
-// Drawing at the end of a load needs a GUI application; none is shown.
-void EnsureApplication() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "tellurin-cli";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
+constexpr const char* kAddKeywordHelp =
+    "usage: tellurin-cli add-keyword CITY_DIR WORD\n"
+    "Reads the city's keyword list (Kw.map), adds WORD (UTF-8) at its place in the\n"
+    "alphabetical order and rewrites Kw.map; prints count<TAB>N and the list.\n"
+    "Exit 1 when the file could not be read or written (see the message).\n";
 
 bool ParseSwitch(const std::string& value, bool& out) {
-  if (value == "on") out = true;
-  else if (value == "off") out = false;
-  else return false;
+  if (value != "on" && value != "off") return false;
+  out = value == "on";
   return true;
 }
 
-struct LoadedCity {
-  RecordingHost host;
-  std::unique_ptr<MapCore> core;
-};
-
-bool LoadFromArg(const char* arg, LoadedCity& loaded) {
+// The city as the viewer loads it; false when CITY_DIR is not a folder.
+bool LoadFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core) {
   fs::path dataRoot;
   std::string city;
-  if (!SplitCityDir(arg, dataRoot, city)) return false;
-  EnsureApplication();
-  loaded.core = std::make_unique<MapCore>(loaded.host, dataRoot);
-  LoadCity(*loaded.core, city, city);
+  if (!cli::SplitCityDir(arg, dataRoot, city)) return false;
+  cli::EnsureApplication();
+  core = std::make_unique<MapCore>(host, dataRoot);
+  LoadCity(*core, city, cp1251::FromUtf8(city));
   return true;
+}
+
+void Finish(const RecordingHost& host) {
+  std::fflush(stdout);
+  cli::PrintMessages(host.Messages);
 }
 
 }  // namespace
 
 int RunSearchCommand(int argc, char** argv) {
-  if (argc != 2) return Usage("search CITY_DIR KEY");
-  LoadedCity loaded;
-  if (!LoadFromArg(argv[0], loaded)) return 1;
-  MapCore& core = *loaded.core;
-  FillSearchList(core, cp1251::FromUtf8(argv[1]));
-  PrintMessages(loaded.host);
-  PrintLine({"count", core.Search.Label2});
-  for (const LayerRow& r : core.Search.ListView1.Rows())
-    PrintLine({Text(r.Caption), Text(r.Cell(0)), Text(r.Cell(1)), Text(r.Cell(2)), Text(r.Cell(3))});
+  if (cli::WantsHelp(argc, argv)) {
+    std::fputs(kSearchHelp, stdout);
+    return 0;
+  }
+  if (argc != 2) return cli::Usage("search CITY_DIR KEY");
+  RecordingHost host(1024, 768);
+  std::unique_ptr<MapCore> core;
+  if (!LoadFromArg(argv[0], host, core)) return 2;
+  FillSearchList(*core, cp1251::FromUtf8(argv[1]));
+  cli::PrintLine({"count", core->Search.Label2});
+  for (const LayerRow& r : core->Search.ListView1.Rows())
+    cli::PrintLine({cli::Text(r.Caption), cli::Text(r.Cell(0)), cli::Text(r.Cell(1)), cli::Text(r.Cell(2)),
+                    cli::Text(r.Cell(3))});
+  Finish(host);
   return 0;
 }
 
 int RunFirmsCommand(int argc, char** argv) {
+  if (cli::WantsHelp(argc, argv)) {
+    std::fputs(kFirmsHelp, stdout);
+    return 0;
+  }
   const char* usage = "firms CITY_DIR KEY [--name on|off] [--address on|off] [--keywords on|off]";
-  if (argc < 2 || argc % 2 != 0) return Usage(usage);
+  if (argc < 2 || argc % 2 != 0) return cli::Usage(usage);
   bool name = true, address = true, keywords = true;
   for (int i = 2; i < argc; i += 2) {
     const std::string option = argv[i];
-    bool* target = option == "--name" ? &name : option == "--address" ? &address
-                                                : option == "--keywords" ? &keywords : nullptr;
-    if (!target || !ParseSwitch(argv[i + 1], *target)) return Usage(usage);
+    bool* target = option == "--name"       ? &name
+                   : option == "--address"  ? &address
+                   : option == "--keywords" ? &keywords
+                                            : nullptr;
+    if (!target || !ParseSwitch(argv[i + 1], *target)) return cli::Usage(usage);
   }
-  LoadedCity loaded;
-  if (!LoadFromArg(argv[0], loaded)) return 1;
-  MapCore& core = *loaded.core;
-  core.Search.CheckBox1 = name;
-  core.Search.CheckBox2 = address;
-  core.Search.CheckBox3 = keywords;
-  SearchFirms(core, cp1251::FromUtf8(argv[1]));
-  PrintMessages(loaded.host);
-  PrintLine({"count", core.Search.Label5});
-  const LayerTable& found = core.Search.SearchFirmListView;
-  for (int i = 0; i < found.Count(); ++i)
-    PrintLine({core.Search.ListView2[i].Caption, Text(found[i].Caption), Text(found[i].Cell(0))});
+  RecordingHost host(1024, 768);
+  std::unique_ptr<MapCore> core;
+  if (!LoadFromArg(argv[0], host, core)) return 2;
+  SearchState& s = core->Search;
+  s.CheckBox1 = name;
+  s.CheckBox2 = address;
+  s.CheckBox3 = keywords;
+  SearchFirms(*core, cp1251::FromUtf8(argv[1]));
+  cli::PrintLine({"count", s.Label5});
+  for (int i = 0; i < s.SearchFirmListView.Count(); ++i)
+    cli::PrintLine({s.ListView2[i].Caption, cli::Text(s.SearchFirmListView[i].Caption),
+                    cli::Text(s.SearchFirmListView[i].Cell(0))});
+  Finish(host);
   return 0;
 }
 
 int RunAddKeywordCommand(int argc, char** argv) {
-  if (argc != 2) return Usage("add-keyword CITY_DIR WORD");
+  if (cli::WantsHelp(argc, argv)) {
+    std::fputs(kAddKeywordHelp, stdout);
+    return 0;
+  }
+  if (argc != 2) return cli::Usage("add-keyword CITY_DIR WORD");
   fs::path dataRoot;
   std::string city;
-  if (!SplitCityDir(argv[0], dataRoot, city)) return 1;
+  if (!cli::SplitCityDir(argv[0], dataRoot, city)) return 2;
   RecordingHost host;
   MapCore core(host, dataRoot);
   core.CurrentCity = city;
   LoadKeywords(core);
   AddKeyword(core, cp1251::FromUtf8(argv[1]));
-  PrintMessages(host);
-  PrintLine({"count", std::to_string(core.Search.Keywords.size())});
-  for (const std::string& w : core.Search.Keywords) PrintLine({Text(w)});
+  cli::PrintLine({"count", std::to_string(core.Search.Keywords.size())});
+  for (const std::string& w : core.Search.Keywords) cli::PrintLine({cli::Text(w)});
+  Finish(host);
   return host.Messages.empty() ? 0 : 1;
 }

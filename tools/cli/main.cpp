@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "MapDataCommands.h"
+#include "RenderCommand.h"
 #include "SearchCommands.h"
 
 namespace {
@@ -21,6 +22,10 @@ const Command kCommands[] = {
     {"search", "CITY_DIR KEY", RunSearchCommand},
     {"firms", "CITY_DIR KEY [--name on|off] [--address on|off] [--keywords on|off]", RunFirmsCommand},
     {"add-keyword", "CITY_DIR WORD", RunAddKeywordCommand},
+    {"render",
+     "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] [--objects on|off] "
+     "[--routes on|off] [--filter N] [--picture]",
+     RunRenderCommand},
 };
 
 void PrintCommands(FILE* out) {

@@ -1,5 +1,63 @@
+// tellurin-demo-city: writes the bundled demo cities (and, on request, a big
+// tiled city for benchmarks and the viewer's own artwork).
+#include <QGuiApplication>
+
 #include <cstdio>
-int main() {
-  std::fprintf(stderr, "usage: tellurin-demo-city --out DIR\n");
-  return 2;
+
+#include "CityLayout.h"
+#include "CityTiling.h"
+#include "CityWriter.h"
+#include "Options.h"
+#include "mapdata/ScrambleMask.h"
+
+namespace {
+
+void Report(const City& city, const RecordCounts& c, bool scrambled) {
+  std::printf("%s (%s): streets %zu, buildings %zu, regions %zu, labels %zu, objects %zu, routes %zu, firms %zu, icons %zu\n",
+              city.DirName.c_str(), scrambled ? "scrambled" : "plain", c.Streets, c.Buildings, c.Regions, c.Labels,
+              c.Objects, c.Routes, c.Firms, c.Icons);
+}
+
+bool Write(const City& city, const Options& options, bool scrambled, bool firmPictures) {
+  RecordCounts counts;
+  std::string error;
+  if (!WriteCity(city, options.Out, {scrambled, options.Mask, firmPictures}, counts, error)) {
+    std::fprintf(stderr, "tellurin-demo-city: %s: %s\n", city.DirName.c_str(), error.c_str());
+    return false;
+  }
+  Report(city, counts, scrambled);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);  // fonts for the pictures
+  Options options;
+  std::string error;
+  if (!ParseOptions(argc, argv, kScrambleMask, options, error)) {
+    std::fprintf(stderr, "tellurin-demo-city: %s\n\n%s", error.c_str(), UsageText());
+    return 2;
+  }
+  if (options.Help) {
+    std::fputs(UsageText(), stdout);
+    return 0;
+  }
+  const City plain = BuildCity(SvetlogorskPlan());
+  bool ok = true;
+  if (!options.Out.empty()) {
+    if (options.Plain) ok = Write(plain, options, false, true) && ok;
+    if (options.Scrambled) ok = Write(BuildCity(OzerskPlan()), options, true, true) && ok;
+    if (options.Scale > 0) ok = Write(TileCity(plain, options.Scale, options.ScaleName), options, false, false) && ok;
+  }
+  if (!options.Artwork.empty()) {
+    if (WriteArtwork(plain, options.Artwork, error)) {
+      std::printf("artwork: %s/splash.jpg, %s/logo.png\n", options.Artwork.c_str(), options.Artwork.c_str());
+    } else {
+      std::fprintf(stderr, "tellurin-demo-city: %s\n", error.c_str());
+      ok = false;
+    }
+  }
+  return ok ? 0 : 1;
 }

@@ -22,7 +22,7 @@ void SetUpPanel(QFrame* panel, const char* name, int width) {
 
 QVBoxLayout* Column(QWidget* owner) {
   auto* column = new QVBoxLayout(owner);
-  column->setContentsMargins(2, 0, 2, 2);
+  column->setContentsMargins(1, 0, 1, 2);
   column->setSpacing(3);
   return column;
 }
@@ -84,6 +84,7 @@ QWidget* CountFooter(QWidget* parent, QLabel* text, QLabel* count) {
   auto* box = new QWidget(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(3);
   text->setParent(box);
   count->setParent(box);
   row->addWidget(text);

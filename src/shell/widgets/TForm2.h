@@ -185,6 +185,7 @@ class TForm2 : public QMainWindow, public MapHost {
   std::vector<std::pair<std::string, int>> shownObjectKinds_;
   int loadGeneration_ = 0;  // grows with every city load
   int shownObjectGeneration_ = -1;
+  std::string shownObjectText_;
   qint64 shownInfoImageKey_ = 0;
   std::string shownZoomText_ = "\x01";
 };

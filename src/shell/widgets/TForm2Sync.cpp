@@ -139,17 +139,23 @@ void TForm2::SyncObjectComboBox() {
   const CityTables& t = core_.Tables;
   std::vector<std::pair<std::string, int>> kinds;
   for (const ObjectKindEntry& e : t.ObjectComboBox) kinds.emplace_back(e.Caption, e.ImageIndex);
-  if (kinds == shownObjectKinds_ && shownObjectGeneration_ == loadGeneration_) return;
+  const bool rebuild = kinds != shownObjectKinds_ || shownObjectGeneration_ != loadGeneration_;
   const QSignalBlocker block(ObjectComboBox);
-  ObjectComboBox->clear();
-  for (const ObjectKindEntry& e : t.ObjectComboBox) {
-    const bool hasIcon = e.ImageIndex >= 0 && e.ImageIndex < static_cast<int>(t.ImageListObject.size());
-    const QIcon icon = hasIcon ? QIcon(QPixmap::fromImage(t.ImageListObject[e.ImageIndex])) : QIcon();
-    ObjectComboBox->addItem(icon, FromCp(e.Caption));
+  if (rebuild) {
+    ObjectComboBox->clear();
+    for (const ObjectKindEntry& e : t.ObjectComboBox) {
+      const bool hasIcon = e.ImageIndex >= 0 && e.ImageIndex < static_cast<int>(t.ImageListObject.size());
+      const QIcon icon = hasIcon ? QIcon(QPixmap::fromImage(t.ImageListObject[e.ImageIndex])) : QIcon();
+      ObjectComboBox->addItem(icon, FromCp(e.Caption));
+    }
+    shownObjectKinds_ = std::move(kinds);
+    shownObjectGeneration_ = loadGeneration_;
   }
-  ObjectComboBox->setCurrentIndex(-1);
-  shownObjectKinds_ = std::move(kinds);
-  shownObjectGeneration_ = loadGeneration_;
+  // The chooser's text: the entry bearing it, or none.
+  if (rebuild || core_.Ui.ObjectComboBoxText != shownObjectText_) {
+    ObjectComboBox->setCurrentIndex(ObjectComboBox->findText(FromCp(core_.Ui.ObjectComboBoxText)));
+    shownObjectText_ = core_.Ui.ObjectComboBoxText;
+  }
 }
 
 void TForm2::SyncKeywords() {

@@ -1,0 +1,162 @@
+// Speed of a full redraw of the map picture at 1920 x 1080 (a 3840 x 2160
+// picture), next to a plain fill of the same picture, on a city of demo size
+// and on one a hundred times larger.
+//
+// With TELLURIN_BENCH_CITY=/path/to/Base/City the city is loaded from disk as
+// the viewer loads it (for example the hundredfold demo city); otherwise
+// synthetic cities are built in memory, laid out as a grid of blocks: per
+// block one region, four street segments, eight buildings, a label and an
+// object.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "mapdata/Cp1251.h"
+#include "render/DrawList.h"
+#include "render/MapStyle.h"
+#include "render/RedrawView.h"
+#include "render/ViewTransform.h"
+#include "shell/LoadCity.h"
+#include "shell/MapCore.h"
+#include "shell/RecordingHost.h"
+
+namespace {
+
+constexpr int kScreenW = 1920, kScreenH = 1080;
+constexpr int kBlock = 100;  // map units per block side
+
+std::string PointText(std::initializer_list<int> v) {
+  std::string s;
+  for (int n : v) s += (s.empty() ? "" : " ") + std::to_string(n);
+  return s;
+}
+
+void Box(LayerRow& row, int minX, int minY, int maxX, int maxY) {
+  for (int v : {minX, minY, maxX, maxY}) row.SubItems.push_back(std::to_string(v));
+}
+
+void AddBlock(MapCore& core, int bx, int by, int n) {
+  CityTables& t = core.Tables;
+  const int x = bx * kBlock, y = by * kBlock;
+  static const std::string regions[] = {cp1251::FromUtf8("Жилая зона"), cp1251::FromUtf8("Леса, парки"),
+                                        cp1251::FromUtf8("Промышленная и хозяйственная")};
+  LayerRow& region = t.ListOfRegions.Add(regions[n % 3]);
+  region.SubItems = {"4", PointText({x + 5, y + 5, x + 95, y + 5, x + 95, y + 95, x + 5, y + 95}), "0", " "};
+  Box(region, x + 5, y + 5, x + 95, y + 95);
+
+  static const std::string street = cp1251::FromUtf8("улица");
+  for (int k = 0; k < 2; ++k) {
+    const bool across = k == 0;
+    LayerRow& s = t.ListOfStreets.Add(cp1251::FromUtf8("Улица ") + std::to_string(n));
+    const std::string pts = across ? PointText({x, y, x + 50, y, x + 100, y}) : PointText({x, y, x, y + 50, x, y + 100});
+    s.SubItems = {street, std::to_string(2 + n % 3), "3", pts, "Streets.txt", "", ""};
+    Box(s, x, y, across ? x + 100 : x, across ? y : y + 100);
+  }
+  for (int k = 0; k < 8; ++k) {
+    const int hx = x + 10 + (k % 4) * 21, hy = y + 10 + (k / 4) * 45;
+    LayerRow& b = t.ListOfBuildings.Add(street);
+    b.SubItems = {std::to_string(k + 1), " ", "5", PointText({hx, hy, hx + 16, hy, hx + 16, hy + 30, hx, hy + 30, hx, hy}),
+                  "Buildings.txt"};
+    Box(b, hx, hy, hx + 16, hy + 30);
+  }
+  LayerRow& label = t.ListOfTexts.Add(cp1251::FromUtf8("Квартал ") + std::to_string(n));
+  label.SubItems = {std::to_string(9 + n % 4), PointText({x + 20, y + 48}), std::to_string(x + 20),
+                    std::to_string(y + 48)};
+  LayerRow& object = t.ListOfObjects.Add(cp1251::FromUtf8("Аптека"));
+  object.SubItems = {street, "1", " ", PointText({x + 60, y + 60}), "Objects.txt", std::to_string(n % 4),
+                     std::to_string(x + 60), std::to_string(y + 60)};
+  WidenMapExtents(core.Extents, x, y, x + 100, y + 100);
+}
+
+struct City {
+  RecordingHost host{kScreenW, kScreenH};
+  std::unique_ptr<MapCore> core;
+};
+
+// A grid of side x side blocks, loaded as the city load leaves it.
+std::unique_ptr<City> SyntheticCity(int side) {
+  auto city = std::make_unique<City>();
+  city->core = std::make_unique<MapCore>(city->host, std::filesystem::temp_directory_path());
+  MapCore& core = *city->core;
+  LoadCity(core, "tellurin-bench-no-such-city", "bench");
+  for (int i = 0; i < 4; ++i) {
+    QImage icon(20, 20, QImage::Format_ARGB32);
+    icon.fill(QColor::fromHsv(i * 90, 200, 220));
+    core.Tables.ImageListObject.push_back(icon);
+  }
+  for (int by = 0; by < side; ++by)
+    for (int bx = 0; bx < side; ++bx) AddBlock(core, bx, by, by * side + bx);
+  const MapExtents& e = core.Extents;
+  BuildDrawList(core, e.MapMinX, e.MapMinY, e.MapMaxX, e.MapMaxY);
+  return city;
+}
+
+std::unique_ptr<City> DiskCity(const char* dir) {
+  auto city = std::make_unique<City>();
+  const std::filesystem::path path = std::filesystem::absolute(dir).lexically_normal();
+  city->core = std::make_unique<MapCore>(city->host, path.parent_path());
+  LoadCity(*city->core, path.filename().string(), "bench");
+  return city;
+}
+
+// Demo size: 20 x 20 blocks (800 streets, 3 200 buildings); hundredfold:
+// 200 x 200 blocks (80 000 streets, 320 000 buildings).
+City& CityOfSize(int size) {
+  static std::unique_ptr<City> cities[2];
+  const int k = size == 100 ? 1 : 0;
+  if (!cities[k]) {
+    const char* disk = k == 1 ? std::getenv("TELLURIN_BENCH_CITY") : nullptr;
+    cities[k] = disk ? DiskCity(disk) : SyntheticCity(k == 1 ? 200 : 20);
+  }
+  return *cities[k];
+}
+
+void SetView(MapCore& core, float scale) {
+  const MapExtents& e = core.Extents;
+  core.View.Scale = scale;
+  core.View.CenterX = (e.MapMinX + e.MapMaxX) / 2;
+  core.View.CenterY = (e.MapMinY + e.MapMaxY) / 2;
+  RecentreOffsets(core.View);
+}
+
+// range(0): 1 demo size, 100 hundredfold; range(1): scale x 10.
+void BM_RedrawView(benchmark::State& state) {
+  MapCore& core = *CityOfSize(static_cast<int>(state.range(0))).core;
+  SetView(core, state.range(1) / 10.0f);
+  RedrawView(core);  // converts the tables once
+  for (auto _ : state) {
+    RedrawView(core);
+    benchmark::DoNotOptimize(core.Map.constBits());
+  }
+  state.counters["listed"] = core.Tables.DrawListView.Count();
+}
+BENCHMARK(BM_RedrawView)
+    ->Args({1, 5})->Args({1, 10})->Args({1, 40})
+    ->Args({100, 5})->Args({100, 10})->Args({100, 40})
+    ->Unit(benchmark::kMillisecond);
+
+// The first redraw after a load, which also converts the tables.
+void BM_FirstRedrawAfterLoad(benchmark::State& state) {
+  MapCore& core = *CityOfSize(static_cast<int>(state.range(0))).core;
+  SetView(core, 1.0f);
+  for (auto _ : state) {
+    core.Render.Cache = RenderCache{};
+    RedrawView(core);
+  }
+}
+BENCHMARK(BM_FirstRedrawAfterLoad)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// The floor: one fill of the same picture.
+void BM_PlainFill(benchmark::State& state) {
+  QImage picture(2 * kScreenW, 2 * kScreenH, QImage::Format_RGB32);
+  for (auto _ : state) {
+    picture.fill(mapstyle::BackgroundColor);
+    benchmark::DoNotOptimize(picture.constBits());
+  }
+}
+BENCHMARK(BM_PlainFill)->Unit(benchmark::kMillisecond);
+
+}  // namespace

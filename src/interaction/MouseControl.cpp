@@ -1,0 +1,64 @@
+#include "interaction/MouseControl.h"
+
+#include "info/Selection.h"
+#include "render/RedrawView.h"
+#include "render/ViewTransform.h"
+#include "shell/MapCore.h"
+
+ViewUpdate FormMouseDown(MapCore& core, MouseButton button, int32_t x, int32_t y) {
+  InteractionState& in = core.Interaction;
+  // Ctrl held ("StreetSelect") or a drag already running: presses do nothing.
+  if (in.Mode != "Normal") return ViewUpdate::None;
+  if (button == MouseButton::Left) SelectAtPoint(core, x, y, false);
+  // The anchors are taken after the selection, which never moves the view.
+  ViewState& v = core.View;
+  in.PrevMode = in.Mode;
+  in.Mode = "MapDrag";
+  v.DragAnchorX = x + v.OffsetX;
+  v.DragAnchorY = y + v.OffsetY;
+  v.DragShiftAnchorX = x + v.DragShiftX;
+  v.DragShiftAnchorY = y + v.DragShiftY;
+  return ViewUpdate::None;
+}
+
+void DragMove(MapCore& core, int32_t x, int32_t y) {
+  ViewState& v = core.View;
+  v.OffsetX = v.DragAnchorX - x;
+  v.OffsetY = v.DragAnchorY - y;
+  v.DragShiftX = v.DragShiftAnchorX - x;
+  v.DragShiftY = v.DragShiftAnchorY - y;
+  core.Interaction.HintVisible = false;
+  core.Interaction.HintTimerEnabled = false;
+}
+
+ViewUpdate FormMouseMove(MapCore& core, int32_t x, int32_t y) {
+  InteractionState& in = core.Interaction;
+  if (in.Mode == "MapDrag") {
+    DragMove(core, x, y);
+    return ViewUpdate::Paint;
+  }
+  in.HintTimerEnabled = true;
+  in.MouseX = x;
+  in.MouseY = y;
+  return ViewUpdate::None;
+}
+
+ViewUpdate FormMouseUp(MapCore& core, MouseButton, int32_t x, int32_t y) {
+  InteractionState& in = core.Interaction;
+  if (in.Mode != "MapDrag") return ViewUpdate::None;
+  in.Mode = in.PrevMode;
+  ViewState& v = core.View;
+  // The centre comes from the offsets of the last move, the offsets from the
+  // release position.
+  CentreFromOffsets(v);
+  v.OffsetX = v.DragAnchorX - x;
+  v.OffsetY = v.DragAnchorY - y;
+  v.DragShiftX = v.DragShiftY = 0;
+  return ViewUpdate::RedrawAndPaint;
+}
+
+void ApplyViewUpdate(MapCore& core, ViewUpdate update) {
+  if (update == ViewUpdate::None) return;
+  if (update == ViewUpdate::RedrawAndPaint) RedrawView(core);
+  core.Host.PaintMapWindow();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Dragging the map with the mouse.  A press in mode "Normal" starts a drag
+// (the left button selects first); moves shift the visible part of the picture
+// without redrawing; the release takes the new centre and redraws.  The
+// handlers say what the window must do next; ApplyViewUpdate does it.
+#include <cstdint>
+
+struct MapCore;
+
+enum class MouseButton { Left, Right, Middle };
+
+enum class ViewUpdate {
+  None,            // nothing to show
+  Paint,           // paint the window (FormPaint) at once
+  RedrawAndPaint,  // RedrawView, then paint at once
+};
+
+ViewUpdate FormMouseDown(MapCore& core, MouseButton button, int32_t x, int32_t y);
+ViewUpdate FormMouseMove(MapCore& core, int32_t x, int32_t y);
+// The view follows the mouse during a drag: offsets and drag shift from the
+// anchors; the hover hint is hidden and its timer stopped.
+void DragMove(MapCore& core, int32_t x, int32_t y);
+ViewUpdate FormMouseUp(MapCore& core, MouseButton button, int32_t x, int32_t y);
+
+// Runs RedrawView when asked, then MapHost::PaintMapWindow.
+void ApplyViewUpdate(MapCore& core, ViewUpdate update);

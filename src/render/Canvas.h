@@ -1,0 +1,63 @@
+#pragma once
+// A classic raster canvas over QPainter: pen, brush and font live in a
+// CanvasState, every call draws with the state as it is at that moment.  No
+// antialiasing anywhere, so that lines, fills and text keep crisp pixels.
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+
+#include "render/CanvasState.h"
+
+class Canvas {
+ public:
+  Canvas(QImage& image, CanvasState& state);
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  CanvasState& State() { return state_; }
+  QImage& Image() { return image_; }
+  const QImage& Image() const { return image_; }
+
+  // Fills with the brush colour, no outline.
+  void FillRect(const QRect& rect);
+  // Lines through the points with the pen; fewer than two points draw nothing.
+  void Polyline(const QPoint* points, int count);
+  // Filled with the brush and outlined with the pen.
+  void Polygon(const QPoint* points, int count);
+  // Ellipse in the box (x1, y1)-(x2, y2), right and bottom edges excluded.
+  void Ellipse(int x1, int y1, int x2, int y2);
+  // Text with its top-left corner at (x, y) in the font colour, on a box of
+  // the brush colour unless the background mode is transparent.
+  void TextOut(int x, int y, const QString& text);
+  int TextWidth(const QString& text);
+  int TextHeight();
+  // An icon with its top-left corner at (x, y); its transparent pixels stay.
+  void Draw(int x, int y, const QImage& icon);
+
+ private:
+  void ApplyPen();
+  void ApplyBrush();
+  void ApplyFont();
+
+  QImage& image_;
+  CanvasState& state_;
+  QPainter painter_;
+  // What the painter holds, so that unchanged state costs nothing.
+  QColor penColor_;
+  int penWidth_ = -1;
+  QColor brushColor_;
+  bool brushSet_ = false;
+  int fontSize_ = -1;
+  int fontFlags_ = -1;
+  QFont font_;
+  std::optional<QFontMetrics> metrics_;
+};
+
+// The font the map canvas writes in, for a size in points (96 dpi pixels).
+QFont CanvasFont(int pointSize, bool bold = false, bool italic = false, bool underline = false,
+                 bool strikeOut = false);

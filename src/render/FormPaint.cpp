@@ -1,0 +1,117 @@
+#include "render/FormPaint.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+
+#include <algorithm>
+
+#include "mapdata/Cp1251.h"
+#include "render/Canvas.h"
+#include "render/MapStyle.h"
+#include "render/ViewTransform.h"
+#include "shell/MapCore.h"
+
+namespace {
+
+int ClampCount(int32_t count) { return std::clamp<int32_t>(count, 0, MaxSelectionPoints); }
+
+QPoint ToQPoint(const IntPoint& p) { return QPoint(p.X, p.Y); }
+
+int ToPoints(const PointArray& pixels, int32_t count, std::array<QPoint, MaxSelectionPoints>& out) {
+  const int n = ClampCount(count);
+  for (int i = 0; i < n; ++i) out[static_cast<size_t>(i)] = ToQPoint(pixels[static_cast<size_t>(i)]);
+  return n;
+}
+
+// A green disc in a red ring with the icon on top, around an object or a firm.
+void MarkPoint(Canvas& canvas, const IntPoint& at, const std::vector<QImage>& icons, int32_t icon) {
+  CanvasState& st = canvas.State();
+  st.PenWidth = 1;
+  st.PenColor = mapstyle::SelectionRed;
+  st.BrushColor = mapstyle::SelectionGreen;
+  canvas.Ellipse(at.X - 14, at.Y - 14, at.X + 14, at.Y + 14);
+  if (icon >= 0 && static_cast<size_t>(icon) < icons.size())
+    canvas.Draw(at.X - 10, at.Y - 10, icons[static_cast<size_t>(icon)]);
+}
+
+void HighlightStreet(const MapCore& core, Canvas& canvas) {
+  const SelectionState& s = core.Selection;
+  CanvasState& st = canvas.State();
+  st.PenColor = mapstyle::SelectionGreen;
+  st.BrushColor = mapstyle::White;
+  st.PenWidth = ScaledTrunc(s.SelStreetWidth, core.View.Scale);
+  std::array<QPoint, MaxSelectionPoints> points;
+  canvas.Polyline(points.data(), ToPoints(s.SelStreetPixels, s.SelStreetCount, points));
+  st.PenWidth = 1;
+}
+
+void HighlightBuilding(const MapCore& core, Canvas& canvas) {
+  const SelectionState& s = core.Selection;
+  CanvasState& st = canvas.State();
+  st.PenColor = mapstyle::Black;
+  st.PenWidth = 1;
+  st.BrushColor = mapstyle::SelectionGreen;
+  std::array<QPoint, MaxSelectionPoints> points;
+  canvas.Polygon(points.data(), ToPoints(s.SelBuildingPixels, s.SelBuildingCount, points));
+  st.BrushColor = mapstyle::White;
+}
+
+// A green line in a black casing.
+void HighlightRoute(const MapCore& core, Canvas& canvas) {
+  const SelectionState& s = core.Selection;
+  CanvasState& st = canvas.State();
+  std::array<QPoint, MaxSelectionPoints> points;
+  const int n = ToPoints(s.SelRoutePixels, s.SelRouteCount, points);
+  st.PenColor = mapstyle::Black;
+  st.PenWidth = ScaledTrunc(2, core.View.Scale);
+  canvas.Polyline(points.data(), n);
+  st.PenColor = mapstyle::SelectionGreen;
+  st.PenWidth = ScaledTrunc(1.3L, core.View.Scale);
+  canvas.Polyline(points.data(), n);
+}
+
+void DrawHighlights(MapCore& core) {
+  const SelectionState& s = core.Selection;
+  if (!(s.ObjectSelected || s.StreetSelected || s.BuildingSelected || s.FirmSelected || s.RouteSelected)) return;
+  Canvas canvas(core.Map, core.Render.Canvas);
+  if (s.ObjectSelected) MarkPoint(canvas, s.SelObjectPixel, core.Tables.ImageListObject, s.SelObjectIcon);
+  if (s.StreetSelected) HighlightStreet(core, canvas);
+  if (s.BuildingSelected) HighlightBuilding(core, canvas);
+  if (s.FirmSelected) MarkPoint(canvas, s.SelFirmPixel, core.Tables.FirmsImageList, s.SelFirmIcon);
+  if (s.RouteSelected) HighlightRoute(core, canvas);
+}
+
+// The visible rectangle of the picture onto the window at (0, 0).  Beyond the
+// picture (a drag past its margin) the window shows the background colour.
+void CopyVisiblePicture(const MapCore& core, QPainter& window) {
+  const ViewState& v = core.View;
+  const QRect source = VisiblePictureRect(v);
+  if (!core.Map.rect().contains(source)) window.fillRect(QRect(0, 0, v.ScreenWidth, v.ScreenHeight), mapstyle::BackgroundColor);
+  const QRect inside = source.intersected(core.Map.rect());
+  if (inside.isEmpty()) return;
+  window.drawImage(inside.topLeft() - source.topLeft(), core.Map, inside);
+}
+
+// One hint line in the window's font on an opaque box of the tooltip colour.
+void HintLine(QPainter& window, int x, int y, const std::string& cp1251Text) {
+  const QString text = cp1251::ToQString(cp1251Text);
+  const QFontMetrics metrics(window.font());
+  const QPalette palette = QGuiApplication::palette();
+  window.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), palette.color(QPalette::ToolTipBase));
+  window.setPen(palette.color(QPalette::WindowText));
+  window.drawText(x, y + metrics.ascent(), text);
+}
+
+}  // namespace
+
+void FormPaint(MapCore& core, QPainter& window) {
+  if (core.Map.isNull()) return;
+  DrawHighlights(core);
+  CopyVisiblePicture(core, window);
+  const InteractionState& in = core.Interaction;
+  if (in.HintVisible) {
+    HintLine(window, in.MouseX + 10, in.MouseY + 10, in.HintLine1);
+    HintLine(window, in.MouseX + 10, in.MouseY + 23, in.HintLine2);
+  }
+}

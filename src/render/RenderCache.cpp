@@ -1,0 +1,200 @@
+#include "render/RenderCache.h"
+
+#include <array>
+#include <stdexcept>
+
+#include "mapdata/CityTables.h"
+#include "mapdata/Cp1251.h"
+#include "render/CellNumbers.h"
+#include "render/MapStyle.h"
+
+void LayerCache::ThrowIfBad(const CachedRow& row) const {
+  if (row.Error >= 0) throw std::runtime_error(Errors[static_cast<size_t>(row.Error)]);
+}
+
+void LayerCache::ThrowIfBadPoint(const CachedRow& row) const {
+  if (row.PointError >= 0) throw std::runtime_error(Errors[static_cast<size_t>(row.PointError)]);
+}
+
+QString MapText(std::string_view cp1251Text) {
+  static const std::array<QChar, 256> table = [] {
+    std::array<QChar, 256> t{};
+    for (int b = 0; b < 256; ++b) {
+      const char byte = static_cast<char>(b);
+      const QString s = cp1251::ToQString(std::string_view(&byte, 1));
+      t[static_cast<size_t>(b)] = s.isEmpty() ? QChar(u'?') : s.front();
+    }
+    return t;
+  }();
+  QString out(static_cast<qsizetype>(cp1251Text.size()), Qt::Uninitialized);
+  for (size_t i = 0; i < cp1251Text.size(); ++i)
+    out[static_cast<qsizetype>(i)] = table[static_cast<unsigned char>(cp1251Text[i])];
+  return out;
+}
+
+namespace {
+
+void Reset(LayerCache& c, const LayerTable& table) {
+  c.Revision = table.Revision();
+  c.RowCount = table.Count();
+  c.Points.clear();
+  c.Rows.assign(static_cast<size_t>(table.Count()), CachedRow{});
+  c.Errors.clear();
+  c.Texts.clear();
+  c.TextWidths.clear();
+}
+
+int32_t AddError(LayerCache& c, std::string message) {
+  c.Errors.push_back(std::move(message));
+  return static_cast<int32_t>(c.Errors.size() - 1);
+}
+
+// Reads an integer cell into `value`; on failure records the row's error.
+bool ReadInt(LayerCache& c, const LayerTable& table, int row, int subItem, int32_t& value, int32_t& error) {
+  const LayerRow& r = table[row];
+  const std::string& text = subItem < 0 ? r.Caption : r.Cell(static_cast<size_t>(subItem));
+  if (ParseInt32(text, value)) return true;
+  error = AddError(c, BadIntegerMessage(table, row, subItem));
+  return false;
+}
+
+// Reads `count` points of the point list in `subItem` and their box.
+bool ReadPoints(LayerCache& c, const LayerTable& table, int row, int subItem, int32_t count, int32_t& error) {
+  CachedRow& out = c.Rows[static_cast<size_t>(row)];
+  out.First = static_cast<uint32_t>(c.Points.size());
+  if (!ReadPointPairs(table[row].Cell(static_cast<size_t>(subItem)), count, c.Points)) {
+    c.Points.resize(out.First);
+    error = AddError(c, BadPointsMessage(table, row, subItem));
+    return false;
+  }
+  out.Count = static_cast<int32_t>(c.Points.size() - out.First);
+  if (out.Count > 0) {
+    const QPoint& p0 = c.Points[out.First];
+    out.MinX = out.MaxX = p0.x();
+    out.MinY = out.MaxY = p0.y();
+    for (size_t i = out.First + 1; i < c.Points.size(); ++i) {
+      const QPoint& p = c.Points[i];
+      out.MinX = std::min(out.MinX, p.x());
+      out.MaxX = std::max(out.MaxX, p.x());
+      out.MinY = std::min(out.MinY, p.y());
+      out.MaxY = std::max(out.MaxY, p.y());
+    }
+  }
+  return true;
+}
+
+// A polyline or polygon row: point count in one cell, the list in another.
+void ReadShape(LayerCache& c, const LayerTable& table, int row, int countCell, int pointsCell) {
+  CachedRow& out = c.Rows[static_cast<size_t>(row)];
+  int32_t count = 0;
+  if (ReadInt(c, table, row, countCell, count, out.Error)) ReadPoints(c, table, row, pointsCell, count, out.Error);
+}
+
+// Column positions among the sub-items of each table.
+namespace streets { constexpr int Type = 0, Width = 1, Count = 2, Points = 3; }
+namespace buildings { constexpr int Number = 0, Count = 2, Points = 3; }
+namespace regions { constexpr int Count = 0, Points = 1; }
+namespace texts { constexpr int Size = 0, Points = 1; }
+namespace objects { constexpr int Points = 3, Icon = 5; }
+namespace routes { constexpr int Count = -1, Points = 0; }
+
+void BuildStreets(LayerCache& c, const LayerTable& t) {
+  Reset(c, t);
+  for (int i = 0; i < t.Count(); ++i) {
+    CachedRow& row = c.Rows[static_cast<size_t>(i)];
+    row.Kind = static_cast<int32_t>(mapstyle::ClassifyStreet(t[i].Cell(streets::Type)));
+    if (ReadInt(c, t, i, streets::Width, row.Value, row.Error)) ReadShape(c, t, i, streets::Count, streets::Points);
+  }
+}
+
+void BuildBuildings(LayerCache& c, const LayerTable& t) {
+  Reset(c, t);
+  c.Texts.reserve(static_cast<size_t>(t.Count()));
+  for (int i = 0; i < t.Count(); ++i) {
+    const std::string& number = t[i].Cell(buildings::Number);
+    c.Texts.push_back(MapText(number));
+    c.Rows[static_cast<size_t>(i)].Value = static_cast<int32_t>(number.size());
+    ReadShape(c, t, i, buildings::Count, buildings::Points);
+  }
+}
+
+void BuildRegions(LayerCache& c, const LayerTable& t) {
+  Reset(c, t);
+  for (int i = 0; i < t.Count(); ++i) {
+    c.Rows[static_cast<size_t>(i)].Kind = mapstyle::RegionColorIndex(t[i].Caption);
+    ReadShape(c, t, i, regions::Count, regions::Points);
+  }
+}
+
+void BuildLabels(LayerCache& c, const LayerTable& t) {
+  Reset(c, t);
+  c.Texts.reserve(static_cast<size_t>(t.Count()));
+  c.TextWidths.assign(static_cast<size_t>(t.Count()), -1);
+  for (int i = 0; i < t.Count(); ++i) {
+    CachedRow& row = c.Rows[static_cast<size_t>(i)];
+    c.Texts.push_back(MapText(t[i].Caption));
+    if (ReadInt(c, t, i, texts::Size, row.Value, row.Error)) ReadPoints(c, t, i, texts::Points, 1, row.Error);
+  }
+}
+
+void BuildObjects(LayerCache& c, const LayerTable& t) {
+  Reset(c, t);
+  for (int i = 0; i < t.Count(); ++i) {
+    CachedRow& row = c.Rows[static_cast<size_t>(i)];
+    ReadInt(c, t, i, objects::Icon, row.Value, row.Error);
+    ReadPoints(c, t, i, objects::Points, 1, row.PointError);
+  }
+}
+
+void BuildRoutes(LayerCache& c, const LayerTable& t) {
+  Reset(c, t);
+  for (int i = 0; i < t.Count(); ++i) ReadShape(c, t, i, routes::Count, routes::Points);
+}
+
+template <typename Build>
+LayerCache& Fresh(LayerCache& c, const LayerTable& table, Build build) {
+  if (c.Stale(table)) build(c, table);
+  return c;
+}
+
+}  // namespace
+
+const LayerCache& StreetCache(RenderCache& cache, const CityTables& t) {
+  return Fresh(cache.Streets, t.ListOfStreets, BuildStreets);
+}
+const LayerCache& BuildingCache(RenderCache& cache, const CityTables& t) {
+  return Fresh(cache.Buildings, t.ListOfBuildings, BuildBuildings);
+}
+const LayerCache& RegionCache(RenderCache& cache, const CityTables& t) {
+  return Fresh(cache.Regions, t.ListOfRegions, BuildRegions);
+}
+const LayerCache& LabelCache(RenderCache& cache, const CityTables& t) { return MutableLabelCache(cache, t); }
+LayerCache& MutableLabelCache(RenderCache& cache, const CityTables& t) {
+  return Fresh(cache.Texts, t.ListOfTexts, BuildLabels);
+}
+const LayerCache& ObjectCache(RenderCache& cache, const CityTables& t) {
+  return Fresh(cache.Objects, t.ListOfObjects, BuildObjects);
+}
+const LayerCache& RouteCache(RenderCache& cache, const CityTables& t) {
+  return Fresh(cache.Routes, t.ListOfPath1, BuildRoutes);
+}
+
+const DrawListCache& DrawItems(RenderCache& cache, const CityTables& tables) {
+  DrawListCache& c = cache.DrawList;
+  const LayerTable& t = tables.DrawListView;
+  if (c.Revision == t.Revision() && c.RowCount == t.Count()) return c;
+  c.Revision = t.Revision();
+  c.RowCount = t.Count();
+  c.Items.assign(static_cast<size_t>(t.Count()), DrawItem{});
+  c.Errors.clear();
+  for (int i = 0; i < t.Count(); ++i) {
+    DrawItem& item = c.Items[static_cast<size_t>(i)];
+    const std::string& code = t[i].Caption;
+    item.Code = code.size() == 1 ? code[0] : 0;
+    if (!ParseInt32(t[i].Cell(0), item.Index)) {
+      c.Errors.push_back(BadIntegerMessage(t, i, 0));
+      item.Error = static_cast<int32_t>(c.Errors.size() - 1);
+    }
+  }
+  return c;
+}

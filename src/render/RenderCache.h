@@ -1,0 +1,78 @@
+#pragma once
+// What a redraw needs from the tables, converted once per load: the tables stay
+// the record of truth, and a cache is rebuilt whenever its table changes
+// (LayerTable::Revision or the row count).  A row whose cells cannot be read
+// keeps its message, thrown when the row is drawn, just as a conversion error
+// would stop the drawing at that row.
+#include <QPoint>
+#include <QString>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "mapdata/LayerTable.h"
+
+struct CachedRow {
+  uint32_t First = 0;  // first point in LayerCache::Points
+  int32_t Count = 0;   // points read
+  int32_t Value = 0;   // street width, label size, object icon index, number length
+  int32_t Kind = 0;    // street kind, region colour index (-1: unknown type)
+  int32_t MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;  // box of the points read, map units
+  int32_t Error = -1;       // index in LayerCache::Errors: the row cannot be drawn
+  int32_t PointError = -1;  // objects: the point cannot be read (needed only when drawn)
+};
+
+struct LayerCache {
+  uint64_t Revision = std::numeric_limits<uint64_t>::max();
+  int RowCount = -1;
+  std::vector<QPoint> Points;  // map units
+  std::vector<CachedRow> Rows;
+  std::vector<std::string> Errors;
+  std::vector<QString> Texts;    // label texts, house numbers
+  std::vector<int> TextWidths;   // pixel width of Texts in the label font, -1 until measured
+
+  bool Stale(const LayerTable& table) const {
+    return Revision != table.Revision() || RowCount != table.Count();
+  }
+  const QPoint* PointsOf(const CachedRow& row) const { return Points.data() + row.First; }
+  // Throws the row's message when it has one.
+  void ThrowIfBad(const CachedRow& row) const;
+  void ThrowIfBadPoint(const CachedRow& row) const;
+};
+
+// One entry of the draw list: its code character and row index.
+struct DrawItem {
+  char Code = 0;       // '1'..'7'; 0 for a caption that is no code
+  int32_t Index = -1;
+  int32_t Error = -1;  // index in DrawListCache::Errors
+};
+
+struct DrawListCache {
+  uint64_t Revision = std::numeric_limits<uint64_t>::max();
+  int RowCount = -1;
+  std::vector<DrawItem> Items;
+  std::vector<std::string> Errors;
+};
+
+struct RenderCache {
+  LayerCache Streets, Buildings, Regions, Texts, Objects, Routes;
+  DrawListCache DrawList;
+};
+
+struct CityTables;
+
+// Each returns the cache of its table, rebuilt first when the table changed.
+const LayerCache& StreetCache(RenderCache& cache, const CityTables& tables);
+const LayerCache& BuildingCache(RenderCache& cache, const CityTables& tables);
+const LayerCache& RegionCache(RenderCache& cache, const CityTables& tables);
+const LayerCache& LabelCache(RenderCache& cache, const CityTables& tables);
+const LayerCache& ObjectCache(RenderCache& cache, const CityTables& tables);
+const LayerCache& RouteCache(RenderCache& cache, const CityTables& tables);
+const DrawListCache& DrawItems(RenderCache& cache, const CityTables& tables);
+// The label texts are measured lazily; this one may write the widths.
+LayerCache& MutableLabelCache(RenderCache& cache, const CityTables& tables);
+
+// Windows-1251 text as a QString, through a table built once with the converter.
+QString MapText(std::string_view cp1251Text);

@@ -1,0 +1,63 @@
+#include "render/ViewTransform.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+int32_t TruncSaturated(long double value) {
+  constexpr long double lo = std::numeric_limits<int32_t>::min();
+  constexpr long double hi = std::numeric_limits<int32_t>::max();
+  if (std::isnan(value)) return 0;
+  if (value <= lo) return std::numeric_limits<int32_t>::min();
+  if (value >= hi) return std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(value);  // truncates toward zero
+}
+
+}  // namespace
+
+int32_t ScaledTrunc(long double value, float scale) {
+  return TruncSaturated(value * static_cast<long double>(scale));
+}
+
+PixelPoint MapToPicture(const ViewState& v, int32_t x, int32_t y) {
+  const long double s = v.Scale;
+  return {TruncSaturated(x * s - v.OffsetX), TruncSaturated(y * s - v.OffsetY)};
+}
+
+QRect VisiblePictureRect(const ViewState& v) {
+  const int left = v.ScreenWidth / 2 + v.DragShiftX;
+  const int top = v.ScreenHeight / 2 + v.DragShiftY;
+  const int right = v.ScreenWidth + v.DragShiftX + v.ScreenWidth / 2;
+  const int bottom = v.ScreenHeight + v.DragShiftY + v.ScreenHeight / 2;
+  return QRect(left, top, right - left, bottom - top);
+}
+
+PixelPoint WindowToHitUnits(const ViewState& v, int32_t sx, int32_t sy) {
+  return {sx + v.OffsetX + v.ScreenWidth / 2, sy + v.OffsetY + v.ScreenHeight / 2};
+}
+
+void RecentreOffsets(ViewState& v) {
+  const long double s = v.Scale;
+  v.OffsetX = TruncSaturated(v.CenterX * s - v.ScreenWidth);
+  v.OffsetY = TruncSaturated(v.CenterY * s - v.ScreenHeight);
+}
+
+void CentreFromOffsets(ViewState& v) {
+  const long double s = v.Scale;
+  v.CenterX = TruncSaturated((static_cast<long double>(v.OffsetX) + v.ScreenWidth) / s);
+  v.CenterY = TruncSaturated((static_cast<long double>(v.OffsetY) + v.ScreenHeight) / s);
+}
+
+int ScaleToTrackBarPosition(float scale) {
+  return TruncSaturated(static_cast<long double>(scale) * 100 * 0.02L);
+}
+
+float TrackBarPositionToScale(int position) {
+  return static_cast<float>(position * 0.01L * 50);
+}
+
+std::string ZoomPercentText(float scale) {
+  return std::to_string(TruncSaturated(static_cast<long double>(scale) * 100)) + "%";
+}

@@ -1,0 +1,80 @@
+// tellurin-cli render on a small city written to disk.
+#include <QColor>
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "cli/CliRun.h"
+#include "support/CityBuilder.h"
+
+namespace {
+
+class RenderCli : public ::testing::Test {
+ protected:
+  RenderCli() {
+    city.About("Город");
+    // A market square around the map point (100, 100), a river across it.
+    city.Plain("Data/Regions.txt", {{W("Рынки"), "4", "50 50 150 50 150 150 50 150", "0", " "}});
+    city.Plain("Data/Streets.txt", {StreetRecord("Река", "0 100 200 100", 2, "4", "Река")});
+  }
+
+  QImage Render(const std::vector<std::string>& extra, CliResult* result = nullptr) {
+    const std::string out = (city.DataRoot() / "out.png").string();
+    std::vector<std::string> args = {"render", city.CityDir().string(), "-o", out, "--screen", "200x150"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    const CliResult r = RunCli(args);
+    if (result) *result = r;
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    return QImage(QString::fromStdString(out));
+  }
+
+  CityBuilder city;
+};
+
+TEST_F(RenderCli, WritesTheWindowCentredOnTheGivenPoint) {
+  const QImage window = Render({"--center", "100,100"});
+  ASSERT_EQ(window.size(), QSize(200, 150));
+  // The centre of the window is map point (100, 100): the river on the market.
+  EXPECT_EQ(QColor(window.pixel(100, 75)), QColor(0, 0, 255));
+  EXPECT_EQ(QColor(window.pixel(100, 60)), QColor(251, 125, 166));
+  EXPECT_EQ(QColor(window.pixel(10, 10)), QColor(240, 230, 230));
+}
+
+TEST_F(RenderCli, ScaleWidensTheRiver) {
+  const QImage window = Render({"--center", "100,100", "--scale", "2"});
+  int blue = 0;
+  for (int y = 60; y < 90; ++y) blue += QColor(window.pixel(100, y)) == QColor(0, 0, 255) ? 1 : 0;
+  EXPECT_EQ(blue, 8);
+  // 50 map units from the centre is 100 pixels: the market fills the window.
+  EXPECT_EQ(QColor(window.pixel(10, 10)), QColor(251, 125, 166));
+}
+
+TEST_F(RenderCli, PictureOptionWritesTheWholeMapPicture) {
+  const QImage picture = Render({"--center", "100,100", "--picture"});
+  ASSERT_EQ(picture.size(), QSize(400, 300));
+  EXPECT_EQ(QColor(picture.pixel(200, 150)), QColor(0, 0, 255));
+}
+
+TEST_F(RenderCli, MissingCityAndBadArgumentsAreReported) {
+  CliResult r = RunCli({"render", (city.DataRoot() / "Nowhere").string(), "-o", "/tmp/x.png"});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_NE(r.err.find("not a city folder"), std::string::npos) << r.err;
+  r = RunCli({"render", city.CityDir().string()});
+  EXPECT_EQ(r.exitCode, 2);
+  r = RunCli({"render", city.CityDir().string(), "-o", "/tmp/x.png", "--scale", "abc"});
+  EXPECT_EQ(r.exitCode, 2);
+  r = RunCli({"render", city.CityDir().string(), "-o", "/tmp/x.png", "--texts", "maybe"});
+  EXPECT_EQ(r.exitCode, 2);
+  r = RunCli({"render", "--help"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_NE(r.out.find("--picture"), std::string::npos);
+}
+
+TEST_F(RenderCli, AShortPointListIsReportedNotCrashed) {
+  // A region whose point list is shorter than its count.
+  city.Plain("Data/Regions.txt", {{W("Рынки"), "4", "50 50 150 50", "0", " "}});
+  const CliResult r = RunCli({"render", city.CityDir().string(), "-o", (city.DataRoot() / "bad.png").string()});
+  EXPECT_NE(r.exitCode, -1) << "crashed";
+  EXPECT_NE(r.err.find("message\t"), std::string::npos) << r.err;
+}
+
+}  // namespace

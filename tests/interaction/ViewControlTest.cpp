@@ -1,0 +1,170 @@
+#include "interaction/ViewControl.h"
+
+#include <gtest/gtest.h>
+
+#include "render/RenderFixture.h"
+#include "mapdata/Cp1251.h"
+#include "render/ViewTransform.h"
+
+namespace {
+
+class ViewControl_ : public RenderFixture {
+ protected:
+  ViewControl_() {
+    core.View.CenterX = 100;
+    core.View.CenterY = 80;
+    core.Ui.TrackBar1Position = 2;
+  }
+};
+
+TEST_F(ViewControl_, TrackBarEndsGiveHalfAndFifteen) {
+  SetTrackBarPosition(core, 1);
+  EXPECT_EQ(core.View.Scale, 0.5f);
+  EXPECT_EQ(core.Ui.ZoomEditText, "50%");
+  // Recentred: (100, 80) at picture (200, 150).
+  EXPECT_EQ(MapToPicture(core.View, 100, 80), (PixelPoint{200, 150}));
+  SetTrackBarPosition(core, 30);
+  EXPECT_EQ(core.View.Scale, 15.0f);
+  EXPECT_EQ(core.Ui.ZoomEditText, "1500%");
+  EXPECT_EQ(MapToPicture(core.View, 100, 80), (PixelPoint{200, 150}));
+}
+
+TEST_F(ViewControl_, TrackBarClampsAndActsOnlyOnARealChange) {
+  SetTrackBarPosition(core, 45);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 30);
+  const int paints = host.MapPaints;
+  core.Interaction.HintVisible = true;
+  SetTrackBarPosition(core, 30);
+  EXPECT_EQ(host.MapPaints, paints);
+  EXPECT_TRUE(core.Interaction.HintVisible);
+  SetTrackBarPosition(core, -3);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 1);
+  EXPECT_EQ(core.View.Scale, 0.5f);
+  EXPECT_EQ(host.MapPaints, paints + 1);
+  EXPECT_FALSE(core.Interaction.HintVisible);
+}
+
+TEST_F(ViewControl_, TrackBarChangeRedrawsThePicture) {
+  AddStreetRow(core, "Мира", "Река", 2, {{0, 80}, {200, 80}});
+  Draw();
+  SetTrackBarPosition(core, 4);  // scale 2: the river runs through picture row 150
+  EXPECT_EQ(Pixel(200, 150), QColor(0, 0, 255));
+  EXPECT_EQ(RunLengthVertical(200, 130, 170, QColor(0, 0, 255)), 4);
+}
+
+TEST_F(ViewControl_, Panel5SnapsTheScaleDownToTheTrackBarGrid) {
+  ASSERT_TRUE(ZoomEditEnter(core, "125"));
+  EXPECT_EQ(core.View.Scale, 1.25f);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 2);  // an entry leaves the track bar alone
+  // Position 2 already: nothing happens.
+  const int paints = host.MapPaints;
+  Panel5Click(core);
+  EXPECT_EQ(core.View.Scale, 1.25f);
+  EXPECT_EQ(host.MapPaints, paints);
+
+  ASSERT_TRUE(ZoomEditEnter(core, "250%"));
+  Panel5Click(core);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 5);
+  EXPECT_EQ(core.View.Scale, 2.5f);
+  ASSERT_TRUE(ZoomEditEnter(core, "175"));
+  Panel5Click(core);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 3);
+  EXPECT_EQ(core.View.Scale, 1.5f);
+}
+
+struct ZoomEntry {
+  const char* Text;
+  float Scale;
+  const char* Shown;
+};
+
+class ZoomEditEntry : public ViewControl_, public ::testing::WithParamInterface<ZoomEntry> {};
+
+TEST_P(ZoomEditEntry, DigitsReadAsPercent) {
+  const ZoomEntry& e = GetParam();
+  const int paints = host.MapPaints;
+  ASSERT_TRUE(ZoomEditEnter(core, e.Text));
+  EXPECT_EQ(core.View.Scale, e.Scale) << e.Text;
+  EXPECT_EQ(ZoomPercentText(core.View.Scale), e.Shown) << e.Text;
+  EXPECT_EQ(core.Ui.ZoomEditText, e.Shown) << "rewritten by the redraw";
+  EXPECT_EQ(host.MapPaints, paints + 1);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 2);
+  // Recentred; truncation may put the centre one pixel short at a scale
+  // such as 1.29999995.
+  const PixelPoint centre = MapToPicture(core.View, 100, 80);
+  EXPECT_NEAR(centre.X, 200, 1);
+  EXPECT_NEAR(centre.Y, 150, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, ZoomEditEntry,
+                         ::testing::Values(ZoomEntry{"250%", 2.5f, "250%"}, ZoomEntry{"230", 2.3f, "229%"},
+                                           ZoomEntry{"130", 1.3f, "129%"}, ZoomEntry{"1,5", 0.5f, "50%"},
+                                           ZoomEntry{"-300", 3.0f, "300%"}, ZoomEntry{"99999", 15.0f, "1500%"},
+                                           ZoomEntry{"1500", 15.0f, "1500%"}, ZoomEntry{"20", 0.5f, "50%"},
+                                           ZoomEntry{" 7 5 %", 0.75f, "75%"},
+                                           ZoomEntry{"99999999999999999999999999", 15.0f, "1500%"}));
+
+TEST_F(ViewControl_, ZoomEditWithoutDigitsChangesNothing) {
+  ASSERT_TRUE(ZoomEditEnter(core, "300"));
+  core.Interaction.HintVisible = true;
+  const ViewState before = core.View;
+  const int paints = host.MapPaints;
+  core.Ui.ZoomEditText = "abc";
+  EXPECT_FALSE(ZoomEditEnter(core, "abc"));
+  EXPECT_EQ(core.Ui.ZoomEditText, "abc");
+  EXPECT_FALSE(ZoomEditEnter(core, ""));
+  EXPECT_FALSE(ZoomEditEnter(core, "%"));
+  EXPECT_EQ(core.View.Scale, before.Scale);
+  EXPECT_EQ(core.View.OffsetX, before.OffsetX);
+  EXPECT_EQ(core.View.OffsetY, before.OffsetY);
+  EXPECT_EQ(host.MapPaints, paints);
+  EXPECT_TRUE(core.Interaction.HintVisible);
+  EXPECT_EQ(ZoomEditErrorMessage("abc"), "«abc» — не число.");
+  EXPECT_EQ(ZoomEditErrorMessage(cp1251::FromUtf8("сто")), "«сто» — не число.");
+}
+
+class WheelZoom_ : public ViewControl_ {};
+
+TEST_F(WheelZoom_, KeepsTheMapPointUnderTheMouse) {
+  core.Tables.ImageListObject = {SolidIcon(qRgb(255, 0, 0))};
+  SetView(1.0f);
+  RecentreOffsets(core.View);  // (100, 80) in the middle of the window (100, 75)
+  // The map point under window pixel (150, 100): hit units (150 - 100 + 100, 100 - 70 + 75).
+  const PixelPoint hit = WindowToHitUnits(core.View, 150, 100);
+  ASSERT_EQ(hit, (PixelPoint{150, 105}));
+  AddObjectRow(core, "Аптека", "А", 0, 150, 105);
+  Draw();
+
+  ASSERT_TRUE(WheelZoom(core, 1, 150, 100));
+  EXPECT_EQ(core.View.Scale, 1.5f);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 3);
+  // The object's point is drawn at the picture pixel that window pixel (150, 100) shows.
+  EXPECT_EQ(MapToPicture(core.View, 150, 105), (PixelPoint{250, 175}));
+  EXPECT_EQ(Pixel(250, 175), QColor(255, 0, 0));
+  // The centre is the map point in the middle of the picture again.
+  EXPECT_EQ(core.View.CenterX, static_cast<int>((core.View.OffsetX + 200) / 1.5));
+
+  ASSERT_TRUE(WheelZoom(core, -3, 150, 100));
+  EXPECT_EQ(core.View.Scale, 0.5f);  // clamped at position 1
+  EXPECT_EQ(core.Ui.TrackBar1Position, 1);
+  EXPECT_EQ(MapToPicture(core.View, 150, 105), (PixelPoint{250, 175}));
+  EXPECT_FALSE(WheelZoom(core, -1, 150, 100));  // already at the bottom
+}
+
+TEST_F(WheelZoom_, FromAScaleBetweenStepsLandsOnTheNeighbouringStep) {
+  ASSERT_TRUE(ZoomEditEnter(core, "230"));
+  ASSERT_TRUE(WheelZoom(core, 1, 100, 75));
+  EXPECT_EQ(core.View.Scale, 2.5f);
+  ASSERT_TRUE(ZoomEditEnter(core, "230"));
+  ASSERT_TRUE(WheelZoom(core, -1, 100, 75));
+  EXPECT_EQ(core.View.Scale, 2.0f);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 4);
+}
+
+TEST_F(WheelZoom_, IgnoredDuringADrag) {
+  core.Interaction.Mode = "MapDrag";
+  EXPECT_FALSE(WheelZoom(core, 1, 100, 75));
+  EXPECT_EQ(core.View.Scale, 1.0f);
+}
+
+}  // namespace

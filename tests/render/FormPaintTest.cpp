@@ -1,0 +1,137 @@
+#include "render/FormPaint.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+#include <gtest/gtest.h>
+
+#include "mapdata/Cp1251.h"
+#include "render/RenderFixture.h"
+#include "render/ViewTransform.h"
+
+namespace {
+
+const QColor kGreen(0, 255, 0);
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+
+class FormPaint_ : public RenderFixture {
+ protected:
+  // Paints the 200 x 150 window.
+  QImage PaintWindow() {
+    QImage window(200, 150, QImage::Format_RGB32);
+    window.fill(Qt::black);
+    QPainter painter(&window);
+    FormPaint(core, painter);
+    return window;
+  }
+
+  // Selection points in map units and, as the overlay refresh keeps them, in pixels.
+  void SetPoints(PointArray& points, PointArray& pixels, int32_t& count, const Points& list) {
+    count = static_cast<int32_t>(list.size());
+    for (size_t i = 0; i < list.size(); ++i) {
+      points[i] = {list[i].first, list[i].second};
+      const PixelPoint p = MapToPicture(core.View, list[i].first, list[i].second);
+      pixels[i] = {p.X, p.Y};
+    }
+  }
+};
+
+TEST_F(FormPaint_, CopiesTheMiddleOfThePictureToTheWindow) {
+  AddRegionRow(core, "Рынки", {{100, 75}, {110, 75}, {110, 85}, {100, 85}});
+  Draw();
+  const QImage window = PaintWindow();
+  EXPECT_EQ(QColor(window.pixel(5, 5)), QColor(251, 125, 166));  // picture (105, 80)
+  EXPECT_EQ(QColor(window.pixel(15, 5)), kBackground);
+}
+
+TEST_F(FormPaint_, DragShiftMovesTheWindowOverThePicture) {
+  AddRegionRow(core, "Рынки", {{100, 75}, {110, 75}, {110, 85}, {100, 85}});
+  Draw();
+  core.View.DragShiftX = -50;
+  core.View.DragShiftY = -20;
+  const QImage window = PaintWindow();
+  EXPECT_EQ(QColor(window.pixel(55, 25)), QColor(251, 125, 166));
+  EXPECT_EQ(QColor(window.pixel(5, 5)), kBackground);
+  // Dragged past the picture's margin: the part beyond shows the background.
+  core.View.DragShiftX = -150;
+  const QImage far = PaintWindow();
+  EXPECT_EQ(QColor(far.pixel(10, 100)), kBackground);
+}
+
+TEST_F(FormPaint_, StreetHighlightIsGreenWithTheStreetsScaledWidth) {
+  SetView(3.0f, 0, 0);
+  AddStreetRow(core, "Мира", "Улица", 2, {{40, 50}, {90, 50}});
+  Draw();
+  SelectionState& s = core.Selection;
+  s.StreetSelected = true;
+  s.SelStreetWidth = 2;
+  SetPoints(s.SelStreetPoints, s.SelStreetPixels, s.SelStreetCount, {{40, 50}, {90, 50}});
+  PaintWindow();
+  EXPECT_EQ(RunLengthVertical(200, 130, 170, kGreen), 6);
+  EXPECT_EQ(RunLengthVertical(200, 130, 170, kWhite), 0);  // covered entirely
+}
+
+TEST_F(FormPaint_, ObjectHighlightIsAGreenDiscInARedRingUnderTheIcon) {
+  core.Tables.ImageListObject = {SolidIcon(qRgb(0, 0, 255))};
+  AddObjectRow(core, "Аптека", "Аптека 1", 0, 150, 120);
+  Draw();
+  SelectionState& s = core.Selection;
+  s.ObjectSelected = true;
+  s.SelObjectIcon = 0;
+  s.SelObjectPoint = {150, 120};
+  s.SelObjectPixel = {150, 120};
+  PaintWindow();
+  EXPECT_EQ(QColor(core.Map.pixel(150, 120)), QColor(0, 0, 255));
+  EXPECT_EQ(QColor(core.Map.pixel(150, 108)), kGreen);  // between icon and ring
+  EXPECT_EQ(QColor(core.Map.pixel(150, 106)), kRed);    // the ring at y - 14
+  EXPECT_EQ(QColor(core.Map.pixel(150, 104)), kBackground);
+}
+
+TEST_F(FormPaint_, BuildingHighlightIsGreenWithABlackOutline) {
+  SetView(2.0f);
+  AddBuildingRow(core, "Ленина", "1", {{60, 40}, {80, 40}, {80, 60}, {60, 60}});
+  Draw();
+  SelectionState& s = core.Selection;
+  s.BuildingSelected = true;
+  SetPoints(s.SelBuildingPoints, s.SelBuildingPixels, s.SelBuildingCount, {{60, 40}, {80, 40}, {80, 60}, {60, 60}});
+  PaintWindow();
+  EXPECT_EQ(QColor(core.Map.pixel(140, 100)), kGreen);
+  EXPECT_EQ(QColor(core.Map.pixel(120, 100)), kBlack);
+}
+
+TEST_F(FormPaint_, RouteHighlightIsGreenInABlackCasing) {
+  SetView(4.0f);
+  AddRouteRow(core, "Автобус", "1", {{5, 40}, {95, 40}});
+  Draw();
+  SelectionState& s = core.Selection;
+  s.RouteSelected = true;
+  SetPoints(s.SelRoutePoints, s.SelRoutePixels, s.SelRouteCount, {{5, 40}, {95, 40}});
+  PaintWindow();
+  EXPECT_EQ(RunLengthVertical(200, 140, 180, kGreen), 5);
+  EXPECT_EQ(RunLengthVertical(200, 140, 180, kBlack), 3);
+}
+
+TEST_F(FormPaint_, HoverHintOnTheTooltipColour) {
+  Draw();
+  core.Interaction.HintVisible = true;
+  core.Interaction.MouseX = 20;
+  core.Interaction.MouseY = 30;
+  core.Interaction.HintLine1 = cp1251::FromUtf8("Улица Мира");
+  core.Interaction.HintLine2 = cp1251::FromUtf8("дом 5");
+  const QImage window = PaintWindow();
+  const QColor tip = QGuiApplication::palette().color(QPalette::ToolTipBase);
+  ASSERT_NE(tip, kBackground);
+  int tipPixels = 0;
+  for (int y = 40; y < 60; ++y)
+    for (int x = 30; x < 90; ++x) tipPixels += QColor(window.pixel(x, y)) == tip ? 1 : 0;
+  EXPECT_GT(tipPixels, 200);
+  EXPECT_EQ(QColor(window.pixel(29, 40)), kBackground);
+  EXPECT_EQ(QColor(window.pixel(30, 39)), kBackground);
+  core.Interaction.HintVisible = false;
+  const QImage plain = PaintWindow();
+  EXPECT_EQ(QColor(plain.pixel(31, 41)), kBackground);
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+// The map window over a loaded city: the lists show the city's records, and a
+// click on a result selects it with the status bar and the panels following.
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "shell/widgets/ShellWindowsFixture.h"
+#include "shell/widgets/SidePanels.h"
+#include "support/CityBuilder.h"
+
+namespace {
+
+void ClickRow(QTableWidget* list, int row) {
+  list->selectRow(row);
+  const QRect cell = list->visualRect(list->model()->index(row, 0));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+}
+
+}  // namespace
+
+TEST(MapWindowCity, ListsShowTheLoadedCity) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "100 100 200 100", 2, "3", "улица"),
+                                  StreetRecord("Мира", "100 300 300 300", 2, "3", "проспект")});
+  city.Plain("Data/Path.txt", {{W("Автобус"), W("№ 5"), W("до вокзала"), "2", "100 100 300 300"}});
+  ShellWindows w(city.DataRoot());
+  w.form1->LoadClick();
+  ASSERT_TRUE(w.messages.empty()) << w.messages.front();
+  TForm2& f = *w.form2;
+  QTableWidget* results = f.PanelSearch->SearchListView;
+  ASSERT_EQ(results->rowCount(), 2);
+  EXPECT_EQ(results->item(0, 0)->text(), U("Ленина"));
+  EXPECT_EQ(results->item(0, 1)->text(), U("улица"));
+  EXPECT_EQ(results->item(1, 0)->text(), U("Мира"));
+  EXPECT_EQ(f.PanelSearch->Label2->text(), "2");
+  QTableWidget* routes = f.PanelPath->ListOfPath2;
+  ASSERT_EQ(routes->rowCount(), 1);
+  EXPECT_EQ(routes->item(0, 0)->text(), U("Автобус"));
+  EXPECT_EQ(routes->item(0, 1)->text(), U("№ 5"));
+  EXPECT_EQ(routes->item(0, 2)->text(), U("до вокзала"));
+
+  f.PanelSearch->Edit1->setText(U("мир"));
+  QTest::keyClick(f.PanelSearch->Edit1, Qt::Key_Return);
+  ASSERT_EQ(results->rowCount(), 1);
+  EXPECT_EQ(results->item(0, 0)->text(), U("Мира"));
+  EXPECT_EQ(f.PanelSearch->Label2->text(), "1");
+}
+
+TEST(MapWindowCity, ClickingAResultSelectsItIntoTheStatusBar) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "100 100 200 100", 2, "3", "улица")});
+  city.Plain("Data/Path.txt", {{W("Трамвай"), W("1"), W(" "), "2", "100 100 300 300"}});
+  ShellWindows w(city.DataRoot());
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  ClickRow(f.PanelSearch->SearchListView, 0);
+  EXPECT_TRUE(f.Core().Selection.StreetSelected);
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("улица Ленина"));
+
+  f.MenuItem("N17")->trigger();
+  ClickRow(f.PanelPath->ListOfPath2, 0);
+  EXPECT_TRUE(f.Core().Selection.RouteSelected);
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("Трамвай 1"));
+}

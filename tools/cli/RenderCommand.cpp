@@ -1,0 +1,177 @@
+// tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S]
+//     [--center X,Y] [--texts on|off] [--objects on|off] [--routes on|off]
+//     [--filter N] [--picture]
+// Loads the city as the viewer does on a screen of W x H (default 1024x768),
+// then sets the scale (default 1), the centre (default 500,600) and the layer
+// switches, recentres the view, redraws the map picture and paints the window
+// into a W x H image written as PNG; with --picture the whole map picture
+// (2W x 2H) is written instead.  The program's messages go to stderr as
+// message<TAB>TEXT.
+#include "RenderCommand.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <exception>
+#include <optional>
+#include <string>
+
+#include "Output.h"
+#include "render/FormPaint.h"
+#include "render/RedrawView.h"
+#include "render/ViewTransform.h"
+#include "shell/LoadCity.h"
+#include "shell/MapCore.h"
+#include "shell/RecordingHost.h"
+
+namespace {
+
+struct RenderOptions {
+  std::string CityDir;
+  std::string Output;
+  int Width = 1024, Height = 768;
+  float Scale = 1.0f;
+  int CenterX = 500, CenterY = 600;
+  std::optional<bool> Texts, Objects, Routes;
+  std::optional<int> Filter;
+  bool WholePicture = false;
+};
+
+constexpr const char* kRenderArguments =
+    "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] "
+    "[--objects on|off] [--routes on|off] [--filter N] [--picture]";
+
+constexpr const char* kRenderHelp =
+    "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
+    "                          [--texts on|off] [--objects on|off] [--routes on|off] [--filter N] [--picture]\n"
+    "Loads the city folder CITY_DIR as the viewer does on a screen of WxH pixels\n"
+    "(default 1024x768), sets the scale (default 1, pixels per map unit), the map\n"
+    "point shown in the middle of the window (default 500,600), the layer switches\n"
+    "and the object kind filter (-1: all kinds), redraws the map and writes what the\n"
+    "map window shows (WxH) as PNG, or with --picture the whole map picture\n"
+    "(2W x 2H).  Messages go to stderr as message<TAB>TEXT.\n"
+    "Exit 0 when the picture was written, 1 when the drawing or the writing failed,\n"
+    "2 for a wrong call or a CITY_DIR that is not a folder.\n";
+
+bool ParseOnOff(const std::string& v, std::optional<bool>& out) {
+  if (v != "on" && v != "off") return false;
+  out = v == "on";
+  return true;
+}
+
+bool ParseInt(const std::string& v, int& out) {
+  try {
+    size_t used = 0;
+    out = std::stoi(v, &used);
+    return used == v.size();
+  } catch (...) {
+    return false;
+  }
+}
+
+bool ParsePair(const std::string& v, char separator, int& a, int& b) {
+  const size_t at = v.find(separator);
+  return at != std::string::npos && ParseInt(v.substr(0, at), a) && ParseInt(v.substr(at + 1), b);
+}
+
+bool ParseOptions(int argc, char** argv, RenderOptions& o) {
+  for (int i = 0; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    const std::string value = hasValue ? argv[i + 1] : "";
+    if (arg == "--picture") {
+      o.WholePicture = true;
+      continue;
+    }
+    if (arg.rfind("-", 0) != 0) {
+      if (!o.CityDir.empty()) return false;
+      o.CityDir = arg;
+      continue;
+    }
+    if (!hasValue) return false;
+    ++i;
+    if (arg == "-o") {
+      o.Output = value;
+    } else if (arg == "--screen") {
+      if (!ParsePair(value, 'x', o.Width, o.Height) || o.Width < 1 || o.Height < 1 || o.Width > 8192 ||
+          o.Height > 8192)
+        return false;
+    } else if (arg == "--scale") {
+      try {
+        size_t used = 0;
+        o.Scale = std::stof(value, &used);
+        if (used != value.size() || !(o.Scale > 0) || o.Scale > 1000) return false;
+      } catch (...) {
+        return false;
+      }
+    } else if (arg == "--center") {
+      if (!ParsePair(value, ',', o.CenterX, o.CenterY)) return false;
+    } else if (arg == "--texts") {
+      if (!ParseOnOff(value, o.Texts)) return false;
+    } else if (arg == "--objects") {
+      if (!ParseOnOff(value, o.Objects)) return false;
+    } else if (arg == "--routes") {
+      if (!ParseOnOff(value, o.Routes)) return false;
+    } else if (arg == "--filter") {
+      int n = 0;
+      if (!ParseInt(value, n)) return false;
+      o.Filter = n;
+    } else {
+      return false;
+    }
+  }
+  return !o.CityDir.empty() && !o.Output.empty();
+}
+
+void ApplyView(MapCore& core, const RenderOptions& o) {
+  if (o.Texts) core.Flags.ShowTexts = *o.Texts;
+  if (o.Objects) core.Flags.ShowObjects = *o.Objects;
+  if (o.Routes) core.Flags.ShowRoutes = *o.Routes;
+  if (o.Filter) core.Flags.ObjectFilter = *o.Filter;
+  core.View.Scale = o.Scale;
+  core.View.CenterX = o.CenterX;
+  core.View.CenterY = o.CenterY;
+  RecentreOffsets(core.View);
+}
+
+}  // namespace
+
+int RunRenderCommand(int argc, char** argv) {
+  if (cli::WantsHelp(argc, argv)) {
+    std::fputs(kRenderHelp, stdout);
+    return 0;
+  }
+  RenderOptions o;
+  if (!ParseOptions(argc, argv, o)) return cli::Usage(kRenderArguments);
+  fs::path dataRoot;
+  std::string city;
+  if (!cli::SplitCityDir(o.CityDir.c_str(), dataRoot, city)) return 2;
+  cli::EnsureApplication();
+  RecordingHost host(o.Width, o.Height);
+  MapCore core(host, dataRoot);
+  const bool drawn = LoadCity(core, city, city);
+  int status = drawn ? 0 : 1;
+  if (drawn) {
+    ApplyView(core, o);
+    try {
+      RedrawView(core);
+      QImage window(o.Width, o.Height, QImage::Format_RGB32);
+      window.fill(Qt::white);
+      {
+        QPainter painter(&window);
+        FormPaint(core, painter);
+      }
+      const QImage& out = o.WholePicture ? core.Map : window;
+      if (!out.save(QString::fromStdString(o.Output), "PNG")) {
+        host.ShowMessage("Не удалось записать файл: " + o.Output);
+        status = 1;
+      }
+    } catch (const std::exception& e) {
+      host.ShowMessage(e.what());
+      status = 1;
+    }
+  }
+  cli::PrintMessages(host.Messages);
+  return status;
+}

@@ -1,0 +1,6 @@
+#pragma once
+// tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S]
+//   [--center X,Y] [--texts on|off] [--objects on|off] [--routes on|off]
+//   [--filter N] [--picture]
+// Takes the arguments after the command's name; returns the exit code.
+int RunRenderCommand(int argc, char** argv);
