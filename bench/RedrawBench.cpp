@@ -2,8 +2,10 @@
 // picture), next to a plain fill of the same picture, on a city of demo size
 // and on one a hundred times larger.
 //
-// With TELLURIN_BENCH_CITY=/path/to/Base/City the city is loaded from disk as
-// the viewer loads it (for example the hundredfold demo city); otherwise
+// With TELLURIN_BENCH_CITY=/path/to/Base/City the large city is loaded from
+// disk as the viewer loads it (for example the hundredfold demo city,
+// `tellurin-demo-city --scale 100`), and with TELLURIN_BENCH_DEMO_CITY the
+// small one (a demo city); otherwise
 // synthetic cities are built in memory, laid out as a grid of blocks: per
 // block one region, four street segments, eight buildings, a label and an
 // object.
@@ -108,7 +110,7 @@ City& CityOfSize(int size) {
   static std::unique_ptr<City> cities[2];
   const int k = size == 100 ? 1 : 0;
   if (!cities[k]) {
-    const char* disk = k == 1 ? std::getenv("TELLURIN_BENCH_CITY") : nullptr;
+    const char* disk = std::getenv(k == 1 ? "TELLURIN_BENCH_CITY" : "TELLURIN_BENCH_DEMO_CITY");
     cities[k] = disk ? DiskCity(disk) : SyntheticCity(k == 1 ? 200 : 20);
   }
   return *cities[k];

@@ -47,12 +47,16 @@ case "${1:-}" in
     install_packages
     build
     (cd build && ctest --output-on-failure -j"$(nproc)")
+    ;;
+  sanitize)
+    # The sanitizer build of the whole suite and a short run of every fuzz target.
+    install_packages
     build_asan
     (source tools/sanitizer-env.sh && cd build-asan && ctest --output-on-failure -j"$(nproc)")
     tools/fuzz.sh "$FUZZ_SECONDS"
     ;;
   *)
-    echo "usage: tools/dev.sh run|test" >&2
+    echo "usage: tools/dev.sh run|test|sanitize" >&2
     exit 2
     ;;
 esac

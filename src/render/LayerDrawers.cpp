@@ -1,6 +1,9 @@
 #include "render/LayerDrawers.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
 #include <stdexcept>
 
 #include "render/Canvas.h"
@@ -31,8 +34,39 @@ bool BoxMayShow(const ViewState& v, const QImage& picture, int32_t minX, int32_t
          int64_t{lo.Y} - margin < picture.height();
 }
 
-bool RowMayShow(const ViewState& v, const Canvas& canvas, const CachedRow& r, int64_t margin) {
-  return r.Count > 0 && BoxMayShow(v, canvas.Image(), r.MinX, r.MinY, r.MaxX, r.MaxY, margin);
+// The map units a pixel range [-Margin, size + Margin) can show, widened by a
+// unit on each side: every map x whose picture pixel trunc(x × Scale − OffsetX)
+// falls in the range lies within.
+void RangeOf(long double offset, long double scale, int size, int64_t& lo, int64_t& hi) {
+  const long double m = CullWindow::Margin;
+  lo = static_cast<int64_t>(std::clamp<long double>(std::floor((offset - m - 1) / scale), INT32_MIN, INT32_MAX)) - 1;
+  hi = static_cast<int64_t>(std::clamp<long double>(std::ceil((size + m + offset) / scale), INT32_MIN, INT32_MAX)) + 1;
+}
+
+const CullWindow& CullWindowFor(MapCore& core, const QImage& picture) {
+  CullWindow& w = core.Render.Cache.Cull;
+  const ViewState& v = core.View;
+  if (w.Scale != v.Scale || w.OffsetX != v.OffsetX || w.OffsetY != v.OffsetY || w.Width != picture.width() ||
+      w.Height != picture.height()) {
+    w.Scale = v.Scale;
+    w.OffsetX = v.OffsetX;
+    w.OffsetY = v.OffsetY;
+    w.Width = picture.width();
+    w.Height = picture.height();
+    RangeOf(v.OffsetX, v.Scale, w.Width, w.MinX, w.MaxX);
+    RangeOf(v.OffsetY, v.Scale, w.Height, w.MinY, w.MaxY);
+  }
+  return w;
+}
+
+// Whether a row can leave a pixel on the picture when drawn with `margin`
+// pixels around its points (half a pen, an icon, a text).  Rows that cannot
+// are not handed to the painter at all.
+bool RowMayShow(MapCore& core, const Canvas& canvas, const CachedRow& r, int64_t margin) {
+  if (r.Count <= 0) return false;
+  if (margin > CullWindow::Margin) return BoxMayShow(core.View, canvas.Image(), r.MinX, r.MinY, r.MaxX, r.MaxY, margin);
+  const CullWindow& w = CullWindowFor(core, canvas.Image());
+  return r.MaxX >= w.MinX && r.MinX <= w.MaxX && r.MaxY >= w.MinY && r.MinY <= w.MaxY;
 }
 
 // The row's points in picture pixels.
@@ -50,16 +84,16 @@ int ToPixels(const ViewState& v, const LayerCache& cache, const CachedRow& r, Pi
 // Half the pen's width and a pixel of slack around a line.
 int64_t PenMargin(int penWidth) { return penWidth > 1 ? penWidth / 2 + 2 : 2; }
 
-void PolylineOfRow(const ViewState& v, Canvas& canvas, const LayerCache& cache, const CachedRow& r) {
-  if (!RowMayShow(v, canvas, r, PenMargin(canvas.State().PenWidth))) return;
+void PolylineOfRow(MapCore& core, Canvas& canvas, const LayerCache& cache, const CachedRow& r) {
+  if (!RowMayShow(core, canvas, r, PenMargin(canvas.State().PenWidth))) return;
   PixelBuffer pixels;
-  canvas.Polyline(pixels.data(), ToPixels(v, cache, r, pixels));
+  canvas.Polyline(pixels.data(), ToPixels(core.View, cache, r, pixels));
 }
 
-void PolygonOfRow(const ViewState& v, Canvas& canvas, const LayerCache& cache, const CachedRow& r) {
-  if (!RowMayShow(v, canvas, r, PenMargin(canvas.State().PenWidth))) return;
+void PolygonOfRow(MapCore& core, Canvas& canvas, const LayerCache& cache, const CachedRow& r) {
+  if (!RowMayShow(core, canvas, r, PenMargin(canvas.State().PenWidth))) return;
   PixelBuffer pixels;
-  canvas.Polygon(pixels.data(), ToPixels(v, cache, r, pixels));
+  canvas.Polygon(pixels.data(), ToPixels(core.View, cache, r, pixels));
 }
 
 bool IsSpecialStreet(StreetKind k) {
@@ -115,7 +149,7 @@ void DrawStreet(MapCore& core, Canvas& canvas, int row) {
   } else {
     draw = false;  // an ordinary street of width 0 or less
   }
-  if (draw) PolylineOfRow(core.View, canvas, cache, r);
+  if (draw) PolylineOfRow(core, canvas, cache, r);
 
   st.BrushColor = brush;
   st.PenColor = pen;
@@ -132,7 +166,7 @@ void DrawBuilding(MapCore& core, Canvas& canvas, int row) {
   const QColor brush = st.BrushColor, pen = st.PenColor;
   st.BrushColor = mapstyle::BuildingFill;
   st.PenWidth = 1;
-  PolygonOfRow(v, canvas, cache, r);  // outline in the pen colour earlier rows left
+  PolygonOfRow(core, canvas, cache, r);  // outline in the pen colour earlier rows left
   st.PenWidth = penWidth;
   st.BrushColor = brush;
   st.PenColor = pen;
@@ -144,13 +178,13 @@ void DrawBuilding(MapCore& core, Canvas& canvas, int row) {
   st.TransparentText = true;
   st.FontColor = mapstyle::BuildingNumber;
   st.FontSize = 8;
-  if (r.Count > 0) {
+  const int64_t reach = 16 * (int64_t{n} + 2);  // wider than any number in size 8
+  if (RowMayShow(core, canvas, r, reach)) {
     const PixelPoint lo = MapToPicture(v, r.MinX, r.MinY);
     const PixelPoint hi = MapToPicture(v, r.MaxX, r.MaxY);
     const int64_t x = int64_t{lo.X} + (int64_t{hi.X} - lo.X) / 2 - (int64_t{n} * f) / 2;
     const int64_t y = int64_t{lo.Y} + (int64_t{hi.Y} - lo.Y) / 2 - f;
     const QString& number = cache.Texts[static_cast<size_t>(row)];
-    const int64_t reach = 16 * (int64_t{n} + 2);  // wider than any number in size 8
     if (x + reach >= 0 && y + reach >= 0 && x < canvas.Image().width() && y < canvas.Image().height())
       canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number);
   }
@@ -164,7 +198,7 @@ void DrawRegion(MapCore& core, Canvas& canvas, int row) {
   st.PenWidth = 0;
   cache.ThrowIfBad(r);
   if (r.Kind >= 0) st.PenColor = st.BrushColor = mapstyle::RegionColor(r.Kind);
-  PolygonOfRow(core.View, canvas, cache, r);  // an unknown type: the colours the canvas holds
+  PolygonOfRow(core, canvas, cache, r);  // an unknown type: the colours the canvas holds
   st.BrushColor = mapstyle::White;
   st.PenColor = mapstyle::Black;
   st.PenWidth = 1;
@@ -214,6 +248,7 @@ void DrawObjectIcon(MapCore& core, Canvas& canvas, int row) {
   const int32_t icon = r.Value;
   if (core.Flags.ObjectFilter != -1 && core.Flags.ObjectFilter != icon) return;
   cache.ThrowIfBadPoint(r);
+  if (!RowMayShow(core, canvas, r, 12)) return;  // the icon reaches 10 pixels around its point
   const QPoint& p = cache.PointsOf(r)[0];
   DrawCentredIcon(canvas, core.Tables.ImageListObject, icon, MapToPicture(core.View, p.x(), p.y()));
 }
@@ -227,10 +262,10 @@ void DrawRoute(MapCore& core, Canvas& canvas, int row) {
   const QColor brush = st.BrushColor, pen = st.PenColor;
   st.PenColor = mapstyle::RouteCasing;
   st.PenWidth = ScaledTrunc(2, scale);
-  PolylineOfRow(core.View, canvas, cache, r);
+  PolylineOfRow(core, canvas, cache, r);
   st.PenColor = mapstyle::RouteLine;
   st.PenWidth = ScaledTrunc(1.3L, scale);
-  PolylineOfRow(core.View, canvas, cache, r);
+  PolylineOfRow(core, canvas, cache, r);
   st.PenColor = mapstyle::White;
   st.PenWidth = ScaledTrunc(1.0L, scale);
   st.BrushColor = brush;

@@ -56,9 +56,20 @@ struct DrawListCache {
   std::vector<std::string> Errors;
 };
 
+// The map-unit rectangle outside which no row can reach the picture within
+// CullWindow::Margin pixels, for the view it was computed for.
+struct CullWindow {
+  static constexpr int Margin = 64;
+  float Scale = 0;
+  int32_t OffsetX = 0, OffsetY = 0;
+  int Width = -1, Height = -1;
+  int64_t MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
+};
+
 struct RenderCache {
   LayerCache Streets, Buildings, Regions, Texts, Objects, Routes;
   DrawListCache DrawList;
+  CullWindow Cull;
 };
 
 struct CityTables;

@@ -288,3 +288,22 @@ TEST_F(RedrawView_, FarAwayCoordinatesNeitherCrashNorDraw) {
 }
 
 }  // namespace
+
+namespace {
+
+// Rows whose points lie outside the picture but whose pens, icons or texts
+// reach into it are still drawn.
+TEST_F(RedrawView_, RowsJustOutsideThePictureStillReachIn) {
+  core.Tables.ImageListObject = {SolidIcon(qRgb(255, 0, 0))};
+  AddStreetRow(core, "Река", "Река", 50, {{50, -20}, {150, -20}});         // pen 50 reaches y = 4
+  AddStreetRow(core, "Граница", "Граница", 140, {{200, -60}, {300, -60}});  // pen 140 reaches y = 9
+  AddObjectRow(core, "Аптека", "А", 0, -5, 150);                            // icon covers x = -15..4
+  AddLabelRow(core, "Длинная надпись на краю", 12, -40, 200);               // text runs into the picture
+  Draw();
+  EXPECT_EQ(Pixel(100, 2), QColor(0, 0, 255));
+  EXPECT_EQ(Pixel(250, 5), QColor(0, 0, 0));
+  EXPECT_EQ(Pixel(2, 150), QColor(255, 0, 0));
+  EXPECT_GT(CountPixels(QRect(0, 200, 40, 12), QColor(255, 241, 187)), 40);
+}
+
+}  // namespace

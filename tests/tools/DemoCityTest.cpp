@@ -11,6 +11,7 @@
 #include "mapdata/Cp1251.h"
 #include "mapdata/PictureLoader.h"
 #include "mapdata/ScrambleMask.h"
+#include "interaction/ViewControl.h"
 #include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
@@ -349,6 +350,30 @@ TEST_F(DemoCityTest, EveryDemoCityLoadsWithoutAMessage) {
     EXPECT_GT(core.Extents.MapMaxY, 1200);
     EXPECT_LT(core.Extents.MapMaxY, 1600);
   }
+}
+
+// Share of the pixels in the middle of the map picture (what the window
+// shows) that have exactly this colour.
+double ShareOf(const QImage& map, QRgb colour) {
+  long hits = 0, all = 0;
+  for (int y = map.height() / 4; y < map.height() * 3 / 4; y += 2)
+    for (int x = map.width() / 4; x < map.width() * 3 / 4; x += 2, ++all)
+      hits += (map.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+  return static_cast<double>(hits) / all;
+}
+
+TEST_F(DemoCityTest, FirstViewAndCloserViewsShowTheCity) {
+  RecordingHost host;
+  MapCore core(host, root_->Path());
+  LoadCity(core, kPlainCity, cp1251::FromUtf8(kPlainCity));
+  ASSERT_FALSE(core.Map.isNull());
+  EXPECT_LT(ShareOf(core.Map, qRgb(240, 230, 230)), 0.5) << "mostly empty background";
+  EXPECT_GT(ShareOf(core.Map, qRgb(255, 177, 140)), 0.05) << "housing blocks";
+  EXPECT_GT(ShareOf(core.Map, qRgb(255, 255, 255)), 0.01) << "streets";
+  EXPECT_GT(ShareOf(core.Map, qRgb(243, 243, 243)), 0.005) << "the central square";
+  EXPECT_EQ(ShareOf(core.Map, qRgb(128, 128, 255)), 0.0) << "no buildings below scale 2";
+  SetTrackBarPosition(core, 4);  // scale 2
+  EXPECT_GT(ShareOf(core.Map, qRgb(128, 128, 255)), 0.05) << "buildings";
 }
 
 TEST(DemoCityOptions, AnotherMaskScramblesWithIt) {

@@ -1,12 +1,16 @@
 // tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S]
 //     [--center X,Y] [--texts on|off] [--objects on|off] [--routes on|off]
-//     [--filter N] [--picture]
+//     [--filter N] [--picture] [--select KIND:ROW]... [--centre]
+//     [--click X,Y]... [--hover X,Y]...
 // Loads the city as the viewer does on a screen of W x H (default 1024x768),
 // then sets the scale (default 1), the centre (default 500,600) and the layer
 // switches, recentres the view, redraws the map picture and paints the window
 // into a W x H image written as PNG; with --picture the whole map picture
-// (2W x 2H) is written instead.  The program's messages go to stderr as
-// message<TAB>TEXT.
+// (2W x 2H) is written instead.  The selection options (SelectionOptions.h)
+// run in the order given after the view is set; a hover that finds something
+// prints hint<TAB>LINE1<TAB>LINE2.  After the image, the status bar is printed
+// as status<TAB>N<TAB>TEXT for panels 0, 1 and 2.  The program's messages go
+// to stderr as message<TAB>TEXT.
 #include "RenderCommand.h"
 
 #include <QImage>
@@ -18,6 +22,7 @@
 #include <string>
 
 #include "Output.h"
+#include "SelectionOptions.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
@@ -36,11 +41,13 @@ struct RenderOptions {
   std::optional<bool> Texts, Objects, Routes;
   std::optional<int> Filter;
   bool WholePicture = false;
+  SelectionOptions Selection;
 };
 
 constexpr const char* kRenderArguments =
     "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] "
-    "[--objects on|off] [--routes on|off] [--filter N] [--picture]";
+    "[--objects on|off] [--routes on|off] [--filter N] [--picture] [--select street|building|object|firm|route:ROW]... "
+    "[--centre] [--click X,Y]... [--hover X,Y]...";
 
 constexpr const char* kRenderHelp =
     "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
@@ -50,7 +57,17 @@ constexpr const char* kRenderHelp =
     "point shown in the middle of the window (default 500,600), the layer switches\n"
     "and the object kind filter (-1: all kinds), redraws the map and writes what the\n"
     "map window shows (WxH) as PNG, or with --picture the whole map picture\n"
-    "(2W x 2H).  Messages go to stderr as message<TAB>TEXT.\n"
+    "(2W x 2H).\n"
+    "Selection, applied in the order given once the view is set:\n"
+    "  --select street:ROW|building:ROW|object:ROW  as a click on a list search result\n"
+    "                          (the selection is cleared first)\n"
+    "  --select firm:ROW       as a click in the firm search list (adds to the selection)\n"
+    "  --select route:ROW      as a click in the routes list\n"
+    "  --centre                the selections also move the view (as a double click)\n"
+    "  --click X,Y             a left press and release at that window pixel\n"
+    "  --hover X,Y             the hover hint there: prints hint<TAB>LINE1<TAB>LINE2\n"
+    "After the image the status bar is printed as status<TAB>N<TAB>TEXT, N = 0, 1, 2.\n"
+    "Messages go to stderr as message<TAB>TEXT.\n"
     "Exit 0 when the picture was written, 1 when the drawing or the writing failed,\n"
     "2 for a wrong call or a CITY_DIR that is not a folder.\n";
 
@@ -80,6 +97,13 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
     const std::string value = hasValue ? argv[i + 1] : "";
+    std::string selectionError;
+    const OptionMatch selection = TakeSelectionOption(argc, argv, i, o.Selection, selectionError);
+    if (selection == OptionMatch::Bad) {
+      std::fprintf(stderr, "%s\n", selectionError.c_str());
+      return false;
+    }
+    if (selection == OptionMatch::Taken) continue;
     if (arg == "--picture") {
       o.WholePicture = true;
       continue;
@@ -154,6 +178,15 @@ int RunRenderCommand(int argc, char** argv) {
   int status = drawn ? 0 : 1;
   if (drawn) {
     ApplyView(core, o);
+    std::string selectionError;
+    const auto printHint = [](const std::string& line1, const std::string& line2) {
+      cli::PrintLine({"hint", cli::Text(line1), cli::Text(line2)});
+    };
+    if (!ApplySelection(core, o.Selection, printHint, selectionError)) {
+      cli::PrintMessages(host.Messages);
+      std::fprintf(stderr, "%s\n", selectionError.c_str());
+      return 2;
+    }
     try {
       RedrawView(core);
       QImage window(o.Width, o.Height, QImage::Format_RGB32);
@@ -167,6 +200,7 @@ int RunRenderCommand(int argc, char** argv) {
         host.ShowMessage("Не удалось записать файл: " + o.Output);
         status = 1;
       }
+      for (const std::string& line : StatusLines(core, cli::Text)) cli::PrintLine({line});
     } catch (const std::exception& e) {
       host.ShowMessage(e.what());
       status = 1;

@@ -5,6 +5,7 @@
 
 #include "info/Selection.h"
 #include "interaction/HoverHint.h"
+#include "interaction/MouseControl.h"
 #include "shell/MapCore.h"
 
 namespace {
@@ -46,8 +47,12 @@ const LayerTable& TableOf(const MapCore& core, SelectionStep::Kind kind) {
   }
 }
 
-// A left press and release without moving, as the map window gets them.
-void ClickAt(MapCore& core, int x, int y) { SelectAtPoint(core, x, y, false); }
+// A left press and release without moving, as the map window gets them: the
+// press selects, the release ends the (empty) drag and takes the centre.
+void ClickAt(MapCore& core, int x, int y) {
+  FormMouseDown(core, MouseButton::Left, x, y);
+  FormMouseUp(core, MouseButton::Left, x, y);
+}
 
 void HoverAt(MapCore& core, int x, int y, const HintSink& hint) {
   core.Interaction.MouseX = x;

@@ -18,6 +18,9 @@
 #include "info/InfoPanel.h"
 #include "info/Selection.h"
 #include "interaction/HoverHint.h"
+#include "interaction/LabelHighlight.h"
+#include "interaction/MouseControl.h"
+#include "interaction/ObjectFilter.h"
 #include "interaction/ViewControl.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"
@@ -247,11 +250,7 @@ void TForm2::SpeedButton5Click() { HideListSearchPanel(core_); }
 void TForm2::SpeedButton7Click() { HideRoutesPanel(core_); }
 void TForm2::SpeedButton16Click() { HideFirmSearchPanel(core_); }
 
-void TForm2::ObjectComboBoxSelect(int index) {
-  core_.Flags.ObjectFilter = index;
-  if (index == ObjectComboBox->count() - 1) core_.Flags.ObjectFilter = -1;  // "Все"
-  RedrawAndPaint();
-}
+void TForm2::ObjectComboBoxSelect(int index) { ::ObjectComboBoxSelect(core_, index); }
 
 void TForm2::SpeedButton9Click() {
   SearchFirms(core_, ToCp(ComboBox1->currentText()));
@@ -269,7 +268,7 @@ void TForm2::TrackBar1Change(int position) { SetTrackBarPosition(core_, position
 void TForm2::ZoomEditKeyPress() {
   const QString text = ZoomEdit->text();
   if (!ZoomEditEnter(core_, ToCp(text)))
-    ShowMessage("'" + text.toStdString() + "' is not a valid integer value");
+    ShowMessage(ZoomEditErrorMessage(ToCp(text)));
 }
 
 void TForm2::Panel5Click() { ::Panel5Click(core_); }
@@ -340,12 +339,30 @@ void TForm2::ListOfPath2DblClick() {
   RedrawAndPaint();
 }
 
-// --- map area: waiting for the interaction operations ---
+// --- map area ---
 
-void TForm2::FormMouseDown(Qt::MouseButton, int, int) {}
-void TForm2::FormMouseMove(int, int) {}
-void TForm2::FormMouseUp(Qt::MouseButton, int, int) {}
-void TForm2::FormKeyDown() {}
-void TForm2::FormKeyUp() {}
-void TForm2::MouseWheel(int, int, int) {}
+namespace {
+
+// Every button other than the left and the right one drags like the middle one.
+MouseButton ToMouseButton(Qt::MouseButton button) {
+  if (button == Qt::LeftButton) return MouseButton::Left;
+  if (button == Qt::RightButton) return MouseButton::Right;
+  return MouseButton::Middle;
+}
+
+}  // namespace
+
+void TForm2::FormMouseDown(Qt::MouseButton button, int x, int y) {
+  ApplyViewUpdate(core_, ::FormMouseDown(core_, ToMouseButton(button), x, y));
+}
+
+void TForm2::FormMouseMove(int x, int y) { ApplyViewUpdate(core_, ::FormMouseMove(core_, x, y)); }
+
+void TForm2::FormMouseUp(Qt::MouseButton button, int x, int y) {
+  ApplyViewUpdate(core_, ::FormMouseUp(core_, ToMouseButton(button), x, y));
+}
+
+void TForm2::FormKeyDown() { ::FormKeyDown(core_, kCtrlKey); }
+void TForm2::FormKeyUp() { ::FormKeyUp(core_, kCtrlKey); }
+void TForm2::MouseWheel(int steps, int x, int y) { WheelZoom(core_, steps, x, y); }
 void TForm2::HintTimerTimer() { ::HintTimerTimer(core_); }
