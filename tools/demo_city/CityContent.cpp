@@ -110,7 +110,7 @@ void AddLabels(const CityPlan& plan, const Layout& layout, City& city) {
 
 void AddObjects(Random& random, City& city) {
   const auto& specs = KindSpecs();
-  for (const KindSpec& spec : specs) city.Kinds.push_back({spec.Name, spec.Colour, spec.Glyph});
+  for (const KindSpec& kind : specs) city.Kinds.push_back({kind.Name, kind.Colour, kind.Glyph});
   std::vector<size_t> free;
   for (size_t i = 0; i < city.Buildings.size(); ++i) {
     const Building& b = city.Buildings[i];
