@@ -10,6 +10,7 @@
 #include "info/SelectionView.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/PictureLoader.h"
+#include "mapdata/TextLines.h"
 #include "render/RedrawView.h"
 #include "shell/MapCore.h"
 
@@ -21,27 +22,12 @@ fs::path FirmFile(const MapCore& core, const std::string& base, const char* suff
   return core.City().File("Firms/" + cp1251::ToUtf8(base) + suffix);
 }
 
-// The lines of a text file as the text field shows them: CR LF, LF or CR end a
-// line; a final line end adds no empty line.  Bytes stay Windows-1251.
+// The lines of a text file as the text field shows them; bytes stay Windows-1251.
 std::vector<std::string> ReadTextLines(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
-  const std::string text = bytes.str();
-  std::vector<std::string> lines;
-  std::string line;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') {
-      line += c;
-      continue;
-    }
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    lines.push_back(std::move(line));
-    line.clear();
-  }
-  if (!line.empty()) lines.push_back(std::move(line));
-  return lines;
+  return SplitTextLines(bytes.str());
 }
 
 std::string PicturePathIfPresent(const fs::path& file) { return FileExists(file) ? file.string() : std::string(); }

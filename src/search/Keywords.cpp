@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "mapdata/Cp1251.h"
+#include "mapdata/TextLines.h"
 #include "shell/MapCore.h"
 
 namespace {
@@ -26,26 +27,6 @@ const QCollator& KeywordCollator() {
     return c;
   }();
   return collator;
-}
-
-// Lines of the file: CR LF, CR or LF end a line; a last line without an end
-// counts too.
-std::vector<std::string> SplitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  size_t i = 0;
-  while (i < bytes.size()) {
-    const char c = bytes[i];
-    if (c != '\r' && c != '\n') {
-      ++i;
-      continue;
-    }
-    lines.emplace_back(bytes, start, i - start);
-    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    start = ++i;
-  }
-  if (start < bytes.size()) lines.emplace_back(bytes, start);
-  return lines;
 }
 
 // Why a file operation failed, in the words of the interface.
@@ -182,7 +163,7 @@ void LoadKeywords(MapCore& core) {
                      ReasonText(error, false) + ".");
     return;
   }
-  std::vector<std::string> words = SplitLines(bytes);
+  std::vector<std::string> words = SplitTextLines(bytes);
   SortKeywords(words);
   core.Search.Keywords = std::move(words);
 }

@@ -5,14 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "mapdata/TextLines.h"
+
 struct CityAbout {
   std::string Title;                     // the raw first line; empty for an empty file
   std::vector<std::string> Description;  // the lines after it
 };
-
-// The lines of a text: CR LF, LF and CR all end a line; a final line end adds no
-// empty line.
-std::vector<std::string> SplitTextLines(const std::string& bytes);
 
 // Title and description from the bytes of about.inf.
 CityAbout ParseCityAbout(const std::string& bytes);
