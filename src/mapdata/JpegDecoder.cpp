@@ -61,15 +61,34 @@ QRgb CmykToRgb(const JSAMPLE* p) {
   return qRgb(p[0] * k / 255, p[1] * k / 255, p[2] * k / 255);
 }
 
+std::string SizeText(long long width, long long height) {
+  return std::to_string(width) + " x " + std::to_string(height) + " pixels";
+}
+
+// Huffman-coded data spends at least one bit on every 8 x 8 block of the
+// full-resolution component, so a file holding fewer bytes than that cannot
+// contain the picture its header declares.  Checked before the picture is
+// allocated, so that a few bytes never cost the memory of a huge picture.
+// (Arithmetic coding can spend less than a bit on a block and is not checked.)
+bool DataCanHoldPicture(const jpeg_decompress_struct& cinfo, size_t fileBytes) {
+  if (cinfo.arith_code) return true;
+  const long long blocks = static_cast<long long>(cinfo.image_width) * cinfo.image_height / 64;
+  return static_cast<long long>(fileBytes) * 8 >= blocks;
+}
+
 // The part between jpeg_read_header and jpeg_finish_decompress.  Only plain
 // data lives in this frame and its callees, so the long jump skips no
 // destructor; `out` is owned by the caller.
-bool DecodeInto(jpeg_decompress_struct& cinfo, QImage& out, std::string& error) {
+bool DecodeInto(jpeg_decompress_struct& cinfo, size_t fileBytes, QImage& out, std::string& error) {
   jpeg_read_header(&cinfo, TRUE);
   const long long width = cinfo.image_width, height = cinfo.image_height;
   if (width <= 0 || height <= 0 || width > kMaxJpegSide || height > kMaxJpegSide ||
       width * height > kMaxJpegPixels) {
-    error = "picture too large (" + std::to_string(width) + " x " + std::to_string(height) + " pixels)";
+    error = "picture too large (" + SizeText(width, height) + ")";
+    return false;
+  }
+  if (!DataCanHoldPicture(cinfo, fileBytes)) {
+    error = "file too short for its picture (" + SizeText(width, height) + ")";
     return false;
   }
   const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
@@ -117,7 +136,7 @@ bool DecodeJpeg(const std::string& bytes, QImage& out, std::string& error) {
   }
   jpeg_create_decompress(&cinfo);
   UseStrictMemorySource(&cinfo, source, bytes);
-  const bool ok = DecodeInto(cinfo, decoded, error);
+  const bool ok = DecodeInto(cinfo, bytes.size(), decoded, error);
   jpeg_destroy_decompress(&cinfo);
   if (!ok) return false;
   out = decoded.format() == QImage::Format_RGB32 ? std::move(decoded) : decoded.convertToFormat(QImage::Format_RGB32);

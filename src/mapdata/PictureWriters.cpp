@@ -23,13 +23,17 @@ void ExitWithError(j_common_ptr cinfo) {
 
 // Runs between jpeg_create_compress and jpeg_finish_compress; plain data only,
 // so a long jump out of libjpeg skips no destructor.
-void CompressRows(jpeg_compress_struct& cinfo, const QImage& rgb, int quality) {
+void CompressRows(jpeg_compress_struct& cinfo, const QImage& rgb, int quality, JpegLayout layout) {
   cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
   cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
   cinfo.input_components = 3;
   cinfo.in_color_space = JCS_RGB;
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, quality, TRUE);
+  if (layout == JpegLayout::ProgressiveOptimized) {
+    jpeg_simple_progression(&cinfo);
+    cinfo.optimize_coding = TRUE;
+  }
   jpeg_start_compress(&cinfo, TRUE);
   while (cinfo.next_scanline < cinfo.image_height) {
     JSAMPROW row = const_cast<JSAMPLE*>(rgb.constScanLine(static_cast<int>(cinfo.next_scanline)));
@@ -49,7 +53,7 @@ void AppendU32(std::string& out, uint32_t v) {
 
 }  // namespace
 
-bool EncodeJpeg(const QImage& image, int quality, std::string& out, std::string& error) {
+bool EncodeJpeg(const QImage& image, int quality, std::string& out, std::string& error, JpegLayout layout) {
   if (image.isNull()) {
     error = "no picture to encode";
     return false;
@@ -69,7 +73,7 @@ bool EncodeJpeg(const QImage& image, int quality, std::string& out, std::string&
   }
   jpeg_create_compress(&cinfo);
   jpeg_mem_dest(&cinfo, &buffer, &size);
-  CompressRows(cinfo, rgb, quality < 1 ? 1 : quality > 100 ? 100 : quality);
+  CompressRows(cinfo, rgb, quality < 1 ? 1 : quality > 100 ? 100 : quality, layout);
   out.assign(reinterpret_cast<const char*>(buffer), size);
   jpeg_destroy_compress(&cinfo);
   std::free(buffer);

@@ -181,18 +181,62 @@ TEST(BoundedMemory, PointCountOfTwoBillionIsRefusedAtItsRecord) {
   EXPECT_TRUE(check.StayedUnder) << check.Detail;
 }
 
-TEST(BoundedMemory, PicturesDeclaringHugeSizesAreRefusedWithoutAllocatingThem) {
-  // A real JPEG whose frame header then claims 65000 x 65000 pixels.
+// A real JPEG of `small` whose frame header then claims width x height.
+std::string JpegClaimingSize(const QImage& small, int width, int height) {
+  std::string jpeg, error;
+  EXPECT_TRUE(EncodeJpeg(small, 90, jpeg, error)) << error;
+  const size_t sof = jpeg.find("\xFF\xC0", 0, 2);
+  EXPECT_NE(sof, std::string::npos);
+  if (sof == std::string::npos) return jpeg;
+  jpeg[sof + 5] = static_cast<char>(height >> 8);  // big-endian height, then width
+  jpeg[sof + 6] = static_cast<char>(height & 0xFF);
+  jpeg[sof + 7] = static_cast<char>(width >> 8);
+  jpeg[sof + 8] = static_cast<char>(width & 0xFF);
+  return jpeg;
+}
+
+TEST(BoundedMemory, JpegDeclaringMorePixelsThanItsBytesCanHoldIsRefusedUnallocated) {
+  // Within the size limit (64,000,000 pixels), but 8000 x 8000 needs at least
+  // 125,000 bytes of coded data and the file has a few hundred.
   QImage small(8, 8, QImage::Format_RGB32);
   small.fill(Qt::blue);
-  std::string jpeg, error;
-  ASSERT_TRUE(EncodeJpeg(small, 90, jpeg, error)) << error;
-  const size_t sof = jpeg.find("\xFF\xC0", 0, 2);
-  ASSERT_NE(sof, std::string::npos);
-  for (size_t at : {sof + 5, sof + 7}) {  // height, then width, big-endian
-    jpeg[at] = static_cast<char>(0xFD);
-    jpeg[at + 1] = static_cast<char>(0xE8);
+  const std::string jpeg = JpegClaimingSize(small, 8000, 8000);
+  QImage out;
+  std::string error;
+  EXPECT_FALSE(DecodeJpeg(jpeg, out, error));
+  EXPECT_EQ(error, "file too short for its picture (8000 x 8000 pixels)");
+  EXPECT_TRUE(out.isNull());
+  const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
+    QImage image;
+    std::string why;
+    DecodeJpeg(jpeg, image, why);
+  });
+  EXPECT_TRUE(check.StayedUnder) << check.Detail;
+}
+
+TEST(BoundedMemory, FlatJpegsCodedAsTightlyAsLibjpegCanStillDecode) {
+  // One colour is the least data a picture can need; fitted tables in
+  // progressive scans make the smallest file libjpeg writes for it.
+  QImage flat(4096, 2048, QImage::Format_RGB32);
+  flat.fill(QColor(200, 30, 40));
+  for (JpegLayout layout : {JpegLayout::Baseline, JpegLayout::ProgressiveOptimized}) {
+    std::string jpeg, error;
+    ASSERT_TRUE(EncodeJpeg(flat, 75, jpeg, error, layout)) << error;
+    QImage out;
+    ASSERT_TRUE(DecodeJpeg(jpeg, out, error)) << error << " (" << jpeg.size() << " bytes)";
+    EXPECT_EQ(out.size(), flat.size());
+    const QColor middle = out.pixelColor(2048, 1024);
+    EXPECT_NEAR(middle.red(), 200, 4);
+    EXPECT_NEAR(middle.green(), 30, 4);
+    EXPECT_NEAR(middle.blue(), 40, 4);
   }
+}
+
+TEST(BoundedMemory, PicturesDeclaringHugeSizesAreRefusedWithoutAllocatingThem) {
+  QImage small(8, 8, QImage::Format_RGB32);
+  small.fill(Qt::blue);
+  const std::string jpeg = JpegClaimingSize(small, 65000, 65000);
+  std::string error;
   QImage out;
   EXPECT_FALSE(DecodeJpeg(jpeg, out, error));
   EXPECT_EQ(error, "picture too large (65000 x 65000 pixels)");
