@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target of the sanitizer build (build-asan) for SECONDS
-# each, one after another, starting from seeds made from the demo cities and
-# the regression inputs in tests/data/fuzz/.  A finding stops the script with
-# the fuzzer's report; the input is left in build-asan/fuzz-artifacts/.
+# each, starting from seeds made from the demo cities (and from inputs kept in
+# tests/data/fuzz/<target>/, if any).  A finding stops that target; the script
+# prints its report at the end and fails, and the input is left in
+# build-asan/fuzz-artifacts/.
 #
 #   tools/fuzz.sh SECONDS [TARGET...]     e.g. tools/fuzz.sh 60 fuzz_streets
+#
+# TELLURIN_FUZZ_JOBS targets run side by side (one per processor by default).
 #
 # The corpus each target grows is kept in build-asan/fuzz-corpus/<target>/, so
 # later runs go on from where earlier ones stopped.
@@ -101,23 +104,48 @@ make_seeds() {
 mapfile -t ALL_TARGETS < <(cd "$BUILD/fuzz" && find . -maxdepth 1 -name 'fuzz_*' -type f -executable -printf '%f\n' | sort)
 [ -f "$SEEDS/.made" ] || make_seeds
 
-mkdir -p "$BUILD/fuzz-artifacts" "$BUILD/fuzz-logs"
-status=0
-for t in "${TARGETS[@]}"; do
-  corpus=$BUILD/fuzz-corpus/$t
-  log=$BUILD/fuzz-logs/$t.log
+# Runs one target; its one-line summary (or the end of its log and the
+# finding) goes to $BUILD/fuzz-logs/<target>.result, and the status is its
+# exit code.
+run_target() {  # target
+  local t=$1 corpus=$BUILD/fuzz-corpus/$1 log=$BUILD/fuzz-logs/$1.log result=$BUILD/fuzz-logs/$1.result
+  local dirs=("$corpus" "$SEEDS/$t")
   mkdir -p "$corpus"
-  dirs=("$corpus" "$SEEDS/$t")
   [ -d "$ROOT/tests/data/fuzz/$t" ] && dirs+=("$ROOT/tests/data/fuzz/$t")
   if nice -n 10 "$BUILD/fuzz/$t" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$BUILD/fuzz-artifacts/$t-" "${dirs[@]}" >"$log" 2>&1; then
+    local runs added
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     added=$(sed -n 's/^stat::new_units_added: *//p' "$log")
-    echo "$t: ${SECONDS_EACH}s, ${runs:-?} runs, ${added:-?} new inputs, corpus $(find "$corpus" -type f | wc -l)"
+    echo "$t: ${SECONDS_EACH}s, ${runs:-?} runs, ${added:-?} new inputs, corpus $(find "$corpus" -type f | wc -l)" >"$result"
   else
-    tail -n 80 "$log"
-    echo "fuzz: $t found a problem (log $log; the input is in $BUILD/fuzz-artifacts/)" >&2
-    status=1
+    { tail -n 80 "$log"
+      echo "fuzz: $t found a problem (log $log; the input is in $BUILD/fuzz-artifacts/)"; } >"$result"
+    return 1
   fi
+}
+
+# Several targets at once (TELLURIN_FUZZ_JOBS, one per processor by default):
+# each still gets its full time, and the whole run takes a fraction as long.
+JOBS=${TELLURIN_FUZZ_JOBS:-$(nproc)}
+mkdir -p "$BUILD/fuzz-artifacts" "$BUILD/fuzz-logs"
+status=0
+running=0
+for t in "${TARGETS[@]}"; do
+  rm -f "$BUILD/fuzz-logs/$t.result"
+  if [ "$running" -ge "$JOBS" ]; then
+    wait -n || status=1
+    running=$((running - 1))
+  fi
+  run_target "$t" &
+  running=$((running + 1))
 done
+while [ "$running" -gt 0 ]; do
+  wait -n || status=1
+  running=$((running - 1))
+done
+for t in "${TARGETS[@]}"; do
+  cat "$BUILD/fuzz-logs/$t.result"
+done
+[ $status -eq 0 ] || echo "fuzz: a target found a problem; its report is above" >&2
 exit $status
