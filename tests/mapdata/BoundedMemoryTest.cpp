@@ -21,10 +21,30 @@ namespace {
 // a small file needs.
 constexpr size_t kBudget = 32u << 20;
 
+using CityLoad = std::function<void(MapCore&, const std::string&)>;
+using PictureDecoder = bool (*)(const std::string&, QImage&, std::string&);
+
+// Loading the city again on a fresh core, with allocations capped at the budget.
+AllocationCheck LoadUnderBudget(const CityBuilder& city, const CityLoad& load) {
+  return RunWithAllocationLimit(kBudget, [&] {
+    CoreFixture g(city.DataRoot());
+    load(g.Core, city.Name());
+  });
+}
+
+// Decoding the bytes again, with allocations capped at the budget.
+AllocationCheck DecodeUnderBudget(PictureDecoder decode, const std::string& bytes) {
+  return RunWithAllocationLimit(kBudget, [&] {
+    QImage image;
+    std::string why;
+    decode(bytes, image, why);
+  });
+}
+
 struct LayerCase {
   const char* Name;  // file name under Data/, without extension
   LayerRecord Record;
-  std::function<void(MapCore&, const std::string&)> Load;
+  CityLoad Load;
 };
 
 std::vector<LayerCase> Layers() {
@@ -73,10 +93,7 @@ TEST(BoundedMemory, ScrambledLayerDeclaringTwoBillionRecordsKeepsTheOneThereAndN
     EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() +
                                       ", запись 2: записи нет: файл кончается раньше (указано записей: 2000000000).");
 
-    const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
-      CoreFixture g(city.DataRoot());
-      layer.Load(g.Core, city.Name());
-    });
+    const AllocationCheck check = LoadUnderBudget(city, layer.Load);
     EXPECT_TRUE(check.StayedUnder) << check.Detail;
   }
 }
@@ -93,10 +110,7 @@ TEST(BoundedMemory, PlainCountLineOfTwoBillionReadsOnlyWhatIsThere) {
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_TRUE(Contains(f.Host.Messages[0], "Файл " + file.string() + ", запись 2:")) << f.Host.Messages[0];
 
-  const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
-    CoreFixture g(city.DataRoot());
-    LoadStreets(g.Core, city.Name());
-  });
+  const AllocationCheck check = LoadUnderBudget(city, LoadStreets);
   EXPECT_TRUE(check.StayedUnder) << check.Detail;
 }
 
@@ -113,10 +127,7 @@ TEST(BoundedMemory, BodyLengthOfTwoGigabytesIsRefusedBeforeReading) {
     ASSERT_EQ(f.Host.Messages.size(), 1u);
     EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 2000000000 больше допустимой (102400).");
 
-    const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
-      CoreFixture g(city.DataRoot());
-      layer.Load(g.Core, city.Name());
-    });
+    const AllocationCheck check = LoadUnderBudget(city, layer.Load);
     EXPECT_TRUE(check.StayedUnder) << check.Detail;
   }
 }
@@ -155,10 +166,7 @@ TEST(BoundedMemory, FirmBodyOfTwoGigabytesIsRefusedAndTheFirmSkipped) {
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 2000000000 больше допустимой (10240).");
 
-  const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
-    CoreFixture g(city.DataRoot());
-    LoadFirms(g.Core, city.Name());
-  });
+  const AllocationCheck check = LoadUnderBudget(city, LoadFirms);
   EXPECT_TRUE(check.StayedUnder) << check.Detail;
 }
 
@@ -174,10 +182,7 @@ TEST(BoundedMemory, PointCountOfTwoBillionIsRefusedAtItsRecord) {
   EXPECT_EQ(f.Host.Messages[0],
             "Файл " + file.string() + ", запись 1: количество точек 2000000000 вне пределов от 0 до 150.");
 
-  const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
-    CoreFixture g(city.DataRoot());
-    LoadStreets(g.Core, city.Name());
-  });
+  const AllocationCheck check = LoadUnderBudget(city, LoadStreets);
   EXPECT_TRUE(check.StayedUnder) << check.Detail;
 }
 
@@ -206,11 +211,7 @@ TEST(BoundedMemory, JpegDeclaringMorePixelsThanItsBytesCanHoldIsRefusedUnallocat
   EXPECT_FALSE(DecodeJpeg(jpeg, out, error));
   EXPECT_EQ(error, "file too short for its picture (8000 x 8000 pixels)");
   EXPECT_TRUE(out.isNull());
-  const AllocationCheck check = RunWithAllocationLimit(kBudget, [&] {
-    QImage image;
-    std::string why;
-    DecodeJpeg(jpeg, image, why);
-  });
+  const AllocationCheck check = DecodeUnderBudget(DecodeJpeg, jpeg);
   EXPECT_TRUE(check.StayedUnder) << check.Detail;
 }
 
@@ -240,20 +241,12 @@ TEST(BoundedMemory, PicturesDeclaringHugeSizesAreRefusedWithoutAllocatingThem) {
   QImage out;
   EXPECT_FALSE(DecodeJpeg(jpeg, out, error));
   EXPECT_EQ(error, "picture too large (65000 x 65000 pixels)");
-  EXPECT_TRUE(RunWithAllocationLimit(kBudget, [&] {
-                QImage image;
-                std::string why;
-                DecodeJpeg(jpeg, image, why);
-              }).StayedUnder);
+  EXPECT_TRUE(DecodeUnderBudget(DecodeJpeg, jpeg).StayedUnder);
 
   // An icon whose directory entry points its 2 GB image far beyond the file.
   std::string ico = IcoBytes(small);
   PutLittleEndian(ico, 6 + 8, 2000000000u);  // bytes in resource
   EXPECT_FALSE(DecodeIco(ico, out, error));
   EXPECT_FALSE(error.empty());
-  EXPECT_TRUE(RunWithAllocationLimit(kBudget, [&] {
-                QImage image;
-                std::string why;
-                DecodeIco(ico, image, why);
-              }).StayedUnder);
+  EXPECT_TRUE(DecodeUnderBudget(DecodeIco, ico).StayedUnder);
 }
