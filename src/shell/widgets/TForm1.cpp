@@ -14,11 +14,11 @@
 #include <QThread>
 #include <QToolButton>
 
-#include <algorithm>
 #include <vector>
 
 #include "mapdata/PictureLoader.h"
 #include "shell/CityAbout.h"
+#include "shell/CityList.h"
 #include "shell/LoadProgress.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"
@@ -29,7 +29,8 @@ namespace {
 
 constexpr int kClientWidth = 553;
 constexpr int kClientHeight = 416;
-constexpr int kCityNameRole = Qt::UserRole;  // the directory name's bytes
+constexpr int kCityNameRole = Qt::UserRole;      // the directory name's bytes
+constexpr int kCityRootRole = Qt::UserRole + 1;  // the data root's path bytes
 
 QString DisplayName(const std::string& dirName) { return QFile::decodeName(QByteArray::fromStdString(dirName)); }
 
@@ -43,7 +44,9 @@ QImage SplashPicture() {
 
 }  // namespace
 
-TForm1::TForm1(fs::path dataRoot, QWidget* parent) : QWidget(parent), dataRoot_(std::move(dataRoot)) {
+TForm1::TForm1(const fs::path& dataRoot, QWidget* parent) : TForm1(std::vector<fs::path>{dataRoot}, parent) {}
+
+TForm1::TForm1(std::vector<fs::path> dataRoots, QWidget* parent) : QWidget(parent), dataRoots_(std::move(dataRoots)) {
   InitShellResources();
   RegisterStandardPictureDecoders();
   setObjectName("TForm1");
@@ -173,20 +176,11 @@ void TForm1::FormCreate() {
   ListCities();
 }
 
-// Cities are listed in the order of their directory names: the directory
-// search of the file system gives no stable order of its own.
 void TForm1::ListCities() {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(dataRoot_, ec), end; !ec && it != end; it.increment(ec)) {
-    if (!it->is_directory(ec)) continue;
-    const std::string name = it->path().filename().string();
-    if (FileExists(CityLocation{dataRoot_, name}.File("Info/about.inf"))) names.push_back(name);
-  }
-  std::sort(names.begin(), names.end());
-  for (const std::string& name : names) {
-    auto* item = new QListWidgetItem(DisplayName(name), ListView);
-    item->setData(kCityNameRole, QByteArray::fromStdString(name));
+  for (const CityLocation& city : FindCities(dataRoots_)) {
+    auto* item = new QListWidgetItem(DisplayName(city.CityName), ListView);
+    item->setData(kCityNameRole, QByteArray::fromStdString(city.CityName));
+    item->setData(kCityRootRole, QByteArray::fromStdString(city.DataRoot.native()));
   }
   QCoreApplication::processEvents();
   if (ListView->count() > 0) ShowCity(0);
@@ -197,7 +191,8 @@ void TForm1::ShowCity(int index) {
   const QListWidgetItem* item = ListView->item(index);
   if (!item) return;
   CityDirName = item->data(kCityNameRole).toByteArray().toStdString();
-  const CityLocation city{dataRoot_, CityDirName};
+  CityDataRoot = fs::path(item->data(kCityRootRole).toByteArray().toStdString());
+  const CityLocation city{CityDataRoot, CityDirName};
 
   const fs::path picture = city.File("Info/Picture.jpg");
   if (FileExists(picture)) {
@@ -234,7 +229,7 @@ void TForm1::LoadClick() {
   PanelStartImage->show();
   PanelStartImage->raise();
   PanelStartImage->repaint();
-  const bool loaded = form2_ ? form2_->LoadCity(CityDirName, cityTitle_) : false;
+  const bool loaded = form2_ ? form2_->LoadCity(CityLocation{CityDataRoot, CityDirName}, cityTitle_) : false;
   QThread::msleep(100);
   if (loaded) {
     hide();

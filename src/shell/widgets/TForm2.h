@@ -51,6 +51,8 @@ class TForm2 : public QMainWindow, public MapHost {
   // controls into line.  After an error in the final drawing the message has
   // been shown, the window closes and false is returned.
   bool LoadCity(const std::string& city, const std::string& title);
+  // The same for a city of another data root: the map state follows it there.
+  bool LoadCity(const CityLocation& city, const std::string& title);
   // Mirrors the map state into the controls, without running their handlers.
   void SyncFromCore();
 

@@ -182,6 +182,11 @@ bool TForm2::LoadCity(const std::string& city, const std::string& title) {
   return ok;
 }
 
+bool TForm2::LoadCity(const CityLocation& city, const std::string& title) {
+  core_.DataRoot = city.DataRoot;
+  return LoadCity(city.CityName, title);
+}
+
 // --- menu ---
 
 void TForm2::N19Click() {

@@ -2,6 +2,7 @@
 // click on a result selects it with the status bar and the panels following.
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -65,4 +66,38 @@ TEST(MapWindowCity, ClickingAResultSelectsItIntoTheStatusBar) {
   ClickRow(f.PanelPath->ListOfPath2, 0);
   EXPECT_TRUE(f.Core().Selection.RouteSelected);
   EXPECT_EQ(f.StatusPanel[1]->text(), U("Трамвай 1"));
+}
+
+// Cities of several data roots: the list merges them, an earlier root hiding a
+// later city of the same name, and each loads from its own folder.
+TEST(MapWindowCity, EachListedCityLoadsFromItsOwnDataRoot) {
+  CityBuilder user("Alpha");
+  user.About("Альфа пользователя");
+  user.Plain("Data/Streets.txt", {StreetRecord("Ленина", "100 100 200 100", 2)});
+  CityBuilder system("Alpha");
+  system.About("Альфа системы");
+  WriteBytes(system.DataRoot() / "Beta" / "Info" / "about.inf", W("Бета\r\n"));
+  WriteBytes(system.DataRoot() / "Beta" / "Data" / "Streets.txt",
+             PlainLayerBytes({StreetRecord("Мира", "100 300 300 300", 2)}));
+  ShellWindows w(std::vector<fs::path>{user.DataRoot(), system.DataRoot()});
+  TForm1& f = *w.form1;
+  ASSERT_EQ(f.ListView->count(), 2);
+  EXPECT_EQ(f.ListView->item(0)->text(), "Alpha");
+  EXPECT_EQ(f.ListView->item(1)->text(), "Beta");
+  EXPECT_EQ(f.Label2->text(), U("Альфа пользователя"));
+
+  const auto loadAndListStreet = [&](int entry) {
+    f.ListView->item(entry)->setSelected(true);
+    f.LoadClick();
+    QTableWidget* results = w.form2->PanelSearch->SearchListView;
+    const QString street = results->rowCount() == 1 ? results->item(0, 0)->text() : QString();
+    w.form2->MenuItem("N19")->trigger();
+    return street;
+  };
+  EXPECT_EQ(loadAndListStreet(1), U("Мира"));
+  EXPECT_EQ(w.form2->Core().DataRoot, system.DataRoot());
+  EXPECT_EQ(loadAndListStreet(0), U("Ленина"));
+  EXPECT_EQ(w.form2->Core().DataRoot, user.DataRoot());
+  EXPECT_EQ(w.form2->windowTitle(), U("Альфа пользователя"));
+  EXPECT_TRUE(w.messages.empty()) << w.messages.front();
 }

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Renders the application icon dist/icons/tellurin.svg into the PNG sizes of the
+# icon theme (dist/icons/NxN.png), which are committed beside it.  Run it after
+# changing the SVG; `tools/icons.sh --check` fails when a committed PNG differs
+# from what the SVG renders to (CI runs that).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+SIZES=(16 22 24 32 48 64 128 256)
+SVG=dist/icons/tellurin.svg
+
+render() {  # size output
+  rsvg-convert --width "$1" --height "$1" --keep-aspect-ratio "$SVG" --output "$2"
+}
+
+if [ "${1:-}" = "--check" ]; then
+  tmp=$(mktemp -d)
+  trap 'rm -rf "$tmp"' EXIT
+  status=0
+  for s in "${SIZES[@]}"; do
+    render "$s" "$tmp/$s.png"
+    # Pixels, not bytes: PNG encoders may differ in their compression.
+    if ! diff=$(compare -metric AE "$tmp/$s.png" "dist/icons/${s}x${s}.png" null: 2>&1) || [ "$diff" != 0 ]; then
+      echo "dist/icons/${s}x${s}.png is not what $SVG renders to (${diff} pixels differ); run tools/icons.sh" >&2
+      status=1
+    fi
+  done
+  exit $status
+fi
+
+for s in "${SIZES[@]}"; do
+  render "$s" "dist/icons/${s}x${s}.png"
+done
+echo "dist/icons: ${SIZES[*]/%/px} rendered from $SVG"
