@@ -101,3 +101,30 @@ TEST(MapWindowCity, EachListedCityLoadsFromItsOwnDataRoot) {
   EXPECT_EQ(w.form2->windowTitle(), U("Альфа пользователя"));
   EXPECT_TRUE(w.messages.empty()) << w.messages.front();
 }
+
+// Markup in the data (a city title, a building's and a firm's texts) is shown as
+// it stands, never as formatting.
+TEST(MapWindowCity, LabelsShowMarkupInTheDataAsText) {
+  CityBuilder city("Town");
+  city.About("<i>Городок</i>");
+  city.Plain("Data/Buildings.txt", {{W("<u>Мира</u>"), "<b>5</b>", W("<b>Почта</b>"), "4", "10 10 20 10 20 20 10 20"}});
+  city.Raw("Firms/a.txt", PlainFirmBytes({W("<b>Бар</b>"), W("<i>Мира</i>"), "<img src=x.png>", "80 80", W("пиво")}));
+  ShellWindows w(city.DataRoot());
+  EXPECT_EQ(w.form1->Label2->text(), U("<i>Городок</i>"));
+  EXPECT_EQ(w.form1->Label2->textFormat(), Qt::PlainText);
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  ASSERT_EQ(f.PanelSearch->SearchListView->rowCount(), 2);
+
+  ClickRow(f.PanelSearch->SearchListView, 0);  // the building
+  EXPECT_EQ(f.StatusPanel[0]->text(), U("<b>Почта</b>"));
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("<u>Мира</u>"));
+  EXPECT_EQ(f.StatusPanel[2]->text(), U("<b>5</b>"));
+  ClickRow(f.PanelSearch->SearchListView, 1);  // the firm
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("<b>Бар</b>"));
+  EXPECT_EQ(f.InfoPanel->ObjNameLabel->text(), U("<b>Бар</b>"));
+  EXPECT_EQ(f.InfoPanel->ObjAdressLabel->text(), U("<i>Мира</i> <img src=x.png>"));
+  for (const QLabel* label : {f.StatusPanel[0], f.StatusPanel[1], f.StatusPanel[2], f.InfoPanel->ObjNameLabel,
+                              f.InfoPanel->ObjAdressLabel, f.PanelSearch->Label2, f.FirmSearch->Label5})
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+}
