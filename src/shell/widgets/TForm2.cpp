@@ -245,6 +245,7 @@ void TForm2::BuildStatusBar() {
   for (int i = 0; i < 3; ++i) {
     StatusPanel[i] = new QLabel(StatusBar1);
     StatusPanel[i]->setObjectName(QString("StatusPanel%1").arg(i));
+    StatusPanel[i]->setTextFormat(Qt::PlainText);  // data text, never markup
     StatusPanel[i]->setFrameShape(QFrame::Panel);
     StatusPanel[i]->setFrameShadow(QFrame::Sunken);
     StatusPanel[i]->setFixedWidth(kDesignWidths[i]);
@@ -262,6 +263,7 @@ void TForm2::ShowMessage(const std::string& utf8Text) {
   }
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(utf8Text),
                   QMessageBox::Ok, isVisible() ? this : nullptr);
+  box.setTextFormat(Qt::PlainText);  // messages quote file names and data
   box.exec();
 }
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -13,6 +14,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include "shell/widgets/SidePanels.h"
 #include "shell/widgets/TForm2.h"
@@ -35,6 +38,19 @@ void MirrorList(QTableWidget* list, const LayerTable& table, uint64_t& shownRevi
   if (shownRevision == table.Revision()) return;
   FillReportList(list, table);
   shownRevision = table.Revision();
+}
+
+// A status panel is as wide as the state says (8 pixels a character) or, where
+// its font needs more, as wide as its text needs: the text, the frame, and the
+// indent of one 'x' that a framed label keeps before its text.  An empty panel
+// keeps the state's width.
+int StatusPanelWidth(const QLabel* panel, int stateWidth) {
+  if (panel->text().isEmpty()) return stateWidth;
+  const QFontMetrics metrics(panel->font());
+  const QMargins frame = panel->contentsMargins();
+  const int needed = metrics.horizontalAdvance(panel->text()) + metrics.horizontalAdvance(QLatin1Char('x')) +
+                     frame.left() + frame.right() + 2 * panel->margin();
+  return std::max(stateWidth, needed);
 }
 
 }  // namespace
@@ -132,7 +148,7 @@ void TForm2::SyncStatusBar() {
   const int widths[3] = {core_.Selection.StatusWidth0, core_.Selection.StatusWidth1, core_.Selection.StatusWidth2};
   for (int i = 0; i < 3; ++i) {
     StatusPanel[i]->setText(FromCp(*texts[i]));
-    StatusPanel[i]->setFixedWidth(widths[i]);
+    StatusPanel[i]->setFixedWidth(StatusPanelWidth(StatusPanel[i], widths[i]));
   }
 }
 

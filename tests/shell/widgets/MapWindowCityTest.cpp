@@ -1,6 +1,7 @@
 // The map window over a loaded city: the lists show the city's records, a
 // click on a result selects it with the status bar and the panels following,
-// and the next load starts the object chooser and the firm results afresh.
+// the next load starts the object chooser and the firm results afresh, and
+// data is shown as plain text.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -9,9 +10,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "shell/widgets/MapArea.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
-#include "shell/widgets/MapArea.h"
 #include "support/CityBuilder.h"
 #include "support/PictureFiles.h"
 
@@ -128,4 +129,31 @@ TEST(MapWindowCity, ALoadEmptiesTheFirmResultsAndTheirCount) {
   w.form1->LoadClick();
   EXPECT_EQ(f.FirmSearch->SearchFirmListView->rowCount(), 0);
   EXPECT_EQ(f.FirmSearch->Label5->text(), "0");
+}
+
+// Markup in the data (a city title, a building's and a firm's texts) is shown as
+// it stands, never as formatting.
+TEST(MapWindowCity, LabelsShowMarkupInTheDataAsText) {
+  CityBuilder city("Town");
+  city.About("<i>Городок</i>");
+  city.Plain("Data/Buildings.txt", {{W("<u>Мира</u>"), "<b>5</b>", W("<b>Почта</b>"), "4", "10 10 20 10 20 20 10 20"}});
+  city.Raw("Firms/a.txt", PlainFirmBytes({W("<b>Бар</b>"), W("<i>Мира</i>"), "<img src=x.png>", "80 80", W("пиво")}));
+  ShellWindows w(city.DataRoot());
+  EXPECT_EQ(w.form1->Label2->text(), U("<i>Городок</i>"));
+  EXPECT_EQ(w.form1->Label2->textFormat(), Qt::PlainText);
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  ASSERT_EQ(f.PanelSearch->SearchListView->rowCount(), 2);
+
+  ClickRow(f.PanelSearch->SearchListView, 0);  // the building
+  EXPECT_EQ(f.StatusPanel[0]->text(), U("<b>Почта</b>"));
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("<u>Мира</u>"));
+  EXPECT_EQ(f.StatusPanel[2]->text(), U("<b>5</b>"));
+  ClickRow(f.PanelSearch->SearchListView, 1);  // the firm
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("<b>Бар</b>"));
+  EXPECT_EQ(f.InfoPanel->ObjNameLabel->text(), U("<b>Бар</b>"));
+  EXPECT_EQ(f.InfoPanel->ObjAdressLabel->text(), U("<i>Мира</i> <img src=x.png>"));
+  for (const QLabel* label : {f.StatusPanel[0], f.StatusPanel[1], f.StatusPanel[2], f.InfoPanel->ObjNameLabel,
+                              f.InfoPanel->ObjAdressLabel, f.PanelSearch->Label2, f.FirmSearch->Label5})
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
 }
