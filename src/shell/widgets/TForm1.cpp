@@ -20,6 +20,7 @@
 #include "shell/CityAbout.h"
 #include "shell/CityList.h"
 #include "shell/LoadProgress.h"
+#include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"
 
@@ -74,8 +75,13 @@ void TForm1::BuildControls() {
   ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
   connect(ListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this](const QItemSelection& selected, const QItemSelection& deselected) {
-            for (const QModelIndex& i : deselected.indexes()) ListViewSelectItem(i.row(), false);
-            for (const QModelIndex& i : selected.indexes()) ListViewSelectItem(i.row(), true);
+            RunGuarded(
+                ListView->toolTip(),
+                [&] {
+                  for (const QModelIndex& i : deselected.indexes()) ListViewSelectItem(i.row(), false);
+                  for (const QModelIndex& i : selected.indexes()) ListViewSelectItem(i.row(), true);
+                },
+                [this](const std::string& message) { Report(message); });
           });
 
   Label2 = new QLabel(Ui("Имя города"), this);

@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/KeyboardLayout.h"
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/SidePanels.h"
@@ -67,13 +68,19 @@ TForm2::TForm2(fs::path dataRoot, QWidget* parent) : QMainWindow(parent), core_(
   HintTimer->setObjectName("HintTimer");
   HintTimer->setInterval(100);
   ConnectHandlers();
-  BindCtrlKey();
+  WatchCtrlKey();
   setWindowState(Qt::WindowMaximized);
   FormCreate();
   SyncFromCore();
 }
 
-TForm2::~TForm2() = default;
+// Hiding the window sends deactivation and leave events to the handlers; they
+// must find the window whole, and nothing may reach it once it is being taken
+// apart.
+TForm2::~TForm2() {
+  hide();
+  delete ctrlWatcher_;
+}
 
 void TForm2::FormCreate() { ActivateRussianKeyboardLayout(); }
 

@@ -83,10 +83,11 @@ void TForm2::SyncToolBar() {
     const QSignalBlocker block(TrackBar1);
     TrackBar1->setValue(core_.Ui.TrackBar1Position);
   }
-  // Only a new zoom text replaces what the user may be typing.
-  if (core_.Ui.ZoomEditText != shownZoomText_) {
+  // Every write of the zoom text (every redraw) replaces what the user typed,
+  // even when the percentage is the same; other handlers leave the field alone.
+  if (core_.Ui.ZoomEditWrites != shownZoomWrites_) {
     ZoomEdit->setText(FromCp(core_.Ui.ZoomEditText));
-    shownZoomText_ = core_.Ui.ZoomEditText;
+    shownZoomWrites_ = core_.Ui.ZoomEditWrites;
   }
   SetChecked(FirmSearch->CheckBox1, core_.Search.CheckBox1);
   SetChecked(FirmSearch->CheckBox2, core_.Search.CheckBox2);

@@ -1,5 +1,9 @@
-// The map window over a loaded city: the lists show the city's records, and a
-// click on a result selects it with the status bar and the panels following.
+// The map window over a loaded city: the lists show the city's records, a
+// click on a result selects it with the status bar and the panels following,
+// the next load starts the object chooser and the firm results afresh, and
+// data is shown as plain text.
+#include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -7,9 +11,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "shell/widgets/MapArea.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
 #include "support/CityBuilder.h"
+#include "support/PictureFiles.h"
 
 namespace {
 
@@ -100,6 +106,64 @@ TEST(MapWindowCity, EachListedCityLoadsFromItsOwnDataRoot) {
   EXPECT_EQ(w.form2->Core().DataRoot, user.DataRoot());
   EXPECT_EQ(w.form2->windowTitle(), U("Альфа пользователя"));
   EXPECT_TRUE(w.messages.empty()) << w.messages.front();
+}
+
+namespace {
+
+// The window pixel of map point (x, y) in the map area.
+QPoint MapPixel(const TForm2& f, int x, int y) {
+  const ViewState& v = const_cast<TForm2&>(f).Core().View;
+  return {static_cast<int>(x * v.Scale) - v.OffsetX - v.ScreenWidth / 2,
+          static_cast<int>(y * v.Scale) - v.OffsetY - v.ScreenHeight / 2};
+}
+
+}  // namespace
+
+// After a load the kind chooser reads "Все" and every kind is drawn again,
+// whatever kind was chosen in the city shown before.
+TEST(MapWindowCity, ALoadShowsEveryObjectKindAgain) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Raw("Icons/0.ico", IcoBytes(SolidImage(20, 20, Qt::red)));
+  city.Raw("Icons/1.ico", IcoBytes(SolidImage(20, 20, Qt::blue)));
+  city.Raw("Icons/2.ico", IcoBytes(SolidImage(20, 20, Qt::green)));
+  city.Plain("Data/Objects.txt", {{W("Школы"), W("Мира"), "2", W("Гимназия"), "450 600", "0"},
+                                  {W("Аптеки"), W("Мира"), "4", W("Здоровье"), "550 600", "1"}});
+  ShellWindows w(city.DataRoot());
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));  // laid out at its full size
+  auto pharmacyShown = [&] {
+    return f.MapView()->grab().toImage().pixelColor(MapPixel(f, 550, 600)) == QColor(Qt::blue);
+  };
+  ASSERT_EQ(f.ObjectComboBox->currentText(), U("Все"));
+  ASSERT_TRUE(pharmacyShown());
+  f.ObjectComboBox->setCurrentIndex(0);
+  emit f.ObjectComboBox->activated(0);  // "Школы"
+  ASSERT_FALSE(pharmacyShown());
+  f.MenuItem("N19")->trigger();
+  w.form1->LoadClick();
+  EXPECT_EQ(f.ObjectComboBox->currentText(), U("Все"));
+  EXPECT_EQ(f.Core().Flags.ObjectFilter, -1);
+  EXPECT_TRUE(pharmacyShown());
+}
+
+// A load empties the firm search results, and their count shows 0.
+TEST(MapWindowCity, ALoadEmptiesTheFirmResultsAndTheirCount) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
+  ShellWindows w(city.DataRoot());
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  f.FirmSearch->Edit2->setText(U("апт"));
+  QTest::keyClick(f.FirmSearch->Edit2, Qt::Key_Return);
+  ASSERT_EQ(f.FirmSearch->SearchFirmListView->rowCount(), 1);
+  ASSERT_EQ(f.FirmSearch->Label5->text(), "1");
+  f.MenuItem("N19")->trigger();
+  w.form1->LoadClick();
+  EXPECT_EQ(f.FirmSearch->SearchFirmListView->rowCount(), 0);
+  EXPECT_EQ(f.FirmSearch->Label5->text(), "0");
 }
 
 // Markup in the data (a city title, a building's and a firm's texts) is shown as
