@@ -29,9 +29,13 @@ bool DirectoryExists(const fs::path& path) {
 
 namespace {
 
-// Case fold of a file name for comparison: names on disk are UTF-8 here; fold
-// through Unicode so that Cyrillic names of any case match.
-QString FoldName(const fs::path& name) { return QString::fromStdString(name.string()).toCaseFolded(); }
+// Case fold of a file name for comparison, through Unicode so that Cyrillic
+// names of any case match.  Names on disk are UTF-8 here or, from Windows
+// archives, Windows-1251 bytes; each is read as what it is, so that two
+// different names never fold alike.
+QString FoldName(const fs::path& name) {
+  return QString::fromStdString(cp1251::FileNameToUtf8(name.string())).toCaseFolded();
+}
 
 fs::path FindComponent(const fs::path& dir, const fs::path& component) {
   std::error_code ec;
