@@ -1,5 +1,6 @@
 #include "mapdata/CityLocation.h"
 
+#include <QByteArrayView>
 #include <QCoreApplication>
 
 #include <system_error>
@@ -34,7 +35,9 @@ namespace {
 // archives, Windows-1251 bytes; each is read as what it is, so that two
 // different names never fold alike.
 QString FoldName(const fs::path& name) {
-  return QString::fromStdString(cp1251::FileNameToUtf8(name.string())).toCaseFolded();
+  const std::string& bytes = name.native();
+  const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  return (view.isValidUtf8() ? QString::fromUtf8(view) : cp1251::ToQString(bytes)).toCaseFolded();
 }
 
 fs::path FindComponent(const fs::path& dir, const fs::path& component) {
