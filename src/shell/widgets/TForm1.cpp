@@ -20,6 +20,7 @@
 #include "mapdata/PictureLoader.h"
 #include "shell/CityAbout.h"
 #include "shell/LoadProgress.h"
+#include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"
 
@@ -71,12 +72,18 @@ void TForm1::BuildControls() {
   ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
   connect(ListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this](const QItemSelection& selected, const QItemSelection& deselected) {
-            for (const QModelIndex& i : deselected.indexes()) ListViewSelectItem(i.row(), false);
-            for (const QModelIndex& i : selected.indexes()) ListViewSelectItem(i.row(), true);
+            RunGuarded(
+                ListView->toolTip(),
+                [&] {
+                  for (const QModelIndex& i : deselected.indexes()) ListViewSelectItem(i.row(), false);
+                  for (const QModelIndex& i : selected.indexes()) ListViewSelectItem(i.row(), true);
+                },
+                [this](const std::string& message) { Report(message); });
           });
 
   Label2 = new QLabel(Ui("Имя города"), this);
   Label2->setObjectName("Label2");
+  Label2->setTextFormat(Qt::PlainText);  // the title as about.inf gives it
   QFont big = Label2->font();
   big.setBold(true);
   big.setPixelSize(20);
@@ -129,11 +136,13 @@ void TForm1::BuildProgressPanel() {
   Label3->setObjectName("Label3");
   LoadLabel = new QLabel("***", PanelStartImage);
   LoadLabel->setObjectName("LoadLabel");
+  LoadLabel->setTextFormat(Qt::PlainText);
+  // White on a dark strip: the splash is pale where the texts stand.
   for (QLabel* label : {Label3, LoadLabel}) {
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
-    label->setStyleSheet("color: white;");
+    label->setStyleSheet("color: white; background-color: rgb(32, 48, 80); padding: 0px 6px;");
   }
 
   ProgressBar2 = new QProgressBar(PanelStartImage);
@@ -155,8 +164,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const int w = PanelStartImage->width();
     const int h = PanelStartImage->height();
     ImageStart->setGeometry(0, 0, w, h);
-    Label3->setGeometry(16, h - 72, 110, 18);
-    LoadLabel->setGeometry(128, h - 72, w - 144, 18);
+    // The two labels meet and make one strip as wide as the bars.
+    Label3->setGeometry(16, h - 74, 112, 20);
+    LoadLabel->setGeometry(128, h - 74, w - 144, 20);
     ProgressBar2->setGeometry(16, h - 50, w - 32, 14);
     ProgressBar1->setGeometry(16, h - 30, w - 32, 14);
   }
@@ -272,6 +282,8 @@ void TForm1::Report(const std::string& utf8Text) {
     MessageSink(utf8Text);
     return;
   }
-  QMessageBox::warning(isVisible() ? this : nullptr, QApplication::applicationDisplayName(),
-                       QString::fromStdString(utf8Text));
+  QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), QString::fromStdString(utf8Text),
+                  QMessageBox::Ok, isVisible() ? this : nullptr);
+  box.setTextFormat(Qt::PlainText);  // messages quote file names and data
+  box.exec();
 }

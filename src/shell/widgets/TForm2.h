@@ -19,10 +19,12 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPainter;
 class QSlider;
 class QStatusBar;
 class QTimer;
 class QToolButton;
+class CtrlKeyWatcher;
 class FirmSearchPanel;
 class InfoPanelWidget;
 class ListSearchPanel;
@@ -113,6 +115,7 @@ class TForm2 : public QMainWindow, public MapHost {
   void FormMouseDown(Qt::MouseButton button, int x, int y);
   void FormMouseMove(int x, int y);
   void FormMouseUp(Qt::MouseButton button, int x, int y);
+  void MouseLeftMap();
   void FormKeyDown();
   void FormKeyUp();
   void MouseWheel(int steps, int x, int y);
@@ -155,7 +158,15 @@ class TForm2 : public QMainWindow, public MapHost {
   void BuildPanels(QWidget* client);
   void BuildStatusBar();
   void ConnectHandlers();
-  void BindCtrlKey();
+  void ConnectMapArea();
+  void WatchCtrlKey();
+  void CtrlKeyChanged(bool down);
+  // Runs a handler that calls the map logic: an exception is shown as a
+  // message naming `action`; either way the controls follow the state after.
+  template <class Handler>
+  void RunHandler(const QString& action, Handler&& handler);
+  void ShowFailure(const std::string& utf8Text);
+  void PaintMap(QPainter& painter);
   void FormCreate();
   void FormClose();
   void RedrawAndPaint();
@@ -174,6 +185,7 @@ class TForm2 : public QMainWindow, public MapHost {
   MapCore core_;
   TForm1* form1_ = nullptr;
   MapArea* mapArea_ = nullptr;
+  CtrlKeyWatcher* ctrlWatcher_ = nullptr;
   std::vector<QAction*> menuItems_;
 
   // What the lists show, so that they are refilled only when their table changed.
@@ -187,5 +199,7 @@ class TForm2 : public QMainWindow, public MapHost {
   int shownObjectGeneration_ = -1;
   std::string shownObjectText_;
   qint64 shownInfoImageKey_ = 0;
-  std::string shownZoomText_ = "\x01";
+  uint64_t shownZoomWrites_ = UINT64_MAX;
+  bool showingFailure_ = false;  // a failure message is open
+  bool paintFailed_ = false;     // the last paint failed (and was reported)
 };
