@@ -39,7 +39,7 @@ void BM_LoadBuildingsPlain(benchmark::State& state) {
   RecordingHost host;
   MapCore core(host, root);
   for (auto _ : state) {
-    LoadBuildings(core, "City");
+    LoadBuildings(core.Loading("City"));
     benchmark::DoNotOptimize(core.Tables.ListOfBuildings.Count());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));

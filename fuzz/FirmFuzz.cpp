@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   city.Write(scrambled ? "Firms/Firm.crpt" : "Firms/Firm.txt", data + 1, size - 1);
 
   FuzzCore run(320, 240);
-  LoadFirms(run.Core, city.Name());
+  LoadFirms(run.Core.Loading(city.Name()));
   const CityTables& tables = run.Core.Tables;
   // Every row has its own marker; one file gives at most one row or one message.
   if (tables.FirmsImageList.size() != static_cast<size_t>(tables.ListOfFirms.Count())) __builtin_trap();

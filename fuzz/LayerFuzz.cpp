@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "interaction/ClickSelect.h"
 #include "FuzzCity.h"
 #include "mapdata/PictureWriters.h"
 #include "info/Selection.h"

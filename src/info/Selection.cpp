@@ -5,7 +5,8 @@
 
 #include "info/RecordCells.h"
 #include "info/SelectionView.h"
-#include "interaction/ViewControl.h"
+#include "render/ViewScale.h"
+#include "render/ViewTransform.h"
 #include "shell/MapCore.h"
 
 namespace {
@@ -79,7 +80,7 @@ void SelectObject(MapCore& core, int row, bool centre) {
   s.SelObjectPoint = *point;
   CentreOnSelection(core, *point, centre, WindowOuterSize(core));
   if (centre)
-    SetTrackBarPosition(core, TruncToInt32(static_cast<long double>(core.View.Scale) * 100 * 0.02L));
+    SetTrackBarPosition(core, ScaleToTrackBarPosition(core.View.Scale));
 }
 
 void SelectRoute(MapCore& core, int row, bool centre) {

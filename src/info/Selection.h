@@ -4,12 +4,9 @@
 struct MapCore;
 
 void ResetSelection(MapCore& core);
-void UpdateSelectionOverlay(MapCore& core);
 void SelectStreet(MapCore& core, int row, bool centre);
 void SelectBuilding(MapCore& core, int row, bool centre);
 void SelectObject(MapCore& core, int row, bool centre);
 // Selects a firm, fills the information panel, redraws and paints.
 void ShowObjectInfo(MapCore& core, int row, bool centre);
-// The map click at window pixel (x, y).
-void SelectAtPoint(MapCore& core, int32_t x, int32_t y, bool centre);
 void SelectRoute(MapCore& core, int row, bool centre);

@@ -59,8 +59,3 @@ void HideHoverHint(MapCore& core) {
   i.HintVisible = false;
   core.Host.PaintMapWindow();
 }
-
-void ForgetHintOfOtherView(MapCore& core) {
-  InteractionState& i = core.Interaction;
-  if (i.HintPlace != PlaceOf(core.View)) i.HintVisible = false;
-}

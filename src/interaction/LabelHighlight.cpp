@@ -3,6 +3,7 @@
 #include "render/Canvas.h"
 #include "render/CellNumbers.h"
 #include "render/LayerDrawers.h"
+#include "render/RedrawView.h"
 #include "render/RenderCache.h"
 #include "shell/MapCore.h"
 
@@ -13,13 +14,14 @@ namespace {
 void RedrawHighlightableLabels(MapCore& core) {
   if (!core.Flags.ShowTexts || core.Map.isNull()) return;
   Canvas canvas(core.Map, core.Render.Canvas);
+  MapDrawing drawing = DrawingOf(core, canvas);
   const LayerTable& list = core.Tables.DrawListView;
   for (int k = 0; k < list.Count(); ++k) {
     if (list[k].Caption != "4") continue;
     const int row = CellInt(list, k, 0);
     const LayerTable& texts = core.Tables.ListOfTexts;
     if (row < 0 || row >= texts.Count()) continue;
-    if (LabelHighlightable(CellInt(texts, row, 0), core.View.Scale)) DrawTextLabel(core, canvas, row);
+    if (LabelHighlightable(CellInt(texts, row, 0), core.View.Scale)) DrawTextLabel(drawing, row);
   }
 }
 

@@ -1,6 +1,6 @@
 #include "interaction/MouseControl.h"
 
-#include "info/Selection.h"
+#include "interaction/ClickSelect.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
 #include "shell/MapCore.h"

@@ -1,6 +1,15 @@
 #pragma once
+// The object-kind filter and its chooser, ObjectComboBox: the chooser lists one
+// entry per icon, its last entry ("Все") standing for all kinds.
 struct MapCore;
 
 // A choice in ObjectComboBox: only objects of that kind (the entry's index) are
 // drawn; the last entry ("Все") shows every kind.  Redraws and paints.
 void ObjectComboBoxSelect(MapCore& core, int index);
+
+// A city's icons are read: the chooser shows no entry, and every kind is drawn.
+void ForgetObjectFilter(MapCore& core);
+// A city's objects are read: the chooser reads "Все" again, and so every kind
+// is shown again; a filter chosen in an earlier city would otherwise hide
+// objects behind a chooser that says all are shown.
+void ShowAllObjectKinds(MapCore& core);

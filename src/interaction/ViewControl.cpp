@@ -6,35 +6,16 @@
 
 #include "mapdata/Cp1251.h"
 #include "render/RedrawView.h"
+#include "render/ViewScale.h"
 #include "render/ViewTransform.h"
 #include "shell/MapCore.h"
 
 namespace {
 
-constexpr int kTrackBarMin = 1;
-constexpr int kTrackBarMax = 30;
 constexpr float kMinScale = 0.5f;
 constexpr float kMaxScale = 15.0f;
 
-// What follows every change of scale by the zoom controls.
-void ApplyNewScale(MapCore& core, float scale) {
-  core.View.Scale = scale;
-  RecentreOffsets(core.View);
-  core.Interaction.HintVisible = false;
-  RedrawView(core);
-  core.Host.PaintMapWindow();
-}
-
 }  // namespace
-
-void SetTrackBarPosition(MapCore& core, int position) {
-  position = std::clamp(position, kTrackBarMin, kTrackBarMax);
-  if (position == core.Ui.TrackBar1Position) return;
-  core.Ui.TrackBar1Position = position;
-  TrackBar1Change(core);
-}
-
-void TrackBar1Change(MapCore& core) { ApplyNewScale(core, TrackBarPositionToScale(core.Ui.TrackBar1Position)); }
 
 void Panel5Click(MapCore& core) { SetTrackBarPosition(core, ScaleToTrackBarPosition(core.View.Scale)); }
 
@@ -50,7 +31,7 @@ bool ZoomEditEnter(MapCore& core, const std::string& text) {
   float scale = static_cast<float>(std::min(value * 0.01L, 1.0e30L));
   if (scale < kMinScale) scale = kMinScale;
   if (scale > kMaxScale) scale = kMaxScale;
-  ApplyNewScale(core, scale);
+  SetViewScale(core, scale);
   return true;
 }
 

@@ -6,13 +6,7 @@ struct MapCore;
 
 // The zoom controls.  Each change of scale recentres the view on
 // (CenterX, CenterY), hides the hover hint, redraws the picture and paints the
-// window (MapHost::PaintMapWindow).
-
-// The track bar: sets the position (clamped to 1..30); runs TrackBar1Change
-// only when the position really changes.
-void SetTrackBarPosition(MapCore& core, int position);
-// Scale = half the track bar position, then recentre, redraw, paint.
-void TrackBar1Change(MapCore& core);
+// window (render/ViewScale.h, where the track bar's own handlers are).
 // Click on Panel5 or Label3: the track bar follows the scale (trunc(2 × Scale)).
 void Panel5Click(MapCore& core);
 // Enter in ZoomEdit: its digits, in order, read as a percentage, kept within

@@ -1,7 +1,6 @@
 #include "mapdata/BoxCells.h"
 
 #include "mapdata/DecimalText.h"
-#include "shell/MapCore.h"
 
 std::vector<MapPoint> PointsOfCells(const std::string& countText, const std::string& pointsText) {
   int32_t count = 0;
@@ -10,19 +9,19 @@ std::vector<MapPoint> PointsOfCells(const std::string& countText, const std::str
   return parsed.Ok() ? std::move(parsed.Points) : std::vector<MapPoint>{};
 }
 
-void AppendBoxCells(MapCore& core, LayerRow& row, const std::vector<MapPoint>& points) {
+void AppendBoxCells(MapExtents& extents, LayerRow& row, const std::vector<MapPoint>& points) {
   const PointBox box = BoxOf(points);
   row.SubItems.push_back(DecimalText(box.MinX));
   row.SubItems.push_back(DecimalText(box.MinY));
   row.SubItems.push_back(DecimalText(box.MaxX));
   row.SubItems.push_back(DecimalText(box.MaxY));
-  WidenMapExtents(core.Extents, box.MinX, box.MinY, box.MaxX, box.MaxY);
+  WidenMapExtents(extents, box.MinX, box.MinY, box.MaxX, box.MaxY);
 }
 
-void AppendPointCells(MapCore& core, LayerRow& row, const std::string& pointsText) {
+void AppendPointCells(MapExtents& extents, LayerRow& row, const std::string& pointsText) {
   const std::vector<MapPoint> first = PointsOfCells("1", pointsText);
   const MapPoint p = first.empty() ? MapPoint{} : first.front();
   row.SubItems.push_back(DecimalText(p.X));
   row.SubItems.push_back(DecimalText(p.Y));
-  WidenMapExtents(core.Extents, p.X, p.Y, p.X, p.Y);
+  WidenMapExtents(extents, p.X, p.Y, p.X, p.Y);
 }

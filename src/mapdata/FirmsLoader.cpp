@@ -16,7 +16,6 @@
 #include "mapdata/Loaders.h"
 #include "mapdata/PictureLoader.h"
 #include "mapdata/ProblemText.h"
-#include "shell/MapCore.h"
 
 namespace {
 
@@ -36,52 +35,56 @@ QImage FirmMarker(const fs::path& dir, const std::string& baseName) {
   return marker;
 }
 
-void AddFirmRow(MapCore& core, ReadRecordResult& record, const std::string& baseName) {
-  LayerTable& table = core.Tables.ListOfFirms;
+// Cells 4 and 5, X and Y of the first point of the coordinates, as the rows
+// of every point-like layer have them.
+void AddFirmRow(const LayerLoad& load, ReadRecordResult& record, const std::string& baseName) {
+  LayerTable& table = load.Tables.ListOfFirms;
   const int index = table.Count();
   LayerRow& row = table.Add(std::move(record.Fields[0]));
   for (size_t i = 1; i < 4; ++i) row.SubItems.push_back(std::move(record.Fields[i]));
   row.SubItems.push_back(cp1251::FileNameToCp1251(baseName));
-  row.SubItems.emplace_back();
-  row.SubItems.emplace_back();
-  AppendFirmPoint(core, index);
+  AppendPointCells(load.Extents, row, row.Cell(2));
   row.SubItems.push_back(std::move(record.Fields[4]));
   row.SubItems.push_back(DecimalText(index));
 }
 
-// One pass over the firm files of one kind, in name order.
-template <typename ReadFirm>
-void ReadFirmPass(MapCore& core, const fs::path& dir, FirmVariant variant, ReadFirm readFirm) {
-  const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
-  for (const std::string& name : FindEntries(dir, extension)) {
-    const fs::path file = dir / name;
-    if (!readFirm(core, file)) continue;
-    std::string baseName = FirmBaseName(file, variant);
-    core.Tables.FirmsImageList.push_back(FirmMarker(dir, baseName));
-    core.Tables.FirmFileNames.push_back(std::move(baseName));
-  }
-  core.Host.ProcessPendingEvents();
-}
-
 // Adds the firm's row, or shows why it has none.
-bool TakeFirm(MapCore& core, const fs::path& file, FirmVariant variant, const char* missing,
-              const char* cannotOpen) {
-  FirmFileResult firm = ReadFirmFile(file, variant, core.ScrambleMask);
+bool TakeFirm(const LayerLoad& load, const fs::path& file, FirmVariant variant) {
+  if (variant == FirmVariant::Plain && file.empty()) {
+    load.Host.ShowMessage("Отсутствует имя файла! \nПожалуйста, выберите повторно.");
+    return false;
+  }
+  // A scrambled firm file is opened as raw bytes: a missing one cannot be opened.
+  const bool plain = variant == FirmVariant::Plain;
+  FirmFileResult firm = ReadFirmFile(file, variant, load.ScrambleMask);
   switch (firm.Outcome) {
     case FirmFileResult::Missing:
-      core.ShowMessage(missing);
+      load.Host.ShowMessage(plain ? "Открываемого файла не существует." : "Отсутствует файл!");
       return false;
     case FirmFileResult::CannotOpen:
-      core.ShowMessage(cannotOpen);
+      load.Host.ShowMessage(plain ? "Ошибка при открытии!" : "Отсутствует файл!");
       return false;
     case FirmFileResult::Bad:
-      core.ShowMessage(DataProblemMessage(file, firm.ProblemRecord, firm.Problem));
+      load.Host.ShowMessage(DataProblemMessage(file, firm.ProblemRecord, firm.Problem));
       return false;
     case FirmFileResult::Read:
       break;
   }
-  AddFirmRow(core, firm.Record, FirmBaseName(file, variant));
+  AddFirmRow(load, firm.Record, FirmBaseName(file, variant));
   return true;
+}
+
+// One pass over the firm files of one kind, in name order.
+void ReadFirmPass(const LayerLoad& load, const fs::path& dir, FirmVariant variant) {
+  const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
+  for (const std::string& name : FindEntries(dir, extension)) {
+    const fs::path file = dir / name;
+    if (!TakeFirm(load, file, variant)) continue;
+    std::string baseName = FirmBaseName(file, variant);
+    load.Tables.FirmsImageList.push_back(FirmMarker(dir, baseName));
+    load.Tables.FirmFileNames.push_back(std::move(baseName));
+  }
+  load.Host.ProcessPendingEvents();
 }
 
 unsigned char FoldLatin(unsigned char c) { return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c; }
@@ -97,37 +100,14 @@ bool FirmNameBefore(const LayerRow& a, const LayerRow& b) {
 
 }  // namespace
 
-void LoadFirms(MapCore& core, const std::string& city) {
-  LayerTable& firms = core.Tables.ListOfFirms;
+void LoadFirms(const LayerLoad& load) {
+  LayerTable& firms = load.Tables.ListOfFirms;
   firms.Clear();
-  core.Tables.FirmsImageList.clear();
-  core.Tables.FirmFileNames.clear();
-  const fs::path dir = CityLocation{core.DataRoot, city}.File("Firms");
-  ReadFirmPass(core, dir, FirmVariant::Scrambled, ReadFirmScrambled);
-  if (firms.Empty()) ReadFirmPass(core, dir, FirmVariant::Plain, ReadFirmText);
+  load.Tables.FirmsImageList.clear();
+  load.Tables.FirmFileNames.clear();
+  const fs::path dir = load.City.File("Firms");
+  ReadFirmPass(load, dir, FirmVariant::Scrambled);
+  if (firms.Empty()) ReadFirmPass(load, dir, FirmVariant::Plain);
   std::stable_sort(firms.Rows().begin(), firms.Rows().end(), FirmNameBefore);
   firms.Touch();
-}
-
-bool ReadFirmText(MapCore& core, const fs::path& file) {
-  if (file.empty()) {
-    core.ShowMessage("Отсутствует имя файла! \nПожалуйста, выберите повторно.");
-    return false;
-  }
-  return TakeFirm(core, file, FirmVariant::Plain, "Открываемого файла не существует.", "Ошибка при открытии!");
-}
-
-// A scrambled firm file is opened as raw bytes: a missing one cannot be opened.
-bool ReadFirmScrambled(MapCore& core, const fs::path& file) {
-  return TakeFirm(core, file, FirmVariant::Scrambled, "Отсутствует файл!", "Отсутствует файл!");
-}
-
-void AppendFirmPoint(MapCore& core, int rowIndex) {
-  LayerRow& row = core.Tables.ListOfFirms[rowIndex];
-  const std::vector<MapPoint> first = PointsOfCells("1", row.Cell(2));
-  const MapPoint p = first.empty() ? MapPoint{} : first.front();
-  row.SubItems.resize(std::max<size_t>(row.SubItems.size(), 6));
-  row.SubItems[4] = DecimalText(p.X);
-  row.SubItems[5] = DecimalText(p.Y);
-  WidenMapExtents(core.Extents, p.X, p.Y, p.X, p.Y);
 }

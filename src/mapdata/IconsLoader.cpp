@@ -12,7 +12,6 @@
 #include "mapdata/FirmMarker.h"
 #include "mapdata/Loaders.h"
 #include "mapdata/PictureLoader.h"
-#include "shell/MapCore.h"
 
 namespace {
 
@@ -46,17 +45,15 @@ QImage IconNumber(const fs::path& dir, size_t n) {
 
 }  // namespace
 
-void LoadObjectIcons(MapCore& core, const std::string& city) {
-  CityTables& tables = core.Tables;
+void LoadObjectIcons(const LayerLoad& load) {
+  CityTables& tables = load.Tables;
   tables.ObjectComboBox.clear();
   tables.ImageListObject.clear();
-  core.Ui.ObjectComboBoxText.clear();
-  core.Flags.ObjectFilter = -1;  // the chooser shows no kind: every kind is drawn
-  const fs::path dir = CityLocation{core.DataRoot, city}.File("Icons");
-  core.Progress.SetProgress1(kIconsProgressMax, core.Progress.Progress1Position);
+  const fs::path dir = load.City.File("Icons");
+  load.Progress.SetProgress1(kIconsProgressMax, load.Progress.Progress1Position);
   for (const std::string& name : FindEntries(dir, ".ico")) {
-    core.Progress.SetProgress1(kIconsProgressMax, core.Progress.Progress1Position + 1);
-    core.Host.RepaintCityWindow();
+    load.Progress.SetProgress1(kIconsProgressMax, load.Progress.Progress1Position + 1);
+    load.Host.RepaintCityWindow();
     if (!HasExactExtension(name, ".ico")) continue;
     tables.ImageListObject.push_back(IconNumber(dir, tables.ImageListObject.size()));
     tables.ObjectComboBox.push_back({"***", static_cast<int>(tables.ImageListObject.size()) - 1});

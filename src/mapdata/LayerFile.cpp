@@ -2,7 +2,6 @@
 
 #include "mapdata/Cp1251.h"
 #include "mapdata/ProblemText.h"
-#include "shell/MapCore.h"
 
 OpenedLayer OpenLayerFile(const std::filesystem::path& file, LayerVariant variant, unsigned char mask) {
   OpenedLayer layer;
@@ -28,28 +27,38 @@ LayerFiles LabelsFiles() { return {"Data/Texts.txt", "Data/Texts.crpt"}; }
 LayerFiles RegionsFiles() { return {"Data/Regions.txt", "Data/Regions.crpt"}; }
 LayerFiles ObjectsFiles() { return {"Data/Objects.txt", "Data/Objects.crpt"}; }
 
-void ReadLayerFile(MapCore& core, const std::filesystem::path& file, LayerVariant variant, const RecordFormat& format,
-                   const char* openFailure, const AddRecordRow& addRow, const std::function<void()>& beforeRecords) {
-  OpenedLayer layer = OpenLayerFile(file, variant, core.ScrambleMask);
+void ReadLayerFile(const LayerLoad& load, const std::filesystem::path& file, LayerVariant variant,
+                   const RecordFormat& format, const char* openFailure, const AddRecordRow& addRow) {
+  OpenedLayer layer = OpenLayerFile(file, variant, load.ScrambleMask);
   if (layer.Result == OpenResult::CannotOpen) {
-    core.ShowMessage(openFailure);
+    load.Host.ShowMessage(openFailure);
     return;
   }
-  if (beforeRecords) beforeRecords();
   if (layer.Result == OpenResult::Malformed) {
-    core.ShowMessage(DataProblemMessage(file, 0, layer.Problem));
+    load.Host.ShowMessage(DataProblemMessage(file, 0, layer.Problem));
     return;
   }
   for (int32_t i = 0; i < layer.Count; ++i) {
-    core.Progress.SetProgress1(layer.Count, i);
-    core.Host.RepaintCityWindow();
+    load.Progress.SetProgress1(layer.Count, i);
+    load.Host.RepaintCityWindow();
     ReadRecordResult record = ReadRecord(*layer.Reader, format, layer.Count);
     if (record.Outcome != ReadRecordResult::Ok) {
-      core.ShowMessage(DataProblemMessage(file, i + 1, record.Problem));
+      load.Host.ShowMessage(DataProblemMessage(file, i + 1, record.Problem));
       return;
     }
     addRow(record);
   }
+}
+
+void LoadLayer(const LayerLoad& load, const LayerReading& reading) {
+  reading.Clear(load.Tables);
+  const fs::path scrambled = load.City.File(reading.Files.Scrambled);
+  const bool isScrambled = FileExists(scrambled);
+  const fs::path file = isScrambled ? scrambled : load.City.File(reading.Files.Plain);
+  if (!isScrambled && !FileExists(file)) return;
+  ReadLayerFile(load, file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain, reading.Format(),
+                isScrambled ? reading.ScrambledOpenFailure : reading.PlainOpenFailure,
+                [&](ReadRecordResult& record) { reading.AddRow(load, file, record); });
 }
 
 std::string FileCell(const std::filesystem::path& file) { return cp1251::FileNameToCp1251(file.string()); }

@@ -10,9 +10,8 @@
 #include <string>
 
 #include "mapdata/FieldReaders.h"
+#include "mapdata/LayerLoad.h"
 #include "mapdata/LayerRecords.h"
-
-struct MapCore;
 
 enum class LayerVariant { Plain, Scrambled };
 
@@ -40,14 +39,26 @@ LayerFiles ObjectsFiles();
 
 using AddRecordRow = std::function<void(ReadRecordResult& record)>;
 
-// Opens `file` (a scrambled one with the city's mask, core.ScrambleMask); when it
-// cannot be opened shows `openFailure` (UTF-8) and returns.
-// Otherwise runs `beforeRecords` (which empties the tables where a loader does it
-// only once the file is open) and reads the declared records with `format`,
-// handing each good one to `addRow`.
-void ReadLayerFile(MapCore& core, const std::filesystem::path& file, LayerVariant variant, const RecordFormat& format,
-                   const char* openFailure, const AddRecordRow& addRow,
-                   const std::function<void()>& beforeRecords = {});
+// Opens `file` (a scrambled one with the city's mask); when it cannot be opened
+// shows `openFailure` (UTF-8) and returns.  Otherwise reads the declared
+// records with `format`, handing each good one to `addRow`.
+void ReadLayerFile(const LayerLoad& load, const std::filesystem::path& file, LayerVariant variant,
+                   const RecordFormat& format, const char* openFailure, const AddRecordRow& addRow);
+
+// How a layer's records become rows: its files, its record layout, the
+// messages when a file cannot be opened, and where the rows go.
+struct LayerReading {
+  LayerFiles Files;
+  const RecordFormat& (*Format)();
+  const char* PlainOpenFailure;
+  const char* ScrambledOpenFailure;
+  void (*Clear)(CityTables& tables);
+  void (*AddRow)(const LayerLoad& load, const std::filesystem::path& file, ReadRecordResult& record);
+};
+
+// Empties the layer's tables, then reads its scrambled file when it exists and
+// its plain one otherwise; with neither the layer stays empty, without a message.
+void LoadLayer(const LayerLoad& load, const LayerReading& reading);
 
 // The "Файл" cell: the full path as opened, in Windows-1251.
 std::string FileCell(const std::filesystem::path& file);

@@ -1,40 +1,18 @@
 #pragma once
-// The layer loaders, in the order the city load runs them.  Each empties its
-// table(s), reads the scrambled file when it exists and the plain one otherwise,
-// widens the map extents and reports problems through the host's messages.
-#include <filesystem>
-#include <string>
+// The loaders, in the order the city load runs them.  Each empties its
+// table(s), reads the scrambled file when it exists and the plain one
+// otherwise, widens the map extents and reports problems through the host's
+// messages; a file that is missing leaves an empty layer and no message.
+#include "mapdata/LayerLoad.h"
 
-struct MapCore;
-
-void LoadObjectIcons(MapCore& core, const std::string& city);
-void LoadFirms(MapCore& core, const std::string& city);
-void LoadBuildings(MapCore& core, const std::string& city);
-void LoadStreets(MapCore& core, const std::string& city);
-void ReadRoutesScrambled(MapCore& core, const std::string& city);
-void ReadRoutesText(MapCore& core, const std::string& city);
-void ReadLabelsScrambled(MapCore& core, const std::string& city);
-void ReadLabelsText(MapCore& core, const std::string& city);
-void ReadRegionsScrambled(MapCore& core, const std::string& city);
-void ReadRegionsText(MapCore& core, const std::string& city);
-void LoadObjects(MapCore& core, const std::string& city);
-
-// One variant of a layer read from a full path, appending rows.
-void ReadStreetsText(MapCore& core, const std::filesystem::path& file);
-void ReadStreetsScrambled(MapCore& core, const std::filesystem::path& file);
-void ReadBuildingsText(MapCore& core, const std::filesystem::path& file);
-void ReadBuildingsScrambled(MapCore& core, const std::filesystem::path& file);
-void ReadObjectsText(MapCore& core, const std::filesystem::path& file);
-void ReadObjectsScrambled(MapCore& core, const std::filesystem::path& file);
-// One firm file; false when no row was added.
-bool ReadFirmText(MapCore& core, const std::filesystem::path& file);
-bool ReadFirmScrambled(MapCore& core, const std::filesystem::path& file);
-
-// Box or point cells of a row from its point cells, and the map extents widened.
-void AppendStreetBox(MapCore& core, int row);
-void AppendBuildingBox(MapCore& core, int row);
-void AppendRouteBox(MapCore& core, int row);
-void AppendLabelPoint(MapCore& core, int row);
-void AppendRegionBox(MapCore& core, int row);
-void AppendObjectPoint(MapCore& core, int row);
-void AppendFirmPoint(MapCore& core, int row);
+// The object icons and the object-kind chooser, one entry per icon.
+void LoadObjectIcons(const LayerLoad& load);
+void LoadFirms(const LayerLoad& load);
+void LoadBuildings(const LayerLoad& load);
+void LoadStreets(const LayerLoad& load);
+void LoadRoutes(const LayerLoad& load);
+void LoadLabels(const LayerLoad& load);
+void LoadRegions(const LayerLoad& load);
+// The objects; each names its kind in the chooser, whose last entry then
+// stands for all kinds.
+void LoadObjects(const LayerLoad& load);

@@ -3,42 +3,26 @@
 #include "mapdata/BoxCells.h"
 #include "mapdata/LayerFile.h"
 #include "mapdata/Loaders.h"
-#include "shell/MapCore.h"
 
 namespace {
 
-void ClearRoutes(MapCore& core) {
-  core.Tables.ListOfPath1.Clear();
-  core.Tables.ListOfPath2.Clear();
+void ClearRoutes(CityTables& tables) {
+  tables.ListOfPath1.Clear();
+  tables.ListOfPath2.Clear();
 }
 
-void AddRouteRows(MapCore& core, ReadRecordResult& record) {
-  LayerRow& geometry = core.Tables.ListOfPath1.Add(std::move(record.Fields[3]));
-  LayerRow& listed = core.Tables.ListOfPath2.Add(std::move(record.Fields[0]));
+void AddRouteRows(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
+  LayerRow& geometry = load.Tables.ListOfPath1.Add(std::move(record.Fields[3]));
+  LayerRow& listed = load.Tables.ListOfPath2.Add(std::move(record.Fields[0]));
   listed.SubItems.push_back(std::move(record.Fields[1]));
   listed.SubItems.push_back(std::move(record.Fields[2]));
   geometry.SubItems.push_back(std::move(record.Fields[4]));
-  AppendRouteBox(core, core.Tables.ListOfPath1.Count() - 1);
+  AppendBoxCells(load.Extents, geometry, PointsOfCells(geometry.Caption, geometry.Cell(0)));
 }
+
+const LayerReading kRoutes{RoutesFiles(), RouteRecordFormat, "Ошибка при открытии!", "Отсутствует файл с маршрутами!",
+                           ClearRoutes, AddRouteRows};
 
 }  // namespace
 
-void ReadRoutesText(MapCore& core, const std::string& city) {
-  const fs::path file = CityLocation{core.DataRoot, city}.File(RoutesFiles().Plain);
-  if (!FileExists(file)) return;
-  ClearRoutes(core);
-  ReadLayerFile(core, file, LayerVariant::Plain, RouteRecordFormat(), "Ошибка при открытии!",
-                [&](ReadRecordResult& record) { AddRouteRows(core, record); });
-}
-
-void ReadRoutesScrambled(MapCore& core, const std::string& city) {
-  const fs::path file = CityLocation{core.DataRoot, city}.File(RoutesFiles().Scrambled);
-  ReadLayerFile(
-      core, file, LayerVariant::Scrambled, RouteRecordFormat(), "Отсутствует файл с маршрутами!",
-      [&](ReadRecordResult& record) { AddRouteRows(core, record); }, [&] { ClearRoutes(core); });
-}
-
-void AppendRouteBox(MapCore& core, int rowIndex) {
-  LayerRow& row = core.Tables.ListOfPath1[rowIndex];
-  AppendBoxCells(core, row, PointsOfCells(row.Caption, row.Cell(0)));
-}
+void LoadRoutes(const LayerLoad& load) { LoadLayer(load, kRoutes); }

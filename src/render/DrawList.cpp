@@ -3,7 +3,6 @@
 #include <string>
 
 #include "render/CellNumbers.h"
-#include "shell/MapCore.h"
 
 namespace {
 
@@ -44,11 +43,12 @@ constexpr int kStreetWidth = 1;
 
 }  // namespace
 
-void BuildDrawList(MapCore& core, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  const CityTables& t = core.Tables;
-  LayerTable& list = core.Tables.DrawListView;
+void BuildDrawList(CityTables& tables, const ViewState& view, int32_t left, int32_t top, int32_t right,
+                   int32_t bottom) {
+  const CityTables& t = tables;
+  LayerTable& list = tables.DrawListView;
   const Rect r{left, top, right, bottom};
-  const float scale = core.View.Scale;
+  const float scale = view.Scale;
   const auto always = [](int) { return true; };
 
   list.Clear();

@@ -1,7 +1,10 @@
 #pragma once
 #include <cstdint>
 
-struct MapCore;
+#include "mapdata/CityTables.h"
+#include "render/ViewState.h"
 
-// Rebuilds DrawListView: every row whose box meets the rectangle, in drawing order.
-void BuildDrawList(MapCore& core, int32_t left, int32_t top, int32_t right, int32_t bottom);
+// Rebuilds DrawListView: every row whose box meets the rectangle, in drawing
+// order; thin streets only from the view's scale 1.
+void BuildDrawList(CityTables& tables, const ViewState& view, int32_t left, int32_t top, int32_t right,
+                   int32_t bottom);

@@ -11,7 +11,6 @@
 #include "render/MapStyle.h"
 #include "render/RenderCache.h"
 #include "render/ViewTransform.h"
-#include "shell/MapCore.h"
 
 using mapstyle::StreetKind;
 
@@ -43,9 +42,9 @@ void RangeOf(long double offset, long double scale, int size, int64_t& lo, int64
   hi = static_cast<int64_t>(std::clamp<long double>(std::ceil((size + m + offset) / scale), INT32_MIN, INT32_MAX)) + 1;
 }
 
-const CullWindow& CullWindowFor(MapCore& core, const QImage& picture) {
-  CullWindow& w = core.Render.Cache.Cull;
-  const ViewState& v = core.View;
+const CullWindow& CullWindowFor(MapDrawing& d, const QImage& picture) {
+  CullWindow& w = d.Cache.Cull;
+  const ViewState& v = d.View;
   if (w.Scale != v.Scale || w.OffsetX != v.OffsetX || w.OffsetY != v.OffsetY || w.Width != picture.width() ||
       w.Height != picture.height()) {
     w.Scale = v.Scale;
@@ -62,10 +61,11 @@ const CullWindow& CullWindowFor(MapCore& core, const QImage& picture) {
 // Whether a row can leave a pixel on the picture when drawn with `margin`
 // pixels around its points (half a pen, an icon, a text).  Rows that cannot
 // are not handed to the painter at all.
-bool RowMayShow(MapCore& core, const Canvas& canvas, const CachedRow& r, int64_t margin) {
+bool RowMayShow(MapDrawing& d, const CachedRow& r, int64_t margin) {
   if (r.Count <= 0) return false;
-  if (margin > CullWindow::Margin) return BoxMayShow(core.View, canvas.Image(), r.MinX, r.MinY, r.MaxX, r.MaxY, margin);
-  const CullWindow& w = CullWindowFor(core, canvas.Image());
+  const QImage& picture = d.Surface.Image();
+  if (margin > CullWindow::Margin) return BoxMayShow(d.View, picture, r.MinX, r.MinY, r.MaxX, r.MaxY, margin);
+  const CullWindow& w = CullWindowFor(d, picture);
   return r.MaxX >= w.MinX && r.MinX <= w.MaxX && r.MaxY >= w.MinY && r.MinY <= w.MaxY;
 }
 
@@ -81,16 +81,16 @@ int ToPixels(const ViewState& v, const LayerCache& cache, const CachedRow& r, Pi
 // Half the pen's width and a pixel of slack around a line.
 int64_t PenMargin(int penWidth) { return penWidth > 1 ? penWidth / 2 + 2 : 2; }
 
-void PolylineOfRow(MapCore& core, Canvas& canvas, const LayerCache& cache, const CachedRow& r) {
-  if (!RowMayShow(core, canvas, r, PenMargin(canvas.State().PenWidth))) return;
+void PolylineOfRow(MapDrawing& d, const LayerCache& cache, const CachedRow& r) {
+  if (!RowMayShow(d, r, PenMargin(d.Surface.State().PenWidth))) return;
   PixelBuffer pixels;
-  canvas.Polyline(pixels.data(), ToPixels(core.View, cache, r, pixels));
+  d.Surface.Polyline(pixels.data(), ToPixels(d.View, cache, r, pixels));
 }
 
-void PolygonOfRow(MapCore& core, Canvas& canvas, const LayerCache& cache, const CachedRow& r) {
-  if (!RowMayShow(core, canvas, r, PenMargin(canvas.State().PenWidth))) return;
+void PolygonOfRow(MapDrawing& d, const LayerCache& cache, const CachedRow& r) {
+  if (!RowMayShow(d, r, PenMargin(d.Surface.State().PenWidth))) return;
   PixelBuffer pixels;
-  canvas.Polygon(pixels.data(), ToPixels(core.View, cache, r, pixels));
+  d.Surface.Polygon(pixels.data(), ToPixels(d.View, cache, r, pixels));
 }
 
 bool IsSpecialStreet(StreetKind k) {
@@ -113,12 +113,13 @@ bool LabelLegible(int size, float scale) {
 
 bool LabelHighlightable(int size, float scale) { return (size > 8 && scale >= 0.7f) || scale >= 3.5f; }
 
-void DrawStreet(MapCore& core, Canvas& canvas, int row) {
-  const LayerCache& cache = StreetCache(core.Render.Cache, core.Tables);
-  const CachedRow& r = RowOf(cache, core.Tables.ListOfStreets, row);
+void DrawStreet(MapDrawing& d, int row) {
+  Canvas& canvas = d.Surface;
+  const LayerCache& cache = StreetCache(d.Cache, d.Tables);
+  const CachedRow& r = RowOf(cache, d.Tables.ListOfStreets, row);
   cache.ThrowIfBad(r);
   CanvasState& st = canvas.State();
-  const float scale = core.View.Scale;
+  const float scale = d.View.Scale;
   const QColor brush = st.BrushColor, pen = st.PenColor;
 
   int32_t w = r.Value;
@@ -146,24 +147,25 @@ void DrawStreet(MapCore& core, Canvas& canvas, int row) {
   } else {
     draw = false;  // an ordinary street of width 0 or less
   }
-  if (draw) PolylineOfRow(core, canvas, cache, r);
+  if (draw) PolylineOfRow(d, cache, r);
 
   st.BrushColor = brush;
   st.PenColor = pen;
 }
 
-void DrawBuilding(MapCore& core, Canvas& canvas, int row) {
-  const LayerCache& cache = BuildingCache(core.Render.Cache, core.Tables);
-  const CachedRow& r = RowOf(cache, core.Tables.ListOfBuildings, row);
+void DrawBuilding(MapDrawing& d, int row) {
+  Canvas& canvas = d.Surface;
+  const LayerCache& cache = BuildingCache(d.Cache, d.Tables);
+  const CachedRow& r = RowOf(cache, d.Tables.ListOfBuildings, row);
   cache.ThrowIfBad(r);
   CanvasState& st = canvas.State();
-  const ViewState& v = core.View;
+  const ViewState& v = d.View;
 
   const int penWidth = st.PenWidth;
   const QColor brush = st.BrushColor, pen = st.PenColor;
   st.BrushColor = mapstyle::BuildingFill;
   st.PenWidth = 1;
-  PolygonOfRow(core, canvas, cache, r);  // outline in the pen colour earlier rows left
+  PolygonOfRow(d, cache, r);  // outline in the pen colour earlier rows left
   st.PenWidth = penWidth;
   st.BrushColor = brush;
   st.PenColor = pen;
@@ -176,7 +178,7 @@ void DrawBuilding(MapCore& core, Canvas& canvas, int row) {
   st.FontColor = mapstyle::BuildingNumber;
   st.FontSize = 8;
   const int64_t reach = 16 * (int64_t{n} + 2);  // wider than any number in size 8
-  if (RowMayShow(core, canvas, r, reach)) {
+  if (RowMayShow(d, r, reach)) {
     const PicturePixel lo = MapToPictureExact(v, r.MinX, r.MinY);
     const PicturePixel hi = MapToPictureExact(v, r.MaxX, r.MaxY);
     const int64_t x = lo.X + (hi.X - lo.X) / 2 - (int64_t{n} * f) / 2;
@@ -188,29 +190,31 @@ void DrawBuilding(MapCore& core, Canvas& canvas, int row) {
   st.TransparentText = false;
 }
 
-void DrawRegion(MapCore& core, Canvas& canvas, int row) {
-  const LayerCache& cache = RegionCache(core.Render.Cache, core.Tables);
-  const CachedRow& r = RowOf(cache, core.Tables.ListOfRegions, row);
+void DrawRegion(MapDrawing& d, int row) {
+  Canvas& canvas = d.Surface;
+  const LayerCache& cache = RegionCache(d.Cache, d.Tables);
+  const CachedRow& r = RowOf(cache, d.Tables.ListOfRegions, row);
   CanvasState& st = canvas.State();
   st.PenWidth = 0;
   cache.ThrowIfBad(r);
   if (r.Kind >= 0) st.PenColor = st.BrushColor = mapstyle::RegionColor(r.Kind);
-  PolygonOfRow(core, canvas, cache, r);  // an unknown type: the colours the canvas holds
+  PolygonOfRow(d, cache, r);  // an unknown type: the colours the canvas holds
   st.BrushColor = mapstyle::White;
   st.PenColor = mapstyle::Black;
   st.PenWidth = 1;
 }
 
-void DrawTextLabel(MapCore& core, Canvas& canvas, int row) {
-  LayerCache& cache = MutableLabelCache(core.Render.Cache, core.Tables);
-  const CachedRow& r = RowOf(cache, core.Tables.ListOfTexts, row);
+void DrawTextLabel(MapDrawing& d, int row) {
+  Canvas& canvas = d.Surface;
+  LayerCache& cache = MutableLabelCache(d.Cache, d.Tables);
+  const CachedRow& r = RowOf(cache, d.Tables.ListOfTexts, row);
   CanvasState& st = canvas.State();
   st.PlainFont();
   cache.ThrowIfBad(r);
 
   const QColor fontColor = st.FontColor, brush = st.BrushColor;
   const int fontSize = st.FontSize;
-  if (core.Interaction.Mode == "StreetSelect")
+  if (d.HighlightLabels)
     st.BrushColor = mapstyle::HighlightedLabelBox;
   else if (r.Value >= mapstyle::LargeLabelSize)
     st.BrushColor = mapstyle::LargeLabelBox;
@@ -221,7 +225,7 @@ void DrawTextLabel(MapCore& core, Canvas& canvas, int row) {
   st.FontColor = mapstyle::Black;
 
   const QPoint& p = cache.PointsOf(r)[0];
-  const PixelPoint at = MapToPicture(core.View, p.x(), p.y());
+  const PixelPoint at = MapToPicture(d.View, p.x(), p.y());
   const QString& text = cache.Texts[static_cast<size_t>(row)];
   bool shows = at.X < canvas.Image().width() && at.Y < canvas.Image().height() &&
                int64_t{at.Y} + canvas.TextHeight() >= 0;
@@ -237,45 +241,48 @@ void DrawTextLabel(MapCore& core, Canvas& canvas, int row) {
   st.BrushColor = brush;
 }
 
-void DrawObjectIcon(MapCore& core, Canvas& canvas, int row) {
-  const LayerCache& cache = ObjectCache(core.Render.Cache, core.Tables);
-  const CachedRow& r = RowOf(cache, core.Tables.ListOfObjects, row);
+void DrawObjectIcon(MapDrawing& d, int row) {
+  Canvas& canvas = d.Surface;
+  const LayerCache& cache = ObjectCache(d.Cache, d.Tables);
+  const CachedRow& r = RowOf(cache, d.Tables.ListOfObjects, row);
   canvas.State().PlainFont();
   cache.ThrowIfBad(r);
   const int32_t icon = r.Value;
-  if (core.Flags.ObjectFilter != -1 && core.Flags.ObjectFilter != icon) return;
+  if (d.Switches.ObjectFilter != -1 && d.Switches.ObjectFilter != icon) return;
   cache.ThrowIfBadPoint(r);
-  if (!RowMayShow(core, canvas, r, 12)) return;  // the icon reaches 10 pixels around its point
+  if (!RowMayShow(d, r, 12)) return;  // the icon reaches 10 pixels around its point
   const QPoint& p = cache.PointsOf(r)[0];
-  DrawCentredIcon(canvas, core.Tables.ImageListObject, icon, MapToPicture(core.View, p.x(), p.y()));
+  DrawCentredIcon(canvas, d.Tables.ImageListObject, icon, MapToPicture(d.View, p.x(), p.y()));
 }
 
-void DrawRoute(MapCore& core, Canvas& canvas, int row) {
-  const LayerCache& cache = RouteCache(core.Render.Cache, core.Tables);
-  const CachedRow& r = RowOf(cache, core.Tables.ListOfPath1, row);
+void DrawRoute(MapDrawing& d, int row) {
+  Canvas& canvas = d.Surface;
+  const LayerCache& cache = RouteCache(d.Cache, d.Tables);
+  const CachedRow& r = RowOf(cache, d.Tables.ListOfPath1, row);
   cache.ThrowIfBad(r);
   CanvasState& st = canvas.State();
-  const float scale = core.View.Scale;
+  const float scale = d.View.Scale;
   const QColor brush = st.BrushColor, pen = st.PenColor;
   st.PenColor = mapstyle::RouteCasing;
   st.PenWidth = ScaledTrunc(2, scale);
-  PolylineOfRow(core, canvas, cache, r);
+  PolylineOfRow(d, cache, r);
   st.PenColor = mapstyle::RouteLine;
   st.PenWidth = ScaledTrunc(1.3L, scale);
-  PolylineOfRow(core, canvas, cache, r);
+  PolylineOfRow(d, cache, r);
   st.PenColor = mapstyle::White;
   st.PenWidth = ScaledTrunc(1.0L, scale);
   st.BrushColor = brush;
   st.PenColor = pen;
 }
 
-void DrawFoundFirmIcon(MapCore& core, Canvas& canvas, int row) {
-  const LayerTable& firms = core.Tables.ListOfFirms;
+void DrawFoundFirmIcon(MapDrawing& d, int row) {
+  Canvas& canvas = d.Surface;
+  const LayerTable& firms = d.Tables.ListOfFirms;
   if (row < 0 || row >= firms.Count()) return;  // nothing of the firm to draw
   constexpr int kPoints = 2, kPicture = 7;
   std::vector<QPoint> point;
   if (!ReadPointPairs(firms[row].Cell(kPoints), 1, point))
     throw std::runtime_error(BadPointsMessage(firms, row, kPoints));
   const int32_t icon = CellInt(firms, row, kPicture);
-  DrawCentredIcon(canvas, core.Tables.FirmsImageList, icon, MapToPicture(core.View, point[0].x(), point[0].y()));
+  DrawCentredIcon(canvas, d.Tables.FirmsImageList, icon, MapToPicture(d.View, point[0].x(), point[0].y()));
 }

@@ -2,25 +2,40 @@
 // One drawer per layer, each drawing one table row onto the map picture's
 // canvas at the current view.  The canvas state each leaves behind is part of
 // the drawing: later rows are drawn with it.
+#include "mapdata/CityTables.h"
+#include "render/LayerFlags.h"
+#include "render/RenderCache.h"
+#include "render/ViewState.h"
+
 class Canvas;
-struct MapCore;
+
+// What the drawers draw with: the view, the tables, the switches and the
+// canvas, and the tables converted for drawing.
+struct MapDrawing {
+  const ViewState& View;
+  const CityTables& Tables;
+  const LayerFlags& Switches;
+  Canvas& Surface;
+  RenderCache& Cache;
+  bool HighlightLabels = false;  // Ctrl held ("StreetSelect"): labels on the yellow box
+};
 
 // Streets: white, or by their type (railway, river, bridge, border, highway).
 // Leaves the pen width as last set; pen and brush colours restored.
-void DrawStreet(MapCore& core, Canvas& canvas, int row);
+void DrawStreet(MapDrawing& d, int row);
 // Buildings: filled polygon, outline in the pen colour left by earlier rows;
 // house number from scale 4.  Leaves font colour black and size 8.
-void DrawBuilding(MapCore& core, Canvas& canvas, int row);
+void DrawBuilding(MapDrawing& d, int row);
 // Regions: filled in their type's colour.  Leaves brush white, pen black, width 1.
-void DrawRegion(MapCore& core, Canvas& canvas, int row);
+void DrawRegion(MapDrawing& d, int row);
 // Text labels on an opaque box; pen left black, font and brush restored.
-void DrawTextLabel(MapCore& core, Canvas& canvas, int row);
+void DrawTextLabel(MapDrawing& d, int row);
 // Object icons centred on their point, subject to the object-kind filter.
-void DrawObjectIcon(MapCore& core, Canvas& canvas, int row);
+void DrawObjectIcon(MapDrawing& d, int row);
 // Routes: red inside grey; leaves pen width trunc(Scale).
-void DrawRoute(MapCore& core, Canvas& canvas, int row);
+void DrawRoute(MapDrawing& d, int row);
 // Icon of a found firm (a row of ListOfFirms) centred on its point.
-void DrawFoundFirmIcon(MapCore& core, Canvas& canvas, int row);
+void DrawFoundFirmIcon(MapDrawing& d, int row);
 
 // The label tests on the size in 'Размер': legible for the redraw, and
 // highlighted while Ctrl is held.

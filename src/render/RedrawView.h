@@ -1,4 +1,6 @@
 #pragma once
+#include "render/LayerDrawers.h"
+
 struct MapCore;
 
 // Sizes the map picture to 2 x ScreenWidth by 2 x ScreenHeight.
@@ -6,3 +8,5 @@ void SizeMapPicture(MapCore& core);
 // Refreshes the overlays, hides a hover hint found in another view, clears the
 // map picture and draws every listed row whose layer is on, then the found firms.
 void RedrawView(MapCore& core);
+// What the drawers draw with, on `canvas` over the map window's state.
+MapDrawing DrawingOf(MapCore& core, Canvas& canvas);

@@ -3,11 +3,13 @@
 #include <exception>
 
 #include "info/Selection.h"
-#include "interaction/ViewControl.h"
+#include "interaction/ObjectFilter.h"
 #include "mapdata/CityMask.h"
 #include "mapdata/Loaders.h"
 #include "render/DrawList.h"
 #include "render/RedrawView.h"
+#include "render/ViewScale.h"
+#include "render/ViewTransform.h"
 #include "search/FirmSearch.h"
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
@@ -40,41 +42,28 @@ void BeginStep(MapCore& core, const char* label) {
 }
 
 void RunLoadingSteps(MapCore& core, const std::string& city) {
-  const CityLocation where = core.City();
-  core.ScrambleMask = CityScrambleMask(where);
+  core.ScrambleMask = CityScrambleMask(core.City());
+  const LayerLoad load = core.Loading(city);
   BeginStep(core, "Иконки...");
-  LoadObjectIcons(core, city);
+  ForgetObjectFilter(core);
+  LoadObjectIcons(load);
   BeginStep(core, "Фирмы...");
-  LoadFirms(core, city);
+  LoadFirms(load);
   BeginStep(core, "Здания...");
-  LoadBuildings(core, city);
+  LoadBuildings(load);
   BeginStep(core, "Улицы...");
-  LoadStreets(core, city);
-
-  core.Progress.SetProgress2(core.Progress.Progress2Position + 1);
-  core.Progress.LoadLabel = "Маршруты...";
-  core.Tables.ListOfPath1.Clear();
-  core.Tables.ListOfPath2.Clear();
+  LoadStreets(load);
   // The highlighted route belonged to the previous tables.
   core.Selection.RouteSelected = false;
-  core.Host.RepaintCityWindow();
-  if (FileExists(where.File("Data/Path.crpt")))
-    ReadRoutesScrambled(core, city);
-  else
-    ReadRoutesText(core, city);
-
+  BeginStep(core, "Маршруты...");
+  LoadRoutes(load);
   BeginStep(core, "Текстовые метки...");
-  if (FileExists(where.File("Data/Texts.crpt")))
-    ReadLabelsScrambled(core, city);
-  else
-    ReadLabelsText(core, city);
+  LoadLabels(load);
   BeginStep(core, "Области...");
-  if (FileExists(where.File("Data/Regions.crpt")))
-    ReadRegionsScrambled(core, city);
-  else
-    ReadRegionsText(core, city);
+  LoadRegions(load);
   BeginStep(core, "Объекты...");
-  LoadObjects(core, city);
+  LoadObjects(load);
+  if (!core.Tables.ListOfObjects.Empty()) ShowAllObjectKinds(core);
 }
 
 }  // namespace
@@ -86,7 +75,7 @@ bool LoadCity(MapCore& core, const std::string& city, const std::string& title) 
   ResetViewForLoad(core);
   ResetSelection(core);
   core.Ui.WriteZoomEdit("100%");
-  SetTrackBarPosition(core, static_cast<int>(static_cast<long double>(core.View.Scale) * 100 * 0.02L));
+  SetTrackBarPosition(core, ScaleToTrackBarPosition(core.View.Scale));
   core.CurrentCity = city;
 
   core.Tables.DrawListView.Clear();
@@ -112,7 +101,7 @@ bool LoadCity(MapCore& core, const std::string& city, const std::string& title) 
 
   try {
     const MapExtents& e = core.Extents;
-    BuildDrawList(core, e.MapMinX, e.MapMinY, e.MapMaxX, e.MapMaxY);
+    BuildDrawList(core.Tables, core.View, e.MapMinX, e.MapMinY, e.MapMaxX, e.MapMaxY);
     RedrawView(core);
     core.Host.PaintMapWindow();
   } catch (const std::exception&) {

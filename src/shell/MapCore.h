@@ -12,13 +12,14 @@
 #include "interaction/InteractionState.h"
 #include "mapdata/CityLocation.h"
 #include "mapdata/CityTables.h"
+#include "mapdata/LayerLoad.h"
 #include "mapdata/MapExtents.h"
 #include "mapdata/ScrambleMask.h"
 #include "render/LayerFlags.h"
 #include "render/RenderState.h"
 #include "render/ViewState.h"
 #include "search/SearchState.h"
-#include "shell/LoadProgress.h"
+#include "mapdata/LoadProgress.h"
 #include "shell/MapHost.h"
 #include "shell/UiSwitches.h"
 
@@ -47,5 +48,7 @@ struct MapCore {
   RenderState Render;  // canvas state of the picture, tables converted for drawing
 
   CityLocation City() const { return CityLocation{DataRoot, CurrentCity}; }
+  // The parts a loader fills, for the city `city` of the data root.
+  LayerLoad Loading(const std::string& city);
   void ShowMessage(const std::string& utf8Text) { Host.ShowMessage(utf8Text); }
 };

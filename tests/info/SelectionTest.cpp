@@ -2,6 +2,7 @@
 // status bar texts and widths, view centre and view moves.
 #include <gtest/gtest.h>
 
+#include "render/SelectionOverlay.h"
 #include "SelectionFixture.h"
 #include "info/Selection.h"
 

@@ -1,3 +1,4 @@
+#include "render/ViewScale.h"
 #include "interaction/ViewControl.h"
 
 #include <gtest/gtest.h>

@@ -21,14 +21,14 @@ namespace {
 // a small file needs.
 constexpr size_t kBudget = 32u << 20;
 
-using CityLoad = std::function<void(MapCore&, const std::string&)>;
+using CityLoad = void (*)(const LayerLoad&);
 using PictureDecoder = bool (*)(const std::string&, QImage&, std::string&);
 
 // Loading the city again on a fresh core, with allocations capped at the budget.
 AllocationCheck LoadUnderBudget(const CityBuilder& city, const CityLoad& load) {
   return RunWithAllocationLimit(kBudget, [&] {
     CoreFixture g(city.DataRoot());
-    load(g.Core, city.Name());
+    load(g.Core.Loading(city.Name()));
   });
 }
 
@@ -51,13 +51,9 @@ std::vector<LayerCase> Layers() {
   return {
       {"Streets", {W("Ленина"), W("Улица"), "3", "1", "1 2"}, LoadStreets},
       {"Buildings", {W("Ленина"), "1", W("Дом"), "1", "1 2"}, LoadBuildings},
-      {"Path",
-       {W("Автобус"), "1", W("Маршрут"), "1", "1 2"},
-       [](MapCore& core, const std::string& city) { ReadRoutesScrambled(core, city); }},
-      {"Texts", {W("Парк"), "10", "1 2"}, [](MapCore& core, const std::string& city) { ReadLabelsScrambled(core, city); }},
-      {"Regions",
-       {W("Лес"), "1", "1 2", "0", " "},
-       [](MapCore& core, const std::string& city) { ReadRegionsScrambled(core, city); }},
+      {"Path", {W("Автобус"), "1", W("Маршрут"), "1", "1 2"}, LoadRoutes},
+      {"Texts", {W("Парк"), "10", "1 2"}, LoadLabels},
+      {"Regions", {W("Лес"), "1", "1 2", "0", " "}, LoadRegions},
       {"Objects", {W("Школа"), W("Ленина"), "1", W("Школа 1"), "1 2", "0"}, LoadObjects},
   };
 }
@@ -88,7 +84,7 @@ TEST(BoundedMemory, ScrambledLayerDeclaringTwoBillionRecordsKeepsTheOneThereAndN
     const fs::path file = city.Raw(std::string("Data/") + layer.Name + ".crpt", bytes);
 
     CoreFixture f(city.DataRoot());
-    layer.Load(f.Core, city.Name());
+    layer.Load(f.Core.Loading(city.Name()));
     ASSERT_EQ(f.Host.Messages.size(), 1u);
     EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() +
                                       ", запись 2: записи нет: файл кончается раньше (указано записей: 2000000000).");
@@ -105,7 +101,7 @@ TEST(BoundedMemory, PlainCountLineOfTwoBillionReadsOnlyWhatIsThere) {
   const fs::path file = city.Raw("Data/Streets.txt", bytes);
 
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Core.Tables.ListOfStreets.Count(), 1);
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_TRUE(Contains(f.Host.Messages[0], "Файл " + file.string() + ", запись 2:")) << f.Host.Messages[0];
@@ -123,7 +119,7 @@ TEST(BoundedMemory, BodyLengthOfTwoGigabytesIsRefusedBeforeReading) {
     const fs::path file = city.Raw(std::string("Data/") + layer.Name + ".crpt", bytes);
 
     CoreFixture f(city.DataRoot());
-    layer.Load(f.Core, city.Name());
+    layer.Load(f.Core.Loading(city.Name()));
     ASSERT_EQ(f.Host.Messages.size(), 1u);
     EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 2000000000 больше допустимой (102400).");
 
@@ -139,7 +135,7 @@ TEST(BoundedMemory, BodyLongerThanTheFileOrNegativeIsRefused) {
   PutLittleEndian(bytes, 4, 102400);
   const fs::path file = city.Raw("Data/Streets.crpt", bytes);
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfStreets.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 102400 больше, чем осталось в файле (" +
@@ -148,7 +144,7 @@ TEST(BoundedMemory, BodyLongerThanTheFileOrNegativeIsRefused) {
   PutLittleEndian(bytes, 4, 0xFFFFFFFFu);
   city.Raw("Data/Streets.crpt", bytes);
   CoreFixture g(city.DataRoot());
-  LoadStreets(g.Core, city.Name());
+  LoadStreets(g.Core.Loading(city.Name()));
   ASSERT_EQ(g.Host.Messages.size(), 1u);
   EXPECT_EQ(g.Host.Messages[0], "Файл " + file.string() + ": длина данных -1 отрицательна.");
 }
@@ -160,7 +156,7 @@ TEST(BoundedMemory, FirmBodyOfTwoGigabytesIsRefusedAndTheFirmSkipped) {
   const fs::path file = city.Raw("Firms/Apteka.crpt", bytes);
 
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfFirms.Empty());
   EXPECT_TRUE(f.Core.Tables.FirmsImageList.empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
@@ -176,7 +172,7 @@ TEST(BoundedMemory, PointCountOfTwoBillionIsRefusedAtItsRecord) {
   record[3] = "2000000000";
   const fs::path file = city.Plain("Data/Streets.txt", {record});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfStreets.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0],

@@ -32,7 +32,7 @@ class Firms : public ::testing::Test {
 TEST_F(Firms, ScrambledFirmFillsEveryCell) {
   city.Raw("Firms/cafe.crpt", ScrambledFirmBytes(Firm("Кафе", "10 -20 30 40")));
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   const LayerTable& t = f.Core.Tables.ListOfFirms;
   ASSERT_EQ(t.Count(), 1);
   EXPECT_EQ(t[0].Caption, W("Кафе"));
@@ -48,7 +48,7 @@ TEST_F(Firms, ScrambledBeatsPlainEvenWithTheSameBaseName) {
   city.Raw("Firms/a.txt", PlainFirmBytes(Firm("Plain")));
   city.Raw("Firms/b.txt", PlainFirmBytes(Firm("Other plain")));
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Scrambled"}));
   EXPECT_EQ(f.Core.Tables.FirmsImageList.size(), 1u);
 }
@@ -57,7 +57,7 @@ TEST_F(Firms, PlainFilesAreReadWhenNoScrambledOneGaveARow) {
   city.Raw("Firms/broken.crpt", std::string("\x05\x00", 2));
   city.Raw("Firms/p.txt", PlainFirmBytes(Firm("Plain")));
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Plain"}));
   EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(3), "p");
   ASSERT_EQ(f.Host.Messages.size(), 1u);
@@ -73,7 +73,7 @@ TEST_F(Firms, LatinCaseIsFoldedForTheSortAndCell7KeepsThePictureIndex) {
   city.Raw("Firms/5.crpt", ScrambledFirmBytes(Firm("Б")));
   city.Raw("Firms/2.jpg", JpegBytes(SolidImage(20, 20, Qt::blue)));
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   // Cyrillic letters are not folded: "Б" (0xC1) sorts before "б" (0xE1).
   EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Alpha", "alpha2", "beta", "Б", "б"}));
   const LayerTable& t = f.Core.Tables.ListOfFirms;
@@ -90,7 +90,7 @@ TEST_F(Firms, LatinCaseIsFoldedForTheSortAndCell7KeepsThePictureIndex) {
 TEST_F(Firms, FirmWithoutPictureGetsTheDefaultMarker) {
   city.Raw("Firms/x.crpt", ScrambledFirmBytes(Firm("X")));
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.FirmsImageList.size(), 1u);
   EXPECT_EQ(f.Core.Tables.FirmsImageList[0], DefaultFirmMarker());
   EXPECT_EQ(DefaultFirmMarker().size(), QSize(20, 20));
@@ -106,7 +106,7 @@ TEST_F(Firms, APictureIsDrawnOneToOneAndCut) {
   city.Raw("Firms/x.txt", PlainFirmBytes(Firm("X")));
   city.Raw("Firms/x.jpg", JpegBytes(big));
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.FirmsImageList.size(), 1u);
   const QImage& marker = f.Core.Tables.FirmsImageList[0];
   EXPECT_EQ(marker.size(), QSize(20, 20));
@@ -117,7 +117,7 @@ TEST_F(Firms, APictureIsDrawnOneToOneAndCut) {
 TEST_F(Firms, CrBeforeLfStaysInScrambledFieldsAndPlainFieldsAreClean) {
   city.Raw("Firms/a.crpt", ScrambledFirmBytes(Firm("Crlf"), kScrambleMask, /*crlf=*/true));
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.ListOfFirms.Count(), 1);
   const LayerRow& row = f.Core.Tables.ListOfFirms[0];
   EXPECT_EQ(row.Caption, "Crlf\r");
@@ -130,7 +130,7 @@ TEST_F(Firms, CrBeforeLfStaysInScrambledFieldsAndPlainFieldsAreClean) {
 TEST_F(Firms, SeveralPointsPlaceTheFirmAtItsFirst) {
   city.Raw("Firms/a.txt", PlainFirmBytes(Firm("A", "7 8 100 200")));
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.ListOfFirms.Count(), 1);
   EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(4), "7");
   EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(5), "8");
@@ -142,7 +142,7 @@ TEST_F(Firms, BadCoordinatesSkipTheFirmAndItsPictureWithAMessage) {
   city.Raw("Firms/a.jpg", JpegBytes(SolidImage(20, 20, Qt::blue)));
   city.Raw("Firms/b.crpt", ScrambledFirmBytes(Firm("Good")));
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Good"}));
   ASSERT_EQ(f.Core.Tables.FirmsImageList.size(), 1u);
   EXPECT_EQ(f.Core.Tables.FirmsImageList[0], DefaultFirmMarker());  // b has no picture; a's is not taken
@@ -156,7 +156,7 @@ TEST_F(Firms, FieldsBeyondTheLimitsSkipTheFirm) {
   city.Raw("Firms/long.txt", PlainFirmBytes({std::string(10240, 'n'), "s", "1", "1 2", "k"}));
   city.Raw("Firms/short.txt", PlainFirmBytes({"only", "two"}));
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfFirms.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 2u);
   EXPECT_EQ(f.Host.Messages[0],
@@ -168,13 +168,13 @@ TEST_F(Firms, FieldsBeyondTheLimitsSkipTheFirm) {
 TEST_F(Firms, FoldersBearingFirmNamesGiveTheFileMessages) {
   city.Folder("Firms/dir.crpt");
   CoreFixture f(city.DataRoot());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Host.Messages, (std::vector<std::string>{"Отсутствует файл!"}));
 
   CityBuilder other;
   other.Folder("Firms/dir.txt");
   CoreFixture g(other.DataRoot());
-  LoadFirms(g.Core, other.Name());
+  LoadFirms(g.Core.Loading(other.Name()));
   EXPECT_EQ(g.Host.Messages, (std::vector<std::string>{"Открываемого файла не существует."}));
 }
 
@@ -182,7 +182,7 @@ TEST_F(Firms, NoFirmsFolderNoRowsNoMessage) {
   CoreFixture f(city.DataRoot());
   f.Core.Tables.ListOfFirms.Add("old");
   f.Core.Tables.FirmsImageList.push_back(QImage());
-  LoadFirms(f.Core, city.Name());
+  LoadFirms(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfFirms.Empty());
   EXPECT_TRUE(f.Core.Tables.FirmsImageList.empty());
   EXPECT_TRUE(f.Host.Messages.empty());

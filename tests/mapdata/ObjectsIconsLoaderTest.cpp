@@ -2,6 +2,7 @@
 
 #include "mapdata/Cp1251.h"
 #include "mapdata/Loaders.h"
+#include "shell/LoadCity.h"
 #include "support/CityBuilder.h"
 #include "support/PictureFiles.h"
 
@@ -14,9 +15,11 @@ class ObjectsAndIcons : public ::testing::Test {
   void Icon(const std::string& name, QColor colour) const { city.Raw("Icons/" + name, IcoBytes(SolidImage(20, 20, colour))); }
 
   void Load(CoreFixture& f) const {
-    LoadObjectIcons(f.Core, city.Name());
-    LoadObjects(f.Core, city.Name());
+    LoadObjectIcons(f.Core.Loading(city.Name()));
+    LoadObjects(f.Core.Loading(city.Name()));
   }
+  // The whole city load, which also sets the chooser's text and the filter.
+  void LoadCityOf(CoreFixture& f) const { LoadCity(f.Core, city.Name(), "Town"); }
 
   static std::vector<std::string> Captions(const MapCore& core) {
     std::vector<std::string> out;
@@ -39,7 +42,7 @@ TEST_F(ObjectsAndIcons, OnlyThePlaceholderGivesOneIconNamedAll) {
   Icon("Empt.ico", Qt::red);
   city.Plain("Data/Objects.txt", {Object("Школа", "1 2", "0")});
   CoreFixture f(city.DataRoot());
-  Load(f);
+  LoadCityOf(f);
   ASSERT_EQ(f.Core.Tables.ImageListObject.size(), 1u);
   EXPECT_EQ(Captions(f.Core), (std::vector<std::string>{"Все"}));
   EXPECT_EQ(f.Core.Tables.ObjectComboBox[0].ImageIndex, -1);
@@ -51,7 +54,7 @@ TEST_F(ObjectsAndIcons, AMissingNumberTakesThePlaceholder) {
   Icon("2.ico", Qt::blue);
   Icon("Empt.ico", Qt::green);
   CoreFixture f(city.DataRoot());
-  LoadObjectIcons(f.Core, city.Name());
+  LoadObjectIcons(f.Core.Loading(city.Name()));
   const std::vector<QImage>& icons = f.Core.Tables.ImageListObject;
   ASSERT_EQ(icons.size(), 3u);
   EXPECT_EQ(Centre(icons[0]), 0xFF0000u);
@@ -66,7 +69,7 @@ TEST_F(ObjectsAndIcons, ProgressStopsAt29WhileMoreIconsLoad) {
   Icon("Empt.ico", Qt::green);
   CoreFixture f(city.DataRoot());
   f.Core.Progress.SetProgress1(10, 4);
-  LoadObjectIcons(f.Core, city.Name());
+  LoadObjectIcons(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Core.Tables.ImageListObject.size(), 35u);
   EXPECT_EQ(f.Core.Progress.Progress1Max, 29);
   EXPECT_EQ(f.Core.Progress.Progress1Position, 29);
@@ -78,7 +81,7 @@ TEST_F(ObjectsAndIcons, ProgressCountsOnFromWhereItWas) {
   Icon("Empt.ico", Qt::green);
   CoreFixture f(city.DataRoot());
   f.Core.Progress.SetProgress1(10, 4);
-  LoadObjectIcons(f.Core, city.Name());
+  LoadObjectIcons(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Core.Progress.Progress1Position, 6);
 }
 
@@ -87,7 +90,7 @@ TEST_F(ObjectsAndIcons, UpperCaseExtensionAddsNeitherIconNorEntry) {
   Icon("1.ICO", Qt::blue);
   Icon("Empt.ico", Qt::green);
   CoreFixture f(city.DataRoot());
-  LoadObjectIcons(f.Core, city.Name());
+  LoadObjectIcons(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.ImageListObject.size(), 2u);
   EXPECT_EQ(f.Core.Tables.ObjectComboBox.size(), 2u);
   // Icon 1 is looked up as "1.ico", which names 1.ICO on a case-blind lookup.
@@ -98,7 +101,7 @@ TEST_F(ObjectsAndIcons, AnUndecodableIconIsReplacedByThePlaceholder) {
   city.Raw("Icons/0.ico", "not an icon");
   Icon("Empt.ico", Qt::green);
   CoreFixture f(city.DataRoot());
-  LoadObjectIcons(f.Core, city.Name());
+  LoadObjectIcons(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.ImageListObject.size(), 2u);
   EXPECT_EQ(Centre(f.Core.Tables.ImageListObject[0]), 0x00FF00u);
   EXPECT_TRUE(f.Host.Messages.empty());
@@ -107,7 +110,7 @@ TEST_F(ObjectsAndIcons, AnUndecodableIconIsReplacedByThePlaceholder) {
 TEST_F(ObjectsAndIcons, LargerIconsAreBroughtTo20x20) {
   city.Raw("Icons/0.ico", IcoBytes(SolidImage(32, 32, Qt::red)));
   CoreFixture f(city.DataRoot());
-  LoadObjectIcons(f.Core, city.Name());
+  LoadObjectIcons(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.ImageListObject.size(), 1u);
   EXPECT_EQ(f.Core.Tables.ImageListObject[0].size(), QSize(20, 20));
 }
@@ -160,7 +163,7 @@ TEST_F(ObjectsAndIcons, NoObjectFileLeavesTheEntriesUnnamed) {
   Icon("Empt.ico", Qt::green);
   CoreFixture f(city.DataRoot());
   f.Core.Ui.ObjectComboBoxText = W("Все");  // from an earlier city
-  Load(f);
+  LoadCityOf(f);
   EXPECT_EQ(Captions(f.Core), (std::vector<std::string>{"***", "***"}));
   EXPECT_EQ(f.Core.Ui.ObjectComboBoxText, "");
 }

@@ -27,9 +27,9 @@ TEST(ReadRoutes, BothVariantsFillTheTwoParallelTables) {
       city.Plain("Data/Path.txt", records);
     CoreFixture f(city.DataRoot());
     if (scrambled)
-      ReadRoutesScrambled(f.Core, city.Name());
+      LoadRoutes(f.Core.Loading(city.Name()));
     else
-      ReadRoutesText(f.Core, city.Name());
+      LoadRoutes(f.Core.Loading(city.Name()));
     const CityTables& t = f.Core.Tables;
     ASSERT_EQ(t.ListOfPath1.Count(), 2);
     ASSERT_EQ(t.ListOfPath2.Count(), 2);
@@ -46,7 +46,7 @@ TEST(ReadRoutes, ABadRecordKeepsBothTablesTheSameLength) {
   CityBuilder city;
   const fs::path file = city.Plain("Data/Path.txt", {Route("1", "1", "0 0"), Route("2", "one", "0 0")});
   CoreFixture f(city.DataRoot());
-  ReadRoutesText(f.Core, city.Name());
+  LoadRoutes(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Core.Tables.ListOfPath1.Count(), 1);
   EXPECT_EQ(f.Core.Tables.ListOfPath2.Count(), 1);
   ASSERT_EQ(f.Host.Messages.size(), 1u);
@@ -65,7 +65,7 @@ TEST(ReadRoutes, AScrambledBodyEndingInsideARecordStopsThere) {
   for (char c : body) bytes.push_back(static_cast<char>(static_cast<unsigned char>(c) ^ kScrambleMask));
   const fs::path file = city.Raw("Data/Path.crpt", bytes);
   CoreFixture f(city.DataRoot());
-  ReadRoutesScrambled(f.Core, city.Name());
+  LoadRoutes(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Core.Tables.ListOfPath1.Count(), 1);
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() +
@@ -83,9 +83,9 @@ TEST(ReadLabels, BothVariantsTakeTheFirstPairOfThePosition) {
     CoreFixture f(city.DataRoot());
     f.Core.Tables.ListOfTexts.Add("old");
     if (scrambled)
-      ReadLabelsScrambled(f.Core, city.Name());
+      LoadLabels(f.Core.Loading(city.Name()));
     else
-      ReadLabelsText(f.Core, city.Name());
+      LoadLabels(f.Core.Loading(city.Name()));
     const LayerTable& t = f.Core.Tables.ListOfTexts;
     ASSERT_EQ(t.Count(), 2);
     EXPECT_EQ(Row(t, 0), (std::vector<std::string>{W("Центр"), "2", "-10 -20 99 99", "-10", "-20"}));
@@ -100,7 +100,7 @@ TEST(ReadLabels, MissingFileEmptiesTheTableSilently) {
   CityBuilder city;
   CoreFixture f(city.DataRoot());
   f.Core.Tables.ListOfTexts.Add("old");
-  ReadLabelsText(f.Core, city.Name());
+  LoadLabels(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfTexts.Empty());
   EXPECT_TRUE(f.Host.Messages.empty());
 }
@@ -109,7 +109,7 @@ TEST(ReadLabels, ASizeOrPositionThatIsNotAnIntegerStops) {
   CityBuilder city;
   const fs::path file = city.Plain("Data/Texts.txt", {{"A", "big", "1 2"}});
   CoreFixture f(city.DataRoot());
-  ReadLabelsText(f.Core, city.Name());
+  LoadLabels(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfTexts.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ", запись 1: размер «big» не является целым числом.");
@@ -117,7 +117,7 @@ TEST(ReadLabels, ASizeOrPositionThatIsNotAnIntegerStops) {
   CityBuilder other;
   const fs::path second = other.Scrambled("Data/Texts.crpt", {{"A", "1", "1 2"}, {"B", "1", "12"}});
   CoreFixture g(other.DataRoot());
-  ReadLabelsScrambled(g.Core, other.Name());
+  LoadLabels(g.Core.Loading(other.Name()));
   EXPECT_EQ(g.Core.Tables.ListOfTexts.Count(), 1);
   ASSERT_EQ(g.Host.Messages.size(), 1u);
   EXPECT_EQ(g.Host.Messages[0],
@@ -128,7 +128,7 @@ TEST(ReadLabels, CountLineThatIsNotAnIntegerIsAProblemOfTheWholeFile) {
   CityBuilder city;
   const fs::path file = city.Raw("Data/Texts.txt", "many\r\nA\r\n1\r\n1 2\r\n");
   CoreFixture f(city.DataRoot());
-  ReadLabelsText(f.Core, city.Name());
+  LoadLabels(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfTexts.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": количество записей «many» не является целым числом.");
@@ -145,9 +145,9 @@ TEST(ReadRegions, BothVariantsKeepTheNumberFieldsAsText) {
       city.Plain("Data/Regions.txt", records);
     CoreFixture f(city.DataRoot());
     if (scrambled)
-      ReadRegionsScrambled(f.Core, city.Name());
+      LoadRegions(f.Core.Loading(city.Name()));
     else
-      ReadRegionsText(f.Core, city.Name());
+      LoadRegions(f.Core.Loading(city.Name()));
     const LayerTable& t = f.Core.Tables.ListOfRegions;
     ASSERT_EQ(t.Count(), 2);
     EXPECT_EQ(Row(t, 0),
@@ -161,7 +161,7 @@ TEST(ReadRegions, CountZeroOrNegativeGivesNoRows) {
   CityBuilder city;
   city.Raw("Data/Regions.txt", "-2\r\n");
   CoreFixture f(city.DataRoot());
-  ReadRegionsText(f.Core, city.Name());
+  LoadRegions(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfRegions.Empty());
   EXPECT_TRUE(f.Host.Messages.empty());
 }
@@ -172,7 +172,7 @@ TEST(ReadRegions, ABodyLongerThanTheFileIsRefused) {
   bytes.resize(bytes.size() - 4);
   const fs::path file = city.Raw("Data/Regions.crpt", bytes);
   CoreFixture f(city.DataRoot());
-  ReadRegionsScrambled(f.Core, city.Name());
+  LoadRegions(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfRegions.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 17 больше, чем осталось в файле (13 байт).");

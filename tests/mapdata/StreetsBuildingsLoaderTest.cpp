@@ -28,7 +28,7 @@ TEST(LoadStreets, PlainFileFillsEveryColumnAndTheBox) {
   const fs::path file = city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "10 20 30 40", 2, "5", "Улица"),
                                                          StreetRecord("Мост", "-7 3", 1, "2", "МОСТ")});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   const LayerTable& t = f.Core.Tables.ListOfStreets;
   ASSERT_EQ(t.Count(), 2);
   EXPECT_EQ(Row(t, 0), (std::vector<std::string>{W("Ленина"), W("Улица"), "5", "2", "10 20 30 40", Cell(file), "", "",
@@ -47,7 +47,7 @@ TEST(LoadStreets, ScrambledWinsOverPlainAndNamesTheCrptFile) {
   city.Plain("Data/Streets.txt", {StreetRecord("Plain", "1 1", 1)});
   const fs::path crpt = city.Scrambled("Data/Streets.crpt", {StreetRecord("A", "1 2", 1), StreetRecord("B", "3 4", 1)});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   const LayerTable& t = f.Core.Tables.ListOfStreets;
   ASSERT_EQ(t.Count(), 2);
   EXPECT_EQ(t[0].Caption, "A");
@@ -59,7 +59,7 @@ TEST(LoadStreets, ProgressIsSetAndTheCityWindowRepaintedBeforeEachRecord) {
   CityBuilder city;
   city.Plain("Data/Streets.txt", {StreetRecord("A", "1 2", 1), StreetRecord("B", "1 2", 1), StreetRecord("C", "1 2", 1)});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Host.CityRepaints, 3);
   EXPECT_EQ(f.Core.Progress.Progress1Max, 3);
   EXPECT_EQ(f.Core.Progress.Progress1Position, 2);
@@ -69,14 +69,14 @@ TEST(LoadStreets, CountZeroAndPointCountZero) {
   CityBuilder city;
   city.Scrambled("Data/Streets.crpt", {});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfStreets.Empty());
 
   CityBuilder other;
   other.Plain("Data/Streets.txt", {StreetRecord("Nowhere", " ", 0)});
   CoreFixture g(other.DataRoot());
   WidenMapExtents(g.Core.Extents, -1, -1, 1, 1);
-  LoadStreets(g.Core, other.Name());
+  LoadStreets(g.Core.Loading(other.Name()));
   ASSERT_EQ(g.Core.Tables.ListOfStreets.Count(), 1);
   EXPECT_EQ(g.Core.Tables.ListOfStreets[0].Cell(7), "0");
   EXPECT_EQ(g.Core.Tables.ListOfStreets[0].Cell(10), "0");
@@ -93,7 +93,7 @@ TEST(LoadStreets, AHundredFiftyPointListLongerThanTheBlockLoadsWhole) {
   CityBuilder city;
   city.Plain("Data/Streets.txt", {StreetRecord("Long", text, 150), StreetRecord("Next", "5 5", 1)});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   const LayerTable& t = f.Core.Tables.ListOfStreets;
   ASSERT_EQ(t.Count(), 2) << (f.Host.Messages.empty() ? "" : f.Host.Messages[0]);
   EXPECT_EQ(t[0].Cell(3), text);
@@ -108,7 +108,7 @@ TEST(LoadStreets, NeitherFileNoRowsNoMessage) {
   CityBuilder city;
   CoreFixture f(city.DataRoot());
   f.Core.Tables.ListOfStreets.Add("old");
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfStreets.Empty());
   EXPECT_TRUE(f.Host.Messages.empty());
 }
@@ -117,7 +117,7 @@ TEST(LoadStreets, FindsFilesWhoseNamesDifferInCase) {
   CityBuilder city;
   const fs::path file = city.Plain("DATA/STREETS.TXT", {StreetRecord("Upper", "1 2", 1)});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.ListOfStreets.Count(), 1);
   EXPECT_EQ(f.Core.Tables.ListOfStreets[0].Cell(4), Cell(file));
 }
@@ -127,7 +127,7 @@ TEST(LoadStreets, AFolderBearingTheScrambledNameCountsAsAbsent) {
   city.Folder("Data/Streets.crpt");
   city.Plain("Data/Streets.txt", {StreetRecord("Plain", "1 2", 1)});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.ListOfStreets.Count(), 1);
   EXPECT_EQ(f.Core.Tables.ListOfStreets[0].Caption, "Plain");
   EXPECT_TRUE(f.Host.Messages.empty());
@@ -138,7 +138,7 @@ TEST(LoadStreets, NonIntegerPointCountStopsAtThatRecordWithOneMessage) {
   const fs::path file = city.Plain("Data/Streets.txt", {StreetRecord("A", "1 2", 1), StreetRecord("B", "1 2", 1),
                                                          {"C", "x", "3", "x", "1 2"}, StreetRecord("D", "1 2", 1)});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Core.Tables.ListOfStreets.Count(), 2);
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0],
@@ -149,7 +149,7 @@ TEST(LoadStreets, WidthThatIsNotAnIntegerStops) {
   CityBuilder city;
   const fs::path file = city.Scrambled("Data/Streets.crpt", {StreetRecord("A", "1 2", 1, "wide")});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfStreets.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ", запись 1: ширина «wide» не является целым числом.");
@@ -159,7 +159,7 @@ TEST(LoadStreets, MoreThan150PointsOrFewerPairsThanCountStop) {
   CityBuilder city;
   const fs::path file = city.Plain("Data/Streets.txt", {StreetRecord("A", PointsText(151, 0), 151)});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfStreets.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0],
@@ -168,7 +168,7 @@ TEST(LoadStreets, MoreThan150PointsOrFewerPairsThanCountStop) {
   CityBuilder other;
   const fs::path second = other.Plain("Data/Streets.txt", {StreetRecord("A", "1 2", 1), StreetRecord("B", "1 2 3", 2)});
   CoreFixture g(other.DataRoot());
-  LoadStreets(g.Core, other.Name());
+  LoadStreets(g.Core.Loading(other.Name()));
   EXPECT_EQ(g.Core.Tables.ListOfStreets.Count(), 1);
   ASSERT_EQ(g.Host.Messages.size(), 1u);
   EXPECT_EQ(g.Host.Messages[0], "Файл " + second.string() +
@@ -179,7 +179,7 @@ TEST(LoadStreets, CountLargerThanTheRecordsPresentKeepsTheRecordsRead) {
   CityBuilder city;
   const fs::path file = city.Raw("Data/Streets.txt", "3\r\nA\r\nT\r\n1\r\n1\r\n5 6\r\n");
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Core.Tables.ListOfStreets.Count(), 1);
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0],
@@ -192,7 +192,7 @@ TEST(LoadStreets, HugeDeclaredCountsAndBodiesAreRefusedWithoutAllocating) {
   bytes[0] = '\x00'; bytes[1] = '\x94'; bytes[2] = '\x35'; bytes[3] = '\x77';  // 2,000,000,000 records
   const fs::path file = city.Raw("Data/Streets.crpt", bytes);
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Core.Tables.ListOfStreets.Count(), 1);
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() +
@@ -202,7 +202,7 @@ TEST(LoadStreets, HugeDeclaredCountsAndBodiesAreRefusedWithoutAllocating) {
   longBody[4] = '\xFF'; longBody[5] = '\xFF'; longBody[6] = '\xFF'; longBody[7] = '\x7F';
   const fs::path second = city.Raw("Data/Streets.crpt", longBody);
   CoreFixture g(city.DataRoot());
-  LoadStreets(g.Core, city.Name());
+  LoadStreets(g.Core.Loading(city.Name()));
   EXPECT_TRUE(g.Core.Tables.ListOfStreets.Empty());
   ASSERT_EQ(g.Host.Messages.size(), 1u);
   EXPECT_EQ(g.Host.Messages[0],
@@ -214,7 +214,7 @@ TEST(LoadStreets, NonPointFieldLongerThanTheBlockStops) {
   const fs::path file =
       city.Plain("Data/Streets.txt", {StreetRecord("A", "1 2", 1), StreetRecord(std::string(10240, 'n'), "1 2", 1)});
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Core.Tables.ListOfStreets.Count(), 1);
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ", запись 2: поле 1 (название) длиннее 10239 байт.");
@@ -237,7 +237,7 @@ TEST(LoadBuildings, BothVariantsFillTenColumns) {
     const fs::path file = scrambled ? city.Scrambled("Data/Buildings.crpt", records)
                                     : city.Plain("Data/Buildings.txt", records);
     CoreFixture f(city.DataRoot());
-    LoadBuildings(f.Core, city.Name());
+    LoadBuildings(f.Core.Loading(city.Name()));
     const LayerTable& t = f.Core.Tables.ListOfBuildings;
     ASSERT_EQ(t.Count(), 2);  // same address twice: two rows
     EXPECT_EQ(Row(t, 0), (std::vector<std::string>{W("Мира"), "12", W("Школа"), "3", "0 0 10 0 10 -20", Cell(file),
@@ -252,7 +252,7 @@ TEST(LoadBuildings, OneBadCoordinateStopsTheLayer) {
   CityBuilder city;
   const fs::path file = city.Scrambled("Data/Buildings.crpt", {{"S", "1", "N", "2", "1 2 3 y"}});
   CoreFixture f(city.DataRoot());
-  LoadBuildings(f.Core, city.Name());
+  LoadBuildings(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfBuildings.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() +

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 
+#include "render/ViewScale.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/PictureLoader.h"
 #include "mapdata/ScrambleMask.h"

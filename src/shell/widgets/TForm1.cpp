@@ -19,7 +19,7 @@
 #include "mapdata/PictureLoader.h"
 #include "shell/CityAbout.h"
 #include "shell/CityList.h"
-#include "shell/LoadProgress.h"
+#include "mapdata/LoadProgress.h"
 #include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"

@@ -23,6 +23,7 @@
 #include "interaction/MouseControl.h"
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewControl.h"
+#include "render/ViewScale.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"
 #include "search/FirmSearch.h"

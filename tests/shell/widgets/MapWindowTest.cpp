@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "render/SelectionOverlay.h"
 #include "info/Selection.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"

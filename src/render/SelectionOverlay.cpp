@@ -1,7 +1,7 @@
 // Turns the stored map points of every selection kind into picture pixels for
 // the paint, writes the zoom text and sizes the status bar panels.
-#include "info/RecordCells.h"
-#include "info/Selection.h"
+#include "render/SelectionOverlay.h"
+
 #include "render/ViewTransform.h"
 #include "shell/MapCore.h"
 
@@ -22,7 +22,7 @@ int32_t PanelWidth(const std::string& text) { return static_cast<int32_t>(8 * te
 void UpdateSelectionOverlay(MapCore& core) {
   const ViewState& v = core.View;
   SelectionState& s = core.Selection;
-  core.Ui.WriteZoomEdit(std::to_string(TruncToInt32(static_cast<long double>(v.Scale) * 100)) + "%");
+  core.Ui.WriteZoomEdit(ZoomPercentText(v.Scale));
 
   s.SelObjectPixel = ToPicture(v, s.SelObjectPoint);
   ToPicture(v, s.SelStreetPoints, s.SelStreetCount, s.SelStreetPixels);

@@ -1,5 +1,7 @@
 // The map click: a found firm under the mouse wins over an object; a click on
 // nothing leaves the selection as it was.
+#include "interaction/ClickSelect.h"
+
 #include "info/Selection.h"
 #include "interaction/HitTest.h"
 #include "shell/MapCore.h"

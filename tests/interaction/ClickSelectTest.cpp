@@ -2,7 +2,8 @@
 // around each point.
 #include <gtest/gtest.h>
 
-#include "SelectionFixture.h"
+#include "interaction/ClickSelect.h"
+#include "info/SelectionFixture.h"
 #include "info/Selection.h"
 
 using namespace selection_test;

@@ -1,0 +1,8 @@
+#pragma once
+// The selection overlays: the stored map points of every selection kind
+// become picture pixels for the paint (FormPaint), at the start of every redraw.
+struct MapCore;
+
+// Refreshes the overlays' pixels, writes the zoom text into ZoomEdit and sizes
+// the status bar panels to their texts.
+void UpdateSelectionOverlay(MapCore& core);
