@@ -36,8 +36,11 @@ std::string PointText(std::initializer_list<int> v) {
   return s;
 }
 
-void Box(LayerRow& row, int minX, int minY, int maxX, int maxY) {
-  for (int v : {minX, minY, maxX, maxY}) row.SubItems.push_back(std::to_string(v));
+void Box(LayerRow& row, const CellBox& box, int minX, int minY, int maxX, int maxY) {
+  row.At(box.MinX) = std::to_string(minX);
+  row.At(box.MinY) = std::to_string(minY);
+  row.At(box.MaxX) = std::to_string(maxX);
+  row.At(box.MaxY) = std::to_string(maxY);
 }
 
 void AddBlock(MapCore& core, int bx, int by, int n) {
@@ -45,31 +48,52 @@ void AddBlock(MapCore& core, int bx, int by, int n) {
   const int x = bx * kBlock, y = by * kBlock;
   static const std::string regions[] = {cp1251::FromUtf8("Жилая зона"), cp1251::FromUtf8("Леса, парки"),
                                         cp1251::FromUtf8("Промышленная и хозяйственная")};
-  LayerRow& region = t.ListOfRegions.Add(regions[n % 3]);
-  region.SubItems = {"4", PointText({x + 5, y + 5, x + 95, y + 5, x + 95, y + 95, x + 5, y + 95}), "0", " "};
-  Box(region, x + 5, y + 5, x + 95, y + 95);
+  LayerRow& region = t.ListOfRegions.AddCells(region_cell::kCells);
+  region.At(region_cell::Type) = regions[n % 3];
+  region.At(region_cell::PointCount) = "4";
+  region.At(region_cell::Points) = PointText({x + 5, y + 5, x + 95, y + 5, x + 95, y + 95, x + 5, y + 95});
+  region.At(region_cell::NumberCount) = "0";
+  region.At(region_cell::NumberPoints) = " ";
+  Box(region, region_cell::kBox, x + 5, y + 5, x + 95, y + 95);
 
   static const std::string street = cp1251::FromUtf8("улица");
   for (int k = 0; k < 2; ++k) {
     const bool across = k == 0;
-    LayerRow& s = t.ListOfStreets.Add(cp1251::FromUtf8("Улица ") + std::to_string(n));
-    const std::string pts = across ? PointText({x, y, x + 50, y, x + 100, y}) : PointText({x, y, x, y + 50, x, y + 100});
-    s.SubItems = {street, std::to_string(2 + n % 3), "3", pts, "Streets.txt", "", ""};
-    Box(s, x, y, across ? x + 100 : x, across ? y : y + 100);
+    LayerRow& s = t.ListOfStreets.AddCells(street_cell::kCells);
+    s.At(street_cell::Name) = cp1251::FromUtf8("Улица ") + std::to_string(n);
+    s.At(street_cell::Type) = street;
+    s.At(street_cell::Width) = std::to_string(2 + n % 3);
+    s.At(street_cell::PointCount) = "3";
+    s.At(street_cell::Points) =
+        across ? PointText({x, y, x + 50, y, x + 100, y}) : PointText({x, y, x, y + 50, x, y + 100});
+    s.At(street_cell::File) = "Streets.txt";
+    Box(s, street_cell::kBox, x, y, across ? x + 100 : x, across ? y : y + 100);
   }
   for (int k = 0; k < 8; ++k) {
     const int hx = x + 10 + (k % 4) * 21, hy = y + 10 + (k / 4) * 45;
-    LayerRow& b = t.ListOfBuildings.Add(street);
-    b.SubItems = {std::to_string(k + 1), " ", "5", PointText({hx, hy, hx + 16, hy, hx + 16, hy + 30, hx, hy + 30, hx, hy}),
-                  "Buildings.txt"};
-    Box(b, hx, hy, hx + 16, hy + 30);
+    LayerRow& b = t.ListOfBuildings.AddCells(building_cell::kCells);
+    b.At(building_cell::Street) = street;
+    b.At(building_cell::Number) = std::to_string(k + 1);
+    b.At(building_cell::Name) = " ";
+    b.At(building_cell::PointCount) = "5";
+    b.At(building_cell::Points) = PointText({hx, hy, hx + 16, hy, hx + 16, hy + 30, hx, hy + 30, hx, hy});
+    b.At(building_cell::File) = "Buildings.txt";
+    Box(b, building_cell::kBox, hx, hy, hx + 16, hy + 30);
   }
-  LayerRow& label = t.ListOfTexts.Add(cp1251::FromUtf8("Квартал ") + std::to_string(n));
-  label.SubItems = {std::to_string(9 + n % 4), PointText({x + 20, y + 48}), std::to_string(x + 20),
-                    std::to_string(y + 48)};
-  LayerRow& object = t.ListOfObjects.Add(cp1251::FromUtf8("Аптека"));
-  object.SubItems = {street, "1", " ", PointText({x + 60, y + 60}), "Objects.txt", std::to_string(n % 4),
-                     std::to_string(x + 60), std::to_string(y + 60)};
+  LayerRow& label = t.ListOfTexts.AddCells(label_cell::kCells);
+  label.At(label_cell::Text) = cp1251::FromUtf8("Квартал ") + std::to_string(n);
+  label.At(label_cell::Size) = std::to_string(9 + n % 4);
+  label.At(label_cell::Points) = PointText({x + 20, y + 48});
+  Box(label, label_cell::kBox, x + 20, y + 48, x + 20, y + 48);
+  LayerRow& object = t.ListOfObjects.AddCells(object_cell::kCells);
+  object.At(object_cell::Kind) = cp1251::FromUtf8("Аптека");
+  object.At(object_cell::Street) = street;
+  object.At(object_cell::Number) = "1";
+  object.At(object_cell::Name) = " ";
+  object.At(object_cell::Points) = PointText({x + 60, y + 60});
+  object.At(object_cell::File) = "Objects.txt";
+  object.At(object_cell::Icon) = std::to_string(n % 4);
+  Box(object, object_cell::kBox, x + 60, y + 60, x + 60, y + 60);
   WidenMapExtents(core.Extents, x, y, x + 100, y + 100);
 }
 

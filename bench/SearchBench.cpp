@@ -50,24 +50,32 @@ void FillSyntheticCity(MapCore& core) {
   std::mt19937 rng(1234);
   auto pick = [&](const std::vector<std::string>& v) -> const std::string& { return v[rng() % v.size()]; };
   CityTables& t = core.Tables;
+  // Only the searched cells are filled; the random draws keep their order.
   for (int i = 0; i < 4000; ++i) {
-    LayerRow& r = t.ListOfStreets.Add(pick(w.streets) + " " + std::to_string(i / 20 + 1));
-    r.SubItems = {pick(w.types), "2", "2", "0 0 10 10", "Streets.txt", "", "", "0", "0", "10", "10"};
+    LayerRow& r = t.ListOfStreets.AddCells(street_cell::kCells);
+    r.At(street_cell::Name) = pick(w.streets) + " " + std::to_string(i / 20 + 1);
+    r.At(street_cell::Type) = pick(w.types);
   }
   for (int i = 0; i < 40000; ++i) {
-    LayerRow& r = t.ListOfBuildings.Add(pick(w.streets) + " " + std::to_string(rng() % 200 + 1));
-    r.SubItems = {std::to_string(rng() % 150 + 1), pick(w.buildings), "4", "0 0 1 0 1 1 0 1", "Buildings.txt",
-                  "0", "0", "1", "1"};
+    LayerRow& r = t.ListOfBuildings.AddCells(building_cell::kCells);
+    r.At(building_cell::Street) = pick(w.streets) + " " + std::to_string(rng() % 200 + 1);
+    r.At(building_cell::Number) = std::to_string(rng() % 150 + 1);
+    r.At(building_cell::Name) = pick(w.buildings);
   }
   for (int i = 0; i < 5000; ++i) {
-    LayerRow& r = t.ListOfFirms.Add(pick(w.firms) + " " + std::to_string(i));
-    r.SubItems = {pick(w.streets), std::to_string(rng() % 150 + 1), "5 5", "f", "5", "5", pick(w.keywords),
-                  std::to_string(i)};
+    LayerRow& r = t.ListOfFirms.AddCells(firm_cell::kCells);
+    r.At(firm_cell::Name) = pick(w.firms) + " " + std::to_string(i);
+    r.At(firm_cell::Street) = pick(w.streets);
+    r.At(firm_cell::Number) = std::to_string(rng() % 150 + 1);
+    r.At(firm_cell::Keywords) = pick(w.keywords);
+    r.At(firm_cell::Picture) = std::to_string(i);
   }
   for (int i = 0; i < 10000; ++i) {
-    LayerRow& r = t.ListOfObjects.Add(pick(w.kinds));
-    r.SubItems = {pick(w.streets), std::to_string(rng() % 150 + 1), W("№ ") + std::to_string(i), "7 7",
-                  "Objects.txt", "0", "7", "7"};
+    LayerRow& r = t.ListOfObjects.AddCells(object_cell::kCells);
+    r.At(object_cell::Kind) = pick(w.kinds);
+    r.At(object_cell::Street) = pick(w.streets);
+    r.At(object_cell::Number) = std::to_string(rng() % 150 + 1);
+    r.At(object_cell::Name) = W("№ ") + std::to_string(i);
   }
 }
 

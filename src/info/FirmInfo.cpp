@@ -22,11 +22,11 @@ fs::path FirmFile(const MapCore& core, const std::string& baseOnDisk, const char
 }
 
 // The name the firm's files bear on disk: the loader keeps it beside the firm's
-// picture (the row's last cell).  A row that no firm file gave has only its
+// picture (the Picture cell).  A row that no firm file gave has only its
 // 'Файл' cell, Windows-1251 text.
 std::string FirmBaseOnDisk(const MapCore& core, const LayerRow& row, const std::string& fileCell) {
   const std::vector<std::string>& names = core.Tables.FirmFileNames;
-  const std::optional<int32_t> index = row.SubItems.empty() ? std::nullopt : ReadCellInt(row.SubItems.back());
+  const std::optional<int32_t> index = ReadCellInt(row.Cell(firm_cell::Picture));
   if (index && *index >= 0 && static_cast<size_t>(*index) < names.size()) return names[static_cast<size_t>(*index)];
   return cp1251::ToUtf8(fileCell);
 }
@@ -55,11 +55,12 @@ void ShowObjectInfo(MapCore& core, int row, bool centre) {
   info.ObjAdressLabel.clear();
   info.Visible = core.Ui.N10ShowInfo;
 
-  s.SelFirmName = ColumnCell(t, row, "Название");
-  s.SelFirmStreet = ColumnCell(t, row, "Улица");
-  s.SelFirmNumber = ColumnCell(t, row, "Номер");
-  s.SelFirmFile = ColumnCell(t, row, "Файл");
-  const std::string coordinates = ColumnCell(t, row, "Координаты");
+  const LayerRow& r = t[row];
+  s.SelFirmName = r.Cell(firm_cell::Name);
+  s.SelFirmStreet = r.Cell(firm_cell::Street);
+  s.SelFirmNumber = r.Cell(firm_cell::Number);
+  s.SelFirmFile = r.Cell(firm_cell::File);
+  const std::string coordinates = r.Cell(firm_cell::Points);
 
   const std::string base = FirmBaseOnDisk(core, t[row], s.SelFirmFile);
   const fs::path infFile = FirmFile(core, base, ".inf");
@@ -73,9 +74,7 @@ void ShowObjectInfo(MapCore& core, int row, bool centre) {
   info.FirmPicEnabled[1] = !s.SelFirmPicture2.empty();
   info.FirmPicEnabled[2] = !s.SelFirmPicture3.empty();
 
-  // The last cell is the firm's picture in FirmsImageList.
-  const auto& cells = t[row].SubItems;
-  s.SelFirmIcon = cells.empty() ? -1 : ReadCellInt(cells.back()).value_or(-1);
+  s.SelFirmIcon = ReadCellInt(r.Cell(firm_cell::Picture)).value_or(-1);
 
   s.StatusText0.clear();
   s.StatusText1 = s.SelFirmName;

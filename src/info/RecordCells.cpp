@@ -21,17 +21,6 @@ std::optional<int32_t> ReadCellInt(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-const std::string& ColumnCell(const LayerTable& table, int row, std::string_view column) {
-  static const std::string empty;
-  if (row < 0 || row >= table.Count()) return empty;
-  const auto& columns = table.Columns();
-  for (size_t c = 0; c < columns.size(); ++c) {
-    if (columns[c] != column) continue;
-    return c == 0 ? table[row].Caption : table[row].Cell(c - 1);
-  }
-  return empty;
-}
-
 namespace {
 
 // Next number of a point list from `pos`, skipping the single spaces (and a

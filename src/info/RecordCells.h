@@ -15,11 +15,6 @@
 // after them.  Out of the 32-bit range or anything else: no value.
 std::optional<int32_t> ReadCellInt(std::string_view text);
 
-// The cell of a row under the column whose caption is `column` (UTF-8, as the
-// table declares it; the first column is the caption).  Empty when the row or
-// the cell is absent.
-const std::string& ColumnCell(const LayerTable& table, int row, std::string_view column);
-
 // Reads up to `count` x, y pairs of a point list ("x1 y1 x2 y2 ..."), never more
 // than MaxSelectionPoints, into `out`; returns how many complete pairs it read.
 // Reading stops at the first number that is not an integer.

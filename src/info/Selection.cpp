@@ -13,10 +13,11 @@ namespace {
 
 bool ValidRow(const LayerTable& table, int row) { return row >= 0 && row < table.Count(); }
 
-// Reads the record's declared number of points; returns how many were read.
-int32_t ReadRecordPoints(const LayerTable& table, int row, PointArray& points) {
-  const int declared = DeclaredPointCount(ColumnCell(table, row, "Кол-во точек"));
-  return ReadPoints(ColumnCell(table, row, "Координаты"), declared, points);
+// Reads the record's declared number of points (cells `count` and `points`);
+// returns how many were read.  A table without the row gives none.
+int32_t ReadRecordPoints(const LayerTable& table, int row, int count, int points, PointArray& out) {
+  const int declared = DeclaredPointCount(table.CellAt(row, count));
+  return ReadPoints(table.CellAt(row, points), declared, out);
 }
 
 }  // namespace
@@ -37,12 +38,13 @@ void SelectStreet(MapCore& core, int row, bool centre) {
   if (!ValidRow(t, row)) return;
   SelectionState& s = core.Selection;
   s.StreetSelected = true;
-  s.SelStreetName = ColumnCell(t, row, "Название");
-  s.SelStreetType = ColumnCell(t, row, "Тип");
-  s.SelStreetWidth = ReadCellInt(ColumnCell(t, row, "Ширина")).value_or(0);
+  const LayerRow& r = t[row];
+  s.SelStreetName = r.Cell(street_cell::Name);
+  s.SelStreetType = r.Cell(street_cell::Type);
+  s.SelStreetWidth = ReadCellInt(r.Cell(street_cell::Width)).value_or(0);
   s.StatusText1 = s.SelStreetType + " " + s.SelStreetName;
   s.StatusText2.clear();
-  s.SelStreetCount = ReadRecordPoints(t, row, s.SelStreetPoints);
+  s.SelStreetCount = ReadRecordPoints(t, row, street_cell::PointCount, street_cell::Points, s.SelStreetPoints);
   if (s.SelStreetCount > 0) CentreOnSelection(core, s.SelStreetPoints[0], centre, ScreenSize(core));
 }
 
@@ -51,13 +53,15 @@ void SelectBuilding(MapCore& core, int row, bool centre) {
   if (!ValidRow(t, row)) return;
   SelectionState& s = core.Selection;
   s.BuildingSelected = true;
-  s.SelBuildingStreet = ColumnCell(t, row, "Улица");
-  s.SelBuildingNumber = ColumnCell(t, row, "Номер");
-  s.SelBuildingName = ColumnCell(t, row, "Название");
+  const LayerRow& r = t[row];
+  s.SelBuildingStreet = r.Cell(building_cell::Street);
+  s.SelBuildingNumber = r.Cell(building_cell::Number);
+  s.SelBuildingName = r.Cell(building_cell::Name);
   s.StatusText1 = s.SelBuildingStreet;
   s.StatusText0 = s.SelBuildingName;
   s.StatusText2 = s.SelBuildingNumber;
-  s.SelBuildingCount = ReadRecordPoints(t, row, s.SelBuildingPoints);
+  s.SelBuildingCount =
+      ReadRecordPoints(t, row, building_cell::PointCount, building_cell::Points, s.SelBuildingPoints);
   if (s.SelBuildingCount > 0) CentreOnSelection(core, s.SelBuildingPoints[0], centre, ScreenSize(core));
 }
 
@@ -65,16 +69,17 @@ void SelectObject(MapCore& core, int row, bool centre) {
   const LayerTable& t = core.Tables.ListOfObjects;
   if (!ValidRow(t, row)) return;
   SelectionState& s = core.Selection;
-  s.SelObjectKind = ColumnCell(t, row, "Объект");
-  s.SelObjectStreet = ColumnCell(t, row, "Улица");
-  s.SelObjectNumber = ColumnCell(t, row, "Номер");
-  s.SelObjectName = ColumnCell(t, row, "Название");
-  s.SelObjectIcon = ReadCellInt(ColumnCell(t, row, "Картинка")).value_or(-1);
+  const LayerRow& r = t[row];
+  s.SelObjectKind = r.Cell(object_cell::Kind);
+  s.SelObjectStreet = r.Cell(object_cell::Street);
+  s.SelObjectNumber = r.Cell(object_cell::Number);
+  s.SelObjectName = r.Cell(object_cell::Name);
+  s.SelObjectIcon = ReadCellInt(r.Cell(object_cell::Icon)).value_or(-1);
   s.StatusText0 = s.SelObjectKind;
   s.StatusText1 = s.SelObjectName;
   s.StatusText2 = s.SelObjectStreet + " " + s.SelObjectNumber;
   // Without a readable position there is nothing to highlight or centre on.
-  const auto point = FirstPoint(ColumnCell(t, row, "Координаты"));
+  const auto point = FirstPoint(r.Cell(object_cell::Points));
   s.ObjectSelected = point.has_value();
   if (!point) return;
   s.SelObjectPoint = *point;
@@ -88,10 +93,11 @@ void SelectRoute(MapCore& core, int row, bool centre) {
   if (!ValidRow(names, row)) return;
   SelectionState& s = core.Selection;
   s.RouteSelected = true;
-  s.SelRouteName = ColumnCell(names, row, "Название маршрута");
-  s.SelRouteType = ColumnCell(names, row, "Тип маршрута");
+  s.SelRouteName = names[row].Cell(route_name_cell::Name);
+  s.SelRouteType = names[row].Cell(route_name_cell::Type);
   // The geometry table runs parallel to the names; a missing row has no points.
-  s.SelRouteCount = ReadRecordPoints(core.Tables.ListOfPath1, row, s.SelRoutePoints);
+  s.SelRouteCount = ReadRecordPoints(core.Tables.ListOfPath1, row, route_shape_cell::PointCount,
+                                     route_shape_cell::Points, s.SelRoutePoints);
   s.StatusText1 = s.SelRouteType + " " + s.SelRouteName;
   s.StatusText2.clear();
   if (s.SelRouteCount > 0) CentreOnSelection(core, s.SelRoutePoints[0], centre, WindowOuterSize(core));

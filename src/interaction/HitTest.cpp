@@ -12,10 +12,10 @@ bool WithinBox(int64_t h, int32_t coordinate, float scale) {
   return TruncToInt32(scaled - HitTolerance) <= h && h <= TruncToInt32(scaled + HitTolerance);
 }
 
-// The X and Y cells of a row, when both are numbers.
-std::optional<IntPoint> RowPoint(const LayerTable& table, int row) {
-  const auto x = ReadCellInt(ColumnCell(table, row, "X"));
-  const auto y = ReadCellInt(ColumnCell(table, row, "Y"));
+// The point cells of a row (X and Y), when both are numbers.
+std::optional<IntPoint> RowPoint(const LayerTable& table, const CellBox& point, int row) {
+  const auto x = ReadCellInt(table.CellAt(row, point.MinX));
+  const auto y = ReadCellInt(table.CellAt(row, point.MinY));
   if (!x || !y) return std::nullopt;
   return IntPoint{*x, *y};
 }
@@ -33,9 +33,9 @@ bool IsUnder(HitPoint at, int32_t x, int32_t y, float scale) {
 std::optional<int> FoundFirmAt(const MapCore& core, HitPoint at) {
   const LayerTable& firms = core.Tables.ListOfFirms;
   for (const LayerRow& found : core.Search.ListView2.Rows()) {
-    const auto row = ReadCellInt(found.Caption);
+    const auto row = ReadCellInt(found.Cell(found_firm_cell::FirmRow));
     if (!row || *row < 0 || *row >= firms.Count()) continue;
-    const auto point = RowPoint(firms, *row);
+    const auto point = RowPoint(firms, firm_cell::kBox, *row);
     if (point && IsUnder(at, point->X, point->Y, core.View.Scale)) return *row;
   }
   return std::nullopt;
@@ -45,11 +45,11 @@ std::optional<int> ShownObjectAt(const MapCore& core, HitPoint at) {
   const LayerTable& objects = core.Tables.ListOfObjects;
   const int32_t filter = core.Flags.ObjectFilter;
   for (const LayerRow& entry : core.Tables.DrawListView.Rows()) {
-    if (entry.Caption != "5") continue;
-    const auto row = ReadCellInt(entry.Cell(0));
+    if (entry.Cell(draw_list_cell::Code) != "5") continue;
+    const auto row = ReadCellInt(entry.Cell(draw_list_cell::Row));
     if (!row || *row < 0 || *row >= objects.Count()) continue;
-    if (filter != -1 && ReadCellInt(ColumnCell(objects, *row, "Картинка")) != filter) continue;
-    const auto point = RowPoint(objects, *row);
+    if (filter != -1 && ReadCellInt(objects[*row].Cell(object_cell::Icon)) != filter) continue;
+    const auto point = RowPoint(objects, object_cell::kBox, *row);
     if (point && IsUnder(at, point->X, point->Y, core.View.Scale)) return *row;
   }
   return std::nullopt;

@@ -1,6 +1,5 @@
 #include "interaction/HoverHint.h"
 
-#include "info/RecordCells.h"
 #include "interaction/HitTest.h"
 #include "shell/MapCore.h"
 
@@ -9,18 +8,18 @@ namespace {
 void ShowFirmHint(MapCore& core, int row) {
   const LayerTable& firms = core.Tables.ListOfFirms;
   InteractionState& i = core.Interaction;
-  i.HintLine1 = ColumnCell(firms, row, "Название");
-  i.HintLine2 = ColumnCell(firms, row, "Улица") + " " + ColumnCell(firms, row, "Номер");
+  i.HintLine1 = firms.CellAt(row, firm_cell::Name);
+  i.HintLine2 = firms.CellAt(row, firm_cell::Street) + " " + firms.CellAt(row, firm_cell::Number);
   i.HintVisible = true;
 }
 
 void ShowObjectHint(MapCore& core, int row) {
   const LayerTable& objects = core.Tables.ListOfObjects;
   InteractionState& i = core.Interaction;
-  i.HintLine1 = ColumnCell(objects, row, "Объект") + " " + ColumnCell(objects, row, "Название");
+  i.HintLine1 = objects.CellAt(row, object_cell::Kind) + " " + objects.CellAt(row, object_cell::Name);
   // A street written as a single space means the object has no address.
-  const std::string& street = ColumnCell(objects, row, "Улица");
-  if (street != " ") i.HintLine2 = street + " " + ColumnCell(objects, row, "Номер");
+  const std::string& street = objects.CellAt(row, object_cell::Street);
+  if (street != " ") i.HintLine2 = street + " " + objects.CellAt(row, object_cell::Number);
   i.HintVisible = true;
 }
 

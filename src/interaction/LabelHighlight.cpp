@@ -17,11 +17,11 @@ void RedrawHighlightableLabels(MapCore& core) {
   MapDrawing drawing = DrawingOf(core, canvas);
   const LayerTable& list = core.Tables.DrawListView;
   for (int k = 0; k < list.Count(); ++k) {
-    if (list[k].Caption != "4") continue;
-    const int row = CellInt(list, k, 0);
+    if (list[k].Cell(draw_list_cell::Code) != "4") continue;
+    const int row = CellInt(list, k, draw_list_cell::Row);
     const LayerTable& texts = core.Tables.ListOfTexts;
     if (row < 0 || row >= texts.Count()) continue;
-    if (LabelHighlightable(CellInt(texts, row, 0), core.View.Scale)) DrawTextLabel(drawing, row);
+    if (LabelHighlightable(CellInt(texts, row, label_cell::Size), core.View.Scale)) DrawTextLabel(drawing, row);
   }
 }
 

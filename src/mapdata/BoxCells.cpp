@@ -9,19 +9,19 @@ std::vector<MapPoint> PointsOfCells(const std::string& countText, const std::str
   return parsed.Ok() ? std::move(parsed.Points) : std::vector<MapPoint>{};
 }
 
-void AppendBoxCells(MapExtents& extents, LayerRow& row, const std::vector<MapPoint>& points) {
+void PutBoxCells(MapExtents& extents, LayerRow& row, const CellBox& cells, const std::vector<MapPoint>& points) {
   const PointBox box = BoxOf(points);
-  row.SubItems.push_back(DecimalText(box.MinX));
-  row.SubItems.push_back(DecimalText(box.MinY));
-  row.SubItems.push_back(DecimalText(box.MaxX));
-  row.SubItems.push_back(DecimalText(box.MaxY));
+  row.At(cells.MinX) = DecimalText(box.MinX);
+  row.At(cells.MinY) = DecimalText(box.MinY);
+  row.At(cells.MaxX) = DecimalText(box.MaxX);
+  row.At(cells.MaxY) = DecimalText(box.MaxY);
   WidenMapExtents(extents, box.MinX, box.MinY, box.MaxX, box.MaxY);
 }
 
-void AppendPointCells(MapExtents& extents, LayerRow& row, const std::string& pointsText) {
+void PutPointCells(MapExtents& extents, LayerRow& row, const CellBox& point, const std::string& pointsText) {
   const std::vector<MapPoint> first = PointsOfCells("1", pointsText);
   const MapPoint p = first.empty() ? MapPoint{} : first.front();
-  row.SubItems.push_back(DecimalText(p.X));
-  row.SubItems.push_back(DecimalText(p.Y));
+  row.At(point.MinX) = DecimalText(p.X);
+  row.At(point.MinY) = DecimalText(p.Y);
   WidenMapExtents(extents, p.X, p.Y, p.X, p.Y);
 }

@@ -6,10 +6,16 @@
 namespace {
 
 void AddBuildingRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  LayerRow& row = load.Tables.ListOfBuildings.Add(std::move(record.Fields[0]));
-  for (size_t i = 1; i < 5; ++i) row.SubItems.push_back(std::move(record.Fields[i]));
-  row.SubItems.push_back(FileCell(file));
-  AppendBoxCells(load.Extents, row, PointsOfCells(row.Cell(2), row.Cell(3)));
+  using namespace building_cell;
+  std::vector<std::string>& f = record.Fields;
+  LayerRow& row = load.Tables.ListOfBuildings.AddCells(kCells);
+  row.At(Street) = std::move(f[building_field::Street]);
+  row.At(Number) = std::move(f[building_field::Number]);
+  row.At(Name) = std::move(f[building_field::Name]);
+  row.At(PointCount) = std::move(f[building_field::PointCount]);
+  row.At(Points) = std::move(f[building_field::Points]);
+  row.At(File) = FileCell(file);
+  PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
 }
 
 const LayerReading kBuildings{BuildingsFiles(), BuildingRecordFormat, "Ошибка при открытии файла здания!",

@@ -25,7 +25,7 @@ class Checker {
     CheckLayer(RegionsFiles(), RegionRecordFormat());
     CheckLayer(ObjectsFiles(), ObjectRecordFormat(), [this](const fs::path& file, int record,
                                                              const ReadRecordResult& r) {
-      CheckIconIndex(file, record, r.Fields[5]);
+      CheckIconIndex(file, record, r.Fields[object_field::Icon]);
     });
     return std::move(problems_);
   }

@@ -1,11 +1,13 @@
 #pragma once
 // Every table and picture list of a loaded city.  Loaders refill them, never
-// replace them; a row's index is the record's identity everywhere.
+// replace them; a row's index is the record's identity everywhere.  The cells
+// of each table are named in CityColumns.h.
 #include <QImage>
 
 #include <string>
 #include <vector>
 
+#include "mapdata/CityColumns.h"
 #include "mapdata/LayerTable.h"
 
 // One entry of the object-kind chooser: caption (Windows-1251) and the index of
@@ -16,23 +18,15 @@ struct ObjectKindEntry {
 };
 
 struct CityTables {
-  LayerTable ListOfStreets{"ListOfStreets",
-                           {"Название", "Тип", "Ширина", "Кол-во точек", "Координаты", "Файл",
-                            "Кол-во точек названия", "Точки названия", "MinX", "MinY", "MaxX", "MaxY"}};
-  LayerTable ListOfBuildings{"ListOfBuildings",
-                             {"Улица", "Номер", "Название", "Кол-во точек", "Координаты", "Файл", "MinX",
-                              "MinY", "MaxX", "MaxY"}};
-  LayerTable ListOfRegions{"ListOfRegions",
-                           {"Тип области", "Кол-во координат", "Координаты", "Кол-во номеров",
-                            "Координаты номеров", "MinX", "MinY", "MaxX", "MaxY"}};
-  LayerTable ListOfTexts{"ListOfTexts", {"Текст", "Размер", "Координаты", "X", "Y"}};
-  LayerTable ListOfObjects{"ListOfObjects",
-                           {"Объект", "Улица", "Номер", "Название", "Координаты", "Файл", "Картинка", "X", "Y"}};
-  LayerTable ListOfFirms{"ListOfFirms",
-                         {"Название", "Улица", "Номер", "Координаты", "Файл", "X", "Y", "Ключевые слова"}};
-  LayerTable ListOfPath1{"ListOfPath1", {"Кол-во точек", "Координаты", "MinX", "MinY", "MaxX", "MaxY"}};
-  LayerTable ListOfPath2{"ListOfPath2", {"Тип маршрута", "Название маршрута", "Комментарии"}};
-  LayerTable DrawListView{"DrawListView", {"Тип", "№ П/П"}};
+  LayerTable ListOfStreets{"ListOfStreets", ColumnList(street_cell::kColumns)};
+  LayerTable ListOfBuildings{"ListOfBuildings", ColumnList(building_cell::kColumns)};
+  LayerTable ListOfRegions{"ListOfRegions", ColumnList(region_cell::kColumns)};
+  LayerTable ListOfTexts{"ListOfTexts", ColumnList(label_cell::kColumns)};
+  LayerTable ListOfObjects{"ListOfObjects", ColumnList(object_cell::kColumns)};
+  LayerTable ListOfFirms{"ListOfFirms", ColumnList(firm_cell::kColumns)};
+  LayerTable ListOfPath1{"ListOfPath1", ColumnList(route_shape_cell::kColumns)};
+  LayerTable ListOfPath2{"ListOfPath2", ColumnList(route_name_cell::kColumns)};
+  LayerTable DrawListView{"DrawListView", ColumnList(draw_list_cell::kColumns)};
 
   // Object icons (20 x 20), icon i of the city's Icons folder is image i.
   std::vector<QImage> ImageListObject;

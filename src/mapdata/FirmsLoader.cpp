@@ -1,7 +1,7 @@
 // The firms: one file per firm in the city's Firms folder, scrambled (".crpt")
 // or plain (".txt"), and a 20 x 20 marker per firm.  The marker (and the name of
-// the firm's files on disk) is added only when the firm's row is, so that cell 7
-// of every row names its own marker and name.
+// the firm's files on disk) is added only when the firm's row is, so that the
+// Picture cell of every row names its own marker and name.
 #include <QPainter>
 
 #include <algorithm>
@@ -35,17 +35,20 @@ QImage FirmMarker(const fs::path& dir, const std::string& baseName) {
   return marker;
 }
 
-// Cells 4 and 5, X and Y of the first point of the coordinates, as the rows
-// of every point-like layer have them.
 void AddFirmRow(const LayerLoad& load, ReadRecordResult& record, const std::string& baseName) {
+  using namespace firm_cell;
+  std::vector<std::string>& f = record.Fields;
   LayerTable& table = load.Tables.ListOfFirms;
   const int index = table.Count();
-  LayerRow& row = table.Add(std::move(record.Fields[0]));
-  for (size_t i = 1; i < 4; ++i) row.SubItems.push_back(std::move(record.Fields[i]));
-  row.SubItems.push_back(cp1251::FileNameToCp1251(baseName));
-  AppendPointCells(load.Extents, row, row.Cell(2));
-  row.SubItems.push_back(std::move(record.Fields[4]));
-  row.SubItems.push_back(DecimalText(index));
+  LayerRow& row = table.AddCells(kCells);
+  row.At(Name) = std::move(f[firm_field::Name]);
+  row.At(Street) = std::move(f[firm_field::Street]);
+  row.At(Number) = std::move(f[firm_field::Number]);
+  row.At(Points) = std::move(f[firm_field::Position]);
+  row.At(File) = cp1251::FileNameToCp1251(baseName);
+  PutPointCells(load.Extents, row, kBox, row.Cell(Points));
+  row.At(Keywords) = std::move(f[firm_field::Keywords]);
+  row.At(Picture) = DecimalText(index);
 }
 
 // Adds the firm's row, or shows why it has none.
@@ -91,7 +94,9 @@ unsigned char FoldLatin(unsigned char c) { return (c >= 'a' && c <= 'z') ? stati
 
 // Latin letters without case, every other byte by value; a prefix comes first.
 bool FirmNameBefore(const LayerRow& a, const LayerRow& b) {
-  return std::lexicographical_compare(a.Caption.begin(), a.Caption.end(), b.Caption.begin(), b.Caption.end(),
+  const std::string& x = a.Cell(firm_cell::Name);
+  const std::string& y = b.Cell(firm_cell::Name);
+  return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(),
                                       [](char x, char y) {
                                         return FoldLatin(static_cast<unsigned char>(x)) <
                                                FoldLatin(static_cast<unsigned char>(y));

@@ -6,10 +6,13 @@
 namespace {
 
 void AddLabelRow(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  LayerRow& row = load.Tables.ListOfTexts.Add(std::move(record.Fields[0]));
-  row.SubItems.push_back(std::move(record.Fields[1]));
-  row.SubItems.push_back(std::move(record.Fields[2]));
-  AppendPointCells(load.Extents, row, row.Cell(1));
+  using namespace label_cell;
+  std::vector<std::string>& f = record.Fields;
+  LayerRow& row = load.Tables.ListOfTexts.AddCells(kCells);
+  row.At(Text) = std::move(f[label_field::Text]);
+  row.At(Size) = std::move(f[label_field::Size]);
+  row.At(Points) = std::move(f[label_field::Position]);
+  PutPointCells(load.Extents, row, kBox, row.Cell(Points));
 }
 
 const LayerReading kLabels{LabelsFiles(), LabelRecordFormat, "Ошибка при открытии файла с текстами!",

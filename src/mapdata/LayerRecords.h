@@ -27,6 +27,15 @@ struct RecordFormat {
   std::vector<FieldFormat> Fields;
 };
 
+// The fields of each record layout, in file order.
+namespace street_field { enum : size_t { Name, Type, Width, PointCount, Points }; }
+namespace building_field { enum : size_t { Street, Number, Name, PointCount, Points }; }
+namespace route_field { enum : size_t { Type, Name, Comment, PointCount, Points }; }
+namespace label_field { enum : size_t { Text, Size, Position }; }
+namespace region_field { enum : size_t { Type, PointCount, Points, NumberCount, NumberPoints }; }
+namespace object_field { enum : size_t { Kind, Street, Number, Name, Position, Icon }; }
+namespace firm_field { enum : size_t { Name, Street, Number, Position, Keywords }; }
+
 // Record layouts, field by field in file order.
 const RecordFormat& StreetRecordFormat();    // name, type, width, point count, points
 const RecordFormat& BuildingRecordFormat();  // street, number, name, point count, points

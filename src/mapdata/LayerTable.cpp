@@ -1,8 +1,8 @@
 #include "mapdata/LayerTable.h"
 
-const std::string& LayerRow::Cell(size_t index) const {
+const std::string& EmptyCell() {
   static const std::string empty;
-  return index < SubItems.size() ? SubItems[index] : empty;
+  return empty;
 }
 
 LayerTable::LayerTable(std::string name, std::vector<std::string> columnCaptions)
@@ -16,6 +16,12 @@ LayerRow& LayerTable::Add() {
 LayerRow& LayerTable::Add(std::string caption) {
   LayerRow& row = Add();
   row.Caption = std::move(caption);
+  return row;
+}
+
+LayerRow& LayerTable::AddCells(int cells) {
+  LayerRow& row = Add();
+  row.SubItems.resize(static_cast<size_t>(cells));
   return row;
 }
 

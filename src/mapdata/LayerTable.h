@@ -6,12 +6,24 @@
 #include <string>
 #include <vector>
 
+// The cell number of a row's caption; SubItems are cells 0, 1, ...
+// (CityColumns.h names every cell of every table).
+constexpr int kCaption = -1;
+
+// What an absent cell reads as.
+const std::string& EmptyCell();
+
 struct LayerRow {
   std::string Caption;
   std::vector<std::string> SubItems;
 
-  // Cell by index; an absent cell reads as the empty text.
-  const std::string& Cell(size_t index) const;
+  // Cell by number (kCaption: the caption); an absent cell reads as the empty text.
+  const std::string& Cell(int cell) const {
+    if (cell == kCaption) return Caption;
+    return cell >= 0 && static_cast<size_t>(cell) < SubItems.size() ? SubItems[static_cast<size_t>(cell)] : EmptyCell();
+  }
+  // The cell itself, for writing; the row must have it.
+  std::string& At(int cell) { return cell == kCaption ? Caption : SubItems.at(static_cast<size_t>(cell)); }
 };
 
 class LayerTable {
@@ -27,8 +39,14 @@ class LayerTable {
   bool Empty() const { return rows_.empty(); }
   LayerRow& Add();
   LayerRow& Add(std::string caption);
+  // A row of `cells` empty cells after its empty caption, to be filled by name.
+  LayerRow& AddCells(int cells);
   LayerRow& operator[](int index) { return rows_[static_cast<size_t>(index)]; }
   const LayerRow& operator[](int index) const { return rows_[static_cast<size_t>(index)]; }
+  // Cell `cell` of row `row`; the empty text when the table has no such row.
+  const std::string& CellAt(int row, int cell) const {
+    return row >= 0 && row < Count() ? rows_[static_cast<size_t>(row)].Cell(cell) : EmptyCell();
+  }
   LayerRow& Last() { return rows_.back(); }
   void Clear();
   void Reserve(size_t rows) { rows_.reserve(rows); }

@@ -8,11 +8,18 @@
 
 namespace {
 
+// X and Y are filled once every row is read.
 void AddObjectRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  LayerRow& row = load.Tables.ListOfObjects.Add(std::move(record.Fields[0]));
-  for (size_t i = 1; i < 5; ++i) row.SubItems.push_back(std::move(record.Fields[i]));
-  row.SubItems.push_back(FileCell(file));
-  row.SubItems.push_back(std::move(record.Fields[5]));
+  using namespace object_cell;
+  std::vector<std::string>& f = record.Fields;
+  LayerRow& row = load.Tables.ListOfObjects.AddCells(kCells);
+  row.At(Kind) = std::move(f[object_field::Kind]);
+  row.At(Street) = std::move(f[object_field::Street]);
+  row.At(Number) = std::move(f[object_field::Number]);
+  row.At(Name) = std::move(f[object_field::Name]);
+  row.At(Points) = std::move(f[object_field::Position]);
+  row.At(File) = FileCell(file);
+  row.At(Icon) = std::move(f[object_field::Icon]);
 }
 
 const LayerReading kObjects{ObjectsFiles(), ObjectRecordFormat, "Ошибка при открытии!", "Ошибка при открытии!",
@@ -22,8 +29,8 @@ const LayerReading kObjects{ObjectsFiles(), ObjectRecordFormat, "Ошибка п
 void NameObjectKind(CityTables& tables, const LayerRow& row) {
   int32_t icon = -1;
   std::vector<ObjectKindEntry>& chooser = tables.ObjectComboBox;
-  if (ParseDecimalInt(row.Cell(5), icon) && icon >= 0 && static_cast<size_t>(icon) < chooser.size())
-    chooser[static_cast<size_t>(icon)].Caption = row.Caption;
+  if (ParseDecimalInt(row.Cell(object_cell::Icon), icon) && icon >= 0 && static_cast<size_t>(icon) < chooser.size())
+    chooser[static_cast<size_t>(icon)].Caption = row.Cell(object_cell::Kind);
 }
 
 // The last entry, the one of the placeholder icon, stands for all kinds.
@@ -42,6 +49,6 @@ void LoadObjects(const LayerLoad& load) {
   for (LayerRow& row : load.Tables.ListOfObjects.Rows()) {
     NameObjectKind(load.Tables, row);
     NameAllKindsEntry(load.Tables);
-    AppendPointCells(load.Extents, row, row.Cell(3));
+    PutPointCells(load.Extents, row, object_cell::kBox, row.Cell(object_cell::Points));
   }
 }

@@ -7,9 +7,15 @@
 namespace {
 
 void AddRegionRow(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  LayerRow& row = load.Tables.ListOfRegions.Add(std::move(record.Fields[0]));
-  for (size_t i = 1; i < 5; ++i) row.SubItems.push_back(std::move(record.Fields[i]));
-  AppendBoxCells(load.Extents, row, PointsOfCells(row.Cell(0), row.Cell(1)));
+  using namespace region_cell;
+  std::vector<std::string>& f = record.Fields;
+  LayerRow& row = load.Tables.ListOfRegions.AddCells(kCells);
+  row.At(Type) = std::move(f[region_field::Type]);
+  row.At(PointCount) = std::move(f[region_field::PointCount]);
+  row.At(Points) = std::move(f[region_field::Points]);
+  row.At(NumberCount) = std::move(f[region_field::NumberCount]);
+  row.At(NumberPoints) = std::move(f[region_field::NumberPoints]);
+  PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
 }
 
 const LayerReading kRegions{RegionsFiles(), RegionRecordFormat, "Ошибка при открытии!", "Отсутствует файл с областями!",

@@ -12,12 +12,16 @@ void ClearRoutes(CityTables& tables) {
 }
 
 void AddRouteRows(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  LayerRow& geometry = load.Tables.ListOfPath1.Add(std::move(record.Fields[3]));
-  LayerRow& listed = load.Tables.ListOfPath2.Add(std::move(record.Fields[0]));
-  listed.SubItems.push_back(std::move(record.Fields[1]));
-  listed.SubItems.push_back(std::move(record.Fields[2]));
-  geometry.SubItems.push_back(std::move(record.Fields[4]));
-  AppendBoxCells(load.Extents, geometry, PointsOfCells(geometry.Caption, geometry.Cell(0)));
+  std::vector<std::string>& f = record.Fields;
+  LayerRow& shape = load.Tables.ListOfPath1.AddCells(route_shape_cell::kCells);
+  LayerRow& listed = load.Tables.ListOfPath2.AddCells(route_name_cell::kCells);
+  shape.At(route_shape_cell::PointCount) = std::move(f[route_field::PointCount]);
+  shape.At(route_shape_cell::Points) = std::move(f[route_field::Points]);
+  listed.At(route_name_cell::Type) = std::move(f[route_field::Type]);
+  listed.At(route_name_cell::Name) = std::move(f[route_field::Name]);
+  listed.At(route_name_cell::Comment) = std::move(f[route_field::Comment]);
+  PutBoxCells(load.Extents, shape, route_shape_cell::kBox,
+              PointsOfCells(shape.Cell(route_shape_cell::PointCount), shape.Cell(route_shape_cell::Points)));
 }
 
 const LayerReading kRoutes{RoutesFiles(), RouteRecordFormat, "Ошибка при открытии!", "Отсутствует файл с маршрутами!",

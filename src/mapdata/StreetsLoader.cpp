@@ -5,13 +5,18 @@
 
 namespace {
 
+// The cells of the name's own points stay empty.
 void AddStreetRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  LayerRow& row = load.Tables.ListOfStreets.Add(std::move(record.Fields[0]));
-  for (size_t i = 1; i < 5; ++i) row.SubItems.push_back(std::move(record.Fields[i]));
-  row.SubItems.push_back(FileCell(file));
-  row.SubItems.emplace_back();  // "Кол-во точек названия"
-  row.SubItems.emplace_back();  // "Точки названия"
-  AppendBoxCells(load.Extents, row, PointsOfCells(row.Cell(2), row.Cell(3)));
+  using namespace street_cell;
+  std::vector<std::string>& f = record.Fields;
+  LayerRow& row = load.Tables.ListOfStreets.AddCells(kCells);
+  row.At(Name) = std::move(f[street_field::Name]);
+  row.At(Type) = std::move(f[street_field::Type]);
+  row.At(Width) = std::move(f[street_field::Width]);
+  row.At(PointCount) = std::move(f[street_field::PointCount]);
+  row.At(Points) = std::move(f[street_field::Points]);
+  row.At(File) = FileCell(file);
+  PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
 }
 
 const LayerReading kStreets{StreetsFiles(), StreetRecordFormat, "Ошибка при открытии!", "Отсутствует файл с улицами!",

@@ -14,35 +14,29 @@ bool ParseInt32(std::string_view text, int32_t& value) {
 
 namespace {
 
-std::string ColumnName(const LayerTable& table, int subItem) {
-  const size_t column = static_cast<size_t>(subItem + 1);
-  return column < table.Columns().size() ? table.Columns()[column] : "ячейка " + std::to_string(subItem);
+// A cell beyond the declared columns (the firm's picture) is named by its number.
+std::string ColumnName(const LayerTable& table, int cell) {
+  const size_t column = static_cast<size_t>(cell + 1);
+  return column < table.Columns().size() ? table.Columns()[column] : "ячейка " + std::to_string(cell);
 }
 
-const std::string& CellText(const LayerTable& table, int row, int subItem) {
-  const LayerRow& r = table[row];
-  return subItem < 0 ? r.Caption : r.Cell(static_cast<size_t>(subItem));
-}
-
-std::string Where(const LayerTable& table, int row, int subItem) {
-  return table.Name() + ", строка " + std::to_string(row) + ", столбец «" + ColumnName(table, subItem) + "»";
+std::string Where(const LayerTable& table, int row, int cell) {
+  return table.Name() + ", строка " + std::to_string(row) + ", столбец «" + ColumnName(table, cell) + "»";
 }
 
 }  // namespace
 
-std::string BadIntegerMessage(const LayerTable& table, int row, int subItem) {
-  return Where(table, row, subItem) + ": «" + cp1251::ToUtf8(CellText(table, row, subItem)) +
-         "» — не целое число.";
+std::string BadIntegerMessage(const LayerTable& table, int row, int cell) {
+  return Where(table, row, cell) + ": «" + cp1251::ToUtf8(table[row].Cell(cell)) + "» — не целое число.";
 }
 
-std::string BadPointsMessage(const LayerTable& table, int row, int subItem) {
-  return Where(table, row, subItem) + ": список точек короче заявленного или содержит не число.";
+std::string BadPointsMessage(const LayerTable& table, int row, int cell) {
+  return Where(table, row, cell) + ": список точек короче заявленного или содержит не число.";
 }
 
-int32_t CellInt(const LayerTable& table, int row, int subItem) {
+int32_t CellInt(const LayerTable& table, int row, int cell) {
   int32_t value = 0;
-  if (!ParseInt32(CellText(table, row, subItem), value))
-    throw std::runtime_error(BadIntegerMessage(table, row, subItem));
+  if (!ParseInt32(table[row].Cell(cell), value)) throw std::runtime_error(BadIntegerMessage(table, row, cell));
   return value;
 }
 

@@ -14,14 +14,14 @@
 // An optional minus sign and decimal digits, within 32 bits, nothing else.
 bool ParseInt32(std::string_view text, int32_t& value);
 
-// The integer in cell `subItem` of a row (-1: the caption); throws
+// The integer in cell `cell` of a row (kCaption: the caption); throws
 // std::runtime_error when it is not one.
-int32_t CellInt(const LayerTable& table, int row, int subItem);
+int32_t CellInt(const LayerTable& table, int row, int cell);
 
 // Message for a cell that should hold an integer (UTF-8).
-std::string BadIntegerMessage(const LayerTable& table, int row, int subItem);
+std::string BadIntegerMessage(const LayerTable& table, int row, int cell);
 // Message for a point list that holds fewer pairs than its count says (UTF-8).
-std::string BadPointsMessage(const LayerTable& table, int row, int subItem);
+std::string BadPointsMessage(const LayerTable& table, int row, int cell);
 
 // Most points a record holds; a longer list is read up to this many.
 constexpr int MaxRowPoints = 150;

@@ -6,40 +6,28 @@
 
 namespace {
 
-// Where a table keeps its box: four sub-items, left, top, right, bottom.
-struct BoxColumns {
-  int Left, Top, Right, Bottom;
-};
-
 struct Rect {
   int32_t Left, Top, Right, Bottom;
 };
 
-bool BoxMeets(const LayerTable& table, int row, BoxColumns c, const Rect& r) {
-  return CellInt(table, row, c.Left) <= r.Right && CellInt(table, row, c.Right) >= r.Left &&
-         CellInt(table, row, c.Bottom) >= r.Top && CellInt(table, row, c.Top) <= r.Bottom;
+bool BoxMeets(const LayerTable& table, int row, const CellBox& c, const Rect& r) {
+  return CellInt(table, row, c.MinX) <= r.Right && CellInt(table, row, c.MaxX) >= r.Left &&
+         CellInt(table, row, c.MaxY) >= r.Top && CellInt(table, row, c.MinY) <= r.Bottom;
 }
 
 void Append(LayerTable& list, char code, int row) {
-  LayerRow& item = list.Add(std::string(1, code));
-  item.SubItems.push_back(std::to_string(row));
+  LayerRow& item = list.AddCells(draw_list_cell::kCells);
+  item.At(draw_list_cell::Code) = std::string(1, code);
+  item.At(draw_list_cell::Row) = std::to_string(row);
 }
 
 // Every row of `table` whose box meets the rectangle and that `admit` lets in.
 template <typename Admit>
-void ListRows(LayerTable& list, const LayerTable& table, char code, BoxColumns box, const Rect& r, Admit admit) {
+void ListRows(LayerTable& list, const LayerTable& table, char code, const CellBox& box, const Rect& r, Admit admit) {
   for (int i = 0; i < table.Count(); ++i)
     if (BoxMeets(table, i, box, r) && admit(i)) Append(list, code, i);
 }
 
-constexpr BoxColumns kStreetBox{7, 8, 9, 10};
-constexpr BoxColumns kBuildingBox{5, 6, 7, 8};
-constexpr BoxColumns kRegionBox{4, 5, 6, 7};
-constexpr BoxColumns kRouteBox{1, 2, 3, 4};
-constexpr BoxColumns kObjectPoint{6, 7, 6, 7};
-constexpr BoxColumns kLabelPoint{2, 3, 2, 3};
-constexpr BoxColumns kFirmPoint{4, 5, 4, 5};
-constexpr int kStreetWidth = 1;
 
 }  // namespace
 
@@ -52,14 +40,14 @@ void BuildDrawList(CityTables& tables, const ViewState& view, int32_t left, int3
   const auto always = [](int) { return true; };
 
   list.Clear();
-  ListRows(list, t.ListOfRegions, '3', kRegionBox, r, always);
+  ListRows(list, t.ListOfRegions, '3', region_cell::kBox, r, always);
   // Thin streets only when the scale makes them wide enough to see.
-  ListRows(list, t.ListOfStreets, '1', kStreetBox, r,
-           [&](int i) { return CellInt(t.ListOfStreets, i, kStreetWidth) > 2 || scale >= 1.0f; });
+  ListRows(list, t.ListOfStreets, '1', street_cell::kBox, r,
+           [&](int i) { return CellInt(t.ListOfStreets, i, street_cell::Width) > 2 || scale >= 1.0f; });
   // Routes are admitted by their box alone.
-  ListRows(list, t.ListOfPath1, '7', kRouteBox, r, always);
-  ListRows(list, t.ListOfBuildings, '2', kBuildingBox, r, always);
-  ListRows(list, t.ListOfObjects, '5', kObjectPoint, r, always);
-  ListRows(list, t.ListOfTexts, '4', kLabelPoint, r, always);
-  ListRows(list, t.ListOfFirms, '6', kFirmPoint, r, always);
+  ListRows(list, t.ListOfPath1, '7', route_shape_cell::kBox, r, always);
+  ListRows(list, t.ListOfBuildings, '2', building_cell::kBox, r, always);
+  ListRows(list, t.ListOfObjects, '5', object_cell::kBox, r, always);
+  ListRows(list, t.ListOfTexts, '4', label_cell::kBox, r, always);
+  ListRows(list, t.ListOfFirms, '6', firm_cell::kBox, r, always);
 }

@@ -279,10 +279,9 @@ void DrawFoundFirmIcon(MapDrawing& d, int row) {
   Canvas& canvas = d.Surface;
   const LayerTable& firms = d.Tables.ListOfFirms;
   if (row < 0 || row >= firms.Count()) return;  // nothing of the firm to draw
-  constexpr int kPoints = 2, kPicture = 7;
   std::vector<QPoint> point;
-  if (!ReadPointPairs(firms[row].Cell(kPoints), 1, point))
-    throw std::runtime_error(BadPointsMessage(firms, row, kPoints));
-  const int32_t icon = CellInt(firms, row, kPicture);
+  if (!ReadPointPairs(firms[row].Cell(firm_cell::Points), 1, point))
+    throw std::runtime_error(BadPointsMessage(firms, row, firm_cell::Points));
+  const int32_t icon = CellInt(firms, row, firm_cell::Picture);
   DrawCentredIcon(canvas, d.Tables.FirmsImageList, icon, MapToPicture(d.View, point[0].x(), point[0].y()));
 }

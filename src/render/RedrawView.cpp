@@ -67,7 +67,7 @@ void ForgetHintOfOtherView(MapCore& core) {
 }
 
 void DrawFoundFirms(MapDrawing& d, const LayerTable& found) {
-  for (int k = 0; k < found.Count(); ++k) DrawFoundFirmIcon(d, CellInt(found, k, -1));
+  for (int k = 0; k < found.Count(); ++k) DrawFoundFirmIcon(d, CellInt(found, k, found_firm_cell::FirmRow));
 }
 
 }  // namespace

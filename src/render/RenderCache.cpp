@@ -50,21 +50,19 @@ int32_t AddError(LayerCache& c, std::string message) {
 }
 
 // Reads an integer cell into `value`; on failure records the row's error.
-bool ReadInt(LayerCache& c, const LayerTable& table, int row, int subItem, int32_t& value, int32_t& error) {
-  const LayerRow& r = table[row];
-  const std::string& text = subItem < 0 ? r.Caption : r.Cell(static_cast<size_t>(subItem));
-  if (ParseInt32(text, value)) return true;
-  error = AddError(c, BadIntegerMessage(table, row, subItem));
+bool ReadInt(LayerCache& c, const LayerTable& table, int row, int cell, int32_t& value, int32_t& error) {
+  if (ParseInt32(table[row].Cell(cell), value)) return true;
+  error = AddError(c, BadIntegerMessage(table, row, cell));
   return false;
 }
 
-// Reads `count` points of the point list in `subItem` and their box.
-bool ReadPoints(LayerCache& c, const LayerTable& table, int row, int subItem, int32_t count, int32_t& error) {
+// Reads `count` points of the point list in `cell` and their box.
+bool ReadPoints(LayerCache& c, const LayerTable& table, int row, int cell, int32_t count, int32_t& error) {
   CachedRow& out = c.Rows[static_cast<size_t>(row)];
   out.First = static_cast<uint32_t>(c.Points.size());
-  if (!ReadPointPairs(table[row].Cell(static_cast<size_t>(subItem)), count, c.Points)) {
+  if (!ReadPointPairs(table[row].Cell(cell), count, c.Points)) {
     c.Points.resize(out.First);
-    error = AddError(c, BadPointsMessage(table, row, subItem));
+    error = AddError(c, BadPointsMessage(table, row, cell));
     return false;
   }
   out.Count = static_cast<int32_t>(c.Points.size() - out.First);
@@ -90,20 +88,13 @@ void ReadShape(LayerCache& c, const LayerTable& table, int row, int countCell, i
   if (ReadInt(c, table, row, countCell, count, out.Error)) ReadPoints(c, table, row, pointsCell, count, out.Error);
 }
 
-// Column positions among the sub-items of each table.
-namespace streets { constexpr int Type = 0, Width = 1, Count = 2, Points = 3; }
-namespace buildings { constexpr int Number = 0, Count = 2, Points = 3; }
-namespace regions { constexpr int Count = 0, Points = 1; }
-namespace texts { constexpr int Size = 0, Points = 1; }
-namespace objects { constexpr int Points = 3, Icon = 5; }
-namespace routes { constexpr int Count = -1, Points = 0; }
 
 void BuildStreets(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   for (int i = 0; i < t.Count(); ++i) {
     CachedRow& row = c.Rows[static_cast<size_t>(i)];
-    row.Kind = static_cast<int32_t>(mapstyle::ClassifyStreet(t[i].Cell(streets::Type)));
-    if (ReadInt(c, t, i, streets::Width, row.Value, row.Error)) ReadShape(c, t, i, streets::Count, streets::Points);
+    row.Kind = static_cast<int32_t>(mapstyle::ClassifyStreet(t[i].Cell(street_cell::Type)));
+    if (ReadInt(c, t, i, street_cell::Width, row.Value, row.Error)) ReadShape(c, t, i, street_cell::PointCount, street_cell::Points);
   }
 }
 
@@ -111,18 +102,18 @@ void BuildBuildings(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   c.Texts.reserve(static_cast<size_t>(t.Count()));
   for (int i = 0; i < t.Count(); ++i) {
-    const std::string& number = t[i].Cell(buildings::Number);
+    const std::string& number = t[i].Cell(building_cell::Number);
     c.Texts.push_back(MapText(number));
     c.Rows[static_cast<size_t>(i)].Value = static_cast<int32_t>(number.size());
-    ReadShape(c, t, i, buildings::Count, buildings::Points);
+    ReadShape(c, t, i, building_cell::PointCount, building_cell::Points);
   }
 }
 
 void BuildRegions(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   for (int i = 0; i < t.Count(); ++i) {
-    c.Rows[static_cast<size_t>(i)].Kind = mapstyle::RegionColorIndex(t[i].Caption);
-    ReadShape(c, t, i, regions::Count, regions::Points);
+    c.Rows[static_cast<size_t>(i)].Kind = mapstyle::RegionColorIndex(t[i].Cell(region_cell::Type));
+    ReadShape(c, t, i, region_cell::PointCount, region_cell::Points);
   }
 }
 
@@ -132,8 +123,8 @@ void BuildLabels(LayerCache& c, const LayerTable& t) {
   c.TextWidths.assign(static_cast<size_t>(t.Count()), -1);
   for (int i = 0; i < t.Count(); ++i) {
     CachedRow& row = c.Rows[static_cast<size_t>(i)];
-    c.Texts.push_back(MapText(t[i].Caption));
-    if (ReadInt(c, t, i, texts::Size, row.Value, row.Error)) ReadPoints(c, t, i, texts::Points, 1, row.Error);
+    c.Texts.push_back(MapText(t[i].Cell(label_cell::Text)));
+    if (ReadInt(c, t, i, label_cell::Size, row.Value, row.Error)) ReadPoints(c, t, i, label_cell::Points, 1, row.Error);
   }
 }
 
@@ -141,14 +132,14 @@ void BuildObjects(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   for (int i = 0; i < t.Count(); ++i) {
     CachedRow& row = c.Rows[static_cast<size_t>(i)];
-    ReadInt(c, t, i, objects::Icon, row.Value, row.Error);
-    ReadPoints(c, t, i, objects::Points, 1, row.PointError);
+    ReadInt(c, t, i, object_cell::Icon, row.Value, row.Error);
+    ReadPoints(c, t, i, object_cell::Points, 1, row.PointError);
   }
 }
 
 void BuildRoutes(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
-  for (int i = 0; i < t.Count(); ++i) ReadShape(c, t, i, routes::Count, routes::Points);
+  for (int i = 0; i < t.Count(); ++i) ReadShape(c, t, i, route_shape_cell::PointCount, route_shape_cell::Points);
 }
 
 template <typename Build>
@@ -189,10 +180,10 @@ const DrawListCache& DrawItems(RenderCache& cache, const CityTables& tables) {
   c.Errors.clear();
   for (int i = 0; i < t.Count(); ++i) {
     DrawItem& item = c.Items[static_cast<size_t>(i)];
-    const std::string& code = t[i].Caption;
+    const std::string& code = t[i].Cell(draw_list_cell::Code);
     item.Code = code.size() == 1 ? code[0] : 0;
-    if (!ParseInt32(t[i].Cell(0), item.Index)) {
-      c.Errors.push_back(BadIntegerMessage(t, i, 0));
+    if (!ParseInt32(t[i].Cell(draw_list_cell::Row), item.Index)) {
+      c.Errors.push_back(BadIntegerMessage(t, i, draw_list_cell::Row));
       item.Error = static_cast<int32_t>(c.Errors.size() - 1);
     }
   }

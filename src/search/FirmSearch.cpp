@@ -7,30 +7,28 @@
 #include "info/Selection.h"
 #include "render/RedrawView.h"
 #include "search/ListSearch.h"
-#include "search/SearchColumns.h"
 #include "shell/MapCore.h"
 
 namespace {
-
-using namespace search_columns;
 
 // The parts of a firm's searched text that the check boxes choose, joined with
 // no separator (so a key can run from the name into the street).
 size_t FirmTextParts(const SearchState& s, const LayerRow& firm, std::array<std::string_view, 4>& parts) {
   size_t count = 0;
-  if (s.CheckBox1) parts[count++] = firm.Caption;
+  if (s.CheckBox1) parts[count++] = firm.Cell(firm_cell::Name);
   if (s.CheckBox2) {
-    parts[count++] = firm.Cell(kFirmStreet);
-    parts[count++] = firm.Cell(kFirmNumber);
+    parts[count++] = firm.Cell(firm_cell::Street);
+    parts[count++] = firm.Cell(firm_cell::Number);
   }
-  if (s.CheckBox3) parts[count++] = firm.Cell(kFirmKeywords);
+  if (s.CheckBox3) parts[count++] = firm.Cell(firm_cell::Keywords);
   return count;
 }
 
 void AddFirmResult(SearchState& s, const LayerRow& firm, int row) {
-  s.ListView2.Add(std::to_string(row));
-  LayerRow& visible = s.SearchFirmListView.Add(firm.Caption);
-  visible.SubItems = {firm.Cell(kFirmStreet) + " " + firm.Cell(kFirmNumber)};
+  s.ListView2.AddCells(found_firm_cell::kCells).At(found_firm_cell::FirmRow) = std::to_string(row);
+  LayerRow& shown = s.SearchFirmListView.AddCells(shown_firm_cell::kCells);
+  shown.At(shown_firm_cell::Name) = firm.Cell(firm_cell::Name);
+  shown.At(shown_firm_cell::Address) = firm.Cell(firm_cell::Street) + " " + firm.Cell(firm_cell::Number);
 }
 
 void ListMatchingFirms(MapCore& core, const std::string& key) {
@@ -40,7 +38,7 @@ void ListMatchingFirms(MapCore& core, const std::string& key) {
   std::array<std::string_view, 4> parts;
   for (int i = 0; i < firms.Count(); ++i) {
     const LayerRow& firm = firms[i];
-    if (firm.Caption == " ") continue;
+    if (firm.Cell(firm_cell::Name) == " ") continue;
     const size_t count = FirmTextParts(s, firm, parts);
     if (matcher.Matches(std::span<const std::string_view>(parts.data(), count))) AddFirmResult(s, firm, i);
   }
@@ -70,7 +68,7 @@ void Edit2Enter(MapCore& core, const std::string& editText) { SearchFirms(core, 
 void FirmResultSelected(MapCore& core, int visibleRow, bool centre) {
   const LayerTable& found = core.Search.ListView2;
   if (visibleRow < 0 || visibleRow >= found.Count()) return;
-  const std::string& caption = found[visibleRow].Caption;
+  const std::string& caption = found[visibleRow].Cell(found_firm_cell::FirmRow);
   int firm = 0;
   const char* end = caption.data() + caption.size();
   auto [ptr, ec] = std::from_chars(caption.data(), end, firm);

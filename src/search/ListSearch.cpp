@@ -5,12 +5,9 @@
 #include "info/Selection.h"
 #include "mapdata/Cp1251.h"
 #include "render/RedrawView.h"
-#include "search/SearchColumns.h"
 #include "shell/MapCore.h"
 
 namespace {
-
-using namespace search_columns;
 
 // Joins the parts of a searched text: a key never matches across it.
 constexpr std::string_view kCr = "\r";
@@ -31,16 +28,16 @@ std::string Address(const std::string& street, const std::string& number) { retu
 // Appends one result to both lists, so that row r of one is row r of the other.
 void AddResult(SearchState& s, std::string address, const std::string& kind, const std::string& name,
                const char* code, int row) {
-  LayerRow& visible = s.SearchListView.Add(address);
-  visible.SubItems.reserve(2);
-  visible.SubItems.emplace_back(kind);
-  visible.SubItems.emplace_back(name);
-  LayerRow& hidden = s.ListView1.Add(std::move(address));
-  hidden.SubItems.reserve(4);
-  hidden.SubItems.emplace_back(kind);
-  hidden.SubItems.emplace_back(name);
-  hidden.SubItems.emplace_back(code);
-  hidden.SubItems.emplace_back(std::to_string(row));
+  LayerRow& shown = s.SearchListView.AddCells(shown_found_cell::kCells);
+  shown.At(shown_found_cell::Address) = address;
+  shown.At(shown_found_cell::Kind) = kind;
+  shown.At(shown_found_cell::Name) = name;
+  LayerRow& hidden = s.ListView1.AddCells(found_cell::kCells);
+  hidden.At(found_cell::Address) = std::move(address);
+  hidden.At(found_cell::Kind) = kind;
+  hidden.At(found_cell::Name) = name;
+  hidden.At(found_cell::Code) = code;
+  hidden.At(found_cell::Row) = std::to_string(row);
 }
 
 // Each source scans its table, testing the parts of each searched text in
@@ -49,9 +46,10 @@ void SearchStreets(MapCore& core, const KeyMatcher& matcher) {
   const LayerTable& table = core.Tables.ListOfStreets;
   for (int i = 0; i < table.Count(); ++i) {
     const LayerRow& row = table[i];
-    if (IsBlank(row.Caption)) continue;
-    const std::string& type = row.Cell(kStreetType);
-    if (matcher.Matches({row.Caption, kCr, type})) AddResult(core.Search, row.Caption, type, kEmpty, kStreetCode, i);
+    const std::string& name = row.Cell(street_cell::Name);
+    if (IsBlank(name)) continue;
+    const std::string& type = row.Cell(street_cell::Type);
+    if (matcher.Matches({name, kCr, type})) AddResult(core.Search, name, type, kEmpty, kStreetCode, i);
   }
 }
 
@@ -60,10 +58,12 @@ void SearchBuildings(MapCore& core, const KeyMatcher& matcher) {
   static const std::string building = cp1251::FromUtf8("Здание");
   for (int i = 0; i < table.Count(); ++i) {
     const LayerRow& row = table[i];
-    if (IsBlank(row.Caption)) continue;
-    const std::string& number = row.Cell(kBuildingNumber);
-    const std::string& name = row.Cell(kBuildingName);
-    if (matcher.Matches({row.Caption, kSpace, number, kCr, name})) AddResult(core.Search, Address(row.Caption, number), building, name, kBuildingCode, i);
+    const std::string& street = row.Cell(building_cell::Street);
+    if (IsBlank(street)) continue;
+    const std::string& number = row.Cell(building_cell::Number);
+    const std::string& name = row.Cell(building_cell::Name);
+    if (matcher.Matches({street, kSpace, number, kCr, name}))
+      AddResult(core.Search, Address(street, number), building, name, kBuildingCode, i);
   }
 }
 
@@ -72,8 +72,10 @@ void SearchFirmNames(MapCore& core, const KeyMatcher& matcher) {
   static const std::string object = cp1251::FromUtf8("Объект");
   for (int i = 0; i < table.Count(); ++i) {
     const LayerRow& row = table[i];
-    if (IsBlank(row.Caption) || !matcher.Matches(row.Caption)) continue;
-    AddResult(core.Search, Address(row.Cell(kFirmStreet), row.Cell(kFirmNumber)), object, row.Caption, kFirmCode, i);
+    const std::string& name = row.Cell(firm_cell::Name);
+    if (IsBlank(name) || !matcher.Matches(name)) continue;
+    AddResult(core.Search, Address(row.Cell(firm_cell::Street), row.Cell(firm_cell::Number)), object, name,
+              kFirmCode, i);
   }
 }
 
@@ -81,10 +83,11 @@ void SearchObjects(MapCore& core, const KeyMatcher& matcher) {
   const LayerTable& table = core.Tables.ListOfObjects;
   for (int i = 0; i < table.Count(); ++i) {
     const LayerRow& row = table[i];
-    if (IsBlank(row.Caption)) continue;
-    const std::string& name = row.Cell(kObjectName);
-    if (matcher.Matches({row.Caption, kCr, name}))
-      AddResult(core.Search, Address(row.Cell(kObjectStreet), row.Cell(kObjectNumber)), row.Caption, name,
+    const std::string& kind = row.Cell(object_cell::Kind);
+    if (IsBlank(kind)) continue;
+    const std::string& name = row.Cell(object_cell::Name);
+    if (matcher.Matches({kind, kCr, name}))
+      AddResult(core.Search, Address(row.Cell(object_cell::Street), row.Cell(object_cell::Number)), kind, name,
                 kObjectCode, i);
   }
 }
@@ -113,9 +116,9 @@ void ShowSearchResult(MapCore& core, int visibleRow, bool centre) {
   const LayerTable& hidden = core.Search.ListView1;
   if (visibleRow < 0 || visibleRow >= hidden.Count()) return;
   const LayerRow& row = hidden[visibleRow];
-  const std::string& code = row.Cell(2);  // "Тип"
+  const std::string& code = row.Cell(found_cell::Code);
   int index = 0;
-  if (!ParseIndex(row.Cell(3), index)) return;  // "№ П/П"
+  if (!ParseIndex(row.Cell(found_cell::Row), index)) return;
   ResetSelection(core);
   if (code == kStreetCode)
     SelectStreet(core, index, centre);

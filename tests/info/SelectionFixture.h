@@ -45,43 +45,85 @@ class City {
   std::filesystem::path FirmsDir() const { return dir.Path() / "Base" / "Town" / "Firms"; }
   void WriteFirmFile(const std::string& name, const std::string& bytes) { WriteBytes(FirmsDir() / name, bytes); }
 
+  // The box cells hold 0s: these rows are selected, not listed for drawing.
   int AddStreet(const std::string& name, const std::string& type, const std::string& width, const std::string& count,
                 const std::string& coords) {
-    LayerRow& r = core.Tables.ListOfStreets.Add(W(name));
-    r.SubItems = {W(type), width, count, coords, "Streets.txt", "0", " ", "0", "0", "0", "0"};
+    using namespace street_cell;
+    LayerRow& r = Row(core.Tables.ListOfStreets, kCells, kBox);
+    r.At(Name) = W(name);
+    r.At(Type) = W(type);
+    r.At(Width) = width;
+    r.At(PointCount) = count;
+    r.At(Points) = coords;
+    r.At(File) = "Streets.txt";
+    r.At(LabelPointCount) = "0";
+    r.At(LabelPoints) = " ";
     return core.Tables.ListOfStreets.Count() - 1;
   }
   int AddBuilding(const std::string& street, const std::string& number, const std::string& name,
                   const std::string& count, const std::string& coords) {
-    LayerRow& r = core.Tables.ListOfBuildings.Add(W(street));
-    r.SubItems = {W(number), W(name), count, coords, "Buildings.txt", "0", "0", "0", "0"};
+    using namespace building_cell;
+    LayerRow& r = Row(core.Tables.ListOfBuildings, kCells, kBox);
+    r.At(Street) = W(street);
+    r.At(Number) = W(number);
+    r.At(Name) = W(name);
+    r.At(PointCount) = count;
+    r.At(Points) = coords;
+    r.At(File) = "Buildings.txt";
     return core.Tables.ListOfBuildings.Count() - 1;
   }
   // An object at (x, y) of icon kind `picture`, listed in the draw list.
   int AddObject(const std::string& kind, const std::string& street, const std::string& number,
                 const std::string& name, int x, int y, int picture, bool drawn = true) {
-    LayerRow& r = core.Tables.ListOfObjects.Add(W(kind));
+    using namespace object_cell;
+    LayerRow& r = core.Tables.ListOfObjects.AddCells(kCells);
     const std::string xs = std::to_string(x), ys = std::to_string(y);
-    r.SubItems = {W(street), W(number), W(name), xs + " " + ys, "Objects.txt", std::to_string(picture), xs, ys};
+    r.At(Kind) = W(kind);
+    r.At(Street) = W(street);
+    r.At(Number) = W(number);
+    r.At(Name) = W(name);
+    r.At(Points) = xs + " " + ys;
+    r.At(File) = "Objects.txt";
+    r.At(Icon) = std::to_string(picture);
+    r.At(X) = xs;
+    r.At(Y) = ys;
     const int row = core.Tables.ListOfObjects.Count() - 1;
-    if (drawn) core.Tables.DrawListView.Add("5").SubItems = {std::to_string(row)};
+    if (drawn) {
+      LayerRow& listed = core.Tables.DrawListView.AddCells(draw_list_cell::kCells);
+      listed.At(draw_list_cell::Code) = "5";
+      listed.At(draw_list_cell::Row) = std::to_string(row);
+    }
     return row;
   }
   int AddFirm(const std::string& name, const std::string& street, const std::string& number, int x, int y,
               const std::string& file, int picture) {
-    LayerRow& r = core.Tables.ListOfFirms.Add(W(name));
+    using namespace firm_cell;
+    LayerRow& r = core.Tables.ListOfFirms.AddCells(kCells);
     const std::string xs = std::to_string(x), ys = std::to_string(y);
-    r.SubItems = {W(street), W(number), xs + " " + ys, W(file), xs, ys, W("ключ"), std::to_string(picture)};
+    r.At(Name) = W(name);
+    r.At(Street) = W(street);
+    r.At(Number) = W(number);
+    r.At(Points) = xs + " " + ys;
+    r.At(File) = W(file);
+    r.At(X) = xs;
+    r.At(Y) = ys;
+    r.At(Keywords) = W("ключ");
+    r.At(Picture) = std::to_string(picture);
     return core.Tables.ListOfFirms.Count() - 1;
   }
   // The firm becomes one of the found firms drawn on the map.
   void Find(int firmRow) {
-    core.Search.ListView2.Add(std::to_string(firmRow));
+    core.Search.ListView2.AddCells(found_firm_cell::kCells).At(found_firm_cell::FirmRow) = std::to_string(firmRow);
     core.Flags.ShowFoundFirms = true;
   }
   int AddRoute(const std::string& type, const std::string& name, const std::string& count, const std::string& coords) {
-    core.Tables.ListOfPath1.Add(count).SubItems = {coords, "0", "0", "0", "0"};
-    core.Tables.ListOfPath2.Add(W(type)).SubItems = {W(name), W("комментарий")};
+    LayerRow& shape = Row(core.Tables.ListOfPath1, route_shape_cell::kCells, route_shape_cell::kBox);
+    shape.At(route_shape_cell::PointCount) = count;
+    shape.At(route_shape_cell::Points) = coords;
+    LayerRow& listed = core.Tables.ListOfPath2.AddCells(route_name_cell::kCells);
+    listed.At(route_name_cell::Type) = W(type);
+    listed.At(route_name_cell::Name) = W(name);
+    listed.At(route_name_cell::Comment) = W("комментарий");
     return core.Tables.ListOfPath2.Count() - 1;
   }
 
@@ -95,6 +137,13 @@ class City {
   TempDir dir;
   RecordingHost host;
   MapCore core;
+
+ private:
+  static LayerRow& Row(LayerTable& table, int cells, const CellBox& box) {
+    LayerRow& r = table.AddCells(cells);
+    for (int cell : {box.MinX, box.MinY, box.MaxX, box.MaxY}) r.At(cell) = "0";
+    return r;
+  }
 };
 
 }  // namespace selection_test

@@ -10,6 +10,7 @@
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 #include "support/CityBuilder.h"
+#include "support/TableRows.h"
 #include "support/TempDir.h"
 
 // W (UTF-8 to Windows-1251) comes with the city builder.
@@ -26,25 +27,32 @@ class SearchFixture : public ::testing::Test {
  protected:
   SearchFixture() : core(host, dir.Path() / "Base") {}
 
+  // Rows laid out as the loaders lay them out, through the tables' own helpers.
   void AddStreet(const std::string& name, const std::string& type) {
-    LayerRow& r = core.Tables.ListOfStreets.Add(W(name));
-    r.SubItems = {W(type), "2", "2", "0 0 10 10", "Streets.txt", "", "", "0", "0", "10", "10"};
+    AddStreetRow(core, name, type, 2, {{0, 0}, {10, 10}});
   }
   void AddBuilding(const std::string& street, const std::string& number, const std::string& name) {
-    LayerRow& r = core.Tables.ListOfBuildings.Add(W(street));
-    r.SubItems = {W(number), W(name), "4", "0 0 1 0 1 1 0 1", "Buildings.txt", "0", "0", "1", "1"};
+    using namespace building_cell;
+    AddBuildingRow(core, street, number, {{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+    core.Tables.ListOfBuildings.Rows().back().At(Name) = W(name);
   }
   void AddFirm(const std::string& name, const std::string& street, const std::string& number,
                const std::string& keywords = "") {
-    LayerTable& t = core.Tables.ListOfFirms;
-    LayerRow& r = t.Add(W(name));
-    r.SubItems = {W(street), W(number), "5 5", "firm" + std::to_string(t.Count()), "5", "5", W(keywords),
-                  std::to_string(t.Count() - 1)};
+    using namespace firm_cell;
+    AddFirmRow(core, name, 5, 5);
+    LayerRow& r = core.Tables.ListOfFirms.Rows().back();
+    r.At(Street) = W(street);
+    r.At(Number) = W(number);
+    r.At(File) = "firm" + std::to_string(core.Tables.ListOfFirms.Count());
+    r.At(Keywords) = W(keywords);
   }
   void AddObject(const std::string& kind, const std::string& street, const std::string& number,
                  const std::string& name) {
-    LayerRow& r = core.Tables.ListOfObjects.Add(W(kind));
-    r.SubItems = {W(street), W(number), W(name), "7 7", "Objects.txt", "0", "7", "7"};
+    using namespace object_cell;
+    AddObjectRow(core, kind, name, 0, 7, 7);
+    LayerRow& r = core.Tables.ListOfObjects.Rows().back();
+    r.At(Street) = W(street);
+    r.At(Number) = W(number);
   }
 
   TempDir dir;

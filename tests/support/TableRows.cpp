@@ -1,36 +1,19 @@
 #include "support/TableRows.h"
 
-#include <algorithm>
-
+#include "mapdata/BoxCells.h"
 #include "mapdata/Cp1251.h"
 #include "shell/MapCore.h"
 
 namespace {
 
-struct Box {
-  int MinX, MinY, MaxX, MaxY;
-};
-
-Box BoxOf(const Points& points) {
-  Box b{points.at(0).first, points.at(0).second, points.at(0).first, points.at(0).second};
-  for (const auto& [x, y] : points) {
-    b.MinX = std::min(b.MinX, x);
-    b.MinY = std::min(b.MinY, y);
-    b.MaxX = std::max(b.MaxX, x);
-    b.MaxY = std::max(b.MaxY, y);
-  }
-  return b;
+std::vector<MapPoint> MapPoints(const Points& points) {
+  std::vector<MapPoint> out;
+  for (const auto& [x, y] : points) out.push_back({x, y});
+  return out;
 }
 
-void AppendBox(MapCore& core, LayerRow& row, const Box& b) {
-  for (int v : {b.MinX, b.MinY, b.MaxX, b.MaxY}) row.SubItems.push_back(std::to_string(v));
-  WidenMapExtents(core.Extents, b.MinX, b.MinY, b.MaxX, b.MaxY);
-}
-
-void AppendPoint(MapCore& core, LayerRow& row, int x, int y) {
-  row.SubItems.push_back(std::to_string(x));
-  row.SubItems.push_back(std::to_string(y));
-  WidenMapExtents(core.Extents, x, y, x, y);
+void PutPoint(MapCore& core, LayerRow& row, const CellBox& point, int x, int y) {
+  PutBoxCells(core.Extents, row, point, {{x, y}});
 }
 
 std::string W(const std::string& utf8) { return cp1251::FromUtf8(utf8); }
@@ -47,51 +30,86 @@ std::string PointListText(const Points& points) {
 }
 
 void AddStreetRow(MapCore& core, const std::string& name, const std::string& type, int width, const Points& points) {
-  LayerRow& row = core.Tables.ListOfStreets.Add(W(name));
-  row.SubItems = {W(type), std::to_string(width), std::to_string(points.size()), PointListText(points),
-                  "Streets.txt", "", ""};
-  AppendBox(core, row, BoxOf(points));
+  using namespace street_cell;
+  LayerRow& row = core.Tables.ListOfStreets.AddCells(kCells);
+  row.At(Name) = W(name);
+  row.At(Type) = W(type);
+  row.At(Width) = std::to_string(width);
+  row.At(PointCount) = std::to_string(points.size());
+  row.At(street_cell::Points) = PointListText(points);
+  row.At(File) = "Streets.txt";
+  PutBoxCells(core.Extents, row, kBox, MapPoints(points));
 }
 
 void AddBuildingRow(MapCore& core, const std::string& street, const std::string& number, const Points& points) {
-  LayerRow& row = core.Tables.ListOfBuildings.Add(W(street));
-  row.SubItems = {W(number), " ", std::to_string(points.size()), PointListText(points), "Buildings.txt"};
-  AppendBox(core, row, BoxOf(points));
+  using namespace building_cell;
+  LayerRow& row = core.Tables.ListOfBuildings.AddCells(kCells);
+  row.At(Street) = W(street);
+  row.At(Number) = W(number);
+  row.At(Name) = " ";
+  row.At(PointCount) = std::to_string(points.size());
+  row.At(building_cell::Points) = PointListText(points);
+  row.At(File) = "Buildings.txt";
+  PutBoxCells(core.Extents, row, kBox, MapPoints(points));
 }
 
 void AddRegionRow(MapCore& core, const std::string& type, const Points& points) {
-  LayerRow& row = core.Tables.ListOfRegions.Add(W(type));
-  row.SubItems = {std::to_string(points.size()), PointListText(points), "0", " "};
-  AppendBox(core, row, BoxOf(points));
+  using namespace region_cell;
+  LayerRow& row = core.Tables.ListOfRegions.AddCells(kCells);
+  row.At(Type) = W(type);
+  row.At(PointCount) = std::to_string(points.size());
+  row.At(region_cell::Points) = PointListText(points);
+  row.At(NumberCount) = "0";
+  row.At(NumberPoints) = " ";
+  PutBoxCells(core.Extents, row, kBox, MapPoints(points));
 }
 
 void AddLabelRow(MapCore& core, const std::string& text, int size, int x, int y) {
-  LayerRow& row = core.Tables.ListOfTexts.Add(W(text));
-  row.SubItems = {std::to_string(size), PointListText({{x, y}})};
-  AppendPoint(core, row, x, y);
+  using namespace label_cell;
+  LayerRow& row = core.Tables.ListOfTexts.AddCells(kCells);
+  row.At(Text) = W(text);
+  row.At(Size) = std::to_string(size);
+  row.At(label_cell::Points) = PointListText({{x, y}});
+  PutPoint(core, row, kBox, x, y);
 }
 
 void AddObjectRow(MapCore& core, const std::string& kind, const std::string& name, int icon, int x, int y) {
-  LayerRow& row = core.Tables.ListOfObjects.Add(W(kind));
-  row.SubItems = {" ", " ", W(name), PointListText({{x, y}}), "Objects.txt", std::to_string(icon)};
-  AppendPoint(core, row, x, y);
+  using namespace object_cell;
+  LayerRow& row = core.Tables.ListOfObjects.AddCells(kCells);
+  row.At(Kind) = W(kind);
+  row.At(Street) = " ";
+  row.At(Number) = " ";
+  row.At(Name) = W(name);
+  row.At(object_cell::Points) = PointListText({{x, y}});
+  row.At(File) = "Objects.txt";
+  row.At(Icon) = std::to_string(icon);
+  PutPoint(core, row, kBox, x, y);
 }
 
 void AddRouteRow(MapCore& core, const std::string& type, const std::string& name, const Points& points) {
-  LayerRow& row = core.Tables.ListOfPath1.Add(std::to_string(points.size()));
-  row.SubItems = {PointListText(points)};
-  AppendBox(core, row, BoxOf(points));
-  core.Tables.ListOfPath2.Add(W(type)).SubItems = {W(name), " "};
+  LayerRow& shape = core.Tables.ListOfPath1.AddCells(route_shape_cell::kCells);
+  shape.At(route_shape_cell::PointCount) = std::to_string(points.size());
+  shape.At(route_shape_cell::Points) = PointListText(points);
+  PutBoxCells(core.Extents, shape, route_shape_cell::kBox, MapPoints(points));
+  LayerRow& listed = core.Tables.ListOfPath2.AddCells(route_name_cell::kCells);
+  listed.At(route_name_cell::Type) = W(type);
+  listed.At(route_name_cell::Name) = W(name);
+  listed.At(route_name_cell::Comment) = " ";
 }
 
 void AddFirmRow(MapCore& core, const std::string& name, int x, int y) {
+  using namespace firm_cell;
   LayerTable& firms = core.Tables.ListOfFirms;
   const int index = firms.Count();
-  LayerRow& row = firms.Add(W(name));
-  row.SubItems = {" ", " ", PointListText({{x, y}}), "firm" + std::to_string(index)};
-  AppendPoint(core, row, x, y);
-  row.SubItems.push_back(" ");
-  row.SubItems.push_back(std::to_string(index));
+  LayerRow& row = firms.AddCells(kCells);
+  row.At(Name) = W(name);
+  row.At(Street) = " ";
+  row.At(Number) = " ";
+  row.At(firm_cell::Points) = PointListText({{x, y}});
+  row.At(File) = "firm" + std::to_string(index);
+  PutPoint(core, row, kBox, x, y);
+  row.At(Keywords) = " ";
+  row.At(Picture) = std::to_string(index);
 }
 
 QImage SolidIcon(QRgb color) {

@@ -79,8 +79,9 @@ int RunSearchCommand(int argc, char** argv) {
   FillSearchList(*core, cp1251::FromUtf8(argv[1]));
   cli::PrintLine({"count", core->Search.Label2});
   for (const LayerRow& r : core->Search.ListView1.Rows())
-    cli::PrintLine({cli::Text(r.Caption), cli::Text(r.Cell(0)), cli::Text(r.Cell(1)), cli::Text(r.Cell(2)),
-                    cli::Text(r.Cell(3))});
+    cli::PrintLine({cli::Text(r.Cell(found_cell::Address)), cli::Text(r.Cell(found_cell::Kind)),
+                    cli::Text(r.Cell(found_cell::Name)), cli::Text(r.Cell(found_cell::Code)),
+                    cli::Text(r.Cell(found_cell::Row))});
   Finish(host);
   return 0;
 }
@@ -111,8 +112,9 @@ int RunFirmsCommand(int argc, char** argv) {
   SearchFirms(*core, cp1251::FromUtf8(argv[1]));
   cli::PrintLine({"count", s.Label5});
   for (int i = 0; i < s.SearchFirmListView.Count(); ++i)
-    cli::PrintLine({s.ListView2[i].Caption, cli::Text(s.SearchFirmListView[i].Caption),
-                    cli::Text(s.SearchFirmListView[i].Cell(0))});
+    cli::PrintLine({s.ListView2[i].Cell(found_firm_cell::FirmRow),
+                    cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Name)),
+                    cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Address))});
   Finish(host);
   return 0;
 }

@@ -146,9 +146,8 @@ void FillReportList(QTableWidget* list, const LayerTable& table) {
   list->setRowCount(table.Count());
   for (int r = 0; r < table.Count(); ++r) {
     const LayerRow& row = table[r];
-    list->setItem(r, 0, new QTableWidgetItem(FromCp(row.Caption)));
-    for (int c = 1; c < columns; ++c)
-      list->setItem(r, c, new QTableWidgetItem(FromCp(row.Cell(static_cast<size_t>(c - 1)))));
+    // Column c of the list shows cell c - 1 of the row (the caption first).
+    for (int c = 0; c < columns; ++c) list->setItem(r, c, new QTableWidgetItem(FromCp(row.Cell(c + kCaption))));
   }
   list->setUpdatesEnabled(true);
 }
