@@ -18,6 +18,7 @@
 
 #include "mapdata/Cp1251.h"
 #include "render/DrawList.h"
+#include "render/MapLayers.h"
 #include "render/MapStyle.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
@@ -158,6 +159,12 @@ void BM_RedrawView(benchmark::State& state) {
     benchmark::DoNotOptimize(core.Map.constBits());
   }
   state.counters["listed"] = core.Tables.DrawListView.Count();
+  for (const MapLayer* layer : MapLayers()) {
+    const std::string code = DrawCodeText(layer->Code);
+    int rows = 0;
+    for (const LayerRow& entry : core.Tables.DrawListView.Rows()) rows += entry.Cell(draw_list_cell::Code) == code;
+    state.counters[layer->Name] = rows;
+  }
 }
 BENCHMARK(BM_RedrawView)
     ->Args({1, 5})->Args({1, 10})->Args({1, 40})

@@ -4,18 +4,19 @@
 
 #include "info/Selection.h"
 #include "interaction/HitTest.h"
+#include "render/MapLayers.h"
 #include "shell/MapCore.h"
 
 void SelectAtPoint(MapCore& core, int32_t x, int32_t y, bool centre) {
   const HitPoint at = WindowToHit(core.View, x, y);
-  if (core.Flags.ShowFoundFirms) {
+  if (LayerShown(core.Flags, LayerOf(DrawCode::Firm))) {
     if (const auto firm = FoundFirmAt(core, at)) {
       ResetSelection(core);
       ShowObjectInfo(core, *firm, centre);
       return;
     }
   }
-  if (core.Flags.ShowObjects && core.Flags.ClickSelect) {
+  if (LayerShown(core.Flags, LayerOf(DrawCode::Object)) && core.Flags.ClickSelect) {
     if (const auto object = ShownObjectAt(core, at)) SelectObject(core, *object, centre);
   }
 }

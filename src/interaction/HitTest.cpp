@@ -1,6 +1,7 @@
 #include "interaction/HitTest.h"
 
 #include "info/RecordCells.h"
+#include "render/MapLayers.h"
 #include "shell/MapCore.h"
 
 namespace {
@@ -31,25 +32,28 @@ bool IsUnder(HitPoint at, int32_t x, int32_t y, float scale) {
 }
 
 std::optional<int> FoundFirmAt(const MapCore& core, HitPoint at) {
-  const LayerTable& firms = core.Tables.ListOfFirms;
+  const MapLayer& layer = LayerOf(DrawCode::Firm);
+  const LayerTable& firms = TableOf(core.Tables, layer);
   for (const LayerRow& found : core.Search.ListView2.Rows()) {
     const auto row = ReadCellInt(found.Cell(found_firm_cell::FirmRow));
     if (!row || *row < 0 || *row >= firms.Count()) continue;
-    const auto point = RowPoint(firms, firm_cell::kBox, *row);
+    const auto point = RowPoint(firms, layer.Box, *row);
     if (point && IsUnder(at, point->X, point->Y, core.View.Scale)) return *row;
   }
   return std::nullopt;
 }
 
 std::optional<int> ShownObjectAt(const MapCore& core, HitPoint at) {
-  const LayerTable& objects = core.Tables.ListOfObjects;
+  const MapLayer& layer = LayerOf(DrawCode::Object);
+  const LayerTable& objects = TableOf(core.Tables, layer);
+  const std::string code = DrawCodeText(layer.Code);
   const int32_t filter = core.Flags.ObjectFilter;
   for (const LayerRow& entry : core.Tables.DrawListView.Rows()) {
-    if (entry.Cell(draw_list_cell::Code) != "5") continue;
+    if (entry.Cell(draw_list_cell::Code) != code) continue;
     const auto row = ReadCellInt(entry.Cell(draw_list_cell::Row));
     if (!row || *row < 0 || *row >= objects.Count()) continue;
     if (filter != -1 && ReadCellInt(objects[*row].Cell(object_cell::Icon)) != filter) continue;
-    const auto point = RowPoint(objects, object_cell::kBox, *row);
+    const auto point = RowPoint(objects, layer.Box, *row);
     if (point && IsUnder(at, point->X, point->Y, core.View.Scale)) return *row;
   }
   return std::nullopt;

@@ -1,6 +1,7 @@
 #include "interaction/HoverHint.h"
 
 #include "interaction/HitTest.h"
+#include "render/MapLayers.h"
 #include "shell/MapCore.h"
 
 namespace {
@@ -34,13 +35,13 @@ bool BuildHoverHint(MapCore& core) {
 
   i.HintPlace = PlaceOf(core.View);
   const HitPoint at = WindowToHit(core.View, i.MouseX, i.MouseY);
-  if (core.Flags.ShowFoundFirms) {
+  if (LayerShown(core.Flags, LayerOf(DrawCode::Firm))) {
     if (const auto firm = FoundFirmAt(core, at)) {
       ShowFirmHint(core, *firm);
       return true;
     }
   }
-  if (core.Flags.ShowObjects) {
+  if (LayerShown(core.Flags, LayerOf(DrawCode::Object))) {
     if (const auto object = ShownObjectAt(core, at)) ShowObjectHint(core, *object);
   }
   return i.HintVisible;

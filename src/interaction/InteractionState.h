@@ -4,10 +4,14 @@
 
 #include "render/ViewState.h"
 
+// The interaction mode `Mode`: "Normal", "MapDrag" (while the map is dragged)
+// or "StreetSelect" (while Ctrl is held and the labels are highlighted).
+enum class InteractionMode { Normal, MapDrag, StreetSelect };
+
 // Interaction mode and hover hint.
 struct InteractionState {
-  std::string Mode = "Normal";      // "Normal", "MapDrag" or "StreetSelect"
-  std::string PrevMode = "Normal";  // mode to return to after a drag or a highlight
+  InteractionMode Mode = InteractionMode::Normal;
+  InteractionMode PrevMode = InteractionMode::Normal;  // mode to return to after a drag or a highlight
   int32_t MouseX = 0;               // last mouse position over the map, window pixels
   int32_t MouseY = 0;
   bool HintTimerEnabled = false;    // HintTimer, 100 ms

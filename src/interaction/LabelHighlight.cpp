@@ -3,6 +3,7 @@
 #include "render/Canvas.h"
 #include "render/CellNumbers.h"
 #include "render/LayerDrawers.h"
+#include "render/MapLayers.h"
 #include "render/RedrawView.h"
 #include "render/RenderCache.h"
 #include "shell/MapCore.h"
@@ -12,16 +13,18 @@ namespace {
 // Draws, over the picture as it is, every listed label that passes the
 // highlight test; the box colour follows the mode.
 void RedrawHighlightableLabels(MapCore& core) {
-  if (!core.Flags.ShowTexts || core.Map.isNull()) return;
+  if (!LayerShown(core.Flags, LayerOf(DrawCode::Label)) || core.Map.isNull()) return;
   Canvas canvas(core.Map, core.Render.Canvas);
   MapDrawing drawing = DrawingOf(core, canvas);
+  const MapLayer& labels = LayerOf(DrawCode::Label);
+  const std::string code = DrawCodeText(labels.Code);
   const LayerTable& list = core.Tables.DrawListView;
+  const LayerTable& texts = TableOf(core.Tables, labels);
   for (int k = 0; k < list.Count(); ++k) {
-    if (list[k].Cell(draw_list_cell::Code) != "4") continue;
+    if (list[k].Cell(draw_list_cell::Code) != code) continue;
     const int row = CellInt(list, k, draw_list_cell::Row);
-    const LayerTable& texts = core.Tables.ListOfTexts;
     if (row < 0 || row >= texts.Count()) continue;
-    if (LabelHighlightable(CellInt(texts, row, label_cell::Size), core.View.Scale)) DrawTextLabel(drawing, row);
+    if (LabelHighlightable(CellInt(texts, row, label_cell::Size), core.View.Scale)) labels.Draw(drawing, labels, row);
   }
 }
 
@@ -30,9 +33,9 @@ void RedrawHighlightableLabels(MapCore& core) {
 bool FormKeyDown(MapCore& core, int key) {
   if (key != kCtrlKey) return false;
   InteractionState& in = core.Interaction;
-  if (in.Mode != "Normal") return true;  // a held key repeats; a drag runs
+  if (in.Mode != InteractionMode::Normal) return true;  // a held key repeats; a drag runs
   in.PrevMode = in.Mode;
-  in.Mode = "StreetSelect";
+  in.Mode = InteractionMode::StreetSelect;
   RedrawHighlightableLabels(core);
   core.Host.PaintMapWindow();
   return true;
@@ -41,7 +44,7 @@ bool FormKeyDown(MapCore& core, int key) {
 bool FormKeyUp(MapCore& core, int key) {
   if (key != kCtrlKey) return false;
   InteractionState& in = core.Interaction;
-  if (in.Mode != "StreetSelect") return true;
+  if (in.Mode != InteractionMode::StreetSelect) return true;
   in.Mode = in.PrevMode;
   RedrawHighlightableLabels(core);
   core.Host.PaintMapWindow();

@@ -8,12 +8,12 @@
 ViewUpdate FormMouseDown(MapCore& core, MouseButton button, int32_t x, int32_t y) {
   InteractionState& in = core.Interaction;
   // Ctrl held ("StreetSelect") or a drag already running: presses do nothing.
-  if (in.Mode != "Normal") return ViewUpdate::None;
+  if (in.Mode != InteractionMode::Normal) return ViewUpdate::None;
   if (button == MouseButton::Left) SelectAtPoint(core, x, y, false);
   // The anchors are taken after the selection, which never moves the view.
   ViewState& v = core.View;
   in.PrevMode = in.Mode;
-  in.Mode = "MapDrag";
+  in.Mode = InteractionMode::MapDrag;
   v.DragAnchorX = x + v.OffsetX;
   v.DragAnchorY = y + v.OffsetY;
   v.DragShiftAnchorX = x + v.DragShiftX;
@@ -33,7 +33,7 @@ void DragMove(MapCore& core, int32_t x, int32_t y) {
 
 ViewUpdate FormMouseMove(MapCore& core, int32_t x, int32_t y) {
   InteractionState& in = core.Interaction;
-  if (in.Mode == "MapDrag") {
+  if (in.Mode == InteractionMode::MapDrag) {
     DragMove(core, x, y);
     return ViewUpdate::Paint;
   }
@@ -45,7 +45,7 @@ ViewUpdate FormMouseMove(MapCore& core, int32_t x, int32_t y) {
 
 ViewUpdate FormMouseUp(MapCore& core, MouseButton, int32_t x, int32_t y) {
   InteractionState& in = core.Interaction;
-  if (in.Mode != "MapDrag") return ViewUpdate::None;
+  if (in.Mode != InteractionMode::MapDrag) return ViewUpdate::None;
   in.Mode = in.PrevMode;
   ViewState& v = core.View;
   // The centre comes from the offsets of the last move, the offsets from the

@@ -57,7 +57,7 @@ int32_t FloorToInt32(long double value) {
 }  // namespace
 
 bool WheelZoom(MapCore& core, int steps, int32_t x, int32_t y) {
-  if (steps == 0 || core.Interaction.Mode == "MapDrag") return false;
+  if (steps == 0 || core.Interaction.Mode == InteractionMode::MapDrag) return false;
   ViewState& v = core.View;
   const int position = WheelTarget(v.Scale, steps);
   const float scale = TrackBarPositionToScale(position);

@@ -96,7 +96,7 @@ inline constexpr const char* kColumns[] = {"Тип маршрута", "Назв�
 static_assert(std::size(kColumns) == kCells + 1);
 }  // namespace route_name_cell
 
-// DrawListView: the layer's draw code ("1".."7", DrawCode.h) and the row in
+// DrawListView: the layer's draw code ("1".."7", DrawCode in render/MapLayers.h) and the row in
 // the layer's table.
 namespace draw_list_cell {
 enum : int { Code = kCaption, Row, kCells };

@@ -8,6 +8,7 @@
 
 #include "render/Canvas.h"
 #include "render/CellNumbers.h"
+#include "render/MapLayers.h"
 #include "render/MapStyle.h"
 #include "render/RenderCache.h"
 #include "render/ViewTransform.h"
@@ -107,34 +108,29 @@ void DrawCentredIcon(Canvas& canvas, const std::vector<QImage>& icons, int32_t i
 
 }  // namespace
 
-bool LabelLegible(int size, float scale) {
-  return (size > 8 && scale >= 0.7f) || (size > 10 && scale >= 0.5f) || scale >= 3.5f;
-}
-
-bool LabelHighlightable(int size, float scale) { return (size > 8 && scale >= 0.7f) || scale >= 3.5f; }
-
-void DrawStreet(MapDrawing& d, int row) {
-  Canvas& canvas = d.Surface;
-  const LayerCache& cache = StreetCache(d.Cache, d.Tables);
-  const CachedRow& r = RowOf(cache, d.Tables.ListOfStreets, row);
+void DrawStreet(MapDrawing& d, const MapLayer& layer, int row) {
+  const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
   cache.ThrowIfBad(r);
-  CanvasState& st = canvas.State();
+  CanvasState& st = d.Surface.State();
   const float scale = d.View.Scale;
   const QColor brush = st.BrushColor, pen = st.PenColor;
 
   int32_t w = r.Value;
-  st.PenColor = mapstyle::OrdinaryStreet;
+  st.PenColor = layer.Style->Line;
   st.PenWidth = ScaledTrunc(w, scale);
   const auto kind = static_cast<StreetKind>(r.Kind);
   switch (kind) {
     case StreetKind::Railway: st.PenColor = mapstyle::RailwayStreet; break;
     case StreetKind::River: st.PenColor = mapstyle::RiverStreet; break;
-    case StreetKind::Bridge: st.PenColor = mapstyle::OrdinaryStreet; break;
+    case StreetKind::Bridge: st.PenColor = layer.Style->Line; break;
     case StreetKind::Border:
       st.PenColor = mapstyle::BorderStreet;
       w = 2;  // the pen keeps the width already set
       break;
-    default: break;
+    case StreetKind::Ordinary:
+    case StreetKind::Highway:
+      break;
   }
 
   bool draw = true;
@@ -153,30 +149,31 @@ void DrawStreet(MapDrawing& d, int row) {
   st.PenColor = pen;
 }
 
-void DrawBuilding(MapDrawing& d, int row) {
-  Canvas& canvas = d.Surface;
-  const LayerCache& cache = BuildingCache(d.Cache, d.Tables);
-  const CachedRow& r = RowOf(cache, d.Tables.ListOfBuildings, row);
+void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
+  const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
   cache.ThrowIfBad(r);
+  Canvas& canvas = d.Surface;
   CanvasState& st = canvas.State();
   const ViewState& v = d.View;
+  const LayerStyle& style = *layer.Style;
 
   const int penWidth = st.PenWidth;
   const QColor brush = st.BrushColor, pen = st.PenColor;
-  st.BrushColor = mapstyle::BuildingFill;
+  st.BrushColor = style.Fill;
   st.PenWidth = 1;
   PolygonOfRow(d, cache, r);  // outline in the pen colour earlier rows left
   st.PenWidth = penWidth;
   st.BrushColor = brush;
   st.PenColor = pen;
 
-  if (static_cast<long double>(v.Scale) * 100 < 400) return;
+  if (v.Scale < layer.Scales.DetailFrom) return;
   // The house number, centred on the box of the drawn points.
   const int32_t f = st.FontSize;
   const int32_t n = r.Value;
   st.TransparentText = true;
-  st.FontColor = mapstyle::BuildingNumber;
-  st.FontSize = 8;
+  st.FontColor = style.Text;
+  st.FontSize = style.FontSize;
   const int64_t reach = 16 * (int64_t{n} + 2);  // wider than any number in size 8
   if (RowMayShow(d, r, reach)) {
     const PicturePixel lo = MapToPictureExact(v, r.MinX, r.MinY);
@@ -190,11 +187,10 @@ void DrawBuilding(MapDrawing& d, int row) {
   st.TransparentText = false;
 }
 
-void DrawRegion(MapDrawing& d, int row) {
-  Canvas& canvas = d.Surface;
-  const LayerCache& cache = RegionCache(d.Cache, d.Tables);
-  const CachedRow& r = RowOf(cache, d.Tables.ListOfRegions, row);
-  CanvasState& st = canvas.State();
+void DrawRegion(MapDrawing& d, const MapLayer& layer, int row) {
+  const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
+  CanvasState& st = d.Surface.State();
   st.PenWidth = 0;
   cache.ThrowIfBad(r);
   if (r.Kind >= 0) st.PenColor = st.BrushColor = mapstyle::RegionColor(r.Kind);
@@ -204,25 +200,26 @@ void DrawRegion(MapDrawing& d, int row) {
   st.PenWidth = 1;
 }
 
-void DrawTextLabel(MapDrawing& d, int row) {
+void DrawTextLabel(MapDrawing& d, const MapLayer& layer, int row) {
+  LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
   Canvas& canvas = d.Surface;
-  LayerCache& cache = MutableLabelCache(d.Cache, d.Tables);
-  const CachedRow& r = RowOf(cache, d.Tables.ListOfTexts, row);
   CanvasState& st = canvas.State();
+  const LayerStyle& style = *layer.Style;
   st.PlainFont();
   cache.ThrowIfBad(r);
 
   const QColor fontColor = st.FontColor, brush = st.BrushColor;
   const int fontSize = st.FontSize;
   if (d.HighlightLabels)
-    st.BrushColor = mapstyle::HighlightedLabelBox;
-  else if (r.Value >= mapstyle::LargeLabelSize)
-    st.BrushColor = mapstyle::LargeLabelBox;
+    st.BrushColor = style.HighlightedBox;
+  else if (r.Value >= style.LargeFrom)
+    st.BrushColor = style.LargeBox;
   else
-    st.BrushColor = mapstyle::LabelBox;
+    st.BrushColor = style.Box;
   st.PenColor = mapstyle::Black;
-  st.FontSize = 8;
-  st.FontColor = mapstyle::Black;
+  st.FontSize = style.FontSize;
+  st.FontColor = style.Text;
 
   const QPoint& p = cache.PointsOf(r)[0];
   const PixelPoint at = MapToPicture(d.View, p.x(), p.y());
@@ -241,33 +238,32 @@ void DrawTextLabel(MapDrawing& d, int row) {
   st.BrushColor = brush;
 }
 
-void DrawObjectIcon(MapDrawing& d, int row) {
-  Canvas& canvas = d.Surface;
-  const LayerCache& cache = ObjectCache(d.Cache, d.Tables);
-  const CachedRow& r = RowOf(cache, d.Tables.ListOfObjects, row);
-  canvas.State().PlainFont();
+void DrawObjectIcon(MapDrawing& d, const MapLayer& layer, int row) {
+  const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
+  d.Surface.State().PlainFont();
   cache.ThrowIfBad(r);
   const int32_t icon = r.Value;
   if (d.Switches.ObjectFilter != -1 && d.Switches.ObjectFilter != icon) return;
   cache.ThrowIfBadPoint(r);
-  if (!RowMayShow(d, r, 12)) return;  // the icon reaches 10 pixels around its point
+  if (!RowMayShow(d, r, layer.Style->IconReach)) return;
   const QPoint& p = cache.PointsOf(r)[0];
-  DrawCentredIcon(canvas, d.Tables.ImageListObject, icon, MapToPicture(d.View, p.x(), p.y()));
+  DrawCentredIcon(d.Surface, d.Tables.ImageListObject, icon, MapToPicture(d.View, p.x(), p.y()));
 }
 
-void DrawRoute(MapDrawing& d, int row) {
-  Canvas& canvas = d.Surface;
-  const LayerCache& cache = RouteCache(d.Cache, d.Tables);
-  const CachedRow& r = RowOf(cache, d.Tables.ListOfPath1, row);
+void DrawRoute(MapDrawing& d, const MapLayer& layer, int row) {
+  const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
   cache.ThrowIfBad(r);
-  CanvasState& st = canvas.State();
+  CanvasState& st = d.Surface.State();
   const float scale = d.View.Scale;
+  const LayerStyle& style = *layer.Style;
   const QColor brush = st.BrushColor, pen = st.PenColor;
-  st.PenColor = mapstyle::RouteCasing;
-  st.PenWidth = ScaledTrunc(2, scale);
+  st.PenColor = style.Casing;
+  st.PenWidth = ScaledTrunc(style.CasingWidth, scale);
   PolylineOfRow(d, cache, r);
-  st.PenColor = mapstyle::RouteLine;
-  st.PenWidth = ScaledTrunc(1.3L, scale);
+  st.PenColor = style.Line;
+  st.PenWidth = ScaledTrunc(style.LineWidth, scale);
   PolylineOfRow(d, cache, r);
   st.PenColor = mapstyle::White;
   st.PenWidth = ScaledTrunc(1.0L, scale);
@@ -275,13 +271,12 @@ void DrawRoute(MapDrawing& d, int row) {
   st.PenColor = pen;
 }
 
-void DrawFoundFirmIcon(MapDrawing& d, int row) {
-  Canvas& canvas = d.Surface;
-  const LayerTable& firms = d.Tables.ListOfFirms;
-  if (row < 0 || row >= firms.Count()) return;  // nothing of the firm to draw
-  std::vector<QPoint> point;
-  if (!ReadPointPairs(firms[row].Cell(firm_cell::Points), 1, point))
-    throw std::runtime_error(BadPointsMessage(firms, row, firm_cell::Points));
-  const int32_t icon = CellInt(firms, row, firm_cell::Picture);
-  DrawCentredIcon(canvas, d.Tables.FirmsImageList, icon, MapToPicture(d.View, point[0].x(), point[0].y()));
+void DrawFoundFirmIcon(MapDrawing& d, const MapLayer& layer, int row) {
+  if (row < 0 || row >= TableOf(d.Tables, layer).Count()) return;  // nothing of the firm to draw
+  const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  const CachedRow& r = cache.Rows[static_cast<size_t>(row)];
+  cache.ThrowIfBadPoint(r);
+  cache.ThrowIfBad(r);
+  const QPoint& p = cache.PointsOf(r)[0];
+  DrawCentredIcon(d.Surface, d.Tables.FirmsImageList, r.Value, MapToPicture(d.View, p.x(), p.y()));
 }

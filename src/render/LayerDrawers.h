@@ -20,24 +20,24 @@ struct MapDrawing {
   bool HighlightLabels = false;  // Ctrl held ("StreetSelect"): labels on the yellow box
 };
 
-// Streets: white, or by their type (railway, river, bridge, border, highway).
-// Leaves the pen width as last set; pen and brush colours restored.
-void DrawStreet(MapDrawing& d, int row);
-// Buildings: filled polygon, outline in the pen colour left by earlier rows;
-// house number from scale 4.  Leaves font colour black and size 8.
-void DrawBuilding(MapDrawing& d, int row);
-// Regions: filled in their type's colour.  Leaves brush white, pen black, width 1.
-void DrawRegion(MapDrawing& d, int row);
-// Text labels on an opaque box; pen left black, font and brush restored.
-void DrawTextLabel(MapDrawing& d, int row);
-// Object icons centred on their point, subject to the object-kind filter.
-void DrawObjectIcon(MapDrawing& d, int row);
-// Routes: red inside grey; leaves pen width trunc(Scale).
-void DrawRoute(MapDrawing& d, int row);
-// Icon of a found firm (a row of ListOfFirms) centred on its point.
-void DrawFoundFirmIcon(MapDrawing& d, int row);
+struct MapLayer;
 
-// The label tests on the size in 'Размер': legible for the redraw, and
-// highlighted while Ctrl is held.
-bool LabelLegible(int size, float scale);
-bool LabelHighlightable(int size, float scale);
+// Each draws row `row` of its layer's table (MapLayer::Draw) with the layer's
+// style and scales.
+// Streets: the style's line colour, or by their type (railway, river, bridge,
+// border, highway).  Leaves the pen width as last set; pen and brush colours restored.
+void DrawStreet(MapDrawing& d, const MapLayer& layer, int row);
+// Buildings: filled polygon, outline in the pen colour left by earlier rows;
+// house number from the layer's detail scale.  Leaves font colour and size as
+// the style's.
+void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row);
+// Regions: filled in their type's colour.  Leaves brush white, pen black, width 1.
+void DrawRegion(MapDrawing& d, const MapLayer& layer, int row);
+// Text labels on an opaque box; pen left black, font and brush restored.
+void DrawTextLabel(MapDrawing& d, const MapLayer& layer, int row);
+// Object icons centred on their point, subject to the object-kind filter.
+void DrawObjectIcon(MapDrawing& d, const MapLayer& layer, int row);
+// Routes: the line inside the casing; leaves pen width trunc(Scale).
+void DrawRoute(MapDrawing& d, const MapLayer& layer, int row);
+// Icon of a found firm (a row of ListOfFirms) centred on its point.
+void DrawFoundFirmIcon(MapDrawing& d, const MapLayer& layer, int row);

@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
 
-// Which layers the redraw draws; they outlive a city load.
+// The layer switches the redraw reads (MapLayer::Switch); they outlive a city
+// load.  Streets, buildings and regions are always shown: no control turns
+// their switches off (MapLayer::AlwaysShown).
 struct LayerFlags {
   bool ShowStreets = true;
   bool ShowBuildings = true;

@@ -5,6 +5,7 @@
 #include "render/Canvas.h"
 #include "render/CellNumbers.h"
 #include "render/LayerDrawers.h"
+#include "render/MapLayers.h"
 #include "render/MapStyle.h"
 #include "render/RenderCache.h"
 #include "render/SelectionOverlay.h"
@@ -17,7 +18,7 @@ void SizeMapPicture(MapCore& core) {
 
 MapDrawing DrawingOf(MapCore& core, Canvas& canvas) {
   return MapDrawing{core.View, core.Tables, core.Flags, canvas, core.Render.Cache,
-                    core.Interaction.Mode == "StreetSelect"};
+                    core.Interaction.Mode == InteractionMode::StreetSelect};
 }
 
 namespace {
@@ -30,31 +31,26 @@ void ClearPicture(Canvas& canvas) {
   st.PenWidth = 1;
 }
 
-bool LegibleLabel(MapDrawing& d, int row) {
-  const LayerCache& labels = LabelCache(d.Cache, d.Tables);
-  if (row < 0 || static_cast<size_t>(row) >= labels.Rows.size())
-    throw std::out_of_range("ListOfTexts: строки " + std::to_string(row) + " нет в таблице.");
-  const CachedRow& r = labels.Rows[static_cast<size_t>(row)];
-  labels.ThrowIfBad(r);
-  return LabelLegible(r.Value, d.View.Scale);
-}
-
+// Every listed row of a layer drawn from the draw list, while its switch is on
+// and from the scale it is drawn from, in the order of the list.
 void DrawListedRows(MapDrawing& d) {
-  const LayerFlags& f = d.Switches;
   const float scale = d.View.Scale;
   const DrawListCache& list = DrawItems(d.Cache, d.Tables);
   for (const DrawItem& item : list.Items) {
     if (item.Error >= 0) throw std::runtime_error(list.Errors[static_cast<size_t>(item.Error)]);
-    const int i = item.Index;
-    switch (item.Code) {
-      case '1': if (f.ShowStreets) DrawStreet(d, i); break;
-      case '2': if (f.ShowBuildings && scale >= 2.0f) DrawBuilding(d, i); break;
-      case '3': if (f.ShowRegions) DrawRegion(d, i); break;
-      case '4': if (f.ShowTexts && LegibleLabel(d, i)) DrawTextLabel(d, i); break;
-      case '5': if (f.ShowObjects) DrawObjectIcon(d, i); break;
-      case '7': if (f.ShowRoutes) DrawRoute(d, i); break;
-      default: break;  // firms are drawn from the found-firm list only
-    }
+    const MapLayer* layer = item.Layer;
+    if (!layer || layer->Source != DrawnFrom::DrawList) continue;  // not a layer code, or found firms
+    if (!LayerShown(d.Switches, *layer) || scale < layer->Scales.DrawnFrom) continue;
+    if (layer->Drawable && !layer->Drawable(d, *layer, item.Index)) continue;
+    layer->Draw(d, *layer, item.Index);
+  }
+}
+
+// The layers drawn from the found firms, after the draw list.
+void DrawFoundRows(MapDrawing& d, const LayerTable& found) {
+  for (const MapLayer* layer : MapLayers()) {
+    if (layer->Source != DrawnFrom::FoundFirms || !LayerShown(d.Switches, *layer)) continue;
+    for (int k = 0; k < found.Count(); ++k) layer->Draw(d, *layer, CellInt(found, k, found_firm_cell::FirmRow));
   }
 }
 
@@ -66,9 +62,6 @@ void ForgetHintOfOtherView(MapCore& core) {
   if (i.HintPlace != PlaceOf(core.View)) i.HintVisible = false;
 }
 
-void DrawFoundFirms(MapDrawing& d, const LayerTable& found) {
-  for (int k = 0; k < found.Count(); ++k) DrawFoundFirmIcon(d, CellInt(found, k, found_firm_cell::FirmRow));
-}
 
 }  // namespace
 
@@ -80,5 +73,5 @@ void RedrawView(MapCore& core) {
   ClearPicture(canvas);
   MapDrawing drawing = DrawingOf(core, canvas);
   DrawListedRows(drawing);
-  if (core.Flags.ShowFoundFirms) DrawFoundFirms(drawing, core.Search.ListView2);
+  DrawFoundRows(drawing, core.Search.ListView2);
 }

@@ -6,6 +6,7 @@
 #include "mapdata/CityTables.h"
 #include "mapdata/Cp1251.h"
 #include "render/CellNumbers.h"
+#include "render/MapLayers.h"
 #include "render/MapStyle.h"
 
 void LayerCache::ThrowIfBad(const CachedRow& row) const {
@@ -89,7 +90,9 @@ void ReadShape(LayerCache& c, const LayerTable& table, int row, int countCell, i
 }
 
 
-void BuildStreets(LayerCache& c, const LayerTable& t) {
+}  // namespace
+
+void BuildStreetCache(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   for (int i = 0; i < t.Count(); ++i) {
     CachedRow& row = c.Rows[static_cast<size_t>(i)];
@@ -98,7 +101,7 @@ void BuildStreets(LayerCache& c, const LayerTable& t) {
   }
 }
 
-void BuildBuildings(LayerCache& c, const LayerTable& t) {
+void BuildBuildingCache(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   c.Texts.reserve(static_cast<size_t>(t.Count()));
   for (int i = 0; i < t.Count(); ++i) {
@@ -109,7 +112,7 @@ void BuildBuildings(LayerCache& c, const LayerTable& t) {
   }
 }
 
-void BuildRegions(LayerCache& c, const LayerTable& t) {
+void BuildRegionCache(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   for (int i = 0; i < t.Count(); ++i) {
     c.Rows[static_cast<size_t>(i)].Kind = mapstyle::RegionColorIndex(t[i].Cell(region_cell::Type));
@@ -117,7 +120,7 @@ void BuildRegions(LayerCache& c, const LayerTable& t) {
   }
 }
 
-void BuildLabels(LayerCache& c, const LayerTable& t) {
+void BuildLabelCache(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   c.Texts.reserve(static_cast<size_t>(t.Count()));
   c.TextWidths.assign(static_cast<size_t>(t.Count()), -1);
@@ -128,7 +131,7 @@ void BuildLabels(LayerCache& c, const LayerTable& t) {
   }
 }
 
-void BuildObjects(LayerCache& c, const LayerTable& t) {
+void BuildObjectCache(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   for (int i = 0; i < t.Count(); ++i) {
     CachedRow& row = c.Rows[static_cast<size_t>(i)];
@@ -137,37 +140,20 @@ void BuildObjects(LayerCache& c, const LayerTable& t) {
   }
 }
 
-void BuildRoutes(LayerCache& c, const LayerTable& t) {
+void BuildRouteCache(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   for (int i = 0; i < t.Count(); ++i) ReadShape(c, t, i, route_shape_cell::PointCount, route_shape_cell::Points);
 }
 
-template <typename Build>
-LayerCache& Fresh(LayerCache& c, const LayerTable& table, Build build) {
-  if (c.Stale(table)) build(c, table);
-  return c;
-}
-
-}  // namespace
-
-const LayerCache& StreetCache(RenderCache& cache, const CityTables& t) {
-  return Fresh(cache.Streets, t.ListOfStreets, BuildStreets);
-}
-const LayerCache& BuildingCache(RenderCache& cache, const CityTables& t) {
-  return Fresh(cache.Buildings, t.ListOfBuildings, BuildBuildings);
-}
-const LayerCache& RegionCache(RenderCache& cache, const CityTables& t) {
-  return Fresh(cache.Regions, t.ListOfRegions, BuildRegions);
-}
-const LayerCache& LabelCache(RenderCache& cache, const CityTables& t) { return MutableLabelCache(cache, t); }
-LayerCache& MutableLabelCache(RenderCache& cache, const CityTables& t) {
-  return Fresh(cache.Texts, t.ListOfTexts, BuildLabels);
-}
-const LayerCache& ObjectCache(RenderCache& cache, const CityTables& t) {
-  return Fresh(cache.Objects, t.ListOfObjects, BuildObjects);
-}
-const LayerCache& RouteCache(RenderCache& cache, const CityTables& t) {
-  return Fresh(cache.Routes, t.ListOfPath1, BuildRoutes);
+// A found firm is drawn at its point with its picture; a point that cannot be
+// read is reported before a picture that cannot.
+void BuildFirmCache(LayerCache& c, const LayerTable& t) {
+  Reset(c, t);
+  for (int i = 0; i < t.Count(); ++i) {
+    CachedRow& row = c.Rows[static_cast<size_t>(i)];
+    ReadPoints(c, t, i, firm_cell::Points, 1, row.PointError);
+    ReadInt(c, t, i, firm_cell::Picture, row.Value, row.Error);
+  }
 }
 
 const DrawListCache& DrawItems(RenderCache& cache, const CityTables& tables) {
@@ -180,8 +166,8 @@ const DrawListCache& DrawItems(RenderCache& cache, const CityTables& tables) {
   c.Errors.clear();
   for (int i = 0; i < t.Count(); ++i) {
     DrawItem& item = c.Items[static_cast<size_t>(i)];
-    const std::string& code = t[i].Cell(draw_list_cell::Code);
-    item.Code = code.size() == 1 ? code[0] : 0;
+    const std::optional<DrawCode> code = DrawCodeOf(t[i].Cell(draw_list_cell::Code));
+    if (code) item.Layer = &LayerOf(*code);
     if (!ParseInt32(t[i].Cell(draw_list_cell::Row), item.Index)) {
       c.Errors.push_back(BadIntegerMessage(t, i, draw_list_cell::Row));
       item.Error = static_cast<int32_t>(c.Errors.size() - 1);

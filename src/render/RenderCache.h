@@ -42,9 +42,11 @@ struct LayerCache {
   void ThrowIfBadPoint(const CachedRow& row) const;
 };
 
-// One entry of the draw list: its code character and row index.
+struct MapLayer;
+
+// One entry of the draw list: its layer and row index.
 struct DrawItem {
-  char Code = 0;       // '1'..'7'; 0 for a caption that is no code
+  const MapLayer* Layer = nullptr;  // none for a caption that is no draw code
   int32_t Index = -1;
   int32_t Error = -1;  // index in DrawListCache::Errors
 };
@@ -66,24 +68,27 @@ struct CullWindow {
   int64_t MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
 };
 
+// One cache per layer (MapLayer::Cache), the draw list's and the cull window.
 struct RenderCache {
-  LayerCache Streets, Buildings, Regions, Texts, Objects, Routes;
+  LayerCache Streets, Buildings, Regions, Texts, Objects, Routes, Firms;
   DrawListCache DrawList;
   CullWindow Cull;
 };
 
 struct CityTables;
 
-// Each returns the cache of its table, rebuilt first when the table changed.
-const LayerCache& StreetCache(RenderCache& cache, const CityTables& tables);
-const LayerCache& BuildingCache(RenderCache& cache, const CityTables& tables);
-const LayerCache& RegionCache(RenderCache& cache, const CityTables& tables);
-const LayerCache& LabelCache(RenderCache& cache, const CityTables& tables);
-const LayerCache& ObjectCache(RenderCache& cache, const CityTables& tables);
-const LayerCache& RouteCache(RenderCache& cache, const CityTables& tables);
+// How each layer's table is converted (MapLayer::BuildCache): the points and
+// box of every row, and what its drawer needs of its cells.
+void BuildStreetCache(LayerCache& cache, const LayerTable& table);    // Value: width; Kind: street kind
+void BuildBuildingCache(LayerCache& cache, const LayerTable& table);  // Value: number length; Texts: numbers
+void BuildRegionCache(LayerCache& cache, const LayerTable& table);    // Kind: colour index (-1: unknown type)
+void BuildLabelCache(LayerCache& cache, const LayerTable& table);     // Value: size; Texts, TextWidths
+void BuildObjectCache(LayerCache& cache, const LayerTable& table);    // Value: icon; a bad point: PointError
+void BuildRouteCache(LayerCache& cache, const LayerTable& table);
+void BuildFirmCache(LayerCache& cache, const LayerTable& table);      // Value: picture; a bad point: PointError
+
+// The draw list's entries with their layers, rebuilt first when it changed.
 const DrawListCache& DrawItems(RenderCache& cache, const CityTables& tables);
-// The label texts are measured lazily; this one may write the widths.
-LayerCache& MutableLabelCache(RenderCache& cache, const CityTables& tables);
 
 // Windows-1251 text as a QString, through a table built once with the converter.
 QString MapText(std::string_view cp1251Text);

@@ -13,11 +13,6 @@ namespace {
 constexpr std::string_view kCr = "\r";
 constexpr std::string_view kSpace = " ";
 
-// Kind codes of the hidden result list.
-constexpr const char* kStreetCode = "1";
-constexpr const char* kBuildingCode = "2";
-constexpr const char* kFirmCode = "3";
-constexpr const char* kObjectCode = "5";
 
 const std::string kEmpty;
 
@@ -27,7 +22,7 @@ std::string Address(const std::string& street, const std::string& number) { retu
 
 // Appends one result to both lists, so that row r of one is row r of the other.
 void AddResult(SearchState& s, std::string address, const std::string& kind, const std::string& name,
-               const char* code, int row) {
+               SearchKind code, int row) {
   LayerRow& shown = s.SearchListView.AddCells(shown_found_cell::kCells);
   shown.At(shown_found_cell::Address) = address;
   shown.At(shown_found_cell::Kind) = kind;
@@ -36,7 +31,7 @@ void AddResult(SearchState& s, std::string address, const std::string& kind, con
   hidden.At(found_cell::Address) = std::move(address);
   hidden.At(found_cell::Kind) = kind;
   hidden.At(found_cell::Name) = name;
-  hidden.At(found_cell::Code) = code;
+  hidden.At(found_cell::Code) = SearchKindText(code);
   hidden.At(found_cell::Row) = std::to_string(row);
 }
 
@@ -49,7 +44,7 @@ void SearchStreets(MapCore& core, const KeyMatcher& matcher) {
     const std::string& name = row.Cell(street_cell::Name);
     if (IsBlank(name)) continue;
     const std::string& type = row.Cell(street_cell::Type);
-    if (matcher.Matches({name, kCr, type})) AddResult(core.Search, name, type, kEmpty, kStreetCode, i);
+    if (matcher.Matches({name, kCr, type})) AddResult(core.Search, name, type, kEmpty, SearchKind::Street, i);
   }
 }
 
@@ -63,7 +58,7 @@ void SearchBuildings(MapCore& core, const KeyMatcher& matcher) {
     const std::string& number = row.Cell(building_cell::Number);
     const std::string& name = row.Cell(building_cell::Name);
     if (matcher.Matches({street, kSpace, number, kCr, name}))
-      AddResult(core.Search, Address(street, number), building, name, kBuildingCode, i);
+      AddResult(core.Search, Address(street, number), building, name, SearchKind::Building, i);
   }
 }
 
@@ -75,7 +70,7 @@ void SearchFirmNames(MapCore& core, const KeyMatcher& matcher) {
     const std::string& name = row.Cell(firm_cell::Name);
     if (IsBlank(name) || !matcher.Matches(name)) continue;
     AddResult(core.Search, Address(row.Cell(firm_cell::Street), row.Cell(firm_cell::Number)), object, name,
-              kFirmCode, i);
+              SearchKind::Firm, i);
   }
 }
 
@@ -88,7 +83,7 @@ void SearchObjects(MapCore& core, const KeyMatcher& matcher) {
     const std::string& name = row.Cell(object_cell::Name);
     if (matcher.Matches({kind, kCr, name}))
       AddResult(core.Search, Address(row.Cell(object_cell::Street), row.Cell(object_cell::Number)), kind, name,
-                kObjectCode, i);
+                SearchKind::Object, i);
   }
 }
 
@@ -120,14 +115,14 @@ void ShowSearchResult(MapCore& core, int visibleRow, bool centre) {
   int index = 0;
   if (!ParseIndex(row.Cell(found_cell::Row), index)) return;
   ResetSelection(core);
-  if (code == kStreetCode)
-    SelectStreet(core, index, centre);
-  else if (code == kBuildingCode)
-    SelectBuilding(core, index, centre);
-  else if (code == kObjectCode)
-    SelectObject(core, index, centre);
-  else if (code == kFirmCode)
-    ShowObjectInfo(core, index, centre);
+  const std::optional<SearchKind> kind = SearchKindOf(code);
+  if (!kind) return;
+  switch (*kind) {
+    case SearchKind::Street: SelectStreet(core, index, centre); break;
+    case SearchKind::Building: SelectBuilding(core, index, centre); break;
+    case SearchKind::Object: SelectObject(core, index, centre); break;
+    case SearchKind::Firm: ShowObjectInfo(core, index, centre); break;
+  }
 }
 
 void SearchListViewClick(MapCore& core, int selectedRow, bool centre) {

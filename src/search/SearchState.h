@@ -1,5 +1,7 @@
 #pragma once
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "mapdata/CityColumns.h"
@@ -7,8 +9,22 @@
 
 // The cells of the result lists, by name (as CityColumns.h names those of the
 // city's tables).
+// The kinds of record the list search finds.  ListView1's "Тип" cell holds
+// them as the text "1", "2", "3", "5"; this is the code's typed view of that
+// text.  (These are not the draw codes: "3" is a firm here, a region there.)
+enum class SearchKind : char { Street = '1', Building = '2', Firm = '3', Object = '5' };
+
+inline std::string SearchKindText(SearchKind kind) { return std::string(1, static_cast<char>(kind)); }
+// The kind of a "Тип" cell; none for a text that is no kind.
+inline std::optional<SearchKind> SearchKindOf(std::string_view text) {
+  if (text.size() != 1) return std::nullopt;
+  for (SearchKind kind : {SearchKind::Street, SearchKind::Building, SearchKind::Firm, SearchKind::Object})
+    if (static_cast<char>(kind) == text[0]) return kind;
+  return std::nullopt;
+}
+
 // ListView1, the list search's hidden list: the visible columns, then the kind
-// code of the record ("1".."5", SearchKind) and its row in its table.
+// of the record (SearchKind) and its row in its table.
 namespace found_cell {
 enum : int { Address = kCaption, Kind, Name, Code, Row, kCells };
 inline constexpr const char* kColumns[] = {"Адрес", "Тип объекта", "Название", "Тип", "№ П/П"};

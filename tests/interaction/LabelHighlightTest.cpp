@@ -28,7 +28,7 @@ TEST_F(LabelHighlight, CtrlPaintsLegibleLabelsYellowAndBack) {
   const int paints = host.MapPaints;
 
   EXPECT_TRUE(FormKeyDown(core, kCtrlKey));
-  EXPECT_EQ(core.Interaction.Mode, "StreetSelect");
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::StreetSelect);
   EXPECT_EQ(host.MapPaints, paints + 1);
   EXPECT_GT(BoxPixels(*this, core.Map, 20, 20, kYellow), 40);
   EXPECT_GT(BoxPixels(*this, core.Map, 20, 100, kYellow), 40);
@@ -37,7 +37,7 @@ TEST_F(LabelHighlight, CtrlPaintsLegibleLabelsYellowAndBack) {
   EXPECT_EQ(host.MapPaints, paints + 1);
 
   EXPECT_TRUE(FormKeyUp(core, kCtrlKey));
-  EXPECT_EQ(core.Interaction.Mode, "Normal");
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::Normal);
   EXPECT_EQ(BoxPixels(*this, core.Map, 20, 20, kYellow), 0);
   EXPECT_GT(BoxPixels(*this, core.Map, 20, 20, kWhite), 40);
   EXPECT_GT(BoxPixels(*this, core.Map, 20, 100, kLarge), 40);
@@ -57,12 +57,12 @@ TEST_F(LabelHighlight, OtherKeysAndDragsAreLeftAlone) {
   AddLabelRow(core, "Мира", 9, 20, 20);
   Draw();
   EXPECT_FALSE(FormKeyDown(core, 16));
-  EXPECT_EQ(core.Interaction.Mode, "Normal");
-  core.Interaction.Mode = "MapDrag";
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::Normal);
+  core.Interaction.Mode = InteractionMode::MapDrag;
   EXPECT_TRUE(FormKeyDown(core, kCtrlKey));
-  EXPECT_EQ(core.Interaction.Mode, "MapDrag");
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::MapDrag);
   EXPECT_TRUE(FormKeyUp(core, kCtrlKey));
-  EXPECT_EQ(core.Interaction.Mode, "MapDrag");
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::MapDrag);
   EXPECT_EQ(BoxPixels(*this, core.Map, 20, 20, kYellow), 0);
 }
 
@@ -72,7 +72,7 @@ TEST_F(LabelHighlight, WithTextsOffCtrlSwitchesTheModeOnly) {
   Draw();
   const int paints = host.MapPaints;
   FormKeyDown(core, kCtrlKey);
-  EXPECT_EQ(core.Interaction.Mode, "StreetSelect");
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::StreetSelect);
   EXPECT_EQ(host.MapPaints, paints + 1);
   EXPECT_EQ(CountPixels(core.Map.rect(), kBackground), 400 * 300);
 }

@@ -38,7 +38,7 @@ TEST_F(MouseControl_, DragOfAHundredPixelsKeepsThePointUnderTheMouse) {
   ASSERT_TRUE(RedAt(PaintWindow(), 95, 75));
   const int offsetX = core.View.OffsetX;
   EXPECT_EQ(FormMouseDown(core, MouseButton::Right, 95, 75), ViewUpdate::None);
-  EXPECT_EQ(core.Interaction.Mode, "MapDrag");
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::MapDrag);
 
   EXPECT_EQ(FormMouseMove(core, 145, 75), ViewUpdate::Paint);
   EXPECT_EQ(core.View.DragShiftX, -50);
@@ -54,7 +54,7 @@ TEST_F(MouseControl_, DragOfAHundredPixelsKeepsThePointUnderTheMouse) {
   EXPECT_EQ(release, ViewUpdate::RedrawAndPaint);
   ApplyViewUpdate(core, release);
   EXPECT_EQ(host.MapPaints, paints + 1);
-  EXPECT_EQ(core.Interaction.Mode, "Normal");
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::Normal);
   EXPECT_EQ(core.View.OffsetX, offsetX - 100);
   EXPECT_EQ(core.View.DragShiftX, 0);
   EXPECT_EQ(core.View.CenterX, 0);
@@ -84,10 +84,10 @@ TEST_F(MouseControl_, ASecondButtonDuringADragIsIgnored) {
   EXPECT_EQ(FormMouseDown(core, MouseButton::Right, 10, 10), ViewUpdate::None);
   EXPECT_EQ(core.View.DragAnchorX, during.DragAnchorX);
   EXPECT_EQ(core.View.DragShiftAnchorX, during.DragShiftAnchorX);
-  EXPECT_EQ(core.Interaction.PrevMode, "Normal");
+  EXPECT_EQ(core.Interaction.PrevMode, InteractionMode::Normal);
   // Releasing either button ends the drag.
   EXPECT_EQ(FormMouseUp(core, MouseButton::Right, 120, 75), ViewUpdate::RedrawAndPaint);
-  EXPECT_EQ(core.Interaction.Mode, "Normal");
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::Normal);
   EXPECT_EQ(FormMouseUp(core, MouseButton::Left, 120, 75), ViewUpdate::None);
 }
 
@@ -101,10 +101,10 @@ TEST_F(MouseControl_, AClickWithoutMovingRedrawsInPlace) {
 }
 
 TEST_F(MouseControl_, WhileCtrlIsHeldPressesNeitherSelectNorDrag) {
-  core.Interaction.Mode = "StreetSelect";
+  core.Interaction.Mode = InteractionMode::StreetSelect;
   core.Selection.StatusText0 = "kept";
   EXPECT_EQ(FormMouseDown(core, MouseButton::Left, 50, 50), ViewUpdate::None);
-  EXPECT_EQ(core.Interaction.Mode, "StreetSelect");
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::StreetSelect);
   EXPECT_EQ(FormMouseMove(core, 80, 50), ViewUpdate::None);
   EXPECT_EQ(core.View.OffsetX, -100);
   EXPECT_EQ(FormMouseUp(core, MouseButton::Left, 80, 50), ViewUpdate::None);

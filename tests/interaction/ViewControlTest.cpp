@@ -163,7 +163,7 @@ TEST_F(WheelZoom_, FromAScaleBetweenStepsLandsOnTheNeighbouringStep) {
 }
 
 TEST_F(WheelZoom_, IgnoredDuringADrag) {
-  core.Interaction.Mode = "MapDrag";
+  core.Interaction.Mode = InteractionMode::MapDrag;
   EXPECT_FALSE(WheelZoom(core, 1, 100, 75));
   EXPECT_EQ(core.View.Scale, 1.0f);
 }

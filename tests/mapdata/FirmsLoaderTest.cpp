@@ -59,7 +59,7 @@ TEST_F(Firms, PlainFilesAreReadWhenNoScrambledOneGaveARow) {
   CoreFixture f(city.DataRoot());
   LoadFirms(f.Core.Loading(city.Name()));
   EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Plain"}));
-  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(3), "p");
+  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(firm_cell::File), "p");
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0],
             "Файл " + city.PathOf("Firms/broken.crpt").string() + ": заголовок короче 4 байт (в файле 2 байт).");
@@ -77,10 +77,10 @@ TEST_F(Firms, LatinCaseIsFoldedForTheSortAndCell7KeepsThePictureIndex) {
   // Cyrillic letters are not folded: "Б" (0xC1) sorts before "б" (0xE1).
   EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Alpha", "alpha2", "beta", "Б", "б"}));
   const LayerTable& t = f.Core.Tables.ListOfFirms;
-  EXPECT_EQ(t[0].Cell(7), "1");
-  EXPECT_EQ(t[1].Cell(7), "2");
-  EXPECT_EQ(t[2].Cell(7), "0");
-  EXPECT_EQ(t[0].Cell(3), "2");
+  EXPECT_EQ(t[0].Cell(firm_cell::Picture), "1");
+  EXPECT_EQ(t[1].Cell(firm_cell::Picture), "2");
+  EXPECT_EQ(t[2].Cell(firm_cell::Picture), "0");
+  EXPECT_EQ(t[0].Cell(firm_cell::File), "2");
   const QImage& alphaMarker = f.Core.Tables.FirmsImageList[1];
   const QColor c = alphaMarker.pixelColor(10, 10);
   EXPECT_LT(c.red(), 30);
@@ -121,10 +121,10 @@ TEST_F(Firms, CrBeforeLfStaysInScrambledFieldsAndPlainFieldsAreClean) {
   ASSERT_EQ(f.Core.Tables.ListOfFirms.Count(), 1);
   const LayerRow& row = f.Core.Tables.ListOfFirms[0];
   EXPECT_EQ(row.Caption, "Crlf\r");
-  EXPECT_EQ(row.Cell(2), "1 2\r");
-  EXPECT_EQ(row.Cell(4), "1");  // a CR ends y
-  EXPECT_EQ(row.Cell(5), "2");
-  EXPECT_EQ(row.Cell(6), W("еда кафе") + "\r");
+  EXPECT_EQ(row.Cell(firm_cell::Points), "1 2\r");
+  EXPECT_EQ(row.Cell(firm_cell::X), "1");  // a CR ends y
+  EXPECT_EQ(row.Cell(firm_cell::Y), "2");
+  EXPECT_EQ(row.Cell(firm_cell::Keywords), W("еда кафе") + "\r");
 }
 
 TEST_F(Firms, SeveralPointsPlaceTheFirmAtItsFirst) {
@@ -132,8 +132,8 @@ TEST_F(Firms, SeveralPointsPlaceTheFirmAtItsFirst) {
   CoreFixture f(city.DataRoot());
   LoadFirms(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.ListOfFirms.Count(), 1);
-  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(4), "7");
-  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(5), "8");
+  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(firm_cell::X), "7");
+  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(firm_cell::Y), "8");
   EXPECT_EQ(f.Core.Extents.MapMaxX, 7);
 }
 
@@ -146,7 +146,7 @@ TEST_F(Firms, BadCoordinatesSkipTheFirmAndItsPictureWithAMessage) {
   EXPECT_EQ(Names(f.Core), (std::vector<std::string>{"Good"}));
   ASSERT_EQ(f.Core.Tables.FirmsImageList.size(), 1u);
   EXPECT_EQ(f.Core.Tables.FirmsImageList[0], DefaultFirmMarker());  // b has no picture; a's is not taken
-  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(7), "0");
+  EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(firm_cell::Picture), "0");
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0], "Файл " + city.PathOf("Firms/a.crpt").string() +
                                     ", запись 1: координата «x» в списке точек не является целым числом.");
@@ -206,10 +206,10 @@ TEST_F(Firms, NamesInWindows1251BytesShowConvertedAndFindTheFirmsOwnFiles) {
   EXPECT_TRUE(f.Host.Messages.empty());
   const LayerTable& t = f.Core.Tables.ListOfFirms;
   ASSERT_EQ(Names(f.Core), (std::vector<std::string>{"Бар", "Кафе", "Пиво"}));
-  EXPECT_EQ(t[0].Cell(3), W("Бар"));
-  EXPECT_EQ(t[1].Cell(3), kafe);
-  EXPECT_EQ(t[2].Cell(3), pivo);
-  const QImage& marker = f.Core.Tables.FirmsImageList[static_cast<size_t>(std::stoi(t[1].Cell(7)))];
+  EXPECT_EQ(t[0].Cell(firm_cell::File), W("Бар"));
+  EXPECT_EQ(t[1].Cell(firm_cell::File), kafe);
+  EXPECT_EQ(t[2].Cell(firm_cell::File), pivo);
+  const QImage& marker = f.Core.Tables.FirmsImageList[static_cast<size_t>(std::stoi(t[1].Cell(firm_cell::Picture)))];
   EXPECT_GT(marker.pixelColor(10, 10).blue(), 200);
 
   struct Expected {

@@ -139,8 +139,8 @@ TEST_F(ObjectsAndIcons, ObjectsNameTheirKindsAndTheLastEntryReadsAll) {
   EXPECT_EQ(t[0].Caption, W("Школа"));
   EXPECT_EQ(t[0].SubItems, (std::vector<std::string>{W("Ленина"), "1", W("Название"), "10 20 30 40",
                                                       cp1251::FromUtf8(file.string()), "0", "10", "20"}));
-  EXPECT_EQ(t[1].Cell(6), "-5");
-  EXPECT_EQ(t[1].Cell(7), "3");
+  EXPECT_EQ(t[1].Cell(object_cell::X), "-5");
+  EXPECT_EQ(t[1].Cell(object_cell::Y), "3");
   EXPECT_EQ(f.Core.Extents.MapMinX, -5);
   EXPECT_EQ(f.Core.Extents.MapMaxX, 10);
   EXPECT_EQ(f.Core.Extents.MapMaxY, 20);
@@ -155,7 +155,7 @@ TEST_F(ObjectsAndIcons, ScrambledObjectsWinAndNameTheCrptFile) {
   Load(f);
   ASSERT_EQ(f.Core.Tables.ListOfObjects.Count(), 1);
   EXPECT_EQ(f.Core.Tables.ListOfObjects[0].Caption, "Scrambled");
-  EXPECT_EQ(f.Core.Tables.ListOfObjects[0].Cell(4), cp1251::FromUtf8(crpt.string()));
+  EXPECT_EQ(f.Core.Tables.ListOfObjects[0].Cell(object_cell::File), cp1251::FromUtf8(crpt.string()));
 }
 
 TEST_F(ObjectsAndIcons, NoObjectFileLeavesTheEntriesUnnamed) {

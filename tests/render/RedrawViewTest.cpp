@@ -152,7 +152,7 @@ TEST_F(RedrawView_, LabelBoxesByModeAndSize) {
   EXPECT_GT(CountPixels(QRect(20, 100, 30, 10), kLabelLarge), 40);
   EXPECT_EQ(Pixel(20, 19), kBackground);  // the box starts at the point
   EXPECT_EQ(Pixel(19, 20), kBackground);
-  core.Interaction.Mode = "StreetSelect";
+  core.Interaction.Mode = InteractionMode::StreetSelect;
   Draw();
   EXPECT_GT(CountPixels(QRect(20, 20, 30, 10), kLabelYellow), 40);
   EXPECT_GT(CountPixels(QRect(20, 100, 30, 10), kLabelYellow), 40);
@@ -252,7 +252,7 @@ TEST_F(RedrawView_, ABadCellStopsTheDrawingWithItsPlace) {
   AddStreetRow(core, "Мира", "Улица", 2, {{20, 100}, {180, 100}});
   const MapExtents& e = core.Extents;
   BuildDrawList(core.Tables, core.View, e.MapMinX, e.MapMinY, e.MapMaxX, e.MapMaxY);
-  core.Tables.ListOfStreets[0].SubItems[2] = "3";  // more points declared than given
+  core.Tables.ListOfStreets[0].At(street_cell::PointCount) = "3";  // more points declared than given
   core.Tables.ListOfStreets.Touch();
   try {
     RedrawView(core);
@@ -262,7 +262,7 @@ TEST_F(RedrawView_, ABadCellStopsTheDrawingWithItsPlace) {
         << e.what();
   }
   // The width is read already when the draw list is built.
-  core.Tables.ListOfStreets[0].SubItems[1] = cp1251::FromUtf8("два");
+  core.Tables.ListOfStreets[0].At(street_cell::Width) = cp1251::FromUtf8("два");
   try {
     BuildDrawList(core.Tables, core.View, e.MapMinX, e.MapMinY, e.MapMaxX, e.MapMaxY);
     FAIL() << "no error";
@@ -273,7 +273,7 @@ TEST_F(RedrawView_, ABadCellStopsTheDrawingWithItsPlace) {
 
 TEST_F(RedrawView_, ABadBuildingCellMattersOnlyWhenBuildingsAreDrawn) {
   AddBuildingRow(core, "Ленина", "1", Square(10, 10, 20));
-  core.Tables.ListOfBuildings[0].SubItems[3] = "10 10 x";
+  core.Tables.ListOfBuildings[0].At(building_cell::Points) = "10 10 x";
   SetView(1.0f);
   EXPECT_NO_THROW(Draw());
   SetView(2.0f);

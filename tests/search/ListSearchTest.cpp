@@ -49,8 +49,8 @@ TEST_F(ListSearch, KindTextsAreWindows1251) {
   AddBuilding("Ленина", "5", "");
   AddFirm("Аптека", "Мира", "3");
   FillSearchList(core, "");
-  EXPECT_EQ(Hidden()[0].Cell(0), "\xC7\xE4\xE0\xED\xE8\xE5");      // "Здание"
-  EXPECT_EQ(Hidden()[1].Cell(0), "\xCE\xE1\xFA\xE5\xEA\xF2");      // "Объект"
+  EXPECT_EQ(Hidden()[0].Cell(found_cell::Kind), "\xC7\xE4\xE0\xED\xE8\xE5");      // "Здание"
+  EXPECT_EQ(Hidden()[1].Cell(found_cell::Kind), "\xCE\xE1\xFA\xE5\xEA\xF2");      // "Объект"
 }
 
 TEST_F(ListSearch, KeyFindsNamesOfAnyCase) {

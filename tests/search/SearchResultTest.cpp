@@ -18,7 +18,7 @@ class SearchResult : public SearchFixture {
   }
   int RowOfKind(const char* code) {
     for (int r = 0; r < core.Search.ListView1.Count(); ++r)
-      if (core.Search.ListView1[r].Cell(2) == code) return r;
+      if (core.Search.ListView1[r].Cell(found_cell::Code) == code) return r;
     return -1;
   }
 };

@@ -20,6 +20,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,7 @@
 #include "SelectionOptions.h"
 #include "mapdata/Cp1251.h"
 #include "render/FormPaint.h"
+#include "render/MapLayers.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
 #include "search/FirmSearch.h"
@@ -42,7 +44,7 @@ struct RenderOptions {
   int Width = 1024, Height = 768;
   float Scale = 1.0f;
   int CenterX = 500, CenterY = 600;
-  std::optional<bool> Texts, Objects, Routes;
+  std::map<DrawCode, bool> Switches;  // the layer switches given, by layer
   std::optional<int> Filter;
   std::optional<std::string> FoundFirms;  // search key, UTF-8
   bool WholePicture = false;
@@ -81,10 +83,28 @@ constexpr const char* kRenderHelp =
     "Exit 0 when the picture was written, 1 when the drawing or the writing failed,\n"
     "2 for a wrong call or a CITY_DIR that is not a folder.\n";
 
-bool ParseOnOff(const std::string& v, std::optional<bool>& out) {
+// The layers whose switch the options set.
+struct LayerOption {
+  const char* Option;
+  DrawCode Layer;
+};
+constexpr LayerOption kLayerOptions[] = {
+    {"--texts", DrawCode::Label}, {"--objects", DrawCode::Object}, {"--routes", DrawCode::Route}};
+
+bool ParseOnOff(const std::string& v, bool& out) {
   if (v != "on" && v != "off") return false;
   out = v == "on";
   return true;
+}
+
+// A layer switch option: false when `arg` is none; `ok` false for a bad value.
+bool TakeLayerOption(const std::string& arg, const std::string& value, RenderOptions& o, bool& ok) {
+  for (const LayerOption& option : kLayerOptions) {
+    if (arg != option.Option) continue;
+    ok = ParseOnOff(value, o.Switches[option.Layer]);
+    return true;
+  }
+  return false;
 }
 
 bool ParseInt(const std::string& v, int& out) {
@@ -141,12 +161,8 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
       }
     } else if (arg == "--center") {
       if (!ParsePair(value, ',', o.CenterX, o.CenterY)) return false;
-    } else if (arg == "--texts") {
-      if (!ParseOnOff(value, o.Texts)) return false;
-    } else if (arg == "--objects") {
-      if (!ParseOnOff(value, o.Objects)) return false;
-    } else if (arg == "--routes") {
-      if (!ParseOnOff(value, o.Routes)) return false;
+    } else if (bool ok = true; TakeLayerOption(arg, value, o, ok)) {
+      if (!ok) return false;
     } else if (arg == "--found-firms") {
       o.FoundFirms = value;
     } else if (arg == "--filter") {
@@ -161,9 +177,7 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
 }
 
 void ApplyView(MapCore& core, const RenderOptions& o) {
-  if (o.Texts) core.Flags.ShowTexts = *o.Texts;
-  if (o.Objects) core.Flags.ShowObjects = *o.Objects;
-  if (o.Routes) core.Flags.ShowRoutes = *o.Routes;
+  for (const auto& [layer, shown] : o.Switches) SetLayerShown(core.Flags, LayerOf(layer), shown);
   if (o.Filter) core.Flags.ObjectFilter = *o.Filter;
   core.View.Scale = o.Scale;
   core.View.CenterX = o.CenterX;

@@ -29,12 +29,12 @@ TEST(HandlerFailure, AnErrorIsShownAndTheWindowGoesOn) {
   // Buildings are drawn from 200% on; labels at every redraw and by Ctrl.
   LayerRow& building = core.Tables.ListOfBuildings[0];
   LayerRow& label = core.Tables.ListOfTexts[0];
-  const std::string points = building.SubItems[3];
+  const std::string points = building.At(building_cell::Points);
   auto spoil = [&](LayerTable& table, std::string& cell, const std::string& value) {
     cell = value;
     table.Touch();
   };
-  spoil(core.Tables.ListOfBuildings, building.SubItems[3], "450 550 x");
+  spoil(core.Tables.ListOfBuildings, building.At(building_cell::Points), "450 550 x");
 
   MapArea* map = f.MapView();
   auto press = [&](QEvent::Type type) {
@@ -70,7 +70,7 @@ TEST(HandlerFailure, AnErrorIsShownAndTheWindowGoesOn) {
        "ListOfBuildings, строка 0"},
       {"Выделение улиц (Ctrl)",
        [&] {
-         spoil(core.Tables.ListOfTexts, label.SubItems[0], "x");
+         spoil(core.Tables.ListOfTexts, label.At(label_cell::Size), "x");
          press(QEvent::KeyPress);
        },
        "ListOfTexts, строка 0, столбец «Размер»"},
@@ -84,10 +84,10 @@ TEST(HandlerFailure, AnErrorIsShownAndTheWindowGoesOn) {
     EXPECT_NE(message.find(std::string("«") + r.Action + "»"), std::string::npos) << message;
     EXPECT_NE(message.find(r.Place), std::string::npos) << message;
   }
-  EXPECT_EQ(core.Interaction.Mode, "Normal");  // the drag and the highlight ended
+  EXPECT_EQ(core.Interaction.Mode, InteractionMode::Normal);  // the drag and the highlight ended
 
-  spoil(core.Tables.ListOfBuildings, building.SubItems[3], points);
-  spoil(core.Tables.ListOfTexts, label.SubItems[0], "9");
+  spoil(core.Tables.ListOfBuildings, building.At(building_cell::Points), points);
+  spoil(core.Tables.ListOfTexts, label.At(label_cell::Size), "9");
   f.ZoomEdit->setText("100");
   QTest::keyClick(f.ZoomEdit, Qt::Key_Return);
   EXPECT_EQ(w.messages.size(), routes.size());

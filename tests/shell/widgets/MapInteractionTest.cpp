@@ -51,12 +51,12 @@ TEST(MapInteraction, CtrlActsWhereverTheFocusIs) {
   for (QWidget* target : std::initializer_list<QWidget*>{m.Form().ZoomEdit, m.Form().PanelSearch->SearchListView,
                                                          m.Form().MapView()}) {
     SendKey(target, QEvent::KeyPress, Qt::Key_Control);
-    EXPECT_EQ(m.Core().Interaction.Mode, "StreetSelect") << target->objectName().toStdString();
+    EXPECT_EQ(m.Core().Interaction.Mode, InteractionMode::StreetSelect) << target->objectName().toStdString();
     SendKey(target, QEvent::KeyRelease, Qt::Key_Control);
-    EXPECT_EQ(m.Core().Interaction.Mode, "Normal");
+    EXPECT_EQ(m.Core().Interaction.Mode, InteractionMode::Normal);
   }
   SendKey(m.Form().ZoomEdit, QEvent::KeyPress, Qt::Key_Shift);
-  EXPECT_EQ(m.Core().Interaction.Mode, "Normal");
+  EXPECT_EQ(m.Core().Interaction.Mode, InteractionMode::Normal);
 }
 
 TEST(MapInteraction, DraggingMovesTheViewWithTheMouse) {
@@ -64,11 +64,11 @@ TEST(MapInteraction, DraggingMovesTheViewWithTheMouse) {
   MapArea* area = m.Form().MapView();
   const int offsetX = m.Core().View.OffsetX;
   QTest::mousePress(area, Qt::RightButton, Qt::NoModifier, QPoint(400, 300));
-  EXPECT_EQ(m.Core().Interaction.Mode, "MapDrag");
+  EXPECT_EQ(m.Core().Interaction.Mode, InteractionMode::MapDrag);
   QTest::mouseMove(area, QPoint(500, 300));
   EXPECT_EQ(m.Core().View.DragShiftX, -100);
   QTest::mouseRelease(area, Qt::RightButton, Qt::NoModifier, QPoint(500, 300));
-  EXPECT_EQ(m.Core().Interaction.Mode, "Normal");
+  EXPECT_EQ(m.Core().Interaction.Mode, InteractionMode::Normal);
   EXPECT_EQ(m.Core().View.OffsetX, offsetX - 100);
   EXPECT_EQ(m.Core().View.DragShiftX, 0);
 }
@@ -114,23 +114,23 @@ TEST(MapInteraction, WheelZoomsOneTrackBarStepPerNotch) {
 // keyboard (the real state is read again when the window gains or loses it).
 TEST(MapInteraction, CtrlHighlightFollowsTheRealKey) {
   LoadedMap m;
-  const std::string& mode = m.Core().Interaction.Mode;
+  const InteractionMode& mode = m.Core().Interaction.Mode;
   QLineEdit* keyword = m.Form().ComboBox1->lineEdit();
   QTest::keyPress(keyword, Qt::Key_Control);
-  EXPECT_EQ(mode, "StreetSelect");
+  EXPECT_EQ(mode, InteractionMode::StreetSelect);
   QTest::keyRelease(keyword, Qt::Key_Control);
-  EXPECT_EQ(mode, "Normal");
+  EXPECT_EQ(mode, InteractionMode::Normal);
   QTest::keyPress(keyword, Qt::Key_Control);
   QTest::keyClick(keyword, Qt::Key_A, Qt::ControlModifier);
   QTest::keyRelease(keyword, Qt::Key_Control);
-  EXPECT_EQ(mode, "Normal");
+  EXPECT_EQ(mode, InteractionMode::Normal);
   // The offscreen platform reports Ctrl as up: it was let go elsewhere.
   for (QEvent::Type change : {QEvent::WindowActivate, QEvent::WindowDeactivate}) {
     QTest::keyPress(m.Form().MapView(), Qt::Key_Control);
-    ASSERT_EQ(mode, "StreetSelect");
+    ASSERT_EQ(mode, InteractionMode::StreetSelect);
     QEvent event(change);
     QApplication::sendEvent(&m.Form(), &event);
-    EXPECT_EQ(mode, "Normal") << change;
+    EXPECT_EQ(mode, InteractionMode::Normal) << change;
   }
 }
 
@@ -146,7 +146,7 @@ TEST(MapInteraction, ToolBarAndPanelsKeepTheMouseOffTheMap) {
     const std::string name = target->objectName().toStdString();
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
       QTest::mousePress(target, button, Qt::NoModifier, QPoint(2, 2));
-      EXPECT_EQ(m.Core().Interaction.Mode, "Normal") << name;
+      EXPECT_EQ(m.Core().Interaction.Mode, InteractionMode::Normal) << name;
       QTest::mouseMove(target, QPoint(60, 40));
       QTest::mouseRelease(target, button, Qt::NoModifier, QPoint(60, 40));
       EXPECT_EQ(m.Core().View.OffsetX, before.OffsetX) << name;

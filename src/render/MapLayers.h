@@ -1,0 +1,117 @@
+#pragma once
+// One description per map layer, in drawing order: its draw code, its table,
+// how it is loaded, how its draw cache is built, its drawer, its switch, its
+// scale thresholds and its style.  The draw list, the redraw, the label
+// highlight, the hit test, the command-line tool and the benchmarks read
+// these descriptions; a layer is added by adding one (and a test walks them,
+// so that none is half-registered).
+#include <QColor>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "mapdata/CityColumns.h"
+#include "mapdata/CityTables.h"
+#include "mapdata/LayerLoad.h"
+#include "render/LayerFlags.h"
+#include "render/RenderCache.h"
+
+struct MapDrawing;
+struct MapLayer;
+
+// The layer codes of DrawListView: the table holds them as the text "1".."7";
+// this is the code's typed view of that text.
+enum class DrawCode : char {
+  Street = '1',
+  Building = '2',
+  Region = '3',
+  Label = '4',
+  Object = '5',
+  Firm = '6',
+  Route = '7',
+};
+
+// The code as DrawListView holds it ("1".."7").
+std::string DrawCodeText(DrawCode code);
+// The code of a DrawListView caption; none for a text that is no code.
+std::optional<DrawCode> DrawCodeOf(std::string_view text);
+
+// Labels of a size above Above are shown from scale From.
+struct SizeThreshold {
+  int64_t Above = 0;
+  float From = 0.0f;
+};
+
+// The scales at which a layer shows.  A threshold a layer does not use stays 0,
+// which every scale reaches.
+struct LayerScales {
+  float DrawnFrom = 0.0f;        // buildings: the layer is drawn from this scale
+  float DetailFrom = 0.0f;       // buildings: house numbers from this scale
+  int ThinWidth = 0;             // streets: a street this wide or narrower ...
+  float ThinListedFrom = 0.0f;   // ... is listed for drawing only from this scale
+  // Labels: legible (drawn) when one of these holds, and highlighted while
+  // Ctrl is held when one of those does.
+  SizeThreshold Legible[3] = {};
+  SizeThreshold Highlighted[2] = {};
+};
+
+// How a layer looks: each drawer reads the fields of its own layer; the others
+// stay unset.  Colours that depend on a record's type (street and region
+// types) are in the type tables of MapStyle.h.
+struct LayerStyle {
+  QColor Line{};            // streets: an ordinary street; routes: the line
+  QColor Casing{};          // routes: the wider line under the line
+  QColor Fill{};            // buildings
+  QColor Text{};            // house numbers, labels
+  QColor Box{};             // labels: the box behind the text
+  QColor LargeBox{};        // labels of size LargeFrom and more
+  QColor HighlightedBox{};  // labels while Ctrl is held
+  int LargeFrom = 0;
+  int FontSize = 0;              // house numbers, labels (points)
+  long double LineWidth = 0;     // routes: the line's width, times Scale
+  long double CasingWidth = 0;   // routes: the casing's width, times Scale
+  int IconReach = 0;             // objects: pixels an icon reaches around its point
+};
+
+// Where the redraw finds a layer's rows: in the draw list, or (firms) in the
+// list of found firms, drawn after the draw list.
+enum class DrawnFrom { DrawList, FoundFirms };
+
+struct MapLayer {
+  DrawCode Code;
+  const char* Name;                          // "streets", for the tools
+  LayerTable CityTables::*Table;             // the rows the draw list points into
+  CellBox Box;                               // the cells of each row's box (a point: X, Y twice)
+  void (*Load)(const LayerLoad& load);       // the layer's loader
+  LayerCache RenderCache::*Cache;            // the table converted for drawing ...
+  void (*BuildCache)(LayerCache& cache, const LayerTable& table);  // ... by this
+  void (*Draw)(MapDrawing& d, const MapLayer& layer, int row);     // one row onto the picture
+  bool LayerFlags::*Switch;                  // drawn while this is on
+  bool AlwaysShown;                          // no control turns the switch off
+  DrawnFrom Source;
+  // Whether a row whose box meets the drawn area is listed (none: every one).
+  bool (*Listed)(const MapLayer& layer, const LayerTable& table, int row, float scale);
+  // Whether a listed row is drawn at the view's scale (none: every one).
+  bool (*Drawable)(MapDrawing& d, const MapLayer& layer, int row);
+  LayerScales Scales;
+  const LayerStyle* Style;
+};
+
+// Every layer, in drawing order (the order of the draw list).
+std::span<const MapLayer* const> MapLayers();
+const MapLayer& LayerOf(DrawCode code);
+
+// The layer's table in `tables`, and its cache, rebuilt first when the table changed.
+const LayerTable& TableOf(const CityTables& tables, const MapLayer& layer);
+LayerCache& CacheOf(RenderCache& cache, const CityTables& tables, const MapLayer& layer);
+
+// The layer's switch in `switches`, and setting it (a layer always shown stays shown).
+bool LayerShown(const LayerFlags& switches, const MapLayer& layer);
+void SetLayerShown(LayerFlags& switches, const MapLayer& layer, bool shown);
+
+// The label rules of the label layer, for a label of `size` at `scale`.
+bool LabelLegible(int size, float scale);
+bool LabelHighlightable(int size, float scale);
