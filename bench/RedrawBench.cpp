@@ -117,7 +117,7 @@ std::unique_ptr<City> SyntheticCity(int side) {
   for (int by = 0; by < side; ++by)
     for (int bx = 0; bx < side; ++bx) AddBlock(core, bx, by, by * side + bx);
   const MapExtents& e = core.Extents;
-  BuildDrawList(core.Tables, core.View, e.MapMinX, e.MapMinY, e.MapMaxX, e.MapMaxY);
+  BuildDrawList(core.Tables, core.View, e.Box());
   return city;
 }
 

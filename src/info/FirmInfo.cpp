@@ -5,7 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "info/RecordCells.h"
+#include "mapdata/DecimalText.h"
+#include "mapdata/PointList.h"
 #include "info/Selection.h"
 #include "info/SelectionView.h"
 #include "mapdata/Cp1251.h"
@@ -26,7 +27,7 @@ fs::path FirmFile(const MapCore& core, const std::string& baseOnDisk, const char
 // 'Файл' cell, Windows-1251 text.
 std::string FirmBaseOnDisk(const MapCore& core, const LayerRow& row, const std::string& fileCell) {
   const std::vector<std::string>& names = core.Tables.FirmFileNames;
-  const std::optional<int32_t> index = ReadCellInt(row.Cell(firm_cell::Picture));
+  const std::optional<int32_t> index = DecimalIntOf(row.Cell(firm_cell::Picture));
   if (index && *index >= 0 && static_cast<size_t>(*index) < names.size()) return names[static_cast<size_t>(*index)];
   return cp1251::ToUtf8(fileCell);
 }
@@ -74,7 +75,7 @@ void ShowObjectInfo(MapCore& core, int row, bool centre) {
   info.FirmPicEnabled[1] = !s.SelFirmPicture2.empty();
   info.FirmPicEnabled[2] = !s.SelFirmPicture3.empty();
 
-  s.SelFirmIcon = ReadCellInt(r.Cell(firm_cell::Picture)).value_or(-1);
+  s.SelFirmIcon = DecimalIntOf(r.Cell(firm_cell::Picture)).value_or(-1);
 
   s.StatusText0.clear();
   s.StatusText1 = s.SelFirmName;

@@ -3,7 +3,7 @@
 // centre moves to the record's first point (the view itself moves on request).
 #include "info/Selection.h"
 
-#include "info/RecordCells.h"
+#include "mapdata/DecimalText.h"
 #include "info/SelectionView.h"
 #include "render/ViewScale.h"
 #include "render/ViewTransform.h"
@@ -12,13 +12,6 @@
 namespace {
 
 bool ValidRow(const LayerTable& table, int row) { return row >= 0 && row < table.Count(); }
-
-// Reads the record's declared number of points (cells `count` and `points`);
-// returns how many were read.  A table without the row gives none.
-int32_t ReadRecordPoints(const LayerTable& table, int row, int count, int points, PointArray& out) {
-  const int declared = DeclaredPointCount(table.CellAt(row, count));
-  return ReadPoints(table.CellAt(row, points), declared, out);
-}
 
 }  // namespace
 
@@ -41,7 +34,7 @@ void SelectStreet(MapCore& core, int row, bool centre) {
   const LayerRow& r = t[row];
   s.SelStreetName = r.Cell(street_cell::Name);
   s.SelStreetType = r.Cell(street_cell::Type);
-  s.SelStreetWidth = ReadCellInt(r.Cell(street_cell::Width)).value_or(0);
+  s.SelStreetWidth = DecimalIntOf(r.Cell(street_cell::Width)).value_or(0);
   s.StatusText1 = s.SelStreetType + " " + s.SelStreetName;
   s.StatusText2.clear();
   s.SelStreetCount = ReadRecordPoints(t, row, street_cell::PointCount, street_cell::Points, s.SelStreetPoints);
@@ -74,7 +67,7 @@ void SelectObject(MapCore& core, int row, bool centre) {
   s.SelObjectStreet = r.Cell(object_cell::Street);
   s.SelObjectNumber = r.Cell(object_cell::Number);
   s.SelObjectName = r.Cell(object_cell::Name);
-  s.SelObjectIcon = ReadCellInt(r.Cell(object_cell::Icon)).value_or(-1);
+  s.SelObjectIcon = DecimalIntOf(r.Cell(object_cell::Icon)).value_or(-1);
   s.StatusText0 = s.SelObjectKind;
   s.StatusText1 = s.SelObjectName;
   s.StatusText2 = s.SelObjectStreet + " " + s.SelObjectNumber;

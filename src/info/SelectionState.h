@@ -3,19 +3,14 @@
 #include <cstdint>
 #include <string>
 
+#include "mapdata/PointList.h"
 #include "render/PicturePixel.h"
 
-// Capacity of every point array; equals the point limit of a data record.
-constexpr int MaxSelectionPoints = 150;
-
-struct IntPoint {
-  int32_t X = 0;
-  int32_t Y = 0;
-};
-using PointArray = std::array<IntPoint, MaxSelectionPoints>;
+// A record's points in map units, as many as a record may hold.
+using PointArray = std::array<MapPoint, kMaxPointsPerRecord>;
 // Picture pixels, exact however far a point lies (a line's far end must not
 // move its course).
-using PixelArray = std::array<PicturePixel, MaxSelectionPoints>;
+using PixelArray = std::array<PicturePixel, kMaxPointsPerRecord>;
 
 // What is selected, with what its highlight needs.  Texts are table cells as
 // read (Windows-1251).  Pixels are picture pixels, refreshed by
@@ -42,14 +37,14 @@ struct SelectionState {
   bool ObjectSelected = false;
   std::string SelObjectKind, SelObjectName, SelObjectStreet, SelObjectNumber;
   int32_t SelObjectIcon = -1;
-  IntPoint SelObjectPoint{};
+  MapPoint SelObjectPoint{};
   PicturePixel SelObjectPixel{};
 
   bool FirmSelected = false;
   std::string SelFirmName, SelFirmStreet, SelFirmNumber, SelFirmFile;
   int32_t SelFirmRow = -1;
   int32_t SelFirmIcon = 0;
-  IntPoint SelFirmPoint{};
+  MapPoint SelFirmPoint{};
   PicturePixel SelFirmPixel{};
   std::string SelFirmPicture1, SelFirmPicture2, SelFirmPicture3;  // full paths, empty when absent
 

@@ -1,7 +1,17 @@
 #include "info/SelectionView.h"
 
-#include "info/RecordCells.h"
+#include <algorithm>
+
+#include "mapdata/DecimalText.h"
+#include "render/ViewTransform.h"
 #include "shell/MapCore.h"
+
+int32_t ReadRecordPoints(const LayerTable& table, int row, int count, int points, PointArray& out) {
+  const int declared = std::clamp(DecimalIntOf(table.CellAt(row, count)).value_or(0), 0, kMaxPointsPerRecord);
+  const PointListResult read = ParsePointList(table.CellAt(row, points), declared);
+  std::copy(read.Points.begin(), read.Points.end(), out.begin());
+  return static_cast<int32_t>(read.Points.size());
+}
 
 PixelSize ScreenSize(const MapCore& core) { return {core.View.ScreenWidth, core.View.ScreenHeight}; }
 
@@ -9,13 +19,11 @@ PixelSize WindowOuterSize(const MapCore& core) {
   return {core.Host.WindowOuterWidth(), core.Host.WindowOuterHeight()};
 }
 
-void CentreOnSelection(MapCore& core, IntPoint point, bool move, PixelSize size) {
+void CentreOnSelection(MapCore& core, MapPoint point, bool move, PixelSize size) {
   ViewState& v = core.View;
   v.CenterX = point.X;
   v.CenterY = point.Y;
   if (!move) return;
   if (core.Ui.N8ZoomOnSelect) v.Scale = 4.0f;
-  const long double scale = v.Scale;
-  v.OffsetX = TruncToInt32(v.CenterX * scale - size.Width);
-  v.OffsetY = TruncToInt32(v.CenterY * scale - size.Height);
+  PutMapPointAt(v, v.CenterX, v.CenterY, size.Width, size.Height);
 }

@@ -1,6 +1,6 @@
 #include "interaction/HitTest.h"
 
-#include "info/RecordCells.h"
+#include "mapdata/DecimalText.h"
 #include "render/MapLayers.h"
 #include "shell/MapCore.h"
 
@@ -14,18 +14,14 @@ bool WithinBox(int64_t h, int32_t coordinate, float scale) {
 }
 
 // The point cells of a row (X and Y), when both are numbers.
-std::optional<IntPoint> RowPoint(const LayerTable& table, const CellBox& point, int row) {
-  const auto x = ReadCellInt(table.CellAt(row, point.MinX));
-  const auto y = ReadCellInt(table.CellAt(row, point.MinY));
+std::optional<MapPoint> RowPoint(const LayerTable& table, const CellBox& point, int row) {
+  const auto x = DecimalIntOf(table.CellAt(row, point.MinX));
+  const auto y = DecimalIntOf(table.CellAt(row, point.MinY));
   if (!x || !y) return std::nullopt;
-  return IntPoint{*x, *y};
+  return MapPoint{*x, *y};
 }
 
 }  // namespace
-
-HitPoint WindowToHit(const ViewState& v, int32_t x, int32_t y) {
-  return {int64_t{x} + v.OffsetX + v.ScreenWidth / 2, int64_t{y} + v.OffsetY + v.ScreenHeight / 2};
-}
 
 bool IsUnder(HitPoint at, int32_t x, int32_t y, float scale) {
   return WithinBox(at.X, x, scale) && WithinBox(at.Y, y, scale);
@@ -35,7 +31,7 @@ std::optional<int> FoundFirmAt(const MapCore& core, HitPoint at) {
   const MapLayer& layer = LayerOf(DrawCode::Firm);
   const LayerTable& firms = TableOf(core.Tables, layer);
   for (const LayerRow& found : core.Search.ListView2.Rows()) {
-    const auto row = ReadCellInt(found.Cell(found_firm_cell::FirmRow));
+    const auto row = DecimalIntOf(found.Cell(found_firm_cell::FirmRow));
     if (!row || *row < 0 || *row >= firms.Count()) continue;
     const auto point = RowPoint(firms, layer.Box, *row);
     if (point && IsUnder(at, point->X, point->Y, core.View.Scale)) return *row;
@@ -50,9 +46,9 @@ std::optional<int> ShownObjectAt(const MapCore& core, HitPoint at) {
   const int32_t filter = core.Flags.ObjectFilter;
   for (const LayerRow& entry : core.Tables.DrawListView.Rows()) {
     if (entry.Cell(draw_list_cell::Code) != code) continue;
-    const auto row = ReadCellInt(entry.Cell(draw_list_cell::Row));
+    const auto row = DecimalIntOf(entry.Cell(draw_list_cell::Row));
     if (!row || *row < 0 || *row >= objects.Count()) continue;
-    if (filter != -1 && ReadCellInt(objects[*row].Cell(object_cell::Icon)) != filter) continue;
+    if (filter != -1 && DecimalIntOf(objects[*row].Cell(object_cell::Icon)) != filter) continue;
     const auto point = RowPoint(objects, layer.Box, *row);
     if (point && IsUnder(at, point->X, point->Y, core.View.Scale)) return *row;
   }

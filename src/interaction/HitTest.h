@@ -5,19 +5,11 @@
 #include <cstdint>
 #include <optional>
 
-#include "render/ViewState.h"
+#include "render/ViewTransform.h"
 
 struct MapCore;
 
-// A window pixel in hit-test units: map coordinates times Scale.
-struct HitPoint {
-  int64_t X = 0;
-  int64_t Y = 0;
-};
-
-// hx = x + OffsetX + ScreenWidth/2, hy = y + OffsetY + ScreenHeight/2 (no drag
-// shift: it is 0 whenever a hit test runs).
-HitPoint WindowToHit(const ViewState& view, int32_t x, int32_t y);
+// A window pixel becomes a HitPoint through WindowToHit (ViewTransform.h).
 
 // Whether map point (x, y) is under `at` at the given scale.
 bool IsUnder(HitPoint at, int32_t x, int32_t y, float scale);

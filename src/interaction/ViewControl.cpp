@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "mapdata/Cp1251.h"
+#include "mapdata/DecimalText.h"
 #include "render/RedrawView.h"
 #include "render/ViewScale.h"
 #include "render/ViewTransform.h"
@@ -20,15 +21,9 @@ constexpr float kMaxScale = 15.0f;
 void Panel5Click(MapCore& core) { SetTrackBarPosition(core, ScaleToTrackBarPosition(core.View.Scale)); }
 
 bool ZoomEditEnter(MapCore& core, const std::string& text) {
-  long double value = 0;
-  bool anyDigit = false;
-  for (char c : text) {
-    if (c < '0' || c > '9') continue;  // "%", spaces, signs and separators drop out
-    value = value * 10 + (c - '0');
-    anyDigit = true;
-  }
-  if (!anyDigit) return false;
-  float scale = static_cast<float>(std::min(value * 0.01L, 1.0e30L));
+  const std::optional<long double> value = ZoomFieldDigits(text);
+  if (!value) return false;
+  float scale = static_cast<float>(std::min(*value * 0.01L, 1.0e30L));
   if (scale < kMinScale) scale = kMinScale;
   if (scale > kMaxScale) scale = kMaxScale;
   SetViewScale(core, scale);
@@ -64,7 +59,7 @@ bool WheelZoom(MapCore& core, int steps, int32_t x, int32_t y) {
   if (scale == v.Scale) return false;
 
   // The map point under the mouse, kept there at the new scale.
-  const PixelPoint hit = WindowToHitUnits(v, x, y);
+  const HitPoint hit = WindowToHit(v, x, y);
   const long double mapX = hit.X / static_cast<long double>(v.Scale);
   const long double mapY = hit.Y / static_cast<long double>(v.Scale);
   v.Scale = scale;

@@ -19,8 +19,7 @@ void PutBoxCells(MapExtents& extents, LayerRow& row, const CellBox& cells, const
 }
 
 void PutPointCells(MapExtents& extents, LayerRow& row, const CellBox& point, const std::string& pointsText) {
-  const std::vector<MapPoint> first = PointsOfCells("1", pointsText);
-  const MapPoint p = first.empty() ? MapPoint{} : first.front();
+  const MapPoint p = FirstPoint(pointsText).value_or(MapPoint{});
   row.At(point.MinX) = DecimalText(p.X);
   row.At(point.MinY) = DecimalText(p.Y);
   WidenMapExtents(extents, p.X, p.Y, p.X, p.Y);

@@ -18,4 +18,22 @@ bool ParseDecimalInt(std::string_view text, int32_t& value) {
   return true;
 }
 
+std::optional<int32_t> DecimalIntOf(std::string_view text) {
+  int32_t value = 0;
+  if (!ParseDecimalInt(text, value)) return std::nullopt;
+  return value;
+}
+
 std::string DecimalText(int64_t value) { return std::to_string(value); }
+
+std::optional<long double> ZoomFieldDigits(std::string_view text) {
+  long double value = 0;
+  bool anyDigit = false;
+  for (char c : text) {
+    if (c < '0' || c > '9') continue;  // "%", spaces, signs and separators drop out
+    value = value * 10 + (c - '0');
+    anyDigit = true;
+  }
+  if (!anyDigit) return std::nullopt;
+  return value;
+}

@@ -1,11 +1,20 @@
 #pragma once
-// Numbers in the data files are decimal integer text: an optional leading minus
-// sign, then digits, within the 32-bit range.  Nothing else counts as a number
-// (no spaces, no plus sign), so a cell that passed this test converts safely
-// wherever it is read again.
+// Numbers in text: one grammar per place where text becomes a number.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+// Data files and table cells: an optional leading minus sign, then digits,
+// within the 32-bit range.  Nothing else counts as a number (no spaces, no
+// plus sign), so that a cell that passed this test converts safely wherever it
+// is read again.
 bool ParseDecimalInt(std::string_view text, int32_t& value);
+// The same, for a cell read where a bad record is simply passed over.
+std::optional<int32_t> DecimalIntOf(std::string_view text);
 std::string DecimalText(int64_t value);
+
+// The zoom field (ZoomEdit) differs on purpose: its digits are read in order
+// and everything else dropped, so that a typed "150 %" or "1 50" means 150.
+// None when the text holds no digit.
+std::optional<long double> ZoomFieldDigits(std::string_view text);

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "mapdata/PointList.h"
+
 // Bounding box of everything loaded; zeroed before a load and only widened, so
 // it always contains the origin.
 struct MapExtents {
@@ -10,6 +12,7 @@ struct MapExtents {
   int32_t MapMaxY = 0;
 
   void Reset() { *this = MapExtents{}; }
+  PointBox Box() const { return {MapMinX, MapMinY, MapMaxX, MapMaxY}; }
 };
 
 // Strict comparisons: a bound moves only when the new value lies outside it.

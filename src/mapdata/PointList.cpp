@@ -8,18 +8,18 @@ namespace {
 constexpr char kSpace = ' ';
 constexpr char kCr = '\r';
 
-bool TakeNumber(std::string_view accumulated, int32_t& value, PointListResult& result) {
+bool TakeNumber(std::string_view accumulated, int32_t& value, std::string* problem) {
   if (ParseDecimalInt(accumulated, value)) return true;
-  result.Problem = "координата " + QuotedValue(accumulated) + " в списке точек не является целым числом";
+  if (problem)
+    *problem = "координата " + QuotedValue(accumulated) + " в списке точек не является целым числом";
   return false;
 }
 
-}  // namespace
-
-PointListResult ParsePointList(std::string_view text, int count) {
-  PointListResult result;
-  if (count <= 0) return result;
-  result.Points.reserve(static_cast<size_t>(count < kMaxPointsPerRecord ? count : kMaxPointsPerRecord));
+// The scan of ParsePointList, appending the pairs to `points`; the problem is
+// written only when asked for.
+bool ScanPointList(std::string_view text, int count, std::vector<MapPoint>& points, std::string* problem) {
+  if (count <= 0) return true;
+  int read = 0;
   size_t accStart = 0;  // the accumulator is text[accStart, pos)
   bool expectX = true;
   int32_t x = 0;
@@ -27,15 +27,15 @@ PointListResult ParsePointList(std::string_view text, int count) {
   const size_t end = text.size();
   while (true) {
     if (pos < end && text[pos] == kSpace && expectX) {
-      if (!TakeNumber(text.substr(accStart, pos - accStart), x, result)) return result;
+      if (!TakeNumber(text.substr(accStart, pos - accStart), x, problem)) return false;
       expectX = false;
       ++pos;
       accStart = pos;
     } else if (!expectX && (pos >= end || text[pos] == kSpace || text[pos] == kCr)) {
       int32_t y = 0;
-      if (!TakeNumber(text.substr(accStart, pos - accStart), y, result)) return result;
-      result.Points.push_back({x, y});
-      if (static_cast<int>(result.Points.size()) == count) return result;
+      if (!TakeNumber(text.substr(accStart, pos - accStart), y, problem)) return false;
+      points.push_back({x, y});
+      if (++read == count) return true;
       expectX = true;
       ++pos;
       accStart = pos;
@@ -44,16 +44,35 @@ PointListResult ParsePointList(std::string_view text, int count) {
     if (pos >= end) {
       // A number that the end of the text cuts off is judged like any other.
       int32_t last = 0;
-      if (pos > accStart && !TakeNumber(text.substr(accStart, pos - accStart), last, result)) return result;
-      result.Problem = "в списке точек меньше пар, чем указано: " + std::to_string(result.Points.size()) +
-                       " из " + std::to_string(count);
-      return result;
+      if (pos > accStart && !TakeNumber(text.substr(accStart, pos - accStart), last, problem)) return false;
+      if (problem)
+        *problem = "в списке точек меньше пар, чем указано: " + std::to_string(read) + " из " + std::to_string(count);
+      return false;
     }
     ++pos;
   }
 }
 
-PointBox BoxOf(const std::vector<MapPoint>& points) {
+}  // namespace
+
+PointListResult ParsePointList(std::string_view text, int count) {
+  PointListResult result;
+  if (count > 0) result.Points.reserve(static_cast<size_t>(count < kMaxPointsPerRecord ? count : kMaxPointsPerRecord));
+  ScanPointList(text, count, result.Points, &result.Problem);
+  return result;
+}
+
+bool AppendPointList(std::string_view text, int count, std::vector<MapPoint>& points) {
+  return ScanPointList(text, count, points, nullptr);
+}
+
+std::optional<MapPoint> FirstPoint(std::string_view text) {
+  PointListResult first = ParsePointList(text, 1);
+  if (!first.Ok()) return std::nullopt;
+  return first.Points.front();
+}
+
+PointBox BoxOf(std::span<const MapPoint> points) {
   PointBox box;
   for (size_t i = 0; i < points.size(); ++i) {
     const MapPoint& p = points[i];

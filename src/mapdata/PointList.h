@@ -1,12 +1,16 @@
 #pragma once
 // Point lists: decimal integers separated by single spaces, read in pairs as x
-// then y, and the bounding box of the pairs read.
+// then y, and the bounding box of the pairs read.  The loaders, the drawing and
+// the selection all read them here.
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The drawing keeps point arrays of this size; no record may declare more.
+// The most points a record may declare; the drawing and the selection keep
+// point arrays of this size.
 constexpr int kMaxPointsPerRecord = 150;
 
 struct MapPoint {
@@ -32,8 +36,15 @@ struct PointListResult {
 // The first `count` pairs of `text`, scanned with an accumulator: a space ends x;
 // a space, CR or the end of the text ends y; the character right after a
 // delimiter is taken into the next number without being tested.  Fails when a
-// number is not a decimal integer or the text ends before `count` pairs.
+// number is not a decimal integer or the text ends before `count` pairs; the
+// pairs read before the problem are kept.
 PointListResult ParsePointList(std::string_view text, int count);
+// The same appending to `points`, for the tables converted for drawing: false
+// (the pairs read before the problem appended) where ParsePointList fails.
+bool AppendPointList(std::string_view text, int count, std::vector<MapPoint>& points);
+
+// The first pair of a point list, when it has one.
+std::optional<MapPoint> FirstPoint(std::string_view text);
 
 // Per-coordinate minimum and maximum; the first point sets both.  No points: 0s.
-PointBox BoxOf(const std::vector<MapPoint>& points);
+PointBox BoxOf(std::span<const MapPoint> points);

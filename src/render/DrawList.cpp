@@ -7,13 +7,9 @@
 
 namespace {
 
-struct Rect {
-  int32_t Left, Top, Right, Bottom;
-};
-
-bool BoxMeets(const LayerTable& table, int row, const CellBox& c, const Rect& r) {
-  return CellInt(table, row, c.MinX) <= r.Right && CellInt(table, row, c.MaxX) >= r.Left &&
-         CellInt(table, row, c.MaxY) >= r.Top && CellInt(table, row, c.MinY) <= r.Bottom;
+bool BoxMeets(const LayerTable& table, int row, const CellBox& c, const PointBox& area) {
+  return CellInt(table, row, c.MinX) <= area.MaxX && CellInt(table, row, c.MaxX) >= area.MinX &&
+         CellInt(table, row, c.MaxY) >= area.MinY && CellInt(table, row, c.MinY) <= area.MaxY;
 }
 
 void Append(LayerTable& list, const std::string& code, int row) {
@@ -24,16 +20,14 @@ void Append(LayerTable& list, const std::string& code, int row) {
 
 }  // namespace
 
-void BuildDrawList(CityTables& tables, const ViewState& view, int32_t left, int32_t top, int32_t right,
-                   int32_t bottom) {
+void BuildDrawList(CityTables& tables, const ViewState& view, const PointBox& area) {
   LayerTable& list = tables.DrawListView;
-  const Rect r{left, top, right, bottom};
   list.Clear();
   for (const MapLayer* layer : MapLayers()) {
     const LayerTable& table = TableOf(tables, *layer);
     const std::string code = DrawCodeText(layer->Code);
     for (int i = 0; i < table.Count(); ++i)
-      if (BoxMeets(table, i, layer->Box, r) && (!layer->Listed || layer->Listed(*layer, table, i, view.Scale)))
+      if (BoxMeets(table, i, layer->Box, area) && (!layer->Listed || layer->Listed(*layer, table, i, view.Scale)))
         Append(list, code, i);
   }
 }

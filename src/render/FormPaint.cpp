@@ -15,7 +15,7 @@
 
 namespace {
 
-int ClampCount(int32_t count) { return std::clamp<int32_t>(count, 0, MaxSelectionPoints); }
+int ClampCount(int32_t count) { return std::clamp<int32_t>(count, 0, kMaxPointsPerRecord); }
 
 // A green disc in a red ring with the icon on top, around an object or a firm.
 // The pen and brush are set even when the point lies too far off to be seen.

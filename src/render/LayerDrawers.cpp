@@ -71,11 +71,11 @@ bool RowMayShow(MapDrawing& d, const CachedRow& r, int64_t margin) {
 }
 
 // The row's points in picture pixels, exact however far they lie.
-using PixelBuffer = std::array<PicturePixel, MaxRowPoints>;
+using PixelBuffer = std::array<PicturePixel, kMaxPointsPerRecord>;
 int ToPixels(const ViewState& v, const LayerCache& cache, const CachedRow& r, PixelBuffer& out) {
-  const QPoint* p = cache.PointsOf(r);
-  const int n = std::min<int>(r.Count, MaxRowPoints);
-  for (int i = 0; i < n; ++i) out[static_cast<size_t>(i)] = MapToPictureExact(v, p[i].x(), p[i].y());
+  const MapPoint* p = cache.PointsOf(r);
+  const int n = std::min<int>(r.Count, kMaxPointsPerRecord);
+  for (int i = 0; i < n; ++i) out[static_cast<size_t>(i)] = MapToPictureExact(v, p[i].X, p[i].Y);
   return n;
 }
 
@@ -221,8 +221,8 @@ void DrawTextLabel(MapDrawing& d, const MapLayer& layer, int row) {
   st.FontSize = style.FontSize;
   st.FontColor = style.Text;
 
-  const QPoint& p = cache.PointsOf(r)[0];
-  const PixelPoint at = MapToPicture(d.View, p.x(), p.y());
+  const MapPoint& p = cache.PointsOf(r)[0];
+  const PixelPoint at = MapToPicture(d.View, p.X, p.Y);
   const QString& text = cache.Texts[static_cast<size_t>(row)];
   bool shows = at.X < canvas.Image().width() && at.Y < canvas.Image().height() &&
                int64_t{at.Y} + canvas.TextHeight() >= 0;
@@ -247,8 +247,8 @@ void DrawObjectIcon(MapDrawing& d, const MapLayer& layer, int row) {
   if (d.Switches.ObjectFilter != -1 && d.Switches.ObjectFilter != icon) return;
   cache.ThrowIfBadPoint(r);
   if (!RowMayShow(d, r, layer.Style->IconReach)) return;
-  const QPoint& p = cache.PointsOf(r)[0];
-  DrawCentredIcon(d.Surface, d.Tables.ImageListObject, icon, MapToPicture(d.View, p.x(), p.y()));
+  const MapPoint& p = cache.PointsOf(r)[0];
+  DrawCentredIcon(d.Surface, d.Tables.ImageListObject, icon, MapToPicture(d.View, p.X, p.Y));
 }
 
 void DrawRoute(MapDrawing& d, const MapLayer& layer, int row) {
@@ -277,6 +277,6 @@ void DrawFoundFirmIcon(MapDrawing& d, const MapLayer& layer, int row) {
   const CachedRow& r = cache.Rows[static_cast<size_t>(row)];
   cache.ThrowIfBadPoint(r);
   cache.ThrowIfBad(r);
-  const QPoint& p = cache.PointsOf(r)[0];
-  DrawCentredIcon(d.Surface, d.Tables.FirmsImageList, r.Value, MapToPicture(d.View, p.x(), p.y()));
+  const MapPoint& p = cache.PointsOf(r)[0];
+  DrawCentredIcon(d.Surface, d.Tables.FirmsImageList, r.Value, MapToPicture(d.View, p.X, p.Y));
 }

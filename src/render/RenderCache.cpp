@@ -5,6 +5,7 @@
 
 #include "mapdata/CityTables.h"
 #include "mapdata/Cp1251.h"
+#include "mapdata/DecimalText.h"
 #include "render/CellNumbers.h"
 #include "render/MapLayers.h"
 #include "render/MapStyle.h"
@@ -52,33 +53,27 @@ int32_t AddError(LayerCache& c, std::string message) {
 
 // Reads an integer cell into `value`; on failure records the row's error.
 bool ReadInt(LayerCache& c, const LayerTable& table, int row, int cell, int32_t& value, int32_t& error) {
-  if (ParseInt32(table[row].Cell(cell), value)) return true;
+  if (ParseDecimalInt(table[row].Cell(cell), value)) return true;
   error = AddError(c, BadIntegerMessage(table, row, cell));
   return false;
 }
 
-// Reads `count` points of the point list in `cell` and their box.
+// Reads `count` points (at most kMaxPointsPerRecord) of the point list in
+// `cell` and their box; a negative count is as bad as a list too short.
 bool ReadPoints(LayerCache& c, const LayerTable& table, int row, int cell, int32_t count, int32_t& error) {
   CachedRow& out = c.Rows[static_cast<size_t>(row)];
   out.First = static_cast<uint32_t>(c.Points.size());
-  if (!ReadPointPairs(table[row].Cell(cell), count, c.Points)) {
+  if (count < 0 || !AppendPointList(table[row].Cell(cell), std::min(count, kMaxPointsPerRecord), c.Points)) {
     c.Points.resize(out.First);
     error = AddError(c, BadPointsMessage(table, row, cell));
     return false;
   }
   out.Count = static_cast<int32_t>(c.Points.size() - out.First);
-  if (out.Count > 0) {
-    const QPoint& p0 = c.Points[out.First];
-    out.MinX = out.MaxX = p0.x();
-    out.MinY = out.MaxY = p0.y();
-    for (size_t i = out.First + 1; i < c.Points.size(); ++i) {
-      const QPoint& p = c.Points[i];
-      out.MinX = std::min(out.MinX, p.x());
-      out.MaxX = std::max(out.MaxX, p.x());
-      out.MinY = std::min(out.MinY, p.y());
-      out.MaxY = std::max(out.MaxY, p.y());
-    }
-  }
+  const PointBox box = BoxOf(std::span<const MapPoint>(c.Points).subspan(out.First));
+  out.MinX = box.MinX;
+  out.MinY = box.MinY;
+  out.MaxX = box.MaxX;
+  out.MaxY = box.MaxY;
   return true;
 }
 
@@ -168,7 +163,7 @@ const DrawListCache& DrawItems(RenderCache& cache, const CityTables& tables) {
     DrawItem& item = c.Items[static_cast<size_t>(i)];
     const std::optional<DrawCode> code = DrawCodeOf(t[i].Cell(draw_list_cell::Code));
     if (code) item.Layer = &LayerOf(*code);
-    if (!ParseInt32(t[i].Cell(draw_list_cell::Row), item.Index)) {
+    if (!ParseDecimalInt(t[i].Cell(draw_list_cell::Row), item.Index)) {
       c.Errors.push_back(BadIntegerMessage(t, i, draw_list_cell::Row));
       item.Error = static_cast<int32_t>(c.Errors.size() - 1);
     }

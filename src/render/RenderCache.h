@@ -4,7 +4,6 @@
 // (LayerTable::Revision or the row count).  A row whose cells cannot be read
 // keeps its message, thrown when the row is drawn, just as a conversion error
 // would stop the drawing at that row.
-#include <QPoint>
 #include <QString>
 
 #include <cstdint>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "mapdata/LayerTable.h"
+#include "mapdata/PointList.h"
 
 struct CachedRow {
   uint32_t First = 0;  // first point in LayerCache::Points
@@ -27,7 +27,7 @@ struct CachedRow {
 struct LayerCache {
   uint64_t Revision = std::numeric_limits<uint64_t>::max();
   int RowCount = -1;
-  std::vector<QPoint> Points;  // map units
+  std::vector<MapPoint> Points;  // map units
   std::vector<CachedRow> Rows;
   std::vector<std::string> Errors;
   std::vector<QString> Texts;    // label texts, house numbers
@@ -36,7 +36,7 @@ struct LayerCache {
   bool Stale(const LayerTable& table) const {
     return Revision != table.Revision() || RowCount != table.Count();
   }
-  const QPoint* PointsOf(const CachedRow& row) const { return Points.data() + row.First; }
+  const MapPoint* PointsOf(const CachedRow& row) const { return Points.data() + row.First; }
   // Throws the row's message when it has one.
   void ThrowIfBad(const CachedRow& row) const;
   void ThrowIfBadPoint(const CachedRow& row) const;

@@ -7,10 +7,10 @@
 
 namespace {
 
-PicturePixel ToPicture(const ViewState& v, IntPoint p) { return MapToPictureExact(v, p.X, p.Y); }
+PicturePixel ToPicture(const ViewState& v, MapPoint p) { return MapToPictureExact(v, p.X, p.Y); }
 
 void ToPicture(const ViewState& v, const PointArray& points, int32_t count, PixelArray& pixels) {
-  if (count > MaxSelectionPoints) count = MaxSelectionPoints;
+  if (count > kMaxPointsPerRecord) count = kMaxPointsPerRecord;
   for (int32_t i = 0; i < count; ++i) pixels[static_cast<size_t>(i)] = ToPicture(v, points[static_cast<size_t>(i)]);
 }
 

@@ -5,9 +5,7 @@
 #include <limits>
 #include <string>
 
-namespace {
-
-int32_t TruncSaturated(long double value) {
+int32_t TruncToInt32(long double value) {
   constexpr long double lo = std::numeric_limits<int32_t>::min();
   constexpr long double hi = std::numeric_limits<int32_t>::max();
   if (std::isnan(value)) return 0;
@@ -15,6 +13,8 @@ int32_t TruncSaturated(long double value) {
   if (value >= hi) return std::numeric_limits<int32_t>::max();
   return static_cast<int32_t>(value);  // truncates toward zero
 }
+
+namespace {
 
 // Truncation toward zero within 64 bits; every scaled map coordinate fits.
 int64_t TruncWide(long double value) {
@@ -26,12 +26,12 @@ int64_t TruncWide(long double value) {
 }  // namespace
 
 int32_t ScaledTrunc(long double value, float scale) {
-  return TruncSaturated(value * static_cast<long double>(scale));
+  return TruncToInt32(value * static_cast<long double>(scale));
 }
 
 PixelPoint MapToPicture(const ViewState& v, int32_t x, int32_t y) {
   const long double s = v.Scale;
-  return {TruncSaturated(x * s - v.OffsetX), TruncSaturated(y * s - v.OffsetY)};
+  return {TruncToInt32(x * s - v.OffsetX), TruncToInt32(y * s - v.OffsetY)};
 }
 
 PicturePixel MapToPictureExact(const ViewState& v, int32_t x, int32_t y) {
@@ -47,24 +47,26 @@ QRect VisiblePictureRect(const ViewState& v) {
   return QRect(left, top, right - left, bottom - top);
 }
 
-PixelPoint WindowToHitUnits(const ViewState& v, int32_t sx, int32_t sy) {
-  return {sx + v.OffsetX + v.ScreenWidth / 2, sy + v.OffsetY + v.ScreenHeight / 2};
+HitPoint WindowToHit(const ViewState& v, int32_t x, int32_t y) {
+  return {int64_t{x} + v.OffsetX + v.ScreenWidth / 2, int64_t{y} + v.OffsetY + v.ScreenHeight / 2};
 }
 
-void RecentreOffsets(ViewState& v) {
+void PutMapPointAt(ViewState& v, int32_t x, int32_t y, int32_t px, int32_t py) {
   const long double s = v.Scale;
-  v.OffsetX = TruncSaturated(v.CenterX * s - v.ScreenWidth);
-  v.OffsetY = TruncSaturated(v.CenterY * s - v.ScreenHeight);
+  v.OffsetX = TruncToInt32(x * s - px);
+  v.OffsetY = TruncToInt32(y * s - py);
 }
+
+void RecentreOffsets(ViewState& v) { PutMapPointAt(v, v.CenterX, v.CenterY, v.ScreenWidth, v.ScreenHeight); }
 
 void CentreFromOffsets(ViewState& v) {
   const long double s = v.Scale;
-  v.CenterX = TruncSaturated((static_cast<long double>(v.OffsetX) + v.ScreenWidth) / s);
-  v.CenterY = TruncSaturated((static_cast<long double>(v.OffsetY) + v.ScreenHeight) / s);
+  v.CenterX = TruncToInt32((static_cast<long double>(v.OffsetX) + v.ScreenWidth) / s);
+  v.CenterY = TruncToInt32((static_cast<long double>(v.OffsetY) + v.ScreenHeight) / s);
 }
 
 int ScaleToTrackBarPosition(float scale) {
-  return TruncSaturated(static_cast<long double>(scale) * 100 * 0.02L);
+  return TruncToInt32(static_cast<long double>(scale) * 100 * 0.02L);
 }
 
 float TrackBarPositionToScale(int position) {
@@ -72,5 +74,5 @@ float TrackBarPositionToScale(int position) {
 }
 
 std::string ZoomPercentText(float scale) {
-  return std::to_string(TruncSaturated(static_cast<long double>(scale) * 100)) + "%";
+  return std::to_string(TruncToInt32(static_cast<long double>(scale) * 100)) + "%";
 }

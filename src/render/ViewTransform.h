@@ -1,7 +1,8 @@
 #pragma once
-// The transforms between map units, picture pixels and window pixels.  Scale is
-// a 32-bit float; every product is formed in long double from it and truncated
-// toward zero once, at the end.
+// The transforms between map units, picture pixels and window pixels: every
+// step of the drawing, the selection, the hit test and the zoom goes through
+// these.  Scale is a 32-bit float; every product is formed in long double from
+// it and truncated toward zero once, at the end.
 #include <QRect>
 
 #include <cstdint>
@@ -15,6 +16,9 @@ struct PixelPoint {
   int32_t Y = 0;
   friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
 };
+
+// Truncation toward zero, held within the 32-bit range (NaN: 0).
+int32_t TruncToInt32(long double value);
 
 // trunc(value × Scale) for a map-unit length, a pen width or a factor
 // (1.3 × Scale); saturates instead of overflowing on absurd values.
@@ -31,8 +35,19 @@ PicturePixel MapToPictureExact(const ViewState& v, int32_t x, int32_t y);
 // ScreenHeight), moved by the drag shift.
 QRect VisiblePictureRect(const ViewState& v);
 
-// Window pixel to hit-test units (map coordinates times Scale).
-PixelPoint WindowToHitUnits(const ViewState& v, int32_t sx, int32_t sy);
+// A window pixel in hit-test units: map coordinates times Scale.
+struct HitPoint {
+  int64_t X = 0;
+  int64_t Y = 0;
+};
+
+// Window pixel to hit-test units: x + OffsetX + ScreenWidth/2, y + OffsetY +
+// ScreenHeight/2 (no drag shift: it is 0 whenever the mouse is read there).
+HitPoint WindowToHit(const ViewState& v, int32_t x, int32_t y);
+
+// The offsets that put map point (x, y) at picture pixel (px, py):
+// trunc(x × Scale − px), trunc(y × Scale − py).
+void PutMapPointAt(ViewState& v, int32_t x, int32_t y, int32_t px, int32_t py);
 
 // Keep-centre recentring: puts (CenterX, CenterY) at picture pixel
 // (ScreenWidth, ScreenHeight), the middle of the picture.

@@ -1,10 +1,10 @@
 #include "search/FirmSearch.h"
 
 #include <array>
-#include <charconv>
 #include <exception>
 
 #include "info/Selection.h"
+#include "mapdata/DecimalText.h"
 #include "render/RedrawView.h"
 #include "search/ListSearch.h"
 #include "shell/MapCore.h"
@@ -68,11 +68,10 @@ void Edit2Enter(MapCore& core, const std::string& editText) { SearchFirms(core, 
 void FirmResultSelected(MapCore& core, int visibleRow, bool centre) {
   const LayerTable& found = core.Search.ListView2;
   if (visibleRow < 0 || visibleRow >= found.Count()) return;
-  const std::string& caption = found[visibleRow].Cell(found_firm_cell::FirmRow);
-  int firm = 0;
-  const char* end = caption.data() + caption.size();
-  auto [ptr, ec] = std::from_chars(caption.data(), end, firm);
-  if (ec != std::errc() || ptr != end || firm < 0 || firm >= core.Tables.ListOfFirms.Count()) return;
+  int32_t firm = 0;
+  if (!ParseDecimalInt(found[visibleRow].Cell(found_firm_cell::FirmRow), firm) || firm < 0 ||
+      firm >= core.Tables.ListOfFirms.Count())
+    return;
   if (!centre) {
     ShowObjectInfo(core, firm, false);
     return;

@@ -1,9 +1,9 @@
 #include "search/ListSearch.h"
 
-#include <charconv>
 
 #include "info/Selection.h"
 #include "mapdata/Cp1251.h"
+#include "mapdata/DecimalText.h"
 #include "render/RedrawView.h"
 #include "shell/MapCore.h"
 
@@ -87,12 +87,6 @@ void SearchObjects(MapCore& core, const KeyMatcher& matcher) {
   }
 }
 
-bool ParseIndex(const std::string& text, int& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && ptr == end;
-}
-
 }  // namespace
 
 void FillSearchList(MapCore& core, const std::string& key) {
@@ -112,8 +106,8 @@ void ShowSearchResult(MapCore& core, int visibleRow, bool centre) {
   if (visibleRow < 0 || visibleRow >= hidden.Count()) return;
   const LayerRow& row = hidden[visibleRow];
   const std::string& code = row.Cell(found_cell::Code);
-  int index = 0;
-  if (!ParseIndex(row.Cell(found_cell::Row), index)) return;
+  int32_t index = 0;
+  if (!ParseDecimalInt(row.Cell(found_cell::Row), index)) return;
   ResetSelection(core);
   const std::optional<SearchKind> kind = SearchKindOf(code);
   if (!kind) return;

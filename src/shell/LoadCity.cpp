@@ -101,7 +101,7 @@ bool LoadCity(MapCore& core, const std::string& city, const std::string& title) 
 
   try {
     const MapExtents& e = core.Extents;
-    BuildDrawList(core.Tables, core.View, e.MapMinX, e.MapMinY, e.MapMaxX, e.MapMaxY);
+    BuildDrawList(core.Tables, core.View, e.Box());
     RedrawView(core);
     core.Host.PaintMapWindow();
   } catch (const std::exception&) {

@@ -132,7 +132,7 @@ TEST_F(Selecting, PointCountsBeyondTheArraysOrTheListAreCut) {
   std::string many;
   for (int i = 0; i < 200; ++i) many += std::to_string(i) + " " + std::to_string(i) + " ";
   SelectStreet(core, AddStreet("Длинная", "улица", "2", "200", many), false);
-  EXPECT_EQ(core.Selection.SelStreetCount, MaxSelectionPoints);
+  EXPECT_EQ(core.Selection.SelStreetCount, kMaxPointsPerRecord);
   EXPECT_EQ(core.Selection.SelStreetPoints[149].X, 149);
 
   // The count promises more pairs than the list holds.

@@ -87,7 +87,7 @@ TEST(ObjectComboBox, TheLastEntryShowsEveryKind) {
   core.Tables.ObjectComboBox = {{"A", 0}, {"B", 1}, {"All", -1}};
   AddObjectRow(core, "А", "1", 0, 50, 50);
   AddObjectRow(core, "Б", "2", 1, 150, 50);
-  BuildDrawList(core.Tables, core.View, 0, 0, 150, 50);
+  BuildDrawList(core.Tables, core.View, {0, 0, 150, 50});
 
   ObjectComboBoxSelect(core, 1);
   EXPECT_EQ(core.Flags.ObjectFilter, 1);

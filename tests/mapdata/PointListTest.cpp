@@ -65,7 +65,8 @@ TEST(ParsePointList, OneHundredFiftyPointsAndItsBox) {
 }
 
 TEST(BoxOf, ASinglePointIsItsOwnBox) {
-  EXPECT_EQ(BoxOf({{-3, 8}}), (PointBox{-3, 8, -3, 8}));
+  const std::vector<MapPoint> one{{-3, 8}};
+  EXPECT_EQ(BoxOf(one), (PointBox{-3, 8, -3, 8}));
 }
 
 TEST(WidenMapExtents, AlwaysKeepsTheOriginAndWidensStrictly) {

@@ -35,7 +35,7 @@ TEST_F(DrawListTest, ListsEveryTableInDrawingOrder) {
   AddRegionRow(core, "Жилая зона", {{0, 0}, {10, 0}, {10, 10}});
   AddRegionRow(core, "Рынки", {{1, 1}, {9, 1}, {9, 9}});
 
-  BuildDrawList(core.Tables, core.View, 0, 0, 10, 10);
+  BuildDrawList(core.Tables, core.View, {0, 0, 10, 10});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"3:0", "3:1", "1:0", "1:1", "7:0", "2:0", "5:0", "4:0", "6:0"}));
 }
 
@@ -48,7 +48,7 @@ TEST_F(DrawListTest, BoxTestIsInclusiveOnEveryEdge) {
   AddLabelRow(core, "Точка", 9, 100, 50);               // on the corner
   AddLabelRow(core, "Мимо", 9, 100, 51);
 
-  BuildDrawList(core.Tables, core.View, 0, 0, 100, 50);
+  BuildDrawList(core.Tables, core.View, {0, 0, 100, 50});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"3:0", "3:1", "3:4", "4:0"}));
 }
 
@@ -57,10 +57,10 @@ TEST_F(DrawListTest, ThinStreetsNeedScaleOneAtBuildTime) {
   AddStreetRow(core, "Средняя", "Улица", 2, {{0, 0}, {10, 0}});
   AddStreetRow(core, "Широкая", "Улица", 3, {{0, 0}, {10, 0}});
   core.View.Scale = 0.5f;
-  BuildDrawList(core.Tables, core.View, 0, 0, 10, 10);
+  BuildDrawList(core.Tables, core.View, {0, 0, 10, 10});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"1:2"}));
   core.View.Scale = 1.0f;
-  BuildDrawList(core.Tables, core.View, 0, 0, 10, 10);
+  BuildDrawList(core.Tables, core.View, {0, 0, 10, 10});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"1:0", "1:1", "1:2"}));
 }
 
@@ -68,16 +68,16 @@ TEST_F(DrawListTest, RoutesAreAdmittedByTheirBoxAlone) {
   // A route whose leftmost x is 2 or less is listed at scale 1 all the same.
   AddRouteRow(core, "Автобус", "1", {{-5, 0}, {10, 10}});
   AddRouteRow(core, "Автобус", "2", {{2, 0}, {10, 10}});
-  BuildDrawList(core.Tables, core.View, -10, -10, 10, 10);
+  BuildDrawList(core.Tables, core.View, {-10, -10, 10, 10});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"7:0", "7:1"}));
 }
 
 TEST_F(DrawListTest, EmptyTablesGiveAnEmptyListAndEachBuildStartsAfresh) {
-  BuildDrawList(core.Tables, core.View, 0, 0, 0, 0);
+  BuildDrawList(core.Tables, core.View, {0, 0, 0, 0});
   EXPECT_TRUE(Entries().empty());
   AddLabelRow(core, "А", 9, 0, 0);
-  BuildDrawList(core.Tables, core.View, 0, 0, 0, 0);
-  BuildDrawList(core.Tables, core.View, 0, 0, 0, 0);
+  BuildDrawList(core.Tables, core.View, {0, 0, 0, 0});
+  BuildDrawList(core.Tables, core.View, {0, 0, 0, 0});
   EXPECT_EQ(Entries(), (std::vector<std::string>{"4:0"}));
 }
 
@@ -85,7 +85,7 @@ TEST_F(DrawListTest, ACellThatIsNoIntegerStopsTheBuildWithItsPlace) {
   AddStreetRow(core, "Ленина", "Улица", 3, {{0, 0}, {10, 0}});
   core.Tables.ListOfStreets[0].At(street_cell::MinX) = "1O";
   try {
-    BuildDrawList(core.Tables, core.View, 0, 0, 10, 10);
+    BuildDrawList(core.Tables, core.View, {0, 0, 10, 10});
     FAIL() << "no error";
   } catch (const std::runtime_error& e) {
     EXPECT_NE(std::string(e.what()).find("ListOfStreets, строка 0, столбец «MinX»: «1O»"), std::string::npos)

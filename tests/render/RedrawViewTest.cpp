@@ -251,7 +251,7 @@ TEST_F(RedrawView_, RedrawFollowsChangedTables) {
 TEST_F(RedrawView_, ABadCellStopsTheDrawingWithItsPlace) {
   AddStreetRow(core, "Мира", "Улица", 2, {{20, 100}, {180, 100}});
   const MapExtents& e = core.Extents;
-  BuildDrawList(core.Tables, core.View, e.MapMinX, e.MapMinY, e.MapMaxX, e.MapMaxY);
+  BuildDrawList(core.Tables, core.View, e.Box());
   core.Tables.ListOfStreets[0].At(street_cell::PointCount) = "3";  // more points declared than given
   core.Tables.ListOfStreets.Touch();
   try {
@@ -264,7 +264,7 @@ TEST_F(RedrawView_, ABadCellStopsTheDrawingWithItsPlace) {
   // The width is read already when the draw list is built.
   core.Tables.ListOfStreets[0].At(street_cell::Width) = cp1251::FromUtf8("два");
   try {
-    BuildDrawList(core.Tables, core.View, e.MapMinX, e.MapMinY, e.MapMaxX, e.MapMaxY);
+    BuildDrawList(core.Tables, core.View, e.Box());
     FAIL() << "no error";
   } catch (const std::runtime_error& e) {
     EXPECT_NE(std::string(e.what()).find("столбец «Ширина»: «два» — не целое число."), std::string::npos) << e.what();

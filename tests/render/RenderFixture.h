@@ -33,7 +33,7 @@ class RenderFixture : public ::testing::Test {
     const float scale = core.View.Scale;
     core.View.Scale = 1.0f;
     const MapExtents& e = core.Extents;
-    BuildDrawList(core.Tables, core.View, e.MapMinX, e.MapMinY, e.MapMaxX, e.MapMaxY);
+    BuildDrawList(core.Tables, core.View, e.Box());
     core.View.Scale = scale;
     RedrawView(core);
   }

@@ -107,6 +107,9 @@ bool TakeLayerOption(const std::string& arg, const std::string& value, RenderOpt
   return false;
 }
 
+// Command-line values keep the grammar tellurin-cli has always read them with
+// (std::stoi: leading blanks and a plus sign allowed): its command lines are a
+// contract.
 bool ParseInt(const std::string& v, int& out) {
   try {
     size_t used = 0;

@@ -1,9 +1,9 @@
 #include "SelectionOptions.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "info/Selection.h"
+#include "mapdata/DecimalText.h"
 #include "interaction/HoverHint.h"
 #include "interaction/MouseControl.h"
 #include "shell/MapCore.h"
@@ -11,9 +11,10 @@
 namespace {
 
 bool ParseNumber(std::string_view text, int& out) {
-  if (text.empty()) return false;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return ec == std::errc() && end == text.data() + text.size();
+  int32_t value = 0;
+  if (!ParseDecimalInt(text, value)) return false;
+  out = value;
+  return true;
 }
 
 bool ParsePixel(std::string_view text, int& x, int& y) {
