@@ -5,6 +5,7 @@
 
 #include "mapdata/DecimalText.h"
 #include "info/SelectionView.h"
+#include "render/RedrawView.h"
 #include "render/ViewScale.h"
 #include "render/ViewTransform.h"
 #include "shell/MapCore.h"
@@ -94,4 +95,10 @@ void SelectRoute(MapCore& core, int row, bool centre) {
   s.StatusText1 = s.SelRouteType + " " + s.SelRouteName;
   s.StatusText2.clear();
   if (s.SelRouteCount > 0) CentreOnSelection(core, s.SelRoutePoints[0], centre, WindowOuterSize(core));
+}
+
+void RouteListClick(MapCore& core, int row, bool centre) {
+  SelectRoute(core, row, centre);
+  RedrawView(core);
+  core.Host.PaintMapWindow();
 }

@@ -4,20 +4,25 @@
 #include "render/RedrawView.h"
 #include "shell/MapCore.h"
 
+void FilterObjectKind(LayerFlags& switches, int32_t kind) { switches.ObjectFilter = kind; }
+
+int32_t ObjectKindOfEntry(const CityTables& tables, int index) {
+  return index == static_cast<int>(tables.ObjectComboBox.size()) - 1 ? -1 : index;
+}
+
 void ObjectComboBoxSelect(MapCore& core, int index) {
-  core.Flags.ObjectFilter = index;
-  if (index == static_cast<int>(core.Tables.ObjectComboBox.size()) - 1) core.Flags.ObjectFilter = -1;
+  FilterObjectKind(core.Flags, ObjectKindOfEntry(core.Tables, index));
   RedrawView(core);
   core.Host.PaintMapWindow();
 }
 
 void ForgetObjectFilter(MapCore& core) {
   core.Ui.ObjectComboBoxText.clear();
-  core.Flags.ObjectFilter = -1;
+  FilterObjectKind(core.Flags, -1);
 }
 
 void ShowAllObjectKinds(MapCore& core) {
   static const std::string all = cp1251::FromUtf8("Все");
   core.Ui.ObjectComboBoxText = all;
-  core.Flags.ObjectFilter = -1;
+  FilterObjectKind(core.Flags, -1);
 }

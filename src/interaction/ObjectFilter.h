@@ -1,7 +1,16 @@
 #pragma once
 // The object-kind filter and its chooser, ObjectComboBox: the chooser lists one
 // entry per icon, its last entry ("Все") standing for all kinds.
+#include <cstdint>
+
+struct CityTables;
+struct LayerFlags;
 struct MapCore;
+
+// Only objects of icon kind `kind` are drawn; -1: every kind.
+void FilterObjectKind(LayerFlags& switches, int32_t kind);
+// The kind an entry of the chooser stands for: its index; -1 for the last.
+int32_t ObjectKindOfEntry(const CityTables& tables, int index);
 
 // A choice in ObjectComboBox: only objects of that kind (the entry's index) are
 // drawn; the last entry ("Все") shows every kind.  Redraws and paints.

@@ -14,6 +14,7 @@
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
 #include "shell/MapCore.h"
+#include "shell/PanelPairs.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ bool LoadCity(MapCore& core, const std::string& city, const std::string& title) 
   core.CurrentCity = city;
 
   core.Tables.DrawListView.Clear();
-  core.Ui.FirmSearchPanelVisible = false;  // HideFirmSearchPanel
+  HideFirmSearchPanel(core);
   core.Info.Visible = false;
   ClearFirmResults(core.Search);  // the count shows 0 with the emptied lists
   // A hover hint described the city shown before.

@@ -27,6 +27,7 @@
 #include "Output.h"
 #include "SelectionOptions.h"
 #include "mapdata/Cp1251.h"
+#include "interaction/ObjectFilter.h"
 #include "render/FormPaint.h"
 #include "render/MapLayers.h"
 #include "render/RedrawView.h"
@@ -181,7 +182,7 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
 
 void ApplyView(MapCore& core, const RenderOptions& o) {
   for (const auto& [layer, shown] : o.Switches) SetLayerShown(core.Flags, LayerOf(layer), shown);
-  if (o.Filter) core.Flags.ObjectFilter = *o.Filter;
+  if (o.Filter) FilterObjectKind(core.Flags, *o.Filter);
   core.View.Scale = o.Scale;
   core.View.CenterX = o.CenterX;
   core.View.CenterY = o.CenterY;
@@ -193,7 +194,7 @@ void ApplyView(MapCore& core, const RenderOptions& o) {
 void ShowFoundFirms(MapCore& core, const std::string& utf8Key) {
   SearchState& s = core.Search;
   s.CheckBox1 = s.CheckBox2 = s.CheckBox3 = true;
-  core.Flags.ShowFoundFirms = true;
+  SetLayerShown(core.Flags, LayerOf(DrawCode::Firm), true);
   SearchFirms(core, cp1251::FromUtf8(utf8Key));
 }
 

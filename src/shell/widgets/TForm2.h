@@ -171,7 +171,6 @@ class TForm2 : public QMainWindow, public MapHost {
   void PaintMap(QPainter& painter);
   void FormCreate();
   void FormClose();
-  void RedrawAndPaint();
   void AfterHandler() { SyncFromCore(); }
 
   void SyncToolBar();

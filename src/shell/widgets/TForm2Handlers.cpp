@@ -20,6 +20,7 @@
 #include "info/Selection.h"
 #include "interaction/HoverHint.h"
 #include "interaction/LabelHighlight.h"
+#include "interaction/LayerToggles.h"
 #include "interaction/MouseControl.h"
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewControl.h"
@@ -190,11 +191,6 @@ void TForm2::FormClose() {
     QCoreApplication::quit();
 }
 
-void TForm2::RedrawAndPaint() {
-  RedrawView(core_);
-  PaintMapWindow();
-}
-
 void TForm2::RepaintCityWindow() {
   if (form1_) form1_->ShowProgress(core_.Progress);
 }
@@ -230,17 +226,9 @@ void TForm2::N19Click() {
 
 void TForm2::N2Click() { close(); }
 
-void TForm2::N7Click(bool checked) {
-  core_.Flags.ShowTexts = checked;
-  RedrawAndPaint();
-}
-
-void TForm2::N6Click(bool checked) {
-  core_.Flags.ShowObjects = checked;
-  RedrawAndPaint();
-}
-
-void TForm2::N5Click(bool checked) { core_.Flags.ClickSelect = checked; }
+void TForm2::N7Click(bool checked) { ShowLayer(core_, DrawCode::Label, checked); }
+void TForm2::N6Click(bool checked) { ShowLayer(core_, DrawCode::Object, checked); }
+void TForm2::N5Click(bool checked) { SetClickSelect(core_, checked); }
 void TForm2::N8Click(bool checked) { core_.Ui.N8ZoomOnSelect = checked; }
 void TForm2::N10Click(bool) { ::N10Click(core_); }
 
@@ -250,10 +238,7 @@ void TForm2::N15Click(bool checked) { checked ? ShowListSearchPanel(core_) : Hid
 void TForm2::N16Click(bool checked) { checked ? ShowFirmSearchPanel(core_) : HideFirmSearchPanel(core_); }
 void TForm2::N17Click(bool checked) { checked ? ShowRoutesPanel(core_) : HideRoutesPanel(core_); }
 
-void TForm2::N18Click(bool checked) {
-  core_.Flags.ShowRoutes = checked;
-  RedrawAndPaint();
-}
+void TForm2::N18Click(bool checked) { ShowLayer(core_, DrawCode::Route, checked); }
 
 void TForm2::N21Click() {
   if (ShowAboutWindow) ShowAboutWindow();
@@ -265,15 +250,8 @@ void TForm2::N22Click() {
 
 // --- tool bar ---
 
-void TForm2::SpeedButton12Click() {
-  core_.Flags.ShowTexts = SpeedButton12->isChecked();
-  RedrawAndPaint();
-}
-
-void TForm2::SpeedButton14Click() {
-  core_.Flags.ShowObjects = SpeedButton14->isChecked();
-  RedrawAndPaint();
-}
+void TForm2::SpeedButton12Click() { ShowLayer(core_, DrawCode::Label, SpeedButton12->isChecked()); }
+void TForm2::SpeedButton14Click() { ShowLayer(core_, DrawCode::Object, SpeedButton14->isChecked()); }
 
 void TForm2::SpeedButton1Click() {
   SpeedButton1->isChecked() ? ShowListSearchPanel(core_) : HideListSearchPanel(core_);
@@ -335,10 +313,7 @@ void TForm2::Edit2KeyPress() { Edit2Enter(core_, ToCp(FirmSearch->Edit2->text())
 
 void TForm2::SpeedButton8Click() { SearchFirms(core_, ToCp(FirmSearch->Edit2->text())); }
 
-void TForm2::CheckBox4Click() {
-  core_.Flags.ShowFoundFirms = FirmSearch->CheckBox4->isChecked();
-  RedrawAndPaint();
-}
+void TForm2::CheckBox4Click() { ShowLayer(core_, DrawCode::Firm, FirmSearch->CheckBox4->isChecked()); }
 
 void TForm2::SearchFirmListViewClick() {
   const int row = FirstSelectedRow(FirmSearch->SearchFirmListView);
@@ -366,15 +341,13 @@ void TForm2::SpeedButton3Click() { ::SpeedButton3Click(core_); }
 void TForm2::ListOfPath2Click() {
   const int row = FirstSelectedRow(PanelPath->ListOfPath2);
   if (row < 0) return;
-  SelectRoute(core_, row, false);
-  RedrawAndPaint();
+  RouteListClick(core_, row, false);
 }
 
 void TForm2::ListOfPath2DblClick() {
   const int row = FirstSelectedRow(PanelPath->ListOfPath2);
   if (row < 0) return;
-  SelectRoute(core_, row, true);
-  RedrawAndPaint();
+  RouteListClick(core_, row, true);
 }
 
 // --- map area ---

@@ -1,0 +1,12 @@
+#include "interaction/LayerToggles.h"
+
+#include "render/RedrawView.h"
+#include "shell/MapCore.h"
+
+void ShowLayer(MapCore& core, DrawCode layer, bool shown) {
+  SetLayerShown(core.Flags, LayerOf(layer), shown);
+  RedrawView(core);
+  core.Host.PaintMapWindow();
+}
+
+void SetClickSelect(MapCore& core, bool on) { core.Flags.ClickSelect = on; }

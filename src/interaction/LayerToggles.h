@@ -1,0 +1,17 @@
+#pragma once
+// The layer switches of the menu, the tool bar and the firm search panel, and
+// the click-selection switch.  The windows map their controls to these (the
+// menu item and the tool button of a layer to the same call); the
+// command-line tool sets the switches with SetLayerShown (MapLayers.h) before
+// its one redraw.
+#include "render/MapLayers.h"
+
+struct MapCore;
+
+// The layer is shown or hidden (a layer always shown stays shown), the picture
+// redrawn and the window painted: texts (N7, SpeedButton12), objects (N6,
+// SpeedButton14), routes (N18), found firms (CheckBox4).
+void ShowLayer(MapCore& core, DrawCode layer, bool shown);
+
+// "Выделение щелчком" (N5): whether a left click on the map selects objects.
+void SetClickSelect(MapCore& core, bool on);
