@@ -4,7 +4,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <stdexcept>
+#include <utility>
 
 #include "render/Canvas.h"
 #include "render/CellNumbers.h"
@@ -34,15 +36,6 @@ bool BoxMayShow(const ViewState& v, const QImage& picture, int32_t minX, int32_t
          int64_t{lo.Y} - margin < picture.height();
 }
 
-// The map units a pixel range [-Margin, size + Margin) can show, widened by a
-// unit on each side: every map x whose picture pixel trunc(x × Scale − OffsetX)
-// falls in the range lies within.
-void RangeOf(long double offset, long double scale, int size, int64_t& lo, int64_t& hi) {
-  const long double m = CullWindow::Margin;
-  lo = static_cast<int64_t>(std::clamp<long double>(std::floor((offset - m - 1) / scale), INT32_MIN, INT32_MAX)) - 1;
-  hi = static_cast<int64_t>(std::clamp<long double>(std::ceil((size + m + offset) / scale), INT32_MIN, INT32_MAX)) + 1;
-}
-
 const CullWindow& CullWindowFor(MapDrawing& d, const QImage& picture) {
   CullWindow& w = d.Cache.Cull;
   const ViewState& v = d.View;
@@ -53,8 +46,7 @@ const CullWindow& CullWindowFor(MapDrawing& d, const QImage& picture) {
     w.OffsetY = v.OffsetY;
     w.Width = picture.width();
     w.Height = picture.height();
-    RangeOf(v.OffsetX, v.Scale, w.Width, w.MinX, w.MaxX);
-    RangeOf(v.OffsetY, v.Scale, w.Height, w.MinY, w.MaxY);
+    w.Area = MapAreaOfPicture(v, w.Width, w.Height, CullWindow::Margin);
   }
   return w;
 }
@@ -67,7 +59,7 @@ bool RowMayShow(MapDrawing& d, const CachedRow& r, int64_t margin) {
   const QImage& picture = d.Surface.Image();
   if (margin > CullWindow::Margin) return BoxMayShow(d.View, picture, r.MinX, r.MinY, r.MaxX, r.MaxY, margin);
   const CullWindow& w = CullWindowFor(d, picture);
-  return r.MaxX >= w.MinX && r.MinX <= w.MaxX && r.MaxY >= w.MinY && r.MinY <= w.MaxY;
+  return w.Area && BoxesMeet(PointBox{r.MinX, r.MinY, r.MaxX, r.MaxY}, *w.Area);
 }
 
 // The row's points in picture pixels, exact however far they lie.
@@ -81,6 +73,10 @@ int ToPixels(const ViewState& v, const LayerCache& cache, const CachedRow& r, Pi
 
 // Half the pen's width and a pixel of slack around a line.
 int64_t PenMargin(int penWidth) { return penWidth > 1 ? penWidth / 2 + 2 : 2; }
+
+// How far a house number of n characters in size 8 may reach from the middle
+// of its building: wider than any number.
+int64_t HouseNumberReach(int64_t n) { return 16 * (n + 2); }
 
 void PolylineOfRow(MapDrawing& d, const LayerCache& cache, const CachedRow& r) {
   if (!RowMayShow(d, r, PenMargin(d.Surface.State().PenWidth))) return;
@@ -174,7 +170,7 @@ void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
   st.TransparentText = true;
   st.FontColor = style.Text;
   st.FontSize = style.FontSize;
-  const int64_t reach = 16 * (int64_t{n} + 2);  // wider than any number in size 8
+  const int64_t reach = HouseNumberReach(n);
   if (RowMayShow(d, r, reach)) {
     const PicturePixel lo = MapToPictureExact(v, r.MinX, r.MinY);
     const PicturePixel hi = MapToPictureExact(v, r.MaxX, r.MaxY);
@@ -280,3 +276,69 @@ void DrawFoundFirmIcon(MapDrawing& d, const MapLayer& layer, int row) {
   const MapPoint& p = cache.PointsOf(r)[0];
   DrawCentredIcon(d.Surface, d.Tables.FirmsImageList, r.Value, MapToPicture(d.View, p.X, p.Y));
 }
+
+namespace {
+
+// A pixel more on every reach, against rounding.
+constexpr long double kReachSlack = 1;
+// Icons are 20 x 20, centred on their point.
+constexpr long double kIconReach = 12;
+
+// The margin PenMargin gives a pen of up to `width` map units at the scale.
+long double LineReach(long double width, float scale) { return width * scale / 2 + 2 + kReachSlack; }
+
+const LayerCache& IndexedCache(MapDrawing& d, const MapLayer& layer) {
+  LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  IndexRows(cache);
+  return cache;
+}
+
+// The line height and the widest character any map text can hold (one of
+// the 256 of Windows-1251), in the canvas font of `pointSize`.
+struct TextExtent {
+  int Height = 0;
+  int WidestChar = 0;
+};
+
+const TextExtent& MapTextExtent(int pointSize) {
+  static std::map<std::pair<int, QString>, TextExtent> known;
+  const QFont font = CanvasFont(pointSize);
+  TextExtent& e = known[{pointSize, font.key()}];
+  if (e.Height == 0) {
+    const QFontMetrics metrics(font);
+    e.Height = metrics.height();
+    for (QChar c : MapTextChars()) e.WidestChar = std::max(e.WidestChar, metrics.horizontalAdvance(c));
+  }
+  return e;
+}
+
+}  // namespace
+
+long double StreetReach(MapDrawing& d, const MapLayer& layer) {
+  // A pen is the street's own width (thin and special streets) or 2 or 3 units.
+  return LineReach(std::max<int64_t>(IndexedCache(d, layer).MaxValue, 3), d.View.Scale);
+}
+
+long double BuildingReach(MapDrawing& d, const MapLayer& layer) {
+  const long double outline = PenMargin(1) + kReachSlack;
+  if (d.View.Scale < layer.Scales.DetailFrom) return outline;
+  return std::max<long double>(outline, HouseNumberReach(IndexedCache(d, layer).MaxValue) + kReachSlack);
+}
+
+long double RegionReach(MapDrawing&, const MapLayer&) { return PenMargin(1) + kReachSlack; }
+
+// A label runs right and down from its point; no text is wider than its
+// length in the widest character, with a little for kerning.
+long double LabelReach(MapDrawing& d, const MapLayer& layer) {
+  const TextExtent& e = MapTextExtent(layer.Style->FontSize);
+  const int64_t longest = IndexedCache(d, layer).MaxTextLength;
+  return std::max<long double>(e.Height, (longest + 1) * (e.WidestChar + 2)) + kReachSlack;
+}
+
+long double ObjectReach(MapDrawing&, const MapLayer& layer) { return layer.Style->IconReach + kReachSlack; }
+
+long double RouteReach(MapDrawing& d, const MapLayer& layer) {
+  return LineReach(std::max(layer.Style->CasingWidth, layer.Style->LineWidth), d.View.Scale);
+}
+
+long double FirmReach(MapDrawing&, const MapLayer&) { return kIconReach + kReachSlack; }

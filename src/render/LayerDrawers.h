@@ -41,3 +41,13 @@ void DrawObjectIcon(MapDrawing& d, const MapLayer& layer, int row);
 void DrawRoute(MapDrawing& d, const MapLayer& layer, int row);
 // Icon of a found firm (a row of ListOfFirms) centred on its point.
 void DrawFoundFirmIcon(MapDrawing& d, const MapLayer& layer, int row);
+
+// How far beyond its box a row of each layer may draw, in picture pixels at
+// the view's scale (MapLayer::Reach): the margins the drawers above cull with.
+long double StreetReach(MapDrawing& d, const MapLayer& layer);
+long double BuildingReach(MapDrawing& d, const MapLayer& layer);
+long double RegionReach(MapDrawing& d, const MapLayer& layer);
+long double LabelReach(MapDrawing& d, const MapLayer& layer);
+long double ObjectReach(MapDrawing& d, const MapLayer& layer);
+long double RouteReach(MapDrawing& d, const MapLayer& layer);
+long double FirmReach(MapDrawing& d, const MapLayer& layer);

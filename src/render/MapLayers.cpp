@@ -53,38 +53,38 @@ const LayerStyle kFirmStyle{};
 
 const MapLayer kRegions{DrawCode::Region, "regions", &CityTables::ListOfRegions, region_cell::kBox, LoadRegions,
                         &RenderCache::Regions, BuildRegionCache, DrawRegion, &LayerFlags::ShowRegions, true,
-                        DrawnFrom::DrawList, nullptr, nullptr, {}, &kRegionStyle};
+                        DrawnFrom::DrawList, nullptr, nullptr, {}, &kRegionStyle, RegionReach};
 
 const MapLayer kStreets{DrawCode::Street, "streets", &CityTables::ListOfStreets, street_cell::kBox, LoadStreets,
                         &RenderCache::Streets, BuildStreetCache, DrawStreet, &LayerFlags::ShowStreets, true,
                         DrawnFrom::DrawList, StreetListed, nullptr,
-                        LayerScales{.ThinWidth = 2, .ThinListedFrom = 1.0f}, &kStreetStyle};
+                        LayerScales{.ThinWidth = 2, .ThinListedFrom = 1.0f}, &kStreetStyle, StreetReach};
 
 // Routes are listed by their box alone; ListOfPath1 holds their geometry.
 const MapLayer kRoutes{DrawCode::Route, "routes", &CityTables::ListOfPath1, route_shape_cell::kBox, LoadRoutes,
                        &RenderCache::Routes, BuildRouteCache, DrawRoute, &LayerFlags::ShowRoutes, false,
-                       DrawnFrom::DrawList, nullptr, nullptr, {}, &kRouteStyle};
+                       DrawnFrom::DrawList, nullptr, nullptr, {}, &kRouteStyle, RouteReach};
 
 const MapLayer kBuildings{DrawCode::Building, "buildings", &CityTables::ListOfBuildings, building_cell::kBox,
                           LoadBuildings, &RenderCache::Buildings, BuildBuildingCache, DrawBuilding,
                           &LayerFlags::ShowBuildings, true, DrawnFrom::DrawList, nullptr, nullptr,
-                          LayerScales{.DrawnFrom = 2.0f, .DetailFrom = 4.0f}, &kBuildingStyle};
+                          LayerScales{.DrawnFrom = 2.0f, .DetailFrom = 4.0f}, &kBuildingStyle, BuildingReach};
 
 const MapLayer kObjects{DrawCode::Object, "objects", &CityTables::ListOfObjects, object_cell::kBox, LoadObjects,
                         &RenderCache::Objects, BuildObjectCache, DrawObjectIcon, &LayerFlags::ShowObjects, false,
-                        DrawnFrom::DrawList, nullptr, nullptr, {}, &kObjectStyle};
+                        DrawnFrom::DrawList, nullptr, nullptr, {}, &kObjectStyle, ObjectReach};
 
 const MapLayer kLabels{DrawCode::Label, "labels", &CityTables::ListOfTexts, label_cell::kBox, LoadLabels,
                        &RenderCache::Texts, BuildLabelCache, DrawTextLabel, &LayerFlags::ShowTexts, false,
                        DrawnFrom::DrawList, nullptr, LabelDrawable,
                        LayerScales{.Legible = {{8, 0.7f}, {10, 0.5f}, {kAnySize, 3.5f}},
                                    .Highlighted = {{8, 0.7f}, {kAnySize, 3.5f}}},
-                       &kLabelStyle};
+                       &kLabelStyle, LabelReach};
 
 // Firms are listed like every layer but drawn only when found by the firm search.
 const MapLayer kFirms{DrawCode::Firm, "firms", &CityTables::ListOfFirms, firm_cell::kBox, LoadFirms,
                       &RenderCache::Firms, BuildFirmCache, DrawFoundFirmIcon, &LayerFlags::ShowFoundFirms, false,
-                      DrawnFrom::FoundFirms, nullptr, nullptr, {}, &kFirmStyle};
+                      DrawnFrom::FoundFirms, nullptr, nullptr, {}, &kFirmStyle, FirmReach};
 
 // Drawing order.
 const std::array<const MapLayer*, 7> kLayers{&kRegions, &kStreets, &kRoutes, &kBuildings,
@@ -123,6 +123,15 @@ LayerCache& CacheOf(RenderCache& cache, const CityTables& tables, const MapLayer
   const LayerTable& table = tables.*layer.Table;
   if (c.Stale(table)) layer.BuildCache(c, table);
   return c;
+}
+
+std::vector<int32_t> RowsMeeting(RenderCache& cache, const CityTables& tables, const MapLayer& layer,
+                                 const PointBox& area) {
+  LayerCache& c = CacheOf(cache, tables, layer);
+  IndexRows(c);
+  std::vector<int32_t> rows;
+  c.Index.Find(area, rows);
+  return rows;
 }
 
 bool LayerShown(const LayerFlags& switches, const MapLayer& layer) { return switches.*layer.Switch; }

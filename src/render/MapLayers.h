@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "mapdata/CityColumns.h"
 #include "mapdata/CityTables.h"
@@ -98,6 +99,10 @@ struct MapLayer {
   bool (*Drawable)(MapDrawing& d, const MapLayer& layer, int row);
   LayerScales Scales;
   const LayerStyle* Style;
+  // How many picture pixels beyond its box a row of the layer may draw at the
+  // view's scale, the most of any row (pens, icons, texts): a redraw visits
+  // only the rows whose boxes meet the picture widened by this.
+  long double (*Reach)(MapDrawing& d, const MapLayer& layer);
 };
 
 // Every layer, in drawing order (the order of the draw list).
@@ -107,6 +112,13 @@ const MapLayer& LayerOf(DrawCode code);
 // The layer's table in `tables`, and its cache, rebuilt first when the table changed.
 const LayerTable& TableOf(const CityTables& tables, const MapLayer& layer);
 LayerCache& CacheOf(RenderCache& cache, const CityTables& tables, const MapLayer& layer);
+
+// The rows of the layer whose box meets `area` (map units, edges included), in
+// ascending order, found through the layer's spatial index.  A row's box is
+// the box of the points the drawing reads (RenderCache.h); a row whose points
+// cannot be read has none and is never found.
+std::vector<int32_t> RowsMeeting(RenderCache& cache, const CityTables& tables, const MapLayer& layer,
+                                 const PointBox& area);
 
 // The layer's switch in `switches`, and setting it (a layer always shown stays shown).
 bool LayerShown(const LayerFlags& switches, const MapLayer& layer);

@@ -1,6 +1,10 @@
 #include "render/RedrawView.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include "render/Canvas.h"
 #include "render/CellNumbers.h"
@@ -9,6 +13,7 @@
 #include "render/MapStyle.h"
 #include "render/RenderCache.h"
 #include "render/SelectionOverlay.h"
+#include "render/ViewTransform.h"
 #include "shell/MapCore.h"
 
 void SizeMapPicture(MapCore& core) {
@@ -31,19 +36,84 @@ void ClearPicture(Canvas& canvas) {
   st.PenWidth = 1;
 }
 
-// Every listed row of a layer drawn from the draw list, while its switch is on
-// and from the scale it is drawn from, in the order of the list.
-void DrawListedRows(MapDrawing& d) {
-  const float scale = d.View.Scale;
-  const DrawListCache& list = DrawItems(d.Cache, d.Tables);
-  for (const DrawItem& item : list.Items) {
-    if (item.Error >= 0) throw std::runtime_error(list.Errors[static_cast<size_t>(item.Error)]);
-    const MapLayer* layer = item.Layer;
-    if (!layer || layer->Source != DrawnFrom::DrawList) continue;  // not a layer code, or found firms
-    if (!LayerShown(d.Switches, *layer) || scale < layer->Scales.DrawnFrom) continue;
-    if (layer->Drawable && !layer->Drawable(d, *layer, item.Index)) continue;
-    layer->Draw(d, *layer, item.Index);
+bool DrawnFromList(const MapDrawing& d, const MapLayer& layer) {
+  return layer.Source == DrawnFrom::DrawList && LayerShown(d.Switches, layer) &&
+         d.View.Scale >= layer.Scales.DrawnFrom;
+}
+
+// One entry of the draw list: its row drawn while its layer is shown at the
+// view's scale.
+void DrawEntry(MapDrawing& d, const DrawListCache& list, const DrawItem& item) {
+  if (item.Error >= 0) throw std::runtime_error(list.Errors[static_cast<size_t>(item.Error)]);
+  const MapLayer* layer = item.Layer;
+  if (!layer || !DrawnFromList(d, *layer)) return;  // not a layer code, found firms, or not shown
+  if (layer->Drawable && !layer->Drawable(d, *layer, item.Index)) return;
+  layer->Draw(d, *layer, item.Index);
+}
+
+// Every entry, in the order of the list.
+void DrawEveryEntry(MapDrawing& d, const DrawListCache& list) {
+  for (const DrawItem& item : list.Items) DrawEntry(d, list, item);
+}
+
+// The positions of a run to visit, ascending: the rows whose boxes meet the
+// picture widened by the layer's reach, the rows that cannot be drawn (they
+// stop the drawing where they are listed), the first row the table lacks,
+// and the run's first and last entry.  The drawers leave the canvas the same
+// whichever row they draw, so that visiting the first entry gives every later
+// row the canvas the whole run would have left it (the colours a region
+// leaves are what building outlines and later regions are drawn with), and
+// visiting the last one leaves it as the whole run would (the pen width the
+// last street sets); the pen colour labels leave is read by nothing after them.
+std::vector<int32_t> RunPositionsToVisit(MapDrawing& d, const DrawListCache& list, const DrawRun& run) {
+  const MapLayer& layer = *run.Layer;
+  const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  const QImage& picture = d.Surface.Image();
+  const std::optional<PointBox> area =
+      MapAreaOfPicture(d.View, picture.width(), picture.height(), layer.Reach(d, layer));
+  std::vector<int32_t> rows;
+  if (area) rows = RowsMeeting(d.Cache, d.Tables, layer, *area);
+  const auto shown = static_cast<std::ptrdiff_t>(rows.size());
+  rows.insert(rows.end(), cache.BadRows.begin(), cache.BadRows.end());
+  std::inplace_merge(rows.begin(), rows.begin() + shown, rows.end());
+
+  // The run lists ascending rows: each is found by bisection.
+  const auto begin = list.Items.begin();
+  const auto end = begin + run.Last + 1;
+  auto at = begin + run.First;
+  auto listed = [](const DrawItem& item, int32_t row) { return item.Index < row; };
+  std::vector<int32_t> positions{run.First};
+  for (const int32_t row : rows) {
+    at = std::lower_bound(at, end, row, listed);
+    if (at == end) break;
+    if (at->Index == row) positions.push_back(static_cast<int32_t>(at - begin));
   }
+  at = std::lower_bound(at, end, TableOf(d.Tables, layer).Count(), listed);
+  if (at != end) positions.push_back(static_cast<int32_t>(at - begin));
+  positions.push_back(run.Last);
+  std::sort(positions.begin(), positions.end());
+  positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+  return positions;
+}
+
+// The entries whose rows can show in the picture, in the order of the list,
+// drawing the same picture as every entry would: a draw list whose runs of
+// rows follow the layers' drawing order (as BuildDrawList makes it) is
+// visited through the layers' spatial indexes, any other walked whole.
+void DrawListedRows(MapDrawing& d) {
+  const DrawListCache& list = DrawItems(d.Cache, d.Tables);
+  if (!list.LayerOrder) return DrawEveryEntry(d, list);
+  // The first entry whose row is no number stops the drawing there.
+  const int32_t stop = list.BadItems.empty() ? INT32_MAX : list.BadItems.front();
+  for (const DrawRun& run : list.Runs) {
+    if (run.First > stop) break;
+    if (!DrawnFromList(d, *run.Layer)) continue;
+    for (const int32_t pos : RunPositionsToVisit(d, list, run)) {
+      if (pos > stop) break;
+      DrawEntry(d, list, list.Items[static_cast<size_t>(pos)]);
+    }
+  }
+  if (stop != INT32_MAX) DrawEntry(d, list, list.Items[static_cast<size_t>(stop)]);
 }
 
 // The layers drawn from the found firms, after the draw list.
@@ -63,15 +133,21 @@ void ForgetHintOfOtherView(MapCore& core) {
 }
 
 
-}  // namespace
-
-void RedrawView(MapCore& core) {
+void Redraw(MapCore& core, void (*drawListed)(MapDrawing&)) {
   UpdateSelectionOverlay(core);
   ForgetHintOfOtherView(core);
   if (core.Map.isNull()) return;  // no city loaded yet: no picture to draw on
   Canvas canvas(core.Map, core.Render.Canvas);
   ClearPicture(canvas);
   MapDrawing drawing = DrawingOf(core, canvas);
-  DrawListedRows(drawing);
+  drawListed(drawing);
   DrawFoundRows(drawing, core.Search.ListView2);
+}
+
+}  // namespace
+
+void RedrawView(MapCore& core) { Redraw(core, DrawListedRows); }
+
+void RedrawEveryListedRow(MapCore& core) {
+  Redraw(core, [](MapDrawing& d) { DrawEveryEntry(d, DrawItems(d.Cache, d.Tables)); });
 }

@@ -7,6 +7,11 @@ struct MapCore;
 void SizeMapPicture(MapCore& core);
 // Refreshes the overlays, hides a hover hint found in another view, clears the
 // map picture and draws every listed row whose layer is on, then the found firms.
+// Rows that cannot reach the picture are passed over: each layer's spatial
+// index finds the others, and they are drawn in the order of the draw list.
 void RedrawView(MapCore& core);
+// The same handing every listed row to its drawer, as a draw list out of the
+// layers' order is drawn: the picture RedrawView must give.
+void RedrawEveryListedRow(MapCore& core);
 // What the drawers draw with, on `canvas` over the map window's state.
 MapDrawing DrawingOf(MapCore& core, Canvas& canvas);

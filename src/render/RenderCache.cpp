@@ -1,5 +1,6 @@
 #include "render/RenderCache.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -18,7 +19,7 @@ void LayerCache::ThrowIfBadPoint(const CachedRow& row) const {
   if (row.PointError >= 0) throw std::runtime_error(Errors[static_cast<size_t>(row.PointError)]);
 }
 
-QString MapText(std::string_view cp1251Text) {
+const std::array<QChar, 256>& MapTextChars() {
   static const std::array<QChar, 256> table = [] {
     std::array<QChar, 256> t{};
     for (int b = 0; b < 256; ++b) {
@@ -28,6 +29,11 @@ QString MapText(std::string_view cp1251Text) {
     }
     return t;
   }();
+  return table;
+}
+
+QString MapText(std::string_view cp1251Text) {
+  const std::array<QChar, 256>& table = MapTextChars();
   QString out(static_cast<qsizetype>(cp1251Text.size()), Qt::Uninitialized);
   for (size_t i = 0; i < cp1251Text.size(); ++i)
     out[static_cast<qsizetype>(i)] = table[static_cast<unsigned char>(cp1251Text[i])];
@@ -44,6 +50,10 @@ void Reset(LayerCache& c, const LayerTable& table) {
   c.Errors.clear();
   c.Texts.clear();
   c.TextWidths.clear();
+  c.Indexed = false;
+  c.Index = BoxIndex();
+  c.BadRows.clear();
+  c.MaxValue = c.MaxTextLength = 0;
 }
 
 int32_t AddError(LayerCache& c, std::string message) {
@@ -151,6 +161,58 @@ void BuildFirmCache(LayerCache& c, const LayerTable& t) {
   }
 }
 
+void IndexRows(LayerCache& c) {
+  if (c.Indexed) return;
+  std::vector<NumberedBox> boxes;
+  boxes.reserve(c.Rows.size());
+  c.BadRows.clear();
+  c.MaxValue = 0;
+  for (size_t i = 0; i < c.Rows.size(); ++i) {
+    const CachedRow& r = c.Rows[i];
+    const auto row = static_cast<int32_t>(i);
+    if (r.Error >= 0 || r.PointError >= 0) c.BadRows.push_back(row);
+    if (r.Count > 0) boxes.push_back({PointBox{r.MinX, r.MinY, r.MaxX, r.MaxY}, row});
+    c.MaxValue = std::max(c.MaxValue, r.Value < 0 ? -int64_t{r.Value} : int64_t{r.Value});
+  }
+  c.MaxTextLength = 0;
+  for (const QString& text : c.Texts) c.MaxTextLength = std::max<int64_t>(c.MaxTextLength, text.size());
+  c.Index = BoxIndex(std::move(boxes));
+  c.Indexed = true;
+}
+
+namespace {
+
+// More runs than this, and the draw list is walked whole (RedrawView.cpp).
+constexpr size_t kMaxDrawRuns = 64;
+
+int LayerRank(const MapLayer* layer) {
+  const auto layers = MapLayers();
+  return static_cast<int>(std::find(layers.begin(), layers.end(), layer) - layers.begin());
+}
+
+// Splits the entries into runs: a run ends where the layer changes, the row
+// does not grow, or an entry names no layer or no row.
+void FindRuns(DrawListCache& c) {
+  c.Runs.clear();
+  c.BadItems.clear();
+  for (size_t i = 0; i < c.Items.size(); ++i) {
+    const DrawItem& item = c.Items[i];
+    const auto pos = static_cast<int32_t>(i);
+    if (item.Error >= 0) c.BadItems.push_back(pos);
+    if (item.Error >= 0 || !item.Layer) continue;
+    DrawRun* run = c.Runs.empty() ? nullptr : &c.Runs.back();
+    if (run && run->Layer == item.Layer && run->Last == pos - 1 && c.Items[static_cast<size_t>(run->Last)].Index < item.Index)
+      run->Last = pos;
+    else
+      c.Runs.push_back({item.Layer, pos, pos});
+  }
+  c.LayerOrder = c.Runs.size() <= kMaxDrawRuns;
+  for (size_t k = 1; k < c.Runs.size() && c.LayerOrder; ++k)
+    c.LayerOrder = LayerRank(c.Runs[k - 1].Layer) <= LayerRank(c.Runs[k].Layer);
+}
+
+}  // namespace
+
 const DrawListCache& DrawItems(RenderCache& cache, const CityTables& tables) {
   DrawListCache& c = cache.DrawList;
   const LayerTable& t = tables.DrawListView;
@@ -168,5 +230,6 @@ const DrawListCache& DrawItems(RenderCache& cache, const CityTables& tables) {
       item.Error = static_cast<int32_t>(c.Errors.size() - 1);
     }
   }
+  FindRuns(c);
   return c;
 }

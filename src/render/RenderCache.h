@@ -6,13 +6,16 @@
 // would stop the drawing at that row.
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "mapdata/LayerTable.h"
 #include "mapdata/PointList.h"
+#include "render/BoxIndex.h"
 
 struct CachedRow {
   uint32_t First = 0;  // first point in LayerCache::Points
@@ -32,6 +35,15 @@ struct LayerCache {
   std::vector<std::string> Errors;
   std::vector<QString> Texts;    // label texts, house numbers
   std::vector<int> TextWidths;   // pixel width of Texts in the label font, -1 until measured
+  // Built on first use (IndexRows): the boxes of the rows with points, to find
+  // rows by place; the rows that cannot be drawn (Error or PointError),
+  // ascending, which every redraw visits wherever they lie; and the largest
+  // Value and the longest text, for how far a drawn row may reach.
+  bool Indexed = false;
+  BoxIndex Index;
+  std::vector<int32_t> BadRows;
+  int64_t MaxValue = 0;
+  int64_t MaxTextLength = 0;
 
   bool Stale(const LayerTable& table) const {
     return Revision != table.Revision() || RowCount != table.Count();
@@ -51,11 +63,22 @@ struct DrawItem {
   int32_t Error = -1;  // index in DrawListCache::Errors
 };
 
+// A stretch of the draw list that lists rows of one layer in ascending order:
+// the entries at positions First to Last.
+struct DrawRun {
+  const MapLayer* Layer = nullptr;
+  int32_t First = 0;
+  int32_t Last = 0;
+};
+
 struct DrawListCache {
   uint64_t Revision = std::numeric_limits<uint64_t>::max();
   int RowCount = -1;
   std::vector<DrawItem> Items;
   std::vector<std::string> Errors;
+  std::vector<DrawRun> Runs;        // every entry of a layer with a number for its row
+  std::vector<int32_t> BadItems;    // positions of the entries whose row is no number
+  bool LayerOrder = false;          // the runs follow the layers' drawing order, and are few
 };
 
 // The map-unit rectangle outside which no row can reach the picture within
@@ -65,7 +88,7 @@ struct CullWindow {
   float Scale = 0;
   int32_t OffsetX = 0, OffsetY = 0;
   int Width = -1, Height = -1;
-  int64_t MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
+  std::optional<PointBox> Area;  // none: no row can show
 };
 
 // One cache per layer (MapLayer::Cache), the draw list's and the cull window.
@@ -90,5 +113,10 @@ void BuildFirmCache(LayerCache& cache, const LayerTable& table);      // Value: 
 // The draw list's entries with their layers, rebuilt first when it changed.
 const DrawListCache& DrawItems(RenderCache& cache, const CityTables& tables);
 
+// Indexes the cache's rows by their boxes (LayerCache::Index), once per build.
+void IndexRows(LayerCache& cache);
+
 // Windows-1251 text as a QString, through a table built once with the converter.
 QString MapText(std::string_view cp1251Text);
+// That table: the character of every byte.
+const std::array<QChar, 256>& MapTextChars();

@@ -39,6 +39,37 @@ PicturePixel MapToPictureExact(const ViewState& v, int32_t x, int32_t y) {
   return {TruncWide(x * s - v.OffsetX), TruncWide(y * s - v.OffsetY)};
 }
 
+namespace {
+
+// The map coordinates whose pixel trunc(c × scale − offset) lies in
+// [-margin, size + margin), widened by a unit on each side against rounding:
+// trunc(v) >= -margin needs v > -margin - 1, and trunc(v) < size + margin
+// needs v < size + margin.
+bool MapRange(long double offset, long double scale, int size, long double margin, int32_t& lo, int32_t& hi) {
+  if (!(scale > 0) || !std::isfinite(scale) || !std::isfinite(margin)) {
+    lo = std::numeric_limits<int32_t>::min();
+    hi = std::numeric_limits<int32_t>::max();
+    return true;
+  }
+  constexpr long double kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
+  const long double from = std::floor((offset - margin - 1) / scale) - 1;
+  const long double to = std::ceil((size + margin + offset) / scale) + 1;
+  if (from > kMax || to < kMin) return false;
+  lo = static_cast<int32_t>(std::max(from, kMin));
+  hi = static_cast<int32_t>(std::min(to, kMax));
+  return true;
+}
+
+}  // namespace
+
+std::optional<PointBox> MapAreaOfPicture(const ViewState& v, int width, int height, long double margin) {
+  PointBox area;
+  if (!MapRange(v.OffsetX, v.Scale, width, margin, area.MinX, area.MaxX) ||
+      !MapRange(v.OffsetY, v.Scale, height, margin, area.MinY, area.MaxY))
+    return std::nullopt;
+  return area;
+}
+
 QRect VisiblePictureRect(const ViewState& v) {
   const int left = v.ScreenWidth / 2 + v.DragShiftX;
   const int top = v.ScreenHeight / 2 + v.DragShiftY;

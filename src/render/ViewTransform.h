@@ -6,7 +6,10 @@
 #include <QRect>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "mapdata/PointList.h"
 
 #include "render/PicturePixel.h"
 #include "render/ViewState.h"
@@ -30,6 +33,12 @@ PixelPoint MapToPicture(const ViewState& v, int32_t x, int32_t y);
 // The same, exact: for the ends of lines and outlines, whose course between two
 // far points must not change (PixelFrame.h).
 PicturePixel MapToPictureExact(const ViewState& v, int32_t x, int32_t y);
+
+// The map-unit box around every map point whose picture pixel lies within
+// `margin` pixels of a width x height picture (pixels -margin to
+// width + margin - 1 across): rows whose boxes miss it cannot reach the
+// picture with a reach of `margin` pixels.  None when no 32-bit point can.
+std::optional<PointBox> MapAreaOfPicture(const ViewState& v, int width, int height, long double margin);
 
 // The picture rectangle the window shows (left, top, width ScreenWidth, height
 // ScreenHeight), moved by the drag shift.

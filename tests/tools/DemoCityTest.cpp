@@ -1,6 +1,5 @@
 // The demo city generator, run as the program it is, into a temporary data
 // root; the cities it writes are then read back byte by byte.
-#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,28 +15,16 @@
 #include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "support/DemoCities.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kPlainCity = "Светлогорск";
-const std::string kScrambledCity = "Озёрск";
+const std::string& kPlainCity = kPlainDemoCity;
+const std::string& kScrambledCity = kScrambledDemoCity;
 const char* const kLayers[] = {"Streets", "Buildings", "Regions", "Texts", "Objects", "Path"};
-
-struct GeneratorRun {
-  int ExitCode = -1;
-  std::string Out, Err;
-};
-
-GeneratorRun RunGenerator(const QStringList& arguments) {
-  QProcess process;
-  process.start(TELLURIN_DEMO_PATH, arguments);
-  process.waitForFinished(120000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
-}
 
 QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
 
@@ -118,7 +105,7 @@ class DemoCityTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     root_ = new TempDir;
-    const GeneratorRun run = RunGenerator({"--out", Q(root_->Path())});
+    const GeneratorRun run = RunDemoGenerator({"--out", Q(root_->Path())});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     output_ = new std::string(run.Out);
     RegisterStandardPictureDecoders();
@@ -311,7 +298,7 @@ TEST_F(DemoCityTest, PicturesDecodeAtTheirSizes) {
 
 TEST_F(DemoCityTest, SecondRunWritesTheSameBytes) {
   TempDir again;
-  ASSERT_EQ(RunGenerator({"--out", Q(again.Path()), "--scrambled"}).ExitCode, 0);
+  ASSERT_EQ(RunDemoGenerator({"--out", Q(again.Path()), "--scrambled"}).ExitCode, 0);
   for (const char* layer : {"Buildings", "Objects", "Streets"})
     EXPECT_EQ(ReadBytes(again.Path() / kScrambledCity / "Data" / (std::string(layer) + ".crpt")),
               ReadBytes(City(kScrambledCity) / "Data" / (std::string(layer) + ".crpt")))
@@ -379,7 +366,7 @@ TEST_F(DemoCityTest, FirstViewAndCloserViewsShowTheCity) {
 
 TEST(DemoCityOptions, AnotherMaskScramblesWithIt) {
   TempDir root;
-  const GeneratorRun run = RunGenerator({"--out", Q(root.Path()), "--scrambled", "--mask", "0x33"});
+  const GeneratorRun run = RunDemoGenerator({"--out", Q(root.Path()), "--scrambled", "--mask", "0x33"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const auto streets = LayerRecords(root.Path() / kScrambledCity, "Streets", 5, 0x33);
   ASSERT_FALSE(streets.empty());
@@ -388,7 +375,7 @@ TEST(DemoCityOptions, AnotherMaskScramblesWithIt) {
 
 TEST(DemoCityOptions, ScaledCityTilesThePlainCity) {
   TempDir root;
-  const GeneratorRun run = RunGenerator({"--out", Q(root.Path()), "--plain", "--scale", "3", "--name", "Большой"});
+  const GeneratorRun run = RunDemoGenerator({"--out", Q(root.Path()), "--plain", "--scale", "3", "--name", "Большой"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const size_t one = LayerRecords(root.Path() / kPlainCity, "Buildings", 5).size();
   const auto big = LayerRecords(root.Path() / "Большой", "Buildings", 5);
@@ -400,7 +387,7 @@ TEST(DemoCityOptions, ScaledCityTilesThePlainCity) {
 
 TEST(DemoCityOptions, ArtworkHasItsSizes) {
   TempDir dir;
-  const GeneratorRun run = RunGenerator({"--artwork", Q(dir.Path())});
+  const GeneratorRun run = RunDemoGenerator({"--artwork", Q(dir.Path())});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   RegisterStandardPictureDecoders();
   QImage splash;
@@ -415,11 +402,11 @@ TEST(DemoCityOptions, BadArgumentsAreRefusedWithUsage) {
   for (const QStringList& args : {QStringList{}, QStringList{"--scale", "x", "--out", "/tmp"},
                                   QStringList{"--mask", "0x100", "--out", "/tmp"}, QStringList{"--bogus"},
                                   QStringList{"--plain", "--scrambled", "--out", "/tmp"}}) {
-    const GeneratorRun run = RunGenerator(args);
+    const GeneratorRun run = RunDemoGenerator(args);
     EXPECT_EQ(run.ExitCode, 2) << args.join(' ').toStdString();
     EXPECT_NE(run.Err.find("usage:"), std::string::npos);
   }
-  const GeneratorRun help = RunGenerator({"--help"});
+  const GeneratorRun help = RunDemoGenerator({"--help"});
   EXPECT_EQ(help.ExitCode, 0);
   EXPECT_NE(help.Out.find("--scale"), std::string::npos);
 }
