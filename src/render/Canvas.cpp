@@ -49,6 +49,7 @@ void Canvas::ApplyFont() {
   fontSize_ = state_.FontSize;
   fontFlags_ = flags;
   font_ = CanvasFont(fontSize_, state_.FontBold, state_.FontItalic, state_.FontUnderline, state_.FontStrikeOut);
+  fontKey_ = font_.key();
   painter_.setFont(font_);
   metrics_.emplace(font_);
 }
@@ -109,4 +110,42 @@ void Canvas::TextOut(int x, int y, const QString& text) {
 void Canvas::Draw(int x, int y, const QImage& icon) {
   if (icon.isNull()) return;
   painter_.drawImage(x, y, icon);
+}
+
+namespace {
+
+// Pixels around a text's bounding rectangles that its glyphs may still touch.
+constexpr int kStampMargin = 3;
+
+}  // namespace
+
+void Canvas::MakeStamp(const QString& text, TextStamp& stamp) {
+  const QFontMetrics& metrics = *metrics_;
+  // From the baseline's start: the glyphs' bounds and the text's box.
+  const QRect ink = metrics.boundingRect(text)
+                        .united(metrics.tightBoundingRect(text))
+                        .united(QRect(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.height()))
+                        .adjusted(-kStampMargin, -kStampMargin, kStampMargin, kStampMargin);
+  stamp.Glyphs = QImage(ink.size(), QImage::Format_ARGB32_Premultiplied);
+  stamp.Glyphs.fill(Qt::transparent);
+  QPainter painter(&stamp.Glyphs);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, false);
+  painter.setFont(font_);
+  painter.setPen(state_.FontColor);
+  painter.drawText(-ink.left(), -ink.top(), text);
+  stamp.Corner = QPoint(ink.left(), ink.top() + metrics.ascent());
+  stamp.Width = metrics.horizontalAdvance(text);
+  stamp.FontKey = fontKey_;
+  stamp.Color = state_.FontColor.rgba();
+}
+
+void Canvas::TextOut(int x, int y, const QString& text, TextStamp& stamp) {
+  // A colour that lets the background through would be blended twice.
+  if (state_.FontColor.alpha() != 255) return TextOut(x, y, text);
+  ApplyFont();
+  if (stamp.Glyphs.isNull() || stamp.FontKey != fontKey_ || stamp.Color != state_.FontColor.rgba())
+    MakeStamp(text, stamp);
+  if (!state_.TransparentText) painter_.fillRect(QRect(x, y, stamp.Width, metrics_->height()), state_.BrushColor);
+  painter_.drawImage(x + stamp.Corner.x(), y + stamp.Corner.y(), stamp.Glyphs);
 }

@@ -13,6 +13,7 @@
 
 #include "render/CanvasState.h"
 #include "render/PicturePixel.h"
+#include "render/TextStamp.h"
 
 class Canvas {
  public:
@@ -39,6 +40,9 @@ class Canvas {
   // Text with its top-left corner at (x, y) in the font colour, on a box of
   // the brush colour unless the background mode is transparent.
   void TextOut(int x, int y, const QString& text);
+  // The same through the text's stamp, made first when it was made in another
+  // font or colour (or not yet).
+  void TextOut(int x, int y, const QString& text, TextStamp& stamp);
   int TextWidth(const QString& text);
   int TextHeight();
   // An icon with its top-left corner at (x, y); its transparent pixels stay.
@@ -48,6 +52,7 @@ class Canvas {
   void ApplyPen();
   void ApplyBrush();
   void ApplyFont();
+  void MakeStamp(const QString& text, TextStamp& stamp);
 
   QImage& image_;
   CanvasState& state_;
@@ -60,6 +65,7 @@ class Canvas {
   int fontSize_ = -1;
   int fontFlags_ = -1;
   QFont font_;
+  QString fontKey_;
   std::optional<QFontMetrics> metrics_;
 };
 

@@ -146,7 +146,7 @@ void DrawStreet(MapDrawing& d, const MapLayer& layer, int row) {
 }
 
 void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
-  const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
   const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
   cache.ThrowIfBad(r);
   Canvas& canvas = d.Surface;
@@ -178,7 +178,7 @@ void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
     const int64_t y = lo.Y + (hi.Y - lo.Y) / 2 - f;
     const QString& number = cache.Texts[static_cast<size_t>(row)];
     if (x + reach >= 0 && y + reach >= 0 && x < canvas.Image().width() && y < canvas.Image().height())
-      canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number);
+      canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number, cache.Stamps.For(row, d.Cache.Redraws));
   }
   st.TransparentText = false;
 }
@@ -227,7 +227,7 @@ void DrawTextLabel(MapDrawing& d, const MapLayer& layer, int row) {
     if (width < 0) width = canvas.TextWidth(text);  // the label font never changes
     shows = int64_t{at.X} + width >= 0;
   }
-  if (shows) canvas.TextOut(at.X, at.Y, text);
+  if (shows) canvas.TextOut(at.X, at.Y, text, cache.Stamps.For(row, d.Cache.Redraws));
 
   st.FontSize = fontSize;
   st.FontColor = fontColor;

@@ -137,6 +137,7 @@ void Redraw(MapCore& core, void (*drawListed)(MapDrawing&)) {
   UpdateSelectionOverlay(core);
   ForgetHintOfOtherView(core);
   if (core.Map.isNull()) return;  // no city loaded yet: no picture to draw on
+  ++core.Render.Cache.Redraws;
   Canvas canvas(core.Map, core.Render.Canvas);
   ClearPicture(canvas);
   MapDrawing drawing = DrawingOf(core, canvas);

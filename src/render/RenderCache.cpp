@@ -50,6 +50,7 @@ void Reset(LayerCache& c, const LayerTable& table) {
   c.Errors.clear();
   c.Texts.clear();
   c.TextWidths.clear();
+  c.Stamps.Clear();
   c.Indexed = false;
   c.Index = BoxIndex();
   c.BadRows.clear();

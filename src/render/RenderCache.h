@@ -16,6 +16,7 @@
 #include "mapdata/LayerTable.h"
 #include "mapdata/PointList.h"
 #include "render/BoxIndex.h"
+#include "render/TextStamp.h"
 
 struct CachedRow {
   uint32_t First = 0;  // first point in LayerCache::Points
@@ -35,6 +36,7 @@ struct LayerCache {
   std::vector<std::string> Errors;
   std::vector<QString> Texts;    // label texts, house numbers
   std::vector<int> TextWidths;   // pixel width of Texts in the label font, -1 until measured
+  TextStamps Stamps;             // of the Texts drawn lately
   // Built on first use (IndexRows): the boxes of the rows with points, to find
   // rows by place; the rows that cannot be drawn (Error or PointError),
   // ascending, which every redraw visits wherever they lie; and the largest
@@ -96,6 +98,7 @@ struct RenderCache {
   LayerCache Streets, Buildings, Regions, Texts, Objects, Routes, Firms;
   DrawListCache DrawList;
   CullWindow Cull;
+  uint64_t Redraws = 0;  // redraws begun, to tell the text stamps of one from those of the next
 };
 
 struct CityTables;
