@@ -61,4 +61,11 @@ void LoadLayer(const LayerLoad& load, const LayerReading& reading) {
                 [&](ReadRecordResult& record) { reading.AddRow(load, file, record); });
 }
 
+LayerRow& AddFieldsRow(LayerTable& table, int cells, std::vector<std::string>& fields,
+                       std::span<const FieldCell> places) {
+  LayerRow& row = table.AddCells(cells);
+  for (const FieldCell& place : places) row.At(place.Cell) = std::move(fields[place.Field]);
+  return row;
+}
+
 std::string FileCell(const std::filesystem::path& file) { return cp1251::FileNameToCp1251(file.string()); }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "mapdata/FieldReaders.h"
@@ -59,6 +60,15 @@ struct LayerReading {
 // Empties the layer's tables, then reads its scrambled file when it exists and
 // its plain one otherwise; with neither the layer stays empty, without a message.
 void LoadLayer(const LayerLoad& load, const LayerReading& reading);
+
+// Where a record's field goes in its row.
+struct FieldCell {
+  size_t Field;
+  int Cell;
+};
+// A new row of `table` with `cells` cells, each field of `fields` moved into its cell.
+LayerRow& AddFieldsRow(LayerTable& table, int cells, std::vector<std::string>& fields,
+                       std::span<const FieldCell> places);
 
 // The "Файл" cell: the full path as opened, in Windows-1251.
 std::string FileCell(const std::filesystem::path& file);

@@ -8,18 +8,14 @@
 
 namespace {
 
+const FieldCell kPlaces[] = {{object_field::Kind, object_cell::Kind},       {object_field::Street, object_cell::Street},
+                             {object_field::Number, object_cell::Number},   {object_field::Name, object_cell::Name},
+                             {object_field::Position, object_cell::Points}, {object_field::Icon, object_cell::Icon}};
+
 // X and Y are filled once every row is read.
 void AddObjectRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  using namespace object_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfObjects.AddCells(kCells);
-  row.At(Kind) = std::move(f[object_field::Kind]);
-  row.At(Street) = std::move(f[object_field::Street]);
-  row.At(Number) = std::move(f[object_field::Number]);
-  row.At(Name) = std::move(f[object_field::Name]);
-  row.At(Points) = std::move(f[object_field::Position]);
-  row.At(File) = FileCell(file);
-  row.At(Icon) = std::move(f[object_field::Icon]);
+  AddFieldsRow(load.Tables.ListOfObjects, object_cell::kCells, record.Fields, kPlaces).At(object_cell::File) =
+      FileCell(file);
 }
 
 const LayerReading kObjects{ObjectsFiles(), ObjectRecordFormat, "Ошибка при открытии!", "Ошибка при открытии!",

@@ -5,16 +5,17 @@
 
 namespace {
 
+using namespace street_cell;
+
+const FieldCell kPlaces[] = {{street_field::Name, Name},
+                             {street_field::Type, Type},
+                             {street_field::Width, Width},
+                             {street_field::PointCount, PointCount},
+                             {street_field::Points, Points}};
+
 // The cells of the name's own points stay empty.
 void AddStreetRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  using namespace street_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfStreets.AddCells(kCells);
-  row.At(Name) = std::move(f[street_field::Name]);
-  row.At(Type) = std::move(f[street_field::Type]);
-  row.At(Width) = std::move(f[street_field::Width]);
-  row.At(PointCount) = std::move(f[street_field::PointCount]);
-  row.At(Points) = std::move(f[street_field::Points]);
+  LayerRow& row = AddFieldsRow(load.Tables.ListOfStreets, kCells, record.Fields, kPlaces);
   row.At(File) = FileCell(file);
   PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
 }
