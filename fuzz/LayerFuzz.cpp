@@ -10,7 +10,7 @@
 #include <string>
 
 #include "FuzzCity.h"
-#include "mapdata/PictureWriters.h"
+#include "citywriter/PictureWriters.h"
 #include "info/Selection.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"

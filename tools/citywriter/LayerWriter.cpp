@@ -1,4 +1,4 @@
-#include "mapdata/LayerWriter.h"
+#include "citywriter/LayerWriter.h"
 
 #include <cstdint>
 

@@ -1,0 +1,179 @@
+#include "citywriter/CityWriter.h"
+
+#include <fstream>
+#include <map>
+#include <utility>
+
+#include "citywriter/CityIcons.h"
+#include "citywriter/CityRecords.h"
+#include "citywriter/PictureWriters.h"
+#include "mapdata/Cp1251.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+
+// Lines of text in Windows-1251, each ending CR LF.
+std::string TextLines(const std::vector<std::string>& utf8Lines) {
+  std::string text;
+  for (const std::string& line : utf8Lines) text += cp1251::FromUtf8(line) + "\r\n";
+  return text;
+}
+
+bool EncodeJpegFor(const fs::path& file, const QImage& image, std::string& bytes, std::string& error) {
+  if (EncodeJpeg(image, kJpegQuality, bytes, error)) return true;
+  error = file.string() + ": " + error;
+  return false;
+}
+
+template <typename Record>
+bool CheckPointCounts(const std::vector<Record>& records, std::vector<Point> Record::*points, const std::string& what,
+                      std::string& error) {
+  for (size_t r = 0; r < records.size(); ++r)
+    if ((records[r].*points).size() > kMaxPoints) {
+      error = what + ", record " + std::to_string(r + 1) + ": " + std::to_string((records[r].*points).size()) +
+              " points, more than " + std::to_string(kMaxPoints);
+      return false;
+    }
+  return true;
+}
+
+bool CheckCity(const City& city, std::string& error) {
+  return CheckPointCounts(city.Streets, &Street::Points, "Streets", error) &&
+         CheckPointCounts(city.Buildings, &Building::Outline, "Buildings", error) &&
+         CheckPointCounts(city.Regions, &Region::Outline, "Regions", error) &&
+         CheckPointCounts(city.Routes, &Route::Points, "Path", error);
+}
+
+bool WriteLayer(const fs::path& data, const std::string& name, const std::vector<LayerRecord>& records,
+                const WriteOptions& options, RecordCounts& counts, std::string& error) {
+  error = CheckFields(records, name);
+  if (!error.empty()) return false;
+  if (options.Scrambled) {
+    const std::string bytes = ScrambledLayerBytes(records, options.Mask);
+    if (bytes.size() - 8 <= kMaxLayerBody) return WriteFileBytes(data / (name + ".crpt"), bytes, error);
+    if (!options.PlainWhenTooLong) {
+      error = name + ".crpt: body of " + std::to_string(bytes.size() - 8) + " bytes, more than " +
+              std::to_string(kMaxLayerBody) + " (write this city plain)";
+      return false;
+    }
+    counts.PlainLayers.push_back(name);
+  }
+  return WriteFileBytes(data / (name + ".txt"), PlainLayerBytes(records), error);
+}
+
+bool WriteLayers(const City& city, const fs::path& dir, const WriteOptions& options, Cp1251Encoder& w,
+                 RecordCounts& counts, std::string& error) {
+  const fs::path data = dir / "Data";
+  counts.Streets = city.Streets.size();
+  counts.Buildings = city.Buildings.size();
+  counts.Regions = city.Regions.size();
+  counts.Labels = city.Labels.size();
+  counts.Objects = city.Objects.size();
+  counts.Routes = city.Routes.size();
+  return WriteLayer(data, "Streets", StreetRecords(city, w), options, counts, error) &&
+         WriteLayer(data, "Buildings", BuildingRecords(city, w), options, counts, error) &&
+         WriteLayer(data, "Regions", RegionRecords(city, w), options, counts, error) &&
+         WriteLayer(data, "Texts", LabelRecords(city, w), options, counts, error) &&
+         WriteLayer(data, "Objects", ObjectRecords(city, w), options, counts, error) &&
+         WriteLayer(data, "Path", RouteRecords(city, w), options, counts, error);
+}
+
+bool WriteIcons(const City& city, const fs::path& dir, RecordCounts& counts, std::string& error) {
+  const fs::path icons = dir / "Icons";
+  for (size_t k = 0; k < city.Kinds.size(); ++k)
+    if (!WriteFileBytes(icons / (std::to_string(k) + ".ico"), IcoBytes(KindIcon(city.Kinds[k])), error)) return false;
+  counts.Icons = city.Kinds.size() + 1;
+  return WriteFileBytes(icons / "Empt.ico", IcoBytes(PlaceholderIcon()), error);
+}
+
+// Firms of one kind share their marker: each distinct one is drawn and
+// encoded once.
+class MarkerCache {
+ public:
+  const std::string* Bytes(const Firm& firm, const fs::path& file, std::string& error) {
+    const std::pair<QRgb, std::string> key{firm.Colour.rgb(), firm.Glyph};
+    auto it = markers_.find(key);
+    if (it == markers_.end()) {
+      std::string bytes;
+      if (!EncodeJpegFor(file, FirmMarker(firm), bytes, error)) return nullptr;
+      it = markers_.emplace(key, std::move(bytes)).first;
+    }
+    return &it->second;
+  }
+
+ private:
+  std::map<std::pair<QRgb, std::string>, std::string> markers_;
+};
+
+bool WriteFirm(const Firm& firm, const fs::path& firms, const WriteOptions& options, Cp1251Encoder& w,
+               MarkerCache& markers, std::string& error) {
+  const LayerRecord record = FirmRecord(firm, w);
+  error = CheckFields({record}, "Firm " + firm.Base);
+  if (!error.empty()) return false;
+  if (options.Scrambled) {
+    const std::string bytes = ScrambledFirmBytes(record, options.Mask);
+    if (bytes.size() - 4 > kMaxFirmBody) {
+      error = firm.Base + ".crpt: body longer than " + std::to_string(kMaxFirmBody) + " bytes";
+      return false;
+    }
+    if (!WriteFileBytes(firms / (firm.Base + ".crpt"), bytes, error)) return false;
+  } else if (!WriteFileBytes(firms / (firm.Base + ".txt"), PlainFirmBytes(record), error)) {
+    return false;
+  }
+  const fs::path marker = firms / (firm.Base + ".jpg");
+  const std::string* markerBytes = markers.Bytes(firm, marker, error);
+  if (!markerBytes || !WriteFileBytes(marker, *markerBytes, error)) return false;
+  if (!WriteFileBytes(firms / (firm.Base + ".inf"), TextLines(firm.Info), error)) return false;
+  for (int k = 1; options.FirmPicture && k <= firm.Pictures; ++k)
+    if (!WriteJpegFile(firms / (firm.Base + std::to_string(k) + ".jpg"), options.FirmPicture(firm, k), error))
+      return false;
+  return true;
+}
+
+bool WriteFirms(const City& city, const fs::path& dir, const WriteOptions& options, Cp1251Encoder& w,
+                RecordCounts& counts, std::string& error) {
+  MarkerCache markers;
+  for (const Firm& firm : city.Firms)
+    if (!WriteFirm(firm, dir / "Firms", options, w, markers, error)) return false;
+  counts.Firms = city.Firms.size();
+  return true;
+}
+
+}  // namespace
+
+bool WriteFileBytes(const fs::path& file, const std::string& bytes, std::string& error) {
+  std::error_code ec;
+  fs::create_directories(file.parent_path(), ec);
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) {
+    error = file.string() + ": cannot be written";
+    return false;
+  }
+  return true;
+}
+
+bool WriteJpegFile(const fs::path& file, const QImage& image, std::string& error) {
+  std::string bytes;
+  return EncodeJpegFor(file, image, bytes, error) && WriteFileBytes(file, bytes, error);
+}
+
+bool WriteCityData(const City& city, const fs::path& cityDir, const WriteOptions& options, RecordCounts& counts,
+                   std::string& error) {
+  if (!CheckCity(city, error)) return false;
+  Cp1251Encoder w;
+  return WriteLayers(city, cityDir, options, w, counts, error) && WriteIcons(city, cityDir, counts, error) &&
+         WriteFirms(city, cityDir, options, w, counts, error) &&
+         WriteFileBytes(cityDir / "Kw.map", TextLines(city.Keywords), error);
+}
+
+bool WriteCityInfo(const City& city, const fs::path& cityDir, const QImage& picture, std::string& error) {
+  std::vector<std::string> about{city.Title};
+  about.insert(about.end(), city.About.begin(), city.About.end());
+  return WriteJpegFile(cityDir / "Info" / "Picture.jpg", picture, error) &&
+         WriteFileBytes(cityDir / "Info" / "about.inf", TextLines(about), error);
+}
