@@ -7,7 +7,6 @@
 #include "citywriter/CityIcons.h"
 #include "citywriter/CityRecords.h"
 #include "citywriter/PictureWriters.h"
-#include "mapdata/Cp1251.h"
 
 namespace fs = std::filesystem;
 
@@ -16,9 +15,9 @@ namespace {
 constexpr int kJpegQuality = 90;
 
 // Lines of text in Windows-1251, each ending CR LF.
-std::string TextLines(const std::vector<std::string>& utf8Lines) {
+std::string TextLines(const std::vector<std::string>& utf8Lines, Cp1251Encoder& w) {
   std::string text;
-  for (const std::string& line : utf8Lines) text += cp1251::FromUtf8(line) + "\r\n";
+  for (const std::string& line : utf8Lines) text += w(line) + "\r\n";
   return text;
 }
 
@@ -126,7 +125,7 @@ bool WriteFirm(const Firm& firm, const fs::path& firms, const WriteOptions& opti
   const fs::path marker = firms / (firm.Base + ".jpg");
   const std::string* markerBytes = markers.Bytes(firm, marker, error);
   if (!markerBytes || !WriteFileBytes(marker, *markerBytes, error)) return false;
-  if (!WriteFileBytes(firms / (firm.Base + ".inf"), TextLines(firm.Info), error)) return false;
+  if (!WriteFileBytes(firms / (firm.Base + ".inf"), TextLines(firm.Info, w), error)) return false;
   for (int k = 1; options.FirmPicture && k <= firm.Pictures; ++k)
     if (!WriteJpegFile(firms / (firm.Base + std::to_string(k) + ".jpg"), options.FirmPicture(firm, k), error))
       return false;
@@ -168,12 +167,13 @@ bool WriteCityData(const City& city, const fs::path& cityDir, const WriteOptions
   Cp1251Encoder w;
   return WriteLayers(city, cityDir, options, w, counts, error) && WriteIcons(city, cityDir, counts, error) &&
          WriteFirms(city, cityDir, options, w, counts, error) &&
-         WriteFileBytes(cityDir / "Kw.map", TextLines(city.Keywords), error);
+         WriteFileBytes(cityDir / "Kw.map", TextLines(city.Keywords, w), error);
 }
 
 bool WriteCityInfo(const City& city, const fs::path& cityDir, const QImage& picture, std::string& error) {
   std::vector<std::string> about{city.Title};
   about.insert(about.end(), city.About.begin(), city.About.end());
+  Cp1251Encoder w;
   return WriteJpegFile(cityDir / "Info" / "Picture.jpg", picture, error) &&
-         WriteFileBytes(cityDir / "Info" / "about.inf", TextLines(about), error);
+         WriteFileBytes(cityDir / "Info" / "about.inf", TextLines(about, w), error);
 }

@@ -166,12 +166,19 @@ void AppendClosest(std::string& out, char32_t cp, int depth = 0) {
   out += '?';
 }
 
+// Printable ASCII is the same in both and needs no fitting.
+bool IsPlainAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F) return false;
+  return true;
+}
+
 }  // namespace
 
 Cp1251Text::Cp1251Text(ImportReport& report) : report_(report) {}
 
 const Cp1251Text::Fitted& Cp1251Text::Fit(std::string_view utf8) {
-  const auto known = fitted_.find(std::string(utf8));
+  const auto known = fitted_.find(utf8);
   if (known != fitted_.end()) return known->second;
   Fitted fitted;
   fitted.Text.reserve(utf8.size());
@@ -191,6 +198,7 @@ const Cp1251Text::Fitted& Cp1251Text::Fit(std::string_view utf8) {
 }
 
 std::string Cp1251Text::Line(std::string_view utf8) {
+  if (IsPlainAscii(utf8)) return std::string(utf8);
   const Fitted& fitted = Fit(utf8);
   if (fitted.Replaced) report_.Change("text with characters outside Windows-1251 (closest letters written)");
   if (fitted.Controls) report_.Change("line break or control character in a text (a space written)");

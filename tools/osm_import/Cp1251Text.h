@@ -8,6 +8,7 @@
 // is one byte of Windows-1251, so its length in characters is its length in
 // the file.  Each change is counted in the report.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -37,6 +38,11 @@ class Cp1251Text {
   };
   const Fitted& Fit(std::string_view utf8);
 
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
   ImportReport& report_;
-  std::unordered_map<std::string, Fitted> fitted_;  // names repeat: each distinct text is fitted once
+  // Names repeat: each distinct text is fitted once.
+  std::unordered_map<std::string, Fitted, Hash, std::equal_to<>> fitted_;
 };

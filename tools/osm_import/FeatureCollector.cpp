@@ -183,17 +183,19 @@ bool FeatureCollector::CollectLine(const osmium::Way& way, LineFeature line) {
 // not closed, or with an end node the extract lacks.  The assembler reports
 // the rest (AreaProblems.h).
 void FeatureCollector::CountUnassembledArea(const osmium::Way& way, bool missingNodesCounted) {
+  const osmium::WayNodeList& nodes = way.nodes();
+  const bool closedById = nodes.front().ref() == nodes.back().ref();
+  const bool endsLocated = nodes.front().location().valid() && nodes.back().location().valid();
+  if (nodes.size() >= 4 && endsLocated && way.ends_have_same_location()) return;  // the assembler's
   const osmium::TagList& tags = way.tags();
   if (tags.has_tag("area", "no") || tags.has_key("highway")) return;
   const bool record = MakesAreaRecord(tags);
   if (!record && !MakesPoint(tags)) return;
-  const osmium::WayNodeList& nodes = way.nodes();
-  const bool closedById = nodes.front().ref() == nodes.back().ref();
   if (nodes.size() < 4) {
     if (record) f_.Report.Skip(closedById ? "area with fewer than three corners" : "area whose outline is not closed");
-  } else if (!nodes.front().location().valid() || !nodes.back().location().valid()) {
+  } else if (!endsLocated) {
     if (!missingNodesCounted) f_.Report.Skip("way with missing nodes");
-  } else if (record && !way.ends_have_same_location()) {
+  } else if (record) {
     f_.Report.Skip("area whose outline is not closed");
   }
 }
@@ -220,6 +222,7 @@ void FeatureCollector::area(const osmium::Area& area) {
   if (const char* kind = RegionKind(tags))
     for (const GeoPolygon& p : polygons) f_.Regions.push_back({kind, p});
 
+  if (!MakesPoint(tags)) return;
   const GeoPolygon* largest = &polygons.front();
   for (const GeoPolygon& p : polygons)
     if (RingArea(p.Outer) > RingArea(largest->Outer)) largest = &p;

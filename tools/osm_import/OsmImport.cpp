@@ -37,6 +37,14 @@ bool CheckCall(const ImportOptions& o, std::string& error) {
   return error.empty();
 }
 
+void ForgetRecords(City& city) {
+  City kept;
+  kept.DirName = std::move(city.DirName);
+  kept.Title = std::move(city.Title);
+  kept.About = std::move(city.About);
+  city = std::move(kept);
+}
+
 bool Readable(const fs::path& input, std::string& error) {
   std::error_code ec;
   std::ifstream in(input, std::ios::binary);
@@ -75,16 +83,19 @@ ImportResult ImportOsm(const ImportOptions& o) {
     return Fail(Outcome::Failed, e.what(), features.Report);
   }
 
-  OutputFolder folder(o.DataRoot, o.Name);
   ImportResult result;
   result.Report = std::move(features.Report);
+  features = {};  // the records hold everything now
+
+  OutputFolder folder(o.DataRoot, o.Name);
   WriteOptions how;
   how.Scrambled = o.Scrambled;
   how.Mask = o.Mask;
   how.PlainWhenTooLong = true;
+  const bool written = folder.Create(error) && WriteCityData(city.Map, folder.Temporary(), how, result.Counts, error);
+  ForgetRecords(city.Map);  // the picture reads the city from its files
   QImage picture;
-  if (!folder.Create(error) || !WriteCityData(city.Map, folder.Temporary(), how, result.Counts, error) ||
-      !RenderCityPreview(o.DataRoot, folder.Temporary().filename().string(), city, picture, error) ||
+  if (!written || !RenderCityPreview(folder.Temporary(), city, picture, error) ||
       !WriteCityInfo(city.Map, folder.Temporary(), picture, error) || !folder.Publish(o.Replace, error)) {
     result.Result = Outcome::Failed;
     result.Error = error;

@@ -16,7 +16,7 @@
 // Metres per map unit unless --unit says otherwise.  The street rules draw a
 // street 1, 2 or 3 units wide; at 4 metres a unit that is one lane for a
 // service road, two for an ordinary street and four for a main street, about
-// as wide as they are, while a house of 10 by 16 metres is still 3 by 4 units.
+// as wide as they are, while a house of 12 by 16 metres is still 3 by 4 units.
 constexpr double kDefaultUnit = 4.0;
 constexpr double kMinUnit = 0.1;
 constexpr double kMaxUnit = 100.0;

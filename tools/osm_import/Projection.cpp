@@ -6,6 +6,12 @@
 #include <cstdio>
 #include <stdexcept>
 
+namespace {
+
+constexpr double kRadiansPerDegree = M_PI / 180;
+
+}  // namespace
+
 struct Projection::Proj {
   PJ_CONTEXT* Context = nullptr;
   PJ* Transform = nullptr;
@@ -20,8 +26,7 @@ Projection::Projection(GeoPoint centre, double unit) : proj_(std::make_unique<Pr
   proj_log_level(proj_->Context, PJ_LOG_NONE);
   char definition[256];
   std::snprintf(definition, sizeof definition,
-                "+proj=pipeline +step +proj=unitconvert +xy_in=deg +xy_out=rad "
-                "+step +proj=tmerc +lat_0=%.7f +lon_0=%.7f +k=1 +x_0=0 +y_0=0 +ellps=WGS84",
+                "+proj=tmerc +lat_0=%.7f +lon_0=%.7f +k=1 +x_0=0 +y_0=0 +ellps=WGS84",
                 Degrees(centre.Y), Degrees(centre.X));
   proj_->Transform = proj_create(proj_->Context, definition);
   if (!proj_->Transform) throw std::runtime_error(std::string("PROJ cannot make the projection ") + definition);
@@ -32,8 +37,8 @@ Projection::~Projection() = default;
 std::vector<Point> Projection::ToMap(const std::vector<GeoPoint>& points) const {
   std::vector<double> xs(points.size()), ys(points.size());
   for (size_t i = 0; i < points.size(); ++i) {
-    xs[i] = Degrees(points[i].X);
-    ys[i] = Degrees(points[i].Y);
+    xs[i] = Degrees(points[i].X) * kRadiansPerDegree;  // a bare projection takes radians
+    ys[i] = Degrees(points[i].Y) * kRadiansPerDegree;
   }
   proj_trans_generic(proj_->Transform, PJ_FWD, xs.data(), sizeof(double), xs.size(), ys.data(), sizeof(double),
                      ys.size(), nullptr, 0, 0, nullptr, 0, 0);

@@ -1,12 +1,10 @@
 #include "TagMapping.h"
 
-#include <QRegularExpression>
-#include <QString>
-#include <QStringList>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -28,11 +26,35 @@ struct TagTest {
   const char* Value;
 };
 
-bool Matches(const osmium::TagList& tags, const std::vector<TagTest>& tests) {
-  for (const TagTest& t : tests)
-    if (Is(tags, t.Key, t.Value)) return true;
-  return false;
-}
+// Rules found by a tag's key and value (Value null in a rule: any value),
+// each with its place in its table; a tag list is looked up in one pass.
+class TagIndex {
+ public:
+  void Add(const char* key, const char* value, int rule) {
+    auto& values = keys_[key];
+    if (value)
+      values.emplace(value, rule);
+    else
+      values.emplace(kAnyValue, rule);
+  }
+  // The first rule (lowest place) that one of the tags matches, -1 for none.
+  int First(const osmium::TagList& tags) const {
+    int best = -1;
+    for (const osmium::Tag& tag : tags) {
+      const auto key = keys_.find(tag.key());
+      if (key == keys_.end()) continue;
+      for (std::string_view value : {std::string_view(tag.value()), kAnyValue}) {
+        const auto rule = key->second.find(value);
+        if (rule != key->second.end() && (best < 0 || rule->second < best)) best = rule->second;
+      }
+    }
+    return best;
+  }
+
+ private:
+  static constexpr std::string_view kAnyValue{"\0*"};
+  std::unordered_map<std::string_view, std::unordered_map<std::string_view, int>> keys_;
+};
 
 const StreetClass kStreetClasses[] = {
     {"motorway", 4, 9, 7, true},      {"trunk", 4, 9, 7, true},         {"motorway_link", 3, 8, 6, true},
@@ -343,28 +365,11 @@ bool IsPublicFurniture(const char* amenity) {
                            "watering_place", "give_box", "letter_box", "street_lamp", "smoking_area", "photo_booth"});
 }
 
-QStringList Words(const char* words) { return QString::fromUtf8(words).split(' ', Qt::SkipEmptyParts); }
-
-void AddWord(std::vector<std::string>& words, const std::string& word) {
-  if (!word.empty() && std::find(words.begin(), words.end(), word) == words.end()) words.push_back(word);
-}
-
-std::string RawWords(const char* value) {
-  std::string text(value);
-  std::replace(text.begin(), text.end(), '_', ' ');
-  return text;
-}
-
-const FirmKindRule* FindFirmRule(const char* key, const char* value) {
-  for (const FirmKindRule& rule : kFirmKinds)
-    if (std::strcmp(rule.Key, key) == 0 && (!rule.Value || std::strcmp(rule.Value, value) == 0)) return &rule;
-  return nullptr;
-}
-
 struct CuisineWord {
   const char* Value;
   const char* Words;
 };
+
 const CuisineWord kCuisines[] = {
     {"pizza", "пицца"},          {"sushi", "суши"},           {"burger", "бургеры"},       {"coffee_shop", "кофейня"},
     {"russian", "русская кухня"}, {"italian", "итальянская кухня"}, {"japanese", "японская кухня"},
@@ -383,6 +388,116 @@ const CuisineWord kCuisines[] = {
     {"bakery", "выпечка"},       {"breakfast", "завтраки"},   {"crepe", "блины"},         {"soup", "супы"},
 };
 
+// Text split at one separator, empty pieces left out.
+std::vector<std::string> Split(std::string_view text, char separator) {
+  std::vector<std::string> pieces;
+  for (size_t start = 0; start <= text.size();) {
+    size_t end = text.find(separator, start);
+    if (end == std::string_view::npos) end = text.size();
+    if (end > start) pieces.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return pieces;
+}
+
+std::string Trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// Lower case of the capital letters of Russian and English text (UTF-8).
+std::string Lowered(std::string_view text) {
+  std::string out(text);
+  for (size_t i = 0; i < out.size(); ++i) {
+    const auto c = static_cast<unsigned char>(out[i]);
+    if (c >= 'A' && c <= 'Z') {
+      out[i] = static_cast<char>(c + 32);
+    } else if (c == 0xD0 && i + 1 < out.size()) {
+      const auto d = static_cast<unsigned char>(out[i + 1]);
+      if (d >= 0x90 && d <= 0x9F) {  // А..П
+        out[i + 1] = static_cast<char>(d + 0x20);
+      } else if (d >= 0xA0 && d <= 0xAF) {  // Р..Я
+        out[i] = static_cast<char>(0xD1);
+        out[i + 1] = static_cast<char>(d - 0x20);
+      } else if (d == 0x81) {  // Ё
+        out[i] = static_cast<char>(0xD1);
+        out[i + 1] = static_cast<char>(0x91);
+      }
+      ++i;
+    }
+  }
+  return out;
+}
+
+void AddWord(std::vector<std::string>& words, const std::string& word) {
+  if (!word.empty() && std::find(words.begin(), words.end(), word) == words.end()) words.push_back(word);
+}
+
+std::string RawWords(std::string_view value) {
+  std::string text(value);
+  std::replace(text.begin(), text.end(), '_', ' ');
+  return text;
+}
+
+struct FirmKindEntry {
+  const FirmKindRule* Rule;
+  std::vector<std::string> Words;
+};
+
+// The firm kinds by key and value, their words split once.
+const std::vector<FirmKindEntry>& FirmKindEntries() {
+  static const std::vector<FirmKindEntry> entries = [] {
+    std::vector<FirmKindEntry> list;
+    for (const FirmKindRule& rule : kFirmKinds) list.push_back({&rule, Split(rule.Words, ' ')});
+    return list;
+  }();
+  return entries;
+}
+
+const TagIndex& FirmKindIndex() {
+  static const TagIndex index = [] {
+    TagIndex i;
+    for (size_t k = 0; k < std::size(kFirmKinds); ++k) i.Add(kFirmKinds[k].Key, kFirmKinds[k].Value, static_cast<int>(k));
+    return i;
+  }();
+  return index;
+}
+
+// The firm kind of one key's value: the exact rule, else the key's own.
+const FirmKindEntry* FindFirmKind(const char* key, const char* value) {
+  const auto& entries = FirmKindEntries();
+  const std::string_view k(key), v(value);
+  const FirmKindEntry* any = nullptr;
+  for (const FirmKindEntry& e : entries) {
+    if (k != e.Rule->Key) continue;
+    if (e.Rule->Value && v == e.Rule->Value) return &e;
+    if (!e.Rule->Value) any = &e;
+  }
+  return any;
+}
+
+const TagIndex& RegionIndex() {
+  static const TagIndex index = [] {
+    TagIndex i;
+    for (size_t k = 0; k < std::size(kRegionRules); ++k)
+      if (!kRegionRules[k].Also.Key) i.Add(kRegionRules[k].Tag.Key, kRegionRules[k].Tag.Value, static_cast<int>(k));
+    return i;
+  }();
+  return index;
+}
+
+const TagIndex& ObjectKindIndex() {
+  static const TagIndex index = [] {
+    TagIndex i;
+    const auto& rules = ObjectKindRules();
+    for (size_t k = 0; k < rules.size(); ++k)
+      for (const TagTest& t : rules[k].Tags) i.Add(t.Key, t.Value, static_cast<int>(k));
+    return i;
+  }();
+  return index;
+}
+
 }  // namespace
 
 const StreetClass* FindStreetClass(std::string_view highway) {
@@ -400,13 +515,11 @@ int DrawnWidth(const StreetClass& street) {
 std::string StreetType(const StreetClass& street, std::string_view name, bool bridge) {
   if (bridge) return "МОСТ";
   if (street.Motorway) return "ТРАССА";
-  const QStringList tokens = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
-                                 .toLower()
-                                 .split(' ', Qt::SkipEmptyParts);
-  if (tokens.contains(QStringLiteral("улица"))) return "улица";
-  for (const QString& token : tokens)
+  const std::vector<std::string> tokens = Split(Lowered(name), ' ');
+  if (std::find(tokens.begin(), tokens.end(), "улица") != tokens.end()) return "улица";
+  for (const std::string& token : tokens)
     for (const StreetWord& w : kStreetWords)
-      if (token == QString::fromUtf8(w.Word)) return w.Type;
+      if (token == w.Word) return w.Type;
   return "улица";
 }
 
@@ -443,10 +556,14 @@ bool IsDrawnBoundary(const osmium::TagList& tags) {
 
 const char* RegionKind(const osmium::TagList& tags) {
   if (tags.has_key("boundary")) return nullptr;  // an administrative area is drawn by its border
-  for (const RegionRule& rule : kRegionRules)
-    if (Is(tags, rule.Tag.Key, rule.Tag.Value) && (!rule.Also.Key || Is(tags, rule.Also.Key, rule.Also.Value)))
-      return rule.Kind;
-  return nullptr;
+  const int rule = RegionIndex().First(tags);
+  if (rule < 0) return nullptr;
+  // Residential land of a village rather than a town.
+  for (const RegionRule& r : kRegionRules)
+    if (r.Also.Key && Is(tags, r.Tag.Key, r.Tag.Value) && Is(tags, r.Also.Key, r.Also.Value) &&
+        &r < &kRegionRules[rule])
+      return r.Kind;
+  return kRegionRules[rule].Kind;
 }
 
 const std::vector<ObjectKindSpec>& ObjectKindSpecs() {
@@ -458,31 +575,26 @@ const std::vector<ObjectKindSpec>& ObjectKindSpecs() {
   return specs;
 }
 
-int ObjectKindOf(const osmium::TagList& tags) {
-  const std::vector<ObjectKindRule>& rules = ObjectKindRules();
-  for (size_t k = 0; k < rules.size(); ++k)
-    if (Matches(tags, rules[k].Tags)) return static_cast<int>(k);
-  return -1;
-}
+int ObjectKindOf(const osmium::TagList& tags) { return ObjectKindIndex().First(tags); }
 
 bool FindFirmKinds(const osmium::TagList& tags, FirmKinds& kinds) {
   kinds = {};
+  if (FirmKindIndex().First(tags) < 0) return false;  // the common case: no kind of firm at all
   std::vector<std::string> raw;
   bool first = true;
   for (const char* key : {"amenity", "shop", "tourism", "leisure", "healthcare", "office", "craft"}) {
     const char* value = tags.get_value_by_key(key);
     if (!value || std::strcmp(value, "no") == 0) continue;
     if (std::strcmp(key, "amenity") == 0 && IsPublicFurniture(value)) continue;
-    const FirmKindRule* rule = FindFirmRule(key, value);
-    if (!rule) continue;  // amenity, tourism and leisure values of no business
-    const QStringList words = Words(rule->Words);
+    const FirmKindEntry* kind = FindFirmKind(key, value);
+    if (!kind) continue;  // amenity, tourism and leisure values of no business
     if (first) {
-      kinds.Title = words.front().toStdString();
-      kinds.Category = rule->Cat;
+      kinds.Title = kind->Words.front();
+      kinds.Category = kind->Rule->Cat;
       first = false;
     }
-    for (const QString& w : words) AddWord(kinds.Words, w.toStdString());
-    if (!rule->Value) AddWord(raw, RawWords(value));
+    for (const std::string& w : kind->Words) AddWord(kinds.Words, w);
+    if (!kind->Rule->Value) AddWord(raw, RawWords(value));
   }
   for (const std::string& w : raw) AddWord(kinds.Words, w);
   return !first;
@@ -500,14 +612,13 @@ void FirmCategoryColour(int category, int& red, int& green, int& blue) {
 
 std::vector<std::string> CuisineWords(std::string_view cuisine) {
   std::vector<std::string> words;
-  const QStringList values = QString::fromUtf8(cuisine.data(), static_cast<qsizetype>(cuisine.size())).split(';');
-  for (const QString& v : values) {
-    const std::string value = v.trimmed().toStdString();
+  for (const std::string& piece : Split(cuisine, ';')) {
+    const std::string value = Trimmed(piece);
     if (value.empty()) continue;
     const CuisineWord* known = nullptr;
     for (const CuisineWord& c : kCuisines)
       if (value == c.Value) known = &c;
-    AddWord(words, known ? known->Words : RawWords(value.c_str()));
+    AddWord(words, known ? known->Words : RawWords(value));
   }
   return words;
 }
@@ -524,13 +635,26 @@ std::vector<std::string> ServiceWords(const osmium::TagList& tags) {
 
 std::string OpeningHoursText(std::string_view openingHours) {
   if (openingHours == "24/7") return "круглосуточно";
-  static const std::pair<const char*, const char*> kNames[] = {
+  static const std::pair<std::string_view, const char*> kNames[] = {
       {"Mo", "Пн"}, {"Tu", "Вт"}, {"We", "Ср"}, {"Th", "Чт"},          {"Fr", "Пт"},
       {"Sa", "Сб"}, {"Su", "Вс"}, {"PH", "праздники"}, {"off", "выходной"}, {"closed", "закрыто"}};
-  QString text = QString::fromUtf8(openingHours.data(), static_cast<qsizetype>(openingHours.size()));
-  for (const auto& [english, russian] : kNames)
-    text.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(QString::fromUtf8(english))), QString::fromUtf8(russian));
-  return text.toStdString();
+  const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  std::string text;
+  for (size_t i = 0; i < openingHours.size();) {
+    const size_t end = i + 1;
+    if (isLetter(openingHours[i]) && (i == 0 || !isLetter(openingHours[i - 1]))) {
+      size_t wordEnd = i;
+      while (wordEnd < openingHours.size() && isLetter(openingHours[wordEnd])) ++wordEnd;
+      const std::string_view word = openingHours.substr(i, wordEnd - i);
+      const auto name = std::find_if(std::begin(kNames), std::end(kNames), [&](const auto& n) { return n.first == word; });
+      text += name != std::end(kNames) ? std::string(name->second) : std::string(word);
+      i = wordEnd;
+      continue;
+    }
+    text += openingHours[i];
+    i = end;
+  }
+  return text;
 }
 
 const char* RouteType(std::string_view route) {
