@@ -1,5 +1,11 @@
 #include "AreaProblems.h"
 
+namespace {
+
+constexpr const char* kMissingNodes = "missing nodes";
+
+}  // namespace
+
 void AreaProblems::Note(const char* reason) {
   if (type_ != m_object_type || id_ != m_object_id) {
     type_ = m_object_type;
@@ -11,7 +17,10 @@ void AreaProblems::Note(const char* reason) {
 
 void AreaProblems::Rejected() {
   Note(nullptr);  // a new object without any report so far
-  report_.Skip(std::string("area rejected by the assembler: ") + (reason_ ? reason_ : "no closed outline"));
+  if (reason_ && std::string(reason_) == kMissingNodes)
+    report_.Skip("way with missing nodes");  // worded as for the lines
+  else
+    report_.Skip(std::string("area rejected by the assembler: ") + (reason_ ? reason_ : "no closed outline"));
 }
 
 void AreaProblems::report_intersection(osmium::object_id_type, osmium::Location, osmium::Location,
@@ -31,4 +40,4 @@ void AreaProblems::report_ring_not_closed(const osmium::NodeRef&, const osmium::
 
 void AreaProblems::report_way_in_multiple_rings(const osmium::Way&) { Note("way in several rings"); }
 
-void AreaProblems::report_invalid_location(osmium::object_id_type, osmium::object_id_type) { Note("missing nodes"); }
+void AreaProblems::report_invalid_location(osmium::object_id_type, osmium::object_id_type) { Note(kMissingNodes); }

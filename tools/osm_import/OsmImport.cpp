@@ -73,7 +73,7 @@ ImportResult ImportOsm(const ImportOptions& o) {
   try {
     features = ReadFeatures(o.Input, o.Box);
   } catch (const std::exception& e) {
-    return Fail(Outcome::BadInput, o.Input.string() + ": " + e.what());
+    return Fail(Outcome::BadInput, o.Input.string() + ": not OpenStreetMap data: " + e.what());
   }
   AssembledCity city;
   try {
