@@ -151,7 +151,7 @@ class CityBuilder {
   }
 
   void AddKinds() {
-    for (const ObjectKindSpec& k : ObjectKindSpecs()) city_.Kinds.push_back({k.Name, QColor(k.Red, k.Green, k.Blue), k.Glyph});
+    for (const ObjectKindIcon& k : ObjectKindIcons()) city_.Kinds.push_back({k.Name, QColor(k.Red, k.Green, k.Blue), k.Glyph});
   }
 
   std::string Field(const std::string& utf8) { return text_.Field(utf8, kMaxPlainField); }
@@ -310,7 +310,7 @@ class CityBuilder {
     for (ObjectFeature& o : f_.Objects) {
       if (!clip_.Contains(o.At)) continue;
       Address(o.At, o.Street, o.Number, addresses);
-      city_.Objects.push_back({ObjectKindSpecs()[o.Kind].Name, Field(o.Street), Field(o.Number), Field(o.Name),
+      city_.Objects.push_back({ObjectKindIcons()[o.Kind].Name, Field(o.Street), Field(o.Number), Field(o.Name),
                                proj_->ToMap(o.At), o.Kind});
     }
   }

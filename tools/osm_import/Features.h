@@ -62,7 +62,7 @@ struct LabelFeature {
 };
 
 struct ObjectFeature {
-  int Kind = 0;  // index into ObjectKindSpecs()
+  int Kind = 0;  // index into ObjectKindIcons()
   std::string Name, Street, Number;
   GeoPoint At;
 };

@@ -146,7 +146,7 @@ const RegionRule kRegionRules[] = {
 };
 
 struct ObjectKindRule {
-  ObjectKindSpec Spec;
+  ObjectKindIcon Icon;
   std::vector<TagTest> Tags;
 };
 
@@ -566,13 +566,13 @@ const char* RegionKind(const osmium::TagList& tags) {
   return kRegionRules[rule].Kind;
 }
 
-const std::vector<ObjectKindSpec>& ObjectKindSpecs() {
-  static const std::vector<ObjectKindSpec> specs = [] {
-    std::vector<ObjectKindSpec> list;
-    for (const ObjectKindRule& rule : ObjectKindRules()) list.push_back(rule.Spec);
+const std::vector<ObjectKindIcon>& ObjectKindIcons() {
+  static const std::vector<ObjectKindIcon> icons = [] {
+    std::vector<ObjectKindIcon> list;
+    for (const ObjectKindRule& rule : ObjectKindRules()) list.push_back(rule.Icon);
     return list;
   }();
-  return specs;
+  return icons;
 }
 
 int ObjectKindOf(const osmium::TagList& tags) { return ObjectKindIndex().First(tags); }

@@ -40,13 +40,13 @@ bool IsDrawnBoundary(const osmium::TagList& tags);
 const char* RegionKind(const osmium::TagList& tags);
 
 // Points of interest: the kinds of the object chooser, in icon order.
-struct ObjectKindSpec {
+struct ObjectKindIcon {
   const char* Name;   // the chooser's caption ("Школы")
   const char* Glyph;  // lettering of its icon
   int Red, Green, Blue;
 };
-const std::vector<ObjectKindSpec>& ObjectKindSpecs();
-// Index into ObjectKindSpecs(), or -1.
+const std::vector<ObjectKindIcon>& ObjectKindIcons();
+// Index into ObjectKindIcons(), or -1.
 int ObjectKindOf(const osmium::TagList& tags);
 
 // Firms: a named shop, office, craft, café, restaurant, amenity, ...
