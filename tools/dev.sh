@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what Tellurin needs (Debian 12), builds it, and then either starts the
-# viewer on the bundled demo cities (run) or runs every test (test).
+# viewer on the bundled demo cities (run: only the viewer, tellurin-cli and the
+# demo cities are built) or runs every test and checks the Debian package (test).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
           clang-14 libclang-rt-14-dev
-          libosmium2-dev libprotozero-dev libproj-dev zlib1g-dev libbz2-dev libexpat1-dev)
+          libosmium2-dev libprotozero-dev libproj-dev zlib1g-dev libbz2-dev libexpat1-dev
+          desktop-file-utils appstream dpkg-dev file man-db librsvg2-bin)
 
 install_packages() {
   local missing=()
@@ -23,7 +25,7 @@ install_packages() {
 
 build() {
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build build -j"$(nproc)"
+  cmake --build build -j"$(nproc)" "$@"
 }
 
 # The sanitizer build: clang with AddressSanitizer and UndefinedBehaviorSanitizer,
@@ -51,14 +53,14 @@ FUZZ_SECONDS=${TELLURIN_FUZZ_SECONDS:-20}
 case "${1:-}" in
   run)
     install_packages
-    build
-    cmake --build build --target demo_cities
+    build --target tellurin tellurin-cli demo_cities
     exec ./build/tellurin
     ;;
   test)
     install_packages
     build
     (cd build && ctest --output-on-failure -j"$(nproc)")
+    tools/package-check.sh build
     run_sanitized_tests
     ;;
   sanitize)

@@ -24,7 +24,7 @@ int32_t PanelWidth(const std::string& text) { return static_cast<int32_t>(8 * te
 void UpdateSelectionOverlay(MapCore& core) {
   const ViewState& v = core.View;
   SelectionState& s = core.Selection;
-  core.Ui.ZoomEditText = std::to_string(TruncToInt32(static_cast<long double>(v.Scale) * 100)) + "%";
+  core.Ui.WriteZoomEdit(std::to_string(TruncToInt32(static_cast<long double>(v.Scale) * 100)) + "%");
 
   s.SelObjectPixel = ToPicture(v, s.SelObjectPoint);
   ToPicture(v, s.SelStreetPoints, s.SelStreetCount, s.SelStreetPixels);

@@ -33,6 +33,7 @@ bool BuildHoverHint(MapCore& core) {
   i.HintVisible = false;
   i.HintTimerEnabled = false;
 
+  i.HintPlace = PlaceOf(core.View);
   const HitPoint at = WindowToHit(core.View, i.MouseX, i.MouseY);
   if (core.Flags.ShowFoundFirms) {
     if (const auto firm = FoundFirmAt(core, at)) {
@@ -48,4 +49,18 @@ bool BuildHoverHint(MapCore& core) {
 
 void HintTimerTimer(MapCore& core) {
   if (BuildHoverHint(core)) core.Host.PaintMapWindow();
+}
+
+// The window is painted even when HintVisible is already false: a tick that
+// found nothing leaves an earlier hint written on the window.
+void HideHoverHint(MapCore& core) {
+  InteractionState& i = core.Interaction;
+  i.HintTimerEnabled = false;
+  i.HintVisible = false;
+  core.Host.PaintMapWindow();
+}
+
+void ForgetHintOfOtherView(MapCore& core) {
+  InteractionState& i = core.Interaction;
+  if (i.HintPlace != PlaceOf(core.View)) i.HintVisible = false;
 }

@@ -12,3 +12,11 @@ bool BuildHoverHint(MapCore& core);
 // The whole tick: BuildHoverHint, then the window is painted through the host
 // when a hint was found.
 void HintTimerTimer(MapCore& core);
+
+// The mouse left the map (out of the window, or onto the tool bar or a side
+// panel): a pending look is cancelled and the window is painted without a hint.
+void HideHoverHint(MapCore& core);
+// Run by RedrawView: a hint describes what lay under the mouse in the view it
+// was found in; once the view has changed (by whatever route: a drag, a zoom, a
+// selection that centres), it is hidden for good.
+void ForgetHintOfOtherView(MapCore& core);

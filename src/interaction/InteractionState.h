@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "render/ViewState.h"
+
 // Interaction mode and hover hint.
 struct InteractionState {
   std::string Mode = "Normal";      // "Normal", "MapDrag" or "StreetSelect"
@@ -12,4 +14,5 @@ struct InteractionState {
   bool HintVisible = false;
   std::string HintLine1;            // Windows-1251
   std::string HintLine2;
+  ViewPlace HintPlace;              // the view the hint was found in
 };

@@ -46,20 +46,20 @@ struct IconEntry {
 
 bool ReadDirectory(const ByteView& file, std::vector<IconEntry>& entries, std::string& error) {
   if (!file.Has(0, 6)) {
-    error = "icon file too short for its header";
+    error = "файл значка короче своего заголовка";
     return false;
   }
   if (file.U16(0) != 0 || file.U16(2) != 1) {
-    error = "not an icon file (bad ICONDIR header)";
+    error = "это не файл значка (неверный заголовок)";
     return false;
   }
   const int count = file.U16(4);
   if (count == 0) {
-    error = "icon file holds no image";
+    error = "в файле значка нет ни одного изображения";
     return false;
   }
   if (!file.Has(6, 16ULL * count)) {
-    error = "icon directory runs past the end of the file (" + std::to_string(count) + " entries)";
+    error = "список изображений значка (" + std::to_string(count) + " шт.) выходит за конец файла";
     return false;
   }
   for (int i = 0; i < count; ++i) {
@@ -98,11 +98,11 @@ bool IsPng(const ByteView& file, const IconEntry& entry) {
 bool DecodePng(const ByteView& file, const IconEntry& entry, QImage& out, std::string& error) {
   const QImage png = QImage::fromData(QByteArray(file.Data(entry.Offset), static_cast<qsizetype>(entry.Length)), "PNG");
   if (png.isNull()) {
-    error = "PNG image inside the icon cannot be decoded";
+    error = "изображение PNG внутри значка не читается";
     return false;
   }
   if (png.width() > kMaxIconSide || png.height() > kMaxIconSide) {
-    error = "PNG image inside the icon is too large";
+    error = "изображение PNG внутри значка слишком велико";
     return false;
   }
   out = png.convertToFormat(QImage::Format_ARGB32);
@@ -126,7 +126,7 @@ struct DibLayout {
 bool ReadDibLayout(const ByteView& file, const IconEntry& entry, DibLayout& dib, std::string& error) {
   const uint64_t start = entry.Offset, end = start + entry.Length;
   if (!file.Has(start, 40) || entry.Length < 40) {
-    error = "icon image header runs past the end of the file";
+    error = "заголовок изображения значка выходит за конец файла";
     return false;
   }
   const uint32_t headerSize = file.U32(start);
@@ -135,16 +135,16 @@ bool ReadDibLayout(const ByteView& file, const IconEntry& entry, DibLayout& dib,
   const uint32_t compression = file.U32(start + 16);
   const uint32_t colorsUsed = file.U32(start + 32);
   if (headerSize < 40 || headerSize > entry.Length) {
-    error = "icon image has a bad header size (" + std::to_string(headerSize) + ")";
+    error = "неверный размер заголовка изображения значка (" + std::to_string(headerSize) + ")";
     return false;
   }
   if (compression != 0 && !(compression == 3 && dib.BitCount == 32)) {
-    error = "compressed icon images are not supported (compression " + std::to_string(compression) + ")";
+    error = "сжатые изображения значков не поддерживаются (сжатие " + std::to_string(compression) + ")";
     return false;
   }
   const int height = doubledHeight == INT32_MIN ? 0 : std::abs(doubledHeight) / 2;
   if (width <= 0 || width > kMaxIconSide || height <= 0 || height > kMaxIconSide) {
-    error = "icon image has bad dimensions (" + std::to_string(width) + " x " + std::to_string(doubledHeight) + ")";
+    error = "неверные размеры изображения значка (" + std::to_string(width) + " x " + std::to_string(doubledHeight) + ")";
     return false;
   }
   dib.Width = width;
@@ -153,7 +153,7 @@ bool ReadDibLayout(const ByteView& file, const IconEntry& entry, DibLayout& dib,
   switch (dib.BitCount) {
     case 1: case 4: case 8: case 16: case 24: case 32: break;
     default:
-      error = "icon image has an unsupported depth of " + std::to_string(dib.BitCount) + " bits";
+      error = "глубина цвета изображения значка " + std::to_string(dib.BitCount) + " бит не поддерживается";
       return false;
   }
   dib.Palette = start + headerSize + (compression == 3 && headerSize == 40 ? 12 : 0);
@@ -166,13 +166,13 @@ bool ReadDibLayout(const ByteView& file, const IconEntry& entry, DibLayout& dib,
   dib.Mask = dib.Pixels + dib.Stride * height;
   dib.MaskStride = ((static_cast<uint64_t>(width) + 31) / 32) * 4;
   if (dib.Mask > end || !file.Has(start, dib.Mask - start)) {
-    error = "icon image data runs past the end of the file";
+    error = "данные изображения значка выходят за конец файла";
     return false;
   }
   // Some writers leave the AND mask out of 32-bit images; alpha suffices there.
   dib.HasMask = dib.Mask + dib.MaskStride * height <= end && file.Has(dib.Mask, dib.MaskStride * height);
   if (!dib.HasMask && dib.BitCount != 32) {
-    error = "icon image mask runs past the end of the file";
+    error = "маска изображения значка выходит за конец файла";
     return false;
   }
   return true;
@@ -237,8 +237,8 @@ bool DecodeIco(const std::string& bytes, QImage& out, std::string& error) {
   if (!ReadDirectory(file, entries, error)) return false;
   const IconEntry& entry = ChooseEntry(entries);
   if (!file.Has(entry.Offset, entry.Length) || entry.Length == 0) {
-    error = "icon image (offset " + std::to_string(entry.Offset) + ", length " + std::to_string(entry.Length) +
-            ") lies outside the file of " + std::to_string(file.Size()) + " bytes";
+    error = "изображение значка (смещение " + std::to_string(entry.Offset) + ", длина " +
+            std::to_string(entry.Length) + ") лежит вне файла длиной " + std::to_string(file.Size()) + " байт";
     return false;
   }
   if (IsPng(file, entry)) return DecodePng(file, entry, out, error);

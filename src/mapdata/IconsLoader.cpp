@@ -51,6 +51,7 @@ void LoadObjectIcons(MapCore& core, const std::string& city) {
   tables.ObjectComboBox.clear();
   tables.ImageListObject.clear();
   core.Ui.ObjectComboBoxText.clear();
+  core.Flags.ObjectFilter = -1;  // the chooser shows no kind: every kind is drawn
   const fs::path dir = CityLocation{core.DataRoot, city}.File("Icons");
   core.Progress.SetProgress1(kIconsProgressMax, core.Progress.Progress1Position);
   for (const std::string& name : FindEntries(dir, ".ico")) {

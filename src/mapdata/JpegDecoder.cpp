@@ -1,6 +1,7 @@
 // JPEG decoding through libjpeg.  libjpeg reports fatal errors by calling
 // error_exit, whose default ends the process; ours jumps back to the decode
-// call instead, which then returns false with libjpeg's own message.  The
+// call instead, which then returns false with a message of its own for
+// libjpeg's error code (libjpeg's texts are English).  The
 // source manager treats running out of bytes as an error, so a truncated file
 // is refused rather than shown half grey.
 #include <csetjmp>
@@ -17,13 +18,26 @@ namespace {
 struct JpegErrorManager {
   jpeg_error_mgr Base;
   std::jmp_buf Jump;
-  char Message[JMSG_LENGTH_MAX];
 };
 
 void ExitWithError(j_common_ptr cinfo) {
   auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
-  (*cinfo->err->format_message)(cinfo, manager->Message);
   std::longjmp(manager->Jump, 1);
+}
+
+// What a libjpeg error code means to the user.
+std::string JpegErrorText(int code) {
+  switch (code) {
+    case JERR_NO_SOI:
+      return "это не JPEG-файл";
+    case JERR_INPUT_EOF:
+    case JERR_INPUT_EMPTY:
+      return "файл обрывается раньше конца картинки";
+    case JERR_OUT_OF_MEMORY:
+      return "не хватает памяти для картинки";
+    default:
+      return "данные JPEG повреждены или не поддерживаются (код ошибки " + std::to_string(code) + ")";
+  }
 }
 
 // Warnings (slightly damaged but readable data) are not worth a message box.
@@ -62,7 +76,7 @@ QRgb CmykToRgb(const JSAMPLE* p) {
 }
 
 std::string SizeText(long long width, long long height) {
-  return std::to_string(width) + " x " + std::to_string(height) + " pixels";
+  return std::to_string(width) + " x " + std::to_string(height) + " точек";
 }
 
 // Huffman-coded data spends at least one bit on every 8 x 8 block of the
@@ -84,11 +98,11 @@ bool DecodeInto(jpeg_decompress_struct& cinfo, size_t fileBytes, QImage& out, st
   const long long width = cinfo.image_width, height = cinfo.image_height;
   if (width <= 0 || height <= 0 || width > kMaxJpegSide || height > kMaxJpegSide ||
       width * height > kMaxJpegPixels) {
-    error = "picture too large (" + SizeText(width, height) + ")";
+    error = "картинка слишком велика (" + SizeText(width, height) + ")";
     return false;
   }
   if (!DataCanHoldPicture(cinfo, fileBytes)) {
-    error = "file too short for its picture (" + SizeText(width, height) + ")";
+    error = "файл короче, чем нужно для его картинки (" + SizeText(width, height) + ")";
     return false;
   }
   const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
@@ -98,7 +112,7 @@ bool DecodeInto(jpeg_decompress_struct& cinfo, size_t fileBytes, QImage& out, st
   out = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
                grey ? QImage::Format_Grayscale8 : cmyk ? QImage::Format_RGB32 : QImage::Format_RGB888);
   if (out.isNull()) {
-    error = "not enough memory for the picture";
+    error = "не хватает памяти для картинки";
     return false;
   }
   JSAMPLE cmykRow[4 * kMaxJpegSide];
@@ -127,11 +141,10 @@ bool DecodeJpeg(const std::string& bytes, QImage& out, std::string& error) {
   cinfo.err = jpeg_std_error(&errors.Base);
   errors.Base.error_exit = ExitWithError;
   errors.Base.emit_message = IgnoreMessage;
-  errors.Message[0] = '\0';
   QImage decoded;
   if (setjmp(errors.Jump)) {
     jpeg_destroy_decompress(&cinfo);
-    error = std::string("JPEG error: ") + errors.Message;
+    error = JpegErrorText(errors.Base.msg_code);
     return false;
   }
   jpeg_create_decompress(&cinfo);

@@ -29,10 +29,13 @@ void NameObjectKind(MapCore& core, const LayerRow& row) {
     chooser[static_cast<size_t>(icon)].Caption = row.Caption;
 }
 
-// The last entry stands for all kinds.
+// The last entry stands for all kinds.  The chooser reads "Все" again, and so
+// every kind is shown again: a filter chosen in an earlier city would otherwise
+// hide objects behind a chooser that says all are shown.
 void NameAllKindsEntry(MapCore& core) {
   static const std::string all = cp1251::FromUtf8("Все");
   core.Ui.ObjectComboBoxText = all;
+  core.Flags.ObjectFilter = -1;
   const auto last = static_cast<long>(core.Tables.ImageListObject.size()) - 1;
   std::vector<ObjectKindEntry>& chooser = core.Tables.ObjectComboBox;
   if (last >= 0 && static_cast<size_t>(last) < chooser.size())

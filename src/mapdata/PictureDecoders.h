@@ -1,7 +1,8 @@
 #pragma once
 // The program's own picture decoders, registered with the picture loader by
 // RegisterStandardPictureDecoders().  Both take the bytes of a whole file and
-// never read outside them; on failure they return false and say why.
+// never read outside them; on failure they return false and say why, in
+// Russian, for the messages the user reads.
 #include <QImage>
 
 #include <string>

@@ -1,6 +1,7 @@
 #include "mapdata/PictureLoader.h"
 
 #include "mapdata/PictureDecoders.h"
+#include "mapdata/ProblemText.h"
 
 #include <QString>
 
@@ -26,6 +27,10 @@ std::string LowerExtension(const std::filesystem::path& file) {
   return QString::fromStdString(ext).toLower().toStdString();
 }
 
+std::string UnsupportedTypeText(const std::string& extension) {
+  return "картинки типа «" + extension + "» не поддерживаются";
+}
+
 }  // namespace
 
 void RegisterPictureDecoder(const std::string& extension, const std::string& description, PictureDecoder decoder) {
@@ -34,7 +39,7 @@ void RegisterPictureDecoder(const std::string& extension, const std::string& des
 
 bool DecodePicture(const std::string& extension, const std::string& bytes, QImage& out, std::string* error) {
   auto it = Registry().find(QString::fromStdString(extension).toLower().toStdString());
-  std::string why = "no picture decoder for this file type";
+  std::string why = UnsupportedTypeText(extension);
   QImage decoded;
   if (it != Registry().end() && it->second.Decoder(bytes, decoded, why) && !decoded.isNull()) {
     out = std::move(decoded);
@@ -51,19 +56,21 @@ void RegisterStandardPictureDecoders() {
 
 bool LoadPicture(const std::filesystem::path& file, QImage& out, std::string* error) {
   auto fail = [&](const std::string& why) {
-    if (error) *error = file.string() + ": " + why;
+    if (error) *error = DataProblemMessage(file, 0, why);
     return false;
   };
   auto it = Registry().find(LowerExtension(file));
-  if (it == Registry().end()) return fail("no picture decoder for this file type");
+  if (it == Registry().end()) return fail(UnsupportedTypeText(LowerExtension(file)));
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) return fail("файла нет");
   std::ifstream in(file, std::ios::binary);
-  if (!in) return fail("cannot be opened");
+  if (!in) return fail("файл не открывается");
   std::ostringstream bytes;
   bytes << in.rdbuf();
   std::string why;
   QImage decoded;
   if (!it->second.Decoder(bytes.str(), decoded, why) || decoded.isNull())
-    return fail(why.empty() ? "cannot be decoded" : why);
+    return fail(why.empty() ? "картинка не читается" : why);
   out = std::move(decoded);
   return true;
 }

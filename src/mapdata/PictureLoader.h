@@ -15,8 +15,9 @@ void RegisterPictureDecoder(const std::string& extension, const std::string& des
 // Registers the program's own decoders: JPEG for "jpg", Windows icons for "ico".
 void RegisterStandardPictureDecoders();
 
-// Loads a picture; false with a message naming the file when it cannot be read,
-// no decoder is registered for its extension, or the bytes cannot be decoded.
+// Loads a picture; false with a message for the user (Russian, naming the
+// file: "Файл PATH: WHAT.") when the file is missing or cannot be read, no
+// decoder is registered for its extension, or the bytes cannot be decoded.
 bool LoadPicture(const std::filesystem::path& file, QImage& out, std::string* error = nullptr);
 // Decodes bytes already in memory (a picture stored with a window) with the
 // decoder registered for `extension`.

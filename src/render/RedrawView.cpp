@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "info/Selection.h"
+#include "interaction/HoverHint.h"
 #include "render/Canvas.h"
 #include "render/CellNumbers.h"
 #include "render/LayerDrawers.h"
@@ -62,6 +63,7 @@ void DrawFoundFirms(MapCore& core, Canvas& canvas) {
 
 void RedrawView(MapCore& core) {
   UpdateSelectionOverlay(core);
+  ForgetHintOfOtherView(core);
   if (core.Map.isNull()) return;  // no city loaded yet: no picture to draw on
   Canvas canvas(core.Map, core.Render.Canvas);
   ClearPicture(canvas);

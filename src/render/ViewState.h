@@ -19,3 +19,13 @@ struct ViewState {
   int32_t DragShiftAnchorX = 0;
   int32_t DragShiftAnchorY = 0;
 };
+
+// Where the picture shows the map: scale and offsets, without the drag shift.
+struct ViewPlace {
+  float Scale = 0.0f;
+  int32_t OffsetX = 0;
+  int32_t OffsetY = 0;
+  bool operator==(const ViewPlace&) const = default;
+};
+
+inline ViewPlace PlaceOf(const ViewState& v) { return {v.Scale, v.OffsetX, v.OffsetY}; }

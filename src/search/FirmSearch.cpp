@@ -48,10 +48,15 @@ void ListMatchingFirms(MapCore& core, const std::string& key) {
 
 }  // namespace
 
+void ClearFirmResults(SearchState& search) {
+  search.ListView2.Clear();
+  search.SearchFirmListView.Clear();
+  search.Label5 = std::to_string(search.SearchFirmListView.Count());
+}
+
 void SearchFirms(MapCore& core, const std::string& key) {
   SearchState& s = core.Search;
-  s.ListView2.Clear();
-  s.SearchFirmListView.Clear();
+  ClearFirmResults(s);
   if (!key.empty() && key != " ") ListMatchingFirms(core, key);
   if (core.Flags.ShowFoundFirms) {
     RedrawView(core);

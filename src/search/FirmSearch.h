@@ -2,6 +2,7 @@
 #include <string>
 
 struct MapCore;
+struct SearchState;
 
 // Lists the firms whose name, address (street and number joined without a
 // separator) and/or keywords contain the key, as CheckBox1..3 choose, in
@@ -9,6 +10,9 @@ struct MapCore;
 // row in step; Label5 = number of results.  An empty key or a single space lists
 // nothing.  With ShowFoundFirms on, the map is redrawn and painted.
 void SearchFirms(MapCore& core, const std::string& key);
+
+// Empties ListView2 and SearchFirmListView; Label5 shows "0".
+void ClearFirmResults(SearchState& search);
 
 // Enter in Edit2: an empty field searches for one space (which lists nothing).
 void Edit2Enter(MapCore& core, const std::string& editText);

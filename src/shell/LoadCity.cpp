@@ -7,6 +7,7 @@
 #include "mapdata/Loaders.h"
 #include "render/DrawList.h"
 #include "render/RedrawView.h"
+#include "search/FirmSearch.h"
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
 #include "shell/MapCore.h"
@@ -82,15 +83,17 @@ bool LoadCity(MapCore& core, const std::string& city, const std::string& title) 
   core.Selection.StatusText2.clear();
   ResetViewForLoad(core);
   ResetSelection(core);
-  core.Ui.ZoomEditText = "100%";
+  core.Ui.WriteZoomEdit("100%");
   SetTrackBarPosition(core, static_cast<int>(static_cast<long double>(core.View.Scale) * 100 * 0.02L));
   core.CurrentCity = city;
 
   core.Tables.DrawListView.Clear();
   core.Ui.FirmSearchPanelVisible = false;  // HideFirmSearchPanel
   core.Info.Visible = false;
-  core.Search.SearchFirmListView.Clear();
-  core.Search.ListView2.Clear();
+  ClearFirmResults(core.Search);  // the count shows 0 with the emptied lists
+  // A hover hint described the city shown before.
+  core.Interaction.HintVisible = false;
+  core.Interaction.HintTimerEnabled = false;
   core.Progress.SetProgress2(0);
 
   RunLoadingSteps(core, city);

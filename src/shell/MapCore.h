@@ -26,7 +26,7 @@ struct MapCore {
   explicit MapCore(MapHost& host, fs::path dataRoot = DefaultDataRoot());
 
   MapHost& Host;
-  fs::path DataRoot;        // executable directory + "Base"
+  fs::path DataRoot;        // the data root of the city ("Base" beside the executable at start)
   std::string CurrentCity;  // directory name of the loaded city
   std::string Caption = "Form2";  // the map window's caption, Windows-1251
 

@@ -209,7 +209,7 @@ TEST(BoundedMemory, JpegDeclaringMorePixelsThanItsBytesCanHoldIsRefusedUnallocat
   QImage out;
   std::string error;
   EXPECT_FALSE(DecodeJpeg(jpeg, out, error));
-  EXPECT_EQ(error, "file too short for its picture (8000 x 8000 pixels)");
+  EXPECT_EQ(error, "файл короче, чем нужно для его картинки (8000 x 8000 точек)");
   EXPECT_TRUE(out.isNull());
   const AllocationCheck check = DecodeUnderBudget(DecodeJpeg, jpeg);
   EXPECT_TRUE(check.StayedUnder) << check.Detail;
@@ -240,7 +240,7 @@ TEST(BoundedMemory, PicturesDeclaringHugeSizesAreRefusedWithoutAllocatingThem) {
   std::string error;
   QImage out;
   EXPECT_FALSE(DecodeJpeg(jpeg, out, error));
-  EXPECT_EQ(error, "picture too large (65000 x 65000 pixels)");
+  EXPECT_EQ(error, "картинка слишком велика (65000 x 65000 точек)");
   EXPECT_TRUE(DecodeUnderBudget(DecodeJpeg, jpeg).StayedUnder);
 
   // An icon whose directory entry points its 2 GB image far beyond the file.

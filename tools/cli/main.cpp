@@ -8,6 +8,7 @@
 #include "MapDataCommands.h"
 #include "RenderCommand.h"
 #include "SearchCommands.h"
+#include "shell/AppIdentity.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 }  // namespace
 
 int main(int argc, char** argv) {
+  SetApplicationIdentity();  // the viewer's data folders (QStandardPaths) are ours too
   if (argc == 2 && IsHelp(argv[1])) {
     PrintCommands(stdout);
     return 0;

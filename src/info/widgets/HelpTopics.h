@@ -2,6 +2,8 @@
 // The fixed content of the help window: the topic tree and the topic texts.
 #include <vector>
 
+#include "shell/widgets/WidgetKit.h"
+
 struct HelpNode {
   const char* Text;  // UTF-8
   int Parent;        // absolute index of the parent node, -1 for a top node
@@ -11,16 +13,15 @@ struct HelpNode {
 // The 24 nodes in depth-first order: a node's position is its absolute index.
 const std::vector<HelpNode>& HelpNodes();
 
-// Which toolbar button a topic describes (its picture in front of the title).
-enum class HelpGlyph { None, Text, Objects, ListSearch, FirmSearch };
-
 struct HelpTopic {
   int Node;                        // node index = panel number
   const char* LabelName;           // "Label1"
   const char* Title;               // UTF-8
   const char* MemoName;            // "Memo1"
-  std::vector<const char*> Lines;  // UTF-8, one line each
-  HelpGlyph Glyph = HelpGlyph::None;
+  // UTF-8, one line each; a line ending in a space goes on in the next one.
+  std::vector<const char*> Lines;
+  // The tool bar button the topic describes: its glyph stands in front of the title.
+  Glyph ButtonGlyph = Glyph::None;
   const char* ImageName = nullptr;  // "Image1" when there is a glyph
   bool ScrollBar = false;
 };

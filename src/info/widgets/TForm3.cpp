@@ -25,7 +25,9 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   setFixedSize(kDesignWidth, kDesignHeight);
   move(kFirstLeft, kFirstTop);
   messages_ = [this](const QString& text) {
-    QMessageBox::critical(this, QString::fromUtf8("Изображение"), text);
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8("Изображение"), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);  // the message quotes a file name
+    box.exec();
   };
 }
 

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -21,13 +22,23 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int x
   return label;
 }
 
+// A field never cuts its text: where its font needs more room than the box
+// gives, it grows to the right (by its frame and the two pixels a side that a
+// line edit keeps free).
+void FitFieldToText(QLineEdit* edit) {
+  const int frame = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
+  const int needed = QFontMetrics(edit->font()).horizontalAdvance(edit->text()) + 2 * frame + 4;
+  if (needed > edit->width()) edit->resize(needed, edit->height());
+}
+
 // A read-only one-line field: its text can be selected and copied, nothing more.
-QLineEdit* PlaceField(QWidget* parent, const char* name, const QString& text, QRect box, bool link) {
+QLineEdit* PlaceField(QWidget* parent, const char* name, const QString& text, QRect box, bool link,
+                      const QFont* font = nullptr) {
   auto* edit = new QLineEdit(text, parent);
   edit->setObjectName(name);
   edit->setReadOnly(true);
   edit->setGeometry(box);
-  edit->setCursorPosition(0);
+  if (font) edit->setFont(*font);
   if (link) {
     edit->setFrame(false);
     QFont f = edit->font();
@@ -38,6 +49,8 @@ QLineEdit* PlaceField(QWidget* parent, const char* name, const QString& text, QR
     p.setColor(QPalette::Base, Qt::white);
     edit->setPalette(p);
   }
+  FitFieldToText(edit);
+  edit->setCursorPosition(0);
   return edit;
 }
 
@@ -134,23 +147,20 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
   Label2->adjustSize();
   Label3 = PlaceLabel(this, "Label3", U("v 2.2"), 361, 11);
 
-  Edit3 = PlaceField(this, "Edit3", U("tellurin.example.org"), QRect(119, 28, 90, 15), true);
-  Edit4 = PlaceField(this, "Edit4", U("info@tellurin.example.org"), QRect(271, 28, 90, 15), true);
+  Edit3 = PlaceField(this, "Edit3", U("tellurin.test"), QRect(119, 28, 90, 15), true);
+  Edit4 = PlaceField(this, "Edit4", U("info@tellurin.test"), QRect(271, 28, 90, 15), true);
   Panel2 = PlaceStrip(this, "Panel2", QRect(111, 42, 291, 5));
 
   Label4 = PlaceLabel(this, "Label4", U("Разработчик:"), 112, 70);
   Label5 = PlaceLabel(this, "Label5", U("Tellurin project"), 112, 86);
-  Edit1 = PlaceField(this, "Edit1", U("dev@tellurin.example.org"), QRect(273, 84, 114, 15), true);
+  Edit1 = PlaceField(this, "Edit1", U("dev@tellurin.test"), QRect(273, 84, 114, 15), true);
   Panel1 = PlaceStrip(this, "Panel1", QRect(-3, 106, 399, 5));
 
   Label1 = PlaceLabel(this, "Label1", U("Благодарность за помощь..."), 8, 117);
-  Edit2 = PlaceField(this, "Edit2", U("составителям карт, тестировщикам, переводчикам"), QRect(8, 133, 379, 28),
-                     false);
   QFont serif(QStringLiteral("Serif"));
   serif.setStyleHint(QFont::Serif);
   serif.setPixelSize(20);
-  Edit2->setFont(serif);
-  Edit2->setCursorPosition(0);
+  Edit2 = PlaceField(this, "Edit2", U("картографам, тестировщикам"), QRect(8, 133, 379, 28), false, &serif);
 
   Label6 = PlaceLabel(this, "Label6", U("Декабрь 2026"), 9, 179);
   QPalette grey = Label6->palette();

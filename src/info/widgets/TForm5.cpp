@@ -4,7 +4,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
@@ -17,46 +16,17 @@ const QRect kPanelBox(312, 8, 369, 273);
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// 18 x 18 pictures of the map window's tool buttons that the topics describe.
-QPixmap ButtonGlyph(HelpGlyph glyph) {
-  QPixmap pixmap(18, 18);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  switch (glyph) {
-    case HelpGlyph::Text: {
-      QFont f(QStringLiteral("Serif"));
-      f.setPixelSize(16);
-      f.setBold(true);
-      p.setFont(f);
-      p.setPen(Qt::black);
-      p.drawText(QRect(0, 0, 18, 18), Qt::AlignCenter, QStringLiteral("T"));
-      break;
-    }
-    case HelpGlyph::Objects:
-      p.setPen(QPen(Qt::darkRed, 1));
-      p.setBrush(QColor(220, 40, 40));
-      p.drawEllipse(QRectF(4, 1, 10, 10));
-      p.drawLine(QPointF(9, 11), QPointF(9, 17));
-      break;
-    case HelpGlyph::ListSearch:
-    case HelpGlyph::FirmSearch:
-      p.setPen(QPen(Qt::black, 1));
-      if (glyph == HelpGlyph::ListSearch) {
-        for (int y = 3; y <= 9; y += 3) p.drawLine(1, y, 8, y);
-      } else {
-        p.setBrush(QColor(60, 120, 200));
-        p.drawRect(1, 2, 7, 7);
-      }
-      p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(Qt::black, 2));
-      p.drawEllipse(QRectF(7, 5, 7, 7));
-      p.drawLine(QPointF(13, 11), QPointF(17, 16));
-      break;
-    case HelpGlyph::None:
-      break;
+// A topic's text as the text box shows it: a line ending in a space goes on in
+// the next line, so such lines make one paragraph that the box wraps at its own
+// width; other lines end their paragraph.
+QString TopicText(const std::vector<const char*>& lines) {
+  QString text;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const QString line = U(lines[i]);
+    text += line;
+    if (i + 1 < lines.size() && !line.endsWith(' ')) text += '\n';
   }
-  return pixmap;
+  return text;
 }
 
 QFrame* NewPanel(QWidget* parent, int index) {
@@ -77,6 +47,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
   setFixedSize(688, 288);
+  UseWindowFont(this);
   move(kFirstLeft, kFirstTop);
   BuildTree();
   BuildPanels();
@@ -94,6 +65,10 @@ void TForm5::BuildTree() {
   TreeView1->setGeometry(8, 8, 281, 257);
   TreeView1->setHeaderHidden(true);
   TreeView1->setIndentation(19);
+  // Long topic names are not cut short: the column is as wide as they need and
+  // the tree scrolls sideways.
+  TreeView1->header()->setStretchLastSection(false);
+  TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   QFont underlined = TreeView1->font();
   underlined.setUnderline(true);
@@ -118,11 +93,11 @@ void TForm5::BuildPanels() {
     panels_[topic.Node] = panel;
 
     int titleX = 10;
-    if (topic.Glyph != HelpGlyph::None) {
+    if (topic.ButtonGlyph != Glyph::None) {
       auto* image = new QLabel(panel);
       image->setObjectName(topic.ImageName);
       image->setGeometry(8, 8, 18, 18);
-      image->setPixmap(ButtonGlyph(topic.Glyph));
+      image->setPixmap(GlyphIcon(topic.ButtonGlyph).pixmap(18, 18));
       titleX = 37;
     }
     auto* title = new QLabel(U(topic.Title), panel);
@@ -137,12 +112,11 @@ void TForm5::BuildPanels() {
     text->setObjectName(topic.MemoName);
     text->setGeometry(8, 32, 353, 233);
     text->setReadOnly(true);
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setWordWrapMode(QTextOption::WordWrap);
     text->setVerticalScrollBarPolicy(topic.ScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QStringList lines;
-    for (const char* line : topic.Lines) lines << U(line);
-    text->setPlainText(lines.join('\n'));
+    text->setPlainText(TopicText(topic.Lines));
     text->installEventFilter(this);
     texts_[topic.Node] = text;
   }

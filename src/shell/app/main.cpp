@@ -3,11 +3,14 @@
 
 #include <exception>
 
+#include "shell/AppIdentity.h"
 #include "shell/widgets/AppWindows.h"
+#include "shell/widgets/ApplicationIcon.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Tellurin");
+  SetApplicationIdentity();
+  QApplication::setWindowIcon(ApplicationIcon());
   // The windows end the program themselves (closing the city window or the map
   // window); hiding one to show the other must not.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -1,6 +1,7 @@
 #include "shell/widgets/AppWindows.h"
 
-AppWindows::AppWindows(const fs::path& dataRoot) : Form1(dataRoot), Form2(dataRoot) {
+AppWindows::AppWindows(const std::vector<fs::path>& dataRoots)
+    : Form1(dataRoots), Form2(dataRoots.empty() ? DefaultDataRoot() : dataRoots.front()) {
   Form1.SetMapWindow(&Form2);
   Form2.SetCityWindow(&Form1);
   Form2.ShowPictureWindow = [this](const std::string& path) { Form3.ShowPicture(path); };

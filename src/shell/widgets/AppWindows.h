@@ -4,12 +4,17 @@
 #include "info/widgets/TForm3.h"
 #include "info/widgets/TForm4.h"
 #include "info/widgets/TForm5.h"
+#include <vector>
+
 #include "mapdata/CityLocation.h"
+#include "shell/DataRoots.h"
 #include "shell/widgets/TForm1.h"
 #include "shell/widgets/TForm2.h"
 
 struct AppWindows {
-  explicit AppWindows(const fs::path& dataRoot = DefaultDataRoot());
+  // The city window lists the cities of every data root; the map window loads
+  // each from the root it was found in.
+  explicit AppWindows(const std::vector<fs::path>& dataRoots = StandardDataRoots());
   AppWindows(const AppWindows&) = delete;
   AppWindows& operator=(const AppWindows&) = delete;
 

@@ -11,6 +11,11 @@ MapArea::MapArea(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::ClickFocus);
 }
 
+void MapArea::AddOverlay(QWidget* overlay) {
+  overlay->setAttribute(Qt::WA_NoMousePropagation);
+  overlay->installEventFilter(this);
+}
+
 void MapArea::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
@@ -40,4 +45,15 @@ void MapArea::wheelEvent(QWheelEvent* event) {
   const QPoint p = event->position().toPoint();
   if (steps != 0 && OnWheel) OnWheel(steps, p.x(), p.y());
   event->accept();
+}
+
+void MapArea::leaveEvent(QEvent*) {
+  if (OnMouseLeave) OnMouseLeave();
+}
+
+// Moving from the map onto an overlay gives the map no leave event (the
+// overlay is its child); the overlay's enter event tells it.
+bool MapArea::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Enter && OnMouseLeave) OnMouseLeave();
+  return QWidget::eventFilter(watched, event);
 }

@@ -2,7 +2,7 @@
 // The client area of the map window: the map picture is painted here and the
 // mouse over the map is reported in client pixels.  The tool bar and the side
 // panels are children laid over it, as the panels of the window lie over the
-// map.
+// map; only the bare map takes the mouse.
 #include <QWidget>
 
 #include <functional>
@@ -16,6 +16,13 @@ class MapArea : public QWidget {
   std::function<void(int x, int y)> OnMouseMove;
   std::function<void(Qt::MouseButton, int x, int y)> OnMouseUp;
   std::function<void(int steps, int x, int y)> OnWheel;  // steps > 0: zoom in
+  // The mouse left the bare map: out of the window or onto an overlay.
+  std::function<void()> OnMouseLeave;
+
+  // A child laid over the map (the tool bar, a side panel).  Presses, moves and
+  // wheel turns that its controls do not take stay with it instead of passing
+  // on to the map, and the mouse entering it leaves the map.
+  void AddOverlay(QWidget* overlay);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -23,6 +30,8 @@ class MapArea : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   int wheelRemainder_ = 0;  // eighths of a degree not yet turned into a step

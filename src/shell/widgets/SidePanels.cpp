@@ -63,9 +63,12 @@ QWidget* EditRow(QWidget* parent, QLineEdit* edit, QToolButton* button) {
   return box;
 }
 
+// The panels' labels show data (names, addresses, counts): plain text, so that
+// markup in the data is shown as it is.
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
   return label;
 }
 

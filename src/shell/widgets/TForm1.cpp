@@ -14,12 +14,13 @@
 #include <QThread>
 #include <QToolButton>
 
-#include <algorithm>
 #include <vector>
 
 #include "mapdata/PictureLoader.h"
 #include "shell/CityAbout.h"
+#include "shell/CityList.h"
 #include "shell/LoadProgress.h"
+#include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"
 
@@ -29,7 +30,8 @@ namespace {
 
 constexpr int kClientWidth = 553;
 constexpr int kClientHeight = 416;
-constexpr int kCityNameRole = Qt::UserRole;  // the directory name's bytes
+constexpr int kCityNameRole = Qt::UserRole;      // the directory name's bytes
+constexpr int kCityRootRole = Qt::UserRole + 1;  // the data root's path bytes
 
 QString DisplayName(const std::string& dirName) { return QFile::decodeName(QByteArray::fromStdString(dirName)); }
 
@@ -43,7 +45,9 @@ QImage SplashPicture() {
 
 }  // namespace
 
-TForm1::TForm1(fs::path dataRoot, QWidget* parent) : QWidget(parent), dataRoot_(std::move(dataRoot)) {
+TForm1::TForm1(const fs::path& dataRoot, QWidget* parent) : TForm1(std::vector<fs::path>{dataRoot}, parent) {}
+
+TForm1::TForm1(std::vector<fs::path> dataRoots, QWidget* parent) : QWidget(parent), dataRoots_(std::move(dataRoots)) {
   InitShellResources();
   RegisterStandardPictureDecoders();
   setObjectName("TForm1");
@@ -71,12 +75,18 @@ void TForm1::BuildControls() {
   ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
   connect(ListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this](const QItemSelection& selected, const QItemSelection& deselected) {
-            for (const QModelIndex& i : deselected.indexes()) ListViewSelectItem(i.row(), false);
-            for (const QModelIndex& i : selected.indexes()) ListViewSelectItem(i.row(), true);
+            RunGuarded(
+                ListView->toolTip(),
+                [&] {
+                  for (const QModelIndex& i : deselected.indexes()) ListViewSelectItem(i.row(), false);
+                  for (const QModelIndex& i : selected.indexes()) ListViewSelectItem(i.row(), true);
+                },
+                [this](const std::string& message) { Report(message); });
           });
 
   Label2 = new QLabel(Ui("Имя города"), this);
   Label2->setObjectName("Label2");
+  Label2->setTextFormat(Qt::PlainText);  // the title as about.inf gives it
   QFont big = Label2->font();
   big.setBold(true);
   big.setPixelSize(20);
@@ -129,11 +139,13 @@ void TForm1::BuildProgressPanel() {
   Label3->setObjectName("Label3");
   LoadLabel = new QLabel("***", PanelStartImage);
   LoadLabel->setObjectName("LoadLabel");
+  LoadLabel->setTextFormat(Qt::PlainText);
+  // White on a dark strip: the splash is pale where the texts stand.
   for (QLabel* label : {Label3, LoadLabel}) {
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
-    label->setStyleSheet("color: white;");
+    label->setStyleSheet("color: white; background-color: rgb(32, 48, 80); padding: 0px 6px;");
   }
 
   ProgressBar2 = new QProgressBar(PanelStartImage);
@@ -155,8 +167,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const int w = PanelStartImage->width();
     const int h = PanelStartImage->height();
     ImageStart->setGeometry(0, 0, w, h);
-    Label3->setGeometry(16, h - 72, 110, 18);
-    LoadLabel->setGeometry(128, h - 72, w - 144, 18);
+    // The two labels meet and make one strip as wide as the bars.
+    Label3->setGeometry(16, h - 74, 112, 20);
+    LoadLabel->setGeometry(128, h - 74, w - 144, 20);
     ProgressBar2->setGeometry(16, h - 50, w - 32, 14);
     ProgressBar1->setGeometry(16, h - 30, w - 32, 14);
   }
@@ -173,20 +186,11 @@ void TForm1::FormCreate() {
   ListCities();
 }
 
-// Cities are listed in the order of their directory names: the directory
-// search of the file system gives no stable order of its own.
 void TForm1::ListCities() {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(dataRoot_, ec), end; !ec && it != end; it.increment(ec)) {
-    if (!it->is_directory(ec)) continue;
-    const std::string name = it->path().filename().string();
-    if (FileExists(CityLocation{dataRoot_, name}.File("Info/about.inf"))) names.push_back(name);
-  }
-  std::sort(names.begin(), names.end());
-  for (const std::string& name : names) {
-    auto* item = new QListWidgetItem(DisplayName(name), ListView);
-    item->setData(kCityNameRole, QByteArray::fromStdString(name));
+  for (const CityLocation& city : FindCities(dataRoots_)) {
+    auto* item = new QListWidgetItem(DisplayName(city.CityName), ListView);
+    item->setData(kCityNameRole, QByteArray::fromStdString(city.CityName));
+    item->setData(kCityRootRole, QByteArray::fromStdString(city.DataRoot.native()));
   }
   QCoreApplication::processEvents();
   if (ListView->count() > 0) ShowCity(0);
@@ -197,7 +201,8 @@ void TForm1::ShowCity(int index) {
   const QListWidgetItem* item = ListView->item(index);
   if (!item) return;
   CityDirName = item->data(kCityNameRole).toByteArray().toStdString();
-  const CityLocation city{dataRoot_, CityDirName};
+  CityDataRoot = fs::path(item->data(kCityRootRole).toByteArray().toStdString());
+  const CityLocation city{CityDataRoot, CityDirName};
 
   const fs::path picture = city.File("Info/Picture.jpg");
   if (FileExists(picture)) {
@@ -234,7 +239,7 @@ void TForm1::LoadClick() {
   PanelStartImage->show();
   PanelStartImage->raise();
   PanelStartImage->repaint();
-  const bool loaded = form2_ ? form2_->LoadCity(CityDirName, cityTitle_) : false;
+  const bool loaded = form2_ ? form2_->LoadCity(CityLocation{CityDataRoot, CityDirName}, cityTitle_) : false;
   QThread::msleep(100);
   if (loaded) {
     hide();
@@ -272,6 +277,8 @@ void TForm1::Report(const std::string& utf8Text) {
     MessageSink(utf8Text);
     return;
   }
-  QMessageBox::warning(isVisible() ? this : nullptr, QApplication::applicationDisplayName(),
-                       QString::fromStdString(utf8Text));
+  QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), QString::fromStdString(utf8Text),
+                  QMessageBox::Ok, isVisible() ? this : nullptr);
+  box.setTextFormat(Qt::PlainText);  // messages quote file names and data
+  box.exec();
 }

@@ -6,8 +6,10 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "mapdata/CityLocation.h"
+#include "shell/DataRoots.h"
 
 class QLabel;
 class QListWidget;
@@ -20,7 +22,9 @@ struct LoadProgress;
 
 class TForm1 : public QWidget {
  public:
-  explicit TForm1(fs::path dataRoot = DefaultDataRoot(), QWidget* parent = nullptr);
+  // Lists the cities of the data roots, the first of a name winning.
+  explicit TForm1(std::vector<fs::path> dataRoots = StandardDataRoots(), QWidget* parent = nullptr);
+  explicit TForm1(const fs::path& dataRoot, QWidget* parent = nullptr);
 
   void SetMapWindow(TForm2* form2) { form2_ = form2; }
   // Where messages go; unset, a modal message box shows them (UTF-8).
@@ -39,8 +43,10 @@ class TForm1 : public QWidget {
   // Shows the load progress and repaints the panel at once.
   void ShowProgress(const LoadProgress& progress);
 
-  // Directory name of the city last shown; handed to the map window.
+  // Directory name of the city last shown and the data root it lies in;
+  // handed to the map window.
   std::string CityDirName;
+  fs::path CityDataRoot;
   // The shown title as read from about.inf (Windows-1251 bytes).
   const std::string& CityTitle() const { return cityTitle_; }
 
@@ -68,7 +74,7 @@ class TForm1 : public QWidget {
   void FormCreate();
   void Report(const std::string& utf8Text);
 
-  fs::path dataRoot_;
+  std::vector<fs::path> dataRoots_;
   TForm2* form2_ = nullptr;
   std::string cityTitle_;
 };

@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/KeyboardLayout.h"
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/SidePanels.h"
@@ -67,13 +68,19 @@ TForm2::TForm2(fs::path dataRoot, QWidget* parent) : QMainWindow(parent), core_(
   HintTimer->setObjectName("HintTimer");
   HintTimer->setInterval(100);
   ConnectHandlers();
-  BindCtrlKey();
+  WatchCtrlKey();
   setWindowState(Qt::WindowMaximized);
   FormCreate();
   SyncFromCore();
 }
 
-TForm2::~TForm2() = default;
+// Hiding the window sends deactivation and leave events to the handlers; they
+// must find the window whole, and nothing may reach it once it is being taken
+// apart.
+TForm2::~TForm2() {
+  hide();
+  delete ctrlWatcher_;
+}
 
 void TForm2::FormCreate() { ActivateRussianKeyboardLayout(); }
 
@@ -238,6 +245,7 @@ void TForm2::BuildStatusBar() {
   for (int i = 0; i < 3; ++i) {
     StatusPanel[i] = new QLabel(StatusBar1);
     StatusPanel[i]->setObjectName(QString("StatusPanel%1").arg(i));
+    StatusPanel[i]->setTextFormat(Qt::PlainText);  // data text, never markup
     StatusPanel[i]->setFrameShape(QFrame::Panel);
     StatusPanel[i]->setFrameShadow(QFrame::Sunken);
     StatusPanel[i]->setFixedWidth(kDesignWidths[i]);
@@ -255,6 +263,7 @@ void TForm2::ShowMessage(const std::string& utf8Text) {
   }
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(utf8Text),
                   QMessageBox::Ok, isVisible() ? this : nullptr);
+  box.setTextFormat(Qt::PlainText);  // messages quote file names and data
   box.exec();
 }
 

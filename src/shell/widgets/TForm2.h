@@ -19,10 +19,12 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPainter;
 class QSlider;
 class QStatusBar;
 class QTimer;
 class QToolButton;
+class CtrlKeyWatcher;
 class FirmSearchPanel;
 class InfoPanelWidget;
 class ListSearchPanel;
@@ -51,6 +53,8 @@ class TForm2 : public QMainWindow, public MapHost {
   // controls into line.  After an error in the final drawing the message has
   // been shown, the window closes and false is returned.
   bool LoadCity(const std::string& city, const std::string& title);
+  // The same for a city of another data root: the map state follows it there.
+  bool LoadCity(const CityLocation& city, const std::string& title);
   // Mirrors the map state into the controls, without running their handlers.
   void SyncFromCore();
 
@@ -113,6 +117,7 @@ class TForm2 : public QMainWindow, public MapHost {
   void FormMouseDown(Qt::MouseButton button, int x, int y);
   void FormMouseMove(int x, int y);
   void FormMouseUp(Qt::MouseButton button, int x, int y);
+  void MouseLeftMap();
   void FormKeyDown();
   void FormKeyUp();
   void MouseWheel(int steps, int x, int y);
@@ -155,7 +160,15 @@ class TForm2 : public QMainWindow, public MapHost {
   void BuildPanels(QWidget* client);
   void BuildStatusBar();
   void ConnectHandlers();
-  void BindCtrlKey();
+  void ConnectMapArea();
+  void WatchCtrlKey();
+  void CtrlKeyChanged(bool down);
+  // Runs a handler that calls the map logic: an exception is shown as a
+  // message naming `action`; either way the controls follow the state after.
+  template <class Handler>
+  void RunHandler(const QString& action, Handler&& handler);
+  void ShowFailure(const std::string& utf8Text);
+  void PaintMap(QPainter& painter);
   void FormCreate();
   void FormClose();
   void RedrawAndPaint();
@@ -174,6 +187,7 @@ class TForm2 : public QMainWindow, public MapHost {
   MapCore core_;
   TForm1* form1_ = nullptr;
   MapArea* mapArea_ = nullptr;
+  CtrlKeyWatcher* ctrlWatcher_ = nullptr;
   std::vector<QAction*> menuItems_;
 
   // What the lists show, so that they are refilled only when their table changed.
@@ -187,5 +201,7 @@ class TForm2 : public QMainWindow, public MapHost {
   int shownObjectGeneration_ = -1;
   std::string shownObjectText_;
   qint64 shownInfoImageKey_ = 0;
-  std::string shownZoomText_ = "\x01";
+  uint64_t shownZoomWrites_ = UINT64_MAX;
+  bool showingFailure_ = false;  // a failure message is open
+  bool paintFailed_ = false;     // the last paint failed (and was reported)
 };

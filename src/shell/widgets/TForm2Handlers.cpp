@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSlider>
@@ -29,6 +30,8 @@
 #include "search/ListSearch.h"
 #include "shell/LoadCity.h"
 #include "shell/PanelPairs.h"
+#include "shell/widgets/CtrlKeyWatcher.h"
+#include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/SidePanels.h"
 #include "shell/widgets/TForm1.h"
@@ -36,12 +39,10 @@
 #include "shell/widgets/WidgetKit.h"
 
 void TForm2::ConnectHandlers() {
-  // Every handler is followed by the mirror of the state into the controls.
+  // Every handler runs guarded, named after the control that sent its signal,
+  // and is followed by the mirror of the state into the controls.
   auto on = [this](auto&& handler) {
-    return [this, handler](auto&&... args) {
-      handler(args...);
-      AfterHandler();
-    };
+    return [this, handler](auto&&... args) { RunHandler(ActionName(sender()), [&] { handler(args...); }); };
   };
   auto item = [this](const char* name) { return MenuItem(name); };
 
@@ -99,53 +100,79 @@ void TForm2::ConnectHandlers() {
   connect(PanelPath->ListOfPath2, &QTableWidget::cellDoubleClicked, this,
           on([this](int, int) { ListOfPath2DblClick(); }));
 
-  connect(HintTimer, &QTimer::timeout, this, [this] {
-    HintTimerTimer();
-    AfterHandler();
-  });
+  connect(HintTimer, &QTimer::timeout, this,
+          [this] { RunHandler(Ui("Подсказка на карте"), [this] { HintTimerTimer(); }); });
 
-  mapArea_->OnPaint = [this](QPainter& painter) { FormPaint(core_, painter); };
-  mapArea_->OnMouseDown = on([this](Qt::MouseButton b, int x, int y) { FormMouseDown(b, x, y); });
-  mapArea_->OnMouseMove = on([this](int x, int y) { FormMouseMove(x, y); });
-  mapArea_->OnMouseUp = on([this](Qt::MouseButton b, int x, int y) { FormMouseUp(b, x, y); });
-  mapArea_->OnWheel = on([this](int steps, int x, int y) { MouseWheel(steps, x, y); });
+  ConnectMapArea();
 
-  // Clicks on the zoom panel and its label; the tool bar's size.
+  // Clicks on the zoom panel and its label (which passes them on to the
+  // panel); the tool bar's size.
   Panel5->installEventFilter(this);
-  Label3->installEventFilter(this);
   ControlBar1->installEventFilter(this);
 }
 
-// Ctrl acts wherever the focus is in the window: on the map area (the window
-// itself) and on the controls that can hold the focus.
-void TForm2::BindCtrlKey() {
-  const std::initializer_list<QWidget*> bound = {
-      mapArea_, ObjectComboBox, ZoomEdit, TrackBar1, FirmSearch->SearchFirmListView, FirmSearch->CheckBox4,
-      FirmSearch->Edit2, FirmSearch->CheckBox1, FirmSearch->CheckBox2, FirmSearch->CheckBox3, InfoPanel->Memo1,
-      PanelSearch->SearchListView, PanelSearch->Edit1, PanelPath->ListOfPath2};
-  for (QWidget* w : bound) w->installEventFilter(this);
+// The map area: its paint, its mouse, and the overlays that keep the mouse off it.
+void TForm2::ConnectMapArea() {
+  const QString map = Ui("Карта");
+  using Button = Qt::MouseButton;
+  mapArea_->OnPaint = [this](QPainter& painter) { PaintMap(painter); };
+  mapArea_->OnMouseDown = [this, map](Button b, int x, int y) { RunHandler(map, [&] { FormMouseDown(b, x, y); }); };
+  mapArea_->OnMouseMove = [this, map](int x, int y) { RunHandler(map, [&] { FormMouseMove(x, y); }); };
+  mapArea_->OnMouseUp = [this, map](Button b, int x, int y) { RunHandler(map, [&] { FormMouseUp(b, x, y); }); };
+  mapArea_->OnWheel = [this, map](int steps, int x, int y) { RunHandler(map, [&] { MouseWheel(steps, x, y); }); };
+  mapArea_->OnMouseLeave = [this, map] { RunHandler(map, [this] { MouseLeftMap(); }); };
+  for (QWidget* overlay : std::initializer_list<QWidget*>{ControlBar1, PanelLeft, PanelRight, Panel14})
+    mapArea_->AddOverlay(overlay);
+}
+
+// Ctrl acts wherever the focus is in the window, and follows the key's real
+// state when the window gains or loses the keyboard.
+void TForm2::WatchCtrlKey() {
+  ctrlWatcher_ = new CtrlKeyWatcher(this, [this](bool down) { CtrlKeyChanged(down); });
+}
+
+void TForm2::CtrlKeyChanged(bool down) {
+  RunHandler(Ui("Выделение улиц (Ctrl)"), [&] { down ? FormKeyDown() : FormKeyUp(); });
+}
+
+template <class Handler>
+void TForm2::RunHandler(const QString& action, Handler&& handler) {
+  RunGuarded(action, handler, [this](const std::string& message) { ShowFailure(message); });
+  AfterHandler();
+}
+
+// While one failure is shown, others (a timer tick, a paint behind the box)
+// are not piled on top of it.
+void TForm2::ShowFailure(const std::string& message) {
+  if (showingFailure_) return;
+  showingFailure_ = true;
+  ShowMessage(message);
+  showingFailure_ = false;
+}
+
+// A paint cannot show a message box itself: the box is shown once the paint
+// is over, and only for the first of a run of failing paints.
+void TForm2::PaintMap(QPainter& painter) {
+  const bool painted = RunGuarded(Ui("Рисование карты"), [&] { FormPaint(core_, painter); },
+                                  [this](const std::string& message) {
+                                    if (paintFailed_) return;
+                                    paintFailed_ = true;
+                                    QTimer::singleShot(0, this, [this, message] { ShowFailure(message); });
+                                  });
+  if (painted) paintFailed_ = false;
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if ((watched == Panel5 || watched == Label3) && type == QEvent::MouseButtonRelease) {
-    Panel5Click();
-    AfterHandler();
+  if (watched == Panel5 && type == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && Panel5->rect().contains(mouse->position().toPoint()))
+      RunHandler(Label3->text(), [this] { Panel5Click(); });
     return false;
   }
   if (watched == ControlBar1 && type == QEvent::Resize) {
     ControlBar1Resize();
     return false;
-  }
-  if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Control && !key->isAutoRepeat()) {
-      if (type == QEvent::KeyPress)
-        FormKeyDown();
-      else
-        FormKeyUp();
-      AfterHandler();
-    }
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -171,15 +198,25 @@ void TForm2::RepaintCityWindow() {
   if (form1_) form1_->ShowProgress(core_.Progress);
 }
 
+// An error in the final drawing ends the program (LoadCity has shown its
+// message); any other error of the load is reported and the city selection
+// stays, ready for another choice.
 bool TForm2::LoadCity(const std::string& city, const std::string& title) {
   ++loadGeneration_;
-  const bool ok = ::LoadCity(core_, city, title);
+  bool drawn = false;
+  const bool loaded = RunGuarded(Ui("Загрузить карту"), [&] { drawn = ::LoadCity(core_, city, title); },
+                                 [this](const std::string& message) { ShowFailure(message); });
   SyncFromCore();
-  if (!ok) {
+  if (loaded && !drawn) {
     hide();
     FormClose();
   }
-  return ok;
+  return loaded && drawn;
+}
+
+bool TForm2::LoadCity(const CityLocation& city, const std::string& title) {
+  core_.DataRoot = city.DataRoot;
+  return LoadCity(city.CityName, title);
 }
 
 // --- menu ---
@@ -362,6 +399,7 @@ void TForm2::FormMouseUp(Qt::MouseButton button, int x, int y) {
   ApplyViewUpdate(core_, ::FormMouseUp(core_, ToMouseButton(button), x, y));
 }
 
+void TForm2::MouseLeftMap() { HideHoverHint(core_); }
 void TForm2::FormKeyDown() { ::FormKeyDown(core_, kCtrlKey); }
 void TForm2::FormKeyUp() { ::FormKeyUp(core_, kCtrlKey); }
 void TForm2::MouseWheel(int steps, int x, int y) { WheelZoom(core_, steps, x, y); }

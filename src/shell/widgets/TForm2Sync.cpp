@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -13,6 +14,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include "shell/widgets/SidePanels.h"
 #include "shell/widgets/TForm2.h"
@@ -35,6 +38,19 @@ void MirrorList(QTableWidget* list, const LayerTable& table, uint64_t& shownRevi
   if (shownRevision == table.Revision()) return;
   FillReportList(list, table);
   shownRevision = table.Revision();
+}
+
+// A status panel is as wide as the state says (8 pixels a character) or, where
+// its font needs more, as wide as its text needs: the text, the frame, and the
+// indent of one 'x' that a framed label keeps before its text.  An empty panel
+// keeps the state's width.
+int StatusPanelWidth(const QLabel* panel, int stateWidth) {
+  if (panel->text().isEmpty()) return stateWidth;
+  const QFontMetrics metrics(panel->font());
+  const QMargins frame = panel->contentsMargins();
+  const int needed = metrics.horizontalAdvance(panel->text()) + metrics.horizontalAdvance(QLatin1Char('x')) +
+                     frame.left() + frame.right() + 2 * panel->margin();
+  return std::max(stateWidth, needed);
 }
 
 }  // namespace
@@ -67,10 +83,11 @@ void TForm2::SyncToolBar() {
     const QSignalBlocker block(TrackBar1);
     TrackBar1->setValue(core_.Ui.TrackBar1Position);
   }
-  // Only a new zoom text replaces what the user may be typing.
-  if (core_.Ui.ZoomEditText != shownZoomText_) {
+  // Every write of the zoom text (every redraw) replaces what the user typed,
+  // even when the percentage is the same; other handlers leave the field alone.
+  if (core_.Ui.ZoomEditWrites != shownZoomWrites_) {
     ZoomEdit->setText(FromCp(core_.Ui.ZoomEditText));
-    shownZoomText_ = core_.Ui.ZoomEditText;
+    shownZoomWrites_ = core_.Ui.ZoomEditWrites;
   }
   SetChecked(FirmSearch->CheckBox1, core_.Search.CheckBox1);
   SetChecked(FirmSearch->CheckBox2, core_.Search.CheckBox2);
@@ -131,7 +148,7 @@ void TForm2::SyncStatusBar() {
   const int widths[3] = {core_.Selection.StatusWidth0, core_.Selection.StatusWidth1, core_.Selection.StatusWidth2};
   for (int i = 0; i < 3; ++i) {
     StatusPanel[i]->setText(FromCp(*texts[i]));
-    StatusPanel[i]->setFixedWidth(widths[i]);
+    StatusPanel[i]->setFixedWidth(StatusPanelWidth(StatusPanel[i], widths[i]));
   }
 }
 

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -37,7 +38,10 @@ TEST(AboutWindow, ShowsEveryLineAtItsPlace) {
   EXPECT_FALSE(form.Label6->text().isEmpty());
 
   EXPECT_EQ(form.Edit3->geometry(), QRect(119, 28, 90, 15));
-  EXPECT_EQ(form.Edit4->geometry(), QRect(271, 28, 90, 15));
+  // The e-mail address needs more than its 90 pixels: the field grows to the right.
+  EXPECT_EQ(form.Edit4->geometry().topLeft(), QPoint(271, 28));
+  EXPECT_EQ(form.Edit4->height(), 15);
+  EXPECT_GE(form.Edit4->width(), 90);
   EXPECT_EQ(form.Edit1->geometry(), QRect(273, 84, 114, 15));
   EXPECT_EQ(form.Edit2->geometry(), QRect(8, 133, 379, 28));
   EXPECT_TRUE(form.Edit4->text().contains('@'));
@@ -56,6 +60,28 @@ TEST(AboutWindow, ShowsEveryLineAtItsPlace) {
   EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 105, 105));
   EXPECT_EQ(form.Panel1->geometry(), QRect(-3, 106, 399, 5));
   EXPECT_EQ(form.Panel2->geometry(), QRect(111, 42, 291, 5));
+}
+
+// The room a one-line field has for its text: its size less its frame and the
+// two pixels a side that the field keeps free.
+QSize TextRoom(const QLineEdit* edit) {
+  const int frame = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
+  return edit->size() - QSize(2 * frame + 4, 2 * frame);
+}
+
+TEST(AboutWindow, EveryTextFitsItsField) {
+  TForm4 form;
+  form.show();
+  for (const QLineEdit* edit : {form.Edit1, form.Edit2, form.Edit3, form.Edit4}) {
+    const QFontMetrics metrics(edit->font());
+    const std::string name = edit->objectName().toStdString() + " " + edit->text().toStdString();
+    EXPECT_LE(metrics.horizontalAdvance(edit->text()), TextRoom(edit).width()) << name;
+    EXPECT_LE(metrics.height(), TextRoom(edit).height()) << name;
+    EXPECT_LE(edit->x() + edit->width(), form.width()) << name;
+  }
+  for (const QLabel* label : {form.Label1, form.Label2, form.Label3, form.Label4, form.Label5, form.Label6})
+    EXPECT_LE(label->x() + QFontMetrics(label->font()).horizontalAdvance(label->text()), form.width())
+        << label->objectName().toStdString();
 }
 
 TEST(AboutWindow, LogoIsDrawn) {

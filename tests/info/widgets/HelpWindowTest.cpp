@@ -2,13 +2,21 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "info/widgets/HelpTopics.h"
 #include "info/widgets/TForm5.h"
+#include "shell/widgets/TForm2.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -122,6 +130,67 @@ TEST_F(HelpWindow, QuestionsAndAnswersScroll) {
   EXPECT_EQ(lines.filter(QRegularExpression("^$")).size(), 4);
   EXPECT_TRUE(text->toPlainText().contains(U("\"Выделение щелчком\"")));
   EXPECT_TRUE(text->toPlainText().contains(U("\"Отображать найденные объекты\"")));
+}
+
+// Every line of every topic, as its text box lays it out, fits the box's width;
+// the title fits its panel; the text fits the box's height unless the box
+// scrolls; the tree's column is as wide as every topic name it shows.
+TEST_F(HelpWindow, EveryWordOfEveryTopicCanBeRead) {
+  for (const HelpTopic& topic : HelpTopics()) {
+    ClickNode(topic.Node);
+    QPlainTextEdit* text = form.PanText(topic.Node);
+    const QFontMetrics metrics(text->font());
+    const int room = text->viewport()->width() - 2 * static_cast<int>(text->document()->documentMargin());
+    QAbstractTextDocumentLayout* layout = text->document()->documentLayout();
+    qreal height = 0;
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+      height += layout->blockBoundingRect(block).height();  // lays the block out
+      ASSERT_GT(block.layout()->lineCount(), 0) << topic.MemoName;
+      for (int i = 0; i < block.layout()->lineCount(); ++i) {
+        const QTextLine line = block.layout()->lineAt(i);
+        const QString shown = block.text().mid(line.textStart(), line.textLength()).trimmed();
+        EXPECT_LE(metrics.horizontalAdvance(shown), room) << topic.MemoName << ": " << shown.toStdString();
+      }
+    }
+    if (!topic.ScrollBar) {
+      EXPECT_LE(height, text->viewport()->height()) << topic.MemoName;
+    }
+
+    const QLabel* title = form.Pan(topic.Node)->findChild<QLabel*>(topic.LabelName);
+    EXPECT_LE(title->x() + QFontMetrics(title->font()).horizontalAdvance(title->text()),
+              form.Pan(topic.Node)->contentsRect().right())
+        << topic.LabelName;
+  }
+
+  form.TreeView1->expandAll();
+  const QFontMetrics metrics(form.TreeView1->font());
+  for (int i = 0; i < form.NodeCount(); ++i) {
+    QTreeWidgetItem* node = form.Node(i);
+    form.TreeView1->scrollToItem(node);
+    QApplication::processEvents();
+    int depth = 0;
+    for (QTreeWidgetItem* p = node->parent(); p; p = p->parent()) ++depth;
+    const int needed = form.TreeView1->indentation() * (depth + 1) + metrics.horizontalAdvance(node->text(0));
+    EXPECT_GE(form.TreeView1->columnWidth(0), needed) << node->text(0).toStdString();
+  }
+}
+
+// The pictures in front of the button topics are the tool bar's own glyphs.
+TEST(HelpWindowPictures, ShowTheGlyphsOfTheToolBarButtons) {
+  TempDir root;
+  TForm2 map(root.Path());
+  TForm5 form;
+  const std::pair<const char*, QToolButton*> pictures[] = {{"Image1", map.SpeedButton12},
+                                                           {"Image2", map.SpeedButton14},
+                                                           {"Image3", map.SpeedButton1},
+                                                           {"Image4", map.SpeedButton2}};
+  for (const auto& [name, button] : pictures) {
+    const auto* image = form.findChild<QLabel*>(name);
+    ASSERT_NE(image, nullptr) << name;
+    const QImage shown = image->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(shown.size(), QSize(18, 18)) << name;
+    EXPECT_EQ(shown, button->icon().pixmap(18, 18).toImage().convertToFormat(QImage::Format_ARGB32)) << name;
+  }
 }
 
 // Opens the window modally, runs `act` inside and tells whether it closed.

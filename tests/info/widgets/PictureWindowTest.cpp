@@ -1,6 +1,7 @@
 // The picture window: one window, sized to its picture, closed by Escape.
 #include <QApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -11,12 +12,16 @@
 
 namespace {
 
-std::string WriteJpeg(const TempDir& dir, const std::string& name, int w, int h, QColor colour) {
+std::string JpegOf(int w, int h, QColor colour) {
   QImage image(w, h, QImage::Format_RGB32);
   image.fill(colour);
   std::string bytes, error;
   EXPECT_TRUE(EncodeJpeg(image, 95, bytes, error)) << error;
-  WriteBytes(dir.Path() / name, bytes);
+  return bytes;
+}
+
+std::string WriteJpeg(const TempDir& dir, const std::string& name, int w, int h, QColor colour) {
+  WriteBytes(dir.Path() / name, JpegOf(w, h, colour));
   return (dir.Path() / name).string();
 }
 
@@ -90,6 +95,31 @@ TEST_F(PictureWindow, UndecodablePictureIsReportedAndTheOldOneStays) {
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.size(), QSize(120, 80));
   EXPECT_GT(form.Image1()->pixmap().toImage().pixelColor(60, 40).green(), 200);
+}
+
+// Whatever is wrong with the file, the message is Russian and names the file.
+TEST_F(PictureWindow, EveryMessageIsRussianAndNamesTheFile) {
+  const std::string jpeg = JpegOf(200, 150, Qt::green);
+  const std::pair<const char*, std::string> files[] = {
+      {"text.jpg", "this is not a picture at all"},
+      {"cut.jpg", jpeg.substr(0, jpeg.size() / 2)},
+      {"empty.jpg", ""},
+      {"photo.png", jpeg},
+      {"icon.ico", "not an icon"},
+      {"absent.jpg", {}},
+  };
+  for (const auto& [name, bytes] : files) {
+    const QString path = QString::fromStdString((dir.Path() / name).string());
+    if (std::string(name) != "absent.jpg") WriteBytes(dir.Path() / name, bytes);
+    messages.clear();
+    EXPECT_FALSE(form.ShowPicture(path.toStdString())) << name;
+    ASSERT_EQ(messages.size(), 1) << name;
+    QString words = messages[0];
+    EXPECT_TRUE(words.contains(path)) << words.toStdString();
+    words.remove(path).remove(QRegularExpression(QString::fromUtf8("«[^»]*»")));  // the file and its type
+    EXPECT_FALSE(words.contains(QRegularExpression("[a-z]{2,}"))) << words.toStdString();
+    EXPECT_TRUE(words.contains(QRegularExpression(QString::fromUtf8("[а-яё]{4,}")))) << words.toStdString();
+  }
 }
 
 TEST_F(PictureWindow, MissingPictureIsReported) {

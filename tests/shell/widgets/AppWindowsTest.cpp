@@ -21,7 +21,7 @@ TEST(AppWindows, PictureButtonOpensTheFirmPictureInThePictureWindow) {
   const auto file = root.Path() / "Base" / "City" / "Firms" / "f1.jpg";
   WriteBytes(file, bytes.toStdString());
 
-  AppWindows w(root.Path() / "Base");
+  AppWindows w({root.Path() / "Base"});
   EXPECT_FALSE(w.Form2.isVisible());
   EXPECT_FALSE(w.Form3.isVisible());
   MapCore& core = w.Form2.Core();

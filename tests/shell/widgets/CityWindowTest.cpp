@@ -211,3 +211,26 @@ TEST(CityWindow, ClosingEitherWindowEndsTheProgram) {
   EXPECT_EQ(w.programEnds, 2);
   EXPECT_FALSE(w.form2->isVisible());
 }
+
+// The progress texts stand white on a dark strip, readable over the pale splash.
+TEST(CityWindow, ProgressTextsStandOutFromTheSplash) {
+  TempDir root;
+  TForm1 f(root.Path());
+  f.show();
+  f.PanelStartImage->setGeometry(f.rect());
+  f.PanelStartImage->show();
+  f.LoadLabel->setText(U("Улицы"));
+  const QImage panel = f.PanelStartImage->grab().toImage();
+  for (const QLabel* label : {f.Label3, f.LoadLabel}) {
+    const QRect box = label->geometry();
+    int dark = 0, white = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+      for (int x = box.left(); x <= box.right(); ++x) {
+        const int grey = qGray(panel.pixel(x, y));
+        dark += grey < 90;
+        white += grey > 200;
+      }
+    EXPECT_GT(dark, box.width() * box.height() / 2) << label->objectName().toStdString();
+    EXPECT_GT(white, 20) << label->objectName().toStdString();
+  }
+}

@@ -1,7 +1,11 @@
-// The map window's mouse, wheel, zoom controls and Ctrl key reach the map state
-// through the real widgets.
+// The map window's mouse, wheel, zoom controls, Ctrl key and hover hint reach
+// the map state through the real widgets.
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
+#include <QScreen>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTableWidget>
@@ -9,9 +13,12 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
+#include "support/CityBuilder.h"
 
 namespace {
 
@@ -100,4 +107,154 @@ TEST(MapInteraction, WheelZoomsOneTrackBarStepPerNotch) {
   EXPECT_EQ(m.Form().TrackBar1->value(), static_cast<int>(2 * m.Core().View.Scale));
   Wheel(area, QPoint(300, 200), -240);
   EXPECT_FLOAT_EQ(m.Core().View.Scale, before - 0.5f);
+}
+
+// A Ctrl release is never lost: not in a control that keeps the key for itself
+// (the keyword box, also after Ctrl+A), nor while another window had the
+// keyboard (the real state is read again when the window gains or loses it).
+TEST(MapInteraction, CtrlHighlightFollowsTheRealKey) {
+  LoadedMap m;
+  const std::string& mode = m.Core().Interaction.Mode;
+  QLineEdit* keyword = m.Form().ComboBox1->lineEdit();
+  QTest::keyPress(keyword, Qt::Key_Control);
+  EXPECT_EQ(mode, "StreetSelect");
+  QTest::keyRelease(keyword, Qt::Key_Control);
+  EXPECT_EQ(mode, "Normal");
+  QTest::keyPress(keyword, Qt::Key_Control);
+  QTest::keyClick(keyword, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyRelease(keyword, Qt::Key_Control);
+  EXPECT_EQ(mode, "Normal");
+  // The offscreen platform reports Ctrl as up: it was let go elsewhere.
+  for (QEvent::Type change : {QEvent::WindowActivate, QEvent::WindowDeactivate}) {
+    QTest::keyPress(m.Form().MapView(), Qt::Key_Control);
+    ASSERT_EQ(mode, "StreetSelect");
+    QEvent event(change);
+    QApplication::sendEvent(&m.Form(), &event);
+    EXPECT_EQ(mode, "Normal") << change;
+  }
+}
+
+// Only the bare map takes the mouse: presses, drags and wheel turns on the tool
+// bar and the side panels neither select, drag nor zoom; a click on the zoom
+// panel snaps the track bar to the scale with the left button only.
+TEST(MapInteraction, ToolBarAndPanelsKeepTheMouseOffTheMap) {
+  LoadedMap m;
+  TForm2& f = m.Form();
+  const ViewState before = m.Core().View;
+  for (QWidget* target : std::initializer_list<QWidget*>{f.Label3, f.Panel5, f.ControlBar1, f.PanelSearch,
+                                                         f.PanelSearch->Label1}) {
+    const std::string name = target->objectName().toStdString();
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+      QTest::mousePress(target, button, Qt::NoModifier, QPoint(2, 2));
+      EXPECT_EQ(m.Core().Interaction.Mode, "Normal") << name;
+      QTest::mouseMove(target, QPoint(60, 40));
+      QTest::mouseRelease(target, button, Qt::NoModifier, QPoint(60, 40));
+      EXPECT_EQ(m.Core().View.OffsetX, before.OffsetX) << name;
+    }
+    Wheel(target, QPoint(2, 2), 120);
+    EXPECT_FLOAT_EQ(m.Core().View.Scale, before.Scale) << name;
+  }
+  f.ZoomEdit->setText("300");  // an entry leaves the track bar at 2
+  QTest::keyClick(f.ZoomEdit, Qt::Key_Return);
+  QTest::mouseClick(f.Label3, Qt::RightButton);
+  EXPECT_EQ(f.TrackBar1->value(), 2);
+  QTest::mouseClick(f.Label3, Qt::LeftButton);
+  EXPECT_EQ(f.TrackBar1->value(), 6);
+}
+
+// Every redraw writes trunc(Scale × 100) and "%" into the zoom field, even when
+// the percentage did not change.
+TEST(MapInteraction, EveryRedrawRewritesTheZoomText) {
+  LoadedMap m;
+  QLineEdit* zoom = m.Form().ZoomEdit;
+  zoom->setText("100");
+  QTest::keyClick(zoom, Qt::Key_Return);
+  EXPECT_EQ(zoom->text(), "100%");
+  zoom->setText("abc");
+  QTest::keyClick(zoom, Qt::Key_Return);
+  EXPECT_EQ(zoom->text(), "abc");  // refused, nothing redrawn
+  MapArea* area = m.Form().MapView();
+  QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, QPoint(400, 300));
+  QTest::mouseMove(area, QPoint(420, 300));
+  QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, QPoint(420, 300));
+  EXPECT_EQ(zoom->text(), "100%");
+}
+
+namespace {
+
+// A street and a school at the middle of the first view.
+struct HintCity {
+  HintCity() : windows((Write(city), city.DataRoot())) { windows.form1->LoadClick(); }
+  static int Write(const CityBuilder& c) {
+    c.About("Городок");
+    c.Plain("Data/Streets.txt", {StreetRecord("Ленина", "300 600 700 600", 2, "3", "улица")});
+    c.Plain("Data/Objects.txt", {{W("Школа"), W("Мира"), "2", W("Гимназия"), "500 600", "0"}});
+    return 0;
+  }
+  TForm2& Form() { return *windows.form2; }
+  const InteractionState& Hint() { return windows.form2->Core().Interaction; }
+  // The school's window pixel, in the map window's own coordinates.
+  QPoint School() {
+    const ViewState& v = windows.form2->Core().View;
+    const QPoint p(static_cast<int>(500 * v.Scale) - v.OffsetX - v.ScreenWidth / 2,
+                   static_cast<int>(600 * v.Scale) - v.OffsetY - v.ScreenHeight / 2);
+    return Form().MapView()->mapTo(&Form(), p);
+  }
+  // Moves the mouse as the window system does (enter and leave included).
+  void MoveTo(QPoint inWindow) { QTest::mouseMove(Form().windowHandle(), inWindow); }
+  // Whether the window shows a hint's box beside `mouse` (its top row, above
+  // the letters), as last painted: a hint stays there until a paint covers it.
+  bool HintShownAt(QPoint mouse) {
+    const QPoint box = Form().MapView()->mapTo(&Form(), mouse + QPoint(11, 10));
+    const QImage shot = Form().screen()->grabWindow(Form().winId(), box.x(), box.y(), 1, 1).toImage();
+    return shot.pixelColor(0, 0) == QGuiApplication::palette().toolTipBase().color();
+  }
+  CityBuilder city;
+  ShellWindows windows;
+};
+
+}  // namespace
+
+// The hover hint goes when the mouse leaves the map for the tool bar or a side
+// panel, and when the view changes by a selection that centres; a redraw that
+// keeps the view keeps it.
+TEST(MapInteraction, HoverHintStaysOnTheMapAndWithItsView) {
+  HintCity c;
+  TForm2& f = c.Form();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));  // so that the mouse reaches it
+  struct Case {
+    const char* What;
+    std::function<void()> Act;
+    bool Stays;
+  };
+  QTableWidget* results = f.PanelSearch->SearchListView;
+  const std::vector<Case> cases = {
+      {"onto the tool bar, after a look that found nothing",
+       [&] {
+         c.MoveTo(c.School() + QPoint(0, 80));
+         QTest::qWait(150);
+         c.MoveTo(f.Label3->mapTo(&f, QPoint(3, 3)));
+       },
+       false},
+      {"onto the side panel", [&] { c.MoveTo(f.PanelSearch->Label1->mapTo(&f, QPoint(3, 3))); }, false},
+      {"a redraw in the same view", [&] { f.MenuItem("N18")->trigger(); }, true},
+      {"a double-clicked result zooms to 400%",
+       [&] {
+         const QPoint row = results->visualRect(results->model()->index(0, 0)).center();
+         QTest::mouseClick(results->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+         QTest::mouseDClick(results->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+       },
+       false},
+  };
+  for (const Case& k : cases) {
+    c.MoveTo(c.School());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c.Hint().HintVisible; }, 2000)) << k.What;
+    const QPoint at(c.Hint().MouseX, c.Hint().MouseY);
+    ASSERT_TRUE(c.HintShownAt(at)) << k.What;
+    k.Act();
+    QTest::qWait(150);  // a look still pending would find the school again
+    EXPECT_EQ(c.Hint().HintVisible, k.Stays) << k.What;
+    EXPECT_EQ(c.HintShownAt(at), k.Stays) << k.What;
+  }
+  EXPECT_FLOAT_EQ(f.Core().View.Scale, 4.0f);
 }

@@ -1,14 +1,21 @@
-// The map window over a loaded city: the lists show the city's records, and a
-// click on a result selects it with the status bar and the panels following.
+// The map window over a loaded city: the lists show the city's records, a
+// click on a result selects it with the status bar and the panels following,
+// the next load starts the object chooser and the firm results afresh, and
+// data is shown as plain text.
+#include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "shell/widgets/MapArea.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
 #include "support/CityBuilder.h"
+#include "support/PictureFiles.h"
 
 namespace {
 
@@ -65,4 +72,123 @@ TEST(MapWindowCity, ClickingAResultSelectsItIntoTheStatusBar) {
   ClickRow(f.PanelPath->ListOfPath2, 0);
   EXPECT_TRUE(f.Core().Selection.RouteSelected);
   EXPECT_EQ(f.StatusPanel[1]->text(), U("Трамвай 1"));
+}
+
+// Cities of several data roots: the list merges them, an earlier root hiding a
+// later city of the same name, and each loads from its own folder.
+TEST(MapWindowCity, EachListedCityLoadsFromItsOwnDataRoot) {
+  CityBuilder user("Alpha");
+  user.About("Альфа пользователя");
+  user.Plain("Data/Streets.txt", {StreetRecord("Ленина", "100 100 200 100", 2)});
+  CityBuilder system("Alpha");
+  system.About("Альфа системы");
+  WriteBytes(system.DataRoot() / "Beta" / "Info" / "about.inf", W("Бета\r\n"));
+  WriteBytes(system.DataRoot() / "Beta" / "Data" / "Streets.txt",
+             PlainLayerBytes({StreetRecord("Мира", "100 300 300 300", 2)}));
+  ShellWindows w(std::vector<fs::path>{user.DataRoot(), system.DataRoot()});
+  TForm1& f = *w.form1;
+  ASSERT_EQ(f.ListView->count(), 2);
+  EXPECT_EQ(f.ListView->item(0)->text(), "Alpha");
+  EXPECT_EQ(f.ListView->item(1)->text(), "Beta");
+  EXPECT_EQ(f.Label2->text(), U("Альфа пользователя"));
+
+  const auto loadAndListStreet = [&](int entry) {
+    f.ListView->item(entry)->setSelected(true);
+    f.LoadClick();
+    QTableWidget* results = w.form2->PanelSearch->SearchListView;
+    const QString street = results->rowCount() == 1 ? results->item(0, 0)->text() : QString();
+    w.form2->MenuItem("N19")->trigger();
+    return street;
+  };
+  EXPECT_EQ(loadAndListStreet(1), U("Мира"));
+  EXPECT_EQ(w.form2->Core().DataRoot, system.DataRoot());
+  EXPECT_EQ(loadAndListStreet(0), U("Ленина"));
+  EXPECT_EQ(w.form2->Core().DataRoot, user.DataRoot());
+  EXPECT_EQ(w.form2->windowTitle(), U("Альфа пользователя"));
+  EXPECT_TRUE(w.messages.empty()) << w.messages.front();
+}
+
+namespace {
+
+// The window pixel of map point (x, y) in the map area.
+QPoint MapPixel(const TForm2& f, int x, int y) {
+  const ViewState& v = const_cast<TForm2&>(f).Core().View;
+  return {static_cast<int>(x * v.Scale) - v.OffsetX - v.ScreenWidth / 2,
+          static_cast<int>(y * v.Scale) - v.OffsetY - v.ScreenHeight / 2};
+}
+
+}  // namespace
+
+// After a load the kind chooser reads "Все" and every kind is drawn again,
+// whatever kind was chosen in the city shown before.
+TEST(MapWindowCity, ALoadShowsEveryObjectKindAgain) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Raw("Icons/0.ico", IcoBytes(SolidImage(20, 20, Qt::red)));
+  city.Raw("Icons/1.ico", IcoBytes(SolidImage(20, 20, Qt::blue)));
+  city.Raw("Icons/2.ico", IcoBytes(SolidImage(20, 20, Qt::green)));
+  city.Plain("Data/Objects.txt", {{W("Школы"), W("Мира"), "2", W("Гимназия"), "450 600", "0"},
+                                  {W("Аптеки"), W("Мира"), "4", W("Здоровье"), "550 600", "1"}});
+  ShellWindows w(city.DataRoot());
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));  // laid out at its full size
+  auto pharmacyShown = [&] {
+    return f.MapView()->grab().toImage().pixelColor(MapPixel(f, 550, 600)) == QColor(Qt::blue);
+  };
+  ASSERT_EQ(f.ObjectComboBox->currentText(), U("Все"));
+  ASSERT_TRUE(pharmacyShown());
+  f.ObjectComboBox->setCurrentIndex(0);
+  emit f.ObjectComboBox->activated(0);  // "Школы"
+  ASSERT_FALSE(pharmacyShown());
+  f.MenuItem("N19")->trigger();
+  w.form1->LoadClick();
+  EXPECT_EQ(f.ObjectComboBox->currentText(), U("Все"));
+  EXPECT_EQ(f.Core().Flags.ObjectFilter, -1);
+  EXPECT_TRUE(pharmacyShown());
+}
+
+// A load empties the firm search results, and their count shows 0.
+TEST(MapWindowCity, ALoadEmptiesTheFirmResultsAndTheirCount) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
+  ShellWindows w(city.DataRoot());
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  f.FirmSearch->Edit2->setText(U("апт"));
+  QTest::keyClick(f.FirmSearch->Edit2, Qt::Key_Return);
+  ASSERT_EQ(f.FirmSearch->SearchFirmListView->rowCount(), 1);
+  ASSERT_EQ(f.FirmSearch->Label5->text(), "1");
+  f.MenuItem("N19")->trigger();
+  w.form1->LoadClick();
+  EXPECT_EQ(f.FirmSearch->SearchFirmListView->rowCount(), 0);
+  EXPECT_EQ(f.FirmSearch->Label5->text(), "0");
+}
+
+// Markup in the data (a city title, a building's and a firm's texts) is shown as
+// it stands, never as formatting.
+TEST(MapWindowCity, LabelsShowMarkupInTheDataAsText) {
+  CityBuilder city("Town");
+  city.About("<i>Городок</i>");
+  city.Plain("Data/Buildings.txt", {{W("<u>Мира</u>"), "<b>5</b>", W("<b>Почта</b>"), "4", "10 10 20 10 20 20 10 20"}});
+  city.Raw("Firms/a.txt", PlainFirmBytes({W("<b>Бар</b>"), W("<i>Мира</i>"), "<img src=x.png>", "80 80", W("пиво")}));
+  ShellWindows w(city.DataRoot());
+  EXPECT_EQ(w.form1->Label2->text(), U("<i>Городок</i>"));
+  EXPECT_EQ(w.form1->Label2->textFormat(), Qt::PlainText);
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  ASSERT_EQ(f.PanelSearch->SearchListView->rowCount(), 2);
+
+  ClickRow(f.PanelSearch->SearchListView, 0);  // the building
+  EXPECT_EQ(f.StatusPanel[0]->text(), U("<b>Почта</b>"));
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("<u>Мира</u>"));
+  EXPECT_EQ(f.StatusPanel[2]->text(), U("<b>5</b>"));
+  ClickRow(f.PanelSearch->SearchListView, 1);  // the firm
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("<b>Бар</b>"));
+  EXPECT_EQ(f.InfoPanel->ObjNameLabel->text(), U("<b>Бар</b>"));
+  EXPECT_EQ(f.InfoPanel->ObjAdressLabel->text(), U("<i>Мира</i> <img src=x.png>"));
+  for (const QLabel* label : {f.StatusPanel[0], f.StatusPanel[1], f.StatusPanel[2], f.InfoPanel->ObjNameLabel,
+                              f.InfoPanel->ObjAdressLabel, f.PanelSearch->Label2, f.FirmSearch->Label5})
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
 }

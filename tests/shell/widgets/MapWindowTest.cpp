@@ -278,6 +278,34 @@ TEST(MapWindow, StatusPanelsAreEightPixelsPerCharacterOfTheirTexts) {
   EXPECT_EQ(f.StatusPanel[1]->width(), 96);
 }
 
+// The width a label alike needs for the panel's text when nothing holds it.
+int NeededWidth(const QLabel* panel) {
+  QLabel free(panel->text());
+  free.setFont(panel->font());
+  free.setFrameShape(panel->frameShape());
+  free.setFrameShadow(panel->frameShadow());
+  return free.sizeHint().width();
+}
+
+// Each panel is at least as wide as its text needs in the panel's font, and
+// keeps its 8 pixels a character where that is wider.
+TEST(MapWindow, StatusPanelsAreWideEnoughForTheirTexts) {
+  TempDir root;
+  TForm2 f(root.Path());
+  for (const char* text : {"Кафе", "5", "48", "Школа №1", "улица Ленина"}) {
+    SelectionState& s = f.Core().Selection;
+    s.StatusText0 = s.StatusText1 = s.StatusText2 = cp1251::FromUtf8(text);
+    UpdateSelectionOverlay(f.Core());
+    f.SyncFromCore();
+    for (const QLabel* panel : f.StatusPanel) {
+      ASSERT_EQ(panel->text(), U(text));
+      EXPECT_GE(panel->contentsRect().width(), QFontMetrics(panel->font()).horizontalAdvance(panel->text())) << text;
+      EXPECT_GE(panel->width(), NeededWidth(panel)) << text;
+      EXPECT_GE(panel->width(), 8 * static_cast<int>(s.StatusText0.size())) << text;
+    }
+  }
+}
+
 TEST(MapWindow, LayerFlagsOutliveALoad) {
   TempDir root;
   WriteAbout(root.Path(), "Alpha", {"Альфа"});

@@ -24,9 +24,10 @@ inline void WriteAbout(const std::filesystem::path& root, const std::string& cit
 }
 
 struct ShellWindows {
-  explicit ShellWindows(const std::filesystem::path& root) {
-    form1 = std::make_unique<TForm1>(root);
-    form2 = std::make_unique<TForm2>(root);
+  explicit ShellWindows(const std::filesystem::path& root) : ShellWindows(std::vector<std::filesystem::path>{root}) {}
+  explicit ShellWindows(const std::vector<std::filesystem::path>& roots) {
+    form1 = std::make_unique<TForm1>(roots);
+    form2 = std::make_unique<TForm2>(roots.front());
     form1->MessageSink = [this](const std::string& m) { messages.push_back(m); };
     form2->MessageSink = [this](const std::string& m) { messages.push_back(m); };
     form1->EndProgram = [this] { ++programEnds; };

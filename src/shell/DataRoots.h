@@ -1,0 +1,28 @@
+#pragma once
+// The folders the city list is gathered from, in order.  "Base" beside the
+// executable comes first; an installed program also has the user's own cities
+// (the data folder of QStandardPaths' AppDataLocation + "/Base", where imported
+// cities go) and the cities of the system (share/tellurin/Base in each of the
+// system's data folders, the installation's own first).  A city's name found in
+// an earlier folder hides the same name in later ones.
+#include <filesystem>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+// AppDataLocation + "/Base" of this program (~/.local/share/Tellurin/Tellurin/Base),
+// whether or not the application's names have been set yet.  It may not exist.
+fs::path UserDataRoot();
+
+// share/tellurin/Base beside the installation's bin/ folder (when the
+// executable lies in one), then in every system data folder of the desktop
+// (XDG_DATA_DIRS: /usr/local/share, /usr/share).
+std::vector<fs::path> SystemDataRoots();
+
+// The roots in the order they are searched, each once (the first place of a
+// folder named twice wins).
+std::vector<fs::path> OrderDataRoots(const fs::path& besideExecutable, const fs::path& user,
+                                     const std::vector<fs::path>& system);
+
+// OrderDataRoots(DefaultDataRoot(), UserDataRoot(), SystemDataRoots()).
+std::vector<fs::path> StandardDataRoots();
