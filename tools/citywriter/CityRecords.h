@@ -25,14 +25,15 @@ class Cp1251Encoder {
 
 std::string PointText(const std::vector<Point>& points);
 
-std::vector<LayerRecord> StreetRecords(const City& city, Cp1251Encoder& w);
-std::vector<LayerRecord> BuildingRecords(const City& city, Cp1251Encoder& w);
-std::vector<LayerRecord> RegionRecords(const City& city, Cp1251Encoder& w);
-std::vector<LayerRecord> LabelRecords(const City& city, Cp1251Encoder& w);
-std::vector<LayerRecord> ObjectRecords(const City& city, Cp1251Encoder& w);
-std::vector<LayerRecord> RouteRecords(const City& city, Cp1251Encoder& w);
+LayerRecord StreetRecord(const Street& street, Cp1251Encoder& w);
+LayerRecord BuildingRecord(const Building& building, Cp1251Encoder& w);
+LayerRecord RegionRecord(const Region& region, Cp1251Encoder& w);
+LayerRecord LabelRecord(const Label& label, Cp1251Encoder& w);
+LayerRecord ObjectRecord(const MapObject& object, Cp1251Encoder& w);
+LayerRecord RouteRecord(const Route& route, Cp1251Encoder& w);
 LayerRecord FirmRecord(const Firm& firm, Cp1251Encoder& w);
 
-// Empty when every field keeps the rules of the plain grammar (not empty, no
-// CR or LF, at most kMaxPlainField bytes); otherwise what is wrong and where.
-std::string CheckFields(const std::vector<LayerRecord>& records, const std::string& what);
+// Empty when every field of the record keeps the rules of the plain grammar
+// (not empty, no CR or LF, at most kMaxPlainField bytes); otherwise what is
+// wrong and where (`number` counts the records from 1).
+std::string CheckRecord(const LayerRecord& record, const std::string& what, size_t number);

@@ -46,21 +46,70 @@ bool CheckCity(const City& city, std::string& error) {
          CheckPointCounts(city.Routes, &Route::Points, "Path", error);
 }
 
-bool WriteLayer(const fs::path& data, const std::string& name, const std::vector<LayerRecord>& records,
-                const WriteOptions& options, RecordCounts& counts, std::string& error) {
-  error = CheckFields(records, name);
-  if (!error.empty()) return false;
+// A layer's records, made one at a time: a big city's layer is never held
+// whole in memory, neither as records nor as bytes.
+struct LayerSource {
+  std::string Name;  // "Streets", ...
+  size_t Count;
+  std::function<LayerRecord(size_t)> Record;
+};
+
+template <typename Item>
+LayerSource Source(const std::string& name, const std::vector<Item>& items,
+                   LayerRecord (*make)(const Item&, Cp1251Encoder&), Cp1251Encoder& w) {
+  return {name, items.size(), [&items, make, &w](size_t i) { return make(items[i], w); }};
+}
+
+bool CheckedRecord(const LayerSource& layer, size_t i, LayerRecord& record, std::string& error) {
+  record = layer.Record(i);
+  error = CheckRecord(record, layer.Name, i + 1);
+  return error.empty();
+}
+
+bool WritePlainLayer(const fs::path& file, const LayerSource& layer, std::string& error) {
+  std::error_code ec;
+  fs::create_directories(file.parent_path(), ec);
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  std::string chunk = std::to_string(layer.Count) + "\r\n";
+  LayerRecord record;
+  for (size_t i = 0; i < layer.Count; ++i) {
+    if (!CheckedRecord(layer, i, record, error)) return false;
+    AppendRecordLines(chunk, record);
+    if (chunk.size() >= (1 << 20)) {
+      out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+      chunk.clear();
+    }
+  }
+  out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+  out.close();
+  if (!out) {
+    error = file.string() + ": cannot be written";
+    return false;
+  }
+  return true;
+}
+
+bool WriteLayer(const fs::path& data, const LayerSource& layer, const WriteOptions& options, RecordCounts& counts,
+                std::string& error) {
   if (options.Scrambled) {
-    const std::string bytes = ScrambledLayerBytes(records, options.Mask);
-    if (bytes.size() - 8 <= kMaxLayerBody) return WriteFileBytes(data / (name + ".crpt"), bytes, error);
+    std::string body;
+    LayerRecord record;
+    for (size_t i = 0; i < layer.Count; ++i) {
+      if (!CheckedRecord(layer, i, record, error)) return false;
+      AppendRecordLines(body, record);
+      if (body.size() > kMaxLayerBody && options.PlainWhenTooLong) break;
+    }
+    if (body.size() <= kMaxLayerBody)
+      return WriteFileBytes(data / (layer.Name + ".crpt"),
+                            ScrambledLayerOfBody(static_cast<int32_t>(layer.Count), body, options.Mask), error);
     if (!options.PlainWhenTooLong) {
-      error = name + ".crpt: body of " + std::to_string(bytes.size() - 8) + " bytes, more than " +
+      error = layer.Name + ".crpt: body of " + std::to_string(body.size()) + " bytes, more than " +
               std::to_string(kMaxLayerBody) + " (write this city plain)";
       return false;
     }
-    counts.PlainLayers.push_back(name);
+    counts.PlainLayers.push_back(layer.Name);
   }
-  return WriteFileBytes(data / (name + ".txt"), PlainLayerBytes(records), error);
+  return WritePlainLayer(data / (layer.Name + ".txt"), layer, error);
 }
 
 bool WriteLayers(const City& city, const fs::path& dir, const WriteOptions& options, Cp1251Encoder& w,
@@ -72,12 +121,12 @@ bool WriteLayers(const City& city, const fs::path& dir, const WriteOptions& opti
   counts.Labels = city.Labels.size();
   counts.Objects = city.Objects.size();
   counts.Routes = city.Routes.size();
-  return WriteLayer(data, "Streets", StreetRecords(city, w), options, counts, error) &&
-         WriteLayer(data, "Buildings", BuildingRecords(city, w), options, counts, error) &&
-         WriteLayer(data, "Regions", RegionRecords(city, w), options, counts, error) &&
-         WriteLayer(data, "Texts", LabelRecords(city, w), options, counts, error) &&
-         WriteLayer(data, "Objects", ObjectRecords(city, w), options, counts, error) &&
-         WriteLayer(data, "Path", RouteRecords(city, w), options, counts, error);
+  return WriteLayer(data, Source("Streets", city.Streets, StreetRecord, w), options, counts, error) &&
+         WriteLayer(data, Source("Buildings", city.Buildings, BuildingRecord, w), options, counts, error) &&
+         WriteLayer(data, Source("Regions", city.Regions, RegionRecord, w), options, counts, error) &&
+         WriteLayer(data, Source("Texts", city.Labels, LabelRecord, w), options, counts, error) &&
+         WriteLayer(data, Source("Objects", city.Objects, ObjectRecord, w), options, counts, error) &&
+         WriteLayer(data, Source("Path", city.Routes, RouteRecord, w), options, counts, error);
 }
 
 bool WriteIcons(const City& city, const fs::path& dir, RecordCounts& counts, std::string& error) {
@@ -110,7 +159,7 @@ class MarkerCache {
 bool WriteFirm(const Firm& firm, const fs::path& firms, const WriteOptions& options, Cp1251Encoder& w,
                MarkerCache& markers, std::string& error) {
   const LayerRecord record = FirmRecord(firm, w);
-  error = CheckFields({record}, "Firm " + firm.Base);
+  error = CheckRecord(record, "Firm " + firm.Base, 1);
   if (!error.empty()) return false;
   if (options.Scrambled) {
     const std::string bytes = ScrambledFirmBytes(record, options.Mask);

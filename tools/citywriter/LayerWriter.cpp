@@ -1,7 +1,5 @@
 #include "citywriter/LayerWriter.h"
 
-#include <cstdint>
-
 namespace {
 
 void AppendInt32(std::string& out, int32_t value) {
@@ -16,23 +14,32 @@ std::string Scramble(std::string body, unsigned char mask) {
 
 std::string FieldsCrLf(const std::vector<LayerRecord>& records) {
   std::string body;
-  for (const LayerRecord& record : records)
-    for (const std::string& field : record) body += field + "\r\n";
+  for (const LayerRecord& record : records) AppendRecordLines(body, record);
   return body;
 }
 
 }  // namespace
+
+void AppendRecordLines(std::string& out, const LayerRecord& fields) {
+  for (const std::string& field : fields) {
+    out += field;
+    out += "\r\n";
+  }
+}
+
+std::string ScrambledLayerOfBody(int32_t count, const std::string& body, unsigned char mask) {
+  std::string out;
+  AppendInt32(out, count);
+  AppendInt32(out, static_cast<int32_t>(body.size()));
+  return out + Scramble(body, mask);
+}
 
 std::string PlainLayerBytes(const std::vector<LayerRecord>& records) {
   return std::to_string(records.size()) + "\r\n" + FieldsCrLf(records);
 }
 
 std::string ScrambledLayerBytes(const std::vector<LayerRecord>& records, unsigned char mask) {
-  const std::string body = FieldsCrLf(records);
-  std::string out;
-  AppendInt32(out, static_cast<int32_t>(records.size()));
-  AppendInt32(out, static_cast<int32_t>(body.size()));
-  return out + Scramble(body, mask);
+  return ScrambledLayerOfBody(static_cast<int32_t>(records.size()), FieldsCrLf(records), mask);
 }
 
 std::string PlainFirmBytes(const LayerRecord& fields) { return FieldsCrLf({fields}); }

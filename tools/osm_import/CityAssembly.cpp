@@ -49,6 +49,11 @@ double MapArea(const std::vector<Point>& ring) {
   return std::abs(sum) / 2;
 }
 
+template <typename T>
+void Release(std::vector<T>& features) {
+  std::vector<T>().swap(features);
+}
+
 double GeoDistanceMetres(GeoPoint a, GeoPoint b) {
   const double lat = Degrees((a.Y / 2) + (b.Y / 2)) * M_PI / 180;
   const double dx = Degrees(a.X - b.X) * std::cos(lat), dy = Degrees(a.Y - b.Y);
@@ -87,15 +92,25 @@ class CityBuilder {
     if (!FindCentre(error)) return false;
     city_.DirName = o_.Name;
     city_.Title = text_.Field(o_.Name, kMaxPlainField);
+    // Each kind of feature is let go as soon as it has become records: a big
+    // city is never held twice.
     AddKinds();
     AddStreetLabels();
     AddLines();
+    Release(f_.Lines);
+    {
+      const AddressIndex addresses(f_.Buildings);
+      AddObjects(addresses);
+      AddFirms(addresses);
+    }
+    Release(f_.Objects);
+    Release(f_.Firms);
     AddBuildings();
+    Release(f_.Buildings);
     AddRegions();
-    const AddressIndex addresses(f_.Buildings);
-    AddObjects(addresses);
-    AddFirms(addresses);
+    Release(f_.Regions);
     AddRoutes();
+    Release(f_.Routes);
     AddPlaceLabels();
     AddKeywordsAndAbout();
     FindCityBox();
@@ -221,7 +236,7 @@ class CityBuilder {
     for (LineFeature& line : f_.Lines) {
       const LineKey key = KeyOf(line);
       examples.emplace(key, &line);
-      groups[key].push_back(line.Line);
+      groups[key].push_back(std::move(line.Line));
     }
     for (auto& [key, lines] : groups) {
       const LineFeature& like = *examples.at(key);
@@ -277,19 +292,22 @@ class CityBuilder {
   }
 
   void AddBuildings() {
-    for (const BuildingFeature& b : f_.Buildings) {
+    for (BuildingFeature& b : f_.Buildings) {
       std::vector<Point> outline;
-      if (Outline(b.Shape, outline)) city_.Buildings.push_back({Field(b.Street), Field(b.Number), Field(b.Name), outline});
+      if (Outline(b.Shape, outline))
+        city_.Buildings.push_back({Field(b.Street), Field(b.Number), Field(b.Name), std::move(outline)});
+      b = {};
     }
   }
 
   // Larger regions first, so that what lies inside them is drawn over them.
   void AddRegions() {
     std::vector<std::pair<double, Region>> regions;
-    for (const RegionFeature& r : f_.Regions) {
+    for (RegionFeature& r : f_.Regions) {
       std::vector<Point> outline;
       double area = 0;
-      if (Outline(r.Shape, outline, &area)) regions.push_back({area, {r.Kind, outline}});
+      if (Outline(r.Shape, outline, &area)) regions.push_back({area, {r.Kind, std::move(outline)}});
+      r = {};
     }
     std::stable_sort(regions.begin(), regions.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     for (auto& [area, region] : regions) city_.Regions.push_back(std::move(region));
