@@ -39,16 +39,6 @@ bool AnyOutside(const std::vector<GeoPoint>& points, const GeoBox& box) {
   return std::any_of(points.begin(), points.end(), [&](GeoPoint p) { return !box.Contains(p); });
 }
 
-double MapArea(const std::vector<Point>& ring) {
-  double sum = 0;
-  for (size_t i = 0; i < ring.size(); ++i) {
-    const Point& a = ring[i];
-    const Point& b = ring[(i + 1) % ring.size()];
-    sum += static_cast<double>(a.X) * b.Y - static_cast<double>(b.X) * a.Y;
-  }
-  return std::abs(sum) / 2;
-}
-
 template <typename T>
 void Release(std::vector<T>& features) {
   std::vector<T>().swap(features);
@@ -286,7 +276,7 @@ class CityBuilder {
     }
     if (cut) report_.Change("outline cut at the edge of the area");
     if (!FitOutline(ring, holes, kMaxPoints)) report_.Change("outline of more than 150 points (simplified)");
-    if (area) *area = MapArea(ring);
+    if (area) *area = OutlineArea(ring);
     outline = holes.empty() ? std::move(ring) : Keyhole(ring, holes);
     return true;
   }

@@ -85,7 +85,11 @@ double TriangleArea(const Point& a, const Point& b, const Point& c) {
   return std::abs(Cross(a.X, a.Y, b.X, b.Y, c.X, c.Y)) / 2;
 }
 
-double MapRingArea(const std::vector<Point>& ring) {
+}  // namespace
+
+double RingArea(const GeoRing& ring) { return std::abs(SignedArea(ring)); }
+
+double OutlineArea(const std::vector<Point>& ring) {
   double sum = 0;
   for (size_t i = 0; i < ring.size(); ++i) {
     const Point& a = ring[i];
@@ -94,10 +98,6 @@ double MapRingArea(const std::vector<Point>& ring) {
   }
   return std::abs(sum) / 2;
 }
-
-}  // namespace
-
-double RingArea(const GeoRing& ring) { return std::abs(SignedArea(ring)); }
 
 bool RingContains(const GeoRing& ring, GeoPoint p) {
   bool inside = false;
@@ -342,7 +342,7 @@ bool FitOutline(std::vector<Point>& outer, std::vector<std::vector<Point>>& hole
   for (const auto& hole : holes) cost += hole.size() + 2;
   if (cost <= maxPoints) return true;
   std::stable_sort(holes.begin(), holes.end(),
-                   [](const auto& a, const auto& b) { return MapRingArea(a) > MapRingArea(b); });
+                   [](const auto& a, const auto& b) { return OutlineArea(a) > OutlineArea(b); });
   for (;;) {
     const size_t available = maxPoints - 2 * holes.size();
     size_t total = outer.size();

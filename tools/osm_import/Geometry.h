@@ -34,6 +34,8 @@ std::vector<GeoPoint> JoinInOrder(const std::vector<GeoLine>& ways, size_t& gaps
 
 // --- In map units ---
 
+// Area of an outline (a ring without its closing point), not signed.
+double OutlineArea(const std::vector<Point>& ring);
 // Consecutive repeated points dropped (and a ring's closing point).
 std::vector<Point> WithoutRepeats(const std::vector<Point>& points, bool ring);
 // At most maxPoints points, dropping first the points whose triangle with
