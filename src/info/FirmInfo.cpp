@@ -16,10 +16,19 @@
 
 namespace {
 
-// A firm file: Firms/<base><suffix>.  The base name is a table cell (Windows-1251);
-// names on disk are UTF-8.
-fs::path FirmFile(const MapCore& core, const std::string& base, const char* suffix) {
-  return core.City().File("Firms/" + cp1251::ToUtf8(base) + suffix);
+// A firm file: Firms/<base><suffix>, with the base name as on disk.
+fs::path FirmFile(const MapCore& core, const std::string& baseOnDisk, const char* suffix) {
+  return core.City().File("Firms/" + baseOnDisk + suffix);
+}
+
+// The name the firm's files bear on disk: the loader keeps it beside the firm's
+// picture (the row's last cell).  A row that no firm file gave has only its
+// 'Файл' cell, Windows-1251 text.
+std::string FirmBaseOnDisk(const MapCore& core, const LayerRow& row, const std::string& fileCell) {
+  const std::vector<std::string>& names = core.Tables.FirmFileNames;
+  const std::optional<int32_t> index = row.SubItems.empty() ? std::nullopt : ReadCellInt(row.SubItems.back());
+  if (index && *index >= 0 && static_cast<size_t>(*index) < names.size()) return names[static_cast<size_t>(*index)];
+  return cp1251::ToUtf8(fileCell);
 }
 
 // The lines of a text file as the text field shows them; bytes stay Windows-1251.
@@ -52,13 +61,14 @@ void ShowObjectInfo(MapCore& core, int row, bool centre) {
   s.SelFirmFile = ColumnCell(t, row, "Файл");
   const std::string coordinates = ColumnCell(t, row, "Координаты");
 
-  const fs::path infFile = FirmFile(core, s.SelFirmFile, ".inf");
+  const std::string base = FirmBaseOnDisk(core, t[row], s.SelFirmFile);
+  const fs::path infFile = FirmFile(core, base, ".inf");
   if (FileExists(infFile)) info.Memo1 = ReadTextLines(infFile);
   s.SelFirmRow = row;
 
-  s.SelFirmPicture1 = PicturePathIfPresent(FirmFile(core, s.SelFirmFile, "1.jpg"));
-  s.SelFirmPicture2 = PicturePathIfPresent(FirmFile(core, s.SelFirmFile, "2.jpg"));
-  s.SelFirmPicture3 = PicturePathIfPresent(FirmFile(core, s.SelFirmFile, "3.jpg"));
+  s.SelFirmPicture1 = PicturePathIfPresent(FirmFile(core, base, "1.jpg"));
+  s.SelFirmPicture2 = PicturePathIfPresent(FirmFile(core, base, "2.jpg"));
+  s.SelFirmPicture3 = PicturePathIfPresent(FirmFile(core, base, "3.jpg"));
   info.FirmPicEnabled[0] = !s.SelFirmPicture1.empty();
   info.FirmPicEnabled[1] = !s.SelFirmPicture2.empty();
   info.FirmPicEnabled[2] = !s.SelFirmPicture3.empty();
@@ -74,7 +84,7 @@ void ShowObjectInfo(MapCore& core, int row, bool centre) {
   info.ObjAdressLabel = s.StatusText2;
 
   // A header picture that cannot be decoded is left out like a missing one.
-  const fs::path header = FirmFile(core, s.SelFirmFile, ".jpg");
+  const fs::path header = FirmFile(core, base, ".jpg");
   QImage picture;
   info.InfoImageVisible = FileExists(header) && LoadPicture(header, picture);
   info.InfoImage = info.InfoImageVisible ? picture : QImage();

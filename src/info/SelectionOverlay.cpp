@@ -2,16 +2,14 @@
 // the paint, writes the zoom text and sizes the status bar panels.
 #include "info/RecordCells.h"
 #include "info/Selection.h"
+#include "render/ViewTransform.h"
 #include "shell/MapCore.h"
 
 namespace {
 
-IntPoint ToPicture(const ViewState& v, IntPoint p) {
-  const long double scale = v.Scale;
-  return {TruncToInt32(p.X * scale - v.OffsetX), TruncToInt32(p.Y * scale - v.OffsetY)};
-}
+PicturePixel ToPicture(const ViewState& v, IntPoint p) { return MapToPictureExact(v, p.X, p.Y); }
 
-void ToPicture(const ViewState& v, const PointArray& points, int32_t count, PointArray& pixels) {
+void ToPicture(const ViewState& v, const PointArray& points, int32_t count, PixelArray& pixels) {
   if (count > MaxSelectionPoints) count = MaxSelectionPoints;
   for (int32_t i = 0; i < count; ++i) pixels[static_cast<size_t>(i)] = ToPicture(v, points[static_cast<size_t>(i)]);
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "render/PicturePixel.h"
+
 // Capacity of every point array; equals the point limit of a data record.
 constexpr int MaxSelectionPoints = 150;
 
@@ -11,6 +13,9 @@ struct IntPoint {
   int32_t Y = 0;
 };
 using PointArray = std::array<IntPoint, MaxSelectionPoints>;
+// Picture pixels, exact however far a point lies (a line's far end must not
+// move its course).
+using PixelArray = std::array<PicturePixel, MaxSelectionPoints>;
 
 // What is selected, with what its highlight needs.  Texts are table cells as
 // read (Windows-1251).  Pixels are picture pixels, refreshed by
@@ -25,28 +30,33 @@ struct SelectionState {
   std::string SelStreetName, SelStreetType;
   int32_t SelStreetWidth = 2;
   int32_t SelStreetCount = 0;
-  PointArray SelStreetPoints{}, SelStreetPixels{};
+  PointArray SelStreetPoints{};
+  PixelArray SelStreetPixels{};
 
   bool BuildingSelected = false;
   std::string SelBuildingStreet, SelBuildingNumber, SelBuildingName;
   int32_t SelBuildingCount = 0;
-  PointArray SelBuildingPoints{}, SelBuildingPixels{};
+  PointArray SelBuildingPoints{};
+  PixelArray SelBuildingPixels{};
 
   bool ObjectSelected = false;
   std::string SelObjectKind, SelObjectName, SelObjectStreet, SelObjectNumber;
   int32_t SelObjectIcon = -1;
-  IntPoint SelObjectPoint{}, SelObjectPixel{};
+  IntPoint SelObjectPoint{};
+  PicturePixel SelObjectPixel{};
 
   bool FirmSelected = false;
   std::string SelFirmName, SelFirmStreet, SelFirmNumber, SelFirmFile;
   int32_t SelFirmRow = -1;
   int32_t SelFirmIcon = 0;
-  IntPoint SelFirmPoint{}, SelFirmPixel{};
+  IntPoint SelFirmPoint{};
+  PicturePixel SelFirmPixel{};
   std::string SelFirmPicture1, SelFirmPicture2, SelFirmPicture3;  // full paths, empty when absent
 
   // The route highlight stands apart: ResetSelection leaves it alone.
   bool RouteSelected = false;
   std::string SelRouteType, SelRouteName;
   int32_t SelRouteCount = 0;
-  PointArray SelRoutePoints{}, SelRoutePixels{};
+  PointArray SelRoutePoints{};
+  PixelArray SelRoutePixels{};
 };

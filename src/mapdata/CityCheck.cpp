@@ -1,5 +1,6 @@
 #include "mapdata/CityCheck.h"
 
+#include "mapdata/CityMask.h"
 #include "mapdata/DecimalText.h"
 #include "mapdata/DirectoryScan.h"
 #include "mapdata/FirmFile.h"
@@ -12,7 +13,7 @@ const char* const kCannotOpen = "файл есть, но не открывает
 
 class Checker {
  public:
-  explicit Checker(const CityLocation& city) : city_(city) {}
+  explicit Checker(const CityLocation& city) : city_(city), mask_(CityScrambleMask(city)) {}
 
   std::vector<DataProblem> Run() {
     CheckIcons();
@@ -66,7 +67,7 @@ class Checker {
     const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
     for (const std::string& name : FindEntries(dir, extension)) {
       const fs::path file = dir / name;
-      const FirmFileResult firm = ReadFirmFile(file, variant);
+      const FirmFileResult firm = ReadFirmFile(file, variant, mask_);
       switch (firm.Outcome) {
         case FirmFileResult::Read:
           ++read;
@@ -91,7 +92,7 @@ class Checker {
     const bool isScrambled = FileExists(scrambled);
     const fs::path file = isScrambled ? scrambled : city_.File(files.Plain);
     if (!isScrambled && !FileExists(file)) return;
-    OpenedLayer layer = OpenLayerFile(file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain);
+    OpenedLayer layer = OpenLayerFile(file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain, mask_);
     if (layer.Result == OpenResult::CannotOpen) return Add(file, 0, kCannotOpen);
     if (layer.Result == OpenResult::Malformed) return Add(file, 0, layer.Problem);
     for (int32_t i = 0; i < layer.Count; ++i) {
@@ -113,6 +114,7 @@ class Checker {
   }
 
   const CityLocation& city_;
+  const unsigned char mask_;
   std::vector<DataProblem> problems_;
   int icons_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "mapdata/CityLocation.h"
 
+#include <QByteArrayView>
 #include <QCoreApplication>
 
 #include <system_error>
@@ -29,9 +30,15 @@ bool DirectoryExists(const fs::path& path) {
 
 namespace {
 
-// Case fold of a file name for comparison: names on disk are UTF-8 here; fold
-// through Unicode so that Cyrillic names of any case match.
-QString FoldName(const fs::path& name) { return QString::fromStdString(name.string()).toCaseFolded(); }
+// Case fold of a file name for comparison, through Unicode so that Cyrillic
+// names of any case match.  Names on disk are UTF-8 here or, from Windows
+// archives, Windows-1251 bytes; each is read as what it is, so that two
+// different names never fold alike.
+QString FoldName(const fs::path& name) {
+  const std::string& bytes = name.native();
+  const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  return (view.isValidUtf8() ? QString::fromUtf8(view) : cp1251::ToQString(bytes)).toCaseFolded();
+}
 
 fs::path FindComponent(const fs::path& dir, const fs::path& component) {
   std::error_code ec;

@@ -40,4 +40,8 @@ struct CityTables {
   std::vector<ObjectKindEntry> ObjectComboBox;
   // Firm markers (20 x 20), in the order the firm files were read.
   std::vector<QImage> FirmsImageList;
+  // Each firm's base name as its files are named on disk (bytes, not always
+  // UTF-8), indexed like FirmsImageList: the firm's files are looked up by it,
+  // while the 'Файл' cell holds the name converted for showing.
+  std::vector<std::string> FirmFileNames;
 };

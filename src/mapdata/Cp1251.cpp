@@ -1,5 +1,7 @@
 #include "mapdata/Cp1251.h"
 
+#include <QByteArrayView>
+
 #include <iconv.h>
 
 #include <array>
@@ -52,6 +54,24 @@ std::string Convert(const char* to, const char* from, std::string_view in) {
   return out;
 }
 
+// Each '/'-separated part of a name converted on its own: a UTF-8 part by
+// `fromUtf8`, any other by `fromCp1251`.
+template <typename FromUtf8Part, typename FromCp1251Part>
+std::string ConvertNameParts(std::string_view name, FromUtf8Part fromUtf8, FromCp1251Part fromCp1251) {
+  std::string out;
+  out.reserve(name.size());
+  size_t start = 0;
+  while (true) {
+    const size_t slash = name.find('/', start);
+    const std::string_view part = name.substr(start, slash == std::string_view::npos ? slash : slash - start);
+    const bool utf8 = QByteArrayView(part.data(), static_cast<qsizetype>(part.size())).isValidUtf8();
+    out += utf8 ? fromUtf8(part) : fromCp1251(part);
+    if (slash == std::string_view::npos) return out;
+    out += '/';
+    start = slash + 1;
+  }
+}
+
 std::array<unsigned char, 256> BuildUpperTable() {
   std::array<unsigned char, 256> table{};
   for (int b = 0; b < 256; ++b) {
@@ -76,6 +96,14 @@ std::array<unsigned char, 256> BuildUpperTable() {
 std::string ToUtf8(std::string_view cp1251Text) { return Convert("UTF-8", "CP1251", cp1251Text); }
 
 std::string FromUtf8(std::string_view utf8Text) { return Convert("CP1251", "UTF-8", utf8Text); }
+
+std::string FileNameToCp1251(std::string_view nameOnDisk) {
+  return ConvertNameParts(nameOnDisk, FromUtf8, [](std::string_view part) { return std::string(part); });
+}
+
+std::string FileNameToUtf8(std::string_view nameOnDisk) {
+  return ConvertNameParts(nameOnDisk, [](std::string_view part) { return std::string(part); }, ToUtf8);
+}
 
 QString ToQString(std::string_view cp1251Text) { return QString::fromStdString(ToUtf8(cp1251Text)); }
 

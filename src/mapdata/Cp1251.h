@@ -13,6 +13,13 @@ std::string ToUtf8(std::string_view cp1251Text);
 // UTF-8 to Windows-1251.  Characters the code page lacks become '?'.
 std::string FromUtf8(std::string_view utf8Text);
 
+// A file name or path as it lies on disk, for showing.  Names are UTF-8 here,
+// but data sets unpacked from Windows archives keep Windows-1251 bytes in them:
+// a '/'-separated part that is not valid UTF-8 is taken as Windows-1251.  The
+// bytes on disk stay what every lookup uses; these are for tables and messages.
+std::string FileNameToCp1251(std::string_view nameOnDisk);
+std::string FileNameToUtf8(std::string_view nameOnDisk);
+
 QString ToQString(std::string_view cp1251Text);
 std::string FromQString(const QString& text);
 

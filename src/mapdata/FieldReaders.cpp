@@ -87,8 +87,7 @@ FieldStatus PlainFieldReader::NextField(std::string& field, bool mayExceedBlock)
 
 // --- scrambled ---
 
-ScrambledFieldReader::ScrambledFieldReader(Layout layout, unsigned char mask)
-    : layout_(layout), mask_(mask), maskUsed_(mask) {}
+ScrambledFieldReader::ScrambledFieldReader(Layout layout, unsigned char mask) : layout_(layout), mask_(mask) {}
 
 OpenResult ScrambledFieldReader::Open(const std::filesystem::path& file) {
   if (!FileExists(file)) return OpenResult::CannotOpen;
@@ -118,7 +117,6 @@ OpenResult ScrambledFieldReader::Decode(std::istream& in, uint64_t fileSize) {
   position_ = 0;
   count_ = 0;
   problem_.clear();
-  maskUsed_ = mask_;
   const bool layer = layout_ == Layout::Layer;
   const uint64_t headerBytes = layer ? 8 : 4;
   if (fileSize < headerBytes)
@@ -141,24 +139,8 @@ OpenResult ScrambledFieldReader::Decode(std::istream& in, uint64_t fileSize) {
     return OpenResult::CannotOpen;
   }
   count_ = layer ? LittleEndianInt32(header) : 1;
-  maskUsed_ = DetectMask();
-  for (char& c : body_) c = static_cast<char>(static_cast<unsigned char>(c) ^ maskUsed_);
+  for (char& c : body_) c = static_cast<char>(static_cast<unsigned char>(c) ^ mask_);
   return OpenResult::Opened;
-}
-
-// Every body ends with its last field's end mark; a data set scrambled with
-// another mask is recognised by it.
-unsigned char ScrambledFieldReader::DetectMask() const {
-  const size_t n = body_.size();
-  const auto at = [&](size_t i) { return static_cast<unsigned char>(body_[i]); };
-  if (layout_ == Layout::Firm) {
-    if (n < 1 || (at(n - 1) ^ mask_) == kLf) return mask_;
-    return static_cast<unsigned char>(at(n - 1) ^ kLf);
-  }
-  if (n < 2) return mask_;
-  if ((at(n - 2) ^ mask_) == kCr && (at(n - 1) ^ mask_) == kLf) return mask_;
-  const auto candidate = static_cast<unsigned char>(at(n - 1) ^ kLf);
-  return (at(n - 2) ^ candidate) == kCr ? candidate : mask_;
 }
 
 FieldStatus ScrambledFieldReader::NextField(std::string& field, bool) {

@@ -73,6 +73,7 @@ class ScrambledFieldReader : public FieldSource {
     Firm,   // body length; fields end with LF
   };
 
+  // `mask`: the city's (CityMask.h); 0 leaves the body as stored.
   explicit ScrambledFieldReader(Layout layout = Layout::Layer, unsigned char mask = kScrambleMask);
 
   // Reads header and body, closes the file and unscrambles the body.  A header
@@ -83,9 +84,6 @@ class ScrambledFieldReader : public FieldSource {
   OpenResult OpenBytes(const std::string& fileBytes);
 
   int32_t Count() const { return count_; }
-  // The mask the body was unscrambled with: the configured one, or the one that
-  // makes the body end as every body ends (CR LF; LF for a firm).
-  unsigned char MaskUsed() const { return maskUsed_; }
   const std::string& Problem() const { return problem_; }
   const std::string& Body() const { return body_; }
 
@@ -94,11 +92,9 @@ class ScrambledFieldReader : public FieldSource {
  private:
   OpenResult Decode(std::istream& in, uint64_t fileSize);
   OpenResult Refuse(std::string problem);
-  unsigned char DetectMask() const;
 
   Layout layout_;
   unsigned char mask_;
-  unsigned char maskUsed_;
   int32_t count_ = 0;
   std::string body_;
   size_t position_ = 0;

@@ -27,14 +27,14 @@ FirmFileResult Failed(FirmFileResult::Status status, std::string problem = {}) {
 
 }  // namespace
 
-FirmFileResult ReadFirmFile(const std::filesystem::path& file, FirmVariant variant) {
+FirmFileResult ReadFirmFile(const std::filesystem::path& file, FirmVariant variant, unsigned char mask) {
   if (variant == FirmVariant::Plain) {
     if (!FileExists(file)) return Failed(FirmFileResult::Missing);
     PlainFieldReader reader;
     if (!reader.Open(file)) return Failed(FirmFileResult::CannotOpen);
     return ReadRecordOf(reader);
   }
-  ScrambledFieldReader reader(ScrambledFieldReader::Layout::Firm);
+  ScrambledFieldReader reader(ScrambledFieldReader::Layout::Firm, mask);
   switch (reader.Open(file)) {
     case OpenResult::CannotOpen:
       return Failed(FirmFileResult::CannotOpen);

@@ -25,7 +25,8 @@ struct FirmFileResult {
   ReadRecordResult Record;
 };
 
-FirmFileResult ReadFirmFile(const std::filesystem::path& file, FirmVariant variant);
+// `mask`: the city's scrambling mask (CityMask.h), for a scrambled firm file.
+FirmFileResult ReadFirmFile(const std::filesystem::path& file, FirmVariant variant, unsigned char mask);
 
 // The firm's base name: the file name without its extension (".crpt"/".txt").
 std::string FirmBaseName(const std::filesystem::path& file, FirmVariant variant);

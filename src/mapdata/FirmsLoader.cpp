@@ -1,6 +1,7 @@
 // The firms: one file per firm in the city's Firms folder, scrambled (".crpt")
-// or plain (".txt"), and a 20 x 20 marker per firm.  The marker is added only
-// when the firm's row is, so that cell 7 of every row names its own marker.
+// or plain (".txt"), and a 20 x 20 marker per firm.  The marker (and the name of
+// the firm's files on disk) is added only when the firm's row is, so that cell 7
+// of every row names its own marker and name.
 #include <QPainter>
 
 #include <algorithm>
@@ -40,7 +41,7 @@ void AddFirmRow(MapCore& core, ReadRecordResult& record, const std::string& base
   const int index = table.Count();
   LayerRow& row = table.Add(std::move(record.Fields[0]));
   for (size_t i = 1; i < 4; ++i) row.SubItems.push_back(std::move(record.Fields[i]));
-  row.SubItems.push_back(cp1251::FromUtf8(baseName));
+  row.SubItems.push_back(cp1251::FileNameToCp1251(baseName));
   row.SubItems.emplace_back();
   row.SubItems.emplace_back();
   AppendFirmPoint(core, index);
@@ -55,7 +56,9 @@ void ReadFirmPass(MapCore& core, const fs::path& dir, FirmVariant variant, ReadF
   for (const std::string& name : FindEntries(dir, extension)) {
     const fs::path file = dir / name;
     if (!readFirm(core, file)) continue;
-    core.Tables.FirmsImageList.push_back(FirmMarker(dir, FirmBaseName(file, variant)));
+    std::string baseName = FirmBaseName(file, variant);
+    core.Tables.FirmsImageList.push_back(FirmMarker(dir, baseName));
+    core.Tables.FirmFileNames.push_back(std::move(baseName));
   }
   core.Host.ProcessPendingEvents();
 }
@@ -63,7 +66,7 @@ void ReadFirmPass(MapCore& core, const fs::path& dir, FirmVariant variant, ReadF
 // Adds the firm's row, or shows why it has none.
 bool TakeFirm(MapCore& core, const fs::path& file, FirmVariant variant, const char* missing,
               const char* cannotOpen) {
-  FirmFileResult firm = ReadFirmFile(file, variant);
+  FirmFileResult firm = ReadFirmFile(file, variant, core.ScrambleMask);
   switch (firm.Outcome) {
     case FirmFileResult::Missing:
       core.ShowMessage(missing);
@@ -98,6 +101,7 @@ void LoadFirms(MapCore& core, const std::string& city) {
   LayerTable& firms = core.Tables.ListOfFirms;
   firms.Clear();
   core.Tables.FirmsImageList.clear();
+  core.Tables.FirmFileNames.clear();
   const fs::path dir = CityLocation{core.DataRoot, city}.File("Firms");
   ReadFirmPass(core, dir, FirmVariant::Scrambled, ReadFirmScrambled);
   if (firms.Empty()) ReadFirmPass(core, dir, FirmVariant::Plain, ReadFirmText);

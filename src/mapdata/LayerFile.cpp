@@ -4,10 +4,10 @@
 #include "mapdata/ProblemText.h"
 #include "shell/MapCore.h"
 
-OpenedLayer OpenLayerFile(const std::filesystem::path& file, LayerVariant variant) {
+OpenedLayer OpenLayerFile(const std::filesystem::path& file, LayerVariant variant, unsigned char mask) {
   OpenedLayer layer;
   if (variant == LayerVariant::Scrambled) {
-    auto reader = std::make_unique<ScrambledFieldReader>(ScrambledFieldReader::Layout::Layer);
+    auto reader = std::make_unique<ScrambledFieldReader>(ScrambledFieldReader::Layout::Layer, mask);
     layer.Result = reader->Open(file);
     layer.Problem = reader->Problem();
     layer.Count = reader->Count();
@@ -30,7 +30,7 @@ LayerFiles ObjectsFiles() { return {"Data/Objects.txt", "Data/Objects.crpt"}; }
 
 void ReadLayerFile(MapCore& core, const std::filesystem::path& file, LayerVariant variant, const RecordFormat& format,
                    const char* openFailure, const AddRecordRow& addRow, const std::function<void()>& beforeRecords) {
-  OpenedLayer layer = OpenLayerFile(file, variant);
+  OpenedLayer layer = OpenLayerFile(file, variant, core.ScrambleMask);
   if (layer.Result == OpenResult::CannotOpen) {
     core.ShowMessage(openFailure);
     return;
@@ -52,4 +52,4 @@ void ReadLayerFile(MapCore& core, const std::filesystem::path& file, LayerVarian
   }
 }
 
-std::string FileCell(const std::filesystem::path& file) { return cp1251::FromUtf8(file.string()); }
+std::string FileCell(const std::filesystem::path& file) { return cp1251::FileNameToCp1251(file.string()); }

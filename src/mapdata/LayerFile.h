@@ -23,7 +23,8 @@ struct OpenedLayer {
   std::unique_ptr<FieldSource> Reader;
 };
 
-OpenedLayer OpenLayerFile(const std::filesystem::path& file, LayerVariant variant);
+// `mask`: the city's scrambling mask (CityMask.h); the plain variant has none.
+OpenedLayer OpenLayerFile(const std::filesystem::path& file, LayerVariant variant, unsigned char mask);
 
 // A layer's two files, relative to the city directory.
 struct LayerFiles {
@@ -39,7 +40,8 @@ LayerFiles ObjectsFiles();
 
 using AddRecordRow = std::function<void(ReadRecordResult& record)>;
 
-// Opens `file`; when it cannot be opened shows `openFailure` (UTF-8) and returns.
+// Opens `file` (a scrambled one with the city's mask, core.ScrambleMask); when it
+// cannot be opened shows `openFailure` (UTF-8) and returns.
 // Otherwise runs `beforeRecords` (which empties the tables where a loader does it
 // only once the file is open) and reads the declared records with `format`,
 // handing each good one to `addRow`.

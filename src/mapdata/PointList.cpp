@@ -42,6 +42,9 @@ PointListResult ParsePointList(std::string_view text, int count) {
     }
     // The character now at the position joins the accumulator untested.
     if (pos >= end) {
+      // A number that the end of the text cuts off is judged like any other.
+      int32_t last = 0;
+      if (pos > accStart && !TakeNumber(text.substr(accStart, pos - accStart), last, result)) return result;
       result.Problem = "в списке точек меньше пар, чем указано: " + std::to_string(result.Points.size()) +
                        " из " + std::to_string(count);
       return result;

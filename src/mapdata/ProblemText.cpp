@@ -23,7 +23,7 @@ std::string QuotedValue(std::string_view cp1251Value) {
   return text + "»";
 }
 
-std::string PathForMessage(const std::filesystem::path& file) { return file.string(); }
+std::string PathForMessage(const std::filesystem::path& file) { return cp1251::FileNameToUtf8(file.string()); }
 
 std::string DataProblemMessage(const std::filesystem::path& file, int record, const std::string& what) {
   std::string text = "Файл " + PathForMessage(file);

@@ -1,5 +1,5 @@
 #pragma once
 // The byte that scrambled data files are combined with by exclusive-or.  The
-// default comes from the build (TELLURIN_SCRAMBLE_MASK); the readers detect
-// another mask from the end of a body.
+// configured one comes from the build (TELLURIN_SCRAMBLE_MASK); a city whose
+// files agree on another is read with that one (CityMask.h).
 constexpr unsigned char kScrambleMask = static_cast<unsigned char>(TELLURIN_SCRAMBLE_MASK);

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPen>
 
+#include "render/PixelFrame.h"
+
 Canvas::Canvas(QImage& image, CanvasState& state) : image_(image), state_(state), painter_(&image) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
@@ -66,10 +68,20 @@ void Canvas::Polygon(const QPoint* points, int count) {
   painter_.drawPolygon(points, count, Qt::OddEvenFill);
 }
 
+void Canvas::Polyline(const PicturePixel* points, int count) {
+  FramePolyline(points, count, [this](const QPoint* run, int n) { Polyline(run, n); });
+}
+
+void Canvas::Polygon(const PicturePixel* points, int count) {
+  FramePolygon(points, count, [this](const QPoint* cut, int n) { Polygon(cut, n); });
+}
+
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
   ApplyPen();
   ApplyBrush();
-  painter_.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+  // The painter's outline covers the rectangle's right and bottom edges too, so
+  // the rectangle is one pixel short of the box on each.
+  painter_.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
 int Canvas::TextWidth(const QString& text) {

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "render/CanvasState.h"
+#include "render/PicturePixel.h"
 
 class Canvas {
  public:
@@ -29,6 +30,10 @@ class Canvas {
   void Polyline(const QPoint* points, int count);
   // Filled with the brush and outlined with the pen.
   void Polygon(const QPoint* points, int count);
+  // The same through pixels that may lie anywhere, cut at a frame far outside
+  // the picture first (PixelFrame.h).
+  void Polyline(const PicturePixel* points, int count);
+  void Polygon(const PicturePixel* points, int count);
   // Ellipse in the box (x1, y1)-(x2, y2), right and bottom edges excluded.
   void Ellipse(int x1, int y1, int x2, int y2);
   // Text with its top-left corner at (x, y) in the font colour, on a box of

@@ -9,6 +9,7 @@
 #include "mapdata/Cp1251.h"
 #include "render/Canvas.h"
 #include "render/MapStyle.h"
+#include "render/PixelFrame.h"
 #include "render/ViewTransform.h"
 #include "shell/MapCore.h"
 
@@ -16,23 +17,18 @@ namespace {
 
 int ClampCount(int32_t count) { return std::clamp<int32_t>(count, 0, MaxSelectionPoints); }
 
-QPoint ToQPoint(const IntPoint& p) { return QPoint(p.X, p.Y); }
-
-int ToPoints(const PointArray& pixels, int32_t count, std::array<QPoint, MaxSelectionPoints>& out) {
-  const int n = ClampCount(count);
-  for (int i = 0; i < n; ++i) out[static_cast<size_t>(i)] = ToQPoint(pixels[static_cast<size_t>(i)]);
-  return n;
-}
-
 // A green disc in a red ring with the icon on top, around an object or a firm.
-void MarkPoint(Canvas& canvas, const IntPoint& at, const std::vector<QImage>& icons, int32_t icon) {
+// The pen and brush are set even when the point lies too far off to be seen.
+void MarkPoint(Canvas& canvas, const PicturePixel& point, const std::vector<QImage>& icons, int32_t icon) {
   CanvasState& st = canvas.State();
   st.PenWidth = 1;
   st.PenColor = mapstyle::SelectionRed;
   st.BrushColor = mapstyle::SelectionGreen;
-  canvas.Ellipse(at.X - 14, at.Y - 14, at.X + 14, at.Y + 14);
+  if (!InsideFrame(point)) return;
+  const int x = static_cast<int>(point.X), y = static_cast<int>(point.Y);
+  canvas.Ellipse(x - 14, y - 14, x + 14, y + 14);
   if (icon >= 0 && static_cast<size_t>(icon) < icons.size())
-    canvas.Draw(at.X - 10, at.Y - 10, icons[static_cast<size_t>(icon)]);
+    canvas.Draw(x - 10, y - 10, icons[static_cast<size_t>(icon)]);
 }
 
 void HighlightStreet(const MapCore& core, Canvas& canvas) {
@@ -41,8 +37,7 @@ void HighlightStreet(const MapCore& core, Canvas& canvas) {
   st.PenColor = mapstyle::SelectionGreen;
   st.BrushColor = mapstyle::White;
   st.PenWidth = ScaledTrunc(s.SelStreetWidth, core.View.Scale);
-  std::array<QPoint, MaxSelectionPoints> points;
-  canvas.Polyline(points.data(), ToPoints(s.SelStreetPixels, s.SelStreetCount, points));
+  canvas.Polyline(s.SelStreetPixels.data(), ClampCount(s.SelStreetCount));
   st.PenWidth = 1;
 }
 
@@ -52,8 +47,7 @@ void HighlightBuilding(const MapCore& core, Canvas& canvas) {
   st.PenColor = mapstyle::Black;
   st.PenWidth = 1;
   st.BrushColor = mapstyle::SelectionGreen;
-  std::array<QPoint, MaxSelectionPoints> points;
-  canvas.Polygon(points.data(), ToPoints(s.SelBuildingPixels, s.SelBuildingCount, points));
+  canvas.Polygon(s.SelBuildingPixels.data(), ClampCount(s.SelBuildingCount));
   st.BrushColor = mapstyle::White;
 }
 
@@ -61,14 +55,13 @@ void HighlightBuilding(const MapCore& core, Canvas& canvas) {
 void HighlightRoute(const MapCore& core, Canvas& canvas) {
   const SelectionState& s = core.Selection;
   CanvasState& st = canvas.State();
-  std::array<QPoint, MaxSelectionPoints> points;
-  const int n = ToPoints(s.SelRoutePixels, s.SelRouteCount, points);
+  const int n = ClampCount(s.SelRouteCount);
   st.PenColor = mapstyle::Black;
   st.PenWidth = ScaledTrunc(2, core.View.Scale);
-  canvas.Polyline(points.data(), n);
+  canvas.Polyline(s.SelRoutePixels.data(), n);
   st.PenColor = mapstyle::SelectionGreen;
   st.PenWidth = ScaledTrunc(1.3L, core.View.Scale);
-  canvas.Polyline(points.data(), n);
+  canvas.Polyline(s.SelRoutePixels.data(), n);
 }
 
 void DrawHighlights(MapCore& core) {

@@ -69,15 +69,12 @@ bool RowMayShow(MapCore& core, const Canvas& canvas, const CachedRow& r, int64_t
   return r.MaxX >= w.MinX && r.MinX <= w.MaxX && r.MaxY >= w.MinY && r.MinY <= w.MaxY;
 }
 
-// The row's points in picture pixels.
-using PixelBuffer = std::array<QPoint, MaxRowPoints>;
+// The row's points in picture pixels, exact however far they lie.
+using PixelBuffer = std::array<PicturePixel, MaxRowPoints>;
 int ToPixels(const ViewState& v, const LayerCache& cache, const CachedRow& r, PixelBuffer& out) {
   const QPoint* p = cache.PointsOf(r);
   const int n = std::min<int>(r.Count, MaxRowPoints);
-  for (int i = 0; i < n; ++i) {
-    const PixelPoint px = MapToPicture(v, p[i].x(), p[i].y());
-    out[static_cast<size_t>(i)] = QPoint(px.X, px.Y);
-  }
+  for (int i = 0; i < n; ++i) out[static_cast<size_t>(i)] = MapToPictureExact(v, p[i].x(), p[i].y());
   return n;
 }
 
@@ -180,10 +177,10 @@ void DrawBuilding(MapCore& core, Canvas& canvas, int row) {
   st.FontSize = 8;
   const int64_t reach = 16 * (int64_t{n} + 2);  // wider than any number in size 8
   if (RowMayShow(core, canvas, r, reach)) {
-    const PixelPoint lo = MapToPicture(v, r.MinX, r.MinY);
-    const PixelPoint hi = MapToPicture(v, r.MaxX, r.MaxY);
-    const int64_t x = int64_t{lo.X} + (int64_t{hi.X} - lo.X) / 2 - (int64_t{n} * f) / 2;
-    const int64_t y = int64_t{lo.Y} + (int64_t{hi.Y} - lo.Y) / 2 - f;
+    const PicturePixel lo = MapToPictureExact(v, r.MinX, r.MinY);
+    const PicturePixel hi = MapToPictureExact(v, r.MaxX, r.MaxY);
+    const int64_t x = lo.X + (hi.X - lo.X) / 2 - (int64_t{n} * f) / 2;
+    const int64_t y = lo.Y + (hi.Y - lo.Y) / 2 - f;
     const QString& number = cache.Texts[static_cast<size_t>(row)];
     if (x + reach >= 0 && y + reach >= 0 && x < canvas.Image().width() && y < canvas.Image().height())
       canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number);

@@ -1,5 +1,6 @@
 #include "render/ViewTransform.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -15,6 +16,13 @@ int32_t TruncSaturated(long double value) {
   return static_cast<int32_t>(value);  // truncates toward zero
 }
 
+// Truncation toward zero within 64 bits; every scaled map coordinate fits.
+int64_t TruncWide(long double value) {
+  constexpr long double limit = static_cast<long double>(int64_t{1} << 62);
+  if (std::isnan(value)) return 0;
+  return static_cast<int64_t>(std::clamp(value, -limit, limit));
+}
+
 }  // namespace
 
 int32_t ScaledTrunc(long double value, float scale) {
@@ -24,6 +32,11 @@ int32_t ScaledTrunc(long double value, float scale) {
 PixelPoint MapToPicture(const ViewState& v, int32_t x, int32_t y) {
   const long double s = v.Scale;
   return {TruncSaturated(x * s - v.OffsetX), TruncSaturated(y * s - v.OffsetY)};
+}
+
+PicturePixel MapToPictureExact(const ViewState& v, int32_t x, int32_t y) {
+  const long double s = v.Scale;
+  return {TruncWide(x * s - v.OffsetX), TruncWide(y * s - v.OffsetY)};
 }
 
 QRect VisiblePictureRect(const ViewState& v) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "render/PicturePixel.h"
 #include "render/ViewState.h"
 
 struct PixelPoint {
@@ -19,8 +20,12 @@ struct PixelPoint {
 // (1.3 × Scale); saturates instead of overflowing on absurd values.
 int32_t ScaledTrunc(long double value, float scale);
 
-// Map point to picture pixel: trunc(x × Scale − OffsetX), trunc(y × Scale − OffsetY).
+// Map point to picture pixel: trunc(x × Scale − OffsetX), trunc(y × Scale − OffsetY),
+// held within 32 bits: enough for a point (beyond them it is far off the picture).
 PixelPoint MapToPicture(const ViewState& v, int32_t x, int32_t y);
+// The same, exact: for the ends of lines and outlines, whose course between two
+// far points must not change (PixelFrame.h).
+PicturePixel MapToPictureExact(const ViewState& v, int32_t x, int32_t y);
 
 // The picture rectangle the window shows (left, top, width ScreenWidth, height
 // ScreenHeight), moved by the drag shift.

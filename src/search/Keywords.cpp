@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "mapdata/Cp1251.h"
+#include "mapdata/ProblemText.h"
 #include "mapdata/TextLines.h"
 #include "shell/MapCore.h"
 
@@ -159,7 +160,7 @@ void LoadKeywords(MapCore& core) {
   std::string bytes;
   int error = 0;
   if (!ReadWholeFile(path, bytes, error)) {
-    core.ShowMessage("Не удалось прочитать список ключевых слов из файла \"" + path.string() + "\": " +
+    core.ShowMessage("Не удалось прочитать список ключевых слов из файла \"" + PathForMessage(path) + "\": " +
                      ReasonText(error, false) + ".");
     return;
   }
@@ -175,6 +176,6 @@ void AddKeyword(MapCore& core, const std::string& word) {
   const fs::path path = core.City().File(kKeywordFile);
   WriteFailure failure;
   if (ReplaceFile(path, KeywordFileBytes(words), failure)) return;
-  core.ShowMessage("Не удалось сохранить список ключевых слов в файл \"" + path.string() + "\": " +
+  core.ShowMessage("Не удалось сохранить список ключевых слов в файл \"" + PathForMessage(path) + "\": " +
                    ReasonText(failure.error, true) + " (" + failure.step + "). Слово осталось в списке.");
 }

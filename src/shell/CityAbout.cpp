@@ -1,6 +1,8 @@
 #include "shell/CityAbout.h"
 
 #include <fstream>
+
+#include "mapdata/ProblemText.h"
 #include <iterator>
 
 CityAbout ParseCityAbout(const std::string& bytes) {
@@ -17,7 +19,7 @@ bool ReadCityAbout(const std::filesystem::path& file, CityAbout& about, std::str
   std::string bytes;
   if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (!in.is_open() || in.bad()) {
-    error = "Не удалось прочитать описание города из файла \"" + file.string() + "\".";
+    error = "Не удалось прочитать описание города из файла \"" + PathForMessage(file) + "\".";
     return false;
   }
   about = ParseCityAbout(bytes);

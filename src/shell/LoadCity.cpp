@@ -4,6 +4,7 @@
 
 #include "info/Selection.h"
 #include "interaction/ViewControl.h"
+#include "mapdata/CityMask.h"
 #include "mapdata/Loaders.h"
 #include "render/DrawList.h"
 #include "render/RedrawView.h"
@@ -40,6 +41,7 @@ void BeginStep(MapCore& core, const char* label) {
 
 void RunLoadingSteps(MapCore& core, const std::string& city) {
   const CityLocation where = core.City();
+  core.ScrambleMask = CityScrambleMask(where);
   BeginStep(core, "Иконки...");
   LoadObjectIcons(core, city);
   BeginStep(core, "Фирмы...");

@@ -13,6 +13,7 @@
 #include "mapdata/CityLocation.h"
 #include "mapdata/CityTables.h"
 #include "mapdata/MapExtents.h"
+#include "mapdata/ScrambleMask.h"
 #include "render/LayerFlags.h"
 #include "render/RenderState.h"
 #include "render/ViewState.h"
@@ -28,6 +29,7 @@ struct MapCore {
   MapHost& Host;
   fs::path DataRoot;        // the data root of the city ("Base" beside the executable at start)
   std::string CurrentCity;  // directory name of the loaded city
+  unsigned char ScrambleMask = kScrambleMask;  // the loaded city's, decided by every load
   std::string Caption = "Form2";  // the map window's caption, Windows-1251
 
   CityTables Tables;

@@ -77,4 +77,27 @@ TEST_F(RenderCli, AShortPointListIsReportedNotCrashed) {
   EXPECT_NE(r.err.find("message\t"), std::string::npos) << r.err;
 }
 
+// The painter holds 32-bit pixels; ends far beyond them must not move a line.
+// A river along y = x + 4 and a market whose edge runs along y = x, each from
+// one end of the coordinate range to the other, drawn at scale 15 around
+// (100, 100) in a wide window: map (x, y) is window pixel
+// (200 + 15 (x - 100), 50 + 15 (y - 100)).
+TEST_F(RenderCli, LinesAndEdgesWithHugeEndsAreDrawnWhereTheyLie) {
+  const std::string lo = "-2147483648", hi = "2147483647";
+  city.Plain("Data/Regions.txt", {{W("Рынки"), "3", lo + " " + lo + " " + hi + " " + hi + " " + lo + " " + hi, "0", " "}});
+  city.Plain("Data/Streets.txt", {StreetRecord("Река", lo + " -2147483644 2147483643 " + hi, 2, "1", "Река")});
+  const QImage window = Render({"--screen", "400x100", "--center", "100,100", "--scale", "15"});
+  const QColor river(0, 0, 255), market(251, 125, 166), ground(240, 230, 230);
+  struct Probe {
+    int x, y;
+    QColor expected;
+  };
+  // The river's middle is window y = x - 90, 15 pixels wide; the market lies
+  // below window y = x - 150.
+  for (const Probe& p : {Probe{100, 10, river}, Probe{130, 40, river}, Probe{170, 80, river}, Probe{100, 50, market},
+                         Probe{200, 80, market}, Probe{200, 30, ground}, Probe{250, 60, ground},
+                         Probe{300, 20, ground}})
+    EXPECT_EQ(QColor(window.pixel(p.x, p.y)).name(), p.expected.name()) << p.x << "," << p.y;
+}
+
 }  // namespace

@@ -55,4 +55,47 @@ TEST_F(SelectionCli, RowOutsideTheTableIsRefused) {
   EXPECT_EQ(bad.exitCode, 2);
 }
 
+// The ring around a selected object or firm fills the box (x - 14, y - 14) to
+// (x + 14, y + 14) without its right and bottom edges: 28 pixels each way.
+TEST_F(SelectionCli, TheRingOfAnObjectOrAFirmSpans28Pixels) {
+  city.Plain("Data/Objects.txt", {{W("Школа"), W("Мира"), "3", W("Гимназия"), "80 90", "0"}});
+  city.Raw("Firms/f.txt", PlainFirmBytes({W("Кафе"), W("Мира"), "5", "80 90", W("еда")}));
+  for (const char* selection : {"object:0", "firm:0"}) {
+    const CliResult r = Render({"--select", selection});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const QImage window(QString::fromStdString(Out()));
+    QRect ring;
+    for (int y = 0; y < window.height(); ++y)
+      for (int x = 0; x < window.width(); ++x) {
+        const QColor c(window.pixel(x, y));
+        if (c == QColor(255, 0, 0) || c == QColor(0, 255, 0)) ring |= QRect(x, y, 1, 1);
+      }
+    // Map (80, 90) is window (80, 65).
+    EXPECT_EQ(ring, QRect(QPoint(80 - 14, 65 - 14), QPoint(80 + 13, 65 + 13))) << selection;
+  }
+}
+
+// --found-firms searches as the firm search does with all three boxes ticked
+// and draws the found firms, which a hover and a click then reach.
+TEST_F(SelectionCli, FoundFirmsAreDrawnHoveredAndClicked) {
+  city.Raw("Firms/f.txt", PlainFirmBytes({W("Кафе"), W("Мира"), "5", "130 80", W("еда")}));  // window (130, 55)
+  city.Raw("Firms/g.txt", PlainFirmBytes({W("Банк"), W("Мира"), "7", "60 80", W("деньги")}));  // window (60, 55)
+  const QColor pinHead(220, 40, 40), ringFill(0, 255, 0);
+  const auto pixel = [this](int x, int y) { return QColor(QImage(QString::fromStdString(Out())).pixel(x, y)); };
+
+  const CliResult bare = Render({"--hover", "130,55", "--click", "130,55"});
+  ASSERT_EQ(bare.exitCode, 0) << bare.err;
+  EXPECT_EQ(bare.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\n");
+  EXPECT_NE(pixel(126, 52), pinHead);
+
+  // The last click, on the bank that was not found, selects nothing.
+  const CliResult found =
+      Render({"--found-firms", "кафе", "--hover", "130,55", "--click", "130,55", "--click", "60,55"});
+  ASSERT_EQ(found.exitCode, 0) << found.err;
+  EXPECT_EQ(found.out, "hint\tКафе\tМира 5\nstatus\t0\t\nstatus\t1\tКафе\nstatus\t2\tМира 5\n");
+  EXPECT_EQ(pixel(126, 52), pinHead);  // the marker on the ring
+  EXPECT_EQ(pixel(130 - 13, 55), ringFill);
+  EXPECT_NE(pixel(56, 52), pinHead);
+}
+
 }  // namespace

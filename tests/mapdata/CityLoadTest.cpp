@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "mapdata/CityMask.h"
 #include "shell/LoadCity.h"
 #include "support/CityBuilder.h"
 
@@ -40,4 +41,87 @@ TEST(CityLoad, ASecondCityLeavesNoRowOfTheFirst) {
                                   &t.ListOfObjects, &t.ListOfFirms, &t.ListOfPath1, &t.ListOfPath2})
     EXPECT_TRUE(table->Empty()) << table->Name();
   EXPECT_EQ(f.Core.Extents.MapMaxX, 0);
+}
+
+namespace {
+
+// The body length of a scrambled file (at `at` in its header) after cutting
+// `bytes` off its end.
+std::string CutBody(std::string file, size_t at, size_t bytes) {
+  file.resize(file.size() - bytes);
+  const uint32_t length = static_cast<uint32_t>(file.size() - at - 4);
+  for (size_t i = 0; i < 4; ++i) file[at + i] = static_cast<char>((length >> (8 * i)) & 0xFF);
+  return file;
+}
+
+}  // namespace
+
+// The mask is the city's: the configured one, or the one its well-formed
+// scrambled files agree on.  A file that does not end as it should under it is
+// cut short, and is reported at its last record like any other.
+TEST(CityLoad, TheCitysMaskReadsEveryFileAndACutFileKeepsItsFirstRecords) {
+  for (const unsigned char mask : {kScrambleMask, static_cast<unsigned char>(kScrambleMask ^ 0x33)}) {
+    CityBuilder city;
+    city.Scrambled("Data/Streets.crpt", {StreetRecord("Ленина", "1 2", 1)}, mask);
+    // The labels end in "34" without CR LF: some other mask makes "34" CR LF.
+    const fs::path labels = city.Raw(
+        "Data/Texts.crpt",
+        CutBody(ScrambledLayerBytes({{"A", "10", "1 2"}, {"B", "10", "3 4"}, {"C", "10", "1 34"}}, mask), 4, 2));
+    const LayerRecord firm{W("Кафе"), W("Мира"), "1", "5 6", W("еда")};
+    city.Raw("Firms/a.crpt", ScrambledFirmBytes(firm, mask));
+    const fs::path cut = city.Raw("Firms/b.crpt", CutBody(ScrambledFirmBytes(firm, mask), 0, 1));
+    CoreFixture f(city.DataRoot());
+    LoadCity(f.Core, city.Name(), "Town");
+    const CityTables& t = f.Core.Tables;
+    ASSERT_EQ(t.ListOfStreets.Count(), 1) << int{mask};
+    EXPECT_EQ(t.ListOfStreets[0].Caption, W("Ленина"));
+    ASSERT_EQ(t.ListOfTexts.Count(), 2) << int{mask};
+    EXPECT_EQ(t.ListOfTexts[1].Caption, "B");
+    ASSERT_EQ(t.ListOfFirms.Count(), 1) << int{mask};
+    EXPECT_EQ(t.ListOfFirms[0].Caption, W("Кафе"));
+    EXPECT_EQ(f.Host.Messages,
+              (std::vector<std::string>{
+                  "Файл " + cut.string() +
+                      ", запись 1: файл кончается внутри поля 5 (ключевые слова): нет завершающего перевода строки.",
+                  "Файл " + labels.string() +
+                      ", запись 3: файл кончается внутри поля 3 (координаты): нет завершающего перевода строки."}));
+  }
+}
+
+// A coordinate that is not a number is named so, also where it ends the list; a
+// list of numbers that stops short is told to be short.
+TEST(CityLoad, ACoordinateThatIsNoNumberIsNamedAsSuch) {
+  CityBuilder city;
+  const fs::path firm = city.Raw("Firms/f.txt", PlainFirmBytes({"F", "S", "1", "bad", "k"}));
+  const fs::path streets = city.Plain("Data/Streets.txt", {StreetRecord("A", "1 2 bad", 2)});
+  const fs::path routes = city.Plain("Data/Path.txt", {{"T", "N", "C", "2", "1 2 3"}});
+  const fs::path labels = city.Plain("Data/Texts.txt", {{"L", "10", "bad"}});
+  CoreFixture f(city.DataRoot());
+  LoadCity(f.Core, city.Name(), "Town");
+  const std::string notANumber = ", запись 1: координата «bad» в списке точек не является целым числом.";
+  EXPECT_EQ(f.Host.Messages,
+            (std::vector<std::string>{"Файл " + firm.string() + notANumber, "Файл " + streets.string() + notANumber,
+                                      "Файл " + routes.string() +
+                                          ", запись 1: в списке точек меньше пар, чем указано: 1 из 2.",
+                                      "Файл " + labels.string() + notANumber}));
+}
+
+TEST(CityScrambleMask, TheMaskMostWellFormedFilesAgreeOnOrTheConfiguredOne) {
+  const auto a = static_cast<unsigned char>(kScrambleMask ^ 0x33), b = static_cast<unsigned char>(kScrambleMask ^ 0x44);
+  const char* const layers[] = {"Data/Streets.crpt", "Data/Texts.crpt", "Data/Regions.crpt"};
+  struct Case {
+    std::vector<unsigned char> layerMasks, firmMasks;
+    unsigned char expected;
+  };
+  for (const Case& c : {Case{{}, {}, kScrambleMask}, Case{{a}, {}, a}, Case{{}, {a}, a}, Case{{a, b}, {b}, b},
+                        Case{{a}, {kScrambleMask}, kScrambleMask}}) {
+    CityBuilder city;
+    for (size_t i = 0; i < c.layerMasks.size(); ++i)
+      city.Scrambled(layers[i], {{"A", "10", "1 2"}}, c.layerMasks[i]);
+    for (size_t i = 0; i < c.firmMasks.size(); ++i)
+      city.Raw("Firms/f" + std::to_string(i) + ".crpt", ScrambledFirmBytes({"F", "S", "1", "1 2", "k"}, c.firmMasks[i]));
+    // A firm cut short has one LF too few and votes for no mask.
+    city.Raw("Firms/cut.crpt", CutBody(ScrambledFirmBytes({"F", "S", "1", "1 2", "k"}, b), 0, 1));
+    EXPECT_EQ(int{CityScrambleMask(CityLocation{city.DataRoot(), city.Name()})}, int{c.expected});
+  }
 }

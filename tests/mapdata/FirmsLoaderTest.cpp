@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "info/Selection.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/FirmMarker.h"
 #include "mapdata/Loaders.h"
+#include "shell/LoadCity.h"
 #include "support/CityBuilder.h"
 #include "support/PictureFiles.h"
 
@@ -184,4 +186,48 @@ TEST_F(Firms, NoFirmsFolderNoRowsNoMessage) {
   EXPECT_TRUE(f.Core.Tables.ListOfFirms.Empty());
   EXPECT_TRUE(f.Core.Tables.FirmsImageList.empty());
   EXPECT_TRUE(f.Host.Messages.empty());
+}
+
+// Data sets unpacked from Windows archives keep Windows-1251 bytes in file names.
+// The 'Файл' cell shows the name in Windows-1251 either way; every file of the
+// firm is found under its name exactly as on disk, and a name the system cannot
+// read as UTF-8 never stands in for another firm's.
+TEST_F(Firms, NamesInWindows1251BytesShowConvertedAndFindTheFirmsOwnFiles) {
+  const std::string kafe = W("Кафе"), pivo = W("Пиво");  // bytes that are no UTF-8
+  city.Raw("Firms/" + kafe + ".crpt", ScrambledFirmBytes(Firm("Кафе", "10 20")));
+  city.Raw("Firms/" + kafe + ".jpg", JpegBytes(SolidImage(20, 20, Qt::blue)));
+  city.Raw("Firms/" + kafe + ".inf", W("Открыто до полуночи") + "\r\n");
+  city.Raw("Firms/" + kafe + "2.jpg", JpegBytes(SolidImage(40, 30, Qt::green)));
+  city.Raw("Firms/" + pivo + ".crpt", ScrambledFirmBytes(Firm("Пиво")));
+  city.Raw("Firms/Бар.crpt", ScrambledFirmBytes(Firm("Бар")));  // a UTF-8 name
+  city.Raw("Firms/Бар.inf", W("Живая музыка") + "\r\n");
+  CoreFixture f(city.DataRoot());
+  LoadCity(f.Core, city.Name(), "Town");
+  EXPECT_TRUE(f.Host.Messages.empty());
+  const LayerTable& t = f.Core.Tables.ListOfFirms;
+  ASSERT_EQ(Names(f.Core), (std::vector<std::string>{"Бар", "Кафе", "Пиво"}));
+  EXPECT_EQ(t[0].Cell(3), W("Бар"));
+  EXPECT_EQ(t[1].Cell(3), kafe);
+  EXPECT_EQ(t[2].Cell(3), pivo);
+  const QImage& marker = f.Core.Tables.FirmsImageList[static_cast<size_t>(std::stoi(t[1].Cell(7)))];
+  EXPECT_GT(marker.pixelColor(10, 10).blue(), 200);
+
+  struct Expected {
+    int row;
+    std::vector<std::string> memo;
+    bool pictures[3];
+    bool header;
+  };
+  for (const Expected& e : {Expected{0, {W("Живая музыка")}, {false, false, false}, false},
+                            Expected{1, {W("Открыто до полуночи")}, {false, true, false}, true},
+                            Expected{2, {}, {false, false, false}, false}}) {
+    ShowObjectInfo(f.Core, e.row, false);
+    const InfoPanelState& info = f.Core.Info;
+    EXPECT_EQ(info.Memo1, e.memo) << e.row;
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(info.FirmPicEnabled[k], e.pictures[k]) << e.row << " picture " << k + 1;
+    EXPECT_EQ(info.InfoImageVisible, e.header) << e.row;
+  }
+  EXPECT_EQ(f.Core.Selection.SelFirmPicture2, "");
+  ShowObjectInfo(f.Core, 1, false);
+  EXPECT_EQ(f.Core.Selection.SelFirmPicture2, city.PathOf("Firms/" + kafe + "2.jpg").string());
 }

@@ -2,6 +2,7 @@
 
 #include "mapdata/Cp1251.h"
 #include "mapdata/Loaders.h"
+#include "shell/LoadCity.h"
 #include "support/CityBuilder.h"
 
 namespace {
@@ -223,7 +224,7 @@ TEST(LoadStreets, AnotherMaskIsDetected) {
   CityBuilder city;
   city.Scrambled("Data/Streets.crpt", {StreetRecord("Маска", "1 2", 1)}, 0x11);
   CoreFixture f(city.DataRoot());
-  LoadStreets(f.Core, city.Name());
+  LoadCity(f.Core, city.Name(), "Town");
   ASSERT_EQ(f.Core.Tables.ListOfStreets.Count(), 1);
   EXPECT_EQ(f.Core.Tables.ListOfStreets[0].Caption, W("Маска"));
 }

@@ -28,12 +28,11 @@ class FormPaint_ : public RenderFixture {
   }
 
   // Selection points in map units and, as the overlay refresh keeps them, in pixels.
-  void SetPoints(PointArray& points, PointArray& pixels, int32_t& count, const Points& list) {
+  void SetPoints(PointArray& points, PixelArray& pixels, int32_t& count, const Points& list) {
     count = static_cast<int32_t>(list.size());
     for (size_t i = 0; i < list.size(); ++i) {
       points[i] = {list[i].first, list[i].second};
-      const PixelPoint p = MapToPicture(core.View, list[i].first, list[i].second);
-      pixels[i] = {p.X, p.Y};
+      pixels[i] = MapToPictureExact(core.View, list[i].first, list[i].second);
     }
   }
 };

@@ -3,6 +3,7 @@
 #include "MapDataCommands.h"
 #include "Output.h"
 #include "mapdata/CityCheck.h"
+#include "mapdata/Cp1251.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ int RunCheckCommand(int argc, char** argv) {
   const fs::path cityDir = where.CityDir();
   const std::vector<DataProblem> problems = CheckCity(where);
   for (const DataProblem& p : problems)
-    cli::PrintLine({cli::Escape(p.File.lexically_relative(cityDir).string()), std::to_string(p.Record),
+    cli::PrintLine({cli::Escape(cp1251::FileNameToUtf8(p.File.lexically_relative(cityDir).string())),
+                    std::to_string(p.Record),
                     cli::Escape(p.What)});
   return problems.empty() ? 0 : 1;
 }

@@ -1,10 +1,12 @@
 // tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S]
 //     [--center X,Y] [--texts on|off] [--objects on|off] [--routes on|off]
-//     [--filter N] [--picture] [--select KIND:ROW]... [--centre]
-//     [--click X,Y]... [--hover X,Y]...
+//     [--filter N] [--found-firms KEY] [--picture] [--select KIND:ROW]...
+//     [--centre] [--click X,Y]... [--hover X,Y]...
 // Loads the city as the viewer does on a screen of W x H (default 1024x768),
 // then sets the scale (default 1), the centre (default 500,600) and the layer
-// switches, recentres the view, redraws the map picture and paints the window
+// switches, recentres the view, runs the firm search for KEY with all three
+// boxes ticked and draws the found firms (as CheckBox4 does, so that a click or
+// a hover reaches them), redraws the map picture and paints the window
 // into a W x H image written as PNG; with --picture the whole map picture
 // (2W x 2H) is written instead.  The selection options (SelectionOptions.h)
 // run in the order given after the view is set; a hover that finds something
@@ -23,9 +25,11 @@
 
 #include "Output.h"
 #include "SelectionOptions.h"
+#include "mapdata/Cp1251.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
+#include "search/FirmSearch.h"
 #include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
@@ -40,24 +44,30 @@ struct RenderOptions {
   int CenterX = 500, CenterY = 600;
   std::optional<bool> Texts, Objects, Routes;
   std::optional<int> Filter;
+  std::optional<std::string> FoundFirms;  // search key, UTF-8
   bool WholePicture = false;
   SelectionOptions Selection;
 };
 
 constexpr const char* kRenderArguments =
     "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] "
-    "[--objects on|off] [--routes on|off] [--filter N] [--picture] [--select street|building|object|firm|route:ROW]... "
+    "[--objects on|off] [--routes on|off] [--filter N] [--found-firms KEY] [--picture] "
+    "[--select street|building|object|firm|route:ROW]... "
     "[--centre] [--click X,Y]... [--hover X,Y]...";
 
 constexpr const char* kRenderHelp =
     "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
-    "                          [--texts on|off] [--objects on|off] [--routes on|off] [--filter N] [--picture]\n"
+    "                          [--texts on|off] [--objects on|off] [--routes on|off] [--filter N]\n"
+    "                          [--found-firms KEY] [--picture]\n"
     "Loads the city folder CITY_DIR as the viewer does on a screen of WxH pixels\n"
     "(default 1024x768), sets the scale (default 1, pixels per map unit), the map\n"
     "point shown in the middle of the window (default 500,600), the layer switches\n"
     "and the object kind filter (-1: all kinds), redraws the map and writes what the\n"
     "map window shows (WxH) as PNG, or with --picture the whole map picture\n"
     "(2W x 2H).\n"
+    "  --found-firms KEY       searches the firms for KEY by name, address and keywords\n"
+    "                          and draws the firms found, as the firm search panel's\n"
+    "                          box for them does; --click and --hover then reach them\n"
     "Selection, applied in the order given once the view is set:\n"
     "  --select street:ROW|building:ROW|object:ROW  as a click on a list search result\n"
     "                          (the selection is cleared first)\n"
@@ -137,6 +147,8 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
       if (!ParseOnOff(value, o.Objects)) return false;
     } else if (arg == "--routes") {
       if (!ParseOnOff(value, o.Routes)) return false;
+    } else if (arg == "--found-firms") {
+      o.FoundFirms = value;
     } else if (arg == "--filter") {
       int n = 0;
       if (!ParseInt(value, n)) return false;
@@ -159,6 +171,15 @@ void ApplyView(MapCore& core, const RenderOptions& o) {
   RecentreOffsets(core.View);
 }
 
+// The firm search with all three boxes ticked, its firms drawn as CheckBox4
+// has them drawn.
+void ShowFoundFirms(MapCore& core, const std::string& utf8Key) {
+  SearchState& s = core.Search;
+  s.CheckBox1 = s.CheckBox2 = s.CheckBox3 = true;
+  core.Flags.ShowFoundFirms = true;
+  SearchFirms(core, cp1251::FromUtf8(utf8Key));
+}
+
 }  // namespace
 
 int RunRenderCommand(int argc, char** argv) {
@@ -178,6 +199,7 @@ int RunRenderCommand(int argc, char** argv) {
   int status = drawn ? 0 : 1;
   if (drawn) {
     ApplyView(core, o);
+    if (o.FoundFirms) ShowFoundFirms(core, *o.FoundFirms);
     std::string selectionError;
     const auto printHint = [](const std::string& line1, const std::string& line2) {
       cli::PrintLine({"hint", cli::Text(line1), cli::Text(line2)});

@@ -26,7 +26,7 @@ const Command kCommands[] = {
     {"add-keyword", "CITY_DIR WORD", RunAddKeywordCommand},
     {"render",
      "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] [--objects on|off] "
-     "[--routes on|off] [--filter N] [--picture]",
+     "[--routes on|off] [--filter N] [--found-firms KEY] [--picture]",
      RunRenderCommand},
     {"import-osm",
      "INPUT --out DATA_ROOT --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "

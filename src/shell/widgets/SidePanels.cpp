@@ -82,8 +82,11 @@ QCheckBox* UnderlinedCheckBox(QWidget* parent, const char* name, const QString& 
   return box;
 }
 
-// The two footer labels: the fixed text and the count.
+// The two footer labels: the fixed text and the count.  The text is wider than
+// the panel leaves it beside the count in the panel's font, so it wraps rather
+// than being cut.
 QWidget* CountFooter(QWidget* parent, QLabel* text, QLabel* count) {
+  text->setWordWrap(true);
   auto* box = new QWidget(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);

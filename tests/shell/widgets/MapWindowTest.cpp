@@ -1,6 +1,7 @@
 // The map window: its menu, tool bar, panels and status bar, the panel pairs,
 // and the controls brought into line with the state by every load.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -347,4 +348,29 @@ TEST(MapWindow, AuxiliaryWindowsOpenThroughTheirHooks) {
   f.MenuItem("N22")->trigger();
   EXPECT_EQ(about, 1);
   EXPECT_EQ(help, 1);
+}
+
+// Both search footers show the whole caption and a five-digit count inside the
+// panel: the caption wraps instead of running under the count.
+TEST(MapWindow, SearchFootersShowTheirWholeTexts) {
+  TempDir root;
+  TForm2 f(root.Path());
+  f.resize(1200, 800);
+  f.show();
+  f.SpeedButton2->click();  // the firm search panel
+  f.Core().Search.Label2 = f.Core().Search.Label5 = "22200";
+  f.SyncFromCore();
+  for (const auto& [caption, count] :
+       {std::pair{f.PanelSearch->Label1, f.PanelSearch->Label2}, std::pair{f.FirmSearch->Label6, f.FirmSearch->Label5}}) {
+    QApplication::processEvents();
+    ASSERT_EQ(caption->text(), U("Количество найденых объектов:"));
+    ASSERT_EQ(count->text(), "22200");
+    const QRect box = caption->contentsRect();
+    const QRect needed = QFontMetrics(caption->font())
+                             .boundingRect(box, caption->wordWrap() ? Qt::TextWordWrap : 0, caption->text());
+    EXPECT_LE(needed.width(), box.width());
+    EXPECT_LE(needed.height(), box.height());
+    EXPECT_GE(count->contentsRect().width(), QFontMetrics(count->font()).horizontalAdvance(count->text()));
+    EXPECT_LE(count->geometry().right(), count->parentWidget()->contentsRect().right());
+  }
 }
