@@ -440,7 +440,7 @@ TEST_F(OsmImport, BadCallsAndBadInputsAreRefusedWithTheirReason) {
       {{(other.Path() / "none.osm").string(), "--out", out, "--name", "X"}, 1, "none.osm: cannot be read"},
       {{text.string(), "--out", out, "--name", "X"}, 2, "not an OpenStreetMap file name"},
       {{town, "--out", out}, 2, "no --name CITY"},
-      {{town, "--name", "X"}, 2, "no --out DATA_ROOT"},
+      {{town, "--out", "", "--name", "X"}, 2, "--out wants a folder"},
       {{town, "--out", out, "--name", "a/b"}, 2, "is not a folder name for a city"},
       {{town, "--out", out, "--name", ".hidden"}, 2, "is not a folder name for a city"},
       {{town, "--out", out, "--name", "X", "--unit", "0"}, 2, "--unit must lie between"},
@@ -462,6 +462,17 @@ TEST_F(OsmImport, BadCallsAndBadInputsAreRefusedWithTheirReason) {
   const CliResult help = RunCli({"import-osm", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("--bbox"), std::string::npos);
+}
+
+// Without --out the city goes to the user's own data root, which the viewer lists.
+TEST_F(OsmImport, WithoutOutTheCityGoesToTheUsersDataRoot) {
+  TempDir home;
+  const CliResult r = RunCli({"import-osm", (kData / "town.osm").string(), "--name", kCity},
+                             {"env", "XDG_DATA_HOME=" + home.Path().string()});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const fs::path city = home.Path() / "Tellurin" / "Tellurin" / "Base" / kCity;
+  EXPECT_NE(r.out.find("city\t" + city.string() + "\tplain"), std::string::npos) << r.out;
+  EXPECT_TRUE(fs::exists(city / "Info" / "about.inf"));
 }
 
 TEST_F(OsmImport, ACityIsReplacedOnlyWhenAskedAndOnlyByACompleteOne) {

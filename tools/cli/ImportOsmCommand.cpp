@@ -8,21 +8,23 @@
 #include "OsmImport.h"
 #include "Projection.h"
 #include "mapdata/ScrambleMask.h"
+#include "shell/DataRoots.h"
 
 namespace {
 
 constexpr const char* kImportArguments =
-    "import-osm INPUT --out DATA_ROOT --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
+    "import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
     "[--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]";
 
 constexpr const char* kImportHelp =
-    "usage: tellurin-cli import-osm INPUT --out DATA_ROOT --name CITY [--unit METRES]\n"
+    "usage: tellurin-cli import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES]\n"
     "                               [--scrambled [--mask 0xNN]] [--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]\n"
     "Imports an OpenStreetMap extract INPUT (.osm, .osm.gz, .osm.bz2 or .osm.pbf) as the\n"
     "city folder DATA_ROOT/CITY: streets, buildings, regions, labels, objects with their\n"
     "icons, firms with their information, routes, the keyword list, and Info/about.inf\n"
     "and Info/Picture.jpg for the city-selection window.\n"
-    "  --out DATA_ROOT   the data root (the Base folder beside the viewer)\n"
+    "  --out DATA_ROOT   the data root (default: the user's own data root, whose\n"
+    "                    cities the viewer lists: ~/.local/share/Tellurin/Tellurin/Base)\n"
     "  --name CITY       the city's folder name and title\n"
     "  --unit METRES     metres per map unit, 0.1 to 100 (default 4)\n"
     "  --scrambled       write the layers and firms scrambled (.crpt); a layer longer\n"
@@ -71,7 +73,7 @@ bool ParseMask(const std::string& text, unsigned char& mask) {
 
 // False with the reason when the arguments make no import.
 bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
-  bool haveMask = false, haveOut = false;
+  bool haveMask = false;
   o.Mask = kScrambleMask;
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -88,8 +90,8 @@ bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
     const std::string value = argv[++i];
     GeoBox box;
     if (arg == "--out") {
+      if (value.empty()) return (error = "--out wants a folder", false);
       o.DataRoot = value;
-      haveOut = !value.empty();
     } else if (arg == "--name") {
       o.Name = value;
     } else if (arg == "--unit") {
@@ -108,7 +110,7 @@ bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
     }
   }
   if (o.Input.empty()) return (error = "no INPUT", false);
-  if (!haveOut) return (error = "no --out DATA_ROOT", false);
+  if (o.DataRoot.empty()) o.DataRoot = UserDataRoot();
   if (o.Name.empty()) return (error = "no --name CITY", false);
   if (haveMask && !o.Scrambled) return (error = "--mask goes with --scrambled", false);
   return true;
