@@ -22,8 +22,8 @@ struct LayerRow {
     if (cell == kCaption) return Caption;
     return cell >= 0 && static_cast<size_t>(cell) < SubItems.size() ? SubItems[static_cast<size_t>(cell)] : EmptyCell();
   }
-  // The cell itself, for writing; the row must have it.
-  std::string& At(int cell) { return cell == kCaption ? Caption : SubItems.at(static_cast<size_t>(cell)); }
+  // The cell itself, for writing; the row must have it (LayerTable::AddCells).
+  std::string& At(int cell) { return cell == kCaption ? Caption : SubItems[static_cast<size_t>(cell)]; }
 };
 
 class LayerTable {
