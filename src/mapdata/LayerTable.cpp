@@ -20,9 +20,8 @@ LayerRow& LayerTable::Add(std::string caption) {
 }
 
 LayerRow& LayerTable::AddCells(int cells) {
-  LayerRow& row = Add();
-  row.SubItems.resize(static_cast<size_t>(cells));
-  return row;
+  ++revision_;
+  return rows_.emplace_back(LayerRow{{}, std::vector<std::string>(static_cast<size_t>(cells))});
 }
 
 void LayerTable::Clear() {

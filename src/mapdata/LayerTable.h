@@ -22,8 +22,8 @@ struct LayerRow {
     if (cell == kCaption) return Caption;
     return cell >= 0 && static_cast<size_t>(cell) < SubItems.size() ? SubItems[static_cast<size_t>(cell)] : EmptyCell();
   }
-  // The cell itself, for writing; the row must have it.
-  std::string& At(int cell) { return cell == kCaption ? Caption : SubItems.at(static_cast<size_t>(cell)); }
+  // The cell itself, for writing; the row must have it (LayerTable::AddCells).
+  std::string& At(int cell) { return cell == kCaption ? Caption : SubItems[static_cast<size_t>(cell)]; }
 };
 
 class LayerTable {
@@ -47,9 +47,7 @@ class LayerTable {
   const std::string& CellAt(int row, int cell) const {
     return row >= 0 && row < Count() ? rows_[static_cast<size_t>(row)].Cell(cell) : EmptyCell();
   }
-  LayerRow& Last() { return rows_.back(); }
   void Clear();
-  void Reserve(size_t rows) { rows_.reserve(rows); }
 
   std::vector<LayerRow>& Rows() { return rows_; }
   const std::vector<LayerRow>& Rows() const { return rows_; }
