@@ -167,8 +167,8 @@ void BM_RedrawView(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RedrawView)
-    ->Args({1, 5})->Args({1, 10})->Args({1, 40})
-    ->Args({100, 5})->Args({100, 10})->Args({100, 40})
+    ->Args({1, 5})->Args({1, 10})->Args({1, 20})->Args({1, 40})
+    ->Args({100, 5})->Args({100, 10})->Args({100, 20})->Args({100, 40})
     ->Unit(benchmark::kMillisecond);
 
 // The first redraw after a load, which also converts the tables.
