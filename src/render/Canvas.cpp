@@ -3,6 +3,9 @@
 #include <QFontMetrics>
 #include <QPen>
 
+#include <algorithm>
+
+#include "render/AxisShapes.h"
 #include "render/PixelFrame.h"
 
 Canvas::Canvas(QImage& image, CanvasState& state) : image_(image), state_(state), painter_(&image) {
@@ -11,6 +14,10 @@ Canvas::Canvas(QImage& image, CanvasState& state) : image_(image), state_(state)
   // A clip of the whole picture changes no pixel, and lets the painter write
   // one-pixel lines straight into the picture instead of span by span.
   painter_.setClipRect(image.rect());
+  // Taken once the painter holds the picture, so that both write the same pixels.
+  if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32 ||
+      image.format() == QImage::Format_ARGB32_Premultiplied)
+    pixels_ = image.bits();
 }
 
 QFont CanvasFont(int pointSize, bool bold, bool italic, bool underline, bool strikeOut) {
@@ -59,14 +66,60 @@ void Canvas::ApplyFont() {
 
 void Canvas::FillRect(const QRect& rect) { painter_.fillRect(rect, state_.BrushColor); }
 
+namespace {
+
+// Rectangles up to this wide are filled word by word (Canvas::FillOpaque).
+constexpr int kNarrowFill = 8;
+
+bool Opaque(const QColor& color) { return color.alpha() == 255; }
+
+}  // namespace
+
+void Canvas::FillOpaque(const QRect& rect, const QColor& color) {
+  const QRect inside = rect & image_.rect();
+  if (inside.isEmpty()) return;
+  // The painter's own fill is the faster one for wide rectangles; narrow ones
+  // (lines a pixel or a few wide) cost it a call per row.
+  if (!pixels_ || inside.width() > kNarrowFill) return painter_.fillRect(inside, color);
+  // An opaque colour is the same word in every format taken for pixels_.
+  const QRgb value = color.rgb();
+  const qsizetype stride = image_.bytesPerLine();
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    std::fill_n(reinterpret_cast<QRgb*>(pixels_ + y * stride) + inside.left(), inside.width(), value);
+}
+
+bool Canvas::AxisPolyline(const QPoint* points, int count) {
+  if (state_.PenWidth < 2 || !Opaque(state_.PenColor)) return false;
+  PixelRects line;
+  if (!AxisWideLineRects(points, count, state_.PenWidth, line)) return false;
+  for (const QRect& r : line) FillOpaque(r, state_.PenColor);
+  return true;
+}
+
+bool Canvas::AxisPolygon(const QPoint* points, int count) {
+  if (state_.PenWidth > 1 || !Opaque(state_.PenColor) || !Opaque(state_.BrushColor)) return false;
+  const std::optional<QRect> outline = AxisRectangle(points, count);
+  if (!outline || !image_.rect().contains(*outline)) return false;
+  const QRect& r = *outline;
+  if (state_.PenColor.rgba() == state_.BrushColor.rgba()) {
+    FillOpaque(r, state_.BrushColor);
+    return true;
+  }
+  FillOpaque(r.adjusted(1, 1, -1, -1), state_.BrushColor);
+  for (const QRect& side : {QRect(r.topLeft(), r.topRight()), QRect(r.bottomLeft(), r.bottomRight()),
+                            QRect(r.topLeft(), r.bottomLeft()), QRect(r.topRight(), r.bottomRight())})
+    FillOpaque(side, state_.PenColor);
+  return true;
+}
+
 void Canvas::Polyline(const QPoint* points, int count) {
-  if (count < 2) return;
+  if (count < 2 || AxisPolyline(points, count)) return;
   ApplyPen();
   painter_.drawPolyline(points, count);
 }
 
 void Canvas::Polygon(const QPoint* points, int count) {
-  if (count < 1) return;
+  if (count < 1 || AxisPolygon(points, count)) return;
   ApplyPen();
   ApplyBrush();
   painter_.drawPolygon(points, count, Qt::OddEvenFill);

@@ -11,6 +11,7 @@
 
 #include <optional>
 
+#include "render/AxisShapes.h"
 #include "render/CanvasState.h"
 #include "render/PicturePixel.h"
 #include "render/TextStamp.h"
@@ -53,6 +54,12 @@ class Canvas {
   void ApplyBrush();
   void ApplyFont();
   void MakeStamp(const QString& text, TextStamp& stamp);
+  // Shapes along the axes in opaque colours drawn as the rectangles of their
+  // pixels (AxisShapes.h); false, nothing drawn, for any other.
+  bool AxisPolyline(const QPoint* points, int count);
+  bool AxisPolygon(const QPoint* points, int count);
+  // A rectangle of an opaque colour, cut to the picture.
+  void FillOpaque(const QRect& rect, const QColor& color);
 
   QImage& image_;
   CanvasState& state_;
@@ -67,6 +74,7 @@ class Canvas {
   QFont font_;
   QString fontKey_;
   std::optional<QFontMetrics> metrics_;
+  uchar* pixels_ = nullptr;  // the picture's words, when opaque fills may be written straight into them
 };
 
 // The font the map canvas writes in, for a size in points (96 dpi pixels).
