@@ -27,6 +27,11 @@ struct PointBox {
   bool operator==(const PointBox&) const = default;
 };
 
+// Whether two boxes share a point, edges included.
+inline bool BoxesMeet(const PointBox& a, const PointBox& b) {
+  return a.MinX <= b.MaxX && a.MaxX >= b.MinX && a.MinY <= b.MaxY && a.MaxY >= b.MinY;
+}
+
 struct PointListResult {
   std::vector<MapPoint> Points;
   std::string Problem;  // UTF-8, empty when the list held `count` valid pairs

@@ -5,26 +5,23 @@
 
 namespace {
 
-constexpr uint32_t kCurveSide = 1u << 16;
+// A 4096 x 4096 grid over the boxes' centres: finer than the groups of
+// kFanout boxes need, and positions along it fit 24 bits.
+constexpr int kCurveOrder = 12;
+constexpr uint32_t kCurveSide = 1u << kCurveOrder;
 
-// Position of grid cell (x, y) along the Hilbert curve through a
-// kCurveSide x kCurveSide grid.
-uint64_t HilbertPosition(uint32_t x, uint32_t y) {
-  uint64_t d = 0;
-  for (uint32_t s = kCurveSide / 2; s > 0; s /= 2) {
-    const uint32_t rx = (x & s) ? 1 : 0;
-    const uint32_t ry = (y & s) ? 1 : 0;
-    d += uint64_t{s} * s * ((3 * rx) ^ ry);
-    if (ry == 0) {  // turn the quadrant so that the curve runs on
-      if (rx == 1) {
-        x = kCurveSide - 1 - x;
-        y = kCurveSide - 1 - y;
-      }
-      std::swap(x, y);
-    }
-  }
-  return d;
+// The bits of v spread to the even places: abc -> 0a0b0c.
+uint32_t Spread(uint32_t v) {
+  v = (v | (v << 8)) & 0x00ff00ffu;
+  v = (v | (v << 4)) & 0x0f0f0f0fu;
+  v = (v | (v << 2)) & 0x33333333u;
+  v = (v | (v << 1)) & 0x55555555u;
+  return v;
 }
+
+// Position of grid cell (x, y) along the Z curve through the grid: the bits
+// of x and y interleaved.
+uint32_t CurvePosition(uint32_t x, uint32_t y) { return Spread(x) << 1 | Spread(y); }
 
 int64_t Centre2(int32_t lo, int32_t hi) { return int64_t{lo} + hi; }  // twice the centre
 
@@ -32,6 +29,25 @@ int64_t Centre2(int32_t lo, int32_t hi) { return int64_t{lo} + hi; }  // twice t
 uint32_t CellOf(int64_t c2, int64_t lo2, int64_t hi2) {
   if (hi2 == lo2) return 0;
   return static_cast<uint32_t>((c2 - lo2) * (kCurveSide - 1) / (hi2 - lo2));
+}
+
+struct CurveKey {
+  uint32_t Position;
+  uint32_t Box;
+};
+
+// Sorts by position, equal positions kept in order: a byte at a time, as
+// many bytes as positions have (a sort in linear time, which the first
+// redraw after a load waits for).
+void SortByPosition(std::vector<CurveKey>& keys) {
+  std::vector<CurveKey> spare(keys.size());
+  for (int shift = 0; shift < 2 * kCurveOrder; shift += 8) {
+    size_t starts[257] = {};
+    for (const CurveKey& k : keys) ++starts[((k.Position >> shift) & 0xff) + 1];
+    for (int byte = 0; byte < 256; ++byte) starts[byte + 1] += starts[byte];
+    for (const CurveKey& k : keys) spare[starts[(k.Position >> shift) & 0xff]++] = k;
+    keys.swap(spare);
+  }
 }
 
 void SortAlongCurve(std::vector<NumberedBox>& boxes) {
@@ -43,16 +59,16 @@ void SortAlongCurve(std::vector<NumberedBox>& boxes) {
     loY = std::min(loY, Centre2(b.Box.MinY, b.Box.MaxY));
     hiY = std::max(hiY, Centre2(b.Box.MinY, b.Box.MaxY));
   }
-  std::vector<std::pair<uint64_t, uint32_t>> keys(boxes.size());
+  std::vector<CurveKey> keys(boxes.size());
   for (size_t i = 0; i < boxes.size(); ++i) {
     const PointBox& b = boxes[i].Box;
-    keys[i] = {HilbertPosition(CellOf(Centre2(b.MinX, b.MaxX), loX, hiX), CellOf(Centre2(b.MinY, b.MaxY), loY, hiY)),
+    keys[i] = {CurvePosition(CellOf(Centre2(b.MinX, b.MaxX), loX, hiX), CellOf(Centre2(b.MinY, b.MaxY), loY, hiY)),
                static_cast<uint32_t>(i)};
   }
-  std::sort(keys.begin(), keys.end());
+  SortByPosition(keys);
   std::vector<NumberedBox> sorted;
   sorted.reserve(boxes.size());
-  for (const auto& key : keys) sorted.push_back(boxes[key.second]);
+  for (const CurveKey& key : keys) sorted.push_back(boxes[key.Box]);
   boxes = std::move(sorted);
 }
 

@@ -2,10 +2,10 @@
 // A spatial index over boxes in map units: packed once from a list of boxes,
 // it finds the ones that meet a query box (edges included) by looking only at
 // groups of boxes whose bounds meet it.  A static R-tree: the boxes are sorted
-// along a Hilbert curve through their centres, so that neighbours on the map
-// are neighbours in the list; every kFanout consecutive boxes make a node,
-// every kFanout consecutive nodes one of the level above.  About 21 bytes a
-// box.
+// along a Z curve through their centres (the bits of their cells on a grid
+// interleaved), so that neighbours on the map are mostly neighbours in the
+// list; every kFanout consecutive boxes make a node, every kFanout
+// consecutive nodes one of the level above.  About 21 bytes a box.
 #include <cstdint>
 #include <vector>
 
@@ -30,10 +30,6 @@ class BoxIndex {
   int Size() const { return static_cast<int>(boxes_.size()); }
 
  private:
-  std::vector<NumberedBox> boxes_;          // in Hilbert order
+  std::vector<NumberedBox> boxes_;          // along the curve
   std::vector<std::vector<PointBox>> levels_;  // [0]: bounds of kFanout boxes; [k]: of kFanout nodes of k - 1
 };
-
-inline bool BoxesMeet(const PointBox& a, const PointBox& b) {
-  return a.MinX <= b.MaxX && a.MaxX >= b.MinX && a.MinY <= b.MaxY && a.MaxY >= b.MinY;
-}

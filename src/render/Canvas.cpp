@@ -175,13 +175,29 @@ constexpr int kStampMargin = 3;
 
 }  // namespace
 
+namespace {
+
+// A text's bounds as the metrics give them; none where it leaves no ink (the
+// metrics then answer with a place far away).
+QRect InkBounds(const QRect& bounds) { return bounds.isEmpty() ? QRect() : bounds; }
+
+}  // namespace
+
 void Canvas::MakeStamp(const QString& text, TextStamp& stamp) {
   const QFontMetrics& metrics = *metrics_;
+  const int advance = metrics.horizontalAdvance(text);
+  const int height = metrics.height();
+  stamp.Width = advance;
   // From the baseline's start: the glyphs' bounds and the text's box.
-  const QRect ink = metrics.boundingRect(text)
-                        .united(metrics.tightBoundingRect(text))
-                        .united(QRect(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.height()))
+  const QRect ink = InkBounds(metrics.boundingRect(text))
+                        .united(InkBounds(metrics.tightBoundingRect(text)))
+                        .united(QRect(0, -metrics.ascent(), advance, height))
                         .adjusted(-kStampMargin, -kStampMargin, kStampMargin, kStampMargin);
+  // Glyphs reaching that far from the text's box are no text for a stamp.
+  if (ink.width() > advance + 4 * height || ink.height() > 4 * height) {
+    stamp.Plain = true;
+    return;
+  }
   stamp.Glyphs = QImage(ink.size(), QImage::Format_ARGB32_Premultiplied);
   stamp.Glyphs.fill(Qt::transparent);
   QPainter painter(&stamp.Glyphs);
@@ -191,17 +207,23 @@ void Canvas::MakeStamp(const QString& text, TextStamp& stamp) {
   painter.setPen(state_.FontColor);
   painter.drawText(-ink.left(), -ink.top(), text);
   stamp.Corner = QPoint(ink.left(), ink.top() + metrics.ascent());
-  stamp.Width = metrics.horizontalAdvance(text);
-  stamp.FontKey = fontKey_;
-  stamp.Color = state_.FontColor.rgba();
 }
 
 void Canvas::TextOut(int x, int y, const QString& text, TextStamp& stamp) {
   // A colour that lets the background through would be blended twice.
-  if (state_.FontColor.alpha() != 255) return TextOut(x, y, text);
+  if (state_.FontColor.alpha() != 255 || text.isEmpty()) return TextOut(x, y, text);
   ApplyFont();
-  if (stamp.Glyphs.isNull() || stamp.FontKey != fontKey_ || stamp.Color != state_.FontColor.rgba())
-    MakeStamp(text, stamp);
+  if (stamp.FontKey != fontKey_ || stamp.Color != state_.FontColor.rgba()) {
+    // Written as it is the first time in this font and colour: a text shown
+    // once is not worth its stamp, one shown again (the next redraw of much
+    // the same view) is.
+    stamp = TextStamp{};
+    stamp.FontKey = fontKey_;
+    stamp.Color = state_.FontColor.rgba();
+    return TextOut(x, y, text);
+  }
+  if (stamp.Glyphs.isNull() && !stamp.Plain) MakeStamp(text, stamp);
+  if (stamp.Plain) return TextOut(x, y, text);
   if (!state_.TransparentText) painter_.fillRect(QRect(x, y, stamp.Width, metrics_->height()), state_.BrushColor);
   painter_.drawImage(x + stamp.Corner.x(), y + stamp.Corner.y(), stamp.Glyphs);
 }

@@ -41,8 +41,8 @@ class Canvas {
   // Text with its top-left corner at (x, y) in the font colour, on a box of
   // the brush colour unless the background mode is transparent.
   void TextOut(int x, int y, const QString& text);
-  // The same through the text's stamp, made first when it was made in another
-  // font or colour (or not yet).
+  // The same through the text's stamp: made the second time the text is
+  // written in the same font and colour, stamped from then on.
   void TextOut(int x, int y, const QString& text, TextStamp& stamp);
   int TextWidth(const QString& text);
   int TextHeight();

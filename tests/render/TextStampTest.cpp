@@ -61,7 +61,9 @@ TEST(TextStamp, IsMadeAgainInAnotherColourOrFont) {
     state.FontColor = plain.FontColor = color;
     state.FontSize = plain.FontSize = size;
     {
+      // Written, then stamped over itself (an opaque box: the same pixels).
       Canvas canvas(picture, state);
+      canvas.TextOut(5, 5, text, stamp);
       canvas.TextOut(5, 5, text, stamp);
     }
     Canvas canvas(expected, plain);
