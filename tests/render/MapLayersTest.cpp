@@ -47,6 +47,7 @@ TEST(MapLayers, EveryLayerIsRegisteredWholeOnceInDrawingOrder) {
     EXPECT_NE(layer->Draw, nullptr) << "a drawer";
     EXPECT_NE(layer->Switch, nullptr) << "a switch";
     EXPECT_NE(layer->Style, nullptr) << "a style";
+    EXPECT_NE(layer->Reach, nullptr) << "a reach beyond its box";
     EXPECT_EQ(&LayerOf(layer->Code), layer);
     EXPECT_EQ(DrawCodeOf(DrawCodeText(layer->Code)), layer->Code);
   }

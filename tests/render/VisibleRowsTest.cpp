@@ -50,7 +50,8 @@ std::vector<int32_t> ScanOfBoxes(const LayerCache& cache, const PointBox& area) 
   std::vector<int32_t> rows;
   for (size_t i = 0; i < cache.Rows.size(); ++i) {
     const CachedRow& r = cache.Rows[i];
-    if (r.Count > 0 && BoxesMeet({r.MinX, r.MinY, r.MaxX, r.MaxY}, area)) rows.push_back(static_cast<int32_t>(i));
+    const bool meets = r.MinX <= area.MaxX && r.MaxX >= area.MinX && r.MinY <= area.MaxY && r.MaxY >= area.MinY;
+    if (r.Count > 0 && meets) rows.push_back(static_cast<int32_t>(i));
   }
   return rows;
 }
