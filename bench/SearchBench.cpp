@@ -52,18 +52,18 @@ void FillSyntheticCity(MapCore& core) {
   CityTables& t = core.Tables;
   // Only the searched cells are filled; the random draws keep their order.
   for (int i = 0; i < 4000; ++i) {
-    LayerRow& r = t.ListOfStreets.AddCells(street_cell::kCells);
+    RowDraft& r = t.ListOfStreets.AddCells(street_cell::kCells);
     r.At(street_cell::Name) = pick(w.streets) + " " + std::to_string(i / 20 + 1);
     r.At(street_cell::Type) = pick(w.types);
   }
   for (int i = 0; i < 40000; ++i) {
-    LayerRow& r = t.ListOfBuildings.AddCells(building_cell::kCells);
+    RowDraft& r = t.ListOfBuildings.AddCells(building_cell::kCells);
     r.At(building_cell::Street) = pick(w.streets) + " " + std::to_string(rng() % 200 + 1);
     r.At(building_cell::Number) = std::to_string(rng() % 150 + 1);
     r.At(building_cell::Name) = pick(w.buildings);
   }
   for (int i = 0; i < 5000; ++i) {
-    LayerRow& r = t.ListOfFirms.AddCells(firm_cell::kCells);
+    RowDraft& r = t.ListOfFirms.AddCells(firm_cell::kCells);
     r.At(firm_cell::Name) = pick(w.firms) + " " + std::to_string(i);
     r.At(firm_cell::Street) = pick(w.streets);
     r.At(firm_cell::Number) = std::to_string(rng() % 150 + 1);
@@ -71,7 +71,7 @@ void FillSyntheticCity(MapCore& core) {
     r.At(firm_cell::Picture) = std::to_string(i);
   }
   for (int i = 0; i < 10000; ++i) {
-    LayerRow& r = t.ListOfObjects.AddCells(object_cell::kCells);
+    RowDraft& r = t.ListOfObjects.AddCells(object_cell::kCells);
     r.At(object_cell::Kind) = pick(w.kinds);
     r.At(object_cell::Street) = pick(w.streets);
     r.At(object_cell::Number) = std::to_string(rng() % 150 + 1);

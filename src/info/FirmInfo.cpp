@@ -61,7 +61,7 @@ void ShowObjectInfo(MapCore& core, int row, bool centre) {
   s.SelFirmStreet = r.Cell(firm_cell::Street);
   s.SelFirmNumber = r.Cell(firm_cell::Number);
   s.SelFirmFile = r.Cell(firm_cell::File);
-  const std::string coordinates = r.Cell(firm_cell::Points);
+  const std::string coordinates(r.Cell(firm_cell::Points));
 
   const std::string base = FirmBaseOnDisk(core, t[row], s.SelFirmFile);
   const fs::path infFile = FirmFile(core, base, ".inf");

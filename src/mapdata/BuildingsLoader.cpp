@@ -5,17 +5,13 @@
 
 namespace {
 
-void AddBuildingRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  using namespace building_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfBuildings.AddCells(kCells);
-  row.At(Street) = std::move(f[building_field::Street]);
-  row.At(Number) = std::move(f[building_field::Number]);
-  row.At(Name) = std::move(f[building_field::Name]);
-  row.At(PointCount) = std::move(f[building_field::PointCount]);
-  row.At(Points) = std::move(f[building_field::Points]);
-  row.At(File) = FileCell(file);
-  PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
+void AddBuildingRow(const LayerLoad& load, std::string_view fileCell, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const BoxText box(WidenByBox(load.Extents, record.Points));
+  // In the order of building_cell.
+  load.Tables.ListOfBuildings.AddRow({f[building_field::Street], f[building_field::Number], f[building_field::Name],
+                                      f[building_field::PointCount], f[building_field::Points], fileCell,
+                                      box.MinX.View(), box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
 const LayerReading kBuildings{BuildingsFiles(), BuildingRecordFormat, "Ошибка при открытии файла здания!",

@@ -5,14 +5,12 @@
 
 namespace {
 
-void AddLabelRow(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  using namespace label_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfTexts.AddCells(kCells);
-  row.At(Text) = std::move(f[label_field::Text]);
-  row.At(Size) = std::move(f[label_field::Size]);
-  row.At(Points) = std::move(f[label_field::Position]);
-  PutPointCells(load.Extents, row, kBox, row.Cell(Points));
+void AddLabelRow(const LayerLoad& load, std::string_view, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const MapPoint p = WidenByPoint(load.Extents, record.Points);
+  // In the order of label_cell.
+  load.Tables.ListOfTexts.AddRow({f[label_field::Text], f[label_field::Size], f[label_field::Position],
+                                  NumberText(p.X).View(), NumberText(p.Y).View()});
 }
 
 const LayerReading kLabels{LabelsFiles(), LabelRecordFormat, "Ошибка при открытии файла с текстами!",

@@ -38,10 +38,11 @@ void ReadLayerFile(const LayerLoad& load, const std::filesystem::path& file, Lay
     load.Host.ShowMessage(DataProblemMessage(file, 0, layer.Problem));
     return;
   }
+  ReadRecordResult record;
   for (int32_t i = 0; i < layer.Count; ++i) {
     load.Progress.SetProgress1(layer.Count, i);
     load.Host.RepaintCityWindow();
-    ReadRecordResult record = ReadRecord(*layer.Reader, format, layer.Count);
+    ReadRecord(*layer.Reader, format, layer.Count, record);
     if (record.Outcome != ReadRecordResult::Ok) {
       load.Host.ShowMessage(DataProblemMessage(file, i + 1, record.Problem));
       return;
@@ -56,9 +57,10 @@ void LoadLayer(const LayerLoad& load, const LayerReading& reading) {
   const bool isScrambled = FileExists(scrambled);
   const fs::path file = isScrambled ? scrambled : load.City.File(reading.Files.Plain);
   if (!isScrambled && !FileExists(file)) return;
+  const std::string fileCell = FileCell(file);
   ReadLayerFile(load, file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain, reading.Format(),
                 isScrambled ? reading.ScrambledOpenFailure : reading.PlainOpenFailure,
-                [&](ReadRecordResult& record) { reading.AddRow(load, file, record); });
+                [&](ReadRecordResult& record) { reading.AddRow(load, fileCell, record); });
 }
 
 std::string FileCell(const std::filesystem::path& file) { return cp1251::FileNameToCp1251(file.string()); }

@@ -53,7 +53,8 @@ struct LayerReading {
   const char* PlainOpenFailure;
   const char* ScrambledOpenFailure;
   void (*Clear)(CityTables& tables);
-  void (*AddRow)(const LayerLoad& load, const std::filesystem::path& file, ReadRecordResult& record);
+  // `fileCell`: the "Файл" cell of the file's rows (FileCell).
+  void (*AddRow)(const LayerLoad& load, std::string_view fileCell, ReadRecordResult& record);
 };
 
 // Empties the layer's tables, then reads its scrambled file when it exists and

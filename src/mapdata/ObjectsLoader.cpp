@@ -8,18 +8,14 @@
 
 namespace {
 
-// X and Y are filled once every row is read.
-void AddObjectRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  using namespace object_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfObjects.AddCells(kCells);
-  row.At(Kind) = std::move(f[object_field::Kind]);
-  row.At(Street) = std::move(f[object_field::Street]);
-  row.At(Number) = std::move(f[object_field::Number]);
-  row.At(Name) = std::move(f[object_field::Name]);
-  row.At(Points) = std::move(f[object_field::Position]);
-  row.At(File) = FileCell(file);
-  row.At(Icon) = std::move(f[object_field::Icon]);
+// X and Y are the first point; the point list was checked when the record was read.
+void AddObjectRow(const LayerLoad& load, std::string_view fileCell, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const MapPoint p = WidenByPoint(load.Extents, record.Points);
+  // In the order of object_cell.
+  load.Tables.ListOfObjects.AddRow({f[object_field::Kind], f[object_field::Street], f[object_field::Number],
+                                    f[object_field::Name], f[object_field::Position], fileCell,
+                                    f[object_field::Icon], NumberText(p.X).View(), NumberText(p.Y).View()});
 }
 
 const LayerReading kObjects{ObjectsFiles(), ObjectRecordFormat, "Ошибка при открытии!", "Ошибка при открытии!",
@@ -30,7 +26,7 @@ void NameObjectKind(CityTables& tables, const LayerRow& row) {
   int32_t icon = -1;
   std::vector<ObjectKindEntry>& chooser = tables.ObjectComboBox;
   if (ParseDecimalInt(row.Cell(object_cell::Icon), icon) && icon >= 0 && static_cast<size_t>(icon) < chooser.size())
-    chooser[static_cast<size_t>(icon)].Caption = row.Cell(object_cell::Kind);
+    chooser[static_cast<size_t>(icon)].Caption = std::string(row.Cell(object_cell::Kind));
 }
 
 // The last entry, the one of the placeholder icon, stands for all kinds.
@@ -46,9 +42,8 @@ void NameAllKindsEntry(CityTables& tables) {
 
 void LoadObjects(const LayerLoad& load) {
   LoadLayer(load, kObjects);
-  for (LayerRow& row : load.Tables.ListOfObjects.Rows()) {
+  for (const LayerRow& row : load.Tables.ListOfObjects.Rows()) {
     NameObjectKind(load.Tables, row);
     NameAllKindsEntry(load.Tables);
-    PutPointCells(load.Extents, row, object_cell::kBox, row.Cell(object_cell::Points));
   }
 }

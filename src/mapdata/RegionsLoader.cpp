@@ -6,16 +6,13 @@
 
 namespace {
 
-void AddRegionRow(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  using namespace region_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfRegions.AddCells(kCells);
-  row.At(Type) = std::move(f[region_field::Type]);
-  row.At(PointCount) = std::move(f[region_field::PointCount]);
-  row.At(Points) = std::move(f[region_field::Points]);
-  row.At(NumberCount) = std::move(f[region_field::NumberCount]);
-  row.At(NumberPoints) = std::move(f[region_field::NumberPoints]);
-  PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
+void AddRegionRow(const LayerLoad& load, std::string_view, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const BoxText box(WidenByBox(load.Extents, record.Points));
+  // In the order of region_cell.
+  load.Tables.ListOfRegions.AddRow({f[region_field::Type], f[region_field::PointCount], f[region_field::Points],
+                                    f[region_field::NumberCount], f[region_field::NumberPoints], box.MinX.View(),
+                                    box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
 const LayerReading kRegions{RegionsFiles(), RegionRecordFormat, "Ошибка при открытии!", "Отсутствует файл с областями!",

@@ -11,17 +11,13 @@ void ClearRoutes(CityTables& tables) {
   tables.ListOfPath2.Clear();
 }
 
-void AddRouteRows(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& shape = load.Tables.ListOfPath1.AddCells(route_shape_cell::kCells);
-  LayerRow& listed = load.Tables.ListOfPath2.AddCells(route_name_cell::kCells);
-  shape.At(route_shape_cell::PointCount) = std::move(f[route_field::PointCount]);
-  shape.At(route_shape_cell::Points) = std::move(f[route_field::Points]);
-  listed.At(route_name_cell::Type) = std::move(f[route_field::Type]);
-  listed.At(route_name_cell::Name) = std::move(f[route_field::Name]);
-  listed.At(route_name_cell::Comment) = std::move(f[route_field::Comment]);
-  PutBoxCells(load.Extents, shape, route_shape_cell::kBox,
-              PointsOfCells(shape.Cell(route_shape_cell::PointCount), shape.Cell(route_shape_cell::Points)));
+void AddRouteRows(const LayerLoad& load, std::string_view, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const BoxText box(WidenByBox(load.Extents, record.Points));
+  // In the order of route_shape_cell and route_name_cell.
+  load.Tables.ListOfPath1.AddRow({f[route_field::PointCount], f[route_field::Points], box.MinX.View(),
+                                  box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
+  load.Tables.ListOfPath2.AddRow({f[route_field::Type], f[route_field::Name], f[route_field::Comment]});
 }
 
 const LayerReading kRoutes{RoutesFiles(), RouteRecordFormat, "Ошибка при открытии!", "Отсутствует файл с маршрутами!",

@@ -6,17 +6,13 @@
 namespace {
 
 // The cells of the name's own points stay empty.
-void AddStreetRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  using namespace street_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfStreets.AddCells(kCells);
-  row.At(Name) = std::move(f[street_field::Name]);
-  row.At(Type) = std::move(f[street_field::Type]);
-  row.At(Width) = std::move(f[street_field::Width]);
-  row.At(PointCount) = std::move(f[street_field::PointCount]);
-  row.At(Points) = std::move(f[street_field::Points]);
-  row.At(File) = FileCell(file);
-  PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
+void AddStreetRow(const LayerLoad& load, std::string_view fileCell, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const BoxText box(WidenByBox(load.Extents, record.Points));
+  // In the order of street_cell.
+  load.Tables.ListOfStreets.AddRow({f[street_field::Name], f[street_field::Type], f[street_field::Width],
+                                    f[street_field::PointCount], f[street_field::Points], fileCell, {}, {},
+                                    box.MinX.View(), box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
 const LayerReading kStreets{StreetsFiles(), StreetRecordFormat, "Ошибка при открытии!", "Отсутствует файл с улицами!",

@@ -24,8 +24,8 @@ constexpr const char* kDumpHelp =
 void PrintTable(const LayerTable& table) {
   cli::PrintLine({"table", table.Name(), std::to_string(table.Count())});
   for (int i = 0; i < table.Count(); ++i) {
-    std::vector<std::string> fields{std::to_string(i), cli::Text(table[i].Caption)};
-    for (const std::string& cell : table[i].SubItems) fields.push_back(cli::Text(cell));
+    std::vector<std::string> fields{std::to_string(i), cli::Text(table.CellAt(i, kCaption))};
+    for (int cell = 0; cell < table.CellCountAt(i); ++cell) fields.push_back(cli::Text(table.CellAt(i, cell)));
     cli::PrintLine(fields);
   }
 }

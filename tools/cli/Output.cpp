@@ -27,7 +27,7 @@ std::string Escape(const std::string& utf8) {
   return out;
 }
 
-std::string Text(const std::string& cp1251Text) { return Escape(cp1251::ToUtf8(cp1251Text)); }
+std::string Text(std::string_view cp1251Text) { return Escape(cp1251::ToUtf8(cp1251Text)); }
 
 void PrintLine(const std::vector<std::string>& fields) {
   std::string line;

@@ -11,7 +11,7 @@ namespace cli {
 // Escapes backslash, tab, CR and LF of UTF-8 text.
 std::string Escape(const std::string& utf8);
 // A Windows-1251 text (table cell, caption) as printed: UTF-8, escaped.
-std::string Text(const std::string& cp1251Text);
+std::string Text(std::string_view cp1251Text);
 // Fields joined by tabs, one line on stdout.
 void PrintLine(const std::vector<std::string>& fields);
 // Each message (UTF-8) as message<TAB>TEXT on stderr, in order.

@@ -112,7 +112,7 @@ int RunFirmsCommand(int argc, char** argv) {
   SearchFirms(*core, cp1251::FromUtf8(argv[1]));
   cli::PrintLine({"count", s.Label5});
   for (int i = 0; i < s.SearchFirmListView.Count(); ++i)
-    cli::PrintLine({s.ListView2[i].Cell(found_firm_cell::FirmRow),
+    cli::PrintLine({std::string(s.ListView2[i].Cell(found_firm_cell::FirmRow)),
                     cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Name)),
                     cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Address))});
   Finish(host);

@@ -38,5 +38,5 @@ int FirstSelectedRow(const QTableWidget* list);
 void UseWindowFont(QWidget* window);
 
 QString Ui(const char* utf8);               // interface text written in this source
-QString FromCp(const std::string& cp1251);  // data text
+QString FromCp(std::string_view cp1251);  // data text
 std::string ToCp(const QString& text);
