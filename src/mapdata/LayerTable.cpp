@@ -225,7 +225,7 @@ void LayerTable::Clear() {
   blocks_.clear();
   blockSizes_.clear();
   lastBlockUsed_ = 0;
-  rowAt_ = {};
+  std::vector<uint32_t>().swap(rowAt_);
   previousRow_.clear();
   draft_.reset();
 }

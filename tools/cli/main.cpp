@@ -21,6 +21,7 @@ struct Command {
 const Command kCommands[] = {
     {"dump", "CITY_DIR", RunDumpCommand},
     {"check", "CITY_DIR", RunCheckCommand},
+    {"stats", "CITY_DIR", RunStatsCommand},
     {"search", "CITY_DIR KEY", RunSearchCommand},
     {"firms", "CITY_DIR KEY [--name on|off] [--address on|off] [--keywords on|off]", RunFirmsCommand},
     {"add-keyword", "CITY_DIR WORD", RunAddKeywordCommand},

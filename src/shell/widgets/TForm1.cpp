@@ -256,6 +256,7 @@ void TForm1::ReturnFromMap() {
 }
 
 void TForm1::ShowProgress(const LoadProgress& progress) {
+  if (!progressPacing_.Due(progress, ProgressBar1->width(), ProgressPacing::Clock::now())) return;
   LoadLabel->setText(QString::fromStdString(progress.LoadLabel));
   ProgressBar2->setRange(0, progress.Progress2Max);
   ProgressBar2->setValue(progress.Progress2Position);

@@ -10,6 +10,7 @@
 
 #include "mapdata/CityLocation.h"
 #include "shell/DataRoots.h"
+#include "shell/ProgressPacing.h"
 
 class QLabel;
 class QListWidget;
@@ -77,4 +78,5 @@ class TForm1 : public QWidget {
   std::vector<fs::path> dataRoots_;
   TForm2* form2_ = nullptr;
   std::string cityTitle_;
+  ProgressPacing progressPacing_;  // repaints of the progress panel during a load
 };
