@@ -14,10 +14,15 @@ void AddBuildingRow(const LayerLoad& load, std::string_view fileCell, ReadRecord
                                       box.MinX.View(), box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
-const LayerReading kBuildings{BuildingsFiles(), BuildingRecordFormat, "Ошибка при открытии файла здания!",
+const LayerReading kBuildings{"Здания...",
+                              "LoadBuildings",
+                              {"Data/Buildings.txt", "Data/Buildings.crpt"},
+                              BuildingRecordFormat,
+                              "Ошибка при открытии файла здания!",
                               "Ошибка при открытии файла зданий!",
-                              [](CityTables& t) { t.ListOfBuildings.Clear(); }, AddBuildingRow};
+                              [](CityTables& t) { t.ListOfBuildings.Clear(); },
+                              AddBuildingRow};
 
 }  // namespace
 
-void LoadBuildings(const LayerLoad& load) { LoadLayer(load, kBuildings); }
+const LayerReading& BuildingsReading() { return kBuildings; }

@@ -13,10 +13,15 @@ void AddLabelRow(const LayerLoad& load, std::string_view, ReadRecordResult& reco
                                   NumberText(p.X).View(), NumberText(p.Y).View()});
 }
 
-const LayerReading kLabels{LabelsFiles(), LabelRecordFormat, "Ошибка при открытии файла с текстами!",
-                           "Ошибка при открытии файла с текстами!", [](CityTables& t) { t.ListOfTexts.Clear(); },
+const LayerReading kLabels{"Текстовые метки...",
+                           "LoadLabels",
+                           {"Data/Texts.txt", "Data/Texts.crpt"},
+                           LabelRecordFormat,
+                           "Ошибка при открытии файла с текстами!",
+                           "Ошибка при открытии файла с текстами!",
+                           [](CityTables& t) { t.ListOfTexts.Clear(); },
                            AddLabelRow};
 
 }  // namespace
 
-void LoadLabels(const LayerLoad& load) { LoadLayer(load, kLabels); }
+const LayerReading& LabelsReading() { return kLabels; }

@@ -18,9 +18,6 @@ void AddObjectRow(const LayerLoad& load, std::string_view fileCell, ReadRecordRe
                                     f[object_field::Icon], NumberText(p.X).View(), NumberText(p.Y).View()});
 }
 
-const LayerReading kObjects{ObjectsFiles(), ObjectRecordFormat, "Ошибка при открытии!", "Ошибка при открытии!",
-                            [](CityTables& t) { t.ListOfObjects.Clear(); }, AddObjectRow};
-
 // The entry of the kind, if the index names one.
 void NameObjectKind(CityTables& tables, const LayerRow& row) {
   int32_t icon = -1;
@@ -38,12 +35,24 @@ void NameAllKindsEntry(CityTables& tables) {
     chooser[static_cast<size_t>(last)] = ObjectKindEntry{all, -1};
 }
 
-}  // namespace
-
-void LoadObjects(const LayerLoad& load) {
-  LoadLayer(load, kObjects);
+// Once every row is read: each names its kind.
+void FinishObjects(const LayerLoad& load) {
   for (const LayerRow& row : load.Tables.ListOfObjects.Rows()) {
     NameObjectKind(load.Tables, row);
     NameAllKindsEntry(load.Tables);
   }
 }
+
+const LayerReading kObjects{"Объекты...",
+                            "LoadObjects",
+                            {"Data/Objects.txt", "Data/Objects.crpt"},
+                            ObjectRecordFormat,
+                            "Ошибка при открытии!",
+                            "Ошибка при открытии!",
+                            [](CityTables& t) { t.ListOfObjects.Clear(); },
+                            AddObjectRow,
+                            FinishObjects};
+
+}  // namespace
+
+const LayerReading& ObjectsReading() { return kObjects; }

@@ -15,9 +15,15 @@ void AddRegionRow(const LayerLoad& load, std::string_view, ReadRecordResult& rec
                                     box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
-const LayerReading kRegions{RegionsFiles(), RegionRecordFormat, "Ошибка при открытии!", "Отсутствует файл с областями!",
-                            [](CityTables& t) { t.ListOfRegions.Clear(); }, AddRegionRow};
+const LayerReading kRegions{"Области...",
+                            "LoadRegions",
+                            {"Data/Regions.txt", "Data/Regions.crpt"},
+                            RegionRecordFormat,
+                            "Ошибка при открытии!",
+                            "Отсутствует файл с областями!",
+                            [](CityTables& t) { t.ListOfRegions.Clear(); },
+                            AddRegionRow};
 
 }  // namespace
 
-void LoadRegions(const LayerLoad& load) { LoadLayer(load, kRegions); }
+const LayerReading& RegionsReading() { return kRegions; }

@@ -20,9 +20,15 @@ void AddRouteRows(const LayerLoad& load, std::string_view, ReadRecordResult& rec
   load.Tables.ListOfPath2.AddRow({f[route_field::Type], f[route_field::Name], f[route_field::Comment]});
 }
 
-const LayerReading kRoutes{RoutesFiles(), RouteRecordFormat, "Ошибка при открытии!", "Отсутствует файл с маршрутами!",
-                           ClearRoutes, AddRouteRows};
+const LayerReading kRoutes{"Маршруты...",
+                           "LoadRoutes",
+                           {"Data/Path.txt", "Data/Path.crpt"},
+                           RouteRecordFormat,
+                           "Ошибка при открытии!",
+                           "Отсутствует файл с маршрутами!",
+                           ClearRoutes,
+                           AddRouteRows};
 
 }  // namespace
 
-void LoadRoutes(const LayerLoad& load) { LoadLayer(load, kRoutes); }
+const LayerReading& RoutesReading() { return kRoutes; }

@@ -15,9 +15,15 @@ void AddStreetRow(const LayerLoad& load, std::string_view fileCell, ReadRecordRe
                                     box.MinX.View(), box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
-const LayerReading kStreets{StreetsFiles(), StreetRecordFormat, "Ошибка при открытии!", "Отсутствует файл с улицами!",
-                            [](CityTables& t) { t.ListOfStreets.Clear(); }, AddStreetRow};
+const LayerReading kStreets{"Улицы...",
+                            "LoadStreets",
+                            {"Data/Streets.txt", "Data/Streets.crpt"},
+                            StreetRecordFormat,
+                            "Ошибка при открытии!",
+                            "Отсутствует файл с улицами!",
+                            [](CityTables& t) { t.ListOfStreets.Clear(); },
+                            AddStreetRow};
 
 }  // namespace
 
-void LoadStreets(const LayerLoad& load) { LoadLayer(load, kStreets); }
+const LayerReading& StreetsReading() { return kStreets; }

@@ -116,16 +116,12 @@ const MapLayer& LayerOf(DrawCode code) {
   throw std::invalid_argument("no map layer of draw code " + std::to_string(static_cast<int>(code)));
 }
 
-const LayerTable& TableOf(const CityTables& tables, const MapLayer& layer) { return tables.*layer.Table; }
-
 LayerCache& CacheOf(RenderCache& cache, const CityTables& tables, const MapLayer& layer) {
   LayerCache& c = cache.*layer.Cache;
   const LayerTable& table = tables.*layer.Table;
   if (c.Stale(table)) layer.BuildCache(c, table);
   return c;
 }
-
-bool LayerShown(const LayerFlags& switches, const MapLayer& layer) { return switches.*layer.Switch; }
 
 void SetLayerShown(LayerFlags& switches, const MapLayer& layer, bool shown) {
   if (!layer.AlwaysShown) switches.*layer.Switch = shown;

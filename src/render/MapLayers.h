@@ -105,11 +105,11 @@ std::span<const MapLayer* const> MapLayers();
 const MapLayer& LayerOf(DrawCode code);
 
 // The layer's table in `tables`, and its cache, rebuilt first when the table changed.
-const LayerTable& TableOf(const CityTables& tables, const MapLayer& layer);
+inline const LayerTable& TableOf(const CityTables& tables, const MapLayer& layer) { return tables.*layer.Table; }
 LayerCache& CacheOf(RenderCache& cache, const CityTables& tables, const MapLayer& layer);
 
 // The layer's switch in `switches`, and setting it (a layer always shown stays shown).
-bool LayerShown(const LayerFlags& switches, const MapLayer& layer);
+inline bool LayerShown(const LayerFlags& switches, const MapLayer& layer) { return switches.*layer.Switch; }
 void SetLayerShown(LayerFlags& switches, const MapLayer& layer, bool shown);
 
 // The label rules of the label layer, for a label of `size` at `scale`.

@@ -61,64 +61,47 @@ void BeginStep(MapCore& core, const char* label) {
   core.Host.RepaintCityWindow();
 }
 
-// The highlighted route belonged to the previous tables.
-void ForgetSelectedRoute(MapCore& core) { core.Selection.RouteSelected = false; }
-
-struct LoadingStep {
-  const char* Label;                 // LoadLabel while it runs
-  const char* Name;                  // in LastLoadTimes
-  void (*Load)(const LayerLoad& load);
-  void (*Before)(MapCore& core);     // runs after the step's repaint, before the load, untimed; may be none
-  void (*After)(MapCore& core);      // runs once the step is done, untimed; may be none
-};
-
-void ShowObjectKindsIfAny(MapCore& core) {
-  if (!core.Tables.ListOfObjects.Empty()) ShowAllObjectKinds(core);
+// Runs one step of the load and adds the wall-clock time it took to the load's timings.
+template <typename Step>
+void Timed(MapCore& core, const char* name, Step&& step) {
+  const LoadStepTimer timer(core.LastLoadTimes, name);
+  step();
 }
 
-// The fixed order of the layer steps: the objects name their kinds in the
-// chooser that the icons step builds, and every layer widens the extents that
-// the draw list is then built over.
-constexpr LoadingStep kLoadingSteps[] = {
-    {"Иконки...", "LoadObjectIcons", LoadObjectIcons, ForgetObjectFilter, nullptr},
-    {"Фирмы...", "LoadFirms", LoadFirms, nullptr, nullptr},
-    {"Здания...", "LoadBuildings", LoadBuildings, nullptr, nullptr},
-    {"Улицы...", "LoadStreets", LoadStreets, nullptr, nullptr},
-    {"Маршруты...", "LoadRoutes", LoadRoutes, ForgetSelectedRoute, nullptr},
-    {"Текстовые метки...", "LoadLabels", LoadLabels, nullptr, nullptr},
-    {"Области...", "LoadRegions", LoadRegions, nullptr, nullptr},
-    {"Объекты...", "LoadObjects", LoadObjects, nullptr, ShowObjectKindsIfAny},
-};
-
+// The fixed order of the steps: the objects name their kinds in the chooser
+// that the icons step builds, and every layer widens the extents that the draw
+// list is then built over.
 void RunLoadingSteps(MapCore& core, const std::string& city) {
   core.ScrambleMask = CityScrambleMask(core.City());
   const LayerLoad load = core.Loading(city);
-  for (const LoadingStep& step : kLoadingSteps) {
-    BeginStep(core, step.Label);
-    if (step.Before) step.Before(core);
-    {
-      LoadStepTimer timer(core.LastLoadTimes, step.Name);
-      step.Load(load);
-    }
-    if (step.After) step.After(core);
+  BeginStep(core, "Иконки...");
+  ForgetObjectFilter(core);
+  Timed(core, "LoadObjectIcons", [&] { LoadObjectIcons(load); });
+  BeginStep(core, "Фирмы...");
+  Timed(core, "LoadFirms", [&] { LoadFirms(load); });
+  // The highlighted route belongs to the tables about to be refilled.
+  core.Selection.RouteSelected = false;
+  for (const LayerReading* layer : LayerReadings()) {
+    BeginStep(core, layer->Step);
+    Timed(core, layer->Timed, [&] { LoadLayer(load, *layer); });
   }
+  if (!core.Tables.ListOfObjects.Empty()) ShowAllObjectKinds(core);
 }
 
 // The final drawing: the draw list over the whole map, the first redraw and the paint.
 void DrawFirstView(MapCore& core) {
-  LoadTimes& times = core.LastLoadTimes;
-  {
-    LoadStepTimer timer(times, "BuildDrawList");
-    BuildDrawList(core.Tables, core.View, core.Extents.Box());
-  }
-  LoadStepTimer timer(times, "RedrawView");
-  RedrawView(core);
-  core.Host.PaintMapWindow();
+  Timed(core, "BuildDrawList", [&] { BuildDrawList(core.Tables, core.View, core.Extents.Box()); });
+  Timed(core, "RedrawView", [&] {
+    RedrawView(core);
+    core.Host.PaintMapWindow();
+  });
 }
 
 }  // namespace
 
 bool LoadCity(MapCore& core, const std::string& city, const std::string& title) {
+  core.LastLoadTimes.Clear();
+  const LoadStepTimer whole(core.LastLoadTimes, "LoadCity");  // added last, once every step is in
   core.Selection.StatusText0.clear();
   core.Selection.StatusText1.clear();
   core.Selection.StatusText2.clear();
@@ -136,23 +119,16 @@ bool LoadCity(MapCore& core, const std::string& city, const std::string& title) 
   core.Interaction.HintVisible = false;
   core.Interaction.HintTimerEnabled = false;
   core.Progress.SetProgress2(0);
-  core.LastLoadTimes.Clear();
 
   RunLoadingSteps(core, city);
 
   core.Progress.LoadLabel = "Инициализация...";
   core.Host.RepaintCityWindow();
-  {
-    LoadStepTimer timer(core.LastLoadTimes, "LoadKeywords");
-    LoadKeywords(core);
-  }
+  Timed(core, "LoadKeywords", [&] { LoadKeywords(core); });
   core.Caption = title;
 
   core.Progress.SetProgress2(core.Progress.Progress2Position + 1);
-  {
-    LoadStepTimer timer(core.LastLoadTimes, "FillSearchList");
-    FillSearchList(core, "");
-  }
+  Timed(core, "FillSearchList", [&] { FillSearchList(core, ""); });
   core.Progress.SetProgress2(core.Progress.Progress2Position + 1);
   core.Host.RepaintCityWindow();
 

@@ -1,9 +1,8 @@
 #include <cstdio>
+#include <memory>
 
 #include "MapDataCommands.h"
 #include "Output.h"
-#include "mapdata/Cp1251.h"
-#include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 
@@ -56,15 +55,10 @@ int RunDumpCommand(int argc, char** argv) {
     return 0;
   }
   if (argc != 1) return cli::Usage("dump CITY_DIR");
-  fs::path dataRoot;
-  std::string city;
-  if (!cli::SplitCityDir(argv[0], dataRoot, city)) return 2;
-  cli::EnsureApplication();
   RecordingHost host(1024, 768);
-  MapCore core(host, dataRoot);
-  LoadCity(core, city, cp1251::FromUtf8(city));
-  PrintCity(core);
-  std::fflush(stdout);
-  cli::PrintMessages(host.Messages);
+  std::unique_ptr<MapCore> core;
+  if (!cli::LoadCityFromArg(argv[0], host, core)) return 2;
+  PrintCity(*core);
+  cli::Finish(host);
   return 0;
 }

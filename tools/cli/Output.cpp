@@ -9,6 +9,9 @@
 #include "mapdata/CityLocation.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/PictureLoader.h"
+#include "shell/LoadCity.h"
+#include "shell/MapCore.h"
+#include "shell/RecordingHost.h"
 
 namespace cli {
 
@@ -86,6 +89,21 @@ void EnsureApplication() {
   static char* argv[] = {name, nullptr};
   static QGuiApplication app(argc, argv);
   RegisterStandardPictureDecoders();
+}
+
+bool LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core) {
+  std::filesystem::path dataRoot;
+  std::string city;
+  if (!SplitCityDir(arg, dataRoot, city)) return false;
+  EnsureApplication();
+  core = std::make_unique<MapCore>(host, dataRoot);
+  LoadCity(*core, city, cp1251::FromUtf8(city));
+  return true;
+}
+
+void Finish(const RecordingHost& host) {
+  std::fflush(stdout);
+  PrintMessages(host.Messages);
 }
 
 }  // namespace cli

@@ -3,8 +3,12 @@
 // tab-separated fields, with \\, \t, \r and \n escaped), the program's messages
 // on stderr, the city folder argument and the offscreen application.
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
+
+struct MapCore;
+class RecordingHost;
 
 namespace cli {
 
@@ -30,5 +34,11 @@ bool SplitCityDir(const char* arg, std::filesystem::path& dataRoot, std::string&
 // "offscreen"), needed by the drawing at the end of a load, and the program's
 // picture decoders.
 void EnsureApplication();
+
+// The city folder `arg` loaded as the viewer loads it, on `host`'s screen;
+// false, with a message on stderr, when it is not a folder.
+bool LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core);
+// After a command's output: stdout flushed, then the host's messages on stderr.
+void Finish(const RecordingHost& host);
 
 }  // namespace cli

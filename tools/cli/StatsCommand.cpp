@@ -1,14 +1,12 @@
 // tellurin-cli stats: what a city costs to load (records, time, memory).
 #include <sys/resource.h>
 
-#include <chrono>
 #include <cstdio>
+#include <memory>
 
 #include "MapDataCommands.h"
 #include "Output.h"
-#include "mapdata/Cp1251.h"
 #include "search/SearchState.h"
-#include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 
@@ -44,7 +42,7 @@ long PeakResidentKiB() {
   return usage.ru_maxrss;
 }
 
-void PrintStats(const MapCore& core, double loadMilliseconds) {
+void PrintStats(const MapCore& core) {
   const CityTables& t = core.Tables;
   for (const LayerTable* table : {&t.ListOfStreets, &t.ListOfBuildings, &t.ListOfRegions, &t.ListOfTexts,
                                   &t.ListOfObjects, &t.ListOfFirms, &t.ListOfPath1, &t.ListOfPath2,
@@ -52,7 +50,6 @@ void PrintStats(const MapCore& core, double loadMilliseconds) {
     cli::PrintLine({"records", table->Name(), std::to_string(table->Count())});
   for (const LoadStepTime& step : core.LastLoadTimes.Steps)
     cli::PrintLine({"time", step.Step, Milliseconds(step.Milliseconds)});
-  cli::PrintLine({"time", "LoadCity", Milliseconds(loadMilliseconds)});
   cli::PrintLine({"peak-memory", std::to_string(PeakResidentKiB())});
 }
 
@@ -64,17 +61,10 @@ int RunStatsCommand(int argc, char** argv) {
     return 0;
   }
   if (argc != 1) return cli::Usage("stats CITY_DIR");
-  fs::path dataRoot;
-  std::string city;
-  if (!cli::SplitCityDir(argv[0], dataRoot, city)) return 2;
-  cli::EnsureApplication();
   RecordingHost host(1024, 768);
-  MapCore core(host, dataRoot);
-  const auto start = std::chrono::steady_clock::now();
-  LoadCity(core, city, cp1251::FromUtf8(city));
-  const std::chrono::duration<double, std::milli> load = std::chrono::steady_clock::now() - start;
-  PrintStats(core, load.count());
-  std::fflush(stdout);
-  cli::PrintMessages(host.Messages);
+  std::unique_ptr<MapCore> core;
+  if (!cli::LoadCityFromArg(argv[0], host, core)) return 2;
+  PrintStats(*core);
+  cli::Finish(host);
   return 0;
 }
