@@ -19,7 +19,8 @@ namespace {
 
 // The cells are held as views while the rows are sorted, so a cell must be
 // read in place, not handed out as a copy.
-static_assert(!std::is_same_v<decltype(std::declval<const LayerTable&>().CellAt(0, 0)), std::string>);
+static_assert(!std::is_same_v<decltype(std::declval<const LayerTable&>().CellAt(0, 0)), std::string>,
+              "SortedRows keeps views of the cells while it sorts");
 
 // Windows-1251 to text by a table built once through the converter: a sort
 // decodes every cell of a column, tens of thousands of them.
