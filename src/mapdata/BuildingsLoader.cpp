@@ -19,10 +19,14 @@ void AddBuildingRow(const LayerLoad& load, const fs::path& file, ReadRecordResul
   PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
 }
 
-const LayerReading kBuildings{BuildingsFiles(), BuildingRecordFormat, "Ошибка при открытии файла здания!",
+const LayerReading kBuildings{"Здания...",
+                              {"Data/Buildings.txt", "Data/Buildings.crpt"},
+                              BuildingRecordFormat,
+                              "Ошибка при открытии файла здания!",
                               "Ошибка при открытии файла зданий!",
-                              [](CityTables& t) { t.ListOfBuildings.Clear(); }, AddBuildingRow};
+                              [](CityTables& t) { t.ListOfBuildings.Clear(); },
+                              AddBuildingRow};
 
 }  // namespace
 
-void LoadBuildings(const LayerLoad& load) { LoadLayer(load, kBuildings); }
+const LayerReading& BuildingsReading() { return kBuildings; }

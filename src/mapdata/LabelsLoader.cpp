@@ -14,10 +14,10 @@ void AddLabelRow(const LayerLoad& load, const fs::path&, ReadRecordResult& recor
   PutPointCells(load.Extents, row, kBox, row.Cell(Points));
 }
 
-const LayerReading kLabels{LabelsFiles(), LabelRecordFormat, "Ошибка при открытии файла с текстами!",
+const LayerReading kLabels{"Текстовые метки...", {"Data/Texts.txt", "Data/Texts.crpt"}, LabelRecordFormat, "Ошибка при открытии файла с текстами!",
                            "Ошибка при открытии файла с текстами!", [](CityTables& t) { t.ListOfTexts.Clear(); },
                            AddLabelRow};
 
 }  // namespace
 
-void LoadLabels(const LayerLoad& load) { LoadLayer(load, kLabels); }
+const LayerReading& LabelsReading() { return kLabels; }

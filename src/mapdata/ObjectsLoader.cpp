@@ -18,9 +18,6 @@ void AddObjectRow(const LayerLoad& load, const fs::path& file, ReadRecordResult&
       FileCell(file);
 }
 
-const LayerReading kObjects{ObjectsFiles(), ObjectRecordFormat, "Ошибка при открытии!", "Ошибка при открытии!",
-                            [](CityTables& t) { t.ListOfObjects.Clear(); }, AddObjectRow};
-
 // The entry of the kind, if the index names one.
 void NameObjectKind(CityTables& tables, const LayerRow& row) {
   int32_t icon = -1;
@@ -38,13 +35,24 @@ void NameAllKindsEntry(CityTables& tables) {
     chooser[static_cast<size_t>(last)] = ObjectKindEntry{all, -1};
 }
 
-}  // namespace
-
-void LoadObjects(const LayerLoad& load) {
-  LoadLayer(load, kObjects);
+// Once every row is read: each names its kind, and gets its point cells.
+void FinishObjects(const LayerLoad& load) {
   for (LayerRow& row : load.Tables.ListOfObjects.Rows()) {
     NameObjectKind(load.Tables, row);
     NameAllKindsEntry(load.Tables);
     PutPointCells(load.Extents, row, object_cell::kBox, row.Cell(object_cell::Points));
   }
 }
+
+const LayerReading kObjects{"Объекты...",
+                            {"Data/Objects.txt", "Data/Objects.crpt"},
+                            ObjectRecordFormat,
+                            "Ошибка при открытии!",
+                            "Ошибка при открытии!",
+                            [](CityTables& t) { t.ListOfObjects.Clear(); },
+                            AddObjectRow,
+                            FinishObjects};
+
+}  // namespace
+
+const LayerReading& ObjectsReading() { return kObjects; }

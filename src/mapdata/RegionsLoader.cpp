@@ -19,9 +19,14 @@ void AddRegionRow(const LayerLoad& load, const fs::path&, ReadRecordResult& reco
   PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
 }
 
-const LayerReading kRegions{RegionsFiles(), RegionRecordFormat, "Ошибка при открытии!", "Отсутствует файл с областями!",
-                            [](CityTables& t) { t.ListOfRegions.Clear(); }, AddRegionRow};
+const LayerReading kRegions{"Области...",
+                            {"Data/Regions.txt", "Data/Regions.crpt"},
+                            RegionRecordFormat,
+                            "Ошибка при открытии!",
+                            "Отсутствует файл с областями!",
+                            [](CityTables& t) { t.ListOfRegions.Clear(); },
+                            AddRegionRow};
 
 }  // namespace
 
-void LoadRegions(const LayerLoad& load) { LoadLayer(load, kRegions); }
+const LayerReading& RegionsReading() { return kRegions; }

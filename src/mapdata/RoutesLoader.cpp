@@ -24,9 +24,14 @@ void AddRouteRows(const LayerLoad& load, const fs::path&, ReadRecordResult& reco
               PointsOfCells(shape.Cell(route_shape_cell::PointCount), shape.Cell(route_shape_cell::Points)));
 }
 
-const LayerReading kRoutes{RoutesFiles(), RouteRecordFormat, "Ошибка при открытии!", "Отсутствует файл с маршрутами!",
-                           ClearRoutes, AddRouteRows};
+const LayerReading kRoutes{"Маршруты...",
+                           {"Data/Path.txt", "Data/Path.crpt"},
+                           RouteRecordFormat,
+                           "Ошибка при открытии!",
+                           "Отсутствует файл с маршрутами!",
+                           ClearRoutes,
+                           AddRouteRows};
 
 }  // namespace
 
-void LoadRoutes(const LayerLoad& load) { LoadLayer(load, kRoutes); }
+const LayerReading& RoutesReading() { return kRoutes; }

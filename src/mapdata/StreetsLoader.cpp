@@ -20,9 +20,14 @@ void AddStreetRow(const LayerLoad& load, const fs::path& file, ReadRecordResult&
   PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
 }
 
-const LayerReading kStreets{StreetsFiles(), StreetRecordFormat, "Ошибка при открытии!", "Отсутствует файл с улицами!",
-                            [](CityTables& t) { t.ListOfStreets.Clear(); }, AddStreetRow};
+const LayerReading kStreets{"Улицы...",
+                            {"Data/Streets.txt", "Data/Streets.crpt"},
+                            StreetRecordFormat,
+                            "Ошибка при открытии!",
+                            "Отсутствует файл с улицами!",
+                            [](CityTables& t) { t.ListOfStreets.Clear(); },
+                            AddStreetRow};
 
 }  // namespace
 
-void LoadStreets(const LayerLoad& load) { LoadLayer(load, kStreets); }
+const LayerReading& StreetsReading() { return kStreets; }
