@@ -3,8 +3,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <QCollator>
-#include <QLocale>
 #include <QString>
 
 #include <algorithm>
@@ -15,6 +13,7 @@
 #include "mapdata/Cp1251.h"
 #include "mapdata/ProblemText.h"
 #include "mapdata/TextLines.h"
+#include "search/Collation.h"
 #include "shell/MapCore.h"
 
 namespace {
@@ -22,11 +21,7 @@ namespace {
 constexpr const char* kKeywordFile = "Kw.map";
 
 const QCollator& KeywordCollator() {
-  static const QCollator collator = [] {
-    QCollator c{QLocale(QLocale::Russian, QLocale::Russia)};
-    c.setCaseSensitivity(Qt::CaseInsensitive);
-    return c;
-  }();
+  static const QCollator collator = RussianCollator(false);
   return collator;
 }
 

@@ -189,10 +189,6 @@ class TForm2 : public QMainWindow, public MapHost {
   CtrlKeyWatcher* ctrlWatcher_ = nullptr;
   std::vector<QAction*> menuItems_;
 
-  // What the lists show, so that they are refilled only when their table changed.
-  uint64_t shownSearchRevision_ = UINT64_MAX;
-  uint64_t shownFirmRevision_ = UINT64_MAX;
-  uint64_t shownRoutesRevision_ = UINT64_MAX;
   std::vector<std::string> shownKeywords_;
   std::vector<std::string> shownMemo_;
   std::vector<std::pair<std::string, int>> shownObjectKinds_;

@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSlider>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
@@ -77,9 +77,10 @@ void TForm2::ConnectHandlers() {
   connect(PanelSearch->SpeedButton5, &QToolButton::clicked, this, on([this](bool) { SpeedButton5Click(); }));
   connect(PanelSearch->SpeedButton4, &QToolButton::clicked, this, on([this](bool) { SpeedButton4Click(); }));
   connect(PanelSearch->Edit1, &QLineEdit::returnPressed, this, on([this] { Edit1KeyPress(); }));
-  connect(PanelSearch->SearchListView, &QTableWidget::cellClicked, this, on([this](int, int) { SearchListViewClick(); }));
-  connect(PanelSearch->SearchListView, &QTableWidget::cellDoubleClicked, this,
-          on([this](int, int) { SearchListViewDblClick(); }));
+  connect(PanelSearch->SearchListView, &QTableView::clicked, this,
+          on([this](const QModelIndex&) { SearchListViewClick(); }));
+  connect(PanelSearch->SearchListView, &QTableView::doubleClicked, this,
+          on([this](const QModelIndex&) { SearchListViewDblClick(); }));
 
   connect(FirmSearch->SpeedButton16, &QToolButton::clicked, this, on([this](bool) { SpeedButton16Click(); }));
   connect(FirmSearch->SpeedButton8, &QToolButton::clicked, this, on([this](bool) { SpeedButton8Click(); }));
@@ -88,19 +89,20 @@ void TForm2::ConnectHandlers() {
   connect(FirmSearch->CheckBox2, &QCheckBox::toggled, this, [this](bool c) { core_.Search.CheckBox2 = c; });
   connect(FirmSearch->CheckBox3, &QCheckBox::toggled, this, [this](bool c) { core_.Search.CheckBox3 = c; });
   connect(FirmSearch->CheckBox4, &QCheckBox::clicked, this, on([this](bool) { CheckBox4Click(); }));
-  connect(FirmSearch->SearchFirmListView, &QTableWidget::cellClicked, this,
-          on([this](int, int) { SearchFirmListViewClick(); }));
-  connect(FirmSearch->SearchFirmListView, &QTableWidget::cellDoubleClicked, this,
-          on([this](int, int) { SearchFirmListViewDblClick(); }));
+  connect(FirmSearch->SearchFirmListView, &QTableView::clicked, this,
+          on([this](const QModelIndex&) { SearchFirmListViewClick(); }));
+  connect(FirmSearch->SearchFirmListView, &QTableView::doubleClicked, this,
+          on([this](const QModelIndex&) { SearchFirmListViewDblClick(); }));
 
   connect(InfoPanel->SpeedButton3, &QToolButton::clicked, this, on([this](bool) { SpeedButton3Click(); }));
   for (int k = 0; k < 3; ++k)
     connect(InfoPanel->FirmPic[k], &QToolButton::clicked, this, on([this, k](bool) { FirmPicClick(k); }));
 
   connect(PanelPath->SpeedButton7, &QToolButton::clicked, this, on([this](bool) { SpeedButton7Click(); }));
-  connect(PanelPath->ListOfPath2, &QTableWidget::cellClicked, this, on([this](int, int) { ListOfPath2Click(); }));
-  connect(PanelPath->ListOfPath2, &QTableWidget::cellDoubleClicked, this,
-          on([this](int, int) { ListOfPath2DblClick(); }));
+  connect(PanelPath->ListOfPath2, &QTableView::clicked, this,
+          on([this](const QModelIndex&) { ListOfPath2Click(); }));
+  connect(PanelPath->ListOfPath2, &QTableView::doubleClicked, this,
+          on([this](const QModelIndex&) { ListOfPath2DblClick(); }));
 
   connect(HintTimer, &QTimer::timeout, this,
           [this] { RunHandler(Ui("Подсказка на карте"), [this] { HintTimerTimer(); }); });
@@ -300,11 +302,11 @@ void TForm2::Edit1KeyPress() { FillSearchList(core_, ToCp(PanelSearch->Edit1->te
 void TForm2::SpeedButton4Click() { FillSearchList(core_, ToCp(PanelSearch->Edit1->text())); }
 
 void TForm2::SearchListViewClick() {
-  ::SearchListViewClick(core_, FirstSelectedRow(PanelSearch->SearchListView), false);
+  ::SearchListViewClick(core_, SelectedTableRow(PanelSearch->SearchListView), false);
 }
 
 void TForm2::SearchListViewDblClick() {
-  ::SearchListViewClick(core_, FirstSelectedRow(PanelSearch->SearchListView), true);
+  ::SearchListViewClick(core_, SelectedTableRow(PanelSearch->SearchListView), true);
 }
 
 // --- firm search ---
@@ -316,13 +318,13 @@ void TForm2::SpeedButton8Click() { SearchFirms(core_, ToCp(FirmSearch->Edit2->te
 void TForm2::CheckBox4Click() { ShowLayer(core_, DrawCode::Firm, FirmSearch->CheckBox4->isChecked()); }
 
 void TForm2::SearchFirmListViewClick() {
-  const int row = FirstSelectedRow(FirmSearch->SearchFirmListView);
+  const int row = SelectedTableRow(FirmSearch->SearchFirmListView);
   if (row < 0) return;
   FirmResultSelected(core_, row, false);
 }
 
 void TForm2::SearchFirmListViewDblClick() {
-  const int row = FirstSelectedRow(FirmSearch->SearchFirmListView);
+  const int row = SelectedTableRow(FirmSearch->SearchFirmListView);
   if (row < 0 || core_.Search.ListView2.Empty()) return;
   FirmResultSelected(core_, row, true);
 }
@@ -339,13 +341,13 @@ void TForm2::SpeedButton3Click() { ::SpeedButton3Click(core_); }
 // --- routes ---
 
 void TForm2::ListOfPath2Click() {
-  const int row = FirstSelectedRow(PanelPath->ListOfPath2);
+  const int row = SelectedTableRow(PanelPath->ListOfPath2);
   if (row < 0) return;
   RouteListClick(core_, row, false);
 }
 
 void TForm2::ListOfPath2DblClick() {
-  const int row = FirstSelectedRow(PanelPath->ListOfPath2);
+  const int row = SelectedTableRow(PanelPath->ListOfPath2);
   if (row < 0) return;
   RouteListClick(core_, row, true);
 }

@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -136,10 +136,10 @@ TEST(MapWindow, SidePanelsAndTheirControls) {
   EXPECT_EQ(s.Edit1->toolTip(), U("Введите ключевое слово для поиска"));
   EXPECT_EQ(s.SpeedButton4->toolTip(), U("Выпольнить поиск..."));
   EXPECT_EQ(s.SearchListView->toolTip(), U("Список улиц, домов, объектов..."));
-  EXPECT_EQ(s.SearchListView->horizontalHeaderItem(0)->text(), U("Адрес"));
+  EXPECT_EQ(ColumnCaption(s.SearchListView, 0), U("Адрес"));
   EXPECT_EQ(s.SearchListView->columnWidth(0), 120);
-  EXPECT_EQ(s.SearchListView->horizontalHeaderItem(1)->text(), U("Тип объекта"));
-  EXPECT_EQ(s.SearchListView->horizontalHeaderItem(2)->text(), U("Название"));
+  EXPECT_EQ(ColumnCaption(s.SearchListView, 1), U("Тип объекта"));
+  EXPECT_EQ(ColumnCaption(s.SearchListView, 2), U("Название"));
   EXPECT_EQ(s.SearchListView->columnWidth(2), 250);
   EXPECT_EQ(s.Label1->text(), U("Количество найденых объектов:"));
 
@@ -170,9 +170,9 @@ TEST(MapWindow, SidePanelsAndTheirControls) {
 
   RoutesPanel& r = *f.PanelPath;
   EXPECT_EQ(r.SpeedButton7->toolTip(), U("Закрыть панель маршрутов"));
-  EXPECT_EQ(r.ListOfPath2->horizontalHeaderItem(0)->text(), U("Тип маршрута"));
-  EXPECT_EQ(r.ListOfPath2->horizontalHeaderItem(1)->text(), U("Название маршрута"));
-  EXPECT_EQ(r.ListOfPath2->horizontalHeaderItem(2)->text(), U("Комментарии"));
+  EXPECT_EQ(ColumnCaption(r.ListOfPath2, 0), U("Тип маршрута"));
+  EXPECT_EQ(ColumnCaption(r.ListOfPath2, 1), U("Название маршрута"));
+  EXPECT_EQ(ColumnCaption(r.ListOfPath2, 2), U("Комментарии"));
 }
 
 TEST(MapWindow, RoutesAndListSearchPanelsExcludeEachOther) {
