@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "HereCommand.h"
 #include "MapDataCommands.h"
 #include "RenderCommand.h"
 #include "SearchCommands.h"
@@ -27,6 +28,7 @@ const Command kCommands[] = {
      "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] [--objects on|off] "
      "[--routes on|off] [--filter N] [--found-firms KEY] [--picture]",
      RunRenderCommand},
+    {"here", "CITY_DIR X,Y [--scale S] [--found-firms KEY]", RunHereCommand},
 };
 
 void PrintCommands(FILE* out) {
