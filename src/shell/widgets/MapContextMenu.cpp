@@ -37,7 +37,9 @@ void MapContextMenu::OpenAt(QPoint pixel) {
 void MapContextMenu::WhatIsHere() {
   run_(WhatIsHereItem->text(), [this] {
     const QString coordinates = QString::fromStdString(CoordinatesText(at_, scale_));
-    window_->ShowPlaces(PlacesUnder(core_, at_), coordinates, mapArea_->mapToGlobal(pixel_));
+    const QPoint middle(core_.View.ScreenWidth / 2, core_.View.ScreenHeight / 2);
+    window_->ShowPlaces(PlacesUnder(core_, at_), coordinates, mapArea_->mapToGlobal(pixel_),
+                        mapArea_->mapToGlobal(middle));
   });
 }
 

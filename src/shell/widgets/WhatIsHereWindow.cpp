@@ -37,7 +37,8 @@ WhatIsHereWindow::WhatIsHereWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
   connect(PlaceList, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { Choose(row, true); });
 }
 
-void WhatIsHereWindow::ShowPlaces(std::vector<Place> places, const QString& coordinates, QPoint near) {
+void WhatIsHereWindow::ShowPlaces(std::vector<Place> places, const QString& coordinates, QPoint near,
+                                  QPoint clearOf) {
   places_ = std::move(places);
   PointLabel->setText(Ui("Координаты: ") + coordinates);
   PlaceList->clearContents();
@@ -55,8 +56,9 @@ void WhatIsHereWindow::ShowPlaces(std::vector<Place> places, const QString& coor
   CountLabel->setText(places_.empty() ? Ui("Здесь ничего нет.")
                                       : Ui("Найдено: ") + QString::number(places_.size()));
 
-  // Beside the point, kept on its screen.
-  QPoint at = near + QPoint(16, 16);
+  // Beside the point, on its side away from `clearOf`, kept on the screen.
+  QPoint at(near.x() >= clearOf.x() ? near.x() + 16 : near.x() - 16 - width(),
+            near.y() >= clearOf.y() ? near.y() + 16 : near.y() - 16 - height());
   if (const QScreen* screen = QGuiApplication::screenAt(near)) {
     const QRect free = screen->availableGeometry();
     at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() - width())));

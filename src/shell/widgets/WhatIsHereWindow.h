@@ -18,8 +18,9 @@ class WhatIsHereWindow : public QWidget {
   explicit WhatIsHereWindow(QWidget* parent);
 
   // Lists `places` (for the map point `coordinates`, "X Y") and shows the
-  // window with its top-left corner near global position `near`, on the screen.
-  void ShowPlaces(std::vector<Place> places, const QString& coordinates, QPoint near);
+  // window beside global position `near`, on its side away from `clearOf`
+  // (the middle of the map, where a chosen record is brought).
+  void ShowPlaces(std::vector<Place> places, const QString& coordinates, QPoint near, QPoint clearOf);
   const std::vector<Place>& Places() const { return places_; }
 
   // A row was chosen: its place, and whether to bring it to the middle.
