@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "HereCommand.h"
+#include "ImportOsmCommand.h"
 #include "MapDataCommands.h"
 #include "RenderCommand.h"
 #include "SearchCommands.h"
@@ -29,6 +30,10 @@ const Command kCommands[] = {
      "[--routes on|off] [--filter N] [--found-firms KEY] [--picture]",
      RunRenderCommand},
     {"here", "CITY_DIR X,Y [--scale S] [--found-firms KEY]", RunHereCommand},
+    {"import-osm",
+     "INPUT --out DATA_ROOT --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
+     "[--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]",
+     RunImportOsmCommand},
 };
 
 void PrintCommands(FILE* out) {
