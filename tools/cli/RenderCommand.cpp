@@ -26,6 +26,7 @@
 
 #include "Output.h"
 #include "SelectionOptions.h"
+#include "ViewOptions.h"
 #include "mapdata/Cp1251.h"
 #include "interaction/ObjectFilter.h"
 #include "render/FormPaint.h"
@@ -108,24 +109,6 @@ bool TakeLayerOption(const std::string& arg, const std::string& value, RenderOpt
   return false;
 }
 
-// Command-line values keep the grammar tellurin-cli has always read them with
-// (std::stoi: leading blanks and a plus sign allowed): its command lines are a
-// contract.
-bool ParseInt(const std::string& v, int& out) {
-  try {
-    size_t used = 0;
-    out = std::stoi(v, &used);
-    return used == v.size();
-  } catch (...) {
-    return false;
-  }
-}
-
-bool ParsePair(const std::string& v, char separator, int& a, int& b) {
-  const size_t at = v.find(separator);
-  return at != std::string::npos && ParseInt(v.substr(0, at), a) && ParseInt(v.substr(at + 1), b);
-}
-
 bool ParseOptions(int argc, char** argv, RenderOptions& o) {
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -152,26 +135,20 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
     if (arg == "-o") {
       o.Output = value;
     } else if (arg == "--screen") {
-      if (!ParsePair(value, 'x', o.Width, o.Height) || o.Width < 1 || o.Height < 1 || o.Width > 8192 ||
+      if (!cli::ParsePair(value, 'x', o.Width, o.Height) || o.Width < 1 || o.Height < 1 || o.Width > 8192 ||
           o.Height > 8192)
         return false;
     } else if (arg == "--scale") {
-      try {
-        size_t used = 0;
-        o.Scale = std::stof(value, &used);
-        if (used != value.size() || !(o.Scale > 0) || o.Scale > 1000) return false;
-      } catch (...) {
-        return false;
-      }
+      if (!cli::ParseScale(value, o.Scale)) return false;
     } else if (arg == "--center") {
-      if (!ParsePair(value, ',', o.CenterX, o.CenterY)) return false;
+      if (!cli::ParsePair(value, ',', o.CenterX, o.CenterY)) return false;
     } else if (bool ok = true; TakeLayerOption(arg, value, o, ok)) {
       if (!ok) return false;
     } else if (arg == "--found-firms") {
       o.FoundFirms = value;
     } else if (arg == "--filter") {
       int n = 0;
-      if (!ParseInt(value, n)) return false;
+      if (!cli::ParseInt(value, n)) return false;
       o.Filter = n;
     } else {
       return false;
@@ -187,15 +164,6 @@ void ApplyView(MapCore& core, const RenderOptions& o) {
   core.View.CenterX = o.CenterX;
   core.View.CenterY = o.CenterY;
   RecentreOffsets(core.View);
-}
-
-// The firm search with all three boxes ticked, its firms drawn as CheckBox4
-// has them drawn.
-void ShowFoundFirms(MapCore& core, const std::string& utf8Key) {
-  SearchState& s = core.Search;
-  s.CheckBox1 = s.CheckBox2 = s.CheckBox3 = true;
-  SetLayerShown(core.Flags, LayerOf(DrawCode::Firm), true);
-  SearchFirms(core, cp1251::FromUtf8(utf8Key));
 }
 
 }  // namespace
@@ -217,7 +185,7 @@ int RunRenderCommand(int argc, char** argv) {
   int status = drawn ? 0 : 1;
   if (drawn) {
     ApplyView(core, o);
-    if (o.FoundFirms) ShowFoundFirms(core, *o.FoundFirms);
+    if (o.FoundFirms) cli::ShowFoundFirms(core, *o.FoundFirms);
     std::string selectionError;
     const auto printHint = [](const std::string& line1, const std::string& line2) {
       cli::PrintLine({"hint", cli::Text(line1), cli::Text(line2)});

@@ -28,6 +28,7 @@ class CtrlKeyWatcher;
 class FirmSearchPanel;
 class InfoPanelWidget;
 class ListSearchPanel;
+class MapContextMenu;
 class MapArea;
 class RoutesPanel;
 class TForm1;
@@ -124,6 +125,7 @@ class TForm2 : public QMainWindow, public MapHost {
 
   // Controls, for the city window and the tests.
   MapArea* MapView() const { return mapArea_; }
+  MapContextMenu* ContextMenu() const { return contextMenu_; }
   QAction* MenuItem(const char* name) const;
   QFrame* ControlBar1 = nullptr;
   QToolButton* SpeedButton12 = nullptr;
@@ -186,6 +188,7 @@ class TForm2 : public QMainWindow, public MapHost {
   MapCore core_;
   TForm1* form1_ = nullptr;
   MapArea* mapArea_ = nullptr;
+  MapContextMenu* contextMenu_ = nullptr;
   CtrlKeyWatcher* ctrlWatcher_ = nullptr;
   std::vector<QAction*> menuItems_;
 

@@ -35,6 +35,7 @@
 #include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/MapArea.h"
+#include "shell/widgets/MapContextMenu.h"
 #include "shell/widgets/SidePanels.h"
 #include "shell/widgets/TForm1.h"
 #include "shell/widgets/TForm2.h"
@@ -127,6 +128,9 @@ void TForm2::ConnectMapArea() {
   mapArea_->OnMouseLeave = [this, map] { RunHandler(map, [this] { MouseLeftMap(); }); };
   for (QWidget* overlay : std::initializer_list<QWidget*>{ControlBar1, PanelLeft, PanelRight, Panel14})
     mapArea_->AddOverlay(overlay);
+  contextMenu_ = new MapContextMenu(mapArea_, core_, [this](const QString& action, const std::function<void()>& command) {
+    RunHandler(action, command);
+  });
 }
 
 // Ctrl acts wherever the focus is in the window, and follows the key's real
@@ -202,6 +206,7 @@ void TForm2::RepaintCityWindow() {
 // stays, ready for another choice.
 bool TForm2::LoadCity(const std::string& city, const std::string& title) {
   ++loadGeneration_;
+  contextMenu_->CloseWindow();
   bool drawn = false;
   const bool loaded = RunGuarded(Ui("Загрузить карту"), [&] { drawn = ::LoadCity(core_, city, title); },
                                  [this](const std::string& message) { ShowFailure(message); });
