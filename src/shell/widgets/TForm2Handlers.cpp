@@ -24,6 +24,7 @@
 #include "interaction/MouseControl.h"
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewControl.h"
+#include "interaction/ViewMoves.h"
 #include "render/ViewScale.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"
@@ -376,5 +377,5 @@ void TForm2::FormMouseUp(Qt::MouseButton button, int x, int y) {
 void TForm2::MouseLeftMap() { HideHoverHint(core_); }
 void TForm2::FormKeyDown() { ::FormKeyDown(core_, kCtrlKey); }
 void TForm2::FormKeyUp() { ::FormKeyUp(core_, kCtrlKey); }
-void TForm2::MouseWheel(int steps, int x, int y) { WheelZoom(core_, steps, x, y); }
+void TForm2::MouseWheel(int steps, int x, int y) { ZoomAroundPoint(core_, steps, x, y); }
 void TForm2::HintTimerTimer() { ::HintTimerTimer(core_); }
