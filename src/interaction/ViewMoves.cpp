@@ -77,6 +77,17 @@ bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y) {
   return true;
 }
 
+bool ShowViewAt(MapCore& core, int32_t x, int32_t y, float scale) {
+  if (Dragging(core)) return false;
+  ViewState& v = core.View;
+  v.CenterX = x;
+  v.CenterY = y;
+  v.Scale = scale;
+  RecentreOffsets(v);
+  FinishMove(core, std::clamp(ScaleToTrackBarPosition(scale), kTrackBarMin, kTrackBarMax));
+  return true;
+}
+
 QPoint VisibleMapCentre(const QRect& visible) {
   return {visible.left() + (visible.width() - 1) / 2, visible.top() + (visible.height() - 1) / 2};
 }

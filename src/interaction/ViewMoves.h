@@ -29,6 +29,11 @@ bool PanView(MapCore& core, const QRect& visible, double fractionX, double fract
 // changed.
 bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y);
 
+// Map point (x, y) in the middle of the picture (the keep-centre recentring)
+// at `scale`, which the caller keeps within the zoom controls' range; the
+// track bar shows trunc(2 x scale).  False during a drag.
+bool ShowViewAt(MapCore& core, int32_t x, int32_t y, float scale);
+
 // The middle of the visible map (the pixel left of and above the middle when
 // a side has an even length).
 QPoint VisibleMapCentre(const QRect& visible);
