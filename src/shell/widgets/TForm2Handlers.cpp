@@ -5,6 +5,16 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +31,7 @@
 #include "interaction/HoverHint.h"
 #include "interaction/LabelHighlight.h"
 #include "interaction/LayerToggles.h"
+#include "interaction/MapKeys.h"
 #include "interaction/MouseControl.h"
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewControl.h"
@@ -32,6 +43,8 @@
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
 #include "shell/LoadCity.h"
+#include "shell/MapExport.h"
+#include "shell/RememberedState.h"
 #include "shell/PanelPairs.h"
 #include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/HandlerGuard.h"
@@ -62,6 +75,9 @@ void TForm2::ConnectHandlers() {
   connect(item("N18"), &QAction::triggered, this, on([this](bool c) { N18Click(c); }));
   connect(item("N21"), &QAction::triggered, this, on([this](bool) { N21Click(); }));
   connect(item("N22"), &QAction::triggered, this, on([this](bool) { N22Click(); }));
+  connect(item("WholeCityItem"), &QAction::triggered, this, on([this](bool) { WholeCityClick(); }));
+  connect(item("SaveImageItem"), &QAction::triggered, this, on([this](bool) { SaveImageClick(); }));
+  connect(item("PrintItem"), &QAction::triggered, this, on([this](bool) { PrintClick(); }));
 
   connect(SpeedButton12, &QToolButton::clicked, this, on([this](bool) { SpeedButton12Click(); }));
   connect(SpeedButton14, &QToolButton::clicked, this, on([this](bool) { SpeedButton14Click(); }));
@@ -70,6 +86,7 @@ void TForm2::ConnectHandlers() {
   connect(SpeedButton6, &QToolButton::clicked, this, on([this](bool) { SpeedButton6Click(); }));
   connect(SpeedButton9, &QToolButton::clicked, this, on([this](bool) { SpeedButton9Click(); }));
   connect(SpeedButton10, &QToolButton::clicked, this, on([this](bool) { SpeedButton10Click(); }));
+  connect(WholeCityButton, &QToolButton::clicked, this, on([this](bool) { WholeCityClick(); }));
   connect(ObjectComboBox, &QComboBox::activated, this, on([this](int i) { ObjectComboBoxSelect(i); }));
   connect(ComboBox1, &QComboBox::activated, this, on([this](int i) { ComboBox1Select(i); }));
   connect(TrackBar1, &QSlider::valueChanged, this, on([this](int p) { TrackBar1Change(p); }));
@@ -123,6 +140,16 @@ void TForm2::ConnectMapArea() {
   mapArea_->OnMouseMove = [this, map](int x, int y) { RunHandler(map, [&] { FormMouseMove(x, y); }); };
   mapArea_->OnMouseUp = [this, map](Button b, int x, int y) { RunHandler(map, [&] { FormMouseUp(b, x, y); }); };
   mapArea_->OnWheel = [this, map](int steps, int x, int y) { RunHandler(map, [&] { MouseWheel(steps, x, y); }); };
+  mapArea_->OnDoubleClick = [this, map](Button b, int x, int y) {
+    bool taken = false;
+    RunHandler(map, [&] { taken = FormDblClick(b, x, y); });
+    return taken;
+  };
+  mapArea_->OnKey = [this, map](int key, Qt::KeyboardModifiers modifiers) {
+    bool taken = false;
+    RunHandler(map, [&] { taken = MapKeyPress(key, modifiers); });
+    return taken;
+  };
   mapArea_->OnMouseLeave = [this, map] { RunHandler(map, [this] { MouseLeftMap(); }); };
   for (QWidget* overlay : std::initializer_list<QWidget*>{ControlBar1, PanelLeft, PanelRight, Panel14})
     mapArea_->AddOverlay(overlay);
@@ -182,6 +209,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm2::closeEvent(QCloseEvent* event) {
   event->accept();
+  Remember();
   FormClose();
 }
 
@@ -204,6 +232,10 @@ bool TForm2::LoadCity(const std::string& city, const std::string& title) {
   bool drawn = false;
   const bool loaded = RunGuarded(Ui("Загрузить карту"), [&] { drawn = ::LoadCity(core_, city, title); },
                                  [this](const std::string& message) { ShowFailure(message); });
+  if (loaded && drawn) {
+    RunHandler(Ui("Загрузить карту"), [this] { RestoreRemembered(); });
+    mapArea_->setFocus();  // the keys act on the map from the start
+  }
   SyncFromCore();
   if (loaded && !drawn) {
     hide();
@@ -220,6 +252,7 @@ bool TForm2::LoadCity(const CityLocation& city, const std::string& title) {
 // --- menu ---
 
 void TForm2::N19Click() {
+  Remember();
   if (form1_) form1_->ReturnFromMap();
   hide();
   if (form1_) form1_->show();
@@ -247,6 +280,115 @@ void TForm2::N21Click() {
 
 void TForm2::N22Click() {
   if (ShowHelpWindow) ShowHelpWindow();
+}
+
+void TForm2::WholeCityClick() { ShowWholeCity(core_, VisibleMapRect()); }
+
+// --- the map as a picture ---
+
+void TForm2::SaveImageClick() {
+  const QString offered = QString::fromStdString(PictureFileName(core_));
+  const QString path = AskPicturePath ? AskPicturePath(offered) : AskPicturePathDialog(offered);
+  if (path.isEmpty()) return;
+  std::string message;
+  const fs::path file = QFile::encodeName(path).toStdString();
+  if (!SaveMapPicture(VisibleMapPicture(), file, message)) ShowMessage(message);
+  pictureFolder_ = QFileInfo(path).absolutePath();
+}
+
+QString TForm2::AskPicturePathDialog(const QString& offeredName) {
+  if (pictureFolder_.isEmpty()) pictureFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  if (pictureFolder_.isEmpty()) pictureFolder_ = QDir::homePath();
+  const QString png = Ui("Рисунок PNG (*.png)"), jpeg = Ui("Рисунок JPEG (*.jpg *.jpeg)");
+  QString filter = png;
+  const QString path = QFileDialog::getSaveFileName(this, Ui("Сохранить изображение"),
+                                                    QDir(pictureFolder_).filePath(offeredName), png + ";;" + jpeg, &filter);
+  if (path.isEmpty()) return {};
+  const PictureFormat chosen = filter == jpeg ? PictureFormat::Jpeg : PictureFormat::Png;
+  return QFile::decodeName(WithPictureExtension(QFile::encodeName(path).toStdString(), chosen).c_str());
+}
+
+void TForm2::PrintClick() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(FromCp(core_.Caption));
+  const QRect visible = VisibleMapRect();
+  printer.setPageOrientation(visible.width() > visible.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+  if (AskPrinter ? !AskPrinter(printer) : !AskPrinterDialog(printer)) return;
+  PrintMap(printer);
+}
+
+bool TForm2::AskPrinterDialog(QPrinter& printer) {
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(Ui("Печать карты"));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool TForm2::PrintMap(QPrinter& printer) {
+  const QImage picture = VisibleMapPicture();
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    const QString where = printer.outputFileName().isEmpty() ? Ui("принтер «%1» недоступен").arg(printer.printerName())
+                                                             : Ui("файл «%1» не записывается").arg(printer.outputFileName());
+    ShowMessage(Ui("Не удалось напечатать карту: %1.").arg(where).toStdString());
+    return false;
+  }
+  const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+  PaintMapPage(painter, page, picture, FromCp(core_.Caption), FromCp(CityAttribution(core_)));
+  return painter.end();
+}
+
+QImage TForm2::VisibleMapPicture() { return ::VisibleMapPicture(core_, VisibleMapRect()); }
+
+QRect TForm2::VisibleMapRect() const {
+  if (QLayout* layout = mapArea_->layout()) layout->activate();
+  const ViewState& v = core_.View;
+  QRect visible = mapArea_->rect().intersected(QRect(0, 0, v.ScreenWidth, v.ScreenHeight));
+  if (ControlBar1->isVisibleTo(mapArea_)) visible.setTop(std::max(visible.top(), ControlBar1->geometry().bottom() + 1));
+  if (PanelLeft->isVisibleTo(mapArea_)) visible.setLeft(std::max(visible.left(), PanelLeft->geometry().right() + 1));
+  if (PanelRight->isVisibleTo(mapArea_)) visible.setRight(std::min(visible.right(), PanelRight->geometry().left() - 1));
+  return visible;
+}
+
+// --- memory between runs ---
+
+void TForm2::RememberIn(QSettings* settings) {
+  settings_ = settings;
+  if (!settings_) return;
+  remembered_ = ReadViewerSettings(*settings_);
+  RestoreLayerSwitches(core_, remembered_.Layers);
+  std::vector<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->availableGeometry());
+  if (remembered_.WindowGeometry && WindowPlaceFits(*remembered_.WindowGeometry, screens))
+    setGeometry(*remembered_.WindowGeometry);
+  setWindowState(remembered_.WindowMaximised ? Qt::WindowMaximized : Qt::WindowNoState);
+  SyncFromCore();
+}
+
+// A city's remembered view comes back at its first load of the run (a load
+// after "Главное меню" starts afresh, as always); the side panels with the
+// first load of all, which hides the firm search.
+void TForm2::RestoreRemembered() {
+  if (!settings_) return;
+  if (restoredCities_.insert(core_.CurrentCity).second) {
+    const auto view = remembered_.Cities.find(core_.CurrentCity);
+    if (view != remembered_.Cities.end()) RestoreCityView(core_, view->second);
+  }
+  if (!panelsRestored_) {
+    RestorePanels(core_, remembered_);
+    panelsRestored_ = true;
+  }
+  remembered_.LastCity = core_.CurrentCity;
+  WriteViewerSettings(*settings_, remembered_);
+}
+
+void TForm2::Remember() {
+  if (!settings_) return;
+  if (!core_.CurrentCity.empty()) remembered_.Cities[core_.CurrentCity] = CaptureCityView(core_);
+  remembered_.Layers = CaptureLayerSwitches(core_);
+  CapturePanels(core_, remembered_);
+  remembered_.WindowMaximised = isMaximized();
+  if (const QRect normal = normalGeometry(); normal.isValid()) remembered_.WindowGeometry = normal;
+  WriteViewerSettings(*settings_, remembered_);
 }
 
 // --- tool bar ---
@@ -378,4 +520,12 @@ void TForm2::MouseLeftMap() { HideHoverHint(core_); }
 void TForm2::FormKeyDown() { ::FormKeyDown(core_, kCtrlKey); }
 void TForm2::FormKeyUp() { ::FormKeyUp(core_, kCtrlKey); }
 void TForm2::MouseWheel(int steps, int x, int y) { ZoomAroundPoint(core_, steps, x, y); }
+
+bool TForm2::FormDblClick(Qt::MouseButton button, int x, int y) {
+  return ::FormDblClick(core_, ToMouseButton(button), x, y);
+}
+
+bool TForm2::MapKeyPress(int key, Qt::KeyboardModifiers modifiers) {
+  return MapAreaKeyPress(core_, key, modifiers, VisibleMapRect());
+}
 void TForm2::HintTimerTimer() { ::HintTimerTimer(core_); }
