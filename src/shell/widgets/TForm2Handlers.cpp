@@ -298,7 +298,7 @@ void TForm2::SaveImageClick() {
 
 QString TForm2::AskPicturePathDialog(const QString& offeredName) {
   if (pictureFolder_.isEmpty()) pictureFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  if (pictureFolder_.isEmpty()) pictureFolder_ = QDir::homePath();
+  if (pictureFolder_.isEmpty() || !QDir(pictureFolder_).exists()) pictureFolder_ = QDir::homePath();
   const QString png = Ui("Рисунок PNG (*.png)"), jpeg = Ui("Рисунок JPEG (*.jpg *.jpeg)");
   QString filter = png;
   const QString path = QFileDialog::getSaveFileName(this, Ui("Сохранить изображение"),

@@ -87,8 +87,8 @@ void DrawGlyph(QPainter& p, Glyph glyph) {
     }
     case Glyph::WholeCity:
       // A block of streets inside the four corners of a frame.
-      p.setPen(QPen(QColor(160, 160, 160), 1));
-      p.setBrush(QColor(255, 241, 187));
+      p.setPen(QPen(QColor(120, 120, 120), 1));
+      p.setBrush(QColor(255, 176, 140));
       p.drawRect(QRectF(5.5, 5.5, 7, 7));
       p.drawLine(QPointF(9, 5.5), QPointF(9, 12.5));
       p.drawLine(QPointF(5.5, 9), QPointF(12.5, 9));
