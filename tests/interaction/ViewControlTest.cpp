@@ -1,5 +1,6 @@
 #include "render/ViewScale.h"
 #include "interaction/ViewControl.h"
+#include "interaction/ViewMoves.h"
 
 #include <gtest/gtest.h>
 
@@ -122,6 +123,52 @@ TEST_F(ViewControl_, ZoomEditWithoutDigitsChangesNothing) {
   EXPECT_TRUE(core.Interaction.HintVisible);
   EXPECT_EQ(ZoomEditErrorMessage("abc"), "«abc» — не число.");
   EXPECT_EQ(ZoomEditErrorMessage(cp1251::FromUtf8("сто")), "«сто» — не число.");
+}
+
+// The wheel's zoom (ViewMoves.h), from the zoom controls' state.
+class ZoomAroundPoint_ : public ViewControl_ {};
+
+TEST_F(ZoomAroundPoint_, KeepsTheMapPointUnderTheMouse) {
+  core.Tables.ImageListObject = {SolidIcon(qRgb(255, 0, 0))};
+  SetView(1.0f);
+  RecentreOffsets(core.View);  // (100, 80) in the middle of the window (100, 75)
+  // The map point under window pixel (150, 100): hit units (150 - 100 + 100, 100 - 70 + 75).
+  const HitPoint hit = WindowToHit(core.View, 150, 100);
+  ASSERT_EQ(hit.X, 150);
+  ASSERT_EQ(hit.Y, 105);
+  AddObjectRow(core, "Аптека", "А", 0, 150, 105);
+  Draw();
+
+  ASSERT_TRUE(ZoomAroundPoint(core, 1, 150, 100));
+  EXPECT_EQ(core.View.Scale, 1.5f);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 3);
+  // The object's point is drawn at the picture pixel that window pixel (150, 100) shows.
+  EXPECT_EQ(MapToPicture(core.View, 150, 105), (PixelPoint{250, 175}));
+  EXPECT_EQ(Pixel(250, 175), QColor(255, 0, 0));
+  // The centre is the map point in the middle of the picture again.
+  EXPECT_EQ(core.View.CenterX, static_cast<int>((core.View.OffsetX + 200) / 1.5));
+
+  ASSERT_TRUE(ZoomAroundPoint(core, -3, 150, 100));
+  EXPECT_EQ(core.View.Scale, 0.5f);  // clamped at position 1
+  EXPECT_EQ(core.Ui.TrackBar1Position, 1);
+  EXPECT_EQ(MapToPicture(core.View, 150, 105), (PixelPoint{250, 175}));
+  EXPECT_FALSE(ZoomAroundPoint(core, -1, 150, 100));  // already at the bottom
+}
+
+TEST_F(ZoomAroundPoint_, FromAScaleBetweenStepsLandsOnTheNeighbouringStep) {
+  ASSERT_TRUE(ZoomEditEnter(core, "230"));
+  ASSERT_TRUE(ZoomAroundPoint(core, 1, 100, 75));
+  EXPECT_EQ(core.View.Scale, 2.5f);
+  ASSERT_TRUE(ZoomEditEnter(core, "230"));
+  ASSERT_TRUE(ZoomAroundPoint(core, -1, 100, 75));
+  EXPECT_EQ(core.View.Scale, 2.0f);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 4);
+}
+
+TEST_F(ZoomAroundPoint_, IgnoredDuringADrag) {
+  core.Interaction.Mode = InteractionMode::MapDrag;
+  EXPECT_FALSE(ZoomAroundPoint(core, 1, 100, 75));
+  EXPECT_EQ(core.View.Scale, 1.0f);
 }
 
 }  // namespace
