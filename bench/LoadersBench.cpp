@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "mapdata/LayerWriter.h"
+#include "citywriter/LayerWriter.h"
 #include "mapdata/Loaders.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"

@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "mapdata/PictureDecoders.h"
-#include "mapdata/PictureWriters.h"
+#include "citywriter/PictureWriters.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "interaction/ClickSelect.h"
 #include "FuzzCity.h"
-#include "mapdata/PictureWriters.h"
+#include "citywriter/PictureWriters.h"
 #include "info/Selection.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"

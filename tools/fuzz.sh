@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target of the sanitizer build (build-asan) for SECONDS
-# each, starting from seeds made from the demo cities (and from inputs kept in
-# tests/data/fuzz/<target>/, if any).  A finding stops that target; the script
+# each, starting from seeds made from the demo cities and the OpenStreetMap
+# test extracts (and from inputs kept in tests/data/fuzz/<target>/, if any).  A finding stops that target; the script
 # prints its report at the end and fails, and the input is left in
 # build-asan/fuzz-artifacts/.
 #
@@ -98,6 +98,7 @@ make_seeds() {
   copy_seeds fuzz_keywords 4 "$DEMO"/*/Kw.map
   copy_seeds fuzz_jpeg 6 "$DEMO"/*/Info/Picture.jpg "$DEMO"/*/Firms/*.jpg
   copy_seeds fuzz_ico 6 "$DEMO"/*/Icons/*.ico
+  cp "$ROOT"/tests/data/osm/*.osm "$SEEDS/fuzz_osm_import/" 2>/dev/null || true
   touch "$SEEDS/.made"
 }
 

@@ -8,7 +8,7 @@
 
 #include "mapdata/Cp1251.h"
 #include "mapdata/PictureLoader.h"
-#include "mapdata/PictureWriters.h"
+#include "citywriter/PictureWriters.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 #include "support/TempDir.h"

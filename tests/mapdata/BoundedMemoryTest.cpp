@@ -11,7 +11,7 @@
 
 #include "mapdata/Loaders.h"
 #include "mapdata/PictureDecoders.h"
-#include "mapdata/PictureWriters.h"
+#include "citywriter/PictureWriters.h"
 #include "support/AllocationLimit.h"
 #include "support/CityBuilder.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "mapdata/FieldReaders.h"
-#include "mapdata/LayerWriter.h"
+#include "citywriter/LayerWriter.h"
 #include "support/TempDir.h"
 
 namespace {

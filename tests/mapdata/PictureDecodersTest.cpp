@@ -10,7 +10,7 @@
 
 #include "mapdata/PictureDecoders.h"
 #include "mapdata/PictureLoader.h"
-#include "mapdata/PictureWriters.h"
+#include "citywriter/PictureWriters.h"
 #include "support/TempDir.h"
 
 namespace {

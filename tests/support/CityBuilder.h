@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mapdata/LayerWriter.h"
+#include "citywriter/LayerWriter.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 #include "support/TempDir.h"

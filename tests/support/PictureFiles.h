@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "mapdata/PictureWriters.h"
+#include "citywriter/PictureWriters.h"
 
 // A one-colour picture.
 QImage SolidImage(int width, int height, QColor colour);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "ImportOsmCommand.h"
 #include "MapDataCommands.h"
 #include "RenderCommand.h"
 #include "SearchCommands.h"
@@ -27,6 +28,10 @@ const Command kCommands[] = {
      "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] [--objects on|off] "
      "[--routes on|off] [--filter N] [--found-firms KEY] [--picture]",
      RunRenderCommand},
+    {"import-osm",
+     "INPUT --out DATA_ROOT --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
+     "[--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]",
+     RunImportOsmCommand},
 };
 
 void PrintCommands(FILE* out) {

@@ -2,7 +2,7 @@
 // The steps that turn a plan into a city, in the order BuildCity runs them.
 #include <vector>
 
-#include "CityModel.h"
+#include "citywriter/CityModel.h"
 #include "CityPlan.h"
 #include "Random.h"
 

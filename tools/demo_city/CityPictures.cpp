@@ -1,6 +1,5 @@
 #include "CityPictures.h"
 
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,16 +9,11 @@
 #include <cmath>
 #include <map>
 
+#include "citywriter/CityIcons.h"
+
 namespace {
 
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-QFont Font(int pixels, bool bold = false) {
-  QFont font("DejaVu Sans");
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
 
 QColor RegionColour(const std::string& type) {
   static const std::map<std::string, QColor> colours = {
@@ -78,12 +72,6 @@ void DrawCityMap(QPainter& p, const City& city, const QRectF& target, bool withB
   p.restore();
 }
 
-void DrawGlyph(QPainter& p, const QRectF& box, const std::string& glyph, const QColor& colour, int pixels) {
-  p.setPen(colour);
-  p.setFont(Font(pixels, true));
-  p.drawText(box, Qt::AlignCenter, Q(glyph));
-}
-
 // A classic map pin: a drop with a white dot.
 void DrawPin(QPainter& p, QPointF tip, double size, const QColor& colour) {
   QPainterPath pin;
@@ -103,49 +91,6 @@ void DrawPin(QPainter& p, QPointF tip, double size, const QColor& colour) {
 
 }  // namespace
 
-QImage KindIcon(const ObjectKind& kind) {
-  QImage icon(20, 20, QImage::Format_ARGB32);
-  icon.fill(Qt::transparent);
-  QPainter p(&icon);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(kind.Colour.darker(170), 1));
-  p.setBrush(kind.Glyph == "+" ? QColor(255, 255, 255) : kind.Colour);
-  p.drawRoundedRect(QRectF(0.5, 0.5, 19, 19), 4, 4);
-  if (kind.Glyph == "+") {
-    p.setPen(Qt::NoPen);
-    p.setBrush(kind.Colour);
-    p.drawRect(QRectF(8, 3, 4, 14));
-    p.drawRect(QRectF(3, 8, 14, 4));
-  } else {
-    DrawGlyph(p, QRectF(0, 0, 20, 20), kind.Glyph, Qt::white, kind.Glyph.size() > 2 ? 9 : 13);
-  }
-  return icon;
-}
-
-QImage PlaceholderIcon() {
-  QImage icon(20, 20, QImage::Format_ARGB32);
-  icon.fill(Qt::transparent);
-  QPainter p(&icon);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(90, 90, 90), 1));
-  p.setBrush(QColor(225, 225, 225));
-  p.drawEllipse(QRectF(1.5, 1.5, 17, 17));
-  DrawGlyph(p, QRectF(0, 0, 20, 20), "?", QColor(90, 90, 90), 13);
-  return icon;
-}
-
-QImage FirmMarker(const Firm& firm) {
-  QImage marker(20, 20, QImage::Format_RGB32);
-  marker.fill(Qt::white);
-  QPainter p(&marker);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(firm.Colour.darker(160), 1));
-  p.setBrush(firm.Colour);
-  p.drawEllipse(QRectF(0.5, 0.5, 19, 19));
-  DrawGlyph(p, QRectF(0, 0, 20, 20), firm.Glyph, Qt::white, 12);
-  return marker;
-}
-
 QImage FirmPicture(const Firm& firm, int number) {
   const int w = 320, h = 240;
   QImage picture(w, h, QImage::Format_RGB32);
@@ -163,7 +108,7 @@ QImage FirmPicture(const Firm& firm, int number) {
     p.fillRect(QRect(135, 160, 50, 50), QColor(90, 60, 40));
     p.fillRect(QRect(40, 68, 240, 30), firm.Colour);
     p.setPen(Qt::white);
-    p.setFont(Font(14, true));
+    p.setFont(PictureFont(14, true));
     p.drawText(QRect(40, 68, 240, 30), Qt::AlignCenter, Q(firm.Name));
     p.fillRect(QRect(0, 210, w, 30), QColor(120, 120, 120));
   } else if (number == 2) {  // the sign close up
@@ -172,9 +117,9 @@ QImage FirmPicture(const Firm& firm, int number) {
     p.setPen(QPen(Qt::white, 4));
     p.drawRoundedRect(QRect(20, 50, 280, 140), 18, 18);
     p.setPen(Qt::white);
-    p.setFont(Font(18, true));
+    p.setFont(PictureFont(18, true));
     p.drawText(QRect(30, 60, 260, 80), Qt::AlignCenter | Qt::TextWordWrap, Q(firm.Name));
-    p.setFont(Font(13));
+    p.setFont(PictureFont(13));
     p.drawText(QRect(30, 140, 260, 40), Qt::AlignCenter, Q(firm.Street + ", " + firm.Number));
   } else {  // the room inside
     p.fillRect(picture.rect(), QColor(235, 225, 205));
@@ -185,7 +130,7 @@ QImage FirmPicture(const Firm& firm, int number) {
       for (int y = 40; y < 100; y += 20) p.fillRect(QRect(x + 4, y, 42, 8), firm.Colour.lighter(150));
     }
     p.setPen(QColor(60, 40, 20));
-    p.setFont(Font(12));
+    p.setFont(PictureFont(12));
     p.drawText(QRect(0, 200, w, 30), Qt::AlignCenter, Q(firm.Name));
   }
   return picture;
@@ -201,9 +146,9 @@ QImage CityPicture(const City& city) {
   p.setBrush(QColor(30, 40, 70, 170));
   p.drawRoundedRect(banner, 8, 8);
   p.setPen(Qt::white);
-  p.setFont(Font(24, true));
+  p.setFont(PictureFont(24, true));
   p.drawText(banner.adjusted(10, 0, 0, -20), Qt::AlignLeft | Qt::AlignVCenter, Q(city.Title));
-  p.setFont(Font(11));
+  p.setFont(PictureFont(11));
   p.drawText(banner.adjusted(11, 32, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
              QString("Улиц: %1   Зданий: %2   Фирм: %3")
                  .arg(city.Streets.size())
@@ -225,12 +170,12 @@ QImage SplashPicture(const City& city) {
   veil.setColorAt(1, QColor(255, 255, 255, 60));
   p.fillRect(picture.rect(), veil);
   DrawPin(p, QPointF(w / 2.0, 170), 70, QColor(220, 50, 40));
-  p.setFont(Font(64, true));
+  p.setFont(PictureFont(64, true));
   p.setPen(QColor(255, 255, 255));
   p.drawText(QRectF(3, 183, w, 90), Qt::AlignCenter, "Tellurin");
   p.setPen(QColor(25, 45, 90));
   p.drawText(QRectF(0, 180, w, 90), Qt::AlignCenter, "Tellurin");
-  p.setFont(Font(17));
+  p.setFont(PictureFont(17));
   p.setPen(QColor(40, 60, 100));
   p.drawText(QRectF(0, 268, w, 30), Qt::AlignCenter, "Карты городов");
   return picture;

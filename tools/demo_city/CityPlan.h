@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "CityModel.h"
+#include "citywriter/CityModel.h"
 
 enum class BlockUse { Residential, Industrial, Park, Square, Market, Stadium, Settlement, Garden, Field, Cemetery };
 

@@ -3,11 +3,13 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "CityLayout.h"
+#include "CityPictures.h"
 #include "CityTiling.h"
-#include "CityWriter.h"
 #include "Options.h"
+#include "citywriter/CityWriter.h"
 #include "mapdata/ScrambleMask.h"
 
 namespace {
@@ -18,14 +20,36 @@ void Report(const City& city, const RecordCounts& c, bool scrambled) {
               c.Objects, c.Routes, c.Firms, c.Icons);
 }
 
+// The city's folder under the data root, written afresh: a rewrite must not
+// leave files of the other variant behind.
+bool WriteCity(const City& city, const Options& options, const WriteOptions& how, RecordCounts& counts,
+               std::string& error) {
+  const std::filesystem::path dir = std::filesystem::path(options.Out) / city.DirName;
+  std::error_code ec;
+  std::filesystem::remove_all(dir, ec);
+  return WriteCityData(city, dir, how, counts, error) && WriteCityInfo(city, dir, CityPicture(city), error);
+}
+
 bool Write(const City& city, const Options& options, bool scrambled, bool firmPictures) {
   RecordCounts counts;
   std::string error;
-  if (!WriteCity(city, options.Out, {scrambled, options.Mask, firmPictures}, counts, error)) {
+  WriteOptions how{scrambled, options.Mask, {}, false};
+  if (firmPictures) how.FirmPicture = FirmPicture;
+  if (!WriteCity(city, options, how, counts, error)) {
     std::fprintf(stderr, "tellurin-demo-city: %s: %s\n", city.DirName.c_str(), error.c_str());
     return false;
   }
   Report(city, counts, scrambled);
+  return true;
+}
+
+// The splash picture and the logo, for the viewer's resources.
+bool WriteArtwork(const City& city, const std::filesystem::path& dir, std::string& error) {
+  if (!WriteJpegFile(dir / "splash.jpg", SplashPicture(city), error)) return false;
+  if (!LogoPicture().save(QString::fromStdString((dir / "logo.png").string()), "PNG")) {
+    error = (dir / "logo.png").string() + ": cannot be written";
+    return false;
+  }
   return true;
 }
 

@@ -7,7 +7,7 @@
 
 #include "info/widgets/TForm3.h"
 #include "mapdata/PictureLoader.h"
-#include "mapdata/PictureWriters.h"
+#include "citywriter/PictureWriters.h"
 #include "support/TempDir.h"
 
 namespace {

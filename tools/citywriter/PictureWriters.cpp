@@ -1,4 +1,4 @@
-#include "mapdata/PictureWriters.h"
+#include "citywriter/PictureWriters.h"
 
 #include <csetjmp>
 #include <cstdint>

@@ -1,6 +1,7 @@
 #pragma once
-// The demo city as the generator builds it, before it is written out.  Text is
-// UTF-8 here; the writer converts it to Windows-1251 for the data files.
+// A city as the tools build it (the demo generator, the OpenStreetMap
+// importer), before CityWriter writes it out.  Text is UTF-8 here; the writer
+// converts it to Windows-1251 for the data files.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -47,7 +48,7 @@ struct MapObject {
 };
 
 struct Route {
-  std::string Type;  // "Автобус", "Троллейбус", "Трамвай", "Маршрутное такси"
+  std::string Type;  // "Автобус", "Троллейбус", "Трамвай", "Маршрутное такси", ...
   std::string Name;
   std::string Comment;
   std::vector<Point> Points;
@@ -68,7 +69,7 @@ struct Firm {
   std::string Keywords;
   Point At;
   std::vector<std::string> Info;  // lines of the ".inf" text
-  int Pictures = 0;               // how many of "1.jpg".."3.jpg" it has
+  int Pictures = 0;               // how many of "1.jpg".."3.jpg" it has (WriteOptions::FirmPicture)
   QColor Colour;                  // of its marker
   std::string Glyph;
 };
@@ -77,7 +78,7 @@ struct City {
   std::string DirName;
   std::string Title;
   std::vector<std::string> About;  // description lines after the title
-  int Width = 0;                   // map size, for the pictures
+  int Width = 0;                   // map size, for the demo's pictures
   int Height = 0;
   std::vector<Street> Streets;
   std::vector<Building> Buildings;

@@ -1,6 +1,4 @@
-#include "mapdata/LayerWriter.h"
-
-#include <cstdint>
+#include "citywriter/LayerWriter.h"
 
 namespace {
 
@@ -16,23 +14,32 @@ std::string Scramble(std::string body, unsigned char mask) {
 
 std::string FieldsCrLf(const std::vector<LayerRecord>& records) {
   std::string body;
-  for (const LayerRecord& record : records)
-    for (const std::string& field : record) body += field + "\r\n";
+  for (const LayerRecord& record : records) AppendRecordLines(body, record);
   return body;
 }
 
 }  // namespace
+
+void AppendRecordLines(std::string& out, const LayerRecord& fields) {
+  for (const std::string& field : fields) {
+    out += field;
+    out += "\r\n";
+  }
+}
+
+std::string ScrambledLayerOfBody(int32_t count, const std::string& body, unsigned char mask) {
+  std::string out;
+  AppendInt32(out, count);
+  AppendInt32(out, static_cast<int32_t>(body.size()));
+  return out + Scramble(body, mask);
+}
 
 std::string PlainLayerBytes(const std::vector<LayerRecord>& records) {
   return std::to_string(records.size()) + "\r\n" + FieldsCrLf(records);
 }
 
 std::string ScrambledLayerBytes(const std::vector<LayerRecord>& records, unsigned char mask) {
-  const std::string body = FieldsCrLf(records);
-  std::string out;
-  AppendInt32(out, static_cast<int32_t>(records.size()));
-  AppendInt32(out, static_cast<int32_t>(body.size()));
-  return out + Scramble(body, mask);
+  return ScrambledLayerOfBody(static_cast<int32_t>(records.size()), FieldsCrLf(records), mask);
 }
 
 std::string PlainFirmBytes(const LayerRecord& fields) { return FieldsCrLf({fields}); }

@@ -1,0 +1,509 @@
+// tellurin-cli import-osm on the hand-made extracts of tests/data/osm: the
+// tables the viewer loads from the city written, the check, the first view,
+// XML and PBF alike, bad input and the safe replacement of a city folder.
+#include <QColor>
+#include <QImage>
+#include <gtest/gtest.h>
+#include <osmium/io/any_input.hpp>
+#include <osmium/io/any_output.hpp>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "SyntheticExtract.h"
+#include "cli/CliRun.h"
+#include "mapdata/Cp1251.h"
+#include "render/MapStyle.h"
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kData = fs::path(TELLURIN_TEST_DATA_DIR) / "osm";
+const std::string kCity = "Светлоград";
+
+using Row = std::vector<std::string>;  // caption, then the cells
+using Tables = std::map<std::string, std::vector<Row>>;
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
+    parts.push_back(text.substr(start, at - start));
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines = Split(text, '\n');
+  if (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return lines;
+}
+
+// The tables of `tellurin-cli dump`, each row without its index.
+Tables Dump(const fs::path& cityDir) {
+  const CliResult r = RunCli({"dump", cityDir.string()});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "") << "the viewer's load gave a message";
+  Tables tables;
+  std::vector<Row>* table = nullptr;
+  for (const std::string& line : Lines(r.out)) {
+    const std::vector<std::string> fields = Split(line, '\t');
+    if (fields[0] == "table") {
+      table = &tables[fields[1]];
+    } else if (table && fields[0] != "extents") {
+      table->emplace_back(fields.begin() + 1, fields.end());
+    }
+  }
+  return tables;
+}
+
+struct MapPoint {
+  int X, Y;
+  friend bool operator==(const MapPoint&, const MapPoint&) = default;
+};
+
+std::vector<MapPoint> Points(const std::string& list) {
+  const std::vector<std::string> numbers = Split(list, ' ');
+  std::vector<MapPoint> points;
+  for (size_t i = 0; i + 1 < numbers.size(); i += 2) points.push_back({std::stoi(numbers[i]), std::stoi(numbers[i + 1])});
+  return points;
+}
+
+const Row* Find(const std::vector<Row>& rows, const std::string& caption, size_t from = 0) {
+  for (size_t i = from; i < rows.size(); ++i)
+    if (rows[i][0] == caption) return &rows[i];
+  return nullptr;
+}
+
+std::string FileText(const fs::path& file) { return cp1251::ToUtf8(ReadBytes(file)); }
+
+std::map<std::string, std::string> FilesUnder(const fs::path& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(dir))
+    if (entry.is_regular_file()) files[entry.path().lexically_relative(dir).string()] = ReadBytes(entry.path());
+  return files;
+}
+
+// The same data written as PBF by libosmium.
+void WritePbf(const fs::path& xml, const fs::path& pbf) {
+  osmium::io::Reader reader{xml.string()};
+  osmium::io::Writer writer{pbf.string(), osmium::io::overwrite::allow};
+  while (osmium::memory::Buffer buffer = reader.read()) writer(std::move(buffer));
+  writer.close();
+  reader.close();
+}
+
+class OsmImport : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    root_ = new TempDir;
+    summary_ = new CliResult(Import(kData / "town.osm", root_->Path()));
+    tables_ = new Tables(Dump(root_->Path() / kCity));
+  }
+  static void TearDownTestSuite() {
+    delete tables_;
+    delete summary_;
+    delete root_;
+  }
+
+  static CliResult Import(const fs::path& input, const fs::path& root, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{"import-osm", input.string(), "--out", root.string(), "--name", kCity};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return RunCli(args);
+  }
+
+  static const std::vector<Row>& Table(const std::string& name) { return (*tables_)[name]; }
+  static fs::path CityDir() { return root_->Path() / kCity; }
+
+  static TempDir* root_;
+  static CliResult* summary_;
+  static Tables* tables_;
+};
+
+TempDir* OsmImport::root_ = nullptr;
+CliResult* OsmImport::summary_ = nullptr;
+Tables* OsmImport::tables_ = nullptr;
+
+TEST_F(OsmImport, PrintsWhatItWroteSkippedAndChanged) {
+  ASSERT_EQ(summary_->exitCode, 0) << summary_->err;
+  EXPECT_EQ(summary_->err, "");
+  const std::vector<std::string> expected{
+      "city\t" + CityDir().string() + "\tplain",
+      "records\tStreets\t12",
+      "records\tBuildings\t3",
+      "records\tRegions\t12",
+      "records\tTexts\t11",
+      "records\tObjects\t20",
+      "records\tPath\t1",
+      "records\tFirms\t5",
+      "records\tIcons\t19",
+      "skipped\tfirm without an address\t15",
+      "skipped\tstreet without a name\t1",
+      "changed\tline of more than 150 points (split into pieces)\t1",
+      "changed\ttext with characters outside Windows-1251 (closest letters written)\t3",
+  };
+  EXPECT_EQ(Lines(summary_->out), expected);
+  const CliResult check = RunCli({"check", CityDir().string()});
+  EXPECT_EQ(check.exitCode, 0) << check.out;
+  EXPECT_EQ(check.out, "");
+}
+
+TEST_F(OsmImport, StreetsOfEveryTypeWithTheirWidths) {
+  struct Expected {
+    const char* Name;
+    const char* Type;
+    const char* Width;
+  };
+  const Expected streets[] = {
+      {" ", "ГРАНИЦА", "1"},                         // the district's border, its two ways joined
+      {"река Светлая", "РЕКА", "3"},                 // 12 m at 4 m a unit
+      {"Курская железная дорога", "ЖД", "2"},
+      {"Тихий переулок", "переулок", "2"},          // by the name: residential
+      {"улица Ленина", "улица", "2"},               // two ways joined, one against the other
+      {"улица Ауезова", "улица", "2"},              // "Ә" outside Windows-1251
+      {"Варшавское шоссе", "шоссе", "4"},           // secondary
+      {"проспект Мира", "проспект", "5"},           // primary, its two ways joined
+      {"М-4 «Дон»", "ТРАССА", "4"},                 // motorway
+      {"Большой мост", "МОСТ", "3"},                // bridge:name, drawn as wide as its road
+      {"Длинная улица", "улица", "3"},              // tertiary, 200 nodes in two pieces
+  };
+  const std::vector<Row>& rows = Table("ListOfStreets");
+  for (const Expected& e : streets) {
+    const Row* row = Find(rows, e.Name);
+    ASSERT_NE(row, nullptr) << e.Name;
+    EXPECT_EQ((*row)[1], e.Type) << e.Name;
+    EXPECT_EQ((*row)[2], e.Width) << e.Name;
+  }
+  EXPECT_EQ(Find(rows, "Тропа"), nullptr) << "a footway is no street";
+  // Drawing order: the border first, the bridge over the river last.
+  EXPECT_EQ(rows.front()[1], "ГРАНИЦА");
+  EXPECT_EQ(rows.back()[1], "МОСТ");
+}
+
+TEST_F(OsmImport, ALongWayIsSplitIntoPiecesThatShareTheirJoint) {
+  const std::vector<Row>& rows = Table("ListOfStreets");
+  const Row* first = Find(rows, "Длинная улица");
+  ASSERT_NE(first, nullptr);
+  const Row* second = Find(rows, "Длинная улица", static_cast<size_t>(first - rows.data()) + 1);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ((*first)[3], "150");
+  EXPECT_EQ((*second)[3], "51");  // 200 points and the joint counted twice
+  EXPECT_EQ(Points((*first)[4]).back(), Points((*second)[4]).front());
+}
+
+TEST_F(OsmImport, BuildingsWithAddressesAndACourtyard) {
+  const std::vector<Row>& rows = Table("ListOfBuildings");
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ((std::vector<std::string>{rows[0][0], rows[0][1], rows[0][2], rows[0][3]}),
+            (std::vector<std::string>{"улица Ленина", "10", " ", "4"}));
+  EXPECT_EQ((std::vector<std::string>{rows[2][0], rows[2][1], rows[2][2]}),
+            (std::vector<std::string>{"улица Ленина", "14", "Универсам «Рассвет»"}));
+  // The multipolygon with a hole: one outline of 4 outer and 4 inner corners
+  // and the two steps in and out of the courtyard.
+  const Row& courtyard = rows[1];
+  EXPECT_EQ(courtyard[1], "12");
+  EXPECT_EQ(courtyard[2], "Дом с двором");
+  EXPECT_EQ(courtyard[3], "10");
+  std::set<std::pair<int, int>> corners;
+  for (const MapPoint& p : Points(courtyard[4])) corners.insert({p.X, p.Y});
+  EXPECT_EQ(corners.size(), 8u);
+}
+
+TEST_F(OsmImport, OneRegionOfEveryKindLargestFirst) {
+  const std::vector<Row>& rows = Table("ListOfRegions");
+  std::set<std::string> kinds;
+  for (const Row& r : rows) kinds.insert(r[0]);
+  EXPECT_EQ(kinds, (std::set<std::string>{"Жилая зона", "Промышленная и хозяйственная", "В поселках жилого типа",
+                                           "Рынки", "Леса, парки", "Кладбища", "Сады, виноградники",
+                                           "Технические культуры", "Спортивные площадки", "Водоемы", "Площади"}));
+  // The forest with a clearing is the largest and keeps its inner ring.
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0][0], "Леса, парки");
+  EXPECT_EQ(rows[0][1], "10");
+}
+
+TEST_F(OsmImport, ObjectsOfEveryKindAndTheirChooser) {
+  const std::vector<Row>& objects = Table("ListOfObjects");
+  const std::vector<Row>& chooser = Table("ObjectComboBox");
+  ASSERT_EQ(chooser.size(), 19u);
+  EXPECT_EQ(chooser.back(), (Row{"Все", "-1"}));
+  std::set<std::string> named;
+  for (const Row& o : objects) {
+    const int icon = std::stoi(o[6]);
+    ASSERT_LT(icon, 18) << o[3];
+    EXPECT_EQ(chooser[static_cast<size_t>(icon)][0], o[0]) << "the chooser names the kind of icon " << icon;
+    named.insert(o[0]);
+  }
+  EXPECT_EQ(named.size(), 18u);
+  // The pharmacy has no address of its own: it takes that of its house.
+  const Row* pharmacy = Find(objects, "Аптеки");
+  ASSERT_NE(pharmacy, nullptr);
+  EXPECT_EQ((Row{(*pharmacy)[1], (*pharmacy)[2], (*pharmacy)[3]}), (Row{"улица Ленина", "10", "Аптека №1"}));
+}
+
+TEST_F(OsmImport, FirmsWithKeywordsAndTheirInformation) {
+  const std::vector<Row>& firms = Table("ListOfFirms");
+  std::set<std::string> names;
+  for (const Row& f : firms) names.insert(f[0]);
+  EXPECT_EQ(names, (std::set<std::string>{"Cafe ? Romer", "Аптека №1", "Банк «Северный»", "Кафе «Ромашка»",
+                                           "Универсам «Рассвет»"}));
+  const Row* cafe = Find(firms, "Кафе «Ромашка»");
+  ASSERT_NE(cafe, nullptr);
+  EXPECT_EQ((Row{(*cafe)[1], (*cafe)[2], (*cafe)[7]}),
+            (Row{"улица Ленина", "5", "кафе кофе русская кухня пицца Ромашка"}));
+  EXPECT_EQ(Lines(FileText(CityDir() / "Firms" / ((*cafe)[4] + ".inf"))),
+            (std::vector<std::string>{"Кафе\r", "Адрес: улица Ленина, 5\r",
+                                      "Часы работы: Пн-Пт 09:00-21:00; Сб 10:00-18:00\r",
+                                      "Телефон: +7 495 123-45-67\r", "Сайт: https://romashka.example\r",
+                                      "Кухня: русская кухня, пицца\r"}));
+  EXPECT_TRUE(fs::exists(CityDir() / "Firms" / ((*cafe)[4] + ".jpg")));
+  EXPECT_EQ(Lines(FileText(CityDir() / "Kw.map")),
+            (std::vector<std::string>{"аптека\r", "банк\r", "кафе\r", "ресторан\r", "супермаркет\r"}));
+}
+
+TEST_F(OsmImport, ARouteJoinsItsWaysWhicheverWayTheyRun) {
+  ASSERT_EQ(Table("ListOfPath2").size(), 1u);
+  EXPECT_EQ(Table("ListOfPath2")[0], (Row{"Автобус", "12", "Автобус 12: Север => Восток"}));
+  const std::vector<MapPoint> route = Points(Table("ListOfPath1")[0][1]);
+  const std::vector<MapPoint> mira = Points(Find(Table("ListOfStreets"), "проспект Мира")->at(4));
+  const std::vector<MapPoint> lenina = Points(Find(Table("ListOfStreets"), "улица Ленина")->at(4));
+  ASSERT_FALSE(route.empty());
+  // From the north end of the avenue down to the crossing, then east to the end.
+  EXPECT_EQ(route.front(), mira.back());
+  EXPECT_EQ(route.back(), lenina.back());
+  EXPECT_EQ(route.size(), 5u);
+}
+
+TEST_F(OsmImport, LabelsOncePerStreetAndForPlaces) {
+  std::map<std::string, std::vector<std::string>> sizes;
+  for (const Row& l : Table("ListOfTexts")) sizes[l[0]].push_back(l[1]);
+  EXPECT_EQ(sizes["проспект Мира"], std::vector<std::string>{"9"});
+  EXPECT_EQ(sizes["улица Ленина"], std::vector<std::string>{"8"});
+  EXPECT_EQ(sizes["Центральный район"], std::vector<std::string>{"12"});
+  EXPECT_EQ(sizes["Парк Горького"], std::vector<std::string>{"10"});
+  EXPECT_EQ(sizes["площадь Победы"], std::vector<std::string>{"10"});
+}
+
+TEST_F(OsmImport, AboutNamesTheCityAndTheLicence) {
+  const std::vector<std::string> about = Lines(FileText(CityDir() / "Info" / "about.inf"));
+  ASSERT_GE(about.size(), 3u);
+  EXPECT_EQ(about[0], kCity + "\r");
+  EXPECT_NE(std::find(about.begin(), about.end(), "© участники OpenStreetMap, ODbL\r"), about.end());
+  const QImage picture(QString::fromStdString((CityDir() / "Info" / "Picture.jpg").string()));
+  EXPECT_EQ(picture.size(), QSize(480, 360));
+}
+
+// The first view after a load: scale 1, the middle of the data at the middle
+// of the window, each region in its colour, the river blue, the streets white
+// (with the object icons switched off: the market's covers its square).
+TEST_F(OsmImport, TheFirstViewShowsTheMiddleOfTheCity) {
+  const fs::path png = root_->Path() / "first.png";
+  const CliResult r = RunCli({"render", CityDir().string(), "-o", png.string(), "--objects", "off"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const QImage window(QString::fromStdString(png.string()));
+  ASSERT_EQ(window.size(), QSize(1024, 768));
+  const auto pixel = [&](int x, int y) { return QColor(window.pixel(x - 500 + 512, y - 600 + 384)); };
+  for (const Row& region : Table("ListOfRegions")) {
+    const int colour = mapstyle::RegionColorIndex(cp1251::FromUtf8(region[0]));
+    ASSERT_GE(colour, 0) << region[0] << " is a kind the map colours";
+    const MapPoint corner{std::stoi(region[5]) + 2, std::stoi(region[8]) - 2};  // inside its lower left corner
+    EXPECT_EQ(pixel(corner.X, corner.Y), mapstyle::RegionColor(colour)) << region[0];
+  }
+  // The clearing in the forest shows the background.
+  const std::vector<MapPoint> forest = Points(Table("ListOfRegions")[0][2]);
+  EXPECT_EQ(pixel((forest[3].X + forest[5].X) / 2, (forest[3].Y + forest[5].Y) / 2), mapstyle::BackgroundColor);
+  const std::vector<MapPoint> river = Points(Find(Table("ListOfStreets"), "река Светлая")->at(4));
+  EXPECT_EQ(pixel(river[0].X + 10, river[0].Y), QColor(0, 0, 255));
+  const std::vector<MapPoint> lenina = Points(Find(Table("ListOfStreets"), "улица Ленина")->at(4));
+  EXPECT_EQ(pixel(lenina[1].X, lenina[1].Y), QColor(255, 255, 255));
+  // The middle of the city's box is the middle of the window.
+  int minX = 1 << 30, maxX = -(1 << 30);
+  for (const Row& s : Table("ListOfStreets"))
+    if (s[1] != "ГРАНИЦА" && s[1] != "РЕКА" && s[1] != "ЖД")
+      for (const MapPoint& p : Points(s[4])) minX = std::min(minX, p.X), maxX = std::max(maxX, p.X);
+  EXPECT_NEAR((minX + maxX) / 2.0, 500, 1);
+}
+
+TEST_F(OsmImport, ACourtyardStaysOpenWhereTheBuildingsAreDrawn) {
+  const std::vector<MapPoint> courtyard = Points(Table("ListOfBuildings")[1][4]);
+  const MapPoint hole{(courtyard[3].X + courtyard[5].X) / 2, (courtyard[3].Y + courtyard[5].Y) / 2};
+  const fs::path png = root_->Path() / "courtyard.png";
+  const CliResult r = RunCli({"render", CityDir().string(), "-o", png.string(), "--screen", "200x200", "--scale", "4",
+                              "--center", std::to_string(hole.X) + "," + std::to_string(hole.Y), "--texts", "off"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const QImage window(QString::fromStdString(png.string()));
+  EXPECT_NE(QColor(window.pixel(100, 100)), QColor(128, 128, 255)) << "the courtyard is open";
+  EXPECT_EQ(QColor(window.pixel(100, 100 + 4 * (courtyard[0].Y - hole.Y) - 6)), QColor(128, 128, 255))
+      << "the wall south of it is built";
+}
+
+TEST_F(OsmImport, ScrambledGivesTheSameTablesAndPBFTheSameFiles) {
+  TempDir other;
+  const fs::path pbf = other.Path() / "town.osm.pbf";
+  WritePbf(kData / "town.osm", pbf);
+  ASSERT_EQ(Import(pbf, other.Path() / "pbf").exitCode, 0);
+  EXPECT_EQ(FilesUnder(other.Path() / "pbf" / kCity), FilesUnder(CityDir())) << "XML and PBF give the same city";
+
+  const CliResult r = Import(kData / "town.osm", other.Path() / "crpt", {"--scrambled", "--mask", "0x33"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(Split(Lines(r.out)[0], '\t')[2], "scrambled");
+  const fs::path scrambled = other.Path() / "crpt" / kCity;
+  for (const auto& entry : fs::recursive_directory_iterator(scrambled))
+    EXPECT_NE(entry.path().extension(), ".txt") << entry.path();
+  EXPECT_EQ(RunCli({"check", scrambled.string()}).out, "");
+  Tables tables = Dump(scrambled);
+  for (const char* table : {"ListOfStreets", "ListOfBuildings", "ListOfObjects"})
+    for (Row& row : tables[table])
+      for (std::string& cell : row)
+        if (cell.rfind(scrambled.string(), 0) == 0) cell = (CityDir() / fs::path(cell).lexically_relative(scrambled)).replace_extension(".txt").string();
+  EXPECT_EQ(tables, *tables_);
+}
+
+TEST_F(OsmImport, AScrambledLayerTooLongForItsFormIsWrittenPlain) {
+  TempDir other;
+  const fs::path pbf = other.Path() / "blocks.osm.pbf";
+  WriteSyntheticExtract({20}, pbf);
+  const CliResult r = Import(pbf, other.Path(), {"--scrambled"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "plain\tBuildings"), lines.end()) << r.out;
+  EXPECT_TRUE(fs::exists(other.Path() / kCity / "Data" / "Buildings.txt"));
+  EXPECT_TRUE(fs::exists(other.Path() / kCity / "Data" / "Path.crpt"));
+  EXPECT_EQ(RunCli({"check", (other.Path() / kCity).string()}).out, "");
+}
+
+TEST_F(OsmImport, BboxCutsWhatCrossesItsEdgeAndLeavesOutWhatLiesBeyond) {
+  TempDir other;
+  // East of the avenue, which runs along 37.6 east.
+  const CliResult r = Import(kData / "town.osm", other.Path(), {"--bbox", "37.6,55.7,37.7,55.8"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  EXPECT_NE(std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("skipped\toutside --bbox\t", 0) == 0; }),
+            lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "changed\tline cut at the edge of the area\t3"), lines.end()) << r.out;
+  const Tables tables = Dump(other.Path() / kCity);
+  const std::vector<Row>& streets = tables.at("ListOfStreets");
+  EXPECT_EQ(Find(streets, "Варшавское шоссе"), nullptr);
+  const int avenue = Points(Find(streets, "проспект Мира")->at(4)).front().X;
+  EXPECT_EQ(std::stoi(Find(streets, "река Светлая")->at(8)), avenue) << "the river begins at the edge";
+  for (const Row& s : streets) EXPECT_GE(std::stoi(s[8]), avenue) << s[0];
+}
+
+TEST_F(OsmImport, BrokenGeometryIsSkippedAndCountedByReason) {
+  TempDir other;
+  const CliResult r = Import(kData / "broken.osm", other.Path());
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::vector<std::string> expected{
+      "city\t" + (other.Path() / kCity).string() + "\tplain",
+      "records\tStreets\t1",
+      "records\tBuildings\t0",
+      "records\tRegions\t0",
+      "records\tTexts\t1",
+      "records\tObjects\t0",
+      "records\tPath\t0",
+      "records\tFirms\t0",
+      "records\tIcons\t19",
+      "skipped\tarea rejected by the assembler: self-intersecting outline\t1",
+      "skipped\tarea whose outline is not closed\t1",
+      "skipped\tfirm without an address\t1",
+      "skipped\tmultipolygon with member ways missing from the extract\t1",
+      "skipped\tstreet without a name\t1",
+      "skipped\tway with missing nodes\t2",
+  };
+  EXPECT_EQ(Lines(r.out), expected);
+}
+
+TEST_F(OsmImport, BadCallsAndBadInputsAreRefusedWithTheirReason) {
+  TempDir other;
+  const fs::path text = other.Path() / "notes.txt";
+  WriteBytes(text, "text");
+  const fs::path html = other.Path() / "page.osm";
+  WriteBytes(html, "<?xml version=\"1.0\"?>\n<html><body/></html>\n");
+  const fs::path empty = other.Path() / "empty.osm";
+  WriteBytes(empty, "<osm version=\"0.6\"/>\n");
+  const fs::path notOsm = kData / "not-osm.osm";
+  struct Case {
+    std::vector<std::string> Args;
+    int Exit;
+    std::string Says;
+  };
+  const std::string out = (other.Path() / "Base").string();
+  const std::string town = (kData / "town.osm").string();
+  const Case cases[] = {
+      {{notOsm.string(), "--out", out, "--name", "X"}, 1, notOsm.string() + ": not OpenStreetMap data: XML parsing error"},
+      {{html.string(), "--out", out, "--name", "X"}, 1, html.string() + ": not OpenStreetMap data: Unknown top-level element: html"},
+      {{empty.string(), "--out", out, "--name", "X"}, 1, empty.string() + ": no map data in the file"},
+      {{(other.Path() / "none.osm").string(), "--out", out, "--name", "X"}, 1, "none.osm: cannot be read"},
+      {{text.string(), "--out", out, "--name", "X"}, 2, "not an OpenStreetMap file name"},
+      {{town, "--out", out}, 2, "no --name CITY"},
+      {{town, "--out", "", "--name", "X"}, 2, "--out wants a folder"},
+      {{town, "--out", out, "--name", "a/b"}, 2, "is not a folder name for a city"},
+      {{town, "--out", out, "--name", ".hidden"}, 2, "is not a folder name for a city"},
+      {{town, "--out", out, "--name", "X", "--unit", "0"}, 2, "--unit must lie between"},
+      {{town, "--out", out, "--name", "X", "--unit", "many"}, 2, "--unit wants a number"},
+      {{town, "--out", out, "--name", "X", "--mask", "0x33"}, 2, "--mask goes with --scrambled"},
+      {{town, "--out", out, "--name", "X", "--scrambled", "--mask", "0x100"}, 2, "--mask wants a byte"},
+      {{town, "--out", out, "--name", "X", "--bbox", "37.7,55.7,37.6,55.8"}, 2, "--bbox wants"},
+      {{town, "--out", out, "--name", "X", "--bbox", "1,2,3"}, 2, "--bbox wants"},
+      {{town, "--out", out, "--name", "X", "--colour", "red"}, 2, "unknown option --colour"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"import-osm"};
+    args.insert(args.end(), c.Args.begin(), c.Args.end());
+    const CliResult r = RunCli(args);
+    EXPECT_EQ(r.exitCode, c.Exit) << c.Says << "\n" << r.err;
+    EXPECT_NE(r.err.find(c.Says), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(fs::exists(other.Path() / "Base" / "X"));
+  const CliResult help = RunCli({"import-osm", "--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("--bbox"), std::string::npos);
+}
+
+// Without --out the city goes to the user's own data root, which the viewer lists.
+TEST_F(OsmImport, WithoutOutTheCityGoesToTheUsersDataRoot) {
+  TempDir home;
+  const CliResult r = RunCli({"import-osm", (kData / "town.osm").string(), "--name", kCity},
+                             {"env", "XDG_DATA_HOME=" + home.Path().string()});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const fs::path city = home.Path() / "Tellurin" / "Tellurin" / "Base" / kCity;
+  EXPECT_NE(r.out.find("city\t" + city.string() + "\tplain"), std::string::npos) << r.out;
+  EXPECT_TRUE(fs::exists(city / "Info" / "about.inf"));
+}
+
+TEST_F(OsmImport, ACityIsReplacedOnlyWhenAskedAndOnlyByACompleteOne) {
+  TempDir other;
+  const fs::path city = other.Path() / kCity;
+  WriteBytes(city / "mine.txt", "kept");
+  const auto entries = [&] {
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(other.Path())) names.insert(e.path().filename().string());
+    return names;
+  };
+  CliResult r = Import(kData / "town.osm", other.Path());
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_NE(r.err.find("already exists (--replace replaces it)"), std::string::npos) << r.err;
+  r = Import(kData / "not-osm.osm", other.Path(), {"--replace"});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(ReadBytes(city / "mine.txt"), "kept") << "a failed import leaves the city alone";
+  EXPECT_EQ(entries(), std::set<std::string>{kCity}) << "and no half city beside it";
+  r = Import(kData / "town.osm", other.Path(), {"--replace"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_FALSE(fs::exists(city / "mine.txt"));
+  EXPECT_TRUE(fs::exists(city / "Info" / "about.inf"));
+  EXPECT_EQ(entries(), std::set<std::string>{kCity});
+}
+
+TEST_F(OsmImport, AnUnwritableDataRootFailsWithoutLeavingAnything) {
+  TempDir other;
+  WriteBytes(other.Path() / "file", "a file, not a folder");
+  const CliResult r = Import(kData / "town.osm", other.Path() / "file" / "Base");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("cannot be made"), std::string::npos) << r.err;
+}
+
+}  // namespace

@@ -1,0 +1,158 @@
+#include "ImportOsmCommand.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "Output.h"
+#include "OsmImport.h"
+#include "Projection.h"
+#include "mapdata/ScrambleMask.h"
+#include "shell/DataRoots.h"
+
+namespace {
+
+constexpr const char* kImportArguments =
+    "import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
+    "[--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]";
+
+constexpr const char* kImportHelp =
+    "usage: tellurin-cli import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES]\n"
+    "                               [--scrambled [--mask 0xNN]] [--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]\n"
+    "Imports an OpenStreetMap extract INPUT (.osm, .osm.gz, .osm.bz2 or .osm.pbf) as the\n"
+    "city folder DATA_ROOT/CITY: streets, buildings, regions, labels, objects with their\n"
+    "icons, firms with their information, routes, the keyword list, and Info/about.inf\n"
+    "and Info/Picture.jpg for the city-selection window.\n"
+    "  --out DATA_ROOT   the data root (default: the user's own data root, whose\n"
+    "                    cities the viewer lists: ~/.local/share/Tellurin/Tellurin/Base)\n"
+    "  --name CITY       the city's folder name and title\n"
+    "  --unit METRES     metres per map unit, 0.1 to 100 (default 4)\n"
+    "  --scrambled       write the layers and firms scrambled (.crpt); a layer longer\n"
+    "                    than the scrambled form allows is written plain\n"
+    "  --mask 0xNN       the scrambling byte (default: the build's)\n"
+    "  --bbox MINLON,MINLAT,MAXLON,MAXLAT\n"
+    "                    import only what lies in this box (degrees); lines and outlines\n"
+    "                    that cross its edge are cut there\n"
+    "  --replace         replace a city folder of that name (kept otherwise)\n"
+    "The city is written into a temporary folder beside its place and renamed into place\n"
+    "at the end: a failed import leaves nothing behind.\n"
+    "Prints city<TAB>FOLDER<TAB>plain|scrambled, records<TAB>LAYER<TAB>N for every layer,\n"
+    "plain<TAB>LAYER for a layer written plain although scrambled was asked for,\n"
+    "skipped<TAB>REASON<TAB>N and changed<TAB>REASON<TAB>N.\n"
+    "Exit 0: imported; 1: the input cannot be read or the city cannot be written (the\n"
+    "reason on stderr); 2: a wrong call.\n";
+
+bool ParseNumber(const std::string& text, double& value) {
+  char* end = nullptr;
+  value = std::strtod(text.c_str(), &end);
+  return !text.empty() && end && *end == '\0';
+}
+
+bool ParseBox(const std::string& text, GeoBox& box) {
+  double v[4];
+  size_t start = 0;
+  for (int k = 0; k < 4; ++k) {
+    const size_t comma = text.find(',', start);
+    if ((comma == std::string::npos) != (k == 3)) return false;
+    if (!ParseNumber(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start), v[k]))
+      return false;
+    start = comma + 1;
+  }
+  if (!(v[0] >= -180 && v[2] <= 180 && v[0] < v[2] && v[1] >= -90 && v[3] <= 90 && v[1] < v[3])) return false;
+  box = {FixedDegrees(v[0]), FixedDegrees(v[1]), FixedDegrees(v[2]), FixedDegrees(v[3])};
+  return true;
+}
+
+bool ParseMask(const std::string& text, unsigned char& mask) {
+  char* end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 16);
+  if (text.rfind("0x", 0) != 0 || !end || *end != '\0' || value < 1 || value > 255) return false;
+  mask = static_cast<unsigned char>(value);
+  return true;
+}
+
+// False with the reason when the arguments make no import.
+bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
+  bool haveMask = false;
+  o.Mask = kScrambleMask;
+  for (int i = 0; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--scrambled" || arg == "--replace") {
+      (arg == "--scrambled" ? o.Scrambled : o.Replace) = true;
+      continue;
+    }
+    if (arg.rfind("--", 0) != 0) {
+      if (!o.Input.empty()) return (error = "one INPUT only: " + arg, false);
+      o.Input = arg;
+      continue;
+    }
+    if (i + 1 >= argc) return (error = arg + " needs a value", false);
+    const std::string value = argv[++i];
+    GeoBox box;
+    if (arg == "--out") {
+      if (value.empty()) return (error = "--out wants a folder", false);
+      o.DataRoot = value;
+    } else if (arg == "--name") {
+      o.Name = value;
+    } else if (arg == "--unit") {
+      if (!ParseNumber(value, o.Unit)) return (error = "--unit wants a number of metres, not \"" + value + "\"", false);
+    } else if (arg == "--mask") {
+      if (!ParseMask(value, o.Mask)) return (error = "--mask wants a byte from 0x01 to 0xFF, not \"" + value + "\"", false);
+      haveMask = true;
+    } else if (arg == "--bbox") {
+      if (!ParseBox(value, box))
+        return (error = "--bbox wants MINLON,MINLAT,MAXLON,MAXLAT in degrees, minimum before maximum, not \"" +
+                        value + "\"",
+                false);
+      o.Box = box;
+    } else {
+      return (error = "unknown option " + arg, false);
+    }
+  }
+  if (o.Input.empty()) return (error = "no INPUT", false);
+  if (o.DataRoot.empty()) o.DataRoot = UserDataRoot();
+  if (o.Name.empty()) return (error = "no --name CITY", false);
+  if (haveMask && !o.Scrambled) return (error = "--mask goes with --scrambled", false);
+  return true;
+}
+
+void PrintSummary(const ImportResult& r, bool scrambled) {
+  cli::PrintLine({"city", cli::Escape(r.CityDir.string()), scrambled ? "scrambled" : "plain"});
+  const RecordCounts& c = r.Counts;
+  const std::pair<const char*, size_t> layers[] = {{"Streets", c.Streets}, {"Buildings", c.Buildings},
+                                                   {"Regions", c.Regions}, {"Texts", c.Labels},
+                                                   {"Objects", c.Objects}, {"Path", c.Routes},
+                                                   {"Firms", c.Firms},     {"Icons", c.Icons}};
+  for (const auto& [name, n] : layers) cli::PrintLine({"records", name, std::to_string(n)});
+  for (const std::string& layer : c.PlainLayers) cli::PrintLine({"plain", layer});
+  for (const auto& [reason, n] : r.Report.Skipped) cli::PrintLine({"skipped", reason, std::to_string(n)});
+  for (const auto& [reason, n] : r.Report.Changed) cli::PrintLine({"changed", reason, std::to_string(n)});
+}
+
+}  // namespace
+
+int RunImportOsmCommand(int argc, char** argv) {
+  if (cli::WantsHelp(argc, argv)) {
+    std::fputs(kImportHelp, stdout);
+    return 0;
+  }
+  ImportOptions options;
+  std::string error;
+  if (!ParseOptions(argc, argv, options, error)) {
+    std::fprintf(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
+    return cli::Usage(kImportArguments);
+  }
+  cli::EnsureApplication();
+  const ImportResult result = ImportOsm(options);
+  switch (result.Result) {
+    case ImportResult::Outcome::Imported:
+      PrintSummary(result, options.Scrambled);
+      return 0;
+    case ImportResult::Outcome::BadCall:
+      std::fprintf(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
+      return cli::Usage(kImportArguments);
+    default:
+      std::fprintf(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
+      return 1;
+  }
+}

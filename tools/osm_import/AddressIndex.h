@@ -1,0 +1,23 @@
+#pragma once
+// Addresses of the buildings, found by a point inside them: a shop mapped as
+// a point often has no address of its own, while the house around it has.
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "Features.h"
+
+class AddressIndex {
+ public:
+  // Buildings without a street or a number are not kept.
+  explicit AddressIndex(const std::vector<BuildingFeature>& buildings);
+
+  // The building whose outline holds the point, or nullptr.
+  const BuildingFeature* At(GeoPoint p) const;
+
+ private:
+  static int64_t Cell(int32_t x, int32_t y);
+  const std::vector<BuildingFeature>& buildings_;
+  std::unordered_map<int64_t, std::vector<uint32_t>> cells_;  // grid cell -> buildings whose box touches it
+};

@@ -1,0 +1,467 @@
+#include "CityAssembly.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <numeric>
+#include <set>
+#include <tuple>
+
+#include "AddressIndex.h"
+#include "Cp1251Text.h"
+#include "Geometry.h"
+#include "Projection.h"
+#include "TagMapping.h"
+#include "citywriter/CityRecords.h"
+
+namespace {
+
+constexpr double kMetresPerDegree = 111320.0;
+// Labels are written from their top-left corner in a font about 6 pixels a
+// letter and 12 high; a label is centred on its place at the scale from which
+// it is legible.
+constexpr double kLetterPixels = 6, kLinePixels = 12;
+// Two place names alike closer than this are one place named twice (a node
+// and the area around it).
+constexpr double kSamePlaceMetres = 3000;
+
+// Lines that join into one record when they meet: same kind, name, type and width.
+using LineKey = std::tuple<int, LineKind, std::string, std::string, int, double>;  // rank first: drawing order
+
+LineKey KeyOf(const LineFeature& line) {
+  return {line.Rank, line.Kind, line.Name, line.Type, line.Width, line.WidthMetres};
+}
+
+bool AnyOutside(const std::vector<GeoPoint>& points, const GeoBox& box) {
+  return std::any_of(points.begin(), points.end(), [&](GeoPoint p) { return !box.Contains(p); });
+}
+
+template <typename T>
+void Release(std::vector<T>& features) {
+  std::vector<T>().swap(features);
+}
+
+double GeoDistanceMetres(GeoPoint a, GeoPoint b) {
+  const double lat = Degrees((a.Y / 2) + (b.Y / 2)) * M_PI / 180;
+  const double dx = Degrees(a.X - b.X) * std::cos(lat), dy = Degrees(a.Y - b.Y);
+  return std::hypot(dx, dy) * kMetresPerDegree;
+}
+
+std::string Capitalised(const std::string& utf8) {
+  QString text = QString::fromStdString(utf8);
+  if (!text.isEmpty()) text[0] = text[0].toUpper();
+  return text.toStdString();
+}
+
+std::string Joined(const std::vector<std::string>& words) {
+  std::string text;
+  for (const std::string& w : words) text += (text.empty() ? "" : " ") + w;
+  return text;
+}
+
+// Union-find over the street lines of one name, by the nodes they share.
+class Components {
+ public:
+  explicit Components(size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), 0); }
+  size_t Find(size_t i) { return parent_[i] == i ? i : parent_[i] = Find(parent_[i]); }
+  void Join(size_t a, size_t b) { parent_[Find(a)] = Find(b); }
+
+ private:
+  std::vector<size_t> parent_;
+};
+
+class CityBuilder {
+ public:
+  CityBuilder(Features& features, const AssemblyOptions& options, AssembledCity& out)
+      : f_(features), o_(options), out_(out), city_(out.Map), report_(features.Report), text_(features.Report) {}
+
+  bool Run(std::string& error) {
+    if (!FindCentre(error)) return false;
+    city_.DirName = o_.Name;
+    city_.Title = text_.Field(o_.Name, kMaxPlainField);
+    // Each kind of feature is let go as soon as it has become records: a big
+    // city is never held twice.
+    AddKinds();
+    AddStreetLabels();
+    AddLines();
+    Release(f_.Lines);
+    {
+      const AddressIndex addresses(f_.Buildings);
+      AddObjects(addresses);
+      AddFirms(addresses);
+    }
+    Release(f_.Objects);
+    Release(f_.Firms);
+    AddBuildings();
+    Release(f_.Buildings);
+    AddRegions();
+    Release(f_.Regions);
+    AddRoutes();
+    Release(f_.Routes);
+    AddPlaceLabels();
+    AddKeywordsAndAbout();
+    FindCityBox();
+    if (city_.Streets.empty() && city_.Buildings.empty() && city_.Regions.empty() && city_.Objects.empty() &&
+        city_.Firms.empty() && city_.Routes.empty()) {
+      error = "nothing of the data makes a record of the map";
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  // The middle of the city: of its streets, buildings and points of interest
+  // (borders and routes may run far out of it), else of everything.
+  bool FindCentre(std::string& error) {
+    GeoBox core, all;
+    const auto add = [&](GeoBox& box, GeoPoint p) {
+      if (!o_.Box || o_.Box->Contains(p)) box.Add(p);
+    };
+    for (const BuildingFeature& b : f_.Buildings)
+      for (GeoPoint p : b.Shape.Outer) add(core, p);
+    for (const LineFeature& l : f_.Lines)
+      for (GeoPoint p : l.Line.Points) add(l.Kind == LineKind::Street ? core : all, p);
+    for (const ObjectFeature& o : f_.Objects) add(core, o.At);
+    for (const FirmFeature& firm : f_.Firms) add(core, firm.At);
+    for (const RegionFeature& r : f_.Regions)
+      for (GeoPoint p : r.Shape.Outer) add(all, p);
+    for (const LabelFeature& l : f_.Labels) add(all, l.At);
+    for (const RouteFeature& r : f_.Routes)
+      for (const GeoLine& w : r.Ways)
+        for (GeoPoint p : w.Points) add(all, p);
+    const GeoBox& box = core.Empty() ? all : core;
+    if (box.Empty()) {
+      error = o_.Box ? "no map data inside --bbox" : "no map data in the file";
+      return false;
+    }
+    const GeoPoint centre{static_cast<int32_t>((static_cast<int64_t>(box.MinX) + box.MaxX) / 2),
+                          static_cast<int32_t>((static_cast<int64_t>(box.MinY) + box.MaxY) / 2)};
+    const double reachLat = kMapReachMetres / kMetresPerDegree;
+    const double reachLon = reachLat / std::max(0.05, std::cos(Degrees(centre.Y) * M_PI / 180));
+    clip_.MinX = FixedDegrees(std::max(-180.0, Degrees(centre.X) - reachLon));
+    clip_.MaxX = FixedDegrees(std::min(180.0, Degrees(centre.X) + reachLon));
+    clip_.MinY = FixedDegrees(std::max(-85.0, Degrees(centre.Y) - reachLat));
+    clip_.MaxY = FixedDegrees(std::min(85.0, Degrees(centre.Y) + reachLat));
+    if (o_.Box) {
+      clip_.MinX = std::max(clip_.MinX, o_.Box->MinX);
+      clip_.MinY = std::max(clip_.MinY, o_.Box->MinY);
+      clip_.MaxX = std::min(clip_.MaxX, o_.Box->MaxX);
+      clip_.MaxY = std::min(clip_.MaxY, o_.Box->MaxY);
+    }
+    proj_ = std::make_unique<Projection>(centre, o_.Unit);
+    return true;
+  }
+
+  void AddKinds() {
+    for (const ObjectKindIcon& k : ObjectKindIcons()) city_.Kinds.push_back({k.Name, QColor(k.Red, k.Green, k.Blue), k.Glyph});
+  }
+
+  std::string Field(const std::string& utf8) { return text_.Field(utf8, kMaxPlainField); }
+
+  // A label centred on its place at the scale it is legible from: the
+  // street names of size 8 from scale 3.5 (taken as 4), the others from 1.
+  Label LabelAt(const std::string& utf8, int size, GeoPoint at) {
+    const std::string text = Field(utf8);
+    const double scale = size >= 9 ? 1.0 : 4.0;
+    const Point p = proj_->ToMap(at);
+    const double letters = static_cast<double>(Cp1251Text::Length(text));
+    return {text, size,
+            {p.X - static_cast<int>(std::lround(letters * kLetterPixels / 2 / scale)),
+             p.Y - static_cast<int>(std::lround(kLinePixels / 2 / scale))}};
+  }
+
+  // One label per street: the lines of one name that meet form a street;
+  // its name goes at its point nearest the middle of its box.
+  void AddStreetLabels() {
+    std::map<std::string, std::vector<size_t>> byName;
+    for (size_t i = 0; i < f_.Lines.size(); ++i)
+      if (f_.Lines[i].Kind == LineKind::Street) byName[f_.Lines[i].Name].push_back(i);
+    for (const auto& [name, lines] : byName) {
+      Components streets(lines.size());
+      std::map<int64_t, size_t> atNode;
+      for (size_t k = 0; k < lines.size(); ++k)
+        for (int64_t node : {f_.Lines[lines[k]].Line.FirstNode, f_.Lines[lines[k]].Line.LastNode}) {
+          const auto [it, fresh] = atNode.emplace(node, k);
+          if (!fresh) streets.Join(k, it->second);
+        }
+      std::map<size_t, std::vector<size_t>> members;
+      for (size_t k = 0; k < lines.size(); ++k) members[streets.Find(k)].push_back(lines[k]);
+      for (const auto& [root, street] : members) AddStreetLabel(name, street);
+    }
+  }
+
+  void AddStreetLabel(const std::string& name, const std::vector<size_t>& street) {
+    GeoBox box;
+    int size = 0;
+    for (size_t i : street) {
+      box.Add(f_.Lines[i].Line.Points);
+      size = std::max(size, f_.Lines[i].LabelSize);
+    }
+    const GeoPoint middle{static_cast<int32_t>((static_cast<int64_t>(box.MinX) + box.MaxX) / 2),
+                          static_cast<int32_t>((static_cast<int64_t>(box.MinY) + box.MaxY) / 2)};
+    GeoPoint best = f_.Lines[street.front()].Line.Points.front();
+    double bestDistance = -1;
+    for (size_t i : street)
+      for (GeoPoint p : f_.Lines[i].Line.Points) {
+        const double d = GeoDistanceMetres(p, middle);
+        if (bestDistance < 0 || d < bestDistance) {
+          bestDistance = d;
+          best = p;
+        }
+      }
+    if (clip_.Contains(best)) city_.Labels.push_back(LabelAt(name, size, best));
+  }
+
+  int LineWidth(const LineFeature& line) {
+    if (line.WidthMetres <= 0) return line.Width;
+    return std::max(line.Width, static_cast<int>(std::lround(proj_->Units(line.WidthMetres))));
+  }
+
+  void AddLines() {
+    std::map<LineKey, std::vector<GeoLine>> groups;
+    std::map<LineKey, const LineFeature*> examples;
+    for (LineFeature& line : f_.Lines) {
+      const LineKey key = KeyOf(line);
+      examples.emplace(key, &line);
+      groups[key].push_back(std::move(line.Line));
+    }
+    for (auto& [key, lines] : groups) {
+      const LineFeature& like = *examples.at(key);
+      const std::string name = Field(like.Name);
+      const int width = LineWidth(like);
+      for (GeoLine& chain : JoinLines(std::move(lines))) AddLine(name, like.Type, width, chain.Points);
+    }
+  }
+
+  void AddLine(const std::string& name, const std::string& type, int width, const std::vector<GeoPoint>& points) {
+    std::vector<std::vector<GeoPoint>> parts{points};
+    if (AnyOutside(points, clip_)) {
+      parts = ClipLine(points, clip_);
+      report_.Change("line cut at the edge of the area");
+    }
+    for (const std::vector<GeoPoint>& part : parts) {
+      const std::vector<Point> line = WithoutRepeats(proj_->ToMap(part), false);
+      if (line.size() < 2) {
+        report_.Skip("line shorter than a map unit");
+        continue;
+      }
+      const std::vector<std::vector<Point>> pieces = Pieces(line, kMaxPoints);
+      if (pieces.size() > 1) report_.Change("line of more than 150 points (split into pieces)");
+      for (const std::vector<Point>& piece : pieces) city_.Streets.push_back({name, type, width, piece});
+    }
+  }
+
+  // The outline of an area in map units, holes kept; false when nothing of
+  // it is left.
+  bool Outline(const GeoPolygon& shape, std::vector<Point>& outline, double* area = nullptr) {
+    bool cut = AnyOutside(shape.Outer, clip_);
+    const GeoRing outer = cut ? ClipRing(shape.Outer, clip_) : shape.Outer;
+    if (outer.empty()) return false;
+    std::vector<Point> ring = WithoutRepeats(proj_->ToMap(outer), true);
+    if (ring.size() < 3) {
+      report_.Skip("area smaller than a map unit");
+      return false;
+    }
+    std::vector<std::vector<Point>> holes;
+    for (const GeoRing& inner : shape.Inners) {
+      const bool innerCut = AnyOutside(inner, clip_);
+      cut = cut || innerCut;
+      const GeoRing clipped = innerCut ? ClipRing(inner, clip_) : inner;
+      if (clipped.empty()) continue;
+      std::vector<Point> hole = WithoutRepeats(proj_->ToMap(clipped), true);
+      if (hole.size() >= 3) holes.push_back(std::move(hole));
+    }
+    if (cut) report_.Change("outline cut at the edge of the area");
+    if (!FitOutline(ring, holes, kMaxPoints)) report_.Change("outline of more than 150 points (simplified)");
+    if (area) *area = OutlineArea(ring);
+    outline = holes.empty() ? std::move(ring) : Keyhole(ring, holes);
+    return true;
+  }
+
+  void AddBuildings() {
+    for (BuildingFeature& b : f_.Buildings) {
+      std::vector<Point> outline;
+      if (Outline(b.Shape, outline))
+        city_.Buildings.push_back({Field(b.Street), Field(b.Number), Field(b.Name), std::move(outline)});
+      b = {};
+    }
+  }
+
+  // Larger regions first, so that what lies inside them is drawn over them.
+  void AddRegions() {
+    std::vector<std::pair<double, Region>> regions;
+    for (RegionFeature& r : f_.Regions) {
+      std::vector<Point> outline;
+      double area = 0;
+      if (Outline(r.Shape, outline, &area)) regions.push_back({area, {r.Kind, std::move(outline)}});
+      r = {};
+    }
+    std::stable_sort(regions.begin(), regions.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (auto& [area, region] : regions) city_.Regions.push_back(std::move(region));
+  }
+
+  // The address of a point: its own, else that of the building it lies in.
+  bool Address(GeoPoint at, std::string& street, std::string& number, const AddressIndex& addresses) {
+    if (!street.empty() && !number.empty()) return true;
+    if (const BuildingFeature* b = addresses.At(at)) {
+      street = b->Street;
+      number = b->Number;
+      return true;
+    }
+    return false;
+  }
+
+  void AddObjects(const AddressIndex& addresses) {
+    for (ObjectFeature& o : f_.Objects) {
+      if (!clip_.Contains(o.At)) continue;
+      Address(o.At, o.Street, o.Number, addresses);
+      city_.Objects.push_back({ObjectKindIcons()[o.Kind].Name, Field(o.Street), Field(o.Number), Field(o.Name),
+                               proj_->ToMap(o.At), o.Kind});
+    }
+  }
+
+  void AddFirms(const AddressIndex& addresses) {
+    for (FirmFeature& firm : f_.Firms) {
+      if (!clip_.Contains(firm.At)) continue;
+      if (!Address(firm.At, firm.Street, firm.Number, addresses)) {
+        report_.Skip("firm without an address");
+        continue;
+      }
+      city_.Firms.push_back(MakeFirm(firm));
+      keywords_.insert(QString::fromStdString(text_.Line(firm.Title)));
+    }
+  }
+
+  Firm MakeFirm(const FirmFeature& f) {
+    Firm firm;
+    firm.Base = f.Base;
+    firm.Name = Field(f.Name);
+    firm.Street = Field(f.Street);
+    firm.Number = Field(f.Number);
+    firm.At = proj_->ToMap(f.At);
+    // The firm's file holds at most kMaxFirmBody bytes: the keywords take
+    // what the other fields leave.
+    const size_t others = Cp1251Text::Length(firm.Name) + Cp1251Text::Length(firm.Street) +
+                          Cp1251Text::Length(firm.Number) + PointText({firm.At}).size() + 5;
+    firm.Keywords = text_.Field(Joined(f.Keywords), std::min(kMaxPlainField, kMaxFirmBody - others));
+    firm.Info.push_back(text_.Line(Capitalised(f.Title)));
+    firm.Info.push_back(text_.Line("Адрес: " + f.Street + ", " + f.Number));
+    for (const std::string& line : f.Info) firm.Info.push_back(text_.Line(line));
+    int r = 0, g = 0, b = 0;
+    FirmCategoryColour(f.Category, r, g, b);
+    firm.Colour = QColor(r, g, b);
+    firm.Glyph = QString::fromStdString(f.Title).left(1).toUpper().toStdString();
+    return firm;
+  }
+
+  void AddRoutes() {
+    for (const RouteFeature& r : f_.Routes) {
+      size_t gaps = 0;
+      std::vector<GeoPoint> line = JoinInOrder(r.Ways, gaps);
+      if (gaps > 0) report_.Change("route with gaps between its ways (joined straight)");
+      if (AnyOutside(line, clip_)) {
+        const std::vector<std::vector<GeoPoint>> parts = ClipLine(line, clip_);
+        if (parts.empty()) {
+          report_.Skip("route outside the area");
+          continue;
+        }
+        line = *std::max_element(parts.begin(), parts.end(),
+                                 [](const auto& a, const auto& b) { return a.size() < b.size(); });
+        report_.Change("route cut to its longest part inside the area");
+      }
+      std::vector<Point> points = WithoutRepeats(proj_->ToMap(line), false);
+      if (points.size() < 2) {
+        report_.Skip("line shorter than a map unit");
+        continue;
+      }
+      if (points.size() > kMaxPoints) {
+        points = Simplified(points, kMaxPoints, false);
+        report_.Change("route of more than 150 points (simplified)");
+      }
+      city_.Routes.push_back({r.Type, Field(r.Name), Field(r.Comment), points});
+    }
+  }
+
+  void AddPlaceLabels() {
+    std::vector<const LabelFeature*> kept;
+    for (const LabelFeature& l : f_.Labels) {
+      if (!clip_.Contains(l.At)) continue;
+      const bool twice = std::any_of(kept.begin(), kept.end(), [&](const LabelFeature* k) {
+        return k->Text == l.Text && k->Size == l.Size && GeoDistanceMetres(k->At, l.At) < kSamePlaceMetres;
+      });
+      if (twice) continue;
+      kept.push_back(&l);
+      city_.Labels.push_back(LabelAt(l.Text, l.Size, l.At));
+    }
+  }
+
+  void AddKeywordsAndAbout() {
+    std::vector<QString> words(keywords_.begin(), keywords_.end());
+    std::stable_sort(words.begin(), words.end(),
+                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    for (const QString& w : words) city_.Keywords.push_back(w.toStdString());
+    std::set<std::string> streetNames;
+    for (const Street& s : city_.Streets)
+      if (s.Name != " " && s.Type != "ЖД" && s.Type != "РЕКА" && s.Type != "ГРАНИЦА" && s.Type != "МОСТ")
+        streetNames.insert(s.Name);
+    char unit[32];
+    std::snprintf(unit, sizeof unit, "%g", o_.Unit);
+    city_.About = {
+        "Карта построена по данным OpenStreetMap.",
+        "Улиц: " + std::to_string(streetNames.size()) + ", зданий: " + std::to_string(city_.Buildings.size()) +
+            ", областей: " + std::to_string(city_.Regions.size()) + ", объектов: " +
+            std::to_string(city_.Objects.size()) + ", фирм: " + std::to_string(city_.Firms.size()) +
+            ", маршрутов: " + std::to_string(city_.Routes.size()) + ".",
+        std::string("Одна единица карты — ") + unit + " м.",
+        "© участники OpenStreetMap, ODbL",
+        "Данные доступны по лицензии Open Database License: https://www.openstreetmap.org/copyright",
+    };
+  }
+
+  // The box of the streets and buildings, else of every record.
+  void FindCityBox() {
+    bool any = false;
+    const auto add = [&](const std::vector<Point>& points) {
+      for (const Point& p : points) {
+        if (!any) {
+          out_.MinX = out_.MaxX = p.X;
+          out_.MinY = out_.MaxY = p.Y;
+          any = true;
+        }
+        out_.MinX = std::min(out_.MinX, p.X);
+        out_.MinY = std::min(out_.MinY, p.Y);
+        out_.MaxX = std::max(out_.MaxX, p.X);
+        out_.MaxY = std::max(out_.MaxY, p.Y);
+      }
+    };
+    for (const Street& s : city_.Streets)
+      if (s.Type != "ЖД" && s.Type != "РЕКА" && s.Type != "ГРАНИЦА") add(s.Points);
+    for (const Building& b : city_.Buildings) add(b.Outline);
+    if (any) return;
+    for (const Street& s : city_.Streets) add(s.Points);
+    for (const Region& r : city_.Regions) add(r.Outline);
+    for (const MapObject& o : city_.Objects) add({o.At});
+    for (const Firm& firm : city_.Firms) add({firm.At});
+    for (const Route& r : city_.Routes) add(r.Points);
+    for (const Label& l : city_.Labels) add({l.At});
+  }
+
+  Features& f_;
+  const AssemblyOptions& o_;
+  AssembledCity& out_;
+  City& city_;
+  ImportReport& report_;
+  Cp1251Text text_;
+  GeoBox clip_;
+  std::unique_ptr<Projection> proj_;
+  std::set<QString> keywords_;
+};
+
+}  // namespace
+
+bool AssembleCity(Features& features, const AssemblyOptions& options, AssembledCity& city, std::string& error) {
+  return CityBuilder(features, options, city).Run(error);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The second half of the mapping: the features read from the data become the
+// records of a city.  Here the city's centre is found, everything is clipped
+// to the area asked for, projected into map units, joined, split or
+// simplified to the point limit, given addresses, labels and keywords, and
+// its text made Windows-1251.
+#include <optional>
+#include <string>
+
+#include "Features.h"
+#include "GeoBox.h"
+#include "citywriter/CityModel.h"
+
+// How far from the centre the map reaches: beyond it a transverse Mercator
+// bends the map too much, and the coordinates grow past what the viewer draws.
+constexpr double kMapReachMetres = 1000e3;
+
+struct AssemblyOptions {
+  std::string Name;             // the city's folder name and title (UTF-8)
+  double Unit = 0;              // metres per map unit
+  std::optional<GeoBox> Box;    // --bbox
+};
+
+struct AssembledCity {
+  City Map;
+  // The part of the map where the city is (its streets and buildings), in
+  // map units, for the preview picture.
+  int MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
+};
+
+// False, with the reason, when nothing of the data makes a record.
+bool AssembleCity(Features& features, const AssemblyOptions& options, AssembledCity& city, std::string& error);

@@ -1,0 +1,231 @@
+#include "FeatureCollector.h"
+
+#include <cstring>
+
+#include "Geometry.h"
+#include "TagMapping.h"
+
+namespace {
+
+const char* Value(const osmium::TagList& tags, const char* key) {
+  const char* v = tags.get_value_by_key(key);
+  return v ? v : "";
+}
+
+bool HasValue(const osmium::TagList& tags, const char* key) { return *Value(tags, key) != '\0'; }
+
+bool IsBuilding(const osmium::TagList& tags) {
+  const char* building = tags.get_value_by_key("building");
+  return building && std::strcmp(building, "no") != 0;
+}
+
+// An address: addr:street, or addr:place where houses are numbered by the
+// village rather than the street.
+std::string AddressStreet(const osmium::TagList& tags) {
+  return HasValue(tags, "addr:street") ? Value(tags, "addr:street") : Value(tags, "addr:place");
+}
+
+bool AllLocated(const osmium::WayNodeList& nodes) {
+  for (const osmium::NodeRef& n : nodes)
+    if (!n.location().valid()) return false;
+  return true;
+}
+
+std::vector<GeoPoint> Points(const osmium::NodeRefList& nodes) {
+  std::vector<GeoPoint> points;
+  points.reserve(nodes.size());
+  for (const osmium::NodeRef& n : nodes) points.push_back({n.location().x(), n.location().y()});
+  return points;
+}
+
+GeoLine LineOf(const osmium::Way& way) {
+  return {Points(way.nodes()), way.nodes().front().ref(), way.nodes().back().ref()};
+}
+
+GeoBox BoundsOf(const std::vector<GeoPoint>& points) {
+  GeoBox box;
+  box.Add(points);
+  return box;
+}
+
+// Tags whose areas make a region, a building, or a point of something.
+bool MakesAreaRecord(const osmium::TagList& tags) { return IsBuilding(tags) || RegionKind(tags) != nullptr; }
+
+bool MakesPoint(const osmium::TagList& tags) {
+  FirmKinds kinds;
+  return ObjectKindOf(tags) >= 0 || (HasValue(tags, "name") && (FindFirmKinds(tags, kinds) || AreaLabelSize(tags) > 0 ||
+                                                                  PlaceLabelSize(Value(tags, "place")) > 0));
+}
+
+void AddInfoLine(std::vector<std::string>& info, const char* caption, const char* value) {
+  if (value && *value) info.push_back(std::string(caption) + value);
+}
+
+std::string FirstOf(const osmium::TagList& tags, std::initializer_list<const char*> keys) {
+  for (const char* key : keys)
+    if (HasValue(tags, key)) return Value(tags, key);
+  return {};
+}
+
+}  // namespace
+
+osmium::TagsFilter AreaTagsFilter() {
+  osmium::TagsFilter filter{false};
+  for (const char* key : {"building", "landuse", "natural", "leisure", "amenity", "shop", "office", "craft", "tourism",
+                          "healthcare", "place"})
+    filter.add_rule(true, osmium::TagMatcher{key});
+  filter.add_rule(true, osmium::TagMatcher{"waterway", "riverbank"});
+  filter.add_rule(true, osmium::TagMatcher{"highway", "pedestrian"});
+  filter.add_rule(true, osmium::TagMatcher{"railway", "station"});
+  return filter;
+}
+
+FeatureCollector::FeatureCollector(Features& features, std::optional<GeoBox> box) : f_(features), box_(box) {}
+
+bool FeatureCollector::Inside(const GeoBox& bounds) {
+  if (!box_ || box_->Overlaps(bounds)) return true;
+  f_.Report.Skip("outside --bbox");
+  return false;
+}
+
+void FeatureCollector::node(const osmium::Node& node) {
+  const osmium::TagList& tags = node.tags();
+  if (tags.empty() || !node.location().valid()) return;
+  const GeoPoint at{node.location().x(), node.location().y()};
+  if (box_ && !box_->Contains(at)) {
+    if (MakesPoint(tags)) f_.Report.Skip("outside --bbox");
+    return;
+  }
+  CollectPoint(tags, at, "n" + std::to_string(node.id()));
+}
+
+void FeatureCollector::CollectPoint(const osmium::TagList& tags, GeoPoint at, const std::string& base) {
+  const int kind = ObjectKindOf(tags);
+  if (kind >= 0)
+    f_.Objects.push_back({kind, Value(tags, "name"), AddressStreet(tags), Value(tags, "addr:housenumber"), at});
+  CollectFirm(tags, at, base);
+  const int placeSize = PlaceLabelSize(Value(tags, "place"));
+  const int size = placeSize > 0 ? placeSize : AreaLabelSize(tags);
+  if (size > 0 && HasValue(tags, "name")) f_.Labels.push_back({Value(tags, "name"), size, at});
+}
+
+void FeatureCollector::CollectFirm(const osmium::TagList& tags, GeoPoint at, const std::string& base) {
+  FirmKinds kinds;
+  if (!FindFirmKinds(tags, kinds)) return;
+  if (!HasValue(tags, "name")) {
+    f_.Report.Skip("firm without a name");
+    return;
+  }
+  FirmFeature firm{base, Value(tags, "name"), AddressStreet(tags), Value(tags, "addr:housenumber"), kinds.Title,
+                   kinds.Words, {}, kinds.Category, at};
+  for (const std::string& w : CuisineWords(Value(tags, "cuisine"))) firm.Keywords.push_back(w);
+  for (const char* key : {"brand", "brand:ru"})
+    if (HasValue(tags, key)) firm.Keywords.push_back(Value(tags, key));
+  for (const std::string& w : ServiceWords(tags)) firm.Keywords.push_back(w);
+  if (HasValue(tags, "opening_hours"))
+    firm.Info.push_back("Часы работы: " + OpeningHoursText(Value(tags, "opening_hours")));
+  AddInfoLine(firm.Info, "Телефон: ", FirstOf(tags, {"phone", "contact:phone"}).c_str());
+  AddInfoLine(firm.Info, "Сайт: ", FirstOf(tags, {"website", "contact:website", "url"}).c_str());
+  AddInfoLine(firm.Info, "Эл. почта: ", FirstOf(tags, {"email", "contact:email"}).c_str());
+  AddInfoLine(firm.Info, "Организация: ", Value(tags, "operator"));
+  if (HasValue(tags, "cuisine")) {
+    std::string words;
+    for (const std::string& w : CuisineWords(Value(tags, "cuisine"))) words += (words.empty() ? "" : ", ") + w;
+    firm.Info.push_back("Кухня: " + words);
+  }
+  AddInfoLine(firm.Info, "", Value(tags, "description"));
+  f_.Firms.push_back(std::move(firm));
+}
+
+void FeatureCollector::way(const osmium::Way& way) {
+  const osmium::TagList& tags = way.tags();
+  if (tags.empty() || way.nodes().size() < 2) return;
+  bool missingCounted = false;
+  const bool areaOnly = tags.has_tag("area", "yes");
+  if (tags.has_key("highway") && !areaOnly) {
+    missingCounted = CollectStreet(way);
+  } else if (const double rail = RailwayWidthMetres(tags); rail > 0) {
+    missingCounted = CollectLine(way, {LineKind::Railway, Value(tags, "name"), "ЖД", 1, rail, 0, 1, {}});
+  } else if (const double river = RiverWidthMetres(tags); river > 0) {
+    missingCounted = CollectLine(way, {LineKind::River, Value(tags, "name"), "РЕКА", 2, river, 0, 0, {}});
+  }
+  CountUnassembledArea(way, missingCounted);
+}
+
+bool FeatureCollector::CollectStreet(const osmium::Way& way) {
+  const osmium::TagList& tags = way.tags();
+  const StreetClass* street = FindStreetClass(Value(tags, "highway"));
+  if (!street) return false;
+  const bool bridge = IsBridge(tags);
+  std::string name = bridge && HasValue(tags, "bridge:name") ? Value(tags, "bridge:name") : Value(tags, "name");
+  if (name.empty()) {
+    f_.Report.Skip("street without a name");
+    return false;
+  }
+  const std::string type = StreetType(*street, name, bridge);
+  return CollectLine(way, {LineKind::Street, name, type, bridge ? DrawnWidth(*street) : street->Width, 0,
+                           street->LabelSize, bridge ? 10 : street->Rank, {}});
+}
+
+// True when the way was counted as one with missing nodes.
+bool FeatureCollector::CollectLine(const osmium::Way& way, LineFeature line) {
+  if (!AllLocated(way.nodes())) {
+    f_.Report.Skip("way with missing nodes");
+    return true;
+  }
+  line.Line = LineOf(way);
+  if (!Inside(BoundsOf(line.Line.Points))) return false;
+  f_.Lines.push_back(std::move(line));
+  return false;
+}
+
+// Outlines the multipolygon manager passes over without a word: too short,
+// not closed, or with an end node the extract lacks.  The assembler reports
+// the rest (AreaProblems.h).
+void FeatureCollector::CountUnassembledArea(const osmium::Way& way, bool missingNodesCounted) {
+  const osmium::WayNodeList& nodes = way.nodes();
+  const bool closedById = nodes.front().ref() == nodes.back().ref();
+  const bool endsLocated = nodes.front().location().valid() && nodes.back().location().valid();
+  if (nodes.size() >= 4 && endsLocated && way.ends_have_same_location()) return;  // the assembler's
+  const osmium::TagList& tags = way.tags();
+  if (tags.has_tag("area", "no") || tags.has_key("highway")) return;
+  const bool record = MakesAreaRecord(tags);
+  if (!record && !MakesPoint(tags)) return;
+  if (nodes.size() < 4) {
+    if (record) f_.Report.Skip(closedById ? "area with fewer than three corners" : "area whose outline is not closed");
+  } else if (!endsLocated) {
+    if (!missingNodesCounted) f_.Report.Skip("way with missing nodes");
+  } else if (record) {
+    f_.Report.Skip("area whose outline is not closed");
+  }
+}
+
+void FeatureCollector::area(const osmium::Area& area) {
+  const osmium::TagList& tags = area.tags();
+  const std::string base = (area.from_way() ? "w" : "r") + std::to_string(area.orig_id());
+  std::vector<GeoPolygon> polygons;
+  for (const osmium::OuterRing& outer : area.outer_rings()) {
+    GeoPolygon polygon{Points(outer), {}};
+    for (const osmium::InnerRing& inner : area.inner_rings(outer)) polygon.Inners.push_back(Points(inner));
+    polygons.push_back(std::move(polygon));
+  }
+  if (polygons.empty()) return;
+  GeoBox bounds;
+  for (const GeoPolygon& p : polygons) bounds.Add(p.Outer);
+  if (!Inside(bounds)) return;
+
+  // A closed street without area=yes is a loop, not a square.
+  if (area.from_way() && tags.has_key("highway") && !tags.has_tag("area", "yes")) return;
+  if (IsBuilding(tags))
+    for (const GeoPolygon& p : polygons)
+      f_.Buildings.push_back({AddressStreet(tags), Value(tags, "addr:housenumber"), Value(tags, "name"), p});
+  if (const char* kind = RegionKind(tags))
+    for (const GeoPolygon& p : polygons) f_.Regions.push_back({kind, p});
+
+  if (!MakesPoint(tags)) return;
+  const GeoPolygon* largest = &polygons.front();
+  for (const GeoPolygon& p : polygons)
+    if (RingArea(p.Outer) > RingArea(largest->Outer)) largest = &p;
+  const GeoPoint at = InteriorPoint(largest->Outer);
+  if (!box_ || box_->Contains(at)) CollectPoint(tags, at, base);
+}

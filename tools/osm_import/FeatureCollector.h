@@ -1,0 +1,43 @@
+#pragma once
+// The mapping stage: an osmium handler that turns the nodes, ways and
+// assembled areas of the data into the features of the city (streets,
+// buildings, regions, labels, objects, firms), by the tables of
+// TagMapping.h.  Relations of routes and borders: LineRelations.h.
+#include <osmium/handler.hpp>
+#include <osmium/osm/area.hpp>
+#include <osmium/osm/node.hpp>
+#include <osmium/osm/way.hpp>
+#include <osmium/tags/tags_filter.hpp>
+
+#include <optional>
+#include <string>
+
+#include "Features.h"
+#include "GeoBox.h"
+
+class FeatureCollector : public osmium::handler::Handler {
+ public:
+  // Features lying wholly outside the box (when given) are left out.
+  FeatureCollector(Features& features, std::optional<GeoBox> box);
+
+  void node(const osmium::Node& node);
+  void way(const osmium::Way& way);
+  void area(const osmium::Area& area);
+
+ private:
+  // Objects, firms and place names at one point of a node or an area.
+  void CollectPoint(const osmium::TagList& tags, GeoPoint at, const std::string& base);
+  void CollectFirm(const osmium::TagList& tags, GeoPoint at, const std::string& base);
+  bool CollectStreet(const osmium::Way& way);
+  bool CollectLine(const osmium::Way& way, LineFeature line);
+  void CountUnassembledArea(const osmium::Way& way, bool missingNodesCounted);
+  bool Inside(const GeoBox& bounds);
+
+  Features& f_;
+  std::optional<GeoBox> box_;
+};
+
+// The tags that make areas worth assembling (buildings, regions, objects,
+// firms and named places on areas), for the multipolygon manager; the
+// collector decides on the whole set of tags of what was assembled.
+osmium::TagsFilter AreaTagsFilter();

@@ -1,0 +1,95 @@
+#pragma once
+// What the reading pass keeps of the data: every feature that becomes a
+// record, with its text (UTF-8, as in the data) and its geometry in the
+// data's own fixed-point degrees.  Projection, clipping and the point limit
+// come later, when the whole city is known (CityAssembly.h).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ImportReport.h"
+
+// A location as the data has it: longitude and latitude in 1e-7 degrees.
+struct GeoPoint {
+  int32_t X = 0;
+  int32_t Y = 0;
+  friend bool operator==(const GeoPoint&, const GeoPoint&) = default;
+};
+
+using GeoRing = std::vector<GeoPoint>;  // closed: the last point repeats the first
+
+// A line with the ids of the nodes at its ends (0: none), by which lines
+// that meet are joined.
+struct GeoLine {
+  std::vector<GeoPoint> Points;
+  int64_t FirstNode = 0;
+  int64_t LastNode = 0;
+};
+
+// An outer ring and the holes in it.
+struct GeoPolygon {
+  GeoRing Outer;
+  std::vector<GeoRing> Inners;
+};
+
+enum class LineKind { Street, Railway, River, Boundary };
+
+struct LineFeature {
+  LineKind Kind = LineKind::Street;
+  std::string Name;    // "" when it has none
+  std::string Type;    // the record's type ("улица", "МОСТ", "ЖД", ...)
+  int Width = 1;       // map units for streets
+  double WidthMetres = 0;  // railways and rivers: converted by the map unit
+  int LabelSize = 0;   // streets: the size class of their name label
+  int Rank = 0;        // drawing order within the layer
+  GeoLine Line;
+};
+
+struct BuildingFeature {
+  std::string Street, Number, Name;
+  GeoPolygon Shape;
+};
+
+struct RegionFeature {
+  const char* Kind = nullptr;
+  GeoPolygon Shape;
+};
+
+struct LabelFeature {
+  std::string Text;
+  int Size = 10;
+  GeoPoint At;
+};
+
+struct ObjectFeature {
+  int Kind = 0;  // index into ObjectKindIcons()
+  std::string Name, Street, Number;
+  GeoPoint At;
+};
+
+struct FirmFeature {
+  std::string Base;  // file name: "n123", "w45", "r6" after the object it comes from
+  std::string Name, Street, Number;
+  std::string Title;                  // its first kind in Russian
+  std::vector<std::string> Keywords;  // kinds, cuisine, brand, services
+  std::vector<std::string> Info;      // lines of its information text
+  int Category = 0;
+  GeoPoint At;
+};
+
+struct RouteFeature {
+  std::string Type, Name, Comment;
+  std::vector<GeoLine> Ways;  // in the relation's order, as the data draws them
+  size_t MissingWays = 0;     // members the extract does not hold
+};
+
+struct Features {
+  std::vector<LineFeature> Lines;
+  std::vector<BuildingFeature> Buildings;
+  std::vector<RegionFeature> Regions;
+  std::vector<LabelFeature> Labels;
+  std::vector<ObjectFeature> Objects;
+  std::vector<FirmFeature> Firms;
+  std::vector<RouteFeature> Routes;
+  ImportReport Report;
+};

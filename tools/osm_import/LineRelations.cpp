@@ -1,0 +1,102 @@
+#include "LineRelations.h"
+
+#include <cstring>
+
+#include "TagMapping.h"
+
+namespace {
+
+const char* Value(const osmium::TagList& tags, const char* key) {
+  const char* v = tags.get_value_by_key(key);
+  return v ? v : "";
+}
+
+// Stops and platforms are members of a route too; only its ways of travel count.
+bool IsTravelRole(const char* role) {
+  return std::strncmp(role, "platform", 8) != 0 && std::strncmp(role, "stop", 4) != 0;
+}
+
+bool Located(const osmium::Way& way) {
+  if (way.nodes().size() < 2) return false;
+  for (const osmium::NodeRef& n : way.nodes())
+    if (!n.location().valid()) return false;
+  return true;
+}
+
+GeoLine LineOf(const osmium::Way& way) {
+  GeoLine line{{}, way.nodes().front().ref(), way.nodes().back().ref()};
+  line.Points.reserve(way.nodes().size());
+  for (const osmium::NodeRef& n : way.nodes()) line.Points.push_back({n.location().x(), n.location().y()});
+  return line;
+}
+
+// The route's name in the list and its comment: the number (ref) and the
+// full name, or the name and where it runs from and to.
+void NameRoute(const osmium::TagList& tags, RouteFeature& route) {
+  const std::string ref = Value(tags, "ref"), name = Value(tags, "name");
+  const std::string from = Value(tags, "from"), to = Value(tags, "to");
+  route.Name = !ref.empty() ? ref : name;
+  if (!ref.empty() && !name.empty() && name != ref)
+    route.Comment = name;
+  else if (!from.empty() && !to.empty())
+    route.Comment = from + " — " + to;
+}
+
+}  // namespace
+
+LineRelations::LineRelations(Features& features, std::optional<GeoBox> box) : f_(features), box_(box) {}
+
+bool LineRelations::new_relation(const osmium::Relation& relation) const {
+  const osmium::TagList& tags = relation.tags();
+  if (tags.has_tag("type", "route")) return RouteType(Value(tags, "route")) != nullptr;
+  return IsDrawnBoundary(tags);
+}
+
+bool LineRelations::new_member(const osmium::Relation&, const osmium::RelationMember& member, std::size_t) const {
+  return member.type() == osmium::item_type::way && IsTravelRole(member.role());
+}
+
+void LineRelations::complete_relation(const osmium::Relation& relation) { Take(relation); }
+
+void LineRelations::TakeIncomplete() {
+  for_each_incomplete_relation([this](const osmium::relations::RelationHandle& handle) { Take(*handle); });
+}
+
+void LineRelations::Take(const osmium::Relation& relation) {
+  if (relation.tags().has_tag("type", "route"))
+    TakeRoute(relation);
+  else
+    TakeBorder(relation);
+}
+
+void LineRelations::TakeRoute(const osmium::Relation& relation) {
+  RouteFeature route;
+  route.Type = RouteType(Value(relation.tags(), "route"));
+  NameRoute(relation.tags(), route);
+  for (const osmium::RelationMember& member : relation.members()) {
+    if (member.type() != osmium::item_type::way || !IsTravelRole(member.role())) continue;
+    const osmium::Way* way = get_member_way(member.ref());
+    if (way && Located(*way))
+      route.Ways.push_back(LineOf(*way));
+    else
+      ++route.MissingWays;
+  }
+  if (route.Ways.empty()) {
+    f_.Report.Skip("route with none of its ways in the extract");
+    return;
+  }
+  if (route.MissingWays > 0) f_.Report.Change("route with ways missing from the extract (joined from the rest)");
+  f_.Routes.push_back(std::move(route));
+}
+
+void LineRelations::TakeBorder(const osmium::Relation& relation) {
+  for (const osmium::RelationMember& member : relation.members()) {
+    if (member.type() != osmium::item_type::way || !borderWays_.insert(member.ref()).second) continue;
+    const osmium::Way* way = get_member_way(member.ref());
+    if (!way || !Located(*way)) continue;  // the border runs on outside the extract
+    LineFeature line{LineKind::Boundary, "", "ГРАНИЦА", 1, 0, 0, -1, LineOf(*way)};
+    GeoBox bounds;
+    bounds.Add(line.Line.Points);
+    if (!box_ || box_->Overlaps(bounds)) f_.Lines.push_back(std::move(line));
+  }
+}

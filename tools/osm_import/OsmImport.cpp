@@ -1,0 +1,107 @@
+#include "OsmImport.h"
+
+#include <QImage>
+
+#include <exception>
+#include <fstream>
+
+#include "CityAssembly.h"
+#include "CityPreview.h"
+#include "OsmRead.h"
+#include "OutputFolder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Outcome = ImportResult::Outcome;
+
+ImportResult Fail(Outcome outcome, std::string error, ImportReport report = {}) {
+  ImportResult result;
+  result.Result = outcome;
+  result.Error = std::move(error);
+  result.Report = std::move(report);
+  return result;
+}
+
+bool CheckCall(const ImportOptions& o, std::string& error) {
+  if (!IsCityFolderName(o.Name)) {
+    error = "--name \"" + o.Name + "\" is not a folder name for a city";
+  } else if (!(o.Unit >= kMinUnit && o.Unit <= kMaxUnit)) {
+    error = "--unit must lie between 0.1 and 100 metres";
+  } else if (!IsOsmFileName(o.Input)) {
+    error = o.Input.string() + ": not an OpenStreetMap file name (.osm, .osm.gz, .osm.bz2, .osm.pbf)";
+  } else if (std::error_code ec; fs::exists(fs::symlink_status(o.DataRoot / o.Name, ec)) && !o.Replace) {
+    error = (o.DataRoot / o.Name).string() + " already exists (--replace replaces it)";
+  }
+  return error.empty();
+}
+
+void ForgetRecords(City& city) {
+  City kept;
+  kept.DirName = std::move(city.DirName);
+  kept.Title = std::move(city.Title);
+  kept.About = std::move(city.About);
+  city = std::move(kept);
+}
+
+bool Readable(const fs::path& input, std::string& error) {
+  std::error_code ec;
+  std::ifstream in(input, std::ios::binary);
+  if (!fs::is_regular_file(input, ec) || !in) {
+    error = input.string() + ": cannot be read";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool IsCityFolderName(const std::string& name) {
+  if (name.empty() || name.size() > 200 || name.front() == '.' || name.back() == ' ' || name.back() == '.') return false;
+  for (unsigned char c : name)
+    if (c < 0x20 || std::string_view("/\\<>:\"|?*").find(static_cast<char>(c)) != std::string_view::npos) return false;
+  return true;
+}
+
+ImportResult ImportOsm(const ImportOptions& o) {
+  std::string error;
+  if (!CheckCall(o, error)) return Fail(Outcome::BadCall, error);
+  if (!Readable(o.Input, error)) return Fail(Outcome::BadInput, error);
+
+  Features features;
+  try {
+    features = ReadFeatures(o.Input, o.Box);
+  } catch (const std::exception& e) {
+    return Fail(Outcome::BadInput, o.Input.string() + ": not OpenStreetMap data: " + e.what());
+  }
+  AssembledCity city;
+  try {
+    if (!AssembleCity(features, {o.Name, o.Unit, o.Box}, city, error))
+      return Fail(Outcome::BadInput, o.Input.string() + ": " + error, features.Report);
+  } catch (const std::exception& e) {
+    return Fail(Outcome::Failed, e.what(), features.Report);
+  }
+
+  ImportResult result;
+  result.Report = std::move(features.Report);
+  features = {};  // the records hold everything now
+
+  OutputFolder folder(o.DataRoot, o.Name);
+  WriteOptions how;
+  how.Scrambled = o.Scrambled;
+  how.Mask = o.Mask;
+  how.PlainWhenTooLong = true;
+  const bool written = folder.Create(error) && WriteCityData(city.Map, folder.Temporary(), how, result.Counts, error);
+  ForgetRecords(city.Map);  // the picture reads the city from its files
+  QImage picture;
+  if (!written || !RenderCityPreview(folder.Temporary(), city, picture, error) ||
+      !WriteCityInfo(city.Map, folder.Temporary(), picture, error) || !folder.Publish(o.Replace, error)) {
+    result.Result = Outcome::Failed;
+    result.Error = error;
+    return result;
+  }
+  result.Result = Outcome::Imported;
+  result.CityDir = folder.Target();
+  return result;
+}

@@ -1,0 +1,74 @@
+#pragma once
+// What the importer makes of OpenStreetMap tags: the tables behind every
+// layer (street classes, region kinds, object kinds, firm kinds, route types,
+// place labels).  The README shows the same tables to the user.
+#include <osmium/osm/tag.hpp>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A highway=* value that makes streets: the width the street rules draw it
+// with, the size class of its name label and its place in the drawing order.
+struct StreetClass {
+  const char* Highway;
+  int Width;      // "Ширина" of the record
+  int LabelSize;  // 9: legible from scale 0.7; 8: from 3.5
+  int Rank;       // drawn after lower ranks
+  bool Motorway;  // "ТРАССА"
+};
+
+// Nullptr when ways of that highway value are not streets (paths, steps, ...).
+const StreetClass* FindStreetClass(std::string_view highway);
+// The width a street of that class is drawn with (1..3 map units), which a
+// bridge keeps, since the rules draw "МОСТ" at its full width.
+int DrawnWidth(const StreetClass& street);
+// The record's type: "ТРАССА" for motorways and trunks, "МОСТ" for bridges,
+// else the kind of street its name says ("проспект", "переулок", "шоссе",
+// ...), else "улица".
+std::string StreetType(const StreetClass& street, std::string_view name, bool bridge);
+bool IsBridge(const osmium::TagList& tags);
+
+// railway=* lines drawn as "ЖД" and waterway=* lines drawn as "РЕКА", with
+// their width in metres; 0 when the value is not drawn.
+double RailwayWidthMetres(const osmium::TagList& tags);
+double RiverWidthMetres(const osmium::TagList& tags);
+// type=boundary relations whose ways are drawn as "ГРАНИЦА".
+bool IsDrawnBoundary(const osmium::TagList& tags);
+
+// The region kind ("Жилая зона", ...) of an area's tags; nullptr for none.
+const char* RegionKind(const osmium::TagList& tags);
+
+// Points of interest: the kinds of the object chooser, in icon order.
+struct ObjectKindIcon {
+  const char* Name;   // the chooser's caption ("Школы")
+  const char* Glyph;  // lettering of its icon
+  int Red, Green, Blue;
+};
+const std::vector<ObjectKindIcon>& ObjectKindIcons();
+// Index into ObjectKindIcons(), or -1.
+int ObjectKindOf(const osmium::TagList& tags);
+
+// Firms: a named shop, office, craft, café, restaurant, amenity, ...
+struct FirmKinds {
+  std::string Title;               // the first kind in Russian ("кафе")
+  std::vector<std::string> Words;  // every kind in Russian, then the raw values
+  int Category = 0;                // marker colour, FirmCategoryColour
+};
+// False when the tags name no kind of firm.
+bool FindFirmKinds(const osmium::TagList& tags, FirmKinds& kinds);
+void FirmCategoryColour(int category, int& red, int& green, int& blue);
+// cuisine=a;b in Russian words ("пицца", "японская кухня").
+std::vector<std::string> CuisineWords(std::string_view cuisine);
+// Keywords from yes/no tags: "доставка", "на вынос", "wi-fi", ...
+std::vector<std::string> ServiceWords(const osmium::TagList& tags);
+// opening_hours with the day names in Russian ("Пн-Пт 09:00-18:00").
+std::string OpeningHoursText(std::string_view openingHours);
+
+// route=* of the transport routes imported: "Автобус", ...; nullptr for others.
+const char* RouteType(std::string_view route);
+
+// The label size of a place=* name (districts, villages, the city), 0 for none.
+int PlaceLabelSize(std::string_view place);
+// Named areas whose name is written on the map: parks and squares.
+int AreaLabelSize(const osmium::TagList& tags);

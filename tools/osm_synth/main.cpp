@@ -1,0 +1,36 @@
+// tellurin-osm-synth --blocks N OUTPUT: writes a made-up city of N x N blocks
+// as an OpenStreetMap file (format by the name: .osm.pbf, .osm, ...), for
+// measuring the importer on an extract as large as wanted.
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "SyntheticExtract.h"
+
+int main(int argc, char** argv) {
+  SyntheticSize size;
+  std::string output;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--blocks" && i + 1 < argc) {
+      size.Blocks = std::atoi(argv[++i]);
+    } else if (output.empty() && arg.rfind("--", 0) != 0) {
+      output = arg;
+    } else {
+      output.clear();
+      break;
+    }
+  }
+  if (output.empty() || size.Blocks < 1 || size.Blocks > 2000) {
+    std::fprintf(stderr, "usage: tellurin-osm-synth [--blocks N (1..2000, default 10)] OUTPUT.osm.pbf\n");
+    return 2;
+  }
+  try {
+    WriteSyntheticExtract(size, output);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "tellurin-osm-synth: %s: %s\n", output.c_str(), e.what());
+    return 1;
+  }
+  return 0;
+}
