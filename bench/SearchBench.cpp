@@ -15,6 +15,7 @@
 
 #include "mapdata/Cp1251.h"
 #include "search/FirmSearch.h"
+#include "search/KeyMatcher.h"
 #include "search/ListSearch.h"
 #include "shell/LoadCity.h"
 #include "shell/MapCore.h"

@@ -42,60 +42,61 @@ std::vector<std::string> ReadTextLines(const fs::path& file) {
 
 std::string PicturePathIfPresent(const fs::path& file) { return FileExists(file) ? file.string() : std::string(); }
 
-}  // namespace
-
-void ShowObjectInfo(MapCore& core, int row, bool centre) {
-  const LayerTable& t = core.Tables.ListOfFirms;
-  if (row < 0 || row > t.Count() - 1) return;
-  SelectionState& s = core.Selection;
+// The information panel of the firm selected last: its text, its name and
+// address, its picture buttons and its header picture.
+void FillInfoPanel(MapCore& core, const std::string& base) {
+  const SelectionState& s = core.Selection;
   InfoPanelState& info = core.Info;
-
-  s.FirmSelected = true;
-  info.Memo1.clear();
-  info.ObjNameLabel.clear();
-  info.ObjAdressLabel.clear();
   info.Visible = core.Ui.N10ShowInfo;
-
-  const LayerRow& r = t[row];
-  s.SelFirmName = r.Cell(firm_cell::Name);
-  s.SelFirmStreet = r.Cell(firm_cell::Street);
-  s.SelFirmNumber = r.Cell(firm_cell::Number);
-  s.SelFirmFile = r.Cell(firm_cell::File);
-  const std::string coordinates = r.Cell(firm_cell::Points);
-
-  const std::string base = FirmBaseOnDisk(core, t[row], s.SelFirmFile);
+  info.Memo1.clear();
   const fs::path infFile = FirmFile(core, base, ".inf");
   if (FileExists(infFile)) info.Memo1 = ReadTextLines(infFile);
-  s.SelFirmRow = row;
-
-  s.SelFirmPicture1 = PicturePathIfPresent(FirmFile(core, base, "1.jpg"));
-  s.SelFirmPicture2 = PicturePathIfPresent(FirmFile(core, base, "2.jpg"));
-  s.SelFirmPicture3 = PicturePathIfPresent(FirmFile(core, base, "3.jpg"));
   info.FirmPicEnabled[0] = !s.SelFirmPicture1.empty();
   info.FirmPicEnabled[1] = !s.SelFirmPicture2.empty();
   info.FirmPicEnabled[2] = !s.SelFirmPicture3.empty();
-
-  s.SelFirmIcon = DecimalIntOf(r.Cell(firm_cell::Picture)).value_or(-1);
-
-  s.StatusText0.clear();
-  s.StatusText1 = s.SelFirmName;
-  s.StatusText2 = s.SelFirmStreet + " " + s.SelFirmNumber;
   info.ObjNameLabel = s.StatusText1;
   info.ObjAdressLabel = s.StatusText2;
-
   // A header picture that cannot be decoded is left out like a missing one.
   const fs::path header = FirmFile(core, base, ".jpg");
   QImage picture;
   info.InfoImageVisible = FileExists(header) && LoadPicture(header, picture);
   info.InfoImage = info.InfoImageVisible ? picture : QImage();
+}
 
-  if (const auto point = FirstPoint(coordinates)) {
+}  // namespace
+
+void SelectFirm(MapCore& core, int row, bool centre) {
+  const LayerTable& t = core.Tables.ListOfFirms;
+  if (row < 0 || row > t.Count() - 1) return;
+  SelectionState& s = core.Selection;
+  const LayerRow& r = t[row];
+  s.FirmSelected = true;
+  s.SelFirmName = r.Cell(firm_cell::Name);
+  s.SelFirmStreet = r.Cell(firm_cell::Street);
+  s.SelFirmNumber = r.Cell(firm_cell::Number);
+  s.SelFirmFile = r.Cell(firm_cell::File);
+  s.SelFirmRow = row;
+  const std::string base = FirmBaseOnDisk(core, r, s.SelFirmFile);
+  s.SelFirmPicture1 = PicturePathIfPresent(FirmFile(core, base, "1.jpg"));
+  s.SelFirmPicture2 = PicturePathIfPresent(FirmFile(core, base, "2.jpg"));
+  s.SelFirmPicture3 = PicturePathIfPresent(FirmFile(core, base, "3.jpg"));
+  s.SelFirmIcon = DecimalIntOf(r.Cell(firm_cell::Picture)).value_or(-1);
+  s.StatusText0.clear();
+  s.StatusText1 = s.SelFirmName;
+  s.StatusText2 = s.SelFirmStreet + " " + s.SelFirmNumber;
+  if (const auto point = FirstPoint(r.Cell(firm_cell::Points))) {
     s.SelFirmPoint = *point;
     CentreOnSelection(core, *point, centre, ScreenSize(core));
   } else {
     s.FirmSelected = false;  // nowhere to draw it
   }
+}
 
+void ShowObjectInfo(MapCore& core, int row, bool centre) {
+  const LayerTable& t = core.Tables.ListOfFirms;
+  if (row < 0 || row > t.Count() - 1) return;
+  SelectFirm(core, row, centre);
+  FillInfoPanel(core, FirmBaseOnDisk(core, t[row], core.Selection.SelFirmFile));
   RedrawView(core);
   core.Host.PaintMapWindow();
 }

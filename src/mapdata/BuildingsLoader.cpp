@@ -5,23 +5,28 @@
 
 namespace {
 
+using namespace building_cell;
+
+const FieldCell kPlaces[] = {{building_field::Street, Street},
+                             {building_field::Number, Number},
+                             {building_field::Name, Name},
+                             {building_field::PointCount, PointCount},
+                             {building_field::Points, Points}};
+
 void AddBuildingRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  using namespace building_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfBuildings.AddCells(kCells);
-  row.At(Street) = std::move(f[building_field::Street]);
-  row.At(Number) = std::move(f[building_field::Number]);
-  row.At(Name) = std::move(f[building_field::Name]);
-  row.At(PointCount) = std::move(f[building_field::PointCount]);
-  row.At(Points) = std::move(f[building_field::Points]);
+  LayerRow& row = AddFieldsRow(load.Tables.ListOfBuildings, kCells, record.Fields, kPlaces);
   row.At(File) = FileCell(file);
   PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
 }
 
-const LayerReading kBuildings{BuildingsFiles(), BuildingRecordFormat, "Ошибка при открытии файла здания!",
+const LayerReading kBuildings{"Здания...",
+                              {"Data/Buildings.txt", "Data/Buildings.crpt"},
+                              BuildingRecordFormat,
+                              "Ошибка при открытии файла здания!",
                               "Ошибка при открытии файла зданий!",
-                              [](CityTables& t) { t.ListOfBuildings.Clear(); }, AddBuildingRow};
+                              [](CityTables& t) { t.ListOfBuildings.Clear(); },
+                              AddBuildingRow};
 
 }  // namespace
 
-void LoadBuildings(const LayerLoad& load) { LoadLayer(load, kBuildings); }
+const LayerReading& BuildingsReading() { return kBuildings; }

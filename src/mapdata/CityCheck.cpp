@@ -5,6 +5,7 @@
 #include "mapdata/DirectoryScan.h"
 #include "mapdata/FirmFile.h"
 #include "mapdata/LayerFile.h"
+#include "mapdata/Loaders.h"
 #include "mapdata/PictureLoader.h"
 
 namespace {
@@ -18,15 +19,11 @@ class Checker {
   std::vector<DataProblem> Run() {
     CheckIcons();
     CheckFirms();
-    CheckLayer(BuildingsFiles(), BuildingRecordFormat());
-    CheckLayer(StreetsFiles(), StreetRecordFormat());
-    CheckLayer(RoutesFiles(), RouteRecordFormat());
-    CheckLayer(LabelsFiles(), LabelRecordFormat());
-    CheckLayer(RegionsFiles(), RegionRecordFormat());
-    CheckLayer(ObjectsFiles(), ObjectRecordFormat(), [this](const fs::path& file, int record,
-                                                             const ReadRecordResult& r) {
+    const RecordCheck iconIndex = [this](const fs::path& file, int record, const ReadRecordResult& r) {
       CheckIconIndex(file, record, r.Fields[object_field::Icon]);
-    });
+    };
+    for (const LayerReading* layer : LayerReadings())
+      CheckLayer(layer->Files, layer->Format(), layer == &ObjectsReading() ? iconIndex : RecordCheck{});
     return std::move(problems_);
   }
 

@@ -8,6 +8,7 @@
 #include "mapdata/FieldReaders.h"
 #include "mapdata/FirmFile.h"
 #include "mapdata/LayerFile.h"
+#include "mapdata/Loaders.h"
 
 namespace {
 
@@ -47,9 +48,8 @@ unsigned char CityScrambleMask(const CityLocation& city, unsigned char configure
   const auto vote = [&](const fs::path& file, Layout layout) {
     if (const std::optional<unsigned char> mask = EndMask(file, layout)) ++votes[*mask];
   };
-  for (const LayerFiles& layer :
-       {StreetsFiles(), BuildingsFiles(), RoutesFiles(), LabelsFiles(), RegionsFiles(), ObjectsFiles()}) {
-    const fs::path file = city.File(layer.Scrambled);
+  for (const LayerReading* layer : LayerReadings()) {
+    const fs::path file = city.File(layer->Files.Scrambled);
     if (FileExists(file)) vote(file, Layout::Layer);
   }
   const fs::path firms = city.File("Firms");

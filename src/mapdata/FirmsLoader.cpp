@@ -35,20 +35,19 @@ QImage FirmMarker(const fs::path& dir, const std::string& baseName) {
   return marker;
 }
 
+const FieldCell kPlaces[] = {{firm_field::Name, firm_cell::Name},
+                             {firm_field::Street, firm_cell::Street},
+                             {firm_field::Number, firm_cell::Number},
+                             {firm_field::Position, firm_cell::Points},
+                             {firm_field::Keywords, firm_cell::Keywords}};
+
 void AddFirmRow(const LayerLoad& load, ReadRecordResult& record, const std::string& baseName) {
-  using namespace firm_cell;
-  std::vector<std::string>& f = record.Fields;
   LayerTable& table = load.Tables.ListOfFirms;
   const int index = table.Count();
-  LayerRow& row = table.AddCells(kCells);
-  row.At(Name) = std::move(f[firm_field::Name]);
-  row.At(Street) = std::move(f[firm_field::Street]);
-  row.At(Number) = std::move(f[firm_field::Number]);
-  row.At(Points) = std::move(f[firm_field::Position]);
-  row.At(File) = cp1251::FileNameToCp1251(baseName);
-  PutPointCells(load.Extents, row, kBox, row.Cell(Points));
-  row.At(Keywords) = std::move(f[firm_field::Keywords]);
-  row.At(Picture) = DecimalText(index);
+  LayerRow& row = AddFieldsRow(table, firm_cell::kCells, record.Fields, kPlaces);
+  row.At(firm_cell::File) = cp1251::FileNameToCp1251(baseName);
+  PutPointCells(load.Extents, row, firm_cell::kBox, row.Cell(firm_cell::Points));
+  row.At(firm_cell::Picture) = DecimalText(index);
 }
 
 // Adds the firm's row, or shows why it has none.

@@ -1,29 +1,16 @@
-// JPEG decoding through libjpeg.  libjpeg reports fatal errors by calling
-// error_exit, whose default ends the process; ours jumps back to the decode
-// call instead, which then returns false with a message of its own for
-// libjpeg's error code (libjpeg's texts are English).  The
-// source manager treats running out of bytes as an error, so a truncated file
-// is refused rather than shown half grey.
-#include <csetjmp>
-#include <cstdio>
+// JPEG decoding through libjpeg.  A fatal error of libjpeg jumps back to the
+// decode call (JpegErrors.h), which then returns false with a message of its
+// own for libjpeg's error code (libjpeg's texts are English).  The source
+// manager treats running out of bytes as an error, so a truncated file is
+// refused rather than shown half grey.
 #include <cstring>
 
-#include <jpeglib.h>
-#include <jerror.h>
-
+#include "mapdata/JpegErrors.h"
 #include "mapdata/PictureDecoders.h"
 
+#include <jerror.h>
+
 namespace {
-
-struct JpegErrorManager {
-  jpeg_error_mgr Base;
-  std::jmp_buf Jump;
-};
-
-void ExitWithError(j_common_ptr cinfo) {
-  auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
-  std::longjmp(manager->Jump, 1);
-}
 
 // What a libjpeg error code means to the user.
 std::string JpegErrorText(int code) {
@@ -136,10 +123,9 @@ bool DecodeInto(jpeg_decompress_struct& cinfo, size_t fileBytes, QImage& out, st
 
 bool DecodeJpeg(const std::string& bytes, QImage& out, std::string& error) {
   jpeg_decompress_struct cinfo;
-  JpegErrorManager errors;
+  JpegErrors errors;
   jpeg_source_mgr source;
-  cinfo.err = jpeg_std_error(&errors.Base);
-  errors.Base.error_exit = ExitWithError;
+  cinfo.err = UseJpegErrors(errors);
   errors.Base.emit_message = IgnoreMessage;
   QImage decoded;
   if (setjmp(errors.Jump)) {

@@ -5,20 +5,19 @@
 
 namespace {
 
+using namespace label_cell;
+
+const FieldCell kPlaces[] = {{label_field::Text, Text}, {label_field::Size, Size}, {label_field::Position, Points}};
+
 void AddLabelRow(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  using namespace label_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfTexts.AddCells(kCells);
-  row.At(Text) = std::move(f[label_field::Text]);
-  row.At(Size) = std::move(f[label_field::Size]);
-  row.At(Points) = std::move(f[label_field::Position]);
+  LayerRow& row = AddFieldsRow(load.Tables.ListOfTexts, kCells, record.Fields, kPlaces);
   PutPointCells(load.Extents, row, kBox, row.Cell(Points));
 }
 
-const LayerReading kLabels{LabelsFiles(), LabelRecordFormat, "Ошибка при открытии файла с текстами!",
+const LayerReading kLabels{"Текстовые метки...", {"Data/Texts.txt", "Data/Texts.crpt"}, LabelRecordFormat, "Ошибка при открытии файла с текстами!",
                            "Ошибка при открытии файла с текстами!", [](CityTables& t) { t.ListOfTexts.Clear(); },
                            AddLabelRow};
 
 }  // namespace
 
-void LoadLabels(const LayerLoad& load) { LoadLayer(load, kLabels); }
+const LayerReading& LabelsReading() { return kLabels; }

@@ -1,6 +1,7 @@
 #include "mapdata/LayerFile.h"
 
 #include "mapdata/Cp1251.h"
+#include "mapdata/Loaders.h"
 #include "mapdata/ProblemText.h"
 
 OpenedLayer OpenLayerFile(const std::filesystem::path& file, LayerVariant variant, unsigned char mask) {
@@ -20,12 +21,6 @@ OpenedLayer OpenLayerFile(const std::filesystem::path& file, LayerVariant varian
   return layer;
 }
 
-LayerFiles StreetsFiles() { return {"Data/Streets.txt", "Data/Streets.crpt"}; }
-LayerFiles BuildingsFiles() { return {"Data/Buildings.txt", "Data/Buildings.crpt"}; }
-LayerFiles RoutesFiles() { return {"Data/Path.txt", "Data/Path.crpt"}; }
-LayerFiles LabelsFiles() { return {"Data/Texts.txt", "Data/Texts.crpt"}; }
-LayerFiles RegionsFiles() { return {"Data/Regions.txt", "Data/Regions.crpt"}; }
-LayerFiles ObjectsFiles() { return {"Data/Objects.txt", "Data/Objects.crpt"}; }
 
 void ReadLayerFile(const LayerLoad& load, const std::filesystem::path& file, LayerVariant variant,
                    const RecordFormat& format, const char* openFailure, const AddRecordRow& addRow) {
@@ -55,10 +50,24 @@ void LoadLayer(const LayerLoad& load, const LayerReading& reading) {
   const fs::path scrambled = load.City.File(reading.Files.Scrambled);
   const bool isScrambled = FileExists(scrambled);
   const fs::path file = isScrambled ? scrambled : load.City.File(reading.Files.Plain);
-  if (!isScrambled && !FileExists(file)) return;
-  ReadLayerFile(load, file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain, reading.Format(),
-                isScrambled ? reading.ScrambledOpenFailure : reading.PlainOpenFailure,
-                [&](ReadRecordResult& record) { reading.AddRow(load, file, record); });
+  if (isScrambled || FileExists(file))
+    ReadLayerFile(load, file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain, reading.Format(),
+                  isScrambled ? reading.ScrambledOpenFailure : reading.PlainOpenFailure,
+                  [&](ReadRecordResult& record) { reading.AddRow(load, file, record); });
+  if (reading.Finish) reading.Finish(load);
+}
+
+std::span<const LayerReading* const> LayerReadings() {
+  static const LayerReading* const readings[] = {&BuildingsReading(), &StreetsReading(), &RoutesReading(),
+                                                  &LabelsReading(),    &RegionsReading(), &ObjectsReading()};
+  return readings;
+}
+
+LayerRow& AddFieldsRow(LayerTable& table, int cells, std::vector<std::string>& fields,
+                       std::span<const FieldCell> places) {
+  LayerRow& row = table.AddCells(cells);
+  for (const FieldCell& place : places) row.At(place.Cell) = std::move(fields[place.Field]);
+  return row;
 }
 
 std::string FileCell(const std::filesystem::path& file) { return cp1251::FileNameToCp1251(file.string()); }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "mapdata/FieldReaders.h"
@@ -30,12 +31,6 @@ struct LayerFiles {
   const char* Plain;      // "Data/Streets.txt"
   const char* Scrambled;  // "Data/Streets.crpt"
 };
-LayerFiles StreetsFiles();
-LayerFiles BuildingsFiles();
-LayerFiles RoutesFiles();
-LayerFiles LabelsFiles();
-LayerFiles RegionsFiles();
-LayerFiles ObjectsFiles();
 
 using AddRecordRow = std::function<void(ReadRecordResult& record)>;
 
@@ -45,20 +40,33 @@ using AddRecordRow = std::function<void(ReadRecordResult& record)>;
 void ReadLayerFile(const LayerLoad& load, const std::filesystem::path& file, LayerVariant variant,
                    const RecordFormat& format, const char* openFailure, const AddRecordRow& addRow);
 
-// How a layer's records become rows: its files, its record layout, the
-// messages when a file cannot be opened, and where the rows go.
+// How a layer's records become rows: the step of the city load that reads it,
+// its files, its record layout, the messages when a file cannot be opened,
+// where the rows go, and what is done once they are all read.
 struct LayerReading {
+  const char* Step;  // the progress panel's label ("Улицы...")
   LayerFiles Files;
   const RecordFormat& (*Format)();
   const char* PlainOpenFailure;
   const char* ScrambledOpenFailure;
   void (*Clear)(CityTables& tables);
   void (*AddRow)(const LayerLoad& load, const std::filesystem::path& file, ReadRecordResult& record);
+  void (*Finish)(const LayerLoad& load) = nullptr;
 };
 
 // Empties the layer's tables, then reads its scrambled file when it exists and
-// its plain one otherwise; with neither the layer stays empty, without a message.
+// its plain one otherwise (with neither the layer stays empty, without a
+// message), then finishes the rows read.
 void LoadLayer(const LayerLoad& load, const LayerReading& reading);
+
+// Where a record's field goes in its row.
+struct FieldCell {
+  size_t Field;
+  int Cell;
+};
+// A new row of `table` with `cells` cells, each field of `fields` moved into its cell.
+LayerRow& AddFieldsRow(LayerTable& table, int cells, std::vector<std::string>& fields,
+                       std::span<const FieldCell> places);
 
 // The "Файл" cell: the full path as opened, in Windows-1251.
 std::string FileCell(const std::filesystem::path& file);

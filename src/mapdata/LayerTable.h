@@ -47,9 +47,7 @@ class LayerTable {
   const std::string& CellAt(int row, int cell) const {
     return row >= 0 && row < Count() ? rows_[static_cast<size_t>(row)].Cell(cell) : EmptyCell();
   }
-  LayerRow& Last() { return rows_.back(); }
   void Clear();
-  void Reserve(size_t rows) { rows_.reserve(rows); }
 
   std::vector<LayerRow>& Rows() { return rows_; }
   const std::vector<LayerRow>& Rows() const { return rows_; }

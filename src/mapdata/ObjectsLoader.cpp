@@ -8,22 +8,15 @@
 
 namespace {
 
+const FieldCell kPlaces[] = {{object_field::Kind, object_cell::Kind},       {object_field::Street, object_cell::Street},
+                             {object_field::Number, object_cell::Number},   {object_field::Name, object_cell::Name},
+                             {object_field::Position, object_cell::Points}, {object_field::Icon, object_cell::Icon}};
+
 // X and Y are filled once every row is read.
 void AddObjectRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  using namespace object_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfObjects.AddCells(kCells);
-  row.At(Kind) = std::move(f[object_field::Kind]);
-  row.At(Street) = std::move(f[object_field::Street]);
-  row.At(Number) = std::move(f[object_field::Number]);
-  row.At(Name) = std::move(f[object_field::Name]);
-  row.At(Points) = std::move(f[object_field::Position]);
-  row.At(File) = FileCell(file);
-  row.At(Icon) = std::move(f[object_field::Icon]);
+  AddFieldsRow(load.Tables.ListOfObjects, object_cell::kCells, record.Fields, kPlaces).At(object_cell::File) =
+      FileCell(file);
 }
-
-const LayerReading kObjects{ObjectsFiles(), ObjectRecordFormat, "Ошибка при открытии!", "Ошибка при открытии!",
-                            [](CityTables& t) { t.ListOfObjects.Clear(); }, AddObjectRow};
 
 // The entry of the kind, if the index names one.
 void NameObjectKind(CityTables& tables, const LayerRow& row) {
@@ -42,13 +35,24 @@ void NameAllKindsEntry(CityTables& tables) {
     chooser[static_cast<size_t>(last)] = ObjectKindEntry{all, -1};
 }
 
-}  // namespace
-
-void LoadObjects(const LayerLoad& load) {
-  LoadLayer(load, kObjects);
+// Once every row is read: each names its kind, and gets its point cells.
+void FinishObjects(const LayerLoad& load) {
   for (LayerRow& row : load.Tables.ListOfObjects.Rows()) {
     NameObjectKind(load.Tables, row);
     NameAllKindsEntry(load.Tables);
     PutPointCells(load.Extents, row, object_cell::kBox, row.Cell(object_cell::Points));
   }
 }
+
+const LayerReading kObjects{"Объекты...",
+                            {"Data/Objects.txt", "Data/Objects.crpt"},
+                            ObjectRecordFormat,
+                            "Ошибка при открытии!",
+                            "Ошибка при открытии!",
+                            [](CityTables& t) { t.ListOfObjects.Clear(); },
+                            AddObjectRow,
+                            FinishObjects};
+
+}  // namespace
+
+const LayerReading& ObjectsReading() { return kObjects; }

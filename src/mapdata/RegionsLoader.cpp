@@ -6,21 +6,27 @@
 
 namespace {
 
+using namespace region_cell;
+
+const FieldCell kPlaces[] = {{region_field::Type, Type},
+                             {region_field::PointCount, PointCount},
+                             {region_field::Points, Points},
+                             {region_field::NumberCount, NumberCount},
+                             {region_field::NumberPoints, NumberPoints}};
+
 void AddRegionRow(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  using namespace region_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfRegions.AddCells(kCells);
-  row.At(Type) = std::move(f[region_field::Type]);
-  row.At(PointCount) = std::move(f[region_field::PointCount]);
-  row.At(Points) = std::move(f[region_field::Points]);
-  row.At(NumberCount) = std::move(f[region_field::NumberCount]);
-  row.At(NumberPoints) = std::move(f[region_field::NumberPoints]);
+  LayerRow& row = AddFieldsRow(load.Tables.ListOfRegions, kCells, record.Fields, kPlaces);
   PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
 }
 
-const LayerReading kRegions{RegionsFiles(), RegionRecordFormat, "Ошибка при открытии!", "Отсутствует файл с областями!",
-                            [](CityTables& t) { t.ListOfRegions.Clear(); }, AddRegionRow};
+const LayerReading kRegions{"Области...",
+                            {"Data/Regions.txt", "Data/Regions.crpt"},
+                            RegionRecordFormat,
+                            "Ошибка при открытии!",
+                            "Отсутствует файл с областями!",
+                            [](CityTables& t) { t.ListOfRegions.Clear(); },
+                            AddRegionRow};
 
 }  // namespace
 
-void LoadRegions(const LayerLoad& load) { LoadLayer(load, kRegions); }
+const LayerReading& RegionsReading() { return kRegions; }

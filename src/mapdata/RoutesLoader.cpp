@@ -11,22 +11,27 @@ void ClearRoutes(CityTables& tables) {
   tables.ListOfPath2.Clear();
 }
 
+const FieldCell kShapePlaces[] = {{route_field::PointCount, route_shape_cell::PointCount},
+                                  {route_field::Points, route_shape_cell::Points}};
+const FieldCell kNamePlaces[] = {{route_field::Type, route_name_cell::Type},
+                                 {route_field::Name, route_name_cell::Name},
+                                 {route_field::Comment, route_name_cell::Comment}};
+
 void AddRouteRows(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& shape = load.Tables.ListOfPath1.AddCells(route_shape_cell::kCells);
-  LayerRow& listed = load.Tables.ListOfPath2.AddCells(route_name_cell::kCells);
-  shape.At(route_shape_cell::PointCount) = std::move(f[route_field::PointCount]);
-  shape.At(route_shape_cell::Points) = std::move(f[route_field::Points]);
-  listed.At(route_name_cell::Type) = std::move(f[route_field::Type]);
-  listed.At(route_name_cell::Name) = std::move(f[route_field::Name]);
-  listed.At(route_name_cell::Comment) = std::move(f[route_field::Comment]);
+  LayerRow& shape = AddFieldsRow(load.Tables.ListOfPath1, route_shape_cell::kCells, record.Fields, kShapePlaces);
+  AddFieldsRow(load.Tables.ListOfPath2, route_name_cell::kCells, record.Fields, kNamePlaces);
   PutBoxCells(load.Extents, shape, route_shape_cell::kBox,
               PointsOfCells(shape.Cell(route_shape_cell::PointCount), shape.Cell(route_shape_cell::Points)));
 }
 
-const LayerReading kRoutes{RoutesFiles(), RouteRecordFormat, "Ошибка при открытии!", "Отсутствует файл с маршрутами!",
-                           ClearRoutes, AddRouteRows};
+const LayerReading kRoutes{"Маршруты...",
+                           {"Data/Path.txt", "Data/Path.crpt"},
+                           RouteRecordFormat,
+                           "Ошибка при открытии!",
+                           "Отсутствует файл с маршрутами!",
+                           ClearRoutes,
+                           AddRouteRows};
 
 }  // namespace
 
-void LoadRoutes(const LayerLoad& load) { LoadLayer(load, kRoutes); }
+const LayerReading& RoutesReading() { return kRoutes; }

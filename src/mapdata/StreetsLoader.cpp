@@ -5,23 +5,29 @@
 
 namespace {
 
+using namespace street_cell;
+
+const FieldCell kPlaces[] = {{street_field::Name, Name},
+                             {street_field::Type, Type},
+                             {street_field::Width, Width},
+                             {street_field::PointCount, PointCount},
+                             {street_field::Points, Points}};
+
 // The cells of the name's own points stay empty.
 void AddStreetRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  using namespace street_cell;
-  std::vector<std::string>& f = record.Fields;
-  LayerRow& row = load.Tables.ListOfStreets.AddCells(kCells);
-  row.At(Name) = std::move(f[street_field::Name]);
-  row.At(Type) = std::move(f[street_field::Type]);
-  row.At(Width) = std::move(f[street_field::Width]);
-  row.At(PointCount) = std::move(f[street_field::PointCount]);
-  row.At(Points) = std::move(f[street_field::Points]);
+  LayerRow& row = AddFieldsRow(load.Tables.ListOfStreets, kCells, record.Fields, kPlaces);
   row.At(File) = FileCell(file);
   PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
 }
 
-const LayerReading kStreets{StreetsFiles(), StreetRecordFormat, "Ошибка при открытии!", "Отсутствует файл с улицами!",
-                            [](CityTables& t) { t.ListOfStreets.Clear(); }, AddStreetRow};
+const LayerReading kStreets{"Улицы...",
+                            {"Data/Streets.txt", "Data/Streets.crpt"},
+                            StreetRecordFormat,
+                            "Ошибка при открытии!",
+                            "Отсутствует файл с улицами!",
+                            [](CityTables& t) { t.ListOfStreets.Clear(); },
+                            AddStreetRow};
 
 }  // namespace
 
-void LoadStreets(const LayerLoad& load) { LoadLayer(load, kStreets); }
+const LayerReading& StreetsReading() { return kStreets; }

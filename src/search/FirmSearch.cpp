@@ -6,7 +6,7 @@
 #include "info/Selection.h"
 #include "mapdata/DecimalText.h"
 #include "render/RedrawView.h"
-#include "search/ListSearch.h"
+#include "search/KeyMatcher.h"
 #include "shell/MapCore.h"
 
 namespace {

@@ -1,8 +1,9 @@
+#include "search/KeyMatcher.h"
+
 #include <algorithm>
 #include <array>
 
 #include "mapdata/Cp1251.h"
-#include "search/ListSearch.h"
 
 namespace {
 
@@ -62,5 +63,3 @@ bool KeyMatcher::Matches(std::span<const std::string_view> parts) const {
   }
   return false;
 }
-
-bool MatchesKey(std::string_view searched, std::string_view key) { return KeyMatcher(key).Matches(searched); }

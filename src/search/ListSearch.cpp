@@ -1,3 +1,4 @@
+#include "search/KeyMatcher.h"
 #include "search/ListSearch.h"
 
 

@@ -50,20 +50,12 @@ void RunLoadingSteps(MapCore& core, const std::string& city) {
   LoadObjectIcons(load);
   BeginStep(core, "Фирмы...");
   LoadFirms(load);
-  BeginStep(core, "Здания...");
-  LoadBuildings(load);
-  BeginStep(core, "Улицы...");
-  LoadStreets(load);
-  // The highlighted route belonged to the previous tables.
+  // The highlighted route belongs to the tables about to be refilled.
   core.Selection.RouteSelected = false;
-  BeginStep(core, "Маршруты...");
-  LoadRoutes(load);
-  BeginStep(core, "Текстовые метки...");
-  LoadLabels(load);
-  BeginStep(core, "Области...");
-  LoadRegions(load);
-  BeginStep(core, "Объекты...");
-  LoadObjects(load);
+  for (const LayerReading* layer : LayerReadings()) {
+    BeginStep(core, layer->Step);
+    LoadLayer(load, *layer);
+  }
   if (!core.Tables.ListOfObjects.Empty()) ShowAllObjectKinds(core);
 }
 

@@ -16,7 +16,6 @@ class RecordingHost : public MapHost {
   int WindowOuterHeight() const override { return OuterHeight; }
   int ScreenPixelWidth() const override { return screenW_; }
   int ScreenPixelHeight() const override { return screenH_; }
-  void SetScreen(int w, int h) { screenW_ = w; screenH_ = h; }
 
   std::vector<std::string> Messages;
   int CityRepaints = 0;

@@ -6,12 +6,15 @@
 
 #include "citywriter/CityModel.h"
 #include "citywriter/LayerWriter.h"
+#include "mapdata/FieldReaders.h"
+#include "mapdata/PointList.h"
 
-// The largest point list a record may hold, and the longest plain field.
-constexpr size_t kMaxPoints = 150;
-constexpr size_t kMaxPlainField = 10239;
-constexpr size_t kMaxLayerBody = 102400;
-constexpr size_t kMaxFirmBody = 10240;
+// The limits the readers hold a city's files to: the largest point list a
+// record may hold, the longest plain field, the longest scrambled bodies.
+constexpr size_t kMaxPoints = kMaxPointsPerRecord;
+constexpr size_t kMaxPlainField = kReadBlockBytes - 1;
+constexpr size_t kMaxLayerBody = kLayerBodyLimit;
+constexpr size_t kMaxFirmBody = kFirmBodyLimit;
 
 // UTF-8 text of the model to Windows-1251 bytes.  A big city repeats its
 // street names thousands of times: each distinct text is converted once.

@@ -1,25 +1,11 @@
 #include "citywriter/PictureWriters.h"
 
-#include <csetjmp>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
-#include <jpeglib.h>
+#include "mapdata/JpegErrors.h"
 
 namespace {
-
-struct JpegErrorManager {
-  jpeg_error_mgr Base;
-  std::jmp_buf Jump;
-  char Message[JMSG_LENGTH_MAX];
-};
-
-void ExitWithError(j_common_ptr cinfo) {
-  auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
-  (*cinfo->err->format_message)(cinfo, manager->Message);
-  std::longjmp(manager->Jump, 1);
-}
 
 // Runs between jpeg_create_compress and jpeg_finish_compress; plain data only,
 // so a long jump out of libjpeg skips no destructor.
@@ -60,9 +46,8 @@ bool EncodeJpeg(const QImage& image, int quality, std::string& out, std::string&
   }
   const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
   jpeg_compress_struct cinfo;
-  JpegErrorManager errors;
-  cinfo.err = jpeg_std_error(&errors.Base);
-  errors.Base.error_exit = ExitWithError;
+  JpegErrors errors;
+  cinfo.err = UseJpegErrors(errors);
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
   if (setjmp(errors.Jump)) {

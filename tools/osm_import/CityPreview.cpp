@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "mapdata/PictureLoader.h"
+#include "render/MapLayers.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
 #include "shell/LoadCity.h"
@@ -45,8 +46,8 @@ bool Draw(const fs::path& cityDir, const AssembledCity& city, QImage& picture, s
             (host.Messages.empty() ? std::string("its drawing failed") : host.Messages.front());
     return false;
   }
-  core.Flags.ShowObjects = false;
-  core.Flags.ShowTexts = false;
+  SetLayerShown(core.Flags, LayerOf(DrawCode::Object), false);
+  SetLayerShown(core.Flags, LayerOf(DrawCode::Label), false);
   const double width = std::max(1, city.MaxX - city.MinX), height = std::max(1, city.MaxY - city.MinY);
   core.View.Scale = static_cast<float>(std::min(kPreviewWidth / width, kPreviewHeight / height) * 0.95);
   core.View.CenterX = city.MinX + (city.MaxX - city.MinX) / 2;

@@ -52,8 +52,6 @@ class TForm1 : public QWidget {
   // handed to the map window.
   std::string CityDirName;
   fs::path CityDataRoot;
-  // The shown title as read from about.inf (Windows-1251 bytes).
-  const std::string& CityTitle() const { return cityTitle_; }
 
   QLabel* Label1;
   QListWidget* ListView;
@@ -81,5 +79,5 @@ class TForm1 : public QWidget {
 
   std::vector<fs::path> dataRoots_;
   TForm2* form2_ = nullptr;
-  std::string cityTitle_;
+  std::string cityTitle_;  // the shown title as read from about.inf (Windows-1251 bytes)
 };
