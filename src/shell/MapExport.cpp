@@ -9,7 +9,7 @@
 
 #include "mapdata/Cp1251.h"
 #include "mapdata/FileReplace.h"
-#include "mapdata/PictureWriters.h"
+#include "mapdata/JpegEncoder.h"
 #include "mapdata/ProblemText.h"
 #include "render/ViewTransform.h"
 #include "shell/CityAbout.h"
@@ -36,11 +36,15 @@ std::string LowerExtension(const fs::path& file) {
 const char* ExtensionOf(PictureFormat format) { return format == PictureFormat::Jpeg ? ".jpg" : ".png"; }
 
 bool EncodePicture(const QImage& picture, PictureFormat format, std::string& bytes, std::string& reason) {
+  if (picture.isNull()) {
+    reason = "нет изображения";
+    return false;
+  }
   if (format == PictureFormat::Jpeg) return EncodeJpeg(picture, kJpegQuality, bytes, reason);
   QByteArray data;
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
-  if (picture.isNull() || !picture.save(&buffer, "PNG")) {
+  if (!picture.save(&buffer, "PNG")) {
     reason = "рисунок не кодируется в PNG";
     return false;
   }
