@@ -55,7 +55,7 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
 
   QMenu* file = TopMenu(f, 0);
   EXPECT_EQ(file->title(), U("Файл"));
-  // The added commands stand between the specified items, which keep their order.
+  // The added commands stand between the first items, which keep their order.
   EXPECT_EQ(Entries(file), (QStringList{U("Главное меню"), "-", U("Сохранить изображение…"), U("Печать…"), "-",
                                         U("Выход")}));
   QMenu* map = TopMenu(f, 1);
