@@ -5,16 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QLayout>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QScreen>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,8 +33,6 @@
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
 #include "shell/LoadCity.h"
-#include "shell/MapExport.h"
-#include "shell/RememberedState.h"
 #include "shell/PanelPairs.h"
 #include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/HandlerGuard.h"
@@ -283,113 +271,6 @@ void TForm2::N22Click() {
 }
 
 void TForm2::WholeCityClick() { ShowWholeCity(core_, VisibleMapRect()); }
-
-// --- the map as a picture ---
-
-void TForm2::SaveImageClick() {
-  const QString offered = QString::fromStdString(PictureFileName(core_));
-  const QString path = AskPicturePath ? AskPicturePath(offered) : AskPicturePathDialog(offered);
-  if (path.isEmpty()) return;
-  std::string message;
-  const fs::path file = QFile::encodeName(path).toStdString();
-  if (!SaveMapPicture(VisibleMapPicture(), file, message)) ShowMessage(message);
-  pictureFolder_ = QFileInfo(path).absolutePath();
-}
-
-QString TForm2::AskPicturePathDialog(const QString& offeredName) {
-  if (pictureFolder_.isEmpty()) pictureFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  if (pictureFolder_.isEmpty() || !QDir(pictureFolder_).exists()) pictureFolder_ = QDir::homePath();
-  const QString png = Ui("Рисунок PNG (*.png)"), jpeg = Ui("Рисунок JPEG (*.jpg *.jpeg)");
-  QString filter = png;
-  const QString path = QFileDialog::getSaveFileName(this, Ui("Сохранить изображение"),
-                                                    QDir(pictureFolder_).filePath(offeredName), png + ";;" + jpeg, &filter);
-  if (path.isEmpty()) return {};
-  const PictureFormat chosen = filter == jpeg ? PictureFormat::Jpeg : PictureFormat::Png;
-  return QFile::decodeName(WithPictureExtension(QFile::encodeName(path).toStdString(), chosen).c_str());
-}
-
-void TForm2::PrintClick() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(FromCp(core_.Caption));
-  const QRect visible = VisibleMapRect();
-  printer.setPageOrientation(visible.width() > visible.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
-  if (AskPrinter ? !AskPrinter(printer) : !AskPrinterDialog(printer)) return;
-  PrintMap(printer);
-}
-
-bool TForm2::AskPrinterDialog(QPrinter& printer) {
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(Ui("Печать карты"));
-  return dialog.exec() == QDialog::Accepted;
-}
-
-bool TForm2::PrintMap(QPrinter& printer) {
-  const QImage picture = VisibleMapPicture();
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    const QString where = printer.outputFileName().isEmpty() ? Ui("принтер «%1» недоступен").arg(printer.printerName())
-                                                             : Ui("файл «%1» не записывается").arg(printer.outputFileName());
-    ShowMessage(Ui("Не удалось напечатать карту: %1.").arg(where).toStdString());
-    return false;
-  }
-  const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-  PaintMapPage(painter, page, picture, FromCp(core_.Caption), FromCp(CityAttribution(core_)));
-  return painter.end();
-}
-
-QImage TForm2::VisibleMapPicture() { return ::VisibleMapPicture(core_, VisibleMapRect()); }
-
-QRect TForm2::VisibleMapRect() const {
-  if (QLayout* layout = mapArea_->layout()) layout->activate();
-  const ViewState& v = core_.View;
-  QRect visible = mapArea_->rect().intersected(QRect(0, 0, v.ScreenWidth, v.ScreenHeight));
-  if (ControlBar1->isVisibleTo(mapArea_)) visible.setTop(std::max(visible.top(), ControlBar1->geometry().bottom() + 1));
-  if (PanelLeft->isVisibleTo(mapArea_)) visible.setLeft(std::max(visible.left(), PanelLeft->geometry().right() + 1));
-  if (PanelRight->isVisibleTo(mapArea_)) visible.setRight(std::min(visible.right(), PanelRight->geometry().left() - 1));
-  return visible;
-}
-
-// --- memory between runs ---
-
-void TForm2::RememberIn(QSettings* settings) {
-  settings_ = settings;
-  if (!settings_) return;
-  remembered_ = ReadViewerSettings(*settings_);
-  RestoreLayerSwitches(core_, remembered_.Layers);
-  std::vector<QRect> screens;
-  for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->availableGeometry());
-  if (remembered_.WindowGeometry && WindowPlaceFits(*remembered_.WindowGeometry, screens))
-    setGeometry(*remembered_.WindowGeometry);
-  setWindowState(remembered_.WindowMaximised ? Qt::WindowMaximized : Qt::WindowNoState);
-  SyncFromCore();
-}
-
-// A city's remembered view comes back at its first load of the run (a load
-// after "Главное меню" starts afresh, as always); the side panels with the
-// first load of all, which hides the firm search.
-void TForm2::RestoreRemembered() {
-  if (!settings_) return;
-  if (restoredCities_.insert(core_.CurrentCity).second) {
-    const auto view = remembered_.Cities.find(core_.CurrentCity);
-    if (view != remembered_.Cities.end()) RestoreCityView(core_, view->second);
-  }
-  if (!panelsRestored_) {
-    RestorePanels(core_, remembered_);
-    panelsRestored_ = true;
-  }
-  remembered_.LastCity = core_.CurrentCity;
-  WriteViewerSettings(*settings_, remembered_);
-}
-
-void TForm2::Remember() {
-  if (!settings_) return;
-  if (!core_.CurrentCity.empty()) remembered_.Cities[core_.CurrentCity] = CaptureCityView(core_);
-  remembered_.Layers = CaptureLayerSwitches(core_);
-  CapturePanels(core_, remembered_);
-  remembered_.WindowMaximised = isMaximized();
-  if (const QRect normal = normalGeometry(); normal.isValid()) remembered_.WindowGeometry = normal;
-  WriteViewerSettings(*settings_, remembered_);
-}
 
 // --- tool bar ---
 
