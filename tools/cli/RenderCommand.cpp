@@ -1,10 +1,11 @@
 // tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S]
-//     [--center X,Y] [--texts on|off] [--objects on|off] [--routes on|off]
+//     [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]
 //     [--filter N] [--found-firms KEY] [--picture] [--select KIND:ROW]...
 //     [--centre] [--click X,Y]... [--hover X,Y]...
 // Loads the city as the viewer does on a screen of W x H (default 1024x768),
 // then sets the scale (default 1), the centre (default 500,600) and the layer
-// switches, recentres the view, runs the firm search for KEY with all three
+// switches, recentres the view (or, with --whole-city, fits the map extents
+// into the window as the viewer's "Весь город" does), runs the firm search for KEY with all three
 // boxes ticked and draws the found firms (as CheckBox4 does, so that a click or
 // a hover reaches them), redraws the map picture and paints the window
 // into a W x H image written as PNG; with --picture the whole map picture
@@ -29,6 +30,7 @@
 #include "ViewOptions.h"
 #include "mapdata/Cp1251.h"
 #include "interaction/ObjectFilter.h"
+#include "interaction/ViewMoves.h"
 #include "render/FormPaint.h"
 #include "render/MapLayers.h"
 #include "render/RedrawView.h"
@@ -50,25 +52,29 @@ struct RenderOptions {
   std::optional<int> Filter;
   std::optional<std::string> FoundFirms;  // search key, UTF-8
   bool WholePicture = false;
+  bool WholeCity = false;  // the view of "Весь город" instead of --scale and --center
   SelectionOptions Selection;
 };
 
 constexpr const char* kRenderArguments =
-    "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] "
+    "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] "
     "[--objects on|off] [--routes on|off] [--filter N] [--found-firms KEY] [--picture] "
     "[--select street|building|object|firm|route:ROW]... "
     "[--centre] [--click X,Y]... [--hover X,Y]...";
 
 constexpr const char* kRenderHelp =
     "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
-    "                          [--texts on|off] [--objects on|off] [--routes on|off] [--filter N]\n"
-    "                          [--found-firms KEY] [--picture]\n"
+    "                          [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]\n"
+    "                          [--filter N] [--found-firms KEY] [--picture]\n"
     "Loads the city folder CITY_DIR as the viewer does on a screen of WxH pixels\n"
     "(default 1024x768), sets the scale (default 1, pixels per map unit), the map\n"
     "point shown in the middle of the window (default 500,600), the layer switches\n"
     "and the object kind filter (-1: all kinds), redraws the map and writes what the\n"
     "map window shows (WxH) as PNG, or with --picture the whole map picture\n"
     "(2W x 2H).\n"
+    "  --whole-city            shows the whole city instead, as the viewer's \"Весь город\":\n"
+    "                          the map extents in the middle of the window, at the\n"
+    "                          largest track bar step that shows them whole\n"
     "  --found-firms KEY       searches the firms for KEY by name, address and keywords\n"
     "                          and draws the firms found, as the firm search panel's\n"
     "                          box for them does; --click and --hover then reach them\n"
@@ -125,6 +131,10 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
       o.WholePicture = true;
       continue;
     }
+    if (arg == "--whole-city") {
+      o.WholeCity = true;
+      continue;
+    }
     if (arg.rfind("-", 0) != 0) {
       if (!o.CityDir.empty()) return false;
       o.CityDir = arg;
@@ -164,6 +174,7 @@ void ApplyView(MapCore& core, const RenderOptions& o) {
   core.View.CenterX = o.CenterX;
   core.View.CenterY = o.CenterY;
   RecentreOffsets(core.View);
+  if (o.WholeCity) ShowWholeCity(core, QRect(0, 0, o.Width, o.Height));
 }
 
 }  // namespace

@@ -21,9 +21,11 @@
 #include "interaction/HoverHint.h"
 #include "interaction/LabelHighlight.h"
 #include "interaction/LayerToggles.h"
+#include "interaction/MapKeys.h"
 #include "interaction/MouseControl.h"
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewControl.h"
+#include "interaction/ViewMoves.h"
 #include "render/ViewScale.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"
@@ -62,6 +64,9 @@ void TForm2::ConnectHandlers() {
   connect(item("N18"), &QAction::triggered, this, on([this](bool c) { N18Click(c); }));
   connect(item("N21"), &QAction::triggered, this, on([this](bool) { N21Click(); }));
   connect(item("N22"), &QAction::triggered, this, on([this](bool) { N22Click(); }));
+  connect(item("WholeCityItem"), &QAction::triggered, this, on([this](bool) { WholeCityClick(); }));
+  connect(item("SaveImageItem"), &QAction::triggered, this, on([this](bool) { SaveImageClick(); }));
+  connect(item("PrintItem"), &QAction::triggered, this, on([this](bool) { PrintClick(); }));
 
   connect(SpeedButton12, &QToolButton::clicked, this, on([this](bool) { SpeedButton12Click(); }));
   connect(SpeedButton14, &QToolButton::clicked, this, on([this](bool) { SpeedButton14Click(); }));
@@ -70,6 +75,7 @@ void TForm2::ConnectHandlers() {
   connect(SpeedButton6, &QToolButton::clicked, this, on([this](bool) { SpeedButton6Click(); }));
   connect(SpeedButton9, &QToolButton::clicked, this, on([this](bool) { SpeedButton9Click(); }));
   connect(SpeedButton10, &QToolButton::clicked, this, on([this](bool) { SpeedButton10Click(); }));
+  connect(WholeCityButton, &QToolButton::clicked, this, on([this](bool) { WholeCityClick(); }));
   connect(ObjectComboBox, &QComboBox::activated, this, on([this](int i) { ObjectComboBoxSelect(i); }));
   connect(ComboBox1, &QComboBox::activated, this, on([this](int i) { ComboBox1Select(i); }));
   connect(TrackBar1, &QSlider::valueChanged, this, on([this](int p) { TrackBar1Change(p); }));
@@ -125,6 +131,16 @@ void TForm2::ConnectMapArea() {
   mapArea_->OnMouseMove = [this, map](int x, int y) { RunHandler(map, [&] { FormMouseMove(x, y); }); };
   mapArea_->OnMouseUp = [this, map](Button b, int x, int y) { RunHandler(map, [&] { FormMouseUp(b, x, y); }); };
   mapArea_->OnWheel = [this, map](int steps, int x, int y) { RunHandler(map, [&] { MouseWheel(steps, x, y); }); };
+  mapArea_->OnDoubleClick = [this, map](Button b, int x, int y) {
+    bool taken = false;
+    RunHandler(map, [&] { taken = FormDblClick(b, x, y); });
+    return taken;
+  };
+  mapArea_->OnKey = [this, map](int key, Qt::KeyboardModifiers modifiers) {
+    bool taken = false;
+    RunHandler(map, [&] { taken = MapKeyPress(key, modifiers); });
+    return taken;
+  };
   mapArea_->OnMouseLeave = [this, map] { RunHandler(map, [this] { MouseLeftMap(); }); };
   for (QWidget* overlay : std::initializer_list<QWidget*>{ControlBar1, PanelLeft, PanelRight, Panel14})
     mapArea_->AddOverlay(overlay);
@@ -187,6 +203,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm2::closeEvent(QCloseEvent* event) {
   event->accept();
+  Remember();
   FormClose();
 }
 
@@ -210,6 +227,10 @@ bool TForm2::LoadCity(const std::string& city, const std::string& title) {
   bool drawn = false;
   const bool loaded = RunGuarded(Ui("Загрузить карту"), [&] { drawn = ::LoadCity(core_, city, title); },
                                  [this](const std::string& message) { ShowFailure(message); });
+  if (loaded && drawn) {
+    RunHandler(Ui("Загрузить карту"), [this] { RestoreRemembered(); });
+    mapArea_->setFocus();  // the keys act on the map from the start
+  }
   SyncFromCore();
   if (loaded && !drawn) {
     hide();
@@ -226,6 +247,7 @@ bool TForm2::LoadCity(const CityLocation& city, const std::string& title) {
 // --- menu ---
 
 void TForm2::N19Click() {
+  Remember();
   if (form1_) form1_->ReturnFromMap();
   hide();
   if (form1_) form1_->show();
@@ -254,6 +276,8 @@ void TForm2::N21Click() {
 void TForm2::N22Click() {
   if (ShowHelpWindow) ShowHelpWindow();
 }
+
+void TForm2::WholeCityClick() { ShowWholeCity(core_, VisibleMapRect()); }
 
 // --- tool bar ---
 
@@ -383,5 +407,13 @@ void TForm2::FormMouseUp(Qt::MouseButton button, int x, int y) {
 void TForm2::MouseLeftMap() { HideHoverHint(core_); }
 void TForm2::FormKeyDown() { ::FormKeyDown(core_, kCtrlKey); }
 void TForm2::FormKeyUp() { ::FormKeyUp(core_, kCtrlKey); }
-void TForm2::MouseWheel(int steps, int x, int y) { WheelZoom(core_, steps, x, y); }
+void TForm2::MouseWheel(int steps, int x, int y) { ZoomAroundPoint(core_, steps, x, y); }
+
+bool TForm2::FormDblClick(Qt::MouseButton button, int x, int y) {
+  return ::FormDblClick(core_, ToMouseButton(button), x, y);
+}
+
+bool TForm2::MapKeyPress(int key, Qt::KeyboardModifiers modifiers) {
+  return MapAreaKeyPress(core_, key, modifiers, VisibleMapRect());
+}
 void TForm2::HintTimerTimer() { ::HintTimerTimer(core_); }

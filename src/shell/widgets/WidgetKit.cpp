@@ -86,6 +86,20 @@ void DrawGlyph(QPainter& p, Glyph glyph) {
       p.drawPath(arrow);
       break;
     }
+    case Glyph::WholeCity:
+      // A block of streets inside the four corners of a frame.
+      p.setPen(QPen(QColor(120, 120, 120), 1));
+      p.setBrush(QColor(255, 176, 140));
+      p.drawRect(QRectF(5.5, 5.5, 7, 7));
+      p.drawLine(QPointF(9, 5.5), QPointF(9, 12.5));
+      p.drawLine(QPointF(5.5, 9), QPointF(12.5, 9));
+      p.setPen(QPen(QColor(0, 0, 128), 1.5));
+      for (const QPointF& corner : {QPointF(1.5, 1.5), QPointF(16.5, 1.5), QPointF(1.5, 16.5), QPointF(16.5, 16.5)}) {
+        const qreal dx = corner.x() < 9 ? 4 : -4, dy = corner.y() < 9 ? 4 : -4;
+        p.drawLine(corner, corner + QPointF(dx, 0));
+        p.drawLine(corner, corner + QPointF(0, dy));
+      }
+      break;
     case Glyph::Plus:
     case Glyph::None:
       break;

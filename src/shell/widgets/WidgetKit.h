@@ -14,7 +14,7 @@ class LayerTable;
 class LayerTableModel;
 
 // The pictures of the tool buttons, drawn at start (no image files needed).
-enum class Glyph { Text, Objects, ListSearch, FirmSearch, Search, AddWord, Close, Open, Plus, None };
+enum class Glyph { Text, Objects, ListSearch, FirmSearch, Search, AddWord, Close, Open, WholeCity, Plus, None };
 QIcon GlyphIcon(Glyph glyph);
 
 // A flat tool button with an object name, a hint and a glyph; `latching`

@@ -55,11 +55,13 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
 
   QMenu* file = TopMenu(f, 0);
   EXPECT_EQ(file->title(), U("Файл"));
-  EXPECT_EQ(Entries(file), (QStringList{U("Главное меню"), "-", U("Выход")}));
+  // The added commands stand between the first items, which keep their order.
+  EXPECT_EQ(Entries(file), (QStringList{U("Главное меню"), "-", U("Сохранить изображение…"), U("Печать…"), "-",
+                                        U("Выход")}));
   QMenu* map = TopMenu(f, 1);
   EXPECT_EQ(map->title(), U("Карта"));
   EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), "-", U("Маршруты>"), "-",
-                                       U("Поиск по списку"), U("Поиск по фирмам")}));
+                                       U("Поиск по списку"), U("Поиск по фирмам"), "-", U("Весь город")}));
   EXPECT_EQ(Entries(map->actions().at(0)->menu()),
             (QStringList{U("Отобразить"), U("Выделение щелчком"), U("Зумировать при выделении")}));
   EXPECT_EQ(Entries(map->actions().at(1)->menu()), QStringList{U("Показывать информацию")});
@@ -74,7 +76,8 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
       {"N19", "Главное меню"}, {"N2", "Выход"}, {"N6", "Отобразить"}, {"N5", "Выделение щелчком"},
       {"N8", "Зумировать при выделении"}, {"N10", "Показывать информацию"}, {"N7", "Текст"},
       {"N17", "Показать панель"}, {"N18", "Рисовать все маршруты"}, {"N15", "Поиск по списку"},
-      {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."}};
+      {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."},
+      {"SaveImageItem", "Сохранить изображение…"}, {"PrintItem", "Печать…"}, {"WholeCityItem", "Весь город"}};
   for (const auto& [name, caption] : named) {
     ASSERT_NE(f.MenuItem(name), nullptr) << name;
     EXPECT_EQ(f.MenuItem(name)->text(), U(caption)) << name;
