@@ -103,15 +103,11 @@ void ShowSearchResult(MapCore& core, int visibleRow, bool centre) {
   const std::string_view code = row.Cell(found_cell::Code);
   int32_t index = 0;
   if (!ParseDecimalInt(row.Cell(found_cell::Row), index)) return;
-  ResetSelection(core);
   const std::optional<SearchKind> kind = SearchKindOf(code);
-  if (!kind) return;
-  switch (*kind) {
-    case SearchKind::Street: SelectStreet(core, index, centre); break;
-    case SearchKind::Building: SelectBuilding(core, index, centre); break;
-    case SearchKind::Object: SelectObject(core, index, centre); break;
-    case SearchKind::Firm: ShowObjectInfo(core, index, centre); break;
-  }
+  if (kind)
+    SelectRecord(core, *kind, index, centre);
+  else
+    ResetSelection(core);
 }
 
 void SearchListViewClick(MapCore& core, int selectedRow, bool centre) {

@@ -47,6 +47,8 @@ TEST(MapLayers, EveryLayerIsRegisteredWholeOnceInDrawingOrder) {
     EXPECT_NE(layer->Draw, nullptr) << "a drawer";
     EXPECT_NE(layer->Switch, nullptr) << "a switch";
     EXPECT_NE(layer->Style, nullptr) << "a style";
+    EXPECT_EQ(layer->Hit.Shape == HitShape::None, layer->Hit.Word == nullptr) << "a word for what is here";
+    EXPECT_EQ(layer->Hit.Shape == HitShape::Line, layer->Hit.LineWidth != nullptr) << "a drawn width";
     EXPECT_EQ(&LayerOf(layer->Code), layer);
     EXPECT_EQ(DrawCodeOf(DrawCodeText(layer->Code)), layer->Code);
   }

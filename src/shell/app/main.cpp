@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QSettings>
 
 #include <exception>
 
@@ -14,8 +15,10 @@ int main(int argc, char** argv) {
   // The windows end the program themselves (closing the city window or the map
   // window); hiding one to show the other must not.
   QApplication::setQuitOnLastWindowClosed(false);
+  // The platform's own place for what the viewer remembers between runs.
+  QSettings settings;
   try {
-    AppWindows windows;
+    AppWindows windows(StandardDataRoots(), &settings);
     windows.Form1.show();
     return app.exec();
   } catch (const std::exception& e) {

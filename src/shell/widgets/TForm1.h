@@ -37,7 +37,12 @@ class TForm1 : public QWidget {
   void ShowCity(int index);
   void ListViewSelectItem(int index, bool selected);
   void LoadClick();
+  // A double click or Enter on a city in the list loads it as Load does.
+  void ListViewDblClick();
   void ExitClick();
+  // Shows and highlights the listed city of that directory name; a name not
+  // in the list changes nothing.
+  void SelectCity(const std::string& cityDirName);
   // The map window's "Главное меню": the progress panel goes back to its own
   // place and hides; the caller then shows this window again.
   void ReturnFromMap();
