@@ -59,6 +59,15 @@ bool PanView(MapCore& core, const QRect& visible, double fractionX, double fract
   return true;
 }
 
+bool CentrePicturePoint(MapCore& core, HitPoint at) {
+  if (Dragging(core)) return false;
+  ViewState& v = core.View;
+  v.OffsetX = TruncToInt32(static_cast<long double>(at.X) - v.ScreenWidth);
+  v.OffsetY = TruncToInt32(static_cast<long double>(at.Y) - v.ScreenHeight);
+  FinishMove(core, core.Ui.TrackBar1Position);
+  return true;
+}
+
 bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y) {
   if (steps == 0 || Dragging(core)) return false;
   ViewState& v = core.View;

@@ -14,6 +14,7 @@
 #include <cstdint>
 
 #include "mapdata/PointList.h"
+#include "render/ViewTransform.h"
 
 struct MapCore;
 
@@ -28,6 +29,10 @@ bool PanView(MapCore& core, const QRect& visible, double fractionX, double fract
 // steps the first step lands on the neighbouring one.  False when nothing
 // changed.
 bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y);
+
+// The map point under picture point `at` (map units x scale) comes to the
+// middle of the picture, at the present scale ("Центрировать здесь").
+bool CentrePicturePoint(MapCore& core, HitPoint at);
 
 // Map point (x, y) in the middle of the picture (the keep-centre recentring)
 // at `scale`, which the caller keeps within the zoom controls' range; the

@@ -6,6 +6,7 @@
 
 #include "info/Selection.h"
 #include "interaction/HitTest.h"
+#include "interaction/ViewMoves.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/DecimalText.h"
 #include "render/MapLayers.h"
@@ -113,15 +114,7 @@ bool ChoosePlace(MapCore& core, const Place& place, bool centre) {
   return true;
 }
 
-void CentreHere(MapCore& core, HitPoint at) {
-  ViewState& v = core.View;
-  v.OffsetX = TruncToInt32(static_cast<long double>(at.X) - v.ScreenWidth);
-  v.OffsetY = TruncToInt32(static_cast<long double>(at.Y) - v.ScreenHeight);
-  CentreFromOffsets(v);
-  core.Interaction.HintVisible = false;
-  RedrawView(core);
-  core.Host.PaintMapWindow();
-}
+void CentreHere(MapCore& core, HitPoint at) { CentrePicturePoint(core, at); }
 
 std::string CoordinatesText(HitPoint at, float scale) {
   const MapPoint p = HitToMap(at, scale);

@@ -35,8 +35,8 @@ bool CanChoose(const Place& place);
 bool ChoosePlace(MapCore& core, const Place& place, bool centre);
 
 // The map point under `at` comes to the middle of the window (picture pixel
-// ScreenWidth, ScreenHeight), which becomes the view centre; the hint is
-// hidden, the picture redrawn and the window painted.
+// ScreenWidth, ScreenHeight), which becomes the view centre: a move of the
+// view like the others (nothing during a drag).
 void CentreHere(MapCore& core, HitPoint at);
 // The map coordinates under `at` as "X Y" (truncated toward zero).
 std::string CoordinatesText(HitPoint at, float scale);

@@ -7,10 +7,12 @@
 #include "shell/AppIdentity.h"
 #include "shell/widgets/AppWindows.h"
 #include "shell/widgets/ApplicationIcon.h"
+#include "shell/widgets/QtTranslations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   SetApplicationIdentity();
+  InstallRussianQtTexts(app);
   QApplication::setWindowIcon(ApplicationIcon());
   // The windows end the program themselves (closing the city window or the map
   // window); hiding one to show the other must not.

@@ -22,8 +22,13 @@ WhatIsHereWindow::WhatIsHereWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
   PointLabel = new QLabel(this);
   PointLabel->setObjectName("PointLabel");
   PointLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  PlaceList = MakeReportList(this, "PlaceList", QString(),
-                             {{Ui("Тип объекта"), 100}, {Ui("Название"), 170}, {Ui("Адрес"), 160}});
+  // A few rows in the order of drawing, top first: items of their own, unsorted.
+  const std::vector<ReportColumn> columns = {{Ui("Тип объекта"), 100}, {Ui("Название"), 170}, {Ui("Адрес"), 160}};
+  PlaceList = new QTableWidget(0, static_cast<int>(columns.size()), this);
+  QStringList captions;
+  for (const ReportColumn& c : columns) captions << c.Caption;
+  PlaceList->setHorizontalHeaderLabels(captions);
+  StyleReportList(PlaceList, "PlaceList", QString(), columns);
   PlaceList->horizontalHeader()->setStretchLastSection(true);
   PlaceList->installEventFilter(this);
   CountLabel = new QLabel(this);

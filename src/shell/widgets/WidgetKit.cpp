@@ -135,17 +135,23 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hi
 QTableView* MakeReportList(QWidget* parent, const char* name, const QString& hint,
                            const std::vector<ReportColumn>& columns) {
   auto* list = new QTableView(parent);
-  list->setObjectName(name);
-  list->setToolTip(hint);
   QStringList captions;
   for (const ReportColumn& c : columns) captions << c.Caption;
   list->setModel(new LayerTableModel(captions, list));
+  StyleReportList(list, name, hint, columns);
+  list->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // no sort until a header is clicked
+  list->setSortingEnabled(true);
+  return list;
+}
+
+void StyleReportList(QTableView* list, const char* name, const QString& hint,
+                     const std::vector<ReportColumn>& columns) {
+  list->setObjectName(name);
+  list->setToolTip(hint);
   for (int i = 0; i < static_cast<int>(columns.size()); ++i) list->setColumnWidth(i, columns[i].Width);
   QHeaderView* header = list->horizontalHeader();
   header->setMinimumSectionSize(30);
   header->setHighlightSections(false);
-  header->setSortIndicator(-1, Qt::AscendingOrder);  // no sort until a header is clicked
-  list->setSortingEnabled(true);
   list->verticalHeader()->setVisible(false);
   list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   list->verticalHeader()->setDefaultSectionSize(18);
@@ -154,7 +160,6 @@ QTableView* MakeReportList(QWidget* parent, const char* name, const QString& hin
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setWordWrap(false);
-  return list;
 }
 
 void ShowTable(QTableView* list, const LayerTable& table) {

@@ -31,6 +31,10 @@ struct ReportColumn {
 // second click reverses.  Until the first click the table's order is shown.
 QTableView* MakeReportList(QWidget* parent, const char* name, const QString& hint,
                            const std::vector<ReportColumn>& columns);
+// The report-list look (grid lines, whole-row single selection, fixed rows,
+// read-only, the columns' widths) for a list whose model already has them.
+void StyleReportList(QTableView* list, const char* name, const QString& hint,
+                     const std::vector<ReportColumn>& columns);
 // Shows the table in the list: caption in column 0, then the first
 // (columns - 1) cells.  Cheap when the table has not changed.
 void ShowTable(QTableView* list, const LayerTable& table);

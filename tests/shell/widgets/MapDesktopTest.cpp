@@ -9,7 +9,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QSlider>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -304,7 +304,7 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
 TEST(MapDesktop, SavedPictureIsWhatTheWindowShows) {
   DemoMap m(kPlainCity);
   TForm2& f = m.Form();
-  QTableWidget* results = f.PanelSearch->SearchListView;
+  QTableView* results = f.PanelSearch->SearchListView;
   results->selectRow(4);
   QTest::mouseClick(results->viewport(), Qt::LeftButton, Qt::NoModifier,
                     results->visualRect(results->model()->index(4, 0)).center());
