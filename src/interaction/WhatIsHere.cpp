@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <ranges>
+#include <string_view>
 
 #include "info/Selection.h"
 #include "interaction/HitTest.h"
@@ -16,9 +17,9 @@
 namespace {
 
 // A cell as shown: the data's blank cell (" ") is empty.
-std::string Shown(const std::string& cell) { return cell == " " ? std::string() : cell; }
+std::string Shown(std::string_view cell) { return cell == " " ? std::string() : std::string(cell); }
 
-std::string AddressOf(const std::string& street, const std::string& number) {
+std::string AddressOf(std::string_view street, std::string_view number) {
   const std::string s = Shown(street), n = Shown(number);
   return s.empty() || n.empty() ? s + n : s + " " + n;
 }

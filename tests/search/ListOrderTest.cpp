@@ -18,12 +18,12 @@ using Texts = std::vector<std::string>;
 Texts Sorted(const Texts& texts, SortDirection direction) {
   LayerTable table("List", {"Caption", "Cell"});
   for (const std::string& text : texts) {
-    LayerRow& row = table.AddCells(1);
+    RowDraft& row = table.AddCells(1);
     row.At(kCaption) = cp1251::FromUtf8(text);
     row.At(0) = cp1251::FromUtf8(text);
   }
   Texts byCaption, byCell;
-  for (int row : SortedRows(table, kCaption, direction)) byCaption.push_back(cp1251::ToUtf8(table[row].Caption));
+  for (int row : SortedRows(table, kCaption, direction)) byCaption.push_back(cp1251::ToUtf8(table[row].Cell(kCaption)));
   for (int row : SortedRows(table, 0, direction)) byCell.push_back(cp1251::ToUtf8(table[row].Cell(0)));
   EXPECT_EQ(byCaption, byCell);
   return byCaption;

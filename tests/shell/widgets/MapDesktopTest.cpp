@@ -190,8 +190,8 @@ TEST(MapDesktop, DoubleClickZoomsInAroundThePointUnderTheMouse) {
   const LayerTable& objects = m.Core().Tables.ListOfObjects;
   QPoint at;
   for (int row = 0; row < objects.Count() && at.isNull(); ++row) {
-    const QPoint p = m.WindowPixelOf(std::stoi(objects[row].Cell(object_cell::X)),
-                                     std::stoi(objects[row].Cell(object_cell::Y)));
+    const QPoint p = m.WindowPixelOf(std::stoi(std::string(objects[row].Cell(object_cell::X))),
+                                     std::stoi(std::string(objects[row].Cell(object_cell::Y))));
     if (visible.contains(p)) at = p;
   }
   ASSERT_FALSE(at.isNull());

@@ -126,8 +126,8 @@ TEST(ResultListSort, AHeaderClickSortsByHouseNumberAndRowsKeepTheirRecords) {
 
   // The hidden lists keep the order the searches made; a new search is shown
   // in the order the user chose.
-  EXPECT_EQ(cp1251::ToUtf8(f.Core().Search.ListView1[0].Caption), "Мира 10");
-  EXPECT_EQ(f.Core().Search.ListView2[0].Caption, "0");
+  EXPECT_EQ(cp1251::ToUtf8(f.Core().Search.ListView1[0].Cell(kCaption)), "Мира 10");
+  EXPECT_EQ(f.Core().Search.ListView2[0].Cell(kCaption), "0");
   f.MenuItem("N15")->trigger();
   f.PanelSearch->Edit1->setText(U("мира 1"));
   QTest::keyClick(f.PanelSearch->Edit1, Qt::Key_Return);
