@@ -32,6 +32,14 @@ std::string Escape(const std::string& utf8) {
 
 std::string Text(std::string_view cp1251Text) { return Escape(cp1251::ToUtf8(cp1251Text)); }
 
+void AppendText(std::string& line, std::string_view cp1251Text) {
+  const size_t start = line.size();
+  cp1251::AppendUtf8(line, cp1251Text);
+  if (line.find_first_of("\\\t\r\n", start) == std::string::npos) return;  // most cells: nothing to escape
+  const std::string escaped = Escape(line.substr(start));
+  line.replace(start, std::string::npos, escaped);
+}
+
 void PrintLine(const std::vector<std::string>& fields) {
   std::string line;
   for (size_t i = 0; i < fields.size(); ++i) {

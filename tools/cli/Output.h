@@ -16,6 +16,8 @@ namespace cli {
 std::string Escape(const std::string& utf8);
 // A Windows-1251 text (table cell, caption) as printed: UTF-8, escaped.
 std::string Text(std::string_view cp1251Text);
+// The same, added to `line`.
+void AppendText(std::string& line, std::string_view cp1251Text);
 // Fields joined by tabs, one line on stdout.
 void PrintLine(const std::vector<std::string>& fields);
 // Each message (UTF-8) as message<TAB>TEXT on stderr, in order.
