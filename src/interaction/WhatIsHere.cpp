@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <optional>
-#include <ranges>
+#include <span>
 #include <string_view>
 
 #include "info/Selection.h"
@@ -96,7 +96,10 @@ std::optional<SearchKind> SearchKindOfLayer(const MapLayer& layer) {
 std::vector<Place> PlacesUnder(MapCore& core, HitPoint at) {
   std::vector<Place> places;
   const std::vector<int> foundFirms = FoundFirmRows(core);
-  for (const MapLayer* layer : MapLayers() | std::views::reverse) {
+  // Top-drawn layer first.
+  const std::span<const MapLayer* const> layers = MapLayers();
+  for (auto it = layers.rbegin(); it != layers.rend(); ++it) {
+    const MapLayer* layer = *it;
     if (layer->Hit.Shape == HitShape::None || !LayerShown(core.Flags, *layer)) continue;
     for (int row : LayerRowsMeeting(core, *layer, HitReach(core, *layer, at)))
       if (Shows(core, *layer, foundFirms, row) && RowUnder(core, *layer, row, at))
