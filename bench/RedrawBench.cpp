@@ -37,7 +37,7 @@ std::string PointText(std::initializer_list<int> v) {
   return s;
 }
 
-void Box(LayerRow& row, const CellBox& box, int minX, int minY, int maxX, int maxY) {
+void Box(RowDraft& row, const CellBox& box, int minX, int minY, int maxX, int maxY) {
   row.At(box.MinX) = std::to_string(minX);
   row.At(box.MinY) = std::to_string(minY);
   row.At(box.MaxX) = std::to_string(maxX);
@@ -49,7 +49,7 @@ void AddBlock(MapCore& core, int bx, int by, int n) {
   const int x = bx * kBlock, y = by * kBlock;
   static const std::string regions[] = {cp1251::FromUtf8("Жилая зона"), cp1251::FromUtf8("Леса, парки"),
                                         cp1251::FromUtf8("Промышленная и хозяйственная")};
-  LayerRow& region = t.ListOfRegions.AddCells(region_cell::kCells);
+  RowDraft& region = t.ListOfRegions.AddCells(region_cell::kCells);
   region.At(region_cell::Type) = regions[n % 3];
   region.At(region_cell::PointCount) = "4";
   region.At(region_cell::Points) = PointText({x + 5, y + 5, x + 95, y + 5, x + 95, y + 95, x + 5, y + 95});
@@ -60,7 +60,7 @@ void AddBlock(MapCore& core, int bx, int by, int n) {
   static const std::string street = cp1251::FromUtf8("улица");
   for (int k = 0; k < 2; ++k) {
     const bool across = k == 0;
-    LayerRow& s = t.ListOfStreets.AddCells(street_cell::kCells);
+    RowDraft& s = t.ListOfStreets.AddCells(street_cell::kCells);
     s.At(street_cell::Name) = cp1251::FromUtf8("Улица ") + std::to_string(n);
     s.At(street_cell::Type) = street;
     s.At(street_cell::Width) = std::to_string(2 + n % 3);
@@ -72,7 +72,7 @@ void AddBlock(MapCore& core, int bx, int by, int n) {
   }
   for (int k = 0; k < 8; ++k) {
     const int hx = x + 10 + (k % 4) * 21, hy = y + 10 + (k / 4) * 45;
-    LayerRow& b = t.ListOfBuildings.AddCells(building_cell::kCells);
+    RowDraft& b = t.ListOfBuildings.AddCells(building_cell::kCells);
     b.At(building_cell::Street) = street;
     b.At(building_cell::Number) = std::to_string(k + 1);
     b.At(building_cell::Name) = " ";
@@ -81,12 +81,12 @@ void AddBlock(MapCore& core, int bx, int by, int n) {
     b.At(building_cell::File) = "Buildings.txt";
     Box(b, building_cell::kBox, hx, hy, hx + 16, hy + 30);
   }
-  LayerRow& label = t.ListOfTexts.AddCells(label_cell::kCells);
+  RowDraft& label = t.ListOfTexts.AddCells(label_cell::kCells);
   label.At(label_cell::Text) = cp1251::FromUtf8("Квартал ") + std::to_string(n);
   label.At(label_cell::Size) = std::to_string(9 + n % 4);
   label.At(label_cell::Points) = PointText({x + 20, y + 48});
   Box(label, label_cell::kBox, x + 20, y + 48, x + 20, y + 48);
-  LayerRow& object = t.ListOfObjects.AddCells(object_cell::kCells);
+  RowDraft& object = t.ListOfObjects.AddCells(object_cell::kCells);
   object.At(object_cell::Kind) = cp1251::FromUtf8("Аптека");
   object.At(object_cell::Street) = street;
   object.At(object_cell::Number) = "1";

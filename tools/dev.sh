@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev
+PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
           clang-14 libclang-rt-14-dev
           libosmium2-dev libprotozero-dev libproj-dev zlib1g-dev libbz2-dev libexpat1-dev

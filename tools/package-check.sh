@@ -35,7 +35,7 @@ field() { dpkg-deb --field "$DEB" "$1"; }
 [[ "$(field Maintainer)" == "Tellurin developers <"*">" ]] || fail "Maintainer is \"$(field Maintainer)\""
 [ -n "$(field Description)" ] || fail "no Description"
 DEPENDS=$(field Depends)
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libjpeg62-turbo libstdc++6 libc6; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libjpeg62-turbo libstdc++6 libc6; do
   [[ "$DEPENDS" == *"$lib "* ]] || fail "Depends lacks $lib (dpkg-shlibdeps): $DEPENDS"
 done
 step "Depends: $DEPENDS"

@@ -42,6 +42,16 @@ void SelectStreet(MapCore& core, int row, bool centre) {
   if (s.SelStreetCount > 0) CentreOnSelection(core, s.SelStreetPoints[0], centre, ScreenSize(core));
 }
 
+void SelectRecord(MapCore& core, SearchKind kind, int row, bool centre) {
+  ResetSelection(core);
+  switch (kind) {
+    case SearchKind::Street: SelectStreet(core, row, centre); break;
+    case SearchKind::Building: SelectBuilding(core, row, centre); break;
+    case SearchKind::Object: SelectObject(core, row, centre); break;
+    case SearchKind::Firm: ShowObjectInfo(core, row, centre); break;
+  }
+}
+
 void SelectBuilding(MapCore& core, int row, bool centre) {
   const LayerTable& t = core.Tables.ListOfBuildings;
   if (!ValidRow(t, row)) return;

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "search/SearchState.h"
+
 struct MapCore;
 
 void ResetSelection(MapCore& core);
@@ -14,6 +16,10 @@ void SelectFirm(MapCore& core, int row, bool centre);
 // filled from the firm's files, the picture redrawn and the window painted.
 void ShowObjectInfo(MapCore& core, int row, bool centre);
 void SelectRoute(MapCore& core, int row, bool centre);
+// A record chosen from a list (the list search, "what is here"): clears the
+// selection, then selects the street, building or object, or shows the firm,
+// of row `row` of its table.  The caller redraws and paints.
+void SelectRecord(MapCore& core, SearchKind kind, int row, bool centre);
 // ListOfPath2Click / ListOfPath2DblClick (centre = true): the route of row
 // `row` is selected, the picture redrawn and the window painted.
 void RouteListClick(MapCore& core, int row, bool centre);

@@ -10,17 +10,17 @@ void ShowFirmHint(MapCore& core, int row) {
   const LayerTable& firms = core.Tables.ListOfFirms;
   InteractionState& i = core.Interaction;
   i.HintLine1 = firms.CellAt(row, firm_cell::Name);
-  i.HintLine2 = firms.CellAt(row, firm_cell::Street) + " " + firms.CellAt(row, firm_cell::Number);
+  i.HintLine2 = JoinedWithSpace(firms.CellAt(row, firm_cell::Street), firms.CellAt(row, firm_cell::Number));
   i.HintVisible = true;
 }
 
 void ShowObjectHint(MapCore& core, int row) {
   const LayerTable& objects = core.Tables.ListOfObjects;
   InteractionState& i = core.Interaction;
-  i.HintLine1 = objects.CellAt(row, object_cell::Kind) + " " + objects.CellAt(row, object_cell::Name);
+  i.HintLine1 = JoinedWithSpace(objects.CellAt(row, object_cell::Kind), objects.CellAt(row, object_cell::Name));
   // A street written as a single space means the object has no address.
-  const std::string& street = objects.CellAt(row, object_cell::Street);
-  if (street != " ") i.HintLine2 = street + " " + objects.CellAt(row, object_cell::Number);
+  const std::string_view street = objects.CellAt(row, object_cell::Street);
+  if (street != " ") i.HintLine2 = JoinedWithSpace(street, objects.CellAt(row, object_cell::Number));
   i.HintVisible = true;
 }
 

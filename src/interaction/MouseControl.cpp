@@ -1,6 +1,7 @@
 #include "interaction/MouseControl.h"
 
 #include "interaction/ClickSelect.h"
+#include "interaction/ViewMoves.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
 #include "shell/MapCore.h"
@@ -55,6 +56,14 @@ ViewUpdate FormMouseUp(MapCore& core, MouseButton, int32_t x, int32_t y) {
   v.OffsetY = v.DragAnchorY - y;
   v.DragShiftX = v.DragShiftY = 0;
   return ViewUpdate::RedrawAndPaint;
+}
+
+bool FormDblClick(MapCore& core, MouseButton button, int32_t x, int32_t y) {
+  if (button != MouseButton::Left) return false;
+  const ViewUpdate dragEnded = FormMouseUp(core, button, x, y);
+  if (core.Interaction.Mode != InteractionMode::Normal) return false;
+  if (!ZoomAroundPoint(core, 1, x, y)) ApplyViewUpdate(core, dragEnded);
+  return true;
 }
 
 void ApplyViewUpdate(MapCore& core, ViewUpdate update) {

@@ -22,5 +22,12 @@ ViewUpdate FormMouseMove(MapCore& core, int32_t x, int32_t y);
 void DragMove(MapCore& core, int32_t x, int32_t y);
 ViewUpdate FormMouseUp(MapCore& core, MouseButton button, int32_t x, int32_t y);
 
+// A double click zooms in one track bar step around the point under the mouse
+// (ViewMoves.h), with the left button only.  Its first click has selected as
+// every click does, and its second press has begun a drag, which ends here as
+// a release at that point would.  Ignored while Ctrl is held.  True when the
+// double click was the map's.
+bool FormDblClick(MapCore& core, MouseButton button, int32_t x, int32_t y);
+
 // Runs RedrawView when asked, then MapHost::PaintMapWindow.
 void ApplyViewUpdate(MapCore& core, ViewUpdate update);

@@ -16,6 +16,15 @@ void ObjectComboBoxSelect(MapCore& core, int index) {
   core.Host.PaintMapWindow();
 }
 
+bool ChooseObjectKind(MapCore& core, int32_t kind) {
+  const std::vector<ObjectKindEntry>& entries = core.Tables.ObjectComboBox;
+  const int64_t all = static_cast<int64_t>(entries.size()) - 1;  // the last entry, "Все"
+  if (all < 0 || (kind != -1 && (kind < 0 || kind >= all))) return false;
+  core.Ui.ObjectComboBoxText = entries[static_cast<size_t>(kind == -1 ? all : kind)].Caption;
+  FilterObjectKind(core.Flags, kind);
+  return true;
+}
+
 void ForgetObjectFilter(MapCore& core) {
   core.Ui.ObjectComboBoxText.clear();
   FilterObjectKind(core.Flags, -1);

@@ -16,6 +16,11 @@ int32_t ObjectKindOfEntry(const CityTables& tables, int index);
 // drawn; the last entry ("Все") shows every kind.  Redraws and paints.
 void ObjectComboBoxSelect(MapCore& core, int index);
 
+// The chooser shows the entry of kind `kind` (-1: "Все") and only that kind is
+// drawn, without a redraw; false, with nothing changed, when the loaded city
+// has no such kind.
+bool ChooseObjectKind(MapCore& core, int32_t kind);
+
 // A city's icons are read: the chooser shows no entry, and every kind is drawn.
 void ForgetObjectFilter(MapCore& core);
 // A city's objects are read: the chooser reads "Все" again, and so every kind

@@ -5,21 +5,17 @@
 
 namespace {
 
-using namespace building_cell;
-
-const FieldCell kPlaces[] = {{building_field::Street, Street},
-                             {building_field::Number, Number},
-                             {building_field::Name, Name},
-                             {building_field::PointCount, PointCount},
-                             {building_field::Points, Points}};
-
-void AddBuildingRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  LayerRow& row = AddFieldsRow(load.Tables.ListOfBuildings, kCells, record.Fields, kPlaces);
-  row.At(File) = FileCell(file);
-  PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
+void AddBuildingRow(const LayerLoad& load, std::string_view fileCell, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const BoxText box(WidenByBox(load.Extents, record.Points));
+  // In the order of building_cell.
+  load.Tables.ListOfBuildings.AddRow({f[building_field::Street], f[building_field::Number], f[building_field::Name],
+                                      f[building_field::PointCount], f[building_field::Points], fileCell,
+                                      box.MinX.View(), box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
 const LayerReading kBuildings{"Здания...",
+                              "LoadBuildings",
                               {"Data/Buildings.txt", "Data/Buildings.crpt"},
                               BuildingRecordFormat,
                               "Ошибка при открытии файла здания!",

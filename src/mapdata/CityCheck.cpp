@@ -61,6 +61,7 @@ class Checker {
 
   int CheckFirmPass(const fs::path& dir, FirmVariant variant) {
     int read = 0;
+    const FolderIndex folder(dir);
     const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
     for (const std::string& name : FindEntries(dir, extension)) {
       const fs::path file = dir / name;
@@ -68,7 +69,7 @@ class Checker {
       switch (firm.Outcome) {
         case FirmFileResult::Read:
           ++read;
-          CheckPicture(ResolvePath(dir, FirmBaseName(file, variant) + ".jpg"));
+          CheckPicture(folder.Resolve(FirmBaseName(file, variant) + ".jpg"));
           break;
         case FirmFileResult::Missing:
           Add(file, 0, "не файл");
@@ -92,8 +93,9 @@ class Checker {
     OpenedLayer layer = OpenLayerFile(file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain, mask_);
     if (layer.Result == OpenResult::CannotOpen) return Add(file, 0, kCannotOpen);
     if (layer.Result == OpenResult::Malformed) return Add(file, 0, layer.Problem);
+    ReadRecordResult record;
     for (int32_t i = 0; i < layer.Count; ++i) {
-      const ReadRecordResult record = ReadRecord(*layer.Reader, format, layer.Count);
+      ReadRecord(*layer.Reader, format, layer.Count, record);
       if (record.Outcome != ReadRecordResult::Ok) Add(file, i + 1, record.Problem);
       if (record.Outcome == ReadRecordResult::End) return;
       if (record.Outcome == ReadRecordResult::Ok && extra) extra(file, i + 1, record);
@@ -101,7 +103,7 @@ class Checker {
   }
 
   // An object whose icon index has no chooser entry keeps its kind unnamed.
-  void CheckIconIndex(const fs::path& file, int record, const std::string& text) {
+  void CheckIconIndex(const fs::path& file, int record, std::string_view text) {
     int32_t icon = 0;
     if (ParseDecimalInt(text, icon) && (icon < 0 || icon >= icons_))
       Add(file, record,

@@ -53,6 +53,21 @@ fs::path FindComponent(const fs::path& dir, const fs::path& component) {
 
 }  // namespace
 
+FolderIndex::FolderIndex(const fs::path& dir) : dir_(dir) {
+  std::error_code ec;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::path name = it->path().filename();
+    exact_.insert(name.native());
+    folded_.try_emplace(FoldName(name).toStdString(), name);
+  }
+}
+
+fs::path FolderIndex::Resolve(const fs::path& name) const {
+  if (exact_.count(name.native())) return dir_ / name;
+  const auto match = folded_.find(FoldName(name).toStdString());
+  return dir_ / (match != folded_.end() ? match->second : name);
+}
+
 fs::path ResolvePath(const fs::path& base, const fs::path& relative) {
   fs::path current = base;
   for (const fs::path& component : relative) {

@@ -5,6 +5,8 @@
 // exact case is looked up case-insensitively in its folder.
 #include <filesystem>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace fs = std::filesystem;
 
@@ -17,6 +19,23 @@ fs::path DefaultDataRoot();
 // its folder whose name matches it case-insensitively (ASCII and Windows-1251
 // letters).  When nothing matches, the exact-case path is returned.
 fs::path ResolvePath(const fs::path& base, const fs::path& relative);
+
+// The entries of one folder, read once, looked up as ResolvePath looks up a
+// name: the exact name when the folder has it, else the first entry that
+// matches it case-insensitively.  For the many lookups of one load (a firm's
+// picture each), where a search of the folder per name would cost the square
+// of its size.
+class FolderIndex {
+ public:
+  explicit FolderIndex(const fs::path& dir);
+  // dir / the entry `name` stands for; dir / name when none matches.
+  fs::path Resolve(const fs::path& name) const;
+
+ private:
+  fs::path dir_;
+  std::unordered_set<std::string> exact_;
+  std::unordered_map<std::string, fs::path> folded_;  // by the folded name, UTF-8
+};
 
 // The platform's file-exists test: a regular file (a folder bearing the name of
 // a data file counts as absent).

@@ -8,8 +8,10 @@
 
 namespace cp1251 {
 
-// Windows-1251 bytes to UTF-8.  Never fails: every byte of the code page maps.
+// Windows-1251 bytes to UTF-8.  Never fails: 0x98, the one byte the code page
+// leaves undefined, reads as '?'.  AppendUtf8 adds the UTF-8 to `out`.
 std::string ToUtf8(std::string_view cp1251Text);
+void AppendUtf8(std::string& out, std::string_view cp1251Text);
 // UTF-8 to Windows-1251.  Characters the code page lacks become '?'.
 std::string FromUtf8(std::string_view utf8Text);
 

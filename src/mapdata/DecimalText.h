@@ -1,5 +1,6 @@
 #pragma once
 // Numbers in text: one grammar per place where text becomes a number.
+#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,18 @@ bool ParseDecimalInt(std::string_view text, int32_t& value);
 // The same, for a cell read where a bad record is simply passed over.
 std::optional<int32_t> DecimalIntOf(std::string_view text);
 std::string DecimalText(int64_t value);
+
+// The same text held in place, for a cell written at once (no string of its own).
+class NumberText {
+ public:
+  explicit NumberText(int64_t value)
+      : size_(static_cast<size_t>(std::to_chars(text_, text_ + sizeof text_, value).ptr - text_)) {}
+  std::string_view View() const { return {text_, size_}; }
+
+ private:
+  char text_[20];
+  size_t size_;
+};
 
 // The zoom field (ZoomEdit) differs on purpose: its digits are read in order
 // and everything else dropped, so that a typed "150 %" or "1 50" means 150.

@@ -33,10 +33,22 @@ bool PlainFieldReader::Open(const std::filesystem::path& file) {
   if (!FileExists(file)) return false;
   std::ifstream in(file, std::ios::binary);
   if (!in) return false;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
+  // Read in one go into a buffer of the file's size; a file that changes size
+  // meanwhile is read to its end all the same.
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size < 0 || !in) return false;
+  bytes_.resize(static_cast<size_t>(size));
+  in.read(bytes_.data(), size);
+  bytes_.resize(static_cast<size_t>(in.gcount()));
   if (in.bad()) return false;
-  bytes_ = std::move(bytes).str();
+  if (!in.eof()) {
+    in.clear();
+    std::ostringstream rest;
+    rest << in.rdbuf();
+    bytes_ += std::move(rest).str();
+  }
   return true;
 }
 
@@ -52,7 +64,7 @@ void PlainFieldReader::Close() {
 }
 
 bool PlainFieldReader::ReadCount(int32_t& count, std::string& problem) {
-  std::string line;
+  std::string_view line;
   const FieldStatus status = NextField(line);
   if (status == FieldStatus::NoData) {
     problem = "файл пуст: нет строки с количеством записей";
@@ -69,17 +81,18 @@ bool PlainFieldReader::ReadCount(int32_t& count, std::string& problem) {
   return true;
 }
 
-FieldStatus PlainFieldReader::NextField(std::string& field, bool mayExceedBlock) {
-  field.clear();
+FieldStatus PlainFieldReader::NextField(std::string_view& field, bool mayExceedBlock) {
+  field = {};
   if (offset_ >= bytes_.size()) return FieldStatus::NoData;
   const size_t start = offset_;
   const size_t cr = FieldEnd(bytes_, start, kCr);
+  const std::string_view bytes(bytes_);
   if (cr == std::string::npos) {
-    field.assign(bytes_, start);
+    field = bytes.substr(start);
     offset_ = bytes_.size();
     return FieldStatus::Unterminated;
   }
-  field.assign(bytes_, start, cr - start);
+  field = bytes.substr(start, cr - start);
   offset_ = cr + 2;  // the CR and the byte after it
   if (!mayExceedBlock && field.size() > kReadBlockBytes - 1) return FieldStatus::TooLong;
   return FieldStatus::Ok;
@@ -143,18 +156,19 @@ OpenResult ScrambledFieldReader::Decode(std::istream& in, uint64_t fileSize) {
   return OpenResult::Opened;
 }
 
-FieldStatus ScrambledFieldReader::NextField(std::string& field, bool) {
-  field.clear();
+FieldStatus ScrambledFieldReader::NextField(std::string_view& field, bool) {
+  field = {};
   if (position_ >= body_.size()) return FieldStatus::NoData;
   const bool layer = layout_ == Layout::Layer;
   const size_t start = position_;
   const size_t end = FieldEnd(body_, start, layer ? kCr : kLf);
+  const std::string_view body(body_);
   if (end == std::string::npos) {
-    field.assign(body_, start);
+    field = body.substr(start);
     position_ = body_.size();
     return FieldStatus::Unterminated;
   }
-  field.assign(body_, start, end - start);
+  field = body.substr(start, end - start);
   position_ = end + (layer ? 2 : 1);
   return FieldStatus::Ok;
 }

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <istream>
 #include <string>
+#include <string_view>
 
 #include "mapdata/ScrambleMask.h"
 
@@ -33,13 +34,16 @@ enum class FieldStatus {
   NoData,        // no byte left for a field
 };
 
-// What every loader reads fields from.
+// What every loader reads fields from.  A field is a view into the reader's
+// bytes, valid as long as the reader is.
 class FieldSource {
  public:
   virtual ~FieldSource() = default;
   // The next field.  `mayExceedBlock`: the field is a street's or building's
   // point list, which the block limit does not bind.
-  virtual FieldStatus NextField(std::string& field, bool mayExceedBlock = false) = 0;
+  virtual FieldStatus NextField(std::string_view& field, bool mayExceedBlock = false) = 0;
+  // The bytes of the file (of the body, for a scrambled one).
+  virtual size_t ByteCount() const = 0;
 };
 
 enum class OpenResult {
@@ -59,7 +63,8 @@ class PlainFieldReader : public FieldSource {
   // Line 1, the record count.  False with the problem (UTF-8) when the file has
   // no count line or it is not a decimal integer.
   bool ReadCount(int32_t& count, std::string& problem);
-  FieldStatus NextField(std::string& field, bool mayExceedBlock = false) override;
+  FieldStatus NextField(std::string_view& field, bool mayExceedBlock = false) override;
+  size_t ByteCount() const override { return bytes_.size(); }
 
  private:
   std::string bytes_;
@@ -87,7 +92,8 @@ class ScrambledFieldReader : public FieldSource {
   const std::string& Problem() const { return problem_; }
   const std::string& Body() const { return body_; }
 
-  FieldStatus NextField(std::string& field, bool mayExceedBlock = false) override;
+  FieldStatus NextField(std::string_view& field, bool mayExceedBlock = false) override;
+  size_t ByteCount() const override { return body_.size(); }
 
  private:
   OpenResult Decode(std::istream& in, uint64_t fileSize);

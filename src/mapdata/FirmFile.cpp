@@ -5,9 +5,10 @@
 
 namespace {
 
-FirmFileResult ReadRecordOf(FieldSource& reader) {
+FirmFileResult ReadRecordOf(std::unique_ptr<FieldSource> reader) {
   FirmFileResult result;
-  result.Record = ReadRecord(reader, FirmRecordFormat(), 1);
+  ReadRecord(*reader, FirmRecordFormat(), 1, result.Record);
+  result.Source = std::move(reader);
   if (result.Record.Outcome == ReadRecordResult::Ok) {
     result.Outcome = FirmFileResult::Read;
   } else {
@@ -30,20 +31,20 @@ FirmFileResult Failed(FirmFileResult::Status status, std::string problem = {}) {
 FirmFileResult ReadFirmFile(const std::filesystem::path& file, FirmVariant variant, unsigned char mask) {
   if (variant == FirmVariant::Plain) {
     if (!FileExists(file)) return Failed(FirmFileResult::Missing);
-    PlainFieldReader reader;
-    if (!reader.Open(file)) return Failed(FirmFileResult::CannotOpen);
-    return ReadRecordOf(reader);
+    auto reader = std::make_unique<PlainFieldReader>();
+    if (!reader->Open(file)) return Failed(FirmFileResult::CannotOpen);
+    return ReadRecordOf(std::move(reader));
   }
-  ScrambledFieldReader reader(ScrambledFieldReader::Layout::Firm, mask);
-  switch (reader.Open(file)) {
+  auto reader = std::make_unique<ScrambledFieldReader>(ScrambledFieldReader::Layout::Firm, mask);
+  switch (reader->Open(file)) {
     case OpenResult::CannotOpen:
       return Failed(FirmFileResult::CannotOpen);
     case OpenResult::Malformed:
-      return Failed(FirmFileResult::Bad, reader.Problem());
+      return Failed(FirmFileResult::Bad, reader->Problem());
     case OpenResult::Opened:
       break;
   }
-  return ReadRecordOf(reader);
+  return ReadRecordOf(std::move(reader));
 }
 
 std::string FirmBaseName(const std::filesystem::path& file, FirmVariant variant) {

@@ -2,6 +2,7 @@
 // Reading one firm file, scrambled or plain, into its checked record: shared by
 // the firms loader and the data check.
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,8 @@ struct FirmFileResult {
   Status Outcome = Missing;
   int ProblemRecord = 0;  // 0: the header; 1: the record
   std::string Problem;    // UTF-8
-  ReadRecordResult Record;
+  ReadRecordResult Record;  // its fields are views into Source's bytes
+  std::unique_ptr<FieldSource> Source;
 };
 
 // `mask`: the city's scrambling mask (CityMask.h), for a scrambled firm file.

@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 QImage DrawDefaultFirmMarker() {
@@ -34,5 +37,26 @@ QImage BlankListImage() {
 
 const QImage& DefaultFirmMarker() {
   static const QImage marker = DrawDefaultFirmMarker();
+  return marker;
+}
+
+QImage MarkerFromPicture(const QImage& picture) {
+  QImage marker = BlankListImage();
+  if (picture.hasAlphaChannel()) {
+    {
+      QPainter painter(&marker);
+      QImage unscaled = picture;
+      unscaled.setDevicePixelRatio(1.0);
+      painter.drawImage(QPoint(0, 0), unscaled);
+    }
+    // A copy leaves behind the paint engine that painting attached to the image.
+    return marker.copy();
+  }
+  // An opaque picture covers what it reaches: its pixels are the marker's.
+  const QImage opaque = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const int width = std::min(opaque.width(), kListImageSize);
+  const int height = std::min(opaque.height(), kListImageSize);
+  for (int y = 0; y < height; ++y)
+    std::memcpy(marker.scanLine(y), opaque.constScanLine(y), static_cast<size_t>(width) * 4);
   return marker;
 }

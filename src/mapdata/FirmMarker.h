@@ -10,3 +10,7 @@ const QImage& DefaultFirmMarker();
 
 // A fresh transparent 20 x 20 picture.
 QImage BlankListImage();
+
+// A firm's marker from its picture: the picture drawn 1:1 at the top left of a
+// transparent 20 x 20 picture and cut there.
+QImage MarkerFromPicture(const QImage& picture);

@@ -2,52 +2,47 @@
 // or plain (".txt"), and a 20 x 20 marker per firm.  The marker (and the name of
 // the firm's files on disk) is added only when the firm's row is, so that the
 // Picture cell of every row names its own marker and name.
-#include <QPainter>
-
 #include <algorithm>
 
 #include "mapdata/BoxCells.h"
 #include "mapdata/Cp1251.h"
-#include "mapdata/DecimalText.h"
 #include "mapdata/DirectoryScan.h"
 #include "mapdata/FirmFile.h"
 #include "mapdata/FirmMarker.h"
 #include "mapdata/LayerFile.h"
 #include "mapdata/Loaders.h"
+#include "mapdata/MarkerPool.h"
 #include "mapdata/PictureLoader.h"
 #include "mapdata/ProblemText.h"
 
 namespace {
 
+// What the firms of one load share: the Firms folder's entries, looked up once
+// for every firm's picture, and the markers, each kept once.
+struct FirmPictures {
+  explicit FirmPictures(const fs::path& dir) : Folder(dir) {}
+  FolderIndex Folder;
+  MarkerPool Markers;
+};
+
 // The firm's picture drawn 1:1 at the top left and cut to 20 x 20, or the
 // built-in marker when it has none (or it cannot be decoded).
-QImage FirmMarker(const fs::path& dir, const std::string& baseName) {
-  QImage marker = BlankListImage();
-  QPainter painter(&marker);
+QImage FirmMarker(FirmPictures& pictures, const std::string& baseName) {
   QImage picture;
-  const fs::path jpg = ResolvePath(dir, baseName + ".jpg");
-  if (FileExists(jpg) && LoadPicture(jpg, picture)) {
-    picture.setDevicePixelRatio(1.0);
-    painter.drawImage(QPoint(0, 0), picture);
-  } else {
-    painter.drawImage(QPoint(0, 0), DefaultFirmMarker());
-  }
-  return marker;
+  const fs::path jpg = pictures.Folder.Resolve(baseName + ".jpg");
+  if (FileExists(jpg) && LoadPicture(jpg, picture)) return pictures.Markers.Share(MarkerFromPicture(picture));
+  return DefaultFirmMarker();
 }
 
-const FieldCell kPlaces[] = {{firm_field::Name, firm_cell::Name},
-                             {firm_field::Street, firm_cell::Street},
-                             {firm_field::Number, firm_cell::Number},
-                             {firm_field::Position, firm_cell::Points},
-                             {firm_field::Keywords, firm_cell::Keywords}};
-
 void AddFirmRow(const LayerLoad& load, ReadRecordResult& record, const std::string& baseName) {
+  const std::vector<std::string_view>& f = record.Fields;
   LayerTable& table = load.Tables.ListOfFirms;
-  const int index = table.Count();
-  LayerRow& row = AddFieldsRow(table, firm_cell::kCells, record.Fields, kPlaces);
-  row.At(firm_cell::File) = cp1251::FileNameToCp1251(baseName);
-  PutPointCells(load.Extents, row, firm_cell::kBox, row.Cell(firm_cell::Points));
-  row.At(firm_cell::Picture) = DecimalText(index);
+  const MapPoint p = WidenByPoint(load.Extents, record.Points);
+  const std::string fileCell = cp1251::FileNameToCp1251(baseName);
+  // In the order of firm_cell; the picture is the row's index when it is added.
+  table.AddRow({f[firm_field::Name], f[firm_field::Street], f[firm_field::Number], f[firm_field::Position], fileCell,
+                NumberText(p.X).View(), NumberText(p.Y).View(), f[firm_field::Keywords],
+                NumberText(table.Count()).View()});
 }
 
 // Adds the firm's row, or shows why it has none.
@@ -77,13 +72,13 @@ bool TakeFirm(const LayerLoad& load, const fs::path& file, FirmVariant variant) 
 }
 
 // One pass over the firm files of one kind, in name order.
-void ReadFirmPass(const LayerLoad& load, const fs::path& dir, FirmVariant variant) {
+void ReadFirmPass(const LayerLoad& load, const fs::path& dir, FirmPictures& pictures, FirmVariant variant) {
   const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
   for (const std::string& name : FindEntries(dir, extension)) {
     const fs::path file = dir / name;
     if (!TakeFirm(load, file, variant)) continue;
     std::string baseName = FirmBaseName(file, variant);
-    load.Tables.FirmsImageList.push_back(FirmMarker(dir, baseName));
+    load.Tables.FirmsImageList.push_back(FirmMarker(pictures, baseName));
     load.Tables.FirmFileNames.push_back(std::move(baseName));
   }
   load.Host.ProcessPendingEvents();
@@ -93,8 +88,8 @@ unsigned char FoldLatin(unsigned char c) { return (c >= 'a' && c <= 'z') ? stati
 
 // Latin letters without case, every other byte by value; a prefix comes first.
 bool FirmNameBefore(const LayerRow& a, const LayerRow& b) {
-  const std::string& x = a.Cell(firm_cell::Name);
-  const std::string& y = b.Cell(firm_cell::Name);
+  const std::string_view x = a.Cell(firm_cell::Name);
+  const std::string_view y = b.Cell(firm_cell::Name);
   return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(),
                                       [](char x, char y) {
                                         return FoldLatin(static_cast<unsigned char>(x)) <
@@ -110,8 +105,8 @@ void LoadFirms(const LayerLoad& load) {
   load.Tables.FirmsImageList.clear();
   load.Tables.FirmFileNames.clear();
   const fs::path dir = load.City.File("Firms");
-  ReadFirmPass(load, dir, FirmVariant::Scrambled);
-  if (firms.Empty()) ReadFirmPass(load, dir, FirmVariant::Plain);
-  std::stable_sort(firms.Rows().begin(), firms.Rows().end(), FirmNameBefore);
-  firms.Touch();
+  FirmPictures pictures(dir);
+  ReadFirmPass(load, dir, pictures, FirmVariant::Scrambled);
+  if (firms.Empty()) ReadFirmPass(load, dir, pictures, FirmVariant::Plain);
+  firms.StableSort(FirmNameBefore);
 }

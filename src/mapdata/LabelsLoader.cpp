@@ -5,17 +5,21 @@
 
 namespace {
 
-using namespace label_cell;
-
-const FieldCell kPlaces[] = {{label_field::Text, Text}, {label_field::Size, Size}, {label_field::Position, Points}};
-
-void AddLabelRow(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  LayerRow& row = AddFieldsRow(load.Tables.ListOfTexts, kCells, record.Fields, kPlaces);
-  PutPointCells(load.Extents, row, kBox, row.Cell(Points));
+void AddLabelRow(const LayerLoad& load, std::string_view, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const MapPoint p = WidenByPoint(load.Extents, record.Points);
+  // In the order of label_cell.
+  load.Tables.ListOfTexts.AddRow({f[label_field::Text], f[label_field::Size], f[label_field::Position],
+                                  NumberText(p.X).View(), NumberText(p.Y).View()});
 }
 
-const LayerReading kLabels{"Текстовые метки...", {"Data/Texts.txt", "Data/Texts.crpt"}, LabelRecordFormat, "Ошибка при открытии файла с текстами!",
-                           "Ошибка при открытии файла с текстами!", [](CityTables& t) { t.ListOfTexts.Clear(); },
+const LayerReading kLabels{"Текстовые метки...",
+                           "LoadLabels",
+                           {"Data/Texts.txt", "Data/Texts.crpt"},
+                           LabelRecordFormat,
+                           "Ошибка при открытии файла с текстами!",
+                           "Ошибка при открытии файла с текстами!",
+                           [](CityTables& t) { t.ListOfTexts.Clear(); },
                            AddLabelRow};
 
 }  // namespace

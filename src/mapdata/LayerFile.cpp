@@ -33,10 +33,11 @@ void ReadLayerFile(const LayerLoad& load, const std::filesystem::path& file, Lay
     load.Host.ShowMessage(DataProblemMessage(file, 0, layer.Problem));
     return;
   }
+  ReadRecordResult record;
   for (int32_t i = 0; i < layer.Count; ++i) {
     load.Progress.SetProgress1(layer.Count, i);
     load.Host.RepaintCityWindow();
-    ReadRecordResult record = ReadRecord(*layer.Reader, format, layer.Count);
+    ReadRecord(*layer.Reader, format, layer.Count, record);
     if (record.Outcome != ReadRecordResult::Ok) {
       load.Host.ShowMessage(DataProblemMessage(file, i + 1, record.Problem));
       return;
@@ -50,10 +51,12 @@ void LoadLayer(const LayerLoad& load, const LayerReading& reading) {
   const fs::path scrambled = load.City.File(reading.Files.Scrambled);
   const bool isScrambled = FileExists(scrambled);
   const fs::path file = isScrambled ? scrambled : load.City.File(reading.Files.Plain);
-  if (isScrambled || FileExists(file))
+  if (isScrambled || FileExists(file)) {
+    const std::string fileCell = FileCell(file);
     ReadLayerFile(load, file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain, reading.Format(),
                   isScrambled ? reading.ScrambledOpenFailure : reading.PlainOpenFailure,
-                  [&](ReadRecordResult& record) { reading.AddRow(load, file, record); });
+                  [&](ReadRecordResult& record) { reading.AddRow(load, fileCell, record); });
+  }
   if (reading.Finish) reading.Finish(load);
 }
 
@@ -61,13 +64,6 @@ std::span<const LayerReading* const> LayerReadings() {
   static const LayerReading* const readings[] = {&BuildingsReading(), &StreetsReading(), &RoutesReading(),
                                                   &LabelsReading(),    &RegionsReading(), &ObjectsReading()};
   return readings;
-}
-
-LayerRow& AddFieldsRow(LayerTable& table, int cells, std::vector<std::string>& fields,
-                       std::span<const FieldCell> places) {
-  LayerRow& row = table.AddCells(cells);
-  for (const FieldCell& place : places) row.At(place.Cell) = std::move(fields[place.Field]);
-  return row;
 }
 
 std::string FileCell(const std::filesystem::path& file) { return cp1251::FileNameToCp1251(file.string()); }

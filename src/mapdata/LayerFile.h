@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <span>
 #include <string>
 
 #include "mapdata/FieldReaders.h"
@@ -44,13 +43,15 @@ void ReadLayerFile(const LayerLoad& load, const std::filesystem::path& file, Lay
 // its files, its record layout, the messages when a file cannot be opened,
 // where the rows go, and what is done once they are all read.
 struct LayerReading {
-  const char* Step;  // the progress panel's label ("Улицы...")
+  const char* Step;   // the progress panel's label ("Улицы...")
+  const char* Timed;  // the step's name in the load's timings ("LoadStreets")
   LayerFiles Files;
   const RecordFormat& (*Format)();
   const char* PlainOpenFailure;
   const char* ScrambledOpenFailure;
   void (*Clear)(CityTables& tables);
-  void (*AddRow)(const LayerLoad& load, const std::filesystem::path& file, ReadRecordResult& record);
+  // `fileCell`: the "Файл" cell of the file's rows (FileCell).
+  void (*AddRow)(const LayerLoad& load, std::string_view fileCell, ReadRecordResult& record);
   void (*Finish)(const LayerLoad& load) = nullptr;
 };
 
@@ -58,15 +59,6 @@ struct LayerReading {
 // its plain one otherwise (with neither the layer stays empty, without a
 // message), then finishes the rows read.
 void LoadLayer(const LayerLoad& load, const LayerReading& reading);
-
-// Where a record's field goes in its row.
-struct FieldCell {
-  size_t Field;
-  int Cell;
-};
-// A new row of `table` with `cells` cells, each field of `fields` moved into its cell.
-LayerRow& AddFieldsRow(LayerTable& table, int cells, std::vector<std::string>& fields,
-                       std::span<const FieldCell> places);
 
 // The "Файл" cell: the full path as opened, in Windows-1251.
 std::string FileCell(const std::filesystem::path& file);

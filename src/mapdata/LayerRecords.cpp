@@ -45,7 +45,7 @@ bool TakeFieldStatus(FieldStatus status, size_t index, const FieldFormat& field,
 
 // The point count of the record, already checked (the PointCount field before
 // the list); 1 for a single point.
-int PairsWanted(const RecordFormat& format, const std::vector<std::string>& fields, FieldKind kind) {
+int PairsWanted(const RecordFormat& format, const std::vector<std::string_view>& fields, FieldKind kind) {
   if (kind == FieldKind::FirstPoint) return 1;
   for (size_t i = 0; i < format.Fields.size(); ++i) {
     int32_t n = 0;
@@ -56,7 +56,7 @@ int PairsWanted(const RecordFormat& format, const std::vector<std::string>& fiel
 
 std::string CheckField(const RecordFormat& format, size_t index, ReadRecordResult& result) {
   const FieldFormat& field = format.Fields[index];
-  const std::string& text = result.Fields[index];
+  const std::string_view text = result.Fields[index];
   int32_t value = 0;
   switch (field.Kind) {
     case FieldKind::Text:
@@ -73,10 +73,10 @@ std::string CheckField(const RecordFormat& format, size_t index, ReadRecordResul
       return {};
     case FieldKind::PointList:
     case FieldKind::FirstPoint: {
-      PointListResult points = ParsePointList(text, PairsWanted(format, result.Fields, field.Kind));
-      if (!points.Ok()) return points.Problem;
-      result.Points = std::move(points.Points);
-      return {};
+      const int pairs = PairsWanted(format, result.Fields, field.Kind);
+      result.Points.clear();
+      if (AppendPointList(text, pairs, result.Points)) return {};
+      return ParsePointList(text, pairs).Problem;
     }
   }
   return {};
@@ -123,21 +123,28 @@ const RecordFormat& FirmRecordFormat() {
   return format;
 }
 
-ReadRecordResult ReadRecord(FieldSource& reader, const RecordFormat& format, int recordsDeclared) {
-  ReadRecordResult result;
-  result.Fields.resize(format.Fields.size());
+void ReadRecord(FieldSource& reader, const RecordFormat& format, int recordsDeclared, ReadRecordResult& result) {
+  result.Outcome = ReadRecordResult::Ok;
+  result.Problem.clear();
+  result.Points.clear();
+  result.Fields.assign(format.Fields.size(), std::string_view());
   for (size_t i = 0; i < format.Fields.size(); ++i) {
     const FieldStatus status = reader.NextField(result.Fields[i], format.Fields[i].MayExceedBlock);
-    if (!TakeFieldStatus(status, i, format.Fields[i], recordsDeclared, result)) return result;
+    if (!TakeFieldStatus(status, i, format.Fields[i], recordsDeclared, result)) return;
   }
-  if (result.Outcome == ReadRecordResult::Bad) return result;
+  if (result.Outcome == ReadRecordResult::Bad) return;
   for (size_t i = 0; i < format.Fields.size(); ++i) {
     std::string problem = CheckField(format, i, result);
     if (!problem.empty()) {
       result.Outcome = ReadRecordResult::Bad;
       result.Problem = std::move(problem);
-      return result;
+      return;
     }
   }
+}
+
+ReadRecordResult ReadRecord(FieldSource& reader, const RecordFormat& format, int recordsDeclared) {
+  ReadRecordResult result;
+  ReadRecord(reader, format, recordsDeclared, result);
   return result;
 }

@@ -4,6 +4,7 @@
 // that no row ever gets a number cell that does not convert.  The loaders and
 // the data check (CityCheck) read through this one path.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "mapdata/FieldReaders.h"
@@ -52,11 +53,13 @@ struct ReadRecordResult {
     End,  // the data ran out inside or before the record: nothing can follow
   };
   Status Outcome = Ok;
-  std::string Problem;            // UTF-8, for Bad and End
-  std::vector<std::string> Fields;  // Windows-1251, as read
-  std::vector<MapPoint> Points;     // the point list's (or the first point's) pairs
+  std::string Problem;                   // UTF-8, for Bad and End
+  std::vector<std::string_view> Fields;  // Windows-1251, as read: views into the reader's bytes
+  std::vector<MapPoint> Points;          // the point list's (or the first point's) pairs
 };
 
-// Reads the next record.  `recordsDeclared` is only for the text of a problem
-// when the data runs out before the record.
+// Reads the next record into `record`, whose buffers are reused from record to
+// record.  `recordsDeclared` is only for the text of a problem when the data
+// runs out before the record.
+void ReadRecord(FieldSource& reader, const RecordFormat& format, int recordsDeclared, ReadRecordResult& record);
 ReadRecordResult ReadRecord(FieldSource& reader, const RecordFormat& format, int recordsDeclared);

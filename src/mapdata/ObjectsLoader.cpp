@@ -8,14 +8,14 @@
 
 namespace {
 
-const FieldCell kPlaces[] = {{object_field::Kind, object_cell::Kind},       {object_field::Street, object_cell::Street},
-                             {object_field::Number, object_cell::Number},   {object_field::Name, object_cell::Name},
-                             {object_field::Position, object_cell::Points}, {object_field::Icon, object_cell::Icon}};
-
-// X and Y are filled once every row is read.
-void AddObjectRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  AddFieldsRow(load.Tables.ListOfObjects, object_cell::kCells, record.Fields, kPlaces).At(object_cell::File) =
-      FileCell(file);
+// X and Y are the first point; the point list was checked when the record was read.
+void AddObjectRow(const LayerLoad& load, std::string_view fileCell, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const MapPoint p = WidenByPoint(load.Extents, record.Points);
+  // In the order of object_cell.
+  load.Tables.ListOfObjects.AddRow({f[object_field::Kind], f[object_field::Street], f[object_field::Number],
+                                    f[object_field::Name], f[object_field::Position], fileCell,
+                                    f[object_field::Icon], NumberText(p.X).View(), NumberText(p.Y).View()});
 }
 
 // The entry of the kind, if the index names one.
@@ -23,7 +23,7 @@ void NameObjectKind(CityTables& tables, const LayerRow& row) {
   int32_t icon = -1;
   std::vector<ObjectKindEntry>& chooser = tables.ObjectComboBox;
   if (ParseDecimalInt(row.Cell(object_cell::Icon), icon) && icon >= 0 && static_cast<size_t>(icon) < chooser.size())
-    chooser[static_cast<size_t>(icon)].Caption = row.Cell(object_cell::Kind);
+    chooser[static_cast<size_t>(icon)].Caption = std::string(row.Cell(object_cell::Kind));
 }
 
 // The last entry, the one of the placeholder icon, stands for all kinds.
@@ -35,16 +35,16 @@ void NameAllKindsEntry(CityTables& tables) {
     chooser[static_cast<size_t>(last)] = ObjectKindEntry{all, -1};
 }
 
-// Once every row is read: each names its kind, and gets its point cells.
+// Once every row is read: each names its kind.
 void FinishObjects(const LayerLoad& load) {
-  for (LayerRow& row : load.Tables.ListOfObjects.Rows()) {
+  for (const LayerRow& row : load.Tables.ListOfObjects.Rows()) {
     NameObjectKind(load.Tables, row);
     NameAllKindsEntry(load.Tables);
-    PutPointCells(load.Extents, row, object_cell::kBox, row.Cell(object_cell::Points));
   }
 }
 
 const LayerReading kObjects{"Объекты...",
+                            "LoadObjects",
                             {"Data/Objects.txt", "Data/Objects.crpt"},
                             ObjectRecordFormat,
                             "Ошибка при открытии!",

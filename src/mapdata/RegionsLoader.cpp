@@ -6,20 +6,17 @@
 
 namespace {
 
-using namespace region_cell;
-
-const FieldCell kPlaces[] = {{region_field::Type, Type},
-                             {region_field::PointCount, PointCount},
-                             {region_field::Points, Points},
-                             {region_field::NumberCount, NumberCount},
-                             {region_field::NumberPoints, NumberPoints}};
-
-void AddRegionRow(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  LayerRow& row = AddFieldsRow(load.Tables.ListOfRegions, kCells, record.Fields, kPlaces);
-  PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
+void AddRegionRow(const LayerLoad& load, std::string_view, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const BoxText box(WidenByBox(load.Extents, record.Points));
+  // In the order of region_cell.
+  load.Tables.ListOfRegions.AddRow({f[region_field::Type], f[region_field::PointCount], f[region_field::Points],
+                                    f[region_field::NumberCount], f[region_field::NumberPoints], box.MinX.View(),
+                                    box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
 const LayerReading kRegions{"Области...",
+                            "LoadRegions",
                             {"Data/Regions.txt", "Data/Regions.crpt"},
                             RegionRecordFormat,
                             "Ошибка при открытии!",

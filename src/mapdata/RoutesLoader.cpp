@@ -11,20 +11,17 @@ void ClearRoutes(CityTables& tables) {
   tables.ListOfPath2.Clear();
 }
 
-const FieldCell kShapePlaces[] = {{route_field::PointCount, route_shape_cell::PointCount},
-                                  {route_field::Points, route_shape_cell::Points}};
-const FieldCell kNamePlaces[] = {{route_field::Type, route_name_cell::Type},
-                                 {route_field::Name, route_name_cell::Name},
-                                 {route_field::Comment, route_name_cell::Comment}};
-
-void AddRouteRows(const LayerLoad& load, const fs::path&, ReadRecordResult& record) {
-  LayerRow& shape = AddFieldsRow(load.Tables.ListOfPath1, route_shape_cell::kCells, record.Fields, kShapePlaces);
-  AddFieldsRow(load.Tables.ListOfPath2, route_name_cell::kCells, record.Fields, kNamePlaces);
-  PutBoxCells(load.Extents, shape, route_shape_cell::kBox,
-              PointsOfCells(shape.Cell(route_shape_cell::PointCount), shape.Cell(route_shape_cell::Points)));
+void AddRouteRows(const LayerLoad& load, std::string_view, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const BoxText box(WidenByBox(load.Extents, record.Points));
+  // In the order of route_shape_cell and route_name_cell.
+  load.Tables.ListOfPath1.AddRow({f[route_field::PointCount], f[route_field::Points], box.MinX.View(),
+                                  box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
+  load.Tables.ListOfPath2.AddRow({f[route_field::Type], f[route_field::Name], f[route_field::Comment]});
 }
 
 const LayerReading kRoutes{"Маршруты...",
+                           "LoadRoutes",
                            {"Data/Path.txt", "Data/Path.crpt"},
                            RouteRecordFormat,
                            "Ошибка при открытии!",

@@ -5,22 +5,18 @@
 
 namespace {
 
-using namespace street_cell;
-
-const FieldCell kPlaces[] = {{street_field::Name, Name},
-                             {street_field::Type, Type},
-                             {street_field::Width, Width},
-                             {street_field::PointCount, PointCount},
-                             {street_field::Points, Points}};
-
 // The cells of the name's own points stay empty.
-void AddStreetRow(const LayerLoad& load, const fs::path& file, ReadRecordResult& record) {
-  LayerRow& row = AddFieldsRow(load.Tables.ListOfStreets, kCells, record.Fields, kPlaces);
-  row.At(File) = FileCell(file);
-  PutBoxCells(load.Extents, row, kBox, PointsOfCells(row.Cell(PointCount), row.Cell(Points)));
+void AddStreetRow(const LayerLoad& load, std::string_view fileCell, ReadRecordResult& record) {
+  const std::vector<std::string_view>& f = record.Fields;
+  const BoxText box(WidenByBox(load.Extents, record.Points));
+  // In the order of street_cell.
+  load.Tables.ListOfStreets.AddRow({f[street_field::Name], f[street_field::Type], f[street_field::Width],
+                                    f[street_field::PointCount], f[street_field::Points], fileCell, {}, {},
+                                    box.MinX.View(), box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
 const LayerReading kStreets{"Улицы...",
+                            "LoadStreets",
                             {"Data/Streets.txt", "Data/Streets.crpt"},
                             StreetRecordFormat,
                             "Ошибка при открытии!",

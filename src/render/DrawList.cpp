@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "mapdata/DecimalText.h"
 #include "render/CellNumbers.h"
 #include "render/MapLayers.h"
 
@@ -13,9 +14,7 @@ bool BoxMeets(const LayerTable& table, int row, const CellBox& c, const PointBox
 }
 
 void Append(LayerTable& list, const std::string& code, int row) {
-  LayerRow& item = list.AddCells(draw_list_cell::kCells);
-  item.At(draw_list_cell::Code) = code;
-  item.At(draw_list_cell::Row) = std::to_string(row);
+  list.AddRow({code, NumberText(row).View()});  // in the order of draw_list_cell
 }
 
 }  // namespace

@@ -108,3 +108,14 @@ void FormPaint(MapCore& core, QPainter& window) {
     HintLine(window, in.MouseX + 10, in.MouseY + 23, in.HintLine2);
   }
 }
+
+QImage VisibleMapPicture(MapCore& core, const QRect& visible) {
+  QImage picture(visible.size(), QImage::Format_RGB32);
+  picture.fill(mapstyle::BackgroundColor);
+  if (core.Map.isNull() || picture.isNull()) return picture;
+  DrawHighlights(core);
+  QPainter painter(&picture);
+  painter.translate(-visible.topLeft());
+  CopyVisiblePicture(core, painter);
+  return picture;
+}

@@ -1,7 +1,15 @@
 #pragma once
+#include <QImage>
+#include <QRect>
+
 class QPainter;
 struct MapCore;
 
 // Draws the selection highlights onto the map picture, copies the visible part
 // to the window at (0, 0) and writes the hover hint.
 void FormPaint(MapCore& core, QPainter& window);
+
+// The part `visible` of the window (window pixels) as the window shows it,
+// selection highlights included, without the hover hint: the picture a saved
+// or printed map shows.
+QImage VisibleMapPicture(MapCore& core, const QRect& visible);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -104,6 +105,16 @@ void DrawCentredIcon(Canvas& canvas, const std::vector<QImage>& icons, int32_t i
 
 }  // namespace
 
+std::optional<int32_t> StreetPenWidth(StreetKind kind, int32_t width, float scale) {
+  const int32_t asWide = ScaledTrunc(width, scale);
+  if (kind == StreetKind::Border) return asWide;  // taken as 2 wide: drawn with the pen already set
+  if (width >= 1 && width < 3) return asWide;
+  if (IsSpecialStreet(kind)) return asWide;
+  if (kind == StreetKind::Highway || width == 3) return ScaledTrunc(2, scale);
+  if (width >= 4) return ScaledTrunc(3, scale);
+  return std::nullopt;  // an ordinary street of width 0 or less
+}
+
 void DrawStreet(MapDrawing& d, const MapLayer& layer, int row) {
   const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
   const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
@@ -112,34 +123,21 @@ void DrawStreet(MapDrawing& d, const MapLayer& layer, int row) {
   const float scale = d.View.Scale;
   const QColor brush = st.BrushColor, pen = st.PenColor;
 
-  int32_t w = r.Value;
-  st.PenColor = layer.Style->Line;
-  st.PenWidth = ScaledTrunc(w, scale);
   const auto kind = static_cast<StreetKind>(r.Kind);
   switch (kind) {
     case StreetKind::Railway: st.PenColor = mapstyle::RailwayStreet; break;
     case StreetKind::River: st.PenColor = mapstyle::RiverStreet; break;
-    case StreetKind::Bridge: st.PenColor = layer.Style->Line; break;
-    case StreetKind::Border:
-      st.PenColor = mapstyle::BorderStreet;
-      w = 2;  // the pen keeps the width already set
-      break;
+    case StreetKind::Border: st.PenColor = mapstyle::BorderStreet; break;
+    case StreetKind::Bridge:
     case StreetKind::Ordinary:
     case StreetKind::Highway:
+      st.PenColor = layer.Style->Line;
       break;
   }
-
-  bool draw = true;
-  if (w >= 1 && w < 3) {
-  } else if (IsSpecialStreet(kind)) {
-  } else if (kind == StreetKind::Highway || w == 3) {
-    st.PenWidth = ScaledTrunc(2, scale);
-  } else if (w >= 4) {
-    st.PenWidth = ScaledTrunc(3, scale);
-  } else {
-    draw = false;  // an ordinary street of width 0 or less
-  }
-  if (draw) PolylineOfRow(d, cache, r);
+  // A street that is not drawn still leaves the pen as wide as its width.
+  const std::optional<int32_t> penWidth = StreetPenWidth(kind, r.Value, scale);
+  st.PenWidth = penWidth.value_or(ScaledTrunc(r.Value, scale));
+  if (penWidth) PolylineOfRow(d, cache, r);
 
   st.BrushColor = brush;
   st.PenColor = pen;

@@ -2,8 +2,12 @@
 // One drawer per layer, each drawing one table row onto the map picture's
 // canvas at the current view.  The canvas state each leaves behind is part of
 // the drawing: later rows are drawn with it.
+#include <cstdint>
+#include <optional>
+
 #include "mapdata/CityTables.h"
 #include "render/LayerFlags.h"
+#include "render/MapStyle.h"
 #include "render/RenderCache.h"
 #include "render/ViewState.h"
 
@@ -27,6 +31,9 @@ struct MapLayer;
 // Streets: the style's line colour, or by their type (railway, river, bridge,
 // border, highway).  Leaves the pen width as last set; pen and brush colours restored.
 void DrawStreet(MapDrawing& d, const MapLayer& layer, int row);
+// The pen a street of `kind` and `width` (map units) is drawn with at `scale`:
+// its width in pixels; none for a street that is not drawn.
+std::optional<int32_t> StreetPenWidth(mapstyle::StreetKind kind, int32_t width, float scale);
 // Buildings: filled polygon, outline in the pen colour left by earlier rows;
 // house number from the layer's detail scale.  Leaves font colour and size as
 // the style's.

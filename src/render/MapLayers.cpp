@@ -37,6 +37,11 @@ bool LabelDrawable(MapDrawing& d, const MapLayer& layer, int row) {
   return LabelLegible(r.Value, d.View.Scale);
 }
 
+// Streets are hit as wide as they are drawn.
+std::optional<int32_t> StreetLineWidth(const CachedRow& row, float scale) {
+  return StreetPenWidth(static_cast<mapstyle::StreetKind>(row.Kind), row.Value, scale);
+}
+
 const LayerStyle kRegionStyle{};
 const LayerStyle kStreetStyle{.Line = QColor(255, 255, 255)};
 const LayerStyle kRouteStyle{.Line = QColor(255, 0, 0), .Casing = QColor(192, 192, 192), .LineWidth = 1.3L,
@@ -53,38 +58,43 @@ const LayerStyle kFirmStyle{};
 
 const MapLayer kRegions{DrawCode::Region, "regions", &CityTables::ListOfRegions, region_cell::kBox, LoadRegions,
                         &RenderCache::Regions, BuildRegionCache, DrawRegion, &LayerFlags::ShowRegions, true,
-                        DrawnFrom::DrawList, nullptr, nullptr, {}, &kRegionStyle, RegionReach};
+                        DrawnFrom::DrawList, nullptr, nullptr, {}, &kRegionStyle, RegionReach,
+                        {HitShape::Area, "region"}};
 
 const MapLayer kStreets{DrawCode::Street, "streets", &CityTables::ListOfStreets, street_cell::kBox, LoadStreets,
                         &RenderCache::Streets, BuildStreetCache, DrawStreet, &LayerFlags::ShowStreets, true,
                         DrawnFrom::DrawList, StreetListed, nullptr,
-                        LayerScales{.ThinWidth = 2, .ThinListedFrom = 1.0f}, &kStreetStyle, StreetReach};
+                        LayerScales{.ThinWidth = 2, .ThinListedFrom = 1.0f}, &kStreetStyle, StreetReach,
+                        {HitShape::Line, "street", StreetLineWidth}};
 
 // Routes are listed by their box alone; ListOfPath1 holds their geometry.
 const MapLayer kRoutes{DrawCode::Route, "routes", &CityTables::ListOfPath1, route_shape_cell::kBox, LoadRoutes,
                        &RenderCache::Routes, BuildRouteCache, DrawRoute, &LayerFlags::ShowRoutes, false,
-                       DrawnFrom::DrawList, nullptr, nullptr, {}, &kRouteStyle, RouteReach};
+                       DrawnFrom::DrawList, nullptr, nullptr, {}, &kRouteStyle, RouteReach, {}};
 
 const MapLayer kBuildings{DrawCode::Building, "buildings", &CityTables::ListOfBuildings, building_cell::kBox,
                           LoadBuildings, &RenderCache::Buildings, BuildBuildingCache, DrawBuilding,
                           &LayerFlags::ShowBuildings, true, DrawnFrom::DrawList, nullptr, nullptr,
-                          LayerScales{.DrawnFrom = 2.0f, .DetailFrom = 4.0f}, &kBuildingStyle, BuildingReach};
+                          LayerScales{.DrawnFrom = 2.0f, .DetailFrom = 4.0f}, &kBuildingStyle, BuildingReach,
+                          {HitShape::Area, "building"}};
 
 const MapLayer kObjects{DrawCode::Object, "objects", &CityTables::ListOfObjects, object_cell::kBox, LoadObjects,
                         &RenderCache::Objects, BuildObjectCache, DrawObjectIcon, &LayerFlags::ShowObjects, false,
-                        DrawnFrom::DrawList, nullptr, nullptr, {}, &kObjectStyle, ObjectReach};
+                        DrawnFrom::DrawList, nullptr, nullptr, {}, &kObjectStyle, ObjectReach,
+                        {HitShape::Icon, "object"}};
 
 const MapLayer kLabels{DrawCode::Label, "labels", &CityTables::ListOfTexts, label_cell::kBox, LoadLabels,
                        &RenderCache::Texts, BuildLabelCache, DrawTextLabel, &LayerFlags::ShowTexts, false,
                        DrawnFrom::DrawList, nullptr, LabelDrawable,
                        LayerScales{.Legible = {{8, 0.7f}, {10, 0.5f}, {kAnySize, 3.5f}},
                                    .Highlighted = {{8, 0.7f}, {kAnySize, 3.5f}}},
-                       &kLabelStyle, LabelReach};
+                       &kLabelStyle, LabelReach, {}};
 
 // Firms are listed like every layer but drawn only when found by the firm search.
 const MapLayer kFirms{DrawCode::Firm, "firms", &CityTables::ListOfFirms, firm_cell::kBox, LoadFirms,
                       &RenderCache::Firms, BuildFirmCache, DrawFoundFirmIcon, &LayerFlags::ShowFoundFirms, false,
-                      DrawnFrom::FoundFirms, nullptr, nullptr, {}, &kFirmStyle, FirmReach};
+                      DrawnFrom::FoundFirms, nullptr, nullptr, {}, &kFirmStyle, FirmReach,
+                      {HitShape::Icon, "firm"}};
 
 // Drawing order.
 const std::array<const MapLayer*, 7> kLayers{&kRegions, &kStreets, &kRoutes, &kBuildings,

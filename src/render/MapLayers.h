@@ -77,6 +77,18 @@ struct LayerStyle {
   int IconReach = 0;             // objects: pixels an icon reaches around its point
 };
 
+// How "what is here" finds a row of the layer under a point
+// (interaction/HitTest.h): by its icon, by its line as wide as the map draws
+// it, or by its outline; a layer of None is never listed there.  Word names
+// the row's kind where the tools print it.
+enum class HitShape { None, Icon, Line, Area };
+struct LayerHit {
+  HitShape Shape = HitShape::None;
+  const char* Word = nullptr;
+  // Line: the pen the row is drawn with at `scale`, in pixels; none when it is not drawn.
+  std::optional<int32_t> (*LineWidth)(const CachedRow& row, float scale) = nullptr;
+};
+
 // Where the redraw finds a layer's rows: in the draw list, or (firms) in the
 // list of found firms, drawn after the draw list.
 enum class DrawnFrom { DrawList, FoundFirms };
@@ -103,6 +115,7 @@ struct MapLayer {
   // view's scale, the most of any row (pens, icons, texts): a redraw visits
   // only the rows whose boxes meet the picture widened by this.
   long double (*Reach)(MapDrawing& d, const MapLayer& layer);
+  LayerHit Hit;
 };
 
 // Every layer, in drawing order (the order of the draw list).

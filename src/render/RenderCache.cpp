@@ -111,7 +111,7 @@ void BuildBuildingCache(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   c.Texts.reserve(static_cast<size_t>(t.Count()));
   for (int i = 0; i < t.Count(); ++i) {
-    const std::string& number = t[i].Cell(building_cell::Number);
+    const std::string_view number = t[i].Cell(building_cell::Number);
     c.Texts.push_back(MapText(number));
     c.Rows[static_cast<size_t>(i)].Value = static_cast<int32_t>(number.size());
     ReadShape(c, t, i, building_cell::PointCount, building_cell::Points);

@@ -82,6 +82,16 @@ HitPoint WindowToHit(const ViewState& v, int32_t x, int32_t y) {
   return {int64_t{x} + v.OffsetX + v.ScreenWidth / 2, int64_t{y} + v.OffsetY + v.ScreenHeight / 2};
 }
 
+HitPoint MapToHit(int32_t x, int32_t y, float scale) {
+  const long double s = scale;
+  return {TruncWide(x * s), TruncWide(y * s)};
+}
+
+MapPoint HitToMap(HitPoint at, float scale) {
+  const long double s = scale;
+  return {TruncToInt32(at.X / s), TruncToInt32(at.Y / s)};
+}
+
 void PutMapPointAt(ViewState& v, int32_t x, int32_t y, int32_t px, int32_t py) {
   const long double s = v.Scale;
   v.OffsetX = TruncToInt32(x * s - px);

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "mapdata/PointList.h"
-
 #include "render/PicturePixel.h"
 #include "render/ViewState.h"
 
@@ -53,6 +52,10 @@ struct HitPoint {
 // Window pixel to hit-test units: x + OffsetX + ScreenWidth/2, y + OffsetY +
 // ScreenHeight/2 (no drag shift: it is 0 whenever the mouse is read there).
 HitPoint WindowToHit(const ViewState& v, int32_t x, int32_t y);
+// A map point in hit-test units at `scale`: trunc(x × Scale), trunc(y × Scale).
+HitPoint MapToHit(int32_t x, int32_t y, float scale);
+// The map point a hit point lies in: trunc(hx / Scale), trunc(hy / Scale).
+MapPoint HitToMap(HitPoint at, float scale);
 
 // The offsets that put map point (x, y) at picture pixel (px, py):
 // trunc(x × Scale − px), trunc(y × Scale − py).

@@ -25,10 +25,10 @@ size_t FirmTextParts(const SearchState& s, const LayerRow& firm, std::array<std:
 }
 
 void AddFirmResult(SearchState& s, const LayerRow& firm, int row) {
-  s.ListView2.AddCells(found_firm_cell::kCells).At(found_firm_cell::FirmRow) = std::to_string(row);
-  LayerRow& shown = s.SearchFirmListView.AddCells(shown_firm_cell::kCells);
-  shown.At(shown_firm_cell::Name) = firm.Cell(firm_cell::Name);
-  shown.At(shown_firm_cell::Address) = firm.Cell(firm_cell::Street) + " " + firm.Cell(firm_cell::Number);
+  s.ListView2.AddRow({NumberText(row).View()});
+  // In the order of shown_firm_cell.
+  s.SearchFirmListView.AddRow(
+      {firm.Cell(firm_cell::Name), JoinedWithSpace(firm.Cell(firm_cell::Street), firm.Cell(firm_cell::Number))});
 }
 
 void ListMatchingFirms(MapCore& core, const std::string& key) {

@@ -3,54 +3,27 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <QCollator>
-#include <QLocale>
 #include <QString>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <utility>
 
 #include "mapdata/Cp1251.h"
+#include "mapdata/FileReplace.h"
 #include "mapdata/ProblemText.h"
 #include "mapdata/TextLines.h"
+#include "search/Collation.h"
 #include "shell/MapCore.h"
 
 namespace {
 
 constexpr const char* kKeywordFile = "Kw.map";
+constexpr FolderWords kCityFolder{"в папку города", "папка города"};
 
 const QCollator& KeywordCollator() {
-  static const QCollator collator = [] {
-    QCollator c{QLocale(QLocale::Russian, QLocale::Russia)};
-    c.setCaseSensitivity(Qt::CaseInsensitive);
-    return c;
-  }();
+  static const QCollator collator = RussianCollator(false);
   return collator;
-}
-
-// Why a file operation failed, in the words of the interface.
-std::string ReasonText(int error, bool writing) {
-  switch (error) {
-    case EACCES:
-    case EPERM:
-      return writing ? "нет прав на запись в папку города" : "нет прав на чтение файла";
-    case EROFS:
-      return "диск доступен только для чтения";
-    case ENOSPC:
-    case EDQUOT:
-      return "на диске нет места";
-    case EISDIR:
-      return "на месте файла находится папка";
-    case ENOENT:
-    case ENOTDIR:
-      return "папка города не найдена";
-    case EIO:
-      return "ошибка ввода-вывода";
-    default:
-      return "системная ошибка " + std::to_string(error) + " (" + std::strerror(error) + ")";
-  }
 }
 
 bool ReadWholeFile(const fs::path& path, std::string& bytes, int& error) {
@@ -72,63 +45,6 @@ bool ReadWholeFile(const fs::path& path, std::string& bytes, int& error) {
     bytes.append(buffer, static_cast<size_t>(n));
   }
   ::close(fd);
-  return true;
-}
-
-struct WriteFailure {
-  int error = 0;
-  std::string step;  // what was being done, in Russian
-};
-
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-// Makes a rename in `dir` durable; a folder that cannot be synced is no failure
-// of the write itself.
-void SyncDirectory(const fs::path& dir) {
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-// Writes `bytes` to a temporary file beside `target`, flushes it to the disk and
-// renames it over `target`: the old file stays whole until the new one is.
-bool ReplaceFile(const fs::path& target, const std::string& bytes, WriteFailure& failure) {
-  fs::path temp = target;
-  temp += ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    failure = {errno, "временный файл \"" + temp.filename().string() + "\" не создаётся"};
-    return false;
-  }
-  const bool written = WriteAll(fd, bytes);
-  int error = errno;
-  const bool synced = written && ::fsync(fd) == 0;
-  if (written && !synced) error = errno;
-  const bool closed = ::close(fd) == 0;
-  if (written && synced && !closed) error = errno;
-  if (!(written && synced && closed)) {
-    ::unlink(temp.c_str());
-    failure = {error, "запись не удалась"};
-    return false;
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    failure = {errno, "старый файл не заменяется"};
-    ::unlink(temp.c_str());
-    return false;
-  }
-  SyncDirectory(target.parent_path());
   return true;
 }
 
@@ -161,7 +77,7 @@ void LoadKeywords(MapCore& core) {
   int error = 0;
   if (!ReadWholeFile(path, bytes, error)) {
     core.ShowMessage("Не удалось прочитать список ключевых слов из файла \"" + PathForMessage(path) + "\": " +
-                     ReasonText(error, false) + ".");
+                     FailureReason(error, false, kCityFolder) + ".");
     return;
   }
   std::vector<std::string> words = SplitTextLines(bytes);
@@ -177,5 +93,5 @@ void AddKeyword(MapCore& core, const std::string& word) {
   WriteFailure failure;
   if (ReplaceFile(path, KeywordFileBytes(words), failure)) return;
   core.ShowMessage("Не удалось сохранить список ключевых слов в файл \"" + PathForMessage(path) + "\": " +
-                   ReasonText(failure.error, true) + " (" + failure.step + "). Слово осталось в списке.");
+                   FailureReason(failure.error, true, kCityFolder) + " (" + failure.step + "). Слово осталось в списке.");
 }

@@ -17,23 +17,17 @@ constexpr std::string_view kSpace = " ";
 
 const std::string kEmpty;
 
-bool IsBlank(const std::string& cell) { return cell == " "; }
+bool IsBlank(std::string_view cell) { return cell == " "; }
 
-std::string Address(const std::string& street, const std::string& number) { return street + " " + number; }
+std::string Address(std::string_view street, std::string_view number) { return JoinedWithSpace(street, number); }
 
 // Appends one result to both lists, so that row r of one is row r of the other.
-void AddResult(SearchState& s, std::string address, const std::string& kind, const std::string& name,
+void AddResult(SearchState& s, std::string_view address, std::string_view kind, std::string_view name,
                SearchKind code, int row) {
-  LayerRow& shown = s.SearchListView.AddCells(shown_found_cell::kCells);
-  shown.At(shown_found_cell::Address) = address;
-  shown.At(shown_found_cell::Kind) = kind;
-  shown.At(shown_found_cell::Name) = name;
-  LayerRow& hidden = s.ListView1.AddCells(found_cell::kCells);
-  hidden.At(found_cell::Address) = std::move(address);
-  hidden.At(found_cell::Kind) = kind;
-  hidden.At(found_cell::Name) = name;
-  hidden.At(found_cell::Code) = SearchKindText(code);
-  hidden.At(found_cell::Row) = std::to_string(row);
+  // In the order of shown_found_cell and found_cell.
+  s.SearchListView.AddRow({address, kind, name});
+  const char codeText = static_cast<char>(code);
+  s.ListView1.AddRow({address, kind, name, std::string_view(&codeText, 1), NumberText(row).View()});
 }
 
 // Each source scans its table, testing the parts of each searched text in
@@ -42,9 +36,9 @@ void SearchStreets(MapCore& core, const KeyMatcher& matcher) {
   const LayerTable& table = core.Tables.ListOfStreets;
   for (int i = 0; i < table.Count(); ++i) {
     const LayerRow& row = table[i];
-    const std::string& name = row.Cell(street_cell::Name);
+    const std::string_view name = row.Cell(street_cell::Name);
     if (IsBlank(name)) continue;
-    const std::string& type = row.Cell(street_cell::Type);
+    const std::string_view type = row.Cell(street_cell::Type);
     if (matcher.Matches({name, kCr, type})) AddResult(core.Search, name, type, kEmpty, SearchKind::Street, i);
   }
 }
@@ -54,10 +48,10 @@ void SearchBuildings(MapCore& core, const KeyMatcher& matcher) {
   static const std::string building = cp1251::FromUtf8("Здание");
   for (int i = 0; i < table.Count(); ++i) {
     const LayerRow& row = table[i];
-    const std::string& street = row.Cell(building_cell::Street);
+    const std::string_view street = row.Cell(building_cell::Street);
     if (IsBlank(street)) continue;
-    const std::string& number = row.Cell(building_cell::Number);
-    const std::string& name = row.Cell(building_cell::Name);
+    const std::string_view number = row.Cell(building_cell::Number);
+    const std::string_view name = row.Cell(building_cell::Name);
     if (matcher.Matches({street, kSpace, number, kCr, name}))
       AddResult(core.Search, Address(street, number), building, name, SearchKind::Building, i);
   }
@@ -68,7 +62,7 @@ void SearchFirmNames(MapCore& core, const KeyMatcher& matcher) {
   static const std::string object = cp1251::FromUtf8("Объект");
   for (int i = 0; i < table.Count(); ++i) {
     const LayerRow& row = table[i];
-    const std::string& name = row.Cell(firm_cell::Name);
+    const std::string_view name = row.Cell(firm_cell::Name);
     if (IsBlank(name) || !matcher.Matches(name)) continue;
     AddResult(core.Search, Address(row.Cell(firm_cell::Street), row.Cell(firm_cell::Number)), object, name,
               SearchKind::Firm, i);
@@ -79,9 +73,9 @@ void SearchObjects(MapCore& core, const KeyMatcher& matcher) {
   const LayerTable& table = core.Tables.ListOfObjects;
   for (int i = 0; i < table.Count(); ++i) {
     const LayerRow& row = table[i];
-    const std::string& kind = row.Cell(object_cell::Kind);
+    const std::string_view kind = row.Cell(object_cell::Kind);
     if (IsBlank(kind)) continue;
-    const std::string& name = row.Cell(object_cell::Name);
+    const std::string_view name = row.Cell(object_cell::Name);
     if (matcher.Matches({kind, kCr, name}))
       AddResult(core.Search, Address(row.Cell(object_cell::Street), row.Cell(object_cell::Number)), kind, name,
                 SearchKind::Object, i);
@@ -106,18 +100,14 @@ void ShowSearchResult(MapCore& core, int visibleRow, bool centre) {
   const LayerTable& hidden = core.Search.ListView1;
   if (visibleRow < 0 || visibleRow >= hidden.Count()) return;
   const LayerRow& row = hidden[visibleRow];
-  const std::string& code = row.Cell(found_cell::Code);
+  const std::string_view code = row.Cell(found_cell::Code);
   int32_t index = 0;
   if (!ParseDecimalInt(row.Cell(found_cell::Row), index)) return;
-  ResetSelection(core);
   const std::optional<SearchKind> kind = SearchKindOf(code);
-  if (!kind) return;
-  switch (*kind) {
-    case SearchKind::Street: SelectStreet(core, index, centre); break;
-    case SearchKind::Building: SelectBuilding(core, index, centre); break;
-    case SearchKind::Object: SelectObject(core, index, centre); break;
-    case SearchKind::Firm: ShowObjectInfo(core, index, centre); break;
-  }
+  if (kind)
+    SelectRecord(core, *kind, index, centre);
+  else
+    ResetSelection(core);
 }
 
 void SearchListViewClick(MapCore& core, int selectedRow, bool centre) {

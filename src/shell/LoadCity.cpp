@@ -1,5 +1,6 @@
 #include "shell/LoadCity.h"
 
+#include <chrono>
 #include <exception>
 
 #include "info/Selection.h"
@@ -17,6 +18,24 @@
 #include "shell/PanelPairs.h"
 
 namespace {
+
+// Times one step from its construction to its destruction and adds it to `times`.
+class LoadStepTimer {
+ public:
+  LoadStepTimer(LoadTimes& times, const char* step)
+      : times_(times), step_(step), start_(std::chrono::steady_clock::now()) {}
+  ~LoadStepTimer() {
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start_;
+    times_.Steps.push_back({step_, spent.count()});
+  }
+  LoadStepTimer(const LoadStepTimer&) = delete;
+  LoadStepTimer& operator=(const LoadStepTimer&) = delete;
+
+ private:
+  LoadTimes& times_;
+  const char* step_;
+  std::chrono::steady_clock::time_point start_;
+};
 
 void ResetViewForLoad(MapCore& core) {
   ViewState& v = core.View;
@@ -42,26 +61,47 @@ void BeginStep(MapCore& core, const char* label) {
   core.Host.RepaintCityWindow();
 }
 
+// Runs one step of the load and adds the wall-clock time it took to the load's timings.
+template <typename Step>
+void Timed(MapCore& core, const char* name, Step&& step) {
+  const LoadStepTimer timer(core.LastLoadTimes, name);
+  step();
+}
+
+// The fixed order of the steps: the objects name their kinds in the chooser
+// that the icons step builds, and every layer widens the extents that the draw
+// list is then built over.
 void RunLoadingSteps(MapCore& core, const std::string& city) {
   core.ScrambleMask = CityScrambleMask(core.City());
   const LayerLoad load = core.Loading(city);
   BeginStep(core, "Иконки...");
   ForgetObjectFilter(core);
-  LoadObjectIcons(load);
+  Timed(core, "LoadObjectIcons", [&] { LoadObjectIcons(load); });
   BeginStep(core, "Фирмы...");
-  LoadFirms(load);
+  Timed(core, "LoadFirms", [&] { LoadFirms(load); });
   // The highlighted route belongs to the tables about to be refilled.
   core.Selection.RouteSelected = false;
   for (const LayerReading* layer : LayerReadings()) {
     BeginStep(core, layer->Step);
-    LoadLayer(load, *layer);
+    Timed(core, layer->Timed, [&] { LoadLayer(load, *layer); });
   }
   if (!core.Tables.ListOfObjects.Empty()) ShowAllObjectKinds(core);
+}
+
+// The final drawing: the draw list over the whole map, the first redraw and the paint.
+void DrawFirstView(MapCore& core) {
+  Timed(core, "BuildDrawList", [&] { BuildDrawList(core.Tables, core.View, core.Extents.Box()); });
+  Timed(core, "RedrawView", [&] {
+    RedrawView(core);
+    core.Host.PaintMapWindow();
+  });
 }
 
 }  // namespace
 
 bool LoadCity(MapCore& core, const std::string& city, const std::string& title) {
+  core.LastLoadTimes.Clear();
+  const LoadStepTimer whole(core.LastLoadTimes, "LoadCity");  // added last, once every step is in
   core.Selection.StatusText0.clear();
   core.Selection.StatusText1.clear();
   core.Selection.StatusText2.clear();
@@ -84,19 +124,16 @@ bool LoadCity(MapCore& core, const std::string& city, const std::string& title) 
 
   core.Progress.LoadLabel = "Инициализация...";
   core.Host.RepaintCityWindow();
-  LoadKeywords(core);
+  Timed(core, "LoadKeywords", [&] { LoadKeywords(core); });
   core.Caption = title;
 
   core.Progress.SetProgress2(core.Progress.Progress2Position + 1);
-  FillSearchList(core, "");
+  Timed(core, "FillSearchList", [&] { FillSearchList(core, ""); });
   core.Progress.SetProgress2(core.Progress.Progress2Position + 1);
   core.Host.RepaintCityWindow();
 
   try {
-    const MapExtents& e = core.Extents;
-    BuildDrawList(core.Tables, core.View, e.Box());
-    RedrawView(core);
-    core.Host.PaintMapWindow();
+    DrawFirstView(core);
   } catch (const std::exception&) {
     core.ShowMessage("Произошла внутренняя ошибка программы!\nПрограмма завершает работу.");
     return false;

@@ -20,6 +20,7 @@
 #include "render/ViewState.h"
 #include "search/SearchState.h"
 #include "mapdata/LoadProgress.h"
+#include "shell/LoadTimes.h"
 #include "shell/MapHost.h"
 #include "shell/UiSwitches.h"
 
@@ -43,6 +44,7 @@ struct MapCore {
   SearchState Search;
   UiSwitches Ui;
   LoadProgress Progress;
+  LoadTimes LastLoadTimes;  // of the steps of the last LoadCity
 
   QImage Map;  // the map picture, 2 x ScreenWidth by 2 x ScreenHeight
   RenderState Render;  // canvas state of the picture, tables converted for drawing

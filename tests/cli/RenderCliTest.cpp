@@ -48,6 +48,22 @@ TEST_F(RenderCli, ScaleWidensTheRiver) {
   EXPECT_EQ(QColor(window.pixel(10, 10)), QColor(251, 125, 166));
 }
 
+// The extents (0, 0)-(200, 150) at the largest step that shows them whole in
+// 450 x 350 pixels (2.0: 401 x 301), in the middle: map (x, y) is window pixel
+// (24.5 + 2x, 24.5 + 2y); the scale and centre given give way.
+TEST_F(RenderCli, WholeCityFitsTheExtentsIntoTheWindow) {
+  const QImage window = Render({"--screen", "450x350", "--scale", "7", "--center", "0,0", "--whole-city"});
+  const QColor river(0, 0, 255), market(251, 125, 166), ground(240, 230, 230);
+  struct Probe {
+    int x, y;
+    QColor expected;
+  };
+  for (const Probe& p : {Probe{10, 10, ground}, Probe{120, 120, ground}, Probe{130, 130, market},
+                         Probe{225, 150, market}, Probe{225, 225, river}, Probe{320, 320, market},
+                         Probe{330, 330, ground}, Probe{440, 340, ground}})
+    EXPECT_EQ(QColor(window.pixel(p.x, p.y)).name(), p.expected.name()) << p.x << "," << p.y;
+}
+
 TEST_F(RenderCli, PictureOptionWritesTheWholeMapPicture) {
   const QImage picture = Render({"--center", "100,100", "--picture"});
   ASSERT_EQ(picture.size(), QSize(400, 300));

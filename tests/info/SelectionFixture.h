@@ -49,7 +49,7 @@ class City {
   int AddStreet(const std::string& name, const std::string& type, const std::string& width, const std::string& count,
                 const std::string& coords) {
     using namespace street_cell;
-    LayerRow& r = Row(core.Tables.ListOfStreets, kCells, kBox);
+    RowDraft& r = Row(core.Tables.ListOfStreets, kCells, kBox);
     r.At(Name) = W(name);
     r.At(Type) = W(type);
     r.At(Width) = width;
@@ -63,7 +63,7 @@ class City {
   int AddBuilding(const std::string& street, const std::string& number, const std::string& name,
                   const std::string& count, const std::string& coords) {
     using namespace building_cell;
-    LayerRow& r = Row(core.Tables.ListOfBuildings, kCells, kBox);
+    RowDraft& r = Row(core.Tables.ListOfBuildings, kCells, kBox);
     r.At(Street) = W(street);
     r.At(Number) = W(number);
     r.At(Name) = W(name);
@@ -76,7 +76,7 @@ class City {
   int AddObject(const std::string& kind, const std::string& street, const std::string& number,
                 const std::string& name, int x, int y, int picture, bool drawn = true) {
     using namespace object_cell;
-    LayerRow& r = core.Tables.ListOfObjects.AddCells(kCells);
+    RowDraft& r = core.Tables.ListOfObjects.AddCells(kCells);
     const std::string xs = std::to_string(x), ys = std::to_string(y);
     r.At(Kind) = W(kind);
     r.At(Street) = W(street);
@@ -89,7 +89,7 @@ class City {
     r.At(Y) = ys;
     const int row = core.Tables.ListOfObjects.Count() - 1;
     if (drawn) {
-      LayerRow& listed = core.Tables.DrawListView.AddCells(draw_list_cell::kCells);
+      RowDraft& listed = core.Tables.DrawListView.AddCells(draw_list_cell::kCells);
       listed.At(draw_list_cell::Code) = "5";
       listed.At(draw_list_cell::Row) = std::to_string(row);
     }
@@ -98,7 +98,7 @@ class City {
   int AddFirm(const std::string& name, const std::string& street, const std::string& number, int x, int y,
               const std::string& file, int picture) {
     using namespace firm_cell;
-    LayerRow& r = core.Tables.ListOfFirms.AddCells(kCells);
+    RowDraft& r = core.Tables.ListOfFirms.AddCells(kCells);
     const std::string xs = std::to_string(x), ys = std::to_string(y);
     r.At(Name) = W(name);
     r.At(Street) = W(street);
@@ -117,10 +117,10 @@ class City {
     core.Flags.ShowFoundFirms = true;
   }
   int AddRoute(const std::string& type, const std::string& name, const std::string& count, const std::string& coords) {
-    LayerRow& shape = Row(core.Tables.ListOfPath1, route_shape_cell::kCells, route_shape_cell::kBox);
+    RowDraft& shape = Row(core.Tables.ListOfPath1, route_shape_cell::kCells, route_shape_cell::kBox);
     shape.At(route_shape_cell::PointCount) = count;
     shape.At(route_shape_cell::Points) = coords;
-    LayerRow& listed = core.Tables.ListOfPath2.AddCells(route_name_cell::kCells);
+    RowDraft& listed = core.Tables.ListOfPath2.AddCells(route_name_cell::kCells);
     listed.At(route_name_cell::Type) = W(type);
     listed.At(route_name_cell::Name) = W(name);
     listed.At(route_name_cell::Comment) = W("комментарий");
@@ -139,8 +139,8 @@ class City {
   MapCore core;
 
  private:
-  static LayerRow& Row(LayerTable& table, int cells, const CellBox& box) {
-    LayerRow& r = table.AddCells(cells);
+  static RowDraft& Row(LayerTable& table, int cells, const CellBox& box) {
+    RowDraft& r = table.AddCells(cells);
     for (int cell : {box.MinX, box.MinY, box.MaxX, box.MaxY}) r.At(cell) = "0";
     return r;
   }

@@ -152,7 +152,7 @@ TEST_F(MapClick, BrokenListEntriesAreSkipped) {
   core.Flags.ShowFoundFirms = true;
   core.Tables.DrawListView.Add("5").SubItems = {"42"};
   core.Tables.DrawListView.Add("5").SubItems = {"x"};
-  LayerRow& odd = core.Tables.ListOfObjects.Add(W("Школа"));
+  RowDraft& odd = core.Tables.ListOfObjects.Add(W("Школа"));
   odd.SubItems = {" ", " ", " ", "100 100", "f", "0", "abc", "100"};  // X is not a number
   core.Tables.DrawListView.Add("5").SubItems = {"0"};
   SelectAtPoint(core, 200, 200, false);

@@ -1,5 +1,6 @@
 #include "render/ViewScale.h"
 #include "interaction/ViewControl.h"
+#include "interaction/ViewMoves.h"
 
 #include <gtest/gtest.h>
 
@@ -124,9 +125,10 @@ TEST_F(ViewControl_, ZoomEditWithoutDigitsChangesNothing) {
   EXPECT_EQ(ZoomEditErrorMessage(cp1251::FromUtf8("сто")), "«сто» — не число.");
 }
 
-class WheelZoom_ : public ViewControl_ {};
+// The wheel's zoom (ViewMoves.h), from the zoom controls' state.
+class ZoomAroundPoint_ : public ViewControl_ {};
 
-TEST_F(WheelZoom_, KeepsTheMapPointUnderTheMouse) {
+TEST_F(ZoomAroundPoint_, KeepsTheMapPointUnderTheMouse) {
   core.Tables.ImageListObject = {SolidIcon(qRgb(255, 0, 0))};
   SetView(1.0f);
   RecentreOffsets(core.View);  // (100, 80) in the middle of the window (100, 75)
@@ -137,7 +139,7 @@ TEST_F(WheelZoom_, KeepsTheMapPointUnderTheMouse) {
   AddObjectRow(core, "Аптека", "А", 0, 150, 105);
   Draw();
 
-  ASSERT_TRUE(WheelZoom(core, 1, 150, 100));
+  ASSERT_TRUE(ZoomAroundPoint(core, 1, 150, 100));
   EXPECT_EQ(core.View.Scale, 1.5f);
   EXPECT_EQ(core.Ui.TrackBar1Position, 3);
   // The object's point is drawn at the picture pixel that window pixel (150, 100) shows.
@@ -146,26 +148,26 @@ TEST_F(WheelZoom_, KeepsTheMapPointUnderTheMouse) {
   // The centre is the map point in the middle of the picture again.
   EXPECT_EQ(core.View.CenterX, static_cast<int>((core.View.OffsetX + 200) / 1.5));
 
-  ASSERT_TRUE(WheelZoom(core, -3, 150, 100));
+  ASSERT_TRUE(ZoomAroundPoint(core, -3, 150, 100));
   EXPECT_EQ(core.View.Scale, 0.5f);  // clamped at position 1
   EXPECT_EQ(core.Ui.TrackBar1Position, 1);
   EXPECT_EQ(MapToPicture(core.View, 150, 105), (PixelPoint{250, 175}));
-  EXPECT_FALSE(WheelZoom(core, -1, 150, 100));  // already at the bottom
+  EXPECT_FALSE(ZoomAroundPoint(core, -1, 150, 100));  // already at the bottom
 }
 
-TEST_F(WheelZoom_, FromAScaleBetweenStepsLandsOnTheNeighbouringStep) {
+TEST_F(ZoomAroundPoint_, FromAScaleBetweenStepsLandsOnTheNeighbouringStep) {
   ASSERT_TRUE(ZoomEditEnter(core, "230"));
-  ASSERT_TRUE(WheelZoom(core, 1, 100, 75));
+  ASSERT_TRUE(ZoomAroundPoint(core, 1, 100, 75));
   EXPECT_EQ(core.View.Scale, 2.5f);
   ASSERT_TRUE(ZoomEditEnter(core, "230"));
-  ASSERT_TRUE(WheelZoom(core, -1, 100, 75));
+  ASSERT_TRUE(ZoomAroundPoint(core, -1, 100, 75));
   EXPECT_EQ(core.View.Scale, 2.0f);
   EXPECT_EQ(core.Ui.TrackBar1Position, 4);
 }
 
-TEST_F(WheelZoom_, IgnoredDuringADrag) {
+TEST_F(ZoomAroundPoint_, IgnoredDuringADrag) {
   core.Interaction.Mode = InteractionMode::MapDrag;
-  EXPECT_FALSE(WheelZoom(core, 1, 100, 75));
+  EXPECT_FALSE(ZoomAroundPoint(core, 1, 100, 75));
   EXPECT_EQ(core.View.Scale, 1.0f);
 }
 

@@ -74,11 +74,11 @@ TEST(CityLoad, TheCitysMaskReadsEveryFileAndACutFileKeepsItsFirstRecords) {
     LoadCity(f.Core, city.Name(), "Town");
     const CityTables& t = f.Core.Tables;
     ASSERT_EQ(t.ListOfStreets.Count(), 1) << int{mask};
-    EXPECT_EQ(t.ListOfStreets[0].Caption, W("Ленина"));
+    EXPECT_EQ(t.ListOfStreets[0].Cell(kCaption), W("Ленина"));
     ASSERT_EQ(t.ListOfTexts.Count(), 2) << int{mask};
-    EXPECT_EQ(t.ListOfTexts[1].Caption, "B");
+    EXPECT_EQ(t.ListOfTexts[1].Cell(kCaption), "B");
     ASSERT_EQ(t.ListOfFirms.Count(), 1) << int{mask};
-    EXPECT_EQ(t.ListOfFirms[0].Caption, W("Кафе"));
+    EXPECT_EQ(t.ListOfFirms[0].Cell(kCaption), W("Кафе"));
     EXPECT_EQ(f.Host.Messages,
               (std::vector<std::string>{
                   "Файл " + cut.string() +

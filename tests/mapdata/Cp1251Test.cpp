@@ -20,3 +20,16 @@ TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(cp1251::FromUtf8("a\xE2\x82\xACz"), "a\x88z");  // the euro sign exists in 1251 (0x88)
   EXPECT_EQ(cp1251::FromUtf8("a\xE4\xB8\xADz"), "a?z");      // a CJK character does not
 }
+
+TEST(Cp1251, EveryByteOfTheCodePageReadsAsItsCharacter) {
+  std::string all;
+  for (int b = 0; b < 256; ++b)
+    if (b != 0x98) all += static_cast<char>(b);  // the one byte the code page leaves undefined
+  const std::string utf8 = cp1251::ToUtf8(all);
+  EXPECT_EQ(cp1251::FromUtf8(utf8), all);
+  for (const char* letters : {"АБВ", "эюя", "Ё©Є«", "ё№є»", "ЂЃ", "€‰"}) EXPECT_NE(utf8.find(letters), std::string::npos) << letters;
+  // The undefined byte reads as '?', and takes the bytes after it that would continue it in UTF-8.
+  EXPECT_EQ(cp1251::ToUtf8("a\x98z"), "a?z");
+  EXPECT_EQ(cp1251::ToUtf8("a\x98\xC0"), "a?\xD0\x90");
+  EXPECT_EQ(cp1251::ToUtf8("a\x98\xA8z"), "a?z");
+}

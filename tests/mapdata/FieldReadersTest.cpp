@@ -8,8 +8,8 @@ namespace {
 
 std::vector<std::string> AllFields(FieldSource& reader) {
   std::vector<std::string> fields;
-  std::string field;
-  while (reader.NextField(field) == FieldStatus::Ok) fields.push_back(field);
+  std::string_view field;
+  while (reader.NextField(field) == FieldStatus::Ok) fields.emplace_back(field);
   return fields;
 }
 
@@ -65,7 +65,7 @@ TEST(PlainFieldReader, FieldMustFitInTheReadBlockUnlessItIsALongPointList) {
   const std::string tooLong(kReadBlockBytes, 'y');
   PlainFieldReader reader;
   reader.OpenBytes(longest + "\r\n" + tooLong + "\r\n" + tooLong + "\r\nnext\r\n");
-  std::string field;
+  std::string_view field;
   EXPECT_EQ(reader.NextField(field), FieldStatus::Ok);
   EXPECT_EQ(field, longest);
   EXPECT_EQ(reader.NextField(field), FieldStatus::TooLong);
@@ -79,7 +79,7 @@ TEST(PlainFieldReader, FieldMustFitInTheReadBlockUnlessItIsALongPointList) {
 TEST(PlainFieldReader, LastLineWithoutCrLfIsUnterminatedAndThenNoData) {
   PlainFieldReader reader;
   reader.OpenBytes("a\r\nb");
-  std::string field;
+  std::string_view field;
   EXPECT_EQ(reader.NextField(field), FieldStatus::Ok);
   EXPECT_EQ(reader.NextField(field), FieldStatus::Unterminated);
   EXPECT_EQ(field, "b");
@@ -159,7 +159,7 @@ TEST(ScrambledFieldReader, BodyEndingInsideAFieldIsUnterminated) {
   const std::string body = "a\r\nbc";
   ScrambledFieldReader reader;
   ASSERT_EQ(reader.OpenBytes(Int32(2) + Int32(5) + Xor(body, kScrambleMask)), OpenResult::Opened);
-  std::string field;
+  std::string_view field;
   EXPECT_EQ(reader.NextField(field), FieldStatus::Ok);
   EXPECT_EQ(reader.NextField(field), FieldStatus::Unterminated);
   EXPECT_EQ(field, "bc");

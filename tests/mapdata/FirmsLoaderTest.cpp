@@ -20,7 +20,7 @@ class Firms : public ::testing::Test {
 
   std::vector<std::string> Names(const MapCore& core) const {
     std::vector<std::string> out;
-    for (const LayerRow& r : core.Tables.ListOfFirms.Rows()) out.push_back(cp1251::ToUtf8(r.Caption));
+    for (const LayerRow& r : core.Tables.ListOfFirms.Rows()) out.push_back(cp1251::ToUtf8(r.Cell(kCaption)));
     return out;
   }
 
@@ -35,8 +35,8 @@ TEST_F(Firms, ScrambledFirmFillsEveryCell) {
   LoadFirms(f.Core.Loading(city.Name()));
   const LayerTable& t = f.Core.Tables.ListOfFirms;
   ASSERT_EQ(t.Count(), 1);
-  EXPECT_EQ(t[0].Caption, W("Кафе"));
-  EXPECT_EQ(t[0].SubItems, (std::vector<std::string>{W("Ленина"), "5", "10 -20 30 40", "cafe", "10", "-20",
+  EXPECT_EQ(t[0].Cell(kCaption), W("Кафе"));
+  EXPECT_EQ(t[0].SubItems(), (std::vector<std::string>{W("Ленина"), "5", "10 -20 30 40", "cafe", "10", "-20",
                                                       W("еда кафе"), "0"}));
   EXPECT_EQ(f.Core.Extents.MapMinY, -20);
   EXPECT_EQ(f.Core.Extents.MapMaxX, 10);
@@ -120,7 +120,7 @@ TEST_F(Firms, CrBeforeLfStaysInScrambledFieldsAndPlainFieldsAreClean) {
   LoadFirms(f.Core.Loading(city.Name()));
   ASSERT_EQ(f.Core.Tables.ListOfFirms.Count(), 1);
   const LayerRow& row = f.Core.Tables.ListOfFirms[0];
-  EXPECT_EQ(row.Caption, "Crlf\r");
+  EXPECT_EQ(row.Cell(kCaption), "Crlf\r");
   EXPECT_EQ(row.Cell(firm_cell::Points), "1 2\r");
   EXPECT_EQ(row.Cell(firm_cell::X), "1");  // a CR ends y
   EXPECT_EQ(row.Cell(firm_cell::Y), "2");
@@ -209,7 +209,7 @@ TEST_F(Firms, NamesInWindows1251BytesShowConvertedAndFindTheFirmsOwnFiles) {
   EXPECT_EQ(t[0].Cell(firm_cell::File), W("Бар"));
   EXPECT_EQ(t[1].Cell(firm_cell::File), kafe);
   EXPECT_EQ(t[2].Cell(firm_cell::File), pivo);
-  const QImage& marker = f.Core.Tables.FirmsImageList[static_cast<size_t>(std::stoi(t[1].Cell(firm_cell::Picture)))];
+  const QImage& marker = f.Core.Tables.FirmsImageList[static_cast<size_t>(std::stoi(std::string(t[1].Cell(firm_cell::Picture))))];
   EXPECT_GT(marker.pixelColor(10, 10).blue(), 200);
 
   struct Expected {

@@ -17,8 +17,8 @@ using Row = std::vector<std::string>;
 std::vector<Row> Rows(const LayerTable& table) {
   std::vector<Row> rows;
   for (const LayerRow& r : table.Rows()) {
-    Row cells{r.Cell(kCaption)};
-    cells.insert(cells.end(), r.SubItems.begin(), r.SubItems.end());
+    Row cells{std::string(r.Cell(kCaption))};
+    for (const std::string& cell : r.SubItems()) cells.push_back(cell);
     rows.push_back(cells);
   }
   return rows;

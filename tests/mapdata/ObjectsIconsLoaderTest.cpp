@@ -136,8 +136,8 @@ TEST_F(ObjectsAndIcons, ObjectsNameTheirKindsAndTheLastEntryReadsAll) {
   EXPECT_EQ(f.Core.Tables.ObjectComboBox[3].ImageIndex, -1);
   const LayerTable& t = f.Core.Tables.ListOfObjects;
   ASSERT_EQ(t.Count(), 5);
-  EXPECT_EQ(t[0].Caption, W("Школа"));
-  EXPECT_EQ(t[0].SubItems, (std::vector<std::string>{W("Ленина"), "1", W("Название"), "10 20 30 40",
+  EXPECT_EQ(t[0].Cell(kCaption), W("Школа"));
+  EXPECT_EQ(t[0].SubItems(), (std::vector<std::string>{W("Ленина"), "1", W("Название"), "10 20 30 40",
                                                       cp1251::FromUtf8(file.string()), "0", "10", "20"}));
   EXPECT_EQ(t[1].Cell(object_cell::X), "-5");
   EXPECT_EQ(t[1].Cell(object_cell::Y), "3");
@@ -154,7 +154,7 @@ TEST_F(ObjectsAndIcons, ScrambledObjectsWinAndNameTheCrptFile) {
   CoreFixture f(city.DataRoot());
   Load(f);
   ASSERT_EQ(f.Core.Tables.ListOfObjects.Count(), 1);
-  EXPECT_EQ(f.Core.Tables.ListOfObjects[0].Caption, "Scrambled");
+  EXPECT_EQ(f.Core.Tables.ListOfObjects[0].Cell(kCaption), "Scrambled");
   EXPECT_EQ(f.Core.Tables.ListOfObjects[0].Cell(object_cell::File), cp1251::FromUtf8(crpt.string()));
 }
 

@@ -16,7 +16,7 @@ class DrawListTest : public ::testing::Test {
   std::vector<std::string> Entries() const {
     std::vector<std::string> out;
     const LayerTable& list = core.Tables.DrawListView;
-    for (int i = 0; i < list.Count(); ++i) out.push_back(list[i].Cell(draw_list_cell::Code) + ":" + list[i].Cell(draw_list_cell::Row));
+    for (int i = 0; i < list.Count(); ++i) out.push_back(std::string(list[i].Cell(draw_list_cell::Code)) + ":" + std::string(list[i].Cell(draw_list_cell::Row)));
     return out;
   }
 
@@ -83,7 +83,7 @@ TEST_F(DrawListTest, EmptyTablesGiveAnEmptyListAndEachBuildStartsAfresh) {
 
 TEST_F(DrawListTest, ACellThatIsNoIntegerStopsTheBuildWithItsPlace) {
   AddStreetRow(core, "Ленина", "Улица", 3, {{0, 0}, {10, 0}});
-  core.Tables.ListOfStreets[0].At(street_cell::MinX) = "1O";
+  core.Tables.ListOfStreets.SetCell(0, street_cell::MinX, "1O");
   try {
     BuildDrawList(core.Tables, core.View, {0, 0, 10, 10});
     FAIL() << "no error";

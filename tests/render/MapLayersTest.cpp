@@ -48,6 +48,8 @@ TEST(MapLayers, EveryLayerIsRegisteredWholeOnceInDrawingOrder) {
     EXPECT_NE(layer->Switch, nullptr) << "a switch";
     EXPECT_NE(layer->Style, nullptr) << "a style";
     EXPECT_NE(layer->Reach, nullptr) << "a reach beyond its box";
+    EXPECT_EQ(layer->Hit.Shape == HitShape::None, layer->Hit.Word == nullptr) << "a word for what is here";
+    EXPECT_EQ(layer->Hit.Shape == HitShape::Line, layer->Hit.LineWidth != nullptr) << "a drawn width";
     EXPECT_EQ(&LayerOf(layer->Code), layer);
     EXPECT_EQ(DrawCodeOf(DrawCodeText(layer->Code)), layer->Code);
   }

@@ -252,8 +252,7 @@ TEST_F(RedrawView_, ABadCellStopsTheDrawingWithItsPlace) {
   AddStreetRow(core, "Мира", "Улица", 2, {{20, 100}, {180, 100}});
   const MapExtents& e = core.Extents;
   BuildDrawList(core.Tables, core.View, e.Box());
-  core.Tables.ListOfStreets[0].At(street_cell::PointCount) = "3";  // more points declared than given
-  core.Tables.ListOfStreets.Touch();
+  core.Tables.ListOfStreets.SetCell(0, street_cell::PointCount, "3");  // more points declared than given
   try {
     RedrawView(core);
     FAIL() << "no error";
@@ -262,7 +261,7 @@ TEST_F(RedrawView_, ABadCellStopsTheDrawingWithItsPlace) {
         << e.what();
   }
   // The width is read already when the draw list is built.
-  core.Tables.ListOfStreets[0].At(street_cell::Width) = cp1251::FromUtf8("два");
+  core.Tables.ListOfStreets.SetCell(0, street_cell::Width, cp1251::FromUtf8("два"));
   try {
     BuildDrawList(core.Tables, core.View, e.Box());
     FAIL() << "no error";
@@ -273,7 +272,7 @@ TEST_F(RedrawView_, ABadCellStopsTheDrawingWithItsPlace) {
 
 TEST_F(RedrawView_, ABadBuildingCellMattersOnlyWhenBuildingsAreDrawn) {
   AddBuildingRow(core, "Ленина", "1", Square(10, 10, 20));
-  core.Tables.ListOfBuildings[0].At(building_cell::Points) = "10 10 x";
+  core.Tables.ListOfBuildings.SetCell(0, building_cell::Points, "10 10 x");
   SetView(1.0f);
   EXPECT_NO_THROW(Draw());
   SetView(2.0f);

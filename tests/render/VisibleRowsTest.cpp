@@ -140,7 +140,7 @@ struct Scene {
 void PrintTo(const Scene& scene, std::ostream* out) { *out << scene.Name; }
 
 void AddListEntry(MapCore& core, DrawCode code, const std::string& row) {
-  LayerRow& entry = core.Tables.DrawListView.AddCells(draw_list_cell::kCells);
+  RowDraft& entry = core.Tables.DrawListView.AddCells(draw_list_cell::kCells);
   entry.At(draw_list_cell::Code) = DrawCodeText(code);
   entry.At(draw_list_cell::Row) = row;
 }
@@ -160,8 +160,7 @@ const Scene kScenes[] = {
        AddStreetRow(core, "Ленина", "Улица", 2, {{10, 90}, {190, 90}});
      },
      [](MapCore& core) {
-       core.Tables.ListOfStreets[1].At(street_cell::PointCount) = "3";
-       core.Tables.ListOfStreets.Touch();
+       core.Tables.ListOfStreets.SetCell(1, street_cell::PointCount, "3");
      }},
     {"an entry of a row the table no longer holds",
      [](MapCore& core) {
@@ -177,7 +176,7 @@ const Scene kScenes[] = {
        AddRegionRow(core, "Рынки", {{10, 10}, {100, 10}, {100, 100}});
        AddStreetRow(core, "Мира", "Улица", 2, {{10, 50}, {190, 50}});
      },
-     [](MapCore& core) { core.Tables.DrawListView[1].At(draw_list_cell::Row) = "x"; }},
+     [](MapCore& core) { core.Tables.DrawListView.SetCell(1, draw_list_cell::Row, "x"); }},
     {"a draw list out of the layers' order, a row listed twice",
      [](MapCore& core) {
        AddRegionRow(core, "Рынки", {{10, 10}, {100, 10}, {100, 100}});

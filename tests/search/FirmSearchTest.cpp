@@ -153,7 +153,7 @@ TEST_F(FirmSearch, SelectingARowOutsideTheListDoesNothing) {
   FirmResultSelected(core, -1, true);
   EXPECT_FALSE(core.Selection.FirmSelected);
   // A caption that is no row of the firms table is not shown.
-  core.Search.ListView2[0].Caption = "99";
+  core.Search.ListView2.SetCell(0, kCaption, "99");
   FirmResultSelected(core, 0, true);
   EXPECT_FALSE(core.Selection.FirmSelected);
 }

@@ -42,7 +42,7 @@ TEST_F(ListSearch, VisibleListHoldsTheSameThreeTextsRowForRow) {
   FillSearchList(core, "");
   ASSERT_EQ(Visible().Count(), Hidden().Count());
   for (int c = 0; c < 3; ++c) EXPECT_EQ(Column(Visible(), c), Column(Hidden(), c));
-  for (const LayerRow& r : Visible().Rows()) EXPECT_EQ(r.SubItems.size(), 2u);
+  for (const LayerRow& r : Visible().Rows()) EXPECT_EQ(r.CellCount(), 2);
 }
 
 TEST_F(ListSearch, KindTextsAreWindows1251) {

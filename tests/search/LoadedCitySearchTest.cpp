@@ -43,7 +43,7 @@ TEST_F(LoadedCitySearch, AfterTheLoadTheListHoldsEveryNamedRecord) {
   Texts rows;
   for (const LayerRow& r : list.Rows())
     rows.push_back(U(r.Cell(found_cell::Address)) + "|" + U(r.Cell(found_cell::Kind)) + "|" + U(r.Cell(found_cell::Name)) + "|" +
-                   r.Cell(found_cell::Code) + "|" + r.Cell(found_cell::Row));
+                   std::string(r.Cell(found_cell::Code)) + "|" + std::string(r.Cell(found_cell::Row)));
   EXPECT_EQ(rows, (Texts{"Ленина|улица||1|0", "Мира|проспект||1|2", "Ленина 5|Здание|Почта|2|0",
                          "Мира 3|Объект|Аптека|3|0", "Ленина 12|Объект|Банк|3|1", "Мира 9|Объект|Яблоко|3|2",
                          "Мира 2|Школа|Гимназия|5|0"}));

@@ -14,12 +14,12 @@
 #include "support/TempDir.h"
 
 // W (UTF-8 to Windows-1251) comes with the city builder.
-inline std::string U(const std::string& cp1251Text) { return cp1251::ToUtf8(cp1251Text); }
+inline std::string U(std::string_view cp1251Text) { return cp1251::ToUtf8(cp1251Text); }
 
 // Column `column` (0 = caption) of every row of a result list, in UTF-8.
 inline std::vector<std::string> Column(const LayerTable& table, int column) {
   std::vector<std::string> out;
-  for (const LayerRow& r : table.Rows()) out.push_back(U(column == 0 ? r.Caption : r.Cell(column - 1)));
+  for (const LayerRow& r : table.Rows()) out.push_back(U(r.Cell(column - 1)));
   return out;
 }
 
@@ -34,13 +34,13 @@ class SearchFixture : public ::testing::Test {
   void AddBuilding(const std::string& street, const std::string& number, const std::string& name) {
     using namespace building_cell;
     AddBuildingRow(core, street, number, {{0, 0}, {1, 0}, {1, 1}, {0, 1}});
-    core.Tables.ListOfBuildings.Rows().back().At(Name) = W(name);
+    core.Tables.ListOfBuildings.Last().At(Name) = W(name);
   }
   void AddFirm(const std::string& name, const std::string& street, const std::string& number,
                const std::string& keywords = "") {
     using namespace firm_cell;
     AddFirmRow(core, name, 5, 5);
-    LayerRow& r = core.Tables.ListOfFirms.Rows().back();
+    RowDraft& r = core.Tables.ListOfFirms.Last();
     r.At(Street) = W(street);
     r.At(Number) = W(number);
     r.At(File) = "firm" + std::to_string(core.Tables.ListOfFirms.Count());
@@ -50,7 +50,7 @@ class SearchFixture : public ::testing::Test {
                  const std::string& name) {
     using namespace object_cell;
     AddObjectRow(core, kind, name, 0, 7, 7);
-    LayerRow& r = core.Tables.ListOfObjects.Rows().back();
+    RowDraft& r = core.Tables.ListOfObjects.Last();
     r.At(Street) = W(street);
     r.At(Number) = W(number);
   }

@@ -12,7 +12,7 @@ std::vector<MapPoint> MapPoints(const Points& points) {
   return out;
 }
 
-void PutPoint(MapCore& core, LayerRow& row, const CellBox& point, int x, int y) {
+void PutPoint(MapCore& core, RowDraft& row, const CellBox& point, int x, int y) {
   PutBoxCells(core.Extents, row, point, {{x, y}});
 }
 
@@ -31,7 +31,7 @@ std::string PointListText(const Points& points) {
 
 void AddStreetRow(MapCore& core, const std::string& name, const std::string& type, int width, const Points& points) {
   using namespace street_cell;
-  LayerRow& row = core.Tables.ListOfStreets.AddCells(kCells);
+  RowDraft& row = core.Tables.ListOfStreets.AddCells(kCells);
   row.At(Name) = W(name);
   row.At(Type) = W(type);
   row.At(Width) = std::to_string(width);
@@ -43,7 +43,7 @@ void AddStreetRow(MapCore& core, const std::string& name, const std::string& typ
 
 void AddBuildingRow(MapCore& core, const std::string& street, const std::string& number, const Points& points) {
   using namespace building_cell;
-  LayerRow& row = core.Tables.ListOfBuildings.AddCells(kCells);
+  RowDraft& row = core.Tables.ListOfBuildings.AddCells(kCells);
   row.At(Street) = W(street);
   row.At(Number) = W(number);
   row.At(Name) = " ";
@@ -55,7 +55,7 @@ void AddBuildingRow(MapCore& core, const std::string& street, const std::string&
 
 void AddRegionRow(MapCore& core, const std::string& type, const Points& points) {
   using namespace region_cell;
-  LayerRow& row = core.Tables.ListOfRegions.AddCells(kCells);
+  RowDraft& row = core.Tables.ListOfRegions.AddCells(kCells);
   row.At(Type) = W(type);
   row.At(PointCount) = std::to_string(points.size());
   row.At(region_cell::Points) = PointListText(points);
@@ -66,7 +66,7 @@ void AddRegionRow(MapCore& core, const std::string& type, const Points& points) 
 
 void AddLabelRow(MapCore& core, const std::string& text, int size, int x, int y) {
   using namespace label_cell;
-  LayerRow& row = core.Tables.ListOfTexts.AddCells(kCells);
+  RowDraft& row = core.Tables.ListOfTexts.AddCells(kCells);
   row.At(Text) = W(text);
   row.At(Size) = std::to_string(size);
   row.At(label_cell::Points) = PointListText({{x, y}});
@@ -75,7 +75,7 @@ void AddLabelRow(MapCore& core, const std::string& text, int size, int x, int y)
 
 void AddObjectRow(MapCore& core, const std::string& kind, const std::string& name, int icon, int x, int y) {
   using namespace object_cell;
-  LayerRow& row = core.Tables.ListOfObjects.AddCells(kCells);
+  RowDraft& row = core.Tables.ListOfObjects.AddCells(kCells);
   row.At(Kind) = W(kind);
   row.At(Street) = " ";
   row.At(Number) = " ";
@@ -87,11 +87,11 @@ void AddObjectRow(MapCore& core, const std::string& kind, const std::string& nam
 }
 
 void AddRouteRow(MapCore& core, const std::string& type, const std::string& name, const Points& points) {
-  LayerRow& shape = core.Tables.ListOfPath1.AddCells(route_shape_cell::kCells);
+  RowDraft& shape = core.Tables.ListOfPath1.AddCells(route_shape_cell::kCells);
   shape.At(route_shape_cell::PointCount) = std::to_string(points.size());
   shape.At(route_shape_cell::Points) = PointListText(points);
   PutBoxCells(core.Extents, shape, route_shape_cell::kBox, MapPoints(points));
-  LayerRow& listed = core.Tables.ListOfPath2.AddCells(route_name_cell::kCells);
+  RowDraft& listed = core.Tables.ListOfPath2.AddCells(route_name_cell::kCells);
   listed.At(route_name_cell::Type) = W(type);
   listed.At(route_name_cell::Name) = W(name);
   listed.At(route_name_cell::Comment) = " ";
@@ -101,7 +101,7 @@ void AddFirmRow(MapCore& core, const std::string& name, int x, int y) {
   using namespace firm_cell;
   LayerTable& firms = core.Tables.ListOfFirms;
   const int index = firms.Count();
-  LayerRow& row = firms.AddCells(kCells);
+  RowDraft& row = firms.AddCells(kCells);
   row.At(Name) = W(name);
   row.At(Street) = " ";
   row.At(Number) = " ";

@@ -1,17 +1,11 @@
 #pragma once
-// Encoders for the pictures the tools write (demo cities, artwork, tests).
+// Encoders for the pictures the tools write (demo cities, artwork, tests): the
+// core's JPEG encoder and the Windows icon.
 #include <QImage>
 
 #include <string>
 
-// How the JPEG's data is laid out: one baseline scan with the standard tables,
-// or progressive scans with tables fitted to the picture (the smallest files).
-enum class JpegLayout { Baseline, ProgressiveOptimized };
-
-// JPEG through libjpeg at the given quality (1..100); false with the reason on
-// failure (a null image, a libjpeg error).
-bool EncodeJpeg(const QImage& image, int quality, std::string& out, std::string& error,
-                JpegLayout layout = JpegLayout::Baseline);
+#include "mapdata/JpegEncoder.h"
 
 // A Windows icon file holding one 32-bit BMP image (BGRA rows bottom-up and an
 // AND mask that marks the fully transparent pixels).  Sides of 1..256 pixels;

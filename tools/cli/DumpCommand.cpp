@@ -1,9 +1,8 @@
 #include <cstdio>
+#include <memory>
 
 #include "MapDataCommands.h"
 #include "Output.h"
-#include "mapdata/Cp1251.h"
-#include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 
@@ -21,12 +20,18 @@ constexpr const char* kDumpHelp =
     "Messages of the load go to stderr as message<TAB>TEXT.\n"
     "Exit 0 after a load, 2 for a wrong call or a CITY_DIR that is not a folder.\n";
 
+// A row a line, built in one buffer: the big cities' dumps run to tens of megabytes.
 void PrintTable(const LayerTable& table) {
   cli::PrintLine({"table", table.Name(), std::to_string(table.Count())});
+  std::string line;
   for (int i = 0; i < table.Count(); ++i) {
-    std::vector<std::string> fields{std::to_string(i), cli::Text(table[i].Caption)};
-    for (const std::string& cell : table[i].SubItems) fields.push_back(cli::Text(cell));
-    cli::PrintLine(fields);
+    line = std::to_string(i);
+    for (int cell = kCaption; cell < table.CellCountAt(i); ++cell) {
+      line += '\t';
+      cli::AppendText(line, table.CellAt(i, cell));
+    }
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), stdout);
   }
 }
 
@@ -56,15 +61,10 @@ int RunDumpCommand(int argc, char** argv) {
     return 0;
   }
   if (argc != 1) return cli::Usage("dump CITY_DIR");
-  fs::path dataRoot;
-  std::string city;
-  if (!cli::SplitCityDir(argv[0], dataRoot, city)) return 2;
-  cli::EnsureApplication();
   RecordingHost host(1024, 768);
-  MapCore core(host, dataRoot);
-  LoadCity(core, city, cp1251::FromUtf8(city));
-  PrintCity(core);
-  std::fflush(stdout);
-  cli::PrintMessages(host.Messages);
+  std::unique_ptr<MapCore> core;
+  if (!cli::LoadCityFromArg(argv[0], host, core)) return 2;
+  PrintCity(*core);
+  cli::Finish(host);
   return 0;
 }

@@ -9,5 +9,10 @@
 //   Reads every data file of the city with the loaders' rules and lists each
 //   problem as FILE<TAB>RECORD<TAB>PROBLEM (FILE relative to the city folder,
 //   RECORD from 1, 0 for the file as a whole).  Exit 0: clean; 1: problems.
+// tellurin-cli stats CITY_DIR
+//   Loads the city and prints what the load cost: records<TAB>TABLE<TAB>ROWS
+//   per table, time<TAB>STEP<TAB>MILLISECONDS per load step and the first
+//   redraw, peak-memory<TAB>KIB.
 int RunDumpCommand(int argc, char** argv);
 int RunCheckCommand(int argc, char** argv);
+int RunStatsCommand(int argc, char** argv);

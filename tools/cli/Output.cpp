@@ -9,6 +9,9 @@
 #include "mapdata/CityLocation.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/PictureLoader.h"
+#include "shell/LoadCity.h"
+#include "shell/MapCore.h"
+#include "shell/RecordingHost.h"
 
 namespace cli {
 
@@ -27,7 +30,15 @@ std::string Escape(const std::string& utf8) {
   return out;
 }
 
-std::string Text(const std::string& cp1251Text) { return Escape(cp1251::ToUtf8(cp1251Text)); }
+std::string Text(std::string_view cp1251Text) { return Escape(cp1251::ToUtf8(cp1251Text)); }
+
+void AppendText(std::string& line, std::string_view cp1251Text) {
+  const size_t start = line.size();
+  cp1251::AppendUtf8(line, cp1251Text);
+  if (line.find_first_of("\\\t\r\n", start) == std::string::npos) return;  // most cells: nothing to escape
+  const std::string escaped = Escape(line.substr(start));
+  line.replace(start, std::string::npos, escaped);
+}
 
 void PrintLine(const std::vector<std::string>& fields) {
   std::string line;
@@ -86,6 +97,21 @@ void EnsureApplication() {
   static char* argv[] = {name, nullptr};
   static QGuiApplication app(argc, argv);
   RegisterStandardPictureDecoders();
+}
+
+bool LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core) {
+  std::filesystem::path dataRoot;
+  std::string city;
+  if (!SplitCityDir(arg, dataRoot, city)) return false;
+  EnsureApplication();
+  core = std::make_unique<MapCore>(host, dataRoot);
+  LoadCity(*core, city, cp1251::FromUtf8(city));
+  return true;
+}
+
+void Finish(const RecordingHost& host) {
+  std::fflush(stdout);
+  PrintMessages(host.Messages);
 }
 
 }  // namespace cli

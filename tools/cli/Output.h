@@ -3,15 +3,21 @@
 // tab-separated fields, with \\, \t, \r and \n escaped), the program's messages
 // on stderr, the city folder argument and the offscreen application.
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
+
+struct MapCore;
+class RecordingHost;
 
 namespace cli {
 
 // Escapes backslash, tab, CR and LF of UTF-8 text.
 std::string Escape(const std::string& utf8);
 // A Windows-1251 text (table cell, caption) as printed: UTF-8, escaped.
-std::string Text(const std::string& cp1251Text);
+std::string Text(std::string_view cp1251Text);
+// The same, added to `line`.
+void AppendText(std::string& line, std::string_view cp1251Text);
 // Fields joined by tabs, one line on stdout.
 void PrintLine(const std::vector<std::string>& fields);
 // Each message (UTF-8) as message<TAB>TEXT on stderr, in order.
@@ -30,5 +36,11 @@ bool SplitCityDir(const char* arg, std::filesystem::path& dataRoot, std::string&
 // "offscreen"), needed by the drawing at the end of a load, and the program's
 // picture decoders.
 void EnsureApplication();
+
+// The city folder `arg` loaded as the viewer loads it, on `host`'s screen;
+// false, with a message on stderr, when it is not a folder.
+bool LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core);
+// After a command's output: stdout flushed, then the host's messages on stderr.
+void Finish(const RecordingHost& host);
 
 }  // namespace cli

@@ -1,10 +1,11 @@
 // tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S]
-//     [--center X,Y] [--texts on|off] [--objects on|off] [--routes on|off]
+//     [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]
 //     [--filter N] [--found-firms KEY] [--picture] [--select KIND:ROW]...
 //     [--centre] [--click X,Y]... [--hover X,Y]...
 // Loads the city as the viewer does on a screen of W x H (default 1024x768),
 // then sets the scale (default 1), the centre (default 500,600) and the layer
-// switches, recentres the view, runs the firm search for KEY with all three
+// switches, recentres the view (or, with --whole-city, fits the map extents
+// into the window as the viewer's "Весь город" does), runs the firm search for KEY with all three
 // boxes ticked and draws the found firms (as CheckBox4 does, so that a click or
 // a hover reaches them), redraws the map picture and paints the window
 // into a W x H image written as PNG; with --picture the whole map picture
@@ -26,8 +27,10 @@
 
 #include "Output.h"
 #include "SelectionOptions.h"
+#include "ViewOptions.h"
 #include "mapdata/Cp1251.h"
 #include "interaction/ObjectFilter.h"
+#include "interaction/ViewMoves.h"
 #include "render/FormPaint.h"
 #include "render/MapLayers.h"
 #include "render/RedrawView.h"
@@ -49,25 +52,29 @@ struct RenderOptions {
   std::optional<int> Filter;
   std::optional<std::string> FoundFirms;  // search key, UTF-8
   bool WholePicture = false;
+  bool WholeCity = false;  // the view of "Весь город" instead of --scale and --center
   SelectionOptions Selection;
 };
 
 constexpr const char* kRenderArguments =
-    "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] "
+    "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] "
     "[--objects on|off] [--routes on|off] [--filter N] [--found-firms KEY] [--picture] "
     "[--select street|building|object|firm|route:ROW]... "
     "[--centre] [--click X,Y]... [--hover X,Y]...";
 
 constexpr const char* kRenderHelp =
     "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
-    "                          [--texts on|off] [--objects on|off] [--routes on|off] [--filter N]\n"
-    "                          [--found-firms KEY] [--picture]\n"
+    "                          [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]\n"
+    "                          [--filter N] [--found-firms KEY] [--picture]\n"
     "Loads the city folder CITY_DIR as the viewer does on a screen of WxH pixels\n"
     "(default 1024x768), sets the scale (default 1, pixels per map unit), the map\n"
     "point shown in the middle of the window (default 500,600), the layer switches\n"
     "and the object kind filter (-1: all kinds), redraws the map and writes what the\n"
     "map window shows (WxH) as PNG, or with --picture the whole map picture\n"
     "(2W x 2H).\n"
+    "  --whole-city            shows the whole city instead, as the viewer's \"Весь город\":\n"
+    "                          the map extents in the middle of the window, at the\n"
+    "                          largest track bar step that shows them whole\n"
     "  --found-firms KEY       searches the firms for KEY by name, address and keywords\n"
     "                          and draws the firms found, as the firm search panel's\n"
     "                          box for them does; --click and --hover then reach them\n"
@@ -108,24 +115,6 @@ bool TakeLayerOption(const std::string& arg, const std::string& value, RenderOpt
   return false;
 }
 
-// Command-line values keep the grammar tellurin-cli has always read them with
-// (std::stoi: leading blanks and a plus sign allowed): its command lines are a
-// contract.
-bool ParseInt(const std::string& v, int& out) {
-  try {
-    size_t used = 0;
-    out = std::stoi(v, &used);
-    return used == v.size();
-  } catch (...) {
-    return false;
-  }
-}
-
-bool ParsePair(const std::string& v, char separator, int& a, int& b) {
-  const size_t at = v.find(separator);
-  return at != std::string::npos && ParseInt(v.substr(0, at), a) && ParseInt(v.substr(at + 1), b);
-}
-
 bool ParseOptions(int argc, char** argv, RenderOptions& o) {
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -142,6 +131,10 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
       o.WholePicture = true;
       continue;
     }
+    if (arg == "--whole-city") {
+      o.WholeCity = true;
+      continue;
+    }
     if (arg.rfind("-", 0) != 0) {
       if (!o.CityDir.empty()) return false;
       o.CityDir = arg;
@@ -152,26 +145,20 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
     if (arg == "-o") {
       o.Output = value;
     } else if (arg == "--screen") {
-      if (!ParsePair(value, 'x', o.Width, o.Height) || o.Width < 1 || o.Height < 1 || o.Width > 8192 ||
+      if (!cli::ParsePair(value, 'x', o.Width, o.Height) || o.Width < 1 || o.Height < 1 || o.Width > 8192 ||
           o.Height > 8192)
         return false;
     } else if (arg == "--scale") {
-      try {
-        size_t used = 0;
-        o.Scale = std::stof(value, &used);
-        if (used != value.size() || !(o.Scale > 0) || o.Scale > 1000) return false;
-      } catch (...) {
-        return false;
-      }
+      if (!cli::ParseScale(value, o.Scale)) return false;
     } else if (arg == "--center") {
-      if (!ParsePair(value, ',', o.CenterX, o.CenterY)) return false;
+      if (!cli::ParsePair(value, ',', o.CenterX, o.CenterY)) return false;
     } else if (bool ok = true; TakeLayerOption(arg, value, o, ok)) {
       if (!ok) return false;
     } else if (arg == "--found-firms") {
       o.FoundFirms = value;
     } else if (arg == "--filter") {
       int n = 0;
-      if (!ParseInt(value, n)) return false;
+      if (!cli::ParseInt(value, n)) return false;
       o.Filter = n;
     } else {
       return false;
@@ -187,15 +174,7 @@ void ApplyView(MapCore& core, const RenderOptions& o) {
   core.View.CenterX = o.CenterX;
   core.View.CenterY = o.CenterY;
   RecentreOffsets(core.View);
-}
-
-// The firm search with all three boxes ticked, its firms drawn as CheckBox4
-// has them drawn.
-void ShowFoundFirms(MapCore& core, const std::string& utf8Key) {
-  SearchState& s = core.Search;
-  s.CheckBox1 = s.CheckBox2 = s.CheckBox3 = true;
-  SetLayerShown(core.Flags, LayerOf(DrawCode::Firm), true);
-  SearchFirms(core, cp1251::FromUtf8(utf8Key));
+  if (o.WholeCity) ShowWholeCity(core, QRect(0, 0, o.Width, o.Height));
 }
 
 }  // namespace
@@ -217,7 +196,7 @@ int RunRenderCommand(int argc, char** argv) {
   int status = drawn ? 0 : 1;
   if (drawn) {
     ApplyView(core, o);
-    if (o.FoundFirms) ShowFoundFirms(core, *o.FoundFirms);
+    if (o.FoundFirms) cli::ShowFoundFirms(core, *o.FoundFirms);
     std::string selectionError;
     const auto printHint = [](const std::string& line1, const std::string& line2) {
       cli::PrintLine({"hint", cli::Text(line1), cli::Text(line2)});

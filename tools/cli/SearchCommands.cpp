@@ -12,7 +12,6 @@
 #include "search/FirmSearch.h"
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
-#include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 
@@ -49,22 +48,6 @@ bool ParseSwitch(const std::string& value, bool& out) {
   return true;
 }
 
-// The city as the viewer loads it; false when CITY_DIR is not a folder.
-bool LoadFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core) {
-  fs::path dataRoot;
-  std::string city;
-  if (!cli::SplitCityDir(arg, dataRoot, city)) return false;
-  cli::EnsureApplication();
-  core = std::make_unique<MapCore>(host, dataRoot);
-  LoadCity(*core, city, cp1251::FromUtf8(city));
-  return true;
-}
-
-void Finish(const RecordingHost& host) {
-  std::fflush(stdout);
-  cli::PrintMessages(host.Messages);
-}
-
 }  // namespace
 
 int RunSearchCommand(int argc, char** argv) {
@@ -75,14 +58,14 @@ int RunSearchCommand(int argc, char** argv) {
   if (argc != 2) return cli::Usage("search CITY_DIR KEY");
   RecordingHost host(1024, 768);
   std::unique_ptr<MapCore> core;
-  if (!LoadFromArg(argv[0], host, core)) return 2;
+  if (!cli::LoadCityFromArg(argv[0], host, core)) return 2;
   FillSearchList(*core, cp1251::FromUtf8(argv[1]));
   cli::PrintLine({"count", core->Search.Label2});
   for (const LayerRow& r : core->Search.ListView1.Rows())
     cli::PrintLine({cli::Text(r.Cell(found_cell::Address)), cli::Text(r.Cell(found_cell::Kind)),
                     cli::Text(r.Cell(found_cell::Name)), cli::Text(r.Cell(found_cell::Code)),
                     cli::Text(r.Cell(found_cell::Row))});
-  Finish(host);
+  cli::Finish(host);
   return 0;
 }
 
@@ -104,7 +87,7 @@ int RunFirmsCommand(int argc, char** argv) {
   }
   RecordingHost host(1024, 768);
   std::unique_ptr<MapCore> core;
-  if (!LoadFromArg(argv[0], host, core)) return 2;
+  if (!cli::LoadCityFromArg(argv[0], host, core)) return 2;
   SearchState& s = core->Search;
   s.CheckBox1 = name;
   s.CheckBox2 = address;
@@ -112,10 +95,10 @@ int RunFirmsCommand(int argc, char** argv) {
   SearchFirms(*core, cp1251::FromUtf8(argv[1]));
   cli::PrintLine({"count", s.Label5});
   for (int i = 0; i < s.SearchFirmListView.Count(); ++i)
-    cli::PrintLine({s.ListView2[i].Cell(found_firm_cell::FirmRow),
+    cli::PrintLine({std::string(s.ListView2[i].Cell(found_firm_cell::FirmRow)),
                     cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Name)),
                     cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Address))});
-  Finish(host);
+  cli::Finish(host);
   return 0;
 }
 
@@ -135,6 +118,6 @@ int RunAddKeywordCommand(int argc, char** argv) {
   AddKeyword(core, cp1251::FromUtf8(argv[1]));
   cli::PrintLine({"count", std::to_string(core.Search.Keywords.size())});
   for (const std::string& w : core.Search.Keywords) cli::PrintLine({cli::Text(w)});
-  Finish(host);
+  cli::Finish(host);
   return host.Messages.empty() ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "HereCommand.h"
 #include "ImportOsmCommand.h"
 #include "MapDataCommands.h"
 #include "RenderCommand.h"
@@ -21,6 +22,7 @@ struct Command {
 const Command kCommands[] = {
     {"dump", "CITY_DIR", RunDumpCommand},
     {"check", "CITY_DIR", RunCheckCommand},
+    {"stats", "CITY_DIR", RunStatsCommand},
     {"search", "CITY_DIR KEY", RunSearchCommand},
     {"firms", "CITY_DIR KEY [--name on|off] [--address on|off] [--keywords on|off]", RunFirmsCommand},
     {"add-keyword", "CITY_DIR WORD", RunAddKeywordCommand},
@@ -28,6 +30,7 @@ const Command kCommands[] = {
      "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] [--objects on|off] "
      "[--routes on|off] [--filter N] [--found-firms KEY] [--picture]",
      RunRenderCommand},
+    {"here", "CITY_DIR X,Y [--scale S] [--found-firms KEY]", RunHereCommand},
     {"import-osm",
      "INPUT --out DATA_ROOT --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
      "[--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]",

@@ -10,7 +10,8 @@ struct HelpNode {
   bool HasPanel;     // group nodes show nothing
 };
 
-// The 24 nodes in depth-first order: a node's position is its absolute index.
+// The nodes in depth-first order: a node's position is its absolute index.
+// The fixed tree's 24 come first; the topics added since follow them.
 const std::vector<HelpNode>& HelpNodes();
 
 struct HelpTopic {

@@ -24,7 +24,7 @@ class TForm5 : public QDialog {
   // Shows the panel of the selected node; group nodes leave the right side blank.
   void TreeView1Click();
 
-  // The node at an absolute index (depth-first over the whole tree), 0..23.
+  // The node at an absolute index (depth-first over the whole tree).
   QTreeWidgetItem* Node(int index) const;
   int NodeCount() const { return static_cast<int>(nodes_.size()); }
   // PanN for a node index that has a panel, else nullptr.

@@ -1,21 +1,26 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QSettings>
 
 #include <exception>
 
 #include "shell/AppIdentity.h"
 #include "shell/widgets/AppWindows.h"
 #include "shell/widgets/ApplicationIcon.h"
+#include "shell/widgets/QtTranslations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   SetApplicationIdentity();
+  InstallRussianQtTexts(app);
   QApplication::setWindowIcon(ApplicationIcon());
   // The windows end the program themselves (closing the city window or the map
   // window); hiding one to show the other must not.
   QApplication::setQuitOnLastWindowClosed(false);
+  // The platform's own place for what the viewer remembers between runs.
+  QSettings settings;
   try {
-    AppWindows windows;
+    AppWindows windows(StandardDataRoots(), &settings);
     windows.Form1.show();
     return app.exec();
   } catch (const std::exception& e) {

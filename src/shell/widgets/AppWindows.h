@@ -6,6 +6,8 @@
 #include "info/widgets/TForm5.h"
 #include <vector>
 
+class QSettings;
+
 #include "mapdata/CityLocation.h"
 #include "shell/DataRoots.h"
 #include "shell/widgets/TForm1.h"
@@ -14,7 +16,9 @@
 struct AppWindows {
   // The city window lists the cities of every data root; the map window loads
   // each from the root it was found in.
-  explicit AppWindows(const std::vector<fs::path>& dataRoots = StandardDataRoots());
+  // With `settings` the viewer remembers between runs there (TForm2::RememberIn)
+  // and the city list starts at the city loaded last.
+  explicit AppWindows(const std::vector<fs::path>& dataRoots = StandardDataRoots(), QSettings* settings = nullptr);
   AppWindows(const AppWindows&) = delete;
   AppWindows& operator=(const AppWindows&) = delete;
 

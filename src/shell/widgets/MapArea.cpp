@@ -1,5 +1,6 @@
 #include "shell/widgets/MapArea.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -35,6 +36,19 @@ void MapArea::mouseMoveEvent(QMouseEvent* event) {
 void MapArea::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   if (OnMouseUp) OnMouseUp(event->button(), p.x(), p.y());
+}
+
+// The window system sends the second press of a double click as a press, then
+// as a double click.
+void MapArea::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (OnDoubleClick && OnDoubleClick(event->button(), p.x(), p.y())) return;
+  QWidget::mouseDoubleClickEvent(event);
+}
+
+void MapArea::keyPressEvent(QKeyEvent* event) {
+  if (OnKey && OnKey(event->key(), event->modifiers())) return;
+  QWidget::keyPressEvent(event);
 }
 
 void MapArea::wheelEvent(QWheelEvent* event) {

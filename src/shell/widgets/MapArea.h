@@ -16,6 +16,10 @@ class MapArea : public QWidget {
   std::function<void(int x, int y)> OnMouseMove;
   std::function<void(Qt::MouseButton, int x, int y)> OnMouseUp;
   std::function<void(int steps, int x, int y)> OnWheel;  // steps > 0: zoom in
+  // A double click; false leaves it to be the press it also is.
+  std::function<bool(Qt::MouseButton, int x, int y)> OnDoubleClick;
+  // A key while the map has the focus; false leaves it to the window.
+  std::function<bool(int key, Qt::KeyboardModifiers)> OnKey;
   // The mouse left the bare map: out of the window or onto an overlay.
   std::function<void()> OnMouseLeave;
 
@@ -29,7 +33,9 @@ class MapArea : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void leaveEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

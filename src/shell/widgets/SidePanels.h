@@ -9,7 +9,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QTableWidget;
+class QTableView;
 class QToolButton;
 
 // PanelSearch, 210 pixels wide.
@@ -19,7 +19,7 @@ class ListSearchPanel : public QFrame {
   QToolButton* SpeedButton5;
   QLineEdit* Edit1;
   QToolButton* SpeedButton4;
-  QTableWidget* SearchListView;
+  QTableView* SearchListView;
   QLabel* Label1;
   QLabel* Label2;
 };
@@ -35,7 +35,7 @@ class FirmSearchPanel : public QFrame {
   QCheckBox* CheckBox1;
   QCheckBox* CheckBox2;
   QCheckBox* CheckBox3;
-  QTableWidget* SearchFirmListView;
+  QTableView* SearchFirmListView;
   QCheckBox* CheckBox4;
   QLabel* Label6;
   QLabel* Label5;
@@ -58,5 +58,5 @@ class RoutesPanel : public QFrame {
  public:
   explicit RoutesPanel(QWidget* parent);
   QToolButton* SpeedButton7;
-  QTableWidget* ListOfPath2;
+  QTableView* ListOfPath2;
 };

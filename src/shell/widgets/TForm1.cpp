@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -84,6 +85,9 @@ void TForm1::BuildControls() {
                 [this](const std::string& message) { Report(message); });
           });
 
+  connect(ListView, &QListWidget::itemDoubleClicked, this, [this] { ListViewDblClick(); });
+  ListView->installEventFilter(this);
+
   Label2 = new QLabel(Ui("Имя города"), this);
   Label2->setObjectName("Label2");
   Label2->setTextFormat(Qt::PlainText);  // the title as about.inf gives it
@@ -163,6 +167,13 @@ void TForm1::BuildProgressPanel() {
 // The panel's children follow its size: the splash fills it, the step label
 // and the two bars sit at its bottom.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ListView && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (ListView->currentItem()) ListViewDblClick();
+      return true;
+    }
+  }
   if (watched == PanelStartImage && event->type() == QEvent::Resize) {
     const int w = PanelStartImage->width();
     const int h = PanelStartImage->height();
@@ -248,6 +259,19 @@ void TForm1::LoadClick() {
   PanelStartImage->hide();
 }
 
+void TForm1::ListViewDblClick() {
+  if (Load->isEnabled() && !PanelStartImage->isVisible()) LoadClick();
+}
+
+void TForm1::SelectCity(const std::string& cityDirName) {
+  if (cityDirName.empty()) return;
+  for (int i = 0; i < ListView->count(); ++i) {
+    if (ListView->item(i)->data(kCityNameRole).toByteArray().toStdString() != cityDirName) continue;
+    ListView->setCurrentRow(i);  // the selection follows and shows the city
+    return;
+  }
+}
+
 void TForm1::ExitClick() { close(); }
 
 void TForm1::ReturnFromMap() {
@@ -256,6 +280,7 @@ void TForm1::ReturnFromMap() {
 }
 
 void TForm1::ShowProgress(const LoadProgress& progress) {
+  if (!progressPacing_.Due(progress, ProgressBar1->width(), ProgressPacing::Clock::now())) return;
   LoadLabel->setText(QString::fromStdString(progress.LoadLabel));
   ProgressBar2->setRange(0, progress.Progress2Max);
   ProgressBar2->setValue(progress.Progress2Position);

@@ -10,6 +10,7 @@
 
 #include "mapdata/CityLocation.h"
 #include "shell/DataRoots.h"
+#include "shell/ProgressPacing.h"
 
 class QLabel;
 class QListWidget;
@@ -36,7 +37,12 @@ class TForm1 : public QWidget {
   void ShowCity(int index);
   void ListViewSelectItem(int index, bool selected);
   void LoadClick();
+  // A double click or Enter on a city in the list loads it as Load does.
+  void ListViewDblClick();
   void ExitClick();
+  // Shows and highlights the listed city of that directory name; a name not
+  // in the list changes nothing.
+  void SelectCity(const std::string& cityDirName);
   // The map window's "Главное меню": the progress panel goes back to its own
   // place and hides; the caller then shows this window again.
   void ReturnFromMap();
@@ -75,4 +81,5 @@ class TForm1 : public QWidget {
   std::vector<fs::path> dataRoots_;
   TForm2* form2_ = nullptr;
   std::string cityTitle_;  // the shown title as read from about.inf (Windows-1251 bytes)
+  ProgressPacing progressPacing_;  // repaints of the progress panel during a load
 };

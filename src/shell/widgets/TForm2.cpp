@@ -97,6 +97,11 @@ void TForm2::BuildMenu() {
   QMenu* file = AddSubmenu(this, "FileMenu", "Файл");
   menuItems_.push_back(AddItem(file, "N19", "Главное меню"));
   file->addSeparator();
+  menuItems_.push_back(AddItem(file, "SaveImageItem", "Сохранить изображение…"));
+  menuItems_.back()->setShortcut(QKeySequence::Save);
+  menuItems_.push_back(AddItem(file, "PrintItem", "Печать…"));
+  menuItems_.back()->setShortcut(QKeySequence::Print);
+  file->addSeparator();
   menuItems_.push_back(AddItem(file, "N2", "Выход"));
   bar->addMenu(file);
 
@@ -118,6 +123,11 @@ void TForm2::BuildMenu() {
   map->addSeparator();
   menuItems_.push_back(AddItem(map, "N15", "Поиск по списку", true, true));
   menuItems_.push_back(AddItem(map, "N16", "Поиск по фирмам", true, false));
+  map->addSeparator();
+  // Home acts on the map area (MapKeyPress); the menu only shows the key.
+  menuItems_.push_back(AddItem(map, "WholeCityItem", "Весь город"));
+  menuItems_.back()->setShortcut(Qt::Key_Home);
+  menuItems_.back()->setShortcutContext(Qt::WidgetShortcut);
   bar->addMenu(map);
 
   QMenu* help = AddSubmenu(this, "HelpMenu", "Помощь");
@@ -188,6 +198,11 @@ void TForm2::BuildToolBar(QWidget* client) {
   ZoomEdit->setFixedWidth(56);
   for (QWidget* w : std::initializer_list<QWidget*>{Label3, TrackBar1, ZoomEdit}) Panel5->layout()->addWidget(w);
   bar->addWidget(Panel5);
+
+  WholeCityPanel = ToolPanel(ControlBar1, "WholeCityPanel");
+  WholeCityButton = MakeToolButton(WholeCityPanel, "WholeCityButton", Ui("Показать весь город"), Glyph::WholeCity);
+  WholeCityPanel->layout()->addWidget(WholeCityButton);
+  bar->addWidget(WholeCityPanel);
   bar->addStretch(1);
 }
 

@@ -6,12 +6,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "mapdata/CityLocation.h"
 #include "shell/MapCore.h"
 #include "shell/MapHost.h"
+#include "shell/ViewerSettings.h"
 
 class QAction;
 class QComboBox;
@@ -20,6 +22,8 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPainter;
+class QPrinter;
+class QSettings;
 class QSlider;
 class QStatusBar;
 class QTimer;
@@ -28,6 +32,7 @@ class CtrlKeyWatcher;
 class FirmSearchPanel;
 class InfoPanelWidget;
 class ListSearchPanel;
+class MapContextMenu;
 class MapArea;
 class RoutesPanel;
 class TForm1;
@@ -48,6 +53,20 @@ class TForm2 : public QMainWindow, public MapHost {
   std::function<void(const std::string& path)> ShowPictureWindow;
   std::function<void()> ShowAboutWindow;
   std::function<void()> ShowHelpWindow;
+  // The file a picture of the map is saved to, with its extension; empty when
+  // the user gave none.  Unset, a file dialog asks.
+  std::function<QString(const QString& offeredName)> AskPicturePath;
+  // Sets up the printer; false when the user cancels.  Unset, the print
+  // dialog asks.
+  std::function<bool(QPrinter& printer)> AskPrinter;
+
+  // Remembers between runs in `settings` (null: nothing is remembered): reads
+  // what it holds now (the layer switches and the window's place take effect
+  // at once, a city's view and the side panels after its first load of the
+  // run) and writes the state back whenever the map window is left.
+  void RememberIn(QSettings* settings);
+  // The city the settings name as the last one loaded (empty: none).
+  const std::string& RememberedCity() const { return remembered_.LastCity; }
 
   // Loads the city (directory name, title as Windows-1251 bytes) and brings the
   // controls into line.  After an error in the final drawing the message has
@@ -82,6 +101,9 @@ class TForm2 : public QMainWindow, public MapHost {
   void N18Click(bool checked);
   void N21Click();
   void N22Click();
+  void WholeCityClick();   // "Весь город": menu item, tool button (Home on the map)
+  void SaveImageClick();   // "Сохранить изображение…"
+  void PrintClick();       // "Печать…"
   void SpeedButton12Click();
   void SpeedButton14Click();
   void SpeedButton1Click();
@@ -121,9 +143,20 @@ class TForm2 : public QMainWindow, public MapHost {
   void FormKeyDown();
   void FormKeyUp();
   void MouseWheel(int steps, int x, int y);
+  bool FormDblClick(Qt::MouseButton button, int x, int y);
+  bool MapKeyPress(int key, Qt::KeyboardModifiers modifiers);
+
+  // The part of the map area that shows the map, in its pixels: less the tool
+  // bar and the side panels that are shown.
+  QRect VisibleMapRect() const;
+  // The visible map as the window shows it (highlights, no hover hint).
+  QImage VisibleMapPicture();
+  // One page: the visible map, the city's title and its attribution.
+  bool PrintMap(QPrinter& printer);
 
   // Controls, for the city window and the tests.
   MapArea* MapView() const { return mapArea_; }
+  MapContextMenu* ContextMenu() const { return contextMenu_; }
   QAction* MenuItem(const char* name) const;
   QFrame* ControlBar1 = nullptr;
   QToolButton* SpeedButton12 = nullptr;
@@ -134,6 +167,8 @@ class TForm2 : public QMainWindow, public MapHost {
   QComboBox* ComboBox1 = nullptr;
   QToolButton* SpeedButton9 = nullptr;
   QToolButton* SpeedButton10 = nullptr;
+  QFrame* WholeCityPanel = nullptr;
+  QToolButton* WholeCityButton = nullptr;
   QFrame* Panel5 = nullptr;
   QLabel* Label3 = nullptr;
   QSlider* TrackBar1 = nullptr;
@@ -183,16 +218,18 @@ class TForm2 : public QMainWindow, public MapHost {
   void SyncKeywords();
   void SyncHintTimer();
 
+  QString AskPicturePathDialog(const QString& offeredName);
+  bool AskPrinterDialog(QPrinter& printer);
+  void RestoreRemembered();
+  void Remember();
+
   MapCore core_;
   TForm1* form1_ = nullptr;
   MapArea* mapArea_ = nullptr;
+  MapContextMenu* contextMenu_ = nullptr;
   CtrlKeyWatcher* ctrlWatcher_ = nullptr;
   std::vector<QAction*> menuItems_;
 
-  // What the lists show, so that they are refilled only when their table changed.
-  uint64_t shownSearchRevision_ = UINT64_MAX;
-  uint64_t shownFirmRevision_ = UINT64_MAX;
-  uint64_t shownRoutesRevision_ = UINT64_MAX;
   std::vector<std::string> shownKeywords_;
   std::vector<std::string> shownMemo_;
   std::vector<std::pair<std::string, int>> shownObjectKinds_;
@@ -203,4 +240,10 @@ class TForm2 : public QMainWindow, public MapHost {
   uint64_t shownZoomWrites_ = UINT64_MAX;
   bool showingFailure_ = false;  // a failure message is open
   bool paintFailed_ = false;     // the last paint failed (and was reported)
+
+  QSettings* settings_ = nullptr;
+  ViewerSettings remembered_;
+  std::set<std::string> restoredCities_;  // cities whose remembered view was given back this run
+  bool panelsRestored_ = false;
+  QString pictureFolder_;  // where the last picture was saved this run
 };

@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSlider>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
@@ -21,9 +21,11 @@
 #include "interaction/HoverHint.h"
 #include "interaction/LabelHighlight.h"
 #include "interaction/LayerToggles.h"
+#include "interaction/MapKeys.h"
 #include "interaction/MouseControl.h"
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewControl.h"
+#include "interaction/ViewMoves.h"
 #include "render/ViewScale.h"
 #include "render/FormPaint.h"
 #include "render/RedrawView.h"
@@ -35,6 +37,7 @@
 #include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/MapArea.h"
+#include "shell/widgets/MapContextMenu.h"
 #include "shell/widgets/SidePanels.h"
 #include "shell/widgets/TForm1.h"
 #include "shell/widgets/TForm2.h"
@@ -61,6 +64,9 @@ void TForm2::ConnectHandlers() {
   connect(item("N18"), &QAction::triggered, this, on([this](bool c) { N18Click(c); }));
   connect(item("N21"), &QAction::triggered, this, on([this](bool) { N21Click(); }));
   connect(item("N22"), &QAction::triggered, this, on([this](bool) { N22Click(); }));
+  connect(item("WholeCityItem"), &QAction::triggered, this, on([this](bool) { WholeCityClick(); }));
+  connect(item("SaveImageItem"), &QAction::triggered, this, on([this](bool) { SaveImageClick(); }));
+  connect(item("PrintItem"), &QAction::triggered, this, on([this](bool) { PrintClick(); }));
 
   connect(SpeedButton12, &QToolButton::clicked, this, on([this](bool) { SpeedButton12Click(); }));
   connect(SpeedButton14, &QToolButton::clicked, this, on([this](bool) { SpeedButton14Click(); }));
@@ -69,6 +75,7 @@ void TForm2::ConnectHandlers() {
   connect(SpeedButton6, &QToolButton::clicked, this, on([this](bool) { SpeedButton6Click(); }));
   connect(SpeedButton9, &QToolButton::clicked, this, on([this](bool) { SpeedButton9Click(); }));
   connect(SpeedButton10, &QToolButton::clicked, this, on([this](bool) { SpeedButton10Click(); }));
+  connect(WholeCityButton, &QToolButton::clicked, this, on([this](bool) { WholeCityClick(); }));
   connect(ObjectComboBox, &QComboBox::activated, this, on([this](int i) { ObjectComboBoxSelect(i); }));
   connect(ComboBox1, &QComboBox::activated, this, on([this](int i) { ComboBox1Select(i); }));
   connect(TrackBar1, &QSlider::valueChanged, this, on([this](int p) { TrackBar1Change(p); }));
@@ -77,9 +84,10 @@ void TForm2::ConnectHandlers() {
   connect(PanelSearch->SpeedButton5, &QToolButton::clicked, this, on([this](bool) { SpeedButton5Click(); }));
   connect(PanelSearch->SpeedButton4, &QToolButton::clicked, this, on([this](bool) { SpeedButton4Click(); }));
   connect(PanelSearch->Edit1, &QLineEdit::returnPressed, this, on([this] { Edit1KeyPress(); }));
-  connect(PanelSearch->SearchListView, &QTableWidget::cellClicked, this, on([this](int, int) { SearchListViewClick(); }));
-  connect(PanelSearch->SearchListView, &QTableWidget::cellDoubleClicked, this,
-          on([this](int, int) { SearchListViewDblClick(); }));
+  connect(PanelSearch->SearchListView, &QTableView::clicked, this,
+          on([this](const QModelIndex&) { SearchListViewClick(); }));
+  connect(PanelSearch->SearchListView, &QTableView::doubleClicked, this,
+          on([this](const QModelIndex&) { SearchListViewDblClick(); }));
 
   connect(FirmSearch->SpeedButton16, &QToolButton::clicked, this, on([this](bool) { SpeedButton16Click(); }));
   connect(FirmSearch->SpeedButton8, &QToolButton::clicked, this, on([this](bool) { SpeedButton8Click(); }));
@@ -88,19 +96,20 @@ void TForm2::ConnectHandlers() {
   connect(FirmSearch->CheckBox2, &QCheckBox::toggled, this, [this](bool c) { core_.Search.CheckBox2 = c; });
   connect(FirmSearch->CheckBox3, &QCheckBox::toggled, this, [this](bool c) { core_.Search.CheckBox3 = c; });
   connect(FirmSearch->CheckBox4, &QCheckBox::clicked, this, on([this](bool) { CheckBox4Click(); }));
-  connect(FirmSearch->SearchFirmListView, &QTableWidget::cellClicked, this,
-          on([this](int, int) { SearchFirmListViewClick(); }));
-  connect(FirmSearch->SearchFirmListView, &QTableWidget::cellDoubleClicked, this,
-          on([this](int, int) { SearchFirmListViewDblClick(); }));
+  connect(FirmSearch->SearchFirmListView, &QTableView::clicked, this,
+          on([this](const QModelIndex&) { SearchFirmListViewClick(); }));
+  connect(FirmSearch->SearchFirmListView, &QTableView::doubleClicked, this,
+          on([this](const QModelIndex&) { SearchFirmListViewDblClick(); }));
 
   connect(InfoPanel->SpeedButton3, &QToolButton::clicked, this, on([this](bool) { SpeedButton3Click(); }));
   for (int k = 0; k < 3; ++k)
     connect(InfoPanel->FirmPic[k], &QToolButton::clicked, this, on([this, k](bool) { FirmPicClick(k); }));
 
   connect(PanelPath->SpeedButton7, &QToolButton::clicked, this, on([this](bool) { SpeedButton7Click(); }));
-  connect(PanelPath->ListOfPath2, &QTableWidget::cellClicked, this, on([this](int, int) { ListOfPath2Click(); }));
-  connect(PanelPath->ListOfPath2, &QTableWidget::cellDoubleClicked, this,
-          on([this](int, int) { ListOfPath2DblClick(); }));
+  connect(PanelPath->ListOfPath2, &QTableView::clicked, this,
+          on([this](const QModelIndex&) { ListOfPath2Click(); }));
+  connect(PanelPath->ListOfPath2, &QTableView::doubleClicked, this,
+          on([this](const QModelIndex&) { ListOfPath2DblClick(); }));
 
   connect(HintTimer, &QTimer::timeout, this,
           [this] { RunHandler(Ui("Подсказка на карте"), [this] { HintTimerTimer(); }); });
@@ -122,9 +131,22 @@ void TForm2::ConnectMapArea() {
   mapArea_->OnMouseMove = [this, map](int x, int y) { RunHandler(map, [&] { FormMouseMove(x, y); }); };
   mapArea_->OnMouseUp = [this, map](Button b, int x, int y) { RunHandler(map, [&] { FormMouseUp(b, x, y); }); };
   mapArea_->OnWheel = [this, map](int steps, int x, int y) { RunHandler(map, [&] { MouseWheel(steps, x, y); }); };
+  mapArea_->OnDoubleClick = [this, map](Button b, int x, int y) {
+    bool taken = false;
+    RunHandler(map, [&] { taken = FormDblClick(b, x, y); });
+    return taken;
+  };
+  mapArea_->OnKey = [this, map](int key, Qt::KeyboardModifiers modifiers) {
+    bool taken = false;
+    RunHandler(map, [&] { taken = MapKeyPress(key, modifiers); });
+    return taken;
+  };
   mapArea_->OnMouseLeave = [this, map] { RunHandler(map, [this] { MouseLeftMap(); }); };
   for (QWidget* overlay : std::initializer_list<QWidget*>{ControlBar1, PanelLeft, PanelRight, Panel14})
     mapArea_->AddOverlay(overlay);
+  contextMenu_ = new MapContextMenu(mapArea_, core_, [this](const QString& action, const std::function<void()>& command) {
+    RunHandler(action, command);
+  });
 }
 
 // Ctrl acts wherever the focus is in the window, and follows the key's real
@@ -181,6 +203,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm2::closeEvent(QCloseEvent* event) {
   event->accept();
+  Remember();
   FormClose();
 }
 
@@ -200,9 +223,14 @@ void TForm2::RepaintCityWindow() {
 // stays, ready for another choice.
 bool TForm2::LoadCity(const std::string& city, const std::string& title) {
   ++loadGeneration_;
+  contextMenu_->CloseWindow();
   bool drawn = false;
   const bool loaded = RunGuarded(Ui("Загрузить карту"), [&] { drawn = ::LoadCity(core_, city, title); },
                                  [this](const std::string& message) { ShowFailure(message); });
+  if (loaded && drawn) {
+    RunHandler(Ui("Загрузить карту"), [this] { RestoreRemembered(); });
+    mapArea_->setFocus();  // the keys act on the map from the start
+  }
   SyncFromCore();
   if (loaded && !drawn) {
     hide();
@@ -219,6 +247,7 @@ bool TForm2::LoadCity(const CityLocation& city, const std::string& title) {
 // --- menu ---
 
 void TForm2::N19Click() {
+  Remember();
   if (form1_) form1_->ReturnFromMap();
   hide();
   if (form1_) form1_->show();
@@ -247,6 +276,8 @@ void TForm2::N21Click() {
 void TForm2::N22Click() {
   if (ShowHelpWindow) ShowHelpWindow();
 }
+
+void TForm2::WholeCityClick() { ShowWholeCity(core_, VisibleMapRect()); }
 
 // --- tool bar ---
 
@@ -300,11 +331,11 @@ void TForm2::Edit1KeyPress() { FillSearchList(core_, ToCp(PanelSearch->Edit1->te
 void TForm2::SpeedButton4Click() { FillSearchList(core_, ToCp(PanelSearch->Edit1->text())); }
 
 void TForm2::SearchListViewClick() {
-  ::SearchListViewClick(core_, FirstSelectedRow(PanelSearch->SearchListView), false);
+  ::SearchListViewClick(core_, SelectedTableRow(PanelSearch->SearchListView), false);
 }
 
 void TForm2::SearchListViewDblClick() {
-  ::SearchListViewClick(core_, FirstSelectedRow(PanelSearch->SearchListView), true);
+  ::SearchListViewClick(core_, SelectedTableRow(PanelSearch->SearchListView), true);
 }
 
 // --- firm search ---
@@ -316,13 +347,13 @@ void TForm2::SpeedButton8Click() { SearchFirms(core_, ToCp(FirmSearch->Edit2->te
 void TForm2::CheckBox4Click() { ShowLayer(core_, DrawCode::Firm, FirmSearch->CheckBox4->isChecked()); }
 
 void TForm2::SearchFirmListViewClick() {
-  const int row = FirstSelectedRow(FirmSearch->SearchFirmListView);
+  const int row = SelectedTableRow(FirmSearch->SearchFirmListView);
   if (row < 0) return;
   FirmResultSelected(core_, row, false);
 }
 
 void TForm2::SearchFirmListViewDblClick() {
-  const int row = FirstSelectedRow(FirmSearch->SearchFirmListView);
+  const int row = SelectedTableRow(FirmSearch->SearchFirmListView);
   if (row < 0 || core_.Search.ListView2.Empty()) return;
   FirmResultSelected(core_, row, true);
 }
@@ -339,13 +370,13 @@ void TForm2::SpeedButton3Click() { ::SpeedButton3Click(core_); }
 // --- routes ---
 
 void TForm2::ListOfPath2Click() {
-  const int row = FirstSelectedRow(PanelPath->ListOfPath2);
+  const int row = SelectedTableRow(PanelPath->ListOfPath2);
   if (row < 0) return;
   RouteListClick(core_, row, false);
 }
 
 void TForm2::ListOfPath2DblClick() {
-  const int row = FirstSelectedRow(PanelPath->ListOfPath2);
+  const int row = SelectedTableRow(PanelPath->ListOfPath2);
   if (row < 0) return;
   RouteListClick(core_, row, true);
 }
@@ -376,5 +407,13 @@ void TForm2::FormMouseUp(Qt::MouseButton button, int x, int y) {
 void TForm2::MouseLeftMap() { HideHoverHint(core_); }
 void TForm2::FormKeyDown() { ::FormKeyDown(core_, kCtrlKey); }
 void TForm2::FormKeyUp() { ::FormKeyUp(core_, kCtrlKey); }
-void TForm2::MouseWheel(int steps, int x, int y) { WheelZoom(core_, steps, x, y); }
+void TForm2::MouseWheel(int steps, int x, int y) { ZoomAroundPoint(core_, steps, x, y); }
+
+bool TForm2::FormDblClick(Qt::MouseButton button, int x, int y) {
+  return ::FormDblClick(core_, ToMouseButton(button), x, y);
+}
+
+bool TForm2::MapKeyPress(int key, Qt::KeyboardModifiers modifiers) {
+  return MapAreaKeyPress(core_, key, modifiers, VisibleMapRect());
+}
 void TForm2::HintTimerTimer() { ::HintTimerTimer(core_); }

@@ -1,6 +1,6 @@
 // Mirrors the map state into the map window's controls.  Signals are blocked
 // while a control is set, so that no handler runs again; lists are refilled
-// only when their table changed.
+// from their table only when it changed.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
@@ -31,13 +31,6 @@ void SetChecked(QAbstractButton* button, bool down) {
 void SetChecked(QAction* item, bool checked) {
   const QSignalBlocker block(item);
   item->setChecked(checked);
-}
-
-// Refills a list view from its table when the table changed since the last fill.
-void MirrorList(QTableWidget* list, const LayerTable& table, uint64_t& shownRevision) {
-  if (shownRevision == table.Revision()) return;
-  FillReportList(list, table);
-  shownRevision = table.Revision();
 }
 
 // A status panel is as wide as the state says (8 pixels a character) or, where
@@ -117,11 +110,11 @@ void TForm2::SyncPanels() {
 }
 
 void TForm2::SyncLists() {
-  MirrorList(PanelSearch->SearchListView, core_.Search.SearchListView, shownSearchRevision_);
+  ShowTable(PanelSearch->SearchListView, core_.Search.SearchListView);
   PanelSearch->Label2->setText(FromCp(core_.Search.Label2));
-  MirrorList(FirmSearch->SearchFirmListView, core_.Search.SearchFirmListView, shownFirmRevision_);
+  ShowTable(FirmSearch->SearchFirmListView, core_.Search.SearchFirmListView);
   FirmSearch->Label5->setText(FromCp(core_.Search.Label5));
-  MirrorList(PanelPath->ListOfPath2, core_.Tables.ListOfPath2, shownRoutesRevision_);
+  ShowTable(PanelPath->ListOfPath2, core_.Tables.ListOfPath2);
 }
 
 void TForm2::SyncInfoPanel() {

@@ -4,11 +4,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 
 #include "mapdata/Cp1251.h"
 #include "mapdata/LayerTable.h"
+#include "shell/widgets/LayerTableModel.h"
 
 void UseWindowFont(QWidget* window) {
   QFont f = window->font();
@@ -17,7 +18,7 @@ void UseWindowFont(QWidget* window) {
 }
 
 QString Ui(const char* utf8) { return QString::fromUtf8(utf8); }
-QString FromCp(const std::string& cp1251) { return cp1251::ToQString(cp1251); }
+QString FromCp(std::string_view cp1251) { return cp1251::ToQString(cp1251); }
 std::string ToCp(const QString& text) { return cp1251::FromQString(text); }
 
 namespace {
@@ -85,6 +86,20 @@ void DrawGlyph(QPainter& p, Glyph glyph) {
       p.drawPath(arrow);
       break;
     }
+    case Glyph::WholeCity:
+      // A block of streets inside the four corners of a frame.
+      p.setPen(QPen(QColor(120, 120, 120), 1));
+      p.setBrush(QColor(255, 176, 140));
+      p.drawRect(QRectF(5.5, 5.5, 7, 7));
+      p.drawLine(QPointF(9, 5.5), QPointF(9, 12.5));
+      p.drawLine(QPointF(5.5, 9), QPointF(12.5, 9));
+      p.setPen(QPen(QColor(0, 0, 128), 1.5));
+      for (const QPointF& corner : {QPointF(1.5, 1.5), QPointF(16.5, 1.5), QPointF(1.5, 16.5), QPointF(16.5, 16.5)}) {
+        const qreal dx = corner.x() < 9 ? 4 : -4, dy = corner.y() < 9 ? 4 : -4;
+        p.drawLine(corner, corner + QPointF(dx, 0));
+        p.drawLine(corner, corner + QPointF(0, dy));
+      }
+      break;
     case Glyph::Plus:
     case Glyph::None:
       break;
@@ -117,44 +132,43 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hi
   return button;
 }
 
-QTableWidget* MakeReportList(QWidget* parent, const char* name, const QString& hint,
-                             const std::vector<ReportColumn>& columns) {
-  auto* list = new QTableWidget(parent);
-  list->setObjectName(name);
-  list->setToolTip(hint);
-  list->setColumnCount(static_cast<int>(columns.size()));
+QTableView* MakeReportList(QWidget* parent, const char* name, const QString& hint,
+                           const std::vector<ReportColumn>& columns) {
+  auto* list = new QTableView(parent);
   QStringList captions;
   for (const ReportColumn& c : columns) captions << c.Caption;
-  list->setHorizontalHeaderLabels(captions);
+  list->setModel(new LayerTableModel(captions, list));
+  StyleReportList(list, name, hint, columns);
+  list->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // no sort until a header is clicked
+  list->setSortingEnabled(true);
+  return list;
+}
+
+void StyleReportList(QTableView* list, const char* name, const QString& hint,
+                     const std::vector<ReportColumn>& columns) {
+  list->setObjectName(name);
+  list->setToolTip(hint);
   for (int i = 0; i < static_cast<int>(columns.size()); ++i) list->setColumnWidth(i, columns[i].Width);
-  list->horizontalHeader()->setMinimumSectionSize(30);
-  list->horizontalHeader()->setHighlightSections(false);
+  QHeaderView* header = list->horizontalHeader();
+  header->setMinimumSectionSize(30);
+  header->setHighlightSections(false);
   list->verticalHeader()->setVisible(false);
+  list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   list->verticalHeader()->setDefaultSectionSize(18);
   list->setShowGrid(true);
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setWordWrap(false);
-  return list;
 }
 
-void FillReportList(QTableWidget* list, const LayerTable& table) {
-  const int columns = list->columnCount();
-  list->setUpdatesEnabled(false);
-  list->clearContents();
-  list->setRowCount(table.Count());
-  for (int r = 0; r < table.Count(); ++r) {
-    const LayerRow& row = table[r];
-    // Column c of the list shows cell c - 1 of the row (the caption first).
-    for (int c = 0; c < columns; ++c) list->setItem(r, c, new QTableWidgetItem(FromCp(row.Cell(c + kCaption))));
-  }
-  list->setUpdatesEnabled(true);
+void ShowTable(QTableView* list, const LayerTable& table) {
+  static_cast<LayerTableModel*>(list->model())->Show(table);
 }
 
-int FirstSelectedRow(const QTableWidget* list) {
+int SelectedTableRow(const QTableView* list) {
   int first = -1;
-  for (const QTableWidgetItem* item : list->selectedItems())
-    if (first < 0 || item->row() < first) first = item->row();
-  return first;
+  for (const QModelIndex& cell : list->selectionModel()->selectedIndexes())
+    if (first < 0 || cell.row() < first) first = cell.row();
+  return static_cast<const LayerTableModel*>(list->model())->TableRow(first);
 }

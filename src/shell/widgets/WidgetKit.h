@@ -1,6 +1,6 @@
 #pragma once
 // Small builders shared by the windows: named tool buttons with drawn glyphs,
-// report-view lists that mirror a LayerTable, and text conversion helpers.
+// report-view lists over a LayerTable, and text conversion helpers.
 #include <QIcon>
 #include <QString>
 
@@ -9,11 +9,12 @@
 
 class QWidget;
 class QToolButton;
-class QTableWidget;
+class QTableView;
 class LayerTable;
+class LayerTableModel;
 
 // The pictures of the tool buttons, drawn at start (no image files needed).
-enum class Glyph { Text, Objects, ListSearch, FirmSearch, Search, AddWord, Close, Open, Plus, None };
+enum class Glyph { Text, Objects, ListSearch, FirmSearch, Search, AddWord, Close, Open, WholeCity, Plus, None };
 QIcon GlyphIcon(Glyph glyph);
 
 // A flat tool button with an object name, a hint and a glyph; `latching`
@@ -25,18 +26,24 @@ struct ReportColumn {
   QString Caption;
   int Width;
 };
-// A list in report view: grid lines, whole-row selection, read-only.
-QTableWidget* MakeReportList(QWidget* parent, const char* name, const QString& hint,
-                             const std::vector<ReportColumn>& columns);
-// Replaces the list's rows with the table's: caption in column 0, then the
-// first (columns - 1) cells; Windows-1251 text converted for display.
-void FillReportList(QTableWidget* list, const LayerTable& table);
-// Index of the first selected row, -1 when none.
-int FirstSelectedRow(const QTableWidget* list);
+// A list in report view over a table (LayerTableModel): grid lines, whole-row
+// selection, read-only; a click on a column's header sorts by that column, a
+// second click reverses.  Until the first click the table's order is shown.
+QTableView* MakeReportList(QWidget* parent, const char* name, const QString& hint,
+                           const std::vector<ReportColumn>& columns);
+// The report-list look (grid lines, whole-row single selection, fixed rows,
+// read-only, the columns' widths) for a list whose model already has them.
+void StyleReportList(QTableView* list, const char* name, const QString& hint,
+                     const std::vector<ReportColumn>& columns);
+// Shows the table in the list: caption in column 0, then the first
+// (columns - 1) cells.  Cheap when the table has not changed.
+void ShowTable(QTableView* list, const LayerTable& table);
+// The table row of the first selected row of the list, -1 when none.
+int SelectedTableRow(const QTableView* list);
 
 // The windows' compact default font (11 pixels, as the classic dialog font).
 void UseWindowFont(QWidget* window);
 
 QString Ui(const char* utf8);               // interface text written in this source
-QString FromCp(const std::string& cp1251);  // data text
+QString FromCp(std::string_view cp1251);  // data text
 std::string ToCp(const QString& text);

@@ -34,7 +34,7 @@ class HelpWindow : public ::testing::Test {
   }
   std::vector<int> VisiblePanels() {
     std::vector<int> shown;
-    for (int i = 0; i < 24; ++i)
+    for (int i = 0; i < form.NodeCount(); ++i)
       if (form.Pan(i) && form.Pan(i)->isVisible()) shown.push_back(i);
     return shown;
   }
@@ -43,10 +43,10 @@ class HelpWindow : public ::testing::Test {
 };
 
 TEST_F(HelpWindow, TreeHoldsTheTwentyFourTopicsInOrder) {
-  ASSERT_EQ(form.NodeCount(), 24);
+  ASSERT_EQ(form.NodeCount(), 30);  // the added topics follow the 24
   EXPECT_EQ(form.windowTitle(), U("Помощь"));
   EXPECT_EQ(form.size(), QSize(688, 288));
-  EXPECT_EQ(form.TreeView1->topLevelItemCount(), 3);
+  EXPECT_EQ(form.TreeView1->topLevelItemCount(), 4);
   EXPECT_EQ(form.Node(0)->text(0), U("Главная панель"));
   EXPECT_EQ(form.Node(0)->childCount(), 6);
   EXPECT_EQ(form.Node(4)->text(0), U("Кнопка \"Отобразить панель поиска по списку\""));
@@ -58,7 +58,7 @@ TEST_F(HelpWindow, TreeHoldsTheTwentyFourTopicsInOrder) {
   EXPECT_EQ(form.Node(23)->text(0), U("Вопросы/ответы"));
   EXPECT_EQ(form.TreeView1->indentation(), 19);
   EXPECT_TRUE(form.TreeView1->font().underline());
-  for (int i = 0; i < 24; ++i) EXPECT_FALSE(form.Node(i)->isExpanded()) << i;
+  for (int i = 0; i < form.NodeCount(); ++i) EXPECT_FALSE(form.Node(i)->isExpanded()) << i;
   EXPECT_TRUE(VisiblePanels().empty());
 }
 
@@ -110,6 +110,29 @@ TEST_F(HelpWindow, ObjectsButtonAndObjectsMenuShowTheSameTextInDifferentPanels) 
   EXPECT_EQ(image->geometry(), QRect(8, 8, 18, 18));
   EXPECT_EQ(form.Pan(2)->findChild<QLabel*>("Label2")->pos(), QPoint(37, 13));
   EXPECT_EQ(form.Pan(12)->findChild<QLabel*>("Label8")->text(), U("Объекты - Отобразить"));
+}
+
+// The topics of the keyboard, the whole city, "Что здесь?", the saved and
+// printed map and the sorted lists follow the fixed tree in a group of their own.
+TEST_F(HelpWindow, AddedTopicsFollowTheFixedTree) {
+  EXPECT_EQ(form.Node(24)->text(0), U("Работа с картой"));
+  EXPECT_EQ(form.Node(24)->parent(), nullptr);
+  ClickNode(24);
+  EXPECT_TRUE(VisiblePanels().empty());
+  const std::pair<const char*, const char*> topics[] = {{"Клавиатура", "Стрелки - сдвинуть карту"},
+                                                        {"Весь город", "клавише Home"},
+                                                        {"Что здесь?", "\"Копировать координаты\""},
+                                                        {"Сохранение и печать", "\"Печать…\""},
+                                                        {"Сортировка списков", "\"10а\" после \"10\""}};
+  for (int i = 0; i < 5; ++i) {
+    const int node = 25 + i;
+    EXPECT_EQ(form.Node(node)->parent(), form.Node(24));
+    EXPECT_EQ(form.Node(node)->text(0), U(topics[i].first));
+    ClickNode(node);
+    EXPECT_EQ(VisiblePanels(), std::vector<int>{node});
+    EXPECT_EQ(form.Pan(node)->findChild<QLabel*>(QString("Label%1").arg(19 + i))->text(), U(topics[i].first));
+    EXPECT_TRUE(form.PanText(node)->toPlainText().contains(U(topics[i].second))) << topics[i].first;
+  }
 }
 
 TEST_F(HelpWindow, KeyboardMovesDoNotChangeThePanel) {
@@ -183,7 +206,8 @@ TEST(HelpWindowPictures, ShowTheGlyphsOfTheToolBarButtons) {
   const std::pair<const char*, QToolButton*> pictures[] = {{"Image1", map.SpeedButton12},
                                                            {"Image2", map.SpeedButton14},
                                                            {"Image3", map.SpeedButton1},
-                                                           {"Image4", map.SpeedButton2}};
+                                                           {"Image4", map.SpeedButton2},
+                                                           {"Image5", map.WholeCityButton}};
   for (const auto& [name, button] : pictures) {
     const auto* image = form.findChild<QLabel*>(name);
     ASSERT_NE(image, nullptr) << name;

@@ -27,14 +27,9 @@ TEST(HandlerFailure, AnErrorIsShownAndTheWindowGoesOn) {
 
   // Cells that no loader lets through, as a fault elsewhere could leave them.
   // Buildings are drawn from 200% on; labels at every redraw and by Ctrl.
-  LayerRow& building = core.Tables.ListOfBuildings[0];
-  LayerRow& label = core.Tables.ListOfTexts[0];
-  const std::string points = building.At(building_cell::Points);
-  auto spoil = [&](LayerTable& table, std::string& cell, const std::string& value) {
-    cell = value;
-    table.Touch();
-  };
-  spoil(core.Tables.ListOfBuildings, building.At(building_cell::Points), "450 550 x");
+  const std::string points(core.Tables.ListOfBuildings.CellAt(0, building_cell::Points));
+  auto spoil = [&](LayerTable& table, int cell, const std::string& value) { table.SetCell(0, cell, value); };
+  spoil(core.Tables.ListOfBuildings, building_cell::Points, "450 550 x");
 
   MapArea* map = f.MapView();
   auto press = [&](QEvent::Type type) {
@@ -70,7 +65,7 @@ TEST(HandlerFailure, AnErrorIsShownAndTheWindowGoesOn) {
        "ListOfBuildings, строка 0"},
       {"Выделение улиц (Ctrl)",
        [&] {
-         spoil(core.Tables.ListOfTexts, label.At(label_cell::Size), "x");
+         spoil(core.Tables.ListOfTexts, label_cell::Size, "x");
          press(QEvent::KeyPress);
        },
        "ListOfTexts, строка 0, столбец «Размер»"},
@@ -86,8 +81,8 @@ TEST(HandlerFailure, AnErrorIsShownAndTheWindowGoesOn) {
   }
   EXPECT_EQ(core.Interaction.Mode, InteractionMode::Normal);  // the drag and the highlight ended
 
-  spoil(core.Tables.ListOfBuildings, building.At(building_cell::Points), points);
-  spoil(core.Tables.ListOfTexts, label.At(label_cell::Size), "9");
+  spoil(core.Tables.ListOfBuildings, building_cell::Points, points);
+  spoil(core.Tables.ListOfTexts, label_cell::Size, "9");
   f.ZoomEdit->setText("100");
   QTest::keyClick(f.ZoomEdit, Qt::Key_Return);
   EXPECT_EQ(w.messages.size(), routes.size());

@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QLineEdit>
 #include <QSlider>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -227,7 +227,7 @@ TEST(MapInteraction, HoverHintStaysOnTheMapAndWithItsView) {
     std::function<void()> Act;
     bool Stays;
   };
-  QTableWidget* results = f.PanelSearch->SearchListView;
+  QTableView* results = f.PanelSearch->SearchListView;
   const std::vector<Case> cases = {
       {"onto the tool bar, after a look that found nothing",
        [&] {

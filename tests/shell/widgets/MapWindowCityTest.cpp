@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@
 
 namespace {
 
-void ClickRow(QTableWidget* list, int row) {
+void ClickRow(QTableView* list, int row) {
   list->selectRow(row);
   const QRect cell = list->visualRect(list->model()->index(row, 0));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
@@ -37,22 +37,22 @@ TEST(MapWindowCity, ListsShowTheLoadedCity) {
   w.form1->LoadClick();
   ASSERT_TRUE(w.messages.empty()) << w.messages.front();
   TForm2& f = *w.form2;
-  QTableWidget* results = f.PanelSearch->SearchListView;
-  ASSERT_EQ(results->rowCount(), 2);
-  EXPECT_EQ(results->item(0, 0)->text(), U("Ленина"));
-  EXPECT_EQ(results->item(0, 1)->text(), U("улица"));
-  EXPECT_EQ(results->item(1, 0)->text(), U("Мира"));
+  QTableView* results = f.PanelSearch->SearchListView;
+  ASSERT_EQ(Rows(results), 2);
+  EXPECT_EQ(CellText(results, 0, 0), U("Ленина"));
+  EXPECT_EQ(CellText(results, 0, 1), U("улица"));
+  EXPECT_EQ(CellText(results, 1, 0), U("Мира"));
   EXPECT_EQ(f.PanelSearch->Label2->text(), "2");
-  QTableWidget* routes = f.PanelPath->ListOfPath2;
-  ASSERT_EQ(routes->rowCount(), 1);
-  EXPECT_EQ(routes->item(0, 0)->text(), U("Автобус"));
-  EXPECT_EQ(routes->item(0, 1)->text(), U("№ 5"));
-  EXPECT_EQ(routes->item(0, 2)->text(), U("до вокзала"));
+  QTableView* routes = f.PanelPath->ListOfPath2;
+  ASSERT_EQ(Rows(routes), 1);
+  EXPECT_EQ(CellText(routes, 0, 0), U("Автобус"));
+  EXPECT_EQ(CellText(routes, 0, 1), U("№ 5"));
+  EXPECT_EQ(CellText(routes, 0, 2), U("до вокзала"));
 
   f.PanelSearch->Edit1->setText(U("мир"));
   QTest::keyClick(f.PanelSearch->Edit1, Qt::Key_Return);
-  ASSERT_EQ(results->rowCount(), 1);
-  EXPECT_EQ(results->item(0, 0)->text(), U("Мира"));
+  ASSERT_EQ(Rows(results), 1);
+  EXPECT_EQ(CellText(results, 0, 0), U("Мира"));
   EXPECT_EQ(f.PanelSearch->Label2->text(), "1");
 }
 
@@ -95,8 +95,8 @@ TEST(MapWindowCity, EachListedCityLoadsFromItsOwnDataRoot) {
   const auto loadAndListStreet = [&](int entry) {
     f.ListView->item(entry)->setSelected(true);
     f.LoadClick();
-    QTableWidget* results = w.form2->PanelSearch->SearchListView;
-    const QString street = results->rowCount() == 1 ? results->item(0, 0)->text() : QString();
+    QTableView* results = w.form2->PanelSearch->SearchListView;
+    const QString street = Rows(results) == 1 ? CellText(results, 0, 0) : QString();
     w.form2->MenuItem("N19")->trigger();
     return street;
   };
@@ -158,11 +158,11 @@ TEST(MapWindowCity, ALoadEmptiesTheFirmResultsAndTheirCount) {
   TForm2& f = *w.form2;
   f.FirmSearch->Edit2->setText(U("апт"));
   QTest::keyClick(f.FirmSearch->Edit2, Qt::Key_Return);
-  ASSERT_EQ(f.FirmSearch->SearchFirmListView->rowCount(), 1);
+  ASSERT_EQ(Rows(f.FirmSearch->SearchFirmListView), 1);
   ASSERT_EQ(f.FirmSearch->Label5->text(), "1");
   f.MenuItem("N19")->trigger();
   w.form1->LoadClick();
-  EXPECT_EQ(f.FirmSearch->SearchFirmListView->rowCount(), 0);
+  EXPECT_EQ(Rows(f.FirmSearch->SearchFirmListView), 0);
   EXPECT_EQ(f.FirmSearch->Label5->text(), "0");
 }
 
@@ -178,7 +178,7 @@ TEST(MapWindowCity, LabelsShowMarkupInTheDataAsText) {
   EXPECT_EQ(w.form1->Label2->textFormat(), Qt::PlainText);
   w.form1->LoadClick();
   TForm2& f = *w.form2;
-  ASSERT_EQ(f.PanelSearch->SearchListView->rowCount(), 2);
+  ASSERT_EQ(Rows(f.PanelSearch->SearchListView), 2);
 
   ClickRow(f.PanelSearch->SearchListView, 0);  // the building
   EXPECT_EQ(f.StatusPanel[0]->text(), U("<b>Почта</b>"));

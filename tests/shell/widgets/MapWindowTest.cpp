@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -55,11 +55,13 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
 
   QMenu* file = TopMenu(f, 0);
   EXPECT_EQ(file->title(), U("Файл"));
-  EXPECT_EQ(Entries(file), (QStringList{U("Главное меню"), "-", U("Выход")}));
+  // The added commands stand between the first items, which keep their order.
+  EXPECT_EQ(Entries(file), (QStringList{U("Главное меню"), "-", U("Сохранить изображение…"), U("Печать…"), "-",
+                                        U("Выход")}));
   QMenu* map = TopMenu(f, 1);
   EXPECT_EQ(map->title(), U("Карта"));
   EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), "-", U("Маршруты>"), "-",
-                                       U("Поиск по списку"), U("Поиск по фирмам")}));
+                                       U("Поиск по списку"), U("Поиск по фирмам"), "-", U("Весь город")}));
   EXPECT_EQ(Entries(map->actions().at(0)->menu()),
             (QStringList{U("Отобразить"), U("Выделение щелчком"), U("Зумировать при выделении")}));
   EXPECT_EQ(Entries(map->actions().at(1)->menu()), QStringList{U("Показывать информацию")});
@@ -74,7 +76,8 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
       {"N19", "Главное меню"}, {"N2", "Выход"}, {"N6", "Отобразить"}, {"N5", "Выделение щелчком"},
       {"N8", "Зумировать при выделении"}, {"N10", "Показывать информацию"}, {"N7", "Текст"},
       {"N17", "Показать панель"}, {"N18", "Рисовать все маршруты"}, {"N15", "Поиск по списку"},
-      {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."}};
+      {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."},
+      {"SaveImageItem", "Сохранить изображение…"}, {"PrintItem", "Печать…"}, {"WholeCityItem", "Весь город"}};
   for (const auto& [name, caption] : named) {
     ASSERT_NE(f.MenuItem(name), nullptr) << name;
     EXPECT_EQ(f.MenuItem(name)->text(), U(caption)) << name;
@@ -136,10 +139,10 @@ TEST(MapWindow, SidePanelsAndTheirControls) {
   EXPECT_EQ(s.Edit1->toolTip(), U("Введите ключевое слово для поиска"));
   EXPECT_EQ(s.SpeedButton4->toolTip(), U("Выпольнить поиск..."));
   EXPECT_EQ(s.SearchListView->toolTip(), U("Список улиц, домов, объектов..."));
-  EXPECT_EQ(s.SearchListView->horizontalHeaderItem(0)->text(), U("Адрес"));
+  EXPECT_EQ(ColumnCaption(s.SearchListView, 0), U("Адрес"));
   EXPECT_EQ(s.SearchListView->columnWidth(0), 120);
-  EXPECT_EQ(s.SearchListView->horizontalHeaderItem(1)->text(), U("Тип объекта"));
-  EXPECT_EQ(s.SearchListView->horizontalHeaderItem(2)->text(), U("Название"));
+  EXPECT_EQ(ColumnCaption(s.SearchListView, 1), U("Тип объекта"));
+  EXPECT_EQ(ColumnCaption(s.SearchListView, 2), U("Название"));
   EXPECT_EQ(s.SearchListView->columnWidth(2), 250);
   EXPECT_EQ(s.Label1->text(), U("Количество найденых объектов:"));
 
@@ -170,9 +173,9 @@ TEST(MapWindow, SidePanelsAndTheirControls) {
 
   RoutesPanel& r = *f.PanelPath;
   EXPECT_EQ(r.SpeedButton7->toolTip(), U("Закрыть панель маршрутов"));
-  EXPECT_EQ(r.ListOfPath2->horizontalHeaderItem(0)->text(), U("Тип маршрута"));
-  EXPECT_EQ(r.ListOfPath2->horizontalHeaderItem(1)->text(), U("Название маршрута"));
-  EXPECT_EQ(r.ListOfPath2->horizontalHeaderItem(2)->text(), U("Комментарии"));
+  EXPECT_EQ(ColumnCaption(r.ListOfPath2, 0), U("Тип маршрута"));
+  EXPECT_EQ(ColumnCaption(r.ListOfPath2, 1), U("Название маршрута"));
+  EXPECT_EQ(ColumnCaption(r.ListOfPath2, 2), U("Комментарии"));
 }
 
 TEST(MapWindow, RoutesAndListSearchPanelsExcludeEachOther) {

@@ -1,7 +1,9 @@
 #pragma once
 // Both windows of the shell over a data root in a temporary folder; messages
 // and the end of the program are recorded instead of shown or acted on.
+#include <QAbstractItemModel>
 #include <QString>
+#include <QTableView>
 
 #include <filesystem>
 #include <memory>
@@ -14,6 +16,15 @@
 #include "support/TempDir.h"
 
 inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// What a list in report view shows: its rows, a cell's text, a column's caption.
+inline int Rows(const QTableView* list) { return list->model()->rowCount(); }
+inline QString CellText(const QTableView* list, int row, int column) {
+  return list->model()->index(row, column).data().toString();
+}
+inline QString ColumnCaption(const QTableView* list, int column) {
+  return list->model()->headerData(column, Qt::Horizontal).toString();
+}
 
 // about.inf from UTF-8 lines, written as Windows-1251 with CR LF line ends.
 inline void WriteAbout(const std::filesystem::path& root, const std::string& city,

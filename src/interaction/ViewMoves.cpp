@@ -1,0 +1,139 @@
+#include "interaction/ViewMoves.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "render/RedrawView.h"
+#include "render/ViewScale.h"
+#include "render/ViewTransform.h"
+#include "shell/MapCore.h"
+
+namespace {
+
+// Rounded down (not toward zero), so that a point lands on the pixel it
+// falls in on either side of the picture's origin.
+int32_t FloorToInt32(long double value) {
+  constexpr long double lo = std::numeric_limits<int32_t>::min();
+  constexpr long double hi = std::numeric_limits<int32_t>::max();
+  if (std::isnan(value)) return 0;
+  return static_cast<int32_t>(std::clamp<long double>(std::floor(value), lo, hi));
+}
+
+int32_t SaturatingAdd(int32_t a, int64_t b) {
+  return static_cast<int32_t>(std::clamp<int64_t>(a + b, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+// The track bar position `steps` away from the scale: from a scale between
+// two positions the first step lands on the neighbouring one.
+int StepTarget(float scale, int steps) {
+  const long double doubled = static_cast<long double>(scale) * 2;
+  const long double base = steps > 0 ? std::floor(doubled) : std::ceil(doubled);
+  return static_cast<int>(std::clamp<long double>(base + steps, kTrackBarMin, kTrackBarMax));
+}
+
+// The end of every move: the centre from the offsets, the track bar at
+// `position` without its change handler, then redraw and paint.
+void FinishMove(MapCore& core, int position) {
+  CentreFromOffsets(core.View);
+  core.Ui.TrackBar1Position = position;
+  core.Interaction.HintVisible = false;
+  RedrawView(core);
+  core.Host.PaintMapWindow();
+}
+
+bool Dragging(const MapCore& core) { return core.Interaction.Mode == InteractionMode::MapDrag; }
+
+}  // namespace
+
+bool PanView(MapCore& core, const QRect& visible, double fractionX, double fractionY) {
+  if (Dragging(core)) return false;
+  const int64_t dx = TruncToInt32(static_cast<long double>(visible.width()) * fractionX);
+  const int64_t dy = TruncToInt32(static_cast<long double>(visible.height()) * fractionY);
+  if (dx == 0 && dy == 0) return false;
+  ViewState& v = core.View;
+  v.OffsetX = SaturatingAdd(v.OffsetX, dx);
+  v.OffsetY = SaturatingAdd(v.OffsetY, dy);
+  FinishMove(core, core.Ui.TrackBar1Position);
+  return true;
+}
+
+bool CentrePicturePoint(MapCore& core, HitPoint at) {
+  if (Dragging(core)) return false;
+  ViewState& v = core.View;
+  v.OffsetX = TruncToInt32(static_cast<long double>(at.X) - v.ScreenWidth);
+  v.OffsetY = TruncToInt32(static_cast<long double>(at.Y) - v.ScreenHeight);
+  FinishMove(core, core.Ui.TrackBar1Position);
+  return true;
+}
+
+bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y) {
+  if (steps == 0 || Dragging(core)) return false;
+  ViewState& v = core.View;
+  const int position = StepTarget(v.Scale, steps);
+  const float scale = TrackBarPositionToScale(position);
+  if (scale == v.Scale) return false;
+
+  // The map point under the mouse, kept there at the new scale.
+  const HitPoint hit = WindowToHit(v, x, y);
+  const long double mapX = hit.X / static_cast<long double>(v.Scale);
+  const long double mapY = hit.Y / static_cast<long double>(v.Scale);
+  v.Scale = scale;
+  v.OffsetX = FloorToInt32(mapX * scale - x - v.ScreenWidth / 2);
+  v.OffsetY = FloorToInt32(mapY * scale - y - v.ScreenHeight / 2);
+  FinishMove(core, position);
+  return true;
+}
+
+bool ShowViewAt(MapCore& core, int32_t x, int32_t y, float scale) {
+  if (Dragging(core)) return false;
+  ViewState& v = core.View;
+  v.CenterX = x;
+  v.CenterY = y;
+  v.Scale = scale;
+  RecentreOffsets(v);
+  FinishMove(core, std::clamp(ScaleToTrackBarPosition(scale), kTrackBarMin, kTrackBarMax));
+  return true;
+}
+
+QPoint VisibleMapCentre(const QRect& visible) {
+  return {visible.left() + (visible.width() - 1) / 2, visible.top() + (visible.height() - 1) / 2};
+}
+
+namespace {
+
+// A length of `units` map units spans units x scale + 1 pixels (both ends).
+bool Fits(int64_t units, float scale, int pixels) {
+  return static_cast<long double>(units) * scale <= pixels - 1;
+}
+
+}  // namespace
+
+int WholeBoxTrackBarPosition(const PointBox& box, int width, int height) {
+  const int64_t w = int64_t{box.MaxX} - box.MinX;
+  const int64_t h = int64_t{box.MaxY} - box.MinY;
+  for (int position = kTrackBarMax; position > kTrackBarMin; --position) {
+    const float scale = TrackBarPositionToScale(position);
+    if (Fits(w, scale, width) && Fits(h, scale, height)) return position;
+  }
+  return kTrackBarMin;
+}
+
+bool ShowWholeCity(MapCore& core, const QRect& visible) {
+  if (Dragging(core) || visible.isEmpty()) return false;
+  const PointBox box = core.Extents.Box();
+  const int position = WholeBoxTrackBarPosition(box, visible.width(), visible.height());
+  const float scale = TrackBarPositionToScale(position);
+  ViewState& v = core.View;
+  v.Scale = scale;
+  // The box's top-left corner goes where the box sits in the middle of the
+  // visible map; window pixel x shows picture pixel x + ScreenWidth / 2.
+  const long double s = scale;
+  const long double left = visible.left() + (visible.width() - 1 - (int64_t{box.MaxX} - box.MinX) * s) / 2;
+  const long double top = visible.top() + (visible.height() - 1 - (int64_t{box.MaxY} - box.MinY) * s) / 2;
+  v.OffsetX = FloorToInt32(box.MinX * s - left - v.ScreenWidth / 2);
+  v.OffsetY = FloorToInt32(box.MinY * s - top - v.ScreenHeight / 2);
+  FinishMove(core, position);
+  return true;
+}

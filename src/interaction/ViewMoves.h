@@ -1,0 +1,54 @@
+#pragma once
+// Moves of the view that the keyboard, the mouse, the menu and tellurin-cli
+// share: a pan by a part of the visible map, a zoom by track bar steps around
+// a window pixel, and the whole city fitted into the visible map.  Each ends
+// like the zoom controls: the track bar position follows the scale (without
+// its change handler), the centre is the map point in the middle of the
+// picture again, the picture is redrawn (ZoomEdit and the selection overlays
+// with it) and the window painted.  None of them acts during a drag.
+//
+// `visible` is the part of the window that shows the map, in window pixels:
+// the map area less the tool bar and the side panels that are shown.
+#include <QRect>
+
+#include <cstdint>
+
+#include "mapdata/PointList.h"
+#include "render/ViewTransform.h"
+
+struct MapCore;
+
+// Moves the view by fractionX of the visible map's width and fractionY of its
+// height (truncated to whole pixels): positive to the right and down, so that
+// the map slides the other way.  False when nothing moved.
+bool PanView(MapCore& core, const QRect& visible, double fractionX, double fractionY);
+
+// `steps` track bar steps (0.5 each) in (positive) or out (negative) around
+// the map point under window pixel (x, y), which stays under it.  The scale
+// stays within the track bar's range and on its grid; from a scale between two
+// steps the first step lands on the neighbouring one.  False when nothing
+// changed.
+bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y);
+
+// The map point under picture point `at` (map units x scale) comes to the
+// middle of the picture, at the present scale ("Центрировать здесь").
+bool CentrePicturePoint(MapCore& core, HitPoint at);
+
+// Map point (x, y) in the middle of the picture (the keep-centre recentring)
+// at `scale`, which the caller keeps within the zoom controls' range; the
+// track bar shows trunc(2 x scale).  False during a drag.
+bool ShowViewAt(MapCore& core, int32_t x, int32_t y, float scale);
+
+// The middle of the visible map (the pixel left of and above the middle when
+// a side has an even length).
+QPoint VisibleMapCentre(const QRect& visible);
+
+// The largest track bar position (1..30) at which a box of map units fits
+// whole into width x height pixels, both its edges included; 1 when none does.
+int WholeBoxTrackBarPosition(const PointBox& box, int width, int height);
+
+// "Весь город": the map extents of the city, whole and in the middle of the
+// visible map, at the largest track bar step that shows them whole (the
+// smallest one when none does).  False, with nothing changed, during a drag
+// or when no part of the window shows the map.
+bool ShowWholeCity(MapCore& core, const QRect& visible);

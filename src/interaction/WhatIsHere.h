@@ -1,0 +1,42 @@
+#pragma once
+// The map's context menu: what lies under a point ("Что здесь?"), bringing the
+// point to the middle ("Центрировать здесь") and its map coordinates
+// ("Копировать координаты").  tellurin-cli here lists the same places.
+#include <string>
+#include <vector>
+
+#include "render/ViewTransform.h"
+
+struct MapCore;
+struct MapLayer;
+
+// A record under the point: its layer and row, and what a list shows of it
+// (Windows-1251).
+struct Place {
+  const MapLayer* Layer = nullptr;
+  int Row = -1;
+  std::string Kind;     // the street's type, the object's kind, "Здание", "Фирма", "Область"
+  std::string Name;     // a region's is its type
+  std::string Address;  // street and house number; a blank part (" ") left out
+};
+
+// Every record under hit point `at` as the map shows it at the view's scale,
+// the layer drawn on top first: found firms (while they are drawn), shown
+// objects (through the kind filter), buildings, streets and regions, each
+// layer in table order.  Buildings count at every scale, also below the one
+// they are drawn from.
+std::vector<Place> PlacesUnder(MapCore& core, HitPoint at);
+
+// Whether choosing the place selects something (a region cannot be selected).
+bool CanChoose(const Place& place);
+// Chooses the place as a result of the list search is chosen: the selection is
+// cleared, the record selected (and with `centre` brought to the middle), the
+// picture redrawn and the window painted.  False for a place that cannot be chosen.
+bool ChoosePlace(MapCore& core, const Place& place, bool centre);
+
+// The map point under `at` comes to the middle of the window (picture pixel
+// ScreenWidth, ScreenHeight), which becomes the view centre: a move of the
+// view like the others (nothing during a drag).
+void CentreHere(MapCore& core, HitPoint at);
+// The map coordinates under `at` as "X Y" (truncated toward zero).
+std::string CoordinatesText(HitPoint at, float scale);

@@ -1,0 +1,92 @@
+#include "shell/widgets/MapContextMenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "interaction/WhatIsHere.h"
+#include "shell/MapCore.h"
+#include "shell/widgets/WhatIsHereWindow.h"
+#include "shell/widgets/WidgetKit.h"
+
+MapContextMenu::MapContextMenu(QWidget* mapArea, MapCore& core, Runner run)
+    : QObject(mapArea), mapArea_(mapArea), core_(core), run_(std::move(run)) {
+  menu_ = new QMenu(mapArea);
+  menu_->setObjectName("MapContextMenu");
+  WhatIsHereItem = menu_->addAction(Ui("Что здесь?"), this, [this] { WhatIsHere(); });
+  CentreHereItem = menu_->addAction(Ui("Центрировать здесь"), this, [this] { CentreHere(); });
+  CopyCoordinatesItem = menu_->addAction(Ui("Копировать координаты"), this, [this] { CopyCoordinates(); });
+  window_ = new WhatIsHereWindow(mapArea->window());
+  window_->OnChoose = [this](const Place& place, bool centre) {
+    run_(Ui("Что здесь?"), [&] { ChoosePlace(core_, place, centre); });
+  };
+  mapArea->installEventFilter(this);
+}
+
+void MapContextMenu::OpenAt(QPoint pixel) {
+  pixel_ = pixel;
+  at_ = WindowToHit(core_.View, pixel.x(), pixel.y());
+  scale_ = core_.View.Scale;
+  menu_->popup(mapArea_->mapToGlobal(pixel));
+}
+
+void MapContextMenu::WhatIsHere() {
+  run_(WhatIsHereItem->text(), [this] {
+    const QString coordinates = QString::fromStdString(CoordinatesText(at_, scale_));
+    const QPoint middle(core_.View.ScreenWidth / 2, core_.View.ScreenHeight / 2);
+    window_->ShowPlaces(PlacesUnder(core_, at_), coordinates, mapArea_->mapToGlobal(pixel_),
+                        mapArea_->mapToGlobal(middle));
+  });
+}
+
+void MapContextMenu::CentreHere() {
+  run_(CentreHereItem->text(), [this] { ::CentreHere(core_, at_); });
+}
+
+void MapContextMenu::CopyCoordinates() {
+  QApplication::clipboard()->setText(QString::fromStdString(CoordinatesText(at_, scale_)));
+}
+
+void MapContextMenu::CloseWindow() { window_->hide(); }
+
+// A right press and release without moving opens the menu once the release
+// has ended the drag the press began; the menu key opens it at the mouse, or
+// in the middle of the map when the mouse is elsewhere.
+bool MapContextMenu::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != mapArea_) return false;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::RightButton)
+        rightPress_ = core_.Interaction.Mode == InteractionMode::Normal
+                          ? std::optional<QPoint>(mouse->position().toPoint())
+                          : std::nullopt;
+      break;
+    }
+    case QEvent::MouseButtonRelease: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::RightButton || !rightPress_) break;
+      const QPoint release = mouse->position().toPoint();
+      const bool moved = (release - *rightPress_).manhattanLength() >= QApplication::startDragDistance();
+      rightPress_.reset();
+      // After the drag's end the pressed map point lies under the release.
+      if (!moved) QTimer::singleShot(0, this, [this, release] { OpenAt(release); });
+      break;
+    }
+    case QEvent::ContextMenu: {
+      const auto* menu = static_cast<QContextMenuEvent*>(event);
+      if (menu->reason() == QContextMenuEvent::Keyboard && mapArea_->hasFocus()) {
+        const QPoint mouse = mapArea_->mapFromGlobal(QCursor::pos());
+        OpenAt(mapArea_->rect().contains(mouse) ? mouse : mapArea_->rect().center());
+      }
+      return true;  // the mouse's is opened on the release
+    }
+    case QEvent::Hide: CloseWindow(); break;
+    default: break;
+  }
+  return false;
+}

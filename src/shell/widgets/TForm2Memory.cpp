@@ -1,0 +1,48 @@
+// The map window's memory between runs: read when the program starts, given
+// back after a city's first load of the run, written whenever the window is left.
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+
+#include "shell/RememberedState.h"
+#include "shell/widgets/TForm2.h"
+
+void TForm2::RememberIn(QSettings* settings) {
+  settings_ = settings;
+  if (!settings_) return;
+  remembered_ = ReadViewerSettings(*settings_);
+  RestoreLayerSwitches(core_, remembered_.Layers);
+  std::vector<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->availableGeometry());
+  if (remembered_.WindowGeometry && WindowPlaceFits(*remembered_.WindowGeometry, screens))
+    setGeometry(*remembered_.WindowGeometry);
+  setWindowState(remembered_.WindowMaximised ? Qt::WindowMaximized : Qt::WindowNoState);
+  SyncFromCore();
+}
+
+// A city's remembered view comes back at its first load of the run (a load
+// after "Главное меню" starts afresh, as always); the side panels with the
+// first load of all, which hides the firm search.
+void TForm2::RestoreRemembered() {
+  if (!settings_) return;
+  if (restoredCities_.insert(core_.CurrentCity).second) {
+    const auto view = remembered_.Cities.find(core_.CurrentCity);
+    if (view != remembered_.Cities.end()) RestoreCityView(core_, view->second);
+  }
+  if (!panelsRestored_) {
+    RestorePanels(core_, remembered_);
+    panelsRestored_ = true;
+  }
+  remembered_.LastCity = core_.CurrentCity;
+  WriteViewerSettings(*settings_, remembered_);
+}
+
+void TForm2::Remember() {
+  if (!settings_) return;
+  if (!core_.CurrentCity.empty()) remembered_.Cities[core_.CurrentCity] = CaptureCityView(core_);
+  remembered_.Layers = CaptureLayerSwitches(core_);
+  CapturePanels(core_, remembered_);
+  remembered_.WindowMaximised = isMaximized();
+  if (const QRect normal = normalGeometry(); normal.isValid()) remembered_.WindowGeometry = normal;
+  WriteViewerSettings(*settings_, remembered_);
+}

@@ -1,0 +1,82 @@
+// The map window's picture of the map: the part of the map area that shows the
+// map, saved as a file ("Сохранить изображение…") or printed ("Печать…").
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+#include "render/FormPaint.h"
+#include "shell/MapExport.h"
+#include "shell/widgets/MapArea.h"
+#include "shell/widgets/TForm2.h"
+#include "shell/widgets/WidgetKit.h"
+
+void TForm2::SaveImageClick() {
+  const QString offered = QString::fromStdString(PictureFileName(core_));
+  const QString path = AskPicturePath ? AskPicturePath(offered) : AskPicturePathDialog(offered);
+  if (path.isEmpty()) return;
+  std::string message;
+  const fs::path file = QFile::encodeName(path).toStdString();
+  if (!SaveMapPicture(VisibleMapPicture(), file, message)) ShowMessage(message);
+  pictureFolder_ = QFileInfo(path).absolutePath();
+}
+
+QString TForm2::AskPicturePathDialog(const QString& offeredName) {
+  if (pictureFolder_.isEmpty()) pictureFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  if (pictureFolder_.isEmpty() || !QDir(pictureFolder_).exists()) pictureFolder_ = QDir::homePath();
+  const QString png = Ui("Рисунок PNG (*.png)"), jpeg = Ui("Рисунок JPEG (*.jpg *.jpeg)");
+  QString filter = png;
+  const QString path = QFileDialog::getSaveFileName(this, Ui("Сохранить изображение"),
+                                                    QDir(pictureFolder_).filePath(offeredName), png + ";;" + jpeg, &filter);
+  if (path.isEmpty()) return {};
+  const PictureFormat chosen = filter == jpeg ? PictureFormat::Jpeg : PictureFormat::Png;
+  return QFile::decodeName(WithPictureExtension(QFile::encodeName(path).toStdString(), chosen).c_str());
+}
+
+void TForm2::PrintClick() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(FromCp(core_.Caption));
+  const QRect visible = VisibleMapRect();
+  printer.setPageOrientation(visible.width() > visible.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+  if (AskPrinter ? !AskPrinter(printer) : !AskPrinterDialog(printer)) return;
+  PrintMap(printer);
+}
+
+bool TForm2::AskPrinterDialog(QPrinter& printer) {
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(Ui("Печать карты"));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool TForm2::PrintMap(QPrinter& printer) {
+  const QImage picture = VisibleMapPicture();
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    const QString where = printer.outputFileName().isEmpty() ? Ui("принтер «%1» недоступен").arg(printer.printerName())
+                                                             : Ui("файл «%1» не записывается").arg(printer.outputFileName());
+    ShowMessage(Ui("Не удалось напечатать карту: %1.").arg(where).toStdString());
+    return false;
+  }
+  const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+  PaintMapPage(painter, page, picture, FromCp(core_.Caption), FromCp(CityAttribution(core_)));
+  return painter.end();
+}
+
+QImage TForm2::VisibleMapPicture() { return ::VisibleMapPicture(core_, VisibleMapRect()); }
+
+QRect TForm2::VisibleMapRect() const {
+  if (QLayout* layout = mapArea_->layout()) layout->activate();
+  const ViewState& v = core_.View;
+  QRect visible = mapArea_->rect().intersected(QRect(0, 0, v.ScreenWidth, v.ScreenHeight));
+  if (ControlBar1->isVisibleTo(mapArea_)) visible.setTop(std::max(visible.top(), ControlBar1->geometry().bottom() + 1));
+  if (PanelLeft->isVisibleTo(mapArea_)) visible.setLeft(std::max(visible.left(), PanelLeft->geometry().right() + 1));
+  if (PanelRight->isVisibleTo(mapArea_)) visible.setRight(std::min(visible.right(), PanelRight->geometry().left() - 1));
+  return visible;
+}

@@ -1,0 +1,345 @@
+// What a desktop map user reaches for, through the real windows over the demo
+// cities: the keys on the map, "Весь город", the double click, the city list's
+// double click and Enter, the memory between runs, the saved picture and the
+// printed page.
+#include <QAction>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QSettings>
+#include <QSlider>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "interaction/ViewMoves.h"
+#include "render/ViewTransform.h"
+#include "shell/RememberedState.h"
+#include "shell/widgets/AppWindows.h"
+#include "shell/widgets/MapArea.h"
+#include "shell/widgets/ShellWindowsFixture.h"
+#include "shell/widgets/SidePanels.h"
+
+namespace {
+
+const std::string kPlainCity = "Светлогорск";
+const std::string kScrambledCity = "Озёрск";
+
+// The demo cities, written by their generator into a temporary data root.
+struct DemoRoot {
+  DemoRoot() {
+    QProcess generator;
+    generator.start(TELLURIN_DEMO_PATH, {"--out", QString::fromStdString(dir.Path().string())});
+    generator.waitForFinished(60000);
+    EXPECT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+  }
+  const fs::path& Path() const { return dir.Path(); }
+  TempDir dir;
+};
+
+// A map window on a screen of the given size, laid out at that size (the
+// offscreen platform's own screen, 800 x 800, is narrower than the window).
+class DesktopMapWindow : public TForm2 {
+ public:
+  DesktopMapWindow(const fs::path& root, QSize screen) : TForm2(root), screen_(screen) {
+    if (screen_.isEmpty()) return;
+    setWindowState(Qt::WindowNoState);
+    resize(screen_.width(), screen_.height() - 40);
+  }
+  int ScreenPixelWidth() const override { return screen_.isEmpty() ? TForm2::ScreenPixelWidth() : screen_.width(); }
+  int ScreenPixelHeight() const override {
+    return screen_.isEmpty() ? TForm2::ScreenPixelHeight() : screen_.height();
+  }
+
+ private:
+  QSize screen_;
+};
+
+// Both windows over the demo root with one demo city loaded and the map shown.
+struct DemoMap {
+  explicit DemoMap(const std::string& city, QSize screen = {}) : form1(root.Path()), form2(root.Path(), screen) {
+    form1.MessageSink = form2.MessageSink = [this](const std::string& m) { messages.push_back(m); };
+    form1.EndProgram = form2.EndProgram = [] {};
+    form1.SetMapWindow(&form2);
+    form2.SetCityWindow(&form1);
+    form1.show();
+    form1.SelectCity(city);
+    form1.LoadClick();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form2));
+    EXPECT_TRUE(messages.empty()) << messages.front();
+  }
+  TForm2& Form() { return form2; }
+  MapCore& Core() { return form2.Core(); }
+  // The map point (in map units) under window pixel p of the map area.
+  QPointF MapPointAt(QPoint p) {
+    const HitPoint hit = WindowToHit(Core().View, p.x(), p.y());
+    return {hit.X / Core().View.Scale, hit.Y / Core().View.Scale};
+  }
+  // The window pixel of the map area that shows map point (x, y).
+  QPoint WindowPixelOf(int x, int y) {
+    const PixelPoint p = MapToPicture(Core().View, x, y);
+    return {p.X - Core().View.ScreenWidth / 2, p.Y - Core().View.ScreenHeight / 2};
+  }
+  DemoRoot root;
+  TForm1 form1;
+  DesktopMapWindow form2;
+  std::vector<std::string> messages;
+};
+
+void ExpectNear(QPointF a, QPointF b, double tolerance, const std::string& what) {
+  EXPECT_NEAR(a.x(), b.x(), tolerance) << what;
+  EXPECT_NEAR(a.y(), b.y(), tolerance) << what;
+}
+
+}  // namespace
+
+// The map takes the focus on a click; each key pans by a quarter (Shift: the
+// whole) of the visible map or zooms one track bar step around its middle,
+// and the track bar and ZoomEdit follow.
+TEST(MapDesktop, EachKeyMovesTheView) {
+  DemoMap m(kPlainCity);
+  MapArea* area = m.Form().MapView();
+  const QRect visible = m.Form().VisibleMapRect();
+  QTest::mouseClick(area, Qt::RightButton, Qt::NoModifier, visible.center());
+  ASSERT_TRUE(area->hasFocus());
+  const int w = visible.width(), h = visible.height();
+  struct Case {
+    Qt::Key Key;
+    Qt::KeyboardModifiers Modifiers;
+    int Dx, Dy;     // pan in pixels
+    float Dscale;   // or a zoom
+  };
+  const Case cases[] = {
+      {Qt::Key_Right, Qt::NoModifier, w / 4, 0, 0},       {Qt::Key_Left, Qt::NoModifier, -(w / 4), 0, 0},
+      {Qt::Key_Down, Qt::NoModifier, 0, h / 4, 0},        {Qt::Key_Up, Qt::NoModifier, 0, -(h / 4), 0},
+      {Qt::Key_Right, Qt::ShiftModifier, w, 0, 0},        {Qt::Key_Left, Qt::ShiftModifier, -w, 0, 0},
+      {Qt::Key_Down, Qt::ShiftModifier, 0, h, 0},         {Qt::Key_Up, Qt::ShiftModifier, 0, -h, 0},
+      {Qt::Key_Plus, Qt::ShiftModifier, 0, 0, 0.5f},      {Qt::Key_Minus, Qt::NoModifier, 0, 0, -0.5f},
+      {Qt::Key_Equal, Qt::NoModifier, 0, 0, 0.5f},        {Qt::Key_Minus, Qt::ControlModifier, 0, 0, -0.5f},
+      {Qt::Key_Equal, Qt::ControlModifier, 0, 0, 0.5f},   {Qt::Key_Minus, Qt::KeypadModifier, 0, 0, -0.5f},
+      {Qt::Key_Plus, Qt::KeypadModifier, 0, 0, 0.5f},
+  };
+  const QPoint middle = VisibleMapCentre(visible);
+  for (const Case& c : cases) {
+    const std::string what = QKeySequence(c.Key | c.Modifiers).toString().toStdString();
+    const ViewState before = m.Core().View;
+    const QPointF atMiddle = m.MapPointAt(middle);
+    QTest::keyClick(area, c.Key, c.Modifiers);
+    const ViewState& v = m.Core().View;
+    EXPECT_EQ(v.Scale, before.Scale + c.Dscale) << what;
+    EXPECT_EQ(m.Form().TrackBar1->value(), static_cast<int>(2 * v.Scale)) << what;
+    EXPECT_EQ(m.Form().ZoomEdit->text().toStdString(), ZoomPercentText(v.Scale)) << what;
+    if (c.Dscale == 0) {
+      EXPECT_EQ(v.OffsetX - before.OffsetX, c.Dx) << what;
+      EXPECT_EQ(v.OffsetY - before.OffsetY, c.Dy) << what;
+    } else {
+      ExpectNear(m.MapPointAt(middle), atMiddle, 1.0 / v.Scale + 0.01, what);
+    }
+  }
+  QTest::keyClick(area, Qt::Key_Home);
+  const ViewState home = m.Core().View;
+  m.Form().TrackBar1->setValue(30);
+  m.Form().MenuItem("WholeCityItem")->trigger();
+  EXPECT_EQ(m.Core().View.OffsetX, home.OffsetX);
+  EXPECT_EQ(m.Core().View.Scale, home.Scale);
+  EXPECT_EQ(m.Form().MenuItem("WholeCityItem")->shortcut(), QKeySequence(Qt::Key_Home));
+}
+
+// "Весь город" from the tool bar, the menu and Home: the extents whole in the
+// visible map, at the largest track bar step that shows them whole (on a
+// large screen, 100%; the list search panel takes its part of the width).
+TEST(MapDesktop, WholeCityShowsTheExtentsOfBothDemoCities) {
+  for (const std::string& city : {kPlainCity, kScrambledCity}) {
+    DemoMap m(city, QSize(2560, 1800));
+    TForm2& f = m.Form();
+    EXPECT_EQ(f.WholeCityButton->toolTip(), U("Показать весь город"));
+    EXPECT_EQ(f.MenuItem("WholeCityItem")->text(), U("Весь город"));
+    const std::function<void()> commands[] = {[&] { f.WholeCityButton->click(); },
+                                              [&] { f.MenuItem("WholeCityItem")->trigger(); },
+                                              [&] { QTest::keyClick(f.MapView(), Qt::Key_Home); }};
+    for (const auto& command : commands) {
+      f.TrackBar1->setValue(20);
+      command();
+      const QRect visible = f.VisibleMapRect();
+      const MapExtents& e = m.Core().Extents;
+      const QPoint topLeft = m.WindowPixelOf(e.MapMinX, e.MapMinY);
+      const QPoint bottomRight = m.WindowPixelOf(e.MapMaxX, e.MapMaxY);
+      EXPECT_TRUE(visible.contains(topLeft) && visible.contains(bottomRight))
+          << city << ": " << topLeft.x() << "," << topLeft.y() << " " << bottomRight.x() << "," << bottomRight.y()
+          << " in " << visible.x() << "," << visible.y() << " " << visible.width() << "x" << visible.height()
+          << " extents " << e.MapMinX << "," << e.MapMinY << " " << e.MapMaxX << "," << e.MapMaxY << " scale "
+          << m.Core().View.Scale;
+      const float next = m.Core().View.Scale + 0.5f;
+      EXPECT_TRUE((e.MapMaxX - e.MapMinX) * next > visible.width() - 1 ||
+                  (e.MapMaxY - e.MapMinY) * next > visible.height() - 1)
+          << city << ": " << next << " would show them whole too";
+      EXPECT_EQ(f.TrackBar1->value(), 2) << city;
+      EXPECT_EQ(f.ZoomEdit->text(), "100%") << city;
+    }
+  }
+}
+
+// A double click on an object: the first click selects it, the double click
+// zooms in one step with the object still under the mouse.
+TEST(MapDesktop, DoubleClickZoomsInAroundThePointUnderTheMouse) {
+  DemoMap m(kPlainCity);
+  TForm2& f = m.Form();
+  const QRect visible = f.VisibleMapRect().adjusted(20, 20, -20, -20);
+  const LayerTable& objects = m.Core().Tables.ListOfObjects;
+  QPoint at;
+  for (int row = 0; row < objects.Count() && at.isNull(); ++row) {
+    const QPoint p = m.WindowPixelOf(std::stoi(std::string(objects[row].Cell(object_cell::X))),
+                                     std::stoi(std::string(objects[row].Cell(object_cell::Y))));
+    if (visible.contains(p)) at = p;
+  }
+  ASSERT_FALSE(at.isNull());
+  const QPointF before = m.MapPointAt(at);
+  QTest::mouseDClick(f.windowHandle(), Qt::LeftButton, Qt::NoModifier, f.MapView()->mapTo(&f, at));
+  EXPECT_TRUE(m.Core().Selection.ObjectSelected);
+  EXPECT_EQ(m.Core().View.Scale, 1.5f);
+  EXPECT_EQ(f.ZoomEdit->text(), "150%");
+  EXPECT_EQ(m.Core().Interaction.Mode, InteractionMode::Normal);
+  ExpectNear(m.MapPointAt(at), before, 1.0, "the point under the mouse");
+}
+
+TEST(MapDesktop, DoubleClickOrEnterOnACityLoadsIt) {
+  DemoRoot root;
+  ShellWindows w(root.Path());
+  QListWidget* list = w.form1->ListView;
+  QListWidgetItem* item = list->findItems(QString::fromStdString(kScrambledCity), Qt::MatchExactly).value(0);
+  ASSERT_NE(item, nullptr);
+  const QPoint at = list->visualItemRect(item).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  EXPECT_TRUE(w.form2->isVisible());
+  EXPECT_EQ(w.form2->windowTitle(), QString::fromStdString(kScrambledCity));
+  w.form2->MenuItem("N19")->trigger();
+  list->setCurrentRow(list->row(list->findItems(QString::fromStdString(kPlainCity), Qt::MatchExactly).value(0)));
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_TRUE(w.form2->isVisible());
+  EXPECT_EQ(w.form2->windowTitle(), QString::fromStdString(kPlainCity));
+}
+
+namespace {
+
+// The program started over the demo root with its settings in `file`.
+struct ProgramRun {
+  ProgramRun(const fs::path& root, const fs::path& file)
+      : settings(QString::fromStdString(file.string()), QSettings::NativeFormat), windows({root}, &settings) {
+    for (auto* sink : {&windows.Form1.MessageSink, &windows.Form2.MessageSink})
+      *sink = [this](const std::string& m) { messages.push_back(m); };
+    windows.Form1.EndProgram = windows.Form2.EndProgram = [] {};
+  }
+  MapCore& Core() { return windows.Form2.Core(); }
+  QSettings settings;
+  AppWindows windows;
+  std::vector<std::string> messages;
+};
+
+}  // namespace
+
+// A second run starts where the first left off; a run over a corrupt file
+// starts as the program always has, without a message.
+TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
+  DemoRoot root;
+  TempDir dir;
+  const fs::path file = dir.Path() / "Tellurin.conf";
+  CityView left;
+  QRect placed;
+  {
+    ProgramRun first(root.Path(), file);
+    TForm2& f = first.windows.Form2;
+    first.windows.Form1.SelectCity(kPlainCity);
+    first.windows.Form1.LoadClick();
+    f.TrackBar1->setValue(5);
+    QTest::keyClick(f.MapView(), Qt::Key_Right);
+    f.SpeedButton12->click();  // texts off
+    f.MenuItem("N17")->trigger();  // the routes panel in place of the list search
+    f.setWindowState(Qt::WindowNoState);
+    f.setGeometry(40, 50, 640, 480);  // as far as the tool bar lets it narrow
+    placed = f.geometry();
+    left = CaptureCityView(first.Core());
+    f.MenuItem("N19")->trigger();
+    EXPECT_TRUE(first.messages.empty());
+  }
+  EXPECT_NE(ReadBytes(file).find("LastCity=" + kPlainCity), std::string::npos) << ReadBytes(file);
+  {
+    ProgramRun second(root.Path(), file);
+    TForm2& f = second.windows.Form2;
+    EXPECT_EQ(second.windows.Form1.CityDirName, kPlainCity);
+    EXPECT_EQ(second.windows.Form1.ListView->currentItem()->text().toStdString(), kPlainCity);
+    EXPECT_EQ(f.geometry(), placed);
+    EXPECT_FALSE(f.isMaximized());
+    second.windows.Form1.LoadClick();
+    EXPECT_EQ(CaptureCityView(second.Core()), left);
+    EXPECT_EQ(f.ZoomEdit->text(), "250%");
+    EXPECT_FALSE(f.SpeedButton12->isChecked());
+    EXPECT_FALSE(f.MenuItem("N7")->isChecked());
+    EXPECT_TRUE(f.PanelPath->isVisible());
+    EXPECT_FALSE(f.PanelSearch->isVisible());
+    // Within a run a load starts afresh, as it always has.
+    f.MenuItem("N19")->trigger();
+    second.windows.Form1.LoadClick();
+    EXPECT_EQ(second.Core().View.Scale, 1.0f);
+    EXPECT_TRUE(second.messages.empty());
+  }
+  WriteBytes(file, std::string("\xff\xfe[Cities\n1\\Scale=\x01\x02\n[Layers]\nTexts=maybe\n\x00\x00", 42));
+  {
+    ProgramRun third(root.Path(), file);
+    EXPECT_EQ(third.windows.Form1.CityDirName, third.windows.Form1.ListView->item(0)->text().toStdString());
+    EXPECT_TRUE(third.windows.Form2.windowState() & Qt::WindowMaximized);
+    third.windows.Form1.LoadClick();
+    EXPECT_EQ(third.Core().View.Scale, 1.0f);
+    EXPECT_EQ(third.windows.Form2.ZoomEdit->text(), "100%");
+    EXPECT_TRUE(third.Core().Flags.ShowTexts);
+    EXPECT_TRUE(third.windows.Form2.PanelSearch->isVisible());
+    EXPECT_TRUE(third.messages.empty()) << third.messages.front();
+  }
+}
+
+// The saved picture is the window's, pixel for pixel, the highlight of the
+// selected street included; a folder that is not there is named in the message.
+TEST(MapDesktop, SavedPictureIsWhatTheWindowShows) {
+  DemoMap m(kPlainCity);
+  TForm2& f = m.Form();
+  QTableView* results = f.PanelSearch->SearchListView;
+  results->selectRow(4);
+  QTest::mouseClick(results->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    results->visualRect(results->model()->index(4, 0)).center());
+  ASSERT_TRUE(m.Core().Selection.StreetSelected);
+  const fs::path file = m.root.Path() / "map.png";
+  QString offered;
+  f.AskPicturePath = [&](const QString& name) {
+    offered = name;
+    return QString::fromStdString(file.string());
+  };
+  f.MenuItem("SaveImageItem")->trigger();
+  EXPECT_EQ(offered, U("Светлогорск 100%.png"));
+  const QImage shown = f.MapView()->grab(f.VisibleMapRect()).toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage saved = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(saved.size(), f.VisibleMapRect().size());
+  EXPECT_EQ(saved, shown);
+
+  const fs::path nowhere = m.root.Path() / "missing" / "map.png";
+  f.AskPicturePath = [&](const QString&) { return QString::fromStdString(nowhere.string()); };
+  f.MenuItem("SaveImageItem")->trigger();
+  ASSERT_EQ(m.messages.size(), 1u);
+  EXPECT_NE(m.messages[0].find(nowhere.string()), std::string::npos) << m.messages[0];
+}
+
+TEST(MapDesktop, PrintingWritesOnePageWithoutADialog) {
+  DemoMap m(kScrambledCity);
+  const fs::path pdf = m.root.Path() / "map.pdf";
+  m.Form().AskPrinter = [&](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    return true;
+  };
+  m.Form().MenuItem("PrintItem")->trigger();
+  const std::string bytes = ReadBytes(pdf);
+  EXPECT_EQ(bytes.rfind("%PDF-", 0), 0u);
+  EXPECT_NE(bytes.find("/Count 1"), std::string::npos);
+  EXPECT_TRUE(m.messages.empty()) << m.messages.front();
+}

@@ -1,0 +1,147 @@
+// The map's context menu in the real map window: "Что здесь?" lists what lies
+// under the point and a chosen row is selected as a list search result is;
+// "Центрировать здесь" brings the point to the middle; "Копировать координаты"
+// puts its map coordinates on the clipboard.  A right drag still only drags.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "shell/widgets/MapArea.h"
+#include "shell/widgets/MapContextMenu.h"
+#include "shell/widgets/ShellWindowsFixture.h"
+#include "shell/widgets/WhatIsHereWindow.h"
+#include "support/CityBuilder.h"
+
+namespace {
+
+// Two streets crossing at (650, 600); a house and a school inside a
+// residential region east of the crossing.
+struct Crossing {
+  Crossing() {
+    city.About("Городок");
+    city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "500 600 800 600", 2, "4", "улица"),
+                                    StreetRecord("Мира", "650 500 650 800", 2, "3", "проспект")});
+    city.Plain("Data/Buildings.txt", {{W("Мира"), "5", W("Почта"), "4", "660 610 700 610 700 640 660 640"}});
+    city.Plain("Data/Regions.txt", {{W("Жилая зона"), "4", "655 605 760 605 760 700 655 700", "0", " "}});
+    city.Plain("Data/Objects.txt", {{W("Школа"), W("Мира"), "7", W("Гимназия"), "720 680", "0"}});
+    windows = std::make_unique<ShellWindows>(city.DataRoot());
+    windows->form1->LoadClick();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+  }
+  TForm2& Form() { return *windows->form2; }
+  MapContextMenu& Menu() { return *Form().ContextMenu(); }
+
+  // The window pixel of map point (x, y).
+  QPoint Pixel(int x, int y) {
+    const ViewState& v = Form().Core().View;
+    return {static_cast<int>(x * v.Scale) - v.OffsetX - v.ScreenWidth / 2,
+            static_cast<int>(y * v.Scale) - v.OffsetY - v.ScreenHeight / 2};
+  }
+  // A right click on map point (x, y): the menu opens there.
+  void RightClick(int x, int y) {
+    QTest::mouseClick(Form().MapView(), Qt::RightButton, Qt::NoModifier, Pixel(x, y));
+    QTRY_VERIFY(Menu().Menu()->isVisible());
+  }
+  // "Что здесь?" on map point (x, y): the list's rows, "kind | name | address".
+  QStringList WhatIsHere(int x, int y) {
+    RightClick(x, y);
+    Menu().WhatIsHereItem->trigger();
+    Menu().Menu()->hide();
+    QStringList rows;
+    const QTableWidget* list = Menu().Window()->PlaceList;
+    for (int r = 0; r < list->rowCount(); ++r)
+      rows << list->item(r, 0)->text() + " | " + list->item(r, 1)->text() + " | " + list->item(r, 2)->text();
+    return rows;
+  }
+  void ClickRow(int row, bool twice) {
+    QTableWidget* list = Menu().Window()->PlaceList;
+    const QPoint at = list->visualRect(list->model()->index(row, 1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  }
+
+  CityBuilder city{"Town"};
+  std::unique_ptr<ShellWindows> windows;
+};
+
+}  // namespace
+
+TEST(WhatIsHere, ListsWhatLiesUnderThePoint) {
+  Crossing c;
+  struct Case {
+    const char* what;
+    int x, y;
+    QStringList rows;
+  };
+  const Case cases[] = {
+      {"the crossing", 650, 600, {U("улица | Ленина | "), U("проспект | Мира | ")}},
+      {"4 pixels beside a street drawn 3 wide", 630, 604, {U("улица | Ленина | ")}},
+      {"a building", 680, 625, {U("Здание | Почта | Мира 5"), U("Область | Жилая зона | ")}},
+      {"a region", 740, 620, {U("Область | Жилая зона | ")}},
+      {"an object", 728, 690, {U("Школа | Гимназия | Мира 7"), U("Область | Жилая зона | ")}},
+      {"5 pixels beside the street: nothing", 630, 605, {}},
+  };
+  for (const Case& k : cases) {
+    EXPECT_EQ(c.WhatIsHere(k.x, k.y).join("\n").toStdString(), k.rows.join("\n").toStdString()) << k.what;
+    EXPECT_TRUE(c.Menu().Window()->isVisible());
+    EXPECT_EQ(c.Menu().Window()->PointLabel->text(),
+              U("Координаты: ") + QString::number(k.x) + " " + QString::number(k.y));
+  }
+  EXPECT_EQ(c.Menu().Window()->CountLabel->text(), U("Здесь ничего нет."));
+}
+
+// A click on a row selects it as a click on a list search result does; a
+// double click also centres it (at 400%, "Зумировать при выделении" being
+// ticked); a region is shown but cannot be chosen.
+TEST(WhatIsHere, ChoosingARowSelectsItAsTheListSearchWould) {
+  Crossing c;
+  TForm2& f = c.Form();
+  ASSERT_EQ(c.WhatIsHere(650, 600).size(), 2);
+  c.ClickRow(0, false);
+  EXPECT_TRUE(f.Core().Selection.StreetSelected);
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("улица Ленина"));
+  EXPECT_FLOAT_EQ(f.Core().View.Scale, 1.0f);
+
+  ASSERT_EQ(c.WhatIsHere(680, 625).size(), 2);
+  c.ClickRow(0, true);
+  EXPECT_FALSE(f.Core().Selection.StreetSelected);  // cleared first
+  EXPECT_TRUE(f.Core().Selection.BuildingSelected);
+  EXPECT_EQ(f.StatusPanel[0]->text(), U("Почта"));
+  EXPECT_EQ(f.StatusPanel[1]->text(), U("Мира"));
+  EXPECT_EQ(f.StatusPanel[2]->text(), U("5"));
+  EXPECT_FLOAT_EQ(f.Core().View.Scale, 4.0f);
+  EXPECT_EQ(f.ZoomEdit->text(), "400%");
+  EXPECT_EQ(c.Pixel(660, 610), QPoint(f.Core().View.ScreenWidth / 2, f.Core().View.ScreenHeight / 2));
+
+  c.ClickRow(1, true);  // the region
+  EXPECT_TRUE(f.Core().Selection.BuildingSelected);
+  EXPECT_TRUE(c.Menu().Window()->PlaceList->selectedItems().isEmpty());
+}
+
+TEST(WhatIsHere, CentresAndCopiesThePointAndARightDragOnlyDrags) {
+  Crossing c;
+  TForm2& f = c.Form();
+  c.RightClick(740, 620);
+  c.Menu().CopyCoordinatesItem->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "740 620");
+  c.Menu().CentreHereItem->trigger();
+  c.Menu().Menu()->hide();
+  const ViewState& v = f.Core().View;
+  EXPECT_EQ(c.Pixel(740, 620), QPoint(v.ScreenWidth / 2, v.ScreenHeight / 2));
+  EXPECT_EQ(v.CenterX, 740);
+  EXPECT_EQ(v.CenterY, 620);
+
+  const QPoint from = c.Pixel(700, 620);
+  QTest::mousePress(f.MapView(), Qt::RightButton, Qt::NoModifier, from);
+  QTest::mouseMove(f.MapView(), from + QPoint(40, 0));
+  QTest::mouseRelease(f.MapView(), Qt::RightButton, Qt::NoModifier, from + QPoint(40, 0));
+  QTest::qWait(20);
+  EXPECT_FALSE(c.Menu().Menu()->isVisible());
+  EXPECT_EQ(c.Pixel(700, 620), from + QPoint(40, 0));
+}

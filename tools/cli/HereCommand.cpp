@@ -1,0 +1,101 @@
+// What lies under a map point: the city is loaded as the viewer loads it, the
+// scale set, and the places under the point listed as the map window's
+// "Что здесь?" lists them.
+#include "HereCommand.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "Output.h"
+#include "ViewOptions.h"
+#include "interaction/WhatIsHere.h"
+#include "render/MapLayers.h"
+#include "shell/LoadCity.h"
+#include "shell/MapCore.h"
+#include "shell/RecordingHost.h"
+
+namespace {
+
+constexpr const char* kHereArguments = "here CITY_DIR X,Y [--scale S] [--found-firms KEY]";
+
+constexpr const char* kHereHelp =
+    "usage: tellurin-cli here CITY_DIR X,Y [--scale S] [--found-firms KEY]\n"
+    "Loads the city folder CITY_DIR as the viewer does and lists, as the map\n"
+    "window's \"Что здесь?\" does, every record under the map point X,Y (map\n"
+    "units) at the scale S (default 1, pixels per map unit), one line each, in\n"
+    "UTF-8:\n"
+    "  KIND<TAB>ROW<TAB>NAME<TAB>ADDRESS\n"
+    "ROW is the record's row in its table; ADDRESS is street and house number\n"
+    "(empty for streets and regions).  KIND, in the order listed (what the map\n"
+    "draws on top first; within a kind, by ROW):\n"
+    "  firm      a found firm whose icon covers the point (with --found-firms)\n"
+    "  object    an object whose icon covers the point (10 pixels around it)\n"
+    "  building  a building whose outline holds the point\n"
+    "  street    a street within 3 pixels of its line, as wide as it is drawn at S\n"
+    "            (NAME: its name)\n"
+    "  region    a region whose outline holds the point (NAME: its type)\n"
+    "  --found-firms KEY       searches the firms for KEY by name, address and\n"
+    "                          keywords and draws the firms found, which are then\n"
+    "                          listed too\n"
+    "Backslash, tab, CR and LF are written \\\\, \\t, \\r, \\n.  Messages of the load\n"
+    "go to stderr as message<TAB>TEXT.  Exit 0 after a load (also when nothing is\n"
+    "there), 1 when the load's drawing failed, 2 for a wrong call or a CITY_DIR\n"
+    "that is not a folder.\n";
+
+struct HereOptions {
+  std::string CityDir;
+  int X = 0, Y = 0;
+  bool HasPoint = false;
+  float Scale = 1.0f;
+  std::optional<std::string> FoundFirms;  // search key, UTF-8
+};
+
+bool ParseOptions(int argc, char** argv, HereOptions& o) {
+  for (int i = 0; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--scale" || arg == "--found-firms") {
+      if (i + 1 >= argc) return false;
+      const std::string value = argv[++i];
+      if (arg == "--found-firms")
+        o.FoundFirms = value;
+      else if (!cli::ParseScale(value, o.Scale))
+        return false;
+    } else if (o.CityDir.empty()) {
+      o.CityDir = arg;
+    } else if (!o.HasPoint) {
+      if (!cli::ParsePair(arg, ',', o.X, o.Y)) return false;
+      o.HasPoint = true;
+    } else {
+      return false;
+    }
+  }
+  return o.HasPoint;
+}
+
+}  // namespace
+
+int RunHereCommand(int argc, char** argv) {
+  if (cli::WantsHelp(argc, argv)) {
+    std::fputs(kHereHelp, stdout);
+    return 0;
+  }
+  HereOptions o;
+  if (!ParseOptions(argc, argv, o)) return cli::Usage(kHereArguments);
+  fs::path dataRoot;
+  std::string city;
+  if (!cli::SplitCityDir(o.CityDir.c_str(), dataRoot, city)) return 2;
+  cli::EnsureApplication();
+  RecordingHost host(1024, 768);
+  MapCore core(host, dataRoot);
+  const bool drawn = LoadCity(core, city, city);
+  if (drawn) {
+    core.View.Scale = o.Scale;
+    if (o.FoundFirms) cli::ShowFoundFirms(core, *o.FoundFirms);
+    for (const Place& p : PlacesUnder(core, MapToHit(o.X, o.Y, o.Scale)))
+      cli::PrintLine({p.Layer->Hit.Word, std::to_string(p.Row), cli::Text(p.Name), cli::Text(p.Address)});
+  }
+  std::fflush(stdout);
+  cli::PrintMessages(host.Messages);
+  return drawn ? 0 : 1;
+}
