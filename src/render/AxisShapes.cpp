@@ -19,6 +19,44 @@ int64_t RoundEndHalf(int64_t offset2, int64_t width) {
   return (u - 1) / 2;
 }
 
+// The pixels from a to b, both included, of an edge along a row or a column.
+QRect EdgeRect(const QPoint& a, const QPoint& b) {
+  return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+               QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+// A column edge of a polygon: it crosses the centres of rows From to To - 1.
+struct ColumnEdge {
+  int X, From, To;
+};
+
+// The pixels whose centres lie inside the polygon by the odd-even rule, as one
+// rectangle per span of each band of rows between the ends of column edges.
+void OddEvenFill(const QPoint* points, int count, PixelRects& fill) {
+  QVarLengthArray<ColumnEdge, 32> edges;
+  QVarLengthArray<int, 64> ys;
+  for (int i = 0; i < count; ++i) {
+    const QPoint& a = points[i];
+    const QPoint& b = points[(i + 1) % count];
+    if (a.x() != b.x()) continue;
+    edges.append({a.x(), std::min(a.y(), b.y()), std::max(a.y(), b.y())});
+    ys.append(a.y());
+    ys.append(b.y());
+  }
+  std::sort(ys.begin(), ys.end());
+  ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+  QVarLengthArray<int, 32> xs;
+  for (qsizetype k = 0; k + 1 < ys.size(); ++k) {
+    const int top = ys[k], bottom = ys[k + 1];
+    xs.clear();
+    for (const ColumnEdge& e : edges)
+      if (e.From <= top && e.To >= bottom) xs.append(e.X);
+    std::sort(xs.begin(), xs.end());
+    for (qsizetype j = 0; j + 1 < xs.size(); j += 2)
+      if (xs[j + 1] > xs[j]) fill.append(QRect(xs[j], top, xs[j + 1] - xs[j], bottom - top));
+  }
+}
+
 int64_t HalfDown(int64_t v) { return v >= 0 ? v / 2 : -((1 - v) / 2); }
 
 // One edge along an axis, from `from` to `to` (from < to) at `at` on the
@@ -50,18 +88,20 @@ void EdgeBands(int64_t from, int64_t to, int64_t at, int64_t width, Add add) {
 
 }  // namespace
 
-std::optional<QRect> AxisRectangle(const QPoint* points, int count) {
-  if (count == 5 && points[4] == points[0]) count = 4;
-  if (count != 4) return std::nullopt;
-  // Opposite corners that differ in both coordinates, and the other two
-  // corners between them, in either order.
-  const QPoint& a = points[0];
-  const QPoint& c = points[2];
-  if (a.x() == c.x() || a.y() == c.y()) return std::nullopt;
-  const QPoint one(a.x(), c.y()), other(c.x(), a.y());
-  if (!((points[1] == one && points[3] == other) || (points[1] == other && points[3] == one))) return std::nullopt;
-  return QRect(QPoint(std::min(a.x(), c.x()), std::min(a.y(), c.y())),
-               QPoint(std::max(a.x(), c.x()), std::max(a.y(), c.y())));
+bool AxisOutlineRects(const QPoint* points, int count, PixelRects& fill, PixelRects& outline) {
+  if (count > 4 && points[count - 1] == points[0]) --count;
+  if (count < 4 || count % 2 != 0) return false;
+  // Edges along rows and columns by turns, none empty.
+  const bool rowFirst = points[0].y() == points[1].y();
+  for (int i = 0; i < count; ++i) {
+    const QPoint& a = points[i];
+    const QPoint& b = points[(i + 1) % count];
+    const bool alongRow = (i % 2 == 0) == rowFirst;
+    if (a == b || (alongRow ? a.y() != b.y() : a.x() != b.x())) return false;
+  }
+  OddEvenFill(points, count, fill);
+  for (int i = 0; i < count; ++i) outline.append(EdgeRect(points[i], points[(i + 1) % count]));
+  return true;
 }
 
 bool AxisWideLineRects(const QPoint* points, int count, int width, PixelRects& out) {

@@ -1,15 +1,16 @@
 #pragma once
-// Rectangles and wide lines whose every edge runs along a pixel row or
-// column, as the pixels the painter leaves for them: the blocks, buildings and
-// streets of a planned city are mostly such.  Filling those pixels as
+// Outlines and wide lines whose every edge runs along a pixel row or column,
+// as the pixels the painter leaves for them: the blocks, buildings and streets
+// of a planned city are mostly such.  Filling those pixels as
 // rectangles gives the same picture at a fraction of the cost of stroking and
 // rasterizing the shapes.
 //
 // The painter's rules they follow, with points on whole pixels:
-// - a polygon that is a rectangle with corners (x1, y1) and (x2, y2), sides
-//   not empty, filled and outlined with the one-pixel pen while the outline
-//   lies inside the picture: the fill covers x1 to x2 - 1 and y1 to y2 - 1,
-//   the outline every pixel of the four sides, corners included;
+// - a polygon whose edges run along rows and columns by turns, none empty,
+//   filled and outlined with the one-pixel pen while the outline lies inside
+//   the picture: the fill covers the pixels whose centres lie inside by the
+//   odd-even rule (a rectangle from (x1, y1) to (x2, y2): x1 to x2 - 1 and
+//   y1 to y2 - 1), the outline every pixel of every edge, corners included;
 // - a line of a pen w pixels wide, round ends and joins, covers the pixels
 //   whose centres lie within w / 2 of one of its edges, and on an edge's side
 //   of the body exactly w / 2 away only below or right of the edge (checked
@@ -18,14 +19,13 @@
 #include <QRect>
 #include <QVarLengthArray>
 
-#include <optional>
-
 using PixelRects = QVarLengthArray<QRect, 64>;
 
-// The rectangle of the polygon's outline (corners included) when the polygon
-// is a rectangle with sides along the axes, not empty: four corners, or five
-// with the first repeated.
-std::optional<QRect> AxisRectangle(const QPoint* points, int count);
+// The pixels of the polygon's fill and of its one-pixel outline as
+// rectangles, when its edges run along rows and columns by turns and none is
+// empty (an even number of corners, four or more; the first may be repeated
+// at the end); false (nothing added) for any other polygon.
+bool AxisOutlineRects(const QPoint* points, int count, PixelRects& fill, PixelRects& outline);
 
 constexpr int kWidestAxisPen = 20;
 

@@ -98,17 +98,19 @@ bool Canvas::AxisPolyline(const QPoint* points, int count) {
 
 bool Canvas::AxisPolygon(const QPoint* points, int count) {
   if (state_.PenWidth > 1 || !Opaque(state_.PenColor) || !Opaque(state_.BrushColor)) return false;
-  const std::optional<QRect> outline = AxisRectangle(points, count);
-  if (!outline || !image_.rect().contains(*outline)) return false;
-  const QRect& r = *outline;
-  if (state_.PenColor.rgba() == state_.BrushColor.rgba()) {
-    FillOpaque(r, state_.BrushColor);
+  PixelRects fill, outline;
+  if (!AxisOutlineRects(points, count, fill, outline)) return false;
+  QRect bounds;
+  for (const QRect& edge : outline) bounds |= edge;
+  if (!image_.rect().contains(bounds)) return false;
+  // A rectangle outlined in its own colour is one rectangle of pixels.
+  if (fill.size() == 1 && fill[0].adjusted(0, 0, 1, 1) == bounds &&
+      state_.PenColor.rgba() == state_.BrushColor.rgba()) {
+    FillOpaque(bounds, state_.BrushColor);
     return true;
   }
-  FillOpaque(r.adjusted(1, 1, -1, -1), state_.BrushColor);
-  for (const QRect& side : {QRect(r.topLeft(), r.topRight()), QRect(r.bottomLeft(), r.bottomRight()),
-                            QRect(r.topLeft(), r.bottomLeft()), QRect(r.topRight(), r.bottomRight())})
-    FillOpaque(side, state_.PenColor);
+  for (const QRect& r : fill) FillOpaque(r, state_.BrushColor);
+  for (const QRect& r : outline) FillOpaque(r, state_.PenColor);
   return true;
 }
 

@@ -1,4 +1,4 @@
-// The canvas draws rectangles and wide lines along the axes as the rectangles
+// The canvas draws outlines and wide lines along the axes as the rectangles
 // of their pixels: the picture is the one the painter leaves for the same
 // shapes, for random shapes of every pen width it is used for, near the
 // picture, across its edges and reaching far beyond them.
@@ -90,7 +90,9 @@ std::vector<Shape> ChosenShapes() {
       {{{10, 40}, {10, 10}, {50, 10}, {50, 40}}, true, 1, red, red},
       {{{10, 10}, {11, 10}, {11, 11}, {10, 11}}, true, 1, black, red},       // sides one pixel long
       {{{-10, 10}, {50, 10}, {50, 40}, {-10, 40}}, true, 1, black, red},     // across the edge
-      {{{10, 10}, {50, 10}, {50, 40}, {50, 10}}, true, 1, black, red},       // a spike, no rectangle
+      {{{10, 10}, {50, 10}, {50, 40}, {50, 10}}, true, 1, black, red},       // a spike
+      {{{10, 10}, {30, 10}, {50, 10}, {50, 40}, {10, 40}}, true, 1, black, red},  // edges in line
+      {{{10, 10}, {50, 10}, {50, 40}, {30, 40}, {30, 20}, {10, 20}}, true, 1, black, red},  // an L
       {{{10, 10}, {50, 10}, {50, 10}, {10, 10}}, true, 1, black, red},       // no area
       {{{10, 10}, {50, 10}, {60, 40}, {10, 40}}, true, 1, black, red},       // a slanted side
       {{{10, 50}, {90, 50}, {20, 50}, {20, 90}, {20, 5}}, false, 3, black, red},
@@ -117,8 +119,17 @@ std::vector<Shape> RandomShapes() {
     s.PenWidth = s.Closed ? within(0, 1) : within(2, kWidestAxisPen);
     if (s.Closed && within(0, 1)) s.Brush = s.Pen;
     if (s.Closed) {
-      const int x1 = coordinate(), y1 = coordinate(), x2 = coordinate(), y2 = coordinate();
-      s.Points = {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}};
+      // Corners (x0, y0), (x1, y0), (x1, y1), (x2, y1) ... (x0, yn): a
+      // rectangle for two pairs, outlines that cross themselves for more.
+      std::vector<int> xs, ys;
+      for (int pairs = within(0, 2) ? 2 : within(3, 6); pairs > 0; --pairs) {
+        xs.push_back(coordinate());
+        ys.push_back(coordinate());
+      }
+      for (size_t i = 0; i < xs.size(); ++i) {
+        s.Points.emplace_back(xs[i], ys[i]);
+        s.Points.emplace_back(xs[(i + 1) % xs.size()], ys[i]);
+      }
       std::rotate(s.Points.begin(), s.Points.begin() + within(0, 3), s.Points.end());
       if (within(0, 1)) std::reverse(s.Points.begin(), s.Points.end());
       if (within(0, 2) == 0) s.Points.push_back(s.Points.front());
