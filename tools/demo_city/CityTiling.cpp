@@ -54,8 +54,8 @@ City TileCity(const City& base, int factor, const std::string& dirName) {
   city.Title = dirName;
   const int columns = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(factor))));
   const int rows = (factor + columns - 1) / columns;
-  city.About = {"Большой город для проверки скорости: " + std::to_string(factor) + " копий города «" + base.Title + "»,",
-                "уложенных сеткой " + std::to_string(columns) + " × " + std::to_string(rows) + ".",
+  city.About = {"Большой город для проверки скорости: город «" + base.Title + "», размноженный",
+                "сеткой " + std::to_string(columns) + " на " + std::to_string(rows) + " (копий: " + std::to_string(factor) + ").",
                 "Все слои хранятся в открытом текстовом виде; у фирм нет фотографий."};
   city.Kinds = base.Kinds;
   city.Keywords = base.Keywords;
