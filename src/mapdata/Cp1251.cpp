@@ -93,19 +93,14 @@ std::array<unsigned char, 256> BuildUpperTable() {
 
 // The UTF-8 of every byte of the code page, converted once: the tables and the
 // lists convert cell after cell, and opening the converter for each cell cost
-// more than the rest of a dump.  One byte (0x98) is not in the code page.
-struct ByteTable {
-  std::array<std::string, 256> Utf8;
-  std::array<bool, 256> Undefined{};
-};
-
-const ByteTable& Utf8OfBytes() {
-  static const ByteTable table = [] {
-    ByteTable t;
+// more than the rest of a dump.  The one byte the code page leaves undefined
+// (0x98) reads as '?'.
+const std::array<std::string, 256>& Utf8OfBytes() {
+  static const std::array<std::string, 256> table = [] {
+    std::array<std::string, 256> t;
     for (int b = 0; b < 256; ++b) {
       const char byte = static_cast<char>(b);
-      t.Utf8[b] = Convert("UTF-8", "CP1251", std::string_view(&byte, 1));
-      t.Undefined[b] = b != '?' && t.Utf8[b] == "?";
+      t[b] = Convert("UTF-8", "CP1251", std::string_view(&byte, 1));
     }
     return t;
   }();
@@ -114,20 +109,15 @@ const ByteTable& Utf8OfBytes() {
 
 }  // namespace
 
-// As the converter does it, byte by byte, including what it does after an
-// undefined byte: the bytes that follow and would continue a UTF-8 sequence
-// (0x80 to 0xBF) are skipped with it.
+// Byte by byte; the bytes after an undefined one are read as themselves.
 void AppendUtf8(std::string& out, std::string_view cp1251Text) {
-  const ByteTable& table = Utf8OfBytes();
-  for (size_t i = 0; i < cp1251Text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(cp1251Text[i]);
-    if (byte < 0x80) {
-      out += static_cast<char>(byte);
-      continue;
-    }
-    out += table.Utf8[byte];
-    if (table.Undefined[byte])
-      while (i + 1 < cp1251Text.size() && (static_cast<unsigned char>(cp1251Text[i + 1]) & 0xC0) == 0x80) ++i;
+  const std::array<std::string, 256>& table = Utf8OfBytes();
+  for (const char c : cp1251Text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80)
+      out += c;
+    else
+      out += table[byte];
   }
 }
 
