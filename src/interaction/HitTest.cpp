@@ -84,11 +84,11 @@ bool AreaUnder(const LayerCache& cache, const CachedRow& r, ScaledPoint at, floa
 }
 
 // The widest a row of a line layer can be drawn at `scale`, in pixels: the
-// pens are at most the row's width (or 3 units) times the scale.
-int64_t WidestLine(const LayerCache& cache, float scale) {
-  int32_t widest = 3;
-  for (const CachedRow& r : cache.Rows) widest = std::max(widest, r.Value);
-  return ScaledTrunc(widest, scale);
+// pens are at most the row's width (or 3 units) times the scale.  The widest
+// width is kept with the layer's index, found once per change of the table.
+int64_t WidestLine(LayerCache& cache, float scale) {
+  IndexRows(cache);
+  return ScaledTrunc(static_cast<long double>(std::max<int64_t>(cache.MaxValue, 3)), scale);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// tellurin-cli import-osm INPUT --out DATA_ROOT --name CITY [--unit METRES]
+// tellurin-cli import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES]
 //     [--scrambled [--mask 0xNN]] [--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]
 //   Imports an OpenStreetMap extract as the city folder DATA_ROOT/CITY and
 //   prints what it wrote:  city<TAB>FOLDER<TAB>plain|scrambled,

@@ -27,12 +27,12 @@ const Command kCommands[] = {
     {"firms", "CITY_DIR KEY [--name on|off] [--address on|off] [--keywords on|off]", RunFirmsCommand},
     {"add-keyword", "CITY_DIR WORD", RunAddKeywordCommand},
     {"render",
-     "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--texts on|off] [--objects on|off] "
+     "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] "
      "[--routes on|off] [--filter N] [--found-firms KEY] [--picture]",
      RunRenderCommand},
     {"here", "CITY_DIR X,Y [--scale S] [--found-firms KEY]", RunHereCommand},
     {"import-osm",
-     "INPUT --out DATA_ROOT --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
+     "INPUT [--out DATA_ROOT] --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
      "[--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]",
      RunImportOsmCommand},
 };
