@@ -101,8 +101,6 @@ class LayerTable {
   void StableSort(const std::function<bool(const LayerRow&, const LayerRow&)>& before);
 
   void Clear();
-  // Room for `rows` more rows in the row index (the cells find their own).
-  void Reserve(size_t rows) { rowAt_.reserve(rowAt_.size() + rows); }
 
   // Bytes held by the table (buffer blocks and row index), for the city's figures.
   size_t BytesHeld() const;

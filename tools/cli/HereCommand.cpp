@@ -4,6 +4,7 @@
 #include "HereCommand.h"
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,7 +12,6 @@
 #include "ViewOptions.h"
 #include "interaction/WhatIsHere.h"
 #include "render/MapLayers.h"
-#include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 
@@ -82,20 +82,17 @@ int RunHereCommand(int argc, char** argv) {
   }
   HereOptions o;
   if (!ParseOptions(argc, argv, o)) return cli::Usage(kHereArguments);
-  fs::path dataRoot;
-  std::string city;
-  if (!cli::SplitCityDir(o.CityDir.c_str(), dataRoot, city)) return 2;
-  cli::EnsureApplication();
   RecordingHost host(1024, 768);
-  MapCore core(host, dataRoot);
-  const bool drawn = LoadCity(core, city, city);
+  std::unique_ptr<MapCore> loaded;
+  bool drawn = false;
+  if (!cli::LoadCityFromArg(o.CityDir.c_str(), host, loaded, &drawn)) return 2;
+  MapCore& core = *loaded;
   if (drawn) {
     core.View.Scale = o.Scale;
     if (o.FoundFirms) cli::ShowFoundFirms(core, *o.FoundFirms);
     for (const Place& p : PlacesUnder(core, MapToHit(o.X, o.Y, o.Scale)))
       cli::PrintLine({p.Layer->Hit.Word, std::to_string(p.Row), cli::Text(p.Name), cli::Text(p.Address)});
   }
-  std::fflush(stdout);
-  cli::PrintMessages(host.Messages);
+  cli::Finish(host);
   return drawn ? 0 : 1;
 }

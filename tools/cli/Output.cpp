@@ -99,13 +99,14 @@ void EnsureApplication() {
   RegisterStandardPictureDecoders();
 }
 
-bool LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core) {
+bool LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core, bool* drawn) {
   std::filesystem::path dataRoot;
   std::string city;
   if (!SplitCityDir(arg, dataRoot, city)) return false;
   EnsureApplication();
   core = std::make_unique<MapCore>(host, dataRoot);
-  LoadCity(*core, city, cp1251::FromUtf8(city));
+  const bool loaded = LoadCity(*core, city, cp1251::FromUtf8(city));
+  if (drawn) *drawn = loaded;
   return true;
 }
 

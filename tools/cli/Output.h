@@ -38,8 +38,9 @@ bool SplitCityDir(const char* arg, std::filesystem::path& dataRoot, std::string&
 void EnsureApplication();
 
 // The city folder `arg` loaded as the viewer loads it, on `host`'s screen;
-// false, with a message on stderr, when it is not a folder.
-bool LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core);
+// false, with a message on stderr, when it is not a folder.  `drawn`, when
+// given, tells whether the load got as far as drawing the map.
+bool LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core, bool* drawn = nullptr);
 // After a command's output: stdout flushed, then the host's messages on stderr.
 void Finish(const RecordingHost& host);
 

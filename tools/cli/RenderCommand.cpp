@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <exception>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -36,7 +37,6 @@
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
 #include "search/FirmSearch.h"
-#include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 
@@ -186,13 +186,11 @@ int RunRenderCommand(int argc, char** argv) {
   }
   RenderOptions o;
   if (!ParseOptions(argc, argv, o)) return cli::Usage(kRenderArguments);
-  fs::path dataRoot;
-  std::string city;
-  if (!cli::SplitCityDir(o.CityDir.c_str(), dataRoot, city)) return 2;
-  cli::EnsureApplication();
   RecordingHost host(o.Width, o.Height);
-  MapCore core(host, dataRoot);
-  const bool drawn = LoadCity(core, city, city);
+  std::unique_ptr<MapCore> loaded;
+  bool drawn = false;
+  if (!cli::LoadCityFromArg(o.CityDir.c_str(), host, loaded, &drawn)) return 2;
+  MapCore& core = *loaded;
   int status = drawn ? 0 : 1;
   if (drawn) {
     ApplyView(core, o);
