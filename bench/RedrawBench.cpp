@@ -19,6 +19,7 @@
 #include "mapdata/Cp1251.h"
 #include "render/DrawList.h"
 #include "render/MapLayers.h"
+#include "render/MapPicture.h"
 #include "render/MapStyle.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
@@ -182,14 +183,16 @@ void BM_FirstRedrawAfterLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_FirstRedrawAfterLoad)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 
-// The floor: one fill of the same picture.
+// The floor: one fill of a picture of the same size; range(0): 1 the map's
+// own picture (NewMapPicture), 0 one as QImage makes it.
 void BM_PlainFill(benchmark::State& state) {
-  QImage picture(2 * kScreenW, 2 * kScreenH, QImage::Format_RGB32);
+  QImage picture = state.range(0) ? NewMapPicture(2 * kScreenW, 2 * kScreenH)
+                                  : QImage(2 * kScreenW, 2 * kScreenH, QImage::Format_RGB32);
   for (auto _ : state) {
     picture.fill(mapstyle::BackgroundColor);
     benchmark::DoNotOptimize(picture.constBits());
   }
 }
-BENCHMARK(BM_PlainFill)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainFill)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

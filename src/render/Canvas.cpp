@@ -4,6 +4,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 
 #include "render/AxisShapes.h"
 #include "render/PixelFrame.h"
@@ -18,6 +19,11 @@ Canvas::Canvas(QImage& image, CanvasState& state) : image_(image), state_(state)
   if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32 ||
       image.format() == QImage::Format_ARGB32_Premultiplied)
     pixels_ = image.bits();
+  if (pixels_) pending_.emplace(image);
+}
+
+Canvas::~Canvas() {
+  if (pending_) pending_->WriteOutAll();
 }
 
 QFont CanvasFont(int pointSize, bool bold, bool italic, bool underline, bool strikeOut) {
@@ -64,8 +70,6 @@ void Canvas::ApplyFont() {
   metrics_.emplace(font_);
 }
 
-void Canvas::FillRect(const QRect& rect) { painter_.fillRect(rect, state_.BrushColor); }
-
 namespace {
 
 // Rectangles up to this wide are filled word by word (Canvas::FillOpaque).
@@ -73,11 +77,97 @@ constexpr int kNarrowFill = 8;
 
 bool Opaque(const QColor& color) { return color.alpha() == 255; }
 
+// Pixels around a line's points that its pen may still touch beyond half its
+// width (round ends, the one-pixel pen's last pixel).
+constexpr int kPenSpill = 2;
+
 }  // namespace
+
+void Canvas::FillRect(const QRect& rect) {
+  if (pending_ && Opaque(state_.BrushColor)) {
+    // A clear of the whole picture is held back tile by tile with what is
+    // filled over it.
+    if (rect.contains(image_.rect())) return pending_->Clear(state_.BrushColor.rgb());
+    return FillOpaque(rect, state_.BrushColor);
+  }
+  BeforePainting(rect);
+  painter_.fillRect(rect, state_.BrushColor);
+}
+
+void Canvas::BeforePainting(const QRect& area) {
+  if (pending_) pending_->WriteOut(area);
+}
+
+namespace {
+
+// The part of the segment inside the rectangle (Liang and Barsky); false when
+// none is.
+bool ClipToRect(const QRect& rect, QPointF& from, QPointF& to) {
+  const QPointF d = to - from;
+  double t0 = 0, t1 = 1;
+  auto edge = [&](double p, double q) {
+    if (p == 0) return q >= 0;
+    const double t = q / p;
+    if (p < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    return t0 <= t1;
+  };
+  if (!edge(-d.x(), from.x() - rect.left()) || !edge(d.x(), rect.right() - from.x()) ||
+      !edge(-d.y(), from.y() - rect.top()) || !edge(d.y(), rect.bottom() - from.y()))
+    return false;
+  const QPointF start = from;
+  from = start + d * t0;
+  to = start + d * t1;
+  return true;
+}
+
+// The pixels of the box of the segment from p to q, and `spill` more around.
+QRect PixelsAround(const QPointF& p, const QPointF& q, int spill) {
+  const QPoint topLeft(static_cast<int>(std::floor(std::min(p.x(), q.x()))),
+                       static_cast<int>(std::floor(std::min(p.y(), q.y()))));
+  const QPoint bottomRight(static_cast<int>(std::ceil(std::max(p.x(), q.x()))),
+                           static_cast<int>(std::ceil(std::max(p.y(), q.y()))));
+  return QRect(topLeft, bottomRight).adjusted(-spill, -spill, spill, spill);
+}
+
+}  // namespace
+
+int Canvas::PenSpill() const { return std::max(state_.PenWidth, 1) / 2 + kPenSpill; }
+
+QRect Canvas::ReachOfPoints(const QPoint* points, int count) const {
+  int left = points[0].x(), right = left, top = points[0].y(), bottom = top;
+  for (int i = 1; i < count; ++i) {
+    left = std::min(left, points[i].x());
+    right = std::max(right, points[i].x());
+    top = std::min(top, points[i].y());
+    bottom = std::max(bottom, points[i].y());
+  }
+  const int spill = PenSpill();
+  return QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-spill, -spill, spill, spill);
+}
+
+void Canvas::BeforeStroking(const QPoint* points, int count, bool closed) {
+  if (!pending_ || !pending_->AnyHeld()) return;
+  // Piece by piece along each edge, so that a long slanted line writes out
+  // the tiles along it and not every tile of its bounding box.
+  constexpr int kPiece = 64;
+  const int spill = PenSpill() + 1;  // and a pixel for the pieces' rounded ends
+  const QRect picture = image_.rect().adjusted(-spill, -spill, spill, spill);
+  const int edges = closed ? count : count - 1;
+  for (int i = 0; i < edges; ++i) {
+    QPointF from = points[i], to = points[(i + 1) % count];
+    if (!ClipToRect(picture, from, to)) continue;
+    const QPointF step = to - from;
+    const int pieces = static_cast<int>(std::max(std::abs(step.x()), std::abs(step.y())) / kPiece) + 1;
+    for (int k = 0; k < pieces; ++k)
+      pending_->WriteOut(PixelsAround(from + step * k / pieces, from + step * (k + 1) / pieces, spill));
+  }
+}
 
 void Canvas::FillOpaque(const QRect& rect, const QColor& color) {
   const QRect inside = rect & image_.rect();
   if (inside.isEmpty()) return;
+  if (pending_ && pending_->AnyHeld()) return pending_->Fill(inside, color.rgb());
   // The painter's own fill is the faster one for wide rectangles; narrow ones
   // (lines a pixel or a few wide) cost it a call per row.
   if (!pixels_ || inside.width() > kNarrowFill) return painter_.fillRect(inside, color);
@@ -85,7 +175,7 @@ void Canvas::FillOpaque(const QRect& rect, const QColor& color) {
   const QRgb value = color.rgb();
   const qsizetype stride = image_.bytesPerLine();
   for (int y = inside.top(); y <= inside.bottom(); ++y)
-    std::fill_n(reinterpret_cast<QRgb*>(pixels_ + y * stride) + inside.left(), inside.width(), value);
+    FillWords(reinterpret_cast<QRgb*>(pixels_ + y * stride) + inside.left(), inside.width(), value);
 }
 
 bool Canvas::AxisPolyline(const QPoint* points, int count) {
@@ -102,7 +192,13 @@ bool Canvas::AxisPolygon(const QPoint* points, int count) {
   if (!AxisOutlineRects(points, count, fill, outline)) return false;
   QRect bounds;
   for (const QRect& edge : outline) bounds |= edge;
-  if (!image_.rect().contains(bounds)) return false;
+  if (!image_.rect().contains(bounds)) {
+    // Cut at the picture's edge, the painter's one-pixel outline leaves out
+    // pixels by rules of its own; its fill is the rectangles' pixels inside.
+    for (const QRect& r : fill) FillOpaque(r, state_.BrushColor);
+    OutlineThroughPainter(points, count);
+    return true;
+  }
   // A rectangle outlined in its own colour is one rectangle of pixels.
   if (fill.size() == 1 && fill[0].adjusted(0, 0, 1, 1) == bounds &&
       state_.PenColor.rgba() == state_.BrushColor.rgba()) {
@@ -114,14 +210,24 @@ bool Canvas::AxisPolygon(const QPoint* points, int count) {
   return true;
 }
 
+void Canvas::OutlineThroughPainter(const QPoint* points, int count) {
+  BeforeStroking(points, count, true);
+  ApplyPen();
+  painter_.setBrush(Qt::NoBrush);
+  brushSet_ = false;
+  painter_.drawPolygon(points, count, Qt::OddEvenFill);
+}
+
 void Canvas::Polyline(const QPoint* points, int count) {
   if (count < 2 || AxisPolyline(points, count)) return;
+  BeforeStroking(points, count, false);
   ApplyPen();
   painter_.drawPolyline(points, count);
 }
 
 void Canvas::Polygon(const QPoint* points, int count) {
   if (count < 1 || AxisPolygon(points, count)) return;
+  BeforePainting(ReachOfPoints(points, count));
   ApplyPen();
   ApplyBrush();
   painter_.drawPolygon(points, count, Qt::OddEvenFill);
@@ -136,12 +242,28 @@ void Canvas::Polygon(const PicturePixel* points, int count) {
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
+  const int spill = std::max(state_.PenWidth, 1) / 2 + kPenSpill;
+  BeforePainting(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(-spill, -spill, spill, spill));
   ApplyPen();
   ApplyBrush();
   // The painter's outline covers the rectangle's right and bottom edges too, so
   // the rectangle is one pixel short of the box on each.
   painter_.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
+
+namespace {
+
+// Where a text written with its box's top-left corner at (x, y) may leave
+// pixels: its box and its glyphs' bounds, with room for what the metrics
+// leave out.
+QRect TextReach(const QFontMetrics& metrics, int x, int y, const QString& text) {
+  const int height = metrics.height();
+  const QRect box(x, y, metrics.horizontalAdvance(text), height);
+  const QRect glyphs = metrics.boundingRect(text).translated(x, y + metrics.ascent());
+  return box.united(glyphs.isEmpty() ? box : glyphs).adjusted(-height, -height, height, height);
+}
+
+}  // namespace
 
 int Canvas::TextWidth(const QString& text) {
   ApplyFont();
@@ -156,6 +278,7 @@ int Canvas::TextHeight() {
 void Canvas::TextOut(int x, int y, const QString& text) {
   ApplyFont();
   const QFontMetrics& metrics = *metrics_;
+  BeforePainting(TextReach(metrics, x, y, text));
   if (!state_.TransparentText)
     painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), state_.BrushColor);
   // The pen carries the font colour for the text only; the next line drawing
@@ -167,6 +290,7 @@ void Canvas::TextOut(int x, int y, const QString& text) {
 
 void Canvas::Draw(int x, int y, const QImage& icon) {
   if (icon.isNull()) return;
+  BeforePainting(QRect(QPoint(x, y), icon.size()));
   painter_.drawImage(x, y, icon);
 }
 
@@ -226,6 +350,9 @@ void Canvas::TextOut(int x, int y, const QString& text, TextStamp& stamp) {
   }
   if (stamp.Glyphs.isNull() && !stamp.Plain) MakeStamp(text, stamp);
   if (stamp.Plain) return TextOut(x, y, text);
-  if (!state_.TransparentText) painter_.fillRect(QRect(x, y, stamp.Width, metrics_->height()), state_.BrushColor);
-  painter_.drawImage(x + stamp.Corner.x(), y + stamp.Corner.y(), stamp.Glyphs);
+  const QRect box(x, y, stamp.Width, metrics_->height());
+  const QRect glyphs(QPoint(x + stamp.Corner.x(), y + stamp.Corner.y()), stamp.Glyphs.size());
+  BeforePainting(box.united(glyphs));
+  if (!state_.TransparentText) painter_.fillRect(box, state_.BrushColor);
+  painter_.drawImage(glyphs.topLeft(), stamp.Glyphs);
 }

@@ -13,17 +13,20 @@
 
 #include "render/AxisShapes.h"
 #include "render/CanvasState.h"
+#include "render/PendingFills.h"
 #include "render/PicturePixel.h"
 #include "render/TextStamp.h"
 
 class Canvas {
  public:
   Canvas(QImage& image, CanvasState& state);
+  ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
   CanvasState& State() { return state_; }
-  QImage& Image() { return image_; }
+  // The picture drawn on, for its size: opaque fills may still be held back
+  // (PendingFills.h) until the canvas is gone.
   const QImage& Image() const { return image_; }
 
   // Fills with the brush colour, no outline.
@@ -60,6 +63,18 @@ class Canvas {
   bool AxisPolygon(const QPoint* points, int count);
   // A rectangle of an opaque colour, cut to the picture.
   void FillOpaque(const QRect& rect, const QColor& color);
+  // Before the painter draws within the rectangle: the fills held back there
+  // are written first.
+  void BeforePainting(const QRect& area);
+  // Before the painter strokes the line or outline through the points: the
+  // fills held back along it are written first.
+  void BeforeStroking(const QPoint* points, int count, bool closed);
+  // How far beyond its points the pen may leave pixels.
+  int PenSpill() const;
+  // Where a filled and outlined polygon through the points may leave pixels.
+  QRect ReachOfPoints(const QPoint* points, int count) const;
+  // The polygon's outline alone, as the painter strokes it.
+  void OutlineThroughPainter(const QPoint* points, int count);
 
   QImage& image_;
   CanvasState& state_;
@@ -75,6 +90,7 @@ class Canvas {
   QString fontKey_;
   std::optional<QFontMetrics> metrics_;
   uchar* pixels_ = nullptr;  // the picture's words, when opaque fills may be written straight into them
+  std::optional<PendingFills> pending_;  // with pixels_
 };
 
 // The font the map canvas writes in, for a size in points (96 dpi pixels).

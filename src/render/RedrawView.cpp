@@ -10,6 +10,7 @@
 #include "render/CellNumbers.h"
 #include "render/LayerDrawers.h"
 #include "render/MapLayers.h"
+#include "render/MapPicture.h"
 #include "render/MapStyle.h"
 #include "render/RenderCache.h"
 #include "render/SelectionOverlay.h"
@@ -17,7 +18,7 @@
 #include "shell/MapCore.h"
 
 void SizeMapPicture(MapCore& core) {
-  core.Map = QImage(2 * core.View.ScreenWidth, 2 * core.View.ScreenHeight, QImage::Format_RGB32);
+  core.Map = NewMapPicture(2 * core.View.ScreenWidth, 2 * core.View.ScreenHeight);
   core.Map.fill(mapstyle::BackgroundColor);
 }
 

@@ -1,0 +1,141 @@
+#include "render/PendingFills.h"
+
+#include <algorithm>
+
+#if defined(__x86_64__) || defined(__SSE2__)
+#include <immintrin.h>
+#endif
+
+namespace {
+
+// A tile is 32 KB of an RGB32 picture: it and the next fit the first-level
+// cache, and a tall fill spreads over few of them.
+constexpr int kTileWidth = 256;
+constexpr int kTileHeight = 32;
+
+}  // namespace
+
+namespace {
+
+void FillWordsPlain(QRgb* row, int count, QRgb value) {
+#if defined(__SSE2__)
+  // Four words a store: the build's optimisation level writes them one by one.
+  const __m128i four = _mm_set1_epi32(static_cast<int>(value));
+  for (; count >= 4; count -= 4, row += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(row), four);
+#endif
+  for (; count > 0; --count) *row++ = value;
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define TELLURIN_FILL_AVX2 1
+__attribute__((target("avx2"))) void FillWordsAvx2(QRgb* row, int count, QRgb value) {
+  const __m256i eight = _mm256_set1_epi32(static_cast<int>(value));
+  for (; count >= 8; count -= 8, row += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(row), eight);
+  for (; count > 0; --count) *row++ = value;
+}
+
+bool ProcessorHasAvx2() {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2");
+}
+
+const bool kAvx2 = ProcessorHasAvx2();
+#endif
+
+}  // namespace
+
+void FillWords(QRgb* row, int count, QRgb value) {
+#if defined(TELLURIN_FILL_AVX2)
+  if (kAvx2) return FillWordsAvx2(row, count, value);
+#endif
+  FillWordsPlain(row, count, value);
+}
+
+PendingFills::PendingFills(QImage& picture)
+    : picture_(picture),
+      bits_(picture.bits()),
+      stride_(picture.bytesPerLine()),
+      tilesX_((picture.width() + kTileWidth - 1) / kTileWidth),
+      tilesY_((picture.height() + kTileHeight - 1) / kTileHeight) {}
+
+QRect PendingFills::TileRect(int tx, int ty) const {
+  return QRect(tx * kTileWidth, ty * kTileHeight, kTileWidth, kTileHeight) & picture_.rect();
+}
+
+void PendingFills::TileSpan(const QRect& r, int& x0, int& x1, int& y0, int& y1) const {
+  x0 = r.left() / kTileWidth;
+  x1 = r.right() / kTileWidth;
+  y0 = r.top() / kTileHeight;
+  y1 = r.bottom() / kTileHeight;
+}
+
+void PendingFills::Clear(QRgb value) {
+  clear_ = value;
+  fills_.clear();
+  links_.clear();
+  tiles_.assign(static_cast<size_t>(tilesX_) * static_cast<size_t>(tilesY_), Tile{true, -1, -1});
+  held_ = static_cast<int>(tiles_.size());
+}
+
+void PendingFills::FillDirect(const QRect& r, QRgb value) {
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    FillWords(reinterpret_cast<QRgb*>(bits_ + y * stride_) + r.left(), r.width(), value);
+}
+
+void PendingFills::Fill(const QRect& rect, QRgb value) {
+  const QRect r = rect & picture_.rect();
+  if (r.isEmpty()) return;
+  if (held_ == 0) return FillDirect(r, value);
+  int x0, x1, y0, y1;
+  TileSpan(r, x0, x1, y0, y1);
+  int32_t fill = -1;
+  for (int ty = y0; ty <= y1; ++ty) {
+    for (int tx = x0; tx <= x1; ++tx) {
+      Tile& tile = tiles_[static_cast<size_t>(ty * tilesX_ + tx)];
+      if (!tile.Held) {
+        FillDirect(r & TileRect(tx, ty), value);
+        continue;
+      }
+      if (fill < 0) {
+        fill = static_cast<int32_t>(fills_.size());
+        fills_.push_back({r, value});
+      }
+      const auto link = static_cast<int32_t>(links_.size());
+      links_.push_back({fill, -1});
+      if (tile.Last >= 0)
+        links_[static_cast<size_t>(tile.Last)].Next = link;
+      else
+        tile.First = link;
+      tile.Last = link;
+    }
+  }
+}
+
+void PendingFills::WriteOutTile(int tx, int ty) {
+  Tile& tile = tiles_[static_cast<size_t>(ty * tilesX_ + tx)];
+  const QRect area = TileRect(tx, ty);
+  FillDirect(area, clear_);
+  for (int32_t link = tile.First; link >= 0; link = links_[static_cast<size_t>(link)].Next) {
+    const HeldFill& fill = fills_[static_cast<size_t>(links_[static_cast<size_t>(link)].Fill)];
+    FillDirect(fill.Rect & area, fill.Value);
+  }
+  tile = Tile{};
+  --held_;
+}
+
+void PendingFills::WriteOut(const QRect& rect) {
+  if (held_ == 0) return;
+  const QRect r = rect & picture_.rect();
+  if (r.isEmpty()) return;
+  int x0, x1, y0, y1;
+  TileSpan(r, x0, x1, y0, y1);
+  for (int ty = y0; ty <= y1; ++ty)
+    for (int tx = x0; tx <= x1; ++tx)
+      if (tiles_[static_cast<size_t>(ty * tilesX_ + tx)].Held) WriteOutTile(tx, ty);
+}
+
+void PendingFills::WriteOutAll() {
+  for (int ty = 0; ty < tilesY_ && held_ > 0; ++ty)
+    for (int tx = 0; tx < tilesX_; ++tx)
+      if (tiles_[static_cast<size_t>(ty * tilesX_ + tx)].Held) WriteOutTile(tx, ty);
+}
