@@ -128,3 +128,14 @@ bool AxisWideLineRects(const QPoint* points, int count, int width, PixelRects& o
   }
   return true;
 }
+
+bool AxisThinLineRects(const QPoint* points, int count, const QRect& picture, PixelRects& out) {
+  if (count < 2) return false;
+  for (int i = 0; i < count; ++i) {
+    if (!picture.contains(points[i])) return false;
+    if (i > 0 && (!AlongAxis(points[i - 1], points[i]) || (points[i] - points[i - 1]).manhattanLength() < 2))
+      return false;
+  }
+  for (int i = 1; i < count; ++i) out.append(EdgeRect(points[i - 1], points[i]));
+  return true;
+}

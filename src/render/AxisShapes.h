@@ -14,7 +14,11 @@
 // - a line of a pen w pixels wide, round ends and joins, covers the pixels
 //   whose centres lie within w / 2 of one of its edges, and on an edge's side
 //   of the body exactly w / 2 away only below or right of the edge (checked
-//   for w up to kWidestAxisPen; the painter's round ends grow uneven beyond).
+//   for w up to kWidestAxisPen; the painter's round ends grow uneven beyond);
+// - a one-pixel polyline whose edges each run along a row or a column, none
+//   shorter than two pixels, inside the picture: every pixel of every edge,
+//   both ends included (the painter leaves out an end next to an empty or
+//   one-pixel edge, and cuts lines at the picture's edge by rules of its own).
 #include <QPoint>
 #include <QRect>
 #include <QVarLengthArray>
@@ -34,3 +38,9 @@ constexpr int kWidestAxisPen = 20;
 // when an edge runs neither along a row nor along a column or every point is
 // the same.
 bool AxisWideLineRects(const QPoint* points, int count, int width, PixelRects& out);
+
+// The pixels of the one-pixel polyline as rectangles, every pixel of every
+// edge from end to end, when every edge runs along a row or a column, none is
+// empty (the painter's ends then fall elsewhere) and every point lies inside
+// `picture`; false (nothing added) for any other.
+bool AxisThinLineRects(const QPoint* points, int count, const QRect& picture, PixelRects& out);

@@ -179,9 +179,11 @@ void Canvas::FillOpaque(const QRect& rect, const QColor& color) {
 }
 
 bool Canvas::AxisPolyline(const QPoint* points, int count) {
-  if (state_.PenWidth < 2 || !Opaque(state_.PenColor)) return false;
+  if (!Opaque(state_.PenColor)) return false;
   PixelRects line;
-  if (!AxisWideLineRects(points, count, state_.PenWidth, line)) return false;
+  const bool axis = state_.PenWidth < 2 ? AxisThinLineRects(points, count, image_.rect(), line)
+                                        : AxisWideLineRects(points, count, state_.PenWidth, line);
+  if (!axis) return false;
   for (const QRect& r : line) FillOpaque(r, state_.PenColor);
   return true;
 }

@@ -102,6 +102,8 @@ std::vector<Shape> ChosenShapes() {
       {{{-4000000, 20}, {4000000, 20}, {4000000, 60}, {-4000000, 60}}, false, 7, black, red},
       {{{10, 10}, {80, 10}, {80, 80}}, false, 24, black, red},                // wider than the rule is checked for
       {{{10, 10}, {80, 10}}, false, 3, QColor(0, 0, 0, 128), red},            // a colour that lets through
+      {{{84, 33}, {84, 33}, {84, 30}, {83, 30}, {83, 44}}, false, 1, black, red},  // one pixel, an empty edge
+      {{{10, 20}, {60, 20}, {60, 70}, {30, 70}, {30, 5}}, false, 0, black, red},   // one pixel, turning
   };
 }
 
@@ -113,10 +115,15 @@ std::vector<Shape> RandomShapes() {
   std::vector<Shape> shapes;
   for (int k = 0; k < 3000; ++k) {
     const int reach = k % 3 == 0 ? 4000000 : k % 3 == 1 ? 40000 : kSide;
-    auto coordinate = [&] { return within(0, 3) ? within(-30, kSide + 30) : within(-reach, reach); };
+    // One-pixel polylines mostly inside the picture, where the canvas draws them.
+    const bool thin = k % 2 == 1 && k % 5 < 2;
+    auto coordinate = [&] {
+      if (thin && within(0, 9)) return within(0, kSide - 1);
+      return within(0, 3) ? within(-30, kSide + 30) : within(-reach, reach);
+    };
     Shape s;
     s.Closed = k % 2 == 0;
-    s.PenWidth = s.Closed ? within(0, 1) : within(2, kWidestAxisPen);
+    s.PenWidth = s.Closed || thin ? within(0, 1) : within(2, kWidestAxisPen);
     if (s.Closed && within(0, 1)) s.Brush = s.Pen;
     if (s.Closed) {
       // Corners (x0, y0), (x1, y0), (x1, y1), (x2, y1) ... (x0, yn): a
