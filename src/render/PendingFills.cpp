@@ -8,14 +8,12 @@
 
 namespace {
 
-// A tile is 32 KB of an RGB32 picture: it and the next fit the first-level
-// cache, and a tall fill spreads over few of them.
+// A tile is 32 KB of an RGB32 picture: small enough to stay in the
+// first-level cache while its clear and fills are written, wide enough that a
+// tall fill spreads over few tiles.  (Measured against 128 x 64, 512 x 16,
+// 1024 x 8 and bands the picture's width: none faster, most slower.)
 constexpr int kTileWidth = 256;
 constexpr int kTileHeight = 32;
-
-}  // namespace
-
-namespace {
 
 void FillWordsPlain(QRgb* row, int count, QRgb value) {
 #if defined(__SSE2__)
@@ -28,6 +26,7 @@ void FillWordsPlain(QRgb* row, int count, QRgb value) {
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define TELLURIN_FILL_AVX2 1
+// Eight words a store, where the processor has it.
 __attribute__((target("avx2"))) void FillWordsAvx2(QRgb* row, int count, QRgb value) {
   const __m256i eight = _mm256_set1_epi32(static_cast<int>(value));
   for (; count >= 8; count -= 8, row += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(row), eight);
