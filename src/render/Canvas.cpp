@@ -18,8 +18,7 @@ Canvas::Canvas(QImage& image, CanvasState& state) : image_(image), state_(state)
   // Taken once the painter holds the picture, so that both write the same pixels.
   if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32 ||
       image.format() == QImage::Format_ARGB32_Premultiplied)
-    pixels_ = image.bits();
-  if (pixels_) pending_.emplace(image);
+    pending_.emplace(image);
 }
 
 Canvas::~Canvas() {
@@ -167,15 +166,12 @@ void Canvas::BeforeStroking(const QPoint* points, int count, bool closed) {
 void Canvas::FillOpaque(const QRect& rect, const QColor& color) {
   const QRect inside = rect & image_.rect();
   if (inside.isEmpty()) return;
-  if (pending_ && pending_->AnyHeld()) return pending_->Fill(inside, color.rgb());
-  // The painter's own fill is the faster one for wide rectangles; narrow ones
-  // (lines a pixel or a few wide) cost it a call per row.
-  if (!pixels_ || inside.width() > kNarrowFill) return painter_.fillRect(inside, color);
-  // An opaque colour is the same word in every format taken for pixels_.
-  const QRgb value = color.rgb();
-  const qsizetype stride = image_.bytesPerLine();
-  for (int y = inside.top(); y <= inside.bottom(); ++y)
-    FillWords(reinterpret_cast<QRgb*>(pixels_ + y * stride) + inside.left(), inside.width(), value);
+  // Once nothing is held back, the painter's own fill is the faster one for
+  // wide rectangles; narrow ones (lines a pixel or a few wide) cost it a call
+  // per row.
+  if (!pending_ || (!pending_->AnyHeld() && inside.width() > kNarrowFill)) return painter_.fillRect(inside, color);
+  // An opaque colour is the same word in every format PendingFills is taken for.
+  pending_->Fill(inside, color.rgb());
 }
 
 bool Canvas::AxisPolyline(const QPoint* points, int count) {
@@ -244,7 +240,7 @@ void Canvas::Polygon(const PicturePixel* points, int count) {
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
-  const int spill = std::max(state_.PenWidth, 1) / 2 + kPenSpill;
+  const int spill = PenSpill();
   BeforePainting(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(-spill, -spill, spill, spill));
   ApplyPen();
   ApplyBrush();
@@ -255,14 +251,20 @@ void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 namespace {
 
-// Where a text written with its box's top-left corner at (x, y) may leave
-// pixels: its box and its glyphs' bounds, with room for what the metrics
-// leave out.
-QRect TextReach(const QFontMetrics& metrics, int x, int y, const QString& text) {
-  const int height = metrics.height();
-  const QRect box(x, y, metrics.horizontalAdvance(text), height);
-  const QRect glyphs = metrics.boundingRect(text).translated(x, y + metrics.ascent());
-  return box.united(glyphs.isEmpty() ? box : glyphs).adjusted(-height, -height, height, height);
+// Pixels around a text's bounding rectangles that its glyphs may still touch.
+constexpr int kStampMargin = 3;
+
+// A text's bounds as the metrics give them; none where it leaves no ink (the
+// metrics then answer with a place far away).
+QRect InkBounds(const QRect& bounds) { return bounds.isEmpty() ? QRect() : bounds; }
+
+// Where a text may leave pixels, from its baseline's start: its glyphs'
+// bounds and its box, with the pixels around them its glyphs may still touch.
+QRect TextInk(const QFontMetrics& metrics, const QString& text) {
+  return InkBounds(metrics.boundingRect(text))
+      .united(InkBounds(metrics.tightBoundingRect(text)))
+      .united(QRect(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.height()))
+      .adjusted(-kStampMargin, -kStampMargin, kStampMargin, kStampMargin);
 }
 
 }  // namespace
@@ -280,7 +282,7 @@ int Canvas::TextHeight() {
 void Canvas::TextOut(int x, int y, const QString& text) {
   ApplyFont();
   const QFontMetrics& metrics = *metrics_;
-  BeforePainting(TextReach(metrics, x, y, text));
+  BeforePainting(TextInk(metrics, text).translated(x, y + metrics.ascent()));
   if (!state_.TransparentText)
     painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), state_.BrushColor);
   // The pen carries the font colour for the text only; the next line drawing
@@ -296,31 +298,12 @@ void Canvas::Draw(int x, int y, const QImage& icon) {
   painter_.drawImage(x, y, icon);
 }
 
-namespace {
-
-// Pixels around a text's bounding rectangles that its glyphs may still touch.
-constexpr int kStampMargin = 3;
-
-}  // namespace
-
-namespace {
-
-// A text's bounds as the metrics give them; none where it leaves no ink (the
-// metrics then answer with a place far away).
-QRect InkBounds(const QRect& bounds) { return bounds.isEmpty() ? QRect() : bounds; }
-
-}  // namespace
-
 void Canvas::MakeStamp(const QString& text, TextStamp& stamp) {
   const QFontMetrics& metrics = *metrics_;
   const int advance = metrics.horizontalAdvance(text);
   const int height = metrics.height();
   stamp.Width = advance;
-  // From the baseline's start: the glyphs' bounds and the text's box.
-  const QRect ink = InkBounds(metrics.boundingRect(text))
-                        .united(InkBounds(metrics.tightBoundingRect(text)))
-                        .united(QRect(0, -metrics.ascent(), advance, height))
-                        .adjusted(-kStampMargin, -kStampMargin, kStampMargin, kStampMargin);
+  const QRect ink = TextInk(metrics, text);
   // Glyphs reaching that far from the text's box are no text for a stamp.
   if (ink.width() > advance + 4 * height || ink.height() > 4 * height) {
     stamp.Plain = true;

@@ -89,8 +89,9 @@ class Canvas {
   QFont font_;
   QString fontKey_;
   std::optional<QFontMetrics> metrics_;
-  uchar* pixels_ = nullptr;  // the picture's words, when opaque fills may be written straight into them
-  std::optional<PendingFills> pending_;  // with pixels_
+  // Opaque fills, held back or written straight into the picture's words:
+  // for the formats whose words an opaque colour is.
+  std::optional<PendingFills> pending_;
 };
 
 // The font the map canvas writes in, for a size in points (96 dpi pixels).

@@ -51,14 +51,14 @@ void FillWords(QRgb* row, int count, QRgb value) {
 }
 
 PendingFills::PendingFills(QImage& picture)
-    : picture_(picture),
+    : area_(picture.rect()),
       bits_(picture.bits()),
       stride_(picture.bytesPerLine()),
       tilesX_((picture.width() + kTileWidth - 1) / kTileWidth),
       tilesY_((picture.height() + kTileHeight - 1) / kTileHeight) {}
 
 QRect PendingFills::TileRect(int tx, int ty) const {
-  return QRect(tx * kTileWidth, ty * kTileHeight, kTileWidth, kTileHeight) & picture_.rect();
+  return QRect(tx * kTileWidth, ty * kTileHeight, kTileWidth, kTileHeight) & area_;
 }
 
 void PendingFills::TileSpan(const QRect& r, int& x0, int& x1, int& y0, int& y1) const {
@@ -82,7 +82,7 @@ void PendingFills::FillDirect(const QRect& r, QRgb value) {
 }
 
 void PendingFills::Fill(const QRect& rect, QRgb value) {
-  const QRect r = rect & picture_.rect();
+  const QRect r = rect & area_;
   if (r.isEmpty()) return;
   if (held_ == 0) return FillDirect(r, value);
   int x0, x1, y0, y1;
@@ -124,7 +124,7 @@ void PendingFills::WriteOutTile(int tx, int ty) {
 
 void PendingFills::WriteOut(const QRect& rect) {
   if (held_ == 0) return;
-  const QRect r = rect & picture_.rect();
+  const QRect r = rect & area_;
   if (r.isEmpty()) return;
   int x0, x1, y0, y1;
   TileSpan(r, x0, x1, y0, y1);

@@ -64,7 +64,7 @@ class PendingFills {
   void FillDirect(const QRect& r, QRgb value);
   void WriteOutTile(int tx, int ty);
 
-  QImage& picture_;
+  QRect area_;  // the picture's
   uchar* bits_;
   qsizetype stride_;
   int tilesX_;
