@@ -1,10 +1,12 @@
 #include "mapdata/FileReplace.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <random>
 
 std::string FailureReason(int error, bool writing, FolderWords folder) {
   switch (error) {
@@ -23,6 +25,10 @@ std::string FailureReason(int error, bool writing, FolderWords folder) {
       return std::string(folder.Subject) + " не найдена";
     case EIO:
       return "ошибка ввода-вывода";
+    case ELOOP:
+      return "на месте файла находится символическая ссылка";
+    case EINVAL:
+      return "на месте файла находится не обычный файл";
     default:
       return "системная ошибка " + std::to_string(error) + " (" + std::strerror(error) + ")";
   }
@@ -52,14 +58,30 @@ void SyncDirectory(const fs::path& dir) {
   ::close(fd);
 }
 
+// Creates a temporary file of a name nobody could have planted: a fresh random
+// name, created exclusively (an existing file or link of that name is never
+// opened).  Mode 0666 less the umask, as any new file of the user's.
+int CreateTemporaryBeside(const fs::path& target, fs::path& temp) {
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string suffix(8, ' ');
+    for (char& c : suffix) c = kLetters[random() % (sizeof kLetters - 1)];
+    temp = target.parent_path() / ("." + target.filename().string() + "." + suffix);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
 }  // namespace
 
 bool ReplaceFile(const fs::path& target, const std::string& bytes, WriteFailure& failure) {
-  fs::path temp = target;
-  temp += ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  fs::path temp;
+  const int fd = CreateTemporaryBeside(target, temp);
   if (fd < 0) {
-    failure = {errno, "временный файл \"" + temp.filename().string() + "\" не создаётся"};
+    failure = {errno, "временный файл не создаётся"};
     return false;
   }
   const bool written = WriteAll(fd, bytes);
@@ -79,5 +101,35 @@ bool ReplaceFile(const fs::path& target, const std::string& bytes, WriteFailure&
     return false;
   }
   SyncDirectory(target.parent_path());
+  return true;
+}
+
+bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error) {
+  // Non-blocking, so that a FIFO planted under the name cannot hang the open.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    error = errno;
+    return false;
+  }
+  struct stat info {};
+  const bool stated = ::fstat(fd, &info) == 0;
+  if (!stated || !S_ISREG(info.st_mode)) {
+    error = !stated ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    ::close(fd);
+    return false;
+  }
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      error = errno;
+      ::close(fd);
+      return false;
+    }
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
   return true;
 }

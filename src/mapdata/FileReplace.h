@@ -12,10 +12,16 @@ struct WriteFailure {
   std::string step;  // what was being done, in Russian
 };
 
-// Writes `bytes` to a temporary file beside `target` (its name + ".tmp"),
-// flushes it to the disk and renames it over `target`: an old file stays whole
-// until the new one is, and a failed write leaves no file behind.
+// Writes `bytes` to a new temporary file beside `target` (".NAME.XXXXXX",
+// created exclusively, never through a link), flushes it to the disk and
+// renames it over `target`: an old file stays whole until the new one is, a
+// link at `target` is replaced by the file rather than written through, and a
+// failed write leaves no file behind.  The file gets the umask's mode.
 bool ReplaceFile(const fs::path& target, const std::string& bytes, WriteFailure& failure);
+
+// Reads a whole regular file without following a link at its name (ELOOP) or
+// opening anything but a plain file (a FIFO or device: EINVAL).
+bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error);
 
 // The folder a file lies in, as a reason names it: "в папку города" /
 // "папка города".

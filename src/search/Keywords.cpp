@@ -1,14 +1,14 @@
 #include "search/Keywords.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include <QLockFile>
 #include <QString>
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <utility>
 
+#include "mapdata/CityLocation.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/FileReplace.h"
 #include "mapdata/ProblemText.h"
@@ -19,39 +19,63 @@
 namespace {
 
 constexpr const char* kKeywordFile = "Kw.map";
+constexpr const char* kKeywordLock = "Kw.map.lock";
 constexpr FolderWords kCityFolder{"в папку города", "папка города"};
+// How long a save waits for another program's save, and after how long an
+// untouched lock is taken for one left by a program that died.
+constexpr int kLockWaitMs = 10000;
+constexpr int kStaleLockMs = 30000;
 
 const QCollator& KeywordCollator() {
   static const QCollator collator = RussianCollator(false);
   return collator;
 }
 
-bool ReadWholeFile(const fs::path& path, std::string& bytes, int& error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = errno;
-    return false;
-  }
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      ::close(fd);
-      return false;
-    }
-    bytes.append(buffer, static_cast<size_t>(n));
-  }
-  ::close(fd);
-  return true;
-}
-
 std::string KeywordFileBytes(const std::vector<std::string>& words) {
   std::string bytes;
   for (const std::string& word : words) bytes.append(word).append("\r\n");
   return bytes;
+}
+
+// The file of the list as it is now; a missing file is an empty list.
+bool ReadKeywordFile(const fs::path& path, std::vector<std::string>& words, int& error) {
+  words.clear();
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(path, ec))) return true;
+  std::string bytes;
+  if (!ReadPlainFile(path, bytes, error)) return false;
+  words = SplitTextLines(bytes);
+  return true;
+}
+
+// Every word of either list, a word repeated as often as the list holding it
+// more often has it: what another program saved meanwhile is kept, and so is
+// what this one holds and has not saved yet.
+std::vector<std::string> MergedKeywords(const std::vector<std::string>& saved, const std::vector<std::string>& held) {
+  std::vector<std::string> merged = saved;
+  std::vector<std::string> rest = held;
+  std::sort(merged.begin(), merged.end());
+  std::sort(rest.begin(), rest.end());
+  std::vector<std::string> extra;
+  std::set_difference(rest.begin(), rest.end(), merged.begin(), merged.end(), std::back_inserter(extra));
+  merged.insert(merged.end(), extra.begin(), extra.end());
+  SortKeywords(merged);
+  return merged;
+}
+
+bool HoldsLineBreakOrTab(const std::string& word) { return word.find_first_of("\r\n\t") != std::string::npos; }
+
+std::string LockFailureReason(QLockFile::LockError error, const fs::path& cityDir) {
+  if (!DirectoryExists(cityDir)) return FailureReason(ENOENT, true, kCityFolder);
+  switch (error) {
+    case QLockFile::LockFailedError:
+      return "список сохраняет другая программа, и она не закончила за " + std::to_string(kLockWaitMs / 1000) +
+             " секунд";
+    case QLockFile::PermissionError:
+      return FailureReason(EACCES, true, kCityFolder);
+    default:
+      return "файл блокировки \"" + std::string(kKeywordLock) + "\" не создаётся";
+  }
 }
 
 }  // namespace
@@ -72,26 +96,50 @@ void SortKeywords(std::vector<std::string>& words) {
 
 void LoadKeywords(MapCore& core) {
   const fs::path path = core.City().File(kKeywordFile);
-  if (!FileExists(path)) return;
-  std::string bytes;
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(path, ec))) return;
+  std::vector<std::string> words;
   int error = 0;
-  if (!ReadWholeFile(path, bytes, error)) {
+  if (!ReadKeywordFile(path, words, error)) {
     core.ShowMessage("Не удалось прочитать список ключевых слов из файла \"" + PathForMessage(path) + "\": " +
                      FailureReason(error, false, kCityFolder) + ".");
     return;
   }
-  std::vector<std::string> words = SplitTextLines(bytes);
   SortKeywords(words);
   core.Search.Keywords = std::move(words);
 }
 
 void AddKeyword(MapCore& core, const std::string& word) {
+  if (HoldsLineBreakOrTab(word)) {
+    core.ShowMessage("Слово не добавлено в список ключевых слов: в нём есть перевод строки или табуляция.");
+    return;
+  }
   std::vector<std::string>& words = core.Search.Keywords;
   words.insert(std::upper_bound(words.begin(), words.end(), word, KeywordLess), word);
 
+  const std::string failed = "Не удалось сохранить список ключевых слов в файл \"";
+  QLockFile lock(QString::fromStdString((core.City().CityDir() / kKeywordLock).string()));
+  lock.setStaleLockTime(kStaleLockMs);
+  if (!lock.tryLock(kLockWaitMs)) {
+    core.ShowMessage(failed + PathForMessage(core.City().File(kKeywordFile)) + "\": " +
+                     LockFailureReason(lock.error(), core.City().CityDir()) + ". Слово осталось в списке.");
+    return;
+  }
+  // Under the lock the file is read again: the words another program saved
+  // since this city was loaded stay in it.
   const fs::path path = core.City().File(kKeywordFile);
+  std::vector<std::string> saved;
+  int error = 0;
+  // A link in the file's place is not read through (its loading said so); the
+  // save puts a plain file in its place.
+  if (!ReadKeywordFile(path, saved, error) && error != ELOOP) {
+    core.ShowMessage(failed + PathForMessage(path) + "\": " + FailureReason(error, false, kCityFolder) +
+                     " (старый список не читается). Слово осталось в списке.");
+    return;
+  }
+  words = MergedKeywords(saved, words);
   WriteFailure failure;
   if (ReplaceFile(path, KeywordFileBytes(words), failure)) return;
-  core.ShowMessage("Не удалось сохранить список ключевых слов в файл \"" + PathForMessage(path) + "\": " +
-                   FailureReason(failure.error, true, kCityFolder) + " (" + failure.step + "). Слово осталось в списке.");
+  core.ShowMessage(failed + PathForMessage(path) + "\": " + FailureReason(failure.error, true, kCityFolder) + " (" +
+                   failure.step + "). Слово осталось в списке.");
 }

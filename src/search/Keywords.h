@@ -5,13 +5,18 @@
 struct MapCore;
 
 // Replaces the keyword list with the lines of the city's "Kw.map" (CR LF, CR or
-// LF line ends), in sorted order.  Without the file the list stays as it was.
+// LF line ends), in sorted order.  Without the file the list stays as it was; a
+// link or anything but a plain file in its place is not read (a message says
+// so) and the list stays as it was too.
 void LoadKeywords(MapCore& core);
 
-// Adds a word (Windows-1251; empty words and repeats allowed) at its sorted
-// place and rewrites "Kw.map" through a temporary file renamed over the old one.
-// A failed write shows a message naming the file and the reason; the word stays
-// in the list.
+// Adds a word (Windows-1251; empty words and repeats allowed, a word holding a
+// line break or a tab refused with a message, since the file could not hold it)
+// at its sorted place and rewrites "Kw.map" through a new temporary file
+// renamed over the old one.  The save holds "Kw.map.lock" and reads the file
+// again under it, so that words another program saved meanwhile are kept: the
+// file never loses a word.  A failed save shows a message naming the file and
+// the reason; the word stays in the list.
 void AddKeyword(MapCore& core, const std::string& word);
 
 // The order of the keyword list: alphabetical by the Russian locale's rules,

@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QProcess>
+#include <QSysInfo>
+
+#include <algorithm>
 
 #include "search/Keywords.h"
 #include "search/SearchFixture.h"
@@ -105,18 +112,19 @@ TEST_F(Keywords, WordsKeepAlphabeticalOrderWhateverTheirCase) {
             W("аптека\r\nБанк\r\nвокзал\r\nелка\r\nЁлка\r\nжук\r\napple\r\nBank\r\nZoo\r\n"));
 }
 
-TEST_F(Keywords, AFailedWriteKeepsTheOldFileAndTheNewWord) {
+TEST_F(Keywords, AFailedWriteKeepsTheNewWordAndLeavesNothingBehind) {
   MakeCity("Alpha");
-  WriteBytes(KwFile("Alpha"), W("банк\r\n"));
   Load("Alpha");
-  // A folder where the temporary file has to go: its creation fails for real.
-  fs::create_directory(CityDir("Alpha") / "Kw.map.tmp");
+  core.Search.Keywords = {W("банк")};
+  // A folder holding a file in the list's place: the rename fails for real.
+  WriteBytes(KwFile("Alpha") / "inside", "x");
   AddKeyword(core, W("аптека"));
   EXPECT_EQ(List(), (Texts{"аптека", "банк"}));
-  EXPECT_EQ(ReadBytes(KwFile("Alpha")), W("банк\r\n"));
+  EXPECT_EQ(ReadBytes(KwFile("Alpha") / "inside"), "x");
   ASSERT_EQ(host.Messages.size(), 1u);
   EXPECT_NE(host.Messages[0].find(KwFile("Alpha").string()), std::string::npos) << host.Messages[0];
   EXPECT_NE(host.Messages[0].find("на месте файла находится папка"), std::string::npos) << host.Messages[0];
+  EXPECT_EQ(std::distance(fs::directory_iterator(CityDir("Alpha")), fs::directory_iterator()), 1);
 }
 
 TEST_F(Keywords, AWriteIntoAMissingCityFolderIsReported) {
@@ -125,6 +133,122 @@ TEST_F(Keywords, AWriteIntoAMissingCityFolderIsReported) {
   EXPECT_EQ(List(), (Texts{"аптека"}));
   ASSERT_EQ(host.Messages.size(), 1u);
   EXPECT_NE(host.Messages[0].find("папка города не найдена"), std::string::npos) << host.Messages[0];
+}
+
+// A city folder comes from strangers: links planted in it must not make the
+// save write, or the load read, a file elsewhere.
+TEST_F(Keywords, PlantedLinksAreNeitherWrittenNorReadThrough) {
+  const mode_t umaskBefore = umask(022);
+  struct Case {
+    const char* planted;  // the name of the link in the city folder
+    bool listIsTheLink;   // the link stands in the list's own place
+  };
+  for (const Case& c : {Case{"Kw.map.tmp", false}, Case{"Kw.map", true}}) {
+    SCOPED_TRACE(c.planted);
+    TempDir outside;
+    const fs::path privateFile = outside.Path() / "private";
+    WriteBytes(privateFile, "secret\n");
+    fs::permissions(privateFile, fs::perms::owner_read | fs::perms::owner_write);
+    const std::string city = std::string("City") + (c.listIsTheLink ? "Link" : "Tmp");
+    MakeCity(city);
+    if (!c.listIsTheLink) WriteBytes(KwFile(city), W("банк\r\n"));
+    fs::create_symlink(privateFile, CityDir(city) / c.planted);
+    host.Messages.clear();
+    core.Search.Keywords.clear();
+    Load(city);
+    if (c.listIsTheLink) {
+      EXPECT_EQ(List(), Texts{});
+      ASSERT_EQ(host.Messages.size(), 1u);
+      EXPECT_NE(host.Messages[0].find("на месте файла находится символическая ссылка"), std::string::npos)
+          << host.Messages[0];
+      host.Messages.clear();
+    }
+    AddKeyword(core, W("аптека"));
+    EXPECT_TRUE(host.Messages.empty()) << host.Messages[0];
+    EXPECT_EQ(ReadBytes(privateFile), "secret\n");
+    EXPECT_FALSE(fs::is_symlink(KwFile(city)));
+    EXPECT_EQ(ReadBytes(KwFile(city)), c.listIsTheLink ? W("аптека\r\n") : W("аптека\r\nбанк\r\n"));
+    // The list gets the user's usual mode, not the private file's.
+    EXPECT_EQ(fs::status(KwFile(city)).permissions() & fs::perms::mask, static_cast<fs::perms>(0644));
+  }
+  umask(umaskBefore);
+}
+
+TEST_F(Keywords, WordsTheFileCannotHoldAreRefused) {
+  MakeCity("Alpha");
+  WriteBytes(KwFile("Alpha"), W("банк\r\n"));
+  Load("Alpha");
+  for (const char* word : {"один\r\nдва", "один\nдва", "кафе\r", "а\tб"}) {
+    SCOPED_TRACE(word);
+    host.Messages.clear();
+    AddKeyword(core, W(word));
+    EXPECT_EQ(List(), Texts{"банк"});
+    EXPECT_EQ(ReadBytes(KwFile("Alpha")), W("банк\r\n"));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0],
+              "Слово не добавлено в список ключевых слов: в нём есть перевод строки или табуляция.");
+  }
+}
+
+// What another program saved after this one loaded the city stays in the file,
+// and so does a word an earlier failed save left only in the list.
+TEST_F(Keywords, TheSaveKeepsWhatOthersSavedMeanwhile) {
+  MakeCity("Alpha");
+  WriteBytes(KwFile("Alpha"), W("банк\r\n"));
+  Load("Alpha");
+  core.Search.Keywords.push_back(W("вокзал"));  // not saved yet
+  WriteBytes(KwFile("Alpha"), W("банк\r\nаптека\r\nбанк\r\n"));
+  AddKeyword(core, W("школа"));
+  EXPECT_TRUE(host.Messages.empty());
+  EXPECT_EQ(ReadBytes(KwFile("Alpha")), W("аптека\r\nбанк\r\nбанк\r\nвокзал\r\nшкола\r\n"));
+  EXPECT_EQ(List(), (Texts{"аптека", "банк", "банк", "вокзал", "школа"}));
+}
+
+// A lock left by a program that died does not stop the save.
+TEST_F(Keywords, ALockLeftByADeadProgramIsTakenOver) {
+  MakeCity("Alpha");
+  Load("Alpha");
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  ASSERT_GT(child, 0);
+  waitpid(child, nullptr, 0);
+  WriteBytes(CityDir("Alpha") / "Kw.map.lock",
+             std::to_string(child) + "\ntellurin-cli\n" + QSysInfo::machineHostName().toStdString() + "\n");
+  core.Search.Keywords.clear();
+  AddKeyword(core, W("аптека"));
+  EXPECT_TRUE(host.Messages.empty()) << host.Messages[0];
+  EXPECT_EQ(ReadBytes(KwFile("Alpha")), W("аптека\r\n"));
+  EXPECT_FALSE(fs::exists(CityDir("Alpha") / "Kw.map.lock"));
+}
+
+// Two programs adding words at once (two windows, or a window and a script):
+// every word a run reported saved is in the file.
+TEST_F(Keywords, TwoProgramsAddingAtOnceLoseNoWord) {
+  MakeCity("Alpha");
+  WriteBytes(CityDir("Alpha") / "Info" / "about.inf", W("Город\r\n"));
+  constexpr int kRounds = 15;
+  Texts expected;
+  for (int i = 0; i < kRounds; ++i) {
+    QProcess first, second;
+    const std::string a = "слово" + std::to_string(i) + "а", b = "слово" + std::to_string(i) + "б";
+    for (auto [process, word] : {std::pair{&first, a}, std::pair{&second, b}})
+      process->start(TELLURIN_CLI_PATH, {"add-keyword", QString::fromStdString(CityDir("Alpha").string()),
+                                         QString::fromStdString(word)});
+    for (QProcess* process : {&first, &second}) {
+      ASSERT_TRUE(process->waitForFinished(30000));
+      EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+    }
+    expected.push_back(a);
+    expected.push_back(b);
+  }
+  core.Search.Keywords.clear();
+  Load("Alpha");
+  Texts listed = List();
+  std::sort(listed.begin(), listed.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(listed, expected);
+  // Nothing is left behind beside the list and the city's description.
+  EXPECT_EQ(std::distance(fs::directory_iterator(CityDir("Alpha")), fs::directory_iterator()), 2);
 }
 
 }  // namespace

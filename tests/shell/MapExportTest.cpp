@@ -63,6 +63,27 @@ TEST(MapExport, SavedPictureIsWholeOrAbsent) {
   EXPECT_FALSE(fs::exists(dir.Path() / "empty.png"));
 }
 
+// A link planted where the picture or a temporary file of the old kind goes is
+// replaced or passed by, never written through.
+TEST(MapExport, PlantedLinksAreNotWrittenThrough) {
+  TempDir dir;
+  QImage picture(20, 10, QImage::Format_RGB32);
+  picture.fill(QColor(10, 20, 30));
+  for (const char* planted : {"map.png.tmp", "map.png"}) {
+    SCOPED_TRACE(planted);
+    const fs::path target = dir.Path() / (std::string("target-") + planted);
+    WriteBytes(target, "keep");
+    fs::remove(dir.Path() / "map.png");
+    fs::create_symlink(target, dir.Path() / planted);
+    std::string message;
+    ASSERT_TRUE(SaveMapPicture(picture, dir.Path() / "map.png", message)) << message;
+    EXPECT_EQ(ReadBytes(target), "keep");
+    EXPECT_FALSE(fs::is_symlink(dir.Path() / "map.png"));
+    EXPECT_EQ(QImage(QString::fromStdString((dir.Path() / "map.png").string())).convertToFormat(QImage::Format_RGB32),
+              picture);
+  }
+}
+
 TEST(MapExport, AttributionIsTheLineWithTheCopyrightSign) {
   CityAbout about = ParseCityAbout(cp1251::FromUtf8("Город\r\nКарта по данным.\r\n© участники, ODbL\r\nЕщё\r\n"));
   EXPECT_EQ(AttributionLine(about), cp1251::FromUtf8("© участники, ODbL"));

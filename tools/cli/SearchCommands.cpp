@@ -40,7 +40,12 @@ constexpr const char* kAddKeywordHelp =
     "usage: tellurin-cli add-keyword CITY_DIR WORD\n"
     "Reads the city's keyword list (Kw.map), adds WORD (UTF-8) at its place in the\n"
     "alphabetical order and rewrites Kw.map; prints count<TAB>N and the list.\n"
-    "Exit 1 when the file could not be read or written (see the message).\n";
+    "The save holds Kw.map.lock and reads Kw.map again under it, so that words\n"
+    "saved meanwhile by another program are kept.  A WORD holding a line break or\n"
+    "a tab is refused; a link in the place of Kw.map is not read, and the save\n"
+    "replaces it with a plain file.\n"
+    "Exit 1 when the file could not be read or written, or WORD was refused (see\n"
+    "the message).\n";
 
 bool ParseSwitch(const std::string& value, bool& out) {
   if (value != "on" && value != "off") return false;
