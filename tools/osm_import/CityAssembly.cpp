@@ -6,7 +6,6 @@
 #include <cmath>
 #include <map>
 #include <memory>
-#include <numeric>
 #include <set>
 #include <tuple>
 
@@ -14,6 +13,7 @@
 #include "Cp1251Text.h"
 #include "Geometry.h"
 #include "Projection.h"
+#include "StreetLabels.h"
 #include "TagMapping.h"
 #include "citywriter/CityRecords.h"
 
@@ -62,17 +62,6 @@ std::string Joined(const std::vector<std::string>& words) {
   return text;
 }
 
-// Union-find over the street lines of one name, by the nodes they share.
-class Components {
- public:
-  explicit Components(size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), 0); }
-  size_t Find(size_t i) { return parent_[i] == i ? i : parent_[i] = Find(parent_[i]); }
-  void Join(size_t a, size_t b) { parent_[Find(a)] = Find(b); }
-
- private:
-  std::vector<size_t> parent_;
-};
-
 class CityBuilder {
  public:
   CityBuilder(Features& features, const AssemblyOptions& options, AssembledCity& out)
@@ -85,7 +74,7 @@ class CityBuilder {
     // Each kind of feature is let go as soon as it has become records: a big
     // city is never held twice.
     AddKinds();
-    AddStreetLabels();
+    AddLabels();
     AddLines();
     Release(f_.Lines);
     {
@@ -101,7 +90,6 @@ class CityBuilder {
     Release(f_.Regions);
     AddRoutes();
     Release(f_.Routes);
-    AddPlaceLabels();
     AddKeywordsAndAbout();
     FindCityBox();
     if (city_.Streets.empty() && city_.Buildings.empty() && city_.Regions.empty() && city_.Objects.empty() &&
@@ -161,8 +149,8 @@ class CityBuilder {
 
   std::string Field(const std::string& utf8) { return text_.Field(utf8, kMaxPlainField); }
 
-  // A label centred on its place at the scale it is legible from: the
-  // street names of size 8 from scale 3.5 (taken as 4), the others from 1.
+  // A place name centred on its place at the scale it is legible from: size 8
+  // from scale 3.5 (taken as 4), the others from 1.
   Label LabelAt(const std::string& utf8, int size, GeoPoint at) {
     const std::string text = Field(utf8);
     const double scale = size >= 9 ? 1.0 : 4.0;
@@ -173,46 +161,24 @@ class CityBuilder {
              p.Y - static_cast<int>(std::lround(kLinePixels / 2 / scale))}};
   }
 
-  // One label per street: the lines of one name that meet form a street;
-  // its name goes at its point nearest the middle of its box.
-  void AddStreetLabels() {
-    std::map<std::string, std::vector<size_t>> byName;
-    for (size_t i = 0; i < f_.Lines.size(); ++i)
-      if (f_.Lines[i].Kind == LineKind::Street) byName[f_.Lines[i].Name].push_back(i);
-    for (const auto& [name, lines] : byName) {
-      Components streets(lines.size());
-      std::map<int64_t, size_t> atNode;
-      for (size_t k = 0; k < lines.size(); ++k)
-        for (int64_t node : {f_.Lines[lines[k]].Line.FirstNode, f_.Lines[lines[k]].Line.LastNode}) {
-          const auto [it, fresh] = atNode.emplace(node, k);
-          if (!fresh) streets.Join(k, it->second);
-        }
-      std::map<size_t, std::vector<size_t>> members;
-      for (size_t k = 0; k < lines.size(); ++k) members[streets.Find(k)].push_back(lines[k]);
-      for (const auto& [root, street] : members) AddStreetLabel(name, street);
+  // The names of places, then those of the streets around them; written
+  // streets first, as the map has always had them.
+  void AddLabels() {
+    const std::vector<Label> places = PlaceLabels();
+    std::vector<PlacedLabel> kept;
+    for (const Label& l : places) kept.push_back({l.At, l.Size, Cp1251Text::Length(l.Text)});
+    std::vector<NamedLine> streets;
+    for (const LineFeature& l : f_.Lines) {
+      if (l.Kind != LineKind::Street || l.Name.empty()) continue;
+      NamedLine line{Field(l.Name), 0, l.LabelSize, proj_->ToMap(l.Line.Points), {}};
+      line.Letters = Cp1251Text::Length(line.Text);
+      for (GeoPoint p : l.Line.Points) line.Inside.push_back(clip_.Contains(p));
+      streets.push_back(std::move(line));
     }
-  }
-
-  void AddStreetLabel(const std::string& name, const std::vector<size_t>& street) {
-    GeoBox box;
-    int size = 0;
-    for (size_t i : street) {
-      box.Add(f_.Lines[i].Line.Points);
-      size = std::max(size, f_.Lines[i].LabelSize);
-    }
-    const GeoPoint middle{static_cast<int32_t>((static_cast<int64_t>(box.MinX) + box.MaxX) / 2),
-                          static_cast<int32_t>((static_cast<int64_t>(box.MinY) + box.MaxY) / 2)};
-    GeoPoint best = f_.Lines[street.front()].Line.Points.front();
-    double bestDistance = -1;
-    for (size_t i : street)
-      for (GeoPoint p : f_.Lines[i].Line.Points) {
-        const double d = GeoDistanceMetres(p, middle);
-        if (bestDistance < 0 || d < bestDistance) {
-          bestDistance = d;
-          best = p;
-        }
-      }
-    if (clip_.Contains(best)) city_.Labels.push_back(LabelAt(name, size, best));
+    size_t leftOut = 0;
+    city_.Labels = PlaceStreetLabels(std::move(streets), o_.Unit, kept, leftOut);
+    if (leftOut > 0) report_.Skip("street name covering another label where it shows", leftOut);
+    city_.Labels.insert(city_.Labels.end(), places.begin(), places.end());
   }
 
   int LineWidth(const LineFeature& line) {
@@ -385,8 +351,9 @@ class CityBuilder {
     }
   }
 
-  void AddPlaceLabels() {
+  std::vector<Label> PlaceLabels() {
     std::vector<const LabelFeature*> kept;
+    std::vector<Label> labels;
     for (const LabelFeature& l : f_.Labels) {
       if (!clip_.Contains(l.At)) continue;
       const bool twice = std::any_of(kept.begin(), kept.end(), [&](const LabelFeature* k) {
@@ -394,9 +361,11 @@ class CityBuilder {
       });
       if (twice) continue;
       kept.push_back(&l);
-      city_.Labels.push_back(LabelAt(l.Text, l.Size, l.At));
+      labels.push_back(LabelAt(l.Text, l.Size, l.At));
     }
+    return labels;
   }
+
 
   void AddKeywordsAndAbout() {
     std::vector<QString> words(keywords_.begin(), keywords_.end());
