@@ -54,6 +54,17 @@ expected=(
 )
 for size in "${ICON_SIZES[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/tellurin.png"); done
 for f in "${expected[@]}"; do [ -f "$USR/$f" ] || fail "the package lacks /usr/$f"; done
+# One version everywhere: the package, both programs, the AppStream release and
+# the manual pages say the about window's.
+VERSION=$(field Version)
+[ "$("$USR/bin/tellurin-cli" --version)" = "tellurin-cli $VERSION" ] || fail "tellurin-cli --version is not $VERSION"
+[ "$("$USR/bin/tellurin" --version)" = "tellurin $VERSION" ] || fail "tellurin --version is not $VERSION"
+grep -q "<release version=\"$VERSION\"" "$USR/share/metainfo/$APPSTREAM_ID.metainfo.xml" ||
+  fail "the AppStream metadata names no release $VERSION"
+for page in tellurin tellurin-cli; do
+  zcat "$USR/share/man/man1/$page.1.gz" | grep -q "\"Tellurin $VERSION\"" || fail "$page(1) is not of version $VERSION"
+done
+step "version $VERSION everywhere"
 for size in "${ICON_SIZES[@]}"; do
   file -b "$USR/share/icons/hicolor/${size}x${size}/apps/tellurin.png" | grep -q "PNG image data, $size x $size," ||
     fail "the ${size}x${size} icon is $(file -b "$USR/share/icons/hicolor/${size}x${size}/apps/tellurin.png")"

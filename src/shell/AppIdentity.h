@@ -11,6 +11,8 @@ inline constexpr const char* kOrganizationName = "Tellurin";
 // The desktop entry's file name without ".desktop"; also the icon's name.
 inline constexpr const char* kDesktopFileName = "tellurin";
 inline constexpr const char* kIconName = "tellurin";
+// The product's version (the build's project version).
+inline constexpr const char* kVersion = TELLURIN_VERSION;
 
 }  // namespace app_identity
 

@@ -40,7 +40,8 @@ const Command kCommands[] = {
 void PrintCommands(FILE* out) {
   std::fprintf(out, "usage: tellurin-cli COMMAND ARGUMENTS...\ncommands:\n");
   for (const Command& c : kCommands) std::fprintf(out, "  %s %s\n", c.Name, c.Arguments);
-  std::fprintf(out, "tellurin-cli COMMAND --help tells more about a command.\n");
+  std::fprintf(out, "tellurin-cli COMMAND --help tells more about a command; tellurin-cli --version\n"
+                    "prints the version.\n");
 }
 
 bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
@@ -51,6 +52,10 @@ int main(int argc, char** argv) {
   SetApplicationIdentity();  // the viewer's data folders (QStandardPaths) are ours too
   if (argc == 2 && IsHelp(argv[1])) {
     PrintCommands(stdout);
+    return 0;
+  }
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::printf("tellurin-cli %s\n", app_identity::kVersion);
     return 0;
   }
   if (argc >= 2) {

@@ -1,5 +1,7 @@
 #include "info/widgets/TForm4.h"
 
+#include "shell/AppIdentity.h"
+
 #include <QDirIterator>
 #include <QFrame>
 #include <QKeyEvent>
@@ -145,7 +147,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
   title.setUnderline(true);
   Label2->setFont(title);
   Label2->adjustSize();
-  Label3 = PlaceLabel(this, "Label3", U("v 2.2"), 361, 11);
+  Label3 = PlaceLabel(this, "Label3", U("v ") + QString::fromUtf8(app_identity::kVersion), 361, 11);
 
   Edit3 = PlaceField(this, "Edit3", U("tellurin.test"), QRect(119, 28, 90, 15), true);
   Edit4 = PlaceField(this, "Edit4", U("info@tellurin.test"), QRect(271, 28, 90, 15), true);

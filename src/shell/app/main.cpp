@@ -2,7 +2,9 @@
 #include <QMessageBox>
 #include <QSettings>
 
+#include <cstdio>
 #include <exception>
+#include <string_view>
 
 #include "shell/AppIdentity.h"
 #include "shell/widgets/AppWindows.h"
@@ -10,6 +12,11 @@
 #include "shell/widgets/QtTranslations.h"
 
 int main(int argc, char** argv) {
+  // Answered before anything needs a display.
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::printf("tellurin %s\n", app_identity::kVersion);
+    return 0;
+  }
   QApplication app(argc, argv);
   SetApplicationIdentity();
   InstallRussianQtTexts(app);

@@ -1,5 +1,7 @@
 // The about window: fixed content at fixed places; only its button closes it.
+#include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -7,6 +9,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "cli/CliRun.h"
 #include "info/widgets/TForm4.h"
 
 namespace {
@@ -60,6 +63,23 @@ TEST(AboutWindow, ShowsEveryLineAtItsPlace) {
   EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 105, 105));
   EXPECT_EQ(form.Panel1->geometry(), QRect(-3, 106, 399, 5));
   EXPECT_EQ(form.Panel2->geometry(), QRect(111, 42, 291, 5));
+}
+
+// The version the about window shows is the product's: the AppStream release
+// and tellurin-cli --version say the same (the package check adds the package,
+// the viewer's --version and the manual pages).
+TEST(AboutWindow, ItsVersionIsThePackagesAndTheCommandLines) {
+  QFile metainfo(TELLURIN_METAINFO_PATH);
+  ASSERT_TRUE(metainfo.open(QIODevice::ReadOnly));
+  const QRegularExpressionMatch release =
+      QRegularExpression(R"re(<release version="([^"]+)")re").match(QString::fromUtf8(metainfo.readAll()));
+  ASSERT_TRUE(release.hasMatch());
+  const QString version = release.captured(1);
+  TForm4 form;
+  EXPECT_EQ(form.Label3->text(), "v " + version);
+  const CliResult cli = RunCli({"--version"});
+  EXPECT_EQ(cli.exitCode, 0);
+  EXPECT_EQ(QString::fromStdString(cli.out), "tellurin-cli " + version + "\n");
 }
 
 // The room a one-line field has for its text: its size less its frame and the
