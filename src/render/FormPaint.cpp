@@ -8,6 +8,8 @@
 
 #include "mapdata/Cp1251.h"
 #include "render/Canvas.h"
+#include "render/LayerDrawers.h"
+#include "render/MapLayers.h"
 #include "render/MapStyle.h"
 #include "render/PixelFrame.h"
 #include "render/ViewTransform.h"
@@ -16,6 +18,9 @@
 namespace {
 
 int ClampCount(int32_t count) { return std::clamp<int32_t>(count, 0, kMaxPointsPerRecord); }
+
+// A text starting this far left of or above the picture cannot reach into it.
+constexpr int64_t kPictureReach = 1 << 16;
 
 // A green disc in a red ring with the icon on top, around an object or a firm.
 // The pen and brush are set even when the point lies too far off to be seen.
@@ -41,6 +46,33 @@ void HighlightStreet(const MapCore& core, Canvas& canvas) {
   st.PenWidth = 1;
 }
 
+// The green fill would hide the house number the map drew: it is written
+// again on top, where and as the map writes it.
+void RewriteHouseNumber(const MapCore& core, Canvas& canvas) {
+  const SelectionState& s = core.Selection;
+  const MapLayer& buildings = LayerOf(DrawCode::Building);
+  const int n = ClampCount(s.SelBuildingCount);
+  if (core.View.Scale < buildings.Scales.DetailFrom || n == 0 || s.SelBuildingNumber.empty()) return;
+  const auto [minX, maxX] = std::minmax_element(s.SelBuildingPoints.begin(), s.SelBuildingPoints.begin() + n,
+                                                [](const MapPoint& a, const MapPoint& b) { return a.X < b.X; });
+  const auto [minY, maxY] = std::minmax_element(s.SelBuildingPoints.begin(), s.SelBuildingPoints.begin() + n,
+                                                [](const MapPoint& a, const MapPoint& b) { return a.Y < b.Y; });
+  CanvasState& st = canvas.State();
+  const LayerStyle& style = *buildings.Style;
+  const int32_t fontSize = st.FontSize;
+  const QColor fontColor = st.FontColor;
+  st.FontSize = style.FontSize;
+  st.FontColor = style.Text;
+  st.TransparentText = true;
+  const QString number = cp1251::ToQString(s.SelBuildingNumber);
+  const auto [x, y] = HouseNumberOrigin(core.View, minX->X, minY->Y, maxX->X, maxY->Y, number.size(), style.FontSize);
+  if (x > -kPictureReach && y > -kPictureReach && x < canvas.Image().width() && y < canvas.Image().height())
+    canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number);
+  st.TransparentText = false;
+  st.FontSize = fontSize;
+  st.FontColor = fontColor;
+}
+
 void HighlightBuilding(const MapCore& core, Canvas& canvas) {
   const SelectionState& s = core.Selection;
   CanvasState& st = canvas.State();
@@ -49,6 +81,7 @@ void HighlightBuilding(const MapCore& core, Canvas& canvas) {
   st.BrushColor = mapstyle::SelectionGreen;
   canvas.Polygon(s.SelBuildingPixels.data(), ClampCount(s.SelBuildingCount));
   st.BrushColor = mapstyle::White;
+  RewriteHouseNumber(core, canvas);
 }
 
 // A green line in a black casing.

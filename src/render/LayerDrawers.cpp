@@ -170,15 +170,19 @@ void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
   st.FontSize = style.FontSize;
   const int64_t reach = HouseNumberReach(n);
   if (RowMayShow(d, r, reach)) {
-    const PicturePixel lo = MapToPictureExact(v, r.MinX, r.MinY);
-    const PicturePixel hi = MapToPictureExact(v, r.MaxX, r.MaxY);
-    const int64_t x = lo.X + (hi.X - lo.X) / 2 - (int64_t{n} * f) / 2;
-    const int64_t y = lo.Y + (hi.Y - lo.Y) / 2 - f;
+    const auto [x, y] = HouseNumberOrigin(v, r.MinX, r.MinY, r.MaxX, r.MaxY, n, f);
     const QString& number = cache.Texts[static_cast<size_t>(row)];
     if (x + reach >= 0 && y + reach >= 0 && x < canvas.Image().width() && y < canvas.Image().height())
       canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number, cache.Stamps.For(row, d.Cache.Redraws));
   }
   st.TransparentText = false;
+}
+
+PixelOrigin HouseNumberOrigin(const ViewState& v, int32_t minX, int32_t minY, int32_t maxX, int32_t maxY,
+                              int64_t length, int32_t fontSize) {
+  const PicturePixel lo = MapToPictureExact(v, minX, minY);
+  const PicturePixel hi = MapToPictureExact(v, maxX, maxY);
+  return {lo.X + (hi.X - lo.X) / 2 - (length * fontSize) / 2, lo.Y + (hi.Y - lo.Y) / 2 - fontSize};
 }
 
 void DrawRegion(MapDrawing& d, const MapLayer& layer, int row) {

@@ -38,6 +38,13 @@ std::optional<int32_t> StreetPenWidth(mapstyle::StreetKind kind, int32_t width, 
 // house number from the layer's detail scale.  Leaves font colour and size as
 // the style's.
 void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row);
+// Where a house number of `length` characters starts in the picture: centred on
+// its building's box (map units), the position reckoned with `fontSize`.
+struct PixelOrigin {
+  int64_t X = 0, Y = 0;
+};
+PixelOrigin HouseNumberOrigin(const ViewState& v, int32_t minX, int32_t minY, int32_t maxX, int32_t maxY,
+                              int64_t length, int32_t fontSize);
 // Regions: filled in their type's colour.  Leaves brush white, pen black, width 1.
 void DrawRegion(MapDrawing& d, const MapLayer& layer, int row);
 // Text labels on an opaque box; pen left black, font and brush restored.

@@ -100,6 +100,44 @@ TEST_F(FormPaint_, BuildingHighlightIsGreenWithABlackOutline) {
   EXPECT_EQ(QColor(core.Map.pixel(120, 100)), kBlack);
 }
 
+// The green fill does not hide the house number: from the scale the map writes
+// numbers at, the number shows on the highlight where the map wrote it.
+TEST_F(FormPaint_, HighlightedBuildingKeepsItsHouseNumber) {
+  struct Case {
+    float Scale;
+    bool NumberShown;
+  };
+  for (const Case& c : {Case{2.0f, false}, Case{4.0f, true}}) {
+    SCOPED_TRACE(c.Scale);
+    core.Tables.ListOfBuildings.Clear();
+    core.Selection = SelectionState{};
+    SetView(c.Scale, 40, 30);
+    const Points shape{{60, 40}, {80, 40}, {80, 60}, {60, 60}};
+    AddBuildingRow(core, "Ленина", "12", shape);
+    Draw();
+    const QImage plain = core.Map.copy();
+    SelectionState& s = core.Selection;
+    s.BuildingSelected = true;
+    s.SelBuildingNumber = cp1251::FromUtf8("12");
+    SetPoints(s.SelBuildingPoints, s.SelBuildingPixels, s.SelBuildingCount, shape);
+    PaintWindow();
+    const PicturePixel lo = MapToPictureExact(core.View, 61, 41), hi = MapToPictureExact(core.View, 79, 59);
+    int numberPixels = 0, green = 0;
+    for (int64_t y = lo.Y; y < hi.Y; ++y)
+      for (int64_t x = lo.X; x < hi.X; ++x) {
+        const QColor before(plain.pixel(x, y)), after(core.Map.pixel(x, y));
+        if (before == kBlack) {
+          ++numberPixels;
+          EXPECT_EQ(after, kBlack) << x << "," << y;
+        } else if (after == kGreen) {
+          ++green;
+        }
+      }
+    EXPECT_EQ(numberPixels > 0, c.NumberShown);
+    EXPECT_GT(green, 0);
+  }
+}
+
 TEST_F(FormPaint_, RouteHighlightIsGreenInABlackCasing) {
   SetView(4.0f);
   AddRouteRow(core, "Автобус", "1", {{5, 40}, {95, 40}});
