@@ -50,7 +50,8 @@ void FillInfoPanel(MapCore& core, const std::string& base) {
   info.Visible = core.Ui.N10ShowInfo;
   info.Memo1.clear();
   const fs::path infFile = FirmFile(core, base, ".inf");
-  if (FileExists(infFile)) info.Memo1 = ReadTextLines(infFile);
+  // Without its information file the panel says so rather than stay blank.
+  info.Memo1 = FileExists(infFile) ? ReadTextLines(infFile) : std::vector<std::string>{cp1251::FromUtf8("Нет сведений")};
   info.FirmPicEnabled[0] = !s.SelFirmPicture1.empty();
   info.FirmPicEnabled[1] = !s.SelFirmPicture2.empty();
   info.FirmPicEnabled[2] = !s.SelFirmPicture3.empty();

@@ -23,7 +23,7 @@ TEST_F(FirmInfo, FirmWithoutFilesShowsNameAndAddressOnly) {
   EXPECT_TRUE(info.Visible);
   EXPECT_EQ(info.ObjNameLabel, W("Аптека"));
   EXPECT_EQ(info.ObjAdressLabel, W("Ленина 7"));
-  EXPECT_TRUE(info.Memo1.empty());
+  EXPECT_EQ(info.Memo1, std::vector<std::string>{W("Нет сведений")});
   EXPECT_FALSE(info.FirmPicEnabled[0]);
   EXPECT_FALSE(info.FirmPicEnabled[1]);
   EXPECT_FALSE(info.FirmPicEnabled[2]);
@@ -89,9 +89,9 @@ TEST_F(FirmInfo, InfoTextLinesAreReadAsWindows1251Lines) {
   EXPECT_EQ(core.Info.Memo1[2], "");
   EXPECT_EQ(core.Info.Memo1[3], W("Тел. 22-33-44"));
 
-  // The next firm without a text empties the field.
+  // The next firm without a text says it has none.
   ShowObjectInfo(core, AddFirm("Вокзал", "Мира", "1", 3, 3, "vokzal", 2), false);
-  EXPECT_TRUE(core.Info.Memo1.empty());
+  EXPECT_EQ(core.Info.Memo1, std::vector<std::string>{W("Нет сведений")});
 }
 
 TEST_F(FirmInfo, WithoutShowInformationThePanelHidesButTheFirmIsSelected) {

@@ -220,7 +220,7 @@ TEST_F(Firms, NamesInWindows1251BytesShowConvertedAndFindTheFirmsOwnFiles) {
   };
   for (const Expected& e : {Expected{0, {W("Живая музыка")}, {false, false, false}, false},
                             Expected{1, {W("Открыто до полуночи")}, {false, true, false}, true},
-                            Expected{2, {}, {false, false, false}, false}}) {
+                            Expected{2, {W("Нет сведений")}, {false, false, false}, false}}) {
     ShowObjectInfo(f.Core, e.row, false);
     const InfoPanelState& info = f.Core.Info;
     EXPECT_EQ(info.Memo1, e.memo) << e.row;

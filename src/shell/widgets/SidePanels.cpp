@@ -144,6 +144,16 @@ FirmSearchPanel::FirmSearchPanel(QWidget* parent) : QFrame(parent) {
   column->addWidget(CountFooter(this, Label6, Label5));
 }
 
+namespace {
+const char* const kFirmPictureHints[3] = {"Картинка объекта №1", "Картинка объекта №2", "Картинка объекта №3"};
+}  // namespace
+
+void InfoPanelWidget::OfferFirmPicture(int k, bool present, bool firmShown) {
+  FirmPic[k]->setEnabled(present);
+  const bool missing = firmShown && !present;
+  FirmPic[k]->setToolTip(Ui(kFirmPictureHints[k]) + (missing ? Ui(": у объекта нет этой картинки") : QString()));
+}
+
 InfoPanelWidget::InfoPanelWidget(QWidget* parent) : QFrame(parent) {
   SetUpPanel(this, "InfoPanel", 220);
   QVBoxLayout* column = Column(this);
@@ -172,12 +182,11 @@ InfoPanelWidget::InfoPanelWidget(QWidget* parent) : QFrame(parent) {
   auto* row = new QHBoxLayout(pictures);
   row->setContentsMargins(0, 0, 0, 0);
   static const char* const kNames[3] = {"FirmPic1", "FirmPic2", "FirmPic3"};
-  static const char* const kHints[3] = {"Картинка объекта №1", "Картинка объекта №2", "Картинка объекта №3"};
   for (int k = 0; k < 3; ++k) {
-    FirmPic[k] = MakeToolButton(pictures, kNames[k], Ui(kHints[k]), Glyph::Plus);
+    FirmPic[k] = MakeToolButton(pictures, kNames[k], Ui(kFirmPictureHints[k]), Glyph::Plus);
     FirmPic[k]->setAutoRaise(false);
     FirmPic[k]->setFixedSize(22, 22);
-    FirmPic[k]->setEnabled(false);
+    OfferFirmPicture(k, false, false);
     row->addWidget(FirmPic[k]);
   }
   row->addStretch(1);

@@ -51,6 +51,10 @@ class InfoPanelWidget : public QFrame {
   QLabel* ObjAdressLabel;
   QToolButton* FirmPic[3];
   QPlainTextEdit* Memo1;
+
+  // Enables picture button k (0..2); while a firm is shown, a greyed button's
+  // hint says that the firm has no such picture.
+  void OfferFirmPicture(int k, bool present, bool firmShown);
 };
 
 // PanelPath, 210 pixels wide.

@@ -121,7 +121,8 @@ void TForm2::SyncInfoPanel() {
   const InfoPanelState& info = core_.Info;
   InfoPanel->ObjNameLabel->setText(FromCp(info.ObjNameLabel));
   InfoPanel->ObjAdressLabel->setText(FromCp(info.ObjAdressLabel));
-  for (int k = 0; k < 3; ++k) InfoPanel->FirmPic[k]->setEnabled(info.FirmPicEnabled[k]);
+  for (int k = 0; k < 3; ++k)
+    InfoPanel->OfferFirmPicture(k, info.FirmPicEnabled[k], core_.Selection.FirmSelected);
   if (info.Memo1 != shownMemo_) {
     QStringList lines;
     for (const std::string& line : info.Memo1) lines << FromCp(line);

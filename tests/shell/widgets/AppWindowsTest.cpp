@@ -6,6 +6,9 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <QPlainTextEdit>
+
+#include "mapdata/Cp1251.h"
 #include "shell/widgets/AppWindows.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
@@ -32,6 +35,14 @@ TEST(AppWindows, PictureButtonOpensTheFirmPictureInThePictureWindow) {
   w.Form2.show();
   ASSERT_TRUE(w.Form2.InfoPanel->FirmPic[0]->isEnabled());
   EXPECT_FALSE(w.Form2.InfoPanel->FirmPic[1]->isEnabled());
+  // A greyed button of a shown firm says why.
+  core.Selection.FirmSelected = true;
+  core.Info.Memo1 = {cp1251::FromUtf8("Нет сведений")};
+  w.Form2.SyncFromCore();
+  EXPECT_EQ(w.Form2.InfoPanel->FirmPic[0]->toolTip(), QString::fromUtf8("Картинка объекта №1"));
+  EXPECT_EQ(w.Form2.InfoPanel->FirmPic[1]->toolTip(),
+            QString::fromUtf8("Картинка объекта №2: у объекта нет этой картинки"));
+  EXPECT_EQ(w.Form2.InfoPanel->Memo1->toPlainText(), QString::fromUtf8("Нет сведений"));
   w.Form2.InfoPanel->FirmPic[0]->click();
   EXPECT_TRUE(w.Form3.isVisible());
   EXPECT_EQ(w.Form3.Image1()->pixmap().size(), QSize(64, 48));
