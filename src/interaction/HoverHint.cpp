@@ -47,8 +47,11 @@ bool BuildHoverHint(MapCore& core) {
   return i.HintVisible;
 }
 
+// A hint that was shown and is no more is painted away too: it must not stay
+// on the window, or follow the mouse, over what it does not describe.
 void HintTimerTimer(MapCore& core) {
-  if (BuildHoverHint(core)) core.Host.PaintMapWindow();
+  const bool wasVisible = core.Interaction.HintVisible;
+  if (BuildHoverHint(core) || wasVisible) core.Host.PaintMapWindow();
 }
 
 // The window is painted even when HintVisible is already false: a tick that

@@ -10,7 +10,7 @@ struct MapCore;
 // caller paints the window when it is true.
 bool BuildHoverHint(MapCore& core);
 // The whole tick: BuildHoverHint, then the window is painted through the host
-// when a hint was found.
+// when a hint was found or one shown before is gone.
 void HintTimerTimer(MapCore& core);
 
 // The mouse left the map (out of the window, or onto the tool bar or a side

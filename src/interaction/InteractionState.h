@@ -19,4 +19,8 @@ struct InteractionState {
   std::string HintLine1;            // Windows-1251
   std::string HintLine2;
   ViewPlace HintPlace;              // the view the hint was found in
+  // A left press that chose no firm or object, and where it was: released
+  // there, it chooses the building or street under it.
+  bool GroundPress = false;
+  int32_t PressX = 0, PressY = 0;
 };

@@ -1,16 +1,33 @@
 #include "interaction/MouseControl.h"
 
+#include <cstdlib>
+
 #include "interaction/ClickSelect.h"
 #include "interaction/ViewMoves.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
 #include "shell/MapCore.h"
 
+namespace {
+
+// A release this close to its press is a click, not a drag.
+constexpr int32_t kClickSlop = 2;
+
+bool IsClick(const InteractionState& in, int32_t x, int32_t y) {
+  return std::abs(x - in.PressX) <= kClickSlop && std::abs(y - in.PressY) <= kClickSlop;
+}
+
+}  // namespace
+
 ViewUpdate FormMouseDown(MapCore& core, MouseButton button, int32_t x, int32_t y) {
   InteractionState& in = core.Interaction;
   // Ctrl held ("StreetSelect") or a drag already running: presses do nothing.
   if (in.Mode != InteractionMode::Normal) return ViewUpdate::None;
-  if (button == MouseButton::Left) SelectAtPoint(core, x, y, false);
+  // A press puts away the hint of what the mouse rested on.
+  in.HintVisible = false;
+  in.GroundPress = button == MouseButton::Left && !SelectAtPoint(core, x, y, false);
+  in.PressX = x;
+  in.PressY = y;
   // The anchors are taken after the selection, which never moves the view.
   ViewState& v = core.View;
   in.PrevMode = in.Mode;
@@ -55,6 +72,8 @@ ViewUpdate FormMouseUp(MapCore& core, MouseButton, int32_t x, int32_t y) {
   v.OffsetX = v.DragAnchorX - x;
   v.OffsetY = v.DragAnchorY - y;
   v.DragShiftX = v.DragShiftY = 0;
+  if (in.GroundPress && IsClick(in, x, y)) SelectGroundAtPoint(core, x, y);
+  in.GroundPress = false;
   return ViewUpdate::RedrawAndPaint;
 }
 

@@ -110,9 +110,14 @@ std::vector<Place> PlacesUnder(MapCore& core, HitPoint at) {
 
 bool CanChoose(const Place& place) { return place.Layer && SearchKindOfLayer(*place.Layer).has_value(); }
 
-bool ChoosePlace(MapCore& core, const Place& place, bool centre) {
+bool SelectPlace(MapCore& core, const Place& place, bool centre) {
   if (!CanChoose(place)) return false;
   SelectRecord(core, *SearchKindOfLayer(*place.Layer), place.Row, centre);
+  return true;
+}
+
+bool ChoosePlace(MapCore& core, const Place& place, bool centre) {
+  if (!SelectPlace(core, place, centre)) return false;
   RedrawView(core);
   core.Host.PaintMapWindow();
   return true;

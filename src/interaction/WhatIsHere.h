@@ -29,6 +29,9 @@ std::vector<Place> PlacesUnder(MapCore& core, HitPoint at);
 
 // Whether choosing the place selects something (a region cannot be selected).
 bool CanChoose(const Place& place);
+// Selects the place as a result of the list search is selected (the selection
+// cleared first), without redrawing.  False for a place that cannot be chosen.
+bool SelectPlace(MapCore& core, const Place& place, bool centre);
 // Chooses the place as a result of the list search is chosen: the selection is
 // cleared, the record selected (and with `centre` brought to the middle), the
 // picture redrawn and the window painted.  False for a place that cannot be chosen.

@@ -88,14 +88,20 @@ TEST_F(SelectionCli, FoundFirmsAreDrawnHoveredAndClicked) {
   EXPECT_EQ(bare.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\n");
   EXPECT_NE(pixel(126, 52), pinHead);
 
-  // The last click, on the bank that was not found, selects nothing.
-  const CliResult found =
-      Render({"--found-firms", "кафе", "--hover", "130,55", "--click", "130,55", "--click", "60,55"});
+  const CliResult found = Render({"--found-firms", "кафе", "--hover", "130,55", "--click", "130,55"});
   ASSERT_EQ(found.exitCode, 0) << found.err;
   EXPECT_EQ(found.out, "hint\tКафе\tМира 5\nstatus\t0\t\nstatus\t1\tКафе\nstatus\t2\tМира 5\n");
   EXPECT_EQ(pixel(126, 52), pinHead);  // the marker on the ring
   EXPECT_EQ(pixel(130 - 13, 55), ringFill);
   EXPECT_NE(pixel(56, 52), pinHead);
+
+  // A click on the bank, which was not found, is a click on bare ground: it
+  // clears the selection.
+  const CliResult cleared =
+      Render({"--found-firms", "кафе", "--click", "130,55", "--click", "60,55"});
+  ASSERT_EQ(cleared.exitCode, 0) << cleared.err;
+  EXPECT_EQ(cleared.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\n");
+  EXPECT_NE(pixel(130 - 13, 55), ringFill);
 }
 
 }  // namespace

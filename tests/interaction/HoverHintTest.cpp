@@ -83,21 +83,28 @@ TEST_F(HoverHint, ObjectsNotInTheDrawListGiveNoHint) {
   EXPECT_FALSE(HoverAt(200, 200));
 }
 
-TEST_F(HoverHint, TimerTickPaintsOnlyWhenAHintWasFound) {
+// A tick paints when a hint is found, and when a hint shown before is gone, so
+// that it does not stay on the window over what it does not describe.
+TEST_F(HoverHint, TimerTickPaintsWhenAHintComesOrGoes) {
   AddObject("Школа", "Ленина", "5", "№1", 100, 100, 0);
-  core.Interaction.MouseX = 400;
-  core.Interaction.MouseY = 400;
-  core.Interaction.HintLine1 = "old";
-  core.Interaction.HintVisible = true;
-  HintTimerTimer(core);
-  EXPECT_EQ(host.MapPaints, 0);
-  EXPECT_FALSE(core.Interaction.HintVisible);
-  EXPECT_EQ(core.Interaction.HintLine1, "");
-  core.Interaction.MouseX = 200;
-  core.Interaction.MouseY = 200;
-  HintTimerTimer(core);
-  EXPECT_EQ(host.MapPaints, 1);
-  EXPECT_TRUE(core.Interaction.HintVisible);
+  struct Case {
+    bool shownBefore;
+    int mouse;  // window pixel, on both axes
+    int paints;
+    bool shown;
+  };
+  for (const Case& c : {Case{false, 400, 0, false}, Case{true, 400, 1, false}, Case{false, 200, 1, true},
+                        Case{true, 200, 1, true}}) {
+    SCOPED_TRACE(testing::Message() << c.shownBefore << " " << c.mouse);
+    host.MapPaints = 0;
+    core.Interaction.MouseX = core.Interaction.MouseY = c.mouse;
+    core.Interaction.HintLine1 = c.shownBefore ? "old" : "";
+    core.Interaction.HintVisible = c.shownBefore;
+    HintTimerTimer(core);
+    EXPECT_EQ(host.MapPaints, c.paints);
+    EXPECT_EQ(core.Interaction.HintVisible, c.shown);
+    if (!c.shown) EXPECT_EQ(core.Interaction.HintLine1, "");
+  }
 }
 
 }  // namespace

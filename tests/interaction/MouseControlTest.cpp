@@ -122,4 +122,17 @@ TEST_F(MouseControl_, MovesOutsideADragFeedTheHoverHint) {
   EXPECT_FALSE(core.Interaction.HintTimerEnabled);
 }
 
+// The hint of what the mouse rested on goes with any press: the click that
+// follows must not paint it beside what the mouse now points at.
+TEST_F(MouseControl_, APressPutsTheHintAway) {
+  for (MouseButton button : {MouseButton::Left, MouseButton::Right}) {
+    core.Interaction.HintVisible = true;
+    core.Interaction.HintLine1 = "Аптека";
+    FormMouseMove(core, 20, 20);  // away from the icon, before the hint's next look
+    FormMouseDown(core, button, 20, 20);
+    EXPECT_FALSE(core.Interaction.HintVisible);
+    FormMouseUp(core, button, 20, 20);
+  }
+}
+
 }  // namespace

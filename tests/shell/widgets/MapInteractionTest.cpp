@@ -238,6 +238,9 @@ TEST(MapInteraction, HoverHintStaysOnTheMapAndWithItsView) {
        false},
       {"onto the side panel", [&] { c.MoveTo(f.PanelSearch->Label1->mapTo(&f, QPoint(3, 3))); }, false},
       {"a redraw in the same view", [&] { f.MenuItem("N18")->trigger(); }, true},
+      {"a click on the street beside the school",
+       [&] { QTest::mouseClick(f.windowHandle(), Qt::LeftButton, Qt::NoModifier, c.School() + QPoint(60, 0)); },
+       false},
       {"a double-clicked result zooms to 400%",
        [&] {
          const QPoint row = results->visualRect(results->model()->index(0, 0)).center();

@@ -124,6 +124,42 @@ TEST(WhatIsHere, ChoosingARowSelectsItAsTheListSearchWould) {
   EXPECT_TRUE(c.Menu().Window()->PlaceList->selectedItems().isEmpty());
 }
 
+// A left click that finds no icon chooses the building (where buildings are
+// drawn) or else the street under it as the list search would, the view staying
+// put; on bare ground it clears the selection; an icon still answers first.
+TEST(WhatIsHere, ALeftClickChoosesTheBuildingOrStreetUnderIt) {
+  Crossing c;
+  TForm2& f = c.Form();
+  f.TrackBar1->setValue(4);  // 200%: buildings are drawn
+  struct Case {
+    const char* what;
+    int x, y;
+    const char* status[3];
+    bool building, street, object;
+  };
+  for (const Case& k : {Case{"the post office", 680, 625, {"Почта", "Мира", "5"}, true, false, false},
+                        Case{"Lenin street", 560, 600, {"", "улица Ленина", ""}, false, true, false},
+                        Case{"bare ground in the region", 740, 640, {"", "", ""}, false, false, false},
+                        Case{"the school's icon", 720, 680, {"Школа", "Гимназия", "Мира 7"}, false, false, true}}) {
+    SCOPED_TRACE(k.what);
+    const ViewState before = f.Core().View;
+    QTest::mouseClick(f.MapView(), Qt::LeftButton, Qt::NoModifier, c.Pixel(k.x, k.y));
+    const SelectionState& s = f.Core().Selection;
+    EXPECT_EQ(s.BuildingSelected, k.building);
+    EXPECT_EQ(s.StreetSelected, k.street);
+    EXPECT_EQ(s.ObjectSelected, k.object);
+    if (!k.object)
+      for (int p = 0; p < 3; ++p) EXPECT_EQ(f.StatusPanel[p]->text(), U(k.status[p])) << p;
+    EXPECT_EQ(f.Core().View.OffsetX, before.OffsetX);
+    EXPECT_EQ(f.Core().View.OffsetY, before.OffsetY);
+  }
+  // A drag that starts on a street is no click: it chooses nothing.
+  QTest::mousePress(f.MapView(), Qt::LeftButton, Qt::NoModifier, c.Pixel(560, 600));
+  QTest::mouseMove(f.MapView(), c.Pixel(560, 600) + QPoint(40, 0));
+  QTest::mouseRelease(f.MapView(), Qt::LeftButton, Qt::NoModifier, c.Pixel(560, 600) + QPoint(40, 0));
+  EXPECT_FALSE(f.Core().Selection.StreetSelected);
+}
+
 TEST(WhatIsHere, CentresAndCopiesThePointAndARightDragOnlyDrags) {
   Crossing c;
   TForm2& f = c.Form();
