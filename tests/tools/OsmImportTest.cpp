@@ -498,6 +498,100 @@ TEST_F(OsmImport, ACityIsReplacedOnlyWhenAskedAndOnlyByACompleteOne) {
   EXPECT_EQ(entries(), std::set<std::string>{kCity});
 }
 
+std::set<std::string> EntriesOf(const fs::path& dir) {
+  std::set<std::string> names;
+  for (const auto& e : fs::directory_iterator(dir)) names.insert(e.path().filename().string());
+  return names;
+}
+
+// An import killed at any step of the replacement leaves a whole city under
+// the name, the old or the new, and the next import clears what it left.
+TEST_F(OsmImport, AReplacementStoppedAtAnyStepLeavesAWholeCityAndTheNextClearsUp) {
+  struct Case {
+    std::string Stop;
+    bool NewCityInPlace;
+  };
+  for (const Case& c : {Case{"before-swap", false}, Case{"after-swap", true}}) {
+    TempDir other;
+    const fs::path city = other.Path() / kCity;
+    WriteBytes(city / "mine.txt", "kept");
+    WriteBytes(city / "Info" / "about.inf", "old");
+    const CliResult stopped =
+        RunCli({"import-osm", (kData / "town.osm").string(), "--out", other.Path().string(), "--name", kCity,
+                "--replace"},
+               {"env", "TELLURIN_IMPORT_TEST_STOP=" + c.Stop});
+    EXPECT_EQ(stopped.exitCode, 75) << c.Stop << stopped.err;
+    EXPECT_EQ(fs::exists(city / "mine.txt"), !c.NewCityInPlace) << c.Stop;
+    EXPECT_NE(ReadBytes(city / "Info" / "about.inf"), c.NewCityInPlace ? "old" : "") << c.Stop;
+    EXPECT_EQ(EntriesOf(other.Path()).size(), 2u) << c.Stop << ": the other copy is left beside it";
+
+    const CliResult next = Import(kData / "town.osm", other.Path(), {"--replace"});
+    EXPECT_EQ(next.exitCode, 0) << c.Stop << next.err;
+    EXPECT_EQ(EntriesOf(other.Path()), std::set<std::string>{kCity}) << c.Stop;
+  }
+}
+
+// Leftovers of this city's interrupted imports go, links among them without
+// being followed; other hidden folders stay.
+TEST_F(OsmImport, AnImportRemovesOnlyTheLeftoversOfItsOwnCity) {
+  TempDir other, outside;
+  WriteBytes(outside.Path() / "precious.txt", "kept");
+  const fs::path root = other.Path();
+  struct Case {
+    std::string Name;
+    bool Removed;
+  };
+  const Case cases[] = {
+      {"." + kCity + ".import-a1B2c3", true},
+      {"." + kCity + ".old-Z9y8X7", true},
+      {"." + kCity + ".old-link00", true},  // a link to a folder elsewhere
+      {"." + kCity + ".import-toolong1", false},
+      {".Другой.import-a1B2c3", false},
+      {".config", false},
+  };
+  for (const Case& c : cases) {
+    if (c.Name.ends_with("link00"))
+      fs::create_directory_symlink(outside.Path(), root / c.Name);
+    else
+      WriteBytes(root / c.Name / kCity / "Info" / "about.inf", "left");
+  }
+  const CliResult r = Import(kData / "town.osm", root);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::set<std::string> entries = EntriesOf(root);
+  for (const Case& c : cases) EXPECT_EQ(entries.count(c.Name), c.Removed ? 0u : 1u) << c.Name;
+  EXPECT_EQ(ReadBytes(outside.Path() / "precious.txt"), "kept");
+}
+
+// Folders and files get the modes of the umask, not 0700.
+TEST_F(OsmImport, TheCityHasTheModesOfTheUmask) {
+  struct Case {
+    std::string Umask;
+    fs::perms Folder, File;
+  };
+  using P = fs::perms;
+  const Case cases[] = {
+      {"022", P::owner_all | P::group_read | P::group_exec | P::others_read | P::others_exec,
+       P::owner_read | P::owner_write | P::group_read | P::others_read},
+      {"027", P::owner_all | P::group_read | P::group_exec, P::owner_read | P::owner_write | P::group_read},
+  };
+  for (const Case& c : cases) {
+    TempDir other;
+    const CliResult r =
+        RunCli({"import-osm", (kData / "town.osm").string(), "--out", other.Path().string(), "--name", kCity},
+               {"sh", "-c", "umask " + c.Umask + " && exec \"$@\"", "sh"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const fs::path city = other.Path() / kCity;
+    EXPECT_EQ(fs::status(city).permissions(), c.Folder) << c.Umask;
+    size_t files = 0;
+    for (const auto& e : fs::recursive_directory_iterator(city)) {
+      const bool folder = e.is_directory();
+      files += folder ? 0 : 1;
+      EXPECT_EQ(e.status().permissions(), folder ? c.Folder : c.File) << c.Umask << " " << e.path();
+    }
+    EXPECT_GT(files, 10u);
+  }
+}
+
 TEST_F(OsmImport, AnUnwritableDataRootFailsWithoutLeavingAnything) {
   TempDir other;
   WriteBytes(other.Path() / "file", "a file, not a folder");
