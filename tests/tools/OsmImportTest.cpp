@@ -6,12 +6,16 @@
 #include <gtest/gtest.h>
 #include <osmium/io/any_input.hpp>
 #include <osmium/io/any_output.hpp>
+#include <protozero/pbf_reader.hpp>
+
+#include <fcntl.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
 
+#include "InputCheck.h"
 #include "SyntheticExtract.h"
 #include "cli/CliRun.h"
 #include "mapdata/Cp1251.h"
@@ -590,6 +594,116 @@ TEST_F(OsmImport, TheCityHasTheModesOfTheUmask) {
     }
     EXPECT_GT(files, 10u);
   }
+}
+
+// Where each block of a PBF file ends: a 4-byte big-endian length, a
+// BlobHeader of that length, a Blob of its datasize (field 3).
+std::vector<size_t> PbfBlockEnds(const std::string& bytes) {
+  std::vector<size_t> ends;
+  for (size_t at = 0; at + 4 <= bytes.size();) {
+    const auto byte = [&](size_t i) { return static_cast<size_t>(static_cast<unsigned char>(bytes[at + i])); };
+    const size_t header = byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
+    protozero::pbf_reader message{bytes.data() + at + 4, header};
+    size_t data = 0;
+    while (message.next()) message.tag() == 3 ? void(data = message.get_int32()) : message.skip();
+    at += 4 + header + data;
+    ends.push_back(at);
+  }
+  return ends;
+}
+
+// libosmium takes a file that ends in a block's length for a whole one, and
+// imports the blocks before it as the city.
+TEST_F(OsmImport, APbfCutShortOrWithBytesAfterItsLastBlockIsRefused) {
+  TempDir other;
+  const fs::path whole = other.Path() / "whole.osm.pbf";
+  WriteSyntheticExtract({20}, whole);
+  const std::string bytes = ReadBytes(whole);
+  const std::vector<size_t> ends = PbfBlockEnds(bytes);
+  ASSERT_GE(ends.size(), 3u) << "a header and at least two blocks of data";
+  ASSERT_EQ(ends.back(), bytes.size());
+  struct Case {
+    std::string What;
+    std::string Bytes;
+    std::string Says;
+  };
+  const std::string third = "блок 3 (с байта " + std::to_string(ends[1]) + "): файл обрывается";
+  const Case cases[] = {
+      {"two bytes past a block", bytes.substr(0, ends[1] + 2), third + ": нет полной длины заголовка блока"},
+      {"in a block's header", bytes.substr(0, ends[1] + 6), third + ": заголовок блока длиной"},
+      {"in a block's data", bytes.substr(0, (ends[1] + ends[2]) / 2), third + ": данные блока длиной"},
+      {"bytes after the last block", bytes + "\x01\x02", "файл обрывается: нет полной длины заголовка блока"},
+  };
+  for (const Case& c : cases) {
+    const fs::path cut = other.Path() / "cut.osm.pbf";
+    WriteBytes(cut, c.Bytes);
+    const fs::path root = other.Path() / "Base";
+    const CliResult r = Import(cut, root);
+    EXPECT_EQ(r.exitCode, 1) << c.What << r.out;
+    EXPECT_NE(r.err.find(cut.string() + ": "), std::string::npos) << c.What << r.err;
+    EXPECT_NE(r.err.find(c.Says), std::string::npos) << c.What << r.err;
+    EXPECT_FALSE(fs::exists(root)) << c.What << ": nothing is written";
+  }
+  EXPECT_EQ(Import(whole, other.Path() / "Base").exitCode, 0);
+}
+
+// The file compressed as its name says, by libosmium's compressors.
+void WriteCompressed(const fs::path& file, const std::string& text) {
+  const osmium::io::File kind{file.string()};
+  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  ASSERT_GE(fd, 0);
+  const std::unique_ptr<osmium::io::Compressor> out =
+      osmium::io::CompressionFactory::instance().create_compressor(kind.compression(), fd, osmium::io::fsync::no);
+  out->write(text);
+  out->close();
+}
+
+// One street, and in node 7 what the case puts there.
+std::string StreetWith(const std::string& inNode) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<osm version=\"0.6\">\n"
+         " <node id=\"7\" lat=\"55.75\" lon=\"37.60\">" + inNode + "</node>\n"
+         " <node id=\"8\" lat=\"55.75\" lon=\"37.61\"/>\n"
+         " <way id=\"9\"><nd ref=\"7\"/><nd ref=\"8\"/><tag k=\"highway\" v=\"residential\"/>"
+         "<tag k=\"name\" v=\"улица Мира\"/></way>\n</osm>\n";
+}
+
+// The XML parser's time grows with the square of a token's length: a tag, a
+// comment or a run of text over the limit is refused as soon as it is read.
+TEST_F(OsmImport, AnOverlongTagCommentOrTextIsRefusedPlainOrCompressed) {
+  const std::string over(kMaxXmlTokenBytes + 1, 'a');
+  const std::string within(kMaxXmlTokenBytes - 100, 'a');
+  struct Case {
+    std::string File;
+    std::string InNode;
+    std::string Says;  // "" when imported
+  };
+  const std::string tagSays = "строка 3, запись node 7: тег <tag> длиннее 65536 байт";
+  const Case cases[] = {
+      {"long.osm", "<tag k=\"note\" v=\"" + over + "\"/>", tagSays},
+      {"long.osm.gz", "<tag k=\"note\" v=\"" + over + "\"/>", tagSays},
+      {"long.osm.bz2", "<tag k=\"note\" v=\"" + over + "\"/>", tagSays},
+      {"name.osm.gz", "<tag k=\"" + over + "\" v=\"x\"/>", tagSays},
+      {"text.osm.bz2", over, "строка 3, запись node 7: текст длиннее 65536 байт"},
+      {"comment.osm", "<!--" + over + "-->", "строка 3, запись node 7: комментарий длиннее 65536 байт"},
+      {"quoted.osm", "<tag k=\"note\" v=\"a>'" + over + "\"/>", tagSays},
+      {"within.osm.gz", "<tag k=\"note\" v=\"" + std::string(1000, 'a') + "\"/><!--" + within + "-->" + within, ""},
+  };
+  for (const Case& c : cases) {
+    TempDir other;
+    const fs::path input = other.Path() / c.File;
+    WriteCompressed(input, StreetWith(c.InNode));
+    const fs::path root = other.Path() / "Base";
+    const CliResult r = Import(input, root);
+    if (c.Says.empty()) {
+      EXPECT_EQ(r.exitCode, 0) << c.File << r.err;
+      continue;
+    }
+    EXPECT_EQ(r.exitCode, 1) << c.File << r.out;
+    EXPECT_NE(r.err.find(input.string() + ": " + c.Says), std::string::npos) << c.File << r.err;
+    EXPECT_FALSE(fs::exists(root)) << c.File << ": nothing is written";
+  }
+  const CliResult help = RunCli({"import-osm", "--help"});
+  EXPECT_NE(help.out.find("longer than " + std::to_string(kMaxXmlTokenBytes) + " bytes"), std::string::npos);
 }
 
 TEST_F(OsmImport, AnUnwritableDataRootFailsWithoutLeavingAnything) {
