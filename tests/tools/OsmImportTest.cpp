@@ -11,6 +11,7 @@
 #include <fcntl.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -704,6 +705,52 @@ TEST_F(OsmImport, AnOverlongTagCommentOrTextIsRefusedPlainOrCompressed) {
   }
   const CliResult help = RunCli({"import-osm", "--help"});
   EXPECT_NE(help.out.find("longer than " + std::to_string(kMaxXmlTokenBytes) + " bytes"), std::string::npos);
+}
+
+// The city is what lies around the middle of the data: a town across the
+// 180th meridian stays one piece, what lies far out or off the globe is left
+// out and named, and the rest imports.
+TEST_F(OsmImport, WhatLiesOffTheGlobeOrFarOutIsLeftOutAndATownAcrossTheMeridianStaysWhole) {
+  struct Case {
+    std::string File;
+    std::vector<std::string> Skipped;  // the summary's lines of what it left out
+    std::set<std::string> Streets;
+    int MinWidth, MaxWidth;  // of the streets, in map units of 100 m
+  };
+  const std::string far = "far from the rest of the data", off = "coordinates outside the valid range";
+  const Case cases[] = {
+      // 177.5 E to 178 W at 64.7 N: 214 km.
+      {"antimeridian.osm", {}, {"Береговая улица", "Западная улица", "Восточная улица"}, 2100, 2200},
+      {"far.osm",
+       {"skipped\t" + far + "\t2", "skipped-ids\t" + far + "\tw201 n23"},
+       {"улица Мира", "улица Ленина", "Садовая улица"}, 5, 8},
+      {"poles.osm",
+       {"skipped\t" + off + "\t3", "skipped-ids\t" + off + "\tn17 w113 w114", "skipped\t" + far + "\t3",
+        "skipped-ids\t" + far + "\tw111 w112 w115"},
+       {"улица Мира", "улица Ленина"}, 5, 8},
+  };
+  for (const Case& c : cases) {
+    TempDir other;
+    const CliResult r = Import(kData / c.File, other.Path(), {"--unit", "100"});
+    ASSERT_EQ(r.exitCode, 0) << c.File << r.err;
+    std::vector<std::string> skipped;
+    for (const std::string& line : Lines(r.out))
+      if (line.starts_with("skipped")) skipped.push_back(line);
+    EXPECT_EQ(skipped, c.Skipped) << c.File;
+    const Tables tables = Dump(other.Path() / kCity);
+    std::set<std::string> streets;
+    int minX = INT_MAX, maxX = INT_MIN;
+    for (const Row& street : tables.at("ListOfStreets")) {
+      streets.insert(street[0]);
+      for (const MapPoint& p : Points(street[4])) {
+        minX = std::min(minX, p.X);
+        maxX = std::max(maxX, p.X);
+      }
+    }
+    EXPECT_EQ(streets, c.Streets) << c.File;
+    EXPECT_GE(maxX - minX, c.MinWidth) << c.File;
+    EXPECT_LE(maxX - minX, c.MaxWidth) << c.File;
+  }
 }
 
 TEST_F(OsmImport, AnUnwritableDataRootFailsWithoutLeavingAnything) {
