@@ -709,13 +709,15 @@ TEST_F(OsmImport, AnOverlongTagCommentOrTextIsRefusedPlainOrCompressed) {
 
 // The city is what lies around the middle of the data: a town across the
 // 180th meridian stays one piece, what lies far out or off the globe is left
-// out and named, and the rest imports.
+// out and named, and the rest imports; a coordinate libosmium would overflow
+// on is refused.
 TEST_F(OsmImport, WhatLiesOffTheGlobeOrFarOutIsLeftOutAndATownAcrossTheMeridianStaysWhole) {
   struct Case {
     std::string File;
     std::vector<std::string> Skipped;  // the summary's lines of what it left out
     std::set<std::string> Streets;
     int MinWidth, MaxWidth;  // of the streets, in map units of 100 m
+    std::string Says = "";   // the refusal, or "" when imported
   };
   const std::string far = "far from the rest of the data", off = "coordinates outside the valid range";
   const Case cases[] = {
@@ -728,10 +730,17 @@ TEST_F(OsmImport, WhatLiesOffTheGlobeOrFarOutIsLeftOutAndATownAcrossTheMeridianS
        {"skipped\t" + off + "\t3", "skipped-ids\t" + off + "\tn17 w113 w114", "skipped\t" + far + "\t3",
         "skipped-ids\t" + far + "\tw111 w112 w115"},
        {"улица Мира", "улица Ленина"}, 5, 8},
+      {"huge-coordinate.osm", {}, {}, 0, 0, "строка 6, запись node 17: координата lat=\"1e300\" не читается"},
   };
   for (const Case& c : cases) {
     TempDir other;
     const CliResult r = Import(kData / c.File, other.Path(), {"--unit", "100"});
+    if (!c.Says.empty()) {
+      EXPECT_EQ(r.exitCode, 1) << c.File << r.out;
+      EXPECT_NE(r.err.find((kData / c.File).string() + ": " + c.Says), std::string::npos) << c.File << r.err;
+      EXPECT_FALSE(fs::exists(other.Path() / kCity)) << c.File;
+      continue;
+    }
     ASSERT_EQ(r.exitCode, 0) << c.File << r.err;
     std::vector<std::string> skipped;
     for (const std::string& line : Lines(r.out))

@@ -1,11 +1,16 @@
 // The XML of an extract read once, after decompression, by a scanner that
 // knows just enough of XML to tell where a tag, a comment or a run of text
-// begins and ends, and refuses the first that is longer than the limit.
+// begins and ends, and refuses the first that is longer than the limit.  It
+// also refuses a coordinate with an exponent that makes it huge ("1e300"):
+// libosmium's reader overflows on one, its result undefined, so that such a
+// point cannot be left out as one off the globe (latitude 91, longitude 181).
 #include <fcntl.h>
 
 #include <osmium/io/any_compression.hpp>
 #include <osmium/io/file.hpp>
 
+#include <cmath>
+#include <cstdlib>
 #include <string_view>
 
 #include "InputCheck.h"
@@ -15,17 +20,38 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr size_t kHeadBytes = 256;  // of a tag: enough for its name and id
+constexpr size_t kValueBytes = 64;  // of an attribute's value: enough for a coordinate
+// A coordinate libosmium reads without overflow, with room to spare: it
+// multiplies the value's digits by powers of ten into 64 bits.
+constexpr double kLargestCoordinate = 1000;
+
+bool IsCoordinateName(std::string_view name) {
+  for (std::string_view c : {"lat", "lon", "minlat", "minlon", "maxlat", "maxlon", "min_lat", "min_lon", "max_lat",
+                             "max_lon"})
+    if (name == c) return true;
+  return false;
+}
+
+// A coordinate whose exponent takes it past what libosmium reads safely.
+bool IsHugeCoordinate(const std::string& value, bool cut) {
+  if (value.find_first_of("eE") == std::string::npos) return false;  // plain digits: libosmium checks them
+  if (cut) return true;
+  const double v = std::strtod(value.c_str(), nullptr);
+  return !std::isfinite(v) || std::fabs(v) > kLargestCoordinate;
+}
+
+bool IsNameByte(char c) { return c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '=' && c != '/' && c != '>'; }
 
 class XmlTokenScanner {
  public:
   explicit XmlTokenScanner(size_t maxBytes) : max_(maxBytes) {}
 
-  // False at the first token longer than the limit.
+  // False at the first token longer than the limit or huge coordinate.
   bool Feed(std::string_view bytes) {
     for (const char c : bytes) {
       if (c == '\n') ++line_;
       Step(c);
-      if (length_ > max_) return false;
+      if (length_ > max_ || !hugeCoordinate_.empty()) return false;
       before_ = last_;
       last_ = c;
     }
@@ -40,6 +66,7 @@ class XmlTokenScanner {
       where += ", запись " + own;
     else if (!record_.empty())
       where += (inRecord_ ? ", запись " : ", после записи ") + record_;
+    if (!hugeCoordinate_.empty()) return where + ": координата " + hugeCoordinate_ + " не читается";
     return where + ": " + TokenName() + " длиннее " + std::to_string(max_) + " байт";
   }
 
@@ -112,19 +139,40 @@ class XmlTokenScanner {
 
   void InTagStep(char c) {
     if (state_ == State::Quoted) {
-      if (c == quote_) state_ = State::Tag;
+      if (c == quote_) {
+        state_ = State::Tag;
+        if (IsCoordinateName(valueName_) && IsHugeCoordinate(value_, valueCut_))
+          hugeCoordinate_ = valueName_ + "=\"" + value_ + (valueCut_ ? "...\"" : "\"");
+      } else if (value_.size() < kValueBytes) {
+        value_ += c;
+      } else {
+        valueCut_ = true;
+      }
     } else if (c == '"' || c == '\'') {
       state_ = State::Quoted;
       quote_ = c;
-    } else if (c == '>') {
-      NoteRecord(last_ == '/');
-      EndMarkup();
+      valueName_ = attribute_;
+      value_.clear();
+      valueCut_ = false;
+      attribute_.clear();
+    } else if (IsNameByte(c)) {
+      if (nameEnded_) attribute_.clear();
+      nameEnded_ = false;
+      if (attribute_.size() < kValueBytes) attribute_ += c;
+    } else if (c != '=') {
+      nameEnded_ = true;
+      if (c == '>') {
+        NoteRecord(last_ == '/');
+        EndMarkup();
+      }
     }
   }
 
   void EndMarkup() {
     state_ = State::Text;
     length_ = 0;
+    attribute_.clear();
+    nameEnded_ = true;
   }
 
   // The node, way or relation a tag opens or closes.
@@ -164,6 +212,9 @@ class XmlTokenScanner {
   size_t line_ = 1;
   std::string record_;
   bool inRecord_ = false;
+  std::string attribute_, valueName_, value_;  // the attribute being read and its value
+  bool nameEnded_ = true, valueCut_ = false;
+  std::string hugeCoordinate_;  // name="value" of the coordinate refused
 };
 
 }  // namespace
