@@ -638,7 +638,7 @@ TEST_F(OsmImport, APbfCutShortOrWithBytesAfterItsLastBlockIsRefused) {
   for (const Case& c : cases) {
     const fs::path cut = other.Path() / "cut.osm.pbf";
     WriteBytes(cut, c.Bytes);
-    const fs::path root = other.Path() / "Base";
+    const fs::path root = other.Path() / ("Base " + c.What);
     const CliResult r = Import(cut, root);
     EXPECT_EQ(r.exitCode, 1) << c.What << r.out;
     EXPECT_NE(r.err.find(cut.string() + ": "), std::string::npos) << c.What << r.err;

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -59,7 +60,12 @@ SwapResult SwapPaths(const fs::path& a, const fs::path& b) {
 #endif
 }
 
+// Linux tells the umask without changing it; elsewhere it is set and set
+// back, which other threads may see for that moment.
 unsigned CurrentUmask() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("Umask:", 0) == 0) return static_cast<unsigned>(std::stoul(line.substr(6), nullptr, 8)) & 0777;
   const mode_t mask = umask(022);
   umask(mask);
   return mask;

@@ -14,5 +14,5 @@ enum class SwapResult { Swapped, Unsupported, Failed };
 // Unsupported where the system or the file system cannot (errno kept).
 SwapResult SwapPaths(const std::filesystem::path& a, const std::filesystem::path& b);
 
-// The process's umask, read without changing it for longer than a moment.
+// The process's umask.
 unsigned CurrentUmask();
