@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "DataReach.h"
 #include "Geometry.h"
 #include "TagMapping.h"
 
@@ -64,6 +65,15 @@ GeoBox BoundsOf(const std::vector<GeoPoint>& points) {
   GeoBox box;
   box.Add(points);
   return box;
+}
+
+// A ring across the 180th meridian as one piece, its longitudes taken around
+// its first point's (some then beyond 180), for what is computed from its
+// shape; DataReach.h unwraps every point around the city's middle later.
+GeoRing OnePiece(const GeoRing& ring) {
+  GeoRing piece = ring;
+  for (GeoPoint& p : piece) p = Unwrapped(p, ring.front().X);
+  return piece;
 }
 
 // Tags whose areas make a region, a building, or a point of something.
@@ -258,6 +268,6 @@ void FeatureCollector::area(const osmium::Area& area) {
   const GeoPolygon* largest = &polygons.front();
   for (const GeoPolygon& p : polygons)
     if (RingArea(p.Outer) > RingArea(largest->Outer)) largest = &p;
-  const GeoPoint at = InteriorPoint(largest->Outer);
+  const GeoPoint at = InteriorPoint(OnePiece(largest->Outer));
   if (!box_ || box_->Contains(at)) CollectPoint(tags, at, base);
 }
