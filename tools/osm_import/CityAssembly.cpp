@@ -118,16 +118,16 @@ class CityBuilder {
  private:
   // The middle of the city: of its streets, buildings and points of interest
   // (borders and routes may run far out of it), else of everything; the
-  // median of their points, so that what lies far out does not move it
-  // (DataReach.h).  What lies wholly beyond the map's reach of it is left
-  // out, what crosses the reach is cut there.
+  // middle of the main body of their points, so that what lies far out does
+  // not move it (DataReach.h).  What has no point within the map's reach of
+  // it is left out, what crosses the reach is cut there.
   bool FindCentre(std::string& error) {
-    const std::vector<GeoPoint> core = PointsOf(true), all = core.empty() ? PointsOf(false) : core;
-    if (all.empty()) {
+    const std::vector<GeoPoint> core = PointsOf(true), body = core.empty() ? PointsOf(false) : core;
+    if (body.empty()) {
       error = o_.Box ? "no map data inside --bbox" : "no map data in the file";
       return false;
     }
-    const GeoPoint centre = MainBodyCentre(all);
+    const GeoPoint centre = MainBodyCentre(body);
     clip_ = ReachAround(centre);
     KeepWithinReach(f_, centre.X, clip_);
     if (o_.Box) {
@@ -141,7 +141,7 @@ class CityBuilder {
   }
 
   // The points the centre is found from (inside --bbox): of the city's core
-  // (streets, buildings, points of interest), else of everything else; every
+  // (streets, buildings, points of interest), else of all the rest; every
   // few of them for a large extract, which gives the same median.
   std::vector<GeoPoint> PointsOf(bool core) const {
     const auto visit = [&](const auto& take) {
