@@ -7,6 +7,8 @@
 namespace {
 
 // Names of the folders of `root` that hold Info/about.inf (its name in any case).
+// A hidden folder is never a city, whatever it holds: the importer builds a
+// city under a hidden name before it takes its place.
 std::vector<std::string> CitiesIn(const fs::path& root) {
   std::vector<std::string> names;
   std::error_code ec;
@@ -14,6 +16,7 @@ std::vector<std::string> CitiesIn(const fs::path& root) {
     std::error_code typeError;
     if (!it->is_directory(typeError)) continue;
     std::string name = it->path().filename().string();
+    if (name.starts_with('.')) continue;
     if (FileExists(CityLocation{root, name}.File("Info/about.inf"))) names.push_back(std::move(name));
   }
   return names;

@@ -6,12 +6,17 @@
 #include <gtest/gtest.h>
 #include <osmium/io/any_input.hpp>
 #include <osmium/io/any_output.hpp>
+#include <protozero/pbf_reader.hpp>
+
+#include <fcntl.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <map>
 #include <set>
 
+#include "InputCheck.h"
 #include "SyntheticExtract.h"
 #include "cli/CliRun.h"
 #include "mapdata/Cp1251.h"
@@ -497,6 +502,267 @@ TEST_F(OsmImport, ACityIsReplacedOnlyWhenAskedAndOnlyByACompleteOne) {
   EXPECT_FALSE(fs::exists(city / "mine.txt"));
   EXPECT_TRUE(fs::exists(city / "Info" / "about.inf"));
   EXPECT_EQ(entries(), std::set<std::string>{kCity});
+}
+
+std::set<std::string> EntriesOf(const fs::path& dir) {
+  std::set<std::string> names;
+  for (const auto& e : fs::directory_iterator(dir)) names.insert(e.path().filename().string());
+  return names;
+}
+
+// An import killed at any step of the replacement leaves a whole city under
+// the name, the old or the new, and the next import clears what it left.
+TEST_F(OsmImport, AReplacementStoppedAtAnyStepLeavesAWholeCityAndTheNextClearsUp) {
+  struct Case {
+    std::string Stop;
+    bool NewCityInPlace;
+  };
+  for (const Case& c : {Case{"before-swap", false}, Case{"after-swap", true}}) {
+    TempDir other;
+    const fs::path city = other.Path() / kCity;
+    WriteBytes(city / "mine.txt", "kept");
+    WriteBytes(city / "Info" / "about.inf", "old");
+    const CliResult stopped =
+        RunCli({"import-osm", (kData / "town.osm").string(), "--out", other.Path().string(), "--name", kCity,
+                "--replace"},
+               {"env", "TELLURIN_IMPORT_TEST_STOP=" + c.Stop});
+    EXPECT_EQ(stopped.exitCode, 75) << c.Stop << stopped.err;
+    EXPECT_EQ(fs::exists(city / "mine.txt"), !c.NewCityInPlace) << c.Stop;
+    EXPECT_NE(ReadBytes(city / "Info" / "about.inf"), c.NewCityInPlace ? "old" : "") << c.Stop;
+    EXPECT_EQ(EntriesOf(other.Path()).size(), 2u) << c.Stop << ": the other copy is left beside it";
+
+    const CliResult next = Import(kData / "town.osm", other.Path(), {"--replace"});
+    EXPECT_EQ(next.exitCode, 0) << c.Stop << next.err;
+    EXPECT_EQ(EntriesOf(other.Path()), std::set<std::string>{kCity}) << c.Stop;
+  }
+}
+
+// Leftovers of this city's interrupted imports go, links among them without
+// being followed; other hidden folders stay.
+TEST_F(OsmImport, AnImportRemovesOnlyTheLeftoversOfItsOwnCity) {
+  TempDir other, outside;
+  WriteBytes(outside.Path() / "precious.txt", "kept");
+  const fs::path root = other.Path();
+  struct Case {
+    std::string Name;
+    bool Removed;
+  };
+  const Case cases[] = {
+      {"." + kCity + ".import-a1B2c3", true},
+      {"." + kCity + ".old-Z9y8X7", true},
+      {"." + kCity + ".old-link00", true},  // a link to a folder elsewhere
+      {"." + kCity + ".import-toolong1", false},
+      {".Другой.import-a1B2c3", false},
+      {".config", false},
+  };
+  for (const Case& c : cases) {
+    if (c.Name.ends_with("link00"))
+      fs::create_directory_symlink(outside.Path(), root / c.Name);
+    else
+      WriteBytes(root / c.Name / kCity / "Info" / "about.inf", "left");
+  }
+  const CliResult r = Import(kData / "town.osm", root);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::set<std::string> entries = EntriesOf(root);
+  for (const Case& c : cases) EXPECT_EQ(entries.count(c.Name), c.Removed ? 0u : 1u) << c.Name;
+  EXPECT_EQ(ReadBytes(outside.Path() / "precious.txt"), "kept");
+}
+
+// Folders and files get the modes of the umask, not 0700.
+TEST_F(OsmImport, TheCityHasTheModesOfTheUmask) {
+  struct Case {
+    std::string Umask;
+    fs::perms Folder, File;
+  };
+  using P = fs::perms;
+  const Case cases[] = {
+      {"022", P::owner_all | P::group_read | P::group_exec | P::others_read | P::others_exec,
+       P::owner_read | P::owner_write | P::group_read | P::others_read},
+      {"027", P::owner_all | P::group_read | P::group_exec, P::owner_read | P::owner_write | P::group_read},
+  };
+  for (const Case& c : cases) {
+    TempDir other;
+    const CliResult r =
+        RunCli({"import-osm", (kData / "town.osm").string(), "--out", other.Path().string(), "--name", kCity},
+               {"sh", "-c", "umask " + c.Umask + " && exec \"$@\"", "sh"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const fs::path city = other.Path() / kCity;
+    EXPECT_EQ(fs::status(city).permissions(), c.Folder) << c.Umask;
+    size_t files = 0;
+    for (const auto& e : fs::recursive_directory_iterator(city)) {
+      const bool folder = e.is_directory();
+      files += folder ? 0 : 1;
+      EXPECT_EQ(e.status().permissions(), folder ? c.Folder : c.File) << c.Umask << " " << e.path();
+    }
+    EXPECT_GT(files, 10u);
+  }
+}
+
+// Where each block of a PBF file ends: a 4-byte big-endian length, a
+// BlobHeader of that length, a Blob of its datasize (field 3).
+std::vector<size_t> PbfBlockEnds(const std::string& bytes) {
+  std::vector<size_t> ends;
+  for (size_t at = 0; at + 4 <= bytes.size();) {
+    const auto byte = [&](size_t i) { return static_cast<size_t>(static_cast<unsigned char>(bytes[at + i])); };
+    const size_t header = byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
+    protozero::pbf_reader message{bytes.data() + at + 4, header};
+    size_t data = 0;
+    while (message.next()) message.tag() == 3 ? void(data = message.get_int32()) : message.skip();
+    at += 4 + header + data;
+    ends.push_back(at);
+  }
+  return ends;
+}
+
+// libosmium takes a file that ends in a block's length for a whole one, and
+// imports the blocks before it as the city.
+TEST_F(OsmImport, APbfCutShortOrWithBytesAfterItsLastBlockIsRefused) {
+  TempDir other;
+  const fs::path whole = other.Path() / "whole.osm.pbf";
+  WriteSyntheticExtract({20}, whole);
+  const std::string bytes = ReadBytes(whole);
+  const std::vector<size_t> ends = PbfBlockEnds(bytes);
+  ASSERT_GE(ends.size(), 3u) << "a header and at least two blocks of data";
+  ASSERT_EQ(ends.back(), bytes.size());
+  struct Case {
+    std::string What;
+    std::string Bytes;
+    std::string Says;
+  };
+  const std::string third = "блок 3 (с байта " + std::to_string(ends[1]) + "): файл обрывается";
+  const Case cases[] = {
+      {"two bytes past a block", bytes.substr(0, ends[1] + 2), third + ": нет полной длины заголовка блока"},
+      {"in a block's header", bytes.substr(0, ends[1] + 6), third + ": заголовок блока длиной"},
+      {"in a block's data", bytes.substr(0, (ends[1] + ends[2]) / 2), third + ": данные блока длиной"},
+      {"bytes after the last block", bytes + "\x01\x02", "файл обрывается: нет полной длины заголовка блока"},
+  };
+  for (const Case& c : cases) {
+    const fs::path cut = other.Path() / "cut.osm.pbf";
+    WriteBytes(cut, c.Bytes);
+    const fs::path root = other.Path() / ("Base " + c.What);
+    const CliResult r = Import(cut, root);
+    EXPECT_EQ(r.exitCode, 1) << c.What << r.out;
+    EXPECT_NE(r.err.find(cut.string() + ": "), std::string::npos) << c.What << r.err;
+    EXPECT_NE(r.err.find(c.Says), std::string::npos) << c.What << r.err;
+    EXPECT_FALSE(fs::exists(root)) << c.What << ": nothing is written";
+  }
+  EXPECT_EQ(Import(whole, other.Path() / "Base").exitCode, 0);
+}
+
+// The file compressed as its name says, by libosmium's compressors.
+void WriteCompressed(const fs::path& file, const std::string& text) {
+  const osmium::io::File kind{file.string()};
+  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  ASSERT_GE(fd, 0);
+  const std::unique_ptr<osmium::io::Compressor> out =
+      osmium::io::CompressionFactory::instance().create_compressor(kind.compression(), fd, osmium::io::fsync::no);
+  out->write(text);
+  out->close();
+}
+
+// One street, and in node 7 what the case puts there.
+std::string StreetWith(const std::string& inNode) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<osm version=\"0.6\">\n"
+         " <node id=\"7\" lat=\"55.75\" lon=\"37.60\">" + inNode + "</node>\n"
+         " <node id=\"8\" lat=\"55.75\" lon=\"37.61\"/>\n"
+         " <way id=\"9\"><nd ref=\"7\"/><nd ref=\"8\"/><tag k=\"highway\" v=\"residential\"/>"
+         "<tag k=\"name\" v=\"улица Мира\"/></way>\n</osm>\n";
+}
+
+// The XML parser's time grows with the square of a token's length: a tag, a
+// comment or a run of text over the limit is refused as soon as it is read.
+TEST_F(OsmImport, AnOverlongTagCommentOrTextIsRefusedPlainOrCompressed) {
+  const std::string over(kMaxXmlTokenBytes + 1, 'a');
+  const std::string within(kMaxXmlTokenBytes - 100, 'a');
+  struct Case {
+    std::string File;
+    std::string InNode;
+    std::string Says;  // "" when imported
+  };
+  const std::string tagSays = "строка 3, запись node 7: тег <tag> длиннее 65536 байт";
+  const Case cases[] = {
+      {"long.osm", "<tag k=\"note\" v=\"" + over + "\"/>", tagSays},
+      {"long.osm.gz", "<tag k=\"note\" v=\"" + over + "\"/>", tagSays},
+      {"long.osm.bz2", "<tag k=\"note\" v=\"" + over + "\"/>", tagSays},
+      {"name.osm.gz", "<tag k=\"" + over + "\" v=\"x\"/>", tagSays},
+      {"text.osm.bz2", over, "строка 3, запись node 7: текст длиннее 65536 байт"},
+      {"comment.osm", "<!--" + over + "-->", "строка 3, запись node 7: комментарий длиннее 65536 байт"},
+      {"quoted.osm", "<tag k=\"note\" v=\"a>'" + over + "\"/>", tagSays},
+      {"within.osm.gz", "<tag k=\"note\" v=\"" + std::string(1000, 'a') + "\"/><!--" + within + "-->" + within, ""},
+  };
+  for (const Case& c : cases) {
+    TempDir other;
+    const fs::path input = other.Path() / c.File;
+    WriteCompressed(input, StreetWith(c.InNode));
+    const fs::path root = other.Path() / "Base";
+    const CliResult r = Import(input, root);
+    if (c.Says.empty()) {
+      EXPECT_EQ(r.exitCode, 0) << c.File << r.err;
+      continue;
+    }
+    EXPECT_EQ(r.exitCode, 1) << c.File << r.out;
+    EXPECT_NE(r.err.find(input.string() + ": " + c.Says), std::string::npos) << c.File << r.err;
+    EXPECT_FALSE(fs::exists(root)) << c.File << ": nothing is written";
+  }
+  const CliResult help = RunCli({"import-osm", "--help"});
+  EXPECT_NE(help.out.find("longer than " + std::to_string(kMaxXmlTokenBytes) + " bytes"), std::string::npos);
+}
+
+// The city is what lies around the middle of the data: a town across the
+// 180th meridian stays one piece, what lies far out or off the globe is left
+// out and named, and the rest imports; a coordinate libosmium would overflow
+// on is refused.
+TEST_F(OsmImport, WhatLiesOffTheGlobeOrFarOutIsLeftOutAndATownAcrossTheMeridianStaysWhole) {
+  struct Case {
+    std::string File;
+    std::vector<std::string> Skipped;  // the summary's lines of what it left out
+    std::set<std::string> Streets;
+    int MinWidth, MaxWidth;  // of the streets, in map units of 100 m
+    std::string Says = "";   // the refusal, or "" when imported
+  };
+  const std::string far = "far from the rest of the data", off = "coordinates outside the valid range";
+  const Case cases[] = {
+      // 177.5 E to 178 W at 64.7 N: 214 km.
+      {"antimeridian.osm", {}, {"Береговая улица", "Западная улица", "Восточная улица"}, 2100, 2200},
+      {"far.osm",
+       // At 100 m a unit the town is smaller than a name where names show.
+       {"skipped\t" + far + "\t2", "skipped-ids\t" + far + "\tw201 n23",
+        "skipped\tstreet name covering another label where it shows\t1"},
+       {"улица Мира", "улица Ленина", "Садовая улица"}, 5, 8},
+      {"poles.osm",
+       {"skipped\t" + off + "\t3", "skipped-ids\t" + off + "\tn17 w113 w114", "skipped\t" + far + "\t3",
+        "skipped-ids\t" + far + "\tw111 w112 w115"},
+       {"улица Мира", "улица Ленина"}, 5, 8},
+      {"huge-coordinate.osm", {}, {}, 0, 0, "строка 6, запись node 17: координата lat=\"1e300\" не читается"},
+  };
+  for (const Case& c : cases) {
+    TempDir other;
+    const CliResult r = Import(kData / c.File, other.Path(), {"--unit", "100"});
+    if (!c.Says.empty()) {
+      EXPECT_EQ(r.exitCode, 1) << c.File << r.out;
+      EXPECT_NE(r.err.find((kData / c.File).string() + ": " + c.Says), std::string::npos) << c.File << r.err;
+      EXPECT_FALSE(fs::exists(other.Path() / kCity)) << c.File;
+      continue;
+    }
+    ASSERT_EQ(r.exitCode, 0) << c.File << r.err;
+    std::vector<std::string> skipped;
+    for (const std::string& line : Lines(r.out))
+      if (line.starts_with("skipped")) skipped.push_back(line);
+    EXPECT_EQ(skipped, c.Skipped) << c.File;
+    const Tables tables = Dump(other.Path() / kCity);
+    std::set<std::string> streets;
+    int minX = INT_MAX, maxX = INT_MIN;
+    for (const Row& street : tables.at("ListOfStreets")) {
+      streets.insert(street[0]);
+      for (const MapPoint& p : Points(street[4])) {
+        minX = std::min(minX, p.X);
+        maxX = std::max(maxX, p.X);
+      }
+    }
+    EXPECT_EQ(streets, c.Streets) << c.File;
+    EXPECT_GE(maxX - minX, c.MinWidth) << c.File;
+    EXPECT_LE(maxX - minX, c.MaxWidth) << c.File;
+  }
 }
 
 TEST_F(OsmImport, AnUnwritableDataRootFailsWithoutLeavingAnything) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "Output.h"
 #include "OsmImport.h"
@@ -35,10 +36,18 @@ constexpr const char* kImportHelp =
     "                    that cross its edge are cut there\n"
     "  --replace         replace a city folder of that name (kept otherwise)\n"
     "The city is written into a temporary folder beside its place and renamed into place\n"
-    "at the end: a failed import leaves nothing behind.\n"
+    "at the end (with --replace, swapped with the old city in one step): a failed import\n"
+    "leaves nothing behind, and what an interrupted one left is removed by the next.\n"
+    "Refused as unreadable: XML (also compressed) with a tag, comment or run of text\n"
+    "longer than 65536 bytes or a coordinate with an exponent past 1000 (\"1e300\"), and\n"
+    "a PBF file that ends inside a block or has bytes after its last block.\n"
     "Prints city<TAB>FOLDER<TAB>plain|scrambled, records<TAB>LAYER<TAB>N for every layer,\n"
     "plain<TAB>LAYER for a layer written plain although scrambled was asked for,\n"
-    "skipped<TAB>REASON<TAB>N and changed<TAB>REASON<TAB>N.\n"
+    "skipped<TAB>REASON<TAB>N, after it skipped-ids<TAB>REASON<TAB>IDS naming the first five\n"
+    "left out (n12 w34 r5) for the reasons that name them, and changed<TAB>REASON<TAB>N.\n"
+    "What lies off the globe (latitude beyond 90, longitude beyond 180) or has no point\n"
+    "within 1000 km of the middle of the data is left out; longitudes are taken around\n"
+    "the middle, so that a city across the 180th meridian stays in one piece.\n"
     "Exit 0: imported; 1: the input cannot be read or the city cannot be written (the\n"
     "reason on stderr); 2: a wrong call.\n";
 
@@ -116,6 +125,12 @@ bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
   return true;
 }
 
+std::string Joined(const std::vector<std::string>& ids) {
+  std::string text;
+  for (const std::string& id : ids) text += (text.empty() ? "" : " ") + id;
+  return text;
+}
+
 void PrintSummary(const ImportResult& r, bool scrambled) {
   cli::PrintLine({"city", cli::Escape(r.CityDir.string()), scrambled ? "scrambled" : "plain"});
   const RecordCounts& c = r.Counts;
@@ -125,7 +140,11 @@ void PrintSummary(const ImportResult& r, bool scrambled) {
                                                    {"Firms", c.Firms},     {"Icons", c.Icons}};
   for (const auto& [name, n] : layers) cli::PrintLine({"records", name, std::to_string(n)});
   for (const std::string& layer : c.PlainLayers) cli::PrintLine({"plain", layer});
-  for (const auto& [reason, n] : r.Report.Skipped) cli::PrintLine({"skipped", reason, std::to_string(n)});
+  for (const auto& [reason, n] : r.Report.Skipped) {
+    cli::PrintLine({"skipped", reason, std::to_string(n)});
+    if (const auto ids = r.Report.SkippedIds.find(reason); ids != r.Report.SkippedIds.end())
+      cli::PrintLine({"skipped-ids", reason, Joined(ids->second)});
+  }
   for (const auto& [reason, n] : r.Report.Changed) cli::PrintLine({"changed", reason, std::to_string(n)});
 }
 

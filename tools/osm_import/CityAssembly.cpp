@@ -11,6 +11,7 @@
 
 #include "AddressIndex.h"
 #include "Cp1251Text.h"
+#include "DataReach.h"
 #include "Geometry.h"
 #include "Projection.h"
 #include "StreetLabels.h"
@@ -24,6 +25,8 @@ constexpr double kMetresPerDegree = 111320.0;
 // letter and 12 high; a label is centred on its place at the scale from which
 // it is legible.
 constexpr double kLetterPixels = 6, kLinePixels = 12;
+// The centre is the median of at most about this many points.
+constexpr size_t kCentrePoints = 1000000;
 // Two place names alike closer than this are one place named twice (a node
 // and the area around it).
 constexpr double kSamePlaceMetres = 3000;
@@ -102,37 +105,19 @@ class CityBuilder {
 
  private:
   // The middle of the city: of its streets, buildings and points of interest
-  // (borders and routes may run far out of it), else of everything.
+  // (borders and routes may run far out of it), else of everything; the
+  // middle of the main body of their points, so that what lies far out does
+  // not move it (DataReach.h).  What has no point within the map's reach of
+  // it is left out, what crosses the reach is cut there.
   bool FindCentre(std::string& error) {
-    GeoBox core, all;
-    const auto add = [&](GeoBox& box, GeoPoint p) {
-      if (!o_.Box || o_.Box->Contains(p)) box.Add(p);
-    };
-    for (const BuildingFeature& b : f_.Buildings)
-      for (GeoPoint p : b.Shape.Outer) add(core, p);
-    for (const LineFeature& l : f_.Lines)
-      for (GeoPoint p : l.Line.Points) add(l.Kind == LineKind::Street ? core : all, p);
-    for (const ObjectFeature& o : f_.Objects) add(core, o.At);
-    for (const FirmFeature& firm : f_.Firms) add(core, firm.At);
-    for (const RegionFeature& r : f_.Regions)
-      for (GeoPoint p : r.Shape.Outer) add(all, p);
-    for (const LabelFeature& l : f_.Labels) add(all, l.At);
-    for (const RouteFeature& r : f_.Routes)
-      for (const GeoLine& w : r.Ways)
-        for (GeoPoint p : w.Points) add(all, p);
-    const GeoBox& box = core.Empty() ? all : core;
-    if (box.Empty()) {
+    const std::vector<GeoPoint> core = PointsOf(true), body = core.empty() ? PointsOf(false) : core;
+    if (body.empty()) {
       error = o_.Box ? "no map data inside --bbox" : "no map data in the file";
       return false;
     }
-    const GeoPoint centre{static_cast<int32_t>((static_cast<int64_t>(box.MinX) + box.MaxX) / 2),
-                          static_cast<int32_t>((static_cast<int64_t>(box.MinY) + box.MaxY) / 2)};
-    const double reachLat = kMapReachMetres / kMetresPerDegree;
-    const double reachLon = reachLat / std::max(0.05, std::cos(Degrees(centre.Y) * M_PI / 180));
-    clip_.MinX = FixedDegrees(std::max(-180.0, Degrees(centre.X) - reachLon));
-    clip_.MaxX = FixedDegrees(std::min(180.0, Degrees(centre.X) + reachLon));
-    clip_.MinY = FixedDegrees(std::max(-85.0, Degrees(centre.Y) - reachLat));
-    clip_.MaxY = FixedDegrees(std::min(85.0, Degrees(centre.Y) + reachLat));
+    const GeoPoint centre = MainBodyCentre(body);
+    clip_ = ReachAround(centre);
+    KeepWithinReach(f_, centre.X, clip_);
     if (o_.Box) {
       clip_.MinX = std::max(clip_.MinX, o_.Box->MinX);
       clip_.MinY = std::max(clip_.MinY, o_.Box->MinY);
@@ -141,6 +126,43 @@ class CityBuilder {
     }
     proj_ = std::make_unique<Projection>(centre, o_.Unit);
     return true;
+  }
+
+  // The points the centre is found from (inside --bbox): of the city's core
+  // (streets, buildings, points of interest), else of all the rest; every
+  // few of them for a large extract, which gives the same median.
+  std::vector<GeoPoint> PointsOf(bool core) const {
+    const auto visit = [&](const auto& take) {
+      const auto add = [&](GeoPoint p) {
+        if (!o_.Box || o_.Box->Contains(p)) take(p);
+      };
+      if (core) {
+        for (const BuildingFeature& b : f_.Buildings)
+          for (GeoPoint p : b.Shape.Outer) add(p);
+        for (const ObjectFeature& o : f_.Objects) add(o.At);
+        for (const FirmFeature& firm : f_.Firms) add(firm.At);
+      } else {
+        for (const RegionFeature& r : f_.Regions)
+          for (GeoPoint p : r.Shape.Outer) add(p);
+        for (const LabelFeature& l : f_.Labels) add(l.At);
+        for (const RouteFeature& r : f_.Routes)
+          for (const GeoLine& w : r.Ways)
+            for (GeoPoint p : w.Points) add(p);
+      }
+      for (const LineFeature& l : f_.Lines)
+        if ((l.Kind == LineKind::Street) == core)
+          for (GeoPoint p : l.Line.Points) add(p);
+    };
+    size_t count = 0;
+    visit([&](GeoPoint) { ++count; });
+    const size_t every = count / kCentrePoints + 1;
+    std::vector<GeoPoint> points;
+    points.reserve(count / every + 1);
+    size_t i = 0;
+    visit([&](GeoPoint p) {
+      if (i++ % every == 0) points.push_back(p);
+    });
+    return points;
   }
 
   void AddKinds() {

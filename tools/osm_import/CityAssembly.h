@@ -7,13 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "DataReach.h"
 #include "Features.h"
 #include "GeoBox.h"
 #include "citywriter/CityModel.h"
-
-// How far from the centre the map reaches: beyond it a transverse Mercator
-// bends the map too much, and the coordinates grow past what the viewer draws.
-constexpr double kMapReachMetres = 1000e3;
 
 struct AssemblyOptions {
   std::string Name;             // the city's folder name and title (UTF-8)

@@ -1,7 +1,9 @@
 #include "FeatureCollector.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "DataReach.h"
 #include "Geometry.h"
 #include "TagMapping.h"
 
@@ -31,6 +33,23 @@ bool AllLocated(const osmium::WayNodeList& nodes) {
   return true;
 }
 
+// A node the data places off the globe (latitude 91, longitude 181, ...),
+// as against one missing from the extract.
+bool AnyOffTheGlobe(const osmium::WayNodeList& nodes) {
+  for (const osmium::NodeRef& n : nodes)
+    if (n.location().is_defined() && !n.location().valid()) return true;
+  return false;
+}
+
+bool AnyOffTheGlobe(const std::vector<GeoPolygon>& polygons) {
+  const auto off = [](const GeoRing& ring) {
+    return std::any_of(ring.begin(), ring.end(), [](GeoPoint p) { return !InValidRange(p); });
+  };
+  for (const GeoPolygon& p : polygons)
+    if (off(p.Outer) || std::any_of(p.Inners.begin(), p.Inners.end(), off)) return true;
+  return false;
+}
+
 std::vector<GeoPoint> Points(const osmium::NodeRefList& nodes) {
   std::vector<GeoPoint> points;
   points.reserve(nodes.size());
@@ -46,6 +65,15 @@ GeoBox BoundsOf(const std::vector<GeoPoint>& points) {
   GeoBox box;
   box.Add(points);
   return box;
+}
+
+// A ring across the 180th meridian as one piece, its longitudes taken around
+// its first point's (some then beyond 180), for what is computed from its
+// shape; DataReach.h unwraps every point around the city's middle later.
+GeoRing OnePiece(const GeoRing& ring) {
+  GeoRing piece = ring;
+  for (GeoPoint& p : piece) p = Unwrapped(p, ring.front().X);
+  return piece;
 }
 
 // Tags whose areas make a region, a building, or a point of something.
@@ -90,7 +118,12 @@ bool FeatureCollector::Inside(const GeoBox& bounds) {
 
 void FeatureCollector::node(const osmium::Node& node) {
   const osmium::TagList& tags = node.tags();
-  if (tags.empty() || !node.location().valid()) return;
+  if (tags.empty()) return;
+  if (!node.location().valid()) {
+    if (node.location().is_defined() && MakesPoint(tags))
+      f_.Report.SkipNamed(kOutsideValidRange, "n" + std::to_string(node.id()));
+    return;
+  }
   const GeoPoint at{node.location().x(), node.location().y()};
   if (box_ && !box_->Contains(at)) {
     if (MakesPoint(tags)) f_.Report.Skip("outside --bbox");
@@ -102,11 +135,11 @@ void FeatureCollector::node(const osmium::Node& node) {
 void FeatureCollector::CollectPoint(const osmium::TagList& tags, GeoPoint at, const std::string& base) {
   const int kind = ObjectKindOf(tags);
   if (kind >= 0)
-    f_.Objects.push_back({kind, Value(tags, "name"), AddressStreet(tags), Value(tags, "addr:housenumber"), at});
+    f_.Objects.push_back({kind, Value(tags, "name"), AddressStreet(tags), Value(tags, "addr:housenumber"), at, base});
   CollectFirm(tags, at, base);
   const int placeSize = PlaceLabelSize(Value(tags, "place"));
   const int size = placeSize > 0 ? placeSize : AreaLabelSize(tags);
-  if (size > 0 && HasValue(tags, "name")) f_.Labels.push_back({Value(tags, "name"), size, at});
+  if (size > 0 && HasValue(tags, "name")) f_.Labels.push_back({Value(tags, "name"), size, at, base});
 }
 
 void FeatureCollector::CollectFirm(const osmium::TagList& tags, GeoPoint at, const std::string& base) {
@@ -145,9 +178,9 @@ void FeatureCollector::way(const osmium::Way& way) {
   if (tags.has_key("highway") && !areaOnly) {
     missingCounted = CollectStreet(way);
   } else if (const double rail = RailwayWidthMetres(tags); rail > 0) {
-    missingCounted = CollectLine(way, {LineKind::Railway, Value(tags, "name"), "ЖД", 1, rail, 0, 1, {}});
+    missingCounted = CollectLine(way, {LineKind::Railway, Value(tags, "name"), "ЖД", 1, rail, 0, 1, {}, {}});
   } else if (const double river = RiverWidthMetres(tags); river > 0) {
-    missingCounted = CollectLine(way, {LineKind::River, Value(tags, "name"), "РЕКА", 2, river, 0, 0, {}});
+    missingCounted = CollectLine(way, {LineKind::River, Value(tags, "name"), "РЕКА", 2, river, 0, 0, {}, {}});
   }
   CountUnassembledArea(way, missingCounted);
 }
@@ -164,11 +197,16 @@ bool FeatureCollector::CollectStreet(const osmium::Way& way) {
   }
   const std::string type = StreetType(*street, name, bridge);
   return CollectLine(way, {LineKind::Street, name, type, bridge ? DrawnWidth(*street) : street->Width, 0,
-                           street->LabelSize, bridge ? 10 : street->Rank, {}});
+                           street->LabelSize, bridge ? 10 : street->Rank, {}, {}});
 }
 
 // True when the way was counted as one with missing nodes.
 bool FeatureCollector::CollectLine(const osmium::Way& way, LineFeature line) {
+  line.Id = "w" + std::to_string(way.id());
+  if (AnyOffTheGlobe(way.nodes())) {
+    f_.Report.SkipNamed(kOutsideValidRange, line.Id);
+    return true;
+  }
   if (!AllLocated(way.nodes())) {
     f_.Report.Skip("way with missing nodes");
     return true;
@@ -210,6 +248,10 @@ void FeatureCollector::area(const osmium::Area& area) {
     polygons.push_back(std::move(polygon));
   }
   if (polygons.empty()) return;
+  if (AnyOffTheGlobe(polygons)) {
+    if (MakesAreaRecord(tags) || MakesPoint(tags)) f_.Report.SkipNamed(kOutsideValidRange, base);
+    return;
+  }
   GeoBox bounds;
   for (const GeoPolygon& p : polygons) bounds.Add(p.Outer);
   if (!Inside(bounds)) return;
@@ -218,14 +260,14 @@ void FeatureCollector::area(const osmium::Area& area) {
   if (area.from_way() && tags.has_key("highway") && !tags.has_tag("area", "yes")) return;
   if (IsBuilding(tags))
     for (const GeoPolygon& p : polygons)
-      f_.Buildings.push_back({AddressStreet(tags), Value(tags, "addr:housenumber"), Value(tags, "name"), p});
+      f_.Buildings.push_back({AddressStreet(tags), Value(tags, "addr:housenumber"), Value(tags, "name"), p, base});
   if (const char* kind = RegionKind(tags))
-    for (const GeoPolygon& p : polygons) f_.Regions.push_back({kind, p});
+    for (const GeoPolygon& p : polygons) f_.Regions.push_back({kind, p, base});
 
   if (!MakesPoint(tags)) return;
   const GeoPolygon* largest = &polygons.front();
   for (const GeoPolygon& p : polygons)
     if (RingArea(p.Outer) > RingArea(largest->Outer)) largest = &p;
-  const GeoPoint at = InteriorPoint(largest->Outer);
+  const GeoPoint at = InteriorPoint(OnePiece(largest->Outer));
   if (!box_ || box_->Contains(at)) CollectPoint(tags, at, base);
 }

@@ -16,6 +16,11 @@ struct GeoPoint {
   friend bool operator==(const GeoPoint&, const GeoPoint&) = default;
 };
 
+// Within -180..180 degrees of longitude and -90..90 of latitude.
+inline bool InValidRange(GeoPoint p) {
+  return p.X >= -1800000000 && p.X <= 1800000000 && p.Y >= -900000000 && p.Y <= 900000000;
+}
+
 using GeoRing = std::vector<GeoPoint>;  // closed: the last point repeats the first
 
 // A line with the ids of the nodes at its ends (0: none), by which lines
@@ -43,28 +48,35 @@ struct LineFeature {
   int LabelSize = 0;   // streets: the size class of their name label
   int Rank = 0;        // drawing order within the layer
   GeoLine Line;
+  std::string Id;      // "w12": what the summary names it by
 };
 
+// Every feature has the id of the object it comes from ("n12", "w34",
+// "r5"), by which the summary names what it left out.
 struct BuildingFeature {
   std::string Street, Number, Name;
   GeoPolygon Shape;
+  std::string Id;
 };
 
 struct RegionFeature {
   const char* Kind = nullptr;
   GeoPolygon Shape;
+  std::string Id;
 };
 
 struct LabelFeature {
   std::string Text;
   int Size = 10;
   GeoPoint At;
+  std::string Id;
 };
 
 struct ObjectFeature {
   int Kind = 0;  // index into ObjectKindIcons()
   std::string Name, Street, Number;
   GeoPoint At;
+  std::string Id;
 };
 
 struct FirmFeature {
@@ -81,6 +93,7 @@ struct RouteFeature {
   std::string Type, Name, Comment;
   std::vector<GeoLine> Ways;  // in the relation's order, as the data draws them
   size_t MissingWays = 0;     // members the extract does not hold
+  std::string Id;
 };
 
 struct Features {

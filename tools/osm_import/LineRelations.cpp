@@ -71,6 +71,7 @@ void LineRelations::Take(const osmium::Relation& relation) {
 
 void LineRelations::TakeRoute(const osmium::Relation& relation) {
   RouteFeature route;
+  route.Id = "r" + std::to_string(relation.id());
   route.Type = RouteType(Value(relation.tags(), "route"));
   NameRoute(relation.tags(), route);
   for (const osmium::RelationMember& member : relation.members()) {
@@ -94,7 +95,7 @@ void LineRelations::TakeBorder(const osmium::Relation& relation) {
     if (member.type() != osmium::item_type::way || !borderWays_.insert(member.ref()).second) continue;
     const osmium::Way* way = get_member_way(member.ref());
     if (!way || !Located(*way)) continue;  // the border runs on outside the extract
-    LineFeature line{LineKind::Boundary, "", "ГРАНИЦА", 1, 0, 0, -1, LineOf(*way)};
+    LineFeature line{LineKind::Boundary, "", "ГРАНИЦА", 1, 0, 0, -1, LineOf(*way), "w" + std::to_string(way->id())};
     GeoBox bounds;
     bounds.Add(line.Line.Points);
     if (!box_ || box_->Overlaps(bounds)) f_.Lines.push_back(std::move(line));

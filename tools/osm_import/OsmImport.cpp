@@ -7,6 +7,7 @@
 
 #include "CityAssembly.h"
 #include "CityPreview.h"
+#include "InputCheck.h"
 #include "OsmRead.h"
 #include "OutputFolder.h"
 
@@ -71,6 +72,7 @@ ImportResult ImportOsm(const ImportOptions& o) {
 
   Features features;
   try {
+    if (!CheckInput(o.Input, error)) return Fail(Outcome::BadInput, error);
     features = ReadFeatures(o.Input, o.Box);
   } catch (const std::exception& e) {
     return Fail(Outcome::BadInput, o.Input.string() + ": not OpenStreetMap data: " + e.what());

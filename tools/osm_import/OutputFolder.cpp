@@ -1,22 +1,51 @@
 #include "OutputFolder.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+
+#include "FolderSync.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh folder beside the target, named after it.
+constexpr size_t kUniqueLetters = 6;  // mkdtemp's XXXXXX
+
+// A fresh folder beside the target, named after it, with the mode a folder
+// made under the umask gets (mkdtemp always gives 0700).
 bool MakeUniqueFolder(const fs::path& dataRoot, const std::string& prefix, fs::path& made, std::string& error) {
-  std::string pattern = (dataRoot / (prefix + "XXXXXX")).string();
+  std::string pattern = (dataRoot / (prefix + std::string(kUniqueLetters, 'X'))).string();
   if (!mkdtemp(pattern.data())) {
     error = dataRoot.string() + ": cannot make a folder in it (" + std::strerror(errno) + ")";
     return false;
   }
   made = pattern;
+  if (chmod(made.c_str(), 0777 & ~CurrentUmask()) != 0) {
+    error = made.string() + ": cannot set its mode (" + std::strerror(errno) + ")";
+    std::error_code ec;
+    fs::remove(made, ec);
+    return false;
+  }
   return true;
+}
+
+// ".NAME.import-" or ".NAME.old-" and the unique letters.
+bool IsLeftoverOf(const std::string& entry, const std::string& city) {
+  for (const char* kind : {".import-", ".old-"}) {
+    const std::string prefix = "." + city + kind;
+    if (entry.size() == prefix.size() + kUniqueLetters && entry.compare(0, prefix.size(), prefix) == 0) return true;
+  }
+  return false;
+}
+
+// The test hook of OutputFolder.h: the process ends here as if killed.
+void StopIfAsked(const char* step) {
+  const char* stop = std::getenv("TELLURIN_IMPORT_TEST_STOP");
+  if (stop && std::strcmp(stop, step) == 0) _exit(75);
 }
 
 }  // namespace
@@ -36,35 +65,85 @@ bool OutputFolder::Create(std::string& error) {
     error = dataRoot_.string() + ": cannot be made (" + ec.message() + ")";
     return false;
   }
+  RemoveLeftovers();
   return MakeUniqueFolder(dataRoot_, "." + cityName_ + ".import-", temporary_, error);
+}
+
+// remove_all takes a link away without following it.
+void OutputFolder::RemoveLeftovers() const {
+  std::error_code ec;
+  for (fs::directory_iterator it(dataRoot_, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code ignored;
+    if (IsLeftoverOf(it->path().filename().string(), cityName_)) fs::remove_all(it->path(), ignored);
+  }
+}
+
+// Once the city is in place, a failure to flush the rename is no reason to
+// report the import as failed: the city is there either way.
+void OutputFolder::SyncRenames() const {
+  std::string ignored;
+  SyncFolder(dataRoot_, ignored);
 }
 
 bool OutputFolder::Publish(bool replace, std::string& error) {
   const fs::path target = Target();
+  if (!SyncTree(temporary_, error)) return false;
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(target, ec))) {
+    fs::rename(temporary_, target, ec);
+    if (ec) {
+      error = target.string() + ": cannot be written (" + ec.message() + ")";
+      return false;
+    }
+    published_ = true;
+    SyncRenames();
+    return true;
+  }
+  if (!replace) {
+    error = target.string() + " already exists (--replace replaces it)";
+    return false;
+  }
+  StopIfAsked("before-swap");
+  switch (SwapPaths(temporary_, target)) {
+    case SwapResult::Swapped:
+      break;
+    case SwapResult::Unsupported:
+      return MoveAsideAndIn(error);
+    case SwapResult::Failed:
+      error = target.string() + ": cannot be replaced (" + std::strerror(errno) + ")";
+      return false;
+  }
+  published_ = true;
+  StopIfAsked("after-swap");
+  SyncRenames();
+  fs::remove_all(temporary_, ec);  // the temporary name now holds the old city
+  return true;
+}
+
+// Where the folders cannot be swapped in one step: the old city is renamed
+// aside and the new one in.  A kill between the two leaves the old city in
+// ".NAME.old-*" and nothing under its name until the next import.
+bool OutputFolder::MoveAsideAndIn(std::string& error) {
+  const fs::path target = Target();
   std::error_code ec;
   fs::path old;
-  if (fs::exists(fs::symlink_status(target, ec))) {
-    if (!replace) {
-      error = target.string() + " already exists (--replace replaces it)";
-      return false;
-    }
-    if (!MakeUniqueFolder(dataRoot_, "." + cityName_ + ".old-", old, error)) return false;
-    fs::rename(target, old / cityName_, ec);
-    if (ec) {
-      error = target.string() + ": cannot be moved aside (" + ec.message() + ")";
-      fs::remove_all(old, ec);
-      return false;
-    }
+  if (!MakeUniqueFolder(dataRoot_, "." + cityName_ + ".old-", old, error)) return false;
+  fs::rename(target, old / cityName_, ec);
+  if (ec) {
+    error = target.string() + ": cannot be moved aside (" + ec.message() + ")";
+    fs::remove_all(old, ec);
+    return false;
   }
   fs::rename(temporary_, target, ec);
   if (ec) {
     error = target.string() + ": cannot be written (" + ec.message() + ")";
     std::error_code back;
-    if (!old.empty()) fs::rename(old / cityName_, target, back);
-    if (!old.empty()) fs::remove_all(old, back);
+    fs::rename(old / cityName_, target, back);
+    fs::remove_all(old, back);
     return false;
   }
   published_ = true;
-  if (!old.empty()) fs::remove_all(old, ec);
+  SyncRenames();
+  fs::remove_all(old, ec);
   return true;
 }

@@ -1,9 +1,18 @@
 #pragma once
 // A city folder written safely: everything goes into a temporary folder
-// beside the target (its name starts with a dot, and it holds no
-// Info/about.inf until the very end, so the viewer never lists it), which is
-// renamed into place when the city is complete.  A city already there is
-// only replaced when asked, and then only after the new one is complete.
+// beside the target (".NAME.import-XXXXXX": its name starts with a dot, so
+// the viewer never lists it), which takes the target's place when the city
+// is complete.  A city already there is only replaced when asked, and then
+// by swapping the two folders in one step, so that the name always holds a
+// whole city, the old or the new.  Leftovers of an import that was killed
+// (".NAME.import-*", ".NAME.old-*") are removed by the next import of the
+// same city; two imports of one city at the same time are not supported.
+//
+// Folders and files get the modes the umask gives (0755 and 0644 under 022),
+// so that a city imported into a shared data root is readable by all.
+//
+// For tests, TELLURIN_IMPORT_TEST_STOP=before-swap or after-swap ends the
+// process (exit 75) at that step of Publish, as a kill would.
 #include <filesystem>
 #include <string>
 
@@ -16,14 +25,20 @@ class OutputFolder {
   OutputFolder& operator=(const OutputFolder&) = delete;
 
   std::filesystem::path Target() const { return dataRoot_ / cityName_; }
-  // Makes the temporary folder (and the data root, if missing).
+  // Makes the temporary folder (and the data root, if missing), after
+  // removing what interrupted imports of this city left.
   bool Create(std::string& error);
   const std::filesystem::path& Temporary() const { return temporary_; }
-  // Renames the temporary folder to the target; an existing target is
-  // replaced when `replace`, else the call fails and leaves it alone.
+  // Flushes the temporary folder to disk and puts it in the target's place;
+  // an existing target is replaced when `replace`, else the call fails and
+  // leaves it alone.
   bool Publish(bool replace, std::string& error);
 
  private:
+  bool MoveAsideAndIn(std::string& error);
+  void RemoveLeftovers() const;
+  void SyncRenames() const;
+
   std::filesystem::path dataRoot_;
   std::string cityName_;
   std::filesystem::path temporary_;

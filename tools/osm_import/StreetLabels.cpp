@@ -214,14 +214,16 @@ std::vector<Label> PlaceStreetLabels(std::vector<NamedLine> lines, double unitMe
     const NamedLine& first = lines[street.Lines.front()];
     const double scale = FirstLegibleScale(street.Size);
     std::vector<Point> taken;
-    for (const Candidate& c : CandidatesOf(street, lines, TextWidth(first.Letters, scale), kLinePixels / scale)) {
+    const std::vector<Candidate> candidates =
+        CandidatesOf(street, lines, TextWidth(first.Letters, scale), kLinePixels / scale);
+    for (const Candidate& c : candidates) {
       if (!taken.empty() && (!c.AlongStreet || !FarFromAll(c.At, taken, kRepeatMetres / unitMetres))) continue;
       if (!grid.Clear(c.At, first.Letters, scale)) continue;
       taken.push_back(c.At);
       grid.Add({c.At, street.Size, first.Letters});
       labels.push_back({first.Text, street.Size, c.At});
     }
-    if (taken.empty()) ++leftOut;
+    if (taken.empty() && !candidates.empty()) ++leftOut;  // a street wholly outside has no place to lose
   }
   return labels;
 }
