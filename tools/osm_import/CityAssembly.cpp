@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "AddressIndex.h"
+#include "CityArea.h"
 #include "Cp1251Text.h"
 #include "Geometry.h"
 #include "Projection.h"
@@ -137,8 +138,15 @@ class CityBuilder {
       error = o_.Box ? "no map data inside --bbox" : "no map data in the file";
       return false;
     }
-    const GeoPoint centre{static_cast<int32_t>((static_cast<int64_t>(box.MinX) + box.MaxX) / 2),
-                          static_cast<int32_t>((static_cast<int64_t>(box.MinY) + box.MaxY) / 2)};
+    GeoPoint centre{static_cast<int32_t>((static_cast<int64_t>(box.MinX) + box.MaxX) / 2),
+                    static_cast<int32_t>((static_cast<int64_t>(box.MinY) + box.MaxY) / 2)};
+    // Without --bbox the city's own area decides where the map is centred
+    // and how far it reaches.
+    std::optional<CityArea> area;
+    if (!o_.Box) {
+      area = FindCityArea(f_, box, o_.FileBounds);
+      centre = area->Centre;
+    }
     const double reachLat = kMapReachMetres / kMetresPerDegree;
     const double reachLon = reachLat / std::max(0.05, std::cos(Degrees(centre.Y) * M_PI / 180));
     clip_.MinX = FixedDegrees(std::max(-180.0, Degrees(centre.X) - reachLon));
@@ -151,8 +159,20 @@ class CityBuilder {
       clip_.MaxX = std::min(clip_.MaxX, o_.Box->MaxX);
       clip_.MaxY = std::min(clip_.MaxY, o_.Box->MaxY);
     }
+    if (area) KeepCityArea(*area);
     proj_ = std::make_unique<Projection>(centre, o_.Unit);
     return true;
+  }
+
+  // The map cut at the city area's margin; the summary says how many
+  // features reached beyond it.
+  void KeepCityArea(const CityArea& area) {
+    clip_.MinX = std::max(clip_.MinX, area.Kept.MinX);
+    clip_.MinY = std::max(clip_.MinY, area.Kept.MinY);
+    clip_.MaxX = std::min(clip_.MaxX, area.Kept.MaxX);
+    clip_.MaxY = std::min(clip_.MaxY, area.Kept.MaxY);
+    const size_t beyond = FeaturesReachingOut(f_, clip_);
+    if (beyond > 0) report_.Change("cut at 10% beyond " + area.Source, beyond);
   }
 
   void AddKinds() {
