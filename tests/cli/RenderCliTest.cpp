@@ -76,7 +76,9 @@ TEST_F(RenderCli, PrintsTheViewItDrewLast) {
   for (const Case& c : {Case{{}, "view\t1\t500\t600"}, Case{{"--scale", "2.5", "--center", "100,80"}, "view\t2.5\t100\t80"},
                         Case{{"--scale", "0.25"}, "view\t0.25\t500\t600"},
                         Case{{"--whole-city"}, "view\t0.5\t100\t100"},
-                        Case{{"--screen", "450x350", "--whole-city"}, "view\t2\t100\t100"}}) {
+                        Case{{"--screen", "450x350", "--whole-city"}, "view\t2\t100\t100"},
+                        // too big for 50%: 200 units across 49 pixels, at the scale that just fits them
+                        Case{{"--screen", "50x40", "--whole-city"}, "view\t0.24499999\t97\t97"}}) {
     CliResult r;
     Render(c.Args, &r);
     EXPECT_EQ(r.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\n" + c.View + "\n") << c.View;
