@@ -97,22 +97,9 @@ QPoint VisibleMapCentre(const QRect& visible) {
   return {visible.left() + (visible.width() - 1) / 2, visible.top() + (visible.height() - 1) / 2};
 }
 
-namespace {
-
-// A length of `units` map units spans units x scale + 1 pixels (both ends).
-bool Fits(int64_t units, float scale, int pixels) {
-  return static_cast<long double>(units) * scale <= pixels - 1;
-}
-
-}  // namespace
-
 int WholeBoxTrackBarPosition(const PointBox& box, int width, int height) {
-  const int64_t w = int64_t{box.MaxX} - box.MinX;
-  const int64_t h = int64_t{box.MaxY} - box.MinY;
-  for (int position = kTrackBarMax; position > kTrackBarMin; --position) {
-    const float scale = TrackBarPositionToScale(position);
-    if (Fits(w, scale, width) && Fits(h, scale, height)) return position;
-  }
+  for (int position = kTrackBarMax; position > kTrackBarMin; --position)
+    if (BoxFitsAt(box, TrackBarPositionToScale(position), width, height)) return position;
   return kTrackBarMin;
 }
 

@@ -27,9 +27,6 @@ void TrackBar1Change(MapCore& core) { SetViewScale(core, TrackBarPositionToScale
 
 namespace {
 
-// A length of `units` map units spans units x scale + 1 pixels (both ends).
-bool Fits(int64_t units, float scale, int pixels) { return static_cast<long double>(units) * scale <= pixels - 1; }
-
 // The largest scale at which `units` span at most `pixels` (infinite for none).
 long double LengthScale(int64_t units, int pixels) {
   if (units <= 0) return std::numeric_limits<long double>::infinity();
@@ -63,13 +60,18 @@ float StepOut(float scale, float floor) {
 
 }  // namespace
 
+bool BoxFitsAt(const PointBox& box, float scale, int width, int height) {
+  const long double w = int64_t{box.MaxX} - box.MinX, h = int64_t{box.MaxY} - box.MinY;
+  return w * scale <= width - 1 && h * scale <= height - 1;
+}
+
 float WholeBoxScale(const PointBox& box, int width, int height) {
   const int64_t w = int64_t{box.MaxX} - box.MinX;
   const int64_t h = int64_t{box.MaxY} - box.MinY;
   const long double fit = std::min(LengthScale(w, width), LengthScale(h, height));
   float scale = static_cast<float>(std::min<long double>(fit, std::numeric_limits<float>::max()));
   // The float nearest the quotient may lie just above it.
-  while (scale > kSmallestScale && !(Fits(w, scale, width) && Fits(h, scale, height)))
+  while (scale > kSmallestScale && !BoxFitsAt(box, scale, width, height))
     scale = std::nextafter(scale, 0.0f);
   return std::max(scale, kSmallestScale);
 }

@@ -27,8 +27,11 @@ constexpr float kTrackBarMinScale = 0.5f;
 // units still spans a few pixels).
 constexpr float kSmallestScale = 1.0e-6f;
 
-// The largest scale at which `box` fits whole into width x height pixels, both
-// its edges included (a length of n units spans n x scale + 1 pixels); at
+// Whether `box` shows whole in width x height pixels at `scale`, both its
+// edges included: a length of n units spans n x scale + 1 pixels.
+bool BoxFitsAt(const PointBox& box, float scale, int width, int height);
+
+// The largest scale at which `box` fits whole into width x height pixels; at
 // least kSmallestScale, and a box of one point fits at any.
 float WholeBoxScale(const PointBox& box, int width, int height);
 
