@@ -13,6 +13,19 @@ constexpr double kMetresPerDegree = 111320.0;
 constexpr double kCellMetres = 333.0;
 // The least margin, in degrees of latitude: about 100 m.
 constexpr double kLeastMarginDegrees = 100.0 / kMetresPerDegree;
+// Bounds wider or higher than this are a region's or the planet's, and say
+// nothing of where the city is.
+constexpr double kWidestBoundsMetres = 200e3;
+
+// Whether the file's bounds can be the city's core: data lies in them and
+// they are no wider than a city's surroundings.
+bool CityBounds(const GeoBox& bounds, const GeoBox& dataCore) {
+  if (bounds.Empty() || !bounds.Overlaps(dataCore)) return false;
+  const double latitude = (bounds.MinY / 2 + bounds.MaxY / 2) / 1e7 * M_PI / 180;
+  const double height = (static_cast<double>(bounds.MaxY) - bounds.MinY) / 1e7 * kMetresPerDegree;
+  const double width = (static_cast<double>(bounds.MaxX) - bounds.MinX) / 1e7 * kMetresPerDegree * std::cos(latitude);
+  return width <= kWidestBoundsMetres && height <= kWidestBoundsMetres;
+}
 
 GeoPoint Middle(const GeoBox& box) {
   return {static_cast<int32_t>((static_cast<int64_t>(box.MinX) + box.MaxX) / 2),
@@ -82,7 +95,7 @@ GeoBox WithMargin(const GeoBox& box, double fraction) {
 
 CityArea FindCityArea(const Features& features, const GeoBox& dataCore, const std::optional<GeoBox>& fileBounds) {
   CityArea area;
-  if (fileBounds && !fileBounds->Empty() && fileBounds->Overlaps(dataCore)) {
+  if (fileBounds && CityBounds(*fileBounds, dataCore)) {
     area.Core = *fileBounds;
     area.Centre = Middle(*fileBounds);
     area.Source = "the file's bounds";

@@ -21,9 +21,10 @@ struct CityArea {
   std::string Source;  // what the core is, for the summary
 };
 
-// The core is the file's own bounds when it has them and data lies in them;
-// else `dataCore`, the box of the streets, buildings and points of interest,
-// centred on the densest part of the buildings.
+// The core is the file's own bounds when it has them, data lies in them and
+// they span no more than 200 km (a region's or the planet's bounds tell
+// nothing); else `dataCore`, the box of the streets, buildings and points of
+// interest, centred on the densest part of the buildings.
 CityArea FindCityArea(const Features& features, const GeoBox& dataCore, const std::optional<GeoBox>& fileBounds);
 
 // The densest part of the buildings: the middle of those in the square
