@@ -1,7 +1,8 @@
 // What a desktop map user reaches for, through the real windows over the demo
-// cities: the keys on the map, "Весь город", the double click, the city list's
-// double click and Enter, the memory between runs, the saved picture and the
-// printed page.
+// cities (and a city too big for 50%, written for the test): the keys on the
+// map, "Весь город", the zoom out to the whole of a big city, the double
+// click, the city list's double click and Enter, the memory between runs, the
+// saved picture and the printed page.
 #include <QAction>
 #include <QListWidget>
 #include <QLineEdit>
