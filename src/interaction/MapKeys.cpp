@@ -52,10 +52,10 @@ bool MapAreaKeyPress(MapCore& core, int key, Qt::KeyboardModifiers modifiers, co
       PanView(core, visible, 0, part);
       break;
     case MapKeyCommand::ZoomIn:
-      ZoomAroundPoint(core, 1, middle.x(), middle.y());
+      ZoomAroundPoint(core, 1, middle.x(), middle.y(), ZoomFloor(core, visible));
       break;
     case MapKeyCommand::ZoomOut:
-      ZoomAroundPoint(core, -1, middle.x(), middle.y());
+      ZoomAroundPoint(core, -1, middle.x(), middle.y(), ZoomFloor(core, visible));
       break;
     case MapKeyCommand::WholeCity:
       ShowWholeCity(core, visible);

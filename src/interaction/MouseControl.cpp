@@ -4,6 +4,7 @@
 
 #include "interaction/ClickSelect.h"
 #include "interaction/ViewMoves.h"
+#include "render/ViewScale.h"
 #include "render/RedrawView.h"
 #include "render/ViewTransform.h"
 #include "shell/MapCore.h"
@@ -81,7 +82,8 @@ bool FormDblClick(MapCore& core, MouseButton button, int32_t x, int32_t y) {
   if (button != MouseButton::Left) return false;
   const ViewUpdate dragEnded = FormMouseUp(core, button, x, y);
   if (core.Interaction.Mode != InteractionMode::Normal) return false;
-  if (!ZoomAroundPoint(core, 1, x, y)) ApplyViewUpdate(core, dragEnded);
+  // A step in: the zoom floor plays no part.
+  if (!ZoomAroundPoint(core, 1, x, y, kTrackBarMinScale)) ApplyViewUpdate(core, dragEnded);
   return true;
 }
 

@@ -11,19 +11,21 @@
 
 namespace {
 
-constexpr float kMinScale = 0.5f;
 constexpr float kMaxScale = 15.0f;
 
 }  // namespace
 
 void Panel5Click(MapCore& core) { SetTrackBarPosition(core, ScaleToTrackBarPosition(core.View.Scale)); }
 
-bool ZoomEditEnter(MapCore& core, const std::string& text) {
+bool ZoomEditEnter(MapCore& core, const std::string& text, float floor) {
   const std::optional<long double> value = ZoomFieldDigits(text);
   if (!value) return false;
   float scale = static_cast<float>(std::min(*value * 0.01L, 1.0e30L));
-  if (scale < kMinScale) scale = kMinScale;
+  if (scale < floor) scale = floor;
   if (scale > kMaxScale) scale = kMaxScale;
+  // The track bar keeps its position, unless the scale lies below its range:
+  // it then rests at its first step (without its change handler).
+  if (scale < kTrackBarMinScale) core.Ui.TrackBar1Position = kTrackBarMin;
   SetViewScale(core, scale);
   return true;
 }

@@ -25,14 +25,6 @@ int32_t SaturatingAdd(int32_t a, int64_t b) {
                                                   std::numeric_limits<int32_t>::max()));
 }
 
-// The track bar position `steps` away from the scale: from a scale between
-// two positions the first step lands on the neighbouring one.
-int StepTarget(float scale, int steps) {
-  const long double doubled = static_cast<long double>(scale) * 2;
-  const long double base = steps > 0 ? std::floor(doubled) : std::ceil(doubled);
-  return static_cast<int>(std::clamp<long double>(base + steps, kTrackBarMin, kTrackBarMax));
-}
-
 // The end of every move: the centre from the offsets, the track bar at
 // `position` without its change handler, then redraw and paint.
 void FinishMove(MapCore& core, int position) {
@@ -41,6 +33,11 @@ void FinishMove(MapCore& core, int position) {
   core.Interaction.HintVisible = false;
   RedrawView(core);
   core.Host.PaintMapWindow();
+}
+
+// The track bar's position for a scale, at its first step below 0.5.
+int TrackBarPositionOf(float scale) {
+  return std::clamp(ScaleToTrackBarPosition(scale), kTrackBarMin, kTrackBarMax);
 }
 
 bool Dragging(const MapCore& core) { return core.Interaction.Mode == InteractionMode::MapDrag; }
@@ -68,11 +65,10 @@ bool CentrePicturePoint(MapCore& core, HitPoint at) {
   return true;
 }
 
-bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y) {
+bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y, float floor) {
   if (steps == 0 || Dragging(core)) return false;
   ViewState& v = core.View;
-  const int position = StepTarget(v.Scale, steps);
-  const float scale = TrackBarPositionToScale(position);
+  const float scale = StepScale(v.Scale, steps, floor);
   if (scale == v.Scale) return false;
 
   // The map point under the mouse, kept there at the new scale.
@@ -82,7 +78,7 @@ bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y) {
   v.Scale = scale;
   v.OffsetX = FloorToInt32(mapX * scale - x - v.ScreenWidth / 2);
   v.OffsetY = FloorToInt32(mapY * scale - y - v.ScreenHeight / 2);
-  FinishMove(core, position);
+  FinishMove(core, TrackBarPositionOf(scale));
   return true;
 }
 
@@ -93,7 +89,7 @@ bool ShowViewAt(MapCore& core, int32_t x, int32_t y, float scale) {
   v.CenterY = y;
   v.Scale = scale;
   RecentreOffsets(v);
-  FinishMove(core, std::clamp(ScaleToTrackBarPosition(scale), kTrackBarMin, kTrackBarMax));
+  FinishMove(core, TrackBarPositionOf(scale));
   return true;
 }
 
@@ -101,30 +97,21 @@ QPoint VisibleMapCentre(const QRect& visible) {
   return {visible.left() + (visible.width() - 1) / 2, visible.top() + (visible.height() - 1) / 2};
 }
 
-namespace {
-
-// A length of `units` map units spans units x scale + 1 pixels (both ends).
-bool Fits(int64_t units, float scale, int pixels) {
-  return static_cast<long double>(units) * scale <= pixels - 1;
+int WholeBoxTrackBarPosition(const PointBox& box, int width, int height) {
+  for (int position = kTrackBarMax; position > kTrackBarMin; --position)
+    if (BoxFitsAt(box, TrackBarPositionToScale(position), width, height)) return position;
+  return kTrackBarMin;
 }
 
-}  // namespace
-
-int WholeBoxTrackBarPosition(const PointBox& box, int width, int height) {
-  const int64_t w = int64_t{box.MaxX} - box.MinX;
-  const int64_t h = int64_t{box.MaxY} - box.MinY;
-  for (int position = kTrackBarMax; position > kTrackBarMin; --position) {
-    const float scale = TrackBarPositionToScale(position);
-    if (Fits(w, scale, width) && Fits(h, scale, height)) return position;
-  }
-  return kTrackBarMin;
+float ZoomFloor(const MapCore& core, const QRect& visible) {
+  return ZoomFloor(core.Extents.DataBox(), visible.width(), visible.height());
 }
 
 bool ShowWholeCity(MapCore& core, const QRect& visible) {
   if (Dragging(core) || visible.isEmpty()) return false;
-  const PointBox box = core.Extents.Box();
+  const PointBox box = core.Extents.DataBox();
   const int position = WholeBoxTrackBarPosition(box, visible.width(), visible.height());
-  const float scale = TrackBarPositionToScale(position);
+  const float scale = position > kTrackBarMin ? TrackBarPositionToScale(position) : ZoomFloor(core, visible);
   ViewState& v = core.View;
   v.Scale = scale;
   // The box's top-left corner goes where the box sits in the middle of the
@@ -134,6 +121,6 @@ bool ShowWholeCity(MapCore& core, const QRect& visible) {
   const long double top = visible.top() + (visible.height() - 1 - (int64_t{box.MaxY} - box.MinY) * s) / 2;
   v.OffsetX = FloorToInt32(box.MinX * s - left - v.ScreenWidth / 2);
   v.OffsetY = FloorToInt32(box.MinY * s - top - v.ScreenHeight / 2);
-  FinishMove(core, position);
+  FinishMove(core, TrackBarPositionOf(scale));
   return true;
 }

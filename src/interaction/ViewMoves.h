@@ -23,12 +23,15 @@ struct MapCore;
 // the map slides the other way.  False when nothing moved.
 bool PanView(MapCore& core, const QRect& visible, double fractionX, double fractionY);
 
-// `steps` track bar steps (0.5 each) in (positive) or out (negative) around
-// the map point under window pixel (x, y), which stays under it.  The scale
-// stays within the track bar's range and on its grid; from a scale between two
-// steps the first step lands on the neighbouring one.  False when nothing
-// changed.
-bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y);
+// `steps` zoom steps in (positive) or out (negative) around the map point
+// under window pixel (x, y), which stays under it: track bar steps (0.5 each)
+// and, for a city too big for the first one, halvings below it down to
+// `floor` (ZoomFloor; StepScale tells the grid).  False when nothing changed.
+bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y, float floor);
+
+// The lowest scale the zoom controls reach over the visible map: 0.5, or the
+// scale that shows the loaded city whole there when it is too big for 0.5.
+float ZoomFloor(const MapCore& core, const QRect& visible);
 
 // The map point under picture point `at` (map units x scale) comes to the
 // middle of the picture, at the present scale ("Центрировать здесь").
@@ -47,8 +50,9 @@ QPoint VisibleMapCentre(const QRect& visible);
 // whole into width x height pixels, both its edges included; 1 when none does.
 int WholeBoxTrackBarPosition(const PointBox& box, int width, int height);
 
-// "Весь город": the map extents of the city, whole and in the middle of the
-// visible map, at the largest track bar step that shows them whole (the
-// smallest one when none does).  False, with nothing changed, during a drag
+// "Весь город": the city's own box (its data, not the origin the map extents
+// keep), whole and in the middle of the visible map, at the largest track bar
+// step that shows it whole; a city too big for the first step at the zoom
+// floor, the track bar at its first step.  False, with nothing changed, during a drag
 // or when no part of the window shows the map.
 bool ShowWholeCity(MapCore& core, const QRect& visible);

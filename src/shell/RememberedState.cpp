@@ -1,5 +1,7 @@
 #include "shell/RememberedState.h"
 
+#include <algorithm>
+
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewMoves.h"
 #include "render/MapLayers.h"
@@ -31,10 +33,10 @@ CityView CaptureCityView(const MapCore& core) {
   return CityView{v.CenterX, v.CenterY, v.Scale, core.Flags.ObjectFilter};
 }
 
-bool RestoreCityView(MapCore& core, const CityView& view) {
+bool RestoreCityView(MapCore& core, const CityView& view, float floor) {
   if (!Inside(core.Extents.Box(), view.CenterX, view.CenterY)) return false;
   if (!ChooseObjectKind(core, view.ObjectFilter)) ChooseObjectKind(core, -1);
-  return ShowViewAt(core, view.CenterX, view.CenterY, view.Scale);
+  return ShowViewAt(core, view.CenterX, view.CenterY, std::max(view.Scale, floor));
 }
 
 LayerSwitches CaptureLayerSwitches(const MapCore& core) {

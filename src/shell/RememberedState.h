@@ -9,10 +9,11 @@ struct MapCore;
 // The view as it is: the map point in the middle of the picture (as after a
 // drag), the scale and the object filter.
 CityView CaptureCityView(const MapCore& core);
-// The city's remembered view, redrawn and painted; false, with nothing
-// changed, when its centre lies outside the city's map extents.  An object
-// kind the city has not leaves every kind shown.
-bool RestoreCityView(MapCore& core, const CityView& view);
+// The city's remembered view, redrawn and painted, its scale no lower than
+// `floor` (the zoom floor of the city in the window: ZoomFloor); false, with
+// nothing changed, when its centre lies outside the city's map extents.  An
+// object kind the city has not leaves every kind shown.
+bool RestoreCityView(MapCore& core, const CityView& view, float floor);
 
 LayerSwitches CaptureLayerSwitches(const MapCore& core);
 // Sets the switches only: the next redraw, and the city load that brings the

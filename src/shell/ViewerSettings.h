@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "render/ViewScale.h"
+
 class QSettings;
 
 // Where a city was left: the map point in the middle of the picture, the scale
@@ -50,8 +52,10 @@ struct ViewerSettings {
   bool operator==(const ViewerSettings&) const = default;
 };
 
-// The scale a remembered view may have: the zoom controls' range.
-constexpr float kRememberedScaleMin = 0.5f;
+// The scale a remembered view may have: the zoom controls' range, below 0.5
+// as far as a big city's zoom floor may reach (RestoreCityView raises it to
+// the floor of the city loaded).
+constexpr float kRememberedScaleMin = kSmallestScale;
 constexpr float kRememberedScaleMax = 15.0f;
 
 // Reads the settings; every value missing or unfit keeps its starting value

@@ -48,20 +48,42 @@ TEST_F(RenderCli, ScaleWidensTheRiver) {
   EXPECT_EQ(QColor(window.pixel(10, 10)), QColor(251, 125, 166));
 }
 
-// The extents (0, 0)-(200, 150) at the largest step that shows them whole in
-// 450 x 350 pixels (2.0: 401 x 301), in the middle: map (x, y) is window pixel
-// (24.5 + 2x, 24.5 + 2y); the scale and centre given give way.
-TEST_F(RenderCli, WholeCityFitsTheExtentsIntoTheWindow) {
+// The city's own box (0, 50)-(200, 150), not the origin, at the largest step
+// that shows it whole in 450 x 350 pixels (2.0: 401 x 201), in the middle: map
+// (x, y) is window pixel (24.5 + 2x, -25.5 + 2y); the scale and centre given
+// give way.
+TEST_F(RenderCli, WholeCityFitsTheCitysBoxIntoTheWindow) {
   const QImage window = Render({"--screen", "450x350", "--scale", "7", "--center", "0,0", "--whole-city"});
   const QColor river(0, 0, 255), market(251, 125, 166), ground(240, 230, 230);
   struct Probe {
     int x, y;
     QColor expected;
   };
-  for (const Probe& p : {Probe{10, 10, ground}, Probe{120, 120, ground}, Probe{130, 130, market},
-                         Probe{225, 150, market}, Probe{225, 225, river}, Probe{320, 320, market},
-                         Probe{330, 330, ground}, Probe{440, 340, ground}})
+  for (const Probe& p : {Probe{10, 10, ground}, Probe{120, 170, ground}, Probe{225, 70, ground},
+                         Probe{225, 85, market}, Probe{130, 130, market}, Probe{225, 175, river},
+                         Probe{320, 270, market}, Probe{330, 280, ground}, Probe{225, 280, ground},
+                         Probe{440, 340, ground}})
     EXPECT_EQ(QColor(window.pixel(p.x, p.y)).name(), p.expected.name()) << p.x << "," << p.y;
+}
+
+// After the status bar, the view drawn: its scale as --scale reads it and the
+// map point in the middle of the window.
+TEST_F(RenderCli, PrintsTheViewItDrewLast) {
+  struct Case {
+    std::vector<std::string> Args;
+    std::string View;
+  };
+  for (const Case& c : {Case{{}, "view\t1\t500\t600"}, Case{{"--scale", "2.5", "--center", "100,80"}, "view\t2.5\t100\t80"},
+                        Case{{"--scale", "0.25"}, "view\t0.25\t500\t600"},
+                        Case{{"--whole-city"}, "view\t0.5\t100\t100"},
+                        Case{{"--screen", "450x350", "--whole-city"}, "view\t2\t100\t100"},
+                        // too big for 50%: 200 units across 49 pixels, at the scale that just fits them
+                        Case{{"--screen", "50x40", "--whole-city"}, "view\t0.24499999\t97\t97"}}) {
+    CliResult r;
+    Render(c.Args, &r);
+    EXPECT_EQ(r.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\n" + c.View + "\n") << c.View;
+  }
+  EXPECT_NE(RunCli({"render", "--help"}).out.find("view<TAB>SCALE<TAB>CENTERX<TAB>CENTERY"), std::string::npos);
 }
 
 TEST_F(RenderCli, PictureOptionWritesTheWholeMapPicture) {

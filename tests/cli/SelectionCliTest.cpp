@@ -28,7 +28,7 @@ class SelectionCli : public ::testing::Test {
 TEST_F(SelectionCli, SelectedStreetIsGreenAndNamedInTheStatusBar) {
   const CliResult r = Render({"--select", "street:0"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(r.out, "status\t0\t\nstatus\t1\tулица Ленина\nstatus\t2\t\n");
+  EXPECT_EQ(r.out, "status\t0\t\nstatus\t1\tулица Ленина\nstatus\t2\t\nview\t1\t100\t100\n");
   const QImage window(QString::fromStdString(Out()));
   ASSERT_EQ(window.size(), QSize(200, 150));
   EXPECT_EQ(QColor(window.pixel(100, 75)), QColor(0, 255, 0));
@@ -37,7 +37,7 @@ TEST_F(SelectionCli, SelectedStreetIsGreenAndNamedInTheStatusBar) {
 TEST_F(SelectionCli, WithoutSelectionTheStatusBarIsEmptyAndTheStreetNotGreen) {
   const CliResult r = Render({});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(r.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\n");
+  EXPECT_EQ(r.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\nview\t1\t100\t100\n");
   EXPECT_NE(QColor(QImage(QString::fromStdString(Out())).pixel(100, 75)), QColor(0, 255, 0));
 }
 
@@ -85,12 +85,12 @@ TEST_F(SelectionCli, FoundFirmsAreDrawnHoveredAndClicked) {
 
   const CliResult bare = Render({"--hover", "130,55", "--click", "130,55"});
   ASSERT_EQ(bare.exitCode, 0) << bare.err;
-  EXPECT_EQ(bare.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\n");
+  EXPECT_EQ(bare.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\nview\t1\t100\t100\n");
   EXPECT_NE(pixel(126, 52), pinHead);
 
   const CliResult found = Render({"--found-firms", "кафе", "--hover", "130,55", "--click", "130,55"});
   ASSERT_EQ(found.exitCode, 0) << found.err;
-  EXPECT_EQ(found.out, "hint\tКафе\tМира 5\nstatus\t0\t\nstatus\t1\tКафе\nstatus\t2\tМира 5\n");
+  EXPECT_EQ(found.out, "hint\tКафе\tМира 5\nstatus\t0\t\nstatus\t1\tКафе\nstatus\t2\tМира 5\nview\t1\t100\t100\n");
   EXPECT_EQ(pixel(126, 52), pinHead);  // the marker on the ring
   EXPECT_EQ(pixel(130 - 13, 55), ringFill);
   EXPECT_NE(pixel(56, 52), pinHead);
@@ -100,7 +100,7 @@ TEST_F(SelectionCli, FoundFirmsAreDrawnHoveredAndClicked) {
   const CliResult cleared =
       Render({"--found-firms", "кафе", "--click", "130,55", "--click", "60,55"});
   ASSERT_EQ(cleared.exitCode, 0) << cleared.err;
-  EXPECT_EQ(cleared.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\n");
+  EXPECT_EQ(cleared.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\nview\t1\t100\t100\n");
   EXPECT_NE(pixel(130 - 13, 55), ringFill);
 }
 

@@ -55,7 +55,7 @@ TEST_F(ViewControl_, TrackBarChangeRedrawsThePicture) {
 }
 
 TEST_F(ViewControl_, Panel5SnapsTheScaleDownToTheTrackBarGrid) {
-  ASSERT_TRUE(ZoomEditEnter(core, "125"));
+  ASSERT_TRUE(ZoomEditEnter(core, "125", kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 1.25f);
   EXPECT_EQ(core.Ui.TrackBar1Position, 2);  // an entry leaves the track bar alone
   // Position 2 already: nothing happens.
@@ -64,11 +64,11 @@ TEST_F(ViewControl_, Panel5SnapsTheScaleDownToTheTrackBarGrid) {
   EXPECT_EQ(core.View.Scale, 1.25f);
   EXPECT_EQ(host.MapPaints, paints);
 
-  ASSERT_TRUE(ZoomEditEnter(core, "250%"));
+  ASSERT_TRUE(ZoomEditEnter(core, "250%", kTrackBarMinScale));
   Panel5Click(core);
   EXPECT_EQ(core.Ui.TrackBar1Position, 5);
   EXPECT_EQ(core.View.Scale, 2.5f);
-  ASSERT_TRUE(ZoomEditEnter(core, "175"));
+  ASSERT_TRUE(ZoomEditEnter(core, "175", kTrackBarMinScale));
   Panel5Click(core);
   EXPECT_EQ(core.Ui.TrackBar1Position, 3);
   EXPECT_EQ(core.View.Scale, 1.5f);
@@ -85,7 +85,7 @@ class ZoomEditEntry : public ViewControl_, public ::testing::WithParamInterface<
 TEST_P(ZoomEditEntry, DigitsReadAsPercent) {
   const ZoomEntry& e = GetParam();
   const int paints = host.MapPaints;
-  ASSERT_TRUE(ZoomEditEnter(core, e.Text));
+  ASSERT_TRUE(ZoomEditEnter(core, e.Text, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, e.Scale) << e.Text;
   EXPECT_EQ(ZoomPercentText(core.View.Scale), e.Shown) << e.Text;
   EXPECT_EQ(core.Ui.ZoomEditText, e.Shown) << "rewritten by the redraw";
@@ -107,15 +107,15 @@ INSTANTIATE_TEST_SUITE_P(Entries, ZoomEditEntry,
                                            ZoomEntry{"99999999999999999999999999", 15.0f, "1500%"}));
 
 TEST_F(ViewControl_, ZoomEditWithoutDigitsChangesNothing) {
-  ASSERT_TRUE(ZoomEditEnter(core, "300"));
+  ASSERT_TRUE(ZoomEditEnter(core, "300", kTrackBarMinScale));
   core.Interaction.HintVisible = true;
   const ViewState before = core.View;
   const int paints = host.MapPaints;
   core.Ui.ZoomEditText = "abc";
-  EXPECT_FALSE(ZoomEditEnter(core, "abc"));
+  EXPECT_FALSE(ZoomEditEnter(core, "abc", kTrackBarMinScale));
   EXPECT_EQ(core.Ui.ZoomEditText, "abc");
-  EXPECT_FALSE(ZoomEditEnter(core, ""));
-  EXPECT_FALSE(ZoomEditEnter(core, "%"));
+  EXPECT_FALSE(ZoomEditEnter(core, "", kTrackBarMinScale));
+  EXPECT_FALSE(ZoomEditEnter(core, "%", kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, before.Scale);
   EXPECT_EQ(core.View.OffsetX, before.OffsetX);
   EXPECT_EQ(core.View.OffsetY, before.OffsetY);
@@ -139,7 +139,7 @@ TEST_F(ZoomAroundPoint_, KeepsTheMapPointUnderTheMouse) {
   AddObjectRow(core, "Аптека", "А", 0, 150, 105);
   Draw();
 
-  ASSERT_TRUE(ZoomAroundPoint(core, 1, 150, 100));
+  ASSERT_TRUE(ZoomAroundPoint(core, 1, 150, 100, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 1.5f);
   EXPECT_EQ(core.Ui.TrackBar1Position, 3);
   // The object's point is drawn at the picture pixel that window pixel (150, 100) shows.
@@ -148,26 +148,26 @@ TEST_F(ZoomAroundPoint_, KeepsTheMapPointUnderTheMouse) {
   // The centre is the map point in the middle of the picture again.
   EXPECT_EQ(core.View.CenterX, static_cast<int>((core.View.OffsetX + 200) / 1.5));
 
-  ASSERT_TRUE(ZoomAroundPoint(core, -3, 150, 100));
+  ASSERT_TRUE(ZoomAroundPoint(core, -3, 150, 100, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 0.5f);  // clamped at position 1
   EXPECT_EQ(core.Ui.TrackBar1Position, 1);
   EXPECT_EQ(MapToPicture(core.View, 150, 105), (PixelPoint{250, 175}));
-  EXPECT_FALSE(ZoomAroundPoint(core, -1, 150, 100));  // already at the bottom
+  EXPECT_FALSE(ZoomAroundPoint(core, -1, 150, 100, kTrackBarMinScale));  // already at the bottom
 }
 
 TEST_F(ZoomAroundPoint_, FromAScaleBetweenStepsLandsOnTheNeighbouringStep) {
-  ASSERT_TRUE(ZoomEditEnter(core, "230"));
-  ASSERT_TRUE(ZoomAroundPoint(core, 1, 100, 75));
+  ASSERT_TRUE(ZoomEditEnter(core, "230", kTrackBarMinScale));
+  ASSERT_TRUE(ZoomAroundPoint(core, 1, 100, 75, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 2.5f);
-  ASSERT_TRUE(ZoomEditEnter(core, "230"));
-  ASSERT_TRUE(ZoomAroundPoint(core, -1, 100, 75));
+  ASSERT_TRUE(ZoomEditEnter(core, "230", kTrackBarMinScale));
+  ASSERT_TRUE(ZoomAroundPoint(core, -1, 100, 75, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 2.0f);
   EXPECT_EQ(core.Ui.TrackBar1Position, 4);
 }
 
 TEST_F(ZoomAroundPoint_, IgnoredDuringADrag) {
   core.Interaction.Mode = InteractionMode::MapDrag;
-  EXPECT_FALSE(ZoomAroundPoint(core, 1, 100, 75));
+  EXPECT_FALSE(ZoomAroundPoint(core, 1, 100, 75, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 1.0f);
 }
 

@@ -50,12 +50,15 @@ TEST(ViewerSettings, UnfitValuesArePassedOverOneByOne) {
              "2\\Name=Far\n2\\CenterX=10\n2\\CenterY=20\n2\\Scale=40\n2\\ObjectFilter=-1\n"
              "3\\Name=Odd\n3\\CenterX=ten\n3\\CenterY=20\n3\\Scale=1\n3\\ObjectFilter=-1\n"
              "4\\Name=Kind\n4\\CenterX=1\n4\\CenterY=2\n4\\Scale=1\n4\\ObjectFilter=-7\n"
+             "5\\Name=Big\n5\\CenterX=1\n5\\CenterY=2\n5\\Scale=0.0625\n5\\ObjectFilter=-1\n"
+             "6\\Name=Flat\n6\\CenterX=1\n6\\CenterY=2\n6\\Scale=0\n6\\ObjectFilter=-1\n"
              "[Layers]\nTexts=banana\nObjects=false\nRoutes=1\n"
              "[Panels]\nLeft=middle\nFirmSearch=true\n"
              "[Window]\nMaximised=false\nX=0\nY=0\nWidth=5\nHeight=600\n");
   ViewerSettings expected;
   expected.LastCity = "Town";
   expected.Cities["Town"] = CityView{10, 20, 1.5f, 2};
+  expected.Cities["Big"] = CityView{1, 2, 0.0625f, -1};  // below 50%: a big city's zoom floor may reach it
   expected.Layers.Objects = false;
   expected.FirmSearchOpen = true;
   expected.WindowMaximised = false;
@@ -90,7 +93,7 @@ TEST(RememberedState, CityViewComesBackWhereItFits) {
   core.Tables.ObjectComboBox = {{cp1251::FromUtf8("Школы"), 0}, {cp1251::FromUtf8("Аптеки"), 1},
                                 {cp1251::FromUtf8("Все"), -1}};
 
-  ASSERT_TRUE(RestoreCityView(core, CityView{1200, 700, 2.5f, 1}));
+  ASSERT_TRUE(RestoreCityView(core, CityView{1200, 700, 2.5f, 1}, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 2.5f);
   EXPECT_EQ(core.Ui.TrackBar1Position, 5);
   EXPECT_EQ(core.Ui.ZoomEditText, "250%");
@@ -98,12 +101,30 @@ TEST(RememberedState, CityViewComesBackWhereItFits) {
   EXPECT_EQ(core.Ui.ObjectComboBoxText, cp1251::FromUtf8("Аптеки"));
   EXPECT_EQ(CaptureCityView(core), (CityView{1200, 700, 2.5f, 1}));
 
-  ASSERT_TRUE(RestoreCityView(core, CityView{10, 10, 1.0f, 2}));  // 2 is the entry "Все"
+  ASSERT_TRUE(RestoreCityView(core, CityView{10, 10, 1.0f, 2}, kTrackBarMinScale));  // 2 is the entry "Все"
   EXPECT_EQ(core.Flags.ObjectFilter, -1);
   EXPECT_EQ(core.Ui.ObjectComboBoxText, cp1251::FromUtf8("Все"));
   const ViewState before = core.View;
-  EXPECT_FALSE(RestoreCityView(core, CityView{2001, 10, 1.0f, -1}));
+  EXPECT_FALSE(RestoreCityView(core, CityView{2001, 10, 1.0f, -1}, kTrackBarMinScale));
   EXPECT_EQ(core.View.OffsetX, before.OffsetX);
+}
+
+// A view below 50%, left on a city too big for it, comes back down to the
+// floor of the city in the window, and no lower; the track bar at its first step.
+TEST(RememberedState, AScaleBelowTheFirstStepComesBackDownToTheFloor) {
+  RecordingHost host(400, 300);
+  MapCore core(host, "/nonexistent-data-root");
+  core.View.ScreenWidth = 400;
+  core.View.ScreenHeight = 300;
+  WidenMapExtents(core.Extents, 0, 0, 12500, 9000);
+  struct Case {
+    float Remembered, Floor, Shown;
+  };
+  for (const Case& c : {Case{0.125f, 0.03f, 0.125f}, Case{0.01f, 0.03f, 0.03f}, Case{0.125f, 0.5f, 0.5f}}) {
+    ASSERT_TRUE(RestoreCityView(core, CityView{6000, 4000, c.Remembered, -1}, c.Floor));
+    EXPECT_EQ(core.View.Scale, c.Shown) << c.Remembered << " " << c.Floor;
+    EXPECT_EQ(core.Ui.TrackBar1Position, 1) << c.Remembered;
+  }
 }
 
 }  // namespace

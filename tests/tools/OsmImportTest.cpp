@@ -96,7 +96,7 @@ std::map<std::string, std::string> FilesUnder(const fs::path& dir) {
 // The same data written as PBF by libosmium.
 void WritePbf(const fs::path& xml, const fs::path& pbf) {
   osmium::io::Reader reader{xml.string()};
-  osmium::io::Writer writer{pbf.string(), osmium::io::overwrite::allow};
+  osmium::io::Writer writer{pbf.string(), reader.header(), osmium::io::overwrite::allow};  // its bounds with it
   while (osmium::memory::Buffer buffer = reader.read()) writer(std::move(buffer));
   writer.close();
   reader.close();
@@ -138,7 +138,7 @@ TEST_F(OsmImport, PrintsWhatItWroteSkippedAndChanged) {
   EXPECT_EQ(summary_->err, "");
   const std::vector<std::string> expected{
       "city\t" + CityDir().string() + "\tplain",
-      "records\tStreets\t12",
+      "records\tStreets\t13",
       "records\tBuildings\t3",
       "records\tRegions\t12",
       "records\tTexts\t10",
@@ -149,6 +149,8 @@ TEST_F(OsmImport, PrintsWhatItWroteSkippedAndChanged) {
       "skipped\tfirm without an address\t15",
       "skipped\tstreet name covering another label where it shows\t1",
       "skipped\tstreet without a name\t1",
+      "changed\tcut at 10% beyond the box of its streets, buildings and points of interest\t2",
+      "changed\tline cut at the edge of the area\t1",
       "changed\tline of more than 150 points (split into pieces)\t1",
       "changed\ttext with characters outside Windows-1251 (closest letters written)\t3",
   };
@@ -326,12 +328,94 @@ TEST_F(OsmImport, TheFirstViewShowsTheMiddleOfTheCity) {
   EXPECT_EQ(pixel(river[0].X + 10, river[0].Y), QColor(0, 0, 255));
   const std::vector<MapPoint> lenina = Points(Find(Table("ListOfStreets"), "улица Ленина")->at(4));
   EXPECT_EQ(pixel(lenina[1].X, lenina[1].Y), QColor(255, 255, 255));
-  // The middle of the city's box is the middle of the window.
-  int minX = 1 << 30, maxX = -(1 << 30);
-  for (const Row& s : Table("ListOfStreets"))
-    if (s[1] != "ГРАНИЦА" && s[1] != "РЕКА" && s[1] != "ЖД")
-      for (const MapPoint& p : Points(s[4])) minX = std::min(minX, p.X), maxX = std::max(maxX, p.X);
+  // The file has no bounds: the middle of the densest part of the buildings
+  // (all three lie within a kilometre) is the middle of the window.
+  int minX = 1 << 30, maxX = -(1 << 30), minY = 1 << 30, maxY = -(1 << 30);
+  for (const Row& b : Table("ListOfBuildings")) {
+    const MapPoint p = Points(b[4]).front();
+    minX = std::min(minX, p.X), maxX = std::max(maxX, p.X), minY = std::min(minY, p.Y), maxY = std::max(maxY, p.Y);
+  }
   EXPECT_NEAR((minX + maxX) / 2.0, 500, 1);
+  EXPECT_NEAR((minY + maxY) / 2.0, 600, 1);
+}
+
+// The view a render drew (its last line, view<TAB>SCALE<TAB>X<TAB>Y) and the
+// window pixel of a map point there, on the default 1024 x 768 screen.
+struct DrawnView {
+  explicit DrawnView(const std::string& out) {
+    const std::vector<std::string> lines = Lines(out);
+    const std::vector<std::string> f = Split(lines.empty() ? "" : lines.back(), '\t');
+    if (f.size() != 4 || f[0] != "view") return;
+    Scale = std::stod(f[1]);
+    Centre = {std::stoi(f[2]), std::stoi(f[3])};
+  }
+  QPoint Pixel(MapPoint p) const {
+    return {512 + static_cast<int>((p.X - Centre.X) * Scale), 384 + static_cast<int>((p.Y - Centre.Y) * Scale)};
+  }
+  double Scale = 0;
+  MapPoint Centre{0, 0};
+};
+
+MapPoint MiddleOf(const std::string& points) {
+  const std::vector<MapPoint> p = Points(points);
+  int minX = p[0].X, maxX = p[0].X, minY = p[0].Y, maxY = p[0].Y;
+  for (const MapPoint& q : p) minX = std::min(minX, q.X), maxX = std::max(maxX, q.X), minY = std::min(minY, q.Y), maxY = std::max(maxY, q.Y);
+  return {(minX + maxX) / 2, (minY + maxY) / 2};
+}
+
+// An export of a district (tests/data/osm/district.osm, about 600 m across)
+// holds every way that touches its bounds whole: a railway and a road run
+// kilometres out of it.  The map is centred on the bounds and cut at a margin
+// beyond them (10%, at least 100 m: 25 units), and the summary says so; the
+// first view shows the district and "Весь город" frames it.  The bounds of
+// the XML and the header box of the same data as PBF alike.
+TEST_F(OsmImport, AnExportIsCentredOnItsBoundsAndCutAtAMarginBeyondThem) {
+  TempDir other;
+  const fs::path pbf = other.Path() / "district.osm.pbf";
+  WritePbf(kData / "district.osm", pbf);
+  const QColor park = mapstyle::RegionColor(mapstyle::RegionColorIndex(cp1251::FromUtf8("Леса, парки")));
+  const QColor street(255, 255, 255), building(128, 128, 255);
+  for (const fs::path& input : {kData / "district.osm", pbf}) {
+    const std::string what = input.filename().string();
+    const fs::path root = other.Path() / (what + ".city");
+    const CliResult r = Import(input, root);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::vector<std::string> summary = Lines(r.out);
+    for (const char* line : {"changed\tcut at 10% beyond the file's bounds\t2", "changed\tline cut at the edge of the area\t2"})
+      EXPECT_NE(std::find(summary.begin(), summary.end(), line), summary.end()) << what << ": " << line << "\n" << r.out;
+
+    const Tables tables = Dump(root / kCity);
+    const std::vector<Row>& streets = tables.at("ListOfStreets");
+    ASSERT_EQ(streets.size(), 4u) << what;
+    for (const Row& s : streets)
+      for (const MapPoint& p : Points(s[4])) {
+        EXPECT_LE(std::abs(p.X - 500), 100) << what << ": " << s[0] << " reaches " << p.X;
+        EXPECT_LE(std::abs(p.Y - 600), 100) << what << ": " << s[0] << " reaches " << p.Y;
+      }
+    const MapPoint parkMiddle = MiddleOf(tables.at("ListOfRegions").at(0)[2]);
+
+    const fs::path png = root / "view.png";
+    const CliResult first = RunCli({"render", (root / kCity).string(), "-o", png.string(), "--texts", "off"});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    const DrawnView firstView(first.out);
+    EXPECT_EQ(Lines(first.out).back(), "view\t1\t500\t600") << what;
+    QImage window(QString::fromStdString(png.string()));
+    EXPECT_EQ(QColor(window.pixel(512, 384)), street) << what << ": the crossing in the middle of the district";
+    EXPECT_EQ(QColor(window.pixel(firstView.Pixel(parkMiddle))), park) << what;
+
+    const CliResult whole =
+        RunCli({"render", (root / kCity).string(), "-o", png.string(), "--texts", "off", "--whole-city"});
+    ASSERT_EQ(whole.exitCode, 0) << whole.err;
+    // The kept area, 167 units square, at the largest step that shows it: 4.5.
+    const DrawnView wholeView(whole.out);
+    EXPECT_EQ(Lines(whole.out).back(), "view\t4.5\t516\t583") << what;
+    window = QImage(QString::fromStdString(png.string()));
+    EXPECT_EQ(QColor(window.pixel(wholeView.Pixel(parkMiddle))), park) << what;
+    // Each house (22 pixels square) below and left of its number.
+    for (const Row& house : tables.at("ListOfBuildings"))
+      EXPECT_EQ(QColor(window.pixel(wholeView.Pixel(MiddleOf(house[4])) + QPoint(-6, 6))), building)
+          << what << ": house " << house[1];
+  }
 }
 
 TEST_F(OsmImport, ACourtyardStaysOpenWhereTheBuildingsAreDrawn) {

@@ -4,7 +4,7 @@
 //     [--centre] [--click X,Y]... [--hover X,Y]...
 // Loads the city as the viewer does on a screen of W x H (default 1024x768),
 // then sets the scale (default 1), the centre (default 500,600) and the layer
-// switches, recentres the view (or, with --whole-city, fits the map extents
+// switches, recentres the view (or, with --whole-city, fits the city's own box
 // into the window as the viewer's "Весь город" does), runs the firm search for KEY with all three
 // boxes ticked and draws the found firms (as CheckBox4 does, so that a click or
 // a hover reaches them), redraws the map picture and paints the window
@@ -12,8 +12,9 @@
 // (2W x 2H) is written instead.  The selection options (SelectionOptions.h)
 // run in the order given after the view is set; a hover that finds something
 // prints hint<TAB>LINE1<TAB>LINE2.  After the image, the status bar is printed
-// as status<TAB>N<TAB>TEXT for panels 0, 1 and 2.  The program's messages go
-// to stderr as message<TAB>TEXT.
+// as status<TAB>N<TAB>TEXT for panels 0, 1 and 2, then the view drawn as
+// view<TAB>SCALE<TAB>CENTERX<TAB>CENTERY, so that a script can check the
+// framing.  The program's messages go to stderr as message<TAB>TEXT.
 #include "RenderCommand.h"
 
 #include <QImage>
@@ -73,8 +74,9 @@ constexpr const char* kRenderHelp =
     "map window shows (WxH) as PNG, or with --picture the whole map picture\n"
     "(2W x 2H).\n"
     "  --whole-city            shows the whole city instead, as the viewer's \"Весь город\":\n"
-    "                          the map extents in the middle of the window, at the\n"
-    "                          largest track bar step that shows them whole\n"
+    "                          the box of its data in the middle of the window, at the\n"
+    "                          largest track bar step that shows it whole; a city too\n"
+    "                          big for 50% at the scale that just fits it\n"
     "  --found-firms KEY       searches the firms for KEY by name, address and keywords\n"
     "                          and draws the firms found, as the firm search panel's\n"
     "                          box for them does; --click and --hover then reach them\n"
@@ -86,7 +88,9 @@ constexpr const char* kRenderHelp =
     "  --centre                the selections also move the view (as a double click)\n"
     "  --click X,Y             a left press and release at that window pixel\n"
     "  --hover X,Y             the hover hint there: prints hint<TAB>LINE1<TAB>LINE2\n"
-    "After the image the status bar is printed as status<TAB>N<TAB>TEXT, N = 0, 1, 2.\n"
+    "After the image the status bar is printed as status<TAB>N<TAB>TEXT, N = 0, 1, 2,\n"
+    "then the view drawn as view<TAB>SCALE<TAB>CENTERX<TAB>CENTERY: the scale as\n"
+    "--scale reads it, the map point in the middle of the window as --center does.\n"
     "Messages go to stderr as message<TAB>TEXT.\n"
     "Exit 0 when the picture was written, 1 when the drawing or the writing failed,\n"
     "2 for a wrong call or a CITY_DIR that is not a folder.\n";
@@ -167,6 +171,14 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
   return !o.CityDir.empty() && !o.Output.empty();
 }
 
+// view<TAB>SCALE<TAB>CENTERX<TAB>CENTERY of the view drawn: the map point in
+// the middle of the picture, which a selection that only marks leaves apart
+// from CenterX and CenterY.
+std::vector<std::string> ViewLine(ViewState v) {
+  CentreFromOffsets(v);
+  return {"view", cli::ScaleText(v.Scale), std::to_string(v.CenterX), std::to_string(v.CenterY)};
+}
+
 void ApplyView(MapCore& core, const RenderOptions& o) {
   for (const auto& [layer, shown] : o.Switches) SetLayerShown(core.Flags, LayerOf(layer), shown);
   if (o.Filter) FilterObjectKind(core.Flags, *o.Filter);
@@ -218,6 +230,7 @@ int RunRenderCommand(int argc, char** argv) {
         status = 1;
       }
       for (const std::string& line : StatusLines(core, cli::Text)) cli::PrintLine({line});
+      cli::PrintLine(ViewLine(core.View));
     } catch (const std::exception& e) {
       host.ShowMessage(e.what());
       status = 1;

@@ -1,5 +1,7 @@
 #include "ViewOptions.h"
 
+#include <charconv>
+
 #include "mapdata/Cp1251.h"
 #include "render/MapLayers.h"
 #include "search/FirmSearch.h"
@@ -30,6 +32,12 @@ bool ParseScale(const std::string& v, float& out) {
   } catch (...) {
     return false;
   }
+}
+
+std::string ScaleText(float scale) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, scale).ptr;
+  return std::string(text, end);
 }
 
 void ShowFoundFirms(MapCore& core, const std::string& utf8Key) {

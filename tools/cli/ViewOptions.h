@@ -16,6 +16,9 @@ bool ParseInt(const std::string& v, int& out);
 bool ParsePair(const std::string& v, char separator, int& a, int& b);
 // Pixels per map unit: a number above 0 and at most 1000.
 bool ParseScale(const std::string& v, float& out);
+// A scale as printed: the shortest decimal that ParseScale reads back as the
+// same scale ("1", "0.5", "0.10232").
+std::string ScaleText(float scale);
 
 // The firm search for `utf8Key` with all three boxes ticked, its firms drawn
 // as CheckBox4 has them drawn.

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "AddressIndex.h"
+#include "CityArea.h"
 #include "Cp1251Text.h"
 #include "DataReach.h"
 #include "Geometry.h"
@@ -115,15 +116,26 @@ class CityBuilder {
       error = o_.Box ? "no map data inside --bbox" : "no map data in the file";
       return false;
     }
-    const GeoPoint centre = MainBodyCentre(body);
+    GeoPoint centre = MainBodyCentre(body);
     clip_ = ReachAround(centre);
     KeepWithinReach(f_, centre.X, clip_);
+    // Without --bbox the city's own area (within that reach) decides where
+    // the map is centred and how far it reaches.
+    std::optional<CityArea> area;
+    if (!o_.Box) {
+      const std::vector<GeoPoint> kept = PointsOf(true);
+      GeoBox box;
+      box.Add(kept.empty() ? PointsOf(false) : kept);
+      area = FindCityArea(f_, box, o_.FileBounds);
+      centre = area->Centre;
+    }
     if (o_.Box) {
       clip_.MinX = std::max(clip_.MinX, o_.Box->MinX);
       clip_.MinY = std::max(clip_.MinY, o_.Box->MinY);
       clip_.MaxX = std::min(clip_.MaxX, o_.Box->MaxX);
       clip_.MaxY = std::min(clip_.MaxY, o_.Box->MaxY);
     }
+    if (area) KeepCityArea(*area);
     proj_ = std::make_unique<Projection>(centre, o_.Unit);
     return true;
   }
@@ -163,6 +175,17 @@ class CityBuilder {
       if (i++ % every == 0) points.push_back(p);
     });
     return points;
+  }
+
+  // The map cut at the city area's margin; the summary says how many
+  // features reached beyond it.
+  void KeepCityArea(const CityArea& area) {
+    clip_.MinX = std::max(clip_.MinX, area.Kept.MinX);
+    clip_.MinY = std::max(clip_.MinY, area.Kept.MinY);
+    clip_.MaxX = std::min(clip_.MaxX, area.Kept.MaxX);
+    clip_.MaxY = std::min(clip_.MaxY, area.Kept.MaxY);
+    const size_t beyond = FeaturesReachingOut(f_, clip_);
+    if (beyond > 0) report_.Change("cut at 10% beyond " + area.Source, beyond);
   }
 
   void AddKinds() {

@@ -16,6 +16,7 @@ struct AssemblyOptions {
   std::string Name;             // the city's folder name and title (UTF-8)
   double Unit = 0;              // metres per map unit
   std::optional<GeoBox> Box;    // --bbox
+  std::optional<GeoBox> FileBounds;  // the box the file says it covers (FileBounds.h)
 };
 
 struct AssembledCity {

@@ -7,6 +7,7 @@
 
 #include "CityAssembly.h"
 #include "CityPreview.h"
+#include "FileBounds.h"
 #include "InputCheck.h"
 #include "OsmRead.h"
 #include "OutputFolder.h"
@@ -79,7 +80,7 @@ ImportResult ImportOsm(const ImportOptions& o) {
   }
   AssembledCity city;
   try {
-    if (!AssembleCity(features, {o.Name, o.Unit, o.Box}, city, error))
+    if (!AssembleCity(features, {o.Name, o.Unit, o.Box, ReadFileBounds(o.Input)}, city, error))
       return Fail(Outcome::BadInput, o.Input.string() + ": " + error, features.Report);
   } catch (const std::exception& e) {
     return Fail(Outcome::Failed, e.what(), features.Report);

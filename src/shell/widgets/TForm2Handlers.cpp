@@ -314,7 +314,7 @@ void TForm2::TrackBar1Change(int position) { SetTrackBarPosition(core_, position
 
 void TForm2::ZoomEditKeyPress() {
   const QString text = ZoomEdit->text();
-  if (!ZoomEditEnter(core_, ToCp(text)))
+  if (!ZoomEditEnter(core_, ToCp(text), ZoomFloor(core_, VisibleMapRect())))
     ShowMessage(ZoomEditErrorMessage(ToCp(text)));
 }
 
@@ -407,7 +407,9 @@ void TForm2::FormMouseUp(Qt::MouseButton button, int x, int y) {
 void TForm2::MouseLeftMap() { HideHoverHint(core_); }
 void TForm2::FormKeyDown() { ::FormKeyDown(core_, kCtrlKey); }
 void TForm2::FormKeyUp() { ::FormKeyUp(core_, kCtrlKey); }
-void TForm2::MouseWheel(int steps, int x, int y) { ZoomAroundPoint(core_, steps, x, y); }
+void TForm2::MouseWheel(int steps, int x, int y) {
+  ZoomAroundPoint(core_, steps, x, y, ZoomFloor(core_, VisibleMapRect()));
+}
 
 bool TForm2::FormDblClick(Qt::MouseButton button, int x, int y) {
   return ::FormDblClick(core_, ToMouseButton(button), x, y);

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QSettings>
 
+#include "interaction/ViewMoves.h"
 #include "shell/RememberedState.h"
 #include "shell/widgets/TForm2.h"
 
@@ -27,7 +28,7 @@ void TForm2::RestoreRemembered() {
   if (!settings_) return;
   if (restoredCities_.insert(core_.CurrentCity).second) {
     const auto view = remembered_.Cities.find(core_.CurrentCity);
-    if (view != remembered_.Cities.end()) RestoreCityView(core_, view->second);
+    if (view != remembered_.Cities.end()) RestoreCityView(core_, view->second, ZoomFloor(core_, VisibleMapRect()));
   }
   if (!panelsRestored_) {
     RestorePanels(core_, remembered_);

@@ -1,7 +1,8 @@
 // What a desktop map user reaches for, through the real windows over the demo
-// cities: the keys on the map, "Весь город", the double click, the city list's
-// double click and Enter, the memory between runs, the saved picture and the
-// printed page.
+// cities (and a city too big for 50%, written for the test): the keys on the
+// map, "Весь город", the zoom out to the whole of a big city, the double
+// click, the city list's double click and Enter, the memory between runs, the
+// saved picture and the printed page.
 #include <QAction>
 #include <QListWidget>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "interaction/ViewMoves.h"
@@ -21,6 +23,7 @@
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
+#include "support/CityBuilder.h"
 
 namespace {
 
@@ -57,9 +60,9 @@ class DesktopMapWindow : public TForm2 {
   QSize screen_;
 };
 
-// Both windows over the demo root with one demo city loaded and the map shown.
-struct DemoMap {
-  explicit DemoMap(const std::string& city, QSize screen = {}) : form1(root.Path()), form2(root.Path(), screen) {
+// Both windows over a data root with one of its cities loaded and the map shown.
+struct CityMap {
+  CityMap(const fs::path& root, const std::string& city, QSize screen) : form1(root), form2(root, screen) {
     form1.MessageSink = form2.MessageSink = [this](const std::string& m) { messages.push_back(m); };
     form1.EndProgram = form2.EndProgram = [] {};
     form1.SetMapWindow(&form2);
@@ -82,10 +85,27 @@ struct DemoMap {
     const PixelPoint p = MapToPicture(Core().View, x, y);
     return {p.X - Core().View.ScreenWidth / 2, p.Y - Core().View.ScreenHeight / 2};
   }
-  DemoRoot root;
   TForm1 form1;
   DesktopMapWindow form2;
   std::vector<std::string> messages;
+};
+
+// The map of a demo city (the root first, then the windows over it).
+struct DemoMap : DemoRoot, CityMap {
+  explicit DemoMap(const std::string& city, QSize screen = {}) : CityMap(Path(), city, screen) {}
+};
+
+// A city 50 km wide (12500 map units of 4 m by 8000) far from the map's
+// origin: one market square over the whole of it.
+struct BigCity : CityBuilder {
+  static constexpr PointBox kBox{20000, 10000, 32500, 18000};
+  BigCity() : CityBuilder("Big") {
+    About("Большой город");
+    Plain("Data/Regions.txt", {{W("Рынки"), "4", "20000 10000 32500 10000 32500 18000 20000 18000", "0", " "}});
+  }
+};
+struct BigCityMap : BigCity, CityMap {
+  explicit BigCityMap(QSize screen) : CityMap(DataRoot(), Name(), screen) {}
 };
 
 void ExpectNear(QPointF a, QPointF b, double tolerance, const std::string& what) {
@@ -179,6 +199,76 @@ TEST(MapDesktop, WholeCityShowsTheExtentsOfBothDemoCities) {
       EXPECT_EQ(f.ZoomEdit->text(), "100%") << city;
     }
   }
+}
+
+void Wheel(QWidget* target, QPoint at, int delta) {
+  QWheelEvent event(QPointF(at), QPointF(target->mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(target, &event);
+}
+
+// A city too big for 50%: the minus key, the wheel, the zoom field and
+// "Весь город" go down to the scale that shows it whole (its width fills the
+// visible map) and no lower, the track bar at its first step.  The demo city
+// shows whole at 50%: nothing goes below 50%, and the zoom field leaves the
+// track bar where it was.
+TEST(MapDesktop, ZoomOutReachesTheScaleThatShowsABigCityWhole) {
+  const QSize screen(1280, 1024);
+  BigCityMap big(screen);
+  DemoMap demo(kPlainCity, screen);
+  struct Case {
+    CityMap& Map;
+    bool Big;
+  };
+  for (const Case& c : {Case{big, true}, Case{demo, false}}) {
+    TForm2& f = c.Map.Form();
+    const ViewState& v = c.Map.Core().View;
+    const QRect visible = f.VisibleMapRect();
+    MapArea* area = f.MapView();
+    const auto expectAtTheFloor = [&](const char* what, int trackBar) {
+      if (c.Big) {
+        const long double width = 12500.0L * v.Scale;  // 8000 units high: the width decides
+        EXPECT_LE(width, visible.width() - 1) << what;
+        EXPECT_GT(width, visible.width() - 1.01L) << what << ": " << v.Scale;
+      } else {
+        EXPECT_EQ(v.Scale, 0.5f) << what;
+      }
+      EXPECT_EQ(f.TrackBar1->value(), trackBar) << what;
+      EXPECT_EQ(f.ZoomEdit->text().toStdString(), ZoomPercentText(v.Scale)) << what;
+    };
+    const std::function<void()> commands[] = {
+        [&] { for (int i = 0; i < 12; ++i) QTest::keyClick(area, Qt::Key_Minus); },
+        [&] { for (int i = 0; i < 12; ++i) Wheel(area, visible.center(), -120); },
+        [&] {
+          f.ZoomEdit->setText("1");
+          QTest::keyClick(f.ZoomEdit, Qt::Key_Return);
+        }};
+    const char* names[] = {"minus", "wheel", "zoom field"};
+    for (int i = 0; i < 3; ++i) {
+      f.TrackBar1->setValue(2);
+      commands[i]();
+      expectAtTheFloor(names[i], i == 2 && !c.Big ? 2 : 1);
+    }
+  }
+  // "Весь город" frames the big city: its market fills the visible width,
+  // ground above and below it.
+  TForm2& f = big.Form();
+  f.TrackBar1->setValue(20);
+  QTest::keyClick(f.MapView(), Qt::Key_Home);
+  const QRect visible = f.VisibleMapRect();
+  EXPECT_EQ(f.TrackBar1->value(), 1);
+  EXPECT_GT(12500.0L * big.Core().View.Scale, visible.width() - 1.01L);
+  const QImage shown = f.MapView()->grab().toImage();
+  const QColor market(251, 125, 166), ground(240, 230, 230);
+  const int middle = visible.center().y();
+  struct Probe {
+    QPoint At;
+    QColor Expected;
+  };
+  for (const Probe& p : {Probe{{visible.left() + 1, middle}, market}, Probe{{visible.right() - 1, middle}, market},
+                         Probe{{visible.center().x(), visible.top() + 2}, ground},
+                         Probe{{visible.center().x(), visible.bottom() - 2}, ground}})
+    EXPECT_EQ(shown.pixelColor(p.At).name(), p.Expected.name()) << p.At.x() << "," << p.At.y();
 }
 
 // A double click on an object: the first click selects it, the double click
@@ -309,7 +399,7 @@ TEST(MapDesktop, SavedPictureIsWhatTheWindowShows) {
   QTest::mouseClick(results->viewport(), Qt::LeftButton, Qt::NoModifier,
                     results->visualRect(results->model()->index(4, 0)).center());
   ASSERT_TRUE(m.Core().Selection.StreetSelected);
-  const fs::path file = m.root.Path() / "map.png";
+  const fs::path file = m.Path() / "map.png";
   QString offered;
   f.AskPicturePath = [&](const QString& name) {
     offered = name;
@@ -322,7 +412,7 @@ TEST(MapDesktop, SavedPictureIsWhatTheWindowShows) {
   ASSERT_EQ(saved.size(), f.VisibleMapRect().size());
   EXPECT_EQ(saved, shown);
 
-  const fs::path nowhere = m.root.Path() / "missing" / "map.png";
+  const fs::path nowhere = m.Path() / "missing" / "map.png";
   f.AskPicturePath = [&](const QString&) { return QString::fromStdString(nowhere.string()); };
   f.MenuItem("SaveImageItem")->trigger();
   ASSERT_EQ(m.messages.size(), 1u);
@@ -331,7 +421,7 @@ TEST(MapDesktop, SavedPictureIsWhatTheWindowShows) {
 
 TEST(MapDesktop, PrintingWritesOnePageWithoutADialog) {
   DemoMap m(kScrambledCity);
-  const fs::path pdf = m.root.Path() / "map.pdf";
+  const fs::path pdf = m.Path() / "map.pdf";
   m.Form().AskPrinter = [&](QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
