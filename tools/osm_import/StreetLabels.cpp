@@ -7,6 +7,7 @@
 #include <numeric>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -132,6 +133,23 @@ std::vector<NamedStreet> StreetsOfName(const std::vector<NamedLine>& lines, cons
   return streets;
 }
 
+// Map points where streets of different names meet: a name written from
+// there reads as the other street's.
+using Junctions = std::unordered_set<int64_t>;
+
+int64_t PointKey(Point p) { return int64_t{p.X} * 0x100000000LL + (p.Y & 0xffffffffLL); }
+
+Junctions JunctionsOf(const std::vector<NamedLine>& lines) {
+  std::unordered_map<int64_t, const std::string*> firstName;
+  Junctions junctions;
+  for (const NamedLine& line : lines)
+    for (const Point& p : line.Points) {
+      const auto [it, fresh] = firstName.emplace(PointKey(p), &line.Text);
+      if (!fresh && *it->second != line.Text) junctions.insert(it->first);
+    }
+  return junctions;
+}
+
 struct Candidate {
   Point At;
   double Cost = 0;
@@ -140,10 +158,10 @@ struct Candidate {
 
 // Anchors on the street's stretches: along a near-horizontal stretch long
 // enough for the text, every half text width; along any other, every two
-// lines of text.
+// lines of text.  Away from where other streets meet it, where possible.
 // Those along the street and near the middle of the street come first.
 std::vector<Candidate> CandidatesOf(const NamedStreet& street, const std::vector<NamedLine>& lines, double width,
-                                    double height) {
+                                    double height, const Junctions& junctions) {
   const double middleX = (street.Bounds.MinX + street.Bounds.MaxX) / 2;
   const double middleY = (street.Bounds.MinY + street.Bounds.MaxY) / 2;
   const double penalty = street.Bounds.Diagonal() + width;
@@ -151,7 +169,7 @@ std::vector<Candidate> CandidatesOf(const NamedStreet& street, const std::vector
   const auto add = [&](double x, double y, bool horizontal, bool fits) {
     const Point at{static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
     const double cost = std::hypot(at.X + width / 2 - middleX, at.Y - middleY) + (horizontal ? 0 : penalty) +
-                        (fits ? 0 : penalty / 2);
+                        (fits ? 0 : penalty / 2) + (junctions.count(PointKey(at)) ? penalty / 2 : 0);
     out.push_back({at, cost, horizontal && fits});
   };
   for (size_t i : street.Lines) {
@@ -209,13 +227,14 @@ std::vector<Label> PlaceStreetLabels(std::vector<NamedLine> lines, double unitMe
     return std::tie(b.Size, b.Length) < std::tie(a.Size, a.Length);
   });
 
+  const Junctions junctions = JunctionsOf(lines);
   std::vector<Label> labels;
   for (const NamedStreet& street : streets) {
     const NamedLine& first = lines[street.Lines.front()];
     const double scale = FirstLegibleScale(street.Size);
     std::vector<Point> taken;
     const std::vector<Candidate> candidates =
-        CandidatesOf(street, lines, TextWidth(first.Letters, scale), kLinePixels / scale);
+        CandidatesOf(street, lines, TextWidth(first.Letters, scale), kLinePixels / scale, junctions);
     for (const Candidate& c : candidates) {
       if (!taken.empty() && (!c.AlongStreet || !FarFromAll(c.At, taken, kRepeatMetres / unitMetres))) continue;
       if (!grid.Clear(c.At, first.Letters, scale)) continue;
