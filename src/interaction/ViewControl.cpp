@@ -18,14 +18,15 @@ constexpr float kMaxScale = 15.0f;
 void Panel5Click(MapCore& core) { SetTrackBarPosition(core, ScaleToTrackBarPosition(core.View.Scale)); }
 
 bool ZoomEditEnter(MapCore& core, const std::string& text, float floor) {
-  const std::optional<long double> value = ZoomFieldDigits(text);
+  const std::optional<long double> value = ZoomFieldPercent(text);
   if (!value) return false;
   float scale = static_cast<float>(std::min(*value * 0.01L, 1.0e30L));
   if (scale < floor) scale = floor;
   if (scale > kMaxScale) scale = kMaxScale;
-  // The track bar keeps its position, unless the scale lies below its range:
-  // it then rests at its first step (without its change handler).
-  if (scale < kTrackBarMinScale) core.Ui.TrackBar1Position = kTrackBarMin;
+  // The track bar follows to the position of the scale (without its change
+  // handler, which would snap the scale to its grid), resting at its first
+  // step below its range, so that it never shows another scale.
+  core.Ui.TrackBar1Position = std::clamp(ScaleToTrackBarPosition(scale), kTrackBarMin, kTrackBarMax);
   SetViewScale(core, scale);
   return true;
 }

@@ -11,11 +11,12 @@ struct MapCore;
 // through interaction/ViewMoves.h.
 // Click on Panel5 or Label3: the track bar follows the scale (trunc(2 × Scale)).
 void Panel5Click(MapCore& core);
-// Enter in ZoomEdit: its digits, in order, read as a percentage, kept within
-// `floor` (50%, or lower for a city too big to show whole at it: ZoomFloor)
-// and 1500%; the track bar keeps its position, but for a scale below its
-// range rests at its first step.  False, with nothing changed, when the text holds no digit; the
-// viewer then shows ZoomEditErrorMessage(text).  Text in Windows-1251.
+// Enter in ZoomEdit: its text read as a percentage (ZoomFieldPercent), kept
+// within `floor` (50%, or lower for a city too big to show whole at it:
+// ZoomFloor) and 1500%; the track bar moves to the scale's position, resting
+// at its first step below its range.  False, with nothing changed, when the
+// text is no percentage; the viewer then shows ZoomEditErrorMessage(text) and
+// the scale in force again.  Text in Windows-1251.
 bool ZoomEditEnter(MapCore& core, const std::string& text, float floor);
 // "«abc» — не число." for a ZoomEdit text without digits (Windows-1251 in, UTF-8 out).
 std::string ZoomEditErrorMessage(const std::string& text);

@@ -26,14 +26,27 @@ std::optional<int32_t> DecimalIntOf(std::string_view text) {
 
 std::string DecimalText(int64_t value) { return std::to_string(value); }
 
-std::optional<long double> ZoomFieldDigits(std::string_view text) {
-  long double value = 0;
-  bool anyDigit = false;
+std::optional<long double> ZoomFieldPercent(std::string_view text) {
+  const auto trimmed = [](std::string_view t) {
+    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    return t;
+  };
+  text = trimmed(text);
+  if (!text.empty() && text.back() == '%') text = trimmed(text.substr(0, text.size() - 1));
+  long double whole = 0, fraction = 0, unit = 1;
+  bool anyDigit = false, separated = false;
   for (char c : text) {
-    if (c < '0' || c > '9') continue;  // "%", spaces, signs and separators drop out
-    value = value * 10 + (c - '0');
-    anyDigit = true;
+    if (c >= '0' && c <= '9') {
+      anyDigit = true;
+      if (separated) fraction += (unit /= 10) * (c - '0');
+      else whole = whole * 10 + (c - '0');
+    } else if ((c == '.' || c == ',') && !separated) {
+      separated = true;
+    } else {
+      return std::nullopt;
+    }
   }
   if (!anyDigit) return std::nullopt;
-  return value;
+  return whole + fraction;
 }

@@ -27,7 +27,8 @@ class NumberText {
   size_t size_;
 };
 
-// The zoom field (ZoomEdit) differs on purpose: its digits are read in order
-// and everything else dropped, so that a typed "150 %" or "1 50" means 150.
-// None when the text holds no digit.
-std::optional<long double> ZoomFieldDigits(std::string_view text);
+// The zoom field (ZoomEdit) reads a percentage as people type one: a number
+// with an optional decimal part after "." or ",", spaces around it and a "%"
+// after it allowed ("150", "100.5", "75,5 %").  None for anything else ("1e3",
+// "-300", "7 5"), which the field refuses rather than guess at.
+std::optional<long double> ZoomFieldPercent(std::string_view text);

@@ -54,21 +54,18 @@ TEST_F(ViewControl_, TrackBarChangeRedrawsThePicture) {
   EXPECT_EQ(RunLengthVertical(200, 130, 170, QColor(0, 0, 255)), 4);
 }
 
+// An entry moves the track bar to its scale's position, so "Масштаб:" finds
+// it there and keeps the typed scale; after a wheel step off the grid it snaps.
 TEST_F(ViewControl_, Panel5SnapsTheScaleDownToTheTrackBarGrid) {
-  ASSERT_TRUE(ZoomEditEnter(core, "125", kTrackBarMinScale));
-  EXPECT_EQ(core.View.Scale, 1.25f);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 2);  // an entry leaves the track bar alone
-  // Position 2 already: nothing happens.
+  ASSERT_TRUE(ZoomEditEnter(core, "175", kTrackBarMinScale));
+  EXPECT_EQ(core.View.Scale, 1.75f);
+  EXPECT_EQ(core.Ui.TrackBar1Position, 3);
   const int paints = host.MapPaints;
   Panel5Click(core);
-  EXPECT_EQ(core.View.Scale, 1.25f);
+  EXPECT_EQ(core.View.Scale, 1.75f);
   EXPECT_EQ(host.MapPaints, paints);
 
-  ASSERT_TRUE(ZoomEditEnter(core, "250%", kTrackBarMinScale));
-  Panel5Click(core);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 5);
-  EXPECT_EQ(core.View.Scale, 2.5f);
-  ASSERT_TRUE(ZoomEditEnter(core, "175", kTrackBarMinScale));
+  core.Ui.TrackBar1Position = 5;  // as a wheel step leaves it
   Panel5Click(core);
   EXPECT_EQ(core.Ui.TrackBar1Position, 3);
   EXPECT_EQ(core.View.Scale, 1.5f);
@@ -78,11 +75,12 @@ struct ZoomEntry {
   const char* Text;
   float Scale;
   const char* Shown;
+  int Position;  // of the track bar, following the scale
 };
 
 class ZoomEditEntry : public ViewControl_, public ::testing::WithParamInterface<ZoomEntry> {};
 
-TEST_P(ZoomEditEntry, DigitsReadAsPercent) {
+TEST_P(ZoomEditEntry, ReadAsAPercentage) {
   const ZoomEntry& e = GetParam();
   const int paints = host.MapPaints;
   ASSERT_TRUE(ZoomEditEnter(core, e.Text, kTrackBarMinScale));
@@ -90,7 +88,7 @@ TEST_P(ZoomEditEntry, DigitsReadAsPercent) {
   EXPECT_EQ(ZoomPercentText(core.View.Scale), e.Shown) << e.Text;
   EXPECT_EQ(core.Ui.ZoomEditText, e.Shown) << "rewritten by the redraw";
   EXPECT_EQ(host.MapPaints, paints + 1);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 2);
+  EXPECT_EQ(core.Ui.TrackBar1Position, e.Position) << e.Text;
   // Recentred; truncation may put the centre one pixel short at a scale
   // such as 1.29999995.
   const PixelPoint centre = MapToPicture(core.View, 100, 80);
@@ -99,12 +97,13 @@ TEST_P(ZoomEditEntry, DigitsReadAsPercent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, ZoomEditEntry,
-                         ::testing::Values(ZoomEntry{"250%", 2.5f, "250%"}, ZoomEntry{"230", 2.3f, "229%"},
-                                           ZoomEntry{"130", 1.3f, "129%"}, ZoomEntry{"1,5", 0.5f, "50%"},
-                                           ZoomEntry{"-300", 3.0f, "300%"}, ZoomEntry{"99999", 15.0f, "1500%"},
-                                           ZoomEntry{"1500", 15.0f, "1500%"}, ZoomEntry{"20", 0.5f, "50%"},
-                                           ZoomEntry{" 7 5 %", 0.75f, "75%"},
-                                           ZoomEntry{"99999999999999999999999999", 15.0f, "1500%"}));
+                         ::testing::Values(ZoomEntry{"250%", 2.5f, "250%", 5}, ZoomEntry{"230", 2.3f, "229%", 4},
+                                           ZoomEntry{"130", 1.3f, "129%", 2}, ZoomEntry{"1,5", 0.5f, "50%", 1},
+                                           ZoomEntry{"100.5", 1.005f, "100%", 2}, ZoomEntry{"75,5", 0.755f, "75%", 1},
+                                           ZoomEntry{"300", 3.0f, "300%", 6}, ZoomEntry{"1000", 10.0f, "1000%", 20},
+                                           ZoomEntry{"99999", 15.0f, "1500%", 30}, ZoomEntry{"1500", 15.0f, "1500%", 30},
+                                           ZoomEntry{"20", 0.5f, "50%", 1}, ZoomEntry{" 75 % ", 0.75f, "75%", 1},
+                                           ZoomEntry{"99999999999999999999999999", 15.0f, "1500%", 30}));
 
 TEST_F(ViewControl_, ZoomEditWithoutDigitsChangesNothing) {
   ASSERT_TRUE(ZoomEditEnter(core, "300", kTrackBarMinScale));
@@ -115,7 +114,8 @@ TEST_F(ViewControl_, ZoomEditWithoutDigitsChangesNothing) {
   EXPECT_FALSE(ZoomEditEnter(core, "abc", kTrackBarMinScale));
   EXPECT_EQ(core.Ui.ZoomEditText, "abc");
   EXPECT_FALSE(ZoomEditEnter(core, "", kTrackBarMinScale));
-  EXPECT_FALSE(ZoomEditEnter(core, "%", kTrackBarMinScale));
+  for (const char* refused : {"%", "1e3", "-300", "7 5", "1.5.0", "300%%", ".", "12a"})
+    EXPECT_FALSE(ZoomEditEnter(core, refused, kTrackBarMinScale)) << refused;
   EXPECT_EQ(core.View.Scale, before.Scale);
   EXPECT_EQ(core.View.OffsetX, before.OffsetX);
   EXPECT_EQ(core.View.OffsetY, before.OffsetY);

@@ -314,8 +314,9 @@ void TForm2::TrackBar1Change(int position) { SetTrackBarPosition(core_, position
 
 void TForm2::ZoomEditKeyPress() {
   const QString text = ZoomEdit->text();
-  if (!ZoomEditEnter(core_, ToCp(text), ZoomFloor(core_, VisibleMapRect())))
-    ShowMessage(ZoomEditErrorMessage(ToCp(text)));
+  if (ZoomEditEnter(core_, ToCp(text), ZoomFloor(core_, VisibleMapRect()))) return;
+  ShowMessage(ZoomEditErrorMessage(ToCp(text)));
+  ZoomEdit->setText(FromCp(core_.Ui.ZoomEditText));  // the scale in force again
 }
 
 void TForm2::Panel5Click() { ::Panel5Click(core_); }
