@@ -43,6 +43,25 @@ TEST(CityLoad, ASecondCityLeavesNoRowOfTheFirst) {
   EXPECT_EQ(f.Core.Extents.MapMaxX, 0);
 }
 
+// A city opens framed in the same place whether it is the first of the
+// session or follows another.
+TEST(CityLoad, EveryLoadFramesTheCityAsTheFirstLoadDoes) {
+  CityBuilder first("First");
+  first.Plain("Data/Streets.txt", {StreetRecord("Old", "100 100 300 300", 1)});
+  const fs::path second = first.DataRoot() / "Second";
+  fs::create_directories(second);
+  CoreFixture fresh(first.DataRoot());
+  LoadCity(fresh.Core, "Second", "Second");
+  CoreFixture after(first.DataRoot());
+  LoadCity(after.Core, first.Name(), "First");
+  after.Core.View.OffsetX += 123;  // the first city dragged about
+  LoadCity(after.Core, "Second", "Second");
+  EXPECT_EQ(after.Core.View.OffsetX, fresh.Core.View.OffsetX);
+  EXPECT_EQ(after.Core.View.OffsetY, fresh.Core.View.OffsetY);
+  EXPECT_EQ(after.Core.View.Scale, 1.0f);
+  EXPECT_EQ(fresh.Core.View.OffsetX, 500 - fresh.Core.View.ScreenWidth);
+}
+
 namespace {
 
 // The body length of a scrambled file (at `at` in its header) after cutting
