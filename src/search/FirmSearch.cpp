@@ -50,11 +50,13 @@ void ClearFirmResults(SearchState& search) {
   search.ListView2.Clear();
   search.SearchFirmListView.Clear();
   search.Label5 = std::to_string(search.SearchFirmListView.Count());
+  search.FirmKey.clear();
 }
 
 void SearchFirms(MapCore& core, const std::string& key) {
   SearchState& s = core.Search;
   ClearFirmResults(s);
+  s.FirmKey = key == " " ? std::string() : key;  // the field's empty entry searches for " "
   if (!key.empty() && key != " ") ListMatchingFirms(core, key);
   if (core.Flags.ShowFoundFirms) {
     RedrawView(core);

@@ -88,6 +88,7 @@ void FillSearchList(MapCore& core, const std::string& key) {
   SearchState& s = core.Search;
   s.ListView1.Clear();
   s.SearchListView.Clear();
+  s.ListKey = key;
   const KeyMatcher matcher(key);
   SearchStreets(core, matcher);
   SearchBuildings(core, matcher);

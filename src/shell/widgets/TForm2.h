@@ -212,6 +212,7 @@ class TForm2 : public QMainWindow, public MapHost {
   void SyncMenus();
   void SyncPanels();
   void SyncLists();
+  void SyncSearchFields();
   void SyncInfoPanel();
   void SyncStatusBar();
   void SyncObjectComboBox();
@@ -232,6 +233,9 @@ class TForm2 : public QMainWindow, public MapHost {
 
   std::vector<std::string> shownKeywords_;
   std::vector<std::string> shownMemo_;
+  // The search keys the fields were last set to: a field is rewritten only
+  // when its list was filled for another key, never while the user types.
+  std::string shownListKey_, shownFirmKey_;
   std::vector<std::pair<std::string, int>> shownObjectKinds_;
   int loadGeneration_ = 0;  // grows with every city load
   int shownObjectGeneration_ = -1;

@@ -109,7 +109,21 @@ void TForm2::SyncPanels() {
   PanelRight->setVisible(core_.Info.Visible || core_.Ui.FirmSearchPanelVisible);
 }
 
+void TForm2::SyncSearchFields() {
+  // The fields show what their lists hold: a firm search run from the keyword
+  // list, or a new city's full street list, writes its key into the field.
+  if (core_.Search.ListKey != shownListKey_) {
+    PanelSearch->Edit1->setText(FromCp(core_.Search.ListKey));
+    shownListKey_ = core_.Search.ListKey;
+  }
+  if (core_.Search.FirmKey != shownFirmKey_) {
+    FirmSearch->Edit2->setText(FromCp(core_.Search.FirmKey));
+    shownFirmKey_ = core_.Search.FirmKey;
+  }
+}
+
 void TForm2::SyncLists() {
+  SyncSearchFields();
   ShowTable(PanelSearch->SearchListView, core_.Search.SearchListView);
   PanelSearch->Label2->setText(FromCp(core_.Search.Label2));
   ShowTable(FirmSearch->SearchFirmListView, core_.Search.SearchFirmListView);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -164,6 +165,34 @@ TEST(MapWindowCity, ALoadEmptiesTheFirmResultsAndTheirCount) {
   w.form1->LoadClick();
   EXPECT_EQ(Rows(f.FirmSearch->SearchFirmListView), 0);
   EXPECT_EQ(f.FirmSearch->Label5->text(), "0");
+}
+
+// The search fields show what their lists hold: a firm search from the keyword
+// list writes its word into the firm field, and a load, which lists every
+// street again and empties the firm results, empties both fields.
+TEST(MapWindowCity, SearchFieldsShowWhatTheirListsHold) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "100 100 200 100", 2, "3", "улица"),
+                                  StreetRecord("Мира", "100 300 300 300", 2, "3", "проспект")});
+  city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
+  ShellWindows w(city.DataRoot());
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  f.FirmSearch->Edit2->setText(U("банк"));
+  QTest::keyClick(f.FirmSearch->Edit2, Qt::Key_Return);
+  f.ComboBox1->setEditText(U("аптека"));
+  f.SpeedButton9->click();
+  EXPECT_EQ(f.FirmSearch->Edit2->text(), U("аптека"));
+  EXPECT_EQ(Rows(f.FirmSearch->SearchFirmListView), 1);
+  f.PanelSearch->Edit1->setText(U("мир"));
+  QTest::keyClick(f.PanelSearch->Edit1, Qt::Key_Return);
+  ASSERT_EQ(Rows(f.PanelSearch->SearchListView), 1);
+  f.MenuItem("N19")->trigger();
+  w.form1->LoadClick();
+  EXPECT_EQ(Rows(f.PanelSearch->SearchListView), 2);
+  EXPECT_EQ(f.PanelSearch->Edit1->text(), "");
+  EXPECT_EQ(f.FirmSearch->Edit2->text(), "");
 }
 
 // Markup in the data (a city title, a building's and a firm's texts) is shown as
