@@ -40,7 +40,8 @@ constexpr const char* kImportHelp =
     "plain<TAB>LAYER for a layer written plain although scrambled was asked for,\n"
     "skipped<TAB>REASON<TAB>N and changed<TAB>REASON<TAB>N.\n"
     "Exit 0: imported; 1: the input cannot be read or the city cannot be written (the\n"
-    "reason on stderr); 2: a wrong call.\n";
+    "reason on stderr); 2: a wrong call or a city of that name already there without\n"
+    "--replace.\n";
 
 bool ParseNumber(const std::string& text, double& value) {
   char* end = nullptr;
