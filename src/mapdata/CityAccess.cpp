@@ -38,8 +38,16 @@ std::string CityFolderProblem(const fs::path& cityDir, bool& unreadable) {
   return {};
 }
 
+bool FolderUnreadable(const fs::path& dir) {
+  std::error_code ec;
+  fs::directory_iterator it(dir, ec);
+  return ec == std::errc::permission_denied;
+}
+
 std::vector<fs::path> UnreadableLayerFiles(const CityLocation& city) {
   std::vector<fs::path> unreadable;
+  for (const char* folder : {"Icons", "Firms"})
+    if (FolderUnreadable(city.File(folder))) unreadable.push_back(city.File(folder));
   const auto note = [&](const fs::path& path) {
     if (std::find(unreadable.begin(), unreadable.end(), path) == unreadable.end()) unreadable.push_back(path);
   };

@@ -16,7 +16,10 @@ bool FileMayExist(const fs::path& path);
 // has no Info/about.inf and so is not a city.
 std::string CityFolderProblem(const fs::path& cityDir, bool& unreadable);
 
-// The layer files the load would read that are there but cannot be opened (no
-// read rights), or their folder when it cannot be read, in the order of
-// LayerReadings().
+// A folder that is there but cannot be listed (a missing one is an empty one).
+bool FolderUnreadable(const fs::path& dir);
+
+// What the load would read that is there but cannot be: the Icons and Firms
+// folders, then the layer files (no read rights) or the folder hiding them, in
+// the order of LayerReadings().
 std::vector<fs::path> UnreadableLayerFiles(const CityLocation& city);

@@ -19,12 +19,14 @@ class Checker {
 
   std::vector<DataProblem> Run() {
     CheckPicture(city_.File("Info/Picture.jpg"));  // the city selection shows it
+    for (const char* folder : {"Icons", "Firms"})
+      if (FolderUnreadable(city_.File(folder))) Add(city_.File(folder), 0, "папка не читается");
     CheckIcons();
     CheckFirms();
     const RecordCheck iconIndex = [this](const fs::path& file, int record, const ReadRecordResult& r) {
       CheckIconIndex(file, record, r.Fields[object_field::Icon]);
     };
-    if (!CanReadFolder(city_.File("Data"))) {
+    if (FolderUnreadable(city_.File("Data"))) {
       Add(city_.File("Data"), 0, "папка не читается");
       return std::move(problems_);
     }
@@ -38,13 +40,6 @@ class Checker {
 
   void Add(const fs::path& file, int record, std::string what) {
     problems_.push_back({file, record, std::move(what)});
-  }
-
-  // A missing folder is an empty one; one that cannot be read hides its files.
-  static bool CanReadFolder(const fs::path& dir) {
-    std::error_code ec;
-    fs::directory_iterator it(dir, ec);
-    return ec != std::errc::permission_denied;
   }
 
   void CheckIcons() {

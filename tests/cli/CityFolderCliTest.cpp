@@ -48,18 +48,22 @@ TEST(CliCityFolder, AFolderOrLayerFileThatCannotBeReadIsNamedWithExit1) {
   };
   CityBuilder city("Город");
   const fs::path streets = city.Plain("Data/Streets.txt", {StreetRecord("Мира", "1 1", 1)});
+  city.Raw("Firms/a.crpt", ScrambledFirmBytes({"A", "s", "1", "1 1", "k"}));
   const std::string dir = city.CityDir().string();
   const std::vector<Case> cases{
       {"", "tellurin-cli: не удается прочитать папку города " + dir + "\n", ""},
       {"Data", "tellurin-cli: не удается прочитать папку " + (city.CityDir() / "Data").string() + "\n",
        "Data\t0\tпапка не читается\n"},
+      {"Firms", "tellurin-cli: не удается прочитать папку " + (city.CityDir() / "Firms").string() + "\n",
+       "Firms\t0\tпапка не читается\n"},
       {"Data/Streets.txt", "tellurin-cli: не удается прочитать файл " + streets.string() + "\n",
        "Data/Streets.txt\t0\tфайл есть, но не открывается\n"},
   };
   TempDir outDir;
   const std::string out = (outDir.Path() / "out.png").string();
   std::vector<std::string> prefix;
-  if (!PrefixAsNobody(city.CityDir() / "Data", prefix) || !PrefixAsNobody(outDir.Path(), prefix))
+  if (!PrefixAsNobody(city.CityDir() / "Data", prefix) || !PrefixAsNobody(city.CityDir() / "Firms", prefix) ||
+      !PrefixAsNobody(outDir.Path(), prefix))
     GTEST_SKIP() << "setpriv is needed to drop root rights";
   fs::permissions(outDir.Path(), fs::perms::all);
   for (const Case& c : cases) {
