@@ -25,7 +25,10 @@ foreach(size IN LISTS TELLURIN_ICON_SIZES)
 endforeach()
 
 # Manual pages with the version and the installed data folder filled in,
-# compressed as Debian keeps them.
+# compressed as Debian keeps them.  The build's copy names the data folder of
+# the configured prefix; the installed one is made again at install time, since
+# the package installs under a prefix of its own (CPACK_PACKAGING_INSTALL_PREFIX).
+set(TELLURIN_DEMO_CITIES_DIR ${CMAKE_INSTALL_FULL_DATADIR}/tellurin/Base)
 set(TELLURIN_MAN_PAGES)
 foreach(page tellurin.1 tellurin-cli.1)
   configure_file(${TELLURIN_DIST_DIR}/man/${page}.in ${CMAKE_BINARY_DIR}/man/${page} @ONLY)
@@ -35,8 +38,14 @@ foreach(page tellurin.1 tellurin-cli.1)
     DEPENDS ${CMAKE_BINARY_DIR}/man/${page}
     VERBATIM)
   list(APPEND TELLURIN_MAN_PAGES ${CMAKE_BINARY_DIR}/man/${page}.gz)
+  install(CODE "
+    set(PROJECT_VERSION \"${PROJECT_VERSION}\")
+    set(TELLURIN_DEMO_CITIES_DIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/tellurin/Base\")
+    configure_file(\"${TELLURIN_DIST_DIR}/man/${page}.in\" \"${CMAKE_BINARY_DIR}/man/installed/${page}\" @ONLY)
+    execute_process(COMMAND gzip -9 -n -f ${page} WORKING_DIRECTORY \"${CMAKE_BINARY_DIR}/man/installed\"
+                    COMMAND_ERROR_IS_FATAL ANY)")
+  install(FILES ${CMAKE_BINARY_DIR}/man/installed/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 add_custom_target(man_pages ALL DEPENDS ${TELLURIN_MAN_PAGES})
-install(FILES ${TELLURIN_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(DIRECTORY ${CMAKE_BINARY_DIR}/demo-cities/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tellurin/Base)

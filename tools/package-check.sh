@@ -83,6 +83,15 @@ appstreamcli validate-tree --no-net "$ROOT" >"$WORK/as-tree.log" ||
 for page in tellurin tellurin-cli; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$USR/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "man $page: $warnings"
+  # groff takes a block left open without a word: the page's text then runs on in it.
+  open_block=$(zcat "$USR/share/man/man1/$page.1.gz" | awk '
+    /^\.(nf|EX)([ ]|$)/ { if (nf++) { print "a block opened again at line " NR; exit } }
+    /^\.(fi|EE)([ ]|$)/ { if (!nf--) { print "a block closed that was not open at line " NR; exit } }
+    /^\.RS([ ]|$)/ { rs++ }
+    /^\.RE([ ]|$)/ { if (!rs--) { print "an indent closed that was not open at line " NR; exit } }
+    /^\.(SH|SS|TP)([ ]|$)/ { if (nf || rs) { print "a block or indent still open at line " NR; exit } }
+    END { if (nf || rs) print "a block or indent still open at the end" }')
+  [ -z "$open_block" ] || fail "man $page: $open_block"
 done
 tools/icons.sh --check || fail "the committed icon pictures are not those of the SVG"
 step "desktop entry, AppStream metadata, manual pages and icons valid"

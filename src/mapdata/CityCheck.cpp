@@ -1,5 +1,6 @@
 #include "mapdata/CityCheck.h"
 
+#include "mapdata/CityAccess.h"
 #include "mapdata/CityMask.h"
 #include "mapdata/DecimalText.h"
 #include "mapdata/DirectoryScan.h"
@@ -17,11 +18,18 @@ class Checker {
   explicit Checker(const CityLocation& city) : city_(city), mask_(CityScrambleMask(city)) {}
 
   std::vector<DataProblem> Run() {
+    CheckPicture(city_.File("Info/Picture.jpg"));  // the city selection shows it
+    for (const char* folder : {"Icons", "Firms"})
+      if (FolderUnreadable(city_.File(folder))) Add(city_.File(folder), 0, "папка не читается");
     CheckIcons();
     CheckFirms();
     const RecordCheck iconIndex = [this](const fs::path& file, int record, const ReadRecordResult& r) {
       CheckIconIndex(file, record, r.Fields[object_field::Icon]);
     };
+    if (FolderUnreadable(city_.File("Data"))) {
+      Add(city_.File("Data"), 0, "папка не читается");
+      return std::move(problems_);
+    }
     for (const LayerReading* layer : LayerReadings())
       CheckLayer(layer->Files, layer->Format(), layer == &ObjectsReading() ? iconIndex : RecordCheck{});
     return std::move(problems_);
@@ -53,6 +61,11 @@ class Checker {
     if (FileExists(file) && !LoadPicture(file, picture, &why)) Add(file, 0, "картинка не читается");
   }
 
+  // The marker, then the three pictures the information panel opens.
+  void CheckFirmPictures(const FolderIndex& folder, const std::string& base) {
+    for (const char* suffix : {".jpg", "1.jpg", "2.jpg", "3.jpg"}) CheckPicture(folder.Resolve(base + suffix));
+  }
+
   // The loader reads the plain firm files only when no scrambled one gave a row.
   void CheckFirms() {
     const fs::path dir = city_.File("Firms");
@@ -69,7 +82,7 @@ class Checker {
       switch (firm.Outcome) {
         case FirmFileResult::Read:
           ++read;
-          CheckPicture(folder.Resolve(FirmBaseName(file, variant) + ".jpg"));
+          CheckFirmPictures(folder, FirmBaseName(file, variant));
           break;
         case FirmFileResult::Missing:
           Add(file, 0, "не файл");
@@ -87,9 +100,9 @@ class Checker {
 
   void CheckLayer(const LayerFiles& files, const RecordFormat& format, const RecordCheck& extra = {}) {
     const fs::path scrambled = city_.File(files.Scrambled);
-    const bool isScrambled = FileExists(scrambled);
+    const bool isScrambled = FileMayExist(scrambled);
     const fs::path file = isScrambled ? scrambled : city_.File(files.Plain);
-    if (!isScrambled && !FileExists(file)) return;
+    if (!isScrambled && !FileMayExist(file)) return;
     OpenedLayer layer = OpenLayerFile(file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain, mask_);
     if (layer.Result == OpenResult::CannotOpen) return Add(file, 0, kCannotOpen);
     if (layer.Result == OpenResult::Malformed) return Add(file, 0, layer.Problem);

@@ -1,5 +1,6 @@
 #include "mapdata/LayerFile.h"
 
+#include "mapdata/CityAccess.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/Loaders.h"
 #include "mapdata/ProblemText.h"
@@ -49,9 +50,9 @@ void ReadLayerFile(const LayerLoad& load, const std::filesystem::path& file, Lay
 void LoadLayer(const LayerLoad& load, const LayerReading& reading) {
   reading.Clear(load.Tables);
   const fs::path scrambled = load.City.File(reading.Files.Scrambled);
-  const bool isScrambled = FileExists(scrambled);
+  const bool isScrambled = FileMayExist(scrambled);
   const fs::path file = isScrambled ? scrambled : load.City.File(reading.Files.Plain);
-  if (isScrambled || FileExists(file)) {
+  if (isScrambled || FileMayExist(file)) {
     const std::string fileCell = FileCell(file);
     ReadLayerFile(load, file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain, reading.Format(),
                   isScrambled ? reading.ScrambledOpenFailure : reading.PlainOpenFailure,

@@ -126,7 +126,9 @@ TEST(CliDump, FilesThatExistButCannotBeOpenedGiveTheLayersMessages) {
   for (const std::string& file : locked) fs::permissions(file, fs::perms::none);
   const CliResult r = RunCli({"dump", city.CityDir().string()}, prefix);
   for (const std::string& file : locked) fs::permissions(file, fs::perms(0644));
-  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.exitCode, 1) << r.err;
+  std::string named;  // the layer files, in the order of the load
+  for (size_t i : {1, 0, 2, 3, 4, 5}) named += "tellurin-cli: не удается прочитать файл " + locked[i] + "\n";
   EXPECT_EQ(r.err,
             "message\tОтсутствует файл!\n"                        // firms
             "message\tОшибка при открытии файла здания!\n"        // buildings, plain
@@ -134,7 +136,8 @@ TEST(CliDump, FilesThatExistButCannotBeOpenedGiveTheLayersMessages) {
             "message\tОтсутствует файл с маршрутами!\n"           // routes, scrambled
             "message\tОшибка при открытии файла с текстами!\n"    // labels, plain
             "message\tОшибка при открытии!\n"                     // regions, plain
-            "message\tОшибка при открытии!\n");                   // objects, scrambled
+            "message\tОшибка при открытии!\n" +                   // objects, scrambled
+                named);
   EXPECT_NE(r.out.find("table\tListOfStreets\t0\n"), std::string::npos);
 }
 
@@ -150,7 +153,9 @@ TEST(CliDump, PlainFilesThatCannotBeOpenedAndTheScrambledVariantsOthers) {
   for (const std::string& file : locked) fs::permissions(file, fs::perms::none);
   const CliResult r = RunCli({"dump", city.CityDir().string()}, prefix);
   for (const std::string& file : locked) fs::permissions(file, fs::perms(0644));
-  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.exitCode, 1) << r.err;
+  std::string named;  // the layer files, in the order of the load
+  for (size_t i : {1, 0, 2, 3, 4, 5}) named += "tellurin-cli: не удается прочитать файл " + locked[i] + "\n";
   EXPECT_EQ(r.err,
             "message\tОшибка при открытии!\n"                     // firms, plain
             "message\tОшибка при открытии файла зданий!\n"        // buildings, scrambled
@@ -158,7 +163,8 @@ TEST(CliDump, PlainFilesThatCannotBeOpenedAndTheScrambledVariantsOthers) {
             "message\tОшибка при открытии!\n"                     // routes, plain
             "message\tОшибка при открытии файла с текстами!\n"    // labels, scrambled
             "message\tОтсутствует файл с областями!\n"            // regions, scrambled
-            "message\tОшибка при открытии!\n");                   // objects, plain
+            "message\tОшибка при открытии!\n" +                   // objects, plain
+                named);
 }
 
 TEST(CliCheck, ListsEveryProblemAndGoesOnPastBadRecords) {

@@ -36,6 +36,7 @@ TEST(SearchCli, MissingCityFolderIsAUsageError) {
 TEST(SearchCli, AddKeywordRewritesTheFileInOrder) {
   TempDir dir;
   const fs::path city = dir.Path() / "Base" / "Town";
+  WriteBytes(city / "Info/about.inf", "Town\r\n");
   WriteBytes(city / "Kw.map", W("вокзал\nбанк\r\n"));
   const CliResult r = RunCli({"add-keyword", city.string(), "Аптека"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -58,6 +59,7 @@ bool DropRights(const fs::path& root, std::vector<std::string>& prefix) {
 TEST(SearchCli, UnreadableKeywordFileIsReportedAndKeptWhole) {
   TempDir dir;
   const fs::path city = dir.Path() / "Base" / "Town";
+  WriteBytes(city / "Info/about.inf", "Town\r\n");
   WriteBytes(city / "Kw.map", W("банк\r\n"));
   std::vector<std::string> prefix;
   if (!DropRights(city, prefix)) GTEST_SKIP() << "setpriv is needed to drop root rights";
@@ -77,6 +79,7 @@ TEST(SearchCli, UnreadableKeywordFileIsReportedAndKeptWhole) {
 TEST(SearchCli, KeywordFileInAFolderWithoutWriteRightsStaysIntact) {
   TempDir dir;
   const fs::path city = dir.Path() / "Base" / "Town";
+  WriteBytes(city / "Info/about.inf", "Town\r\n");
   WriteBytes(city / "Kw.map", W("банк\r\n"));
   std::vector<std::string> prefix;
   if (!DropRights(city, prefix)) GTEST_SKIP() << "setpriv is needed to drop root rights";

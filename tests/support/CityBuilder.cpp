@@ -6,6 +6,7 @@ std::string W(const std::string& utf8) { return cp1251::FromUtf8(utf8); }
 
 CityBuilder::CityBuilder(std::string cityName) : root_(temp_.Path() / "Base"), name_(std::move(cityName)) {
   fs::create_directories(root_ / name_);
+  About(name_);  // what makes the folder a city
 }
 
 fs::path CityBuilder::Plain(const std::string& relative, const std::vector<LayerRecord>& records) const {

@@ -14,7 +14,8 @@ constexpr const char* kCheckHelp =
     "problem, one a line: FILE<TAB>RECORD<TAB>PROBLEM, FILE relative to CITY_DIR,\n"
     "RECORD counted from 1 (0: the file as a whole).  A load stops a file at its\n"
     "first bad record; the check goes on with the next record where it can.\n"
-    "Exit 0: no problem; 1: problems listed; 2: a wrong call.\n";
+    "Exit 0: no problem; 1: problems listed, or 1 when it or a layer file cannot be\n"
+    "read; 2: a wrong call or a CITY_DIR that is not a city folder (no Info/about.inf).\n";
 
 }  // namespace
 
@@ -26,7 +27,7 @@ int RunCheckCommand(int argc, char** argv) {
   if (argc != 1) return cli::Usage("check CITY_DIR");
   fs::path dataRoot;
   std::string city;
-  if (!cli::SplitCityDir(argv[0], dataRoot, city)) return 2;
+  if (const int refused = cli::TakeCityDir(argv[0], dataRoot, city)) return refused;
   cli::EnsureApplication();
   const CityLocation where{dataRoot, city};
   const fs::path cityDir = where.CityDir();

@@ -18,7 +18,9 @@ constexpr const char* kDumpHelp =
     "ListOfFirms, ListOfPath1, ListOfPath2, ObjectComboBox (caption, image index)\n"
     "and DrawListView.  Backslash, tab, CR and LF are written \\\\, \\t, \\r, \\n.\n"
     "Messages of the load go to stderr as message<TAB>TEXT.\n"
-    "Exit 0 after a load, 2 for a wrong call or a CITY_DIR that is not a folder.\n";
+    "Exit 0 after a load, 1 when CITY_DIR or a layer file cannot be read (each named\n"
+    "on stderr), 2 for a wrong call or a CITY_DIR that is not a city folder (no\n"
+    "Info/about.inf).\n";
 
 // A row a line, built in one buffer: the big cities' dumps run to tens of megabytes.
 void PrintTable(const LayerTable& table) {
@@ -63,8 +65,7 @@ int RunDumpCommand(int argc, char** argv) {
   if (argc != 1) return cli::Usage("dump CITY_DIR");
   RecordingHost host(1024, 768);
   std::unique_ptr<MapCore> core;
-  if (!cli::LoadCityFromArg(argv[0], host, core)) return 2;
+  if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   PrintCity(*core);
-  cli::Finish(host);
-  return 0;
+  return cli::Finish(host);
 }

@@ -40,8 +40,9 @@ constexpr const char* kHereHelp =
     "                          listed too\n"
     "Backslash, tab, CR and LF are written \\\\, \\t, \\r, \\n.  Messages of the load\n"
     "go to stderr as message<TAB>TEXT.  Exit 0 after a load (also when nothing is\n"
-    "there), 1 when the load's drawing failed, 2 for a wrong call or a CITY_DIR\n"
-    "that is not a folder.\n";
+    "there), 1 when the load's drawing failed or CITY_DIR or a layer file cannot be\n"
+    "read, 2 for a wrong call (the reason before the usage) or a CITY_DIR that is\n"
+    "not a city folder.\n";
 
 struct HereOptions {
   std::string CityDir;
@@ -51,7 +52,8 @@ struct HereOptions {
   std::optional<std::string> FoundFirms;  // search key, UTF-8
 };
 
-bool ParseOptions(int argc, char** argv, HereOptions& o) {
+// `why`: the reason a value was refused, empty when the call itself is wrong.
+bool ParseOptions(int argc, char** argv, HereOptions& o, std::string& why) {
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--scale" || arg == "--found-firms") {
@@ -60,11 +62,11 @@ bool ParseOptions(int argc, char** argv, HereOptions& o) {
       if (arg == "--found-firms")
         o.FoundFirms = value;
       else if (!cli::ParseScale(value, o.Scale))
-        return false;
+        return why = cli::ScaleProblem(value), false;
     } else if (o.CityDir.empty()) {
       o.CityDir = arg;
     } else if (!o.HasPoint) {
-      if (!cli::ParsePair(arg, ',', o.X, o.Y)) return false;
+      if (!cli::ParsePair(arg, ',', o.X, o.Y)) return why = cli::PointProblem("X,Y", arg), false;
       o.HasPoint = true;
     } else {
       return false;
@@ -81,11 +83,12 @@ int RunHereCommand(int argc, char** argv) {
     return 0;
   }
   HereOptions o;
-  if (!ParseOptions(argc, argv, o)) return cli::Usage(kHereArguments);
+  if (std::string why; !ParseOptions(argc, argv, o, why))
+    return why.empty() ? cli::Usage(kHereArguments) : cli::Refuse(why, kHereArguments);
   RecordingHost host(1024, 768);
   std::unique_ptr<MapCore> loaded;
   bool drawn = false;
-  if (!cli::LoadCityFromArg(o.CityDir.c_str(), host, loaded, &drawn)) return 2;
+  if (const int refused = cli::LoadCityFromArg(o.CityDir.c_str(), host, loaded, &drawn)) return refused;
   MapCore& core = *loaded;
   if (drawn) {
     core.View.Scale = o.Scale;
@@ -93,6 +96,5 @@ int RunHereCommand(int argc, char** argv) {
     for (const Place& p : PlacesUnder(core, MapToHit(o.X, o.Y, o.Scale)))
       cli::PrintLine({p.Layer->Hit.Word, std::to_string(p.Row), cli::Text(p.Name), cli::Text(p.Address)});
   }
-  cli::Finish(host);
-  return drawn ? 0 : 1;
+  return cli::Finish(host, drawn ? 0 : 1);
 }

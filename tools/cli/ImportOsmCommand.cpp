@@ -52,7 +52,8 @@ constexpr const char* kImportHelp =
     "within 1000 km of the middle of the data is left out; longitudes are taken around\n"
     "the middle, so that a city across the 180th meridian stays in one piece.\n"
     "Exit 0: imported; 1: the input cannot be read or the city cannot be written (the\n"
-    "reason on stderr); 2: a wrong call.\n";
+    "reason on stderr); 2: a wrong call or a city of that name already there without\n"
+    "--replace.\n";
 
 bool ParseNumber(const std::string& text, double& value) {
   char* end = nullptr;

@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
+#include "mapdata/CityAccess.h"
 #include "mapdata/CityLocation.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/PictureLoader.h"
@@ -66,16 +68,26 @@ bool WantsHelp(int argc, char** argv) {
   return argc == 1 && (std::string_view(argv[0]) == "--help" || std::string_view(argv[0]) == "-h");
 }
 
-bool SplitCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& city) {
+int TakeCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& city) {
   std::filesystem::path dir = std::filesystem::absolute(std::filesystem::path(arg)).lexically_normal();
   if (dir.filename().empty()) dir = dir.parent_path();
   if (!DirectoryExists(dir)) {
     std::fprintf(stderr, "tellurin-cli: not a city folder: %s\n", dir.string().c_str());
-    return false;
+    return 2;
+  }
+  bool unreadable = false;
+  const std::string problem = CityFolderProblem(dir, unreadable);
+  if (!problem.empty()) {
+    std::fprintf(stderr, "tellurin-cli: %s\n", problem.c_str());
+    return unreadable ? 1 : 2;
   }
   dataRoot = dir.parent_path();
   city = dir.filename().string();
-  return true;
+  return 0;
+}
+
+bool SplitCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& city) {
+  return TakeCityDir(arg, dataRoot, city) == 0;
 }
 
 namespace {
@@ -99,20 +111,37 @@ void EnsureApplication() {
   RegisterStandardPictureDecoders();
 }
 
-bool LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core, bool* drawn) {
+namespace {
+
+// The layer files of the city loaded that exist but could not be read: the
+// viewer shows them as empty layers, the command's exit code tells.
+std::vector<std::filesystem::path> unreadableLayers;
+
+}  // namespace
+
+int LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core, bool* drawn) {
   std::filesystem::path dataRoot;
   std::string city;
-  if (!SplitCityDir(arg, dataRoot, city)) return false;
+  if (const int refused = TakeCityDir(arg, dataRoot, city)) return refused;
+  unreadableLayers = UnreadableLayerFiles({dataRoot, city});
   EnsureApplication();
   core = std::make_unique<MapCore>(host, dataRoot);
   const bool loaded = LoadCity(*core, city, cp1251::FromUtf8(city));
   if (drawn) *drawn = loaded;
-  return true;
+  return 0;
 }
 
-void Finish(const RecordingHost& host) {
+int Finish(const RecordingHost& host, int status) {
   std::fflush(stdout);
   PrintMessages(host.Messages);
+  return ExitAfterLoad(status);
+}
+
+int ExitAfterLoad(int status) {
+  for (const std::filesystem::path& file : unreadableLayers)
+    std::fprintf(stderr, "tellurin-cli: не удается прочитать %s %s\n", DirectoryExists(file) ? "папку" : "файл",
+                 file.string().c_str());
+  return unreadableLayers.empty() ? status : std::max(status, 1);
 }
 
 }  // namespace cli

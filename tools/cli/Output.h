@@ -28,8 +28,11 @@ int Usage(const std::string& text);
 bool WantsHelp(int argc, char** argv);
 
 // A city folder given on the command line: its data root (the parent folder)
-// and its directory name.  False, with a message on stderr, when it is not a
-// folder.
+// and its directory name.  Otherwise, with a message on stderr, the exit code:
+// 2 when it is not a folder or not a city (no Info/about.inf), 1 when it or its
+// Info/about.inf cannot be read.
+int TakeCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& city);
+// TakeCityDir, true when it took the folder.
 bool SplitCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& city);
 
 // A GUI application without a screen (QT_QPA_PLATFORM defaults to
@@ -37,11 +40,15 @@ bool SplitCityDir(const char* arg, std::filesystem::path& dataRoot, std::string&
 // picture decoders.
 void EnsureApplication();
 
-// The city folder `arg` loaded as the viewer loads it, on `host`'s screen;
-// false, with a message on stderr, when it is not a folder.  `drawn`, when
+// The city folder `arg` loaded as the viewer loads it, on `host`'s screen: 0,
+// or TakeCityDir's exit code when the folder is refused.  `drawn`, when
 // given, tells whether the load got as far as drawing the map.
-bool LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core, bool* drawn = nullptr);
-// After a command's output: stdout flushed, then the host's messages on stderr.
-void Finish(const RecordingHost& host);
+int LoadCityFromArg(const char* arg, RecordingHost& host, std::unique_ptr<MapCore>& core, bool* drawn = nullptr);
+// After a command's output: stdout flushed, then the host's messages on stderr,
+// then ExitAfterLoad(status).
+int Finish(const RecordingHost& host, int status = 0);
+// `status`, or 1 when a layer file of the city loaded exists but could not be
+// read, each such file named on stderr.
+int ExitAfterLoad(int status);
 
 }  // namespace cli

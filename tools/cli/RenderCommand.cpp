@@ -67,6 +67,8 @@ constexpr const char* kRenderHelp =
     "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
     "                          [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]\n"
     "                          [--filter N] [--found-firms KEY] [--picture]\n"
+    "                          [--select street|building|object|firm|route:ROW]... [--centre]\n"
+    "                          [--click X,Y]... [--hover X,Y]...\n"
     "Loads the city folder CITY_DIR as the viewer does on a screen of WxH pixels\n"
     "(default 1024x768), sets the scale (default 1, pixels per map unit), the map\n"
     "point shown in the middle of the window (default 500,600), the layer switches\n"
@@ -92,8 +94,12 @@ constexpr const char* kRenderHelp =
     "then the view drawn as view<TAB>SCALE<TAB>CENTERX<TAB>CENTERY: the scale as\n"
     "--scale reads it, the map point in the middle of the window as --center does.\n"
     "Messages go to stderr as message<TAB>TEXT.\n"
-    "Exit 0 when the picture was written, 1 when the drawing or the writing failed,\n"
-    "2 for a wrong call or a CITY_DIR that is not a folder.\n";
+    "  --screen WxH            from 1x1 to 8192x8192: the map picture is twice the\n"
+    "                          screen each way, 1 GiB at the largest\n"
+    "  --scale S               above 0 and at most 1000\n"
+    "Exit 0 when the picture was written, 1 when the drawing or the writing failed\n"
+    "or CITY_DIR or a layer file cannot be read, 2 for a wrong call (the reason\n"
+    "before the usage) or a CITY_DIR that is not a city folder.\n";
 
 // The layers whose switch the options set.
 struct LayerOption {
@@ -119,7 +125,8 @@ bool TakeLayerOption(const std::string& arg, const std::string& value, RenderOpt
   return false;
 }
 
-bool ParseOptions(int argc, char** argv, RenderOptions& o) {
+// `why`: the reason a value was refused, empty when the call itself is wrong.
+bool ParseOptions(int argc, char** argv, RenderOptions& o, std::string& why) {
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -149,20 +156,18 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o) {
     if (arg == "-o") {
       o.Output = value;
     } else if (arg == "--screen") {
-      if (!cli::ParsePair(value, 'x', o.Width, o.Height) || o.Width < 1 || o.Height < 1 || o.Width > 8192 ||
-          o.Height > 8192)
-        return false;
+      if (!cli::ParseScreen(value, o.Width, o.Height)) return why = cli::ScreenProblem(value), false;
     } else if (arg == "--scale") {
-      if (!cli::ParseScale(value, o.Scale)) return false;
+      if (!cli::ParseScale(value, o.Scale)) return why = cli::ScaleProblem(value), false;
     } else if (arg == "--center") {
-      if (!cli::ParsePair(value, ',', o.CenterX, o.CenterY)) return false;
+      if (!cli::ParsePair(value, ',', o.CenterX, o.CenterY)) return why = cli::PointProblem("--center", value), false;
     } else if (bool ok = true; TakeLayerOption(arg, value, o, ok)) {
-      if (!ok) return false;
+      if (!ok) return why = cli::OnOffProblem(arg, value), false;
     } else if (arg == "--found-firms") {
       o.FoundFirms = value;
     } else if (arg == "--filter") {
       int n = 0;
-      if (!cli::ParseInt(value, n)) return false;
+      if (!cli::ParseInt(value, n)) return why = cli::WholeNumberProblem("--filter", value), false;
       o.Filter = n;
     } else {
       return false;
@@ -197,11 +202,12 @@ int RunRenderCommand(int argc, char** argv) {
     return 0;
   }
   RenderOptions o;
-  if (!ParseOptions(argc, argv, o)) return cli::Usage(kRenderArguments);
+  if (std::string why; !ParseOptions(argc, argv, o, why))
+    return why.empty() ? cli::Usage(kRenderArguments) : cli::Refuse(why, kRenderArguments);
   RecordingHost host(o.Width, o.Height);
   std::unique_ptr<MapCore> loaded;
   bool drawn = false;
-  if (!cli::LoadCityFromArg(o.CityDir.c_str(), host, loaded, &drawn)) return 2;
+  if (const int refused = cli::LoadCityFromArg(o.CityDir.c_str(), host, loaded, &drawn)) return refused;
   MapCore& core = *loaded;
   int status = drawn ? 0 : 1;
   if (drawn) {
@@ -237,5 +243,5 @@ int RunRenderCommand(int argc, char** argv) {
     }
   }
   cli::PrintMessages(host.Messages);
-  return status;
+  return cli::ExitAfterLoad(status);
 }

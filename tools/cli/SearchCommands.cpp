@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Output.h"
+#include "ViewOptions.h"
 #include "mapdata/Cp1251.h"
 #include "search/FirmSearch.h"
 #include "search/Keywords.h"
@@ -25,7 +26,8 @@ constexpr const char* kSearchHelp =
     "  Адрес<TAB>Тип объекта<TAB>Название<TAB>Тип<TAB>№ П/П   (one line per result)\n"
     "Тип is 1 street, 2 building, 3 firm, 5 object; № П/П the row in its table.\n"
     "Backslash, tab, CR and LF are written \\\\, \\t, \\r, \\n.  Messages go to stderr as\n"
-    "message<TAB>TEXT.  Exit 2 for a wrong call or a CITY_DIR that is not a folder.\n";
+    "message<TAB>TEXT.  Exit 1 when CITY_DIR or a layer file cannot be read, 2 for a\n"
+    "wrong call or a CITY_DIR that is not a city folder (no Info/about.inf).\n";
 
 constexpr const char* kFirmsHelp =
     "usage: tellurin-cli firms CITY_DIR KEY [--name on|off] [--address on|off] [--keywords on|off]\n"
@@ -63,15 +65,14 @@ int RunSearchCommand(int argc, char** argv) {
   if (argc != 2) return cli::Usage("search CITY_DIR KEY");
   RecordingHost host(1024, 768);
   std::unique_ptr<MapCore> core;
-  if (!cli::LoadCityFromArg(argv[0], host, core)) return 2;
+  if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   FillSearchList(*core, cp1251::FromUtf8(argv[1]));
   cli::PrintLine({"count", core->Search.Label2});
   for (const LayerRow& r : core->Search.ListView1.Rows())
     cli::PrintLine({cli::Text(r.Cell(found_cell::Address)), cli::Text(r.Cell(found_cell::Kind)),
                     cli::Text(r.Cell(found_cell::Name)), cli::Text(r.Cell(found_cell::Code)),
                     cli::Text(r.Cell(found_cell::Row))});
-  cli::Finish(host);
-  return 0;
+  return cli::Finish(host);
 }
 
 int RunFirmsCommand(int argc, char** argv) {
@@ -88,11 +89,12 @@ int RunFirmsCommand(int argc, char** argv) {
                    : option == "--address"  ? &address
                    : option == "--keywords" ? &keywords
                                             : nullptr;
-    if (!target || !ParseSwitch(argv[i + 1], *target)) return cli::Usage(usage);
+    if (!target) return cli::Usage(usage);
+    if (!ParseSwitch(argv[i + 1], *target)) return cli::Refuse(cli::OnOffProblem(option, argv[i + 1]), usage);
   }
   RecordingHost host(1024, 768);
   std::unique_ptr<MapCore> core;
-  if (!cli::LoadCityFromArg(argv[0], host, core)) return 2;
+  if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   SearchState& s = core->Search;
   s.CheckBox1 = name;
   s.CheckBox2 = address;
@@ -103,8 +105,7 @@ int RunFirmsCommand(int argc, char** argv) {
     cli::PrintLine({std::string(s.ListView2[i].Cell(found_firm_cell::FirmRow)),
                     cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Name)),
                     cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Address))});
-  cli::Finish(host);
-  return 0;
+  return cli::Finish(host);
 }
 
 int RunAddKeywordCommand(int argc, char** argv) {

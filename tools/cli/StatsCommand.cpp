@@ -27,7 +27,9 @@ constexpr const char* kStatsHelp =
     "  peak-memory<TAB>KIB              the process's peak resident memory\n"
     "Times are wall-clock milliseconds with one decimal.  Messages of the load go\n"
     "to stderr as message<TAB>TEXT.\n"
-    "Exit 0 after a load, 2 for a wrong call or a CITY_DIR that is not a folder.\n";
+    "Exit 0 after a load, 1 when CITY_DIR or a layer file cannot be read (each named\n"
+    "on stderr), 2 for a wrong call or a CITY_DIR that is not a city folder (no\n"
+    "Info/about.inf).\n";
 
 std::string Milliseconds(double ms) {
   char text[32];
@@ -63,8 +65,7 @@ int RunStatsCommand(int argc, char** argv) {
   if (argc != 1) return cli::Usage("stats CITY_DIR");
   RecordingHost host(1024, 768);
   std::unique_ptr<MapCore> core;
-  if (!cli::LoadCityFromArg(argv[0], host, core)) return 2;
+  if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   PrintStats(*core);
-  cli::Finish(host);
-  return 0;
+  return cli::Finish(host);
 }

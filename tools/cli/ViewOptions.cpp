@@ -2,6 +2,9 @@
 
 #include <charconv>
 
+#include <cstdio>
+
+#include "Output.h"
 #include "mapdata/Cp1251.h"
 #include "render/MapLayers.h"
 #include "search/FirmSearch.h"
@@ -38,6 +41,41 @@ std::string ScaleText(float scale) {
   char text[32];
   const auto end = std::to_chars(text, text + sizeof text, scale).ptr;
   return std::string(text, end);
+}
+
+bool ParseScreen(const std::string& v, int& width, int& height) {
+  return ParsePair(v, 'x', width, height) && width >= 1 && height >= 1 && width <= kMaxScreenSide &&
+         height <= kMaxScreenSide;
+}
+
+std::string ScaleProblem(const std::string& v) {
+  return "--scale " + v + ": масштаб должен быть числом от 0 (не включая) до 1000 пикселей на единицу карты";
+}
+
+// The map picture is twice the screen each way in 32-bit pixels: at the largest
+// screen it takes 1 GiB.
+std::string ScreenProblem(const std::string& v) {
+  const std::string side = std::to_string(kMaxScreenSide);
+  return "--screen " + v + ": экран должен быть от 1x1 до " + side + "x" + side +
+         " пикселей (картинка карты вдвое больше экрана по каждой стороне и при " + side + "x" + side +
+         " занимает 1 ГиБ памяти)";
+}
+
+std::string PointProblem(const char* option, const std::string& v) {
+  return std::string(option) + " " + v + ": нужны два целых числа через запятую, X,Y";
+}
+
+std::string WholeNumberProblem(const char* option, const std::string& v) {
+  return std::string(option) + " " + v + ": нужно целое число";
+}
+
+std::string OnOffProblem(const std::string& option, const std::string& v) {
+  return option + " " + v + ": нужно on или off";
+}
+
+int Refuse(const std::string& why, const std::string& usage) {
+  std::fprintf(stderr, "tellurin-cli: %s\n", why.c_str());
+  return Usage(usage);
 }
 
 void ShowFoundFirms(MapCore& core, const std::string& utf8Key) {

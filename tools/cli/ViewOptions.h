@@ -19,6 +19,18 @@ bool ParseScale(const std::string& v, float& out);
 // A scale as printed: the shortest decimal that ParseScale reads back as the
 // same scale ("1", "0.5", "0.10232").
 std::string ScaleText(float scale);
+// The screen WxH: each side from 1 to kMaxScreenSide pixels.
+bool ParseScreen(const std::string& v, int& width, int& height);
+constexpr int kMaxScreenSide = 8192;
+
+// Why an option's value was refused (UTF-8, for the line before the usage).
+std::string ScaleProblem(const std::string& v);
+std::string ScreenProblem(const std::string& v);
+std::string PointProblem(const char* option, const std::string& v);
+std::string WholeNumberProblem(const char* option, const std::string& v);
+std::string OnOffProblem(const std::string& option, const std::string& v);
+// "tellurin-cli: WHY" on stderr, then the usage; returns the usage exit code 2.
+int Refuse(const std::string& why, const std::string& usage);
 
 // The firm search for `utf8Key` with all three boxes ticked, its firms drawn
 // as CheckBox4 has them drawn.

@@ -190,7 +190,7 @@ TEST(MapWindowCity, SearchFieldsShowWhatTheirListsHold) {
   ASSERT_EQ(Rows(f.PanelSearch->SearchListView), 1);
   f.MenuItem("N19")->trigger();
   w.form1->LoadClick();
-  EXPECT_EQ(Rows(f.PanelSearch->SearchListView), 2);
+  EXPECT_EQ(Rows(f.PanelSearch->SearchListView), 3);  // both streets and the firm
   EXPECT_EQ(f.PanelSearch->Edit1->text(), "");
   EXPECT_EQ(f.FirmSearch->Edit2->text(), "");
 }

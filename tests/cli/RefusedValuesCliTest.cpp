@@ -1,0 +1,39 @@
+// A value the command cannot take is refused with the reason, then the usage.
+#include <gtest/gtest.h>
+
+#include "cli/CliRun.h"
+#include "support/CityBuilder.h"
+
+TEST(CliRefusedValues, TheReasonComesBeforeTheUsage) {
+  struct Case {
+    std::vector<std::string> Args;  // after the city folder
+    std::string Reason;
+  };
+  const std::string scale = "масштаб должен быть числом от 0 (не включая) до 1000 пикселей на единицу карты";
+  const std::string screen =
+      "экран должен быть от 1x1 до 8192x8192 пикселей (картинка карты вдвое больше экрана по каждой стороне и при "
+      "8192x8192 занимает 1 ГиБ памяти)";
+  const std::vector<Case> cases{
+      {{"render", "-o", "out.png", "--scale", "nan"}, "--scale nan: " + scale},
+      {{"render", "-o", "out.png", "--scale", "0"}, "--scale 0: " + scale},
+      {{"render", "-o", "out.png", "--scale", "1001"}, "--scale 1001: " + scale},
+      {{"render", "-o", "out.png", "--screen", "0x0"}, "--screen 0x0: " + screen},
+      {{"render", "-o", "out.png", "--screen", "8193x10"}, "--screen 8193x10: " + screen},
+      {{"render", "-o", "out.png", "--center", "1;2"}, "--center 1;2: нужны два целых числа через запятую, X,Y"},
+      {{"render", "-o", "out.png", "--texts", "yes"}, "--texts yes: нужно on или off"},
+      {{"render", "-o", "out.png", "--filter", "a"}, "--filter a: нужно целое число"},
+      {{"here", "1,1", "--scale", "-1"}, "--scale -1: " + scale},
+      {{"here", "1x1"}, "X,Y 1x1: нужны два целых числа через запятую, X,Y"},
+      {{"firms", "кафе", "--name", "1"}, "--name 1: нужно on или off"},
+  };
+  CityBuilder city;
+  for (const Case& c : cases) {
+    std::vector<std::string> args{c.Args[0], city.CityDir().string()};
+    args.insert(args.end(), c.Args.begin() + 1, c.Args.end());
+    const CliResult r = RunCli(args);
+    EXPECT_EQ(r.exitCode, 2) << c.Reason;
+    EXPECT_EQ(r.out, "");
+    const std::string usage = "usage: tellurin-cli " + c.Args[0] + " ";
+    EXPECT_EQ(r.err.rfind("tellurin-cli: " + c.Reason + "\n" + usage, 0), 0u) << r.err;
+  }
+}
