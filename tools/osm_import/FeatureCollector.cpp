@@ -188,13 +188,15 @@ void FeatureCollector::way(const osmium::Way& way) {
 bool FeatureCollector::CollectStreet(const osmium::Way& way) {
   const osmium::TagList& tags = way.tags();
   const StreetClass* street = FindStreetClass(Value(tags, "highway"));
-  if (!street) return false;
-  const bool bridge = IsBridge(tags);
-  std::string name = bridge && HasValue(tags, "bridge:name") ? Value(tags, "bridge:name") : Value(tags, "name");
-  if (name.empty()) {
-    f_.Report.Skip("street without a name");
+  if (!street) {
+    f_.Report.Skip("highway of a kind not drawn (platform, proposed, ...)");
     return false;
   }
+  const bool bridge = IsBridge(tags);
+  // Unnamed ways are drawn too (roundabouts, carriageways, links): without
+  // them a main road ends in stubs.  They get no label and no row in the
+  // street search, which passes over a blank name.
+  std::string name = bridge && HasValue(tags, "bridge:name") ? Value(tags, "bridge:name") : Value(tags, "name");
   const std::string type = StreetType(*street, name, bridge);
   return CollectLine(way, {LineKind::Street, name, type, bridge ? DrawnWidth(*street) : street->Width, 0,
                            street->LabelSize, bridge ? 10 : street->Rank, {}, {}});

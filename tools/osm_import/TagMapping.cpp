@@ -63,6 +63,9 @@ const StreetClass kStreetClasses[] = {
     {"tertiary_link", 2, 8, 2, false}, {"unclassified", 2, 8, 2, false}, {"residential", 2, 8, 2, false},
     {"living_street", 2, 8, 2, false}, {"pedestrian", 2, 8, 2, false},  {"road", 2, 8, 2, false},
     {"service", 1, 8, 1, false},      {"track", 1, 8, 1, false},
+    // Paths at the thinnest width the street rules draw, under every road.
+    {"footway", 1, 8, 0, false},      {"path", 1, 8, 0, false},         {"cycleway", 1, 8, 0, false},
+    {"steps", 1, 8, 0, false},        {"bridleway", 1, 8, 0, false},
 };
 
 // Words of a street's name that say what kind of street it is, and the type
