@@ -142,16 +142,16 @@ TEST_F(OsmImport, PrintsWhatItWroteSkippedAndChanged) {
       "records\tBuildings\t3",
       "records\tRegions\t12",
       "records\tTexts\t11",
-      "records\tObjects\t20",
+      "records\tObjects\t23",
       "records\tPath\t1",
       "records\tFirms\t5",
-      "records\tIcons\t19",
+      "records\tIcons\t21",
       "skipped\tfirm without an address\t15",
       "skipped\tstreet name covering another label where it shows\t1",
       "changed\tcut at 10% beyond the box of its streets, buildings and points of interest\t2",
       "changed\tline cut at the edge of the area\t1",
       "changed\tline of more than 150 points (split into pieces)\t1",
-      "changed\ttext with characters outside Windows-1251 (closest letters written)\t3",
+      "changed\ttext with characters outside Windows-1251 (closest letters written)\t4",
   };
   EXPECT_EQ(Lines(summary_->out), expected);
   const CliResult check = RunCli({"check", CityDir().string()});
@@ -236,16 +236,16 @@ TEST_F(OsmImport, OneRegionOfEveryKindLargestFirst) {
 TEST_F(OsmImport, ObjectsOfEveryKindAndTheirChooser) {
   const std::vector<Row>& objects = Table("ListOfObjects");
   const std::vector<Row>& chooser = Table("ObjectComboBox");
-  ASSERT_EQ(chooser.size(), 19u);
+  ASSERT_EQ(chooser.size(), 21u);  // the café, the restaurant and the supermarket have icons too
   EXPECT_EQ(chooser.back(), (Row{"Все", "-1"}));
   std::set<std::string> named;
   for (const Row& o : objects) {
     const int icon = std::stoi(o[6]);
-    ASSERT_LT(icon, 18) << o[3];
+    ASSERT_LT(icon, 20) << o[3];
     EXPECT_EQ(chooser[static_cast<size_t>(icon)][0], o[0]) << "the chooser names the kind of icon " << icon;
     named.insert(o[0]);
   }
-  EXPECT_EQ(named.size(), 18u);
+  EXPECT_EQ(named.size(), 20u);
   // The pharmacy has no address of its own: it takes that of its house.
   const Row* pharmacy = Find(objects, "Аптеки");
   ASSERT_NE(pharmacy, nullptr);
@@ -492,10 +492,10 @@ TEST_F(OsmImport, BrokenGeometryIsSkippedAndCountedByReason) {
       "records\tBuildings\t0",
       "records\tRegions\t0",
       "records\tTexts\t1",
-      "records\tObjects\t0",
+      "records\tObjects\t1",
       "records\tPath\t0",
       "records\tFirms\t0",
-      "records\tIcons\t19",
+      "records\tIcons\t2",
       "skipped\tarea rejected by the assembler: self-intersecting outline\t1",
       "skipped\tarea whose outline is not closed\t1",
       "skipped\tfirm without an address\t1",
@@ -931,6 +931,42 @@ TEST_F(OsmExtract, UnnamedRoadsAreDrawnButNeitherLabelledNorListed) {
   EXPECT_EQ(Search("проспект").size(), 2u);
   EXPECT_TRUE(Summarised("skipped\thighway of a kind not drawn (platform, proposed, ...)\t1")) << summary_->out;
   EXPECT_FALSE(Summarised("skipped\tstreet without a name\t1"));
+}
+
+
+// Points of interest are on the map: cafés, shops, car services, fitness and
+// the other common kinds are objects with icons of their own and stay firms;
+// the chooser lists the kinds the city has and no other, a vacant shop none.
+TEST_F(OsmExtract, BusinessesAreObjectsOfTheirOwnKindAndTheChooserListsOnlyThose) {
+  struct Expected {
+    const char* Name;
+    const char* Kind;
+  };
+  const Expected objects[] = {
+      {"Кофейня «Зерно»", "Кафе и рестораны"},      {"Семёрочка", "Продукты и супермаркеты"},
+      {"Нефтьойл", "Заправки"},                    {"Всё для дома", "Магазины"},
+      {"Пункт «Посылка»", "Бытовые услуги"},       {"Мастер Каблук", "Бытовые услуги"},
+      {"Шарики", "Магазины"},                      {"Атлет", "Спорт и фитнес"},
+      {"Автомастер", "Автосервисы"},
+  };
+  const std::vector<Row>& rows = Table("ListOfObjects");
+  const std::vector<Row>& chooser = Table("ObjectComboBox");
+  for (const Expected& e : objects) {
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const Row& r) { return r[3] == e.Name; });
+    ASSERT_NE(row, rows.end()) << e.Name;
+    EXPECT_EQ((*row)[0], e.Kind) << e.Name;
+    const size_t icon = static_cast<size_t>(std::stoi((*row)[6]));
+    ASSERT_LT(icon, chooser.size()) << e.Name;
+    EXPECT_EQ(chooser[icon][0], e.Kind) << "the icon of " << e.Name;
+    EXPECT_NE(Find(Table("ListOfFirms"), e.Name), nullptr) << e.Name << " stays a firm";
+  }
+  EXPECT_EQ(rows.size(), std::size(objects)) << "a vacant shop is no object";
+  std::set<std::string> listed;
+  for (const Row& c : chooser) listed.insert(c[0]);
+  EXPECT_EQ(listed, (std::set<std::string>{"Кафе и рестораны", "Продукты и супермаркеты", "Заправки", "Магазины",
+                                            "Бытовые услуги", "Спорт и фитнес", "Автосервисы", "Все"}));
+  EXPECT_EQ(chooser.back(), (Row{"Все", "-1"}));
+  EXPECT_EQ(Lines(summary_->out)[8], "records\tIcons\t8");
 }
 
 }  // namespace

@@ -161,7 +161,7 @@ const std::vector<ObjectKindRule>& ObjectKindRules() {
       {{"Больницы и поликлиники", "+", 210, 30, 40},
        {{"amenity", "hospital"}, {"amenity", "clinic"}, {"healthcare", "hospital"}, {"healthcare", "clinic"}}},
       {{"Аптеки", "+", 20, 150, 60}, {{"amenity", "pharmacy"}, {"healthcare", "pharmacy"}}},
-      {{"Банки", "Б", 20, 60, 150}, {{"amenity", "bank"}}},
+      {{"Банки", "Б", 20, 60, 150}, {{"amenity", "bank"}, {"amenity", "atm"}, {"amenity", "bureau_de_change"}}},
       {{"Почта", "П", 0, 90, 170}, {{"amenity", "post_office"}}},
       {{"Остановки", "А", 30, 120, 200}, {{"highway", "bus_stop"}, {"railway", "tram_stop"}}},
       {{"Вокзалы и станции", "ЖД", 90, 90, 90}, {{"railway", "station"}, {"railway", "halt"}, {"amenity", "bus_station"}}},
@@ -176,6 +176,28 @@ const std::vector<ObjectKindRule>& ObjectKindRules() {
       {{"Пожарные части", "МЧС", 220, 60, 20}, {{"amenity", "fire_station"}}},
       {{"Рынки и торговые центры", "ТЦ", 130, 40, 160},
        {{"amenity", "marketplace"}, {"shop", "mall"}, {"shop", "department_store"}}},
+      // The common businesses, each kind with its icon; they stay firms too.
+      {{"Кафе и рестораны", "Е", 200, 80, 20},
+       {{"amenity", "cafe"}, {"amenity", "restaurant"}, {"amenity", "fast_food"}, {"amenity", "bar"},
+        {"amenity", "pub"}, {"amenity", "food_court"}, {"amenity", "canteen"}, {"amenity", "ice_cream"},
+        {"amenity", "biergarten"}}},
+      {{"Продукты и супермаркеты", "П", 40, 140, 40},
+       {{"shop", "supermarket"}, {"shop", "convenience"}, {"shop", "bakery"}, {"shop", "butcher"},
+        {"shop", "greengrocer"}, {"shop", "dairy"}, {"shop", "seafood"}, {"shop", "alcohol"}, {"shop", "beverages"},
+        {"shop", "confectionery"}, {"shop", "pastry"}}},
+      {{"Автосервисы", "СТО", 70, 70, 120},
+       {{"shop", "car_repair"}, {"shop", "car"}, {"shop", "car_parts"}, {"shop", "tyres"}, {"amenity", "car_wash"},
+        {"amenity", "car_rental"}, {"craft", "car_repair"}}},
+      {{"Спорт и фитнес", "Ф", 220, 40, 120},
+       {{"leisure", "fitness_centre"}, {"leisure", "sports_hall"}, {"leisure", "swimming_pool"},
+        {"shop", "sports"}}},
+      {{"Красота и здоровье", "К", 230, 90, 150},
+       {{"shop", "hairdresser"}, {"shop", "beauty"}, {"shop", "massage"}, {"shop", "cosmetics"},
+        {"amenity", "dentist"}, {"amenity", "doctors"}, {"healthcare", "dentist"}, {"healthcare", "doctor"}}},
+      {{"Бытовые услуги", "У", 110, 80, 50},
+       {{"craft", nullptr}, {"shop", "outpost"}, {"shop", "laundry"}, {"shop", "dry_cleaning"},
+        {"shop", "shoe_repair"}, {"shop", "copyshop"}, {"shop", "funeral_directors"}}},
+      {{"Магазины", "М", 130, 40, 160}, {{"shop", nullptr}}},
   };
   return rules;
 }
@@ -578,7 +600,17 @@ const std::vector<ObjectKindIcon>& ObjectKindIcons() {
   return icons;
 }
 
-int ObjectKindOf(const osmium::TagList& tags) { return ObjectKindIndex().First(tags); }
+int ObjectKindOf(const osmium::TagList& tags) {
+  const int kind = ObjectKindIndex().First(tags);
+  if (kind < 0) return -1;
+  // shop=vacant, craft=no: the kind is there by its key only, nothing is open.
+  for (const TagTest& t : ObjectKindRules()[static_cast<size_t>(kind)].Tags) {
+    const char* value = tags.get_value_by_key(t.Key);
+    if (value && (t.Value ? std::strcmp(value, t.Value) == 0 : !IsOneOf(value, {"no", "vacant", "disused"})))
+      return kind;
+  }
+  return -1;
+}
 
 bool FindFirmKinds(const osmium::TagList& tags, FirmKinds& kinds) {
   kinds = {};
