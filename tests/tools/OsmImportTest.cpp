@@ -969,4 +969,40 @@ TEST_F(OsmExtract, BusinessesAreObjectsOfTheirOwnKindAndTheChooserListsOnlyThose
   EXPECT_EQ(Lines(summary_->out)[8], "records\tIcons\t8");
 }
 
+
+// Nothing is lost silently: the address node inside a footprint without one
+// gives it its address, an address node and a building node with no
+// footprint become small buildings, and each address can be searched; a car
+// park is a square; the summary counts what was done.
+TEST_F(OsmExtract, AddressNodesAndParkingAreKept) {
+  struct Expected {
+    const char* Number;
+    bool Small;  // a square drawn for a point, a few units wide
+    const char* What;
+  };
+  const Expected houses[] = {
+      {"4", false, "the address node inside the footprint"},
+      {"8к1", true, "the address node with no footprint"},
+      {"10", true, "the building node"},
+  };
+  const std::vector<Row>& buildings = Table("ListOfBuildings");
+  const std::vector<Row> found = Search("Садовая");
+  for (const Expected& e : houses) {
+    const auto row = std::find_if(buildings.begin(), buildings.end(),
+                                  [&](const Row& r) { return r[0] == "Садовая улица" && r[1] == e.Number; });
+    ASSERT_NE(row, buildings.end()) << e.What;
+    const std::vector<MapPoint> outline = Points((*row)[4]);
+    ASSERT_EQ(outline.size(), 4u) << e.What;
+    const int width = outline[1].X - outline[0].X;
+    EXPECT_EQ(width > 2 && width < 6, e.Small) << e.What << ": " << width;
+    const std::string address = std::string("Садовая улица ") + e.Number;
+    EXPECT_TRUE(std::any_of(found.begin(), found.end(), [&](const Row& r) { return r[0] == address; })) << e.What;
+  }
+  EXPECT_EQ(buildings.size(), std::size(houses));
+  ASSERT_EQ(Table("ListOfRegions").size(), 1u);
+  EXPECT_EQ(Table("ListOfRegions")[0][0], "Площади") << "the car park";
+  EXPECT_TRUE(Summarised("changed\taddress node given to the building around it\t1")) << summary_->out;
+  EXPECT_TRUE(Summarised("changed\taddress or building node drawn as a small building\t2")) << summary_->out;
+}
+
 }  // namespace

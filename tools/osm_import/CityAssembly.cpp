@@ -12,6 +12,7 @@
 #include "AddressIndex.h"
 #include "CityArea.h"
 #include "Cp1251Text.h"
+#include "AddressPoints.h"
 #include "DataReach.h"
 #include "Geometry.h"
 #include "Projection.h"
@@ -72,6 +73,7 @@ class CityBuilder {
       : f_(features), o_(options), out_(out), city_(out.Map), report_(features.Report), text_(features.Report) {}
 
   bool Run(std::string& error) {
+    PlaceAddressPoints(f_);
     if (!FindCentre(error)) return false;
     city_.DirName = o_.Name;
     city_.Title = text_.Field(o_.Name, kMaxPlainField);

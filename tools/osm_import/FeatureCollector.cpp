@@ -85,6 +85,14 @@ bool MakesPoint(const osmium::TagList& tags) {
                                                                   PlaceLabelSize(Value(tags, "place")) > 0));
 }
 
+// A house mapped as a point: an address of its own and nothing that makes
+// an object or a firm (those take the house's address instead), or a
+// building node.
+bool IsAddressPoint(const osmium::TagList& tags) {
+  if (IsBuilding(tags)) return true;
+  return HasValue(tags, "addr:housenumber") && !AddressStreet(tags).empty() && !MakesPoint(tags);
+}
+
 void AddInfoLine(std::vector<std::string>& info, const char* caption, const char* value) {
   if (value && *value) info.push_back(std::string(caption) + value);
 }
@@ -130,6 +138,9 @@ void FeatureCollector::node(const osmium::Node& node) {
     return;
   }
   CollectPoint(tags, at, "n" + std::to_string(node.id()));
+  if (IsAddressPoint(tags))
+    f_.AddressPoints.push_back({AddressStreet(tags), Value(tags, "addr:housenumber"), Value(tags, "name"), at,
+                                "n" + std::to_string(node.id())});
 }
 
 void FeatureCollector::CollectPoint(const osmium::TagList& tags, GeoPoint at, const std::string& base) {

@@ -109,6 +109,7 @@ const RegionRule kRegionRules[] = {
     {{"leisure", "playground"}, kNone, "Спортивные площадки"},
     {{"place", "square"}, kNone, "Площади"},
     {{"highway", "pedestrian"}, kNone, "Площади"},
+    {{"amenity", "parking"}, kNone, "Площади"},  // car parks: open paved ground
     {{"landuse", "orchard"}, kNone, "Сады, виноградники"},
     {{"landuse", "vineyard"}, kNone, "Сады, виноградники"},
     {{"landuse", "allotments"}, kNone, "Сады, виноградники"},
