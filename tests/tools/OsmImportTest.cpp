@@ -1005,4 +1005,32 @@ TEST_F(OsmExtract, AddressNodesAndParkingAreKept) {
   EXPECT_TRUE(Summarised("changed\taddress or building node drawn as a small building\t2")) << summary_->out;
 }
 
+
+// Keywords read as Russian: no "yes", a brand once however often the tags
+// repeat it, the common values of shop, craft, cuisine and service
+// translated; a firm search for "выдачи" finds the pickup point.
+TEST_F(OsmExtract, FirmKeywordsAreRussianWordsEachOnce) {
+  struct Expected {
+    const char* Name;
+    const char* Keywords;
+  };
+  const Expected firms[] = {
+      {"Всё для дома", "магазин"},                              // shop=yes
+      {"Нефтьойл", "заправка АЗС бензин Нефтьойл"},             // brand and brand:ru
+      {"Пункт «Посылка»", "пункт выдачи заказов"},              // shop=outpost
+      {"Шарики", "товары для праздника"},                       // shop=party
+      {"Мастер Каблук", "ремонт обуви"},                        // craft=shoe_repair
+      {"Кофейня «Зерно»", "кафе кофе кофейня пицца"},           // cuisine=coffee_shop;pizza
+      {"Автомастер", "автосервис шиномонтаж"},                  // service=tyres
+  };
+  for (const Expected& e : firms) {
+    const Row* firm = Find(Table("ListOfFirms"), e.Name);
+    ASSERT_NE(firm, nullptr) << e.Name;
+    EXPECT_EQ((*firm)[7], e.Keywords) << e.Name;
+  }
+  const CliResult found = RunCli({"firms", City(), "выдачи"});
+  EXPECT_EQ(found.exitCode, 0) << found.err;
+  EXPECT_NE(found.out.find("Пункт «Посылка»"), std::string::npos) << found.out;
+}
+
 }  // namespace

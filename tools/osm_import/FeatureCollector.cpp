@@ -162,10 +162,10 @@ void FeatureCollector::CollectFirm(const osmium::TagList& tags, GeoPoint at, con
   }
   FirmFeature firm{base, Value(tags, "name"), AddressStreet(tags), Value(tags, "addr:housenumber"), kinds.Title,
                    kinds.Words, {}, kinds.Category, at};
-  for (const std::string& w : CuisineWords(Value(tags, "cuisine"))) firm.Keywords.push_back(w);
+  for (const std::string& w : CuisineWords(Value(tags, "cuisine"))) AddKeyword(firm.Keywords, w);
   for (const char* key : {"brand", "brand:ru"})
-    if (HasValue(tags, key)) firm.Keywords.push_back(Value(tags, key));
-  for (const std::string& w : ServiceWords(tags)) firm.Keywords.push_back(w);
+    if (HasValue(tags, key)) AddKeyword(firm.Keywords, Value(tags, key));
+  for (const std::string& w : ServiceWords(tags)) AddKeyword(firm.Keywords, w);
   if (HasValue(tags, "opening_hours"))
     firm.Info.push_back("Часы работы: " + OpeningHoursText(Value(tags, "opening_hours")));
   AddInfoLine(firm.Info, "Телефон: ", FirstOf(tags, {"phone", "contact:phone"}).c_str());
