@@ -1033,4 +1033,14 @@ TEST_F(OsmExtract, FirmKeywordsAreRussianWordsEachOnce) {
   EXPECT_NE(found.out.find("Пункт «Посылка»"), std::string::npos) << found.out;
 }
 
+
+// Relations the mappers left incomplete: a route without route=* is taken as
+// public transport by its stop members and typed by its name.
+TEST_F(OsmExtract, RelationsMissingTagsOrMembersAreStillRead) {
+  ASSERT_EQ(Table("ListOfPath2").size(), 1u);
+  EXPECT_EQ(Table("ListOfPath2")[0], (Row{"Автобус", "7", "Автобус 7: Кольцо"}));
+  EXPECT_EQ(Points(Table("ListOfPath1")[0][1]).size(), 4u) << "both carriageways and the link";
+  EXPECT_TRUE(Summarised("changed\troute without route=* taken by its stops\t1")) << summary_->out;
+}
+
 }  // namespace

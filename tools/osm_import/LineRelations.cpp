@@ -42,13 +42,40 @@ void NameRoute(const osmium::TagList& tags, RouteFeature& route) {
     route.Comment = from + " — " + to;
 }
 
+// A route whose route=* is missing is still one of public transport when its
+// members are stops and platforms.
+bool HasStopRoles(const osmium::Relation& relation) {
+  for (const osmium::RelationMember& member : relation.members())
+    if (!IsTravelRole(member.role())) return true;
+  return false;
+}
+
+// Its type then by the words of its name, buses being the commonest.
+const char* GuessedRouteType(const osmium::TagList& tags) {
+  const std::string name = std::string(Value(tags, "name")) + " " + Value(tags, "description");
+  static const std::pair<const char*, const char*> kWords[] = {
+      {"Троллейбус", "trolleybus"}, {"троллейбус", "trolleybus"}, {"Трамвай", "tram"},   {"трамвай", "tram"},
+      {"Маршрутное такси", "share_taxi"}, {"маршрутное такси", "share_taxi"}, {"Маршрутка", "share_taxi"},
+      {"маршрутка", "share_taxi"}, {"Электричка", "train"}, {"электричка", "train"}};
+  for (const auto& [word, route] : kWords)
+    if (name.find(word) != std::string::npos) return RouteType(route);
+  return RouteType("bus");
+}
+
+// The type of a route=* relation, or of one without route=* that has stops.
+const char* RouteTypeOf(const osmium::Relation& relation) {
+  const osmium::TagList& tags = relation.tags();
+  if (tags.has_key("route")) return RouteType(Value(tags, "route"));
+  return HasStopRoles(relation) ? GuessedRouteType(tags) : nullptr;
+}
+
 }  // namespace
 
 LineRelations::LineRelations(Features& features, std::optional<GeoBox> box) : f_(features), box_(box) {}
 
 bool LineRelations::new_relation(const osmium::Relation& relation) const {
   const osmium::TagList& tags = relation.tags();
-  if (tags.has_tag("type", "route")) return RouteType(Value(tags, "route")) != nullptr;
+  if (tags.has_tag("type", "route")) return RouteTypeOf(relation) != nullptr;
   return IsDrawnBoundary(tags);
 }
 
@@ -72,7 +99,8 @@ void LineRelations::Take(const osmium::Relation& relation) {
 void LineRelations::TakeRoute(const osmium::Relation& relation) {
   RouteFeature route;
   route.Id = "r" + std::to_string(relation.id());
-  route.Type = RouteType(Value(relation.tags(), "route"));
+  route.Type = RouteTypeOf(relation);
+  if (!relation.tags().has_key("route")) f_.Report.Change("route without route=* taken by its stops");
   NameRoute(relation.tags(), route);
   for (const osmium::RelationMember& member : relation.members()) {
     if (member.type() != osmium::item_type::way || !IsTravelRole(member.role())) continue;
