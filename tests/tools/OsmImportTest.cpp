@@ -1035,8 +1035,25 @@ TEST_F(OsmExtract, FirmKeywordsAreRussianWordsEachOnce) {
 
 
 // Relations the mappers left incomplete: a route without route=* is taken as
-// public transport by its stop members and typed by its name.
+// public transport by its stop members and typed by its name; a district
+// whose outline runs on beyond the extract is labelled at its label node, or
+// amid the ways the extract has.
 TEST_F(OsmExtract, RelationsMissingTagsOrMembersAreStillRead) {
+  struct Expected {
+    const char* Name;
+    const char* Size;
+    int X;  // where the name is centred, in map units
+  };
+  const Expected places[] = {{"Заречье", "12", 420}, {"Посёлок Южный", "10", 580}};
+  for (const Expected& e : places) {
+    const Row* label = Find(Table("ListOfTexts"), e.Name);
+    ASSERT_NE(label, nullptr) << e.Name;
+    EXPECT_EQ((*label)[1], e.Size) << e.Name;
+    const int x = Points((*label)[2]).front().X;
+    EXPECT_LT(x, e.X) << e.Name;
+    EXPECT_GT(x, e.X - 40) << e.Name;
+  }
+  EXPECT_TRUE(Summarised("changed\tplace with members missing labelled at what the extract has\t2")) << summary_->out;
   ASSERT_EQ(Table("ListOfPath2").size(), 1u);
   EXPECT_EQ(Table("ListOfPath2")[0], (Row{"Автобус", "7", "Автобус 7: Кольцо"}));
   EXPECT_EQ(Points(Table("ListOfPath1")[0][1]).size(), 4u) << "both carriageways and the link";
