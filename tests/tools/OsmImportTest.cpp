@@ -1035,7 +1035,8 @@ TEST_F(OsmExtract, FirmKeywordsAreRussianWordsEachOnce) {
 
 
 // Relations the mappers left incomplete: a route without route=* is taken as
-// public transport by its stop members and typed by its name; a district
+// public transport by its stop members and typed by its name (a footpath
+// route is counted as left out); a district
 // whose outline runs on beyond the extract is labelled at its label node, or
 // amid the ways the extract has.
 TEST_F(OsmExtract, RelationsMissingTagsOrMembersAreStillRead) {
@@ -1058,6 +1059,7 @@ TEST_F(OsmExtract, RelationsMissingTagsOrMembersAreStillRead) {
   EXPECT_EQ(Table("ListOfPath2")[0], (Row{"Автобус", "7", "Автобус 7: Кольцо"}));
   EXPECT_EQ(Points(Table("ListOfPath1")[0][1]).size(), 4u) << "both carriageways and the link";
   EXPECT_TRUE(Summarised("changed\troute without route=* taken by its stops\t1")) << summary_->out;
+  EXPECT_TRUE(Summarised("skipped\troute of a kind not imported (hiking, bicycle, road, ...)\t1")) << summary_->out;
 }
 
 }  // namespace

@@ -251,6 +251,12 @@ void FeatureCollector::CountUnassembledArea(const osmium::Way& way, bool missing
   }
 }
 
+void FeatureCollector::relation(const osmium::Relation& relation) {
+  const osmium::TagList& tags = relation.tags();
+  if (tags.has_tag("type", "route") && tags.has_key("route") && !RouteType(Value(tags, "route")))
+    f_.Report.Skip("route of a kind not imported (hiking, bicycle, road, ...)");
+}
+
 void FeatureCollector::area(const osmium::Area& area) {
   const osmium::TagList& tags = area.tags();
   const std::string base = (area.from_way() ? "w" : "r") + std::to_string(area.orig_id());
