@@ -87,8 +87,9 @@ bool MakesPoint(const osmium::TagList& tags) {
 
 // A house mapped as a point: an address of its own and nothing that makes
 // an object or a firm (those take the house's address instead), or a
-// building node.
+// building node.  Entrances lie on the outline and belong to it.
 bool IsAddressPoint(const osmium::TagList& tags) {
+  if (tags.has_key("entrance")) return false;
   if (IsBuilding(tags)) return true;
   return HasValue(tags, "addr:housenumber") && !AddressStreet(tags).empty() && !MakesPoint(tags);
 }
