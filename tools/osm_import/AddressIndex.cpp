@@ -15,10 +15,10 @@ int64_t AddressIndex::Cell(int32_t x, int32_t y) {
   return (static_cast<int64_t>(CellOf(x)) << 32) ^ static_cast<uint32_t>(CellOf(y));
 }
 
-AddressIndex::AddressIndex(const std::vector<BuildingFeature>& buildings) : buildings_(buildings) {
+AddressIndex::AddressIndex(const std::vector<BuildingFeature>& buildings, Which which) : buildings_(buildings) {
   for (size_t i = 0; i < buildings.size(); ++i) {
     const BuildingFeature& b = buildings[i];
-    if (b.Street.empty() || b.Number.empty() || b.Shape.Outer.empty()) continue;
+    if (b.Shape.Outer.empty() || (which == Addressed && (b.Street.empty() || b.Number.empty()))) continue;
     GeoBox box;
     box.Add(b.Shape.Outer);
     for (int32_t cx = CellOf(box.MinX); cx <= CellOf(box.MaxX); ++cx)

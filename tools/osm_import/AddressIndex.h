@@ -10,8 +10,9 @@
 
 class AddressIndex {
  public:
-  // Buildings without a street or a number are not kept.
-  explicit AddressIndex(const std::vector<BuildingFeature>& buildings);
+  enum Which { Addressed, Every };
+  // Buildings without a street or a number are kept only for Every.
+  explicit AddressIndex(const std::vector<BuildingFeature>& buildings, Which which = Addressed);
 
   // The building whose outline holds the point, or nullptr.
   const BuildingFeature* At(GeoPoint p) const;

@@ -12,6 +12,7 @@
 #include "AddressIndex.h"
 #include "CityArea.h"
 #include "Cp1251Text.h"
+#include "AddressPoints.h"
 #include "DataReach.h"
 #include "Geometry.h"
 #include "Projection.h"
@@ -72,12 +73,12 @@ class CityBuilder {
       : f_(features), o_(options), out_(out), city_(out.Map), report_(features.Report), text_(features.Report) {}
 
   bool Run(std::string& error) {
+    PlaceAddressPoints(f_);
     if (!FindCentre(error)) return false;
     city_.DirName = o_.Name;
     city_.Title = text_.Field(o_.Name, kMaxPlainField);
     // Each kind of feature is let go as soon as it has become records: a big
     // city is never held twice.
-    AddKinds();
     AddLabels();
     AddLines();
     Release(f_.Lines);
@@ -188,8 +189,17 @@ class CityBuilder {
     if (beyond > 0) report_.Change("cut at 10% beyond " + area.Source, beyond);
   }
 
-  void AddKinds() {
-    for (const ObjectKindIcon& k : ObjectKindIcons()) city_.Kinds.push_back({k.Name, QColor(k.Red, k.Green, k.Blue), k.Glyph});
+  // The chooser lists only the kinds the city has, in the order of the
+  // table; iconOf maps a kind to its place there.
+  std::vector<int> AddKinds(const std::vector<bool>& present) {
+    const std::vector<ObjectKindIcon>& icons = ObjectKindIcons();
+    std::vector<int> iconOf(icons.size(), -1);
+    for (size_t k = 0; k < icons.size(); ++k) {
+      if (!present[k]) continue;
+      iconOf[k] = static_cast<int>(city_.Kinds.size());
+      city_.Kinds.push_back({icons[k].Name, QColor(icons[k].Red, icons[k].Green, icons[k].Blue), icons[k].Glyph});
+    }
+    return iconOf;
   }
 
   std::string Field(const std::string& utf8) { return text_.Field(utf8, kMaxPlainField); }
@@ -326,11 +336,15 @@ class CityBuilder {
   }
 
   void AddObjects(const AddressIndex& addresses) {
+    std::vector<bool> present(ObjectKindIcons().size(), false);
+    for (const ObjectFeature& o : f_.Objects)
+      if (clip_.Contains(o.At)) present[static_cast<size_t>(o.Kind)] = true;
+    const std::vector<int> iconOf = AddKinds(present);
     for (ObjectFeature& o : f_.Objects) {
       if (!clip_.Contains(o.At)) continue;
       Address(o.At, o.Street, o.Number, addresses);
       city_.Objects.push_back({ObjectKindIcons()[o.Kind].Name, Field(o.Street), Field(o.Number), Field(o.Name),
-                               proj_->ToMap(o.At), o.Kind});
+                               proj_->ToMap(o.At), iconOf[static_cast<size_t>(o.Kind)]});
     }
   }
 

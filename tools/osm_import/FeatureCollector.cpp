@@ -85,6 +85,15 @@ bool MakesPoint(const osmium::TagList& tags) {
                                                                   PlaceLabelSize(Value(tags, "place")) > 0));
 }
 
+// A house mapped as a point: an address of its own and nothing that makes
+// an object or a firm (those take the house's address instead), or a
+// building node.  Entrances lie on the outline and belong to it.
+bool IsAddressPoint(const osmium::TagList& tags) {
+  if (tags.has_key("entrance")) return false;
+  if (IsBuilding(tags)) return true;
+  return HasValue(tags, "addr:housenumber") && !AddressStreet(tags).empty() && !MakesPoint(tags);
+}
+
 void AddInfoLine(std::vector<std::string>& info, const char* caption, const char* value) {
   if (value && *value) info.push_back(std::string(caption) + value);
 }
@@ -130,6 +139,9 @@ void FeatureCollector::node(const osmium::Node& node) {
     return;
   }
   CollectPoint(tags, at, "n" + std::to_string(node.id()));
+  if (IsAddressPoint(tags))
+    f_.AddressPoints.push_back({AddressStreet(tags), Value(tags, "addr:housenumber"), Value(tags, "name"), at,
+                                "n" + std::to_string(node.id())});
 }
 
 void FeatureCollector::CollectPoint(const osmium::TagList& tags, GeoPoint at, const std::string& base) {
@@ -151,10 +163,10 @@ void FeatureCollector::CollectFirm(const osmium::TagList& tags, GeoPoint at, con
   }
   FirmFeature firm{base, Value(tags, "name"), AddressStreet(tags), Value(tags, "addr:housenumber"), kinds.Title,
                    kinds.Words, {}, kinds.Category, at};
-  for (const std::string& w : CuisineWords(Value(tags, "cuisine"))) firm.Keywords.push_back(w);
+  for (const std::string& w : CuisineWords(Value(tags, "cuisine"))) AddKeyword(firm.Keywords, w);
   for (const char* key : {"brand", "brand:ru"})
-    if (HasValue(tags, key)) firm.Keywords.push_back(Value(tags, key));
-  for (const std::string& w : ServiceWords(tags)) firm.Keywords.push_back(w);
+    if (HasValue(tags, key)) AddKeyword(firm.Keywords, Value(tags, key));
+  for (const std::string& w : ServiceWords(tags)) AddKeyword(firm.Keywords, w);
   if (HasValue(tags, "opening_hours"))
     firm.Info.push_back("Часы работы: " + OpeningHoursText(Value(tags, "opening_hours")));
   AddInfoLine(firm.Info, "Телефон: ", FirstOf(tags, {"phone", "contact:phone"}).c_str());
@@ -188,13 +200,15 @@ void FeatureCollector::way(const osmium::Way& way) {
 bool FeatureCollector::CollectStreet(const osmium::Way& way) {
   const osmium::TagList& tags = way.tags();
   const StreetClass* street = FindStreetClass(Value(tags, "highway"));
-  if (!street) return false;
-  const bool bridge = IsBridge(tags);
-  std::string name = bridge && HasValue(tags, "bridge:name") ? Value(tags, "bridge:name") : Value(tags, "name");
-  if (name.empty()) {
-    f_.Report.Skip("street without a name");
+  if (!street) {
+    f_.Report.Skip("highway of a kind not drawn (platform, proposed, ...)");
     return false;
   }
+  const bool bridge = IsBridge(tags);
+  // Unnamed ways are drawn too (roundabouts, carriageways, links): without
+  // them a main road ends in stubs.  They get no label and no row in the
+  // street search, which passes over a blank name.
+  std::string name = bridge && HasValue(tags, "bridge:name") ? Value(tags, "bridge:name") : Value(tags, "name");
   const std::string type = StreetType(*street, name, bridge);
   return CollectLine(way, {LineKind::Street, name, type, bridge ? DrawnWidth(*street) : street->Width, 0,
                            street->LabelSize, bridge ? 10 : street->Rank, {}, {}});
@@ -236,6 +250,12 @@ void FeatureCollector::CountUnassembledArea(const osmium::Way& way, bool missing
   } else if (record) {
     f_.Report.Skip("area whose outline is not closed");
   }
+}
+
+void FeatureCollector::relation(const osmium::Relation& relation) {
+  const osmium::TagList& tags = relation.tags();
+  if (tags.has_tag("type", "route") && tags.has_key("route") && !RouteType(Value(tags, "route")))
+    f_.Report.Skip("route of a kind not imported (hiking, bicycle, road, ...)");
 }
 
 void FeatureCollector::area(const osmium::Area& area) {

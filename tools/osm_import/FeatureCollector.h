@@ -6,6 +6,7 @@
 #include <osmium/handler.hpp>
 #include <osmium/osm/area.hpp>
 #include <osmium/osm/node.hpp>
+#include <osmium/osm/relation.hpp>
 #include <osmium/osm/way.hpp>
 #include <osmium/tags/tags_filter.hpp>
 
@@ -23,6 +24,8 @@ class FeatureCollector : public osmium::handler::Handler {
   void node(const osmium::Node& node);
   void way(const osmium::Way& way);
   void area(const osmium::Area& area);
+  // Counts the routes of kinds not imported (hiking, road, ...).
+  void relation(const osmium::Relation& relation);
 
  private:
   // Objects, firms and place names at one point of a node or an area.

@@ -59,6 +59,13 @@ struct BuildingFeature {
   std::string Id;
 };
 
+// A house known by a node: its address, or building=* on the node.
+struct AddressPoint {
+  std::string Street, Number, Name;
+  GeoPoint At;
+  std::string Id;
+};
+
 struct RegionFeature {
   const char* Kind = nullptr;
   GeoPolygon Shape;
@@ -99,6 +106,7 @@ struct RouteFeature {
 struct Features {
   std::vector<LineFeature> Lines;
   std::vector<BuildingFeature> Buildings;
+  std::vector<AddressPoint> AddressPoints;  // until they are placed (AddressPoints.h)
   std::vector<RegionFeature> Regions;
   std::vector<LabelFeature> Labels;
   std::vector<ObjectFeature> Objects;

@@ -42,37 +42,109 @@ void NameRoute(const osmium::TagList& tags, RouteFeature& route) {
     route.Comment = from + " — " + to;
 }
 
+// A route whose route=* is missing is still one of public transport when its
+// members are stops and platforms.
+bool HasStopRoles(const osmium::Relation& relation) {
+  for (const osmium::RelationMember& member : relation.members())
+    if (!IsTravelRole(member.role())) return true;
+  return false;
+}
+
+// Its type then by the words of its name, buses being the commonest.
+const char* GuessedRouteType(const osmium::TagList& tags) {
+  const std::string name = std::string(Value(tags, "name")) + " " + Value(tags, "description");
+  static const std::pair<const char*, const char*> kWords[] = {
+      {"Троллейбус", "trolleybus"}, {"троллейбус", "trolleybus"}, {"Трамвай", "tram"},   {"трамвай", "tram"},
+      {"Маршрутное такси", "share_taxi"}, {"маршрутное такси", "share_taxi"}, {"Маршрутка", "share_taxi"},
+      {"маршрутка", "share_taxi"}, {"Электричка", "train"}, {"электричка", "train"}};
+  for (const auto& [word, route] : kWords)
+    if (name.find(word) != std::string::npos) return RouteType(route);
+  return RouteType("bus");
+}
+
+// The type of a route=* relation, or of one without route=* that has stops.
+const char* RouteTypeOf(const osmium::Relation& relation) {
+  const osmium::TagList& tags = relation.tags();
+  if (tags.has_key("route")) return RouteType(Value(tags, "route"));
+  return HasStopRoles(relation) ? GuessedRouteType(tags) : nullptr;
+}
+
+// A named place drawn as an area (a district, a village): the assembler
+// labels it when it is whole, this class when members are missing.
+bool IsPlaceArea(const osmium::TagList& tags) {
+  return (tags.has_tag("type", "multipolygon") || tags.has_tag("type", "boundary")) && *Value(tags, "name") &&
+         PlaceLabelSize(Value(tags, "place")) > 0;
+}
+
+bool IsLabelRole(const char* role) { return std::strcmp(role, "label") == 0; }
+
 }  // namespace
 
 LineRelations::LineRelations(Features& features, std::optional<GeoBox> box) : f_(features), box_(box) {}
 
 bool LineRelations::new_relation(const osmium::Relation& relation) const {
   const osmium::TagList& tags = relation.tags();
-  if (tags.has_tag("type", "route")) return RouteType(Value(tags, "route")) != nullptr;
-  return IsDrawnBoundary(tags);
+  if (tags.has_tag("type", "route")) return RouteTypeOf(relation) != nullptr;
+  return IsDrawnBoundary(tags) || IsPlaceArea(tags);
 }
 
-bool LineRelations::new_member(const osmium::Relation&, const osmium::RelationMember& member, std::size_t) const {
+bool LineRelations::new_member(const osmium::Relation& relation, const osmium::RelationMember& member,
+                               std::size_t) const {
+  if (member.type() == osmium::item_type::node) return IsPlaceArea(relation.tags()) && IsLabelRole(member.role());
   return member.type() == osmium::item_type::way && IsTravelRole(member.role());
 }
 
 void LineRelations::complete_relation(const osmium::Relation& relation) { Take(relation); }
 
 void LineRelations::TakeIncomplete() {
-  for_each_incomplete_relation([this](const osmium::relations::RelationHandle& handle) { Take(*handle); });
+  for_each_incomplete_relation([this](const osmium::relations::RelationHandle& handle) {
+    Take(*handle);
+    if (IsPlaceArea(handle->tags())) TakePlaceLabel(*handle);
+  });
 }
 
 void LineRelations::Take(const osmium::Relation& relation) {
   if (relation.tags().has_tag("type", "route"))
     TakeRoute(relation);
-  else
+  else if (IsDrawnBoundary(relation.tags()))
     TakeBorder(relation);
+}
+
+// At its label node when the extract has it, else amid the ways it has; a
+// place whose ways are all there is the assembler's.
+void LineRelations::TakePlaceLabel(const osmium::Relation& relation) {
+  GeoBox present;
+  bool missing = false;
+  std::optional<GeoPoint> at;
+  for (const osmium::RelationMember& member : relation.members()) {
+    if (member.type() == osmium::item_type::node && IsLabelRole(member.role())) {
+      const osmium::Node* node = get_member_node(member.ref());
+      if (node && node->location().valid()) at = GeoPoint{node->location().x(), node->location().y()};
+    } else if (member.type() == osmium::item_type::way) {
+      const osmium::Way* way = get_member_way(member.ref());
+      if (way && Located(*way))
+        present.Add(LineOf(*way).Points);
+      else
+        missing = true;
+    }
+  }
+  if (!missing) return;
+  if (!at && present.Empty()) {
+    f_.Report.Skip("place with none of its outline in the extract");
+    return;
+  }
+  if (!at) at = GeoPoint{present.MinX / 2 + present.MaxX / 2, present.MinY / 2 + present.MaxY / 2};
+  if (box_ && !box_->Contains(*at)) return;
+  const osmium::TagList& tags = relation.tags();
+  f_.Labels.push_back({Value(tags, "name"), PlaceLabelSize(Value(tags, "place")), *at, "r" + std::to_string(relation.id())});
+  f_.Report.Change("place with members missing labelled at what the extract has");
 }
 
 void LineRelations::TakeRoute(const osmium::Relation& relation) {
   RouteFeature route;
   route.Id = "r" + std::to_string(relation.id());
-  route.Type = RouteType(Value(relation.tags(), "route"));
+  route.Type = RouteTypeOf(relation);
+  if (!relation.tags().has_key("route")) f_.Report.Change("route without route=* taken by its stops");
   NameRoute(relation.tags(), route);
   for (const osmium::RelationMember& member : relation.members()) {
     if (member.type() != osmium::item_type::way || !IsTravelRole(member.role())) continue;

@@ -1,7 +1,9 @@
 #pragma once
 // Relations drawn as lines: public-transport routes (type=route of buses,
 // trolleybuses, trams, share taxis and trains) and administrative borders
-// (type=boundary).  Their member ways are collected by libosmium's relations
+// (type=boundary); and named place areas the extract holds only part of,
+// whose name is written at their label node or amid the ways it has.  Their
+// member ways are collected by libosmium's relations
 // manager; a relation the extract holds only part of is taken with the ways
 // it has.
 #include <osmium/relations/relations_manager.hpp>
@@ -13,7 +15,7 @@
 #include "Features.h"
 #include "GeoBox.h"
 
-class LineRelations : public osmium::relations::RelationsManager<LineRelations, false, true, false> {
+class LineRelations : public osmium::relations::RelationsManager<LineRelations, true, true, false> {
  public:
   LineRelations(Features& features, std::optional<GeoBox> box);
 
@@ -29,6 +31,7 @@ class LineRelations : public osmium::relations::RelationsManager<LineRelations, 
   void Take(const osmium::Relation& relation);
   void TakeRoute(const osmium::Relation& relation);
   void TakeBorder(const osmium::Relation& relation);
+  void TakePlaceLabel(const osmium::Relation& relation);
 
   Features& f_;
   std::optional<GeoBox> box_;

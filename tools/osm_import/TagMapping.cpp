@@ -63,6 +63,9 @@ const StreetClass kStreetClasses[] = {
     {"tertiary_link", 2, 8, 2, false}, {"unclassified", 2, 8, 2, false}, {"residential", 2, 8, 2, false},
     {"living_street", 2, 8, 2, false}, {"pedestrian", 2, 8, 2, false},  {"road", 2, 8, 2, false},
     {"service", 1, 8, 1, false},      {"track", 1, 8, 1, false},
+    // Paths at the thinnest width the street rules draw, under every road.
+    {"footway", 1, 8, 0, false},      {"path", 1, 8, 0, false},         {"cycleway", 1, 8, 0, false},
+    {"steps", 1, 8, 0, false},        {"bridleway", 1, 8, 0, false},
 };
 
 // Words of a street's name that say what kind of street it is, and the type
@@ -106,6 +109,7 @@ const RegionRule kRegionRules[] = {
     {{"leisure", "playground"}, kNone, "Спортивные площадки"},
     {{"place", "square"}, kNone, "Площади"},
     {{"highway", "pedestrian"}, kNone, "Площади"},
+    {{"amenity", "parking"}, kNone, "Площади"},  // car parks: open paved ground
     {{"landuse", "orchard"}, kNone, "Сады, виноградники"},
     {{"landuse", "vineyard"}, kNone, "Сады, виноградники"},
     {{"landuse", "allotments"}, kNone, "Сады, виноградники"},
@@ -158,7 +162,7 @@ const std::vector<ObjectKindRule>& ObjectKindRules() {
       {{"Больницы и поликлиники", "+", 210, 30, 40},
        {{"amenity", "hospital"}, {"amenity", "clinic"}, {"healthcare", "hospital"}, {"healthcare", "clinic"}}},
       {{"Аптеки", "+", 20, 150, 60}, {{"amenity", "pharmacy"}, {"healthcare", "pharmacy"}}},
-      {{"Банки", "Б", 20, 60, 150}, {{"amenity", "bank"}}},
+      {{"Банки", "Б", 20, 60, 150}, {{"amenity", "bank"}, {"amenity", "atm"}, {"amenity", "bureau_de_change"}}},
       {{"Почта", "П", 0, 90, 170}, {{"amenity", "post_office"}}},
       {{"Остановки", "А", 30, 120, 200}, {{"highway", "bus_stop"}, {"railway", "tram_stop"}}},
       {{"Вокзалы и станции", "ЖД", 90, 90, 90}, {{"railway", "station"}, {"railway", "halt"}, {"amenity", "bus_station"}}},
@@ -173,6 +177,28 @@ const std::vector<ObjectKindRule>& ObjectKindRules() {
       {{"Пожарные части", "МЧС", 220, 60, 20}, {{"amenity", "fire_station"}}},
       {{"Рынки и торговые центры", "ТЦ", 130, 40, 160},
        {{"amenity", "marketplace"}, {"shop", "mall"}, {"shop", "department_store"}}},
+      // The common businesses, each kind with its icon; they stay firms too.
+      {{"Кафе и рестораны", "Е", 200, 80, 20},
+       {{"amenity", "cafe"}, {"amenity", "restaurant"}, {"amenity", "fast_food"}, {"amenity", "bar"},
+        {"amenity", "pub"}, {"amenity", "food_court"}, {"amenity", "canteen"}, {"amenity", "ice_cream"},
+        {"amenity", "biergarten"}}},
+      {{"Продукты и супермаркеты", "П", 40, 140, 40},
+       {{"shop", "supermarket"}, {"shop", "convenience"}, {"shop", "bakery"}, {"shop", "butcher"},
+        {"shop", "greengrocer"}, {"shop", "dairy"}, {"shop", "seafood"}, {"shop", "alcohol"}, {"shop", "beverages"},
+        {"shop", "confectionery"}, {"shop", "pastry"}}},
+      {{"Автосервисы", "СТО", 70, 70, 120},
+       {{"shop", "car_repair"}, {"shop", "car"}, {"shop", "car_parts"}, {"shop", "tyres"}, {"amenity", "car_wash"},
+        {"amenity", "car_rental"}, {"craft", "car_repair"}}},
+      {{"Спорт и фитнес", "Ф", 220, 40, 120},
+       {{"leisure", "fitness_centre"}, {"leisure", "sports_hall"}, {"leisure", "swimming_pool"},
+        {"shop", "sports"}}},
+      {{"Красота и здоровье", "К", 230, 90, 150},
+       {{"shop", "hairdresser"}, {"shop", "beauty"}, {"shop", "massage"}, {"shop", "cosmetics"},
+        {"amenity", "dentist"}, {"amenity", "doctors"}, {"healthcare", "dentist"}, {"healthcare", "doctor"}}},
+      {{"Бытовые услуги", "У", 110, 80, 50},
+       {{"craft", nullptr}, {"shop", "outpost"}, {"shop", "laundry"}, {"shop", "dry_cleaning"},
+        {"shop", "shoe_repair"}, {"shop", "copyshop"}, {"shop", "funeral_directors"}}},
+      {{"Магазины", "М", 130, 40, 160}, {{"shop", nullptr}}},
   };
   return rules;
 }
@@ -303,6 +329,59 @@ const FirmKindRule kFirmKinds[] = {
     {"shop", "pawnbroker", "ломбард", Finance},
     {"shop", "lottery", "лотереи", Other},
     {"shop", "ticket", "билеты", Other},
+    {"shop", "outpost", "пункт выдачи заказов", Shop},
+    {"shop", "party", "товары для праздника", Shop},
+    {"shop", "shoe_repair", "ремонт обуви", Beauty},
+    {"shop", "e-cigarette", "электронные сигареты", Shop},
+    {"shop", "tea", "чай", Shop},
+    {"shop", "coffee", "кофе", Shop},
+    {"shop", "wine", "вино алкоголь", Shop},
+    {"shop", "cheese", "сыр", Shop},
+    {"shop", "chocolate", "шоколад сладости", Food},
+    {"shop", "deli", "деликатесы", Shop},
+    {"shop", "farm", "фермерские продукты", Shop},
+    {"shop", "frozen_food", "замороженные продукты", Shop},
+    {"shop", "health_food", "здоровое питание", Shop},
+    {"shop", "nutrition_supplements", "спортивное питание", Shop},
+    {"shop", "baby_goods", "детские товары", Shop},
+    {"shop", "kitchen", "кухни", Shop},
+    {"shop", "bathroom_furnishing", "сантехника", Shop},
+    {"shop", "lighting", "освещение светильники", Shop},
+    {"shop", "electrical", "электротовары", Shop},
+    {"shop", "tools", "инструменты", Shop},
+    {"shop", "trade", "оптовая торговля", Shop},
+    {"shop", "fishing", "рыболовные товары", Shop},
+    {"shop", "hunting", "охотничьи товары", Shop},
+    {"shop", "games", "игры", Shop},
+    {"shop", "video_games", "видеоигры", Shop},
+    {"shop", "art", "искусство", Shop},
+    {"shop", "craft", "товары для творчества", Shop},
+    {"shop", "sewing", "швейная фурнитура", Shop},
+    {"shop", "charity", "благотворительный магазин", Shop},
+    {"shop", "herbalist", "травы", Health},
+    {"shop", "locksmith", "изготовление ключей", Craft},
+    {"shop", "storage_rental", "хранение вещей", Other},
+    {"shop", "money_lender", "микрозаймы", Finance},
+    {"shop", "bookmaker", "букмекер", Other},
+    {"shop", "motorcycle", "мотоциклы", Car},
+    {"shop", "gas", "газ", Shop},
+    {"shop", "household_linen", "постельное белье", Shop},
+    {"shop", "bed", "матрасы", Shop},
+    {"shop", "carpet", "ковры", Shop},
+    {"shop", "curtain", "шторы", Shop},
+    {"shop", "doors", "двери", Shop},
+    {"shop", "flooring", "напольные покрытия", Shop},
+    {"shop", "windows", "окна", Shop},
+    {"shop", "repair", "ремонт", Craft},
+    {"shop", "rental", "прокат", Other},
+    {"shop", "agrarian", "товары для сада", Shop},
+    {"shop", "water", "вода", Shop},
+    {"shop", "pasta", "макароны", Shop},
+    {"shop", "nuts", "орехи", Shop},
+    {"shop", "spices", "специи", Shop},
+    {"shop", "pyrotechnics", "пиротехника", Shop},
+    {"shop", "printer_ink", "картриджи", Shop},
+    {"shop", "mobile_phone_accessories", "аксессуары для телефонов", Shop},
     {"tourism", "hotel", "гостиница отель", Lodging},
     {"tourism", "hostel", "хостел", Lodging},
     {"tourism", "motel", "мотель", Lodging},
@@ -335,7 +414,34 @@ const FirmKindRule kFirmKinds[] = {
     {"office", "educational_institution", "образование", Education},
     {"office", "ngo", "общественная организация", Office},
     {"office", "logistics", "логистика", Office},
+    {"office", "government", "государственное учреждение", Office},
+    {"office", "company", "компания", Office},
+    {"office", "financial", "финансы", Finance},
+    {"office", "tax_advisor", "налоговый консультант", Office},
+    {"office", "architect", "архитектор", Office},
+    {"office", "association", "ассоциация", Office},
+    {"office", "energy_supplier", "энергосбыт", Office},
+    {"office", "water_utility", "водоканал", Office},
+    {"office", "property_management", "управляющая компания", Office},
+    {"office", "courier", "курьерская служба доставка", Office},
+    {"office", "security", "охрана", Office},
+    {"office", "newspaper", "редакция", Office},
+    {"office", "religion", "религиозная организация", Office},
     {"craft", "shoemaker", "ремонт обуви", Craft},
+    {"craft", "shoe_repair", "ремонт обуви", Craft},
+    {"craft", "car_repair", "автосервис", Car},
+    {"craft", "locksmith", "изготовление ключей", Craft},
+    {"craft", "window_construction", "окна", Craft},
+    {"craft", "handicraft", "рукоделие", Craft},
+    {"craft", "jeweller", "ювелир", Craft},
+    {"craft", "confectionery", "кондитерская", Food},
+    {"craft", "upholsterer", "перетяжка мебели", Craft},
+    {"craft", "glaziery", "стекольщик", Craft},
+    {"craft", "sewing", "ателье", Craft},
+    {"craft", "dressmaker", "ателье", Craft},
+    {"craft", "printer", "типография печать", Craft},
+    {"craft", "builder", "строительство", Craft},
+    {"craft", "hvac", "вентиляция кондиционеры", Craft},
     {"craft", "tailor", "ателье", Craft},
     {"craft", "key_cutter", "изготовление ключей", Craft},
     {"craft", "photographer", "фотограф", Craft},
@@ -371,7 +477,14 @@ struct CuisineWord {
 };
 
 const CuisineWord kCuisines[] = {
-    {"pizza", "пицца"},          {"sushi", "суши"},           {"burger", "бургеры"},       {"coffee_shop", "кофейня"},
+    {"pizza", "пицца"},          {"bubble_tea", "бабл-ти"},
+    {"hot_dog", "хот-доги"},     {"pie", "пироги"},           {"pastry", "выпечка"},      {"wok", "вок"},
+    {"ramen", "рамен"},          {"khachapuri", "хачапури"},  {"plov", "плов"},          {"lagman", "лагман"},
+    {"buuza", "буузы"},          {"chebureki", "чебуреки"},   {"blini", "блины"},        {"friture", "фритюр"},
+    {"dessert", "десерты"},      {"juice", "соки"},           {"international", "международная кухня"},
+    {"mediterranean", "средиземноморская кухня"}, {"spanish", "испанская кухня"}, {"greek", "греческая кухня"},
+    {"oriental", "восточная кухня"}, {"tatar", "татарская кухня"}, {"pan_asian", "паназиатская кухня"},
+          {"sushi", "суши"},           {"burger", "бургеры"},       {"coffee_shop", "кофейня"},
     {"russian", "русская кухня"}, {"italian", "итальянская кухня"}, {"japanese", "японская кухня"},
     {"chinese", "китайская кухня"}, {"georgian", "грузинская кухня"}, {"uzbek", "узбекская кухня"},
     {"caucasian", "кавказская кухня"}, {"european", "европейская кухня"}, {"asian", "азиатская кухня"},
@@ -428,6 +541,11 @@ std::string Lowered(std::string_view text) {
     }
   }
   return out;
+}
+
+const char* Value(const osmium::TagList& tags, const char* key) {
+  const char* v = tags.get_value_by_key(key);
+  return v ? v : "";
 }
 
 void AddWord(std::vector<std::string>& words, const std::string& word) {
@@ -575,7 +693,17 @@ const std::vector<ObjectKindIcon>& ObjectKindIcons() {
   return icons;
 }
 
-int ObjectKindOf(const osmium::TagList& tags) { return ObjectKindIndex().First(tags); }
+int ObjectKindOf(const osmium::TagList& tags) {
+  const int kind = ObjectKindIndex().First(tags);
+  if (kind < 0) return -1;
+  // shop=vacant, craft=no: the kind is there by its key only, nothing is open.
+  for (const TagTest& t : ObjectKindRules()[static_cast<size_t>(kind)].Tags) {
+    const char* value = tags.get_value_by_key(t.Key);
+    if (value && (t.Value ? std::strcmp(value, t.Value) == 0 : !IsOneOf(value, {"no", "vacant", "disused"})))
+      return kind;
+  }
+  return -1;
+}
 
 bool FindFirmKinds(const osmium::TagList& tags, FirmKinds& kinds) {
   kinds = {};
@@ -584,7 +712,7 @@ bool FindFirmKinds(const osmium::TagList& tags, FirmKinds& kinds) {
   bool first = true;
   for (const char* key : {"amenity", "shop", "tourism", "leisure", "healthcare", "office", "craft"}) {
     const char* value = tags.get_value_by_key(key);
-    if (!value || std::strcmp(value, "no") == 0) continue;
+    if (!value || IsOneOf(value, {"no", "vacant", "disused"})) continue;
     if (std::strcmp(key, "amenity") == 0 && IsPublicFurniture(value)) continue;
     const FirmKindEntry* kind = FindFirmKind(key, value);
     if (!kind) continue;  // amenity, tourism and leisure values of no business
@@ -594,10 +722,19 @@ bool FindFirmKinds(const osmium::TagList& tags, FirmKinds& kinds) {
       first = false;
     }
     for (const std::string& w : kind->Words) AddWord(kinds.Words, w);
-    if (!kind->Rule->Value) AddWord(raw, RawWords(value));
+    // "yes" says only that it is a shop: the key's word says that already.
+    if (!kind->Rule->Value && std::strcmp(value, "yes") != 0) AddWord(raw, RawWords(value));
   }
   for (const std::string& w : raw) AddWord(kinds.Words, w);
   return !first;
+}
+
+void AddKeyword(std::vector<std::string>& keywords, const std::string& word) {
+  const std::string trimmed = Trimmed(word);
+  const std::string lowered = Lowered(trimmed);
+  for (const std::string& k : keywords)
+    if (Lowered(k) == lowered) return;
+  if (!trimmed.empty()) keywords.push_back(trimmed);
 }
 
 void FirmCategoryColour(int category, int& red, int& green, int& blue) {
@@ -625,6 +762,17 @@ std::vector<std::string> CuisineWords(std::string_view cuisine) {
 
 std::vector<std::string> ServiceWords(const osmium::TagList& tags) {
   std::vector<std::string> words;
+  // service=a;b of car services and repair shops.
+  static const std::pair<std::string_view, const char*> kServices[] = {
+      {"tyres", "шиномонтаж"},     {"oil_change", "замена масла"}, {"body_repair", "кузовной ремонт"},
+      {"car_repair", "ремонт автомобилей"}, {"diagnostics", "диагностика"}, {"car_wash", "автомойка"},
+      {"glass", "автостекла"},     {"electrical", "автоэлектрик"},  {"painting", "покраска"},
+      {"alignment", "развал-схождение"}, {"repair", "ремонт"},     {"parts", "запчасти"}};
+  for (const std::string& piece : Split(Value(tags, "service"), ';')) {
+    const std::string value = Trimmed(piece);
+    for (const auto& [osm, word] : kServices)
+      if (value == osm) AddWord(words, word);
+  }
   if (Is(tags, "delivery", "yes")) words.push_back("доставка");
   if (Is(tags, "takeaway", "yes")) words.push_back("на вынос");
   if (IsOneOf(tags.get_value_by_key("internet_access"), {"wlan", "yes", "wifi"})) words.push_back("wi-fi");

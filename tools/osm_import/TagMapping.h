@@ -57,6 +57,9 @@ struct FirmKinds {
 };
 // False when the tags name no kind of firm.
 bool FindFirmKinds(const osmium::TagList& tags, FirmKinds& kinds);
+// Adds a keyword unless the firm has it already, in capitals or small
+// letters ("Нефтьойл" as brand and as brand:ru).
+void AddKeyword(std::vector<std::string>& keywords, const std::string& word);
 void FirmCategoryColour(int category, int& red, int& green, int& blue);
 // cuisine=a;b in Russian words ("пицца", "японская кухня").
 std::vector<std::string> CuisineWords(std::string_view cuisine);
