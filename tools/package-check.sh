@@ -57,6 +57,7 @@ for f in "${expected[@]}"; do [ -f "$USR/$f" ] || fail "the package lacks /usr/$
 # One version everywhere: the package, both programs, the AppStream release and
 # the manual pages say the about window's.
 VERSION=$(field Version)
+VERSION=${VERSION%-*}  # the upstream version, without the package revision
 [ "$("$USR/bin/tellurin-cli" --version)" = "tellurin-cli $VERSION" ] || fail "tellurin-cli --version is not $VERSION"
 [ "$("$USR/bin/tellurin" --version)" = "tellurin $VERSION" ] || fail "tellurin --version is not $VERSION"
 grep -q "<release version=\"$VERSION\"" "$USR/share/metainfo/$APPSTREAM_ID.metainfo.xml" ||
