@@ -23,10 +23,6 @@
 namespace {
 
 constexpr double kMetresPerDegree = 111320.0;
-// Labels are written from their top-left corner in a font about 6 pixels a
-// letter and 12 high; a label is centred on its place at the scale from which
-// it is legible.
-constexpr double kLetterPixels = 6, kLinePixels = 12;
 // The centre is the median of at most about this many points.
 constexpr size_t kCentrePoints = 1000000;
 // Two place names alike closer than this are one place named twice (a node

@@ -11,9 +11,6 @@
 
 namespace {
 
-// The viewer's label font: about 6 pixels a letter and 12 high; a map unit is
-// `scale` pixels.
-constexpr double kLetterPixels = 6, kLinePixels = 12;
 // Room kept between two labels.
 constexpr double kGapPixels = 2;
 // Pieces and carriageways of one name closer than this are one street.

@@ -12,6 +12,10 @@
 
 #include "citywriter/CityModel.h"
 
+// The viewer's label font: about 6 pixels a letter and 12 high, whatever the
+// scale; a map unit is `scale` pixels.
+constexpr double kLetterPixels = 6, kLinePixels = 12;
+
 // A street line of the map with its name label's text (as written, fitted to
 // the code page) and size; `Inside` tells, point by point, whether the point
 // lies where labels may go (inside --bbox).
