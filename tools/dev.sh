@@ -2,6 +2,8 @@
 # Installs what Tellurin needs (Debian 12), builds it, and then either starts the
 # viewer on the bundled demo cities (run: only the viewer, tellurin-cli and the
 # demo cities are built) or runs every test and checks the Debian package (test).
+# windows: the Windows build, cross-compiled and tested under Wine
+# (tools/windows/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -68,8 +70,12 @@ case "${1:-}" in
     install_packages
     run_sanitized_tests
     ;;
+  windows)
+    # The Windows build, its tests under Wine, the archive and the installer.
+    exec tools/windows/build.sh
+    ;;
   *)
-    echo "usage: tools/dev.sh run|test|sanitize" >&2
+    echo "usage: tools/dev.sh run|test|sanitize|windows" >&2
     exit 2
     ;;
 esac

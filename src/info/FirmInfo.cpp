@@ -14,6 +14,7 @@
 #include "mapdata/TextLines.h"
 #include "render/RedrawView.h"
 #include "shell/MapCore.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ std::vector<std::string> ReadTextLines(const fs::path& file) {
   return SplitTextLines(bytes.str());
 }
 
-std::string PicturePathIfPresent(const fs::path& file) { return FileExists(file) ? file.string() : std::string(); }
+std::string PicturePathIfPresent(const fs::path& file) { return FileExists(file) ? NativeString(file) : std::string(); }
 
 // The information panel of the firm selected last: its text, its name and
 // address, its picture buttons and its header picture.

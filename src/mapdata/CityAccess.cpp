@@ -6,6 +6,7 @@
 
 #include "mapdata/LayerFile.h"
 #include "mapdata/Loaders.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -27,13 +28,13 @@ bool FileMayExist(const fs::path& path) {
 
 std::string CityFolderProblem(const fs::path& cityDir, bool& unreadable) {
   unreadable = true;
-  if (!CanListFolder(cityDir)) return "не удается прочитать папку города " + cityDir.string();
+  if (!CanListFolder(cityDir)) return "не удается прочитать папку города " + NativeString(cityDir);
   const fs::path about = ResolvePath(cityDir, "Info/about.inf");
   if (!FileMayExist(about)) {
     unreadable = false;
-    return cityDir.string() + " не папка города: нет файла Info/about.inf";
+    return NativeString(cityDir) + " не папка города: нет файла Info/about.inf";
   }
-  if (!CanOpenFile(about)) return "не удается прочитать файл " + about.string();
+  if (!CanOpenFile(about)) return "не удается прочитать файл " + NativeString(about);
   unreadable = false;
   return {};
 }

@@ -46,7 +46,7 @@ struct CityLocation {
   fs::path DataRoot;     // ".../Base"
   std::string CityName;  // directory name, as the directory search returns it
 
-  fs::path CityDir() const { return ResolvePath(DataRoot, fs::path(CityName)); }
+  fs::path CityDir() const;
   // A file of the city given by its path relative to the city directory, with
   // '/' separators ("Data/Streets.txt", "Info/about.inf", "Firms/").
   fs::path File(const std::string& relative) const;

@@ -2,56 +2,100 @@
 
 #include <QByteArrayView>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <array>
-#include <cerrno>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace cp1251 {
 namespace {
 
-// Converts with iconv; on a character that the target lacks, writes '?' and
-// skips one input character (one byte of the source's UTF-8 sequence run).
-std::string Convert(const char* to, const char* from, std::string_view in) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
-  std::string out;
-  out.resize(in.size() * 4 + 4);
-  char* inPtr = const_cast<char*>(in.data());
-  size_t inLeft = in.size();
-  char* outPtr = out.data();
-  size_t outLeft = out.size();
-  while (inLeft > 0) {
-    size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    if (rc != static_cast<size_t>(-1)) break;
-    if (errno == E2BIG) {
-      size_t used = out.size() - outLeft;
-      out.resize(out.size() * 2);
-      outPtr = out.data() + used;
-      outLeft = out.size() - used;
-      continue;
-    }
-    // EILSEQ or EINVAL: replace the offending input with '?'.
-    if (outLeft == 0) {
-      size_t used = out.size() - outLeft;
-      out.resize(out.size() * 2);
-      outPtr = out.data() + used;
-      outLeft = out.size() - used;
-    }
-    *outPtr++ = '?';
-    --outLeft;
-    // Skip the whole offending UTF-8 sequence (lead byte plus continuations).
-    ++inPtr;
-    --inLeft;
-    while (inLeft > 0 && (static_cast<unsigned char>(*inPtr) & 0xC0) == 0x80) {
-      ++inPtr;
-      --inLeft;
-    }
-  }
-  iconv_close(cd);
-  out.resize(out.size() - outLeft);
+// The character of a byte of the code page, from the system's converter (iconv
+// or Windows' own); 0 for the one byte the code page leaves undefined (0x98).
+char32_t DecodeByte(unsigned char byte) {
+  if (byte < 0x80) return byte;
+  if (byte == 0x98) return 0;
+#ifdef _WIN32
+  const char in = static_cast<char>(byte);
+  wchar_t out = 0;
+  if (MultiByteToWideChar(1251, MB_ERR_INVALID_CHARS, &in, 1, &out, 1) != 1) return 0;
   return out;
+#else
+  iconv_t cd = iconv_open("UTF-32LE", "CP1251");
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
+  char in = static_cast<char>(byte);
+  unsigned char out[4] = {};
+  char* inPtr = &in;
+  char* outPtr = reinterpret_cast<char*>(out);
+  size_t inLeft = 1, outLeft = sizeof out;
+  const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+  iconv_close(cd);
+  if (rc == static_cast<size_t>(-1) || outLeft != 0) return 0;
+  return out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
+#endif
+}
+
+const std::array<char32_t, 256>& CharacterOfByte() {
+  static const std::array<char32_t, 256> table = [] {
+    std::array<char32_t, 256> t{};
+    for (int b = 0; b < 256; ++b) t[b] = DecodeByte(static_cast<unsigned char>(b));
+    return t;
+  }();
+  return table;
+}
+
+// The byte of a character, '?' where the code page lacks it.
+char ByteOfCharacter(char32_t c) {
+  if (c < 0x80) return static_cast<char>(c);
+  static const std::unordered_map<char32_t, char> bytes = [] {
+    std::unordered_map<char32_t, char> m;
+    for (int b = 0x80; b < 256; ++b)
+      if (CharacterOfByte()[b] != 0) m.emplace(CharacterOfByte()[b], static_cast<char>(b));
+    return m;
+  }();
+  const auto it = bytes.find(c);
+  return it == bytes.end() ? '?' : it->second;
+}
+
+void AppendCharacterUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | c >> 6);
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | c >> 12);
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// One UTF-8 sequence at `at`: its character, or 0 when it is no well-formed
+// sequence (overlong, a surrogate, cut short, a stray continuation byte).
+char32_t DecodeUtf8(std::string_view in, size_t at, size_t& length) {
+  const auto lead = static_cast<unsigned char>(in[at]);
+  const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+  length = 1;
+  if (lead < 0x80) return lead;
+  if (IsContinuation(lead) || lead > 0xF4) return 0;
+  char32_t c = lead & (0x3F >> extra);
+  for (int i = 1; i <= extra; ++i) {
+    if (at + i >= in.size()) return 0;
+    const auto next = static_cast<unsigned char>(in[at + i]);
+    if (!IsContinuation(next)) return 0;
+    c = c << 6 | (next & 0x3F);
+  }
+  static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+  if (c < kSmallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+  length = static_cast<size_t>(extra) + 1;
+  return c;
 }
 
 // Each '/'-separated part of a name converted on its own: a UTF-8 part by
@@ -80,13 +124,12 @@ std::array<unsigned char, 256> BuildUpperTable() {
       if (b >= 'a' && b <= 'z') table[b] = static_cast<unsigned char>(b - 'a' + 'A');
       continue;
     }
-    const char byte = static_cast<char>(b);
-    const QString decoded = QString::fromUtf8(Convert("UTF-8", "CP1251", std::string_view(&byte, 1)));
-    if (decoded.size() != 1) continue;
-    const QString upper = decoded.toUpper();
-    if (upper.size() != 1 || upper == decoded) continue;
-    const std::string back = Convert("CP1251", "UTF-8", upper.toStdString());
-    if (back.size() == 1 && back[0] != '?') table[b] = static_cast<unsigned char>(back[0]);
+    const char32_t decoded = CharacterOfByte()[b];
+    if (decoded == 0) continue;
+    const char32_t upper = QChar::toUpper(decoded);
+    if (upper == decoded) continue;
+    const char back = ByteOfCharacter(upper);
+    if (back != '?') table[b] = static_cast<unsigned char>(back);
   }
   return table;
 }
@@ -99,8 +142,8 @@ const std::array<std::string, 256>& Utf8OfBytes() {
   static const std::array<std::string, 256> table = [] {
     std::array<std::string, 256> t;
     for (int b = 0; b < 256; ++b) {
-      const char byte = static_cast<char>(b);
-      t[b] = Convert("UTF-8", "CP1251", std::string_view(&byte, 1));
+      const char32_t c = CharacterOfByte()[b];
+      AppendCharacterUtf8(t[b], c == 0 && b >= 0x80 ? U'?' : c);
     }
     return t;
   }();
@@ -128,7 +171,21 @@ std::string ToUtf8(std::string_view cp1251Text) {
   return out;
 }
 
-std::string FromUtf8(std::string_view utf8Text) { return Convert("CP1251", "UTF-8", utf8Text); }
+// A character the code page lacks, or a malformed sequence, becomes one '?'
+// (a malformed one with the continuation bytes that follow it).
+std::string FromUtf8(std::string_view utf8Text) {
+  std::string out;
+  out.reserve(utf8Text.size());
+  for (size_t at = 0; at < utf8Text.size();) {
+    size_t length = 1;
+    const char32_t c = DecodeUtf8(utf8Text, at, length);
+    out += c == 0 && utf8Text[at] != 0 ? '?' : ByteOfCharacter(c);
+    at += length;
+    if (c == 0 && utf8Text[at - 1] != 0)
+      while (at < utf8Text.size() && IsContinuation(static_cast<unsigned char>(utf8Text[at]))) ++at;
+  }
+  return out;
+}
 
 std::string FileNameToCp1251(std::string_view nameOnDisk) {
   return ConvertNameParts(nameOnDisk, FromUtf8, [](std::string_view part) { return std::string(part); });

@@ -1,4 +1,5 @@
 #include "mapdata/DirectoryScan.h"
+#include "mapdata/NativeName.h"
 
 #include <algorithm>
 #include <system_error>
@@ -20,7 +21,7 @@ std::vector<std::string> FindEntries(const std::filesystem::path& dir, std::stri
   std::vector<std::string> names;
   std::error_code ec;
   for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string name = it->path().filename().string();
+    std::string name = NativeString(it->path().filename());
     if (EndsWithFolded(name, extension)) names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end());

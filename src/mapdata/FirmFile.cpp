@@ -2,6 +2,7 @@
 
 #include "mapdata/CityLocation.h"
 #include "mapdata/FieldReaders.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ FirmFileResult ReadFirmFile(const std::filesystem::path& file, FirmVariant varia
 
 std::string FirmBaseName(const std::filesystem::path& file, FirmVariant variant) {
   const size_t cut = variant == FirmVariant::Plain ? kFirmPlainExtension.size() : kFirmScrambledExtension.size();
-  std::string name = file.filename().string();
+  std::string name = NativeString(file.filename());
   name.erase(name.size() >= cut ? name.size() - cut : 0);
   return name;
 }

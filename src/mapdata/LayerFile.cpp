@@ -4,6 +4,7 @@
 #include "mapdata/Cp1251.h"
 #include "mapdata/Loaders.h"
 #include "mapdata/ProblemText.h"
+#include "mapdata/NativeName.h"
 
 OpenedLayer OpenLayerFile(const std::filesystem::path& file, LayerVariant variant, unsigned char mask) {
   OpenedLayer layer;
@@ -67,4 +68,4 @@ std::span<const LayerReading* const> LayerReadings() {
   return readings;
 }
 
-std::string FileCell(const std::filesystem::path& file) { return cp1251::FileNameToCp1251(file.string()); }
+std::string FileCell(const std::filesystem::path& file) { return cp1251::FileNameToCp1251(NativeString(file)); }

@@ -2,6 +2,7 @@
 
 #include "mapdata/PictureDecoders.h"
 #include "mapdata/ProblemText.h"
+#include "mapdata/NativeName.h"
 
 #include <QString>
 
@@ -22,7 +23,7 @@ std::map<std::string, Registration>& Registry() {
 }
 
 std::string LowerExtension(const std::filesystem::path& file) {
-  std::string ext = file.extension().string();
+  std::string ext = NativeString(file.extension());
   if (!ext.empty() && ext[0] == '.') ext.erase(0, 1);
   return QString::fromStdString(ext).toLower().toStdString();
 }

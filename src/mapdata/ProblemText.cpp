@@ -1,6 +1,7 @@
 #include "mapdata/ProblemText.h"
 
 #include "mapdata/Cp1251.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 constexpr size_t kMaxQuotedBytes = 40;
@@ -23,7 +24,7 @@ std::string QuotedValue(std::string_view cp1251Value) {
   return text + "»";
 }
 
-std::string PathForMessage(const std::filesystem::path& file) { return cp1251::FileNameToUtf8(file.string()); }
+std::string PathForMessage(const std::filesystem::path& file) { return cp1251::FileNameToUtf8(NativeString(file)); }
 
 std::string DataProblemMessage(const std::filesystem::path& file, int record, const std::string& what) {
   std::string text = "Файл " + PathForMessage(file);

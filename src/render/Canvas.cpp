@@ -8,6 +8,7 @@
 
 #include "render/AxisShapes.h"
 #include "render/PixelFrame.h"
+#include "render/BundledFonts.h"
 
 Canvas::Canvas(QImage& image, CanvasState& state) : image_(image), state_(state), painter_(&image) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -26,7 +27,7 @@ Canvas::~Canvas() {
 }
 
 QFont CanvasFont(int pointSize, bool bold, bool italic, bool underline, bool strikeOut) {
-  QFont font;
+  QFont font(kMapFontFamily);
   // Sizes are points at 96 dots per inch, as the classic canvas measures them.
   font.setPixelSize(std::max(1, (pointSize * 96 + 36) / 72));
   font.setBold(bold);

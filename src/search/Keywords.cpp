@@ -15,6 +15,7 @@
 #include "mapdata/TextLines.h"
 #include "search/Collation.h"
 #include "shell/MapCore.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ void AddKeyword(MapCore& core, const std::string& word) {
   words.insert(std::upper_bound(words.begin(), words.end(), word, KeywordLess), word);
 
   const std::string failed = "Не удалось сохранить список ключевых слов в файл \"";
-  QLockFile lock(QString::fromStdString((core.City().CityDir() / kKeywordLock).string()));
+  QLockFile lock(PathToQString(core.City().CityDir() / kKeywordLock));
   lock.setStaleLockTime(kStaleLockMs);
   if (!lock.tryLock(kLockWaitMs)) {
     core.ShowMessage(failed + PathForMessage(core.City().File(kKeywordFile)) + "\": " +

@@ -1,4 +1,5 @@
 #include "shell/CityList.h"
+#include "mapdata/NativeName.h"
 
 #include <algorithm>
 #include <set>
@@ -15,7 +16,7 @@ std::vector<std::string> CitiesIn(const fs::path& root) {
   for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code typeError;
     if (!it->is_directory(typeError)) continue;
-    std::string name = it->path().filename().string();
+    std::string name = NativeString(it->path().filename());
     if (name.starts_with('.')) continue;
     if (FileExists(CityLocation{root, name}.File("Info/about.inf"))) names.push_back(std::move(name));
   }

@@ -6,12 +6,13 @@
 
 #include "mapdata/CityLocation.h"
 #include "shell/AppIdentity.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
 constexpr const char* kSystemCities = "tellurin/Base";  // under a data folder (share/)
 
-fs::path FromQt(const QString& path) { return fs::path(path.toStdString()); }
+fs::path FromQt(const QString& path) { return PathFromQString(path); }
 
 // "/usr/share/tellurin/Base/" and "/usr/share/./tellurin/Base" name one folder.
 fs::path Normal(const fs::path& path) {

@@ -14,6 +14,7 @@
 #include "render/ViewTransform.h"
 #include "shell/CityAbout.h"
 #include "shell/MapCore.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ bool UnfitForFileName(unsigned char c) {
 }
 
 std::string LowerExtension(const fs::path& file) {
-  std::string extension = file.extension().string();
+  std::string extension = NativeString(file.extension());
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return extension;

@@ -1,4 +1,5 @@
 #include "shell/ViewerSettings.h"
+#include "mapdata/NativeName.h"
 
 #include <QFile>
 #include <QSettings>
@@ -71,7 +72,7 @@ void ReadCities(QSettings& s, ViewerSettings& out) {
   const int count = std::min(s.beginReadArray("Cities"), kMaxCities);
   for (int i = 0; i < count; ++i) {
     s.setArrayIndex(i);
-    const std::string name = QFile::encodeName(s.value("Name").toString()).toStdString();
+    const std::string name = NativeString(PathFromQString(s.value("Name").toString()));
     const std::optional<CityView> view = ReadCityView(s);
     if (!name.empty() && view) out.Cities[name] = *view;
   }
@@ -98,7 +99,7 @@ void ReadWindow(const QSettings& s, ViewerSettings& out) {
 ViewerSettings ReadViewerSettings(QSettings& s) {
   ViewerSettings out;
   if (s.status() != QSettings::NoError) return out;
-  out.LastCity = QFile::encodeName(s.value("LastCity").toString()).toStdString();
+  out.LastCity = NativeString(PathFromQString(s.value("LastCity").toString()));
   ReadCities(s, out);
   ReadFlag(s, "Layers/Texts", out.Layers.Texts);
   ReadFlag(s, "Layers/Objects", out.Layers.Objects);
@@ -111,12 +112,12 @@ ViewerSettings ReadViewerSettings(QSettings& s) {
 
 void WriteViewerSettings(QSettings& s, const ViewerSettings& values) {
   s.clear();
-  s.setValue("LastCity", QFile::decodeName(QByteArray::fromStdString(values.LastCity)));
+  s.setValue("LastCity", PathToQString(NativePath(values.LastCity)));
   s.beginWriteArray("Cities", static_cast<int>(values.Cities.size()));
   int i = 0;
   for (const auto& [name, view] : values.Cities) {
     s.setArrayIndex(i++);
-    s.setValue("Name", QFile::decodeName(QByteArray::fromStdString(name)));
+    s.setValue("Name", PathToQString(NativePath(name)));
     s.setValue("CenterX", view.CenterX);
     s.setValue("CenterY", view.CenterY);
     s.setValue("Scale", QString::number(view.Scale, 'g', 9));  // the float exactly

@@ -62,11 +62,17 @@ void PutLittleEndian(std::string& bytes, size_t at, uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
+// Where no limit can be set (Windows), the rest of a case still runs.
+void ExpectStayedUnder(const AllocationCheck& check) {
+  if (AllocationLimitAvailable()) EXPECT_TRUE(check.StayedUnder) << check.Detail;
+}
+
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 }  // namespace
 
 TEST(BoundedMemory, TheLimitCatchesAReaderThatReservesWhatIsDeclared) {
+  if (!AllocationLimitAvailable()) GTEST_SKIP() << "no allocation limit on this system";
   const AllocationCheck check = RunWithAllocationLimit(kBudget, [] {
     std::string body;
     body.resize(4 * kBudget);
@@ -90,7 +96,7 @@ TEST(BoundedMemory, ScrambledLayerDeclaringTwoBillionRecordsKeepsTheOneThereAndN
                                       ", запись 2: записи нет: файл кончается раньше (указано записей: 2000000000).");
 
     const AllocationCheck check = LoadUnderBudget(city, layer.Load);
-    EXPECT_TRUE(check.StayedUnder) << check.Detail;
+    ExpectStayedUnder(check);
   }
 }
 
@@ -107,7 +113,7 @@ TEST(BoundedMemory, PlainCountLineOfTwoBillionReadsOnlyWhatIsThere) {
   EXPECT_TRUE(Contains(f.Host.Messages[0], "Файл " + file.string() + ", запись 2:")) << f.Host.Messages[0];
 
   const AllocationCheck check = LoadUnderBudget(city, LoadStreets);
-  EXPECT_TRUE(check.StayedUnder) << check.Detail;
+  ExpectStayedUnder(check);
 }
 
 TEST(BoundedMemory, BodyLengthOfTwoGigabytesIsRefusedBeforeReading) {
@@ -124,7 +130,7 @@ TEST(BoundedMemory, BodyLengthOfTwoGigabytesIsRefusedBeforeReading) {
     EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 2000000000 больше допустимой (102400).");
 
     const AllocationCheck check = LoadUnderBudget(city, layer.Load);
-    EXPECT_TRUE(check.StayedUnder) << check.Detail;
+    ExpectStayedUnder(check);
   }
 }
 
@@ -163,7 +169,7 @@ TEST(BoundedMemory, FirmBodyOfTwoGigabytesIsRefusedAndTheFirmSkipped) {
   EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 2000000000 больше допустимой (10240).");
 
   const AllocationCheck check = LoadUnderBudget(city, LoadFirms);
-  EXPECT_TRUE(check.StayedUnder) << check.Detail;
+  ExpectStayedUnder(check);
 }
 
 TEST(BoundedMemory, PointCountOfTwoBillionIsRefusedAtItsRecord) {
@@ -179,7 +185,7 @@ TEST(BoundedMemory, PointCountOfTwoBillionIsRefusedAtItsRecord) {
             "Файл " + file.string() + ", запись 1: количество точек 2000000000 вне пределов от 0 до 150.");
 
   const AllocationCheck check = LoadUnderBudget(city, LoadStreets);
-  EXPECT_TRUE(check.StayedUnder) << check.Detail;
+  ExpectStayedUnder(check);
 }
 
 // A real JPEG of `small` whose frame header then claims width x height.
@@ -208,7 +214,7 @@ TEST(BoundedMemory, JpegDeclaringMorePixelsThanItsBytesCanHoldIsRefusedUnallocat
   EXPECT_EQ(error, "файл короче, чем нужно для его картинки (8000 x 8000 точек)");
   EXPECT_TRUE(out.isNull());
   const AllocationCheck check = DecodeUnderBudget(DecodeJpeg, jpeg);
-  EXPECT_TRUE(check.StayedUnder) << check.Detail;
+  ExpectStayedUnder(check);
 }
 
 TEST(BoundedMemory, FlatJpegsCodedAsTightlyAsLibjpegCanStillDecode) {
@@ -237,12 +243,12 @@ TEST(BoundedMemory, PicturesDeclaringHugeSizesAreRefusedWithoutAllocatingThem) {
   QImage out;
   EXPECT_FALSE(DecodeJpeg(jpeg, out, error));
   EXPECT_EQ(error, "картинка слишком велика (65000 x 65000 точек)");
-  EXPECT_TRUE(DecodeUnderBudget(DecodeJpeg, jpeg).StayedUnder);
+  ExpectStayedUnder(DecodeUnderBudget(DecodeJpeg, jpeg));
 
   // An icon whose directory entry points its 2 GB image far beyond the file.
   std::string ico = IcoBytes(small);
   PutLittleEndian(ico, 6 + 8, 2000000000u);  // bytes in resource
   EXPECT_FALSE(DecodeIco(ico, out, error));
   EXPECT_FALSE(error.empty());
-  EXPECT_TRUE(DecodeUnderBudget(DecodeIco, ico).StayedUnder);
+  ExpectStayedUnder(DecodeUnderBudget(DecodeIco, ico));
 }

@@ -33,3 +33,24 @@ TEST(Cp1251, EveryByteOfTheCodePageReadsAsItsCharacter) {
   EXPECT_EQ(cp1251::ToUtf8("a\x98\xC0"), "a?А");
   EXPECT_EQ(cp1251::ToUtf8("a\x98\xA8\xB9z"), "a?Ё№z");
 }
+
+// Text from outside (a typed word, a file name) may not be well-formed UTF-8:
+// each malformed sequence becomes one '?' and the text after it is kept.
+TEST(Cp1251, MalformedUtf8BecomesOneQuestionMarkPerSequence) {
+  struct Case {
+    const char* Utf8;
+    std::string Bytes;
+  };
+  const Case cases[] = {
+      {"a\xC3z", "a?z"},               // cut short
+      {"a\xC3", "a?"},                 // cut short at the end
+      {"a\x80\x80z", "a?z"},           // stray continuation bytes
+      {"a\xC0\xAFz", "a?z"},           // an overlong '/'
+      {"a\xED\xA0\x80z", "a?z"},       // a surrogate
+      {"a\xF0\x9F\x98\x80z", "a?z"},   // a character beyond the code page
+      {"\xD0\x81\xFF\xD0\x81", "\xA8?\xA8"},
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(cp1251::FromUtf8(c.Utf8), c.Bytes) << c.Utf8;
+  EXPECT_EQ(cp1251::FromUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
+}

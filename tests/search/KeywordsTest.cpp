@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#endif
 
 #include <QProcess>
 #include <QSysInfo>
@@ -138,6 +138,9 @@ TEST_F(Keywords, AWriteIntoAMissingCityFolderIsReported) {
 // A city folder comes from strangers: links planted in it must not make the
 // save write, or the load read, a file elsewhere.
 TEST_F(Keywords, PlantedLinksAreNeitherWrittenNorReadThrough) {
+#ifdef _WIN32
+  GTEST_SKIP() << "making links takes an administrator's rights on Windows";
+#else
   const mode_t umaskBefore = umask(022);
   struct Case {
     const char* planted;  // the name of the link in the city folder
@@ -172,6 +175,7 @@ TEST_F(Keywords, PlantedLinksAreNeitherWrittenNorReadThrough) {
     EXPECT_EQ(fs::status(KwFile(city)).permissions() & fs::perms::mask, static_cast<fs::perms>(0644));
   }
   umask(umaskBefore);
+#endif
 }
 
 TEST_F(Keywords, WordsTheFileCannotHoldAreRefused) {
@@ -208,10 +212,11 @@ TEST_F(Keywords, TheSaveKeepsWhatOthersSavedMeanwhile) {
 TEST_F(Keywords, ALockLeftByADeadProgramIsTakenOver) {
   MakeCity("Alpha");
   Load("Alpha");
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  ASSERT_GT(child, 0);
-  waitpid(child, nullptr, 0);
+  QProcess finished;  // a program that has ended: its number is free
+  finished.start(QString::fromUtf8(TELLURIN_CLI_PATH), {"--version"});
+  ASSERT_TRUE(finished.waitForStarted());
+  const qint64 child = finished.processId();
+  ASSERT_TRUE(finished.waitForFinished());
   WriteBytes(CityDir("Alpha") / "Kw.map.lock",
              std::to_string(child) + "\ntellurin-cli\n" + QSysInfo::machineHostName().toStdString() + "\n");
   core.Search.Keywords.clear();

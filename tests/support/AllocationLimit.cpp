@@ -1,8 +1,10 @@
 #include "support/AllocationLimit.h"
 
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <cstdio>
@@ -35,6 +37,8 @@ void OnFree(const volatile void*) {}
 
 }  // namespace
 
+bool AllocationLimitAvailable() { return true; }
+
 AllocationCheck RunWithAllocationLimit(size_t bytes, const std::function<void()>& code) {
   static const bool installed = __sanitizer_install_malloc_and_free_hooks(OnMalloc, OnFree) != 0;
   AllocationCheck check;
@@ -51,6 +55,15 @@ AllocationCheck RunWithAllocationLimit(size_t bytes, const std::function<void()>
     check.Detail = "an allocation of " + std::to_string(largest) + " bytes";
   }
   return check;
+}
+
+#elif defined(_WIN32)
+
+// Windows has no limit of a child's address space to run the code under.
+bool AllocationLimitAvailable() { return false; }
+
+AllocationCheck RunWithAllocationLimit(size_t, const std::function<void()>&) {
+  return {false, "no allocation limit on Windows"};
 }
 
 #else
@@ -73,6 +86,8 @@ size_t AddressSpaceInUse() {
 }
 
 }  // namespace
+
+bool AllocationLimitAvailable() { return true; }
 
 AllocationCheck RunWithAllocationLimit(size_t bytes, const std::function<void()>& code) {
   AllocationCheck check;

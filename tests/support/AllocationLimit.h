@@ -17,3 +17,5 @@ struct AllocationCheck {
 };
 
 AllocationCheck RunWithAllocationLimit(size_t bytes, const std::function<void()>& code);
+// False where no limit can be set (Windows): the checks are skipped there.
+bool AllocationLimitAvailable();

@@ -1,11 +1,17 @@
 #include "support/Unprivileged.h"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
 bool PrefixAsNobody(const fs::path& path, std::vector<std::string>& prefix) {
   prefix.clear();
+#ifdef _WIN32
+  (void)path;
+  return false;  // rights there are access lists, which these tests do not set
+#else
   if (geteuid() != 0) return true;
   if (!fs::exists("/usr/bin/setpriv")) return false;
   const std::string temp = fs::temp_directory_path().string();
@@ -13,4 +19,5 @@ bool PrefixAsNobody(const fs::path& path, std::vector<std::string>& prefix) {
     if (p.string().rfind(temp, 0) == 0 && p != fs::temp_directory_path()) fs::permissions(p, fs::perms(0755));
   prefix = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
   return true;
+#endif
 }

@@ -7,6 +7,7 @@
 #include "citywriter/CityIcons.h"
 #include "citywriter/CityRecords.h"
 #include "citywriter/PictureWriters.h"
+#include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
 
@@ -23,7 +24,7 @@ std::string TextLines(const std::vector<std::string>& utf8Lines, Cp1251Encoder& 
 
 bool EncodeJpegFor(const fs::path& file, const QImage& image, std::string& bytes, std::string& error) {
   if (EncodeJpeg(image, kJpegQuality, bytes, error)) return true;
-  error = file.string() + ": " + error;
+  error = NativeString(file) + ": " + error;
   return false;
 }
 
@@ -83,7 +84,7 @@ bool WritePlainLayer(const fs::path& file, const LayerSource& layer, std::string
   out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
   out.close();
   if (!out) {
-    error = file.string() + ": cannot be written";
+    error = NativeString(file) + ": cannot be written";
     return false;
   }
   return true;
@@ -199,7 +200,7 @@ bool WriteFileBytes(const fs::path& file, const std::string& bytes, std::string&
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) {
-    error = file.string() + ": cannot be written";
+    error = NativeString(file) + ": cannot be written";
     return false;
   }
   return true;

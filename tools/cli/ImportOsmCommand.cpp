@@ -10,6 +10,7 @@
 #include "Projection.h"
 #include "mapdata/ScrambleMask.h"
 #include "shell/DataRoots.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -136,7 +137,7 @@ std::string Joined(const std::vector<std::string>& ids) {
 }
 
 void PrintSummary(const ImportResult& r, bool scrambled) {
-  cli::PrintLine({"city", cli::Escape(r.CityDir.string()), scrambled ? "scrambled" : "plain"});
+  cli::PrintLine({"city", cli::Escape(NativeString(r.CityDir)), scrambled ? "scrambled" : "plain"});
   const RecordCounts& c = r.Counts;
   const std::pair<const char*, size_t> layers[] = {{"Streets", c.Streets}, {"Buildings", c.Buildings},
                                                    {"Regions", c.Regions}, {"Texts", c.Labels},

@@ -14,6 +14,8 @@
 #include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "mapdata/NativeName.h"
+#include "render/BundledFonts.h"
 
 namespace cli {
 
@@ -69,10 +71,10 @@ bool WantsHelp(int argc, char** argv) {
 }
 
 int TakeCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& city) {
-  std::filesystem::path dir = std::filesystem::absolute(std::filesystem::path(arg)).lexically_normal();
+  std::filesystem::path dir = std::filesystem::absolute(NativePath(arg)).lexically_normal();
   if (dir.filename().empty()) dir = dir.parent_path();
   if (!DirectoryExists(dir)) {
-    std::fprintf(stderr, "tellurin-cli: not a city folder: %s\n", dir.string().c_str());
+    std::fprintf(stderr, "tellurin-cli: not a city folder: %s\n", NativeString(dir).c_str());
     return 2;
   }
   bool unreadable = false;
@@ -82,7 +84,7 @@ int TakeCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& c
     return unreadable ? 1 : 2;
   }
   dataRoot = dir.parent_path();
-  city = dir.filename().string();
+  city = NativeString(dir.filename());
   return 0;
 }
 
@@ -108,6 +110,7 @@ void EnsureApplication() {
   static char name[] = "tellurin-cli";
   static char* argv[] = {name, nullptr};
   static QGuiApplication app(argc, argv);
+  UseBundledFonts();
   RegisterStandardPictureDecoders();
 }
 
@@ -140,7 +143,7 @@ int Finish(const RecordingHost& host, int status) {
 int ExitAfterLoad(int status) {
   for (const std::filesystem::path& file : unreadableLayers)
     std::fprintf(stderr, "tellurin-cli: не удается прочитать %s %s\n", DirectoryExists(file) ? "папку" : "файл",
-                 file.string().c_str());
+                 NativeString(file).c_str());
   return unreadableLayers.empty() ? status : std::max(status, 1);
 }
 

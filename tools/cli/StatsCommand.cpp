@@ -1,5 +1,11 @@
 // tellurin-cli stats: what a city costs to load (records, time, memory).
+#ifdef _WIN32
+#include <windows.h>
+// after windows.h
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 #include <cstdio>
 #include <memory>
@@ -39,9 +45,15 @@ std::string Milliseconds(double ms) {
 
 // The peak resident memory of the process so far, in KiB.
 long PeakResidentKiB() {
+#ifdef _WIN32
+  PROCESS_MEMORY_COUNTERS counters{};
+  if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+  return static_cast<long>(counters.PeakWorkingSetSize / 1024);
+#else
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss;
+#endif
 }
 
 void PrintStats(const MapCore& core) {

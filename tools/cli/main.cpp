@@ -10,6 +10,7 @@
 #include "RenderCommand.h"
 #include "SearchCommands.h"
 #include "shell/AppIdentity.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 }  // namespace
 
 int main(int argc, char** argv) {
+  const Utf8Arguments utf8Arguments(argc, argv);
   SetApplicationIdentity();  // the viewer's data folders (QStandardPaths) are ours too
   if (argc == 2 && IsHelp(argv[1])) {
     PrintCommands(stdout);

@@ -11,6 +11,8 @@
 #include "Options.h"
 #include "citywriter/CityWriter.h"
 #include "mapdata/ScrambleMask.h"
+#include "mapdata/NativeName.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -46,8 +48,8 @@ bool Write(const City& city, const Options& options, bool scrambled, bool firmPi
 // The splash picture and the logo, for the viewer's resources.
 bool WriteArtwork(const City& city, const std::filesystem::path& dir, std::string& error) {
   if (!WriteJpegFile(dir / "splash.jpg", SplashPicture(city), error)) return false;
-  if (!LogoPicture().save(QString::fromStdString((dir / "logo.png").string()), "PNG")) {
-    error = (dir / "logo.png").string() + ": cannot be written";
+  if (!LogoPicture().save(QString::fromStdString(NativeString(dir / "logo.png")), "PNG")) {
+    error = NativeString(dir / "logo.png") + ": cannot be written";
     return false;
   }
   return true;
@@ -56,6 +58,7 @@ bool WriteArtwork(const City& city, const std::filesystem::path& dir, std::strin
 }  // namespace
 
 int main(int argc, char** argv) {
+  const Utf8Arguments utf8Arguments(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);  // fonts for the pictures
   Options options;

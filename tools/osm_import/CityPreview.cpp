@@ -10,6 +10,7 @@
 #include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
 
@@ -30,7 +31,7 @@ bool MakePreviewCity(const fs::path& cityDir, std::string& error) {
       fs::create_hard_link(file, link, ec);
       if (ec) fs::copy_file(file, link, ec);
       if (ec) {
-        error = link.string() + ": cannot be written (" + ec.message() + ")";
+        error = NativeString(link) + ": cannot be written (" + ec.message() + ")";
         return false;
       }
     }

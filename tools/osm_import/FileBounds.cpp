@@ -1,4 +1,5 @@
 #include "FileBounds.h"
+#include "mapdata/NativeName.h"
 
 #include <osmium/io/any_input.hpp>
 
@@ -7,7 +8,7 @@
 std::optional<GeoBox> ReadFileBounds(const std::filesystem::path& input) {
   try {
     // Without entity kinds the reader reads the header alone.
-    osmium::io::Reader reader{osmium::io::File{input.string()}, osmium::osm_entity_bits::nothing};
+    osmium::io::Reader reader{osmium::io::File{NativeString(input)}, osmium::osm_entity_bits::nothing};
     const osmium::Box box = reader.header().box();
     reader.close();
     if (!box.valid()) return std::nullopt;

@@ -1,28 +1,30 @@
 #include "FolderSync.h"
 
+#ifdef __linux__
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
-#ifdef __linux__
 #include <sys/syscall.h>
+#include <unistd.h>
 #endif
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 
+#include "mapdata/NativeFile.h"
+#include "mapdata/NativeName.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 bool SyncPath(const fs::path& path, bool folder, std::string& error) {
-  const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
-  if (fd < 0 || (fsync(fd) != 0 && errno != EINVAL)) {  // EINVAL: a file system that cannot sync
-    error = path.string() + ": cannot be written to disk (" + std::strerror(errno) + ")";
-    if (fd >= 0) close(fd);
+  int failure = 0;
+  NativeFile file = NativeFile::OpenToSync(path, folder, failure);
+  if ((!file.IsOpen() && failure != 0) || !file.Sync(failure) || !file.Close(failure)) {
+    error = NativeString(path) + ": cannot be written to disk (" + std::strerror(failure) + ")";
     return false;
   }
-  close(fd);
   return true;
 }
 
@@ -38,7 +40,7 @@ bool SyncTree(const fs::path& dir, std::string& error) {
       return false;
   }
   if (ec) {
-    error = dir.string() + ": cannot be read (" + ec.message() + ")";
+    error = NativeString(dir) + ": cannot be read (" + ec.message() + ")";
     return false;
   }
   return SyncPath(dir, true, error);
@@ -61,12 +63,16 @@ SwapResult SwapPaths(const fs::path& a, const fs::path& b) {
 }
 
 // Linux tells the umask without changing it; elsewhere it is set and set
-// back, which other threads may see for that moment.
+// back, which other threads may see for that moment.  Windows has none.
 unsigned CurrentUmask() {
+#ifdef _WIN32
+  return 0;
+#else
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);)
     if (line.rfind("Umask:", 0) == 0) return static_cast<unsigned>(std::stoul(line.substr(6), nullptr, 8)) & 0777;
   const mode_t mask = umask(022);
   umask(mask);
   return mask;
+#endif
 }

@@ -1,11 +1,12 @@
 #include "InputCheck.h"
+#include "mapdata/NativeName.h"
 
 #include <osmium/io/file.hpp>
 
 namespace fs = std::filesystem;
 
 bool CheckInput(const fs::path& input, std::string& error) {
-  const osmium::io::File file{input.string()};
+  const osmium::io::File file{NativeString(input)};
   switch (file.format()) {
     case osmium::io::file_format::pbf:
       return CheckPbfFraming(input, error);

@@ -11,6 +11,7 @@
 #include "InputCheck.h"
 #include "OsmRead.h"
 #include "OutputFolder.h"
+#include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
 
@@ -32,9 +33,9 @@ bool CheckCall(const ImportOptions& o, std::string& error) {
   } else if (!(o.Unit >= kMinUnit && o.Unit <= kMaxUnit)) {
     error = "--unit must lie between 0.1 and 100 metres";
   } else if (!IsOsmFileName(o.Input)) {
-    error = o.Input.string() + ": not an OpenStreetMap file name (.osm, .osm.gz, .osm.bz2, .osm.pbf)";
+    error = NativeString(o.Input) + ": not an OpenStreetMap file name (.osm, .osm.gz, .osm.bz2, .osm.pbf)";
   } else if (std::error_code ec; fs::exists(fs::symlink_status(o.DataRoot / o.Name, ec)) && !o.Replace) {
-    error = (o.DataRoot / o.Name).string() + " already exists (--replace replaces it)";
+    error = NativeString(o.DataRoot / o.Name) + " already exists (--replace replaces it)";
   }
   return error.empty();
 }
@@ -51,7 +52,7 @@ bool Readable(const fs::path& input, std::string& error) {
   std::error_code ec;
   std::ifstream in(input, std::ios::binary);
   if (!fs::is_regular_file(input, ec) || !in) {
-    error = input.string() + ": cannot be read";
+    error = NativeString(input) + ": cannot be read";
     return false;
   }
   return true;
@@ -76,12 +77,12 @@ ImportResult ImportOsm(const ImportOptions& o) {
     if (!CheckInput(o.Input, error)) return Fail(Outcome::BadInput, error);
     features = ReadFeatures(o.Input, o.Box);
   } catch (const std::exception& e) {
-    return Fail(Outcome::BadInput, o.Input.string() + ": not OpenStreetMap data: " + e.what());
+    return Fail(Outcome::BadInput, NativeString(o.Input) + ": not OpenStreetMap data: " + e.what());
   }
   AssembledCity city;
   try {
     if (!AssembleCity(features, {o.Name, o.Unit, o.Box, ReadFileBounds(o.Input)}, city, error))
-      return Fail(Outcome::BadInput, o.Input.string() + ": " + error, features.Report);
+      return Fail(Outcome::BadInput, NativeString(o.Input) + ": " + error, features.Report);
   } catch (const std::exception& e) {
     return Fail(Outcome::Failed, e.what(), features.Report);
   }

@@ -10,6 +10,7 @@
 #include "AreaProblems.h"
 #include "FeatureCollector.h"
 #include "LineRelations.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }  // namespace
 
 bool IsOsmFileName(const std::filesystem::path& input) {
-  const std::string name = input.filename().string();
+  const std::string name = NativeString(input.filename());
   for (const char* end : {".osm", ".osm.gz", ".osm.bz2", ".osm.pbf", ".pbf"})
     if (EndsWith(name, end) && name.size() > std::string(end).size()) return true;
   return false;
@@ -31,7 +32,7 @@ bool IsOsmFileName(const std::filesystem::path& input) {
 
 Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> box) {
   Features features;
-  const osmium::io::File file{input.string()};
+  const osmium::io::File file{NativeString(input)};
 
   AreaProblems problems{features.Report};
   CheckedAssembler::config_type config;

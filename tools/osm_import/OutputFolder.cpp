@@ -1,32 +1,48 @@
 #include "OutputFolder.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 
 #include "FolderSync.h"
+#include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t kUniqueLetters = 6;  // mkdtemp's XXXXXX
+constexpr size_t kUniqueLetters = 6;
 
-// A fresh folder beside the target, named after it, with the mode a folder
-// made under the umask gets (mkdtemp always gives 0700).
+std::string UniqueLetters() {
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device random;
+  std::string letters(kUniqueLetters, ' ');
+  for (char& c : letters) c = kLetters[random() % (sizeof kLetters - 1)];
+  return letters;
+}
+
+// A fresh folder beside the target, named after it, that did not exist before
+// (create_directory does not take an existing name), with the mode a folder
+// made under the umask gets.
 bool MakeUniqueFolder(const fs::path& dataRoot, const std::string& prefix, fs::path& made, std::string& error) {
-  std::string pattern = (dataRoot / (prefix + std::string(kUniqueLetters, 'X'))).string();
-  if (!mkdtemp(pattern.data())) {
-    error = dataRoot.string() + ": cannot make a folder in it (" + std::strerror(errno) + ")";
+  std::error_code ec;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    made = dataRoot / fs::u8path(prefix + UniqueLetters());
+    if (fs::create_directory(made, ec)) break;
+    if (ec) {
+      error = NativeString(dataRoot) + ": cannot make a folder in it (" + ec.message() + ")";
+      return false;
+    }
+    made.clear();
+  }
+  if (made.empty()) {
+    error = NativeString(dataRoot) + ": cannot make a folder in it (" + std::strerror(EEXIST) + ")";
     return false;
   }
-  made = pattern;
-  if (chmod(made.c_str(), 0777 & ~CurrentUmask()) != 0) {
-    error = made.string() + ": cannot set its mode (" + std::strerror(errno) + ")";
-    std::error_code ec;
+  fs::permissions(made, static_cast<fs::perms>(0777 & ~CurrentUmask()), ec);
+  if (ec) {
+    error = NativeString(made) + ": cannot set its mode (" + ec.message() + ")";
     fs::remove(made, ec);
     return false;
   }
@@ -45,7 +61,7 @@ bool IsLeftoverOf(const std::string& entry, const std::string& city) {
 // The test hook of OutputFolder.h: the process ends here as if killed.
 void StopIfAsked(const char* step) {
   const char* stop = std::getenv("TELLURIN_IMPORT_TEST_STOP");
-  if (stop && std::strcmp(stop, step) == 0) _exit(75);
+  if (stop && std::strcmp(stop, step) == 0) std::_Exit(75);
 }
 
 }  // namespace
@@ -62,7 +78,7 @@ bool OutputFolder::Create(std::string& error) {
   std::error_code ec;
   fs::create_directories(dataRoot_, ec);
   if (ec) {
-    error = dataRoot_.string() + ": cannot be made (" + ec.message() + ")";
+    error = NativeString(dataRoot_) + ": cannot be made (" + ec.message() + ")";
     return false;
   }
   RemoveLeftovers();
@@ -74,7 +90,7 @@ void OutputFolder::RemoveLeftovers() const {
   std::error_code ec;
   for (fs::directory_iterator it(dataRoot_, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code ignored;
-    if (IsLeftoverOf(it->path().filename().string(), cityName_)) fs::remove_all(it->path(), ignored);
+    if (IsLeftoverOf(NativeString(it->path().filename()), cityName_)) fs::remove_all(it->path(), ignored);
   }
 }
 
@@ -92,7 +108,7 @@ bool OutputFolder::Publish(bool replace, std::string& error) {
   if (!fs::exists(fs::symlink_status(target, ec))) {
     fs::rename(temporary_, target, ec);
     if (ec) {
-      error = target.string() + ": cannot be written (" + ec.message() + ")";
+      error = NativeString(target) + ": cannot be written (" + ec.message() + ")";
       return false;
     }
     published_ = true;
@@ -100,7 +116,7 @@ bool OutputFolder::Publish(bool replace, std::string& error) {
     return true;
   }
   if (!replace) {
-    error = target.string() + " already exists (--replace replaces it)";
+    error = NativeString(target) + " already exists (--replace replaces it)";
     return false;
   }
   StopIfAsked("before-swap");
@@ -110,7 +126,7 @@ bool OutputFolder::Publish(bool replace, std::string& error) {
     case SwapResult::Unsupported:
       return MoveAsideAndIn(error);
     case SwapResult::Failed:
-      error = target.string() + ": cannot be replaced (" + std::strerror(errno) + ")";
+      error = NativeString(target) + ": cannot be replaced (" + std::strerror(errno) + ")";
       return false;
   }
   published_ = true;
@@ -130,13 +146,13 @@ bool OutputFolder::MoveAsideAndIn(std::string& error) {
   if (!MakeUniqueFolder(dataRoot_, "." + cityName_ + ".old-", old, error)) return false;
   fs::rename(target, old / cityName_, ec);
   if (ec) {
-    error = target.string() + ": cannot be moved aside (" + ec.message() + ")";
+    error = NativeString(target) + ": cannot be moved aside (" + ec.message() + ")";
     fs::remove_all(old, ec);
     return false;
   }
   fs::rename(temporary_, target, ec);
   if (ec) {
-    error = target.string() + ": cannot be written (" + ec.message() + ")";
+    error = NativeString(target) + ": cannot be written (" + ec.message() + ")";
     std::error_code back;
     fs::rename(old / cityName_, target, back);
     fs::remove_all(old, back);

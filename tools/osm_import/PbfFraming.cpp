@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "InputCheck.h"
+#include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
 
@@ -40,12 +41,12 @@ bool CheckPbfFraming(const fs::path& input, std::string& error) {
   std::error_code ec;
   const uintmax_t fileSize = fs::file_size(input, ec);
   if (!in || ec) {
-    error = input.string() + ": cannot be read";
+    error = NativeString(input) + ": cannot be read";
     return false;
   }
   uintmax_t at = 0;
   for (size_t block = 1; at < fileSize; ++block) {
-    const std::string where = input.string() + ": блок " + std::to_string(block) + " (с байта " + std::to_string(at) + "): ";
+    const std::string where = NativeString(input) + ": блок " + std::to_string(block) + " (с байта " + std::to_string(at) + "): ";
     const auto cut = [&](const std::string& what) {
       error = where + "файл обрывается: " + what + ", в файле остаётся " + std::to_string(fileSize - at) + " байт";
       return false;

@@ -5,6 +5,9 @@
 // libosmium's reader overflows on one, its result undefined, so that such a
 // point cannot be left out as one off the globe (latitude 91, longitude 181).
 #include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#endif
 
 #include <osmium/io/any_compression.hpp>
 #include <osmium/io/file.hpp>
@@ -14,6 +17,7 @@
 #include <string_view>
 
 #include "InputCheck.h"
+#include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
 
@@ -220,10 +224,14 @@ class XmlTokenScanner {
 }  // namespace
 
 bool CheckXmlTokens(const fs::path& input, size_t maxTokenBytes, std::string& error) {
-  const osmium::io::File file{input.string()};
+  const osmium::io::File file{NativeString(input)};
+#ifdef _WIN32
+  const int fd = _wopen(input.c_str(), _O_RDONLY | _O_BINARY);  // the wide name: any letters
+#else
   const int fd = open(input.c_str(), O_RDONLY | O_CLOEXEC);
+#endif
   if (fd < 0) {
-    error = input.string() + ": cannot be read";
+    error = NativeString(input) + ": cannot be read";
     return false;
   }
   // The decompressor owns the descriptor from here on.
@@ -233,7 +241,7 @@ bool CheckXmlTokens(const fs::path& input, size_t maxTokenBytes, std::string& er
   for (std::string data = bytes->read(); !data.empty(); data = bytes->read()) {
     if (!scanner.Feed(data)) {
       bytes->close();
-      error = input.string() + ": " + scanner.Fault();
+      error = NativeString(input) + ": " + scanner.Fault();
       return false;
     }
   }

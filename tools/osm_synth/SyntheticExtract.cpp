@@ -1,4 +1,5 @@
 #include "SyntheticExtract.h"
+#include "mapdata/NativeName.h"
 
 #include <osmium/builder/osm_object_builder.hpp>
 #include <osmium/io/any_output.hpp>
@@ -208,7 +209,7 @@ void GenerateSyntheticExtract(const SyntheticSize& size, const std::function<voi
 void WriteSyntheticExtract(const SyntheticSize& size, const std::filesystem::path& file) {
   osmium::io::Header header;
   header.set("generator", "tellurin-osm-synth");
-  osmium::io::Writer writer{file.string(), header, osmium::io::overwrite::allow};
+  osmium::io::Writer writer{NativeString(file), header, osmium::io::overwrite::allow};
   GenerateSyntheticExtract(size, [&writer](osmium::memory::Buffer&& buffer) { writer(std::move(buffer)); });
   writer.close();
 }

@@ -7,8 +7,10 @@
 #include <string>
 
 #include "SyntheticExtract.h"
+#include "mapdata/NativeName.h"
 
 int main(int argc, char** argv) {
+  const Utf8Arguments utf8Arguments(argc, argv);
   SyntheticSize size;
   std::string output;
   for (int i = 1; i < argc; ++i) {

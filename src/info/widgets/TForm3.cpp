@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 
+#include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
 
 namespace {
@@ -37,7 +38,7 @@ bool TForm3::ShowPicture(const std::string& path) {
   activateWindow();
   QImage picture;
   std::string error;
-  if (!LoadPicture(std::filesystem::path(path), picture, &error)) {
+  if (!LoadPicture(NativePath(path), picture, &error)) {
     messages_(QString::fromUtf8("Не удалось показать картинку.\n") + QString::fromStdString(error));
     return false;
   }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFont>
 #include <QMessageBox>
 #include <QSettings>
 
@@ -6,6 +7,7 @@
 #include <exception>
 #include <string_view>
 
+#include "render/BundledFonts.h"
 #include "shell/AppIdentity.h"
 #include "shell/widgets/AppWindows.h"
 #include "shell/widgets/ApplicationIcon.h"
@@ -19,6 +21,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   SetApplicationIdentity();
+  if (UseBundledFonts()) QApplication::setFont(QFont(kMapFontFamily, 9));
   InstallRussianQtTexts(app);
   QApplication::setWindowIcon(ApplicationIcon());
   // The windows end the program themselves (closing the city window or the map

@@ -6,7 +6,7 @@
 
 void ActivateRussianKeyboardLayout() {
 #ifdef _WIN32
-  HKL layout = LoadKeyboardLayoutA("00000419", KLF_ACTIVATE);
+  HKL layout = LoadKeyboardLayoutW(L"00000419", KLF_ACTIVATE);
   if (layout) ActivateKeyboardLayout(layout, 0);
 #endif
 }

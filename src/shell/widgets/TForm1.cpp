@@ -24,6 +24,7 @@
 #include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"
+#include "mapdata/NativeName.h"
 
 static void InitShellResources() { Q_INIT_RESOURCE(resources); }
 
@@ -34,7 +35,7 @@ constexpr int kClientHeight = 416;
 constexpr int kCityNameRole = Qt::UserRole;      // the directory name's bytes
 constexpr int kCityRootRole = Qt::UserRole + 1;  // the data root's path bytes
 
-QString DisplayName(const std::string& dirName) { return QFile::decodeName(QByteArray::fromStdString(dirName)); }
+QString DisplayName(const std::string& dirName) { return PathToQString(NativePath(dirName)); }
 
 QImage SplashPicture() {
   QFile file(":/tellurin/splash.jpg");
@@ -201,7 +202,7 @@ void TForm1::ListCities() {
   for (const CityLocation& city : FindCities(dataRoots_)) {
     auto* item = new QListWidgetItem(DisplayName(city.CityName), ListView);
     item->setData(kCityNameRole, QByteArray::fromStdString(city.CityName));
-    item->setData(kCityRootRole, QByteArray::fromStdString(city.DataRoot.native()));
+    item->setData(kCityRootRole, QByteArray::fromStdString(NativeString(city.DataRoot)));
   }
   QCoreApplication::processEvents();
   if (ListView->count() > 0) ShowCity(0);
@@ -212,7 +213,7 @@ void TForm1::ShowCity(int index) {
   const QListWidgetItem* item = ListView->item(index);
   if (!item) return;
   CityDirName = item->data(kCityNameRole).toByteArray().toStdString();
-  CityDataRoot = fs::path(item->data(kCityRootRole).toByteArray().toStdString());
+  CityDataRoot = NativePath(item->data(kCityRootRole).toByteArray().toStdString());
   const CityLocation city{CityDataRoot, CityDirName};
 
   const fs::path picture = city.File("Info/Picture.jpg");

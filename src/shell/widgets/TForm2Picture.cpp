@@ -17,13 +17,14 @@
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"
+#include "mapdata/NativeName.h"
 
 void TForm2::SaveImageClick() {
   const QString offered = QString::fromStdString(PictureFileName(core_));
   const QString path = AskPicturePath ? AskPicturePath(offered) : AskPicturePathDialog(offered);
   if (path.isEmpty()) return;
   std::string message;
-  const fs::path file = QFile::encodeName(path).toStdString();
+  const fs::path file = PathFromQString(path);
   if (!SaveMapPicture(VisibleMapPicture(), file, message)) ShowMessage(message);
   pictureFolder_ = QFileInfo(path).absolutePath();
 }
@@ -37,7 +38,7 @@ QString TForm2::AskPicturePathDialog(const QString& offeredName) {
                                                     QDir(pictureFolder_).filePath(offeredName), png + ";;" + jpeg, &filter);
   if (path.isEmpty()) return {};
   const PictureFormat chosen = filter == jpeg ? PictureFormat::Jpeg : PictureFormat::Png;
-  return QFile::decodeName(WithPictureExtension(QFile::encodeName(path).toStdString(), chosen).c_str());
+  return PathToQString(WithPictureExtension(PathFromQString(path), chosen));
 }
 
 void TForm2::PrintClick() {

@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# The 64-bit Windows build, made on Debian by cross-compiling with MinGW-w64 and
+# tested under Wine (tools/dev.sh windows runs this):
+#   1. the Debian packages it needs;
+#   2. Qt (qtbase) for Windows: the archive TELLURIN_WIN64_QT names, or built
+#      from Debian's source (tools/windows/qt.sh, about 45 minutes on 2 cores);
+#   3. the other libraries from Debian's sources (tools/windows/deps.sh);
+#      2 and 3 are cached in TELLURIN_WIN64_CACHE (~/.cache/tellurin/win64);
+#   4. Tellurin in build-win64/, and its whole test suite under Wine;
+#   5. the Windows programs against the Linux ones (tools/windows/same-output.sh)
+#      when build/ holds a Linux build, and the viewer started under Wine on a
+#      virtual display (tools/windows/viewer-check.sh);
+#   6. build-win64/Tellurin-<version>-win64.zip and the installer
+#      build-win64/Tellurin-<version>-win64.exe.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+ROOT=$(pwd)
+CACHE=${TELLURIN_WIN64_CACHE:-$HOME/.cache/tellurin/win64}
+BUILD=${TELLURIN_WIN64_BUILD:-$ROOT/build-win64}
+QT_VERSION=6.4.2
+mkdir -p "$CACHE"
+
+timed() {  # NAME COMMAND...: runs it and says how long it took
+  local name=$1 start=$SECONDS
+  shift
+  "$@"
+  echo "windows: $name took $((SECONDS - start)) s"
+}
+
+PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
+          nsis zip unzip xvfb xauth x11-utils xdotool imagemagick cmake ninja-build make nasm dpkg-dev tcl sqlite3
+          qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-dejavu-core googletest
+          libosmium2-dev libprotozero-dev xz-utils)
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+install_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  as_root apt-get update
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# A deb-src entry beside each of Debian's own apt sources (same mirror, same
+# suites), for apt-get source.
+add_source_entries() {
+  local added=0 f
+  grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && return 0
+  grep -qs '^deb-src' /etc/apt/sources.list && return 0
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && grep -q 'debian.org' "$f" || continue
+    sed 's/^Types: deb$/Types: deb-src/' "$f" | as_root tee "/etc/apt/sources.list.d/src-$(basename "$f")" >/dev/null
+    added=1
+  done
+  if [ -f /etc/apt/sources.list ] && grep -q '^deb .*debian.org' /etc/apt/sources.list; then
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | as_root tee /etc/apt/sources.list.d/src-debian.list >/dev/null
+    added=1
+  fi
+  if [ $added -eq 1 ]; then as_root apt-get update; fi
+}
+
+# Prints the unpacked Qt folder: from TELLURIN_WIN64_QT (checked to be Qt
+# $QT_VERSION for MinGW), or built from Debian's source once.
+qt_folder() {
+  local archive=${TELLURIN_WIN64_QT:-}
+  if [ -z "$archive" ]; then
+    archive="$CACHE/qt-$QT_VERSION-mingw-w64-x86_64.tar.xz"
+    [ -f "$archive" ] || "$ROOT/tools/windows/qt.sh" "$CACHE/qt-work" "$CACHE" >&2
+  fi
+  [ -f "$archive" ] || { echo "windows: no Qt archive $archive" >&2; exit 1; }
+  local key; key=$(sha256sum "$archive" | cut -c1-16)
+  local dir="$CACHE/qt-$key"
+  if [ ! -f "$dir/.complete" ]; then
+    rm -rf "$dir" && mkdir -p "$dir"
+    tar -C "$dir" -xJf "$archive"
+    touch "$dir/.complete"
+  fi
+  local prefix; prefix=$(find "$dir" -maxdepth 1 -mindepth 1 -type d -name 'qt-*' | head -1)
+  local version
+  version=$(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")/\1/p' "$prefix/lib/cmake/Qt6/Qt6ConfigVersion.cmake" 2>/dev/null)
+  if [ "$version" != "$QT_VERSION" ] || [ ! -f "$prefix/bin/Qt6Core.dll" ]; then
+    echo "windows: $archive is not Qt $QT_VERSION for Windows (found '${version:-nothing}')" >&2
+    exit 1
+  fi
+  echo "$prefix"
+}
+
+configure_and_build() {
+  cmake -G Ninja -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/tools/windows/toolchain.cmake" \
+    -DTELLURIN_WIN64_PREFIXES="$QT;$DEPS" -DCMAKE_PREFIX_PATH="$QT;$DEPS" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+  cmake --build "$BUILD" -j"$(nproc)"
+}
+
+# Wine keeps one server for all the test processes, and a prefix of our own.
+start_wine() {
+  export WINEPREFIX=${WINEPREFIX:-$CACHE/wineprefix}
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  [ -d "$WINEPREFIX" ] || wineboot --init >/dev/null 2>&1 || true
+  wineserver -p 60 || true
+}
+
+run_tests() {
+  (cd "$BUILD" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+}
+
+make_packages() {
+  rm -f "$BUILD"/Tellurin-*-win64.zip "$BUILD"/Tellurin-*-win64.exe
+  (cd "$BUILD" && cpack -G ZIP && cpack -G NSIS)
+  ls -l "$BUILD"/Tellurin-*-win64.zip "$BUILD"/Tellurin-*-win64.exe
+}
+
+timed "installing packages" install_packages
+add_source_entries
+QT=$(timed "Qt" qt_folder | tail -1)
+DEPS=$(timed "dependencies" "$ROOT/tools/windows/deps.sh" "$CACHE" | tail -1)
+echo "windows: Qt in $QT, the other libraries in $DEPS"
+start_wine
+timed "build" configure_and_build
+timed "tests under Wine" run_tests
+if [ -x "$ROOT/build/tellurin-cli" ]; then
+  timed "comparison with the Linux build" "$ROOT/tools/windows/same-output.sh" "$ROOT/build" "$BUILD"
+fi
+timed "viewer under Wine" "$ROOT/tools/windows/viewer-check.sh" "$BUILD"
+timed "packages" make_packages
