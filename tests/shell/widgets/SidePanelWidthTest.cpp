@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "shell/widgets/AppWindows.h"
-#include "shell/widgets/PanelEdge.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
 #include "support/CityBuilder.h"
