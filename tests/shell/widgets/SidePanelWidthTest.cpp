@@ -34,7 +34,7 @@ void ExpectColumnWhole(const QTableView* list, int column) {
   for (int row = 0; row < Rows(list); ++row) {
     const QString text = CellText(list, row, column);
     EXPECT_GE(list->columnWidth(column), cells.horizontalAdvance(text)) << text.toStdString();
-    EXPECT_EQ(list->model()->index(row, column).data(Qt::ToolTipRole).toString(), text);
+    EXPECT_EQ(list->model()->index(row, column).data(Qt::ToolTipRole).toString().toStdString(), text.toStdString());
   }
 }
 
@@ -78,7 +78,12 @@ TEST(SidePanels, SplittersWidenThePanelsForGoodAndTheListsShowWholeTexts) {
     for (const Case& c : cases) {
       QWidget* panel = c.Panel(f);
       const int mapEdge = f.VisibleMapRect().width();
-      Drag(f.findChild<QWidget*>(c.Splitter), c.Drag);
+      QWidget* handle = f.findChild<QWidget*>(c.Splitter);
+      if (!handle) {
+        ADD_FAILURE() << "no " << c.Splitter;
+        continue;
+      }
+      Drag(handle, c.Drag);
       EXPECT_EQ(panel->width(), c.Width) << c.Splitter;
       EXPECT_LT(f.VisibleMapRect().width(), mapEdge) << c.Splitter;  // the map gives way
     }
