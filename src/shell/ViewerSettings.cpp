@@ -79,11 +79,18 @@ void ReadCities(QSettings& s, ViewerSettings& out) {
   s.endArray();
 }
 
+// A panel is never narrower than at first start.
+void ReadPanelWidth(const QSettings& s, const QString& key, int least, int& width) {
+  if (const auto w = ReadInt(s, key, least, kMaxPanelWidth)) width = static_cast<int>(*w);
+}
+
 void ReadPanels(const QSettings& s, ViewerSettings& out) {
   const QString left = s.value("Panels/Left").toString();
   for (LeftPanel panel : {LeftPanel::ListSearch, LeftPanel::Routes, LeftPanel::None})
     if (left == QLatin1String(LeftPanelName(panel))) out.Left = panel;
   ReadFlag(s, "Panels/FirmSearch", out.FirmSearchOpen);
+  ReadPanelWidth(s, "Panels/LeftWidth", kLeftPanelWidth, out.LeftPanelWidth);
+  ReadPanelWidth(s, "Panels/RightWidth", kRightPanelWidth, out.RightPanelWidth);
 }
 
 void ReadWindow(const QSettings& s, ViewerSettings& out) {
@@ -130,6 +137,8 @@ void WriteViewerSettings(QSettings& s, const ViewerSettings& values) {
   s.setValue("Layers/FoundFirms", values.Layers.FoundFirms);
   s.setValue("Panels/Left", LeftPanelName(values.Left));
   s.setValue("Panels/FirmSearch", values.FirmSearchOpen);
+  s.setValue("Panels/LeftWidth", values.LeftPanelWidth);
+  s.setValue("Panels/RightWidth", values.RightPanelWidth);
   s.setValue("Window/Maximised", values.WindowMaximised);
   if (values.WindowGeometry) {
     const QRect& g = *values.WindowGeometry;

@@ -2,9 +2,10 @@
 // What the viewer remembers between runs, in the platform's settings file
 // (QSettings: ~/.config/Tellurin/Tellurin.conf, an INI file): the last city,
 // the view and the object filter of every city shown, the layer switches, the
-// open side panels and the map window's place.  Reading checks every value on
-// its own: a file that is missing or cannot be read, and any value that is
-// not what it should be, give the values the viewer starts with, silently.
+// open side panels and their widths, and the map window's place.  Reading
+// checks every value on its own: a file that is missing or cannot be read,
+// and any value that is not what it should be, give the values the viewer
+// starts with, silently.
 // This unit knows nothing of the map window; shell/RememberedState.h applies
 // the values to it and takes them from it.
 #include <QRect>
@@ -41,12 +42,20 @@ struct LayerSwitches {
 // The panel at the left edge: the list search (at start), the routes, none.
 enum class LeftPanel { ListSearch, Routes, None };
 
+// The side panels' widths: each edge's panels are as wide as at first start
+// or, dragged wider by their splitter, up to the widest believed in the file.
+constexpr int kLeftPanelWidth = 210;   // the list search and the routes
+constexpr int kRightPanelWidth = 220;  // the firm information and the firm search, each
+constexpr int kMaxPanelWidth = 4096;
+
 struct ViewerSettings {
   std::string LastCity;                  // directory name; empty: none
   std::map<std::string, CityView> Cities;  // by directory name
   LayerSwitches Layers;
   LeftPanel Left = LeftPanel::ListSearch;
   bool FirmSearchOpen = false;
+  int LeftPanelWidth = kLeftPanelWidth;
+  int RightPanelWidth = kRightPanelWidth;
   std::optional<QRect> WindowGeometry;   // the map window's normal place, client area
   bool WindowMaximised = true;
   bool operator==(const ViewerSettings&) const = default;

@@ -28,6 +28,8 @@ TEST(ViewerSettings, WrittenValuesAreReadBack) {
   values.Layers = LayerSwitches{false, true, true, true};
   values.Left = LeftPanel::Routes;
   values.FirmSearchOpen = true;
+  values.LeftPanelWidth = 333;
+  values.RightPanelWidth = 444;
   values.WindowGeometry = QRect(-20, 30, 800, 600);
   values.WindowMaximised = false;
   {
@@ -53,7 +55,7 @@ TEST(ViewerSettings, UnfitValuesArePassedOverOneByOne) {
              "5\\Name=Big\n5\\CenterX=1\n5\\CenterY=2\n5\\Scale=0.0625\n5\\ObjectFilter=-1\n"
              "6\\Name=Flat\n6\\CenterX=1\n6\\CenterY=2\n6\\Scale=0\n6\\ObjectFilter=-1\n"
              "[Layers]\nTexts=banana\nObjects=false\nRoutes=1\n"
-             "[Panels]\nLeft=middle\nFirmSearch=true\n"
+             "[Panels]\nLeft=middle\nFirmSearch=true\nLeftWidth=150\nRightWidth=300\n"
              "[Window]\nMaximised=false\nX=0\nY=0\nWidth=5\nHeight=600\n");
   ViewerSettings expected;
   expected.LastCity = "Town";
@@ -61,6 +63,7 @@ TEST(ViewerSettings, UnfitValuesArePassedOverOneByOne) {
   expected.Cities["Big"] = CityView{1, 2, 0.0625f, -1};  // below 50%: a big city's zoom floor may reach it
   expected.Layers.Objects = false;
   expected.FirmSearchOpen = true;
+  expected.RightPanelWidth = 300;  // the left one narrower than at first start
   expected.WindowMaximised = false;
   EXPECT_EQ(ReadFile(file), expected);
 

@@ -2,7 +2,7 @@
 
 const std::vector<HelpNode>& HelpNodes() {
   static const std::vector<HelpNode> nodes = {
-      {"Главная панель", -1, true},
+      {"Главная панель", -1, false},
       {"Кнопка \"Отображать текст на карте\"", 0, true},
       {"Кнопка \"Отображать объекты на карте\"", 0, true},
       {"Список объектов для отображения", 0, true},
@@ -35,6 +35,26 @@ const std::vector<HelpNode>& HelpNodes() {
       {"Сортировка списков", 24, true},
   };
   return nodes;
+}
+
+namespace {
+
+bool IsWithin(int node, int group) {
+  const std::vector<HelpNode>& nodes = HelpNodes();
+  for (int n = node; n >= 0; n = nodes[static_cast<size_t>(n)].Parent)
+    if (n == group) return true;
+  return false;
+}
+
+}  // namespace
+
+int ShownTopicNode(int node) {
+  const std::vector<HelpNode>& nodes = HelpNodes();
+  if (node < 0 || node >= static_cast<int>(nodes.size())) return -1;
+  // Depth-first order puts a group's topics right after it.
+  for (int n = node; n < static_cast<int>(nodes.size()) && IsWithin(n, node); ++n)
+    if (nodes[static_cast<size_t>(n)].HasPanel) return n;
+  return -1;
 }
 
 namespace {
@@ -87,12 +107,14 @@ const std::vector<HelpTopic>& HelpTopics() {
       {23, "Label18", "Вопросы/ответы", "Memo18",
        {"В: Почему на карте не видны названия улиц?",
         "О: Названия улиц видны, только когда нажата кнопка ",
-        "\"Отображать текст на карте\" и масштаб не меньше 100%.",
+        "\"Отображать текст на карте\" и масштаб не меньше 70%, ",
+        "а названия второстепенных улиц - не меньше 350%.",
         "",
-        "В: Чем отличаются надписи на тёмном и на белом фоне?",
-        "О: На тёмном фоне подписаны главные улицы и названия ",
-        "городов, они видны с масштаба 100%. На белом фоне - ",
-        "второстепенные улицы, они видны с масштаба 400%.",
+        "В: Чем отличаются надписи на светло-жёлтом и на белом фоне?",
+        "О: На светло-жёлтом фоне - крупные надписи: названия ",
+        "городов, районов, парков и рек, они видны с масштаба 50-70%. ",
+        "На белом фоне - названия улиц: главных с масштаба 70%, ",
+        "второстепенных - с 350%.",
         "",
         "В: Почему объект не выделяется щелчком мышки?",
         "О: Объекты выбираются щелчком, только когда отмечен пункт ",

@@ -7,7 +7,7 @@
 struct HelpNode {
   const char* Text;  // UTF-8
   int Parent;        // absolute index of the parent node, -1 for a top node
-  bool HasPanel;     // group nodes show nothing
+  bool HasPanel;     // false for a group: it shows its first topic
 };
 
 // The nodes in depth-first order: a node's position is its absolute index.
@@ -27,5 +27,9 @@ struct HelpTopic {
   bool ScrollBar = false;
 };
 
-// Every topic panel but the empty Pan0, in panel order.
+// Every topic panel, in panel order.
 const std::vector<HelpTopic>& HelpTopics();
+
+// The node whose topic shows when `node` is chosen: the node itself, or for a
+// group the first topic within it; -1 outside the tree.
+int ShownTopicNode(int node);

@@ -5,14 +5,20 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 #include "info/widgets/HelpTopics.h"
 
 namespace {
 
 constexpr int kFirstLeft = 192, kFirstTop = 114;
-const QRect kPanelBox(312, 8, 369, 273);
+// The window's first size and the places within it; a larger window widens
+// the topic panels (and the tree, so far as its names need) and lengthens both.
+const QSize kFirstSize(688, 288);
+constexpr int kMargin = 8, kGap = 7, kTreeWidth = 297, kTextTop = 32;
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -32,7 +38,6 @@ QString TopicText(const std::vector<const char*>& lines) {
 QFrame* NewPanel(QWidget* parent, int index) {
   auto* panel = new QFrame(parent);
   panel->setObjectName(QStringLiteral("Pan%1").arg(index));
-  panel->setGeometry(kPanelBox);
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Raised);
   panel->hide();
@@ -44,13 +49,63 @@ QFrame* NewPanel(QWidget* parent, int index) {
 TForm5::TForm5(QWidget* parent) : QDialog(parent) {
   setObjectName("Form5");
   setWindowTitle(U("Помощь"));
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::WindowMaximizeButtonHint);
   setModal(true);
-  setFixedSize(688, 288);
+  setSizeGripEnabled(true);
+  setMinimumSize(kFirstSize);
   UseWindowFont(this);
-  move(kFirstLeft, kFirstTop);
   BuildTree();
   BuildPanels();
+  resize(kFirstSize);
+  move(kFirstLeft, kFirstTop);
+  LayOut();
+}
+
+// The tree as wide as its widest name at its depth (every node expanded), so
+// that a window wide enough shows every name whole.
+int TForm5::TreeWidthWanted() const {
+  const QFontMetrics metrics(TreeView1->font());
+  int widest = 0;
+  for (QTreeWidgetItem* node : nodes_) {
+    int depth = 1;
+    for (QTreeWidgetItem* p = node->parent(); p; p = p->parent()) ++depth;
+    widest = std::max(widest, TreeView1->indentation() * depth + metrics.horizontalAdvance(node->text(0)));
+  }
+  const int scrollBar = TreeView1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TreeView1);
+  return widest + 2 * TreeView1->frameWidth() + scrollBar + 2 * kMargin + 8;
+}
+
+// The tree keeps its first width, widening with half of what the window has
+// grown, as far as its names need; the topic panels take the rest, their texts
+// all the room below the title.
+void TForm5::LayOut() {
+  const int height = this->height() - kMargin - kGap;
+  const int grown = std::max(0, width() - kFirstSize.width());
+  const int treeWidth = std::clamp(TreeWidthWanted(), kTreeWidth, kTreeWidth + grown / 2);
+  Panel1->setGeometry(kMargin, kMargin, treeWidth, height);
+  TreeView1->setGeometry(kMargin, kMargin, treeWidth - 2 * kMargin, height - 2 * kMargin);
+  const QRect box(kMargin + treeWidth + kGap, kMargin, width() - (kMargin + treeWidth + kGap) - kGap, height);
+  for (auto& [number, panel] : panels_) {
+    panel->setGeometry(box);
+    LayOutTopic(number);
+  }
+}
+
+// A title longer than its line wraps rather than being cut; the text starts
+// below it.
+void TForm5::LayOutTopic(int number) {
+  QFrame* panel = Pan(number);
+  QLabel* title = titles_.at(number);
+  const int titleWidth = panel->width() - title->x() - kMargin;
+  title->resize(titleWidth, title->heightForWidth(titleWidth));
+  const int top = std::max(kTextTop, title->geometry().bottom() + 5);
+  PanText(number)->setGeometry(kMargin, top, panel->width() - 2 * kMargin, panel->height() - top - kMargin);
+}
+
+void TForm5::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  LayOut();
 }
 
 void TForm5::BuildTree() {
@@ -83,11 +138,13 @@ void TForm5::BuildTree() {
   TreeView1->collapseAll();
   TreeView1->setCurrentItem(nullptr);
   TreeView1->installEventFilter(this);
+  // The topic follows the current node however it moves: a click, the arrow
+  // keys, Home, End or a typed name.
+  connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this] { TreeView1Click(); });
   connect(TreeView1, &QTreeWidget::itemClicked, this, [this] { TreeView1Click(); });
 }
 
 void TForm5::BuildPanels() {
-  panels_[0] = NewPanel(this, 0);
   for (const HelpTopic& topic : HelpTopics()) {
     QFrame* panel = NewPanel(this, topic.Node);
     panels_[topic.Node] = panel;
@@ -105,12 +162,12 @@ void TForm5::BuildPanels() {
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
+    title->setWordWrap(true);
     title->move(titleX, 13);
-    title->adjustSize();
+    titles_[topic.Node] = title;
 
     auto* text = new QPlainTextEdit(panel);
     text->setObjectName(topic.MemoName);
-    text->setGeometry(8, 32, 353, 233);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setWordWrapMode(QTextOption::WordWrap);
@@ -138,13 +195,13 @@ QPlainTextEdit* TForm5::PanText(int index) const {
 }
 
 void TForm5::TreeView1Click() {
-  const QList<QTreeWidgetItem*> selected = TreeView1->selectedItems();
-  if (selected.isEmpty()) return;
+  QTreeWidgetItem* current = TreeView1->currentItem();
+  if (!current) return;
   int index = -1;
   for (int i = 0; i < NodeCount(); ++i)
-    if (nodes_[static_cast<size_t>(i)] == selected.first()) index = i;
-  for (auto& [number, panel] : panels_) panel->hide();
-  if (QFrame* panel = Pan(index)) panel->show();
+    if (nodes_[static_cast<size_t>(i)] == current) index = i;
+  const int shown = ShownTopicNode(index);
+  for (auto& [number, panel] : panels_) panel->setVisible(number == shown);
 }
 
 bool TForm5::FormKeyPress(QKeyEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 // The help window: a tree of topics on the left, one topic panel at a time on
-// the right.  All content is fixed.  Modal; Escape closes it from the window,
+// the right, following the current node.  All content is fixed; the window
+// can be made larger, its texts reflowing.  Modal; Escape closes it from the window,
 // the tree and every topic text.  Only hidden when closed, so the last topic
 // and the state of the tree stay for the next opening.
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <vector>
 
 class QFrame;
+class QLabel;
 class QPlainTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -21,28 +23,33 @@ class TForm5 : public QDialog {
   QFrame* Panel1 = nullptr;
   QTreeWidget* TreeView1 = nullptr;
 
-  // Shows the panel of the selected node; group nodes leave the right side blank.
+  // Shows the topic of the current node; a group shows its first topic.
   void TreeView1Click();
 
   // The node at an absolute index (depth-first over the whole tree).
   QTreeWidgetItem* Node(int index) const;
   int NodeCount() const { return static_cast<int>(nodes_.size()); }
-  // PanN for a node index that has a panel, else nullptr.
+  // PanN for a node index that has a panel (a topic), else nullptr.
   QFrame* Pan(int index) const;
-  // The topic text of PanN (nullptr for Pan0 and for nodes without a panel).
+  // The topic text of PanN (nullptr for nodes without a panel).
   QPlainTextEdit* PanText(int index) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildTree();
   void BuildPanels();
+  int TreeWidthWanted() const;
+  void LayOut();
+  void LayOutTopic(int number);
   // FormKeyPress: Escape closes the window; every other key is ignored here.
   bool FormKeyPress(QKeyEvent* event);
 
   std::vector<QTreeWidgetItem*> nodes_;
   std::map<int, QFrame*> panels_;
   std::map<int, QPlainTextEdit*> texts_;
+  std::map<int, QLabel*> titles_;
 };

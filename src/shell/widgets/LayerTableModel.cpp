@@ -9,14 +9,15 @@
 LayerTableModel::LayerTableModel(QStringList captions, QObject* parent)
     : QAbstractTableModel(parent), captions_(std::move(captions)) {}
 
-void LayerTableModel::Show(const LayerTable& table) {
-  if (table_ == &table && shownRevision_ == table.Revision()) return;
+bool LayerTableModel::Show(const LayerTable& table) {
+  if (table_ == &table && shownRevision_ == table.Revision()) return false;
   beginResetModel();
   table_ = &table;
   shownRevision_ = table.Revision();
   rows_ = table.Count();
   order_ = RowOrder();
   endResetModel();
+  return true;
 }
 
 std::vector<int> LayerTableModel::RowOrder() const {
@@ -38,12 +39,15 @@ int LayerTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !table_ || !index.isValid()) return {};
+  if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !table_ || !index.isValid()) return {};
   const int row = TableRow(index.row());
   // Between a change of the table and the next Show a paint may ask for rows
   // that are gone: they read as empty.
   if (row < 0 || row >= table_->Count()) return QString();
-  return cp1251::ToQString(table_->CellAt(row, index.column() + kCaption));
+  const QString text = cp1251::ToQString(table_->CellAt(row, index.column() + kCaption));
+  // A blank cell has no hint of its own: the list's hint shows.
+  if (role == Qt::ToolTipRole && text.trimmed().isEmpty()) return {};
+  return text;
 }
 
 QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -2,7 +2,8 @@
 // A table of the map state as an item model, for the lists in report view.
 // It holds no text: a cell is read from the table, and converted, when a view
 // paints it, so a list of any length costs the view only its visible rows.
-// Column c shows cell c - 1 of a row (the caption first).  A sort keeps the
+// Column c shows cell c - 1 of a row (the caption first); a cell's hint is its
+// whole text, for a column too narrow to show it.  A sort keeps the
 // table as it is and only orders the view's rows over it: each view row still
 // stands for its table row, which the hidden lists and the selection go by.
 #include <QAbstractTableModel>
@@ -18,9 +19,9 @@ class LayerTableModel : public QAbstractTableModel {
   LayerTableModel(QStringList captions, QObject* parent);
 
   // Shows `table`; the rows are taken anew when it is another table or has
-  // changed since it was last shown.  A sort the user chose is kept for the
-  // new rows.
-  void Show(const LayerTable& table);
+  // changed since it was last shown (then true).  A sort the user chose is
+  // kept for the new rows.
+  bool Show(const LayerTable& table);
   // The table row shown in view row `viewRow`; -1 outside the rows.
   int TableRow(int viewRow) const;
 

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "shell/ViewerSettings.h"
 #include "shell/widgets/WidgetKit.h"
 
 namespace {
@@ -101,7 +102,7 @@ QWidget* CountFooter(QWidget* parent, QLabel* text, QLabel* count) {
 }  // namespace
 
 ListSearchPanel::ListSearchPanel(QWidget* parent) : QFrame(parent) {
-  SetUpPanel(this, "PanelSearch", 210);
+  SetUpPanel(this, "PanelSearch", kLeftPanelWidth);
   QVBoxLayout* column = Column(this);
   SpeedButton5 = MakeToolButton(this, "SpeedButton5", Ui("Спрятать панель списка"), Glyph::Close);
   column->addWidget(HeaderStrip(this, 16, SpeedButton5));
@@ -117,7 +118,7 @@ ListSearchPanel::ListSearchPanel(QWidget* parent) : QFrame(parent) {
 }
 
 FirmSearchPanel::FirmSearchPanel(QWidget* parent) : QFrame(parent) {
-  SetUpPanel(this, "FirmSearchPanel", 220);
+  SetUpPanel(this, "FirmSearchPanel", kRightPanelWidth);
   QVBoxLayout* column = Column(this);
   SpeedButton16 = MakeToolButton(this, "SpeedButton16", Ui("Закрыть панель списка фирм"), Glyph::Close);
   column->addWidget(HeaderStrip(this, 14, SpeedButton16));
@@ -155,7 +156,7 @@ void InfoPanelWidget::OfferFirmPicture(int k, bool present, bool firmShown) {
 }
 
 InfoPanelWidget::InfoPanelWidget(QWidget* parent) : QFrame(parent) {
-  SetUpPanel(this, "InfoPanel", 220);
+  SetUpPanel(this, "InfoPanel", kRightPanelWidth);
   QVBoxLayout* column = Column(this);
   InfoImage = new QLabel(this);
   InfoImage->setObjectName("InfoImage");
@@ -201,7 +202,7 @@ InfoPanelWidget::InfoPanelWidget(QWidget* parent) : QFrame(parent) {
 }
 
 RoutesPanel::RoutesPanel(QWidget* parent) : QFrame(parent) {
-  SetUpPanel(this, "PanelPath", 210);
+  SetUpPanel(this, "PanelPath", kLeftPanelWidth);
   QVBoxLayout* column = Column(this);
   SpeedButton7 = MakeToolButton(this, "SpeedButton7", Ui("Закрыть панель маршрутов"), Glyph::Close);
   column->addWidget(HeaderStrip(this, 15, SpeedButton7));

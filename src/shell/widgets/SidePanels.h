@@ -12,7 +12,7 @@ class QPlainTextEdit;
 class QTableView;
 class QToolButton;
 
-// PanelSearch, 210 pixels wide.
+// PanelSearch, 210 pixels wide at first start; its splitter widens it.
 class ListSearchPanel : public QFrame {
  public:
   explicit ListSearchPanel(QWidget* parent);
@@ -24,7 +24,7 @@ class ListSearchPanel : public QFrame {
   QLabel* Label2;
 };
 
-// FirmSearchPanel, 220 pixels wide.
+// FirmSearchPanel, 220 pixels wide at first start; its splitter widens it.
 class FirmSearchPanel : public QFrame {
  public:
   explicit FirmSearchPanel(QWidget* parent);
@@ -41,7 +41,7 @@ class FirmSearchPanel : public QFrame {
   QLabel* Label5;
 };
 
-// InfoPanel, 220 pixels wide.
+// InfoPanel, 220 pixels wide at first start; its splitter widens it.
 class InfoPanelWidget : public QFrame {
  public:
   explicit InfoPanelWidget(QWidget* parent);
@@ -57,7 +57,7 @@ class InfoPanelWidget : public QFrame {
   void OfferFirmPicture(int k, bool present, bool firmShown);
 };
 
-// PanelPath, 210 pixels wide.
+// PanelPath, 210 pixels wide at first start; its splitter widens it.
 class RoutesPanel : public QFrame {
  public:
   explicit RoutesPanel(QWidget* parent);

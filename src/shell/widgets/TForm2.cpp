@@ -19,9 +19,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/KeyboardLayout.h"
 #include "shell/widgets/MapArea.h"
+#include "shell/widgets/PanelEdge.h"
 #include "shell/widgets/SidePanels.h"
 #include "shell/widgets/WidgetKit.h"
 
@@ -217,16 +220,21 @@ void TForm2::BuildPanels(QWidget* client) {
   body->setSpacing(0);
   column->addLayout(body, 1);
 
+  // Each edge's panels have a splitter on their map side (PanelEdge).
   PanelLeft = new QWidget(client);
   PanelLeft->setObjectName("PanelLeft");
-  auto* left = new QVBoxLayout(PanelLeft);
+  auto* left = new QHBoxLayout(PanelLeft);
   left->setContentsMargins(0, 0, 0, 0);
   left->setSpacing(0);
   PanelSearch = new ListSearchPanel(PanelLeft);
   PanelPath = new RoutesPanel(PanelLeft);
   PanelPath->hide();
+  LeftSplitter = new PanelEdge(
+      PanelLeft, "LeftSplitter", true, [this] { return leftPanelWidth_; },
+      [this](int width) { SetPanelWidths(FittedPanelWidth(width, kLeftPanelWidth, PanelRight), rightPanelWidth_); });
   left->addWidget(PanelSearch, 1);
   left->addWidget(PanelPath, 1);
+  left->addWidget(LeftSplitter);
   body->addWidget(PanelLeft);
   body->addStretch(1);
 
@@ -239,6 +247,14 @@ void TForm2::BuildPanels(QWidget* client) {
   InfoPanel->hide();
   FirmSearch = new FirmSearchPanel(PanelRight);
   FirmSearch->hide();
+  // The right edge's panels stand side by side and widen alike.
+  RightSplitter = new PanelEdge(
+      PanelRight, "RightSplitter", false, [this] { return rightPanelWidth_ * RightPanelsShown(); },
+      [this](int width) {
+        const int each = width / std::max(1, RightPanelsShown());
+        SetPanelWidths(leftPanelWidth_, FittedPanelWidth(each, kRightPanelWidth, PanelLeft, RightPanelsShown()));
+      });
+  right->addWidget(RightSplitter);
   right->addWidget(InfoPanel);
   right->addWidget(FirmSearch);
   body->addWidget(PanelRight);
@@ -251,6 +267,29 @@ void TForm2::BuildPanels(QWidget* client) {
   SpeedButton6->setIconSize(QSize(12, 12));
   Panel14->move(0, ControlBar1->sizeHint().height());
   Panel14->raise();
+}
+
+int TForm2::RightPanelsShown() const {
+  return static_cast<int>(InfoPanel->isVisibleTo(PanelRight)) + static_cast<int>(FirmSearch->isVisibleTo(PanelRight));
+}
+
+// A dragged width, no narrower than at first start and no wider than leaves
+// the map kMapRoom pixels beside the other edge's panels (`count` panels of
+// this width stand side by side).
+int TForm2::FittedPanelWidth(int wanted, int least, const QWidget* otherSide, int count) const {
+  constexpr int kMapRoom = 200;
+  const int other = otherSide->isVisibleTo(mapArea_) ? otherSide->width() : 0;
+  const int most = (mapArea_->width() - other - PanelEdge::kThickness - kMapRoom) / std::max(1, count);
+  return std::clamp(wanted, least, std::max(least, most));
+}
+
+void TForm2::SetPanelWidths(int left, int right) {
+  leftPanelWidth_ = left;
+  rightPanelWidth_ = right;
+  PanelSearch->setFixedWidth(left);
+  PanelPath->setFixedWidth(left);
+  InfoPanel->setFixedWidth(right);
+  FirmSearch->setFixedWidth(right);
 }
 
 void TForm2::BuildStatusBar() {

@@ -34,6 +34,7 @@ class InfoPanelWidget;
 class ListSearchPanel;
 class MapContextMenu;
 class MapArea;
+class PanelEdge;
 class RoutesPanel;
 class TForm1;
 
@@ -176,7 +177,9 @@ class TForm2 : public QMainWindow, public MapHost {
   QWidget* PanelLeft = nullptr;
   ListSearchPanel* PanelSearch = nullptr;
   RoutesPanel* PanelPath = nullptr;
+  PanelEdge* LeftSplitter = nullptr;
   QWidget* PanelRight = nullptr;
+  PanelEdge* RightSplitter = nullptr;
   InfoPanelWidget* InfoPanel = nullptr;
   FirmSearchPanel* FirmSearch = nullptr;
   QFrame* Panel14 = nullptr;
@@ -194,6 +197,10 @@ class TForm2 : public QMainWindow, public MapHost {
   void BuildToolBar(QWidget* client);
   void BuildPanels(QWidget* client);
   void BuildStatusBar();
+  // The width of the left edge's panels and of each right edge panel.
+  void SetPanelWidths(int left, int right);
+  int FittedPanelWidth(int wanted, int least, const QWidget* otherSide, int count = 1) const;
+  int RightPanelsShown() const;
   void ConnectHandlers();
   void ConnectMapArea();
   void WatchCtrlKey();
@@ -227,6 +234,8 @@ class TForm2 : public QMainWindow, public MapHost {
   MapCore core_;
   TForm1* form1_ = nullptr;
   MapArea* mapArea_ = nullptr;
+  int leftPanelWidth_ = kLeftPanelWidth;
+  int rightPanelWidth_ = kRightPanelWidth;
   MapContextMenu* contextMenu_ = nullptr;
   CtrlKeyWatcher* ctrlWatcher_ = nullptr;
   std::vector<QAction*> menuItems_;

@@ -13,6 +13,7 @@ void TForm2::RememberIn(QSettings* settings) {
   if (!settings_) return;
   remembered_ = ReadViewerSettings(*settings_);
   RestoreLayerSwitches(core_, remembered_.Layers);
+  SetPanelWidths(remembered_.LeftPanelWidth, remembered_.RightPanelWidth);
   std::vector<QRect> screens;
   for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->availableGeometry());
   if (remembered_.WindowGeometry && WindowPlaceFits(*remembered_.WindowGeometry, screens))
@@ -43,6 +44,8 @@ void TForm2::Remember() {
   if (!core_.CurrentCity.empty()) remembered_.Cities[core_.CurrentCity] = CaptureCityView(core_);
   remembered_.Layers = CaptureLayerSwitches(core_);
   CapturePanels(core_, remembered_);
+  remembered_.LeftPanelWidth = leftPanelWidth_;
+  remembered_.RightPanelWidth = rightPanelWidth_;
   remembered_.WindowMaximised = isMaximized();
   if (const QRect normal = normalGeometry(); normal.isValid()) remembered_.WindowGeometry = normal;
   WriteViewerSettings(*settings_, remembered_);

@@ -163,7 +163,10 @@ void StyleReportList(QTableView* list, const char* name, const QString& hint,
 }
 
 void ShowTable(QTableView* list, const LayerTable& table) {
-  static_cast<LayerTableModel*>(list->model())->Show(table);
+  // New rows: each column as wide as its caption and the widest of its texts
+  // (the header weighs a bounded number of rows, so a long list costs little).
+  if (static_cast<LayerTableModel*>(list->model())->Show(table) && table.Count() > 0)
+    list->resizeColumnsToContents();
 }
 
 int SelectedTableRow(const QTableView* list) {

@@ -36,7 +36,8 @@ QTableView* MakeReportList(QWidget* parent, const char* name, const QString& hin
 void StyleReportList(QTableView* list, const char* name, const QString& hint,
                      const std::vector<ReportColumn>& columns);
 // Shows the table in the list: caption in column 0, then the first
-// (columns - 1) cells.  Cheap when the table has not changed.
+// (columns - 1) cells; new rows size the columns to their texts.  Cheap when
+// the table has not changed.
 void ShowTable(QTableView* list, const LayerTable& table);
 // The table row of the first selected row of the list, -1 when none.
 int SelectedTableRow(const QTableView* list);

@@ -22,6 +22,16 @@ namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
+// The lines of a text as laid out at its present width.
+int LaidOutLines(QPlainTextEdit* text) {
+  int lines = 0;
+  for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+    text->document()->documentLayout()->blockBoundingRect(block);  // lays the block out
+    lines += block.layout()->lineCount();
+  }
+  return lines;
+}
+
 class HelpWindow : public ::testing::Test {
  protected:
   // A real mouse click on a node, with its ancestors expanded first.
@@ -79,23 +89,6 @@ TEST_F(HelpWindow, ClickingATopicShowsItsPanelOnly) {
   EXPECT_TRUE(title->font().bold());
 }
 
-TEST_F(HelpWindow, GroupNodesBlankTheRightSide) {
-  for (int group : {7, 8, 10, 11, 15, 18}) {
-    ClickNode(6);
-    ASSERT_EQ(VisiblePanels(), std::vector<int>{6});
-    ClickNode(group);
-    EXPECT_TRUE(VisiblePanels().empty()) << group;
-  }
-}
-
-TEST_F(HelpWindow, MainPanelNodeShowsTheEmptyFramedPanel) {
-  ClickNode(0);
-  EXPECT_EQ(VisiblePanels(), std::vector<int>{0});
-  EXPECT_EQ(form.PanText(0), nullptr);
-  EXPECT_TRUE(form.Pan(0)->findChildren<QLabel*>().isEmpty());
-  EXPECT_NE(form.Pan(0)->frameShape(), QFrame::NoFrame);
-}
-
 TEST_F(HelpWindow, ObjectsButtonAndObjectsMenuShowTheSameTextInDifferentPanels) {
   ClickNode(2);
   EXPECT_EQ(VisiblePanels(), std::vector<int>{2});
@@ -118,7 +111,7 @@ TEST_F(HelpWindow, AddedTopicsFollowTheFixedTree) {
   EXPECT_EQ(form.Node(24)->text(0), U("Работа с картой"));
   EXPECT_EQ(form.Node(24)->parent(), nullptr);
   ClickNode(24);
-  EXPECT_TRUE(VisiblePanels().empty());
+  EXPECT_EQ(VisiblePanels(), std::vector<int>{25});
   const std::pair<const char*, const char*> topics[] = {{"Клавиатура", "Стрелки - сдвинуть карту"},
                                                         {"Весь город", "клавише Home"},
                                                         {"Что здесь?", "\"Копировать координаты\""},
@@ -135,11 +128,51 @@ TEST_F(HelpWindow, AddedTopicsFollowTheFixedTree) {
   }
 }
 
-TEST_F(HelpWindow, KeyboardMovesDoNotChangeThePanel) {
+// The topic follows the current node, moved by the arrow keys too; a group
+// shows its first topic; a larger window widens the texts, which reflow, and
+// shows every title, in the tree and over the texts, whole.
+TEST_F(HelpWindow, TopicFollowsTheKeysAGroupShowsItsFirstTopicAndTheWindowGrows) {
   ClickNode(1);
-  QTest::keyClick(form.TreeView1, Qt::Key_Down);
-  EXPECT_EQ(form.TreeView1->currentItem(), form.Node(2));
-  EXPECT_EQ(VisiblePanels(), std::vector<int>{1});
+  const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Down, 2}, {Qt::Key_Down, 3}, {Qt::Key_Up, 2}, {Qt::Key_End, 25}};
+  for (const auto& [key, node] : moves) {
+    QTest::keyClick(form.TreeView1, key);
+    EXPECT_EQ(VisiblePanels(), std::vector<int>{node}) << node;
+    EXPECT_TRUE(form.PanText(node)->isVisible()) << node;
+  }
+
+  const std::pair<int, int> groups[] = {{0, 1},   {7, 9},   {8, 9},   {10, 12},
+                                        {11, 12}, {15, 16}, {18, 19}, {24, 25}};
+  for (const auto& [group, first] : groups) {
+    ClickNode(group);
+    EXPECT_EQ(VisiblePanels(), std::vector<int>{first}) << group;
+  }
+
+  QPlainTextEdit* text = form.PanText(22);
+  ClickNode(22);
+  const int linesBefore = LaidOutLines(text);
+  form.resize(1100, 600);
+  QApplication::processEvents();
+  EXPECT_EQ(form.size(), QSize(1100, 600));
+  EXPECT_EQ(form.Pan(22)->geometry().right(), 1100 - 8);
+  EXPECT_EQ(text->width(), form.Pan(22)->width() - 16);
+  EXPECT_GT(text->height(), 233);
+  EXPECT_LT(LaidOutLines(text), linesBefore);
+
+  for (const HelpTopic& topic : HelpTopics()) {
+    const QLabel* title = form.Pan(topic.Node)->findChild<QLabel*>(topic.LabelName);
+    EXPECT_LE(title->x() + QFontMetrics(title->font()).horizontalAdvance(title->text()), title->geometry().right())
+        << topic.LabelName;
+  }
+  form.TreeView1->expandAll();
+  QApplication::processEvents();
+  const QFontMetrics metrics(form.TreeView1->font());
+  for (int i = 0; i < form.NodeCount(); ++i) {
+    int depth = 1;
+    for (QTreeWidgetItem* p = form.Node(i)->parent(); p; p = p->parent()) ++depth;
+    EXPECT_LE(form.TreeView1->indentation() * depth + metrics.horizontalAdvance(form.Node(i)->text(0)),
+              form.TreeView1->viewport()->width())
+        << form.Node(i)->text(0).toStdString();
+  }
 }
 
 TEST_F(HelpWindow, QuestionsAndAnswersScroll) {
