@@ -88,7 +88,7 @@ void SelectFirm(MapCore& core, int row, bool centre) {
   s.StatusText2 = s.SelFirmStreet + " " + s.SelFirmNumber;
   if (const auto point = FirstPoint(r.Cell(firm_cell::Points))) {
     s.SelFirmPoint = *point;
-    CentreOnSelection(core, *point, centre, ScreenSize(core));
+    CentreOnSelection(core, *point, centre);
   } else {
     s.FirmSelected = false;  // nowhere to draw it
   }

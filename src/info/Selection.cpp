@@ -14,6 +14,17 @@ namespace {
 
 bool ValidRow(const LayerTable& table, int row) { return row >= 0 && row < table.Count(); }
 
+// The track bar takes the step of the scale.  On a step the view stays as it
+// is (its change handler would recentre on the middle of the picture, up to a
+// few pixels off the selection); between steps the handler snaps the scale.
+void FollowWithTrackBar(MapCore& core) {
+  const int position = ScaleToTrackBarPosition(core.View.Scale);
+  if (position >= kTrackBarMin && position <= kTrackBarMax && TrackBarPositionToScale(position) == core.View.Scale)
+    core.Ui.TrackBar1Position = position;
+  else
+    SetTrackBarPosition(core, position);
+}
+
 }  // namespace
 
 void ResetSelection(MapCore& core) {
@@ -39,7 +50,7 @@ void SelectStreet(MapCore& core, int row, bool centre) {
   s.StatusText1 = s.SelStreetType + " " + s.SelStreetName;
   s.StatusText2.clear();
   s.SelStreetCount = ReadRecordPoints(t, row, street_cell::PointCount, street_cell::Points, s.SelStreetPoints);
-  if (s.SelStreetCount > 0) CentreOnSelection(core, s.SelStreetPoints[0], centre, ScreenSize(core));
+  if (s.SelStreetCount > 0) CentreOnSelection(core, s.SelStreetPoints[0], centre);
 }
 
 void SelectRecord(MapCore& core, SearchKind kind, int row, bool centre) {
@@ -66,7 +77,7 @@ void SelectBuilding(MapCore& core, int row, bool centre) {
   s.StatusText2 = s.SelBuildingNumber;
   s.SelBuildingCount =
       ReadRecordPoints(t, row, building_cell::PointCount, building_cell::Points, s.SelBuildingPoints);
-  if (s.SelBuildingCount > 0) CentreOnSelection(core, s.SelBuildingPoints[0], centre, ScreenSize(core));
+  if (s.SelBuildingCount > 0) CentreOnSelection(core, s.SelBuildingPoints[0], centre);
 }
 
 void SelectObject(MapCore& core, int row, bool centre) {
@@ -87,9 +98,8 @@ void SelectObject(MapCore& core, int row, bool centre) {
   s.ObjectSelected = point.has_value();
   if (!point) return;
   s.SelObjectPoint = *point;
-  CentreOnSelection(core, *point, centre, WindowOuterSize(core));
-  if (centre)
-    SetTrackBarPosition(core, ScaleToTrackBarPosition(core.View.Scale));
+  CentreOnSelection(core, *point, centre);
+  if (centre) FollowWithTrackBar(core);
 }
 
 void SelectRoute(MapCore& core, int row, bool centre) {
@@ -104,7 +114,7 @@ void SelectRoute(MapCore& core, int row, bool centre) {
                                      route_shape_cell::Points, s.SelRoutePoints);
   s.StatusText1 = s.SelRouteType + " " + s.SelRouteName;
   s.StatusText2.clear();
-  if (s.SelRouteCount > 0) CentreOnSelection(core, s.SelRoutePoints[0], centre, WindowOuterSize(core));
+  if (s.SelRouteCount > 0) CentreOnSelection(core, s.SelRoutePoints[0], centre);
 }
 
 void RouteListClick(MapCore& core, int row, bool centre) {

@@ -4,6 +4,7 @@
 
 #include "mapdata/DecimalText.h"
 #include "render/ViewTransform.h"
+#include "render/VisibleMiddle.h"
 #include "shell/MapCore.h"
 
 int32_t ReadRecordPoints(const LayerTable& table, int row, int count, int points, PointArray& out) {
@@ -13,17 +14,13 @@ int32_t ReadRecordPoints(const LayerTable& table, int row, int count, int points
   return static_cast<int32_t>(read.Points.size());
 }
 
-PixelSize ScreenSize(const MapCore& core) { return {core.View.ScreenWidth, core.View.ScreenHeight}; }
-
-PixelSize WindowOuterSize(const MapCore& core) {
-  return {core.Host.WindowOuterWidth(), core.Host.WindowOuterHeight()};
-}
-
-void CentreOnSelection(MapCore& core, MapPoint point, bool move, PixelSize size) {
+void CentreOnSelection(MapCore& core, MapPoint point, bool move) {
   ViewState& v = core.View;
   v.CenterX = point.X;
   v.CenterY = point.Y;
   if (!move) return;
   if (core.Ui.N8ZoomOnSelect) v.Scale = 4.0f;
-  PutMapPointAt(v, v.CenterX, v.CenterY, size.Width, size.Height);
+  PutPicturePointInMiddle(v, core.Host.VisibleMapRect(), MapToHit(point.X, point.Y, v.Scale));
+  // A zoom keeps the middle of the picture; so does an object's track bar step.
+  CentreFromOffsets(v);
 }

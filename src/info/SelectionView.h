@@ -13,17 +13,8 @@ struct MapCore;
 // without the row gives none.
 int32_t ReadRecordPoints(const LayerTable& table, int row, int count, int points, PointArray& out);
 
-struct PixelSize {
-  int32_t Width = 0;
-  int32_t Height = 0;
-};
-
-// ScreenWidth and ScreenHeight: streets, buildings and firms centre with these.
-PixelSize ScreenSize(const MapCore& core);
-// The map window's outer size: objects and routes centre with this.
-PixelSize WindowOuterSize(const MapCore& core);
-
 // The view centre becomes `point` (so a later zoom keeps it in the middle); when
-// `move` is set, the scale becomes 4 if N8 is ticked and the offsets put the
-// point `size` pixels into the picture.
-void CentreOnSelection(MapCore& core, MapPoint point, bool move, PixelSize size);
+// `move` is set, the scale becomes 4 if N8 is ticked, the offsets bring the
+// point to the middle of the visible map (the host's) and the view centre is
+// the map point in the middle of the picture again, as after every move.
+void CentreOnSelection(MapCore& core, MapPoint point, bool move);

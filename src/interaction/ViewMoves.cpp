@@ -56,11 +56,9 @@ bool PanView(MapCore& core, const QRect& visible, double fractionX, double fract
   return true;
 }
 
-bool CentrePicturePoint(MapCore& core, HitPoint at) {
+bool CentrePicturePoint(MapCore& core, const QRect& visible, HitPoint at) {
   if (Dragging(core)) return false;
-  ViewState& v = core.View;
-  v.OffsetX = TruncToInt32(static_cast<long double>(at.X) - v.ScreenWidth);
-  v.OffsetY = TruncToInt32(static_cast<long double>(at.Y) - v.ScreenHeight);
+  PutPicturePointInMiddle(core.View, visible, at);
   FinishMove(core, core.Ui.TrackBar1Position);
   return true;
 }
@@ -91,10 +89,6 @@ bool ShowViewAt(MapCore& core, int32_t x, int32_t y, float scale) {
   RecentreOffsets(v);
   FinishMove(core, TrackBarPositionOf(scale));
   return true;
-}
-
-QPoint VisibleMapCentre(const QRect& visible) {
-  return {visible.left() + (visible.width() - 1) / 2, visible.top() + (visible.height() - 1) / 2};
 }
 
 int WholeBoxTrackBarPosition(const PointBox& box, int width, int height) {

@@ -15,6 +15,7 @@
 
 #include "mapdata/PointList.h"
 #include "render/ViewTransform.h"
+#include "render/VisibleMiddle.h"
 
 struct MapCore;
 
@@ -34,17 +35,13 @@ bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y, float floor
 float ZoomFloor(const MapCore& core, const QRect& visible);
 
 // The map point under picture point `at` (map units x scale) comes to the
-// middle of the picture, at the present scale ("Центрировать здесь").
-bool CentrePicturePoint(MapCore& core, HitPoint at);
+// middle of the visible map, at the present scale ("Центрировать здесь").
+bool CentrePicturePoint(MapCore& core, const QRect& visible, HitPoint at);
 
 // Map point (x, y) in the middle of the picture (the keep-centre recentring)
 // at `scale`, which the caller keeps within the zoom controls' range; the
 // track bar shows trunc(2 x scale).  False during a drag.
 bool ShowViewAt(MapCore& core, int32_t x, int32_t y, float scale);
-
-// The middle of the visible map (the pixel left of and above the middle when
-// a side has an even length).
-QPoint VisibleMapCentre(const QRect& visible);
 
 // The largest track bar position (1..30) at which a box of map units fits
 // whole into width x height pixels, both its edges included; 1 when none does.

@@ -123,7 +123,7 @@ bool ChoosePlace(MapCore& core, const Place& place, bool centre) {
   return true;
 }
 
-void CentreHere(MapCore& core, HitPoint at) { CentrePicturePoint(core, at); }
+void CentreHere(MapCore& core, HitPoint at) { CentrePicturePoint(core, core.Host.VisibleMapRect(), at); }
 
 std::string CoordinatesText(HitPoint at, float scale) {
   const MapPoint p = HitToMap(at, scale);

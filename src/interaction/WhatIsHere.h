@@ -37,9 +37,9 @@ bool SelectPlace(MapCore& core, const Place& place, bool centre);
 // picture redrawn and the window painted.  False for a place that cannot be chosen.
 bool ChoosePlace(MapCore& core, const Place& place, bool centre);
 
-// The map point under `at` comes to the middle of the window (picture pixel
-// ScreenWidth, ScreenHeight), which becomes the view centre: a move of the
-// view like the others (nothing during a drag).
+// The map point under `at` comes to the middle of the visible map, and the
+// map point in the middle of the picture becomes the view centre: a move of
+// the view like the others (nothing during a drag).
 void CentreHere(MapCore& core, HitPoint at);
 // The map coordinates under `at` as "X Y" (truncated toward zero).
 std::string CoordinatesText(HitPoint at, float scale);

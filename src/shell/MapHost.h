@@ -1,4 +1,6 @@
 #pragma once
+#include <QRect>
+
 #include "mapdata/LayerLoad.h"
 
 // What the map logic needs from its surroundings: the viewer's windows, or the
@@ -9,9 +11,10 @@ class MapHost : public LoadHost {
  public:
   // The map window is painted at once (its paint routine runs FormPaint).
   virtual void PaintMapWindow() {}
-  // The map window's outer size, used when a selected object or route is centred.
-  virtual int WindowOuterWidth() const = 0;
-  virtual int WindowOuterHeight() const = 0;
+  // The part of the map window that shows the map, in window pixels: the map
+  // area less the tool bar and the side panels that are shown.  Every
+  // centring of the view aims at its middle.
+  virtual QRect VisibleMapRect() const = 0;
   // The screen's size in pixels.
   virtual int ScreenPixelWidth() const = 0;
   virtual int ScreenPixelHeight() const = 0;

@@ -7,21 +7,20 @@
 // A host without windows: messages are collected in order, paints are counted.
 class RecordingHost : public MapHost {
  public:
-  RecordingHost(int screenWidth = 1024, int screenHeight = 768) : screenW_(screenWidth), screenH_(screenHeight) {}
+  RecordingHost(int screenWidth = 1024, int screenHeight = 768)
+      : VisibleMap(0, 0, screenWidth, screenHeight), screenW_(screenWidth), screenH_(screenHeight) {}
 
   void ShowMessage(const std::string& utf8Text) override { Messages.push_back(utf8Text); }
   void RepaintCityWindow() override { ++CityRepaints; }
   void PaintMapWindow() override { ++MapPaints; }
-  int WindowOuterWidth() const override { return OuterWidth; }
-  int WindowOuterHeight() const override { return OuterHeight; }
+  QRect VisibleMapRect() const override { return VisibleMap; }
   int ScreenPixelWidth() const override { return screenW_; }
   int ScreenPixelHeight() const override { return screenH_; }
 
   std::vector<std::string> Messages;
   int CityRepaints = 0;
   int MapPaints = 0;
-  int OuterWidth = 1024;
-  int OuterHeight = 768;
+  QRect VisibleMap;  // the whole window unless a test narrows it
 
  private:
   int screenW_, screenH_;

@@ -128,12 +128,13 @@ TEST_F(FirmInfo, RowsOutsideTheFirmTableAreIgnored) {
   EXPECT_FLOAT_EQ(core.View.Scale, 1.0f);
 }
 
-TEST_F(FirmInfo, CentredFirmUsesTheScreenSize) {
+TEST_F(FirmInfo, CentredFirmComesToTheMiddleOfTheVisibleMap) {
   const int row = AddFirm("Банк", "Мира", "2", 300, 200, "bank", 1);
   ShowObjectInfo(core, row, true);
   EXPECT_FLOAT_EQ(core.View.Scale, 4.0f);
-  EXPECT_EQ(core.View.OffsetX, 1200 - 1024);
-  EXPECT_EQ(core.View.OffsetY, 800 - 768);
+  // Window pixel (511, 383) shows picture pixel (1023, 767).
+  EXPECT_EQ(core.View.OffsetX, 1200 - 1023);
+  EXPECT_EQ(core.View.OffsetY, 800 - 767);
   EXPECT_EQ(core.Ui.TrackBar1Position, 1);
 }
 

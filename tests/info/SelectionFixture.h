@@ -38,8 +38,6 @@ class City {
     core.View.ScreenWidth = 1024;
     core.View.ScreenHeight = 768;
     core.View.Scale = 1.0f;
-    host.OuterWidth = 1032;
-    host.OuterHeight = 776;
   }
 
   std::filesystem::path FirmsDir() const { return dir.Path() / "Base" / "Town" / "Firms"; }

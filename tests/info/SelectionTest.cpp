@@ -53,8 +53,10 @@ TEST_F(Selecting, CentredStreetZoomsToFourAndPutsItsStartInTheMiddle) {
   const int row = AddStreet("Ленина", "улица", "2", "2", "500 600 700 600");
   SelectStreet(core, row, true);
   EXPECT_FLOAT_EQ(core.View.Scale, 4.0f);
-  EXPECT_EQ(core.View.OffsetX, 500 * 4 - 1024);
-  EXPECT_EQ(core.View.OffsetY, 600 * 4 - 768);
+  // The whole window shows the map: its middle is window pixel (511, 383),
+  // picture pixel (1023, 767).
+  EXPECT_EQ(core.View.OffsetX, 500 * 4 - 1023);
+  EXPECT_EQ(core.View.OffsetY, 600 * 4 - 767);
   EXPECT_EQ(core.Ui.TrackBar1Position, 1);  // the track bar is left alone
 }
 
@@ -64,8 +66,8 @@ TEST_F(Selecting, WithoutZoomOnSelectACentredResultKeepsTheScale) {
   const int row = AddBuilding("Ленина", "12", "Почта", "4", "100 100 120 100 120 130 100 130");
   SelectBuilding(core, row, true);
   EXPECT_FLOAT_EQ(core.View.Scale, 2.5f);
-  EXPECT_EQ(core.View.OffsetX, 250 - 1024);
-  EXPECT_EQ(core.View.OffsetY, 250 - 768);
+  EXPECT_EQ(core.View.OffsetX, 250 - 1023);
+  EXPECT_EQ(core.View.OffsetY, 250 - 767);
 }
 
 TEST_F(Selecting, BuildingFillsAllThreeStatusPanels) {
@@ -82,7 +84,8 @@ TEST_F(Selecting, BuildingFillsAllThreeStatusPanels) {
   EXPECT_EQ(core.View.CenterY, 2);
 }
 
-TEST_F(Selecting, ObjectFillsStatusAndCentresWithTheWindowOuterSize) {
+TEST_F(Selecting, ObjectFillsStatusAndCentresInTheVisibleMap) {
+  host.VisibleMap = QRect(220, 30, 804, 738);  // tool bar and left panel shown: middle (621, 398)
   const int row = AddObject("Школа", "Ленина", "5", "Школа №1", 300, 400, 2);
   core.Ui.TrackBar1Position = 8;  // already where a scale of 4 puts it
   SelectObject(core, row, true);
@@ -94,15 +97,19 @@ TEST_F(Selecting, ObjectFillsStatusAndCentresWithTheWindowOuterSize) {
   EXPECT_EQ(s.StatusText2, W("Ленина 5"));
   EXPECT_EQ(s.SelObjectPoint.X, 300);
   EXPECT_FLOAT_EQ(core.View.Scale, 4.0f);
-  EXPECT_EQ(core.View.OffsetX, 300 * 4 - 1032);
-  EXPECT_EQ(core.View.OffsetY, 400 * 4 - 776);
+  EXPECT_EQ(core.View.OffsetX, 300 * 4 - 621 - 512);
+  EXPECT_EQ(core.View.OffsetY, 400 * 4 - 398 - 384);
 }
 
 TEST_F(Selecting, CentredObjectMovesTheTrackBarToTheNewScale) {
+  host.VisibleMap = QRect(220, 30, 804, 738);
   const int row = AddObject("Школа", "Ленина", "5", "Школа №1", 300, 400, 2);
   SelectObject(core, row, true);
   EXPECT_EQ(core.Ui.TrackBar1Position, 8);
   EXPECT_FLOAT_EQ(core.View.Scale, 4.0f);
+  // The step keeps the object in the middle of the visible map, to the pixel.
+  EXPECT_EQ(core.View.OffsetX, 300 * 4 - 621 - 512);
+  EXPECT_EQ(core.View.OffsetY, 400 * 4 - 398 - 384);
 }
 
 TEST_F(Selecting, ObjectWithoutCentringLeavesViewAndTrackBar) {
@@ -221,13 +228,14 @@ TEST_F(Selecting, RouteClickHighlightsWithoutMovingTheView) {
   EXPECT_EQ(core.View.OffsetX, 11);
 }
 
-TEST_F(Selecting, RouteDoubleClickCentresWithTheOuterSizeAndLeavesTheTrackBar) {
+TEST_F(Selecting, RouteDoubleClickCentresInTheVisibleMapAndLeavesTheTrackBar) {
+  host.VisibleMap = QRect(220, 30, 804, 738);
   const int row = AddRoute("Автобус", "5", "2", "100 200 300 400");
   core.Selection.StatusText0 = "kept";
   SelectRoute(core, row, true);
   EXPECT_FLOAT_EQ(core.View.Scale, 4.0f);
-  EXPECT_EQ(core.View.OffsetX, 400 - 1032);
-  EXPECT_EQ(core.View.OffsetY, 800 - 776);
+  EXPECT_EQ(core.View.OffsetX, 400 - 621 - 512);
+  EXPECT_EQ(core.View.OffsetY, 800 - 398 - 384);
   EXPECT_EQ(core.Ui.TrackBar1Position, 1);
   EXPECT_EQ(core.Selection.StatusText0, "kept");
 }

@@ -1,6 +1,7 @@
 // A result row of either search turns into the map selection of its record.
 #include <gtest/gtest.h>
 
+#include "render/VisibleMiddle.h"
 #include "search/FirmSearch.h"
 #include "search/ListSearch.h"
 #include "search/SearchFixture.h"
@@ -62,9 +63,11 @@ TEST_F(SearchResult, OnlyTheDoubleClickMovesTheView) {
   SearchListViewClick(core, RowOfKind("2"), false);
   EXPECT_EQ(core.View.OffsetX, 1234);
   SearchListViewClick(core, RowOfKind("2"), true);
-  // The building's first point (0, 0) in the middle of the picture.
-  EXPECT_EQ(core.View.OffsetX, -core.View.ScreenWidth);
-  EXPECT_EQ(core.View.OffsetY, -core.View.ScreenHeight);
+  // The building's first point (0, 0) in the middle of the visible map, whose
+  // window pixel shows picture pixel (pixel + Screen / 2).
+  const QPoint middle = VisibleMapCentre(host.VisibleMapRect());
+  EXPECT_EQ(core.View.OffsetX, -middle.x() - core.View.ScreenWidth / 2);
+  EXPECT_EQ(core.View.OffsetY, -middle.y() - core.View.ScreenHeight / 2);
 }
 
 TEST_F(SearchResult, FirmSearchRowShowsThatFirm) {
@@ -76,8 +79,9 @@ TEST_F(SearchResult, FirmSearchRowShowsThatFirm) {
   EXPECT_EQ(U(core.Selection.StatusText1), "Банк");
   core.Ui.N8ZoomOnSelect = false;
   FirmResultSelected(core, 0, true);
-  EXPECT_EQ(core.View.OffsetX, 5 - core.View.ScreenWidth);
-  EXPECT_EQ(core.View.OffsetY, 5 - core.View.ScreenHeight);
+  const QPoint middle = VisibleMapCentre(host.VisibleMapRect());
+  EXPECT_EQ(core.View.OffsetX, 5 - middle.x() - core.View.ScreenWidth / 2);
+  EXPECT_EQ(core.View.OffsetY, 5 - middle.y() - core.View.ScreenHeight / 2);
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 #include "info/widgets/TForm3.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
@@ -32,18 +36,33 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   };
 }
 
-bool TForm3::ShowPicture(const std::string& path) {
+bool TForm3::ShowPicture(const std::string& path, const QRect& beside) {
+  // Sized and placed before it is shown: a window manager that maps it at the
+  // old size keeps the old minimum, a grey band beside a smaller picture.
+  QImage picture;
+  std::string error;
+  const bool loaded = LoadPicture(NativePath(path), picture, &error);
+  if (loaded) FitToPicture(picture);
+  if (!placed_) PlaceBeside(beside);
   show();
   raise();
   activateWindow();
-  QImage picture;
-  std::string error;
-  if (!LoadPicture(NativePath(path), picture, &error)) {
-    messages_(QString::fromUtf8("Не удалось показать картинку.\n") + QString::fromStdString(error));
-    return false;
+  if (!loaded) messages_(QString::fromUtf8("Не удалось показать картинку.\n") + QString::fromStdString(error));
+  return loaded;
+}
+
+void TForm3::PlaceBeside(const QRect& beside) {
+  placed_ = true;
+  if (beside.isEmpty()) return;
+  // The frame is not known before the first show: leave room for one.
+  constexpr int kFrameRoom = 12;
+  QPoint place(beside.left() - width() - kFrameRoom, beside.top());
+  if (const QScreen* screen = QGuiApplication::screenAt(beside.center())) {
+    const QRect free = screen->availableGeometry();
+    place.rx() = std::clamp(place.x(), free.left(), std::max(free.left(), free.right() - width()));
+    place.ry() = std::clamp(place.y(), free.top(), std::max(free.top(), free.bottom() - height()));
   }
-  FitToPicture(picture);
-  return true;
+  move(place);
 }
 
 void TForm3::FitToPicture(const QImage& picture) {

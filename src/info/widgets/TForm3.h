@@ -1,8 +1,9 @@
 #pragma once
 // The picture window: one picture of a firm at its natural size, beside the map
-// window (not modal).  A new picture replaces the old one in the same window,
-// which takes the picture's size.
+// window's information panel (not modal).  A new picture replaces the old one
+// in the same window, which takes the picture's size.
 #include <QDialog>
+#include <QRect>
 
 #include <functional>
 #include <string>
@@ -18,10 +19,13 @@ class TForm3 : public QDialog {
 
   explicit TForm3(QWidget* parent = nullptr);
 
-  // Shows the window (bringing it to the front), then loads the picture file
-  // into Image1 and fits the window to it.  A file that cannot be read or
-  // decoded is reported and the window keeps its previous picture and size.
-  bool ShowPicture(const std::string& path);
+  // Loads the picture file into Image1, fits the window to it and shows the
+  // window (bringing it to the front).  The first time, the window opens just
+  // left of `beside` (the information panel, screen pixels), its top level with
+  // the panel's, on that screen; afterwards it stays where the user left it.
+  // A file that cannot be read or decoded is reported and the window keeps its
+  // previous picture and size.
+  bool ShowPicture(const std::string& path, const QRect& beside = QRect());
 
   void SetMessageSink(MessageSink sink) { messages_ = std::move(sink); }
   QLabel* Image1() const { return image1_; }
@@ -31,7 +35,9 @@ class TForm3 : public QDialog {
 
  private:
   void FitToPicture(const QImage& picture);
+  void PlaceBeside(const QRect& beside);
 
   QLabel* image1_;
   MessageSink messages_;
+  bool placed_ = false;  // opened once: the user's place is kept from then on
 };

@@ -325,9 +325,6 @@ void TForm2::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
 void TForm2::PaintMapWindow() { mapArea_->repaint(); }
 
-int TForm2::WindowOuterWidth() const { return frameGeometry().width(); }
-int TForm2::WindowOuterHeight() const { return frameGeometry().height(); }
-
 int TForm2::ScreenPixelWidth() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->geometry().width() : 1024;

@@ -83,8 +83,9 @@ class TForm2 : public QMainWindow, public MapHost {
   void RepaintCityWindow() override;
   void ProcessPendingEvents() override;
   void PaintMapWindow() override;
-  int WindowOuterWidth() const override;
-  int WindowOuterHeight() const override;
+  // The part of the map area that shows the map, in its pixels: less the tool
+  // bar and the side panels that are shown.
+  QRect VisibleMapRect() const override;
   int ScreenPixelWidth() const override;
   int ScreenPixelHeight() const override;
 
@@ -147,9 +148,6 @@ class TForm2 : public QMainWindow, public MapHost {
   bool FormDblClick(Qt::MouseButton button, int x, int y);
   bool MapKeyPress(int key, Qt::KeyboardModifiers modifiers);
 
-  // The part of the map area that shows the map, in its pixels: less the tool
-  // bar and the side panels that are shown.
-  QRect VisibleMapRect() const;
   // The visible map as the window shows it (highlights, no hover hint).
   QImage VisibleMapPicture();
   // One page: the visible map, the city's title and its attribution.
@@ -229,6 +227,7 @@ class TForm2 : public QMainWindow, public MapHost {
   QString AskPicturePathDialog(const QString& offeredName);
   bool AskPrinterDialog(QPrinter& printer);
   void RestoreRemembered();
+  void RestoreWindowPlace();
   void Remember();
 
   MapCore core_;

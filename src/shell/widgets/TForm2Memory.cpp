@@ -14,12 +14,24 @@ void TForm2::RememberIn(QSettings* settings) {
   remembered_ = ReadViewerSettings(*settings_);
   RestoreLayerSwitches(core_, remembered_.Layers);
   SetPanelWidths(remembered_.LeftPanelWidth, remembered_.RightPanelWidth);
+  RestoreWindowPlace();
+  SyncFromCore();
+}
+
+// The saved place, and the saved state over the maximised one the window was
+// made with.  A window that is to open normal is first made anew: an X11
+// window told, before it is first shown, to be maximised and then not opens
+// maximised all the same under some window managers.
+void TForm2::RestoreWindowPlace() {
+  if (!remembered_.WindowMaximised && !isVisible()) {
+    setWindowState(Qt::WindowNoState);
+    destroy();
+  }
   std::vector<QRect> screens;
   for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->availableGeometry());
   if (remembered_.WindowGeometry && WindowPlaceFits(*remembered_.WindowGeometry, screens))
     setGeometry(*remembered_.WindowGeometry);
   setWindowState(remembered_.WindowMaximised ? Qt::WindowMaximized : Qt::WindowNoState);
-  SyncFromCore();
 }
 
 // A city's remembered view comes back at its first load of the run (a load

@@ -46,4 +46,14 @@ TEST(AppWindows, PictureButtonOpensTheFirmPictureInThePictureWindow) {
   w.Form2.InfoPanel->FirmPic[0]->click();
   EXPECT_TRUE(w.Form3.isVisible());
   EXPECT_EQ(w.Form3.Image1()->pixmap().size(), QSize(64, 48));
+  // Sized to the picture, just left of the information panel, level with its top.
+  EXPECT_EQ(w.Form3.size(), QSize(64, 48));
+  const QPoint panel = w.Form2.InfoPanel->mapToGlobal(QPoint(0, 0));
+  EXPECT_EQ(w.Form3.y(), panel.y());
+  EXPECT_LT(w.Form3.frameGeometry().right(), panel.x());
+  EXPECT_GT(w.Form3.frameGeometry().right(), panel.x() - 40);
+  // Moved by the user, it stays there for the next picture.
+  w.Form3.move(20, 30);
+  w.Form2.InfoPanel->FirmPic[0]->click();
+  EXPECT_EQ(w.Form3.pos(), QPoint(20, 30));
 }

@@ -389,6 +389,39 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
   }
 }
 
+// The window opens as it was left: a normal window where it was and at its
+// size, a maximised one maximised; leaving writes that back.  A window that
+// opens normal has no native window before it is shown: under X11 a window
+// told to be maximised before its first show, and then not, may open
+// maximised all the same.
+TEST(MapDesktop, TheWindowOpensAsItWasLeft) {
+  const QRect normal(40, 50, 900, 600);
+  for (const bool maximised : {false, true}) {
+    const std::string what = maximised ? "maximised" : "normal";
+    TempDir root, dir;
+    const QString file = QString::fromStdString((dir.Path() / "Tellurin.conf").string());
+    {
+      QSettings s(file, QSettings::NativeFormat);
+      s.setValue("Window/Maximised", maximised);
+      s.setValue("Window/X", normal.x());
+      s.setValue("Window/Y", normal.y());
+      s.setValue("Window/Width", normal.width());
+      s.setValue("Window/Height", normal.height());
+    }
+    ProgramRun run(root.Path(), dir.Path() / "Tellurin.conf");
+    TForm2& f = run.windows.Form2;
+    if (!maximised) EXPECT_FALSE(f.testAttribute(Qt::WA_WState_Created)) << what;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f)) << what;
+    EXPECT_EQ(f.isMaximized(), maximised) << what;
+    if (!maximised) EXPECT_EQ(f.geometry(), normal) << what;
+    f.close();
+    QSettings s(file, QSettings::NativeFormat);
+    EXPECT_EQ(s.value("Window/Maximised").toBool(), maximised) << what;
+    if (!maximised) EXPECT_EQ(s.value("Window/X").toInt(), normal.x()) << what;
+  }
+}
+
 // The saved picture is the window's, pixel for pixel, the highlight of the
 // selected street included; a folder that is not there is named in the message.
 TEST(MapDesktop, SavedPictureIsWhatTheWindowShows) {

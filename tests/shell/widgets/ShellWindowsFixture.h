@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mapdata/Cp1251.h"
+#include "render/ViewTransform.h"
 #include "shell/widgets/TForm1.h"
 #include "shell/widgets/TForm2.h"
 #include "support/TempDir.h"
@@ -24,6 +25,12 @@ inline QString CellText(const QTableView* list, int row, int column) {
 }
 inline QString ColumnCaption(const QTableView* list, int column) {
   return list->model()->headerData(column, Qt::Horizontal).toString();
+}
+
+// The pixel of the map area that shows map point (x, y).
+inline QPoint WindowPixelOf(const ViewState& v, int x, int y) {
+  const PixelPoint p = MapToPicture(v, x, y);
+  return {p.X - v.ScreenWidth / 2, p.Y - v.ScreenHeight / 2};
 }
 
 // about.inf from UTF-8 lines, written as Windows-1251 with CR LF line ends.

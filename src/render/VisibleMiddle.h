@@ -1,0 +1,19 @@
+#pragma once
+// The middle of the visible map, the one place every centring of the view aims
+// at: the keyboard's zoom, the selections that move the view, "Центрировать
+// здесь".  The visible map is the part of the window that shows the map (the
+// map area less the tool bar and the side panels that are shown), in window
+// pixels; the window shows the middle of the picture.
+#include <QPoint>
+#include <QRect>
+
+#include "render/ViewState.h"
+#include "render/ViewTransform.h"
+
+// The middle of the visible map (the pixel left of and above the middle when
+// a side has an even length).
+QPoint VisibleMapCentre(const QRect& visible);
+
+// The offsets that bring picture point `at` (map units x Scale) to the middle
+// of the visible map, the drag shift being 0; the scale and centre stay.
+void PutPicturePointInMiddle(ViewState& v, const QRect& visible, HitPoint at);

@@ -1,0 +1,91 @@
+// Every way of centring the view brings its point to the middle of the visible
+// map, the part of the map area that the tool bar and the open side panels
+// leave, as the keyboard's zoom does.
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "interaction/ViewMoves.h"
+#include "shell/widgets/MapArea.h"
+#include "shell/widgets/MapContextMenu.h"
+#include "shell/widgets/ShellWindowsFixture.h"
+#include "shell/widgets/SidePanels.h"
+#include "support/CityBuilder.h"
+
+namespace {
+
+QPoint FirstRow(QTableView* list) { return list->visualRect(list->model()->index(0, 0)).center(); }
+
+void DoubleClickFirstRow(QTableView* list) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, FirstRow(list));
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, FirstRow(list));
+}
+
+}  // namespace
+
+TEST(MapCentring, SelectionsRoutesAndCentreHereAimAtTheMiddleOfTheVisibleMap) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Plain("Data/Buildings.txt", {{W("Мира"), "10", W("Почта"), "4", "300 200 330 200 330 230 300 230"}});
+  city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "10", "700 500", W("лекарства")}));
+  city.Plain("Data/Path.txt", {{W("Автобус"), W("№ 1"), W(" "), "2", "900 300 950 300"}});
+  ShellWindows w(city.DataRoot());
+  w.form1->LoadClick();
+  ASSERT_TRUE(w.messages.empty()) << w.messages.front();
+  TForm2& f = *w.form2;
+  const ViewState& view = f.Core().View;
+
+  struct Case {
+    const char* What;
+    std::function<QPoint()> Centre;  // centres something; returns its map point
+  };
+  const std::vector<Case> cases = {
+      {"a double-clicked building of the list search",
+       [&] {
+         f.PanelSearch->Edit1->setText(U("мира"));
+         QTest::keyClick(f.PanelSearch->Edit1, Qt::Key_Return);
+         DoubleClickFirstRow(f.PanelSearch->SearchListView);
+         return QPoint(300, 200);
+       }},
+      {"a double-clicked firm, its information panel open on the right",
+       [&] {
+         f.MenuItem("N16")->trigger();
+         f.FirmSearch->Edit2->setText(U("аптека"));
+         QTest::keyClick(f.FirmSearch->Edit2, Qt::Key_Return);
+         DoubleClickFirstRow(f.FirmSearch->SearchFirmListView);
+         return QPoint(700, 500);
+       }},
+      {"a double-clicked route",
+       [&] {
+         f.MenuItem("N17")->trigger();
+         DoubleClickFirstRow(f.PanelPath->ListOfPath2);
+         return QPoint(900, 300);
+       }},
+      {"\"Центрировать здесь\" near the corner of the visible map",
+       [&] {
+         const QPoint at = f.VisibleMapRect().topLeft() + QPoint(30, 30);
+         const HitPoint hit = WindowToHit(view, at.x(), at.y());
+         const QPoint place(static_cast<int>(hit.X / view.Scale), static_cast<int>(hit.Y / view.Scale));
+         QTest::mouseClick(f.MapView(), Qt::RightButton, Qt::NoModifier, at);
+         EXPECT_TRUE(QTest::qWaitFor([&] { return f.ContextMenu()->Menu()->isVisible(); }));
+         f.ContextMenu()->CentreHereItem->trigger();
+         f.ContextMenu()->Menu()->hide();
+         return place;
+       }},
+  };
+  for (const Case& c : cases) {
+    const QPoint place = c.Centre();
+    const QRect visible = f.VisibleMapRect();
+    // Side panels are open: the visible map is not the map area.
+    ASSERT_GT(std::abs(VisibleMapCentre(visible).x() - f.MapView()->width() / 2), 50) << c.What;
+    const QPoint shown = WindowPixelOf(view, place.x(), place.y());
+    EXPECT_LE((shown - VisibleMapCentre(visible)).manhattanLength(), 2)
+        << c.What << ": at " << shown.x() << "," << shown.y() << " in " << visible.x() << "," << visible.y() << " "
+        << visible.width() << "x" << visible.height();
+  }
+}
