@@ -2,13 +2,21 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
+// A name nobody else has: create_directory does not take an existing one.
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tellurin-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = "tellurin-test-";
+    for (int i = 0; i < 8; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
+    path_ = std::filesystem::temp_directory_path() / name;
+    if (std::filesystem::create_directory(path_)) return;
+  }
+  throw std::runtime_error("no fresh temporary folder");
 }
 
 TempDir::~TempDir() {

@@ -168,16 +168,16 @@ bool WriteFirm(const Firm& firm, const fs::path& firms, const WriteOptions& opti
       error = firm.Base + ".crpt: body longer than " + std::to_string(kMaxFirmBody) + " bytes";
       return false;
     }
-    if (!WriteFileBytes(firms / (firm.Base + ".crpt"), bytes, error)) return false;
-  } else if (!WriteFileBytes(firms / (firm.Base + ".txt"), PlainFirmBytes(record), error)) {
+    if (!WriteFileBytes(firms / NativePath(firm.Base + ".crpt"), bytes, error)) return false;
+  } else if (!WriteFileBytes(firms / NativePath(firm.Base + ".txt"), PlainFirmBytes(record), error)) {
     return false;
   }
-  const fs::path marker = firms / (firm.Base + ".jpg");
+  const fs::path marker = firms / NativePath(firm.Base + ".jpg");
   const std::string* markerBytes = markers.Bytes(firm, marker, error);
   if (!markerBytes || !WriteFileBytes(marker, *markerBytes, error)) return false;
-  if (!WriteFileBytes(firms / (firm.Base + ".inf"), TextLines(firm.Info, w), error)) return false;
+  if (!WriteFileBytes(firms / NativePath(firm.Base + ".inf"), TextLines(firm.Info, w), error)) return false;
   for (int k = 1; options.FirmPicture && k <= firm.Pictures; ++k)
-    if (!WriteJpegFile(firms / (firm.Base + std::to_string(k) + ".jpg"), options.FirmPicture(firm, k), error))
+    if (!WriteJpegFile(firms / NativePath(firm.Base + std::to_string(k) + ".jpg"), options.FirmPicture(firm, k), error))
       return false;
   return true;
 }

@@ -97,7 +97,7 @@ bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
     }
     if (arg.rfind("--", 0) != 0) {
       if (!o.Input.empty()) return (error = "one INPUT only: " + arg, false);
-      o.Input = arg;
+      o.Input = NativePath(arg);
       continue;
     }
     if (i + 1 >= argc) return (error = arg + " needs a value", false);
@@ -105,7 +105,7 @@ bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
     GeoBox box;
     if (arg == "--out") {
       if (value.empty()) return (error = "--out wants a folder", false);
-      o.DataRoot = value;
+      o.DataRoot = NativePath(value);
     } else if (arg == "--name") {
       o.Name = value;
     } else if (arg == "--unit") {

@@ -26,7 +26,7 @@ void Report(const City& city, const RecordCounts& c, bool scrambled) {
 // leave files of the other variant behind.
 bool WriteCity(const City& city, const Options& options, const WriteOptions& how, RecordCounts& counts,
                std::string& error) {
-  const std::filesystem::path dir = std::filesystem::path(options.Out) / city.DirName;
+  const std::filesystem::path dir = NativePath(options.Out) / NativePath(city.DirName);
   std::error_code ec;
   std::filesystem::remove_all(dir, ec);
   return WriteCityData(city, dir, how, counts, error) && WriteCityInfo(city, dir, CityPicture(city), error);

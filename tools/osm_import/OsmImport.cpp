@@ -34,8 +34,8 @@ bool CheckCall(const ImportOptions& o, std::string& error) {
     error = "--unit must lie between 0.1 and 100 metres";
   } else if (!IsOsmFileName(o.Input)) {
     error = NativeString(o.Input) + ": not an OpenStreetMap file name (.osm, .osm.gz, .osm.bz2, .osm.pbf)";
-  } else if (std::error_code ec; fs::exists(fs::symlink_status(o.DataRoot / o.Name, ec)) && !o.Replace) {
-    error = NativeString(o.DataRoot / o.Name) + " already exists (--replace replaces it)";
+  } else if (std::error_code ec; fs::exists(fs::symlink_status(o.DataRoot / NativePath(o.Name), ec)) && !o.Replace) {
+    error = NativeString(o.DataRoot / NativePath(o.Name)) + " already exists (--replace replaces it)";
   }
   return error.empty();
 }

@@ -144,7 +144,7 @@ bool OutputFolder::MoveAsideAndIn(std::string& error) {
   std::error_code ec;
   fs::path old;
   if (!MakeUniqueFolder(dataRoot_, "." + cityName_ + ".old-", old, error)) return false;
-  fs::rename(target, old / cityName_, ec);
+  fs::rename(target, old / NativePath(cityName_), ec);
   if (ec) {
     error = NativeString(target) + ": cannot be moved aside (" + ec.message() + ")";
     fs::remove_all(old, ec);
@@ -154,7 +154,7 @@ bool OutputFolder::MoveAsideAndIn(std::string& error) {
   if (ec) {
     error = NativeString(target) + ": cannot be written (" + ec.message() + ")";
     std::error_code back;
-    fs::rename(old / cityName_, target, back);
+    fs::rename(old / NativePath(cityName_), target, back);
     fs::remove_all(old, back);
     return false;
   }

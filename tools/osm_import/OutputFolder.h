@@ -16,6 +16,8 @@
 #include <filesystem>
 #include <string>
 
+#include "mapdata/NativeName.h"
+
 class OutputFolder {
  public:
   OutputFolder(std::filesystem::path dataRoot, std::string cityName);
@@ -24,7 +26,7 @@ class OutputFolder {
   OutputFolder(const OutputFolder&) = delete;
   OutputFolder& operator=(const OutputFolder&) = delete;
 
-  std::filesystem::path Target() const { return dataRoot_ / cityName_; }
+  std::filesystem::path Target() const { return dataRoot_ / NativePath(cityName_); }
   // Makes the temporary folder (and the data root, if missing), after
   // removing what interrupted imports of this city left.
   bool Create(std::string& error);
