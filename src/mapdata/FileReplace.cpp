@@ -104,7 +104,7 @@ bool ReplaceFile(const fs::path& target, const std::string& bytes, WriteFailure&
   return true;
 }
 
-bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error) {
+bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error, size_t maxBytes) {
   // Non-blocking, so that a FIFO planted under the name cannot hang the open.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
@@ -115,6 +115,11 @@ bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error) {
   const bool stated = ::fstat(fd, &info) == 0;
   if (!stated || !S_ISREG(info.st_mode)) {
     error = !stated ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    ::close(fd);
+    return false;
+  }
+  if (static_cast<uintmax_t>(info.st_size) > maxBytes) {
+    error = EFBIG;
     ::close(fd);
     return false;
   }
@@ -129,6 +134,11 @@ bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error) {
       return false;
     }
     bytes.append(buffer, static_cast<size_t>(n));
+    if (bytes.size() > maxBytes) {  // it grew while being read
+      error = EFBIG;
+      ::close(fd);
+      return false;
+    }
   }
   ::close(fd);
   return true;
