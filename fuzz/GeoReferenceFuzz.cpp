@@ -1,4 +1,4 @@
-// A city's "Info/Georef.txt" read as a city load reads it.
+// A city's "Info/Georef.inf" read as a city load reads it.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

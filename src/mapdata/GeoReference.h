@@ -1,7 +1,7 @@
 #pragma once
 // A city's georeference: how its map units turn back into latitude and
 // longitude.  The OpenStreetMap importer writes it into the city as
-// Info/Georef.txt; other cities have none and show map units only.  The file
+// Info/Georef.inf; other cities have none and show map units only.  The file
 // comes with a folder from anywhere, so it is read as a stranger's: at most
 // kMaxGeoReferenceBytes, every line exactly as below, every value within its
 // bounds; anything else makes it no georeference, with the reason.
@@ -28,7 +28,7 @@
 #include "mapdata/CityLocation.h"
 #include "mapdata/TransverseMercator.h"
 
-constexpr const char* kGeoReferenceFile = "Info/Georef.txt";
+constexpr const char* kGeoReferenceFile = "Info/Georef.inf";
 constexpr size_t kMaxGeoReferenceBytes = 4096;
 
 struct GeoReference {

@@ -1,4 +1,4 @@
-// A city's georeference (Info/Georef.txt): read at every load, refused with
+// A city's georeference (Info/Georef.inf): read at every load, refused with
 // the reason when it is not exactly what the importer writes, and turning map
 // points into latitude and longitude.
 #include <gtest/gtest.h>
@@ -42,7 +42,8 @@ TEST(GeoReference, ABadFileMakesACityWithoutLatitudesAndSaysWhatIsWrong) {
   const Case cases[] = {
       {Good(), ""},
       {lf, ""},
-      {Good() + std::string(4096 - Good().size(), '\n'), "строк 4075, а должно быть 5"},
+      {Good() + std::string(4096 - Good().size(), '\n'),
+       "строк " + std::to_string(5 + 4096 - Good().size()) + ", а должно быть 5"},
       {Good() + std::string(4097 - Good().size(), '\n'), "файл больше 4096 байт"},
       {"", "файл пуст"},
       {"Tellurin georeference 2\r\n", "версия «2» не читается этой программой (читается версия 1)"},
@@ -69,7 +70,7 @@ TEST(GeoReference, ABadFileMakesACityWithoutLatitudesAndSaysWhatIsWrong) {
     SCOPED_TRACE(c.Bytes.substr(0, 120));
     CityBuilder city;
     city.About("Город");
-    const fs::path file = city.Raw("Info/Georef.txt", c.Bytes);
+    const fs::path file = city.Raw("Info/Georef.inf", c.Bytes);
     CoreFixture f(city.DataRoot());
     LoadCity(f.Core, city.Name(), "Город");
     const std::vector<DataProblem> problems = CheckCity(CityLocation{city.DataRoot(), city.Name()});
@@ -95,28 +96,28 @@ TEST(GeoReference, OnlyAPlainFileIsReadAndEveryLoadReadsItAgain) {
   city.About("Город");
   const fs::path elsewhere = city.Raw("Elsewhere.txt", Good());
   fs::create_directories(city.PathOf("Info"));
-  fs::create_symlink(elsewhere, city.PathOf("Info/Georef.txt"));
+  fs::create_symlink(elsewhere, city.PathOf("Info/Georef.inf"));
   CoreFixture f(city.DataRoot());
   LoadCity(f.Core, city.Name(), "Город");
   EXPECT_FALSE(f.Core.Geo.has_value());
   EXPECT_EQ(f.Host.Messages,
-            std::vector<std::string>{DataProblemMessage(city.PathOf("Info/Georef.txt"), 0,
+            std::vector<std::string>{DataProblemMessage(city.PathOf("Info/Georef.inf"), 0,
                                                         "на месте файла находится символическая ссылка; широта и "
                                                         "долгота не показываются")});
-  fs::remove(city.PathOf("Info/Georef.txt"));
-  fs::create_directories(city.PathOf("Info/Georef.txt"));
+  fs::remove(city.PathOf("Info/Georef.inf"));
+  fs::create_directories(city.PathOf("Info/Georef.inf"));
   f.Host.Messages.clear();
   LoadCity(f.Core, city.Name(), "Город");
   EXPECT_EQ(f.Host.Messages,
-            std::vector<std::string>{DataProblemMessage(city.PathOf("Info/Georef.txt"), 0,
+            std::vector<std::string>{DataProblemMessage(city.PathOf("Info/Georef.inf"), 0,
                                                         "на месте файла находится папка; широта и долгота не "
                                                         "показываются")});
 
-  fs::remove(city.PathOf("Info/Georef.txt"));
-  city.Raw("Info/Georef.txt", Good());
+  fs::remove(city.PathOf("Info/Georef.inf"));
+  city.Raw("Info/Georef.inf", Good());
   LoadCity(f.Core, city.Name(), "Город");
   ASSERT_TRUE(f.Core.Geo.has_value());
-  fs::remove(city.PathOf("Info/Georef.txt"));
+  fs::remove(city.PathOf("Info/Georef.inf"));
   f.Host.Messages.clear();
   LoadCity(f.Core, city.Name(), "Город");
   EXPECT_FALSE(f.Core.Geo.has_value());
@@ -158,6 +159,6 @@ TEST(GeoReference, MapPointsBecomeLocationsAsTheFileSays) {
     EXPECT_NEAR(at->Latitude, c.At->Latitude, 1e-7);
     EXPECT_NEAR(at->Longitude, c.At->Longitude, 1e-7);
   }
-  EXPECT_EQ(LatLonText({45.031214, 39.024055}), "45.03121, 39.02406");
+  EXPECT_EQ(LatLonText({45.031214, 39.024056}), "45.03121, 39.02406");
   EXPECT_EQ(LatLonText({-0.000001, -33.5}), "0.00000, -33.50000");
 }

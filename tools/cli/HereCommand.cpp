@@ -36,7 +36,7 @@ constexpr const char* kHereHelp =
     "  street    a street within 3 pixels of its line, as wide as it is drawn at S\n"
     "            (NAME: its name)\n"
     "  region    a region whose outline holds the point (NAME: its type)\n"
-    "For a city with a georeference (Info/Georef.txt, written by import-osm) a\n"
+    "For a city with a georeference (Info/Georef.inf, written by import-osm) a\n"
     "last line gives the point's latitude and longitude in degrees, to 7 decimals\n"
     "(none for a point more than 2000 km east or west of the city):\n"
     "  geo<TAB>LAT<TAB>LON\n"

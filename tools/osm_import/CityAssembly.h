@@ -25,7 +25,7 @@ struct AssembledCity {
   // The part of the map where the city is (its streets and buildings), in
   // map units, for the preview picture.
   int MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
-  // How the map's points turn back into locations (Info/Georef.txt).
+  // How the map's points turn back into locations (Info/Georef.inf).
   GeoReference Geo;
 };
 

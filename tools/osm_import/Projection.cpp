@@ -22,7 +22,9 @@ struct Projection::Proj {
 
 Projection::Projection(GeoPoint centre, double unit) : proj_(std::make_unique<Proj>()), unit_(unit) {
   reference_.Projection.OriginLatitude = Degrees(centre.Y);
-  reference_.Projection.CentralMeridian = Degrees(centre.X);
+  // A centre taken around the 180th meridian may lie past it; the file keeps
+  // longitudes within [-180, 180], and PROJ takes the meridian either way.
+  reference_.Projection.CentralMeridian = std::remainder(Degrees(centre.X), 360.0);
   // +approx: the older series of the transverse Mercator, several times as
   // fast; within the map's reach (1000 km) it differs from the exact one by
   // under a millimetre.

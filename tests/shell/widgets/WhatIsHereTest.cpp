@@ -25,10 +25,10 @@ namespace {
 // Two streets crossing at (650, 600); a house and a school inside a
 // residential region east of the crossing.
 struct Crossing {
-  // `georeference`: the bytes of the city's Info/Georef.txt, none when empty.
+  // `georeference`: the bytes of the city's Info/Georef.inf, none when empty.
   explicit Crossing(const std::string& georeference = "") {
     city.About("Городок");
-    if (!georeference.empty()) city.Raw("Info/Georef.txt", georeference);
+    if (!georeference.empty()) city.Raw("Info/Georef.inf", georeference);
     city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "500 600 800 600", 2, "4", "улица"),
                                     StreetRecord("Мира", "650 500 650 800", 2, "3", "проспект")});
     city.Plain("Data/Buildings.txt", {{W("Мира"), "5", W("Почта"), "4", "660 610 700 610 700 640 660 640"}});
