@@ -99,6 +99,8 @@ make_seeds() {
   copy_seeds fuzz_jpeg 6 "$DEMO"/*/Info/Picture.jpg "$DEMO"/*/Firms/*.jpg
   copy_seeds fuzz_ico 6 "$DEMO"/*/Icons/*.ico
   cp "$ROOT"/tests/data/osm/*.osm "$SEEDS/fuzz_osm_import/" 2>/dev/null || true
+  printf 'Tellurin georeference 1\r\nproj +proj=tmerc +approx +lat_0=45.0312100 +lon_0=39.0240600 +k=1 +x_0=0 +y_0=0 +ellps=WGS84\r\nunit 4\r\norigin 500 600\r\naxes east south\r\n' \
+    >"$SEEDS/fuzz_georef/importer"
   touch "$SEEDS/.made"
 }
 

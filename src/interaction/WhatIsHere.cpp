@@ -129,3 +129,11 @@ std::string CoordinatesText(HitPoint at, float scale) {
   const MapPoint p = HitToMap(at, scale);
   return std::to_string(p.X) + " " + std::to_string(p.Y);
 }
+
+std::optional<std::string> LatLonTextAt(const MapCore& core, HitPoint at, float scale) {
+  if (!core.Geo) return std::nullopt;
+  const std::optional<LatLon> location =
+      MapToLatLon(*core.Geo, static_cast<double>(at.X) / scale, static_cast<double>(at.Y) / scale);
+  if (!location) return std::nullopt;
+  return LatLonText(*location);
+}

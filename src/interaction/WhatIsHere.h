@@ -1,7 +1,10 @@
 #pragma once
 // The map's context menu: what lies under a point ("Что здесь?"), bringing the
-// point to the middle ("Центрировать здесь") and its map coordinates
-// ("Копировать координаты").  tellurin-cli here lists the same places.
+// point to the middle ("Центрировать здесь"), its map coordinates
+// ("Копировать координаты") and, for a city with a georeference, its latitude
+// and longitude ("Копировать широту и долготу").  tellurin-cli here lists the
+// same places.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,3 +46,7 @@ bool ChoosePlace(MapCore& core, const Place& place, bool centre);
 void CentreHere(MapCore& core, HitPoint at);
 // The map coordinates under `at` as "X Y" (truncated toward zero).
 std::string CoordinatesText(HitPoint at, float scale);
+// The latitude and longitude under `at` ("45.03121, 39.02406", LatLonText),
+// of the very point rather than of the map unit it lies in; none when the
+// city has no georeference or it does not reach the point.
+std::optional<std::string> LatLonTextAt(const MapCore& core, HitPoint at, float scale);

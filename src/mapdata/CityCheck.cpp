@@ -5,6 +5,7 @@
 #include "mapdata/DecimalText.h"
 #include "mapdata/DirectoryScan.h"
 #include "mapdata/FirmFile.h"
+#include "mapdata/GeoReference.h"
 #include "mapdata/LayerFile.h"
 #include "mapdata/Loaders.h"
 #include "mapdata/PictureLoader.h"
@@ -23,6 +24,7 @@ class Checker {
       if (FolderUnreadable(city_.File(folder))) Add(city_.File(folder), 0, "папка не читается");
     CheckIcons();
     CheckFirms();
+    if (const GeoReading geo = ReadGeoReference(city_); !geo.Problem.empty()) Add(geo.File, 0, geo.Problem);
     const RecordCheck iconIndex = [this](const fs::path& file, int record, const ReadRecordResult& r) {
       CheckIconIndex(file, record, r.Fields[object_field::Icon]);
     };

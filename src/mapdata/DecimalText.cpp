@@ -26,6 +26,21 @@ std::optional<int32_t> DecimalIntOf(std::string_view text) {
 
 std::string DecimalText(int64_t value) { return std::to_string(value); }
 
+std::optional<double> DecimalFractionOf(std::string_view text) {
+  const size_t digitsFrom = !text.empty() && text[0] == '-' ? 1 : 0;
+  const size_t point = text.find('.');
+  const auto allDigits = [](std::string_view t) {
+    return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  if (!allDigits(text.substr(digitsFrom, point == std::string_view::npos ? std::string_view::npos : point - digitsFrom)))
+    return std::nullopt;
+  if (point != std::string_view::npos && !allDigits(text.substr(point + 1))) return std::nullopt;
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
 std::optional<long double> ZoomFieldPercent(std::string_view text) {
   const auto trimmed = [](std::string_view t) {
     while (!t.empty() && t.front() == ' ') t.remove_prefix(1);

@@ -15,6 +15,12 @@ bool ParseDecimalInt(std::string_view text, int32_t& value);
 std::optional<int32_t> DecimalIntOf(std::string_view text);
 std::string DecimalText(int64_t value);
 
+// Decimal fractions of small text files written by programs (a georeference):
+// an optional leading minus sign, digits, and optionally "." and more digits
+// ("-12", "4.25"); no exponent, no "inf" or "nan", no spaces, whatever the
+// locale.
+std::optional<double> DecimalFractionOf(std::string_view text);
+
 // The same text held in place, for a cell written at once (no string of its own).
 class NumberText {
  public:

@@ -83,7 +83,7 @@ bool ReplaceFile(const fs::path& target, const std::string& bytes, WriteFailure&
   return true;
 }
 
-bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error) {
+bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error, size_t maxBytes) {
   NativeFile file = NativeFile::OpenPlain(path, error);
-  return file.IsOpen() && file.ReadAll(bytes, error);
+  return file.IsOpen() && file.ReadAll(bytes, error, maxBytes);
 }

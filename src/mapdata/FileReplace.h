@@ -2,6 +2,7 @@
 // Files the program writes (a city's keyword list, a saved picture of the map)
 // are written whole or not at all, and a failure is told in the words of the
 // interface.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -20,8 +21,9 @@ struct WriteFailure {
 bool ReplaceFile(const fs::path& target, const std::string& bytes, WriteFailure& failure);
 
 // Reads a whole regular file without following a link at its name (ELOOP) or
-// opening anything but a plain file (a FIFO or device: EINVAL).
-bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error);
+// opening anything but a plain file (a FIFO or device: EINVAL); a file of more
+// than `maxBytes` is not read (EFBIG).
+bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error, size_t maxBytes = SIZE_MAX);
 
 // The folder a file lies in, as a reason names it: "в папку города" /
 // "папка города".

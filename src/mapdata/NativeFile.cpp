@@ -116,7 +116,7 @@ bool NativeFile::WriteAll(std::string_view bytes, int& error) {
   return true;
 }
 
-bool NativeFile::ReadAll(std::string& bytes, int& error) {
+bool NativeFile::ReadAll(std::string& bytes, int& error, size_t maxBytes) {
   char buffer[65536];
   for (;;) {
     DWORD read = 0;
@@ -126,6 +126,7 @@ bool NativeFile::ReadAll(std::string& bytes, int& error) {
     }
     if (read == 0) return true;
     bytes.append(buffer, read);
+    if (bytes.size() > maxBytes) return (error = EFBIG, false);
   }
 }
 
@@ -207,7 +208,7 @@ bool NativeFile::WriteAll(std::string_view bytes, int& error) {
   return true;
 }
 
-bool NativeFile::ReadAll(std::string& bytes, int& error) {
+bool NativeFile::ReadAll(std::string& bytes, int& error, size_t maxBytes) {
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd_, buffer, sizeof buffer);
@@ -218,6 +219,7 @@ bool NativeFile::ReadAll(std::string& bytes, int& error) {
       return false;
     }
     bytes.append(buffer, static_cast<size_t>(n));
+    if (bytes.size() > maxBytes) return (error = EFBIG, false);
   }
 }
 

@@ -3,6 +3,7 @@
 // (exclusive creation, no following of links, flushing to the disk), with the
 // POSIX and the Windows side next to each other in NativeFile.cpp.  Failures
 // are told as errno values on both, so that one text explains them.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -29,7 +30,8 @@ class NativeFile {
 
   bool IsOpen() const;
   bool WriteAll(std::string_view bytes, int& error);
-  bool ReadAll(std::string& bytes, int& error);
+  // Fails with EFBIG, having read little more, once there is more than `maxBytes`.
+  bool ReadAll(std::string& bytes, int& error, size_t maxBytes = SIZE_MAX);
   // Flushes to the disk; a file system that cannot flush is no failure.
   bool Sync(int& error);
   bool Close(int& error);

@@ -6,7 +6,9 @@
 #include "info/Selection.h"
 #include "interaction/ObjectFilter.h"
 #include "mapdata/CityMask.h"
+#include "mapdata/GeoReference.h"
 #include "mapdata/Loaders.h"
+#include "mapdata/ProblemText.h"
 #include "render/DrawList.h"
 #include "render/RedrawView.h"
 #include "render/ViewScale.h"
@@ -68,6 +70,14 @@ void Timed(MapCore& core, const char* name, Step&& step) {
   step();
 }
 
+// Whether map points have a latitude and longitude: a bad georeference is told
+// as a bad layer file is, and the city loads without one.
+void LoadGeoReference(MapCore& core) {
+  GeoReading reading = ReadGeoReference(core.City());
+  if (!reading.Problem.empty()) core.ShowMessage(DataProblemMessage(reading.File, 0, reading.Problem));
+  core.Geo = reading.Geo;
+}
+
 // The fixed order of the steps: the objects name their kinds in the chooser
 // that the icons step builds, and every layer widens the extents that the draw
 // list is then built over.
@@ -86,6 +96,7 @@ void RunLoadingSteps(MapCore& core, const std::string& city) {
     Timed(core, layer->Timed, [&] { LoadLayer(load, *layer); });
   }
   if (!core.Tables.ListOfObjects.Empty()) ShowAllObjectKinds(core);
+  LoadGeoReference(core);
 }
 
 // The final drawing: the draw list over the whole map, the first redraw and the paint.

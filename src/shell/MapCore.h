@@ -5,6 +5,7 @@
 // make their own, so that every operation runs without a window.
 #include <QImage>
 
+#include <optional>
 #include <string>
 
 #include "info/InfoPanelState.h"
@@ -12,6 +13,7 @@
 #include "interaction/InteractionState.h"
 #include "mapdata/CityLocation.h"
 #include "mapdata/CityTables.h"
+#include "mapdata/GeoReference.h"
 #include "mapdata/LayerLoad.h"
 #include "mapdata/MapExtents.h"
 #include "mapdata/ScrambleMask.h"
@@ -32,6 +34,7 @@ struct MapCore {
   fs::path DataRoot;        // the data root of the city ("Base" beside the executable at start)
   std::string CurrentCity;  // directory name of the loaded city
   unsigned char ScrambleMask = kScrambleMask;  // the loaded city's, decided by every load
+  std::optional<GeoReference> Geo;  // the loaded city's, when it has a good one
   std::string Caption = "Form2";  // the map window's caption, Windows-1251
 
   CityTables Tables;

@@ -12,17 +12,21 @@
 #ifdef _WIN32
 #include <io.h>
 #endif
+#include <proj.h>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <filesystem>
 #include <map>
+#include <numbers>
 #include <set>
 
 #include "InputCheck.h"
 #include "SyntheticExtract.h"
 #include "cli/CliRun.h"
 #include "mapdata/Cp1251.h"
+#include "mapdata/GeoReference.h"
 #include "render/MapStyle.h"
 #include "support/TempDir.h"
 
@@ -1081,3 +1085,110 @@ TEST_F(OsmExtract, RelationsMissingTagsOrMembersAreStillRead) {
 }
 
 }  // namespace
+
+namespace {
+
+// Metres between two nearby locations (longitudes compared across the 180th
+// meridian), near enough for a check of a few metres.
+double MetresBetween(LatLon a, LatLon b) {
+  constexpr double kMetresPerDegree = 111'320;
+  const double north = (a.Latitude - b.Latitude) * kMetresPerDegree;
+  const double east = std::remainder(a.Longitude - b.Longitude, 360.0) * kMetresPerDegree *
+                      std::cos(a.Latitude * std::numbers::pi / 180);
+  return std::hypot(north, east);
+}
+
+GeoReference CityGeoReference(const fs::path& cityDir) {
+  GeoReference geo;
+  std::string problem;
+  EXPECT_TRUE(ParseGeoReference(ReadBytes(cityDir / "Info" / "Georef.inf"), geo, problem)) << problem;
+  return geo;
+}
+
+}  // namespace
+
+// The city's georeference gives back where a node of the data is: the map
+// point the node became turns into the node's latitude and longitude through
+// the file as the core reads it and through `tellurin-cli here`, within half
+// the diagonal of a map unit (the rounding to whole units); across the 180th
+// meridian too.
+TEST_F(OsmImport, TheGeoreferenceGivesBackTheLocationOfANode) {
+  struct Case {
+    std::string File, Unit;
+    std::string Table, Name;  // a record the node is a point of: its caption or its name
+    LatLon Node;
+  };
+  const Case cases[] = {
+      {"town.osm", "4", "ListOfObjects", "Банк «Северный»", {55.7419152, 37.5960097}},
+      {"town.osm", "4", "ListOfStreets", "улица Ленина", {55.7500000, 37.6000000}},
+      {"antimeridian.osm", "100", "ListOfStreets", "Восточная улица", {64.6900, -179.99}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.File + " " + c.Name);
+    TempDir other;
+    const bool suite = c.Unit == "4";  // the suite's own import of town.osm
+    if (!suite) ASSERT_EQ(Import(kData / c.File, other.Path(), {"--unit", c.Unit}).exitCode, 0);
+    const fs::path cityDir = suite ? CityDir() : other.Path() / kCity;
+    const Tables tables = suite ? *tables_ : Dump(cityDir);
+    const GeoReference geo = CityGeoReference(cityDir);
+    EXPECT_EQ(geo.Unit, std::stod(c.Unit));
+    const double tolerance = geo.Unit * std::sqrt(0.5) + 0.01;
+    // The record's point nearest the node is where the node went.
+    std::optional<MapPoint> nearest;
+    double best = 1e300;
+    for (const Row& row : tables.at(c.Table))
+      if (row[0] == c.Name || row[3] == c.Name)
+        for (const MapPoint& p : Points(row[4]))
+          if (const std::optional<LatLon> at = MapToLatLon(geo, p.X, p.Y); at && MetresBetween(*at, c.Node) < best) {
+            best = MetresBetween(*at, c.Node);
+            nearest = p;
+          }
+    ASSERT_TRUE(nearest.has_value());
+    EXPECT_LE(best, tolerance);
+
+    const CliResult here =
+        RunCli({"here", cityDir.string(), std::to_string(nearest->X) + "," + std::to_string(nearest->Y)});
+    ASSERT_EQ(here.exitCode, 0) << here.err;
+    const std::vector<std::string> geoLine = Split(Lines(here.out).back(), '\t');
+    ASSERT_EQ(geoLine.size(), 3u) << here.out;
+    EXPECT_EQ(geoLine[0], "geo");
+    EXPECT_LE(MetresBetween({std::stod(geoLine[1]), std::stod(geoLine[2])}, c.Node), tolerance) << here.out;
+  }
+}
+
+// The viewer's inverse undoes the projection the importer made with PROJ
+// (the file's own definition): the city and its surroundings (20 km) come
+// back to within a tenth of a millimetre, and what lies out to 750 km east or
+// west and 900 km north or south, where the series of the projection and of
+// its inverse drift apart, to within 30 cm.
+TEST_F(OsmImport, TheViewersInverseUndoesTheImportersProjection) {
+  const std::string file = ReadBytes(CityDir() / "Info" / "Georef.inf");
+  const size_t from = file.find("\r\nproj ") + 7;
+  const std::string definition = file.substr(from, file.find("\r\n", from) - from);
+  const GeoReference geo = CityGeoReference(CityDir());
+  PJ_CONTEXT* context = proj_context_create();
+  PJ* projection = proj_create(context, definition.c_str());
+  ASSERT_NE(projection, nullptr) << definition;
+  const TransverseMercator& tm = geo.Projection;
+  struct Case {
+    double Reach;      // degrees of latitude and of longitude around the centre
+    double Tolerance;  // metres
+  };
+  double worst[2] = {0, 0};
+  const Case cases[] = {{0.2, 1e-4}, {8.0, 0.3}};
+  for (size_t k = 0; k < 2; ++k)
+    for (int i = -4; i <= 4; ++i)
+      for (int j = -4; j <= 4; ++j) {
+        const LatLon at{tm.OriginLatitude + cases[k].Reach * i / 4, tm.CentralMeridian + cases[k].Reach * 1.5 * j / 4};
+        const PJ_COORD projected = proj_trans(
+            projection, PJ_FWD, proj_coord(at.Longitude * std::numbers::pi / 180, at.Latitude * std::numbers::pi / 180, 0, 0));
+        const double x = geo.OriginX + projected.xy.x / geo.Unit, y = geo.OriginY - projected.xy.y / geo.Unit;
+        const std::optional<LatLon> back = MapToLatLon(geo, x, y);
+        ASSERT_TRUE(back.has_value()) << at.Latitude << " " << at.Longitude;
+        worst[k] = std::max(worst[k], MetresBetween(*back, at));
+      }
+  proj_destroy(projection);
+  proj_context_destroy(context);
+  EXPECT_LE(worst[0], cases[0].Tolerance);
+  EXPECT_LE(worst[1], cases[1].Tolerance);
+}

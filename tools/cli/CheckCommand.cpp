@@ -11,8 +11,8 @@ namespace {
 constexpr const char* kCheckHelp =
     "usage: tellurin-cli check CITY_DIR\n"
     "Reads every data file of the city folder CITY_DIR (layers, firm files, icons,\n"
-    "firm pictures) with the rules the viewer loads them by, and lists every\n"
-    "problem, one a line: FILE<TAB>RECORD<TAB>PROBLEM, FILE relative to CITY_DIR,\n"
+    "firm pictures, the georeference) with the rules the viewer loads them by, and\n"
+    "lists every problem, one a line: FILE<TAB>RECORD<TAB>PROBLEM, FILE relative to CITY_DIR,\n"
     "RECORD counted from 1 (0: the file as a whole).  A load stops a file at its\n"
     "first bad record; the check goes on with the next record where it can.\n"
     "Exit 0: no problem; 1: problems listed, or 1 when it or a layer file cannot be\n"

@@ -1,6 +1,7 @@
 // What lies under a map point: the city is loaded as the viewer loads it, the
 // scale set, and the places under the point listed as the map window's
-// "Что здесь?" lists them.
+// "Что здесь?" lists them, and for a city with a georeference the point's
+// latitude and longitude.
 #include "HereCommand.h"
 
 #include <cstdio>
@@ -35,6 +36,10 @@ constexpr const char* kHereHelp =
     "  street    a street within 3 pixels of its line, as wide as it is drawn at S\n"
     "            (NAME: its name)\n"
     "  region    a region whose outline holds the point (NAME: its type)\n"
+    "For a city with a georeference (Info/Georef.inf, written by import-osm) a\n"
+    "last line gives the point's latitude and longitude in degrees, to 7 decimals\n"
+    "(none for a point more than 2000 km east or west of the city):\n"
+    "  geo<TAB>LAT<TAB>LON\n"
     "  --found-firms KEY       searches the firms for KEY by name, address and\n"
     "                          keywords and draws the firms found, which are then\n"
     "                          listed too\n"
@@ -95,6 +100,8 @@ int RunHereCommand(int argc, char** argv) {
     if (o.FoundFirms) cli::ShowFoundFirms(core, *o.FoundFirms);
     for (const Place& p : PlacesUnder(core, MapToHit(o.X, o.Y, o.Scale)))
       cli::PrintLine({p.Layer->Hit.Word, std::to_string(p.Row), cli::Text(p.Name), cli::Text(p.Address)});
+    if (const std::optional<LatLon> at = core.Geo ? MapToLatLon(*core.Geo, o.X, o.Y) : std::nullopt)
+      cli::PrintLine({"geo", DegreesText(at->Latitude, 7), DegreesText(at->Longitude, 7)});
   }
   return cli::Finish(host, drawn ? 0 : 1);
 }

@@ -134,6 +134,7 @@ class CityBuilder {
     }
     if (area) KeepCityArea(*area);
     proj_ = std::make_unique<Projection>(centre, o_.Unit);
+    out_.Geo = proj_->Reference();
     return true;
   }
 

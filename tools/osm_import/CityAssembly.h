@@ -11,6 +11,7 @@
 #include "Features.h"
 #include "GeoBox.h"
 #include "citywriter/CityModel.h"
+#include "mapdata/GeoReference.h"
 
 struct AssemblyOptions {
   std::string Name;             // the city's folder name and title (UTF-8)
@@ -24,6 +25,8 @@ struct AssembledCity {
   // The part of the map where the city is (its streets and buildings), in
   // map units, for the preview picture.
   int MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
+  // How the map's points turn back into locations (Info/Georef.inf).
+  GeoReference Geo;
 };
 
 // False, with the reason, when nothing of the data makes a record.

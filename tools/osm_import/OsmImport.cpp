@@ -100,6 +100,7 @@ ImportResult ImportOsm(const ImportOptions& o) {
   ForgetRecords(city.Map);  // the picture reads the city from its files
   QImage picture;
   if (!written || !RenderCityPreview(folder.Temporary(), city, picture, error) ||
+      !WriteFileBytes(folder.Temporary() / kGeoReferenceFile, GeoReferenceText(city.Geo), error) ||
       !WriteCityInfo(city.Map, folder.Temporary(), picture, error) || !folder.Publish(o.Replace, error)) {
     result.Result = Outcome::Failed;
     result.Error = error;

@@ -3,7 +3,6 @@
 #include <proj.h>
 
 #include <cmath>
-#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -22,17 +21,22 @@ struct Projection::Proj {
 };
 
 Projection::Projection(GeoPoint centre, double unit) : proj_(std::make_unique<Proj>()), unit_(unit) {
-  proj_->Context = proj_context_create();
-  proj_log_level(proj_->Context, PJ_LOG_NONE);
+  reference_.Projection.OriginLatitude = Degrees(centre.Y);
+  // A centre taken around the 180th meridian may lie past it; the file keeps
+  // longitudes within [-180, 180], and PROJ takes the meridian either way.
+  reference_.Projection.CentralMeridian = std::remainder(Degrees(centre.X), 360.0);
   // +approx: the older series of the transverse Mercator, several times as
   // fast; within the map's reach (1000 km) it differs from the exact one by
   // under a millimetre.
-  char definition[256];
-  std::snprintf(definition, sizeof definition,
-                "+proj=tmerc +approx +lat_0=%.7f +lon_0=%.7f +k=1 +x_0=0 +y_0=0 +ellps=WGS84",
-                Degrees(centre.Y), Degrees(centre.X));
-  proj_->Transform = proj_create(proj_->Context, definition);
-  if (!proj_->Transform) throw std::runtime_error(std::string("PROJ cannot make the projection ") + definition);
+  reference_.Approx = true;
+  reference_.Unit = unit;
+  reference_.OriginX = kMapCentreX;
+  reference_.OriginY = kMapCentreY;
+  proj_->Context = proj_context_create();
+  proj_log_level(proj_->Context, PJ_LOG_NONE);
+  const std::string definition = ProjDefinition(reference_);
+  proj_->Transform = proj_create(proj_->Context, definition.c_str());
+  if (!proj_->Transform) throw std::runtime_error("PROJ cannot make the projection " + definition);
 }
 
 Projection::~Projection() = default;

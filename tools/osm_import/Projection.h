@@ -8,6 +8,7 @@
 
 #include "Features.h"
 #include "citywriter/CityModel.h"
+#include "mapdata/GeoReference.h"
 
 constexpr int kMapCentreX = 500;
 constexpr int kMapCentreY = 600;
@@ -25,11 +26,15 @@ class Projection {
   Point ToMap(GeoPoint point) const;
   // Metres to map units.
   double Units(double metres) const { return metres / unit_; }
+  // What turns map points back into locations: the projection as PROJ makes
+  // it, the unit, the centre's map point and the axes.
+  const GeoReference& Reference() const { return reference_; }
 
  private:
   struct Proj;
   std::unique_ptr<Proj> proj_;
   double unit_;
+  GeoReference reference_;
 };
 
 // Degrees of the data's fixed-point form.

@@ -20,6 +20,8 @@ MapContextMenu::MapContextMenu(QWidget* mapArea, MapCore& core, Runner run)
   WhatIsHereItem = menu_->addAction(Ui("Что здесь?"), this, [this] { WhatIsHere(); });
   CentreHereItem = menu_->addAction(Ui("Центрировать здесь"), this, [this] { CentreHere(); });
   CopyCoordinatesItem = menu_->addAction(Ui("Копировать координаты"), this, [this] { CopyCoordinates(); });
+  CopyLatLonItem = menu_->addAction(Ui("Копировать широту и долготу"), this, [this] { CopyLatLon(); });
+  CopyLatLonItem->setVisible(false);
   window_ = new WhatIsHereWindow(mapArea->window());
   window_->OnChoose = [this](const Place& place, bool centre) {
     run_(Ui("Что здесь?"), [&] { ChoosePlace(core_, place, centre); });
@@ -31,12 +33,16 @@ void MapContextMenu::OpenAt(QPoint pixel) {
   pixel_ = pixel;
   at_ = WindowToHit(core_.View, pixel.x(), pixel.y());
   scale_ = core_.View.Scale;
+  CopyLatLonItem->setVisible(core_.Geo.has_value());
+  CopyLatLonItem->setEnabled(LatLonTextAt(core_, at_, scale_).has_value());
   menu_->popup(mapArea_->mapToGlobal(pixel));
 }
 
 void MapContextMenu::WhatIsHere() {
   run_(WhatIsHereItem->text(), [this] {
-    const QString coordinates = QString::fromStdString(CoordinatesText(at_, scale_));
+    QString coordinates = QString::fromStdString(CoordinatesText(at_, scale_));
+    if (const std::optional<std::string> latLon = LatLonTextAt(core_, at_, scale_))
+      coordinates += Ui("; широта и долгота: ") + QString::fromStdString(*latLon);
     const QPoint middle(core_.View.ScreenWidth / 2, core_.View.ScreenHeight / 2);
     window_->ShowPlaces(PlacesUnder(core_, at_), coordinates, mapArea_->mapToGlobal(pixel_),
                         mapArea_->mapToGlobal(middle));
@@ -49,6 +55,11 @@ void MapContextMenu::CentreHere() {
 
 void MapContextMenu::CopyCoordinates() {
   QApplication::clipboard()->setText(QString::fromStdString(CoordinatesText(at_, scale_)));
+}
+
+void MapContextMenu::CopyLatLon() {
+  if (const std::optional<std::string> latLon = LatLonTextAt(core_, at_, scale_))
+    QApplication::clipboard()->setText(QString::fromStdString(*latLon));
 }
 
 void MapContextMenu::CloseWindow() { window_->hide(); }

@@ -2,7 +2,9 @@
 // The map's context menu: the right button released where it was pressed (a
 // press that moves drags the map, as before), or the menu key while the map
 // has the focus, opens "Что здесь?", "Центрировать здесь" and
-// "Копировать координаты" for the point under the mouse.
+// "Копировать координаты" for the point under the mouse, and for a city with
+// a georeference "Копировать широту и долготу" too (other cities' menus do
+// not show it).
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -33,6 +35,7 @@ class MapContextMenu : public QObject {
   QAction* WhatIsHereItem = nullptr;
   QAction* CentreHereItem = nullptr;
   QAction* CopyCoordinatesItem = nullptr;
+  QAction* CopyLatLonItem = nullptr;
 
   // Opens the menu for window pixel (x, y) of the map area.
   void OpenAt(QPoint pixel);
@@ -40,6 +43,7 @@ class MapContextMenu : public QObject {
   void WhatIsHere();
   void CentreHere();
   void CopyCoordinates();
+  void CopyLatLon();
   // The list's rows belong to the loaded city: a load closes it.
   void CloseWindow();
 

@@ -17,7 +17,8 @@ class WhatIsHereWindow : public QWidget {
  public:
   explicit WhatIsHereWindow(QWidget* parent);
 
-  // Lists `places` (for the map point `coordinates`, "X Y") and shows the
+  // Lists `places` (for the map point `coordinates`, "X Y", with its latitude
+  // and longitude where the city has them) and shows the
   // window beside global position `near`, on its side away from `clearOf`
   // (the middle of the map, where a chosen record is brought).
   void ShowPlaces(std::vector<Place> places, const QString& coordinates, QPoint near, QPoint clearOf);

@@ -1,7 +1,9 @@
 // The map's context menu in the real map window: "Что здесь?" lists what lies
 // under the point and a chosen row is selected as a list search result is;
 // "Центрировать здесь" brings the point to the middle; "Копировать координаты"
-// puts its map coordinates on the clipboard.  A right drag still only drags.
+// puts its map coordinates on the clipboard, "Копировать широту и долготу" (a
+// city with a georeference only) its latitude and longitude.  A right drag
+// still only drags.
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -24,8 +26,10 @@ namespace {
 // Two streets crossing at (650, 600); a house and a school inside a
 // residential region east of the crossing.
 struct Crossing {
-  Crossing() {
+  // `georeference`: the bytes of the city's Info/Georef.inf, none when empty.
+  explicit Crossing(const std::string& georeference = "") {
     city.About("Городок");
+    if (!georeference.empty()) city.Raw("Info/Georef.inf", georeference);
     city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "500 600 800 600", 2, "4", "улица"),
                                     StreetRecord("Мира", "650 500 650 800", 2, "3", "проспект")});
     city.Plain("Data/Buildings.txt", {{W("Мира"), "5", W("Почта"), "4", "660 610 700 610 700 640 660 640"}});
@@ -179,4 +183,48 @@ TEST(WhatIsHere, CentresAndCopiesThePointAndARightDragOnlyDrags) {
   QTest::qWait(20);
   EXPECT_FALSE(c.Menu().Menu()->isVisible());
   EXPECT_EQ(c.Pixel(700, 620), from + QPoint(40, 0));
+}
+
+// The menu has "Копировать широту и долготу" for a city with a georeference,
+// and "Что здесь?" shows the latitude and longitude too; the menu of a city
+// without one is as it was, and a point the georeference does not reach has
+// none (the entry is there but cannot be chosen).
+TEST(WhatIsHere, ACityWithAGeoreferenceShowsAndCopiesLatitudeAndLongitude) {
+  const auto georeference = [](const std::string& origin) {
+    return "Tellurin georeference 1\r\n"
+           "proj +proj=tmerc +approx +lat_0=45.0312100 +lon_0=39.0240600 +k=1 +x_0=0 +y_0=0 +ellps=WGS84\r\n"
+           "unit 4\r\norigin " + origin + "\r\naxes east south\r\n";
+  };
+  struct Case {
+    const char* what;
+    std::string georeference;
+    QStringList menu;  // the entries shown
+    bool copies;
+    QString label;
+  };
+  const QStringList plain = {U("Что здесь?"), U("Центрировать здесь"), U("Копировать координаты")};
+  const Case cases[] = {
+      {"no georeference", "", plain, false, U("Координаты: 740 620")},
+      {"the point at the centre of the projection", georeference("740 620"),
+       plain + QStringList{U("Копировать широту и долготу")}, true,
+       U("Координаты: 740 620; широта и долгота: 45.03121, 39.02406")},
+      {"the point 2400 km west of it", georeference("600740 620"),
+       plain + QStringList{U("Копировать широту и долготу")}, false, U("Координаты: 740 620")},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    Crossing c(k.georeference);
+    QGuiApplication::clipboard()->setText("before");
+    c.RightClick(740, 620);
+    QStringList shown;
+    for (const QAction* action : c.Menu().Menu()->actions())
+      if (action->isVisible()) shown << action->text();
+    EXPECT_EQ(shown, k.menu);
+    EXPECT_EQ(c.Menu().CopyLatLonItem->isEnabled(), k.copies);
+    c.Menu().CopyLatLonItem->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), k.copies ? "45.03121, 39.02406" : "before");
+    c.Menu().WhatIsHereItem->trigger();
+    c.Menu().Menu()->hide();
+    EXPECT_EQ(c.Menu().Window()->PointLabel->text(), k.label);
+  }
 }
