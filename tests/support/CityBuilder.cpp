@@ -5,7 +5,7 @@
 std::string W(const std::string& utf8) { return cp1251::FromUtf8(utf8); }
 
 CityBuilder::CityBuilder(std::string cityName) : root_(temp_.Path() / "Base"), name_(std::move(cityName)) {
-  fs::create_directories(root_ / name_);
+  fs::create_directories(CityDir());
   About(name_);  // what makes the folder a city
 }
 

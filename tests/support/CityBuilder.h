@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "citywriter/LayerWriter.h"
+#include "mapdata/NativeName.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 #include "support/TempDir.h"
@@ -22,8 +23,9 @@ class CityBuilder {
 
   const fs::path& DataRoot() const { return root_; }
   const std::string& Name() const { return name_; }
-  fs::path CityDir() const { return root_ / name_; }
-  fs::path PathOf(const std::string& relative) const { return CityDir() / relative; }
+  fs::path CityDir() const { return root_ / NativePath(name_); }
+  // The separators the system writes ('\\' on Windows), as in the program's messages.
+  fs::path PathOf(const std::string& relative) const { return (CityDir() / NativePath(relative)).make_preferred(); }
 
   // Each returns the path written.  `relative` uses '/' ("Data/Streets.txt").
   fs::path Plain(const std::string& relative, const std::vector<LayerRecord>& records) const;

@@ -824,18 +824,18 @@ TEST_F(OsmImport, WhatLiesOffTheGlobeOrFarOutIsLeftOutAndATownAcrossTheMeridianS
     int MinWidth, MaxWidth;  // of the streets, in map units of 100 m
     std::string Says = "";   // the refusal, or "" when imported
   };
-  const std::string far = "far from the rest of the data", off = "coordinates outside the valid range";
+  const std::string distant = "far from the rest of the data", off = "coordinates outside the valid range";
   const Case cases[] = {
       // 177.5 E to 178 W at 64.7 N: 214 km.
       {"antimeridian.osm", {}, {"Береговая улица", "Западная улица", "Восточная улица"}, 2100, 2200},
       {"far.osm",
        // At 100 m a unit the town is smaller than a name where names show.
-       {"skipped\t" + far + "\t2", "skipped-ids\t" + far + "\tw201 n23",
+       {"skipped\t" + distant + "\t2", "skipped-ids\t" + distant + "\tw201 n23",
         "skipped\tstreet name covering another label where it shows\t1"},
        {"улица Мира", "улица Ленина", "Садовая улица"}, 5, 8},
       {"poles.osm",
-       {"skipped\t" + off + "\t3", "skipped-ids\t" + off + "\tn17 w113 w114", "skipped\t" + far + "\t3",
-        "skipped-ids\t" + far + "\tw111 w112 w115"},
+       {"skipped\t" + off + "\t3", "skipped-ids\t" + off + "\tn17 w113 w114", "skipped\t" + distant + "\t3",
+        "skipped-ids\t" + distant + "\tw111 w112 w115"},
        {"улица Мира", "улица Ленина"}, 5, 8},
       {"huge-coordinate.osm", {}, {}, 0, 0, "строка 6, запись node 17: координата lat=\"1e300\" не читается"},
   };

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <functional>
 
 #include "interaction/ViewMoves.h"
@@ -70,7 +72,8 @@ TEST(MapCentring, SelectionsRoutesAndCentreHereAimAtTheMiddleOfTheVisibleMap) {
        [&] {
          const QPoint at = f.VisibleMapRect().topLeft() + QPoint(30, 30);
          const HitPoint hit = WindowToHit(view, at.x(), at.y());
-         const QPoint place(static_cast<int>(hit.X / view.Scale), static_cast<int>(hit.Y / view.Scale));
+         const QPoint place(static_cast<int>(std::lround(hit.X / view.Scale)),
+                            static_cast<int>(std::lround(hit.Y / view.Scale)));
          QTest::mouseClick(f.MapView(), Qt::RightButton, Qt::NoModifier, at);
          EXPECT_TRUE(QTest::qWaitFor([&] { return f.ContextMenu()->Menu()->isVisible(); }));
          f.ContextMenu()->CentreHereItem->trigger();
