@@ -37,3 +37,14 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
                  WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
 endif()
+
+# The DejaVu fonts beside the programs of the build tree too (the demo city
+# generator draws its icons' letters in them, the tests measure texts in them),
+# as the installed folder has them (cmake/WindowsInstall.cmake).
+set(TELLURIN_FONTS_DIR /usr/share/fonts/truetype/dejavu CACHE PATH "DejaVu fonts (Debian's fonts-dejavu-core)")
+set(TELLURIN_FONT_FILES DejaVuSans.ttf DejaVuSans-Bold.ttf DejaVuSerif.ttf DejaVuSerif-Bold.ttf)
+foreach(dir ${CMAKE_BINARY_DIR}/fonts ${CMAKE_BINARY_DIR}/tests/fonts)
+  foreach(font IN LISTS TELLURIN_FONT_FILES)
+    file(COPY ${TELLURIN_FONTS_DIR}/${font} DESTINATION ${dir})
+  endforeach()
+endforeach()

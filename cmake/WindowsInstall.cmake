@@ -18,9 +18,8 @@ install(FILES ${TELLURIN_QT_PREFIX}/plugins/imageformats/qico.dll ${TELLURIN_QT_
 set(TELLURIN_QT_TRANSLATIONS /usr/share/qt6/translations/qtbase_ru.qm CACHE FILEPATH
     "Qt's Russian translation (from Debian's qt6-translations-l10n)")
 install(FILES ${TELLURIN_QT_TRANSLATIONS} DESTINATION translations)
-set(TELLURIN_FONTS_DIR /usr/share/fonts/truetype/dejavu CACHE PATH "DejaVu fonts (Debian's fonts-dejavu-core)")
-install(FILES ${TELLURIN_FONTS_DIR}/DejaVuSans.ttf ${TELLURIN_FONTS_DIR}/DejaVuSans-Bold.ttf
-              ${TELLURIN_FONTS_DIR}/DejaVuSerif.ttf ${TELLURIN_FONTS_DIR}/DejaVuSerif-Bold.ttf DESTINATION fonts)
+list(TRANSFORM TELLURIN_FONT_FILES PREPEND ${TELLURIN_FONTS_DIR}/ OUTPUT_VARIABLE font_paths)
+install(FILES ${font_paths} DESTINATION fonts)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/demo-cities/ DESTINATION Base)
 
 set(CPACK_PACKAGE_NAME Tellurin)

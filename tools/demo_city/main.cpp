@@ -10,9 +10,9 @@
 #include "CityTiling.h"
 #include "Options.h"
 #include "citywriter/CityWriter.h"
+#include "mapdata/NativeName.h"
 #include "mapdata/ScrambleMask.h"
-#include "mapdata/NativeName.h"
-#include "mapdata/NativeName.h"
+#include "render/BundledFonts.h"
 
 namespace {
 
@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
   const Utf8Arguments utf8Arguments(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);  // fonts for the pictures
+  UseBundledFonts();
   Options options;
   std::string error;
   if (!ParseOptions(argc, argv, kScrambleMask, options, error)) {
