@@ -5,16 +5,16 @@
 #include <fstream>
 #include <sstream>
 
-#include "mapdata/DecimalText.h"
-#include "mapdata/PointList.h"
 #include "info/Selection.h"
 #include "info/SelectionView.h"
 #include "mapdata/Cp1251.h"
+#include "mapdata/DecimalText.h"
+#include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
+#include "mapdata/PointList.h"
 #include "mapdata/TextLines.h"
 #include "render/RedrawView.h"
 #include "shell/MapCore.h"
-#include "mapdata/NativeName.h"
 
 namespace {
 

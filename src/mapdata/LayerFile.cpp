@@ -3,8 +3,8 @@
 #include "mapdata/CityAccess.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/Loaders.h"
-#include "mapdata/ProblemText.h"
 #include "mapdata/NativeName.h"
+#include "mapdata/ProblemText.h"
 
 OpenedLayer OpenLayerFile(const std::filesystem::path& file, LayerVariant variant, unsigned char mask) {
   OpenedLayer layer;

@@ -1,8 +1,8 @@
 #include "mapdata/PictureLoader.h"
 
+#include "mapdata/NativeName.h"
 #include "mapdata/PictureDecoders.h"
 #include "mapdata/ProblemText.h"
-#include "mapdata/NativeName.h"
 
 #include <QString>
 

@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "render/AxisShapes.h"
-#include "render/PixelFrame.h"
 #include "render/BundledFonts.h"
+#include "render/PixelFrame.h"
 
 Canvas::Canvas(QImage& image, CanvasState& state) : image_(image), state_(state), painter_(&image) {
   painter_.setRenderHint(QPainter::Antialiasing, false);

@@ -11,11 +11,11 @@
 #include "mapdata/CityLocation.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/FileReplace.h"
+#include "mapdata/NativeName.h"
 #include "mapdata/ProblemText.h"
 #include "mapdata/TextLines.h"
 #include "search/Collation.h"
 #include "shell/MapCore.h"
-#include "mapdata/NativeName.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "mapdata/CityLocation.h"
-#include "shell/AppIdentity.h"
 #include "mapdata/NativeName.h"
+#include "shell/AppIdentity.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "mapdata/Cp1251.h"
 #include "mapdata/FileReplace.h"
 #include "mapdata/JpegEncoder.h"
+#include "mapdata/NativeName.h"
 #include "mapdata/ProblemText.h"
 #include "render/ViewTransform.h"
 #include "shell/CityAbout.h"
 #include "shell/MapCore.h"
-#include "mapdata/NativeName.h"
 
 namespace {
 

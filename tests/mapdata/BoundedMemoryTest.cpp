@@ -9,9 +9,9 @@
 #include <cstring>
 #include <functional>
 
+#include "citywriter/PictureWriters.h"
 #include "mapdata/Loaders.h"
 #include "mapdata/PictureDecoders.h"
-#include "citywriter/PictureWriters.h"
 #include "support/AllocationLimit.h"
 #include "support/CityBuilder.h"
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "Output.h"
 #include "OsmImport.h"
+#include "Output.h"
 #include "Projection.h"
+#include "mapdata/NativeName.h"
 #include "mapdata/ScrambleMask.h"
 #include "shell/DataRoots.h"
-#include "mapdata/NativeName.h"
 
 namespace {
 

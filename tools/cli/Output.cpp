@@ -10,12 +10,12 @@
 #include "mapdata/CityAccess.h"
 #include "mapdata/CityLocation.h"
 #include "mapdata/Cp1251.h"
+#include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
+#include "render/BundledFonts.h"
 #include "shell/LoadCity.h"
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
-#include "mapdata/NativeName.h"
-#include "render/BundledFonts.h"
 
 namespace cli {
 

@@ -9,8 +9,8 @@
 #include "MapDataCommands.h"
 #include "RenderCommand.h"
 #include "SearchCommands.h"
-#include "shell/AppIdentity.h"
 #include "mapdata/NativeName.h"
+#include "shell/AppIdentity.h"
 
 namespace {
 

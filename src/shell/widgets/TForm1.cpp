@@ -17,14 +17,14 @@
 
 #include <vector>
 
+#include "mapdata/LoadProgress.h"
+#include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
 #include "shell/CityAbout.h"
 #include "shell/CityList.h"
-#include "mapdata/LoadProgress.h"
 #include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"
-#include "mapdata/NativeName.h"
 
 static void InitShellResources() { Q_INIT_RESOURCE(resources); }
 

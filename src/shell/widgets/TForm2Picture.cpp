@@ -12,12 +12,12 @@
 
 #include <algorithm>
 
+#include "mapdata/NativeName.h"
 #include "render/FormPaint.h"
 #include "shell/MapExport.h"
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"
-#include "mapdata/NativeName.h"
 
 void TForm2::SaveImageClick() {
   const QString offered = QString::fromStdString(PictureFileName(core_));
