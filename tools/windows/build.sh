@@ -24,7 +24,7 @@ timed() {  # NAME COMMAND...: runs it and says how long it took
   local name=$1 start=$SECONDS
   shift
   "$@"
-  echo "windows: $name took $((SECONDS - start)) s"
+  echo "windows: $name took $((SECONDS - start)) s" >&2
 }
 
 PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
