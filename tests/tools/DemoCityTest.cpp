@@ -9,6 +9,7 @@
 
 #include "render/ViewScale.h"
 #include "mapdata/Cp1251.h"
+#include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
 #include "mapdata/ScrambleMask.h"
 #include "interaction/ViewControl.h"
@@ -114,7 +115,7 @@ class DemoCityTest : public ::testing::Test {
     delete root_;
     delete output_;
   }
-  static fs::path City(const std::string& name) { return root_->Path() / name; }
+  static fs::path City(const std::string& name) { return root_->Path() / NativePath(name); }
 
   static TempDir* root_;
   static std::string* output_;
@@ -300,10 +301,10 @@ TEST_F(DemoCityTest, SecondRunWritesTheSameBytes) {
   TempDir again;
   ASSERT_EQ(RunDemoGenerator({"--out", Q(again.Path()), "--scrambled"}).ExitCode, 0);
   for (const char* layer : {"Buildings", "Objects", "Streets"})
-    EXPECT_EQ(ReadBytes(again.Path() / kScrambledCity / "Data" / (std::string(layer) + ".crpt")),
+    EXPECT_EQ(ReadBytes(again.Path() / NativePath(kScrambledCity) / "Data" / (std::string(layer) + ".crpt")),
               ReadBytes(City(kScrambledCity) / "Data" / (std::string(layer) + ".crpt")))
         << layer;
-  EXPECT_FALSE(fs::exists(again.Path() / kPlainCity));
+  EXPECT_FALSE(fs::exists(again.Path() / NativePath(kPlainCity)));
 }
 
 TEST_F(DemoCityTest, EveryDemoCityLoadsWithoutAMessage) {
@@ -368,7 +369,7 @@ TEST(DemoCityOptions, AnotherMaskScramblesWithIt) {
   TempDir root;
   const GeneratorRun run = RunDemoGenerator({"--out", Q(root.Path()), "--scrambled", "--mask", "0x33"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
-  const auto streets = LayerRecords(root.Path() / kScrambledCity, "Streets", 5, 0x33);
+  const auto streets = LayerRecords(root.Path() / NativePath(kScrambledCity), "Streets", 5, 0x33);
   ASSERT_FALSE(streets.empty());
   EXPECT_TRUE(Column(streets, 1).count("РЕКА"));
 }
@@ -377,12 +378,12 @@ TEST(DemoCityOptions, ScaledCityTilesThePlainCity) {
   TempDir root;
   const GeneratorRun run = RunDemoGenerator({"--out", Q(root.Path()), "--plain", "--scale", "3", "--name", "Большой"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
-  const size_t one = LayerRecords(root.Path() / kPlainCity, "Buildings", 5).size();
+  const size_t one = LayerRecords(root.Path() / NativePath(kPlainCity), "Buildings", 5).size();
   const auto big = LayerRecords(root.Path() / "Большой", "Buildings", 5);
   EXPECT_EQ(big.size(), 3 * one);
   EXPECT_EQ(cp1251::ToUtf8(CrLfLines(ReadBytes(root.Path() / "Большой" / "Info" / "about.inf"), "about")[0]), "Большой");
   EXPECT_TRUE(fs::exists(root.Path() / "Большой" / "Data" / "Streets.txt"));
-  EXPECT_FALSE(fs::exists(root.Path() / kScrambledCity));
+  EXPECT_FALSE(fs::exists(root.Path() / NativePath(kScrambledCity)));
 }
 
 TEST(DemoCityOptions, ArtworkHasItsSizes) {
