@@ -23,10 +23,17 @@ same() {
   local l=0 w=0
   linux_cli "$@" >"$WORK/linux.out" 2>"$WORK/linux.err" || l=$?
   windows_cli "$@" >"$WORK/windows.raw" 2>"$WORK/windows.err" || w=$?
-  tr -d '\r' <"$WORK/windows.raw" >"$WORK/windows.out"
+  # Paths of files name the folder as each system does: Z:\...\ under Wine,
+  # its backslashes doubled where a cell is escaped.
+  tr -d '\r' <"$WORK/windows.raw" | perl -pe \
+    's{\Q$ENV{WINROOT_ESCAPED}\E([^\t\n]*)}{"ROOT" . ($1 =~ s#\\\\#/#gr)}ge;
+     s{\Q$ENV{WINROOT}\E([^\t\n]*)}{"ROOT" . ($1 =~ s#\\#/#gr)}ge' \
+    >"$WORK/windows.out"
+  ROOT="$ROOT" perl -pi -e 's{\Q$ENV{ROOT}\E}{ROOT}g' "$WORK/linux.out"
   if ! cmp -s "$WORK/linux.out" "$WORK/windows.out" || [ "$l" != "$w" ]; then
     echo "same-output: $name differs (exit $l on Linux, $w on Windows):" >&2
-    diff "$WORK/linux.out" "$WORK/windows.out" | head -20 >&2
+    diff "$WORK/linux.out" "$WORK/windows.out" >"$WORK/diff" || true
+    head -20 "$WORK/diff" >&2
     failures=$((failures + 1))
   else
     echo "same-output: $name: $(wc -l <"$WORK/linux.out") lines alike"
@@ -35,6 +42,9 @@ same() {
 
 # The cities under a folder with a Cyrillic name, as users keep them.
 ROOT="$WORK/Карты/Base"
+WINROOT="Z:$(echo "$ROOT" | tr / '\\')"
+WINROOT_ESCAPED=$(echo "$WINROOT" | sed 's/\\/\\\\/g')
+export WINROOT WINROOT_ESCAPED
 mkdir -p "$ROOT"
 cp -r "$LINUX/Base/." "$ROOT/"
 for city in "$ROOT"/*/; do
