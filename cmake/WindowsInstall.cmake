@@ -1,7 +1,7 @@
 # cmake --install and cpack for Windows: the tree of cmake/Windows.cmake, made
-# into Tellurin-<version>-win64.zip (cpack -G ZIP) and an installer in Russian
-# (cpack -G NSIS) with a Start-menu entry and an uninstaller that removes what
-# it installed and nothing of the user's (cities and settings live elsewhere).
+# into Tellurin-<version>-win64.zip (cpack -G ZIP) and an installer (cpack -G
+# NSIS) with a Start-menu entry and an uninstaller that removes what it
+# installed and nothing of the user's (cities and settings live elsewhere).
 install(TARGETS tellurin tellurin-cli RUNTIME DESTINATION .)
 install(FILES ${TELLURIN_DIST_DIR}/windows/qt.conf DESTINATION .)
 foreach(module Core Gui Widgets PrintSupport)
@@ -39,8 +39,5 @@ set(CPACK_NSIS_MUI_UNIICON ${TELLURIN_DIST_DIR}/windows/tellurin.ico)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-# The installer speaks Russian (NSIS's own texts).
-set(CPACK_NSIS_INSTALLER_MUI_ICON_CODE "")
-set(CPACK_NSIS_DEFINES "!define MUI_LANGDLL_ALLLANGUAGES")
 set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
 include(CPack)

@@ -13,17 +13,7 @@ PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-translations-l10n li
           libosmium2-dev libprotozero-dev libproj-dev zlib1g-dev libbz2-dev libexpat1-dev
           desktop-file-utils appstream dpkg-dev file man-db librsvg2-bin)
 
-install_packages() {
-  local missing=()
-  for p in "${PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-}
+source tools/packages.sh
 
 build() {
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -54,12 +44,12 @@ FUZZ_SECONDS=${TELLURIN_FUZZ_SECONDS:-20}
 
 case "${1:-}" in
   run)
-    install_packages
+    install_packages "${PACKAGES[@]}"
     build --target tellurin tellurin-cli demo_cities
     exec ./build/tellurin
     ;;
   test)
-    install_packages
+    install_packages "${PACKAGES[@]}"
     build
     (cd build && ctest --output-on-failure -j"$(nproc)")
     tools/package-check.sh build
@@ -67,7 +57,7 @@ case "${1:-}" in
     ;;
   sanitize)
     # Only the sanitizer build, its suite and the short fuzz runs.
-    install_packages
+    install_packages "${PACKAGES[@]}"
     run_sanitized_tests
     ;;
   windows)

@@ -32,17 +32,7 @@ PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w
           qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-dejavu-core googletest
           libosmium2-dev libprotozero-dev xz-utils)
 
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
-
-install_packages() {
-  local missing=()
-  for p in "${PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  as_root apt-get update
-  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y --no-install-recommends "${missing[@]}"
-}
+source "$ROOT/tools/packages.sh"
 
 # A deb-src entry beside each of Debian's own apt sources (same mirror, same
 # suites), for apt-get source.
@@ -80,7 +70,7 @@ qt_folder() {
   fi
   local prefix; prefix=$(find "$dir" -maxdepth 1 -mindepth 1 -type d -name 'qt-*' | head -1)
   local version
-  version=$(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")/\1/p' "$prefix/lib/cmake/Qt6/Qt6ConfigVersion.cmake" 2>/dev/null)
+  version=$(sed -n 's/^set(PACKAGE_VERSION "\([0-9.]*\)")/\1/p' "$prefix/lib/cmake/Qt6/Qt6ConfigVersionImpl.cmake" 2>/dev/null)
   if [ "$version" != "$QT_VERSION" ] || [ ! -f "$prefix/bin/Qt6Core.dll" ]; then
     echo "windows: $archive is not Qt $QT_VERSION for Windows (found '${version:-nothing}')" >&2
     exit 1
@@ -114,7 +104,7 @@ make_packages() {
   ls -l "$BUILD"/Tellurin-*-win64.zip "$BUILD"/Tellurin-*-win64.exe
 }
 
-timed "installing packages" install_packages
+timed "installing packages" install_packages "${PACKAGES[@]}"
 add_source_entries
 QT=$(timed "Qt" qt_folder | tail -1)
 DEPS=$(timed "dependencies" "$ROOT/tools/windows/deps.sh" "$CACHE" | tail -1)
