@@ -48,3 +48,11 @@ foreach(dir ${CMAKE_BINARY_DIR}/fonts ${CMAKE_BINARY_DIR}/tests/fonts)
     file(COPY ${TELLURIN_FONTS_DIR}/${font} DESTINATION ${dir})
   endforeach()
 endforeach()
+
+# Qt's Russian texts beside the programs of the build tree, as the installed
+# folder has them.
+set(TELLURIN_QT_TRANSLATIONS /usr/share/qt6/translations/qtbase_ru.qm CACHE FILEPATH
+    "Qt's Russian translation (from Debian's qt6-translations-l10n)")
+foreach(dir ${CMAKE_BINARY_DIR}/translations ${CMAKE_BINARY_DIR}/tests/translations)
+  file(COPY ${TELLURIN_QT_TRANSLATIONS} DESTINATION ${dir})
+endforeach()

@@ -15,8 +15,6 @@ install(FILES ${TELLURIN_QT_PREFIX}/plugins/imageformats/qico.dll ${TELLURIN_QT_
         DESTINATION imageformats)
 # Qt's own dialog texts in Russian, and the fonts the map and the interface are
 # drawn in (Windows has no DejaVu; without them Qt falls back to other faces).
-set(TELLURIN_QT_TRANSLATIONS /usr/share/qt6/translations/qtbase_ru.qm CACHE FILEPATH
-    "Qt's Russian translation (from Debian's qt6-translations-l10n)")
 install(FILES ${TELLURIN_QT_TRANSLATIONS} DESTINATION translations)
 list(TRANSFORM TELLURIN_FONT_FILES PREPEND ${TELLURIN_FONTS_DIR}/ OUTPUT_VARIABLE font_paths)
 install(FILES ${font_paths} DESTINATION fonts)
@@ -40,4 +38,34 @@ set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
+
+# The installer speaks Russian: CMake's NSIS script with Russian as its one
+# language, its own messages translated, and Unicode text (the script is UTF-8
+# with a byte order mark, as CMake's own).
+function(tellurin_russian_nsis_template out_dir)
+  file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in text)
+  string(REGEX REPLACE "(;Languages\n\n)(  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n)+"
+         "\\1  !insertmacro MUI_LANGUAGE \"Russian\"\n" text "${text}")
+  set(replacements
+      "; CPack install script designed for a nmake build" "; The installer of Tellurin\nUnicode true"
+      "@CPACK_NSIS_PACKAGE_NAME@ is already installed. $\\n$\\nDo you want to uninstall the old version before installing the new one?"
+      "@CPACK_NSIS_PACKAGE_NAME@ уже установлен.$\\n$\\nУдалить прежнюю версию перед установкой новой?"
+      "\"Uninstall failed.\"" "\"Не удалось удалить прежнюю версию.\""
+      "\\Uninstall.lnk" "\\Удалить @CPACK_NSIS_PACKAGE_NAME@.lnk")
+  while(replacements)
+    list(POP_FRONT replacements from to)
+    string(FIND "${text}" "${from}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "CMake's NSIS template has no \"${from}\" to translate")
+    endif()
+    string(REPLACE "${from}" "${to}" text "${text}")
+  endwhile()
+  string(FIND "${text}" "MUI_LANGUAGE \"Russian\"" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "CMake's NSIS template: its list of languages was not found")
+  endif()
+  file(WRITE ${out_dir}/NSIS.template.in "${text}")
+endfunction()
+tellurin_russian_nsis_template(${CMAKE_BINARY_DIR}/nsis)
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_BINARY_DIR}/nsis)
 include(CPack)

@@ -9,6 +9,7 @@
 #include "mapdata/LayerFile.h"
 #include "mapdata/Loaders.h"
 #include "mapdata/PictureLoader.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ class Checker {
   void CheckIcons() {
     const fs::path dir = city_.File("Icons");
     for (const std::string& name : FindEntries(dir, ".ico")) {
-      const fs::path file = dir / name;
+      const fs::path file = dir / NativePath(name);
       if (!HasExactExtension(name, ".ico")) {
         Add(file, 0, "расширение не «.ico» в нижнем регистре: значок не загружается");
         continue;
@@ -65,7 +66,7 @@ class Checker {
 
   // The marker, then the three pictures the information panel opens.
   void CheckFirmPictures(const FolderIndex& folder, const std::string& base) {
-    for (const char* suffix : {".jpg", "1.jpg", "2.jpg", "3.jpg"}) CheckPicture(folder.Resolve(base + suffix));
+    for (const char* suffix : {".jpg", "1.jpg", "2.jpg", "3.jpg"}) CheckPicture(folder.Resolve(NativePath(base + suffix)));
   }
 
   // The loader reads the plain firm files only when no scrambled one gave a row.
@@ -79,7 +80,7 @@ class Checker {
     const FolderIndex folder(dir);
     const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
     for (const std::string& name : FindEntries(dir, extension)) {
-      const fs::path file = dir / name;
+      const fs::path file = dir / NativePath(name);
       const FirmFileResult firm = ReadFirmFile(file, variant, mask_);
       switch (firm.Outcome) {
         case FirmFileResult::Read:

@@ -9,6 +9,7 @@
 #include "mapdata/FirmFile.h"
 #include "mapdata/LayerFile.h"
 #include "mapdata/Loaders.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ unsigned char CityScrambleMask(const CityLocation& city, unsigned char configure
     if (FileExists(file)) vote(file, Layout::Layer);
   }
   const fs::path firms = city.File("Firms");
-  for (const std::string& name : FindEntries(firms, kFirmScrambledExtension)) vote(firms / name, Layout::Firm);
+  for (const std::string& name : FindEntries(firms, kFirmScrambledExtension)) vote(firms / NativePath(name), Layout::Firm);
 
   unsigned char chosen = configured;
   for (size_t mask = 0; mask < votes.size(); ++mask)

@@ -14,6 +14,7 @@
 #include "mapdata/MarkerPool.h"
 #include "mapdata/PictureLoader.h"
 #include "mapdata/ProblemText.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ struct FirmPictures {
 // built-in marker when it has none (or it cannot be decoded).
 QImage FirmMarker(FirmPictures& pictures, const std::string& baseName) {
   QImage picture;
-  const fs::path jpg = pictures.Folder.Resolve(baseName + ".jpg");
+  const fs::path jpg = pictures.Folder.Resolve(NativePath(baseName + ".jpg"));
   if (FileExists(jpg) && LoadPicture(jpg, picture)) return pictures.Markers.Share(MarkerFromPicture(picture));
   return DefaultFirmMarker();
 }
@@ -75,7 +76,7 @@ bool TakeFirm(const LayerLoad& load, const fs::path& file, FirmVariant variant) 
 void ReadFirmPass(const LayerLoad& load, const fs::path& dir, FirmPictures& pictures, FirmVariant variant) {
   const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
   for (const std::string& name : FindEntries(dir, extension)) {
-    const fs::path file = dir / name;
+    const fs::path file = dir / NativePath(name);
     if (!TakeFirm(load, file, variant)) continue;
     std::string baseName = FirmBaseName(file, variant);
     load.Tables.FirmsImageList.push_back(FirmMarker(pictures, baseName));

@@ -6,12 +6,22 @@
 #include <windows.h>
 // after windows.h
 #include <shellapi.h>
+// the C runtime's file modes
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
 #endif
 
 #ifdef _WIN32
 
 std::string NativeString(const fs::path& path) {
   const std::u8string utf8 = path.u8string();
+  return std::string(utf8.begin(), utf8.end());
+}
+
+std::string GenericNativeString(const fs::path& path) {
+  const std::u8string utf8 = path.generic_u8string();
   return std::string(utf8.begin(), utf8.end());
 }
 
@@ -36,11 +46,15 @@ Utf8Arguments::Utf8Arguments(int& argc, char**& argv) {
   argc = count;
   argv = pointers_.data();
   SetConsoleOutputCP(CP_UTF8);
+  // Lines end in "\n" as on Linux: what scripts read is the same on both.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
 }
 
 #else
 
 std::string NativeString(const fs::path& path) { return path.native(); }
+std::string GenericNativeString(const fs::path& path) { return path.native(); }
 fs::path NativePath(std::string_view name) { return fs::path(std::string(name)); }
 
 QString PathToQString(const fs::path& path) { return QFile::decodeName(QByteArray::fromStdString(path.native())); }

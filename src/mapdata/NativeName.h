@@ -14,6 +14,9 @@
 namespace fs = std::filesystem;
 
 std::string NativeString(const fs::path& path);
+// The same with "/" between the parts on every system: a path relative to a
+// city folder as scripts read it whatever system wrote it.
+std::string GenericNativeString(const fs::path& path);
 fs::path NativePath(std::string_view name);
 
 QString PathToQString(const fs::path& path);
@@ -21,7 +24,9 @@ fs::path PathFromQString(const QString& path);
 
 // The command line as UTF-8 (on Windows, main's argv is in the ANSI code page
 // and loses what it cannot hold): rewrites argc and argv for the life of the
-// object, and lets the console show UTF-8 output.
+// object, lets the console show UTF-8 output, and writes standard output and
+// error as given (no "\r" added before "\n"), so that they are the same bytes
+// as on Linux.
 class Utf8Arguments {
  public:
   Utf8Arguments(int& argc, char**& argv);

@@ -27,11 +27,6 @@ constexpr FolderWords kCityFolder{"в папку города", "папка го
 constexpr int kLockWaitMs = 10000;
 constexpr int kStaleLockMs = 30000;
 
-const QCollator& KeywordCollator() {
-  static const QCollator collator = RussianCollator(false);
-  return collator;
-}
-
 std::string KeywordFileBytes(const std::vector<std::string>& words) {
   std::string bytes;
   for (const std::string& word : words) bytes.append(word).append("\r\n");
@@ -82,17 +77,15 @@ std::string LockFailureReason(QLockFile::LockError error, const fs::path& cityDi
 }  // namespace
 
 bool KeywordLess(const std::string& a, const std::string& b) {
-  return KeywordCollator().compare(cp1251::ToQString(a), cp1251::ToQString(b)) < 0;
+  return RussianSortKey(a, false) < RussianSortKey(b, false);
 }
 
 void SortKeywords(std::vector<std::string>& words) {
-  std::vector<std::pair<QString, std::string>> decoded;
-  decoded.reserve(words.size());
-  for (std::string& w : words) decoded.emplace_back(cp1251::ToQString(w), std::move(w));
-  const QCollator& collator = KeywordCollator();
-  std::stable_sort(decoded.begin(), decoded.end(),
-                   [&](const auto& a, const auto& b) { return collator.compare(a.first, b.first) < 0; });
-  for (size_t i = 0; i < words.size(); ++i) words[i] = std::move(decoded[i].second);
+  std::vector<std::pair<std::string, std::string>> keyed;
+  keyed.reserve(words.size());
+  for (std::string& w : words) keyed.emplace_back(RussianSortKey(w, false), std::move(w));
+  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t i = 0; i < words.size(); ++i) words[i] = std::move(keyed[i].second);
 }
 
 void LoadKeywords(MapCore& core) {

@@ -1,8 +1,5 @@
 #include "search/ListOrder.h"
 
-#include <QCollatorSortKey>
-#include <QString>
-
 #include <algorithm>
 #include <array>
 #include <numeric>
@@ -11,7 +8,6 @@
 #include <type_traits>
 #include <unordered_map>
 
-#include "mapdata/Cp1251.h"
 #include "mapdata/LayerTable.h"
 #include "search/Collation.h"
 
@@ -22,37 +18,18 @@ namespace {
 static_assert(!std::is_same_v<decltype(std::declval<const LayerTable&>().CellAt(0, 0)), std::string>,
               "SortedRows keeps views of the cells while it sorts");
 
-// Windows-1251 to text by a table built once through the converter: a sort
-// decodes every cell of a column, tens of thousands of them.
-QString Decoded(std::string_view cp1251Text) {
-  static const std::array<char16_t, 256> kUnicode = [] {
-    std::array<char16_t, 256> table{};
-    for (int b = 0; b < 256; ++b) {
-      const char byte = static_cast<char>(b);
-      const QString one = cp1251::ToQString(std::string_view(&byte, 1));
-      table[static_cast<size_t>(b)] = one.size() == 1 ? one[0].unicode() : u'?';
-    }
-    return table;
-  }();
-  QString text(static_cast<qsizetype>(cp1251Text.size()), Qt::Uninitialized);
-  QChar* out = text.data();
-  for (const char c : cp1251Text) *out++ = QChar(kUnicode[static_cast<unsigned char>(c)]);
-  return text;
-}
-
 // The place of each text in the order, texts that collate equal sharing one.
 std::vector<int> Ranks(const std::vector<std::string_view>& texts) {
-  const QCollator collator = RussianCollator(true);
-  std::vector<QCollatorSortKey> keys;
+  std::vector<std::string> keys;
   keys.reserve(texts.size());
-  for (std::string_view text : texts) keys.push_back(collator.sortKey(Decoded(text)));
+  for (std::string_view text : texts) keys.push_back(RussianSortKey(text, true));
   std::vector<int> byKey(texts.size());
   std::iota(byKey.begin(), byKey.end(), 0);
-  std::sort(byKey.begin(), byKey.end(), [&](int a, int b) { return keys[a].compare(keys[b]) < 0; });
+  std::sort(byKey.begin(), byKey.end(), [&](int a, int b) { return keys[a] < keys[b]; });
   std::vector<int> rank(texts.size());
   int place = 0;
   for (size_t i = 0; i < byKey.size(); ++i) {
-    if (i > 0 && keys[byKey[i - 1]].compare(keys[byKey[i]]) != 0) ++place;
+    if (i > 0 && keys[byKey[i - 1]] != keys[byKey[i]]) ++place;
     rank[byKey[i]] = place;
   }
   return rank;

@@ -1,5 +1,6 @@
 #include "shell/DataRoots.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -23,12 +24,19 @@ fs::path Normal(const fs::path& path) {
 
 }  // namespace
 
-// AppDataLocation is GenericDataLocation + organisation + application; it is
-// formed here from our own names so that a caller that has not set them yet
-// (a tool, a test) still gets the folder the viewer reads.
+// AppDataLocation under our own names, so that a caller that has not set them
+// yet (a tool, a test) still gets the folder the viewer reads.  Qt forms it per
+// platform (~/.local/share/ORG/APP on Linux, %APPDATA%\ORG\APP on Windows);
+// the caller's names are put back.
 fs::path UserDataRoot() {
-  return FromQt(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) /
-         app_identity::kOrganizationName / app_identity::kApplicationName / "Base";
+  const QString application = QCoreApplication::applicationName();
+  const QString organization = QCoreApplication::organizationName();
+  QCoreApplication::setApplicationName(app_identity::kApplicationName);
+  QCoreApplication::setOrganizationName(app_identity::kOrganizationName);
+  const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QCoreApplication::setApplicationName(application);
+  QCoreApplication::setOrganizationName(organization);
+  return FromQt(appData) / "Base";
 }
 
 std::vector<fs::path> SystemDataRoots() {

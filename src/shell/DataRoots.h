@@ -10,8 +10,9 @@
 
 namespace fs = std::filesystem;
 
-// AppDataLocation + "/Base" of this program (~/.local/share/Tellurin/Tellurin/Base),
-// whether or not the application's names have been set yet.  It may not exist.
+// AppDataLocation + "/Base" of this program (~/.local/share/Tellurin/Tellurin/Base;
+// %APPDATA%\Tellurin\Tellurin\Base on Windows), whether or not the application's
+// names have been set yet.  It may not exist.
 fs::path UserDataRoot();
 
 // share/tellurin/Base beside the installation's bin/ folder (when the

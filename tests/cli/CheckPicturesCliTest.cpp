@@ -6,6 +6,7 @@
 #include "support/CityBuilder.h"
 #include "support/PictureFiles.h"
 #include "support/Unprivileged.h"
+#include "mapdata/NativeName.h"
 
 TEST(CliCheck, ListsEveryPictureThatCannotBeReadOrDecoded) {
   struct Case {
@@ -28,7 +29,7 @@ TEST(CliCheck, ListsEveryPictureThatCannotBeReadOrDecoded) {
       fs::permissions(city.CityDir() / "Info", fs::perms(0755));
       fs::permissions(picture, fs::perms::none);
     }
-    const CliResult r = RunCli({"check", city.CityDir().string()}, prefix);
+    const CliResult r = RunCli({"check", NativeString(city.CityDir())}, prefix);
     EXPECT_EQ(r.exitCode, 1) << c.Picture << (c.Locked ? " locked" : "") << r.err;
     EXPECT_EQ(r.out, std::string(c.Picture) + "\t0\tкартинка не читается\n") << (c.Locked ? "locked" : "");
     fs::permissions(picture, fs::perms(0644));

@@ -7,6 +7,7 @@
 #include "support/CityBuilder.h"
 #include "support/TempDir.h"
 #include "support/Unprivileged.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ std::string Joined(const std::vector<std::string>& args) {
 TEST(CliCityFolder, AFolderWithoutAboutInfIsNotACity) {
   CityBuilder city("Город");
   city.Plain("Data/Streets.txt", {StreetRecord("Мира", "1 1", 1)});
-  const std::string root = city.DataRoot().string();
-  const std::string out = (city.DataRoot() / "out.png").string();
+  const std::string root = NativeString(city.DataRoot());
+  const std::string out = NativeString(city.DataRoot() / "out.png");
   for (const std::vector<std::string>& args : CityCommands(root, out)) {
     const CliResult r = RunCli(args);
     EXPECT_EQ(r.exitCode, 2) << Joined(args);
@@ -49,18 +50,18 @@ TEST(CliCityFolder, AFolderOrLayerFileThatCannotBeReadIsNamedWithExit1) {
   CityBuilder city("Город");
   const fs::path streets = city.Plain("Data/Streets.txt", {StreetRecord("Мира", "1 1", 1)});
   city.Raw("Firms/a.crpt", ScrambledFirmBytes({"A", "s", "1", "1 1", "k"}));
-  const std::string dir = city.CityDir().string();
+  const std::string dir = NativeString(city.CityDir());
   const std::vector<Case> cases{
       {"", "tellurin-cli: не удается прочитать папку города " + dir + "\n", ""},
-      {"Data", "tellurin-cli: не удается прочитать папку " + (city.CityDir() / "Data").string() + "\n",
+      {"Data", "tellurin-cli: не удается прочитать папку " + NativeString(city.CityDir() / "Data") + "\n",
        "Data\t0\tпапка не читается\n"},
-      {"Firms", "tellurin-cli: не удается прочитать папку " + (city.CityDir() / "Firms").string() + "\n",
+      {"Firms", "tellurin-cli: не удается прочитать папку " + NativeString(city.CityDir() / "Firms") + "\n",
        "Firms\t0\tпапка не читается\n"},
-      {"Data/Streets.txt", "tellurin-cli: не удается прочитать файл " + streets.string() + "\n",
+      {"Data/Streets.txt", "tellurin-cli: не удается прочитать файл " + NativeString(streets) + "\n",
        "Data/Streets.txt\t0\tфайл есть, но не открывается\n"},
   };
   TempDir outDir;
-  const std::string out = (outDir.Path() / "out.png").string();
+  const std::string out = NativeString(outDir.Path() / "out.png");
   std::vector<std::string> prefix;
   if (!PrefixAsNobody(city.CityDir() / "Data", prefix) || !PrefixAsNobody(city.CityDir() / "Firms", prefix) ||
       !PrefixAsNobody(outDir.Path(), prefix))

@@ -4,14 +4,25 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "mapdata/NativeName.h"
 
 struct CliResult {
   int exitCode = -1;
   std::string out;  // UTF-8
   std::string err;
 };
+
+// A path as tellurin-cli prints it in a cell or a message line: escaped, so
+// that Windows' backslashes come doubled.
+inline std::string CliPath(const std::filesystem::path& path) {
+  std::string escaped;
+  for (const char c : NativeString(path)) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  return escaped;
+}
 
 inline CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& prefix = {}) {
   QStringList list;

@@ -6,6 +6,7 @@
 
 #include "cli/CliRun.h"
 #include "support/TempDir.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ class HereCli : public ::testing::Test {
   static void SetUpTestSuite() {
     root = new TempDir;
     QProcess generator;
-    generator.start(TELLURIN_DEMO_PATH, {"--out", QString::fromStdString(root->Path().string()), "--plain"});
+    generator.start(TELLURIN_DEMO_PATH, {"--out", QString::fromStdString(NativeString(root->Path())), "--plain"});
     ASSERT_TRUE(generator.waitForFinished(120000));
     ASSERT_EQ(generator.exitCode(), 0);
   }
@@ -22,7 +23,7 @@ class HereCli : public ::testing::Test {
     delete root;
     root = nullptr;
   }
-  static std::string City() { return (root->Path() / "Светлогорск").string(); }
+  static std::string City() { return NativeString(root->Path() / NativePath("Светлогорск")); }
   static TempDir* root;
 };
 

@@ -5,6 +5,7 @@
 #include "support/CityBuilder.h"
 #include "support/PictureFiles.h"
 #include "support/Unprivileged.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -38,19 +39,19 @@ TEST(CliDump, PrintsExtentsEveryTableAndTheMessages) {
   const fs::path objects = city.Plain("Data/Objects.txt", {{W("Школа"), W("Мира"), "3", "N1", "8 9", "0"}});
   city.Raw("Firms/f.crpt", ScrambledFirmBytes({W("Кафе"), W("Мира"), "4", "1 1", W("еда")}));
 
-  const CliResult r = RunCli({"dump", city.CityDir().string()});
+  const CliResult r = RunCli({"dump", NativeString(city.CityDir())});
   EXPECT_EQ(r.exitCode, 0) << r.err;
   // The record with the escaped fields was not read: its point count is "x".
   const std::vector<std::string> expected{
       "extents\t-5\t0\t30\t40",
       "table\tListOfStreets\t1",
-      "0\tЛенина\tУлица\t5\t2\t10 20 30 40\t" + streets.string() + "\t\t\t10\t20\t30\t40",
+      "0\tЛенина\tУлица\t5\t2\t10 20 30 40\t" + CliPath(streets) + "\t\t\t10\t20\t30\t40",
       "table\tListOfBuildings\t0",
       "table\tListOfRegions\t0",
       "table\tListOfTexts\t1",
       "0\tЦентр\t2\t-5 7\t-5\t7",
       "table\tListOfObjects\t1",
-      "0\tШкола\tМира\t3\tN1\t8 9\t" + objects.string() + "\t0\t8\t9",
+      "0\tШкола\tМира\t3\tN1\t8 9\t" + CliPath(objects) + "\t0\t8\t9",
       "table\tListOfFirms\t1",
       "0\tКафе\tМира\t4\t1 1\tf\t1\t1\tеда\t0",
       "table\tListOfPath1\t1",
@@ -67,13 +68,13 @@ TEST(CliDump, PrintsExtentsEveryTableAndTheMessages) {
   const std::string header = all[expected.size()];
   ASSERT_EQ(header.rfind("table\tDrawListView\t", 0), 0u) << header;
   EXPECT_EQ(std::to_string(all.size() - expected.size() - 1), header.substr(header.rfind('\t') + 1));
-  EXPECT_EQ(r.err, "message\tФайл " + streets.string() + ", запись 2: количество точек «x» не является целым числом.\n");
+  EXPECT_EQ(r.err, "message\tФайл " + CliPath(streets) + ", запись 2: количество точек «x» не является целым числом.\n");
 }
 
 TEST(CliDump, EscapesBackslashTabAndLineBreaksOfCells) {
   CityBuilder city;
   city.Plain("Data/Regions.txt", {{"A\\B\tC\nD", "0", " ", "x\\y", " "}});
-  const CliResult r = RunCli({"dump", city.CityDir().string()});
+  const CliResult r = RunCli({"dump", NativeString(city.CityDir())});
   EXPECT_EQ(r.exitCode, 0);
   const std::vector<std::string> lines = Lines(r.out);
   ASSERT_GE(lines.size(), 5u);
@@ -83,7 +84,7 @@ TEST(CliDump, EscapesBackslashTabAndLineBreaksOfCells) {
 
 TEST(CliDump, AnEmptyCityPrintsEmptyTables) {
   CityBuilder city;
-  const CliResult r = RunCli({"dump", city.CityDir().string() + "/"});
+  const CliResult r = RunCli({"dump", NativeString(city.CityDir()) + "/"});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out,
             "extents\t0\t0\t0\t0\ntable\tListOfStreets\t0\ntable\tListOfBuildings\t0\ntable\tListOfRegions\t0\n"
@@ -96,11 +97,11 @@ TEST(CliDump, WrongCallsExitWith2) {
   CityBuilder city;
   EXPECT_EQ(RunCli({"dump"}).exitCode, 2);
   EXPECT_EQ(RunCli({"dump", "a", "b"}).exitCode, 2);
-  const CliResult notAFolder = RunCli({"dump", (city.CityDir() / "none").string()});
+  const CliResult notAFolder = RunCli({"dump", NativeString(city.CityDir() / "none")});
   EXPECT_EQ(notAFolder.exitCode, 2);
   EXPECT_NE(notAFolder.err.find("not a city folder"), std::string::npos);
   const fs::path file = city.Raw("file.txt", "x");
-  EXPECT_EQ(RunCli({"dump", file.string()}).exitCode, 2);
+  EXPECT_EQ(RunCli({"dump", NativeString(file)}).exitCode, 2);
   const CliResult help = RunCli({"dump", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.out.rfind("usage: tellurin-cli dump CITY_DIR\n", 0), 0u);
@@ -115,16 +116,16 @@ TEST(CliDump, WrongCallsExitWith2) {
 TEST(CliDump, FilesThatExistButCannotBeOpenedGiveTheLayersMessages) {
   CityBuilder city;
   const std::vector<std::string> locked{
-      city.Scrambled("Data/Streets.crpt", {}).string(), city.Plain("Data/Buildings.txt", {}).string(),
-      city.Scrambled("Data/Path.crpt", {}).string(),    city.Plain("Data/Texts.txt", {}).string(),
-      city.Plain("Data/Regions.txt", {}).string(),      city.Scrambled("Data/Objects.crpt", {}).string(),
-      city.Raw("Firms/a.crpt", ScrambledFirmBytes({"A", "s", "1", "1 1", "k"})).string()};
+      NativeString(city.Scrambled("Data/Streets.crpt", {})), NativeString(city.Plain("Data/Buildings.txt", {})),
+      NativeString(city.Scrambled("Data/Path.crpt", {})),    NativeString(city.Plain("Data/Texts.txt", {})),
+      NativeString(city.Plain("Data/Regions.txt", {})),      NativeString(city.Scrambled("Data/Objects.crpt", {})),
+      NativeString(city.Raw("Firms/a.crpt", ScrambledFirmBytes({"A", "s", "1", "1 1", "k"})))};
   city.Plain("Data/Streets.txt", {StreetRecord("Plain", "1 1", 1)});  // not a fallback
   city.Folder("Data/Texts.crpt");  // a folder bearing the name counts as absent
   std::vector<std::string> prefix;
   if (!PrefixAsNobody(city.CityDir() / "Data", prefix)) GTEST_SKIP() << "setpriv is needed to drop root rights";
   for (const std::string& file : locked) fs::permissions(file, fs::perms::none);
-  const CliResult r = RunCli({"dump", city.CityDir().string()}, prefix);
+  const CliResult r = RunCli({"dump", NativeString(city.CityDir())}, prefix);
   for (const std::string& file : locked) fs::permissions(file, fs::perms(0644));
   EXPECT_EQ(r.exitCode, 1) << r.err;
   std::string named;  // the layer files, in the order of the load
@@ -144,14 +145,14 @@ TEST(CliDump, FilesThatExistButCannotBeOpenedGiveTheLayersMessages) {
 TEST(CliDump, PlainFilesThatCannotBeOpenedAndTheScrambledVariantsOthers) {
   CityBuilder city;
   const std::vector<std::string> locked{
-      city.Plain("Data/Streets.txt", {}).string(), city.Scrambled("Data/Buildings.crpt", {}).string(),
-      city.Plain("Data/Path.txt", {}).string(),    city.Scrambled("Data/Texts.crpt", {}).string(),
-      city.Scrambled("Data/Regions.crpt", {}).string(), city.Plain("Data/Objects.txt", {}).string(),
-      city.Raw("Firms/a.txt", PlainFirmBytes({"A", "s", "1", "1 1", "k"})).string()};
+      NativeString(city.Plain("Data/Streets.txt", {})), NativeString(city.Scrambled("Data/Buildings.crpt", {})),
+      NativeString(city.Plain("Data/Path.txt", {})),    NativeString(city.Scrambled("Data/Texts.crpt", {})),
+      NativeString(city.Scrambled("Data/Regions.crpt", {})), NativeString(city.Plain("Data/Objects.txt", {})),
+      NativeString(city.Raw("Firms/a.txt", PlainFirmBytes({"A", "s", "1", "1 1", "k"})))};
   std::vector<std::string> prefix;
   if (!PrefixAsNobody(city.CityDir() / "Data", prefix)) GTEST_SKIP() << "setpriv is needed to drop root rights";
   for (const std::string& file : locked) fs::permissions(file, fs::perms::none);
-  const CliResult r = RunCli({"dump", city.CityDir().string()}, prefix);
+  const CliResult r = RunCli({"dump", NativeString(city.CityDir())}, prefix);
   for (const std::string& file : locked) fs::permissions(file, fs::perms(0644));
   EXPECT_EQ(r.exitCode, 1) << r.err;
   std::string named;  // the layer files, in the order of the load
@@ -179,7 +180,7 @@ TEST(CliCheck, ListsEveryProblemAndGoesOnPastBadRecords) {
   city.Raw("Firms/a.crpt", ScrambledFirmBytes({"A", "s", "1", "x 1", "k"}));
   city.Raw("Firms/b.crpt", ScrambledFirmBytes({"B", "s", "1", "1 1", "k"}));
   city.Raw("Firms/b.jpg", "not a jpeg");
-  const CliResult r = RunCli({"check", city.CityDir().string()});
+  const CliResult r = RunCli({"check", NativeString(city.CityDir())});
   EXPECT_EQ(r.exitCode, 1) << r.err;
   EXPECT_EQ(Lines(r.out), (std::vector<std::string>{
                               "Icons/0.ICO\t0\tрасширение не «.ico» в нижнем регистре: значок не загружается",
@@ -196,11 +197,11 @@ TEST(CliCheck, ListsEveryProblemAndGoesOnPastBadRecords) {
 TEST(CliCheck, ACleanCityExitsZeroAndHelpAndUsage) {
   CityBuilder city;
   city.Plain("Data/Streets.txt", {StreetRecord("A", "1 2", 1)});
-  const CliResult r = RunCli({"check", city.CityDir().string()});
+  const CliResult r = RunCli({"check", NativeString(city.CityDir())});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(RunCli({"check"}).exitCode, 2);
-  EXPECT_EQ(RunCli({"check", (city.CityDir() / "none").string()}).exitCode, 2);
+  EXPECT_EQ(RunCli({"check", NativeString(city.CityDir() / "none")}).exitCode, 2);
   const CliResult help = RunCli({"check", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.out.rfind("usage: tellurin-cli check CITY_DIR\n", 0), 0u);

@@ -3,6 +3,7 @@
 
 #include "cli/CliRun.h"
 #include "support/CityBuilder.h"
+#include "mapdata/NativeName.h"
 
 TEST(CliRefusedValues, TheReasonComesBeforeTheUsage) {
   struct Case {
@@ -28,7 +29,7 @@ TEST(CliRefusedValues, TheReasonComesBeforeTheUsage) {
   };
   CityBuilder city;
   for (const Case& c : cases) {
-    std::vector<std::string> args{c.Args[0], city.CityDir().string()};
+    std::vector<std::string> args{c.Args[0], NativeString(city.CityDir())};
     args.insert(args.end(), c.Args.begin() + 1, c.Args.end());
     const CliResult r = RunCli(args);
     EXPECT_EQ(r.exitCode, 2) << c.Reason;

@@ -5,6 +5,7 @@
 
 #include "cli/CliRun.h"
 #include "support/CityBuilder.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ class RenderCli : public ::testing::Test {
   }
 
   QImage Render(const std::vector<std::string>& extra, CliResult* result = nullptr) {
-    const std::string out = (city.DataRoot() / "out.png").string();
-    std::vector<std::string> args = {"render", city.CityDir().string(), "-o", out, "--screen", "200x150"};
+    const std::string out = NativeString(city.DataRoot() / "out.png");
+    std::vector<std::string> args = {"render", NativeString(city.CityDir()), "-o", out, "--screen", "200x150"};
     args.insert(args.end(), extra.begin(), extra.end());
     const CliResult r = RunCli(args);
     if (result) *result = r;
@@ -93,14 +94,14 @@ TEST_F(RenderCli, PictureOptionWritesTheWholeMapPicture) {
 }
 
 TEST_F(RenderCli, MissingCityAndBadArgumentsAreReported) {
-  CliResult r = RunCli({"render", (city.DataRoot() / "Nowhere").string(), "-o", "/tmp/x.png"});
+  CliResult r = RunCli({"render", NativeString(city.DataRoot() / "Nowhere"), "-o", "/tmp/x.png"});
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_NE(r.err.find("not a city folder"), std::string::npos) << r.err;
-  r = RunCli({"render", city.CityDir().string()});
+  r = RunCli({"render", NativeString(city.CityDir())});
   EXPECT_EQ(r.exitCode, 2);
-  r = RunCli({"render", city.CityDir().string(), "-o", "/tmp/x.png", "--scale", "abc"});
+  r = RunCli({"render", NativeString(city.CityDir()), "-o", "/tmp/x.png", "--scale", "abc"});
   EXPECT_EQ(r.exitCode, 2);
-  r = RunCli({"render", city.CityDir().string(), "-o", "/tmp/x.png", "--texts", "maybe"});
+  r = RunCli({"render", NativeString(city.CityDir()), "-o", "/tmp/x.png", "--texts", "maybe"});
   EXPECT_EQ(r.exitCode, 2);
   r = RunCli({"render", "--help"});
   EXPECT_EQ(r.exitCode, 0);
@@ -110,7 +111,7 @@ TEST_F(RenderCli, MissingCityAndBadArgumentsAreReported) {
 TEST_F(RenderCli, AShortPointListIsReportedNotCrashed) {
   // A region whose point list is shorter than its count.
   city.Plain("Data/Regions.txt", {{W("Рынки"), "4", "50 50 150 50", "0", " "}});
-  const CliResult r = RunCli({"render", city.CityDir().string(), "-o", (city.DataRoot() / "bad.png").string()});
+  const CliResult r = RunCli({"render", NativeString(city.CityDir()), "-o", NativeString(city.DataRoot() / "bad.png")});
   EXPECT_NE(r.exitCode, -1) << "crashed";
   EXPECT_NE(r.err.find("message\t"), std::string::npos) << r.err;
 }

@@ -11,6 +11,7 @@
 #include "mapdata/Cp1251.h"
 #include "support/CityBuilder.h"
 #include "support/TempDir.h"
+#include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
 
@@ -29,7 +30,7 @@ TEST(SearchCli, WrongArgumentsAreUsageErrors) {
 TEST(SearchCli, MissingCityFolderIsAUsageError) {
   TempDir dir;
   for (const char* command : {"search", "firms", "add-keyword"}) {
-    const CliResult r = RunCli({command, (dir.Path() / "Base" / "Nowhere").string(), "x"});
+    const CliResult r = RunCli({command, NativeString(dir.Path() / "Base" / "Nowhere"), "x"});
     EXPECT_EQ(r.exitCode, 2) << command;
     EXPECT_NE(r.err.find("not a city folder"), std::string::npos) << r.err;
   }
@@ -40,7 +41,7 @@ TEST(SearchCli, AddKeywordRewritesTheFileInOrder) {
   const fs::path city = dir.Path() / "Base" / "Town";
   WriteBytes(city / "Info/about.inf", "Town\r\n");
   WriteBytes(city / "Kw.map", W("вокзал\nбанк\r\n"));
-  const CliResult r = RunCli({"add-keyword", city.string(), "Аптека"});
+  const CliResult r = RunCli({"add-keyword", NativeString(city), "Аптека"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, "count\t3\nАптека\nбанк\nвокзал\n");
   EXPECT_EQ(ReadBytes(city / "Kw.map"), W("Аптека\r\nбанк\r\nвокзал\r\n"));
@@ -64,7 +65,7 @@ bool DropRights(const fs::path& root, std::vector<std::string>& prefix) {
   if (geteuid() != 0) return true;
   if (!fs::exists("/usr/bin/setpriv")) return false;
   for (fs::path p = root; !p.empty() && p != p.root_path(); p = p.parent_path())
-    if (p.string().rfind(fs::temp_directory_path().string(), 0) == 0 && p != fs::temp_directory_path())
+    if (NativeString(p).rfind(NativeString(fs::temp_directory_path()), 0) == 0 && p != fs::temp_directory_path())
       fs::permissions(p, fs::perms(0755));
   prefix = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
   return true;
@@ -80,10 +81,10 @@ TEST(SearchCli, UnreadableKeywordFileIsReportedAndKeptWhole) {
   if (!DropRights(city, prefix)) GTEST_SKIP() << "setpriv is needed to drop root rights";
   fs::permissions(city / "Kw.map", fs::perms(0600));
   if (!RunningAsRoot()) fs::permissions(city / "Kw.map", fs::perms(0000));
-  const CliResult r = RunCli({"add-keyword", city.string(), "аптека"}, prefix);
+  const CliResult r = RunCli({"add-keyword", NativeString(city), "аптека"}, prefix);
   fs::permissions(city / "Kw.map", fs::perms(0644));
   EXPECT_NE(r.err.find("message\tНе удалось прочитать список ключевых слов из файла \"" +
-                       (city / "Kw.map").string() + "\": нет прав на чтение файла."),
+                       NativeString(city / "Kw.map") + "\": нет прав на чтение файла."),
             std::string::npos)
       << r.err;
   EXPECT_EQ(ReadBytes(city / "Kw.map"), W("банк\r\n"));
@@ -99,11 +100,11 @@ TEST(SearchCli, KeywordFileInAFolderWithoutWriteRightsStaysIntact) {
   std::vector<std::string> prefix;
   if (!DropRights(city, prefix)) GTEST_SKIP() << "setpriv is needed to drop root rights";
   if (!RunningAsRoot()) fs::permissions(city, fs::perms(0555));
-  const CliResult r = RunCli({"add-keyword", city.string(), "аптека"}, prefix);
+  const CliResult r = RunCli({"add-keyword", NativeString(city), "аптека"}, prefix);
   fs::permissions(city, fs::perms(0755));
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out, "count\t2\nаптека\nбанк\n");
-  EXPECT_NE(r.err.find("message\tНе удалось сохранить список ключевых слов в файл \"" + (city / "Kw.map").string() +
+  EXPECT_NE(r.err.find("message\tНе удалось сохранить список ключевых слов в файл \"" + NativeString(city / "Kw.map") +
                        "\": нет прав на запись в папку города"),
             std::string::npos)
       << r.err;
@@ -129,7 +130,7 @@ class SearchCliTown : public ::testing::Test {
     city_->Raw("Firms/b.txt", PlainFirmBytes({W("Банк"), W("Ленина"), "12", "90 90", W("кредит")}));
   }
   static void TearDownTestSuite() { city_.reset(); }
-  static std::string Dir() { return city_->CityDir().string(); }
+  static std::string Dir() { return NativeString(city_->CityDir()); }
 
  private:
   static inline std::unique_ptr<CityBuilder> city_;

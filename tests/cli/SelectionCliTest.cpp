@@ -6,6 +6,7 @@
 
 #include "cli/CliRun.h"
 #include "support/CityBuilder.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -16,12 +17,12 @@ class SelectionCli : public ::testing::Test {
     city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "0 100 200 100", 2, "4", "улица")});
   }
   CliResult Render(const std::vector<std::string>& extra) {
-    std::vector<std::string> args = {"render", city.CityDir().string(), "-o", Out(), "--screen", "200x150",
+    std::vector<std::string> args = {"render", NativeString(city.CityDir()), "-o", Out(), "--screen", "200x150",
                                      "--center", "100,100"};
     args.insert(args.end(), extra.begin(), extra.end());
     return RunCli(args);
   }
-  std::string Out() const { return (city.DataRoot() / "out.png").string(); }
+  std::string Out() const { return NativeString(city.DataRoot() / "out.png"); }
   CityBuilder city;
 };
 

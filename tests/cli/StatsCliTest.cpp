@@ -8,6 +8,7 @@
 #include "cli/CliRun.h"
 #include "mapdata/Cp1251.h"
 #include "support/CityBuilder.h"
+#include "mapdata/NativeName.h"
 
 TEST(CliStats, PrintsRecordsStepTimesAndPeakMemory) {
   CityBuilder city("Малый");
@@ -16,7 +17,7 @@ TEST(CliStats, PrintsRecordsStepTimesAndPeakMemory) {
   city.Plain("Data/Texts.txt", {{W("Центр"), "2", "-5 7"}});
   city.Raw("Firms/f.crpt", ScrambledFirmBytes({W("Кафе"), W("Мира"), "4", "1 1", W("еда")}));
 
-  const CliResult r = RunCli({"stats", city.CityDir().string()});
+  const CliResult r = RunCli({"stats", NativeString(city.CityDir())});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.err, "");
   std::vector<std::string> shape;  // each line with its number replaced by N
@@ -40,7 +41,7 @@ TEST(CliStats, PrintsRecordsStepTimesAndPeakMemory) {
     EXPECT_NE(r.out.find(count), std::string::npos) << count;
 
   EXPECT_EQ(RunCli({"stats"}).exitCode, 2);
-  EXPECT_EQ(RunCli({"stats", (city.CityDir() / "none").string()}).exitCode, 2);
+  EXPECT_EQ(RunCli({"stats", NativeString(city.CityDir() / "none")}).exitCode, 2);
   const CliResult help = RunCli({"stats", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.out.rfind("usage: tellurin-cli stats CITY_DIR\n", 0), 0u);

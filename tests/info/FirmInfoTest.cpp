@@ -4,6 +4,7 @@
 #include "SelectionFixture.h"
 #include "info/InfoPanel.h"
 #include "info/Selection.h"
+#include "mapdata/NativeName.h"
 
 using namespace selection_test;
 
@@ -64,8 +65,8 @@ TEST_F(FirmInfo, OnlyTheSecondPictureEnablesOnlyItsButton) {
   EXPECT_FALSE(core.Info.FirmPicEnabled[0]);
   EXPECT_TRUE(core.Info.FirmPicEnabled[1]);
   EXPECT_FALSE(core.Info.FirmPicEnabled[2]);
-  EXPECT_EQ(core.Selection.SelFirmPicture2, (FirmsDir() / "bank2.jpg").string());
-  EXPECT_EQ(FirmPicturePath(core, 2), (FirmsDir() / "bank2.jpg").string());
+  EXPECT_EQ(core.Selection.SelFirmPicture2, NativeString(FirmsDir() / "bank2.jpg"));
+  EXPECT_EQ(FirmPicturePath(core, 2), NativeString(FirmsDir() / "bank2.jpg"));
   EXPECT_EQ(FirmPicturePath(core, 1), "");
   EXPECT_EQ(FirmPicturePath(core, 3), "");
 }

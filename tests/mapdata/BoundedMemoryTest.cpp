@@ -14,6 +14,7 @@
 #include "mapdata/PictureDecoders.h"
 #include "support/AllocationLimit.h"
 #include "support/CityBuilder.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ TEST(BoundedMemory, ScrambledLayerDeclaringTwoBillionRecordsKeepsTheOneThereAndN
     CoreFixture f(city.DataRoot());
     layer.Load(f.Core.Loading(city.Name()));
     ASSERT_EQ(f.Host.Messages.size(), 1u);
-    EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() +
+    EXPECT_EQ(f.Host.Messages[0], "Файл " + NativeString(file) +
                                       ", запись 2: записи нет: файл кончается раньше (указано записей: 2000000000).");
 
     const AllocationCheck check = LoadUnderBudget(city, layer.Load);
@@ -110,7 +111,7 @@ TEST(BoundedMemory, PlainCountLineOfTwoBillionReadsOnlyWhatIsThere) {
   LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_EQ(f.Core.Tables.ListOfStreets.Count(), 1);
   ASSERT_EQ(f.Host.Messages.size(), 1u);
-  EXPECT_TRUE(Contains(f.Host.Messages[0], "Файл " + file.string() + ", запись 2:")) << f.Host.Messages[0];
+  EXPECT_TRUE(Contains(f.Host.Messages[0], "Файл " + NativeString(file) + ", запись 2:")) << f.Host.Messages[0];
 
   const AllocationCheck check = LoadUnderBudget(city, LoadStreets);
   ExpectStayedUnder(check);
@@ -127,7 +128,7 @@ TEST(BoundedMemory, BodyLengthOfTwoGigabytesIsRefusedBeforeReading) {
     CoreFixture f(city.DataRoot());
     layer.Load(f.Core.Loading(city.Name()));
     ASSERT_EQ(f.Host.Messages.size(), 1u);
-    EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 2000000000 больше допустимой (102400).");
+    EXPECT_EQ(f.Host.Messages[0], "Файл " + NativeString(file) + ": длина данных 2000000000 больше допустимой (102400).");
 
     const AllocationCheck check = LoadUnderBudget(city, layer.Load);
     ExpectStayedUnder(check);
@@ -144,7 +145,7 @@ TEST(BoundedMemory, BodyLongerThanTheFileOrNegativeIsRefused) {
   LoadStreets(f.Core.Loading(city.Name()));
   EXPECT_TRUE(f.Core.Tables.ListOfStreets.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
-  EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 102400 больше, чем осталось в файле (" +
+  EXPECT_EQ(f.Host.Messages[0], "Файл " + NativeString(file) + ": длина данных 102400 больше, чем осталось в файле (" +
                                     std::to_string(bodyThere) + " байт).");
 
   PutLittleEndian(bytes, 4, 0xFFFFFFFFu);
@@ -152,7 +153,7 @@ TEST(BoundedMemory, BodyLongerThanTheFileOrNegativeIsRefused) {
   CoreFixture g(city.DataRoot());
   LoadStreets(g.Core.Loading(city.Name()));
   ASSERT_EQ(g.Host.Messages.size(), 1u);
-  EXPECT_EQ(g.Host.Messages[0], "Файл " + file.string() + ": длина данных -1 отрицательна.");
+  EXPECT_EQ(g.Host.Messages[0], "Файл " + NativeString(file) + ": длина данных -1 отрицательна.");
 }
 
 TEST(BoundedMemory, FirmBodyOfTwoGigabytesIsRefusedAndTheFirmSkipped) {
@@ -166,7 +167,7 @@ TEST(BoundedMemory, FirmBodyOfTwoGigabytesIsRefusedAndTheFirmSkipped) {
   EXPECT_TRUE(f.Core.Tables.ListOfFirms.Empty());
   EXPECT_TRUE(f.Core.Tables.FirmsImageList.empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
-  EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + ": длина данных 2000000000 больше допустимой (10240).");
+  EXPECT_EQ(f.Host.Messages[0], "Файл " + NativeString(file) + ": длина данных 2000000000 больше допустимой (10240).");
 
   const AllocationCheck check = LoadUnderBudget(city, LoadFirms);
   ExpectStayedUnder(check);
@@ -182,7 +183,7 @@ TEST(BoundedMemory, PointCountOfTwoBillionIsRefusedAtItsRecord) {
   EXPECT_TRUE(f.Core.Tables.ListOfStreets.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0],
-            "Файл " + file.string() + ", запись 1: количество точек 2000000000 вне пределов от 0 до 150.");
+            "Файл " + NativeString(file) + ", запись 1: количество точек 2000000000 вне пределов от 0 до 150.");
 
   const AllocationCheck check = LoadUnderBudget(city, LoadStreets);
   ExpectStayedUnder(check);

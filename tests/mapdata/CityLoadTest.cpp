@@ -3,6 +3,7 @@
 #include "mapdata/CityMask.h"
 #include "shell/LoadCity.h"
 #include "support/CityBuilder.h"
+#include "mapdata/NativeName.h"
 
 TEST(CityLoad, ACityWithoutDataFilesLoadsSilently) {
   CityBuilder city;
@@ -100,9 +101,9 @@ TEST(CityLoad, TheCitysMaskReadsEveryFileAndACutFileKeepsItsFirstRecords) {
     EXPECT_EQ(t.ListOfFirms[0].Cell(kCaption), W("Кафе"));
     EXPECT_EQ(f.Host.Messages,
               (std::vector<std::string>{
-                  "Файл " + cut.string() +
+                  "Файл " + NativeString(cut) +
                       ", запись 1: файл кончается внутри поля 5 (ключевые слова): нет завершающего перевода строки.",
-                  "Файл " + labels.string() +
+                  "Файл " + NativeString(labels) +
                       ", запись 3: файл кончается внутри поля 3 (координаты): нет завершающего перевода строки."}));
   }
 }
@@ -119,10 +120,10 @@ TEST(CityLoad, ACoordinateThatIsNoNumberIsNamedAsSuch) {
   LoadCity(f.Core, city.Name(), "Town");
   const std::string notANumber = ", запись 1: координата «bad» в списке точек не является целым числом.";
   EXPECT_EQ(f.Host.Messages,
-            (std::vector<std::string>{"Файл " + firm.string() + notANumber, "Файл " + streets.string() + notANumber,
-                                      "Файл " + routes.string() +
+            (std::vector<std::string>{"Файл " + NativeString(firm) + notANumber, "Файл " + NativeString(streets) + notANumber,
+                                      "Файл " + NativeString(routes) +
                                           ", запись 1: в списке точек меньше пар, чем указано: 1 из 2.",
-                                      "Файл " + labels.string() + notANumber}));
+                                      "Файл " + NativeString(labels) + notANumber}));
 }
 
 TEST(CityScrambleMask, TheMaskMostWellFormedFilesAgreeOnOrTheConfiguredOne) {

@@ -7,6 +7,7 @@
 #include "shell/LoadCity.h"
 #include "support/CityBuilder.h"
 #include "support/PictureFiles.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ TEST_F(Firms, PlainFilesAreReadWhenNoScrambledOneGaveARow) {
   EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(firm_cell::File), "p");
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0],
-            "Файл " + city.PathOf("Firms/broken.crpt").string() + ": заголовок короче 4 байт (в файле 2 байт).");
+            "Файл " + NativeString(city.PathOf("Firms/broken.crpt")) + ": заголовок короче 4 байт (в файле 2 байт).");
 }
 
 TEST_F(Firms, LatinCaseIsFoldedForTheSortAndCell7KeepsThePictureIndex) {
@@ -148,7 +149,7 @@ TEST_F(Firms, BadCoordinatesSkipTheFirmAndItsPictureWithAMessage) {
   EXPECT_EQ(f.Core.Tables.FirmsImageList[0], DefaultFirmMarker());  // b has no picture; a's is not taken
   EXPECT_EQ(f.Core.Tables.ListOfFirms[0].Cell(firm_cell::Picture), "0");
   ASSERT_EQ(f.Host.Messages.size(), 1u);
-  EXPECT_EQ(f.Host.Messages[0], "Файл " + city.PathOf("Firms/a.crpt").string() +
+  EXPECT_EQ(f.Host.Messages[0], "Файл " + NativeString(city.PathOf("Firms/a.crpt")) +
                                     ", запись 1: координата «x» в списке точек не является целым числом.");
 }
 
@@ -160,8 +161,8 @@ TEST_F(Firms, FieldsBeyondTheLimitsSkipTheFirm) {
   EXPECT_TRUE(f.Core.Tables.ListOfFirms.Empty());
   ASSERT_EQ(f.Host.Messages.size(), 2u);
   EXPECT_EQ(f.Host.Messages[0],
-            "Файл " + city.PathOf("Firms/long.txt").string() + ", запись 1: поле 1 (название) длиннее 10239 байт.");
-  EXPECT_EQ(f.Host.Messages[1], "Файл " + city.PathOf("Firms/short.txt").string() +
+            "Файл " + NativeString(city.PathOf("Firms/long.txt")) + ", запись 1: поле 1 (название) длиннее 10239 байт.");
+  EXPECT_EQ(f.Host.Messages[1], "Файл " + NativeString(city.PathOf("Firms/short.txt")) +
                                     ", запись 1: файл кончается посреди записи: нет поля 3 (номер).");
 }
 
@@ -193,17 +194,23 @@ TEST_F(Firms, NoFirmsFolderNoRowsNoMessage) {
 // firm is found under its name exactly as on disk, and a name the system cannot
 // read as UTF-8 never stands in for another firm's.
 TEST_F(Firms, NamesInWindows1251BytesShowConvertedAndFindTheFirmsOwnFiles) {
-  const std::string kafe = W("Кафе"), pivo = W("Пиво");  // bytes that are no UTF-8
-  city.Raw("Firms/" + kafe + ".crpt", ScrambledFirmBytes(Firm("Кафе", "10 20")));
-  city.Raw("Firms/" + kafe + ".jpg", JpegBytes(SolidImage(20, 20, Qt::blue)));
-  city.Raw("Firms/" + kafe + ".inf", W("Открыто до полуночи") + "\r\n");
-  city.Raw("Firms/" + kafe + "2.jpg", JpegBytes(SolidImage(40, 30, Qt::green)));
-  city.Raw("Firms/" + pivo + ".crpt", ScrambledFirmBytes(Firm("Пиво")));
+#ifdef _WIN32
+  // Windows names are UTF-16: the files bear the letters, the cells their bytes.
+  const std::string kafeFile = "Кафе", pivoFile = "Пиво";
+#else
+  const std::string kafeFile = W("Кафе"), pivoFile = W("Пиво");  // bytes that are no UTF-8
+#endif
+  const std::string kafe = W("Кафе"), pivo = W("Пиво");
+  city.Raw("Firms/" + kafeFile + ".crpt", ScrambledFirmBytes(Firm("Кафе", "10 20")));
+  city.Raw("Firms/" + kafeFile + ".jpg", JpegBytes(SolidImage(20, 20, Qt::blue)));
+  city.Raw("Firms/" + kafeFile + ".inf", W("Открыто до полуночи") + "\r\n");
+  city.Raw("Firms/" + kafeFile + "2.jpg", JpegBytes(SolidImage(40, 30, Qt::green)));
+  city.Raw("Firms/" + pivoFile + ".crpt", ScrambledFirmBytes(Firm("Пиво")));
   city.Raw("Firms/Бар.crpt", ScrambledFirmBytes(Firm("Бар")));  // a UTF-8 name
   city.Raw("Firms/Бар.inf", W("Живая музыка") + "\r\n");
   CoreFixture f(city.DataRoot());
   LoadCity(f.Core, city.Name(), "Town");
-  EXPECT_TRUE(f.Host.Messages.empty());
+  EXPECT_TRUE(f.Host.Messages.empty()) << f.Host.Messages[0];
   const LayerTable& t = f.Core.Tables.ListOfFirms;
   ASSERT_EQ(Names(f.Core), (std::vector<std::string>{"Бар", "Кафе", "Пиво"}));
   EXPECT_EQ(t[0].Cell(firm_cell::File), W("Бар"));
@@ -229,5 +236,5 @@ TEST_F(Firms, NamesInWindows1251BytesShowConvertedAndFindTheFirmsOwnFiles) {
   }
   EXPECT_EQ(f.Core.Selection.SelFirmPicture2, "");
   ShowObjectInfo(f.Core, 1, false);
-  EXPECT_EQ(f.Core.Selection.SelFirmPicture2, city.PathOf("Firms/" + kafe + "2.jpg").string());
+  EXPECT_EQ(f.Core.Selection.SelFirmPicture2, NativeString(city.PathOf("Firms/" + kafeFile + "2.jpg")));
 }

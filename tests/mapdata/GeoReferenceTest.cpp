@@ -96,15 +96,18 @@ TEST(GeoReference, OnlyAPlainFileIsReadAndEveryLoadReadsItAgain) {
   city.About("Город");
   const fs::path elsewhere = city.Raw("Elsewhere.txt", Good());
   fs::create_directories(city.PathOf("Info"));
-  fs::create_symlink(elsewhere, city.PathOf("Info/Georef.inf"));
   CoreFixture f(city.DataRoot());
-  LoadCity(f.Core, city.Name(), "Город");
-  EXPECT_FALSE(f.Core.Geo.has_value());
-  EXPECT_EQ(f.Host.Messages,
-            std::vector<std::string>{DataProblemMessage(city.PathOf("Info/Georef.inf"), 0,
-                                                        "на месте файла находится символическая ссылка; широта и "
-                                                        "долгота не показываются")});
-  fs::remove(city.PathOf("Info/Georef.inf"));
+  std::error_code noLinks;  // Wine, and Windows without the right to make links
+  fs::create_symlink(elsewhere, city.PathOf("Info/Georef.inf"), noLinks);
+  if (!noLinks) {
+    LoadCity(f.Core, city.Name(), "Город");
+    EXPECT_FALSE(f.Core.Geo.has_value());
+    EXPECT_EQ(f.Host.Messages,
+              std::vector<std::string>{DataProblemMessage(city.PathOf("Info/Georef.inf"), 0,
+                                                          "на месте файла находится символическая ссылка; широта и "
+                                                          "долгота не показываются")});
+    fs::remove(city.PathOf("Info/Georef.inf"));
+  }
   fs::create_directories(city.PathOf("Info/Georef.inf"));
   f.Host.Messages.clear();
   LoadCity(f.Core, city.Name(), "Город");

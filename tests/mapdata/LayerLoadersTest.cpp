@@ -8,6 +8,7 @@
 #include "render/MapLayers.h"
 #include "shell/LoadCity.h"
 #include "support/CityBuilder.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void Load(CoreFixture& f, const CityBuilder& city, DrawCode layer) { LayerOf(lay
 const LayerTable& TableOf(const CoreFixture& f, DrawCode layer) { return TableOf(f.Core.Tables, LayerOf(layer)); }
 
 // The "Файл" cell of a file.
-std::string FileCellOf(const fs::path& file) { return cp1251::FromUtf8(file.string()); }
+std::string FileCellOf(const fs::path& file) { return cp1251::FromUtf8(NativeString(file)); }
 
 std::string PointsText(int n, int base) {
   std::string text;
@@ -237,7 +238,12 @@ TEST(LayerLoaders, FilesAreFoundWhateverTheCaseAndAFolderIsNoFile) {
   CoreFixture f(city.DataRoot());
   Load(f, city, DrawCode::Street);
   ASSERT_EQ(TableOf(f, DrawCode::Street).Count(), 1);
-  EXPECT_EQ(TableOf(f, DrawCode::Street)[0].Cell(street_cell::File), FileCellOf(file));
+  const std::string cell(TableOf(f, DrawCode::Street)[0].Cell(street_cell::File));
+#ifdef _WIN32  // names that differ only in case are one file there
+  EXPECT_TRUE(fs::equivalent(NativePath(cp1251::ToUtf8(cell)), file)) << cell;
+#else
+  EXPECT_EQ(cell, FileCellOf(file));
+#endif
 
   CityBuilder other;
   other.Folder("Data/Streets.crpt");
@@ -320,7 +326,7 @@ TEST(LayerLoaders, ABadRecordStopsTheLayerWithOneMessageKeepingTheRowsBefore) {
       EXPECT_EQ(f.Core.Tables.ListOfPath2.Count(), c.RowsKept);
     }
     ASSERT_EQ(f.Host.Messages.size(), 1u);
-    EXPECT_EQ(f.Host.Messages[0], "Файл " + file.string() + c.Message);
+    EXPECT_EQ(f.Host.Messages[0], "Файл " + NativeString(file) + c.Message);
   }
 }
 

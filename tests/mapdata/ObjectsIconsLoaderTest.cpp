@@ -5,6 +5,7 @@
 #include "shell/LoadCity.h"
 #include "support/CityBuilder.h"
 #include "support/PictureFiles.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -138,7 +139,7 @@ TEST_F(ObjectsAndIcons, ObjectsNameTheirKindsAndTheLastEntryReadsAll) {
   ASSERT_EQ(t.Count(), 5);
   EXPECT_EQ(t[0].Cell(kCaption), W("Школа"));
   EXPECT_EQ(t[0].SubItems(), (std::vector<std::string>{W("Ленина"), "1", W("Название"), "10 20 30 40",
-                                                      cp1251::FromUtf8(file.string()), "0", "10", "20"}));
+                                                      cp1251::FromUtf8(NativeString(file)), "0", "10", "20"}));
   EXPECT_EQ(t[1].Cell(object_cell::X), "-5");
   EXPECT_EQ(t[1].Cell(object_cell::Y), "3");
   EXPECT_EQ(f.Core.Extents.MapMinX, -5);
@@ -155,7 +156,7 @@ TEST_F(ObjectsAndIcons, ScrambledObjectsWinAndNameTheCrptFile) {
   Load(f);
   ASSERT_EQ(f.Core.Tables.ListOfObjects.Count(), 1);
   EXPECT_EQ(f.Core.Tables.ListOfObjects[0].Cell(kCaption), "Scrambled");
-  EXPECT_EQ(f.Core.Tables.ListOfObjects[0].Cell(object_cell::File), cp1251::FromUtf8(crpt.string()));
+  EXPECT_EQ(f.Core.Tables.ListOfObjects[0].Cell(object_cell::File), cp1251::FromUtf8(NativeString(crpt)));
 }
 
 TEST_F(ObjectsAndIcons, NoObjectFileLeavesTheEntriesUnnamed) {
@@ -176,5 +177,5 @@ TEST_F(ObjectsAndIcons, AnIconIndexThatIsNotAnIntegerStops) {
   EXPECT_EQ(f.Core.Tables.ListOfObjects.Count(), 1);
   ASSERT_EQ(f.Host.Messages.size(), 1u);
   EXPECT_EQ(f.Host.Messages[0],
-            "Файл " + file.string() + ", запись 2: номер значка «first» не является целым числом.");
+            "Файл " + NativeString(file) + ", запись 2: номер значка «first» не является целым числом.");
 }

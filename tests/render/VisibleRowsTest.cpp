@@ -18,6 +18,7 @@
 #include "shell/LoadCity.h"
 #include "support/DemoCities.h"
 #include "support/TempDir.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ class DemoCityViews : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     root_ = new TempDir;
-    const GeneratorRun run = RunDemoGenerator({"--out", QString::fromStdString(root_->Path().string())});
+    const GeneratorRun run = RunDemoGenerator({"--out", QString::fromStdString(NativeString(root_->Path()))});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     RegisterStandardPictureDecoders();
   }

@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "mapdata/NativeName.h"
 #include "shell/CityList.h"
 #include "support/TempDir.h"
 
@@ -22,10 +23,12 @@ TEST(CityList, AHiddenFolderIsNeverACityWhateverItHolds) {
       {".Город.old-a1B2c3", false},     // what a replaced city left
       {".hidden", false},
       {"..Город", false},
-      {"Город.", true},
+#ifndef _WIN32
+      {"Город.", true},  // Windows drops a name's final dot
+#endif
   };
   TempDir root;
-  for (const Case& c : cases) WriteBytes(root.Path() / c.Folder / "Info" / "about.inf", "Город\n");
+  for (const Case& c : cases) WriteBytes(root.Path() / NativePath(c.Folder) / "Info" / "about.inf", "Город\n");
   std::set<std::string> listed;
   for (const CityLocation& city : FindCities({root.Path()})) listed.insert(city.CityName);
   for (const Case& c : cases) EXPECT_EQ(listed.count(c.Folder), c.Listed ? 1u : 0u) << c.Folder;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "mapdata/CityLocation.h"
+#include "mapdata/NativeName.h"
 #include "shell/AppIdentity.h"
 #include "shell/CityList.h"
 #include "shell/DataRoots.h"
@@ -58,20 +59,36 @@ TEST(DataRoots, OrderIsBesideTheExecutableThenTheUserThenTheSystemEachOnce) {
 }
 
 TEST(DataRoots, StandardRootsFollowTheDesktopsDataFolders) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the XDG data folders are the Linux desktop's";
+#endif
   TempDir dir;
   const fs::path home = dir.Path() / "home", a = dir.Path() / "a", b = dir.Path() / "b";
-  ScopedEnv dataHome("XDG_DATA_HOME", home.string());
-  ScopedEnv dataDirs("XDG_DATA_DIRS", a.string() + ":" + b.string());
+  ScopedEnv dataHome("XDG_DATA_HOME", NativeString(home));
+  ScopedEnv dataDirs("XDG_DATA_DIRS", NativeString(a) + ":" + NativeString(b));
 
   const fs::path user = home / "Tellurin" / "Tellurin" / "Base";
   EXPECT_EQ(UserDataRoot(), user);
   // The tests' executable lies in no bin/ folder: no installation's folder.
   EXPECT_EQ(StandardDataRoots(), (Roots{ExecutableDir() / "Base", user, a / "tellurin" / "Base", b / "tellurin" / "Base"}));
+}
 
-  // It is the program's AppDataLocation once the program has named itself.
+// The user's cities are in the program's AppDataLocation (%APPDATA% on Windows),
+// asked before or after the program names itself; asking leaves a caller's own
+// names alone.
+TEST(DataRoots, UserRootIsTheProgramsAppDataLocation) {
   const QString appName = QCoreApplication::applicationName(), orgName = QCoreApplication::organizationName();
+  QCoreApplication::setApplicationName("Other");
+  QCoreApplication::setOrganizationName("Someone");
+  const fs::path before = UserDataRoot();
+  EXPECT_EQ(QCoreApplication::applicationName(), "Other");
+  EXPECT_EQ(QCoreApplication::organizationName(), "Someone");
+
   SetApplicationIdentity();
-  EXPECT_EQ(fs::path(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()) / "Base", user);
+  const fs::path appData = PathFromQString(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  EXPECT_EQ(before, appData / "Base");
+  EXPECT_EQ(UserDataRoot(), appData / "Base");
+  EXPECT_EQ(appData.filename(), "Tellurin");
   QCoreApplication::setApplicationName(appName);
   QCoreApplication::setOrganizationName(orgName);
 }

@@ -10,6 +10,7 @@
 #include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
 #include "support/TempDir.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ TEST(MapExport, SavedPictureIsWholeOrAbsent) {
   picture.setPixel(5, 7, qRgb(0, 0, 255));
   std::string message;
   ASSERT_TRUE(SaveMapPicture(picture, dir.Path() / "map.png", message)) << message;
-  EXPECT_EQ(QImage(QString::fromStdString((dir.Path() / "map.png").string())).convertToFormat(QImage::Format_RGB32),
+  EXPECT_EQ(QImage(QString::fromStdString(NativeString(dir.Path() / "map.png"))).convertToFormat(QImage::Format_RGB32),
             picture);
   ASSERT_TRUE(SaveMapPicture(picture, dir.Path() / "map.jpeg", message)) << message;
   RegisterStandardPictureDecoders();
@@ -55,7 +56,7 @@ TEST(MapExport, SavedPictureIsWholeOrAbsent) {
 
   const fs::path nowhere = dir.Path() / "missing" / "map.png";
   EXPECT_FALSE(SaveMapPicture(picture, nowhere, message));
-  EXPECT_EQ(message.rfind("Не удалось сохранить изображение в файл \"" + nowhere.string() + "\": папка не найдена", 0),
+  EXPECT_EQ(message.rfind("Не удалось сохранить изображение в файл \"" + NativeString(nowhere) + "\": папка не найдена", 0),
             0u)
       << message;
   EXPECT_FALSE(fs::exists(nowhere.parent_path()));
@@ -82,7 +83,7 @@ TEST(MapExport, PlantedLinksAreNotWrittenThrough) {
     ASSERT_TRUE(SaveMapPicture(picture, dir.Path() / "map.png", message)) << message;
     EXPECT_EQ(ReadBytes(target), "keep");
     EXPECT_FALSE(fs::is_symlink(dir.Path() / "map.png"));
-    EXPECT_EQ(QImage(QString::fromStdString((dir.Path() / "map.png").string())).convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(QImage(QString::fromStdString(NativeString(dir.Path() / "map.png"))).convertToFormat(QImage::Format_RGB32),
               picture);
   }
 }

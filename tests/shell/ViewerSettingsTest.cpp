@@ -10,11 +10,12 @@
 #include "shell/RecordingHost.h"
 #include "shell/RememberedState.h"
 #include "support/TempDir.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
 ViewerSettings ReadFile(const fs::path& file) {
-  QSettings settings(QString::fromStdString(file.string()), QSettings::NativeFormat);
+  QSettings settings(QString::fromStdString(NativeString(file)), QSettings::IniFormat);
   return ReadViewerSettings(settings);
 }
 
@@ -33,7 +34,7 @@ TEST(ViewerSettings, WrittenValuesAreReadBack) {
   values.WindowGeometry = QRect(-20, 30, 800, 600);
   values.WindowMaximised = false;
   {
-    QSettings settings(QString::fromStdString(file.string()), QSettings::NativeFormat);
+    QSettings settings(QString::fromStdString(NativeString(file)), QSettings::IniFormat);
     WriteViewerSettings(settings, values);
   }
   EXPECT_EQ(ReadFile(file), values);

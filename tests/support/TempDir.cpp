@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include "mapdata/NativeName.h"
 
 // A name nobody else has: create_directory does not take an existing one.
 TempDir::TempDir() {
@@ -28,7 +29,7 @@ void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
   std::filesystem::create_directories(file.parent_path());
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + file.string());
+  if (!out) throw std::runtime_error("cannot write " + NativeString(file));
 }
 
 std::string ReadBytes(const std::filesystem::path& file) {

@@ -2,6 +2,7 @@
 
 #ifndef _WIN32
 #include <unistd.h>
+#include "mapdata/NativeName.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -14,9 +15,9 @@ bool PrefixAsNobody(const fs::path& path, std::vector<std::string>& prefix) {
 #else
   if (geteuid() != 0) return true;
   if (!fs::exists("/usr/bin/setpriv")) return false;
-  const std::string temp = fs::temp_directory_path().string();
+  const std::string temp = NativeString(fs::temp_directory_path());
   for (fs::path p = path; !p.empty() && p != p.root_path(); p = p.parent_path())
-    if (p.string().rfind(temp, 0) == 0 && p != fs::temp_directory_path()) fs::permissions(p, fs::perms(0755));
+    if (NativeString(p).rfind(temp, 0) == 0 && p != fs::temp_directory_path()) fs::permissions(p, fs::perms(0755));
   prefix = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
   return true;
 #endif

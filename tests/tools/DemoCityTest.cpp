@@ -27,7 +27,7 @@ const std::string& kPlainCity = kPlainDemoCity;
 const std::string& kScrambledCity = kScrambledDemoCity;
 const char* const kLayers[] = {"Streets", "Buildings", "Regions", "Texts", "Objects", "Path"};
 
-QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
+QString Q(const fs::path& path) { return QString::fromStdString(NativeString(path)); }
 
 int32_t Int32At(const std::string& bytes, size_t at) {
   uint32_t v = 0;
@@ -142,9 +142,9 @@ TEST_F(DemoCityTest, WritesTwoCitiesWithEveryFile) {
       if (entry.path().extension() != ext) continue;
       ++firms;
       const fs::path base = entry.path().parent_path() / entry.path().stem();
-      EXPECT_TRUE(fs::exists(base.string() + ".jpg")) << base;
-      EXPECT_TRUE(fs::exists(base.string() + ".inf")) << base;
-      EXPECT_FALSE(fs::exists(base.string() + other)) << base;
+      EXPECT_TRUE(fs::exists(fs::path(base) += ".jpg")) << base;
+      EXPECT_TRUE(fs::exists(fs::path(base) += ".inf")) << base;
+      EXPECT_FALSE(fs::exists(fs::path(base) += other)) << base;
     }
     EXPECT_GE(firms, 24) << name;
   }
@@ -237,7 +237,7 @@ TEST_F(DemoCityTest, ScrambledCityHasTheSameKindsOfContent) {
 
 TEST_F(DemoCityTest, PlainFirmFilesAreFiveCrLfFields) {
   const fs::path firm = City(kPlainCity) / "Firms" / "firm_001.txt";
-  const std::vector<std::string> fields = CrLfLines(ReadBytes(firm), firm.string());
+  const std::vector<std::string> fields = CrLfLines(ReadBytes(firm), NativeString(firm));
   ASSERT_EQ(fields.size(), 5u);
   EXPECT_FALSE(cp1251::ToUtf8(fields[0]).empty());
   EXPECT_NE(cp1251::ToUtf8(fields[4]).find("аптека"), std::string::npos);
@@ -379,10 +379,10 @@ TEST(DemoCityOptions, ScaledCityTilesThePlainCity) {
   const GeneratorRun run = RunDemoGenerator({"--out", Q(root.Path()), "--plain", "--scale", "3", "--name", "Большой"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const size_t one = LayerRecords(root.Path() / NativePath(kPlainCity), "Buildings", 5).size();
-  const auto big = LayerRecords(root.Path() / "Большой", "Buildings", 5);
+  const auto big = LayerRecords(root.Path() / NativePath("Большой"), "Buildings", 5);
   EXPECT_EQ(big.size(), 3 * one);
-  EXPECT_EQ(cp1251::ToUtf8(CrLfLines(ReadBytes(root.Path() / "Большой" / "Info" / "about.inf"), "about")[0]), "Большой");
-  EXPECT_TRUE(fs::exists(root.Path() / "Большой" / "Data" / "Streets.txt"));
+  EXPECT_EQ(cp1251::ToUtf8(CrLfLines(ReadBytes(root.Path() / NativePath("Большой") / "Info" / "about.inf"), "about")[0]), "Большой");
+  EXPECT_TRUE(fs::exists(root.Path() / NativePath("Большой") / "Data" / "Streets.txt"));
   EXPECT_FALSE(fs::exists(root.Path() / NativePath(kScrambledCity)));
 }
 

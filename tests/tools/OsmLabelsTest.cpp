@@ -13,6 +13,7 @@
 
 #include "cli/CliRun.h"
 #include "support/TempDir.h"
+#include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
 
@@ -49,9 +50,9 @@ std::vector<XY> PointsOf(const std::string& list) {
 
 Tables Imported(const fs::path& root) {
   const fs::path osm = fs::path(TELLURIN_TEST_DATA_DIR) / "osm" / "labels.osm";
-  const CliResult import = RunCli({"import-osm", osm.string(), "--out", root.string(), "--name", "Город"});
+  const CliResult import = RunCli({"import-osm", NativeString(osm), "--out", NativeString(root), "--name", "Город"});
   EXPECT_EQ(import.exitCode, 0) << import.err;
-  const CliResult dump = RunCli({"dump", (root / "Город").string()});
+  const CliResult dump = RunCli({"dump", NativeString(root / NativePath("Город"))});
   EXPECT_EQ(dump.exitCode, 0) << dump.err;
   Tables t;
   std::string table;

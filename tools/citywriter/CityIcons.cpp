@@ -1,13 +1,20 @@
 #include "citywriter/CityIcons.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 namespace {
 
+// The letters as their outlines, unhinted and centred by their ink, filled by
+// Qt's own rasteriser: the same pixels whichever font engine the platform
+// uses, so that a city imported on Windows is the one imported on Linux.
 void DrawGlyph(QPainter& p, const QRectF& box, const std::string& glyph, const QColor& colour, int pixels) {
-  p.setPen(colour);
-  p.setFont(PictureFont(pixels, true));
-  p.drawText(box, Qt::AlignCenter, QString::fromStdString(glyph));
+  QFont font = PictureFont(pixels, true);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  QPainterPath outline;
+  outline.addText(0, 0, font, QString::fromStdString(glyph));
+  outline.translate(box.center() - outline.boundingRect().center());
+  p.fillPath(outline, colour);
 }
 
 }  // namespace

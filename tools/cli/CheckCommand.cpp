@@ -34,7 +34,7 @@ int RunCheckCommand(int argc, char** argv) {
   const fs::path cityDir = where.CityDir();
   const std::vector<DataProblem> problems = CheckCity(where);
   for (const DataProblem& p : problems)
-    cli::PrintLine({cli::Escape(cp1251::FileNameToUtf8(NativeString(p.File.lexically_relative(cityDir)))),
+    cli::PrintLine({cli::Escape(cp1251::FileNameToUtf8(GenericNativeString(p.File.lexically_relative(cityDir)))),
                     std::to_string(p.Record),
                     cli::Escape(p.What)});
   return problems.empty() ? 0 : 1;

@@ -1,5 +1,5 @@
 #include "FileBounds.h"
-#include "mapdata/NativeName.h"
+#include "OsmInputFile.h"
 
 #include <osmium/io/any_input.hpp>
 
@@ -8,7 +8,7 @@
 std::optional<GeoBox> ReadFileBounds(const std::filesystem::path& input) {
   try {
     // Without entity kinds the reader reads the header alone.
-    osmium::io::Reader reader{osmium::io::File{NativeString(input)}, osmium::osm_entity_bits::nothing};
+    osmium::io::Reader reader{OsmInputFile(input), osmium::osm_entity_bits::nothing};
     const osmium::Box box = reader.header().box();
     reader.close();
     if (!box.valid()) return std::nullopt;

@@ -10,6 +10,7 @@
 #include "AreaProblems.h"
 #include "FeatureCollector.h"
 #include "LineRelations.h"
+#include "OsmInputFile.h"
 #include "mapdata/NativeName.h"
 
 namespace {
@@ -32,21 +33,19 @@ bool IsOsmFileName(const std::filesystem::path& input) {
 
 Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> box) {
   Features features;
-  const osmium::io::File file{NativeString(input)};
-
   AreaProblems problems{features.Report};
   CheckedAssembler::config_type config;
   config.problem_reporter = &problems;
   config.create_empty_areas = false;
   osmium::area::MultipolygonManager<CheckedAssembler> areas{config, AreaTagsFilter()};
   LineRelations lines{features, box};
-  osmium::relations::read_relations(file, areas, lines);
+  osmium::relations::read_relations(OsmInputFile(input), areas, lines);
 
   LocationIndex index;
   LocationHandler locations{index};
   locations.ignore_errors();  // a way with a node the extract lacks is counted, not fatal
   FeatureCollector collector{features, box};
-  osmium::io::Reader reader{file, osmium::osm_entity_bits::node | osmium::osm_entity_bits::way |
+  osmium::io::Reader reader{OsmInputFile(input), osmium::osm_entity_bits::node | osmium::osm_entity_bits::way |
                                       osmium::osm_entity_bits::relation,
                             osmium::io::read_meta::no};
   osmium::apply(reader, locations,

@@ -159,6 +159,7 @@ bool OutputFolder::MoveAsideAndIn(std::string& error) {
     return false;
   }
   published_ = true;
+  StopIfAsked("after-swap");  // as after a swap: the new city in place, the old beside it
   SyncRenames();
   fs::remove_all(old, ec);
   return true;

@@ -6,7 +6,10 @@
 
 QTranslator* InstallRussianQtTexts(QCoreApplication& app) {
   auto* translator = new QTranslator(&app);
-  if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  // translations/ beside the program first: the Windows folder carries its own.
+  const QString besideProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+  if (!translator->load(QStringLiteral("qtbase_ru"), besideProgram) &&
+      !translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     delete translator;
     return nullptr;
   }

@@ -9,6 +9,7 @@
 #include "mapdata/PictureLoader.h"
 #include "citywriter/PictureWriters.h"
 #include "support/TempDir.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::string JpegOf(int w, int h, QColor colour) {
 
 std::string WriteJpeg(const TempDir& dir, const std::string& name, int w, int h, QColor colour) {
   WriteBytes(dir.Path() / name, JpegOf(w, h, colour));
-  return (dir.Path() / name).string();
+  return NativeString(dir.Path() / name);
 }
 
 class PictureWindow : public ::testing::Test {
@@ -89,7 +90,7 @@ TEST_F(PictureWindow, OtherKeysLeaveItOpen) {
 TEST_F(PictureWindow, UndecodablePictureIsReportedAndTheOldOneStays) {
   ASSERT_TRUE(form.ShowPicture(WriteJpeg(dir, "bank1.jpg", 120, 80, Qt::green)));
   WriteBytes(dir.Path() / "broken.jpg", "definitely not a JPEG");
-  EXPECT_FALSE(form.ShowPicture((dir.Path() / "broken.jpg").string()));
+  EXPECT_FALSE(form.ShowPicture(NativeString(dir.Path() / "broken.jpg")));
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("broken.jpg")) << messages[0].toStdString();
   EXPECT_TRUE(form.isVisible());
@@ -109,7 +110,7 @@ TEST_F(PictureWindow, EveryMessageIsRussianAndNamesTheFile) {
       {"absent.jpg", {}},
   };
   for (const auto& [name, bytes] : files) {
-    const QString path = QString::fromStdString((dir.Path() / name).string());
+    const QString path = QString::fromStdString(NativeString(dir.Path() / name));
     if (std::string(name) != "absent.jpg") WriteBytes(dir.Path() / name, bytes);
     messages.clear();
     EXPECT_FALSE(form.ShowPicture(path.toStdString())) << name;
@@ -123,7 +124,7 @@ TEST_F(PictureWindow, EveryMessageIsRussianAndNamesTheFile) {
 }
 
 TEST_F(PictureWindow, MissingPictureIsReported) {
-  EXPECT_FALSE(form.ShowPicture((dir.Path() / "absent.jpg").string()));
+  EXPECT_FALSE(form.ShowPicture(NativeString(dir.Path() / "absent.jpg")));
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("absent.jpg"));
   EXPECT_EQ(form.size(), QSize(115, 105));

@@ -12,6 +12,7 @@
 #include "shell/widgets/AppWindows.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
+#include "mapdata/NativeName.h"
 
 TEST(AppWindows, PictureButtonOpensTheFirmPictureInThePictureWindow) {
   TempDir root;
@@ -28,7 +29,7 @@ TEST(AppWindows, PictureButtonOpensTheFirmPictureInThePictureWindow) {
   EXPECT_FALSE(w.Form2.isVisible());
   EXPECT_FALSE(w.Form3.isVisible());
   MapCore& core = w.Form2.Core();
-  core.Selection.SelFirmPicture1 = file.string();
+  core.Selection.SelFirmPicture1 = NativeString(file);
   core.Info.FirmPicEnabled[0] = true;
   core.Info.Visible = true;
   w.Form2.SyncFromCore();

@@ -6,6 +6,7 @@
 
 #include "shell/widgets/ApplicationIcon.h"
 #include "support/TempDir.h"
+#include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
 
@@ -16,7 +17,7 @@ class ScopedIconTheme {
  public:
   explicit ScopedIconTheme(const fs::path& searchPath)
       : paths_(QIcon::themeSearchPaths()), name_(QIcon::themeName()) {
-    QIcon::setThemeSearchPaths({QString::fromStdString(searchPath.string())});
+    QIcon::setThemeSearchPaths({QString::fromStdString(NativeString(searchPath))});
     QIcon::setThemeName("hicolor");
   }
   ~ScopedIconTheme() {
@@ -61,7 +62,7 @@ TEST(ApplicationIcon, TheThemesIconWhenTheDesktopHasIt) {
   QImage green(48, 48, QImage::Format_ARGB32);
   green.fill(Qt::green);
   fs::create_directories(hicolor / "48x48" / "apps");
-  ASSERT_TRUE(green.save(QString::fromStdString((hicolor / "48x48" / "apps" / "tellurin.png").string())));
+  ASSERT_TRUE(green.save(QString::fromStdString(NativeString(hicolor / "48x48" / "apps" / "tellurin.png"))));
   ScopedIconTheme theme(themes.Path());
   EXPECT_EQ(MiddleOf(ApplicationIcon(), 48), QColor(Qt::green));
 }

@@ -24,6 +24,7 @@
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
 #include "support/CityBuilder.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ const std::string kScrambledCity = "Озёрск";
 struct DemoRoot {
   DemoRoot() {
     QProcess generator;
-    generator.start(TELLURIN_DEMO_PATH, {"--out", QString::fromStdString(dir.Path().string())});
+    generator.start(TELLURIN_DEMO_PATH, {"--out", QString::fromStdString(NativeString(dir.Path()))});
     generator.waitForFinished(60000);
     EXPECT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
   }
@@ -317,7 +318,7 @@ namespace {
 // The program started over the demo root with its settings in `file`.
 struct ProgramRun {
   ProgramRun(const fs::path& root, const fs::path& file)
-      : settings(QString::fromStdString(file.string()), QSettings::NativeFormat), windows({root}, &settings) {
+      : settings(QString::fromStdString(NativeString(file)), QSettings::IniFormat), windows({root}, &settings) {
     for (auto* sink : {&windows.Form1.MessageSink, &windows.Form2.MessageSink})
       *sink = [this](const std::string& m) { messages.push_back(m); };
     windows.Form1.EndProgram = windows.Form2.EndProgram = [] {};
@@ -399,9 +400,9 @@ TEST(MapDesktop, TheWindowOpensAsItWasLeft) {
   for (const bool maximised : {false, true}) {
     const std::string what = maximised ? "maximised" : "normal";
     TempDir root, dir;
-    const QString file = QString::fromStdString((dir.Path() / "Tellurin.conf").string());
+    const QString file = QString::fromStdString(NativeString(dir.Path() / "Tellurin.conf"));
     {
-      QSettings s(file, QSettings::NativeFormat);
+      QSettings s(file, QSettings::IniFormat);
       s.setValue("Window/Maximised", maximised);
       s.setValue("Window/X", normal.x());
       s.setValue("Window/Y", normal.y());
@@ -416,7 +417,7 @@ TEST(MapDesktop, TheWindowOpensAsItWasLeft) {
     EXPECT_EQ(f.isMaximized(), maximised) << what;
     if (!maximised) EXPECT_EQ(f.geometry(), normal) << what;
     f.close();
-    QSettings s(file, QSettings::NativeFormat);
+    QSettings s(file, QSettings::IniFormat);
     EXPECT_EQ(s.value("Window/Maximised").toBool(), maximised) << what;
     if (!maximised) EXPECT_EQ(s.value("Window/X").toInt(), normal.x()) << what;
   }
@@ -436,20 +437,20 @@ TEST(MapDesktop, SavedPictureIsWhatTheWindowShows) {
   QString offered;
   f.AskPicturePath = [&](const QString& name) {
     offered = name;
-    return QString::fromStdString(file.string());
+    return QString::fromStdString(NativeString(file));
   };
   f.MenuItem("SaveImageItem")->trigger();
   EXPECT_EQ(offered, U("Светлогорск 100%.png"));
   const QImage shown = f.MapView()->grab(f.VisibleMapRect()).toImage().convertToFormat(QImage::Format_RGB32);
-  const QImage saved = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32);
+  const QImage saved = QImage(QString::fromStdString(NativeString(file))).convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(saved.size(), f.VisibleMapRect().size());
   EXPECT_EQ(saved, shown);
 
   const fs::path nowhere = m.Path() / "missing" / "map.png";
-  f.AskPicturePath = [&](const QString&) { return QString::fromStdString(nowhere.string()); };
+  f.AskPicturePath = [&](const QString&) { return QString::fromStdString(NativeString(nowhere)); };
   f.MenuItem("SaveImageItem")->trigger();
   ASSERT_EQ(m.messages.size(), 1u);
-  EXPECT_NE(m.messages[0].find(nowhere.string()), std::string::npos) << m.messages[0];
+  EXPECT_NE(m.messages[0].find(NativeString(nowhere)), std::string::npos) << m.messages[0];
 }
 
 TEST(MapDesktop, PrintingWritesOnePageWithoutADialog) {
@@ -457,7 +458,7 @@ TEST(MapDesktop, PrintingWritesOnePageWithoutADialog) {
   const fs::path pdf = m.Path() / "map.pdf";
   m.Form().AskPrinter = [&](QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    printer.setOutputFileName(QString::fromStdString(NativeString(pdf)));
     return true;
   };
   m.Form().MenuItem("PrintItem")->trigger();

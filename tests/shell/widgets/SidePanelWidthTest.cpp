@@ -14,6 +14,7 @@
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
 #include "support/CityBuilder.h"
+#include "mapdata/NativeName.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ TEST(SidePanels, SplittersWidenThePanelsForGoodAndTheListsShowWholeTexts) {
   city.Plain("Data/Buildings.txt", houses);
   city.Plain("Data/Path.txt", {{W("Троллейбус"), W("№ 7"), W("по улице Селезнёва до вокзала"), "2", "100 900 200 900"}});
   TempDir dir;
-  const QString file = QString::fromStdString((dir.Path() / "Tellurin.conf").string());
+  const QString file = QString::fromStdString(NativeString(dir.Path() / "Tellurin.conf"));
 
   struct Case {
     const char* Splitter;
