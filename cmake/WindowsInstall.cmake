@@ -32,6 +32,7 @@ set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_NSIS_DISPLAY_NAME Tellurin)
 set(CPACK_NSIS_PACKAGE_NAME Tellurin)
 set(CPACK_NSIS_INSTALLED_ICON_NAME tellurin.exe)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON ${TELLURIN_DIST_DIR}/windows/tellurin.ico)
 set(CPACK_NSIS_MUI_UNIICON ${TELLURIN_DIST_DIR}/windows/tellurin.ico)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
@@ -40,14 +41,15 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
 
 # The installer speaks Russian: CMake's NSIS script with Russian as its one
-# language, its own messages translated, and Unicode text (the script is UTF-8
-# with a byte order mark, as CMake's own).
+# language, its own messages translated, Unicode text (the script is UTF-8 with
+# a byte order mark, as CMake's own), and a 64-bit installer program like the
+# programs it installs.
 function(tellurin_russian_nsis_template out_dir)
   file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in text)
   string(REGEX REPLACE "(;Languages\n\n)(  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n)+"
          "\\1  !insertmacro MUI_LANGUAGE \"Russian\"\n" text "${text}")
   set(replacements
-      "; CPack install script designed for a nmake build" "; The installer of Tellurin\nUnicode true"
+      "CPack install script designed for a nmake build" "The installer of Tellurin\nTarget amd64-unicode"
       "@CPACK_NSIS_PACKAGE_NAME@ is already installed. $\\n$\\nDo you want to uninstall the old version before installing the new one?"
       "@CPACK_NSIS_PACKAGE_NAME@ уже установлен.$\\n$\\nУдалить прежнюю версию перед установкой новой?"
       "\"Uninstall failed.\"" "\"Не удалось удалить прежнюю версию.\""

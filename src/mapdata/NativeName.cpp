@@ -33,7 +33,8 @@ fs::path NativePath(std::string_view name) {
 }
 
 QString PathToQString(const fs::path& path) { return QString::fromStdWString(path.native()); }
-fs::path PathFromQString(const QString& path) { return fs::path(path.toStdWString()); }
+// Qt gives "/" between the parts; the path keeps Windows' own "\\".
+fs::path PathFromQString(const QString& path) { return fs::path(path.toStdWString()).make_preferred(); }
 
 Utf8Arguments::Utf8Arguments(int& argc, char**& argv) {
   int count = 0;

@@ -562,6 +562,20 @@ TEST_F(OsmImport, BadCallsAndBadInputsAreRefusedWithTheirReason) {
   EXPECT_NE(help.out.find("--bbox"), std::string::npos);
 }
 
+// Extracts kept as users keep them, under Cyrillic names (on Windows the name
+// does not fit the ANSI code page libosmium would open it by): the same city.
+TEST_F(OsmImport, AnExtractUnderACyrillicNameGivesTheSameCity) {
+  TempDir other;
+  const fs::path copy = other.Path() / NativePath("Карты") / NativePath("Город.osm");
+  fs::create_directories(copy.parent_path());
+  fs::copy_file(kData / "town.osm", copy);
+  const CliResult r = Import(copy, other.Path());
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const auto afterCity = [](const std::string& out) { return out.substr(out.find('\n')); };  // the counts
+  EXPECT_EQ(afterCity(r.out), afterCity(summary_->out));
+  EXPECT_TRUE(fs::exists(other.Path() / NativePath(kCity) / "Info" / "about.inf"));
+}
+
 // Without --out the city goes to the user's own data root, which the viewer lists.
 TEST_F(OsmImport, WithoutOutTheCityGoesToTheUsersDataRoot) {
 #ifdef _WIN32

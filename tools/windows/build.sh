@@ -11,7 +11,8 @@
 #      when build/ holds a Linux build, and the viewer started under Wine on a
 #      virtual display (tools/windows/viewer-check.sh);
 #   6. build-win64/Tellurin-<version>-win64.zip and the installer
-#      build-win64/Tellurin-<version>-win64.exe.
+#      build-win64/Tellurin-<version>-win64.exe, which is then installed, used
+#      and uninstalled under Wine (tools/windows/installer-check.sh).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 ROOT=$(pwd)
@@ -117,3 +118,4 @@ if [ -x "$ROOT/build/tellurin-cli" ]; then
 fi
 timed "viewer under Wine" "$ROOT/tools/windows/viewer-check.sh" "$BUILD"
 timed "packages" make_packages
+timed "installer under Wine" "$ROOT/tools/windows/installer-check.sh" "$(ls "$BUILD"/Tellurin-*-win64.exe)"
