@@ -53,7 +53,10 @@ function(tellurin_russian_nsis_template out_dir)
       "@CPACK_NSIS_PACKAGE_NAME@ is already installed. $\\n$\\nDo you want to uninstall the old version before installing the new one?"
       "@CPACK_NSIS_PACKAGE_NAME@ уже установлен.$\\n$\\nУдалить прежнюю версию перед установкой новой?"
       "\"Uninstall failed.\"" "\"Не удалось удалить прежнюю версию.\""
-      "\\Uninstall.lnk" "\\Удалить @CPACK_NSIS_PACKAGE_NAME@.lnk")
+      "\\Uninstall.lnk" "\\Удалить @CPACK_NSIS_PACKAGE_NAME@.lnk"
+      # An installation whose folder was deleted by hand leaves its registry
+      # entry: its missing uninstaller must not stop a new installation.
+      "IfErrors uninst_failed inst" "IfErrors 0 inst\n  IfFileExists $0 uninst_failed inst")
   while(replacements)
     list(POP_FRONT replacements from to)
     string(FIND "${text}" "${from}" at)

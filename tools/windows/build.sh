@@ -93,6 +93,10 @@ start_wine() {
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   [ -d "$WINEPREFIX" ] || wineboot --init >/dev/null 2>&1 || true
   wineserver -p 60 || true
+  # Wine's own services start with the first program and stay; started from
+  # a build step they would hold its output open and the build would wait on
+  # them, so they start here, their output going nowhere.
+  wineboot >/dev/null 2>&1 </dev/null || true
 }
 
 run_tests() {

@@ -17,9 +17,17 @@ MENU="$DRIVE_C/ProgramData/Microsoft/Windows/Start Menu/Programs/Tellurin"
 USER_CITY="Проверка-$$"
 fail() { echo "installer-check: $*" >&2; exit 1; }
 
+# Waits until COMMAND succeeds, at most SECONDS (Wine keeps its server and
+# services running, so it cannot be waited on to end).
+wait_for() {
+  local seconds=$1
+  shift
+  for _ in $(seq "$seconds"); do "$@" && return 0; sleep 1; done
+  return 1
+}
+
 rm -rf "$TARGET"
-wine "$INSTALLER" /S "/D=$TARGET_WIN"
-wineserver -w
+wine "$INSTALLER" /S "/D=$TARGET_WIN"  # returns when the installer has ended
 for f in tellurin.exe tellurin-cli.exe Uninstall.exe Qt6Core.dll platforms/qwindows.dll translations/qtbase_ru.qm \
          fonts/DejaVuSans.ttf "Base/Светлогорск/Info/about.inf" "Base/Озёрск/Info/about.inf"; do
   [ -f "$TARGET/$f" ] || fail "the installed folder lacks $f"
@@ -35,9 +43,8 @@ imported=$(cli import-osm "$(winepath -w tests/data/osm/town.osm)" --name "$USER
 USER_DIR=$(winepath -u "$imported")
 
 wine "$TARGET_WIN\\Uninstall.exe" /S
-wineserver -w
-sleep 2  # the uninstaller finishes from a copy of itself
-[ ! -e "$TARGET" ] || fail "the uninstaller left $(find "$TARGET" | head -5)"
+# The uninstaller goes on from a copy of itself, and ends when the folder is gone.
+wait_for 60 test ! -e "$TARGET" || fail "the uninstaller left $(find "$TARGET" | head -5)"
 [ ! -e "$MENU" ] || fail "the uninstaller left the Start-menu folder"
 [ -f "$USER_DIR/Info/about.inf" ] || fail "the uninstaller removed the user's city $USER_DIR"
 rm -rf "$USER_DIR"
