@@ -20,6 +20,15 @@ list(TRANSFORM TELLURIN_FONT_FILES PREPEND ${TELLURIN_FONTS_DIR}/ OUTPUT_VARIABL
 install(FILES ${font_paths} DESTINATION fonts)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/demo-cities/ DESTINATION Base)
 
+# The DLLs come with their debugging sections (Qt's and the MinGW runtime's,
+# ten times the code): the installed copies are stripped.
+install(CODE "
+  file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+  foreach(dll IN LISTS dlls)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+")
+
 set(CPACK_PACKAGE_NAME Tellurin)
 set(CPACK_PACKAGE_VENDOR "Tellurin developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
