@@ -6,22 +6,22 @@
 #include "info/Selection.h"
 #include "mapdata/DecimalText.h"
 #include "render/RedrawView.h"
-#include "search/KeyMatcher.h"
 #include "shell/MapCore.h"
 
 namespace {
 
 // The parts of a firm's searched text that the check boxes choose, joined with
 // no separator (so a key can run from the name into the street).
-size_t FirmTextParts(const SearchState& s, const LayerRow& firm, std::array<std::string_view, 4>& parts) {
+std::span<const std::string_view> FirmTextParts(const SearchState& s, const LayerRow& firm, RowParts& parts) {
   size_t count = 0;
+  if (firm.Cell(firm_cell::Name) == " ") return {};
   if (s.CheckBox1) parts[count++] = firm.Cell(firm_cell::Name);
   if (s.CheckBox2) {
     parts[count++] = firm.Cell(firm_cell::Street);
     parts[count++] = firm.Cell(firm_cell::Number);
   }
   if (s.CheckBox3) parts[count++] = firm.Cell(firm_cell::Keywords);
-  return count;
+  return std::span<const std::string_view>(parts.data(), count);
 }
 
 void AddFirmResult(SearchState& s, const LayerRow& firm, int row) {
@@ -31,17 +31,15 @@ void AddFirmResult(SearchState& s, const LayerRow& firm, int row) {
       {firm.Cell(firm_cell::Name), JoinedWithSpace(firm.Cell(firm_cell::Street), firm.Cell(firm_cell::Number))});
 }
 
-void ListMatchingFirms(MapCore& core, const std::string& key) {
+void ListMatchingFirms(MapCore& core, const std::string& key, MatchReach reach) {
   SearchState& s = core.Search;
   const LayerTable& firms = core.Tables.ListOfFirms;
-  const KeyMatcher matcher(key);
-  std::array<std::string_view, 4> parts;
-  for (int i = 0; i < firms.Count(); ++i) {
-    const LayerRow& firm = firms[i];
-    if (firm.Cell(firm_cell::Name) == " ") continue;
-    const size_t count = FirmTextParts(s, firm, parts);
-    if (matcher.Matches(std::span<const std::string_view>(parts.data(), count))) AddFirmResult(s, firm, i);
-  }
+  const int counts[] = {firms.Count()};
+  const FoundRows found = FindRows(key, reach, counts, [&](int, int row, RowParts& parts) {
+    return FirmTextParts(s, firms[row], parts);
+  });
+  for (const RowRef& ref : found.Rows) AddFirmResult(s, firms[ref.Row], ref.Row);
+  s.FirmSimilar = found.Similar;
 }
 
 }  // namespace
@@ -50,19 +48,20 @@ void ClearFirmResults(SearchState& search) {
   search.ListView2.Clear();
   search.SearchFirmListView.Clear();
   search.Label5 = std::to_string(search.SearchFirmListView.Count());
+  search.FirmSimilar = 0;
   search.FirmKey.clear();
 }
 
-void SearchFirms(MapCore& core, const std::string& key) {
+void SearchFirms(MapCore& core, const std::string& key, MatchReach reach) {
   SearchState& s = core.Search;
   ClearFirmResults(s);
   s.FirmKey = key == " " ? std::string() : key;  // the field's empty entry searches for " "
-  if (!key.empty() && key != " ") ListMatchingFirms(core, key);
+  if (!key.empty() && key != " ") ListMatchingFirms(core, key, reach);
   if (core.Flags.ShowFoundFirms) {
     RedrawView(core);
     core.Host.PaintMapWindow();
   }
-  s.Label5 = std::to_string(s.SearchFirmListView.Count());
+  s.Label5 = std::to_string(s.SearchFirmListView.Count() - s.FirmSimilar);
 }
 
 void Edit2Enter(MapCore& core, const std::string& editText) { SearchFirms(core, editText.empty() ? " " : editText); }

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "search/TieredSearch.h"
+
 struct MapCore;
 struct SearchState;
 
@@ -8,8 +10,11 @@ struct SearchState;
 // separator) and/or keywords contain the key, as CheckBox1..3 choose, in
 // ListView2 (caption = row in ListOfFirms) and SearchFirmListView, kept row for
 // row in step; Label5 = number of results.  An empty key or a single space lists
-// nothing.  With ShowFoundFirms on, the map is redrawn and painted.
-void SearchFirms(MapCore& core, const std::string& key);
+// nothing.  With ShowFoundFirms on, the map is redrawn and painted.  Reaching
+// further (the default), the firms found word by word follow; when there are
+// none of either, the similar ones are listed instead (FirmSimilar of them)
+// and Label5 shows 0.
+void SearchFirms(MapCore& core, const std::string& key, MatchReach reach = MatchReach::Extended);
 
 // Empties ListView2 and SearchFirmListView; Label5 shows "0".
 void ClearFirmResults(SearchState& search);

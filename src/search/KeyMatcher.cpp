@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "mapdata/Cp1251.h"
+#include "search/FoldedText.h"
 
 namespace {
 
@@ -22,7 +24,14 @@ const unsigned char* Bytes(std::string_view s) { return reinterpret_cast<const u
 
 }  // namespace
 
-KeyMatcher::KeyMatcher(std::string_view key) : upperKey_(cp1251::Upper(key)), upper_(UpperTable()) {}
+KeyMatcher::KeyMatcher(std::string_view key) : KeyMatcher(cp1251::Upper(key), UpperTable(), true) {}
+
+KeyMatcher::KeyMatcher(std::string key, const unsigned char* table, bool lastTwoStarts)
+    : upperKey_(std::move(key)), upper_(table), skipsLastStart_(lastTwoStarts) {}
+
+KeyMatcher KeyMatcher::Folded(std::string_view foldedKey) {
+  return KeyMatcher(std::string(foldedKey), FoldTable(), false);
+}
 
 // Positions are counted over the whole joined text.  Each part is scanned with
 // a plain pointer for the key's first letter; only there is the rest of the key
@@ -31,10 +40,12 @@ bool KeyMatcher::Matches(std::span<const std::string_view> parts) const {
   size_t length = 0;
   for (std::string_view part : parts) length += part.size();
   const size_t keyLength = upperKey_.size();
-  if (length < 2 || keyLength > length) return false;
+  if (skipsLastStart_ && length < 2) return false;
+  if (keyLength > length) return false;
   if (keyLength == 0) return true;  // the empty window at position 0
-  // Start positions stop at L - 2, and a window must end inside the text.
-  const size_t lastStart = std::min(length - 2, length - keyLength);
+  // Start positions stop at L - 2 (in the specified test), and a window must
+  // end inside the text.
+  const size_t lastStart = skipsLastStart_ ? std::min(length - 2, length - keyLength) : length - keyLength;
   const unsigned char* key = Bytes(upperKey_);
   const unsigned char first = key[0];
 

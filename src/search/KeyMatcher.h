@@ -13,6 +13,11 @@
 class KeyMatcher {
  public:
   explicit KeyMatcher(std::string_view key);
+  // A plain "contains" test with ё read as е as well as case folded: at every
+  // start position, for texts of any length.  Used to pass over, in one scan,
+  // the rows that neither the test above nor the word test could match.
+  static KeyMatcher Folded(std::string_view foldedKey);
+
   bool Matches(std::string_view searched) const { return Matches(std::span<const std::string_view>(&searched, 1)); }
   // The text made of `parts` joined end to end, tested without building it.
   bool Matches(std::span<const std::string_view> parts) const;
@@ -21,6 +26,8 @@ class KeyMatcher {
   }
 
  private:
+  KeyMatcher(std::string key, const unsigned char* table, bool lastTwoStarts);
   std::string upperKey_;
-  const unsigned char* upper_;  // upper case of every Windows-1251 byte
+  const unsigned char* upper_;  // upper case (or folded form) of every Windows-1251 byte
+  bool skipsLastStart_;         // start positions stop at L - 2
 };

@@ -1,6 +1,6 @@
-#include "search/KeyMatcher.h"
 #include "search/ListSearch.h"
 
+#include <array>
 
 #include "info/Selection.h"
 #include "mapdata/Cp1251.h"
@@ -30,71 +30,86 @@ void AddResult(SearchState& s, std::string_view address, std::string_view kind, 
   s.ListView1.AddRow({address, kind, name, std::string_view(&codeText, 1), NumberText(row).View()});
 }
 
-// Each source scans its table, testing the parts of each searched text in
-// place; only results allocate.
-void SearchStreets(MapCore& core, const KeyMatcher& matcher) {
-  const LayerTable& table = core.Tables.ListOfStreets;
-  for (int i = 0; i < table.Count(); ++i) {
-    const LayerRow& row = table[i];
-    const std::string_view name = row.Cell(street_cell::Name);
-    if (IsBlank(name)) continue;
-    const std::string_view type = row.Cell(street_cell::Type);
-    if (matcher.Matches({name, kCr, type})) AddResult(core.Search, name, type, kEmpty, SearchKind::Street, i);
+// The four sources in the order they are listed, numbered as FindRows numbers
+// them.
+enum Source : int { kStreets, kBuildings, kFirms, kObjects, kSources };
+
+const LayerTable& TableOf(const MapCore& core, int source) {
+  const CityTables& t = core.Tables;
+  switch (source) {
+    case kStreets: return t.ListOfStreets;
+    case kBuildings: return t.ListOfBuildings;
+    case kFirms: return t.ListOfFirms;
+    default: return t.ListOfObjects;
   }
 }
 
-void SearchBuildings(MapCore& core, const KeyMatcher& matcher) {
-  const LayerTable& table = core.Tables.ListOfBuildings;
+// The searched text of a row as parts joined end to end (CR and a space
+// between them as the list has always joined them); none for a skipped row.
+std::span<const std::string_view> SearchedParts(const LayerRow& row, int source, RowParts& p) {
+  size_t n = 0;
+  switch (source) {
+    case kStreets:
+      if (IsBlank(row.Cell(street_cell::Name))) break;
+      p = {row.Cell(street_cell::Name), kCr, row.Cell(street_cell::Type)};
+      n = 3;
+      break;
+    case kBuildings:
+      if (IsBlank(row.Cell(building_cell::Street))) break;
+      p = {row.Cell(building_cell::Street), kSpace, row.Cell(building_cell::Number), kCr, row.Cell(building_cell::Name)};
+      n = 5;
+      break;
+    case kFirms:
+      if (IsBlank(row.Cell(firm_cell::Name))) break;
+      p = {row.Cell(firm_cell::Name)};
+      n = 1;
+      break;
+    default:
+      if (IsBlank(row.Cell(object_cell::Kind))) break;
+      p = {row.Cell(object_cell::Kind), kCr, row.Cell(object_cell::Name)};
+      n = 3;
+      break;
+  }
+  return std::span<const std::string_view>(p.data(), n);
+}
+
+void AddFound(SearchState& s, const LayerRow& row, int source, int index) {
   static const std::string building = cp1251::FromUtf8("Здание");
-  for (int i = 0; i < table.Count(); ++i) {
-    const LayerRow& row = table[i];
-    const std::string_view street = row.Cell(building_cell::Street);
-    if (IsBlank(street)) continue;
-    const std::string_view number = row.Cell(building_cell::Number);
-    const std::string_view name = row.Cell(building_cell::Name);
-    if (matcher.Matches({street, kSpace, number, kCr, name}))
-      AddResult(core.Search, Address(street, number), building, name, SearchKind::Building, i);
-  }
-}
-
-void SearchFirmNames(MapCore& core, const KeyMatcher& matcher) {
-  const LayerTable& table = core.Tables.ListOfFirms;
   static const std::string object = cp1251::FromUtf8("Объект");
-  for (int i = 0; i < table.Count(); ++i) {
-    const LayerRow& row = table[i];
-    const std::string_view name = row.Cell(firm_cell::Name);
-    if (IsBlank(name) || !matcher.Matches(name)) continue;
-    AddResult(core.Search, Address(row.Cell(firm_cell::Street), row.Cell(firm_cell::Number)), object, name,
-              SearchKind::Firm, i);
-  }
-}
-
-void SearchObjects(MapCore& core, const KeyMatcher& matcher) {
-  const LayerTable& table = core.Tables.ListOfObjects;
-  for (int i = 0; i < table.Count(); ++i) {
-    const LayerRow& row = table[i];
-    const std::string_view kind = row.Cell(object_cell::Kind);
-    if (IsBlank(kind)) continue;
-    const std::string_view name = row.Cell(object_cell::Name);
-    if (matcher.Matches({kind, kCr, name}))
-      AddResult(core.Search, Address(row.Cell(object_cell::Street), row.Cell(object_cell::Number)), kind, name,
-                SearchKind::Object, i);
+  switch (source) {
+    case kStreets:
+      AddResult(s, row.Cell(street_cell::Name), row.Cell(street_cell::Type), kEmpty, SearchKind::Street, index);
+      break;
+    case kBuildings:
+      AddResult(s, Address(row.Cell(building_cell::Street), row.Cell(building_cell::Number)), building,
+                row.Cell(building_cell::Name), SearchKind::Building, index);
+      break;
+    case kFirms:
+      AddResult(s, Address(row.Cell(firm_cell::Street), row.Cell(firm_cell::Number)), object,
+                row.Cell(firm_cell::Name), SearchKind::Firm, index);
+      break;
+    default:
+      AddResult(s, Address(row.Cell(object_cell::Street), row.Cell(object_cell::Number)), row.Cell(object_cell::Kind),
+                row.Cell(object_cell::Name), SearchKind::Object, index);
+      break;
   }
 }
 
 }  // namespace
 
-void FillSearchList(MapCore& core, const std::string& key) {
+void FillSearchList(MapCore& core, const std::string& key, MatchReach reach) {
   SearchState& s = core.Search;
   s.ListView1.Clear();
   s.SearchListView.Clear();
   s.ListKey = key;
-  const KeyMatcher matcher(key);
-  SearchStreets(core, matcher);
-  SearchBuildings(core, matcher);
-  SearchFirmNames(core, matcher);
-  SearchObjects(core, matcher);
-  s.Label2 = std::to_string(s.ListView1.Count());
+  std::array<int, kSources> counts{};
+  for (int source = 0; source < kSources; ++source) counts[source] = TableOf(core, source).Count();
+  const FoundRows found = FindRows(key, reach, counts, [&core](int source, int row, RowParts& parts) {
+    return SearchedParts(TableOf(core, source)[row], source, parts);
+  });
+  for (const RowRef& ref : found.Rows) AddFound(s, TableOf(core, ref.Source)[ref.Row], ref.Source, ref.Row);
+  s.ListSimilar = found.Similar;
+  s.Label2 = std::to_string(s.ListView1.Count() - found.Similar);
 }
 
 void ShowSearchResult(MapCore& core, int visibleRow, bool centre) {

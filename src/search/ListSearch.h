@@ -1,12 +1,17 @@
 #pragma once
 #include <string>
 
+#include "search/TieredSearch.h"
+
 struct MapCore;
 
 // Lists every street, building, firm and object whose text contains the key in
 // ListView1 (with kind code and row index) and SearchListView (what the user
-// sees), kept row for row in step; Label2 = number of results.
-void FillSearchList(MapCore& core, const std::string& key);
+// sees), kept row for row in step; Label2 = number of results.  Reaching
+// further (the default), the rows found word by word follow; when there are
+// none of either, the similar names are listed instead (ListSimilar of them)
+// and Label2 shows 0.
+void FillSearchList(MapCore& core, const std::string& key, MatchReach reach = MatchReach::Extended);
 
 // Turns row `visibleRow` of SearchListView into the map selection: clears the
 // selection, then selects the street, building or object, or shows the firm.

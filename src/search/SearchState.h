@@ -58,12 +58,14 @@ struct SearchState {
   LayerTable ListView1{"ListView1", ColumnList(found_cell::kColumns)};
   LayerTable SearchListView{"SearchListView", ColumnList(shown_found_cell::kColumns)};
   std::string Label2;  // number of list search results
+  int ListSimilar = 0;  // nonzero: the lists hold this many suggestions, nothing was found
   std::string ListKey;  // what the list search list was filled for, Windows-1251: its field shows it
 
   // Firm search: the found firms (caption = row index in ListOfFirms) and the visible list.
   LayerTable ListView2{"ListView2", ColumnList(found_firm_cell::kColumns)};
   LayerTable SearchFirmListView{"SearchFirmListView", ColumnList(shown_firm_cell::kColumns)};
   std::string Label5;  // number of firm search results
+  int FirmSimilar = 0;  // nonzero: the lists hold this many suggestions, nothing was found
   std::string FirmKey;  // what the found firms were searched for (whichever way in): its field shows it
   bool CheckBox1 = true;  // search firm names
   bool CheckBox2 = true;  // search firm addresses

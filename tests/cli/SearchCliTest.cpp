@@ -165,4 +165,27 @@ TEST_F(SearchCliTown, FirmsFollowTheChosenParts) {
   EXPECT_EQ(r.out, "count\t0\n");
 }
 
+// The rows found as typed come first, as they always have; those found word by
+// word follow; names nearly typed follow a "similar" line after "count 0".
+TEST_F(SearchCliTown, FurtherMatchesFollowAndNearNamesAreMarkedSimilar) {
+  const std::string dir = Dir();
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"search", dir, "ленина 5"}, "count\t1\nЛенина 5\tЗдание\tПочта\t2\t0\n"},
+      {{"search", dir, "5 ул. Ленина"}, "count\t0\n"},  // the building's row holds no "улица"
+      {{"search", dir, "ул. Ленина"}, "count\t1\nЛенина\tулица\t\t1\t0\n"},
+      {{"search", dir, "почта 5 ленина"}, "count\t1\nЛенина 5\tЗдание\tПочта\t2\t0\n"},
+      {{"search", dir, "Ленна"},
+       "count\t0\nsimilar\t3\nЛенина\tулица\t\t1\t0\nЛенина 5\tЗдание\tПочта\t2\t0\n"
+       "Мира 3\tОбъект\tАптека\\tЛенина\t3\t0\n"},
+      {{"firms", dir, "кредит ленина"}, "count\t1\n1\tБанк\tЛенина 12\n"},
+      {{"firms", dir, "Бнк"}, "count\t0\nsimilar\t1\n1\tБанк\tЛенина 12\n"},
+      {{"firms", dir, "Бнк", "--name", "off"}, "count\t0\n"},
+  };
+  for (const auto& [args, out] : cases) {
+    const CliResult r = RunCli(args);
+    EXPECT_EQ(r.exitCode, 0) << args[2] << r.err;
+    EXPECT_EQ(r.out, out) << args[2];
+  }
+}
+
 }  // namespace

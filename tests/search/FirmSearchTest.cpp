@@ -37,9 +37,11 @@ TEST_F(FirmSearch, AddressIsSearchedWithoutASpaceBetweenStreetAndNumber) {
   FillFirms();
   SearchFirms(core, W("ленина12"));
   EXPECT_EQ(Found(), (Texts{"Банк"}));
-  SearchFirms(core, W("ленина 12"));
+  SearchFirms(core, W("ленина 12"), MatchReach::AsTyped);
   EXPECT_EQ(Found(), Texts{});
   EXPECT_EQ(core.Search.Label5, "0");
+  SearchFirms(core, W("ленина 12"));  // word by word
+  EXPECT_EQ(Found(), (Texts{"Банк"}));
 }
 
 TEST_F(FirmSearch, WithAllBoxesTickedAKeyRunsFromNameIntoStreet) {
@@ -94,7 +96,7 @@ TEST_F(FirmSearch, EmptyKeyAndOneSpaceListNothing) {
   // Two spaces are an ordinary key.
   SearchFirms(core, "  ");
   EXPECT_EQ(Found(), Texts{});
-  SearchFirms(core, W("а в"));  // "лекарства витамины"
+  SearchFirms(core, W("а в"), MatchReach::AsTyped);  // "лекарства витамины"
   EXPECT_EQ(Found(), (Texts{"Аптека"}));
 }
 

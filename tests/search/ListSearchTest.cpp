@@ -85,7 +85,7 @@ TEST_F(ListSearch, BuildingStreetAndNumberAreJoinedWithOneSpace) {
   AddBuilding("Ленина", "5", "Почта");
   FillSearchList(core, W("ленина 5"));
   EXPECT_EQ(Column(Hidden(), 0), (Texts{"Ленина 5"}));
-  FillSearchList(core, W("ленина5"));
+  FillSearchList(core, W("ленина5"), MatchReach::AsTyped);
   EXPECT_EQ(Hidden().Count(), 0);
   FillSearchList(core, W("почт"));  // the building's name
   EXPECT_EQ(Hidden().Count(), 1);

@@ -25,6 +25,12 @@ constexpr const char* kSearchHelp =
     "  count<TAB>N\n"
     "  Адрес<TAB>Тип объекта<TAB>Название<TAB>Тип<TAB>№ П/П   (one line per result)\n"
     "Тип is 1 street, 2 building, 3 firm, 5 object; № П/П the row in its table.\n"
+    "The rows whose text contains KEY as typed (case ignored) come first; then\n"
+    "those that hold every word of KEY in any order, with ё read as е, street types\n"
+    "full or abbreviated (ул, пр-т, пер, пл, б-р, наб, ш, пр-д, туп., мкр) and\n"
+    "\"д.\" or \"дом\" before a number left out.  When neither finds anything,\n"
+    "count 0 is followed by similar<TAB>N and N rows of names nearly typed,\n"
+    "closest first.\n"
     "Backslash, tab, CR and LF are written \\\\, \\t, \\r, \\n.  Messages go to stderr as\n"
     "message<TAB>TEXT.  Exit 1 when CITY_DIR or a layer file cannot be read, 2 for a\n"
     "wrong call or a CITY_DIR that is not a city folder (no Info/about.inf).\n";
@@ -35,8 +41,8 @@ constexpr const char* kFirmsHelp =
     "the parts chosen (all three by default), printing in UTF-8:\n"
     "  count<TAB>N\n"
     "  ROW<TAB>Название<TAB>Адрес   (ROW: the firm's row in ListOfFirms)\n"
-    "An empty KEY or a single space lists nothing.  Escapes, messages and exit\n"
-    "codes as for search.\n";
+    "An empty KEY or a single space lists nothing.  Further matches, similar<TAB>N,\n"
+    "escapes, messages and exit codes as for search.\n";
 
 constexpr const char* kAddKeywordHelp =
     "usage: tellurin-cli add-keyword CITY_DIR WORD\n"
@@ -48,6 +54,11 @@ constexpr const char* kAddKeywordHelp =
     "replaces it with a plain file.\n"
     "Exit 1 when the file could not be read or written, or WORD was refused (see\n"
     "the message).\n";
+
+// After "count 0", when the rows that follow are names nearly typed.
+void PrintSimilarCount(int similar) {
+  if (similar > 0) cli::PrintLine({"similar", std::to_string(similar)});
+}
 
 bool ParseSwitch(const std::string& value, bool& out) {
   if (value != "on" && value != "off") return false;
@@ -68,6 +79,7 @@ int RunSearchCommand(int argc, char** argv) {
   if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   FillSearchList(*core, cp1251::FromUtf8(argv[1]));
   cli::PrintLine({"count", core->Search.Label2});
+  PrintSimilarCount(core->Search.ListSimilar);
   for (const LayerRow& r : core->Search.ListView1.Rows())
     cli::PrintLine({cli::Text(r.Cell(found_cell::Address)), cli::Text(r.Cell(found_cell::Kind)),
                     cli::Text(r.Cell(found_cell::Name)), cli::Text(r.Cell(found_cell::Code)),
@@ -101,6 +113,7 @@ int RunFirmsCommand(int argc, char** argv) {
   s.CheckBox3 = keywords;
   SearchFirms(*core, cp1251::FromUtf8(argv[1]));
   cli::PrintLine({"count", s.Label5});
+  PrintSimilarCount(s.FirmSimilar);
   for (int i = 0; i < s.SearchFirmListView.Count(); ++i)
     cli::PrintLine({std::string(s.ListView2[i].Cell(found_firm_cell::FirmRow)),
                     cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Name)),

@@ -99,6 +99,17 @@ QWidget* CountFooter(QWidget* parent, QLabel* text, QLabel* count) {
   return box;
 }
 
+// Said over a list of names nearly typed, so that nobody takes them for matches.
+QLabel* SimilarHeading(QWidget* parent, const char* name) {
+  QLabel* heading = NamedLabel(parent, name, Ui("Точных совпадений нет. Похожие:"));
+  heading->setWordWrap(true);
+  QFont bold = heading->font();
+  bold.setBold(true);
+  heading->setFont(bold);
+  heading->hide();
+  return heading;
+}
+
 }  // namespace
 
 ListSearchPanel::ListSearchPanel(QWidget* parent) : QFrame(parent) {
@@ -109,6 +120,8 @@ ListSearchPanel::ListSearchPanel(QWidget* parent) : QFrame(parent) {
   Edit1 = NamedEdit(this, "Edit1", Ui("Введите ключевое слово для поиска"));
   SpeedButton4 = MakeToolButton(this, "SpeedButton4", Ui("Выпольнить поиск..."), Glyph::Search);
   column->addWidget(EditRow(this, Edit1, SpeedButton4));
+  similarHeading = SimilarHeading(this, "ListSimilarHeading");
+  column->addWidget(similarHeading);
   SearchListView = MakeReportList(this, "SearchListView", Ui("Список улиц, домов, объектов..."),
                                   {{Ui("Адрес"), 120}, {Ui("Тип объекта"), 80}, {Ui("Название"), 250}});
   column->addWidget(SearchListView, 1);
@@ -133,6 +146,8 @@ FirmSearchPanel::FirmSearchPanel(QWidget* parent) : QFrame(parent) {
   column->addWidget(CheckBox1);
   column->addWidget(CheckBox2);
   column->addWidget(CheckBox3);
+  similarHeading = SimilarHeading(this, "FirmSimilarHeading");
+  column->addWidget(similarHeading);
   SearchFirmListView =
       MakeReportList(this, "SearchFirmListView", Ui("Список фирм, достопримечательностей и других ключевых объектов"),
                      {{Ui("Название"), 125}, {Ui("Адрес"), 85}});

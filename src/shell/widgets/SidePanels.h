@@ -19,6 +19,7 @@ class ListSearchPanel : public QFrame {
   QToolButton* SpeedButton5;
   QLineEdit* Edit1;
   QToolButton* SpeedButton4;
+  QLabel* similarHeading;  // over the list while it holds suggestions only
   QTableView* SearchListView;
   QLabel* Label1;
   QLabel* Label2;
@@ -35,6 +36,7 @@ class FirmSearchPanel : public QFrame {
   QCheckBox* CheckBox1;
   QCheckBox* CheckBox2;
   QCheckBox* CheckBox3;
+  QLabel* similarHeading;  // over the list while it holds suggestions only
   QTableView* SearchFirmListView;
   QCheckBox* CheckBox4;
   QLabel* Label6;

@@ -23,6 +23,7 @@
 
 #include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/KeyboardLayout.h"
+#include "shell/widgets/KeywordCompleter.h"
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/PanelEdge.h"
 #include "shell/widgets/SidePanels.h"
@@ -177,6 +178,7 @@ void TForm2::BuildToolBar(QWidget* client) {
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);  // words are added by SpeedButton10 only
   ComboBox1->setMaxVisibleItems(30);
   ComboBox1->setMinimumWidth(160);
+  ComboBox1->setCompleter(new KeywordCompleter(ComboBox1));
   SpeedButton9 = MakeToolButton(panel4, "SpeedButton9", Ui("Выпольнить поиск..."), Glyph::Search);
   SpeedButton10 = MakeToolButton(panel4, "SpeedButton10", Ui("Добавить слово в список."), Glyph::AddWord);
   for (QWidget* w : std::initializer_list<QWidget*>{ComboBox1, SpeedButton9, SpeedButton10})

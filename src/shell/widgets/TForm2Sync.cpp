@@ -17,6 +17,7 @@
 
 #include <algorithm>
 
+#include "shell/widgets/KeywordCompleter.h"
 #include "shell/widgets/SidePanels.h"
 #include "shell/widgets/TForm2.h"
 #include "shell/widgets/WidgetKit.h"
@@ -126,8 +127,10 @@ void TForm2::SyncLists() {
   SyncSearchFields();
   ShowTable(PanelSearch->SearchListView, core_.Search.SearchListView);
   PanelSearch->Label2->setText(FromCp(core_.Search.Label2));
+  PanelSearch->similarHeading->setVisible(core_.Search.ListSimilar > 0);
   ShowTable(FirmSearch->SearchFirmListView, core_.Search.SearchFirmListView);
   FirmSearch->Label5->setText(FromCp(core_.Search.Label5));
+  FirmSearch->similarHeading->setVisible(core_.Search.FirmSimilar > 0);
   ShowTable(PanelPath->ListOfPath2, core_.Tables.ListOfPath2);
 }
 
@@ -188,7 +191,10 @@ void TForm2::SyncKeywords() {
   const QSignalBlocker block(ComboBox1);
   const QString typed = ComboBox1->currentText();
   ComboBox1->clear();
-  for (const std::string& word : core_.Search.Keywords) ComboBox1->addItem(FromCp(word));
+  for (const std::string& word : core_.Search.Keywords) {
+    ComboBox1->addItem(FromCp(word));
+    KeywordCompleter::FoldItem(ComboBox1, ComboBox1->count() - 1);
+  }
   ComboBox1->setEditText(typed);
   shownKeywords_ = core_.Search.Keywords;
 }

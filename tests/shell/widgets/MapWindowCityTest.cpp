@@ -4,6 +4,7 @@
 // data is shown as plain text.
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -193,6 +194,58 @@ TEST(MapWindowCity, SearchFieldsShowWhatTheirListsHold) {
   EXPECT_EQ(Rows(f.PanelSearch->SearchListView), 3);  // both streets and the firm
   EXPECT_EQ(f.PanelSearch->Edit1->text(), "");
   EXPECT_EQ(f.FirmSearch->Edit2->text(), "");
+}
+
+// A search that finds nothing shows the names nearly typed under a heading that
+// says so; the next search that finds something hides it.  The keyword list
+// completes with ё read as е, both ways, showing the words as written.
+TEST(MapWindowCity, SuggestionsAreHeadedAndKeywordsCompleteWithYoAsYe) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Plain("Data/Streets.txt", {StreetRecord("Селезнёва", "100 100 200 100", 2, "3", "улица")});
+  city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
+  city.Raw("Kw.map", W("ёлки\r\nаптека\r\nелочные игрушки\r\n"));
+  ShellWindows w(city.DataRoot());
+  w.form1->LoadClick();
+  TForm2& f = *w.form2;
+  f.MenuItem("N16")->trigger();  // the firm search panel
+  QLabel* listHeading = f.PanelSearch->findChild<QLabel*>("ListSimilarHeading");
+  QLabel* firmHeading = f.FirmSearch->findChild<QLabel*>("FirmSimilarHeading");
+  ASSERT_TRUE(listHeading && firmHeading);
+  struct Step {
+    QLineEdit* Field;
+    const char* Key;
+    QLabel* Heading;
+    bool Headed;
+    QTableView* List;
+    int Rows;
+    QLabel* Count;
+  };
+  for (const Step& s : std::vector<Step>{
+           {f.PanelSearch->Edit1, "Селезнва", listHeading, true, f.PanelSearch->SearchListView, 1, f.PanelSearch->Label2},
+           {f.PanelSearch->Edit1, "ул селезнева", listHeading, false, f.PanelSearch->SearchListView, 1, f.PanelSearch->Label2},
+           {f.FirmSearch->Edit2, "Аптке", firmHeading, true, f.FirmSearch->SearchFirmListView, 1, f.FirmSearch->Label5},
+           {f.FirmSearch->Edit2, "аптека", firmHeading, false, f.FirmSearch->SearchFirmListView, 1, f.FirmSearch->Label5},
+       }) {
+    s.Field->setText(U(s.Key));
+    QTest::keyClick(s.Field, Qt::Key_Return);
+    EXPECT_EQ(!s.Heading->isHidden(), s.Headed) << s.Key;
+    EXPECT_EQ(s.Heading->text(), U("Точных совпадений нет. Похожие:"));
+    EXPECT_EQ(Rows(s.List), s.Rows) << s.Key;
+    EXPECT_EQ(s.Count->text(), s.Headed ? "0" : "1") << s.Key;
+  }
+  QCompleter* completer = f.ComboBox1->completer();
+  ASSERT_TRUE(completer);
+  for (const auto& [typed, offered] : std::vector<std::pair<const char*, std::vector<std::string>>>{
+           {"ел", {"ёлки", "елочные игрушки"}}, {"ЁЛО", {"елочные игрушки"}}, {"апт", {"аптека"}}, {"ж", {}}}) {
+    completer->setCompletionPrefix(U(typed));
+    std::vector<std::string> shown;
+    for (int i = 0; i < completer->completionCount(); ++i) {
+      completer->setCurrentRow(i);
+      shown.push_back(completer->currentCompletion().toStdString());
+    }
+    EXPECT_EQ(shown, offered) << typed;
+  }
 }
 
 // Markup in the data (a city title, a building's and a firm's texts) is shown as
