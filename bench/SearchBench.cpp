@@ -106,18 +106,22 @@ void ReportSize(benchmark::State& state, int results) {
                            t.ListOfObjects.Count();
 }
 
-void BM_FillSearchList(benchmark::State& state, const char* keyUtf8) {
+// Each key is searched as typed only (the search as it was) and reaching
+// further, side by side; "similar" counts the suggestions.
+void BM_FillSearchList(benchmark::State& state, const char* keyUtf8, MatchReach reach) {
   MapCore& core = City();
   const std::string key = W(keyUtf8);
-  for (auto _ : state) FillSearchList(core, key);
+  for (auto _ : state) FillSearchList(core, key, reach);
   ReportSize(state, core.Search.ListView1.Count());
+  state.counters["similar"] = core.Search.ListSimilar;
 }
 
-void BM_SearchFirms(benchmark::State& state, const char* keyUtf8) {
+void BM_SearchFirms(benchmark::State& state, const char* keyUtf8, MatchReach reach) {
   MapCore& core = City();
   const std::string key = W(keyUtf8);
-  for (auto _ : state) SearchFirms(core, key);
+  for (auto _ : state) SearchFirms(core, key, reach);
   state.counters["results"] = core.Search.ListView2.Count();
+  state.counters["similar"] = core.Search.FirmSimilar;
   state.counters["firms"] = core.Tables.ListOfFirms.Count();
 }
 
@@ -143,14 +147,30 @@ void BM_MatchesKeyScan(benchmark::State& state) {
 }
 
 BENCHMARK(BM_MatchesKeyScan)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_FillSearchList, typical_key, "чехова")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FillSearchList, empty_key, "")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FillSearchList, no_match, "щзхъ")->Unit(benchmark::kMillisecond);
+constexpr MatchReach kAsTyped = MatchReach::AsTyped;
+constexpr MatchReach kFurther = MatchReach::Extended;
+// Keys of both cities: the synthetic one's streets and the demo city's.
+#define SEARCH_KEY(name, key)                                                                        \
+  BENCHMARK_CAPTURE(BM_FillSearchList, name##_as_typed, key, kAsTyped)->Unit(benchmark::kMillisecond); \
+  BENCHMARK_CAPTURE(BM_FillSearchList, name##_further, key, kFurther)->Unit(benchmark::kMillisecond)
+SEARCH_KEY(typical_key, "чехова");
+SEARCH_KEY(demo_key, "пушкина");
+SEARCH_KEY(yo_as_ye, "березовый");
+SEARCH_KEY(words, "ул пушкина 5");
+SEARCH_KEY(typo, "пушкна");
+SEARCH_KEY(empty_key, "");
+SEARCH_KEY(no_match, "щзхъ");
+#undef SEARCH_KEY
 BENCHMARK_CAPTURE(BM_SortedRows, address, found_cell::Address)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SortedRows, kind, found_cell::Kind)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SearchFirms, typical_key, "аптек")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SearchFirms, keyword, "ремонт")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SearchFirms, empty_key, "")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SearchFirms, no_match, "щзхъ")->Unit(benchmark::kMicrosecond);
+#define FIRM_KEY(name, key)                                                                        \
+  BENCHMARK_CAPTURE(BM_SearchFirms, name##_as_typed, key, kAsTyped)->Unit(benchmark::kMicrosecond); \
+  BENCHMARK_CAPTURE(BM_SearchFirms, name##_further, key, kFurther)->Unit(benchmark::kMicrosecond)
+FIRM_KEY(typical_key, "аптек");
+FIRM_KEY(keyword, "ремонт");
+FIRM_KEY(typo, "аптка");
+FIRM_KEY(empty_key, "");
+FIRM_KEY(no_match, "щзхъ");
+#undef FIRM_KEY
 
 }  // namespace

@@ -102,10 +102,14 @@ void FillSearchList(MapCore& core, const std::string& key, MatchReach reach) {
   s.ListView1.Clear();
   s.SearchListView.Clear();
   s.ListKey = key;
+  std::array<const LayerTable*, kSources> tables{};
   std::array<int, kSources> counts{};
-  for (int source = 0; source < kSources; ++source) counts[source] = TableOf(core, source).Count();
-  const FoundRows found = FindRows(key, reach, counts, [&core](int source, int row, RowParts& parts) {
-    return SearchedParts(TableOf(core, source)[row], source, parts);
+  for (int source = 0; source < kSources; ++source) {
+    tables[source] = &TableOf(core, source);
+    counts[source] = tables[source]->Count();
+  }
+  const FoundRows found = FindRows(key, reach, counts, [&tables](int source, int row, RowParts& parts) {
+    return SearchedParts((*tables[source])[row], source, parts);
   });
   for (const RowRef& ref : found.Rows) AddFound(s, TableOf(core, ref.Source)[ref.Row], ref.Source, ref.Row);
   s.ListSimilar = found.Similar;

@@ -1,9 +1,15 @@
 #pragma once
 #include <array>
-#include <functional>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
+
+#include "search/KeyMatcher.h"
+#include "search/WordQuery.h"
+
+class SimilarNames;
 
 // How far a search reaches: the key as typed only, or also word by word (ё as
 // е, any order, street types abbreviated or not) and, when nothing is found,
@@ -27,7 +33,70 @@ struct FoundRows {
 // The searched text of a row as parts, each a separate word for the word
 // test; an empty list skips the row.
 using RowParts = std::array<std::string_view, 6>;
-using PartsOfRow = std::function<std::span<const std::string_view>(int source, int row, RowParts& parts)>;
 
-// Scans the sources in order, each from row 0 up (`rowCounts` rows each).
-FoundRows FindRows(std::string_view key, MatchReach reach, std::span<const int> rowCounts, const PartsOfRow& partsOf);
+// The tests of one key, row by row.
+class RowTests {
+ public:
+  RowTests(std::string_view key, MatchReach reach);
+  ~RowTests();
+
+  enum class Outcome { None, AsTyped, ByWords };
+  // Rows the prefilter rejects are tested no further.
+  Outcome Test(std::span<const std::string_view> parts) const {
+    if (prefilter_ && !prefilter_->Matches(parts)) return Outcome::None;
+    if (asTyped_.Matches(parts)) return Outcome::AsTyped;
+    if (words_ && words_->Matches(parts)) return Outcome::ByWords;
+    return Outcome::None;
+  }
+  // Whether names nearly typed may be offered when nothing matched.
+  bool OffersSimilar() const;
+  std::optional<int> Distance(std::span<const std::string_view> parts) const;
+
+ private:
+  KeyMatcher asTyped_;
+  std::optional<WordQuery> words_;
+  const KeyMatcher* prefilter_ = nullptr;
+  std::unique_ptr<SimilarNames> similar_;
+};
+
+// Orders the scored rows, closest first, ties in table order.
+struct ScoredRow {
+  int Distance;
+  RowRef Ref;
+};
+std::vector<RowRef> ClosestFirst(std::vector<ScoredRow> scored);
+
+// Scans the sources in order, each from row 0 up (`rowCounts` rows each);
+// `partsOf(source, row, RowParts&)` gives a row's parts.
+template <class PartsOf>
+FoundRows FindRows(std::string_view key, MatchReach reach, std::span<const int> rowCounts, PartsOf&& partsOf) {
+  const RowTests tests(key, reach);
+  FoundRows result;
+  std::vector<RowRef> byWords;
+  RowParts buffer;
+  const int sources = static_cast<int>(rowCounts.size());
+  for (int source = 0; source < sources; ++source) {
+    for (int row = 0; row < rowCounts[source]; ++row) {
+      const std::span<const std::string_view> parts = partsOf(source, row, buffer);
+      if (parts.empty()) continue;
+      switch (tests.Test(parts)) {
+        case RowTests::Outcome::AsTyped: result.Rows.push_back({source, row}); break;
+        case RowTests::Outcome::ByWords: byWords.push_back({source, row}); break;
+        case RowTests::Outcome::None: break;
+      }
+    }
+  }
+  result.Rows.insert(result.Rows.end(), byWords.begin(), byWords.end());
+  if (!result.Rows.empty() || !tests.OffersSimilar()) return result;
+  std::vector<ScoredRow> scored;
+  for (int source = 0; source < sources; ++source) {
+    for (int row = 0; row < rowCounts[source]; ++row) {
+      const std::span<const std::string_view> parts = partsOf(source, row, buffer);
+      if (parts.empty()) continue;
+      if (const std::optional<int> d = tests.Distance(parts)) scored.push_back({*d, {source, row}});
+    }
+  }
+  result.Rows = ClosestFirst(std::move(scored));
+  result.Similar = static_cast<int>(result.Rows.size());
+  return result;
+}
