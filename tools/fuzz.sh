@@ -113,7 +113,7 @@ mapfile -t ALL_TARGETS < <(cd "$BUILD/fuzz" && find . -maxdepth 1 -name 'fuzz_*'
 run_target() {  # target
   local t=$1 corpus=$BUILD/fuzz-corpus/$1 log=$BUILD/fuzz-logs/$1.log result=$BUILD/fuzz-logs/$1.result
   local dirs=("$corpus" "$SEEDS/$t")
-  mkdir -p "$corpus"
+  mkdir -p "$corpus" "$SEEDS/$t"  # a target without seeds of its own starts empty
   [ -d "$ROOT/tests/data/fuzz/$t" ] && dirs+=("$ROOT/tests/data/fuzz/$t")
   if nice -n 10 "$BUILD/fuzz/$t" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$BUILD/fuzz-artifacts/$t-" "${dirs[@]}" >"$log" 2>&1; then
