@@ -143,10 +143,21 @@ bool NativeFile::Close(int& error) {
   return closed;
 }
 
+// A file another program has open (a reader between its open and its close,
+// a virus scanner, an indexer) refuses to be replaced for a moment: the rename
+// is tried again for up to a second before the failure is reported.
 bool RenameOver(const fs::path& from, const fs::path& to, int& error) {
-  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-  error = ErrnoOf(GetLastError());
-  return false;
+  constexpr int kTries = 20;
+  for (int attempt = 1;; ++attempt) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    const DWORD failure = GetLastError();
+    const bool held = failure == ERROR_ACCESS_DENIED || failure == ERROR_SHARING_VIOLATION;
+    if (!held || attempt == kTries) {
+      error = ErrnoOf(failure);
+      return false;
+    }
+    Sleep(50);
+  }
 }
 
 void SyncFolderEntries(const fs::path&) {}
