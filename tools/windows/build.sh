@@ -50,7 +50,7 @@ add_source_entries() {
     sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | as_root tee /etc/apt/sources.list.d/src-debian.list >/dev/null
     added=1
   fi
-  if [ $added -eq 1 ]; then as_root apt-get update; fi
+  if [ $added -eq 1 ]; then apt_update; fi
 }
 
 # Prints the unpacked Qt folder: from TELLURIN_WIN64_QT (checked to be Qt
