@@ -112,7 +112,7 @@ void BM_FillSearchList(benchmark::State& state, const char* keyUtf8, MatchReach 
   MapCore& core = City();
   const std::string key = W(keyUtf8);
   for (auto _ : state) FillSearchList(core, key, reach);
-  ReportSize(state, core.Search.ListView1.Count());
+  ReportSize(state, core.Search.FoundRecords.Count());
   state.counters["similar"] = core.Search.ListSimilar;
 }
 
@@ -120,7 +120,7 @@ void BM_SearchFirms(benchmark::State& state, const char* keyUtf8, MatchReach rea
   MapCore& core = City();
   const std::string key = W(keyUtf8);
   for (auto _ : state) SearchFirms(core, key, reach);
-  state.counters["results"] = core.Search.ListView2.Count();
+  state.counters["results"] = core.Search.FoundFirms.Count();
   state.counters["similar"] = core.Search.FirmSimilar;
   state.counters["firms"] = core.Tables.ListOfFirms.Count();
 }
@@ -131,7 +131,7 @@ void BM_SearchFirms(benchmark::State& state, const char* keyUtf8, MatchReach rea
 void BM_SortedRows(benchmark::State& state, int cell) {
   MapCore& core = City();
   FillSearchList(core, "");
-  const LayerTable& results = core.Search.ListView1;
+  const LayerTable& results = core.Search.FoundRecords;
   for (auto _ : state) benchmark::DoNotOptimize(SortedRows(results, cell, SortDirection::Ascending));
   state.counters["results"] = results.Count();
 }

@@ -21,7 +21,7 @@
 #include <string>
 
 #include "search/ListSearch.h"
-#include "shell/widgets/TForm2.h"
+#include "shell/widgets/MapWindow.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ void Settle(QWidget& window) {
 }
 
 struct BenchWindow {
-  std::unique_ptr<TForm2> Form;
+  std::unique_ptr<MapWindow> Form;
   double EmptyRss = 0;   // the window shown, no city
   double LoadedRss = 0;  // the city loaded and painted
   bool Loaded = false;
@@ -53,7 +53,7 @@ BenchWindow& Window() {
     const char* dir = std::getenv("TELLURIN_BENCH_CITY");
     if (!dir || !*dir) return b;
     const std::filesystem::path city(dir);
-    b.Form = std::make_unique<TForm2>(city.parent_path());
+    b.Form = std::make_unique<MapWindow>(city.parent_path());
     b.Form->MessageSink = [](const std::string&) {};
     b.Form->show();
     Settle(*b.Form);
@@ -73,8 +73,8 @@ bool Ready(benchmark::State& state) {
 }
 
 // The list search's result list, found by name (whatever kind of table view it is).
-QTableView* SearchList(TForm2& form) { return form.findChild<QTableView*>("SearchListView"); }
-QLineEdit* SearchEdit(TForm2& form) { return form.findChild<QLineEdit*>("Edit1"); }
+QTableView* SearchList(MapWindow& form) { return form.findChild<QTableView*>("SearchListView"); }
+QLineEdit* SearchEdit(MapWindow& form) { return form.findChild<QLineEdit*>("Edit1"); }
 
 void BM_WindowAfterLoad(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(Ready(state));
@@ -88,7 +88,7 @@ void BM_WindowAfterLoad(benchmark::State& state) {
 
 void BM_EnterToPaintedList(benchmark::State& state) {
   if (!Ready(state)) return;
-  TForm2& f = *Window().Form;
+  MapWindow& f = *Window().Form;
   QLineEdit* edit = SearchEdit(f);
   QTableView* list = SearchList(f);
   edit->clear();
@@ -105,7 +105,7 @@ void BM_SearchAlone(benchmark::State& state) {
   if (!Ready(state)) return;
   MapCore& core = Window().Form->Core();
   for (auto _ : state) FillSearchList(core, "");
-  state.counters["results"] = core.Search.ListView1.Count();
+  state.counters["results"] = core.Search.FoundRecords.Count();
   // Leave the window's list showing what the tables hold.
   QTest::keyClick(SearchEdit(*Window().Form), Qt::Key_Return);
 }

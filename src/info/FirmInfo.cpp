@@ -48,11 +48,11 @@ std::string PicturePathIfPresent(const fs::path& file) { return FileExists(file)
 void FillInfoPanel(MapCore& core, const std::string& base) {
   const SelectionState& s = core.Selection;
   InfoPanelState& info = core.Info;
-  info.Visible = core.Ui.N10ShowInfo;
-  info.Memo1.clear();
+  info.Visible = core.Ui.ShowFirmInfo;
+  info.FirmTextLines.clear();
   const fs::path infFile = FirmFile(core, base, ".inf");
   // Without its information file the panel says so rather than stay blank.
-  info.Memo1 = FileExists(infFile) ? ReadTextLines(infFile) : std::vector<std::string>{cp1251::FromUtf8("Нет сведений")};
+  info.FirmTextLines = FileExists(infFile) ? ReadTextLines(infFile) : std::vector<std::string>{cp1251::FromUtf8("Нет сведений")};
   info.FirmPicEnabled[0] = !s.SelFirmPicture1.empty();
   info.FirmPicEnabled[1] = !s.SelFirmPicture2.empty();
   info.FirmPicEnabled[2] = !s.SelFirmPicture3.empty();

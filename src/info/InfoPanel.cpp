@@ -2,9 +2,9 @@
 
 #include "shell/MapCore.h"
 
-void SpeedButton3Click(MapCore& core) { core.Info.Visible = false; }
+void HideInfoPanel(MapCore& core) { core.Info.Visible = false; }
 
-void N10Click(MapCore& core) { core.Ui.N10ShowInfo = !core.Ui.N10ShowInfo; }
+void ToggleFirmInfo(MapCore& core) { core.Ui.ShowFirmInfo = !core.Ui.ShowFirmInfo; }
 
 const std::string& FirmPicturePath(const MapCore& core, int k) {
   static const std::string none;

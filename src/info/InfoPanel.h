@@ -5,11 +5,11 @@
 
 struct MapCore;
 
-// SpeedButton3: hides InfoPanel.
-void SpeedButton3Click(MapCore& core);
-// N10 "Показывать информацию": only toggles the tick; it takes effect at the
+// The close button: hides InfoPanel.
+void HideInfoPanel(MapCore& core);
+// "Показывать информацию": only toggles the tick; it takes effect at the
 // next firm selection.
-void N10Click(MapCore& core);
+void ToggleFirmInfo(MapCore& core);
 // Full path of the selected firm's picture k (1..3) for FirmPic1..FirmPic3; empty
 // when the firm has no such picture (the button is then disabled).
 const std::string& FirmPicturePath(const MapCore& core, int k);

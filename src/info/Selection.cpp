@@ -20,7 +20,7 @@ bool ValidRow(const LayerTable& table, int row) { return row >= 0 && row < table
 void FollowWithTrackBar(MapCore& core) {
   const int position = ScaleToTrackBarPosition(core.View.Scale);
   if (position >= kTrackBarMin && position <= kTrackBarMax && TrackBarPositionToScale(position) == core.View.Scale)
-    core.Ui.TrackBar1Position = position;
+    core.Ui.ZoomSliderPosition = position;
   else
     SetTrackBarPosition(core, position);
 }

@@ -19,7 +19,7 @@ void CentreOnSelection(MapCore& core, MapPoint point, bool move) {
   v.CenterX = point.X;
   v.CenterY = point.Y;
   if (!move) return;
-  if (core.Ui.N8ZoomOnSelect) v.Scale = 4.0f;
+  if (core.Ui.ZoomOnSelect) v.Scale = 4.0f;
   PutPicturePointInMiddle(v, core.Host.VisibleMapRect(), MapToHit(point.X, point.Y, v.Scale));
   // A zoom keeps the middle of the picture; so does an object's track bar step.
   CentreFromOffsets(v);

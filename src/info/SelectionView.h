@@ -14,7 +14,7 @@ struct MapCore;
 int32_t ReadRecordPoints(const LayerTable& table, int row, int count, int points, PointArray& out);
 
 // The view centre becomes `point` (so a later zoom keeps it in the middle); when
-// `move` is set, the scale becomes 4 if N8 is ticked, the offsets bring the
+// `move` is set, the scale becomes 4 if "Зумировать при выделении" is ticked, the offsets bring the
 // point to the middle of the visible map (the host's) and the view centre is
 // the map point in the middle of the picture again, as after every move.
 void CentreOnSelection(MapCore& core, MapPoint point, bool move);

@@ -100,7 +100,7 @@ bool IsUnder(HitPoint at, int32_t x, int32_t y, float scale) {
 std::optional<int> FoundFirmAt(const MapCore& core, HitPoint at) {
   const MapLayer& layer = LayerOf(DrawCode::Firm);
   const LayerTable& firms = TableOf(core.Tables, layer);
-  for (const LayerRow& found : core.Search.ListView2.Rows()) {
+  for (const LayerRow& found : core.Search.FoundFirms.Rows()) {
     const auto row = DecimalIntOf(found.Cell(found_firm_cell::FirmRow));
     if (!row || *row < 0 || *row >= firms.Count()) continue;
     const auto point = RowPoint(firms, layer.Box, *row);

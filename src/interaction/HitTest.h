@@ -19,7 +19,7 @@ struct MapLayer;
 // Whether map point (x, y) is under `at` at the given scale.
 bool IsUnder(HitPoint at, int32_t x, int32_t y, float scale);
 
-// The first found firm (in the order of ListView2) under `at`: its row in
+// The first found firm (in the order of FoundFirms) under `at`: its row in
 // ListOfFirms.  Rows whose caption names no firm are passed over.
 std::optional<int> FoundFirmAt(const MapCore& core, HitPoint at);
 // The first object of DrawListView under `at` that the kind filter lets

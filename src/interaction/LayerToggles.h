@@ -9,9 +9,10 @@
 struct MapCore;
 
 // The layer is shown or hidden (a layer always shown stays shown), the picture
-// redrawn and the window painted: texts (N7, SpeedButton12), objects (N6,
-// SpeedButton14), routes (N18), found firms (CheckBox4).
+// redrawn and the window painted: texts ("Текст", LabelsButton), objects
+// ("Отобразить", ObjectsButton), routes ("Рисовать все маршруты"), found
+// firms (ShowFoundBox).
 void ShowLayer(MapCore& core, DrawCode layer, bool shown);
 
-// "Выделение щелчком" (N5): whether a left click on the map selects objects.
+// "Выделение щелчком": whether a left click on the map selects objects.
 void SetClickSelect(MapCore& core, bool on);

@@ -15,7 +15,7 @@ constexpr float kMaxScale = 15.0f;
 
 }  // namespace
 
-void Panel5Click(MapCore& core) { SetTrackBarPosition(core, ScaleToTrackBarPosition(core.View.Scale)); }
+void SyncZoomSliderToScale(MapCore& core) { SetTrackBarPosition(core, ScaleToTrackBarPosition(core.View.Scale)); }
 
 bool ZoomEditEnter(MapCore& core, const std::string& text, float floor) {
   const std::optional<long double> value = ZoomFieldPercent(text);
@@ -26,7 +26,7 @@ bool ZoomEditEnter(MapCore& core, const std::string& text, float floor) {
   // The track bar follows to the position of the scale (without its change
   // handler, which would snap the scale to its grid), resting at its first
   // step below its range, so that it never shows another scale.
-  core.Ui.TrackBar1Position = std::clamp(ScaleToTrackBarPosition(scale), kTrackBarMin, kTrackBarMax);
+  core.Ui.ZoomSliderPosition = std::clamp(ScaleToTrackBarPosition(scale), kTrackBarMin, kTrackBarMax);
   SetViewScale(core, scale);
   return true;
 }

@@ -9,8 +9,8 @@ struct MapCore;
 // window (render/ViewScale.h, where the track bar's own handlers are).
 // The wheel, the keyboard, a double click and "Весь город" move the view
 // through interaction/ViewMoves.h.
-// Click on Panel5 or Label3: the track bar follows the scale (trunc(2 × Scale)).
-void Panel5Click(MapCore& core);
+// Click on the zoom panel or its caption: the zoom slider follows the scale (trunc(2 × Scale)).
+void SyncZoomSliderToScale(MapCore& core);
 // Enter in ZoomEdit: its text read as a percentage (ZoomFieldPercent), kept
 // within `floor` (50%, or lower for a city too big to show whole at it:
 // ZoomFloor) and 1500%; the track bar moves to the scale's position, resting

@@ -29,7 +29,7 @@ int32_t SaturatingAdd(int32_t a, int64_t b) {
 // `position` without its change handler, then redraw and paint.
 void FinishMove(MapCore& core, int position) {
   CentreFromOffsets(core.View);
-  core.Ui.TrackBar1Position = position;
+  core.Ui.ZoomSliderPosition = position;
   core.Interaction.HintVisible = false;
   RedrawView(core);
   core.Host.PaintMapWindow();
@@ -52,14 +52,14 @@ bool PanView(MapCore& core, const QRect& visible, double fractionX, double fract
   ViewState& v = core.View;
   v.OffsetX = SaturatingAdd(v.OffsetX, dx);
   v.OffsetY = SaturatingAdd(v.OffsetY, dy);
-  FinishMove(core, core.Ui.TrackBar1Position);
+  FinishMove(core, core.Ui.ZoomSliderPosition);
   return true;
 }
 
 bool CentrePicturePoint(MapCore& core, const QRect& visible, HitPoint at) {
   if (Dragging(core)) return false;
   PutPicturePointInMiddle(core.View, visible, at);
-  FinishMove(core, core.Ui.TrackBar1Position);
+  FinishMove(core, core.Ui.ZoomSliderPosition);
   return true;
 }
 

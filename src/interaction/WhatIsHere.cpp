@@ -71,7 +71,7 @@ bool Shows(const MapCore& core, const MapLayer& layer, const std::vector<int>& f
 
 std::vector<int> FoundFirmRows(const MapCore& core) {
   std::vector<int> rows;
-  for (const LayerRow& found : core.Search.ListView2.Rows())
+  for (const LayerRow& found : core.Search.FoundFirms.Rows())
     if (const auto row = DecimalIntOf(found.Cell(found_firm_cell::FirmRow))) rows.push_back(*row);
   std::ranges::sort(rows);
   return rows;

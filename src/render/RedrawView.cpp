@@ -143,7 +143,7 @@ void Redraw(MapCore& core, void (*drawListed)(MapDrawing&)) {
   ClearPicture(canvas);
   MapDrawing drawing = DrawingOf(core, canvas);
   drawListed(drawing);
-  DrawFoundRows(drawing, core.Search.ListView2);
+  DrawFoundRows(drawing, core.Search.FoundFirms);
 }
 
 }  // namespace

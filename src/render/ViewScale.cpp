@@ -18,12 +18,12 @@ void SetViewScale(MapCore& core, float scale) {
 
 void SetTrackBarPosition(MapCore& core, int position) {
   position = std::clamp(position, kTrackBarMin, kTrackBarMax);
-  if (position == core.Ui.TrackBar1Position) return;
-  core.Ui.TrackBar1Position = position;
-  TrackBar1Change(core);
+  if (position == core.Ui.ZoomSliderPosition) return;
+  core.Ui.ZoomSliderPosition = position;
+  ApplyZoomSliderPosition(core);
 }
 
-void TrackBar1Change(MapCore& core) { SetViewScale(core, TrackBarPositionToScale(core.Ui.TrackBar1Position)); }
+void ApplyZoomSliderPosition(MapCore& core) { SetViewScale(core, TrackBarPositionToScale(core.Ui.ZoomSliderPosition)); }
 
 namespace {
 

@@ -10,11 +10,11 @@ struct MapCore;
 // The scale becomes `scale`, then recentre, redraw, paint.
 void SetViewScale(MapCore& core, float scale);
 
-// The track bar: sets the position (clamped to 1..30); runs TrackBar1Change
+// The track bar: sets the position (clamped to 1..30); runs ApplyZoomSliderPosition
 // only when the position really changes.
 void SetTrackBarPosition(MapCore& core, int position);
 // Scale = half the track bar position, then recentre, redraw, paint.
-void TrackBar1Change(MapCore& core);
+void ApplyZoomSliderPosition(MapCore& core);
 
 // The track bar's range.
 constexpr int kTrackBarMin = 1;

@@ -15,17 +15,17 @@ namespace {
 std::span<const std::string_view> FirmTextParts(const SearchState& s, const LayerRow& firm, RowParts& parts) {
   size_t count = 0;
   if (firm.Cell(firm_cell::Name) == " ") return {};
-  if (s.CheckBox1) parts[count++] = firm.Cell(firm_cell::Name);
-  if (s.CheckBox2) {
+  if (s.SearchFirmNames) parts[count++] = firm.Cell(firm_cell::Name);
+  if (s.SearchFirmAddresses) {
     parts[count++] = firm.Cell(firm_cell::Street);
     parts[count++] = firm.Cell(firm_cell::Number);
   }
-  if (s.CheckBox3) parts[count++] = firm.Cell(firm_cell::Keywords);
+  if (s.SearchFirmKeywords) parts[count++] = firm.Cell(firm_cell::Keywords);
   return std::span<const std::string_view>(parts.data(), count);
 }
 
 void AddFirmResult(SearchState& s, const LayerRow& firm, int row) {
-  s.ListView2.AddRow({NumberText(row).View()});
+  s.FoundFirms.AddRow({NumberText(row).View()});
   // In the order of shown_firm_cell.
   s.SearchFirmListView.AddRow(
       {firm.Cell(firm_cell::Name), JoinedWithSpace(firm.Cell(firm_cell::Street), firm.Cell(firm_cell::Number))});
@@ -45,9 +45,9 @@ void ListMatchingFirms(MapCore& core, const std::string& key, MatchReach reach) 
 }  // namespace
 
 void ClearFirmResults(SearchState& search) {
-  search.ListView2.Clear();
+  search.FoundFirms.Clear();
   search.SearchFirmListView.Clear();
-  search.Label5 = std::to_string(search.SearchFirmListView.Count());
+  search.FirmCountText = std::to_string(search.SearchFirmListView.Count());
   search.FirmSimilar = 0;
   search.FirmKey.clear();
 }
@@ -61,13 +61,13 @@ void SearchFirms(MapCore& core, const std::string& key, MatchReach reach) {
     RedrawView(core);
     core.Host.PaintMapWindow();
   }
-  s.Label5 = std::to_string(s.SearchFirmListView.Count() - s.FirmSimilar);
+  s.FirmCountText = std::to_string(s.SearchFirmListView.Count() - s.FirmSimilar);
 }
 
-void Edit2Enter(MapCore& core, const std::string& editText) { SearchFirms(core, editText.empty() ? " " : editText); }
+void FirmSearchFieldEnter(MapCore& core, const std::string& editText) { SearchFirms(core, editText.empty() ? " " : editText); }
 
 void FirmResultSelected(MapCore& core, int visibleRow, bool centre) {
-  const LayerTable& found = core.Search.ListView2;
+  const LayerTable& found = core.Search.FoundFirms;
   if (visibleRow < 0 || visibleRow >= found.Count()) return;
   int32_t firm = 0;
   if (!ParseDecimalInt(found[visibleRow].Cell(found_firm_cell::FirmRow), firm) || firm < 0 ||

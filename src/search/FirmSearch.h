@@ -7,20 +7,20 @@ struct MapCore;
 struct SearchState;
 
 // Lists the firms whose name, address (street and number joined without a
-// separator) and/or keywords contain the key, as CheckBox1..3 choose, in
-// ListView2 (caption = row in ListOfFirms) and SearchFirmListView, kept row for
-// row in step; Label5 = number of results.  An empty key or a single space lists
+// separator) and/or keywords contain the key, as SearchFirmNames, SearchFirmAddresses and SearchFirmKeywords choose, in
+// FoundFirms (caption = row in ListOfFirms) and SearchFirmListView, kept row for
+// row in step; FirmCountText = number of results.  An empty key or a single space lists
 // nothing.  With ShowFoundFirms on, the map is redrawn and painted.  Reaching
 // further (the default), the firms found word by word follow; when there are
 // none of either, the similar ones are listed instead (FirmSimilar of them)
-// and Label5 shows 0.
+// and FirmCountText shows 0.
 void SearchFirms(MapCore& core, const std::string& key, MatchReach reach = MatchReach::Extended);
 
-// Empties ListView2 and SearchFirmListView; Label5 shows "0".
+// Empties FoundFirms and SearchFirmListView; FirmCountText shows "0".
 void ClearFirmResults(SearchState& search);
 
-// Enter in Edit2: an empty field searches for one space (which lists nothing).
-void Edit2Enter(MapCore& core, const std::string& editText);
+// Enter in the firm search field: an empty field searches for one space (which lists nothing).
+void FirmSearchFieldEnter(MapCore& core, const std::string& editText);
 
 // SearchFirmListViewClick (centre = false) / SearchFirmListViewDblClick
 // (centre = true): shows the firm of row `visibleRow` of SearchFirmListView.

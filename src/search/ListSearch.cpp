@@ -27,7 +27,7 @@ void AddResult(SearchState& s, std::string_view address, std::string_view kind, 
   // In the order of shown_found_cell and found_cell.
   s.SearchListView.AddRow({address, kind, name});
   const char codeText = static_cast<char>(code);
-  s.ListView1.AddRow({address, kind, name, std::string_view(&codeText, 1), NumberText(row).View()});
+  s.FoundRecords.AddRow({address, kind, name, std::string_view(&codeText, 1), NumberText(row).View()});
 }
 
 // The four sources in the order they are listed, numbered as FindRows numbers
@@ -99,7 +99,7 @@ void AddFound(SearchState& s, const LayerRow& row, int source, int index) {
 
 void FillSearchList(MapCore& core, const std::string& key, MatchReach reach) {
   SearchState& s = core.Search;
-  s.ListView1.Clear();
+  s.FoundRecords.Clear();
   s.SearchListView.Clear();
   s.ListKey = key;
   std::array<const LayerTable*, kSources> tables{};
@@ -113,11 +113,11 @@ void FillSearchList(MapCore& core, const std::string& key, MatchReach reach) {
   });
   for (const RowRef& ref : found.Rows) AddFound(s, TableOf(core, ref.Source)[ref.Row], ref.Source, ref.Row);
   s.ListSimilar = found.Similar;
-  s.Label2 = std::to_string(s.ListView1.Count() - found.Similar);
+  s.ListCountText = std::to_string(s.FoundRecords.Count() - found.Similar);
 }
 
 void ShowSearchResult(MapCore& core, int visibleRow, bool centre) {
-  const LayerTable& hidden = core.Search.ListView1;
+  const LayerTable& hidden = core.Search.FoundRecords;
   if (visibleRow < 0 || visibleRow >= hidden.Count()) return;
   const LayerRow& row = hidden[visibleRow];
   const std::string_view code = row.Cell(found_cell::Code);

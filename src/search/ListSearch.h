@@ -6,11 +6,11 @@
 struct MapCore;
 
 // Lists every street, building, firm and object whose text contains the key in
-// ListView1 (with kind code and row index) and SearchListView (what the user
-// sees), kept row for row in step; Label2 = number of results.  Reaching
+// FoundRecords (with kind code and row index) and SearchListView (what the user
+// sees), kept row for row in step; ListCountText = number of results.  Reaching
 // further (the default), the rows found word by word follow; when there are
 // none of either, the similar names are listed instead (ListSimilar of them)
-// and Label2 shows 0.
+// and ListCountText shows 0.
 void FillSearchList(MapCore& core, const std::string& key, MatchReach reach = MatchReach::Extended);
 
 // Turns row `visibleRow` of SearchListView into the map selection: clears the

@@ -122,8 +122,8 @@ bool LoadCity(MapCore& core, const std::string& city, const std::string& title) 
   // The track bar's change recentres the view.  It runs on every load, also
   // when the bar rests where the load puts it (a second city of the session),
   // so that a city opens in the same place whatever was loaded before it.
-  core.Ui.TrackBar1Position = ScaleToTrackBarPosition(core.View.Scale);
-  TrackBar1Change(core);
+  core.Ui.ZoomSliderPosition = ScaleToTrackBarPosition(core.View.Scale);
+  ApplyZoomSliderPosition(core);
   core.CurrentCity = city;
 
   core.Tables.DrawListView.Clear();

@@ -1,7 +1,7 @@
 #pragma once
 // The map window's process-wide state: the tables of the loaded city, the view,
 // the layer switches, the interaction mode, the selection, the search results
-// and the map picture.  TForm2 owns one; the command-line tool and the tests
+// and the map picture.  MapWindow owns one; the command-line tool and the tests
 // make their own, so that every operation runs without a window.
 #include <QImage>
 

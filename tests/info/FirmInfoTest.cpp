@@ -24,7 +24,7 @@ TEST_F(FirmInfo, FirmWithoutFilesShowsNameAndAddressOnly) {
   EXPECT_TRUE(info.Visible);
   EXPECT_EQ(info.ObjNameLabel, W("Аптека"));
   EXPECT_EQ(info.ObjAdressLabel, W("Ленина 7"));
-  EXPECT_EQ(info.Memo1, std::vector<std::string>{W("Нет сведений")});
+  EXPECT_EQ(info.FirmTextLines, std::vector<std::string>{W("Нет сведений")});
   EXPECT_FALSE(info.FirmPicEnabled[0]);
   EXPECT_FALSE(info.FirmPicEnabled[1]);
   EXPECT_FALSE(info.FirmPicEnabled[2]);
@@ -77,37 +77,37 @@ TEST_F(FirmInfo, FirmFilesAreFoundWhateverTheCaseOfTheirNames) {
   WriteFirmFile("bank.INF", "text\r\n");
   ShowObjectInfo(core, row, false);
   EXPECT_TRUE(core.Info.FirmPicEnabled[0]);
-  ASSERT_EQ(core.Info.Memo1.size(), 1u);
+  ASSERT_EQ(core.Info.FirmTextLines.size(), 1u);
 }
 
 TEST_F(FirmInfo, InfoTextLinesAreReadAsWindows1251Lines) {
   const int row = AddFirm("Банк", "Мира", "2", 2, 2, "bank", 1);
   WriteFirmFile("bank.inf", W("Работаем с 9 до 18\r\nБез выходных\n\r\nТел. 22-33-44\r\n"));
   ShowObjectInfo(core, row, false);
-  ASSERT_EQ(core.Info.Memo1.size(), 4u);
-  EXPECT_EQ(core.Info.Memo1[0], W("Работаем с 9 до 18"));
-  EXPECT_EQ(core.Info.Memo1[1], W("Без выходных"));
-  EXPECT_EQ(core.Info.Memo1[2], "");
-  EXPECT_EQ(core.Info.Memo1[3], W("Тел. 22-33-44"));
+  ASSERT_EQ(core.Info.FirmTextLines.size(), 4u);
+  EXPECT_EQ(core.Info.FirmTextLines[0], W("Работаем с 9 до 18"));
+  EXPECT_EQ(core.Info.FirmTextLines[1], W("Без выходных"));
+  EXPECT_EQ(core.Info.FirmTextLines[2], "");
+  EXPECT_EQ(core.Info.FirmTextLines[3], W("Тел. 22-33-44"));
 
   // The next firm without a text says it has none.
   ShowObjectInfo(core, AddFirm("Вокзал", "Мира", "1", 3, 3, "vokzal", 2), false);
-  EXPECT_EQ(core.Info.Memo1, std::vector<std::string>{W("Нет сведений")});
+  EXPECT_EQ(core.Info.FirmTextLines, std::vector<std::string>{W("Нет сведений")});
 }
 
 TEST_F(FirmInfo, WithoutShowInformationThePanelHidesButTheFirmIsSelected) {
   const int row = AddFirm("Банк", "Мира", "2", 2, 2, "bank", 1);
-  N10Click(core);
-  EXPECT_FALSE(core.Ui.N10ShowInfo);
+  ToggleFirmInfo(core);
+  EXPECT_FALSE(core.Ui.ShowFirmInfo);
   core.Info.Visible = true;
   ShowObjectInfo(core, row, false);
   EXPECT_FALSE(core.Info.Visible);
   EXPECT_TRUE(core.Selection.FirmSelected);
   EXPECT_EQ(core.Selection.StatusText1, W("Банк"));
-  N10Click(core);
+  ToggleFirmInfo(core);
   ShowObjectInfo(core, row, false);
   EXPECT_TRUE(core.Info.Visible);
-  SpeedButton3Click(core);
+  HideInfoPanel(core);
   EXPECT_FALSE(core.Info.Visible);
 }
 
@@ -136,7 +136,7 @@ TEST_F(FirmInfo, CentredFirmComesToTheMiddleOfTheVisibleMap) {
   // Window pixel (511, 383) shows picture pixel (1023, 767).
   EXPECT_EQ(core.View.OffsetX, 1200 - 1023);
   EXPECT_EQ(core.View.OffsetY, 800 - 767);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 1);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);
 }
 
 TEST_F(FirmInfo, FirmAddsToAnObjectSelection) {

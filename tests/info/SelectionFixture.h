@@ -111,7 +111,7 @@ class City {
   }
   // The firm becomes one of the found firms drawn on the map.
   void Find(int firmRow) {
-    core.Search.ListView2.AddCells(found_firm_cell::kCells).At(found_firm_cell::FirmRow) = std::to_string(firmRow);
+    core.Search.FoundFirms.AddCells(found_firm_cell::kCells).At(found_firm_cell::FirmRow) = std::to_string(firmRow);
     core.Flags.ShowFoundFirms = true;
   }
   int AddRoute(const std::string& type, const std::string& name, const std::string& count, const std::string& coords) {

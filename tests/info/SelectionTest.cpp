@@ -57,11 +57,11 @@ TEST_F(Selecting, CentredStreetZoomsToFourAndPutsItsStartInTheMiddle) {
   // picture pixel (1023, 767).
   EXPECT_EQ(core.View.OffsetX, 500 * 4 - 1023);
   EXPECT_EQ(core.View.OffsetY, 600 * 4 - 767);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 1);  // the track bar is left alone
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);  // the track bar is left alone
 }
 
 TEST_F(Selecting, WithoutZoomOnSelectACentredResultKeepsTheScale) {
-  core.Ui.N8ZoomOnSelect = false;
+  core.Ui.ZoomOnSelect = false;
   core.View.Scale = 2.5f;
   const int row = AddBuilding("Ленина", "12", "Почта", "4", "100 100 120 100 120 130 100 130");
   SelectBuilding(core, row, true);
@@ -87,7 +87,7 @@ TEST_F(Selecting, BuildingFillsAllThreeStatusPanels) {
 TEST_F(Selecting, ObjectFillsStatusAndCentresInTheVisibleMap) {
   host.VisibleMap = QRect(220, 30, 804, 738);  // tool bar and left panel shown: middle (621, 398)
   const int row = AddObject("Школа", "Ленина", "5", "Школа №1", 300, 400, 2);
-  core.Ui.TrackBar1Position = 8;  // already where a scale of 4 puts it
+  core.Ui.ZoomSliderPosition = 8;  // already where a scale of 4 puts it
   SelectObject(core, row, true);
   const SelectionState& s = core.Selection;
   EXPECT_TRUE(s.ObjectSelected);
@@ -105,7 +105,7 @@ TEST_F(Selecting, CentredObjectMovesTheTrackBarToTheNewScale) {
   host.VisibleMap = QRect(220, 30, 804, 738);
   const int row = AddObject("Школа", "Ленина", "5", "Школа №1", 300, 400, 2);
   SelectObject(core, row, true);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 8);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 8);
   EXPECT_FLOAT_EQ(core.View.Scale, 4.0f);
   // The step keeps the object in the middle of the visible map, to the pixel.
   EXPECT_EQ(core.View.OffsetX, 300 * 4 - 621 - 512);
@@ -115,7 +115,7 @@ TEST_F(Selecting, CentredObjectMovesTheTrackBarToTheNewScale) {
 TEST_F(Selecting, ObjectWithoutCentringLeavesViewAndTrackBar) {
   const int row = AddObject("Школа", "Ленина", "5", "Школа №1", 300, 400, 2);
   SelectObject(core, row, false);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 1);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);
   EXPECT_FLOAT_EQ(core.View.Scale, 1.0f);
   EXPECT_EQ(core.View.OffsetX, 0);
   EXPECT_EQ(core.View.CenterX, 300);
@@ -236,7 +236,7 @@ TEST_F(Selecting, RouteDoubleClickCentresInTheVisibleMapAndLeavesTheTrackBar) {
   EXPECT_FLOAT_EQ(core.View.Scale, 4.0f);
   EXPECT_EQ(core.View.OffsetX, 400 - 621 - 512);
   EXPECT_EQ(core.View.OffsetY, 800 - 398 - 384);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 1);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);
   EXPECT_EQ(core.Selection.StatusText0, "kept");
 }
 

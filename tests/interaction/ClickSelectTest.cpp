@@ -147,8 +147,8 @@ TEST_F(MapClick, ClickDoesNotMoveTheViewButTheCentre) {
 }
 
 TEST_F(MapClick, BrokenListEntriesAreSkipped) {
-  core.Search.ListView2.Add("17");       // no such firm
-  core.Search.ListView2.Add("firm");     // not a row number
+  core.Search.FoundFirms.Add("17");       // no such firm
+  core.Search.FoundFirms.Add("firm");     // not a row number
   core.Flags.ShowFoundFirms = true;
   core.Tables.DrawListView.Add("5").SubItems = {"42"};
   core.Tables.DrawListView.Add("5").SubItems = {"x"};

@@ -15,7 +15,7 @@ class ViewControl_ : public RenderFixture {
   ViewControl_() {
     core.View.CenterX = 100;
     core.View.CenterY = 80;
-    core.Ui.TrackBar1Position = 2;
+    core.Ui.ZoomSliderPosition = 2;
   }
 };
 
@@ -33,14 +33,14 @@ TEST_F(ViewControl_, TrackBarEndsGiveHalfAndFifteen) {
 
 TEST_F(ViewControl_, TrackBarClampsAndActsOnlyOnARealChange) {
   SetTrackBarPosition(core, 45);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 30);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 30);
   const int paints = host.MapPaints;
   core.Interaction.HintVisible = true;
   SetTrackBarPosition(core, 30);
   EXPECT_EQ(host.MapPaints, paints);
   EXPECT_TRUE(core.Interaction.HintVisible);
   SetTrackBarPosition(core, -3);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 1);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);
   EXPECT_EQ(core.View.Scale, 0.5f);
   EXPECT_EQ(host.MapPaints, paints + 1);
   EXPECT_FALSE(core.Interaction.HintVisible);
@@ -56,18 +56,18 @@ TEST_F(ViewControl_, TrackBarChangeRedrawsThePicture) {
 
 // An entry moves the track bar to its scale's position, so "Масштаб:" finds
 // it there and keeps the typed scale; after a wheel step off the grid it snaps.
-TEST_F(ViewControl_, Panel5SnapsTheScaleDownToTheTrackBarGrid) {
+TEST_F(ViewControl_, ZoomPanelClickSnapsTheScaleDownToTheSliderGrid) {
   ASSERT_TRUE(ZoomEditEnter(core, "175", kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 1.75f);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 3);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 3);
   const int paints = host.MapPaints;
-  Panel5Click(core);
+  SyncZoomSliderToScale(core);
   EXPECT_EQ(core.View.Scale, 1.75f);
   EXPECT_EQ(host.MapPaints, paints);
 
-  core.Ui.TrackBar1Position = 5;  // as a wheel step leaves it
-  Panel5Click(core);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 3);
+  core.Ui.ZoomSliderPosition = 5;  // as a wheel step leaves it
+  SyncZoomSliderToScale(core);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 3);
   EXPECT_EQ(core.View.Scale, 1.5f);
 }
 
@@ -88,7 +88,7 @@ TEST_P(ZoomEditEntry, ReadAsAPercentage) {
   EXPECT_EQ(ZoomPercentText(core.View.Scale), e.Shown) << e.Text;
   EXPECT_EQ(core.Ui.ZoomEditText, e.Shown) << "rewritten by the redraw";
   EXPECT_EQ(host.MapPaints, paints + 1);
-  EXPECT_EQ(core.Ui.TrackBar1Position, e.Position) << e.Text;
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, e.Position) << e.Text;
   // Recentred; truncation may put the centre one pixel short at a scale
   // such as 1.29999995.
   const PixelPoint centre = MapToPicture(core.View, 100, 80);
@@ -141,7 +141,7 @@ TEST_F(ZoomAroundPoint_, KeepsTheMapPointUnderTheMouse) {
 
   ASSERT_TRUE(ZoomAroundPoint(core, 1, 150, 100, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 1.5f);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 3);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 3);
   // The object's point is drawn at the picture pixel that window pixel (150, 100) shows.
   EXPECT_EQ(MapToPicture(core.View, 150, 105), (PixelPoint{250, 175}));
   EXPECT_EQ(Pixel(250, 175), QColor(255, 0, 0));
@@ -150,7 +150,7 @@ TEST_F(ZoomAroundPoint_, KeepsTheMapPointUnderTheMouse) {
 
   ASSERT_TRUE(ZoomAroundPoint(core, -3, 150, 100, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 0.5f);  // clamped at position 1
-  EXPECT_EQ(core.Ui.TrackBar1Position, 1);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);
   EXPECT_EQ(MapToPicture(core.View, 150, 105), (PixelPoint{250, 175}));
   EXPECT_FALSE(ZoomAroundPoint(core, -1, 150, 100, kTrackBarMinScale));  // already at the bottom
 }
@@ -162,7 +162,7 @@ TEST_F(ZoomAroundPoint_, FromAScaleBetweenStepsLandsOnTheNeighbouringStep) {
   ASSERT_TRUE(ZoomEditEnter(core, "230", kTrackBarMinScale));
   ASSERT_TRUE(ZoomAroundPoint(core, -1, 100, 75, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 2.0f);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 4);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 4);
 }
 
 TEST_F(ZoomAroundPoint_, IgnoredDuringADrag) {

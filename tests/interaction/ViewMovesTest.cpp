@@ -74,7 +74,7 @@ TEST_F(ViewMoves_, WholeCityFitsTheExtentsIntoTheVisibleMap) {
   core.Extents = MapExtents{-30, 0, 70, 60};
   ASSERT_TRUE(ShowWholeCity(core, kVisible));
   EXPECT_EQ(core.View.Scale, 1.5f);  // 100 units: 150 pixels of 180; 2.0 would need 201
-  EXPECT_EQ(core.Ui.TrackBar1Position, 3);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 3);
   EXPECT_EQ(core.Ui.ZoomEditText, "150%");
   const QPoint topLeft = WindowPixel(-30, 0), bottomRight = WindowPixel(70, 60);
   EXPECT_TRUE(kVisible.contains(topLeft)) << topLeft.x() << "," << topLeft.y();
@@ -110,7 +110,7 @@ TEST_F(ViewMoves_, WholeCityFramesTheDataBoxDownToTheZoomFloor) {
     ASSERT_TRUE(ShowWholeCity(core, kVisible));
     EXPECT_FLOAT_EQ(core.View.Scale, c.Scale) << c.Data.MinX;
     EXPECT_LE((c.Data.MaxX - c.Data.MinX) * static_cast<long double>(core.View.Scale), kVisible.width() - 1);
-    EXPECT_EQ(core.Ui.TrackBar1Position, c.Position) << c.Data.MinX;
+    EXPECT_EQ(core.Ui.ZoomSliderPosition, c.Position) << c.Data.MinX;
     EXPECT_EQ(core.Ui.ZoomEditText, c.Zoom) << c.Data.MinX;
     const QPoint topLeft = WindowPixel(c.Data.MinX, c.Data.MinY), bottomRight = WindowPixel(c.Data.MaxX, c.Data.MaxY);
     EXPECT_TRUE(kVisible.contains(topLeft) && kVisible.contains(bottomRight))
@@ -157,12 +157,12 @@ TEST_F(ViewMoves_, ZoomControlsReachTheFloorOfABigCity) {
   RecentreOffsets(core.View);
   for (int i = 0; i < 10; ++i) ZoomAroundPoint(core, -1, 100, 75, floor);
   EXPECT_EQ(core.View.Scale, floor);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 1);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);
   EXPECT_FALSE(ZoomAroundPoint(core, -1, 100, 75, floor));
-  core.Ui.TrackBar1Position = 4;
+  core.Ui.ZoomSliderPosition = 4;
   ASSERT_TRUE(ZoomEditEnter(core, "5", floor));
   EXPECT_EQ(core.View.Scale, 0.05f);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 1);  // below its range: at its first step
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);  // below its range: at its first step
   ASSERT_TRUE(ZoomEditEnter(core, "0%", floor));
   EXPECT_EQ(core.View.Scale, floor);
   EXPECT_EQ(core.Ui.ZoomEditText, "1%");

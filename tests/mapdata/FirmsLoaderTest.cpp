@@ -230,7 +230,7 @@ TEST_F(Firms, NamesInWindows1251BytesShowConvertedAndFindTheFirmsOwnFiles) {
                             Expected{2, {W("Нет сведений")}, {false, false, false}, false}}) {
     ShowObjectInfo(f.Core, e.row, false);
     const InfoPanelState& info = f.Core.Info;
-    EXPECT_EQ(info.Memo1, e.memo) << e.row;
+    EXPECT_EQ(info.FirmTextLines, e.memo) << e.row;
     for (int k = 0; k < 3; ++k) EXPECT_EQ(info.FirmPicEnabled[k], e.pictures[k]) << e.row << " picture " << k + 1;
     EXPECT_EQ(info.InfoImageVisible, e.header) << e.row;
   }

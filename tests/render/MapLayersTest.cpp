@@ -19,7 +19,7 @@ void AddRowOf(MapCore& core, DrawCode code) {
     case DrawCode::Object: return AddObjectRow(core, "Школа", "Школа 1", 0, 50, 50);
     case DrawCode::Firm:
       AddFirmRow(core, "Аптека", 50, 50);
-      core.Search.ListView2.AddCells(found_firm_cell::kCells).At(found_firm_cell::FirmRow) = "0";
+      core.Search.FoundFirms.AddCells(found_firm_cell::kCells).At(found_firm_cell::FirmRow) = "0";
       return;
     case DrawCode::Route: return AddRouteRow(core, "Автобус", "1", {{10, 70}, {90, 70}});
   }
@@ -68,7 +68,7 @@ TEST_F(MapLayersTest, EachLayersRowIsDrawnWhileItsSwitchIsOn) {
     core.Render.Cache = RenderCache{};
     core.Tables.ImageListObject.push_back(SolidIcon(qRgb(0, 0, 255)));
     core.Tables.FirmsImageList.push_back(SolidIcon(qRgb(0, 0, 255)));
-    core.Search.ListView2.Clear();
+    core.Search.FoundFirms.Clear();
     core.Flags = LayerFlags{};
     AddRowOf(core, layer->Code);
     ASSERT_EQ(TableOf(core.Tables, *layer).Count(), 1);

@@ -218,7 +218,7 @@ TEST_F(RedrawView_, FoundFirmsDrawnOnlyWhenSwitchedOn) {
   core.Tables.FirmsImageList = {SolidIcon(qRgb(0, 128, 0)), SolidIcon(qRgb(0, 0, 255))};
   AddFirmRow(core, "Первая", 50, 50);
   AddFirmRow(core, "Вторая", 150, 50);
-  core.Search.ListView2.Add("1");
+  core.Search.FoundFirms.Add("1");
   Draw();
   EXPECT_EQ(Pixel(150, 50), kBackground);
   core.Flags.ShowFoundFirms = true;

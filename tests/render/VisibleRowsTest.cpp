@@ -105,7 +105,7 @@ TEST_F(DemoCityViews, PictureIsTheOneOfEveryListedRow) {
   for (const std::string& name : {kPlainDemoCity, kScrambledDemoCity}) {
     LoadedCity city(name);
     MapCore& core = city.core;
-    for (int k = 0; k < 10; ++k) core.Search.ListView2.AddCells(found_firm_cell::kCells).At(found_firm_cell::FirmRow) =
+    for (int k = 0; k < 10; ++k) core.Search.FoundFirms.AddCells(found_firm_cell::kCells).At(found_firm_cell::FirmRow) =
         std::to_string(k * 3);
     const PointBox e = core.Extents.Box();
     for (int k = 0; k < 40; ++k) {

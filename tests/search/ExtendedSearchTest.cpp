@@ -13,7 +13,7 @@ using Texts = std::vector<std::string>;
 struct ListCase {
   const char* Key;
   Texts Addresses;  // what the list shows, in order
-  const char* Count;  // Label2
+  const char* Count;  // ListCountText
   int Similar;
 };
 
@@ -37,8 +37,8 @@ class ExtendedListSearch : public SearchFixture {
   }
   void Expect(const ListCase& c) {
     FillSearchList(core, W(c.Key));
-    EXPECT_EQ(Column(core.Search.ListView1, 0), c.Addresses) << c.Key;
-    EXPECT_EQ(core.Search.Label2, c.Count) << c.Key;
+    EXPECT_EQ(Column(core.Search.FoundRecords, 0), c.Addresses) << c.Key;
+    EXPECT_EQ(core.Search.ListCountText, c.Count) << c.Key;
     EXPECT_EQ(core.Search.ListSimilar, c.Similar) << c.Key;
   }
 };
@@ -154,8 +154,8 @@ TEST_F(ExtendedFirmSearch, FindsByWordsAndSuggestsWhenNothingIsFound) {
        }) {
     SearchFirms(core, W(c.Key));
     EXPECT_EQ(Column(core.Search.SearchFirmListView, 0), c.Names) << c.Key;
-    EXPECT_EQ(Column(core.Search.ListView2, 0).size(), c.Names.size()) << c.Key;
-    EXPECT_EQ(core.Search.Label5, c.Count) << c.Key;
+    EXPECT_EQ(Column(core.Search.FoundFirms, 0).size(), c.Names.size()) << c.Key;
+    EXPECT_EQ(core.Search.FirmCountText, c.Count) << c.Key;
     EXPECT_EQ(core.Search.FirmSimilar, c.Similar) << c.Key;
   }
 }

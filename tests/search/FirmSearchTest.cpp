@@ -16,12 +16,12 @@ class FirmSearch : public SearchFixture {
     AddFirm("Вокзал", "Привокзальная", "1", "поезда");
   }
   void Ticks(bool name, bool address, bool keywords) {
-    core.Search.CheckBox1 = name;
-    core.Search.CheckBox2 = address;
-    core.Search.CheckBox3 = keywords;
+    core.Search.SearchFirmNames = name;
+    core.Search.SearchFirmAddresses = address;
+    core.Search.SearchFirmKeywords = keywords;
   }
   Texts Found() { return Column(core.Search.SearchFirmListView, 0); }
-  Texts FoundRows() { return Column(core.Search.ListView2, 0); }
+  Texts FoundRows() { return Column(core.Search.FoundFirms, 0); }
 };
 
 TEST_F(FirmSearch, ListsNameAndAddressWithRowIndexInTheHiddenList) {
@@ -30,7 +30,7 @@ TEST_F(FirmSearch, ListsNameAndAddressWithRowIndexInTheHiddenList) {
   EXPECT_EQ(Found(), (Texts{"Банк"}));
   EXPECT_EQ(Column(core.Search.SearchFirmListView, 1), (Texts{"Ленина 12"}));
   EXPECT_EQ(FoundRows(), (Texts{"2"}));
-  EXPECT_EQ(core.Search.Label5, "1");
+  EXPECT_EQ(core.Search.FirmCountText, "1");
 }
 
 TEST_F(FirmSearch, AddressIsSearchedWithoutASpaceBetweenStreetAndNumber) {
@@ -39,7 +39,7 @@ TEST_F(FirmSearch, AddressIsSearchedWithoutASpaceBetweenStreetAndNumber) {
   EXPECT_EQ(Found(), (Texts{"Банк"}));
   SearchFirms(core, W("ленина 12"), MatchReach::AsTyped);
   EXPECT_EQ(Found(), Texts{});
-  EXPECT_EQ(core.Search.Label5, "0");
+  EXPECT_EQ(core.Search.FirmCountText, "0");
   SearchFirms(core, W("ленина 12"));  // word by word
   EXPECT_EQ(Found(), (Texts{"Банк"}));
 }
@@ -79,7 +79,7 @@ TEST_F(FirmSearch, WithNoBoxTickedNothingIsFound) {
   Ticks(false, false, false);
   SearchFirms(core, W("а"));
   EXPECT_EQ(Found(), Texts{});
-  EXPECT_EQ(core.Search.Label5, "0");
+  EXPECT_EQ(core.Search.FirmCountText, "0");
 }
 
 TEST_F(FirmSearch, EmptyKeyAndOneSpaceListNothing) {
@@ -88,11 +88,11 @@ TEST_F(FirmSearch, EmptyKeyAndOneSpaceListNothing) {
   SearchFirms(core, "");
   EXPECT_EQ(Found(), Texts{});
   EXPECT_EQ(FoundRows(), Texts{});
-  EXPECT_EQ(core.Search.Label5, "0");
+  EXPECT_EQ(core.Search.FirmCountText, "0");
   SearchFirms(core, W("банк"));
   SearchFirms(core, " ");
   EXPECT_EQ(Found(), Texts{});
-  EXPECT_EQ(core.Search.Label5, "0");
+  EXPECT_EQ(core.Search.FirmCountText, "0");
   // Two spaces are an ordinary key.
   SearchFirms(core, "  ");
   EXPECT_EQ(Found(), Texts{});
@@ -103,10 +103,10 @@ TEST_F(FirmSearch, EmptyKeyAndOneSpaceListNothing) {
 TEST_F(FirmSearch, EnterOnAnEmptyFieldSearchesForOneSpace) {
   FillFirms();
   SearchFirms(core, W("банк"));
-  Edit2Enter(core, "");
+  FirmSearchFieldEnter(core, "");
   EXPECT_EQ(Found(), Texts{});
-  EXPECT_EQ(core.Search.Label5, "0");
-  Edit2Enter(core, W("вокз"));
+  EXPECT_EQ(core.Search.FirmCountText, "0");
+  FirmSearchFieldEnter(core, W("вокз"));
   EXPECT_EQ(Found(), (Texts{"Вокзал"}));
 }
 
@@ -124,7 +124,7 @@ TEST_F(FirmSearch, AFirmIsListedOnceInTableOrder) {
   AddFirm("Сити аптека", "Мира", "3", "");
   SearchFirms(core, W("аптек"));
   EXPECT_EQ(FoundRows(), (Texts{"0", "2"}));
-  EXPECT_EQ(core.Search.Label5, "2");
+  EXPECT_EQ(core.Search.FirmCountText, "2");
 }
 
 TEST_F(FirmSearch, RedrawsAndPaintsOnlyWhenFoundFirmsAreShown) {
@@ -155,7 +155,7 @@ TEST_F(FirmSearch, SelectingARowOutsideTheListDoesNothing) {
   FirmResultSelected(core, -1, true);
   EXPECT_FALSE(core.Selection.FirmSelected);
   // A caption that is no row of the firms table is not shown.
-  core.Search.ListView2.SetCell(0, kCaption, "99");
+  core.Search.FoundFirms.SetCell(0, kCaption, "99");
   FirmResultSelected(core, 0, true);
   EXPECT_FALSE(core.Selection.FirmSelected);
 }

@@ -21,7 +21,7 @@ class ListSearch : public SearchFixture {
     AddObject("Школа", "Ленина", "2", "Гимназия №1");
     AddObject(" ", "Мира", "4", "Пусто");  // no kind: never listed
   }
-  const LayerTable& Hidden() { return core.Search.ListView1; }
+  const LayerTable& Hidden() { return core.Search.FoundRecords; }
   const LayerTable& Visible() { return core.Search.SearchListView; }
 };
 
@@ -34,7 +34,7 @@ TEST_F(ListSearch, EmptyKeyListsEveryNamedRecordInSourceOrder) {
   EXPECT_EQ(Column(Hidden(), 2), (Texts{"", "", "Почта", "Аптека", "Пицца", "Гимназия №1"}));
   EXPECT_EQ(Column(Hidden(), 3), (Texts{"1", "1", "2", "3", "3", "5"}));
   EXPECT_EQ(Column(Hidden(), 4), (Texts{"0", "2", "0", "0", "2", "0"}));
-  EXPECT_EQ(core.Search.Label2, "6");
+  EXPECT_EQ(core.Search.ListCountText, "6");
 }
 
 TEST_F(ListSearch, VisibleListHoldsTheSameThreeTextsRowForRow) {
@@ -59,7 +59,7 @@ TEST_F(ListSearch, KeyFindsNamesOfAnyCase) {
   AddStreet("Мира", "улица");
   FillSearchList(core, W("ленина"));
   EXPECT_EQ(Column(Hidden(), 0), (Texts{"Ленина", "ЛЕНИНА"}));
-  EXPECT_EQ(core.Search.Label2, "2");
+  EXPECT_EQ(core.Search.ListCountText, "2");
 }
 
 TEST_F(ListSearch, StreetTypeIsSearchedAndEachStreetListedOnce) {
@@ -77,7 +77,7 @@ TEST_F(ListSearch, KeyNeverMatchesAcrossTheJoinOfTheParts) {
   for (const char* key : {"мираул", "лагим", "5поч"}) {
     FillSearchList(core, W(key));
     EXPECT_EQ(Hidden().Count(), 0) << key;
-    EXPECT_EQ(core.Search.Label2, "0");
+    EXPECT_EQ(core.Search.ListCountText, "0");
   }
 }
 
@@ -142,13 +142,13 @@ TEST_F(ListSearch, ANewSearchReplacesTheResults) {
   FillSearchList(core, W("нет такого"));
   EXPECT_EQ(Hidden().Count(), 0);
   EXPECT_EQ(Visible().Count(), 0);
-  EXPECT_EQ(core.Search.Label2, "0");
+  EXPECT_EQ(core.Search.ListCountText, "0");
 }
 
 TEST_F(ListSearch, EmptyTablesGiveNoResults) {
   FillSearchList(core, "");
   EXPECT_EQ(Hidden().Count(), 0);
-  EXPECT_EQ(core.Search.Label2, "0");
+  EXPECT_EQ(core.Search.ListCountText, "0");
 }
 
 TEST_F(ListSearch, ShowingARowOutsideTheListChangesNothing) {

@@ -39,7 +39,7 @@ class LoadedCitySearch : public ::testing::Test {
 
 TEST_F(LoadedCitySearch, AfterTheLoadTheListHoldsEveryNamedRecord) {
   EXPECT_TRUE(fixture.Host.Messages.empty());
-  const LayerTable& list = core.Search.ListView1;
+  const LayerTable& list = core.Search.FoundRecords;
   Texts rows;
   for (const LayerRow& r : list.Rows())
     rows.push_back(U(r.Cell(found_cell::Address)) + "|" + U(r.Cell(found_cell::Kind)) + "|" + U(r.Cell(found_cell::Name)) + "|" +
@@ -47,13 +47,13 @@ TEST_F(LoadedCitySearch, AfterTheLoadTheListHoldsEveryNamedRecord) {
   EXPECT_EQ(rows, (Texts{"Ленина|улица||1|0", "Мира|проспект||1|2", "Ленина 5|Здание|Почта|2|0",
                          "Мира 3|Объект|Аптека|3|0", "Ленина 12|Объект|Банк|3|1", "Мира 9|Объект|Яблоко|3|2",
                          "Мира 2|Школа|Гимназия|5|0"}));
-  EXPECT_EQ(core.Search.Label2, "7");
+  EXPECT_EQ(core.Search.ListCountText, "7");
   EXPECT_EQ(core.Search.SearchListView.Count(), 7);
 }
 
 TEST_F(LoadedCitySearch, ClickingAFirmResultShowsThatFirm) {
   FillSearchList(core, W("банк"));
-  ASSERT_EQ(core.Search.ListView1.Count(), 1);
+  ASSERT_EQ(core.Search.FoundRecords.Count(), 1);
   SearchListViewClick(core, 0, false);
   EXPECT_TRUE(core.Selection.FirmSelected);
   EXPECT_EQ(U(core.Selection.SelFirmName), "Банк");
@@ -64,9 +64,9 @@ TEST_F(LoadedCitySearch, FirmSearchListsSortedRowsWithTheirAddresses) {
   SearchFirms(core, W("мира"));
   EXPECT_EQ(Column(core.Search.SearchFirmListView, 0), (Texts{"Аптека", "Яблоко"}));
   EXPECT_EQ(Column(core.Search.SearchFirmListView, 1), (Texts{"Мира 3", "Мира 9"}));
-  EXPECT_EQ(Column(core.Search.ListView2, 0), (Texts{"0", "2"}));
+  EXPECT_EQ(Column(core.Search.FoundFirms, 0), (Texts{"0", "2"}));
   SearchFirms(core, W("ленина12"));
-  EXPECT_EQ(Column(core.Search.ListView2, 0), (Texts{"1"}));
+  EXPECT_EQ(Column(core.Search.FoundFirms, 0), (Texts{"1"}));
   SearchFirms(core, W("кредит"));
   FirmResultSelected(core, 0, false);
   EXPECT_EQ(U(core.Selection.SelFirmName), "Банк");
@@ -75,7 +75,7 @@ TEST_F(LoadedCitySearch, FirmSearchListsSortedRowsWithTheirAddresses) {
 TEST_F(LoadedCitySearch, ANewLoadReplacesTheFirmResults) {
   SearchFirms(core, W("мира"));
   LoadCity(core, city.Name(), W("Городок"));
-  EXPECT_EQ(core.Search.ListView2.Count(), 0);
+  EXPECT_EQ(core.Search.FoundFirms.Count(), 0);
   EXPECT_EQ(core.Search.SearchFirmListView.Count(), 0);
 }
 

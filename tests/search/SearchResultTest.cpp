@@ -18,8 +18,8 @@ class SearchResult : public SearchFixture {
     FillSearchList(core, "");
   }
   int RowOfKind(const char* code) {
-    for (int r = 0; r < core.Search.ListView1.Count(); ++r)
-      if (core.Search.ListView1[r].Cell(found_cell::Code) == code) return r;
+    for (int r = 0; r < core.Search.FoundRecords.Count(); ++r)
+      if (core.Search.FoundRecords[r].Cell(found_cell::Code) == code) return r;
     return -1;
   }
 };
@@ -57,7 +57,7 @@ TEST_F(SearchResult, FirmRowShowsTheFirm) {
 }
 
 TEST_F(SearchResult, OnlyTheDoubleClickMovesTheView) {
-  core.Ui.N8ZoomOnSelect = false;
+  core.Ui.ZoomOnSelect = false;
   core.View.OffsetX = 1234;
   core.View.OffsetY = 4321;
   SearchListViewClick(core, RowOfKind("2"), false);
@@ -77,7 +77,7 @@ TEST_F(SearchResult, FirmSearchRowShowsThatFirm) {
   EXPECT_TRUE(core.Selection.FirmSelected);
   EXPECT_EQ(core.Selection.SelFirmRow, 1);
   EXPECT_EQ(U(core.Selection.StatusText1), "Банк");
-  core.Ui.N8ZoomOnSelect = false;
+  core.Ui.ZoomOnSelect = false;
   FirmResultSelected(core, 0, true);
   const QPoint middle = VisibleMapCentre(host.VisibleMapRect());
   EXPECT_EQ(core.View.OffsetX, 5 - middle.x() - core.View.ScreenWidth / 2);

@@ -99,7 +99,7 @@ TEST(RememberedState, CityViewComesBackWhereItFits) {
 
   ASSERT_TRUE(RestoreCityView(core, CityView{1200, 700, 2.5f, 1}, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 2.5f);
-  EXPECT_EQ(core.Ui.TrackBar1Position, 5);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 5);
   EXPECT_EQ(core.Ui.ZoomEditText, "250%");
   EXPECT_EQ(core.Flags.ObjectFilter, 1);
   EXPECT_EQ(core.Ui.ObjectComboBoxText, cp1251::FromUtf8("Аптеки"));
@@ -127,7 +127,7 @@ TEST(RememberedState, AScaleBelowTheFirstStepComesBackDownToTheFloor) {
   for (const Case& c : {Case{0.125f, 0.03f, 0.125f}, Case{0.01f, 0.03f, 0.03f}, Case{0.125f, 0.5f, 0.5f}}) {
     ASSERT_TRUE(RestoreCityView(core, CityView{6000, 4000, c.Remembered, -1}, c.Floor));
     EXPECT_EQ(core.View.Scale, c.Shown) << c.Remembered << " " << c.Floor;
-    EXPECT_EQ(core.Ui.TrackBar1Position, 1) << c.Remembered;
+    EXPECT_EQ(core.Ui.ZoomSliderPosition, 1) << c.Remembered;
   }
 }
 

@@ -6,7 +6,7 @@
 // then sets the scale (default 1), the centre (default 500,600) and the layer
 // switches, recentres the view (or, with --whole-city, fits the city's own box
 // into the window as the viewer's "Весь город" does), runs the firm search for KEY with all three
-// boxes ticked and draws the found firms (as CheckBox4 does, so that a click or
+// boxes ticked and draws the found firms (as ShowFoundBox does, so that a click or
 // a hover reaches them), redraws the map picture and paints the window
 // into a W x H image written as PNG; with --picture the whole map picture
 // (2W x 2H) is written instead.  The selection options (SelectionOptions.h)

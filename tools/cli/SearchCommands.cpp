@@ -78,9 +78,9 @@ int RunSearchCommand(int argc, char** argv) {
   std::unique_ptr<MapCore> core;
   if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   FillSearchList(*core, cp1251::FromUtf8(argv[1]));
-  cli::PrintLine({"count", core->Search.Label2});
+  cli::PrintLine({"count", core->Search.ListCountText});
   PrintSimilarCount(core->Search.ListSimilar);
-  for (const LayerRow& r : core->Search.ListView1.Rows())
+  for (const LayerRow& r : core->Search.FoundRecords.Rows())
     cli::PrintLine({cli::Text(r.Cell(found_cell::Address)), cli::Text(r.Cell(found_cell::Kind)),
                     cli::Text(r.Cell(found_cell::Name)), cli::Text(r.Cell(found_cell::Code)),
                     cli::Text(r.Cell(found_cell::Row))});
@@ -108,14 +108,14 @@ int RunFirmsCommand(int argc, char** argv) {
   std::unique_ptr<MapCore> core;
   if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   SearchState& s = core->Search;
-  s.CheckBox1 = name;
-  s.CheckBox2 = address;
-  s.CheckBox3 = keywords;
+  s.SearchFirmNames = name;
+  s.SearchFirmAddresses = address;
+  s.SearchFirmKeywords = keywords;
   SearchFirms(*core, cp1251::FromUtf8(argv[1]));
-  cli::PrintLine({"count", s.Label5});
+  cli::PrintLine({"count", s.FirmCountText});
   PrintSimilarCount(s.FirmSimilar);
   for (int i = 0; i < s.SearchFirmListView.Count(); ++i)
-    cli::PrintLine({std::string(s.ListView2[i].Cell(found_firm_cell::FirmRow)),
+    cli::PrintLine({std::string(s.FoundFirms[i].Cell(found_firm_cell::FirmRow)),
                     cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Name)),
                     cli::Text(s.SearchFirmListView[i].Cell(shown_firm_cell::Address))});
   return cli::Finish(host);

@@ -60,7 +60,7 @@ void PrintStats(const MapCore& core) {
   const CityTables& t = core.Tables;
   for (const LayerTable* table : {&t.ListOfStreets, &t.ListOfBuildings, &t.ListOfRegions, &t.ListOfTexts,
                                   &t.ListOfObjects, &t.ListOfFirms, &t.ListOfPath1, &t.ListOfPath2,
-                                  &core.Search.ListView1, &t.DrawListView})
+                                  &core.Search.FoundRecords, &t.DrawListView})
     cli::PrintLine({"records", table->Name(), std::to_string(table->Count())});
   for (const LoadStepTime& step : core.LastLoadTimes.Steps)
     cli::PrintLine({"time", step.Step, Milliseconds(step.Milliseconds)});

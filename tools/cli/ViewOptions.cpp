@@ -80,7 +80,7 @@ int Refuse(const std::string& why, const std::string& usage) {
 
 void ShowFoundFirms(MapCore& core, const std::string& utf8Key) {
   SearchState& s = core.Search;
-  s.CheckBox1 = s.CheckBox2 = s.CheckBox3 = true;
+  s.SearchFirmNames = s.SearchFirmAddresses = s.SearchFirmKeywords = true;
   SetLayerShown(core.Flags, LayerOf(DrawCode::Firm), true);
   SearchFirms(core, cp1251::FromUtf8(utf8Key));
 }

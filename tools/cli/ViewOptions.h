@@ -33,7 +33,7 @@ std::string OnOffProblem(const std::string& option, const std::string& v);
 int Refuse(const std::string& why, const std::string& usage);
 
 // The firm search for `utf8Key` with all three boxes ticked, its firms drawn
-// as CheckBox4 has them drawn.
+// as the firm search panel's ShowFoundBox has them drawn.
 void ShowFoundFirms(MapCore& core, const std::string& utf8Key);
 
 }  // namespace cli

@@ -11,6 +11,7 @@
 #include "shell/AppIdentity.h"
 #include "shell/widgets/AppWindows.h"
 #include "shell/widgets/ApplicationIcon.h"
+#include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/QtTranslations.h"
 
 int main(int argc, char** argv) {
@@ -31,10 +32,10 @@ int main(int argc, char** argv) {
   QSettings settings;
   try {
     AppWindows windows(StandardDataRoots(), &settings);
-    windows.Form1.show();
+    windows.CityChooser.show();
     return app.exec();
   } catch (const std::exception& e) {
-    QMessageBox::critical(nullptr, "Tellurin", QString::fromUtf8(e.what()));
+    QMessageBox::critical(nullptr, "Tellurin", QString::fromUtf8(UserErrorText(e.what())));
     return 1;
   }
 }

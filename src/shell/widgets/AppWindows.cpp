@@ -3,15 +3,15 @@
 #include "shell/widgets/SidePanels.h"
 
 AppWindows::AppWindows(const std::vector<fs::path>& dataRoots, QSettings* settings)
-    : Form1(dataRoots), Form2(dataRoots.empty() ? DefaultDataRoot() : dataRoots.front()) {
-  Form1.SetMapWindow(&Form2);
-  Form2.SetCityWindow(&Form1);
-  Form2.ShowPictureWindow = [this](const std::string& path) {
-    const QWidget* panel = Form2.InfoPanel;
-    Form3.ShowPicture(path, QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size()));
+    : CityChooser(dataRoots), Map(dataRoots.empty() ? DefaultDataRoot() : dataRoots.front()) {
+  CityChooser.SetMapWindow(&Map);
+  Map.SetCityWindow(&CityChooser);
+  Map.ShowPictureWindow = [this](const std::string& path) {
+    const QWidget* panel = Map.InfoPanel;
+    FirmPicture.ShowPicture(path, QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size()));
   };
-  Form2.ShowAboutWindow = [this] { Form4.exec(); };
-  Form2.ShowHelpWindow = [this] { Form5.exec(); };
-  Form2.RememberIn(settings);
-  Form1.SelectCity(Form2.RememberedCity());
+  Map.ShowAboutWindow = [this] { About.exec(); };
+  Map.ShowHelpWindow = [this] { Help.exec(); };
+  Map.RememberIn(settings);
+  CityChooser.SelectCity(Map.RememberedCity());
 }

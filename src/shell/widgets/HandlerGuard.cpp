@@ -4,9 +4,18 @@
 #include <QAction>
 #include <QWidget>
 
+#include <algorithm>
+
 std::string HandlerFailureMessage(const QString& action, const std::string& error) {
   return (QString::fromUtf8("Не удалось выполнить действие «") + action + QString::fromUtf8("»:\n")).toStdString() +
          error;
+}
+
+std::string UserErrorText(const std::string& what) {
+  const QString text = QString::fromUtf8(what);
+  const bool russian = std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+  if (russian) return what;
+  return "внутренняя ошибка программы (" + (what.empty() ? std::string("без описания") : what) + ").";
 }
 
 QString ActionName(const QObject* control) {

@@ -13,6 +13,12 @@ class QObject;
 // "Не удалось выполнить действие «action»:\nerror" (UTF-8).
 std::string HandlerFailureMessage(const QString& action, const std::string& error);
 
+// An exception's text as the user reads it: ours are Russian and pass as they
+// are; one from the standard library or Qt (English, no Cyrillic letter) is
+// "внутренняя ошибка программы (text)", so that the message stays Russian and
+// the original still reaches a bug report.
+std::string UserErrorText(const std::string& what);
+
 // The name of an action as the user knows its control: a menu item's caption,
 // a control's hint, else a button's caption.
 QString ActionName(const QObject* control);
@@ -28,7 +34,7 @@ bool RunGuarded(const QString& action, Handler&& handler, Report&& report) {
   } catch (const std::bad_alloc&) {
     error = "не хватает памяти.";
   } catch (const std::exception& e) {
-    error = e.what();
+    error = UserErrorText(e.what());
   } catch (...) {
     error = "неизвестная ошибка.";
   }

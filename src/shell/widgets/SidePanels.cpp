@@ -115,49 +115,49 @@ QLabel* SimilarHeading(QWidget* parent, const char* name) {
 ListSearchPanel::ListSearchPanel(QWidget* parent) : QFrame(parent) {
   SetUpPanel(this, "PanelSearch", kLeftPanelWidth);
   QVBoxLayout* column = Column(this);
-  SpeedButton5 = MakeToolButton(this, "SpeedButton5", Ui("Спрятать панель списка"), Glyph::Close);
-  column->addWidget(HeaderStrip(this, 16, SpeedButton5));
-  Edit1 = NamedEdit(this, "Edit1", Ui("Введите ключевое слово для поиска"));
-  SpeedButton4 = MakeToolButton(this, "SpeedButton4", Ui("Выпольнить поиск..."), Glyph::Search);
-  column->addWidget(EditRow(this, Edit1, SpeedButton4));
+  CloseButton = MakeToolButton(this, "SpeedButton5", Ui("Спрятать панель списка"), Glyph::Close);
+  column->addWidget(HeaderStrip(this, 16, CloseButton));
+  KeyField = NamedEdit(this, "Edit1", Ui("Введите ключевое слово для поиска"));
+  SearchButton = MakeToolButton(this, "SpeedButton4", Ui("Выпольнить поиск..."), Glyph::Search);
+  column->addWidget(EditRow(this, KeyField, SearchButton));
   similarHeading = SimilarHeading(this, "ListSimilarHeading");
   column->addWidget(similarHeading);
   SearchListView = MakeReportList(this, "SearchListView", Ui("Список улиц, домов, объектов..."),
                                   {{Ui("Адрес"), 120}, {Ui("Тип объекта"), 80}, {Ui("Название"), 250}});
   column->addWidget(SearchListView, 1);
-  Label1 = NamedLabel(this, "Label1", Ui("Количество найденых объектов:"));
-  Label2 = NamedLabel(this, "Label2", "0");
-  column->addWidget(CountFooter(this, Label1, Label2));
+  CountCaption = NamedLabel(this, "Label1", Ui("Количество найденых объектов:"));
+  CountLabel = NamedLabel(this, "Label2", "0");
+  column->addWidget(CountFooter(this, CountCaption, CountLabel));
 }
 
 FirmSearchPanel::FirmSearchPanel(QWidget* parent) : QFrame(parent) {
   SetUpPanel(this, "FirmSearchPanel", kRightPanelWidth);
   QVBoxLayout* column = Column(this);
-  SpeedButton16 = MakeToolButton(this, "SpeedButton16", Ui("Закрыть панель списка фирм"), Glyph::Close);
-  column->addWidget(HeaderStrip(this, 14, SpeedButton16));
-  Edit2 = NamedEdit(this, "Edit2", Ui("Введите ключевое слово для поиска объекта"));
-  SpeedButton8 = MakeToolButton(this, "SpeedButton8", Ui("Выпольнить поиск..."), Glyph::Search);
-  column->addWidget(EditRow(this, Edit2, SpeedButton8));
-  Label4 = NamedLabel(this, "Label4", Ui("Производить поиск по:"));
-  column->addWidget(Label4);
-  CheckBox1 = UnderlinedCheckBox(this, "CheckBox1", Ui("Названию"), true);
-  CheckBox2 = UnderlinedCheckBox(this, "CheckBox2", Ui("Адресу"), true);
-  CheckBox3 = UnderlinedCheckBox(this, "CheckBox3", Ui("Ключевым словам"), true);
-  column->addWidget(CheckBox1);
-  column->addWidget(CheckBox2);
-  column->addWidget(CheckBox3);
+  CloseButton = MakeToolButton(this, "SpeedButton16", Ui("Закрыть панель списка фирм"), Glyph::Close);
+  column->addWidget(HeaderStrip(this, 14, CloseButton));
+  KeyField = NamedEdit(this, "Edit2", Ui("Введите ключевое слово для поиска объекта"));
+  SearchButton = MakeToolButton(this, "SpeedButton8", Ui("Выпольнить поиск..."), Glyph::Search);
+  column->addWidget(EditRow(this, KeyField, SearchButton));
+  SearchByCaption = NamedLabel(this, "Label4", Ui("Производить поиск по:"));
+  column->addWidget(SearchByCaption);
+  ByNameBox = UnderlinedCheckBox(this, "CheckBox1", Ui("Названию"), true);
+  ByAddressBox = UnderlinedCheckBox(this, "CheckBox2", Ui("Адресу"), true);
+  ByKeywordBox = UnderlinedCheckBox(this, "CheckBox3", Ui("Ключевым словам"), true);
+  column->addWidget(ByNameBox);
+  column->addWidget(ByAddressBox);
+  column->addWidget(ByKeywordBox);
   similarHeading = SimilarHeading(this, "FirmSimilarHeading");
   column->addWidget(similarHeading);
   SearchFirmListView =
       MakeReportList(this, "SearchFirmListView", Ui("Список фирм, достопримечательностей и других ключевых объектов"),
                      {{Ui("Название"), 125}, {Ui("Адрес"), 85}});
   column->addWidget(SearchFirmListView, 1);
-  CheckBox4 = new QCheckBox(Ui("Отображать найденые объекты"), this);
-  CheckBox4->setObjectName("CheckBox4");
-  column->addWidget(CheckBox4);
-  Label6 = NamedLabel(this, "Label6", Ui("Количество найденых объектов:"));
-  Label5 = NamedLabel(this, "Label5", "0");
-  column->addWidget(CountFooter(this, Label6, Label5));
+  ShowFoundBox = new QCheckBox(Ui("Отображать найденые объекты"), this);
+  ShowFoundBox->setObjectName("CheckBox4");
+  column->addWidget(ShowFoundBox);
+  CountCaption = NamedLabel(this, "Label6", Ui("Количество найденых объектов:"));
+  CountLabel = NamedLabel(this, "Label5", "0");
+  column->addWidget(CountFooter(this, CountCaption, CountLabel));
 }
 
 namespace {
@@ -178,8 +178,8 @@ InfoPanelWidget::InfoPanelWidget(QWidget* parent) : QFrame(parent) {
   InfoImage->setFixedSize(20, 20);
   InfoImage->setScaledContents(true);
   InfoImage->hide();
-  SpeedButton3 = MakeToolButton(this, "SpeedButton3", Ui("Закрыть панель информаци"), Glyph::Close);
-  column->addWidget(HeaderStrip(this, 20, SpeedButton3, InfoImage));
+  CloseButton = MakeToolButton(this, "SpeedButton3", Ui("Закрыть панель информаци"), Glyph::Close);
+  column->addWidget(HeaderStrip(this, 20, CloseButton, InfoImage));
 
   ObjNameLabel = NamedLabel(this, "ObjNameLabel", QString());
   ObjAdressLabel = NamedLabel(this, "ObjAdressLabel", QString());
@@ -208,19 +208,19 @@ InfoPanelWidget::InfoPanelWidget(QWidget* parent) : QFrame(parent) {
   row->addStretch(1);
   column->addWidget(pictures);
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName("Memo1");
-  Memo1->setToolTip(Ui("Информация об объекте"));
-  Memo1->setReadOnly(true);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  column->addWidget(Memo1, 1);
+  FirmText = new QPlainTextEdit(this);
+  FirmText->setObjectName("Memo1");
+  FirmText->setToolTip(Ui("Информация об объекте"));
+  FirmText->setReadOnly(true);
+  FirmText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  column->addWidget(FirmText, 1);
 }
 
 RoutesPanel::RoutesPanel(QWidget* parent) : QFrame(parent) {
   SetUpPanel(this, "PanelPath", kLeftPanelWidth);
   QVBoxLayout* column = Column(this);
-  SpeedButton7 = MakeToolButton(this, "SpeedButton7", Ui("Закрыть панель маршрутов"), Glyph::Close);
-  column->addWidget(HeaderStrip(this, 15, SpeedButton7));
+  CloseButton = MakeToolButton(this, "SpeedButton7", Ui("Закрыть панель маршрутов"), Glyph::Close);
+  column->addWidget(HeaderStrip(this, 15, CloseButton));
   ListOfPath2 = MakeReportList(this, "ListOfPath2", QString(),
                                {{Ui("Тип маршрута"), 80}, {Ui("Название маршрута"), 100}, {Ui("Комментарии"), 110}});
   column->addWidget(ListOfPath2, 1);

@@ -10,59 +10,59 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliRun.h"
-#include "info/widgets/TForm4.h"
+#include "info/widgets/AboutWindow.h"
 
 namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
 TEST(AboutWindow, ShowsEveryLineAtItsPlace) {
-  TForm4 form;
+  AboutWindow form;
   EXPECT_EQ(form.windowTitle(), U("О программе"));
   EXPECT_EQ(form.size(), QSize(393, 197));
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
 
-  EXPECT_EQ(form.Label2->text(), U("Tellurin"));
-  EXPECT_EQ(form.Label2->pos(), QPoint(276, 8));
-  EXPECT_TRUE(form.Label2->font().bold());
-  EXPECT_TRUE(form.Label2->font().underline());
-  EXPECT_EQ(form.Label2->font().pixelSize(), 13);
-  EXPECT_EQ(form.Label3->text(), U("v 2.2"));
-  EXPECT_EQ(form.Label3->pos(), QPoint(361, 11));
-  EXPECT_EQ(form.Label4->text(), U("Разработчик:"));
-  EXPECT_EQ(form.Label4->pos(), QPoint(112, 70));
-  EXPECT_EQ(form.Label5->text(), U("Tellurin project"));
-  EXPECT_EQ(form.Label5->pos(), QPoint(112, 86));
-  EXPECT_EQ(form.Label1->text(), U("Благодарность за помощь..."));
-  EXPECT_EQ(form.Label1->pos(), QPoint(8, 117));
-  EXPECT_EQ(form.Label6->pos(), QPoint(9, 179));
-  EXPECT_FALSE(form.Label6->text().isEmpty());
+  EXPECT_EQ(form.ProductLabel->text(), U("Tellurin"));
+  EXPECT_EQ(form.ProductLabel->pos(), QPoint(276, 8));
+  EXPECT_TRUE(form.ProductLabel->font().bold());
+  EXPECT_TRUE(form.ProductLabel->font().underline());
+  EXPECT_EQ(form.ProductLabel->font().pixelSize(), 13);
+  EXPECT_EQ(form.VersionLabel->text(), U("v 2.2"));
+  EXPECT_EQ(form.VersionLabel->pos(), QPoint(361, 11));
+  EXPECT_EQ(form.DeveloperCaption->text(), U("Разработчик:"));
+  EXPECT_EQ(form.DeveloperCaption->pos(), QPoint(112, 70));
+  EXPECT_EQ(form.DeveloperLabel->text(), U("Tellurin project"));
+  EXPECT_EQ(form.DeveloperLabel->pos(), QPoint(112, 86));
+  EXPECT_EQ(form.ThanksCaption->text(), U("Благодарность за помощь..."));
+  EXPECT_EQ(form.ThanksCaption->pos(), QPoint(8, 117));
+  EXPECT_EQ(form.ReleaseLabel->pos(), QPoint(9, 179));
+  EXPECT_FALSE(form.ReleaseLabel->text().isEmpty());
 
-  EXPECT_EQ(form.Edit3->geometry(), QRect(119, 28, 90, 15));
+  EXPECT_EQ(form.SiteField->geometry(), QRect(119, 28, 90, 15));
   // The e-mail address needs more than its 90 pixels: the field grows to the right.
-  EXPECT_EQ(form.Edit4->geometry().topLeft(), QPoint(271, 28));
-  EXPECT_EQ(form.Edit4->height(), 15);
-  EXPECT_GE(form.Edit4->width(), 90);
-  EXPECT_EQ(form.Edit1->geometry(), QRect(273, 84, 114, 15));
-  EXPECT_EQ(form.Edit2->geometry(), QRect(8, 133, 379, 28));
-  EXPECT_TRUE(form.Edit4->text().contains('@'));
-  EXPECT_TRUE(form.Edit1->text().contains('@'));
-  for (QLineEdit* edit : {form.Edit1, form.Edit2, form.Edit3, form.Edit4}) EXPECT_TRUE(edit->isReadOnly());
-  for (QLineEdit* edit : {form.Edit1, form.Edit3, form.Edit4}) {
+  EXPECT_EQ(form.ContactMailField->geometry().topLeft(), QPoint(271, 28));
+  EXPECT_EQ(form.ContactMailField->height(), 15);
+  EXPECT_GE(form.ContactMailField->width(), 90);
+  EXPECT_EQ(form.DeveloperMailField->geometry(), QRect(273, 84, 114, 15));
+  EXPECT_EQ(form.ThanksField->geometry(), QRect(8, 133, 379, 28));
+  EXPECT_TRUE(form.ContactMailField->text().contains('@'));
+  EXPECT_TRUE(form.DeveloperMailField->text().contains('@'));
+  for (QLineEdit* edit : {form.DeveloperMailField, form.ThanksField, form.SiteField, form.ContactMailField}) EXPECT_TRUE(edit->isReadOnly());
+  for (QLineEdit* edit : {form.DeveloperMailField, form.SiteField, form.ContactMailField}) {
     EXPECT_FALSE(edit->hasFrame());
     EXPECT_TRUE(edit->font().underline());
     EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(Qt::blue));
   }
-  EXPECT_TRUE(form.Edit2->hasFrame());
-  EXPECT_EQ(form.Edit2->font().pixelSize(), 20);
+  EXPECT_TRUE(form.ThanksField->hasFrame());
+  EXPECT_EQ(form.ThanksField->font().pixelSize(), 20);
 
-  EXPECT_EQ(form.Button1->text(), U("Закрыть"));
-  EXPECT_EQ(form.Button1->geometry(), QRect(311, 165, 75, 25));
-  EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 105, 105));
-  EXPECT_EQ(form.Panel1->geometry(), QRect(-3, 106, 399, 5));
-  EXPECT_EQ(form.Panel2->geometry(), QRect(111, 42, 291, 5));
+  EXPECT_EQ(form.CloseButton->text(), U("Закрыть"));
+  EXPECT_EQ(form.CloseButton->geometry(), QRect(311, 165, 75, 25));
+  EXPECT_EQ(form.LogoImage->geometry(), QRect(0, 0, 105, 105));
+  EXPECT_EQ(form.LowerRule->geometry(), QRect(-3, 106, 399, 5));
+  EXPECT_EQ(form.UpperRule->geometry(), QRect(111, 42, 291, 5));
 }
 
 // The version the about window shows is the product's: the AppStream release
@@ -75,8 +75,8 @@ TEST(AboutWindow, ItsVersionIsThePackagesAndTheCommandLines) {
       QRegularExpression(R"re(<release version="([^"]+)")re").match(QString::fromUtf8(metainfo.readAll()));
   ASSERT_TRUE(release.hasMatch());
   const QString version = release.captured(1);
-  TForm4 form;
-  EXPECT_EQ(form.Label3->text(), "v " + version);
+  AboutWindow form;
+  EXPECT_EQ(form.VersionLabel->text(), "v " + version);
   const CliResult cli = RunCli({"--version"});
   EXPECT_EQ(cli.exitCode, 0);
   EXPECT_EQ(QString::fromStdString(cli.out), "tellurin-cli " + version + "\n");
@@ -90,23 +90,23 @@ QSize TextRoom(const QLineEdit* edit) {
 }
 
 TEST(AboutWindow, EveryTextFitsItsField) {
-  TForm4 form;
+  AboutWindow form;
   form.show();
-  for (const QLineEdit* edit : {form.Edit1, form.Edit2, form.Edit3, form.Edit4}) {
+  for (const QLineEdit* edit : {form.DeveloperMailField, form.ThanksField, form.SiteField, form.ContactMailField}) {
     const QFontMetrics metrics(edit->font());
     const std::string name = edit->objectName().toStdString() + " " + edit->text().toStdString();
     EXPECT_LE(metrics.horizontalAdvance(edit->text()), TextRoom(edit).width()) << name;
     EXPECT_LE(metrics.height(), TextRoom(edit).height()) << name;
     EXPECT_LE(edit->x() + edit->width(), form.width()) << name;
   }
-  for (const QLabel* label : {form.Label1, form.Label2, form.Label3, form.Label4, form.Label5, form.Label6})
+  for (const QLabel* label : {form.ThanksCaption, form.ProductLabel, form.VersionLabel, form.DeveloperCaption, form.DeveloperLabel, form.ReleaseLabel})
     EXPECT_LE(label->x() + QFontMetrics(label->font()).horizontalAdvance(label->text()), form.width())
         << label->objectName().toStdString();
 }
 
 TEST(AboutWindow, LogoIsDrawn) {
-  TForm4 form;
-  const QImage logo = form.Image1->pixmap().toImage();
+  AboutWindow form;
+  const QImage logo = form.LogoImage->pixmap().toImage();
   ASSERT_FALSE(logo.isNull());
   int opaque = 0;
   for (int y = 0; y < logo.height(); ++y)
@@ -115,18 +115,18 @@ TEST(AboutWindow, LogoIsDrawn) {
 }
 
 TEST(AboutWindow, IsModalAndEscapeDoesNotCloseIt) {
-  TForm4 form;
+  AboutWindow form;
   bool stillOpenAfterEscape = false;
   bool focusOnButton = false;
   bool modal = false;
   QTimer::singleShot(0, &form, [&] {
     modal = form.isModal() && QApplication::activeModalWidget() == &form;
-    focusOnButton = form.Button1->hasFocus() || QApplication::focusWidget() == form.Button1 ||
-                    form.focusWidget() == form.Button1;
+    focusOnButton = form.CloseButton->hasFocus() || QApplication::focusWidget() == form.CloseButton ||
+                    form.focusWidget() == form.CloseButton;
     QTest::keyClick(form.focusWidget() ? form.focusWidget() : static_cast<QWidget*>(&form), Qt::Key_Escape);
     QTest::keyClick(&form, Qt::Key_Escape);
     stillOpenAfterEscape = form.isVisible();
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(form.CloseButton, Qt::LeftButton);
   });
   QTimer::singleShot(3000, &form, [&] { form.done(-1); });  // never hang the suite
   const int result = form.exec();
@@ -138,8 +138,8 @@ TEST(AboutWindow, IsModalAndEscapeDoesNotCloseIt) {
 }
 
 TEST(AboutWindow, EnterOnTheButtonClosesIt) {
-  TForm4 form;
-  QTimer::singleShot(0, &form, [&] { QTest::keyClick(form.Button1, Qt::Key_Return); });
+  AboutWindow form;
+  QTimer::singleShot(0, &form, [&] { QTest::keyClick(form.CloseButton, Qt::Key_Return); });
   QTimer::singleShot(3000, &form, [&] { form.done(-1); });
   EXPECT_EQ(form.exec(), QDialog::Accepted);
 }

@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "info/widgets/HelpTopics.h"
-#include "info/widgets/TForm5.h"
-#include "shell/widgets/TForm2.h"
+#include "info/widgets/HelpWindow.h"
+#include "shell/widgets/MapWindow.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -32,15 +32,15 @@ int LaidOutLines(QPlainTextEdit* text) {
   return lines;
 }
 
-class HelpWindow : public ::testing::Test {
+class HelpWindow_ : public ::testing::Test {
  protected:
   // A real mouse click on a node, with its ancestors expanded first.
   void ClickNode(int index) {
     QTreeWidgetItem* item = form.Node(index);
     for (QTreeWidgetItem* p = item->parent(); p; p = p->parent()) p->setExpanded(true);
-    form.TreeView1->scrollToItem(item);
-    const QPoint at = form.TreeView1->visualItemRect(item).center();
-    QTest::mouseClick(form.TreeView1->viewport(), Qt::LeftButton, {}, at);
+    form.TopicTree->scrollToItem(item);
+    const QPoint at = form.TopicTree->visualItemRect(item).center();
+    QTest::mouseClick(form.TopicTree->viewport(), Qt::LeftButton, {}, at);
   }
   std::vector<int> VisiblePanels() {
     std::vector<int> shown;
@@ -49,14 +49,14 @@ class HelpWindow : public ::testing::Test {
     return shown;
   }
   void SetUp() override { form.show(); }
-  TForm5 form;
+  HelpWindow form;
 };
 
-TEST_F(HelpWindow, TreeHoldsTheTwentyFourTopicsInOrder) {
+TEST_F(HelpWindow_, TreeHoldsTheTwentyFourTopicsInOrder) {
   ASSERT_EQ(form.NodeCount(), 30);  // the added topics follow the 24
   EXPECT_EQ(form.windowTitle(), U("Помощь"));
   EXPECT_EQ(form.size(), QSize(688, 288));
-  EXPECT_EQ(form.TreeView1->topLevelItemCount(), 4);
+  EXPECT_EQ(form.TopicTree->topLevelItemCount(), 4);
   EXPECT_EQ(form.Node(0)->text(0), U("Главная панель"));
   EXPECT_EQ(form.Node(0)->childCount(), 6);
   EXPECT_EQ(form.Node(4)->text(0), U("Кнопка \"Отобразить панель поиска по списку\""));
@@ -66,13 +66,13 @@ TEST_F(HelpWindow, TreeHoldsTheTwentyFourTopicsInOrder) {
   EXPECT_EQ(form.Node(20)->parent(), form.Node(18));
   EXPECT_EQ(form.Node(22)->parent(), form.Node(10));
   EXPECT_EQ(form.Node(23)->text(0), U("Вопросы/ответы"));
-  EXPECT_EQ(form.TreeView1->indentation(), 19);
-  EXPECT_TRUE(form.TreeView1->font().underline());
+  EXPECT_EQ(form.TopicTree->indentation(), 19);
+  EXPECT_TRUE(form.TopicTree->font().underline());
   for (int i = 0; i < form.NodeCount(); ++i) EXPECT_FALSE(form.Node(i)->isExpanded()) << i;
   EXPECT_TRUE(VisiblePanels().empty());
 }
 
-TEST_F(HelpWindow, ClickingATopicShowsItsPanelOnly) {
+TEST_F(HelpWindow_, ClickingATopicShowsItsPanelOnly) {
   ClickNode(6);
   EXPECT_EQ(VisiblePanels(), std::vector<int>{6});
   QPlainTextEdit* text = form.PanText(6);
@@ -89,7 +89,7 @@ TEST_F(HelpWindow, ClickingATopicShowsItsPanelOnly) {
   EXPECT_TRUE(title->font().bold());
 }
 
-TEST_F(HelpWindow, ObjectsButtonAndObjectsMenuShowTheSameTextInDifferentPanels) {
+TEST_F(HelpWindow_, ObjectsButtonAndObjectsMenuShowTheSameTextInDifferentPanels) {
   ClickNode(2);
   EXPECT_EQ(VisiblePanels(), std::vector<int>{2});
   ClickNode(12);
@@ -107,7 +107,7 @@ TEST_F(HelpWindow, ObjectsButtonAndObjectsMenuShowTheSameTextInDifferentPanels) 
 
 // The topics of the keyboard, the whole city, "Что здесь?", the saved and
 // printed map and the sorted lists follow the fixed tree in a group of their own.
-TEST_F(HelpWindow, AddedTopicsFollowTheFixedTree) {
+TEST_F(HelpWindow_, AddedTopicsFollowTheFixedTree) {
   EXPECT_EQ(form.Node(24)->text(0), U("Работа с картой"));
   EXPECT_EQ(form.Node(24)->parent(), nullptr);
   ClickNode(24);
@@ -131,11 +131,11 @@ TEST_F(HelpWindow, AddedTopicsFollowTheFixedTree) {
 // The topic follows the current node, moved by the arrow keys too; a group
 // shows its first topic; a larger window widens the texts, which reflow, and
 // shows every title, in the tree and over the texts, whole.
-TEST_F(HelpWindow, TopicFollowsTheKeysAGroupShowsItsFirstTopicAndTheWindowGrows) {
+TEST_F(HelpWindow_, TopicFollowsTheKeysAGroupShowsItsFirstTopicAndTheWindowGrows) {
   ClickNode(1);
   const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Down, 2}, {Qt::Key_Down, 3}, {Qt::Key_Up, 2}, {Qt::Key_End, 25}};
   for (const auto& [key, node] : moves) {
-    QTest::keyClick(form.TreeView1, key);
+    QTest::keyClick(form.TopicTree, key);
     EXPECT_EQ(VisiblePanels(), std::vector<int>{node}) << node;
     EXPECT_TRUE(form.PanText(node)->isVisible()) << node;
   }
@@ -163,19 +163,19 @@ TEST_F(HelpWindow, TopicFollowsTheKeysAGroupShowsItsFirstTopicAndTheWindowGrows)
     EXPECT_LE(title->x() + QFontMetrics(title->font()).horizontalAdvance(title->text()), title->geometry().right())
         << topic.LabelName;
   }
-  form.TreeView1->expandAll();
+  form.TopicTree->expandAll();
   QApplication::processEvents();
-  const QFontMetrics metrics(form.TreeView1->font());
+  const QFontMetrics metrics(form.TopicTree->font());
   for (int i = 0; i < form.NodeCount(); ++i) {
     int depth = 1;
     for (QTreeWidgetItem* p = form.Node(i)->parent(); p; p = p->parent()) ++depth;
-    EXPECT_LE(form.TreeView1->indentation() * depth + metrics.horizontalAdvance(form.Node(i)->text(0)),
-              form.TreeView1->viewport()->width())
+    EXPECT_LE(form.TopicTree->indentation() * depth + metrics.horizontalAdvance(form.Node(i)->text(0)),
+              form.TopicTree->viewport()->width())
         << form.Node(i)->text(0).toStdString();
   }
 }
 
-TEST_F(HelpWindow, QuestionsAndAnswersScroll) {
+TEST_F(HelpWindow_, QuestionsAndAnswersScroll) {
   ClickNode(23);
   QPlainTextEdit* text = form.PanText(23);
   EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -191,7 +191,7 @@ TEST_F(HelpWindow, QuestionsAndAnswersScroll) {
 // Every line of every topic, as its text box lays it out, fits the box's width;
 // the title fits its panel; the text fits the box's height unless the box
 // scrolls; the tree's column is as wide as every topic name it shows.
-TEST_F(HelpWindow, EveryWordOfEveryTopicCanBeRead) {
+TEST_F(HelpWindow_, EveryWordOfEveryTopicCanBeRead) {
   for (const HelpTopic& topic : HelpTopics()) {
     ClickNode(topic.Node);
     QPlainTextEdit* text = form.PanText(topic.Node);
@@ -218,28 +218,28 @@ TEST_F(HelpWindow, EveryWordOfEveryTopicCanBeRead) {
         << topic.LabelName;
   }
 
-  form.TreeView1->expandAll();
-  const QFontMetrics metrics(form.TreeView1->font());
+  form.TopicTree->expandAll();
+  const QFontMetrics metrics(form.TopicTree->font());
   for (int i = 0; i < form.NodeCount(); ++i) {
     QTreeWidgetItem* node = form.Node(i);
-    form.TreeView1->scrollToItem(node);
+    form.TopicTree->scrollToItem(node);
     QApplication::processEvents();
     int depth = 0;
     for (QTreeWidgetItem* p = node->parent(); p; p = p->parent()) ++depth;
-    const int needed = form.TreeView1->indentation() * (depth + 1) + metrics.horizontalAdvance(node->text(0));
-    EXPECT_GE(form.TreeView1->columnWidth(0), needed) << node->text(0).toStdString();
+    const int needed = form.TopicTree->indentation() * (depth + 1) + metrics.horizontalAdvance(node->text(0));
+    EXPECT_GE(form.TopicTree->columnWidth(0), needed) << node->text(0).toStdString();
   }
 }
 
 // The pictures in front of the button topics are the tool bar's own glyphs.
 TEST(HelpWindowPictures, ShowTheGlyphsOfTheToolBarButtons) {
   TempDir root;
-  TForm2 map(root.Path());
-  TForm5 form;
-  const std::pair<const char*, QToolButton*> pictures[] = {{"Image1", map.SpeedButton12},
-                                                           {"Image2", map.SpeedButton14},
-                                                           {"Image3", map.SpeedButton1},
-                                                           {"Image4", map.SpeedButton2},
+  MapWindow map(root.Path());
+  HelpWindow form;
+  const std::pair<const char*, QToolButton*> pictures[] = {{"Image1", map.LabelsButton},
+                                                           {"Image2", map.ObjectsButton},
+                                                           {"Image3", map.ListPanelButton},
+                                                           {"Image4", map.FirmPanelButton},
                                                            {"Image5", map.WholeCityButton}};
   for (const auto& [name, button] : pictures) {
     const auto* image = form.findChild<QLabel*>(name);
@@ -251,7 +251,7 @@ TEST(HelpWindowPictures, ShowTheGlyphsOfTheToolBarButtons) {
 }
 
 // Opens the window modally, runs `act` inside and tells whether it closed.
-bool ClosesWhile(TForm5& form, const std::function<void()>& act) {
+bool ClosesWhile(HelpWindow& form, const std::function<void()>& act) {
   bool closedByAct = false;
   QTimer::singleShot(0, &form, [&] {
     act();
@@ -264,20 +264,20 @@ bool ClosesWhile(TForm5& form, const std::function<void()>& act) {
 }
 
 TEST(HelpWindowKeys, EscapeClosesFromTheTreeAndFromTheTexts) {
-  TForm5 form;
-  EXPECT_TRUE(ClosesWhile(form, [&] { QTest::keyClick(form.TreeView1, Qt::Key_Escape); }));
+  HelpWindow form;
+  EXPECT_TRUE(ClosesWhile(form, [&] { QTest::keyClick(form.TopicTree, Qt::Key_Escape); }));
   EXPECT_TRUE(ClosesWhile(form, [&] { QTest::keyClick(form.PanText(17), Qt::Key_Escape); }));
   EXPECT_TRUE(ClosesWhile(form, [&] { QTest::keyClick(form.PanText(16), Qt::Key_Escape); }));
   EXPECT_TRUE(ClosesWhile(form, [&] { QTest::keyClick(&form, Qt::Key_Escape); }));
-  EXPECT_FALSE(ClosesWhile(form, [&] { QTest::keyClick(form.TreeView1, Qt::Key_A); }));
+  EXPECT_FALSE(ClosesWhile(form, [&] { QTest::keyClick(form.TopicTree, Qt::Key_A); }));
 }
 
 TEST(HelpWindowKeys, TheLastTopicStaysForTheNextOpening) {
-  TForm5 form;
+  HelpWindow form;
   form.show();
   form.Node(0)->setExpanded(true);
-  form.TreeView1->setCurrentItem(form.Node(5));
-  form.TreeView1Click();
+  form.TopicTree->setCurrentItem(form.Node(5));
+  form.ShowSelectedTopic();
   form.close();
   form.show();
   EXPECT_TRUE(form.Pan(5)->isVisible());

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "info/widgets/TForm3.h"
+#include "info/widgets/FirmPictureWindow.h"
 #include "mapdata/PictureLoader.h"
 #include "citywriter/PictureWriters.h"
 #include "support/TempDir.h"
@@ -33,7 +33,7 @@ class PictureWindow : public ::testing::Test {
     form.SetMessageSink([this](const QString& text) { messages << text; });
   }
   TempDir dir;
-  TForm3 form;
+  FirmPictureWindow form;
   QStringList messages;
 };
 
@@ -48,8 +48,8 @@ TEST_F(PictureWindow, ShowsThePictureAtItsSizeWithoutBeingModal) {
   EXPECT_TRUE(form.isVisible());
   EXPECT_FALSE(form.isModal());
   EXPECT_EQ(form.size(), QSize(120, 80));
-  EXPECT_EQ(form.Image1()->geometry(), QRect(0, 0, 120, 80));
-  const QImage shown = form.Image1()->pixmap().toImage();
+  EXPECT_EQ(form.PictureLabel()->geometry(), QRect(0, 0, 120, 80));
+  const QImage shown = form.PictureLabel()->pixmap().toImage();
   ASSERT_EQ(shown.size(), QSize(120, 80));
   EXPECT_GT(shown.pixelColor(60, 40).green(), 200);
   EXPECT_LT(shown.pixelColor(60, 40).red(), 60);
@@ -63,7 +63,7 @@ TEST_F(PictureWindow, SecondPictureReplacesTheFirstAndResizesTheSameWindow) {
   ASSERT_TRUE(form.ShowPicture(WriteJpeg(dir, "bank2.jpg", 300, 200, Qt::blue)));
   EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
   EXPECT_EQ(form.size(), QSize(300, 200));
-  EXPECT_GT(form.Image1()->pixmap().toImage().pixelColor(150, 100).blue(), 200);
+  EXPECT_GT(form.PictureLabel()->pixmap().toImage().pixelColor(150, 100).blue(), 200);
 }
 
 TEST_F(PictureWindow, PictureLargerThanTheScreenIsNotScaledDown) {
@@ -95,7 +95,7 @@ TEST_F(PictureWindow, UndecodablePictureIsReportedAndTheOldOneStays) {
   EXPECT_TRUE(messages[0].contains("broken.jpg")) << messages[0].toStdString();
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.size(), QSize(120, 80));
-  EXPECT_GT(form.Image1()->pixmap().toImage().pixelColor(60, 40).green(), 200);
+  EXPECT_GT(form.PictureLabel()->pixmap().toImage().pixelColor(60, 40).green(), 200);
 }
 
 // Whatever is wrong with the file, the message is Russian and names the file.

@@ -26,35 +26,35 @@ TEST(AppWindows, PictureButtonOpensTheFirmPictureInThePictureWindow) {
   WriteBytes(file, bytes.toStdString());
 
   AppWindows w({root.Path() / "Base"});
-  EXPECT_FALSE(w.Form2.isVisible());
-  EXPECT_FALSE(w.Form3.isVisible());
-  MapCore& core = w.Form2.Core();
+  EXPECT_FALSE(w.Map.isVisible());
+  EXPECT_FALSE(w.FirmPicture.isVisible());
+  MapCore& core = w.Map.Core();
   core.Selection.SelFirmPicture1 = NativeString(file);
   core.Info.FirmPicEnabled[0] = true;
   core.Info.Visible = true;
-  w.Form2.SyncFromCore();
-  w.Form2.show();
-  ASSERT_TRUE(w.Form2.InfoPanel->FirmPic[0]->isEnabled());
-  EXPECT_FALSE(w.Form2.InfoPanel->FirmPic[1]->isEnabled());
+  w.Map.SyncFromCore();
+  w.Map.show();
+  ASSERT_TRUE(w.Map.InfoPanel->FirmPic[0]->isEnabled());
+  EXPECT_FALSE(w.Map.InfoPanel->FirmPic[1]->isEnabled());
   // A greyed button of a shown firm says why.
   core.Selection.FirmSelected = true;
-  core.Info.Memo1 = {cp1251::FromUtf8("Нет сведений")};
-  w.Form2.SyncFromCore();
-  EXPECT_EQ(w.Form2.InfoPanel->FirmPic[0]->toolTip(), QString::fromUtf8("Картинка объекта №1"));
-  EXPECT_EQ(w.Form2.InfoPanel->FirmPic[1]->toolTip(),
+  core.Info.FirmTextLines = {cp1251::FromUtf8("Нет сведений")};
+  w.Map.SyncFromCore();
+  EXPECT_EQ(w.Map.InfoPanel->FirmPic[0]->toolTip(), QString::fromUtf8("Картинка объекта №1"));
+  EXPECT_EQ(w.Map.InfoPanel->FirmPic[1]->toolTip(),
             QString::fromUtf8("Картинка объекта №2: у объекта нет этой картинки"));
-  EXPECT_EQ(w.Form2.InfoPanel->Memo1->toPlainText(), QString::fromUtf8("Нет сведений"));
-  w.Form2.InfoPanel->FirmPic[0]->click();
-  EXPECT_TRUE(w.Form3.isVisible());
-  EXPECT_EQ(w.Form3.Image1()->pixmap().size(), QSize(64, 48));
+  EXPECT_EQ(w.Map.InfoPanel->FirmText->toPlainText(), QString::fromUtf8("Нет сведений"));
+  w.Map.InfoPanel->FirmPic[0]->click();
+  EXPECT_TRUE(w.FirmPicture.isVisible());
+  EXPECT_EQ(w.FirmPicture.PictureLabel()->pixmap().size(), QSize(64, 48));
   // Sized to the picture, just left of the information panel, level with its top.
-  EXPECT_EQ(w.Form3.size(), QSize(64, 48));
-  const QPoint panel = w.Form2.InfoPanel->mapToGlobal(QPoint(0, 0));
-  EXPECT_EQ(w.Form3.y(), panel.y());
-  EXPECT_LT(w.Form3.frameGeometry().right(), panel.x());
-  EXPECT_GT(w.Form3.frameGeometry().right(), panel.x() - 40);
+  EXPECT_EQ(w.FirmPicture.size(), QSize(64, 48));
+  const QPoint panel = w.Map.InfoPanel->mapToGlobal(QPoint(0, 0));
+  EXPECT_EQ(w.FirmPicture.y(), panel.y());
+  EXPECT_LT(w.FirmPicture.frameGeometry().right(), panel.x());
+  EXPECT_GT(w.FirmPicture.frameGeometry().right(), panel.x() - 40);
   // Moved by the user, it stays there for the next picture.
-  w.Form3.move(20, 30);
-  w.Form2.InfoPanel->FirmPic[0]->click();
-  EXPECT_EQ(w.Form3.pos(), QPoint(20, 30));
+  w.FirmPicture.move(20, 30);
+  w.Map.InfoPanel->FirmPic[0]->click();
+  EXPECT_EQ(w.FirmPicture.pos(), QPoint(20, 30));
 }

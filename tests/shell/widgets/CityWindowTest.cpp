@@ -21,7 +21,7 @@ T* Child(QWidget* w, const char* name) {
   return found;
 }
 
-QStringList ListedCities(const TForm1& f) {
+QStringList ListedCities(const CityChooserWindow& f) {
   QStringList names;
   for (int i = 0; i < f.ListView->count(); ++i) names << f.ListView->item(i)->text();
   return names;
@@ -41,7 +41,7 @@ std::string JpegBytes(QColor color) {
 
 TEST(CityWindow, ControlsCaptionsAndHints) {
   TempDir root;
-  TForm1 f(root.Path());
+  CityChooserWindow f(root.Path());
   EXPECT_EQ(f.objectName(), "TForm1");
   EXPECT_EQ(f.windowTitle(), U("Главное меню"));
   EXPECT_EQ(f.size(), QSize(553, 416));
@@ -52,7 +52,7 @@ TEST(CityWindow, ControlsCaptionsAndHints) {
   QLabel* title = Child<QLabel>(&f, "Label2");
   EXPECT_EQ(title->text(), U("Имя города"));
   EXPECT_TRUE(title->font().bold());
-  EXPECT_GT(QFontInfo(title->font()).pixelSize(), QFontInfo(f.Label1->font()).pixelSize());
+  EXPECT_GT(QFontInfo(title->font()).pixelSize(), QFontInfo(f.CityListCaption->font()).pixelSize());
   auto* memo = Child<QPlainTextEdit>(&f, "MemoCityInfo");
   EXPECT_EQ(memo->toPlainText(), U("Информация о городе."));
   EXPECT_EQ(memo->toolTip(), U("Информация о городе"));
@@ -87,24 +87,24 @@ TEST(CityWindow, ListsOnlyFoldersHoldingAboutInf) {
   WriteBytes(root.Path() / "EmptyInfo" / "Info" / "Picture.jpg", "x");
   WriteBytes(root.Path() / "Plain.inf", "not a city");
   WriteBytes(root.Path() / "Gamma" / "INFO" / "About.inf", cp1251::FromUtf8("Гамма\r\n"));  // from Windows
-  TForm1 f(root.Path());
+  CityChooserWindow f(root.Path());
   EXPECT_EQ(ListedCities(f), (QStringList{"Alpha", "Beta", "Gamma"}));
 }
 
 TEST(CityWindow, NoDataRootLeavesListEmptyAndLoadDisabled) {
   TempDir root;
-  TForm1 f(root.Path() / "Base");
+  CityChooserWindow f(root.Path() / "Base");
   EXPECT_EQ(f.ListView->count(), 0);
   EXPECT_FALSE(f.Load->isEnabled());
-  EXPECT_EQ(f.Label2->text(), U("Имя города"));
+  EXPECT_EQ(f.CityNameLabel->text(), U("Имя города"));
 }
 
 TEST(CityWindow, FirstCityShownAtStartWithoutSelection) {
   TempDir root;
   WriteAbout(root.Path(), "Alpha", {"Город Альфа", "Первая строка.", "Вторая строка."});
   WriteAbout(root.Path(), "Beta", {"Бета"});
-  TForm1 f(root.Path());
-  EXPECT_EQ(f.Label2->text(), U("Город Альфа"));
+  CityChooserWindow f(root.Path());
+  EXPECT_EQ(f.CityNameLabel->text(), U("Город Альфа"));
   EXPECT_EQ(f.MemoCityInfo->toPlainText(), U("Первая строка.\nВторая строка."));
   EXPECT_EQ(f.CityDirName, "Alpha");
   EXPECT_TRUE(f.Load->isEnabled());
@@ -114,8 +114,8 @@ TEST(CityWindow, FirstCityShownAtStartWithoutSelection) {
 TEST(CityWindow, SingleLineAboutGivesTitleAndEmptyDescription) {
   TempDir root;
   WriteAbout(root.Path(), "Solo", {"Одинокий"});
-  TForm1 f(root.Path());
-  EXPECT_EQ(f.Label2->text(), U("Одинокий"));
+  CityChooserWindow f(root.Path());
+  EXPECT_EQ(f.CityNameLabel->text(), U("Одинокий"));
   EXPECT_EQ(f.MemoCityInfo->toPlainText(), "");
 }
 
@@ -123,9 +123,9 @@ TEST(CityWindow, SelectingAnEntryShowsThatCity) {
   TempDir root;
   WriteAbout(root.Path(), "Alpha", {"Альфа", "Про Альфу"});
   WriteAbout(root.Path(), "Beta", {"Бета", "Про Бету"});
-  TForm1 f(root.Path());
+  CityChooserWindow f(root.Path());
   f.ListView->item(1)->setSelected(true);
-  EXPECT_EQ(f.Label2->text(), U("Бета"));
+  EXPECT_EQ(f.CityNameLabel->text(), U("Бета"));
   EXPECT_EQ(f.MemoCityInfo->toPlainText(), U("Про Бету"));
   EXPECT_EQ(f.CityDirName, "Beta");
 }
@@ -134,10 +134,10 @@ TEST(CityWindow, VanishedAboutInfKeepsWhatThePreviousCityShowed) {
   TempDir root;
   WriteAbout(root.Path(), "Alpha", {"Альфа", "Про Альфу"});
   WriteAbout(root.Path(), "Beta", {"Бета"});
-  TForm1 f(root.Path());
+  CityChooserWindow f(root.Path());
   std::filesystem::remove(root.Path() / "Beta" / "Info" / "about.inf");
   f.ShowCity(1);
-  EXPECT_EQ(f.Label2->text(), U("Альфа"));
+  EXPECT_EQ(f.CityNameLabel->text(), U("Альфа"));
   EXPECT_EQ(f.MemoCityInfo->toPlainText(), U("Про Альфу"));
   EXPECT_TRUE(f.Load->isEnabled());
   EXPECT_EQ(f.CityDirName, "Beta");
@@ -153,7 +153,7 @@ TEST(CityWindow, CityPictureShownOnlyWhenPresent) {
   WriteAbout(root.Path(), "Alpha", {"Альфа"});
   WriteBytes(root.Path() / "Alpha" / "Info" / "Picture.jpg", JpegBytes(Qt::red));
   WriteAbout(root.Path(), "Beta", {"Бета"});
-  TForm1 f(root.Path());
+  CityChooserWindow f(root.Path());
   f.show();
   EXPECT_TRUE(f.ImageCity->isVisible());
   const QImage shown = f.ImageCity->pixmap().toImage();
@@ -167,16 +167,16 @@ TEST(CityWindow, LoadShowsTheMapWindowTitledWithTheFirstLine) {
   TempDir root;
   WriteAbout(root.Path(), "Nowhere", {"Город без данных", "Описание"});
   ShellWindows w(root.Path());
-  w.form1->LoadClick();
-  EXPECT_FALSE(w.form1->isVisible());
-  EXPECT_TRUE(w.form2->isVisible());
-  EXPECT_EQ(w.form2->windowTitle(), U("Город без данных"));
-  EXPECT_EQ(w.form2->Core().CurrentCity, "Nowhere");
-  EXPECT_FALSE(w.form1->PanelStartImage->isVisibleTo(w.form1.get()));
+  w.cityChooser->LoadClick();
+  EXPECT_FALSE(w.cityChooser->isVisible());
+  EXPECT_TRUE(w.mapWindow->isVisible());
+  EXPECT_EQ(w.mapWindow->windowTitle(), U("Город без данных"));
+  EXPECT_EQ(w.mapWindow->Core().CurrentCity, "Nowhere");
+  EXPECT_FALSE(w.cityChooser->PanelStartImage->isVisibleTo(w.cityChooser.get()));
   // A city without data files loads silently into empty tables.
   EXPECT_TRUE(w.messages.empty());
-  EXPECT_EQ(w.form1->ProgressBar2->value(), 10);
-  const MapExtents& e = w.form2->Core().Extents;
+  EXPECT_EQ(w.cityChooser->ProgressBar2->value(), 10);
+  const MapExtents& e = w.mapWindow->Core().Extents;
   EXPECT_EQ(e.MapMinX, 0);
   EXPECT_EQ(e.MapMinY, 0);
   EXPECT_EQ(e.MapMaxX, 0);
@@ -189,39 +189,39 @@ TEST(CityWindow, MainMenuItemReturnsWithThePreviousCityShown) {
   WriteAbout(root.Path(), "Alpha", {"Альфа", "Про Альфу"});
   WriteAbout(root.Path(), "Beta", {"Бета"});
   ShellWindows w(root.Path());
-  w.form1->ListView->item(1)->setSelected(true);
-  w.form1->LoadClick();
-  w.form2->MenuItem("N19")->trigger();
-  EXPECT_FALSE(w.form2->isVisible());
-  EXPECT_TRUE(w.form1->isVisible());
-  EXPECT_FALSE(w.form1->PanelStartImage->isVisible());
-  EXPECT_EQ(w.form1->PanelStartImage->geometry(), QRect(0, 0, 553, 416));
-  EXPECT_EQ(w.form1->Label2->text(), U("Бета"));
-  EXPECT_EQ(w.form1->CityDirName, "Beta");
+  w.cityChooser->ListView->item(1)->setSelected(true);
+  w.cityChooser->LoadClick();
+  w.mapWindow->MenuItem("N19")->trigger();
+  EXPECT_FALSE(w.mapWindow->isVisible());
+  EXPECT_TRUE(w.cityChooser->isVisible());
+  EXPECT_FALSE(w.cityChooser->PanelStartImage->isVisible());
+  EXPECT_EQ(w.cityChooser->PanelStartImage->geometry(), QRect(0, 0, 553, 416));
+  EXPECT_EQ(w.cityChooser->CityNameLabel->text(), U("Бета"));
+  EXPECT_EQ(w.cityChooser->CityDirName, "Beta");
   EXPECT_EQ(w.programEnds, 0);
 }
 
 TEST(CityWindow, ClosingEitherWindowEndsTheProgram) {
   TempDir root;
   ShellWindows w(root.Path());
-  w.form1->Exit->click();
+  w.cityChooser->Exit->click();
   EXPECT_EQ(w.programEnds, 1);
-  w.form2->show();
-  w.form2->MenuItem("N2")->trigger();
+  w.mapWindow->show();
+  w.mapWindow->MenuItem("N2")->trigger();
   EXPECT_EQ(w.programEnds, 2);
-  EXPECT_FALSE(w.form2->isVisible());
+  EXPECT_FALSE(w.mapWindow->isVisible());
 }
 
 // The progress texts stand white on a dark strip, readable over the pale splash.
 TEST(CityWindow, ProgressTextsStandOutFromTheSplash) {
   TempDir root;
-  TForm1 f(root.Path());
+  CityChooserWindow f(root.Path());
   f.show();
   f.PanelStartImage->setGeometry(f.rect());
   f.PanelStartImage->show();
   f.LoadLabel->setText(U("Улицы"));
   const QImage panel = f.PanelStartImage->grab().toImage();
-  for (const QLabel* label : {f.Label3, f.LoadLabel}) {
+  for (const QLabel* label : {f.LoadingCaption, f.LoadLabel}) {
     const QRect box = label->geometry();
     int dark = 0, white = 0;
     for (int y = box.top(); y <= box.bottom(); ++y)

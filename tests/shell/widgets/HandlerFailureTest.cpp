@@ -9,7 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
+#include <stdexcept>
+#include <vector>
 
+#include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "support/CityBuilder.h"
@@ -20,8 +24,8 @@ TEST(HandlerFailure, AnErrorIsShownAndTheWindowGoesOn) {
   city.Plain("Data/Buildings.txt", {{W("Ленина"), "5", W("Почта"), "4", "450 550 550 550 550 650 450 650"}});
   city.Plain("Data/Texts.txt", {{W("Ленина"), "9", "500 600"}});
   ShellWindows w(city.DataRoot());
-  w.form1->LoadClick();
-  TForm2& f = *w.form2;
+  w.cityChooser->LoadClick();
+  MapWindow& f = *w.mapWindow;
   MapCore& core = f.Core();
   ASSERT_TRUE(w.messages.empty());
 
@@ -42,7 +46,7 @@ TEST(HandlerFailure, AnErrorIsShownAndTheWindowGoesOn) {
     const char* Place;
   };
   const std::vector<Route> routes = {
-      {"Масштаб", [&] { f.TrackBar1->setValue(4); }, "ListOfBuildings, строка 0"},
+      {"Масштаб", [&] { f.ZoomSlider->setValue(4); }, "ListOfBuildings, строка 0"},
       {"Задайте величину масштаба",
        [&] {
          f.ZoomEdit->setText("300");
@@ -88,4 +92,26 @@ TEST(HandlerFailure, AnErrorIsShownAndTheWindowGoesOn) {
   EXPECT_EQ(w.messages.size(), routes.size());
   EXPECT_FLOAT_EQ(core.View.Scale, 1.0f);
   EXPECT_EQ(f.ZoomEdit->text(), "100%");
+}
+
+// Whatever a handler throws, the user reads Russian: our own errors as they
+// are, the library's English ones marked as internal with their text kept.
+TEST(HandlerFailure, TheMessageIsRussianWhateverWasThrown) {
+  struct Case {
+    std::function<void()> Throw;
+    std::string Error;
+  };
+  const std::vector<Case> cases = {
+      {[] { throw std::runtime_error("ListOfBuildings, строка 0: нет точек"); }, "ListOfBuildings, строка 0: нет точек"},
+      {[] { throw std::out_of_range("vector::_M_range_check: __n (which is 5) >= this->size() (which is 2)"); },
+       "внутренняя ошибка программы (vector::_M_range_check: __n (which is 5) >= this->size() (which is 2))."},
+      {[] { throw std::runtime_error(""); }, "внутренняя ошибка программы (без описания)."},
+      {[] { throw std::bad_alloc(); }, "не хватает памяти."},
+      {[] { throw 42; }, "неизвестная ошибка."},
+  };
+  for (const Case& c : cases) {
+    std::string shown;
+    EXPECT_FALSE(RunGuarded(QString::fromUtf8("Печать…"), c.Throw, [&](const std::string& m) { shown = m; }));
+    EXPECT_EQ(shown, "Не удалось выполнить действие «Печать…»:\n" + c.Error);
+  }
 }

@@ -37,9 +37,9 @@ TEST(MapCentring, SelectionsRoutesAndCentreHereAimAtTheMiddleOfTheVisibleMap) {
   city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "10", "700 500", W("лекарства")}));
   city.Plain("Data/Path.txt", {{W("Автобус"), W("№ 1"), W(" "), "2", "900 300 950 300"}});
   ShellWindows w(city.DataRoot());
-  w.form1->LoadClick();
+  w.cityChooser->LoadClick();
   ASSERT_TRUE(w.messages.empty()) << w.messages.front();
-  TForm2& f = *w.form2;
+  MapWindow& f = *w.mapWindow;
   const ViewState& view = f.Core().View;
 
   struct Case {
@@ -49,16 +49,16 @@ TEST(MapCentring, SelectionsRoutesAndCentreHereAimAtTheMiddleOfTheVisibleMap) {
   const std::vector<Case> cases = {
       {"a double-clicked building of the list search",
        [&] {
-         f.PanelSearch->Edit1->setText(U("мира"));
-         QTest::keyClick(f.PanelSearch->Edit1, Qt::Key_Return);
+         f.PanelSearch->KeyField->setText(U("мира"));
+         QTest::keyClick(f.PanelSearch->KeyField, Qt::Key_Return);
          DoubleClickFirstRow(f.PanelSearch->SearchListView);
          return QPoint(300, 200);
        }},
       {"a double-clicked firm, its information panel open on the right",
        [&] {
          f.MenuItem("N16")->trigger();
-         f.FirmSearch->Edit2->setText(U("аптека"));
-         QTest::keyClick(f.FirmSearch->Edit2, Qt::Key_Return);
+         f.FirmSearch->KeyField->setText(U("аптека"));
+         QTest::keyClick(f.FirmSearch->KeyField, Qt::Key_Return);
          DoubleClickFirstRow(f.FirmSearch->SearchFirmListView);
          return QPoint(700, 500);
        }},

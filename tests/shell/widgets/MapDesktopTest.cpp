@@ -45,16 +45,16 @@ struct DemoRoot {
 
 // A map window on a screen of the given size, laid out at that size (the
 // offscreen platform's own screen, 800 x 800, is narrower than the window).
-class DesktopMapWindow : public TForm2 {
+class DesktopMapWindow : public MapWindow {
  public:
-  DesktopMapWindow(const fs::path& root, QSize screen) : TForm2(root), screen_(screen) {
+  DesktopMapWindow(const fs::path& root, QSize screen) : MapWindow(root), screen_(screen) {
     if (screen_.isEmpty()) return;
     setWindowState(Qt::WindowNoState);
     resize(screen_.width(), screen_.height() - 40);
   }
-  int ScreenPixelWidth() const override { return screen_.isEmpty() ? TForm2::ScreenPixelWidth() : screen_.width(); }
+  int ScreenPixelWidth() const override { return screen_.isEmpty() ? MapWindow::ScreenPixelWidth() : screen_.width(); }
   int ScreenPixelHeight() const override {
-    return screen_.isEmpty() ? TForm2::ScreenPixelHeight() : screen_.height();
+    return screen_.isEmpty() ? MapWindow::ScreenPixelHeight() : screen_.height();
   }
 
  private:
@@ -63,19 +63,19 @@ class DesktopMapWindow : public TForm2 {
 
 // Both windows over a data root with one of its cities loaded and the map shown.
 struct CityMap {
-  CityMap(const fs::path& root, const std::string& city, QSize screen) : form1(root), form2(root, screen) {
-    form1.MessageSink = form2.MessageSink = [this](const std::string& m) { messages.push_back(m); };
-    form1.EndProgram = form2.EndProgram = [] {};
-    form1.SetMapWindow(&form2);
-    form2.SetCityWindow(&form1);
-    form1.show();
-    form1.SelectCity(city);
-    form1.LoadClick();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form2));
+  CityMap(const fs::path& root, const std::string& city, QSize screen) : cityChooser(root), mapWindow(root, screen) {
+    cityChooser.MessageSink = mapWindow.MessageSink = [this](const std::string& m) { messages.push_back(m); };
+    cityChooser.EndProgram = mapWindow.EndProgram = [] {};
+    cityChooser.SetMapWindow(&mapWindow);
+    mapWindow.SetCityWindow(&cityChooser);
+    cityChooser.show();
+    cityChooser.SelectCity(city);
+    cityChooser.LoadClick();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&mapWindow));
     EXPECT_TRUE(messages.empty()) << messages.front();
   }
-  TForm2& Form() { return form2; }
-  MapCore& Core() { return form2.Core(); }
+  MapWindow& Form() { return mapWindow; }
+  MapCore& Core() { return mapWindow.Core(); }
   // The map point (in map units) under window pixel p of the map area.
   QPointF MapPointAt(QPoint p) {
     const HitPoint hit = WindowToHit(Core().View, p.x(), p.y());
@@ -86,8 +86,8 @@ struct CityMap {
     const PixelPoint p = MapToPicture(Core().View, x, y);
     return {p.X - Core().View.ScreenWidth / 2, p.Y - Core().View.ScreenHeight / 2};
   }
-  TForm1 form1;
-  DesktopMapWindow form2;
+  CityChooserWindow cityChooser;
+  DesktopMapWindow mapWindow;
   std::vector<std::string> messages;
 };
 
@@ -150,7 +150,7 @@ TEST(MapDesktop, EachKeyMovesTheView) {
     QTest::keyClick(area, c.Key, c.Modifiers);
     const ViewState& v = m.Core().View;
     EXPECT_EQ(v.Scale, before.Scale + c.Dscale) << what;
-    EXPECT_EQ(m.Form().TrackBar1->value(), static_cast<int>(2 * v.Scale)) << what;
+    EXPECT_EQ(m.Form().ZoomSlider->value(), static_cast<int>(2 * v.Scale)) << what;
     EXPECT_EQ(m.Form().ZoomEdit->text().toStdString(), ZoomPercentText(v.Scale)) << what;
     if (c.Dscale == 0) {
       EXPECT_EQ(v.OffsetX - before.OffsetX, c.Dx) << what;
@@ -161,7 +161,7 @@ TEST(MapDesktop, EachKeyMovesTheView) {
   }
   QTest::keyClick(area, Qt::Key_Home);
   const ViewState home = m.Core().View;
-  m.Form().TrackBar1->setValue(30);
+  m.Form().ZoomSlider->setValue(30);
   m.Form().MenuItem("WholeCityItem")->trigger();
   EXPECT_EQ(m.Core().View.OffsetX, home.OffsetX);
   EXPECT_EQ(m.Core().View.Scale, home.Scale);
@@ -174,14 +174,14 @@ TEST(MapDesktop, EachKeyMovesTheView) {
 TEST(MapDesktop, WholeCityShowsTheExtentsOfBothDemoCities) {
   for (const std::string& city : {kPlainCity, kScrambledCity}) {
     DemoMap m(city, QSize(2560, 1800));
-    TForm2& f = m.Form();
+    MapWindow& f = m.Form();
     EXPECT_EQ(f.WholeCityButton->toolTip(), U("Показать весь город"));
     EXPECT_EQ(f.MenuItem("WholeCityItem")->text(), U("Весь город"));
     const std::function<void()> commands[] = {[&] { f.WholeCityButton->click(); },
                                               [&] { f.MenuItem("WholeCityItem")->trigger(); },
                                               [&] { QTest::keyClick(f.MapView(), Qt::Key_Home); }};
     for (const auto& command : commands) {
-      f.TrackBar1->setValue(20);
+      f.ZoomSlider->setValue(20);
       command();
       const QRect visible = f.VisibleMapRect();
       const MapExtents& e = m.Core().Extents;
@@ -196,7 +196,7 @@ TEST(MapDesktop, WholeCityShowsTheExtentsOfBothDemoCities) {
       EXPECT_TRUE((e.MapMaxX - e.MapMinX) * next > visible.width() - 1 ||
                   (e.MapMaxY - e.MapMinY) * next > visible.height() - 1)
           << city << ": " << next << " would show them whole too";
-      EXPECT_EQ(f.TrackBar1->value(), 2) << city;
+      EXPECT_EQ(f.ZoomSlider->value(), 2) << city;
       EXPECT_EQ(f.ZoomEdit->text(), "100%") << city;
     }
   }
@@ -222,7 +222,7 @@ TEST(MapDesktop, ZoomOutReachesTheScaleThatShowsABigCityWhole) {
     bool Big;
   };
   for (const Case& c : {Case{big, true}, Case{demo, false}}) {
-    TForm2& f = c.Map.Form();
+    MapWindow& f = c.Map.Form();
     const ViewState& v = c.Map.Core().View;
     const QRect visible = f.VisibleMapRect();
     MapArea* area = f.MapView();
@@ -234,7 +234,7 @@ TEST(MapDesktop, ZoomOutReachesTheScaleThatShowsABigCityWhole) {
       } else {
         EXPECT_EQ(v.Scale, 0.5f) << what;
       }
-      EXPECT_EQ(f.TrackBar1->value(), trackBar) << what;
+      EXPECT_EQ(f.ZoomSlider->value(), trackBar) << what;
       EXPECT_EQ(f.ZoomEdit->text().toStdString(), ZoomPercentText(v.Scale)) << what;
     };
     const std::function<void()> commands[] = {
@@ -246,18 +246,18 @@ TEST(MapDesktop, ZoomOutReachesTheScaleThatShowsABigCityWhole) {
         }};
     const char* names[] = {"minus", "wheel", "zoom field"};
     for (int i = 0; i < 3; ++i) {
-      f.TrackBar1->setValue(2);
+      f.ZoomSlider->setValue(2);
       commands[i]();
       expectAtTheFloor(names[i], 1);
     }
   }
   // "Весь город" frames the big city: its market fills the visible width,
   // ground above and below it.
-  TForm2& f = big.Form();
-  f.TrackBar1->setValue(20);
+  MapWindow& f = big.Form();
+  f.ZoomSlider->setValue(20);
   QTest::keyClick(f.MapView(), Qt::Key_Home);
   const QRect visible = f.VisibleMapRect();
-  EXPECT_EQ(f.TrackBar1->value(), 1);
+  EXPECT_EQ(f.ZoomSlider->value(), 1);
   EXPECT_GT(12500.0L * big.Core().View.Scale, visible.width() - 1.01L);
   const QImage shown = f.MapView()->grab().toImage();
   const QColor market(251, 125, 166), ground(240, 230, 230);
@@ -276,7 +276,7 @@ TEST(MapDesktop, ZoomOutReachesTheScaleThatShowsABigCityWhole) {
 // zooms in one step with the object still under the mouse.
 TEST(MapDesktop, DoubleClickZoomsInAroundThePointUnderTheMouse) {
   DemoMap m(kPlainCity);
-  TForm2& f = m.Form();
+  MapWindow& f = m.Form();
   const QRect visible = f.VisibleMapRect().adjusted(20, 20, -20, -20);
   const LayerTable& objects = m.Core().Tables.ListOfObjects;
   QPoint at;
@@ -298,19 +298,19 @@ TEST(MapDesktop, DoubleClickZoomsInAroundThePointUnderTheMouse) {
 TEST(MapDesktop, DoubleClickOrEnterOnACityLoadsIt) {
   DemoRoot root;
   ShellWindows w(root.Path());
-  QListWidget* list = w.form1->ListView;
+  QListWidget* list = w.cityChooser->ListView;
   QListWidgetItem* item = list->findItems(QString::fromStdString(kScrambledCity), Qt::MatchExactly).value(0);
   ASSERT_NE(item, nullptr);
   const QPoint at = list->visualItemRect(item).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-  EXPECT_TRUE(w.form2->isVisible());
-  EXPECT_EQ(w.form2->windowTitle(), QString::fromStdString(kScrambledCity));
-  w.form2->MenuItem("N19")->trigger();
+  EXPECT_TRUE(w.mapWindow->isVisible());
+  EXPECT_EQ(w.mapWindow->windowTitle(), QString::fromStdString(kScrambledCity));
+  w.mapWindow->MenuItem("N19")->trigger();
   list->setCurrentRow(list->row(list->findItems(QString::fromStdString(kPlainCity), Qt::MatchExactly).value(0)));
   QTest::keyClick(list, Qt::Key_Return);
-  EXPECT_TRUE(w.form2->isVisible());
-  EXPECT_EQ(w.form2->windowTitle(), QString::fromStdString(kPlainCity));
+  EXPECT_TRUE(w.mapWindow->isVisible());
+  EXPECT_EQ(w.mapWindow->windowTitle(), QString::fromStdString(kPlainCity));
 }
 
 namespace {
@@ -319,11 +319,11 @@ namespace {
 struct ProgramRun {
   ProgramRun(const fs::path& root, const fs::path& file)
       : settings(QString::fromStdString(NativeString(file)), QSettings::IniFormat), windows({root}, &settings) {
-    for (auto* sink : {&windows.Form1.MessageSink, &windows.Form2.MessageSink})
+    for (auto* sink : {&windows.CityChooser.MessageSink, &windows.Map.MessageSink})
       *sink = [this](const std::string& m) { messages.push_back(m); };
-    windows.Form1.EndProgram = windows.Form2.EndProgram = [] {};
+    windows.CityChooser.EndProgram = windows.Map.EndProgram = [] {};
   }
-  MapCore& Core() { return windows.Form2.Core(); }
+  MapCore& Core() { return windows.Map.Core(); }
   QSettings settings;
   AppWindows windows;
   std::vector<std::string> messages;
@@ -341,12 +341,12 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
   QRect placed;
   {
     ProgramRun first(root.Path(), file);
-    TForm2& f = first.windows.Form2;
-    first.windows.Form1.SelectCity(kPlainCity);
-    first.windows.Form1.LoadClick();
-    f.TrackBar1->setValue(5);
+    MapWindow& f = first.windows.Map;
+    first.windows.CityChooser.SelectCity(kPlainCity);
+    first.windows.CityChooser.LoadClick();
+    f.ZoomSlider->setValue(5);
     QTest::keyClick(f.MapView(), Qt::Key_Right);
-    f.SpeedButton12->click();  // texts off
+    f.LabelsButton->click();  // texts off
     f.MenuItem("N17")->trigger();  // the routes panel in place of the list search
     f.setWindowState(Qt::WindowNoState);
     f.setGeometry(40, 50, 640, 480);  // as far as the tool bar lets it narrow
@@ -358,34 +358,34 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
   EXPECT_NE(ReadBytes(file).find("LastCity=" + kPlainCity), std::string::npos) << ReadBytes(file);
   {
     ProgramRun second(root.Path(), file);
-    TForm2& f = second.windows.Form2;
-    EXPECT_EQ(second.windows.Form1.CityDirName, kPlainCity);
-    EXPECT_EQ(second.windows.Form1.ListView->currentItem()->text().toStdString(), kPlainCity);
+    MapWindow& f = second.windows.Map;
+    EXPECT_EQ(second.windows.CityChooser.CityDirName, kPlainCity);
+    EXPECT_EQ(second.windows.CityChooser.ListView->currentItem()->text().toStdString(), kPlainCity);
     EXPECT_EQ(f.geometry(), placed);
     EXPECT_FALSE(f.isMaximized());
-    second.windows.Form1.LoadClick();
+    second.windows.CityChooser.LoadClick();
     EXPECT_EQ(CaptureCityView(second.Core()), left);
     EXPECT_EQ(f.ZoomEdit->text(), "250%");
-    EXPECT_FALSE(f.SpeedButton12->isChecked());
+    EXPECT_FALSE(f.LabelsButton->isChecked());
     EXPECT_FALSE(f.MenuItem("N7")->isChecked());
     EXPECT_TRUE(f.PanelPath->isVisible());
     EXPECT_FALSE(f.PanelSearch->isVisible());
     // Within a run a load starts afresh, as it always has.
     f.MenuItem("N19")->trigger();
-    second.windows.Form1.LoadClick();
+    second.windows.CityChooser.LoadClick();
     EXPECT_EQ(second.Core().View.Scale, 1.0f);
     EXPECT_TRUE(second.messages.empty());
   }
   WriteBytes(file, std::string("\xff\xfe[Cities\n1\\Scale=\x01\x02\n[Layers]\nTexts=maybe\n\x00\x00", 42));
   {
     ProgramRun third(root.Path(), file);
-    EXPECT_EQ(third.windows.Form1.CityDirName, third.windows.Form1.ListView->item(0)->text().toStdString());
-    EXPECT_TRUE(third.windows.Form2.windowState() & Qt::WindowMaximized);
-    third.windows.Form1.LoadClick();
+    EXPECT_EQ(third.windows.CityChooser.CityDirName, third.windows.CityChooser.ListView->item(0)->text().toStdString());
+    EXPECT_TRUE(third.windows.Map.windowState() & Qt::WindowMaximized);
+    third.windows.CityChooser.LoadClick();
     EXPECT_EQ(third.Core().View.Scale, 1.0f);
-    EXPECT_EQ(third.windows.Form2.ZoomEdit->text(), "100%");
+    EXPECT_EQ(third.windows.Map.ZoomEdit->text(), "100%");
     EXPECT_TRUE(third.Core().Flags.ShowTexts);
-    EXPECT_TRUE(third.windows.Form2.PanelSearch->isVisible());
+    EXPECT_TRUE(third.windows.Map.PanelSearch->isVisible());
     EXPECT_TRUE(third.messages.empty()) << third.messages.front();
   }
 }
@@ -410,7 +410,7 @@ TEST(MapDesktop, TheWindowOpensAsItWasLeft) {
       s.setValue("Window/Height", normal.height());
     }
     ProgramRun run(root.Path(), dir.Path() / "Tellurin.conf");
-    TForm2& f = run.windows.Form2;
+    MapWindow& f = run.windows.Map;
     if (!maximised) EXPECT_FALSE(f.testAttribute(Qt::WA_WState_Created)) << what;
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f)) << what;
@@ -427,7 +427,7 @@ TEST(MapDesktop, TheWindowOpensAsItWasLeft) {
 // selected street included; a folder that is not there is named in the message.
 TEST(MapDesktop, SavedPictureIsWhatTheWindowShows) {
   DemoMap m(kPlainCity);
-  TForm2& f = m.Form();
+  MapWindow& f = m.Form();
   QTableView* results = f.PanelSearch->SearchListView;
   results->selectRow(4);
   QTest::mouseClick(results->viewport(), Qt::LeftButton, Qt::NoModifier,

@@ -26,10 +26,10 @@ namespace {
 // A loaded city without data: the view is set up, nothing is drawn.
 struct LoadedMap {
   LoadedMap() : windows((WriteAbout(root.Path(), "City", {"Город"}), root.Path())) {
-    windows.form1->LoadClick();
+    windows.cityChooser->LoadClick();
   }
-  TForm2& Form() { return *windows.form2; }
-  MapCore& Core() { return windows.form2->Core(); }
+  MapWindow& Form() { return *windows.mapWindow; }
+  MapCore& Core() { return windows.mapWindow->Core(); }
   TempDir root;
   ShellWindows windows;
 };
@@ -76,7 +76,7 @@ TEST(MapInteraction, DraggingMovesTheViewWithTheMouse) {
 
 TEST(MapInteraction, TrackBarAndZoomEditSetTheScale) {
   LoadedMap m;
-  m.Form().TrackBar1->setValue(5);
+  m.Form().ZoomSlider->setValue(5);
   EXPECT_FLOAT_EQ(m.Core().View.Scale, 2.5f);
   EXPECT_EQ(m.Form().ZoomEdit->text(), "250%");
   // A typed scale moves the bar to its position, which keeps the typed scale.
@@ -85,7 +85,7 @@ TEST(MapInteraction, TrackBarAndZoomEditSetTheScale) {
     m.Form().ZoomEdit->setText(typed);
     QTest::keyClick(m.Form().ZoomEdit, Qt::Key_Return);
     EXPECT_FLOAT_EQ(m.Core().View.Scale, scale) << typed;
-    EXPECT_EQ(m.Form().TrackBar1->value(), position) << typed;
+    EXPECT_EQ(m.Form().ZoomSlider->value(), position) << typed;
   }
   EXPECT_EQ(m.Form().ZoomEdit->text(), "175%");
 }
@@ -107,7 +107,7 @@ TEST(MapInteraction, WheelZoomsOneTrackBarStepPerNotch) {
   const float before = m.Core().View.Scale;
   Wheel(area, QPoint(300, 200), 120);
   EXPECT_FLOAT_EQ(m.Core().View.Scale, before + 0.5f);
-  EXPECT_EQ(m.Form().TrackBar1->value(), static_cast<int>(2 * m.Core().View.Scale));
+  EXPECT_EQ(m.Form().ZoomSlider->value(), static_cast<int>(2 * m.Core().View.Scale));
   Wheel(area, QPoint(300, 200), -240);
   EXPECT_FLOAT_EQ(m.Core().View.Scale, before - 0.5f);
 }
@@ -118,7 +118,7 @@ TEST(MapInteraction, WheelZoomsOneTrackBarStepPerNotch) {
 TEST(MapInteraction, CtrlHighlightFollowsTheRealKey) {
   LoadedMap m;
   const InteractionMode& mode = m.Core().Interaction.Mode;
-  QLineEdit* keyword = m.Form().ComboBox1->lineEdit();
+  QLineEdit* keyword = m.Form().KeywordBox->lineEdit();
   QTest::keyPress(keyword, Qt::Key_Control);
   EXPECT_EQ(mode, InteractionMode::StreetSelect);
   QTest::keyRelease(keyword, Qt::Key_Control);
@@ -142,10 +142,10 @@ TEST(MapInteraction, CtrlHighlightFollowsTheRealKey) {
 // panel snaps the track bar to the scale with the left button only.
 TEST(MapInteraction, ToolBarAndPanelsKeepTheMouseOffTheMap) {
   LoadedMap m;
-  TForm2& f = m.Form();
+  MapWindow& f = m.Form();
   const ViewState before = m.Core().View;
-  for (QWidget* target : std::initializer_list<QWidget*>{f.Label3, f.Panel5, f.ControlBar1, f.PanelSearch,
-                                                         f.PanelSearch->Label1}) {
+  for (QWidget* target : std::initializer_list<QWidget*>{f.ZoomCaption, f.ZoomPanel, f.ToolBar, f.PanelSearch,
+                                                         f.PanelSearch->CountCaption}) {
     const std::string name = target->objectName().toStdString();
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
       QTest::mousePress(target, button, Qt::NoModifier, QPoint(2, 2));
@@ -159,14 +159,14 @@ TEST(MapInteraction, ToolBarAndPanelsKeepTheMouseOffTheMap) {
   }
   f.ZoomEdit->setText("300");
   QTest::keyClick(f.ZoomEdit, Qt::Key_Return);
-  f.TrackBar1->blockSignals(true);
-  f.TrackBar1->setValue(2);  // as if the bar lagged behind the scale
-  f.TrackBar1->blockSignals(false);
-  f.Core().Ui.TrackBar1Position = 2;
-  QTest::mouseClick(f.Label3, Qt::RightButton);
-  EXPECT_EQ(f.TrackBar1->value(), 2);
-  QTest::mouseClick(f.Label3, Qt::LeftButton);
-  EXPECT_EQ(f.TrackBar1->value(), 6);
+  f.ZoomSlider->blockSignals(true);
+  f.ZoomSlider->setValue(2);  // as if the bar lagged behind the scale
+  f.ZoomSlider->blockSignals(false);
+  f.Core().Ui.ZoomSliderPosition = 2;
+  QTest::mouseClick(f.ZoomCaption, Qt::RightButton);
+  EXPECT_EQ(f.ZoomSlider->value(), 2);
+  QTest::mouseClick(f.ZoomCaption, Qt::LeftButton);
+  EXPECT_EQ(f.ZoomSlider->value(), 6);
 }
 
 // Every redraw writes trunc(Scale × 100) and "%" into the zoom field, even when
@@ -189,18 +189,18 @@ namespace {
 
 // A street and a school at the middle of the first view.
 struct HintCity {
-  HintCity() : windows((Write(city), city.DataRoot())) { windows.form1->LoadClick(); }
+  HintCity() : windows((Write(city), city.DataRoot())) { windows.cityChooser->LoadClick(); }
   static int Write(const CityBuilder& c) {
     c.About("Городок");
     c.Plain("Data/Streets.txt", {StreetRecord("Ленина", "300 600 700 600", 2, "3", "улица")});
     c.Plain("Data/Objects.txt", {{W("Школа"), W("Мира"), "2", W("Гимназия"), "500 600", "0"}});
     return 0;
   }
-  TForm2& Form() { return *windows.form2; }
-  const InteractionState& Hint() { return windows.form2->Core().Interaction; }
+  MapWindow& Form() { return *windows.mapWindow; }
+  const InteractionState& Hint() { return windows.mapWindow->Core().Interaction; }
   // The school's window pixel, in the map window's own coordinates.
   QPoint School() {
-    const ViewState& v = windows.form2->Core().View;
+    const ViewState& v = windows.mapWindow->Core().View;
     const QPoint p(static_cast<int>(500 * v.Scale) - v.OffsetX - v.ScreenWidth / 2,
                    static_cast<int>(600 * v.Scale) - v.OffsetY - v.ScreenHeight / 2);
     return Form().MapView()->mapTo(&Form(), p);
@@ -225,7 +225,7 @@ struct HintCity {
 // keeps the view keeps it.
 TEST(MapInteraction, HoverHintStaysOnTheMapAndWithItsView) {
   HintCity c;
-  TForm2& f = c.Form();
+  MapWindow& f = c.Form();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));  // so that the mouse reaches it
   struct Case {
     const char* What;
@@ -238,10 +238,10 @@ TEST(MapInteraction, HoverHintStaysOnTheMapAndWithItsView) {
        [&] {
          c.MoveTo(c.School() + QPoint(0, 80));
          QTest::qWait(150);
-         c.MoveTo(f.Label3->mapTo(&f, QPoint(3, 3)));
+         c.MoveTo(f.ZoomCaption->mapTo(&f, QPoint(3, 3)));
        },
        false},
-      {"onto the side panel", [&] { c.MoveTo(f.PanelSearch->Label1->mapTo(&f, QPoint(3, 3))); }, false},
+      {"onto the side panel", [&] { c.MoveTo(f.PanelSearch->CountCaption->mapTo(&f, QPoint(3, 3))); }, false},
       {"a redraw in the same view", [&] { f.MenuItem("N18")->trigger(); }, true},
       {"a click on the street beside the school",
        [&] { QTest::mouseClick(f.windowHandle(), Qt::LeftButton, Qt::NoModifier, c.School() + QPoint(60, 0)); },

@@ -36,26 +36,26 @@ TEST(MapWindowCity, ListsShowTheLoadedCity) {
                                   StreetRecord("Мира", "100 300 300 300", 2, "3", "проспект")});
   city.Plain("Data/Path.txt", {{W("Автобус"), W("№ 5"), W("до вокзала"), "2", "100 100 300 300"}});
   ShellWindows w(city.DataRoot());
-  w.form1->LoadClick();
+  w.cityChooser->LoadClick();
   ASSERT_TRUE(w.messages.empty()) << w.messages.front();
-  TForm2& f = *w.form2;
+  MapWindow& f = *w.mapWindow;
   QTableView* results = f.PanelSearch->SearchListView;
   ASSERT_EQ(Rows(results), 2);
   EXPECT_EQ(CellText(results, 0, 0), U("Ленина"));
   EXPECT_EQ(CellText(results, 0, 1), U("улица"));
   EXPECT_EQ(CellText(results, 1, 0), U("Мира"));
-  EXPECT_EQ(f.PanelSearch->Label2->text(), "2");
+  EXPECT_EQ(f.PanelSearch->CountLabel->text(), "2");
   QTableView* routes = f.PanelPath->ListOfPath2;
   ASSERT_EQ(Rows(routes), 1);
   EXPECT_EQ(CellText(routes, 0, 0), U("Автобус"));
   EXPECT_EQ(CellText(routes, 0, 1), U("№ 5"));
   EXPECT_EQ(CellText(routes, 0, 2), U("до вокзала"));
 
-  f.PanelSearch->Edit1->setText(U("мир"));
-  QTest::keyClick(f.PanelSearch->Edit1, Qt::Key_Return);
+  f.PanelSearch->KeyField->setText(U("мир"));
+  QTest::keyClick(f.PanelSearch->KeyField, Qt::Key_Return);
   ASSERT_EQ(Rows(results), 1);
   EXPECT_EQ(CellText(results, 0, 0), U("Мира"));
-  EXPECT_EQ(f.PanelSearch->Label2->text(), "1");
+  EXPECT_EQ(f.PanelSearch->CountLabel->text(), "1");
 }
 
 TEST(MapWindowCity, ClickingAResultSelectsItIntoTheStatusBar) {
@@ -64,8 +64,8 @@ TEST(MapWindowCity, ClickingAResultSelectsItIntoTheStatusBar) {
   city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "100 100 200 100", 2, "3", "улица")});
   city.Plain("Data/Path.txt", {{W("Трамвай"), W("1"), W(" "), "2", "100 100 300 300"}});
   ShellWindows w(city.DataRoot());
-  w.form1->LoadClick();
-  TForm2& f = *w.form2;
+  w.cityChooser->LoadClick();
+  MapWindow& f = *w.mapWindow;
   ClickRow(f.PanelSearch->SearchListView, 0);
   EXPECT_TRUE(f.Core().Selection.StreetSelected);
   EXPECT_EQ(f.StatusPanel[1]->text(), U("улица Ленина"));
@@ -88,33 +88,33 @@ TEST(MapWindowCity, EachListedCityLoadsFromItsOwnDataRoot) {
   WriteBytes(system.DataRoot() / "Beta" / "Data" / "Streets.txt",
              PlainLayerBytes({StreetRecord("Мира", "100 300 300 300", 2)}));
   ShellWindows w(std::vector<fs::path>{user.DataRoot(), system.DataRoot()});
-  TForm1& f = *w.form1;
+  CityChooserWindow& f = *w.cityChooser;
   ASSERT_EQ(f.ListView->count(), 2);
   EXPECT_EQ(f.ListView->item(0)->text(), "Alpha");
   EXPECT_EQ(f.ListView->item(1)->text(), "Beta");
-  EXPECT_EQ(f.Label2->text(), U("Альфа пользователя"));
+  EXPECT_EQ(f.CityNameLabel->text(), U("Альфа пользователя"));
 
   const auto loadAndListStreet = [&](int entry) {
     f.ListView->item(entry)->setSelected(true);
     f.LoadClick();
-    QTableView* results = w.form2->PanelSearch->SearchListView;
+    QTableView* results = w.mapWindow->PanelSearch->SearchListView;
     const QString street = Rows(results) == 1 ? CellText(results, 0, 0) : QString();
-    w.form2->MenuItem("N19")->trigger();
+    w.mapWindow->MenuItem("N19")->trigger();
     return street;
   };
   EXPECT_EQ(loadAndListStreet(1), U("Мира"));
-  EXPECT_EQ(w.form2->Core().DataRoot, system.DataRoot());
+  EXPECT_EQ(w.mapWindow->Core().DataRoot, system.DataRoot());
   EXPECT_EQ(loadAndListStreet(0), U("Ленина"));
-  EXPECT_EQ(w.form2->Core().DataRoot, user.DataRoot());
-  EXPECT_EQ(w.form2->windowTitle(), U("Альфа пользователя"));
+  EXPECT_EQ(w.mapWindow->Core().DataRoot, user.DataRoot());
+  EXPECT_EQ(w.mapWindow->windowTitle(), U("Альфа пользователя"));
   EXPECT_TRUE(w.messages.empty()) << w.messages.front();
 }
 
 namespace {
 
 // The window pixel of map point (x, y) in the map area.
-QPoint MapPixel(const TForm2& f, int x, int y) {
-  const ViewState& v = const_cast<TForm2&>(f).Core().View;
+QPoint MapPixel(const MapWindow& f, int x, int y) {
+  const ViewState& v = const_cast<MapWindow&>(f).Core().View;
   return {static_cast<int>(x * v.Scale) - v.OffsetX - v.ScreenWidth / 2,
           static_cast<int>(y * v.Scale) - v.OffsetY - v.ScreenHeight / 2};
 }
@@ -132,8 +132,8 @@ TEST(MapWindowCity, ALoadShowsEveryObjectKindAgain) {
   city.Plain("Data/Objects.txt", {{W("Школы"), W("Мира"), "2", W("Гимназия"), "450 600", "0"},
                                   {W("Аптеки"), W("Мира"), "4", W("Здоровье"), "550 600", "1"}});
   ShellWindows w(city.DataRoot());
-  w.form1->LoadClick();
-  TForm2& f = *w.form2;
+  w.cityChooser->LoadClick();
+  MapWindow& f = *w.mapWindow;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));  // laid out at its full size
   auto pharmacyShown = [&] {
     return f.MapView()->grab().toImage().pixelColor(MapPixel(f, 550, 600)) == QColor(Qt::blue);
@@ -144,7 +144,7 @@ TEST(MapWindowCity, ALoadShowsEveryObjectKindAgain) {
   emit f.ObjectComboBox->activated(0);  // "Школы"
   ASSERT_FALSE(pharmacyShown());
   f.MenuItem("N19")->trigger();
-  w.form1->LoadClick();
+  w.cityChooser->LoadClick();
   EXPECT_EQ(f.ObjectComboBox->currentText(), U("Все"));
   EXPECT_EQ(f.Core().Flags.ObjectFilter, -1);
   EXPECT_TRUE(pharmacyShown());
@@ -156,16 +156,16 @@ TEST(MapWindowCity, ALoadEmptiesTheFirmResultsAndTheirCount) {
   city.About("Городок");
   city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
   ShellWindows w(city.DataRoot());
-  w.form1->LoadClick();
-  TForm2& f = *w.form2;
-  f.FirmSearch->Edit2->setText(U("апт"));
-  QTest::keyClick(f.FirmSearch->Edit2, Qt::Key_Return);
+  w.cityChooser->LoadClick();
+  MapWindow& f = *w.mapWindow;
+  f.FirmSearch->KeyField->setText(U("апт"));
+  QTest::keyClick(f.FirmSearch->KeyField, Qt::Key_Return);
   ASSERT_EQ(Rows(f.FirmSearch->SearchFirmListView), 1);
-  ASSERT_EQ(f.FirmSearch->Label5->text(), "1");
+  ASSERT_EQ(f.FirmSearch->CountLabel->text(), "1");
   f.MenuItem("N19")->trigger();
-  w.form1->LoadClick();
+  w.cityChooser->LoadClick();
   EXPECT_EQ(Rows(f.FirmSearch->SearchFirmListView), 0);
-  EXPECT_EQ(f.FirmSearch->Label5->text(), "0");
+  EXPECT_EQ(f.FirmSearch->CountLabel->text(), "0");
 }
 
 // The search fields show what their lists hold: a firm search from the keyword
@@ -178,22 +178,22 @@ TEST(MapWindowCity, SearchFieldsShowWhatTheirListsHold) {
                                   StreetRecord("Мира", "100 300 300 300", 2, "3", "проспект")});
   city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
   ShellWindows w(city.DataRoot());
-  w.form1->LoadClick();
-  TForm2& f = *w.form2;
-  f.FirmSearch->Edit2->setText(U("банк"));
-  QTest::keyClick(f.FirmSearch->Edit2, Qt::Key_Return);
-  f.ComboBox1->setEditText(U("аптека"));
-  f.SpeedButton9->click();
-  EXPECT_EQ(f.FirmSearch->Edit2->text(), U("аптека"));
+  w.cityChooser->LoadClick();
+  MapWindow& f = *w.mapWindow;
+  f.FirmSearch->KeyField->setText(U("банк"));
+  QTest::keyClick(f.FirmSearch->KeyField, Qt::Key_Return);
+  f.KeywordBox->setEditText(U("аптека"));
+  f.KeywordSearchButton->click();
+  EXPECT_EQ(f.FirmSearch->KeyField->text(), U("аптека"));
   EXPECT_EQ(Rows(f.FirmSearch->SearchFirmListView), 1);
-  f.PanelSearch->Edit1->setText(U("мир"));
-  QTest::keyClick(f.PanelSearch->Edit1, Qt::Key_Return);
+  f.PanelSearch->KeyField->setText(U("мир"));
+  QTest::keyClick(f.PanelSearch->KeyField, Qt::Key_Return);
   ASSERT_EQ(Rows(f.PanelSearch->SearchListView), 1);
   f.MenuItem("N19")->trigger();
-  w.form1->LoadClick();
+  w.cityChooser->LoadClick();
   EXPECT_EQ(Rows(f.PanelSearch->SearchListView), 3);  // both streets and the firm
-  EXPECT_EQ(f.PanelSearch->Edit1->text(), "");
-  EXPECT_EQ(f.FirmSearch->Edit2->text(), "");
+  EXPECT_EQ(f.PanelSearch->KeyField->text(), "");
+  EXPECT_EQ(f.FirmSearch->KeyField->text(), "");
 }
 
 // A search that finds nothing shows the names nearly typed under a heading that
@@ -206,8 +206,8 @@ TEST(MapWindowCity, SuggestionsAreHeadedAndKeywordsCompleteWithYoAsYe) {
   city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
   city.Raw("Kw.map", W("ёлки\r\nаптека\r\nелочные игрушки\r\n"));
   ShellWindows w(city.DataRoot());
-  w.form1->LoadClick();
-  TForm2& f = *w.form2;
+  w.cityChooser->LoadClick();
+  MapWindow& f = *w.mapWindow;
   f.MenuItem("N16")->trigger();  // the firm search panel
   QLabel* listHeading = f.PanelSearch->findChild<QLabel*>("ListSimilarHeading");
   QLabel* firmHeading = f.FirmSearch->findChild<QLabel*>("FirmSimilarHeading");
@@ -222,10 +222,10 @@ TEST(MapWindowCity, SuggestionsAreHeadedAndKeywordsCompleteWithYoAsYe) {
     QLabel* Count;
   };
   for (const Step& s : std::vector<Step>{
-           {f.PanelSearch->Edit1, "Селезнва", listHeading, true, f.PanelSearch->SearchListView, 1, f.PanelSearch->Label2},
-           {f.PanelSearch->Edit1, "ул селезнева", listHeading, false, f.PanelSearch->SearchListView, 1, f.PanelSearch->Label2},
-           {f.FirmSearch->Edit2, "Аптке", firmHeading, true, f.FirmSearch->SearchFirmListView, 1, f.FirmSearch->Label5},
-           {f.FirmSearch->Edit2, "аптека", firmHeading, false, f.FirmSearch->SearchFirmListView, 1, f.FirmSearch->Label5},
+           {f.PanelSearch->KeyField, "Селезнва", listHeading, true, f.PanelSearch->SearchListView, 1, f.PanelSearch->CountLabel},
+           {f.PanelSearch->KeyField, "ул селезнева", listHeading, false, f.PanelSearch->SearchListView, 1, f.PanelSearch->CountLabel},
+           {f.FirmSearch->KeyField, "Аптке", firmHeading, true, f.FirmSearch->SearchFirmListView, 1, f.FirmSearch->CountLabel},
+           {f.FirmSearch->KeyField, "аптека", firmHeading, false, f.FirmSearch->SearchFirmListView, 1, f.FirmSearch->CountLabel},
        }) {
     s.Field->setText(U(s.Key));
     QTest::keyClick(s.Field, Qt::Key_Return);
@@ -234,7 +234,7 @@ TEST(MapWindowCity, SuggestionsAreHeadedAndKeywordsCompleteWithYoAsYe) {
     EXPECT_EQ(Rows(s.List), s.Rows) << s.Key;
     EXPECT_EQ(s.Count->text(), s.Headed ? "0" : "1") << s.Key;
   }
-  QCompleter* completer = f.ComboBox1->completer();
+  QCompleter* completer = f.KeywordBox->completer();
   ASSERT_TRUE(completer);
   for (const auto& [typed, offered] : std::vector<std::pair<const char*, std::vector<std::string>>>{
            {"ел", {"ёлки", "елочные игрушки"}}, {"ЁЛО", {"елочные игрушки"}}, {"апт", {"аптека"}}, {"ж", {}}}) {
@@ -256,10 +256,10 @@ TEST(MapWindowCity, LabelsShowMarkupInTheDataAsText) {
   city.Plain("Data/Buildings.txt", {{W("<u>Мира</u>"), "<b>5</b>", W("<b>Почта</b>"), "4", "10 10 20 10 20 20 10 20"}});
   city.Raw("Firms/a.txt", PlainFirmBytes({W("<b>Бар</b>"), W("<i>Мира</i>"), "<img src=x.png>", "80 80", W("пиво")}));
   ShellWindows w(city.DataRoot());
-  EXPECT_EQ(w.form1->Label2->text(), U("<i>Городок</i>"));
-  EXPECT_EQ(w.form1->Label2->textFormat(), Qt::PlainText);
-  w.form1->LoadClick();
-  TForm2& f = *w.form2;
+  EXPECT_EQ(w.cityChooser->CityNameLabel->text(), U("<i>Городок</i>"));
+  EXPECT_EQ(w.cityChooser->CityNameLabel->textFormat(), Qt::PlainText);
+  w.cityChooser->LoadClick();
+  MapWindow& f = *w.mapWindow;
   ASSERT_EQ(Rows(f.PanelSearch->SearchListView), 2);
 
   ClickRow(f.PanelSearch->SearchListView, 0);  // the building
@@ -271,6 +271,6 @@ TEST(MapWindowCity, LabelsShowMarkupInTheDataAsText) {
   EXPECT_EQ(f.InfoPanel->ObjNameLabel->text(), U("<b>Бар</b>"));
   EXPECT_EQ(f.InfoPanel->ObjAdressLabel->text(), U("<i>Мира</i> <img src=x.png>"));
   for (const QLabel* label : {f.StatusPanel[0], f.StatusPanel[1], f.StatusPanel[2], f.InfoPanel->ObjNameLabel,
-                              f.InfoPanel->ObjAdressLabel, f.PanelSearch->Label2, f.FirmSearch->Label5})
+                              f.InfoPanel->ObjAdressLabel, f.PanelSearch->CountLabel, f.FirmSearch->CountLabel})
     EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
 }

@@ -34,7 +34,7 @@ QStringList Entries(const QMenu* menu) {
   return out;
 }
 
-QMenu* TopMenu(TForm2& f, int i) { return f.menuBar()->actions().at(i)->menu(); }
+QMenu* TopMenu(MapWindow& f, int i) { return f.menuBar()->actions().at(i)->menu(); }
 
 QToolButton* Button(QWidget* w, const char* name) {
   auto* b = w->findChild<QToolButton*>(name);
@@ -46,7 +46,7 @@ QToolButton* Button(QWidget* w, const char* name) {
 
 TEST(MapWindow, MenuStructureAndInitialTicks) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   EXPECT_EQ(f.objectName(), "TForm2");
   EXPECT_EQ(f.windowTitle(), "Form2");
   EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
@@ -89,7 +89,7 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
 
 TEST(MapWindow, ToolBarControlsAndHints) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   const std::pair<const char*, const char*> hints[] = {
       {"SpeedButton12", "Отображать текст на карте"}, {"SpeedButton14", "Отображать объекты на карте"},
       {"SpeedButton1", "Отобразить панель поиска по списку"}, {"SpeedButton2", "Отобразить панель поиска по фирмам"},
@@ -97,35 +97,35 @@ TEST(MapWindow, ToolBarControlsAndHints) {
   for (const auto& [name, hint] : hints) EXPECT_EQ(Button(&f, name)->toolTip(), U(hint)) << name;
   EXPECT_EQ(f.ObjectComboBox->toolTip(), U("Список объектов для отображения"));
   EXPECT_EQ(f.ObjectComboBox->maxVisibleItems(), 18);
-  EXPECT_EQ(f.ComboBox1->toolTip(), U("Выбирите ключевое слово из списка для поиска фирм"));
-  EXPECT_TRUE(f.ComboBox1->isEditable());
-  EXPECT_EQ(f.ComboBox1->maxVisibleItems(), 30);
-  EXPECT_EQ(f.Label3->text(), U("Масштаб:"));
-  EXPECT_EQ(f.TrackBar1->toolTip(), U("Масштаб"));
-  EXPECT_EQ(f.TrackBar1->minimum(), 1);
-  EXPECT_EQ(f.TrackBar1->maximum(), 30);
-  EXPECT_EQ(f.TrackBar1->value(), 1);
+  EXPECT_EQ(f.KeywordBox->toolTip(), U("Выбирите ключевое слово из списка для поиска фирм"));
+  EXPECT_TRUE(f.KeywordBox->isEditable());
+  EXPECT_EQ(f.KeywordBox->maxVisibleItems(), 30);
+  EXPECT_EQ(f.ZoomCaption->text(), U("Масштаб:"));
+  EXPECT_EQ(f.ZoomSlider->toolTip(), U("Масштаб"));
+  EXPECT_EQ(f.ZoomSlider->minimum(), 1);
+  EXPECT_EQ(f.ZoomSlider->maximum(), 30);
+  EXPECT_EQ(f.ZoomSlider->value(), 1);
   EXPECT_EQ(f.ZoomEdit->toolTip(), U("Задайте величину масштаба"));
   EXPECT_EQ(f.ZoomEdit->maxLength(), 6);
   for (const char* panel : {"ControlBar1", "Panel3", "Panel11", "Panel4", "Panel5", "Panel14"})
     EXPECT_NE(f.findChild<QWidget*>(panel), nullptr) << panel;
-  EXPECT_EQ(f.Panel14->size(), QSize(16, 16));
-  EXPECT_TRUE(f.SpeedButton12->isChecked());
-  EXPECT_TRUE(f.SpeedButton14->isChecked());
-  EXPECT_TRUE(f.SpeedButton1->isChecked());
-  EXPECT_FALSE(f.SpeedButton2->isChecked());
+  EXPECT_EQ(f.ListPanelOpener->size(), QSize(16, 16));
+  EXPECT_TRUE(f.LabelsButton->isChecked());
+  EXPECT_TRUE(f.ObjectsButton->isChecked());
+  EXPECT_TRUE(f.ListPanelButton->isChecked());
+  EXPECT_FALSE(f.FirmPanelButton->isChecked());
 }
 
-TEST(MapWindow, Panel14SitsUnderTheToolBar) {
+TEST(MapWindow, ListPanelOpenerSitsUnderTheToolBar) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   f.show();
-  EXPECT_EQ(f.Panel14->pos(), QPoint(0, f.ControlBar1->height()));
+  EXPECT_EQ(f.ListPanelOpener->pos(), QPoint(0, f.ToolBar->height()));
 }
 
 TEST(MapWindow, SidePanelsAndTheirControls) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   f.show();
   EXPECT_TRUE(f.PanelSearch->isVisible());
   EXPECT_EQ(f.PanelSearch->width(), 210);
@@ -135,44 +135,44 @@ TEST(MapWindow, SidePanelsAndTheirControls) {
   EXPECT_EQ(f.FirmSearch->objectName(), "FirmSearchPanel");
 
   ListSearchPanel& s = *f.PanelSearch;
-  EXPECT_EQ(s.SpeedButton5->toolTip(), U("Спрятать панель списка"));
-  EXPECT_EQ(s.Edit1->toolTip(), U("Введите ключевое слово для поиска"));
-  EXPECT_EQ(s.SpeedButton4->toolTip(), U("Выпольнить поиск..."));
+  EXPECT_EQ(s.CloseButton->toolTip(), U("Спрятать панель списка"));
+  EXPECT_EQ(s.KeyField->toolTip(), U("Введите ключевое слово для поиска"));
+  EXPECT_EQ(s.SearchButton->toolTip(), U("Выпольнить поиск..."));
   EXPECT_EQ(s.SearchListView->toolTip(), U("Список улиц, домов, объектов..."));
   EXPECT_EQ(ColumnCaption(s.SearchListView, 0), U("Адрес"));
   EXPECT_EQ(s.SearchListView->columnWidth(0), 120);
   EXPECT_EQ(ColumnCaption(s.SearchListView, 1), U("Тип объекта"));
   EXPECT_EQ(ColumnCaption(s.SearchListView, 2), U("Название"));
   EXPECT_EQ(s.SearchListView->columnWidth(2), 250);
-  EXPECT_EQ(s.Label1->text(), U("Количество найденых объектов:"));
+  EXPECT_EQ(s.CountCaption->text(), U("Количество найденых объектов:"));
 
   FirmSearchPanel& fs = *f.FirmSearch;
   EXPECT_EQ(fs.width(), 220);
-  EXPECT_EQ(fs.SpeedButton16->toolTip(), U("Закрыть панель списка фирм"));
-  EXPECT_EQ(fs.Edit2->toolTip(), U("Введите ключевое слово для поиска объекта"));
-  EXPECT_EQ(fs.Label4->text(), U("Производить поиск по:"));
-  EXPECT_EQ(fs.CheckBox1->text(), U("Названию"));
-  EXPECT_EQ(fs.CheckBox2->text(), U("Адресу"));
-  EXPECT_EQ(fs.CheckBox3->text(), U("Ключевым словам"));
-  for (QCheckBox* b : {fs.CheckBox1, fs.CheckBox2, fs.CheckBox3}) {
+  EXPECT_EQ(fs.CloseButton->toolTip(), U("Закрыть панель списка фирм"));
+  EXPECT_EQ(fs.KeyField->toolTip(), U("Введите ключевое слово для поиска объекта"));
+  EXPECT_EQ(fs.SearchByCaption->text(), U("Производить поиск по:"));
+  EXPECT_EQ(fs.ByNameBox->text(), U("Названию"));
+  EXPECT_EQ(fs.ByAddressBox->text(), U("Адресу"));
+  EXPECT_EQ(fs.ByKeywordBox->text(), U("Ключевым словам"));
+  for (QCheckBox* b : {fs.ByNameBox, fs.ByAddressBox, fs.ByKeywordBox}) {
     EXPECT_TRUE(b->isChecked());
     EXPECT_TRUE(b->font().underline());
   }
-  EXPECT_EQ(fs.CheckBox4->text(), U("Отображать найденые объекты"));
-  EXPECT_FALSE(fs.CheckBox4->isChecked());
+  EXPECT_EQ(fs.ShowFoundBox->text(), U("Отображать найденые объекты"));
+  EXPECT_FALSE(fs.ShowFoundBox->isChecked());
   EXPECT_EQ(fs.SearchFirmListView->toolTip(), U("Список фирм, достопримечательностей и других ключевых объектов"));
   EXPECT_EQ(fs.SearchFirmListView->columnWidth(0), 125);
   EXPECT_EQ(fs.SearchFirmListView->columnWidth(1), 85);
-  EXPECT_EQ(fs.Label6->text(), U("Количество найденых объектов:"));
+  EXPECT_EQ(fs.CountCaption->text(), U("Количество найденых объектов:"));
 
   InfoPanelWidget& info = *f.InfoPanel;
-  EXPECT_EQ(info.SpeedButton3->toolTip(), U("Закрыть панель информаци"));
+  EXPECT_EQ(info.CloseButton->toolTip(), U("Закрыть панель информаци"));
   EXPECT_EQ(info.FirmPic[0]->text(), "+");
   EXPECT_EQ(info.FirmPic[2]->toolTip(), U("Картинка объекта №3"));
-  EXPECT_EQ(info.Memo1->toolTip(), U("Информация об объекте"));
+  EXPECT_EQ(info.FirmText->toolTip(), U("Информация об объекте"));
 
   RoutesPanel& r = *f.PanelPath;
-  EXPECT_EQ(r.SpeedButton7->toolTip(), U("Закрыть панель маршрутов"));
+  EXPECT_EQ(r.CloseButton->toolTip(), U("Закрыть панель маршрутов"));
   EXPECT_EQ(ColumnCaption(r.ListOfPath2, 0), U("Тип маршрута"));
   EXPECT_EQ(ColumnCaption(r.ListOfPath2, 1), U("Название маршрута"));
   EXPECT_EQ(ColumnCaption(r.ListOfPath2, 2), U("Комментарии"));
@@ -180,72 +180,72 @@ TEST(MapWindow, SidePanelsAndTheirControls) {
 
 TEST(MapWindow, RoutesAndListSearchPanelsExcludeEachOther) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   f.show();
   f.MenuItem("N17")->trigger();  // "Показать панель"
   EXPECT_TRUE(f.PanelPath->isVisible());
   EXPECT_FALSE(f.PanelSearch->isVisible());
   EXPECT_FALSE(f.MenuItem("N15")->isChecked());
-  EXPECT_FALSE(f.SpeedButton1->isChecked());
+  EXPECT_FALSE(f.ListPanelButton->isChecked());
   EXPECT_TRUE(f.MenuItem("N17")->isChecked());
 
-  f.SpeedButton6->click();  // the small button under the tool bar
+  f.OpenListPanelButton->click();  // the small button under the tool bar
   EXPECT_TRUE(f.PanelSearch->isVisible());
   EXPECT_FALSE(f.PanelPath->isVisible());
   EXPECT_TRUE(f.MenuItem("N15")->isChecked());
-  EXPECT_TRUE(f.SpeedButton1->isChecked());
+  EXPECT_TRUE(f.ListPanelButton->isChecked());
   EXPECT_FALSE(f.MenuItem("N17")->isChecked());
 
-  f.PanelSearch->SpeedButton5->click();
+  f.PanelSearch->CloseButton->click();
   EXPECT_FALSE(f.PanelSearch->isVisible());
   EXPECT_FALSE(f.PanelLeft->isVisible());
-  EXPECT_FALSE(f.SpeedButton1->isChecked());
+  EXPECT_FALSE(f.ListPanelButton->isChecked());
   EXPECT_FALSE(f.MenuItem("N15")->isChecked());
-  f.SpeedButton1->click();
+  f.ListPanelButton->click();
   EXPECT_TRUE(f.PanelSearch->isVisible());
   EXPECT_TRUE(f.MenuItem("N15")->isChecked());
   f.MenuItem("N15")->trigger();
   EXPECT_FALSE(f.PanelSearch->isVisible());
-  EXPECT_FALSE(f.SpeedButton1->isChecked());
+  EXPECT_FALSE(f.ListPanelButton->isChecked());
 
   f.MenuItem("N17")->trigger();
-  f.PanelPath->SpeedButton7->click();
+  f.PanelPath->CloseButton->click();
   EXPECT_FALSE(f.PanelPath->isVisible());
   EXPECT_FALSE(f.MenuItem("N17")->isChecked());
 }
 
 TEST(MapWindow, FirmSearchPanelButtonAndMenuInStep) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   f.show();
-  f.SpeedButton2->click();
+  f.FirmPanelButton->click();
   EXPECT_TRUE(f.FirmSearch->isVisible());
   EXPECT_TRUE(f.MenuItem("N16")->isChecked());
-  f.FirmSearch->SpeedButton16->click();
+  f.FirmSearch->CloseButton->click();
   EXPECT_FALSE(f.FirmSearch->isVisible());
-  EXPECT_FALSE(f.SpeedButton2->isChecked());
+  EXPECT_FALSE(f.FirmPanelButton->isChecked());
   EXPECT_FALSE(f.MenuItem("N16")->isChecked());
   f.MenuItem("N16")->trigger();
   EXPECT_TRUE(f.FirmSearch->isVisible());
-  EXPECT_TRUE(f.SpeedButton2->isChecked());
-  f.SpeedButton2->click();
+  EXPECT_TRUE(f.FirmPanelButton->isChecked());
+  f.FirmPanelButton->click();
   EXPECT_FALSE(f.FirmSearch->isVisible());
   EXPECT_FALSE(f.PanelRight->isVisible());
 }
 
 TEST(MapWindow, TextAndObjectSwitchesMirrorEachOther) {
   TempDir root;
-  TForm2 f(root.Path());
-  f.SpeedButton12->click();
+  MapWindow f(root.Path());
+  f.LabelsButton->click();
   EXPECT_FALSE(f.Core().Flags.ShowTexts);
   EXPECT_FALSE(f.MenuItem("N7")->isChecked());
   f.MenuItem("N7")->trigger();
   EXPECT_TRUE(f.Core().Flags.ShowTexts);
-  EXPECT_TRUE(f.SpeedButton12->isChecked());
+  EXPECT_TRUE(f.LabelsButton->isChecked());
   f.MenuItem("N6")->trigger();
   EXPECT_FALSE(f.Core().Flags.ShowObjects);
-  EXPECT_FALSE(f.SpeedButton14->isChecked());
-  f.SpeedButton14->click();
+  EXPECT_FALSE(f.ObjectsButton->isChecked());
+  f.ObjectsButton->click();
   EXPECT_TRUE(f.Core().Flags.ShowObjects);
   EXPECT_TRUE(f.MenuItem("N6")->isChecked());
   f.MenuItem("N5")->trigger();
@@ -253,18 +253,18 @@ TEST(MapWindow, TextAndObjectSwitchesMirrorEachOther) {
   f.MenuItem("N18")->trigger();
   EXPECT_TRUE(f.Core().Flags.ShowRoutes);
   f.MenuItem("N8")->trigger();
-  EXPECT_FALSE(f.Core().Ui.N8ZoomOnSelect);
+  EXPECT_FALSE(f.Core().Ui.ZoomOnSelect);
   f.MenuItem("N10")->trigger();
-  EXPECT_FALSE(f.Core().Ui.N10ShowInfo);
-  f.FirmSearch->CheckBox4->click();
+  EXPECT_FALSE(f.Core().Ui.ShowFirmInfo);
+  f.FirmSearch->ShowFoundBox->click();
   EXPECT_TRUE(f.Core().Flags.ShowFoundFirms);
-  f.FirmSearch->CheckBox2->click();
-  EXPECT_FALSE(f.Core().Search.CheckBox2);
+  f.FirmSearch->ByAddressBox->click();
+  EXPECT_FALSE(f.Core().Search.SearchFirmAddresses);
 }
 
 TEST(MapWindow, StatusBarPanelsStartAtTheirDesignWidths) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   EXPECT_EQ(f.statusBar()->objectName(), "StatusBar1");
   EXPECT_EQ(f.StatusPanel[0]->width(), 150);
   EXPECT_EQ(f.StatusPanel[1]->width(), 350);
@@ -273,7 +273,7 @@ TEST(MapWindow, StatusBarPanelsStartAtTheirDesignWidths) {
 
 TEST(MapWindow, StatusPanelsAreEightPixelsPerCharacterOfTheirTexts) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   f.Core().Selection.StatusText1 = cp1251::FromUtf8("улица Ленина");  // 12 characters
   UpdateSelectionOverlay(f.Core());
   f.SyncFromCore();
@@ -296,7 +296,7 @@ int NeededWidth(const QLabel* panel) {
 // keeps its 8 pixels a character where that is wider.
 TEST(MapWindow, StatusPanelsAreWideEnoughForTheirTexts) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   for (const char* text : {"Кафе", "5", "48", "Школа №1", "улица Ленина"}) {
     SelectionState& s = f.Core().Selection;
     s.StatusText0 = s.StatusText1 = s.StatusText2 = cp1251::FromUtf8(text);
@@ -315,36 +315,36 @@ TEST(MapWindow, LayerFlagsOutliveALoad) {
   TempDir root;
   WriteAbout(root.Path(), "Alpha", {"Альфа"});
   ShellWindows w(root.Path());
-  w.form1->LoadClick();
-  TForm2& f = *w.form2;
+  w.cityChooser->LoadClick();
+  MapWindow& f = *w.mapWindow;
   EXPECT_TRUE(f.MenuItem("N7")->isChecked());
   f.MenuItem("N7")->trigger();  // text labels off
   f.MenuItem("N19")->trigger();
-  w.form1->LoadClick();
+  w.cityChooser->LoadClick();
   EXPECT_TRUE(f.isVisible());
   EXPECT_FALSE(f.Core().Flags.ShowTexts);
   EXPECT_FALSE(f.MenuItem("N7")->isChecked());
-  EXPECT_FALSE(f.SpeedButton12->isChecked());
-  EXPECT_TRUE(f.SpeedButton14->isChecked());
+  EXPECT_FALSE(f.LabelsButton->isChecked());
+  EXPECT_TRUE(f.ObjectsButton->isChecked());
 }
 
 TEST(MapWindow, LoadHidesTheFirmSearchPanelAndResetsTheZoomText) {
   TempDir root;
   WriteAbout(root.Path(), "Alpha", {"Альфа"});
   ShellWindows w(root.Path());
-  TForm2& f = *w.form2;
-  f.SpeedButton2->click();
-  w.form1->LoadClick();
+  MapWindow& f = *w.mapWindow;
+  f.FirmPanelButton->click();
+  w.cityChooser->LoadClick();
   EXPECT_FALSE(f.FirmSearch->isVisible());
-  EXPECT_FALSE(f.SpeedButton2->isChecked());
+  EXPECT_FALSE(f.FirmPanelButton->isChecked());
   EXPECT_FALSE(f.MenuItem("N16")->isChecked());
   EXPECT_EQ(f.ZoomEdit->text(), "100%");
-  EXPECT_EQ(f.TrackBar1->value(), 2);
+  EXPECT_EQ(f.ZoomSlider->value(), 2);
 }
 
 TEST(MapWindow, AuxiliaryWindowsOpenThroughTheirHooks) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   int about = 0, help = 0;
   f.ShowAboutWindow = [&] { ++about; };
   f.ShowHelpWindow = [&] { ++help; };
@@ -358,14 +358,14 @@ TEST(MapWindow, AuxiliaryWindowsOpenThroughTheirHooks) {
 // panel: the caption wraps instead of running under the count.
 TEST(MapWindow, SearchFootersShowTheirWholeTexts) {
   TempDir root;
-  TForm2 f(root.Path());
+  MapWindow f(root.Path());
   f.resize(1200, 800);
   f.show();
-  f.SpeedButton2->click();  // the firm search panel
-  f.Core().Search.Label2 = f.Core().Search.Label5 = "22200";
+  f.FirmPanelButton->click();  // the firm search panel
+  f.Core().Search.ListCountText = f.Core().Search.FirmCountText = "22200";
   f.SyncFromCore();
   for (const auto& [caption, count] :
-       {std::pair{f.PanelSearch->Label1, f.PanelSearch->Label2}, std::pair{f.FirmSearch->Label6, f.FirmSearch->Label5}}) {
+       {std::pair{f.PanelSearch->CountCaption, f.PanelSearch->CountLabel}, std::pair{f.FirmSearch->CountCaption, f.FirmSearch->CountLabel}}) {
     QApplication::processEvents();
     ASSERT_EQ(caption->text(), U("Количество найденых объектов:"));
     ASSERT_EQ(count->text(), "22200");

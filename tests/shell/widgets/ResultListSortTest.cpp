@@ -63,9 +63,9 @@ TEST(ResultListSort, AHeaderClickSortsByHouseNumberAndRowsKeepTheirRecords) {
                                {W("Автобус"), W("№ 2"), W(" "), "2", "300 900 400 900"},
                                {W("Автобус"), W("№ 1"), W(" "), "2", "500 900 600 900"}});
   ShellWindows w(city.DataRoot());
-  w.form1->LoadClick();
+  w.cityChooser->LoadClick();
   ASSERT_TRUE(w.messages.empty()) << w.messages.front();
-  TForm2& f = *w.form2;
+  MapWindow& f = *w.mapWindow;
   const ViewState& view = f.Core().View;
 
   struct Case {
@@ -80,8 +80,8 @@ TEST(ResultListSort, AHeaderClickSortsByHouseNumberAndRowsKeepTheirRecords) {
   const std::vector<Case> cases = {
       {"list search by address",
        [&] {
-         f.PanelSearch->Edit1->setText(U("мира"));  // the buildings (firms are found by name)
-         QTest::keyClick(f.PanelSearch->Edit1, Qt::Key_Return);
+         f.PanelSearch->KeyField->setText(U("мира"));  // the buildings (firms are found by name)
+         QTest::keyClick(f.PanelSearch->KeyField, Qt::Key_Return);
          return f.PanelSearch->SearchListView;
        },
        0,
@@ -91,8 +91,8 @@ TEST(ResultListSort, AHeaderClickSortsByHouseNumberAndRowsKeepTheirRecords) {
       {"firm search by address",
        [&] {
          f.MenuItem("N16")->trigger();
-         f.FirmSearch->Edit2->setText(U("мира"));
-         QTest::keyClick(f.FirmSearch->Edit2, Qt::Key_Return);
+         f.FirmSearch->KeyField->setText(U("мира"));
+         QTest::keyClick(f.FirmSearch->KeyField, Qt::Key_Return);
          return f.FirmSearch->SearchFirmListView;
        },
        1, {U("Мира 10"), U("Мира 2"), U("Мира 1"), U("Мира 10а")},
@@ -128,10 +128,10 @@ TEST(ResultListSort, AHeaderClickSortsByHouseNumberAndRowsKeepTheirRecords) {
 
   // The hidden lists keep the order the searches made; a new search is shown
   // in the order the user chose.
-  EXPECT_EQ(cp1251::ToUtf8(f.Core().Search.ListView1[0].Cell(kCaption)), "Мира 10");
-  EXPECT_EQ(f.Core().Search.ListView2[0].Cell(kCaption), "0");
+  EXPECT_EQ(cp1251::ToUtf8(f.Core().Search.FoundRecords[0].Cell(kCaption)), "Мира 10");
+  EXPECT_EQ(f.Core().Search.FoundFirms[0].Cell(kCaption), "0");
   f.MenuItem("N15")->trigger();
-  f.PanelSearch->Edit1->setText(U("мира 1"));
-  QTest::keyClick(f.PanelSearch->Edit1, Qt::Key_Return);
+  f.PanelSearch->KeyField->setText(U("мира 1"));
+  QTest::keyClick(f.PanelSearch->KeyField, Qt::Key_Return);
   EXPECT_EQ(ColumnTexts(f.PanelSearch->SearchListView, 0), (QStringList{U("Мира 1"), U("Мира 10"), U("Мира 10а")}));
 }

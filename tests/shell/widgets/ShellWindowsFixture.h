@@ -12,8 +12,8 @@
 
 #include "mapdata/Cp1251.h"
 #include "render/ViewTransform.h"
-#include "shell/widgets/TForm1.h"
-#include "shell/widgets/TForm2.h"
+#include "shell/widgets/CityChooserWindow.h"
+#include "shell/widgets/MapWindow.h"
 #include "support/TempDir.h"
 
 inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -44,18 +44,18 @@ inline void WriteAbout(const std::filesystem::path& root, const std::string& cit
 struct ShellWindows {
   explicit ShellWindows(const std::filesystem::path& root) : ShellWindows(std::vector<std::filesystem::path>{root}) {}
   explicit ShellWindows(const std::vector<std::filesystem::path>& roots) {
-    form1 = std::make_unique<TForm1>(roots);
-    form2 = std::make_unique<TForm2>(roots.front());
-    form1->MessageSink = [this](const std::string& m) { messages.push_back(m); };
-    form2->MessageSink = [this](const std::string& m) { messages.push_back(m); };
-    form1->EndProgram = [this] { ++programEnds; };
-    form2->EndProgram = [this] { ++programEnds; };
-    form1->SetMapWindow(form2.get());
-    form2->SetCityWindow(form1.get());
-    form1->show();
+    cityChooser = std::make_unique<CityChooserWindow>(roots);
+    mapWindow = std::make_unique<MapWindow>(roots.front());
+    cityChooser->MessageSink = [this](const std::string& m) { messages.push_back(m); };
+    mapWindow->MessageSink = [this](const std::string& m) { messages.push_back(m); };
+    cityChooser->EndProgram = [this] { ++programEnds; };
+    mapWindow->EndProgram = [this] { ++programEnds; };
+    cityChooser->SetMapWindow(mapWindow.get());
+    mapWindow->SetCityWindow(cityChooser.get());
+    cityChooser->show();
   }
-  std::unique_ptr<TForm1> form1;
-  std::unique_ptr<TForm2> form2;
+  std::unique_ptr<CityChooserWindow> cityChooser;
+  std::unique_ptr<MapWindow> mapWindow;
   std::vector<std::string> messages;
   int programEnds = 0;
 };

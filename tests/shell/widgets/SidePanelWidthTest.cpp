@@ -60,20 +60,20 @@ TEST(SidePanels, SplittersWidenThePanelsForGoodAndTheListsShowWholeTexts) {
 
   struct Case {
     const char* Splitter;
-    std::function<QWidget*(TForm2&)> Panel;  // opened before the drag
+    std::function<QWidget*(MapWindow&)> Panel;  // opened before the drag
     int Drag, Width;                         // the panel's width after it
   };
   const std::vector<Case> cases = {
-      {"LeftSplitter", [](TForm2& f) { return static_cast<QWidget*>(f.PanelSearch); }, 100, 310},
-      {"RightSplitter", [](TForm2& f) { f.SpeedButton2->click(); return static_cast<QWidget*>(f.FirmSearch); }, -50,
+      {"LeftSplitter", [](MapWindow& f) { return static_cast<QWidget*>(f.PanelSearch); }, 100, 310},
+      {"RightSplitter", [](MapWindow& f) { f.FirmPanelButton->click(); return static_cast<QWidget*>(f.FirmSearch); }, -50,
        270},
   };
   {
     QSettings settings(file, QSettings::IniFormat);
     AppWindows w({city.DataRoot()}, &settings);
-    w.Form1.show();
-    w.Form1.LoadClick();
-    TForm2& f = w.Form2;
+    w.CityChooser.show();
+    w.CityChooser.LoadClick();
+    MapWindow& f = w.Map;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     EXPECT_EQ(f.PanelSearch->width(), 210);
     for (const Case& c : cases) {
@@ -88,8 +88,8 @@ TEST(SidePanels, SplittersWidenThePanelsForGoodAndTheListsShowWholeTexts) {
       EXPECT_EQ(panel->width(), c.Width) << c.Splitter;
       EXPECT_LT(f.VisibleMapRect().width(), mapEdge) << c.Splitter;  // the map gives way
     }
-    f.PanelSearch->Edit1->setText(U("Селезнёва 28"));
-    f.PanelSearch->SpeedButton4->click();
+    f.PanelSearch->KeyField->setText(U("Селезнёва 28"));
+    f.PanelSearch->SearchButton->click();
     QTableView* results = f.PanelSearch->SearchListView;
     ASSERT_EQ(Rows(results), 5);
     for (int row = 0; row < Rows(results); ++row)
@@ -102,9 +102,9 @@ TEST(SidePanels, SplittersWidenThePanelsForGoodAndTheListsShowWholeTexts) {
   }
   QSettings settings(file, QSettings::IniFormat);
   AppWindows w({city.DataRoot()}, &settings);
-  w.Form1.show();
-  w.Form1.LoadClick();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.Form2));
-  EXPECT_EQ(w.Form2.PanelPath->width(), 310);
-  EXPECT_EQ(w.Form2.FirmSearch->width(), 270);
+  w.CityChooser.show();
+  w.CityChooser.LoadClick();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.Map));
+  EXPECT_EQ(w.Map.PanelPath->width(), 310);
+  EXPECT_EQ(w.Map.FirmSearch->width(), 270);
 }

@@ -36,10 +36,10 @@ struct Crossing {
     city.Plain("Data/Regions.txt", {{W("Жилая зона"), "4", "655 605 760 605 760 700 655 700", "0", " "}});
     city.Plain("Data/Objects.txt", {{W("Школа"), W("Мира"), "7", W("Гимназия"), "720 680", "0"}});
     windows = std::make_unique<ShellWindows>(city.DataRoot());
-    windows->form1->LoadClick();
+    windows->cityChooser->LoadClick();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Form()));
   }
-  TForm2& Form() { return *windows->form2; }
+  MapWindow& Form() { return *windows->mapWindow; }
   MapContextMenu& Menu() { return *Form().ContextMenu(); }
 
   // The window pixel of map point (x, y).
@@ -106,7 +106,7 @@ TEST(WhatIsHere, ListsWhatLiesUnderThePoint) {
 // ticked); a region is shown but cannot be chosen.
 TEST(WhatIsHere, ChoosingARowSelectsItAsTheListSearchWould) {
   Crossing c;
-  TForm2& f = c.Form();
+  MapWindow& f = c.Form();
   ASSERT_EQ(c.WhatIsHere(650, 600).size(), 2);
   c.ClickRow(0, false);
   EXPECT_TRUE(f.Core().Selection.StreetSelected);
@@ -134,8 +134,8 @@ TEST(WhatIsHere, ChoosingARowSelectsItAsTheListSearchWould) {
 // put; on bare ground it clears the selection; an icon still answers first.
 TEST(WhatIsHere, ALeftClickChoosesTheBuildingOrStreetUnderIt) {
   Crossing c;
-  TForm2& f = c.Form();
-  f.TrackBar1->setValue(4);  // 200%: buildings are drawn
+  MapWindow& f = c.Form();
+  f.ZoomSlider->setValue(4);  // 200%: buildings are drawn
   struct Case {
     const char* what;
     int x, y;
@@ -167,7 +167,7 @@ TEST(WhatIsHere, ALeftClickChoosesTheBuildingOrStreetUnderIt) {
 
 TEST(WhatIsHere, CentresAndCopiesThePointAndARightDragOnlyDrags) {
   Crossing c;
-  TForm2& f = c.Form();
+  MapWindow& f = c.Form();
   c.RightClick(740, 620);
   c.Menu().CopyCoordinatesItem->trigger();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "740 620");

@@ -36,15 +36,15 @@ class MapContextMenu;
 class MapArea;
 class PanelEdge;
 class RoutesPanel;
-class TForm1;
+class CityChooserWindow;
 
-class TForm2 : public QMainWindow, public MapHost {
+class MapWindow : public QMainWindow, public MapHost {
  public:
-  explicit TForm2(fs::path dataRoot = DefaultDataRoot(), QWidget* parent = nullptr);
-  ~TForm2() override;
+  explicit MapWindow(fs::path dataRoot = DefaultDataRoot(), QWidget* parent = nullptr);
+  ~MapWindow() override;
 
   MapCore& Core() { return core_; }
-  void SetCityWindow(TForm1* form1) { form1_ = form1; }
+  void SetCityWindow(CityChooserWindow* cityChooser) { cityChooser_ = cityChooser; }
 
   // Where messages go; unset, a modal message box shows them (UTF-8).
   std::function<void(const std::string&)> MessageSink;
@@ -90,44 +90,44 @@ class TForm2 : public QMainWindow, public MapHost {
   int ScreenPixelHeight() const override;
 
   // Menu and tool bar handlers.
-  void N19Click();
-  void N2Click();
-  void N7Click(bool checked);
-  void N6Click(bool checked);
-  void N5Click(bool checked);
-  void N8Click(bool checked);
-  void N10Click(bool checked);
-  void N15Click(bool checked);
-  void N16Click(bool checked);
-  void N17Click(bool checked);
-  void N18Click(bool checked);
-  void N21Click();
-  void N22Click();
+  void OnMainMenuClicked();
+  void OnExitClicked();
+  void OnTextItemToggled(bool checked);
+  void OnShowObjectsItemToggled(bool checked);
+  void OnClickSelectItemToggled(bool checked);
+  void OnZoomOnSelectItemToggled(bool checked);
+  void OnShowFirmInfoItemToggled(bool checked);
+  void OnListSearchItemToggled(bool checked);
+  void OnFirmSearchItemToggled(bool checked);
+  void OnRoutesItemToggled(bool checked);
+  void OnAllRoutesItemToggled(bool checked);
+  void OnAboutClicked();
+  void OnHelpClicked();
   void WholeCityClick();   // "Весь город": menu item, tool button (Home on the map)
   void SaveImageClick();   // "Сохранить изображение…"
   void PrintClick();       // "Печать…"
-  void SpeedButton12Click();
-  void SpeedButton14Click();
-  void SpeedButton1Click();
-  void SpeedButton2Click();
-  void SpeedButton6Click();
-  void SpeedButton5Click();
-  void SpeedButton7Click();
-  void SpeedButton16Click();
-  void SpeedButton3Click();
-  void SpeedButton4Click();
-  void SpeedButton8Click();
-  void SpeedButton9Click();
-  void SpeedButton10Click();
+  void OnLabelsButtonClicked();
+  void OnObjectsButtonClicked();
+  void OnListPanelButtonClicked();
+  void OnFirmPanelButtonClicked();
+  void OnOpenListPanelClicked();
+  void OnListSearchCloseClicked();
+  void OnRoutesCloseClicked();
+  void OnFirmSearchCloseClicked();
+  void OnInfoCloseClicked();
+  void OnListSearchClicked();
+  void OnFirmSearchClicked();
+  void OnKeywordSearchClicked();
+  void OnAddKeywordClicked();
   void ObjectComboBoxSelect(int index);
-  void ComboBox1Select(int index);
-  void CheckBox4Click();
-  void TrackBar1Change(int position);
+  void OnKeywordChosen(int index);
+  void OnShowFoundFirmsClicked();
+  void OnZoomSliderMoved(int position);
   void ZoomEditKeyPress();
-  void Panel5Click();
-  void ControlBar1Resize();
-  void Edit1KeyPress();
-  void Edit2KeyPress();
+  void OnZoomPanelClicked();
+  void OnToolBarResized();
+  void OnListKeyEntered();
+  void OnFirmKeyEntered();
   void SearchListViewClick();
   void SearchListViewDblClick();
   void SearchFirmListViewClick();
@@ -157,20 +157,20 @@ class TForm2 : public QMainWindow, public MapHost {
   MapArea* MapView() const { return mapArea_; }
   MapContextMenu* ContextMenu() const { return contextMenu_; }
   QAction* MenuItem(const char* name) const;
-  QFrame* ControlBar1 = nullptr;
-  QToolButton* SpeedButton12 = nullptr;
-  QToolButton* SpeedButton14 = nullptr;
+  QFrame* ToolBar = nullptr;
+  QToolButton* LabelsButton = nullptr;
+  QToolButton* ObjectsButton = nullptr;
   QComboBox* ObjectComboBox = nullptr;
-  QToolButton* SpeedButton1 = nullptr;
-  QToolButton* SpeedButton2 = nullptr;
-  QComboBox* ComboBox1 = nullptr;
-  QToolButton* SpeedButton9 = nullptr;
-  QToolButton* SpeedButton10 = nullptr;
+  QToolButton* ListPanelButton = nullptr;
+  QToolButton* FirmPanelButton = nullptr;
+  QComboBox* KeywordBox = nullptr;
+  QToolButton* KeywordSearchButton = nullptr;
+  QToolButton* AddKeywordButton = nullptr;
   QFrame* WholeCityPanel = nullptr;
   QToolButton* WholeCityButton = nullptr;
-  QFrame* Panel5 = nullptr;
-  QLabel* Label3 = nullptr;
-  QSlider* TrackBar1 = nullptr;
+  QFrame* ZoomPanel = nullptr;
+  QLabel* ZoomCaption = nullptr;
+  QSlider* ZoomSlider = nullptr;
   QLineEdit* ZoomEdit = nullptr;
   QWidget* PanelLeft = nullptr;
   ListSearchPanel* PanelSearch = nullptr;
@@ -180,9 +180,9 @@ class TForm2 : public QMainWindow, public MapHost {
   PanelEdge* RightSplitter = nullptr;
   InfoPanelWidget* InfoPanel = nullptr;
   FirmSearchPanel* FirmSearch = nullptr;
-  QFrame* Panel14 = nullptr;
-  QToolButton* SpeedButton6 = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
+  QFrame* ListPanelOpener = nullptr;
+  QToolButton* OpenListPanelButton = nullptr;
+  QStatusBar* MapStatusBar = nullptr;
   QLabel* StatusPanel[3] = {nullptr, nullptr, nullptr};
   QTimer* HintTimer = nullptr;
 
@@ -231,7 +231,7 @@ class TForm2 : public QMainWindow, public MapHost {
   void Remember();
 
   MapCore core_;
-  TForm1* form1_ = nullptr;
+  CityChooserWindow* cityChooser_ = nullptr;
   MapArea* mapArea_ = nullptr;
   int leftPanelWidth_ = kLeftPanelWidth;
   int rightPanelWidth_ = kRightPanelWidth;

@@ -1,4 +1,4 @@
-#include "info/widgets/TForm5.h"
+#include "info/widgets/HelpWindow.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -46,7 +46,7 @@ QFrame* NewPanel(QWidget* parent, int index) {
 
 }  // namespace
 
-TForm5::TForm5(QWidget* parent) : QDialog(parent) {
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   setObjectName("Form5");
   setWindowTitle(U("Помощь"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -64,27 +64,27 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent) {
 
 // The tree as wide as its widest name at its depth (every node expanded), so
 // that a window wide enough shows every name whole.
-int TForm5::TreeWidthWanted() const {
-  const QFontMetrics metrics(TreeView1->font());
+int HelpWindow::TreeWidthWanted() const {
+  const QFontMetrics metrics(TopicTree->font());
   int widest = 0;
   for (QTreeWidgetItem* node : nodes_) {
     int depth = 1;
     for (QTreeWidgetItem* p = node->parent(); p; p = p->parent()) ++depth;
-    widest = std::max(widest, TreeView1->indentation() * depth + metrics.horizontalAdvance(node->text(0)));
+    widest = std::max(widest, TopicTree->indentation() * depth + metrics.horizontalAdvance(node->text(0)));
   }
-  const int scrollBar = TreeView1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TreeView1);
-  return widest + 2 * TreeView1->frameWidth() + scrollBar + 2 * kMargin + 8;
+  const int scrollBar = TopicTree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TopicTree);
+  return widest + 2 * TopicTree->frameWidth() + scrollBar + 2 * kMargin + 8;
 }
 
 // The tree keeps its first width, widening with half of what the window has
 // grown, as far as its names need; the topic panels take the rest, their texts
 // all the room below the title.
-void TForm5::LayOut() {
+void HelpWindow::LayOut() {
   const int height = this->height() - kMargin - kGap;
   const int grown = std::max(0, width() - kFirstSize.width());
   const int treeWidth = std::clamp(TreeWidthWanted(), kTreeWidth, kTreeWidth + grown / 2);
-  Panel1->setGeometry(kMargin, kMargin, treeWidth, height);
-  TreeView1->setGeometry(kMargin, kMargin, treeWidth - 2 * kMargin, height - 2 * kMargin);
+  TreeFrame->setGeometry(kMargin, kMargin, treeWidth, height);
+  TopicTree->setGeometry(kMargin, kMargin, treeWidth - 2 * kMargin, height - 2 * kMargin);
   const QRect box(kMargin + treeWidth + kGap, kMargin, width() - (kMargin + treeWidth + kGap) - kGap, height);
   for (auto& [number, panel] : panels_) {
     panel->setGeometry(box);
@@ -94,7 +94,7 @@ void TForm5::LayOut() {
 
 // A title longer than its line wraps rather than being cut; the text starts
 // below it.
-void TForm5::LayOutTopic(int number) {
+void HelpWindow::LayOutTopic(int number) {
   QFrame* panel = Pan(number);
   QLabel* title = titles_.at(number);
   const int titleWidth = panel->width() - title->x() - kMargin;
@@ -103,48 +103,48 @@ void TForm5::LayOutTopic(int number) {
   PanText(number)->setGeometry(kMargin, top, panel->width() - 2 * kMargin, panel->height() - top - kMargin);
 }
 
-void TForm5::resizeEvent(QResizeEvent* event) {
+void HelpWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   LayOut();
 }
 
-void TForm5::BuildTree() {
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName("Panel1");
-  Panel1->setGeometry(8, 8, 297, 273);
-  Panel1->setFrameShape(QFrame::Panel);
-  Panel1->setFrameShadow(QFrame::Raised);
+void HelpWindow::BuildTree() {
+  TreeFrame = new QFrame(this);
+  TreeFrame->setObjectName("Panel1");
+  TreeFrame->setGeometry(8, 8, 297, 273);
+  TreeFrame->setFrameShape(QFrame::Panel);
+  TreeFrame->setFrameShadow(QFrame::Raised);
 
-  TreeView1 = new QTreeWidget(Panel1);
-  TreeView1->setObjectName("TreeView1");
-  TreeView1->setGeometry(8, 8, 281, 257);
-  TreeView1->setHeaderHidden(true);
-  TreeView1->setIndentation(19);
+  TopicTree = new QTreeWidget(TreeFrame);
+  TopicTree->setObjectName("TreeView1");
+  TopicTree->setGeometry(8, 8, 281, 257);
+  TopicTree->setHeaderHidden(true);
+  TopicTree->setIndentation(19);
   // Long topic names are not cut short: the column is as wide as they need and
   // the tree scrolls sideways.
-  TreeView1->header()->setStretchLastSection(false);
-  TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  QFont underlined = TreeView1->font();
+  TopicTree->header()->setStretchLastSection(false);
+  TopicTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  TopicTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  QFont underlined = TopicTree->font();
   underlined.setUnderline(true);
-  TreeView1->setFont(underlined);
+  TopicTree->setFont(underlined);
 
   for (const HelpNode& node : HelpNodes()) {
-    QTreeWidgetItem* item = node.Parent < 0 ? new QTreeWidgetItem(TreeView1)
+    QTreeWidgetItem* item = node.Parent < 0 ? new QTreeWidgetItem(TopicTree)
                                             : new QTreeWidgetItem(nodes_[static_cast<size_t>(node.Parent)]);
     item->setText(0, U(node.Text));
     nodes_.push_back(item);
   }
-  TreeView1->collapseAll();
-  TreeView1->setCurrentItem(nullptr);
-  TreeView1->installEventFilter(this);
+  TopicTree->collapseAll();
+  TopicTree->setCurrentItem(nullptr);
+  TopicTree->installEventFilter(this);
   // The topic follows the current node however it moves: a click, the arrow
   // keys, Home, End or a typed name.
-  connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this] { TreeView1Click(); });
-  connect(TreeView1, &QTreeWidget::itemClicked, this, [this] { TreeView1Click(); });
+  connect(TopicTree, &QTreeWidget::currentItemChanged, this, [this] { ShowSelectedTopic(); });
+  connect(TopicTree, &QTreeWidget::itemClicked, this, [this] { ShowSelectedTopic(); });
 }
 
-void TForm5::BuildPanels() {
+void HelpWindow::BuildPanels() {
   for (const HelpTopic& topic : HelpTopics()) {
     QFrame* panel = NewPanel(this, topic.Node);
     panels_[topic.Node] = panel;
@@ -179,23 +179,23 @@ void TForm5::BuildPanels() {
   }
 }
 
-QTreeWidgetItem* TForm5::Node(int index) const {
+QTreeWidgetItem* HelpWindow::Node(int index) const {
   if (index < 0 || index >= NodeCount()) return nullptr;
   return nodes_[static_cast<size_t>(index)];
 }
 
-QFrame* TForm5::Pan(int index) const {
+QFrame* HelpWindow::Pan(int index) const {
   const auto it = panels_.find(index);
   return it == panels_.end() ? nullptr : it->second;
 }
 
-QPlainTextEdit* TForm5::PanText(int index) const {
+QPlainTextEdit* HelpWindow::PanText(int index) const {
   const auto it = texts_.find(index);
   return it == texts_.end() ? nullptr : it->second;
 }
 
-void TForm5::TreeView1Click() {
-  QTreeWidgetItem* current = TreeView1->currentItem();
+void HelpWindow::ShowSelectedTopic() {
+  QTreeWidgetItem* current = TopicTree->currentItem();
   if (!current) return;
   int index = -1;
   for (int i = 0; i < NodeCount(); ++i)
@@ -204,17 +204,17 @@ void TForm5::TreeView1Click() {
   for (auto& [number, panel] : panels_) panel->setVisible(number == shown);
 }
 
-bool TForm5::FormKeyPress(QKeyEvent* event) {
+bool HelpWindow::FormKeyPress(QKeyEvent* event) {
   if (event->key() != Qt::Key_Escape) return false;
   close();
   return true;
 }
 
-bool TForm5::eventFilter(QObject* watched, QEvent* event) {
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && FormKeyPress(static_cast<QKeyEvent*>(event))) return true;
   return QDialog::eventFilter(watched, event);
 }
 
-void TForm5::keyPressEvent(QKeyEvent* event) {
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
   if (!FormKeyPress(event)) QDialog::keyPressEvent(event);
 }

@@ -39,11 +39,11 @@
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/MapContextMenu.h"
 #include "shell/widgets/SidePanels.h"
-#include "shell/widgets/TForm1.h"
-#include "shell/widgets/TForm2.h"
+#include "shell/widgets/CityChooserWindow.h"
+#include "shell/widgets/MapWindow.h"
 #include "shell/widgets/WidgetKit.h"
 
-void TForm2::ConnectHandlers() {
+void MapWindow::ConnectHandlers() {
   // Every handler runs guarded, named after the control that sent its signal,
   // and is followed by the mirror of the state into the controls.
   auto on = [this](auto&& handler) {
@@ -51,61 +51,61 @@ void TForm2::ConnectHandlers() {
   };
   auto item = [this](const char* name) { return MenuItem(name); };
 
-  connect(item("N19"), &QAction::triggered, this, on([this](bool) { N19Click(); }));
-  connect(item("N2"), &QAction::triggered, this, [this](bool) { N2Click(); });
-  connect(item("N7"), &QAction::triggered, this, on([this](bool c) { N7Click(c); }));
-  connect(item("N6"), &QAction::triggered, this, on([this](bool c) { N6Click(c); }));
-  connect(item("N5"), &QAction::triggered, this, on([this](bool c) { N5Click(c); }));
-  connect(item("N8"), &QAction::triggered, this, on([this](bool c) { N8Click(c); }));
-  connect(item("N10"), &QAction::triggered, this, on([this](bool c) { N10Click(c); }));
-  connect(item("N15"), &QAction::triggered, this, on([this](bool c) { N15Click(c); }));
-  connect(item("N16"), &QAction::triggered, this, on([this](bool c) { N16Click(c); }));
-  connect(item("N17"), &QAction::triggered, this, on([this](bool c) { N17Click(c); }));
-  connect(item("N18"), &QAction::triggered, this, on([this](bool c) { N18Click(c); }));
-  connect(item("N21"), &QAction::triggered, this, on([this](bool) { N21Click(); }));
-  connect(item("N22"), &QAction::triggered, this, on([this](bool) { N22Click(); }));
+  connect(item("N19"), &QAction::triggered, this, on([this](bool) { OnMainMenuClicked(); }));
+  connect(item("N2"), &QAction::triggered, this, [this](bool) { OnExitClicked(); });
+  connect(item("N7"), &QAction::triggered, this, on([this](bool c) { OnTextItemToggled(c); }));
+  connect(item("N6"), &QAction::triggered, this, on([this](bool c) { OnShowObjectsItemToggled(c); }));
+  connect(item("N5"), &QAction::triggered, this, on([this](bool c) { OnClickSelectItemToggled(c); }));
+  connect(item("N8"), &QAction::triggered, this, on([this](bool c) { OnZoomOnSelectItemToggled(c); }));
+  connect(item("N10"), &QAction::triggered, this, on([this](bool c) { OnShowFirmInfoItemToggled(c); }));
+  connect(item("N15"), &QAction::triggered, this, on([this](bool c) { OnListSearchItemToggled(c); }));
+  connect(item("N16"), &QAction::triggered, this, on([this](bool c) { OnFirmSearchItemToggled(c); }));
+  connect(item("N17"), &QAction::triggered, this, on([this](bool c) { OnRoutesItemToggled(c); }));
+  connect(item("N18"), &QAction::triggered, this, on([this](bool c) { OnAllRoutesItemToggled(c); }));
+  connect(item("N21"), &QAction::triggered, this, on([this](bool) { OnAboutClicked(); }));
+  connect(item("N22"), &QAction::triggered, this, on([this](bool) { OnHelpClicked(); }));
   connect(item("WholeCityItem"), &QAction::triggered, this, on([this](bool) { WholeCityClick(); }));
   connect(item("SaveImageItem"), &QAction::triggered, this, on([this](bool) { SaveImageClick(); }));
   connect(item("PrintItem"), &QAction::triggered, this, on([this](bool) { PrintClick(); }));
 
-  connect(SpeedButton12, &QToolButton::clicked, this, on([this](bool) { SpeedButton12Click(); }));
-  connect(SpeedButton14, &QToolButton::clicked, this, on([this](bool) { SpeedButton14Click(); }));
-  connect(SpeedButton1, &QToolButton::clicked, this, on([this](bool) { SpeedButton1Click(); }));
-  connect(SpeedButton2, &QToolButton::clicked, this, on([this](bool) { SpeedButton2Click(); }));
-  connect(SpeedButton6, &QToolButton::clicked, this, on([this](bool) { SpeedButton6Click(); }));
-  connect(SpeedButton9, &QToolButton::clicked, this, on([this](bool) { SpeedButton9Click(); }));
-  connect(SpeedButton10, &QToolButton::clicked, this, on([this](bool) { SpeedButton10Click(); }));
+  connect(LabelsButton, &QToolButton::clicked, this, on([this](bool) { OnLabelsButtonClicked(); }));
+  connect(ObjectsButton, &QToolButton::clicked, this, on([this](bool) { OnObjectsButtonClicked(); }));
+  connect(ListPanelButton, &QToolButton::clicked, this, on([this](bool) { OnListPanelButtonClicked(); }));
+  connect(FirmPanelButton, &QToolButton::clicked, this, on([this](bool) { OnFirmPanelButtonClicked(); }));
+  connect(OpenListPanelButton, &QToolButton::clicked, this, on([this](bool) { OnOpenListPanelClicked(); }));
+  connect(KeywordSearchButton, &QToolButton::clicked, this, on([this](bool) { OnKeywordSearchClicked(); }));
+  connect(AddKeywordButton, &QToolButton::clicked, this, on([this](bool) { OnAddKeywordClicked(); }));
   connect(WholeCityButton, &QToolButton::clicked, this, on([this](bool) { WholeCityClick(); }));
   connect(ObjectComboBox, &QComboBox::activated, this, on([this](int i) { ObjectComboBoxSelect(i); }));
-  connect(ComboBox1, &QComboBox::activated, this, on([this](int i) { ComboBox1Select(i); }));
-  connect(TrackBar1, &QSlider::valueChanged, this, on([this](int p) { TrackBar1Change(p); }));
+  connect(KeywordBox, &QComboBox::activated, this, on([this](int i) { OnKeywordChosen(i); }));
+  connect(ZoomSlider, &QSlider::valueChanged, this, on([this](int p) { OnZoomSliderMoved(p); }));
   connect(ZoomEdit, &QLineEdit::returnPressed, this, on([this] { ZoomEditKeyPress(); }));
 
-  connect(PanelSearch->SpeedButton5, &QToolButton::clicked, this, on([this](bool) { SpeedButton5Click(); }));
-  connect(PanelSearch->SpeedButton4, &QToolButton::clicked, this, on([this](bool) { SpeedButton4Click(); }));
-  connect(PanelSearch->Edit1, &QLineEdit::returnPressed, this, on([this] { Edit1KeyPress(); }));
+  connect(PanelSearch->CloseButton, &QToolButton::clicked, this, on([this](bool) { OnListSearchCloseClicked(); }));
+  connect(PanelSearch->SearchButton, &QToolButton::clicked, this, on([this](bool) { OnListSearchClicked(); }));
+  connect(PanelSearch->KeyField, &QLineEdit::returnPressed, this, on([this] { OnListKeyEntered(); }));
   connect(PanelSearch->SearchListView, &QTableView::clicked, this,
           on([this](const QModelIndex&) { SearchListViewClick(); }));
   connect(PanelSearch->SearchListView, &QTableView::doubleClicked, this,
           on([this](const QModelIndex&) { SearchListViewDblClick(); }));
 
-  connect(FirmSearch->SpeedButton16, &QToolButton::clicked, this, on([this](bool) { SpeedButton16Click(); }));
-  connect(FirmSearch->SpeedButton8, &QToolButton::clicked, this, on([this](bool) { SpeedButton8Click(); }));
-  connect(FirmSearch->Edit2, &QLineEdit::returnPressed, this, on([this] { Edit2KeyPress(); }));
-  connect(FirmSearch->CheckBox1, &QCheckBox::toggled, this, [this](bool c) { core_.Search.CheckBox1 = c; });
-  connect(FirmSearch->CheckBox2, &QCheckBox::toggled, this, [this](bool c) { core_.Search.CheckBox2 = c; });
-  connect(FirmSearch->CheckBox3, &QCheckBox::toggled, this, [this](bool c) { core_.Search.CheckBox3 = c; });
-  connect(FirmSearch->CheckBox4, &QCheckBox::clicked, this, on([this](bool) { CheckBox4Click(); }));
+  connect(FirmSearch->CloseButton, &QToolButton::clicked, this, on([this](bool) { OnFirmSearchCloseClicked(); }));
+  connect(FirmSearch->SearchButton, &QToolButton::clicked, this, on([this](bool) { OnFirmSearchClicked(); }));
+  connect(FirmSearch->KeyField, &QLineEdit::returnPressed, this, on([this] { OnFirmKeyEntered(); }));
+  connect(FirmSearch->ByNameBox, &QCheckBox::toggled, this, [this](bool c) { core_.Search.SearchFirmNames = c; });
+  connect(FirmSearch->ByAddressBox, &QCheckBox::toggled, this, [this](bool c) { core_.Search.SearchFirmAddresses = c; });
+  connect(FirmSearch->ByKeywordBox, &QCheckBox::toggled, this, [this](bool c) { core_.Search.SearchFirmKeywords = c; });
+  connect(FirmSearch->ShowFoundBox, &QCheckBox::clicked, this, on([this](bool) { OnShowFoundFirmsClicked(); }));
   connect(FirmSearch->SearchFirmListView, &QTableView::clicked, this,
           on([this](const QModelIndex&) { SearchFirmListViewClick(); }));
   connect(FirmSearch->SearchFirmListView, &QTableView::doubleClicked, this,
           on([this](const QModelIndex&) { SearchFirmListViewDblClick(); }));
 
-  connect(InfoPanel->SpeedButton3, &QToolButton::clicked, this, on([this](bool) { SpeedButton3Click(); }));
+  connect(InfoPanel->CloseButton, &QToolButton::clicked, this, on([this](bool) { OnInfoCloseClicked(); }));
   for (int k = 0; k < 3; ++k)
     connect(InfoPanel->FirmPic[k], &QToolButton::clicked, this, on([this, k](bool) { FirmPicClick(k); }));
 
-  connect(PanelPath->SpeedButton7, &QToolButton::clicked, this, on([this](bool) { SpeedButton7Click(); }));
+  connect(PanelPath->CloseButton, &QToolButton::clicked, this, on([this](bool) { OnRoutesCloseClicked(); }));
   connect(PanelPath->ListOfPath2, &QTableView::clicked, this,
           on([this](const QModelIndex&) { ListOfPath2Click(); }));
   connect(PanelPath->ListOfPath2, &QTableView::doubleClicked, this,
@@ -118,12 +118,12 @@ void TForm2::ConnectHandlers() {
 
   // Clicks on the zoom panel and its label (which passes them on to the
   // panel); the tool bar's size.
-  Panel5->installEventFilter(this);
-  ControlBar1->installEventFilter(this);
+  ZoomPanel->installEventFilter(this);
+  ToolBar->installEventFilter(this);
 }
 
 // The map area: its paint, its mouse, and the overlays that keep the mouse off it.
-void TForm2::ConnectMapArea() {
+void MapWindow::ConnectMapArea() {
   const QString map = Ui("Карта");
   using Button = Qt::MouseButton;
   mapArea_->OnPaint = [this](QPainter& painter) { PaintMap(painter); };
@@ -142,7 +142,7 @@ void TForm2::ConnectMapArea() {
     return taken;
   };
   mapArea_->OnMouseLeave = [this, map] { RunHandler(map, [this] { MouseLeftMap(); }); };
-  for (QWidget* overlay : std::initializer_list<QWidget*>{ControlBar1, PanelLeft, PanelRight, Panel14})
+  for (QWidget* overlay : std::initializer_list<QWidget*>{ToolBar, PanelLeft, PanelRight, ListPanelOpener})
     mapArea_->AddOverlay(overlay);
   contextMenu_ = new MapContextMenu(mapArea_, core_, [this](const QString& action, const std::function<void()>& command) {
     RunHandler(action, command);
@@ -151,23 +151,23 @@ void TForm2::ConnectMapArea() {
 
 // Ctrl acts wherever the focus is in the window, and follows the key's real
 // state when the window gains or loses the keyboard.
-void TForm2::WatchCtrlKey() {
+void MapWindow::WatchCtrlKey() {
   ctrlWatcher_ = new CtrlKeyWatcher(this, [this](bool down) { CtrlKeyChanged(down); });
 }
 
-void TForm2::CtrlKeyChanged(bool down) {
+void MapWindow::CtrlKeyChanged(bool down) {
   RunHandler(Ui("Выделение улиц (Ctrl)"), [&] { down ? FormKeyDown() : FormKeyUp(); });
 }
 
 template <class Handler>
-void TForm2::RunHandler(const QString& action, Handler&& handler) {
+void MapWindow::RunHandler(const QString& action, Handler&& handler) {
   RunGuarded(action, handler, [this](const std::string& message) { ShowFailure(message); });
   AfterHandler();
 }
 
 // While one failure is shown, others (a timer tick, a paint behind the box)
 // are not piled on top of it.
-void TForm2::ShowFailure(const std::string& message) {
+void MapWindow::ShowFailure(const std::string& message) {
   if (showingFailure_) return;
   showingFailure_ = true;
   ShowMessage(message);
@@ -176,7 +176,7 @@ void TForm2::ShowFailure(const std::string& message) {
 
 // A paint cannot show a message box itself: the box is shown once the paint
 // is over, and only for the first of a run of failing paints.
-void TForm2::PaintMap(QPainter& painter) {
+void MapWindow::PaintMap(QPainter& painter) {
   const bool painted = RunGuarded(Ui("Рисование карты"), [&] { FormPaint(core_, painter); },
                                   [this](const std::string& message) {
                                     if (paintFailed_) return;
@@ -186,42 +186,42 @@ void TForm2::PaintMap(QPainter& painter) {
   if (painted) paintFailed_ = false;
 }
 
-bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (watched == Panel5 && type == QEvent::MouseButtonRelease) {
+  if (watched == ZoomPanel && type == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<const QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton && Panel5->rect().contains(mouse->position().toPoint()))
-      RunHandler(Label3->text(), [this] { Panel5Click(); });
+    if (mouse->button() == Qt::LeftButton && ZoomPanel->rect().contains(mouse->position().toPoint()))
+      RunHandler(ZoomCaption->text(), [this] { OnZoomPanelClicked(); });
     return false;
   }
-  if (watched == ControlBar1 && type == QEvent::Resize) {
-    ControlBar1Resize();
+  if (watched == ToolBar && type == QEvent::Resize) {
+    OnToolBarResized();
     return false;
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm2::closeEvent(QCloseEvent* event) {
+void MapWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   Remember();
   FormClose();
 }
 
-void TForm2::FormClose() {
+void MapWindow::FormClose() {
   if (EndProgram)
     EndProgram();
   else
     QCoreApplication::quit();
 }
 
-void TForm2::RepaintCityWindow() {
-  if (form1_) form1_->ShowProgress(core_.Progress);
+void MapWindow::RepaintCityWindow() {
+  if (cityChooser_) cityChooser_->ShowProgress(core_.Progress);
 }
 
 // An error in the final drawing ends the program (LoadCity has shown its
 // message); any other error of the load is reported and the city selection
 // stays, ready for another choice.
-bool TForm2::LoadCity(const std::string& city, const std::string& title) {
+bool MapWindow::LoadCity(const std::string& city, const std::string& title) {
   ++loadGeneration_;
   contextMenu_->CloseWindow();
   bool drawn = false;
@@ -239,144 +239,144 @@ bool TForm2::LoadCity(const std::string& city, const std::string& title) {
   return loaded && drawn;
 }
 
-bool TForm2::LoadCity(const CityLocation& city, const std::string& title) {
+bool MapWindow::LoadCity(const CityLocation& city, const std::string& title) {
   core_.DataRoot = city.DataRoot;
   return LoadCity(city.CityName, title);
 }
 
 // --- menu ---
 
-void TForm2::N19Click() {
+void MapWindow::OnMainMenuClicked() {
   Remember();
-  if (form1_) form1_->ReturnFromMap();
+  if (cityChooser_) cityChooser_->ReturnFromMap();
   hide();
-  if (form1_) form1_->show();
+  if (cityChooser_) cityChooser_->show();
 }
 
-void TForm2::N2Click() { close(); }
+void MapWindow::OnExitClicked() { close(); }
 
-void TForm2::N7Click(bool checked) { ShowLayer(core_, DrawCode::Label, checked); }
-void TForm2::N6Click(bool checked) { ShowLayer(core_, DrawCode::Object, checked); }
-void TForm2::N5Click(bool checked) { SetClickSelect(core_, checked); }
-void TForm2::N8Click(bool checked) { core_.Ui.N8ZoomOnSelect = checked; }
-void TForm2::N10Click(bool) { ::N10Click(core_); }
+void MapWindow::OnTextItemToggled(bool checked) { ShowLayer(core_, DrawCode::Label, checked); }
+void MapWindow::OnShowObjectsItemToggled(bool checked) { ShowLayer(core_, DrawCode::Object, checked); }
+void MapWindow::OnClickSelectItemToggled(bool checked) { SetClickSelect(core_, checked); }
+void MapWindow::OnZoomOnSelectItemToggled(bool checked) { core_.Ui.ZoomOnSelect = checked; }
+void MapWindow::OnShowFirmInfoItemToggled(bool) { ::ToggleFirmInfo(core_); }
 
 // The menu ticks flip as they are chosen: `checked` is the new tick, so an
 // item that was ticked hides its panel.
-void TForm2::N15Click(bool checked) { checked ? ShowListSearchPanel(core_) : HideListSearchPanel(core_); }
-void TForm2::N16Click(bool checked) { checked ? ShowFirmSearchPanel(core_) : HideFirmSearchPanel(core_); }
-void TForm2::N17Click(bool checked) { checked ? ShowRoutesPanel(core_) : HideRoutesPanel(core_); }
+void MapWindow::OnListSearchItemToggled(bool checked) { checked ? ShowListSearchPanel(core_) : HideListSearchPanel(core_); }
+void MapWindow::OnFirmSearchItemToggled(bool checked) { checked ? ShowFirmSearchPanel(core_) : HideFirmSearchPanel(core_); }
+void MapWindow::OnRoutesItemToggled(bool checked) { checked ? ShowRoutesPanel(core_) : HideRoutesPanel(core_); }
 
-void TForm2::N18Click(bool checked) { ShowLayer(core_, DrawCode::Route, checked); }
+void MapWindow::OnAllRoutesItemToggled(bool checked) { ShowLayer(core_, DrawCode::Route, checked); }
 
-void TForm2::N21Click() {
+void MapWindow::OnAboutClicked() {
   if (ShowAboutWindow) ShowAboutWindow();
 }
 
-void TForm2::N22Click() {
+void MapWindow::OnHelpClicked() {
   if (ShowHelpWindow) ShowHelpWindow();
 }
 
-void TForm2::WholeCityClick() { ShowWholeCity(core_, VisibleMapRect()); }
+void MapWindow::WholeCityClick() { ShowWholeCity(core_, VisibleMapRect()); }
 
 // --- tool bar ---
 
-void TForm2::SpeedButton12Click() { ShowLayer(core_, DrawCode::Label, SpeedButton12->isChecked()); }
-void TForm2::SpeedButton14Click() { ShowLayer(core_, DrawCode::Object, SpeedButton14->isChecked()); }
+void MapWindow::OnLabelsButtonClicked() { ShowLayer(core_, DrawCode::Label, LabelsButton->isChecked()); }
+void MapWindow::OnObjectsButtonClicked() { ShowLayer(core_, DrawCode::Object, ObjectsButton->isChecked()); }
 
-void TForm2::SpeedButton1Click() {
-  SpeedButton1->isChecked() ? ShowListSearchPanel(core_) : HideListSearchPanel(core_);
+void MapWindow::OnListPanelButtonClicked() {
+  ListPanelButton->isChecked() ? ShowListSearchPanel(core_) : HideListSearchPanel(core_);
 }
 
-void TForm2::SpeedButton2Click() {
-  SpeedButton2->isChecked() ? ShowFirmSearchPanel(core_) : HideFirmSearchPanel(core_);
+void MapWindow::OnFirmPanelButtonClicked() {
+  FirmPanelButton->isChecked() ? ShowFirmSearchPanel(core_) : HideFirmSearchPanel(core_);
 }
 
-void TForm2::SpeedButton6Click() { ShowListSearchPanel(core_); }
-void TForm2::SpeedButton5Click() { HideListSearchPanel(core_); }
-void TForm2::SpeedButton7Click() { HideRoutesPanel(core_); }
-void TForm2::SpeedButton16Click() { HideFirmSearchPanel(core_); }
+void MapWindow::OnOpenListPanelClicked() { ShowListSearchPanel(core_); }
+void MapWindow::OnListSearchCloseClicked() { HideListSearchPanel(core_); }
+void MapWindow::OnRoutesCloseClicked() { HideRoutesPanel(core_); }
+void MapWindow::OnFirmSearchCloseClicked() { HideFirmSearchPanel(core_); }
 
-void TForm2::ObjectComboBoxSelect(int index) { ::ObjectComboBoxSelect(core_, index); }
+void MapWindow::ObjectComboBoxSelect(int index) { ::ObjectComboBoxSelect(core_, index); }
 
-void TForm2::SpeedButton9Click() {
-  SearchFirms(core_, ToCp(ComboBox1->currentText()));
+void MapWindow::OnKeywordSearchClicked() {
+  SearchFirms(core_, ToCp(KeywordBox->currentText()));
   ShowFirmSearchPanel(core_);
 }
 
-void TForm2::ComboBox1Select(int) { SpeedButton9Click(); }
+void MapWindow::OnKeywordChosen(int) { OnKeywordSearchClicked(); }
 
-void TForm2::SpeedButton10Click() { AddKeyword(core_, ToCp(ComboBox1->currentText())); }
+void MapWindow::OnAddKeywordClicked() { AddKeyword(core_, ToCp(KeywordBox->currentText())); }
 
 // --- zoom ---
 
-void TForm2::TrackBar1Change(int position) { SetTrackBarPosition(core_, position); }
+void MapWindow::OnZoomSliderMoved(int position) { SetTrackBarPosition(core_, position); }
 
-void TForm2::ZoomEditKeyPress() {
+void MapWindow::ZoomEditKeyPress() {
   const QString text = ZoomEdit->text();
   if (ZoomEditEnter(core_, ToCp(text), ZoomFloor(core_, VisibleMapRect()))) return;
   ShowMessage(ZoomEditErrorMessage(ToCp(text)));
   ZoomEdit->setText(FromCp(core_.Ui.ZoomEditText));  // the scale in force again
 }
 
-void TForm2::Panel5Click() { ::Panel5Click(core_); }
+void MapWindow::OnZoomPanelClicked() { ::SyncZoomSliderToScale(core_); }
 
-void TForm2::ControlBar1Resize() {
-  Panel14->move(0, ControlBar1->height());
-  Panel14->raise();
+void MapWindow::OnToolBarResized() {
+  ListPanelOpener->move(0, ToolBar->height());
+  ListPanelOpener->raise();
 }
 
 // --- list search ---
 
-void TForm2::Edit1KeyPress() { FillSearchList(core_, ToCp(PanelSearch->Edit1->text())); }
-void TForm2::SpeedButton4Click() { FillSearchList(core_, ToCp(PanelSearch->Edit1->text())); }
+void MapWindow::OnListKeyEntered() { FillSearchList(core_, ToCp(PanelSearch->KeyField->text())); }
+void MapWindow::OnListSearchClicked() { FillSearchList(core_, ToCp(PanelSearch->KeyField->text())); }
 
-void TForm2::SearchListViewClick() {
+void MapWindow::SearchListViewClick() {
   ::SearchListViewClick(core_, SelectedTableRow(PanelSearch->SearchListView), false);
 }
 
-void TForm2::SearchListViewDblClick() {
+void MapWindow::SearchListViewDblClick() {
   ::SearchListViewClick(core_, SelectedTableRow(PanelSearch->SearchListView), true);
 }
 
 // --- firm search ---
 
-void TForm2::Edit2KeyPress() { Edit2Enter(core_, ToCp(FirmSearch->Edit2->text())); }
+void MapWindow::OnFirmKeyEntered() { FirmSearchFieldEnter(core_, ToCp(FirmSearch->KeyField->text())); }
 
-void TForm2::SpeedButton8Click() { SearchFirms(core_, ToCp(FirmSearch->Edit2->text())); }
+void MapWindow::OnFirmSearchClicked() { SearchFirms(core_, ToCp(FirmSearch->KeyField->text())); }
 
-void TForm2::CheckBox4Click() { ShowLayer(core_, DrawCode::Firm, FirmSearch->CheckBox4->isChecked()); }
+void MapWindow::OnShowFoundFirmsClicked() { ShowLayer(core_, DrawCode::Firm, FirmSearch->ShowFoundBox->isChecked()); }
 
-void TForm2::SearchFirmListViewClick() {
+void MapWindow::SearchFirmListViewClick() {
   const int row = SelectedTableRow(FirmSearch->SearchFirmListView);
   if (row < 0) return;
   FirmResultSelected(core_, row, false);
 }
 
-void TForm2::SearchFirmListViewDblClick() {
+void MapWindow::SearchFirmListViewDblClick() {
   const int row = SelectedTableRow(FirmSearch->SearchFirmListView);
-  if (row < 0 || core_.Search.ListView2.Empty()) return;
+  if (row < 0 || core_.Search.FoundFirms.Empty()) return;
   FirmResultSelected(core_, row, true);
 }
 
 // --- information panel ---
 
-void TForm2::FirmPicClick(int k) {
+void MapWindow::FirmPicClick(int k) {
   const std::string& path = FirmPicturePath(core_, k + 1);
   if (!path.empty() && ShowPictureWindow) ShowPictureWindow(path);
 }
 
-void TForm2::SpeedButton3Click() { ::SpeedButton3Click(core_); }
+void MapWindow::OnInfoCloseClicked() { ::HideInfoPanel(core_); }
 
 // --- routes ---
 
-void TForm2::ListOfPath2Click() {
+void MapWindow::ListOfPath2Click() {
   const int row = SelectedTableRow(PanelPath->ListOfPath2);
   if (row < 0) return;
   RouteListClick(core_, row, false);
 }
 
-void TForm2::ListOfPath2DblClick() {
+void MapWindow::ListOfPath2DblClick() {
   const int row = SelectedTableRow(PanelPath->ListOfPath2);
   if (row < 0) return;
   RouteListClick(core_, row, true);
@@ -395,28 +395,28 @@ MouseButton ToMouseButton(Qt::MouseButton button) {
 
 }  // namespace
 
-void TForm2::FormMouseDown(Qt::MouseButton button, int x, int y) {
+void MapWindow::FormMouseDown(Qt::MouseButton button, int x, int y) {
   ApplyViewUpdate(core_, ::FormMouseDown(core_, ToMouseButton(button), x, y));
 }
 
-void TForm2::FormMouseMove(int x, int y) { ApplyViewUpdate(core_, ::FormMouseMove(core_, x, y)); }
+void MapWindow::FormMouseMove(int x, int y) { ApplyViewUpdate(core_, ::FormMouseMove(core_, x, y)); }
 
-void TForm2::FormMouseUp(Qt::MouseButton button, int x, int y) {
+void MapWindow::FormMouseUp(Qt::MouseButton button, int x, int y) {
   ApplyViewUpdate(core_, ::FormMouseUp(core_, ToMouseButton(button), x, y));
 }
 
-void TForm2::MouseLeftMap() { HideHoverHint(core_); }
-void TForm2::FormKeyDown() { ::FormKeyDown(core_, kCtrlKey); }
-void TForm2::FormKeyUp() { ::FormKeyUp(core_, kCtrlKey); }
-void TForm2::MouseWheel(int steps, int x, int y) {
+void MapWindow::MouseLeftMap() { HideHoverHint(core_); }
+void MapWindow::FormKeyDown() { ::FormKeyDown(core_, kCtrlKey); }
+void MapWindow::FormKeyUp() { ::FormKeyUp(core_, kCtrlKey); }
+void MapWindow::MouseWheel(int steps, int x, int y) {
   ZoomAroundPoint(core_, steps, x, y, ZoomFloor(core_, VisibleMapRect()));
 }
 
-bool TForm2::FormDblClick(Qt::MouseButton button, int x, int y) {
+bool MapWindow::FormDblClick(Qt::MouseButton button, int x, int y) {
   return ::FormDblClick(core_, ToMouseButton(button), x, y);
 }
 
-bool TForm2::MapKeyPress(int key, Qt::KeyboardModifiers modifiers) {
+bool MapWindow::MapKeyPress(int key, Qt::KeyboardModifiers modifiers) {
   return MapAreaKeyPress(core_, key, modifiers, VisibleMapRect());
 }
-void TForm2::HintTimerTimer() { ::HintTimerTimer(core_); }
+void MapWindow::HintTimerTimer() { ::HintTimerTimer(core_); }

@@ -1,5 +1,5 @@
 // The map window's construction: menu, tool bar, panels, status bar, map area.
-#include "shell/widgets/TForm2.h"
+#include "shell/widgets/MapWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +58,7 @@ QFrame* ToolPanel(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TForm2::TForm2(fs::path dataRoot, QWidget* parent) : QMainWindow(parent), core_(*this, std::move(dataRoot)) {
+MapWindow::MapWindow(fs::path dataRoot, QWidget* parent) : QMainWindow(parent), core_(*this, std::move(dataRoot)) {
   setObjectName("TForm2");
   setWindowTitle("Form2");
   UseWindowFont(this);
@@ -81,20 +81,20 @@ TForm2::TForm2(fs::path dataRoot, QWidget* parent) : QMainWindow(parent), core_(
 // Hiding the window sends deactivation and leave events to the handlers; they
 // must find the window whole, and nothing may reach it once it is being taken
 // apart.
-TForm2::~TForm2() {
+MapWindow::~MapWindow() {
   hide();
   delete ctrlWatcher_;
 }
 
-void TForm2::FormCreate() { ActivateRussianKeyboardLayout(); }
+void MapWindow::FormCreate() { ActivateRussianKeyboardLayout(); }
 
-QAction* TForm2::MenuItem(const char* name) const {
+QAction* MapWindow::MenuItem(const char* name) const {
   for (QAction* item : menuItems_)
     if (item->objectName() == QLatin1String(name)) return item;
   return nullptr;
 }
 
-void TForm2::BuildMenu() {
+void MapWindow::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
 
@@ -141,81 +141,81 @@ void TForm2::BuildMenu() {
   bar->addMenu(help);
 }
 
-void TForm2::BuildToolBar(QWidget* client) {
-  ControlBar1 = new QFrame(client);
-  ControlBar1->setObjectName("ControlBar1");
-  ControlBar1->setFrameShape(QFrame::StyledPanel);
-  ControlBar1->setAutoFillBackground(true);
-  auto* bar = new QHBoxLayout(ControlBar1);
+void MapWindow::BuildToolBar(QWidget* client) {
+  ToolBar = new QFrame(client);
+  ToolBar->setObjectName("ControlBar1");
+  ToolBar->setFrameShape(QFrame::StyledPanel);
+  ToolBar->setAutoFillBackground(true);
+  auto* bar = new QHBoxLayout(ToolBar);
   bar->setContentsMargins(2, 2, 2, 2);
   bar->setSpacing(4);
 
-  QFrame* panel3 = ToolPanel(ControlBar1, "Panel3");
-  SpeedButton12 = MakeToolButton(panel3, "SpeedButton12", Ui("Отображать текст на карте"), Glyph::Text, true);
-  SpeedButton14 = MakeToolButton(panel3, "SpeedButton14", Ui("Отображать объекты на карте"), Glyph::Objects, true);
+  QFrame* panel3 = ToolPanel(ToolBar, "Panel3");
+  LabelsButton = MakeToolButton(panel3, "SpeedButton12", Ui("Отображать текст на карте"), Glyph::Text, true);
+  ObjectsButton = MakeToolButton(panel3, "SpeedButton14", Ui("Отображать объекты на карте"), Glyph::Objects, true);
   ObjectComboBox = new QComboBox(panel3);
   ObjectComboBox->setObjectName("ObjectComboBox");
   ObjectComboBox->setToolTip(Ui("Список объектов для отображения"));
   ObjectComboBox->setMaxVisibleItems(18);
   ObjectComboBox->setIconSize(QSize(20, 20));
   ObjectComboBox->setMinimumWidth(170);
-  for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton12, SpeedButton14, ObjectComboBox})
+  for (QWidget* w : std::initializer_list<QWidget*>{LabelsButton, ObjectsButton, ObjectComboBox})
     panel3->layout()->addWidget(w);
   bar->addWidget(panel3);
 
-  QFrame* panel11 = ToolPanel(ControlBar1, "Panel11");
-  SpeedButton1 = MakeToolButton(panel11, "SpeedButton1", Ui("Отобразить панель поиска по списку"), Glyph::ListSearch, true);
-  SpeedButton2 = MakeToolButton(panel11, "SpeedButton2", Ui("Отобразить панель поиска по фирмам"), Glyph::FirmSearch, true);
-  panel11->layout()->addWidget(SpeedButton1);
-  panel11->layout()->addWidget(SpeedButton2);
+  QFrame* panel11 = ToolPanel(ToolBar, "Panel11");
+  ListPanelButton = MakeToolButton(panel11, "SpeedButton1", Ui("Отобразить панель поиска по списку"), Glyph::ListSearch, true);
+  FirmPanelButton = MakeToolButton(panel11, "SpeedButton2", Ui("Отобразить панель поиска по фирмам"), Glyph::FirmSearch, true);
+  panel11->layout()->addWidget(ListPanelButton);
+  panel11->layout()->addWidget(FirmPanelButton);
   bar->addWidget(panel11);
 
-  QFrame* panel4 = ToolPanel(ControlBar1, "Panel4");
-  ComboBox1 = new QComboBox(panel4);
-  ComboBox1->setObjectName("ComboBox1");
-  ComboBox1->setToolTip(Ui("Выбирите ключевое слово из списка для поиска фирм"));
-  ComboBox1->setEditable(true);
-  ComboBox1->setInsertPolicy(QComboBox::NoInsert);  // words are added by SpeedButton10 only
-  ComboBox1->setMaxVisibleItems(30);
-  ComboBox1->setMinimumWidth(160);
-  ComboBox1->setCompleter(new KeywordCompleter(ComboBox1));
-  SpeedButton9 = MakeToolButton(panel4, "SpeedButton9", Ui("Выпольнить поиск..."), Glyph::Search);
-  SpeedButton10 = MakeToolButton(panel4, "SpeedButton10", Ui("Добавить слово в список."), Glyph::AddWord);
-  for (QWidget* w : std::initializer_list<QWidget*>{ComboBox1, SpeedButton9, SpeedButton10})
+  QFrame* panel4 = ToolPanel(ToolBar, "Panel4");
+  KeywordBox = new QComboBox(panel4);
+  KeywordBox->setObjectName("ComboBox1");
+  KeywordBox->setToolTip(Ui("Выбирите ключевое слово из списка для поиска фирм"));
+  KeywordBox->setEditable(true);
+  KeywordBox->setInsertPolicy(QComboBox::NoInsert);  // words are added by AddKeywordButton only
+  KeywordBox->setMaxVisibleItems(30);
+  KeywordBox->setMinimumWidth(160);
+  KeywordBox->setCompleter(new KeywordCompleter(KeywordBox));
+  KeywordSearchButton = MakeToolButton(panel4, "SpeedButton9", Ui("Выпольнить поиск..."), Glyph::Search);
+  AddKeywordButton = MakeToolButton(panel4, "SpeedButton10", Ui("Добавить слово в список."), Glyph::AddWord);
+  for (QWidget* w : std::initializer_list<QWidget*>{KeywordBox, KeywordSearchButton, AddKeywordButton})
     panel4->layout()->addWidget(w);
   bar->addWidget(panel4);
 
-  Panel5 = ToolPanel(ControlBar1, "Panel5");
-  Label3 = new QLabel(Ui("Масштаб:"), Panel5);
-  Label3->setObjectName("Label3");
-  TrackBar1 = new QSlider(Qt::Horizontal, Panel5);
-  TrackBar1->setObjectName("TrackBar1");
-  TrackBar1->setToolTip(Ui("Масштаб"));
-  TrackBar1->setRange(1, 30);
-  TrackBar1->setValue(1);
-  TrackBar1->setPageStep(1);
-  TrackBar1->setTickPosition(QSlider::TicksBelow);
-  TrackBar1->setFixedWidth(150);
-  ZoomEdit = new QLineEdit(Panel5);
+  ZoomPanel = ToolPanel(ToolBar, "Panel5");
+  ZoomCaption = new QLabel(Ui("Масштаб:"), ZoomPanel);
+  ZoomCaption->setObjectName("Label3");
+  ZoomSlider = new QSlider(Qt::Horizontal, ZoomPanel);
+  ZoomSlider->setObjectName("TrackBar1");
+  ZoomSlider->setToolTip(Ui("Масштаб"));
+  ZoomSlider->setRange(1, 30);
+  ZoomSlider->setValue(1);
+  ZoomSlider->setPageStep(1);
+  ZoomSlider->setTickPosition(QSlider::TicksBelow);
+  ZoomSlider->setFixedWidth(150);
+  ZoomEdit = new QLineEdit(ZoomPanel);
   ZoomEdit->setObjectName("ZoomEdit");
   ZoomEdit->setToolTip(Ui("Задайте величину масштаба"));
   ZoomEdit->setMaxLength(6);
   ZoomEdit->setFixedWidth(56);
-  for (QWidget* w : std::initializer_list<QWidget*>{Label3, TrackBar1, ZoomEdit}) Panel5->layout()->addWidget(w);
-  bar->addWidget(Panel5);
+  for (QWidget* w : std::initializer_list<QWidget*>{ZoomCaption, ZoomSlider, ZoomEdit}) ZoomPanel->layout()->addWidget(w);
+  bar->addWidget(ZoomPanel);
 
-  WholeCityPanel = ToolPanel(ControlBar1, "WholeCityPanel");
+  WholeCityPanel = ToolPanel(ToolBar, "WholeCityPanel");
   WholeCityButton = MakeToolButton(WholeCityPanel, "WholeCityButton", Ui("Показать весь город"), Glyph::WholeCity);
   WholeCityPanel->layout()->addWidget(WholeCityButton);
   bar->addWidget(WholeCityPanel);
   bar->addStretch(1);
 }
 
-void TForm2::BuildPanels(QWidget* client) {
+void MapWindow::BuildPanels(QWidget* client) {
   auto* column = new QVBoxLayout(client);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  column->addWidget(ControlBar1);
+  column->addWidget(ToolBar);
   // The side panels sit at the window's edges; between them the map area shows
   // through (a layout, not a widget, so the mouse reaches the map).
   auto* body = new QHBoxLayout();
@@ -261,31 +261,31 @@ void TForm2::BuildPanels(QWidget* client) {
   right->addWidget(FirmSearch);
   body->addWidget(PanelRight);
 
-  Panel14 = new QFrame(client);
-  Panel14->setObjectName("Panel14");
-  Panel14->setFixedSize(16, 16);
-  SpeedButton6 = MakeToolButton(Panel14, "SpeedButton6", QString(), Glyph::Open);
-  SpeedButton6->setGeometry(0, 0, 16, 16);
-  SpeedButton6->setIconSize(QSize(12, 12));
-  Panel14->move(0, ControlBar1->sizeHint().height());
-  Panel14->raise();
+  ListPanelOpener = new QFrame(client);
+  ListPanelOpener->setObjectName("Panel14");
+  ListPanelOpener->setFixedSize(16, 16);
+  OpenListPanelButton = MakeToolButton(ListPanelOpener, "SpeedButton6", QString(), Glyph::Open);
+  OpenListPanelButton->setGeometry(0, 0, 16, 16);
+  OpenListPanelButton->setIconSize(QSize(12, 12));
+  ListPanelOpener->move(0, ToolBar->sizeHint().height());
+  ListPanelOpener->raise();
 }
 
-int TForm2::RightPanelsShown() const {
+int MapWindow::RightPanelsShown() const {
   return static_cast<int>(InfoPanel->isVisibleTo(PanelRight)) + static_cast<int>(FirmSearch->isVisibleTo(PanelRight));
 }
 
 // A dragged width, no narrower than at first start and no wider than leaves
 // the map kMapRoom pixels beside the other edge's panels (`count` panels of
 // this width stand side by side).
-int TForm2::FittedPanelWidth(int wanted, int least, const QWidget* otherSide, int count) const {
+int MapWindow::FittedPanelWidth(int wanted, int least, const QWidget* otherSide, int count) const {
   constexpr int kMapRoom = 200;
   const int other = otherSide->isVisibleTo(mapArea_) ? otherSide->width() : 0;
   const int most = (mapArea_->width() - other - PanelEdge::kThickness - kMapRoom) / std::max(1, count);
   return std::clamp(wanted, least, std::max(least, most));
 }
 
-void TForm2::SetPanelWidths(int left, int right) {
+void MapWindow::SetPanelWidths(int left, int right) {
   leftPanelWidth_ = left;
   rightPanelWidth_ = right;
   PanelSearch->setFixedWidth(left);
@@ -294,25 +294,25 @@ void TForm2::SetPanelWidths(int left, int right) {
   FirmSearch->setFixedWidth(right);
 }
 
-void TForm2::BuildStatusBar() {
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setObjectName("StatusBar1");
+void MapWindow::BuildStatusBar() {
+  MapStatusBar = new QStatusBar(this);
+  MapStatusBar->setObjectName("StatusBar1");
   static const int kDesignWidths[3] = {150, 350, 50};
   for (int i = 0; i < 3; ++i) {
-    StatusPanel[i] = new QLabel(StatusBar1);
+    StatusPanel[i] = new QLabel(MapStatusBar);
     StatusPanel[i]->setObjectName(QString("StatusPanel%1").arg(i));
     StatusPanel[i]->setTextFormat(Qt::PlainText);  // data text, never markup
     StatusPanel[i]->setFrameShape(QFrame::Panel);
     StatusPanel[i]->setFrameShadow(QFrame::Sunken);
     StatusPanel[i]->setFixedWidth(kDesignWidths[i]);
-    StatusBar1->addWidget(StatusPanel[i]);
+    MapStatusBar->addWidget(StatusPanel[i]);
   }
-  setStatusBar(StatusBar1);
+  setStatusBar(MapStatusBar);
 }
 
 // --- MapHost ---
 
-void TForm2::ShowMessage(const std::string& utf8Text) {
+void MapWindow::ShowMessage(const std::string& utf8Text) {
   if (MessageSink) {
     MessageSink(utf8Text);
     return;
@@ -323,16 +323,16 @@ void TForm2::ShowMessage(const std::string& utf8Text) {
   box.exec();
 }
 
-void TForm2::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+void MapWindow::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
-void TForm2::PaintMapWindow() { mapArea_->repaint(); }
+void MapWindow::PaintMapWindow() { mapArea_->repaint(); }
 
-int TForm2::ScreenPixelWidth() const {
+int MapWindow::ScreenPixelWidth() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->geometry().width() : 1024;
 }
 
-int TForm2::ScreenPixelHeight() const {
+int MapWindow::ScreenPixelHeight() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->geometry().height() : 768;
 }

@@ -6,9 +6,9 @@
 
 #include "interaction/ViewMoves.h"
 #include "shell/RememberedState.h"
-#include "shell/widgets/TForm2.h"
+#include "shell/widgets/MapWindow.h"
 
-void TForm2::RememberIn(QSettings* settings) {
+void MapWindow::RememberIn(QSettings* settings) {
   settings_ = settings;
   if (!settings_) return;
   remembered_ = ReadViewerSettings(*settings_);
@@ -22,7 +22,7 @@ void TForm2::RememberIn(QSettings* settings) {
 // made with.  A window that is to open normal is first made anew: an X11
 // window told, before it is first shown, to be maximised and then not opens
 // maximised all the same under some window managers.
-void TForm2::RestoreWindowPlace() {
+void MapWindow::RestoreWindowPlace() {
   if (!remembered_.WindowMaximised && !isVisible()) {
     setWindowState(Qt::WindowNoState);
     destroy();
@@ -37,7 +37,7 @@ void TForm2::RestoreWindowPlace() {
 // A city's remembered view comes back at its first load of the run (a load
 // after "Главное меню" starts afresh, as always); the side panels with the
 // first load of all, which hides the firm search.
-void TForm2::RestoreRemembered() {
+void MapWindow::RestoreRemembered() {
   if (!settings_) return;
   if (restoredCities_.insert(core_.CurrentCity).second) {
     const auto view = remembered_.Cities.find(core_.CurrentCity);
@@ -51,7 +51,7 @@ void TForm2::RestoreRemembered() {
   WriteViewerSettings(*settings_, remembered_);
 }
 
-void TForm2::Remember() {
+void MapWindow::Remember() {
   if (!settings_) return;
   if (!core_.CurrentCity.empty()) remembered_.Cities[core_.CurrentCity] = CaptureCityView(core_);
   remembered_.Layers = CaptureLayerSwitches(core_);

@@ -1,4 +1,4 @@
-#include "info/widgets/TForm4.h"
+#include "info/widgets/AboutWindow.h"
 
 #include "shell/AppIdentity.h"
 
@@ -106,13 +106,13 @@ QPixmap DrawnLogo() {
 
 }  // namespace
 
-QPixmap TForm4::Logo() {
+QPixmap AboutWindow::Logo() {
   QPixmap logo = BundledLogo();
   if (logo.isNull()) return DrawnLogo();
   return logo.scaled(105, 105, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
-TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   setObjectName("Form4");
   setWindowTitle(U("О программе"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -127,57 +127,57 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
   base.setPixelSize(11);
   setFont(base);
 
-  // Button1 comes first in tab order and takes the focus: Enter and Space close.
-  Button1 = new QPushButton(U("Закрыть"), this);
-  Button1->setObjectName("Button1");
-  Button1->setGeometry(311, 165, 75, 25);
-  Button1->setDefault(true);
-  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  // CloseButton comes first in tab order and takes the focus: Enter and Space close.
+  CloseButton = new QPushButton(U("Закрыть"), this);
+  CloseButton->setObjectName("Button1");
+  CloseButton->setGeometry(311, 165, 75, 25);
+  CloseButton->setDefault(true);
+  connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 
-  Image1 = new QLabel(this);
-  Image1->setObjectName("Image1");
-  Image1->setGeometry(0, 0, 105, 105);
-  Image1->setAttribute(Qt::WA_TranslucentBackground);
-  Image1->setPixmap(Logo());
+  LogoImage = new QLabel(this);
+  LogoImage->setObjectName("Image1");
+  LogoImage->setGeometry(0, 0, 105, 105);
+  LogoImage->setAttribute(Qt::WA_TranslucentBackground);
+  LogoImage->setPixmap(Logo());
 
-  Label2 = PlaceLabel(this, "Label2", U("Tellurin"), 276, 8);
+  ProductLabel = PlaceLabel(this, "Label2", U("Tellurin"), 276, 8);
   QFont title = base;
   title.setPixelSize(13);
   title.setBold(true);
   title.setUnderline(true);
-  Label2->setFont(title);
-  Label2->adjustSize();
-  Label3 = PlaceLabel(this, "Label3", U("v ") + QString::fromUtf8(app_identity::kVersion), 361, 11);
+  ProductLabel->setFont(title);
+  ProductLabel->adjustSize();
+  VersionLabel = PlaceLabel(this, "Label3", U("v ") + QString::fromUtf8(app_identity::kVersion), 361, 11);
 
-  Edit3 = PlaceField(this, "Edit3", U("tellurin.test"), QRect(119, 28, 90, 15), true);
-  Edit4 = PlaceField(this, "Edit4", U("info@tellurin.test"), QRect(271, 28, 90, 15), true);
-  Panel2 = PlaceStrip(this, "Panel2", QRect(111, 42, 291, 5));
+  SiteField = PlaceField(this, "Edit3", U("tellurin.test"), QRect(119, 28, 90, 15), true);
+  ContactMailField = PlaceField(this, "Edit4", U("info@tellurin.test"), QRect(271, 28, 90, 15), true);
+  UpperRule = PlaceStrip(this, "Panel2", QRect(111, 42, 291, 5));
 
-  Label4 = PlaceLabel(this, "Label4", U("Разработчик:"), 112, 70);
-  Label5 = PlaceLabel(this, "Label5", U("Tellurin project"), 112, 86);
-  Edit1 = PlaceField(this, "Edit1", U("dev@tellurin.test"), QRect(273, 84, 114, 15), true);
-  Panel1 = PlaceStrip(this, "Panel1", QRect(-3, 106, 399, 5));
+  DeveloperCaption = PlaceLabel(this, "Label4", U("Разработчик:"), 112, 70);
+  DeveloperLabel = PlaceLabel(this, "Label5", U("Tellurin project"), 112, 86);
+  DeveloperMailField = PlaceField(this, "Edit1", U("dev@tellurin.test"), QRect(273, 84, 114, 15), true);
+  LowerRule = PlaceStrip(this, "Panel1", QRect(-3, 106, 399, 5));
 
-  Label1 = PlaceLabel(this, "Label1", U("Благодарность за помощь..."), 8, 117);
+  ThanksCaption = PlaceLabel(this, "Label1", U("Благодарность за помощь..."), 8, 117);
   QFont serif(QStringLiteral("Serif"));
   serif.setStyleHint(QFont::Serif);
   serif.setPixelSize(20);
-  Edit2 = PlaceField(this, "Edit2", U("картографам, тестировщикам"), QRect(8, 133, 379, 28), false, &serif);
+  ThanksField = PlaceField(this, "Edit2", U("картографам, тестировщикам"), QRect(8, 133, 379, 28), false, &serif);
 
-  Label6 = PlaceLabel(this, "Label6", U("Декабрь 2026"), 9, 179);
-  QPalette grey = Label6->palette();
+  ReleaseLabel = PlaceLabel(this, "Label6", U("Декабрь 2026"), 9, 179);
+  QPalette grey = ReleaseLabel->palette();
   grey.setColor(QPalette::WindowText, Qt::gray);
-  Label6->setPalette(grey);
+  ReleaseLabel->setPalette(grey);
 
-  Image1->lower();
+  LogoImage->lower();
 }
 
-void TForm4::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  Button1->setFocus();
+  CloseButton->setFocus();
 }
 
-void TForm4::keyPressEvent(QKeyEvent* event) {
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
   // The window has no key handler: Escape does not close it.
   if (event->key() == Qt::Key_Escape) {
     event->accept();

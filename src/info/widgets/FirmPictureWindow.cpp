@@ -1,4 +1,4 @@
-#include "info/widgets/TForm3.h"
+#include "info/widgets/FirmPictureWindow.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,15 +18,15 @@ constexpr int kDesignWidth = 115, kDesignHeight = 105;
 constexpr int kImageDesignSide = 105;
 }  // namespace
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+FirmPictureWindow::FirmPictureWindow(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromUtf8("Изображение"));
   setObjectName("Form3");
   setModal(false);
   // A dialog frame without minimise and maximise boxes.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  image1_ = new QLabel(this);
-  image1_->setObjectName("Image1");
-  image1_->setGeometry(0, 0, kImageDesignSide, kImageDesignSide);
+  picture_ = new QLabel(this);
+  picture_->setObjectName("Image1");
+  picture_->setGeometry(0, 0, kImageDesignSide, kImageDesignSide);
   setFixedSize(kDesignWidth, kDesignHeight);
   move(kFirstLeft, kFirstTop);
   messages_ = [this](const QString& text) {
@@ -36,7 +36,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   };
 }
 
-bool TForm3::ShowPicture(const std::string& path, const QRect& beside) {
+bool FirmPictureWindow::ShowPicture(const std::string& path, const QRect& beside) {
   // Sized and placed before it is shown: a window manager that maps it at the
   // old size keeps the old minimum, a grey band beside a smaller picture.
   QImage picture;
@@ -51,7 +51,7 @@ bool TForm3::ShowPicture(const std::string& path, const QRect& beside) {
   return loaded;
 }
 
-void TForm3::PlaceBeside(const QRect& beside) {
+void FirmPictureWindow::PlaceBeside(const QRect& beside) {
   placed_ = true;
   if (beside.isEmpty()) return;
   // The frame is not known before the first show: leave room for one.
@@ -65,13 +65,13 @@ void TForm3::PlaceBeside(const QRect& beside) {
   move(place);
 }
 
-void TForm3::FitToPicture(const QImage& picture) {
-  image1_->setPixmap(QPixmap::fromImage(picture));
-  image1_->setGeometry(0, 0, picture.width(), picture.height());
+void FirmPictureWindow::FitToPicture(const QImage& picture) {
+  picture_->setPixmap(QPixmap::fromImage(picture));
+  picture_->setGeometry(0, 0, picture.width(), picture.height());
   setFixedSize(picture.size());
 }
 
-void TForm3::keyPressEvent(QKeyEvent* event) {
+void FirmPictureWindow::keyPressEvent(QKeyEvent* event) {
   // Escape closes (hides) the window; every other key is left alone.
   if (event->key() == Qt::Key_Escape) {
     close();

@@ -16,10 +16,10 @@
 #include "render/FormPaint.h"
 #include "shell/MapExport.h"
 #include "shell/widgets/MapArea.h"
-#include "shell/widgets/TForm2.h"
+#include "shell/widgets/MapWindow.h"
 #include "shell/widgets/WidgetKit.h"
 
-void TForm2::SaveImageClick() {
+void MapWindow::SaveImageClick() {
   const QString offered = QString::fromStdString(PictureFileName(core_));
   const QString path = AskPicturePath ? AskPicturePath(offered) : AskPicturePathDialog(offered);
   if (path.isEmpty()) return;
@@ -29,7 +29,7 @@ void TForm2::SaveImageClick() {
   pictureFolder_ = QFileInfo(path).absolutePath();
 }
 
-QString TForm2::AskPicturePathDialog(const QString& offeredName) {
+QString MapWindow::AskPicturePathDialog(const QString& offeredName) {
   if (pictureFolder_.isEmpty()) pictureFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (pictureFolder_.isEmpty() || !QDir(pictureFolder_).exists()) pictureFolder_ = QDir::homePath();
   const QString png = Ui("Рисунок PNG (*.png)"), jpeg = Ui("Рисунок JPEG (*.jpg *.jpeg)");
@@ -41,7 +41,7 @@ QString TForm2::AskPicturePathDialog(const QString& offeredName) {
   return PathToQString(WithPictureExtension(PathFromQString(path), chosen));
 }
 
-void TForm2::PrintClick() {
+void MapWindow::PrintClick() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(FromCp(core_.Caption));
   const QRect visible = VisibleMapRect();
@@ -50,13 +50,13 @@ void TForm2::PrintClick() {
   PrintMap(printer);
 }
 
-bool TForm2::AskPrinterDialog(QPrinter& printer) {
+bool MapWindow::AskPrinterDialog(QPrinter& printer) {
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle(Ui("Печать карты"));
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool TForm2::PrintMap(QPrinter& printer) {
+bool MapWindow::PrintMap(QPrinter& printer) {
   const QImage picture = VisibleMapPicture();
   QPainter painter;
   if (!painter.begin(&printer)) {
@@ -70,13 +70,13 @@ bool TForm2::PrintMap(QPrinter& printer) {
   return painter.end();
 }
 
-QImage TForm2::VisibleMapPicture() { return ::VisibleMapPicture(core_, VisibleMapRect()); }
+QImage MapWindow::VisibleMapPicture() { return ::VisibleMapPicture(core_, VisibleMapRect()); }
 
-QRect TForm2::VisibleMapRect() const {
+QRect MapWindow::VisibleMapRect() const {
   if (QLayout* layout = mapArea_->layout()) layout->activate();
   const ViewState& v = core_.View;
   QRect visible = mapArea_->rect().intersected(QRect(0, 0, v.ScreenWidth, v.ScreenHeight));
-  if (ControlBar1->isVisibleTo(mapArea_)) visible.setTop(std::max(visible.top(), ControlBar1->geometry().bottom() + 1));
+  if (ToolBar->isVisibleTo(mapArea_)) visible.setTop(std::max(visible.top(), ToolBar->geometry().bottom() + 1));
   if (PanelLeft->isVisibleTo(mapArea_)) visible.setLeft(std::max(visible.left(), PanelLeft->geometry().right() + 1));
   if (PanelRight->isVisibleTo(mapArea_)) visible.setRight(std::min(visible.right(), PanelRight->geometry().left() - 1));
   return visible;

@@ -15,16 +15,16 @@ class QPlainTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-class TForm5 : public QDialog {
+class HelpWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm5(QWidget* parent = nullptr);
+  explicit HelpWindow(QWidget* parent = nullptr);
 
-  QFrame* Panel1 = nullptr;
-  QTreeWidget* TreeView1 = nullptr;
+  QFrame* TreeFrame = nullptr;
+  QTreeWidget* TopicTree = nullptr;
 
   // Shows the topic of the current node; a group shows its first topic.
-  void TreeView1Click();
+  void ShowSelectedTopic();
 
   // The node at an absolute index (depth-first over the whole tree).
   QTreeWidgetItem* Node(int index) const;

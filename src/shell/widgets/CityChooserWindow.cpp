@@ -1,4 +1,4 @@
-#include "shell/widgets/TForm1.h"
+#include "shell/widgets/CityChooserWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,7 +23,7 @@
 #include "shell/CityAbout.h"
 #include "shell/CityList.h"
 #include "shell/widgets/HandlerGuard.h"
-#include "shell/widgets/TForm2.h"
+#include "shell/widgets/MapWindow.h"
 #include "shell/widgets/WidgetKit.h"
 
 static void InitShellResources() { Q_INIT_RESOURCE(resources); }
@@ -47,9 +47,9 @@ QImage SplashPicture() {
 
 }  // namespace
 
-TForm1::TForm1(const fs::path& dataRoot, QWidget* parent) : TForm1(std::vector<fs::path>{dataRoot}, parent) {}
+CityChooserWindow::CityChooserWindow(const fs::path& dataRoot, QWidget* parent) : CityChooserWindow(std::vector<fs::path>{dataRoot}, parent) {}
 
-TForm1::TForm1(std::vector<fs::path> dataRoots, QWidget* parent) : QWidget(parent), dataRoots_(std::move(dataRoots)) {
+CityChooserWindow::CityChooserWindow(std::vector<fs::path> dataRoots, QWidget* parent) : QWidget(parent), dataRoots_(std::move(dataRoots)) {
   InitShellResources();
   RegisterStandardPictureDecoders();
   setObjectName("TForm1");
@@ -65,10 +65,10 @@ TForm1::TForm1(std::vector<fs::path> dataRoots, QWidget* parent) : QWidget(paren
   FormCreate();
 }
 
-void TForm1::BuildControls() {
-  Label1 = new QLabel(Ui("Выберите город:"), this);
-  Label1->setObjectName("Label1");
-  Label1->setGeometry(8, 8, 170, 16);
+void CityChooserWindow::BuildControls() {
+  CityListCaption = new QLabel(Ui("Выберите город:"), this);
+  CityListCaption->setObjectName("Label1");
+  CityListCaption->setGeometry(8, 8, 170, 16);
 
   ListView = new QListWidget(this);
   ListView->setObjectName("ListView");
@@ -89,14 +89,14 @@ void TForm1::BuildControls() {
   connect(ListView, &QListWidget::itemDoubleClicked, this, [this] { ListViewDblClick(); });
   ListView->installEventFilter(this);
 
-  Label2 = new QLabel(Ui("Имя города"), this);
-  Label2->setObjectName("Label2");
-  Label2->setTextFormat(Qt::PlainText);  // the title as about.inf gives it
-  QFont big = Label2->font();
+  CityNameLabel = new QLabel(Ui("Имя города"), this);
+  CityNameLabel->setObjectName("Label2");
+  CityNameLabel->setTextFormat(Qt::PlainText);  // the title as about.inf gives it
+  QFont big = CityNameLabel->font();
   big.setBold(true);
   big.setPixelSize(20);
-  Label2->setFont(big);
-  Label2->setGeometry(190, 4, 355, 28);
+  CityNameLabel->setFont(big);
+  CityNameLabel->setGeometry(190, 4, 355, 28);
 
   ImageCity = new QLabel(this);
   ImageCity->setObjectName("ImageCity");
@@ -127,7 +127,7 @@ void TForm1::BuildControls() {
   connect(Exit, &QToolButton::clicked, this, [this] { ExitClick(); });
 }
 
-void TForm1::BuildProgressPanel() {
+void CityChooserWindow::BuildProgressPanel() {
   PanelStartImage = new QFrame(this);
   PanelStartImage->setObjectName("PanelStartImage");
   PanelStartImage->setGeometry(0, 0, kClientWidth, kClientHeight);
@@ -140,13 +140,13 @@ void TForm1::BuildProgressPanel() {
   ImageStart->setScaledContents(true);
   ImageStart->setPixmap(QPixmap::fromImage(SplashPicture()));
 
-  Label3 = new QLabel(Ui("Загружаются:"), PanelStartImage);
-  Label3->setObjectName("Label3");
+  LoadingCaption = new QLabel(Ui("Загружаются:"), PanelStartImage);
+  LoadingCaption->setObjectName("Label3");
   LoadLabel = new QLabel("***", PanelStartImage);
   LoadLabel->setObjectName("LoadLabel");
   LoadLabel->setTextFormat(Qt::PlainText);
   // White on a dark strip: the splash is pale where the texts stand.
-  for (QLabel* label : {Label3, LoadLabel}) {
+  for (QLabel* label : {LoadingCaption, LoadLabel}) {
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
@@ -167,7 +167,7 @@ void TForm1::BuildProgressPanel() {
 
 // The panel's children follow its size: the splash fills it, the step label
 // and the two bars sit at its bottom.
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool CityChooserWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ListView && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -180,7 +180,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const int h = PanelStartImage->height();
     ImageStart->setGeometry(0, 0, w, h);
     // The two labels meet and make one strip as wide as the bars.
-    Label3->setGeometry(16, h - 74, 112, 20);
+    LoadingCaption->setGeometry(16, h - 74, 112, 20);
     LoadLabel->setGeometry(128, h - 74, w - 144, 20);
     ProgressBar2->setGeometry(16, h - 50, w - 32, 14);
     ProgressBar1->setGeometry(16, h - 30, w - 32, 14);
@@ -188,7 +188,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::FormCreate() {
+void CityChooserWindow::FormCreate() {
   for (QProgressBar* bar : {ProgressBar2, ProgressBar1}) {
     QPalette p = bar->palette();
     p.setColor(QPalette::Base, QColor(255, 255, 255));
@@ -198,7 +198,7 @@ void TForm1::FormCreate() {
   ListCities();
 }
 
-void TForm1::ListCities() {
+void CityChooserWindow::ListCities() {
   for (const CityLocation& city : FindCities(dataRoots_)) {
     auto* item = new QListWidgetItem(DisplayName(city.CityName), ListView);
     item->setData(kCityNameRole, QByteArray::fromStdString(city.CityName));
@@ -208,7 +208,7 @@ void TForm1::ListCities() {
   if (ListView->count() > 0) ShowCity(0);
 }
 
-void TForm1::ShowCity(int index) {
+void CityChooserWindow::ShowCity(int index) {
   ImageCity->hide();
   const QListWidgetItem* item = ListView->item(index);
   if (!item) return;
@@ -240,31 +240,31 @@ void TForm1::ShowCity(int index) {
   QStringList description;
   for (const std::string& line : info.Description) description << FromCp(line);
   MemoCityInfo->setPlainText(description.join('\n'));
-  Label2->setText(FromCp(cityTitle_));
+  CityNameLabel->setText(FromCp(cityTitle_));
   Load->setEnabled(true);
 }
 
-void TForm1::ListViewSelectItem(int index, bool) { ShowCity(index); }
+void CityChooserWindow::ListViewSelectItem(int index, bool) { ShowCity(index); }
 
-void TForm1::LoadClick() {
+void CityChooserWindow::LoadClick() {
   PanelStartImage->setGeometry(rect());
   PanelStartImage->show();
   PanelStartImage->raise();
   PanelStartImage->repaint();
-  const bool loaded = form2_ ? form2_->LoadCity(CityLocation{CityDataRoot, CityDirName}, cityTitle_) : false;
+  const bool loaded = mapWindow_ ? mapWindow_->LoadCity(CityLocation{CityDataRoot, CityDirName}, cityTitle_) : false;
   QThread::msleep(100);
   if (loaded) {
     hide();
-    form2_->show();
+    mapWindow_->show();
   }
   PanelStartImage->hide();
 }
 
-void TForm1::ListViewDblClick() {
+void CityChooserWindow::ListViewDblClick() {
   if (Load->isEnabled() && !PanelStartImage->isVisible()) LoadClick();
 }
 
-void TForm1::SelectCity(const std::string& cityDirName) {
+void CityChooserWindow::SelectCity(const std::string& cityDirName) {
   if (cityDirName.empty()) return;
   for (int i = 0; i < ListView->count(); ++i) {
     if (ListView->item(i)->data(kCityNameRole).toByteArray().toStdString() != cityDirName) continue;
@@ -273,14 +273,14 @@ void TForm1::SelectCity(const std::string& cityDirName) {
   }
 }
 
-void TForm1::ExitClick() { close(); }
+void CityChooserWindow::ExitClick() { close(); }
 
-void TForm1::ReturnFromMap() {
+void CityChooserWindow::ReturnFromMap() {
   PanelStartImage->setGeometry(0, 0, kClientWidth, kClientHeight);
   PanelStartImage->hide();
 }
 
-void TForm1::ShowProgress(const LoadProgress& progress) {
+void CityChooserWindow::ShowProgress(const LoadProgress& progress) {
   if (!progressPacing_.Due(progress, ProgressBar1->width(), ProgressPacing::Clock::now())) return;
   LoadLabel->setText(QString::fromStdString(progress.LoadLabel));
   ProgressBar2->setRange(0, progress.Progress2Max);
@@ -290,7 +290,7 @@ void TForm1::ShowProgress(const LoadProgress& progress) {
   PanelStartImage->repaint();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void CityChooserWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   if (EndProgram)
     EndProgram();
@@ -298,7 +298,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void TForm1::Report(const std::string& utf8Text) {
+void CityChooserWindow::Report(const std::string& utf8Text) {
   if (MessageSink) {
     MessageSink(utf8Text);
     return;

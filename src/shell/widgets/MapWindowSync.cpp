@@ -19,7 +19,7 @@
 
 #include "shell/widgets/KeywordCompleter.h"
 #include "shell/widgets/SidePanels.h"
-#include "shell/widgets/TForm2.h"
+#include "shell/widgets/MapWindow.h"
 #include "shell/widgets/WidgetKit.h"
 
 namespace {
@@ -49,7 +49,7 @@ int StatusPanelWidth(const QLabel* panel, int stateWidth) {
 
 }  // namespace
 
-void TForm2::SyncFromCore() {
+void MapWindow::SyncFromCore() {
   setWindowTitle(FromCp(core_.Caption));
   SyncToolBar();
   SyncMenus();
@@ -63,19 +63,19 @@ void TForm2::SyncFromCore() {
 }
 
 // HintTimer runs while the state says so; a running timer is not restarted.
-void TForm2::SyncHintTimer() {
+void MapWindow::SyncHintTimer() {
   if (core_.Interaction.HintTimerEnabled && !HintTimer->isActive()) HintTimer->start();
   if (!core_.Interaction.HintTimerEnabled && HintTimer->isActive()) HintTimer->stop();
 }
 
-void TForm2::SyncToolBar() {
-  SetChecked(SpeedButton12, core_.Flags.ShowTexts);
-  SetChecked(SpeedButton14, core_.Flags.ShowObjects);
-  SetChecked(SpeedButton1, core_.Ui.PanelSearchVisible);
-  SetChecked(SpeedButton2, core_.Ui.FirmSearchPanelVisible);
+void MapWindow::SyncToolBar() {
+  SetChecked(LabelsButton, core_.Flags.ShowTexts);
+  SetChecked(ObjectsButton, core_.Flags.ShowObjects);
+  SetChecked(ListPanelButton, core_.Ui.PanelSearchVisible);
+  SetChecked(FirmPanelButton, core_.Ui.FirmSearchPanelVisible);
   {
-    const QSignalBlocker block(TrackBar1);
-    TrackBar1->setValue(core_.Ui.TrackBar1Position);
+    const QSignalBlocker block(ZoomSlider);
+    ZoomSlider->setValue(core_.Ui.ZoomSliderPosition);
   }
   // Every write of the zoom text (every redraw) replaces what the user typed,
   // even when the percentage is the same; other handlers leave the field alone.
@@ -83,25 +83,25 @@ void TForm2::SyncToolBar() {
     ZoomEdit->setText(FromCp(core_.Ui.ZoomEditText));
     shownZoomWrites_ = core_.Ui.ZoomEditWrites;
   }
-  SetChecked(FirmSearch->CheckBox1, core_.Search.CheckBox1);
-  SetChecked(FirmSearch->CheckBox2, core_.Search.CheckBox2);
-  SetChecked(FirmSearch->CheckBox3, core_.Search.CheckBox3);
-  SetChecked(FirmSearch->CheckBox4, core_.Flags.ShowFoundFirms);
+  SetChecked(FirmSearch->ByNameBox, core_.Search.SearchFirmNames);
+  SetChecked(FirmSearch->ByAddressBox, core_.Search.SearchFirmAddresses);
+  SetChecked(FirmSearch->ByKeywordBox, core_.Search.SearchFirmKeywords);
+  SetChecked(FirmSearch->ShowFoundBox, core_.Flags.ShowFoundFirms);
 }
 
-void TForm2::SyncMenus() {
+void MapWindow::SyncMenus() {
   SetChecked(MenuItem("N7"), core_.Flags.ShowTexts);
   SetChecked(MenuItem("N6"), core_.Flags.ShowObjects);
   SetChecked(MenuItem("N5"), core_.Flags.ClickSelect);
-  SetChecked(MenuItem("N8"), core_.Ui.N8ZoomOnSelect);
-  SetChecked(MenuItem("N10"), core_.Ui.N10ShowInfo);
+  SetChecked(MenuItem("N8"), core_.Ui.ZoomOnSelect);
+  SetChecked(MenuItem("N10"), core_.Ui.ShowFirmInfo);
   SetChecked(MenuItem("N15"), core_.Ui.PanelSearchVisible);
   SetChecked(MenuItem("N16"), core_.Ui.FirmSearchPanelVisible);
   SetChecked(MenuItem("N17"), core_.Ui.PanelPathVisible);
   SetChecked(MenuItem("N18"), core_.Flags.ShowRoutes);
 }
 
-void TForm2::SyncPanels() {
+void MapWindow::SyncPanels() {
   PanelSearch->setVisible(core_.Ui.PanelSearchVisible);
   PanelPath->setVisible(core_.Ui.PanelPathVisible);
   PanelLeft->setVisible(core_.Ui.PanelSearchVisible || core_.Ui.PanelPathVisible);
@@ -110,41 +110,41 @@ void TForm2::SyncPanels() {
   PanelRight->setVisible(core_.Info.Visible || core_.Ui.FirmSearchPanelVisible);
 }
 
-void TForm2::SyncSearchFields() {
+void MapWindow::SyncSearchFields() {
   // The fields show what their lists hold: a firm search run from the keyword
   // list, or a new city's full street list, writes its key into the field.
   if (core_.Search.ListKey != shownListKey_) {
-    PanelSearch->Edit1->setText(FromCp(core_.Search.ListKey));
+    PanelSearch->KeyField->setText(FromCp(core_.Search.ListKey));
     shownListKey_ = core_.Search.ListKey;
   }
   if (core_.Search.FirmKey != shownFirmKey_) {
-    FirmSearch->Edit2->setText(FromCp(core_.Search.FirmKey));
+    FirmSearch->KeyField->setText(FromCp(core_.Search.FirmKey));
     shownFirmKey_ = core_.Search.FirmKey;
   }
 }
 
-void TForm2::SyncLists() {
+void MapWindow::SyncLists() {
   SyncSearchFields();
   ShowTable(PanelSearch->SearchListView, core_.Search.SearchListView);
-  PanelSearch->Label2->setText(FromCp(core_.Search.Label2));
+  PanelSearch->CountLabel->setText(FromCp(core_.Search.ListCountText));
   PanelSearch->similarHeading->setVisible(core_.Search.ListSimilar > 0);
   ShowTable(FirmSearch->SearchFirmListView, core_.Search.SearchFirmListView);
-  FirmSearch->Label5->setText(FromCp(core_.Search.Label5));
+  FirmSearch->CountLabel->setText(FromCp(core_.Search.FirmCountText));
   FirmSearch->similarHeading->setVisible(core_.Search.FirmSimilar > 0);
   ShowTable(PanelPath->ListOfPath2, core_.Tables.ListOfPath2);
 }
 
-void TForm2::SyncInfoPanel() {
+void MapWindow::SyncInfoPanel() {
   const InfoPanelState& info = core_.Info;
   InfoPanel->ObjNameLabel->setText(FromCp(info.ObjNameLabel));
   InfoPanel->ObjAdressLabel->setText(FromCp(info.ObjAdressLabel));
   for (int k = 0; k < 3; ++k)
     InfoPanel->OfferFirmPicture(k, info.FirmPicEnabled[k], core_.Selection.FirmSelected);
-  if (info.Memo1 != shownMemo_) {
+  if (info.FirmTextLines != shownMemo_) {
     QStringList lines;
-    for (const std::string& line : info.Memo1) lines << FromCp(line);
-    InfoPanel->Memo1->setPlainText(lines.join('\n'));
-    shownMemo_ = info.Memo1;
+    for (const std::string& line : info.FirmTextLines) lines << FromCp(line);
+    InfoPanel->FirmText->setPlainText(lines.join('\n'));
+    shownMemo_ = info.FirmTextLines;
   }
   if (info.InfoImage.cacheKey() != shownInfoImageKey_) {
     InfoPanel->InfoImage->setPixmap(QPixmap::fromImage(info.InfoImage));
@@ -153,7 +153,7 @@ void TForm2::SyncInfoPanel() {
   InfoPanel->InfoImage->setVisible(info.InfoImageVisible);
 }
 
-void TForm2::SyncStatusBar() {
+void MapWindow::SyncStatusBar() {
   const std::string* texts[3] = {&core_.Selection.StatusText0, &core_.Selection.StatusText1,
                                  &core_.Selection.StatusText2};
   const int widths[3] = {core_.Selection.StatusWidth0, core_.Selection.StatusWidth1, core_.Selection.StatusWidth2};
@@ -163,7 +163,7 @@ void TForm2::SyncStatusBar() {
   }
 }
 
-void TForm2::SyncObjectComboBox() {
+void MapWindow::SyncObjectComboBox() {
   const CityTables& t = core_.Tables;
   std::vector<std::pair<std::string, int>> kinds;
   for (const ObjectKindEntry& e : t.ObjectComboBox) kinds.emplace_back(e.Caption, e.ImageIndex);
@@ -186,15 +186,15 @@ void TForm2::SyncObjectComboBox() {
   }
 }
 
-void TForm2::SyncKeywords() {
+void MapWindow::SyncKeywords() {
   if (core_.Search.Keywords == shownKeywords_) return;
-  const QSignalBlocker block(ComboBox1);
-  const QString typed = ComboBox1->currentText();
-  ComboBox1->clear();
+  const QSignalBlocker block(KeywordBox);
+  const QString typed = KeywordBox->currentText();
+  KeywordBox->clear();
   for (const std::string& word : core_.Search.Keywords) {
-    ComboBox1->addItem(FromCp(word));
-    KeywordCompleter::FoldItem(ComboBox1, ComboBox1->count() - 1);
+    KeywordBox->addItem(FromCp(word));
+    KeywordCompleter::FoldItem(KeywordBox, KeywordBox->count() - 1);
   }
-  ComboBox1->setEditText(typed);
+  KeywordBox->setEditText(typed);
   shownKeywords_ = core_.Search.Keywords;
 }

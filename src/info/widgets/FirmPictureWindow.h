@@ -10,16 +10,16 @@
 
 class QLabel;
 
-class TForm3 : public QDialog {
+class FirmPictureWindow : public QDialog {
   Q_OBJECT
  public:
   // Receives the message shown when a picture cannot be loaded (a message box
   // unless replaced, e.g. by tests).
   using MessageSink = std::function<void(const QString&)>;
 
-  explicit TForm3(QWidget* parent = nullptr);
+  explicit FirmPictureWindow(QWidget* parent = nullptr);
 
-  // Loads the picture file into Image1, fits the window to it and shows the
+  // Loads the picture file into PictureLabel, fits the window to it and shows the
   // window (bringing it to the front).  The first time, the window opens just
   // left of `beside` (the information panel, screen pixels), its top level with
   // the panel's, on that screen; afterwards it stays where the user left it.
@@ -28,7 +28,7 @@ class TForm3 : public QDialog {
   bool ShowPicture(const std::string& path, const QRect& beside = QRect());
 
   void SetMessageSink(MessageSink sink) { messages_ = std::move(sink); }
-  QLabel* Image1() const { return image1_; }
+  QLabel* PictureLabel() const { return picture_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -37,7 +37,7 @@ class TForm3 : public QDialog {
   void FitToPicture(const QImage& picture);
   void PlaceBeside(const QRect& beside);
 
-  QLabel* image1_;
+  QLabel* picture_;
   MessageSink messages_;
   bool placed_ = false;  // opened once: the user's place is kept from then on
 };

@@ -18,16 +18,16 @@ class QPlainTextEdit;
 class QProgressBar;
 class QToolButton;
 class QFrame;
-class TForm2;
+class MapWindow;
 struct LoadProgress;
 
-class TForm1 : public QWidget {
+class CityChooserWindow : public QWidget {
  public:
   // Lists the cities of the data roots, the first of a name winning.
-  explicit TForm1(std::vector<fs::path> dataRoots = StandardDataRoots(), QWidget* parent = nullptr);
-  explicit TForm1(const fs::path& dataRoot, QWidget* parent = nullptr);
+  explicit CityChooserWindow(std::vector<fs::path> dataRoots = StandardDataRoots(), QWidget* parent = nullptr);
+  explicit CityChooserWindow(const fs::path& dataRoot, QWidget* parent = nullptr);
 
-  void SetMapWindow(TForm2* form2) { form2_ = form2; }
+  void SetMapWindow(MapWindow* mapWindow) { mapWindow_ = mapWindow; }
   // Where messages go; unset, a modal message box shows them (UTF-8).
   std::function<void(const std::string&)> MessageSink;
   // Ends the program (closing this window); unset, the event loop quits.
@@ -54,16 +54,16 @@ class TForm1 : public QWidget {
   std::string CityDirName;
   fs::path CityDataRoot;
 
-  QLabel* Label1;
+  QLabel* CityListCaption;
   QListWidget* ListView;
-  QLabel* Label2;
+  QLabel* CityNameLabel;
   QPlainTextEdit* MemoCityInfo;
   QLabel* ImageCity;
   QToolButton* Load;
   QToolButton* Exit;
   QFrame* PanelStartImage;
   QLabel* ImageStart;
-  QLabel* Label3;
+  QLabel* LoadingCaption;
   QLabel* LoadLabel;
   QProgressBar* ProgressBar2;
   QProgressBar* ProgressBar1;
@@ -79,7 +79,7 @@ class TForm1 : public QWidget {
   void Report(const std::string& utf8Text);
 
   std::vector<fs::path> dataRoots_;
-  TForm2* form2_ = nullptr;
+  MapWindow* mapWindow_ = nullptr;
   std::string cityTitle_;  // the shown title as read from about.inf (Windows-1251 bytes)
   ProgressPacing progressPacing_;  // repaints of the progress panel during a load
 };

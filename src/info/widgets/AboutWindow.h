@@ -1,0 +1,38 @@
+#pragma once
+// The about window: product label, version, developer and contact lines, a line
+// of thanks and the release month.  Modal; only its button (or the title-bar
+// close box) closes it — Escape does not.
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QFrame;
+
+class AboutWindow : public QDialog {
+  Q_OBJECT
+ public:
+  explicit AboutWindow(QWidget* parent = nullptr);
+
+  QLabel* LogoImage = nullptr;
+  QLabel* ThanksCaption = nullptr;
+  QLabel* ProductLabel = nullptr;
+  QLabel* VersionLabel = nullptr;
+  QLabel* DeveloperCaption = nullptr;
+  QLabel* DeveloperLabel = nullptr;
+  QLabel* ReleaseLabel = nullptr;
+  QLineEdit* DeveloperMailField = nullptr;
+  QLineEdit* ThanksField = nullptr;
+  QLineEdit* SiteField = nullptr;
+  QLineEdit* ContactMailField = nullptr;
+  QFrame* LowerRule = nullptr;
+  QFrame* UpperRule = nullptr;
+  QPushButton* CloseButton = nullptr;
+
+  // The product logo: the bundled resource when present, otherwise drawn.
+  static QPixmap Logo();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+};
