@@ -12,8 +12,8 @@
 #include "citywriter/LayerWriter.h"
 #include "mapdata/Loaders.h"
 #include "shell/LoadCity.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 
 namespace {
 

@@ -21,11 +21,11 @@
 #include "render/MapLayers.h"
 #include "render/MapPicture.h"
 #include "render/MapStyle.h"
-#include "render/RedrawView.h"
 #include "render/ViewTransform.h"
 #include "shell/LoadCity.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include "search/ListOrder.h"
 #include "search/ListSearch.h"
 #include "shell/LoadCity.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 
 namespace {
 

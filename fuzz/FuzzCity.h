@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 
 class FuzzCity {
  public:

@@ -9,13 +9,13 @@
 #include <cstdint>
 #include <string>
 
-#include "interaction/ClickSelect.h"
 #include "FuzzCity.h"
 #include "citywriter/PictureWriters.h"
 #include "info/Selection.h"
-#include "render/FormPaint.h"
-#include "render/RedrawView.h"
+#include "interaction/ClickSelect.h"
 #include "shell/LoadCity.h"
+#include "view/FormPaint.h"
+#include "view/RedrawView.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "mapdata/PictureLoader.h"
 #include "mapdata/PointList.h"
 #include "mapdata/TextLines.h"
-#include "render/RedrawView.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
 
 namespace {
 

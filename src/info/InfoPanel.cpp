@@ -1,6 +1,6 @@
 #include "info/InfoPanel.h"
 
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 void HideInfoPanel(MapCore& core) { core.Info.Visible = false; }
 

@@ -3,12 +3,12 @@
 // centre moves to the record's first point (the view itself moves on request).
 #include "info/Selection.h"
 
-#include "mapdata/DecimalText.h"
 #include "info/SelectionView.h"
-#include "render/RedrawView.h"
-#include "render/ViewScale.h"
+#include "mapdata/DecimalText.h"
 #include "render/ViewTransform.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
+#include "view/ViewScale.h"
 
 namespace {
 

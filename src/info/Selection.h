@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "search/SearchState.h"
+#include "state/SearchState.h"
 
 struct MapCore;
 

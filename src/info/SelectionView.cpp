@@ -5,7 +5,7 @@
 #include "mapdata/DecimalText.h"
 #include "render/ViewTransform.h"
 #include "render/VisibleMiddle.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 int32_t ReadRecordPoints(const LayerTable& table, int row, int count, int points, PointArray& out) {
   const int declared = std::clamp(DecimalIntOf(table.CellAt(row, count)).value_or(0), 0, kMaxPointsPerRecord);

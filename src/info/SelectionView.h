@@ -2,8 +2,8 @@
 // How a selection reads a record's points and moves the view.
 #include <cstdint>
 
-#include "info/SelectionState.h"
 #include "mapdata/LayerTable.h"
+#include "state/SelectionState.h"
 
 struct MapCore;
 

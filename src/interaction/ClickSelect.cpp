@@ -9,7 +9,7 @@
 #include "interaction/HitTest.h"
 #include "interaction/WhatIsHere.h"
 #include "render/MapLayers.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 bool SelectAtPoint(MapCore& core, int32_t x, int32_t y, bool centre) {
   const HitPoint at = WindowToHit(core.View, x, y);

@@ -6,7 +6,7 @@
 
 #include "mapdata/DecimalText.h"
 #include "render/MapLayers.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 namespace {
 

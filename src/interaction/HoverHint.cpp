@@ -2,7 +2,7 @@
 
 #include "interaction/HitTest.h"
 #include "render/MapLayers.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 namespace {
 

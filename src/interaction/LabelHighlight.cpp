@@ -4,9 +4,9 @@
 #include "render/CellNumbers.h"
 #include "render/LayerDrawers.h"
 #include "render/MapLayers.h"
-#include "render/RedrawView.h"
 #include "render/RenderCache.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
 
 namespace {
 

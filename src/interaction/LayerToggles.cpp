@@ -1,7 +1,7 @@
 #include "interaction/LayerToggles.h"
 
-#include "render/RedrawView.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
 
 void ShowLayer(MapCore& core, DrawCode layer, bool shown) {
   SetLayerShown(core.Flags, LayerOf(layer), shown);

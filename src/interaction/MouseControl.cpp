@@ -4,10 +4,10 @@
 
 #include "interaction/ClickSelect.h"
 #include "interaction/ViewMoves.h"
-#include "render/ViewScale.h"
-#include "render/RedrawView.h"
 #include "render/ViewTransform.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
+#include "view/ViewScale.h"
 
 namespace {
 

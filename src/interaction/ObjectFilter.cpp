@@ -1,8 +1,8 @@
 #include "interaction/ObjectFilter.h"
 
 #include "mapdata/Cp1251.h"
-#include "render/RedrawView.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
 
 void FilterObjectKind(LayerFlags& switches, int32_t kind) { switches.ObjectFilter = kind; }
 

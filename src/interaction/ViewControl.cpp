@@ -5,9 +5,9 @@
 
 #include "mapdata/Cp1251.h"
 #include "mapdata/DecimalText.h"
-#include "render/ViewScale.h"
 #include "render/ViewTransform.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/ViewScale.h"
 
 namespace {
 

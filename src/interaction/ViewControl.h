@@ -6,7 +6,7 @@ struct MapCore;
 
 // The zoom controls.  Each change of scale recentres the view on
 // (CenterX, CenterY), hides the hover hint, redraws the picture and paints the
-// window (render/ViewScale.h, where the track bar's own handlers are).
+// window (view/ViewScale.h, where the track bar's own handlers are).
 // The wheel, the keyboard, a double click and "Весь город" move the view
 // through interaction/ViewMoves.h.
 // Click on the zoom panel or its caption: the zoom slider follows the scale (trunc(2 × Scale)).

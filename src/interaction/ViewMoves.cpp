@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
-#include "render/RedrawView.h"
-#include "render/ViewScale.h"
 #include "render/ViewTransform.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
+#include "view/ViewScale.h"
 
 namespace {
 

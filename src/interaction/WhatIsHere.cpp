@@ -11,8 +11,8 @@
 #include "mapdata/Cp1251.h"
 #include "mapdata/DecimalText.h"
 #include "render/MapLayers.h"
-#include "render/RedrawView.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
 
 namespace {
 

@@ -22,6 +22,8 @@ struct Place {
   std::string Name;     // a region's is its type
   std::string Address;  // street and house number; a blank part (" ") left out
 };
+// A place's cells as a list shows them: kind, name, address.
+inline constexpr const char* kPlaceColumns[] = {"Тип объекта", "Название", "Адрес"};
 
 // Every record under hit point `at` as the map shows it at the view's scale,
 // the layer drawn on top first: found firms (while they are drawn), shown

@@ -123,7 +123,7 @@ void DrawStreet(MapDrawing& d, const MapLayer& layer, int row) {
   const float scale = d.View.Scale;
   const QColor brush = st.BrushColor, pen = st.PenColor;
 
-  const auto kind = static_cast<StreetKind>(r.Kind);
+  const auto kind = static_cast<StreetKind>(r.StreetKind());
   switch (kind) {
     case StreetKind::Railway: st.PenColor = mapstyle::RailwayStreet; break;
     case StreetKind::River: st.PenColor = mapstyle::RiverStreet; break;
@@ -135,8 +135,8 @@ void DrawStreet(MapDrawing& d, const MapLayer& layer, int row) {
       break;
   }
   // A street that is not drawn still leaves the pen as wide as its width.
-  const std::optional<int32_t> penWidth = StreetPenWidth(kind, r.Value, scale);
-  st.PenWidth = penWidth.value_or(ScaledTrunc(r.Value, scale));
+  const std::optional<int32_t> penWidth = StreetPenWidth(kind, r.StreetWidth(), scale);
+  st.PenWidth = penWidth.value_or(ScaledTrunc(r.StreetWidth(), scale));
   if (penWidth) PolylineOfRow(d, cache, r);
 
   st.BrushColor = brush;
@@ -164,7 +164,7 @@ void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
   if (v.Scale < layer.Scales.DetailFrom) return;
   // The house number, centred on the box of the drawn points.
   const int32_t f = st.FontSize;
-  const int32_t n = r.Value;
+  const int32_t n = r.NumberLength();
   st.TransparentText = true;
   st.FontColor = style.Text;
   st.FontSize = style.FontSize;
@@ -191,7 +191,7 @@ void DrawRegion(MapDrawing& d, const MapLayer& layer, int row) {
   CanvasState& st = d.Surface.State();
   st.PenWidth = 0;
   cache.ThrowIfBad(r);
-  if (r.Kind >= 0) st.PenColor = st.BrushColor = mapstyle::RegionColor(r.Kind);
+  if (r.RegionColour() >= 0) st.PenColor = st.BrushColor = mapstyle::RegionColor(r.RegionColour());
   PolygonOfRow(d, cache, r);  // an unknown type: the colours the canvas holds
   st.BrushColor = mapstyle::White;
   st.PenColor = mapstyle::Black;
@@ -211,7 +211,7 @@ void DrawTextLabel(MapDrawing& d, const MapLayer& layer, int row) {
   const int fontSize = st.FontSize;
   if (d.HighlightLabels)
     st.BrushColor = style.HighlightedBox;
-  else if (r.Value >= style.LargeFrom)
+  else if (r.LabelSize() >= style.LargeFrom)
     st.BrushColor = style.LargeBox;
   else
     st.BrushColor = style.Box;
@@ -241,7 +241,7 @@ void DrawObjectIcon(MapDrawing& d, const MapLayer& layer, int row) {
   const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
   d.Surface.State().PlainFont();
   cache.ThrowIfBad(r);
-  const int32_t icon = r.Value;
+  const int32_t icon = r.IconIndex();
   if (d.Switches.ObjectFilter != -1 && d.Switches.ObjectFilter != icon) return;
   cache.ThrowIfBadPoint(r);
   if (!RowMayShow(d, r, layer.Style->IconReach)) return;
@@ -276,7 +276,7 @@ void DrawFoundFirmIcon(MapDrawing& d, const MapLayer& layer, int row) {
   cache.ThrowIfBadPoint(r);
   cache.ThrowIfBad(r);
   const MapPoint& p = cache.PointsOf(r)[0];
-  DrawCentredIcon(d.Surface, d.Tables.FirmsImageList, r.Value, MapToPicture(d.View, p.X, p.Y));
+  DrawCentredIcon(d.Surface, d.Tables.FirmsImageList, r.IconIndex(), MapToPicture(d.View, p.X, p.Y));
 }
 
 namespace {

@@ -34,12 +34,12 @@ bool LabelDrawable(MapDrawing& d, const MapLayer& layer, int row) {
     throw std::out_of_range("ListOfTexts: строки " + std::to_string(row) + " нет в таблице.");
   const CachedRow& r = labels.Rows[static_cast<size_t>(row)];
   labels.ThrowIfBad(r);
-  return LabelLegible(r.Value, d.View.Scale);
+  return LabelLegible(r.LabelSize(), d.View.Scale);
 }
 
 // Streets are hit as wide as they are drawn.
 std::optional<int32_t> StreetLineWidth(const CachedRow& row, float scale) {
-  return StreetPenWidth(static_cast<mapstyle::StreetKind>(row.Kind), row.Value, scale);
+  return StreetPenWidth(static_cast<mapstyle::StreetKind>(row.StreetKind()), row.StreetWidth(), scale);
 }
 
 const LayerStyle kRegionStyle{};
@@ -56,49 +56,117 @@ const LayerStyle kLabelStyle{.Text = QColor(0, 0, 0),
                              .FontSize = 8};
 const LayerStyle kFirmStyle{};
 
-const MapLayer kRegions{DrawCode::Region, "regions", &CityTables::ListOfRegions, region_cell::kBox, LoadRegions,
-                        &RenderCache::Regions, BuildRegionCache, DrawRegion, &LayerFlags::ShowRegions, true,
-                        DrawnFrom::DrawList, nullptr, nullptr, {}, &kRegionStyle, RegionReach,
-                        {HitShape::Area, "region"}};
+const MapLayer kRegions{.Code = DrawCode::Region,
+                        .Name = "regions",
+                        .Table = &CityTables::ListOfRegions,
+                        .Box = region_cell::kBox,
+                        .Load = LoadRegions,
+                        .BuildCache = BuildRegionCache,
+                        .Draw = DrawRegion,
+                        .Switch = &LayerFlags::ShowRegions,
+                        .AlwaysShown = true,
+                        .Source = DrawnFrom::DrawList,
+                        .Style = &kRegionStyle,
+                        .Reach = RegionReach,
+                        .Hit = {.Shape = HitShape::Area, .Word = "region"}};
 
-const MapLayer kStreets{DrawCode::Street, "streets", &CityTables::ListOfStreets, street_cell::kBox, LoadStreets,
-                        &RenderCache::Streets, BuildStreetCache, DrawStreet, &LayerFlags::ShowStreets, true,
-                        DrawnFrom::DrawList, StreetListed, nullptr,
-                        LayerScales{.ThinWidth = 2, .ThinListedFrom = 1.0f}, &kStreetStyle, StreetReach,
-                        {HitShape::Line, "street", StreetLineWidth}};
+const MapLayer kStreets{.Code = DrawCode::Street,
+                        .Name = "streets",
+                        .Table = &CityTables::ListOfStreets,
+                        .Box = street_cell::kBox,
+                        .Load = LoadStreets,
+                        .BuildCache = BuildStreetCache,
+                        .Draw = DrawStreet,
+                        .Switch = &LayerFlags::ShowStreets,
+                        .AlwaysShown = true,
+                        .Source = DrawnFrom::DrawList,
+                        .Listed = StreetListed,
+                        .Scales = {.ThinWidth = 2, .ThinListedFrom = 1.0f},
+                        .Style = &kStreetStyle,
+                        .Reach = StreetReach,
+                        .Hit = {.Shape = HitShape::Line, .Word = "street", .LineWidth = StreetLineWidth}};
 
 // Routes are listed by their box alone; ListOfPath1 holds their geometry.
-const MapLayer kRoutes{DrawCode::Route, "routes", &CityTables::ListOfPath1, route_shape_cell::kBox, LoadRoutes,
-                       &RenderCache::Routes, BuildRouteCache, DrawRoute, &LayerFlags::ShowRoutes, false,
-                       DrawnFrom::DrawList, nullptr, nullptr, {}, &kRouteStyle, RouteReach, {}};
+const MapLayer kRoutes{.Code = DrawCode::Route,
+                       .Name = "routes",
+                       .Table = &CityTables::ListOfPath1,
+                       .Box = route_shape_cell::kBox,
+                       .Load = LoadRoutes,
+                       .BuildCache = BuildRouteCache,
+                       .Draw = DrawRoute,
+                       .Switch = &LayerFlags::ShowRoutes,
+                       .AlwaysShown = false,
+                       .Source = DrawnFrom::DrawList,
+                       .Style = &kRouteStyle,
+                       .Reach = RouteReach};
 
-const MapLayer kBuildings{DrawCode::Building, "buildings", &CityTables::ListOfBuildings, building_cell::kBox,
-                          LoadBuildings, &RenderCache::Buildings, BuildBuildingCache, DrawBuilding,
-                          &LayerFlags::ShowBuildings, true, DrawnFrom::DrawList, nullptr, nullptr,
-                          LayerScales{.DrawnFrom = 2.0f, .DetailFrom = 4.0f}, &kBuildingStyle, BuildingReach,
-                          {HitShape::Area, "building"}};
+const MapLayer kBuildings{.Code = DrawCode::Building,
+                          .Name = "buildings",
+                          .Table = &CityTables::ListOfBuildings,
+                          .Box = building_cell::kBox,
+                          .Load = LoadBuildings,
+                          .BuildCache = BuildBuildingCache,
+                          .Draw = DrawBuilding,
+                          .Switch = &LayerFlags::ShowBuildings,
+                          .AlwaysShown = true,
+                          .Source = DrawnFrom::DrawList,
+                          .Scales = {.DrawnFrom = 2.0f, .DetailFrom = 4.0f},
+                          .Style = &kBuildingStyle,
+                          .Reach = BuildingReach,
+                          .Hit = {.Shape = HitShape::Area, .Word = "building"}};
 
-const MapLayer kObjects{DrawCode::Object, "objects", &CityTables::ListOfObjects, object_cell::kBox, LoadObjects,
-                        &RenderCache::Objects, BuildObjectCache, DrawObjectIcon, &LayerFlags::ShowObjects, false,
-                        DrawnFrom::DrawList, nullptr, nullptr, {}, &kObjectStyle, ObjectReach,
-                        {HitShape::Icon, "object"}};
+const MapLayer kObjects{.Code = DrawCode::Object,
+                        .Name = "objects",
+                        .Table = &CityTables::ListOfObjects,
+                        .Box = object_cell::kBox,
+                        .Load = LoadObjects,
+                        .BuildCache = BuildObjectCache,
+                        .Draw = DrawObjectIcon,
+                        .Switch = &LayerFlags::ShowObjects,
+                        .AlwaysShown = false,
+                        .Source = DrawnFrom::DrawList,
+                        .Style = &kObjectStyle,
+                        .Reach = ObjectReach,
+                        .Hit = {.Shape = HitShape::Icon, .Word = "object"}};
 
-const MapLayer kLabels{DrawCode::Label, "labels", &CityTables::ListOfTexts, label_cell::kBox, LoadLabels,
-                       &RenderCache::Texts, BuildLabelCache, DrawTextLabel, &LayerFlags::ShowTexts, false,
-                       DrawnFrom::DrawList, nullptr, LabelDrawable,
-                       LayerScales{.Legible = {{8, 0.7f}, {10, 0.5f}, {kAnySize, 3.5f}},
-                                   .Highlighted = {{8, 0.7f}, {kAnySize, 3.5f}}},
-                       &kLabelStyle, LabelReach, {}};
+const MapLayer kLabels{.Code = DrawCode::Label,
+                       .Name = "labels",
+                       .Table = &CityTables::ListOfTexts,
+                       .Box = label_cell::kBox,
+                       .Load = LoadLabels,
+                       .BuildCache = BuildLabelCache,
+                       .Draw = DrawTextLabel,
+                       .Switch = &LayerFlags::ShowTexts,
+                       .AlwaysShown = false,
+                       .Source = DrawnFrom::DrawList,
+                       .Drawable = LabelDrawable,
+                       .Scales = {.Legible = {{8, 0.7f}, {10, 0.5f}, {kAnySize, 3.5f}},
+                                  .Highlighted = {{8, 0.7f}, {kAnySize, 3.5f}}},
+                       .Style = &kLabelStyle,
+                       .Reach = LabelReach};
 
 // Firms are listed like every layer but drawn only when found by the firm search.
-const MapLayer kFirms{DrawCode::Firm, "firms", &CityTables::ListOfFirms, firm_cell::kBox, LoadFirms,
-                      &RenderCache::Firms, BuildFirmCache, DrawFoundFirmIcon, &LayerFlags::ShowFoundFirms, false,
-                      DrawnFrom::FoundFirms, nullptr, nullptr, {}, &kFirmStyle, FirmReach,
-                      {HitShape::Icon, "firm"}};
+const MapLayer kFirms{.Code = DrawCode::Firm,
+                      .Name = "firms",
+                      .Table = &CityTables::ListOfFirms,
+                      .Box = firm_cell::kBox,
+                      .Load = LoadFirms,
+                      .BuildCache = BuildFirmCache,
+                      .Draw = DrawFoundFirmIcon,
+                      .Switch = &LayerFlags::ShowFoundFirms,
+                      .AlwaysShown = false,
+                      .Source = DrawnFrom::FoundFirms,
+                      .Style = &kFirmStyle,
+                      .Reach = FirmReach,
+                      .Hit = {.Shape = HitShape::Icon, .Word = "firm"}};
+
+// A layer's cache in RenderCache::Layers: draw codes run from '1' without a gap.
+constexpr size_t CacheSlot(DrawCode code) { return static_cast<size_t>(static_cast<char>(code) - '1'); }
 
 // Drawing order.
 const std::array<const MapLayer*, 7> kLayers{&kRegions, &kStreets, &kRoutes, &kBuildings,
                                              &kObjects, &kLabels,  &kFirms};
+static_assert(std::tuple_size_v<decltype(kLayers)> == RenderCache::kLayerSlots, "a cache for every layer");
 
 }  // namespace
 
@@ -127,7 +195,7 @@ const MapLayer& LayerOf(DrawCode code) {
 }
 
 LayerCache& CacheOf(RenderCache& cache, const CityTables& tables, const MapLayer& layer) {
-  LayerCache& c = cache.*layer.Cache;
+  LayerCache& c = cache.Layers[CacheSlot(layer.Code)];
   const LayerTable& table = tables.*layer.Table;
   if (c.Stale(table)) layer.BuildCache(c, table);
   return c;

@@ -99,17 +99,17 @@ struct MapLayer {
   LayerTable CityTables::*Table;             // the rows the draw list points into
   CellBox Box;                               // the cells of each row's box (a point: X, Y twice)
   void (*Load)(const LayerLoad& load);       // the layer's loader
-  LayerCache RenderCache::*Cache;            // the table converted for drawing ...
-  void (*BuildCache)(LayerCache& cache, const LayerTable& table);  // ... by this
+  // The table converted for drawing (its cache: CacheOf).
+  void (*BuildCache)(LayerCache& cache, const LayerTable& table);
   void (*Draw)(MapDrawing& d, const MapLayer& layer, int row);     // one row onto the picture
   bool LayerFlags::*Switch;                  // drawn while this is on
   bool AlwaysShown;                          // no control turns the switch off
   DrawnFrom Source;
   // Whether a row whose box meets the drawn area is listed (none: every one).
-  bool (*Listed)(const MapLayer& layer, const LayerTable& table, int row, float scale);
+  bool (*Listed)(const MapLayer& layer, const LayerTable& table, int row, float scale) = nullptr;
   // Whether a listed row is drawn at the view's scale (none: every one).
-  bool (*Drawable)(MapDrawing& d, const MapLayer& layer, int row);
-  LayerScales Scales;
+  bool (*Drawable)(MapDrawing& d, const MapLayer& layer, int row) = nullptr;
+  LayerScales Scales{};
   const LayerStyle* Style;
   // How many picture pixels beyond its box a row of the layer may draw at the
   // view's scale, the most of any row (pens, icons, texts): a redraw visits

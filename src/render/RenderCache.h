@@ -21,11 +21,20 @@
 struct CachedRow {
   uint32_t First = 0;  // first point in LayerCache::Points
   int32_t Count = 0;   // points read
-  int32_t Value = 0;   // street width, label size, object icon index, number length
-  int32_t Kind = 0;    // street kind, region colour index (-1: unknown type)
+  // One number and one code per row, read through the names below by what
+  // they mean for the row's layer.
+  int32_t Value = 0;
+  int32_t Kind = 0;
   int32_t MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;  // box of the points read, map units
   int32_t Error = -1;       // index in LayerCache::Errors: the row cannot be drawn
   int32_t PointError = -1;  // objects: the point cannot be read (needed only when drawn)
+
+  int32_t StreetWidth() const { return Value; }
+  int32_t NumberLength() const { return Value; }  // buildings: characters of the house number
+  int32_t LabelSize() const { return Value; }
+  int32_t IconIndex() const { return Value; }     // objects: in ImageListObject; firms: in FirmsImageList
+  int32_t StreetKind() const { return Kind; }      // mapstyle::StreetKind
+  int32_t RegionColour() const { return Kind; }    // mapstyle::RegionColor index, -1: a type without one
 };
 
 struct LayerCache {
@@ -93,9 +102,11 @@ struct CullWindow {
   std::optional<PointBox> Area;  // none: no row can show
 };
 
-// One cache per layer (MapLayer::Cache), the draw list's and the cull window.
+// One cache per map layer (found through CacheOf, in the order of the layers'
+// draw codes), the draw list's and the cull window.
 struct RenderCache {
-  LayerCache Streets, Buildings, Regions, Texts, Objects, Routes, Firms;
+  static constexpr int kLayerSlots = 7;
+  std::array<LayerCache, kLayerSlots> Layers;
   DrawListCache DrawList;
   CullWindow Cull;
   uint64_t Redraws = 0;  // redraws begun, to tell the text stamps of one from those of the next

@@ -15,7 +15,7 @@
 #include "mapdata/ProblemText.h"
 #include "mapdata/TextLines.h"
 #include "search/Collation.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 namespace {
 

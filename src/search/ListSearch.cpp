@@ -5,8 +5,8 @@
 #include "info/Selection.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/DecimalText.h"
-#include "render/RedrawView.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
 
 namespace {
 

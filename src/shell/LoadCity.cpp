@@ -10,14 +10,14 @@
 #include "mapdata/Loaders.h"
 #include "mapdata/ProblemText.h"
 #include "render/DrawList.h"
-#include "render/RedrawView.h"
-#include "render/ViewScale.h"
 #include "render/ViewTransform.h"
 #include "search/FirmSearch.h"
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
-#include "shell/MapCore.h"
 #include "shell/PanelPairs.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
+#include "view/ViewScale.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "mapdata/ProblemText.h"
 #include "render/ViewTransform.h"
 #include "shell/CityAbout.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 namespace {
 

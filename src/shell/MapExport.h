@@ -1,6 +1,6 @@
 #pragma once
 // The map as a picture file and on paper: "Сохранить изображение…" writes the
-// visible map (VisibleMapPicture, render/FormPaint.h) as PNG or JPEG;
+// visible map (VisibleMapPicture, view/FormPaint.h) as PNG or JPEG;
 // "Печать…" puts it on a page with the city's title and the line of
 // attribution from its about.inf under it.
 #include <QImage>

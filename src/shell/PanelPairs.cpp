@@ -1,6 +1,6 @@
 #include "shell/PanelPairs.h"
 
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 void ShowListSearchPanel(MapCore& core) {
   core.Ui.PanelSearchVisible = true;

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/MapHost.h"
+#include "state/MapHost.h"
 
 // A host without windows: messages are collected in order, paints are counted.
 class RecordingHost : public MapHost {

@@ -6,8 +6,8 @@
 #include "interaction/ViewMoves.h"
 #include "render/MapLayers.h"
 #include "render/ViewTransform.h"
-#include "shell/MapCore.h"
 #include "shell/PanelPairs.h"
+#include "state/MapCore.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "render/ViewScale.h"
+#include "view/ViewScale.h"
 
 class QSettings;
 

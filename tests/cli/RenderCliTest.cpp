@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliRun.h"
-#include "support/CityBuilder.h"
 #include "mapdata/NativeName.h"
+#include "support/CityBuilder.h"
+#include "support/StyleColours.h"
 
 namespace {
 
@@ -35,18 +36,18 @@ TEST_F(RenderCli, WritesTheWindowCentredOnTheGivenPoint) {
   const QImage window = Render({"--center", "100,100"});
   ASSERT_EQ(window.size(), QSize(200, 150));
   // The centre of the window is map point (100, 100): the river on the market.
-  EXPECT_EQ(QColor(window.pixel(100, 75)), QColor(0, 0, 255));
-  EXPECT_EQ(QColor(window.pixel(100, 60)), QColor(251, 125, 166));
-  EXPECT_EQ(QColor(window.pixel(10, 10)), QColor(240, 230, 230));
+  EXPECT_EQ(QColor(window.pixel(100, 75)), mapstyle::RiverStreet);
+  EXPECT_EQ(QColor(window.pixel(100, 60)), RegionFill("Рынки"));
+  EXPECT_EQ(QColor(window.pixel(10, 10)), kBackground);
 }
 
 TEST_F(RenderCli, ScaleWidensTheRiver) {
   const QImage window = Render({"--center", "100,100", "--scale", "2"});
   int blue = 0;
-  for (int y = 60; y < 90; ++y) blue += QColor(window.pixel(100, y)) == QColor(0, 0, 255) ? 1 : 0;
+  for (int y = 60; y < 90; ++y) blue += QColor(window.pixel(100, y)) == mapstyle::RiverStreet ? 1 : 0;
   EXPECT_EQ(blue, 8);
   // 50 map units from the centre is 100 pixels: the market fills the window.
-  EXPECT_EQ(QColor(window.pixel(10, 10)), QColor(251, 125, 166));
+  EXPECT_EQ(QColor(window.pixel(10, 10)), RegionFill("Рынки"));
 }
 
 // The city's own box (0, 50)-(200, 150), not the origin, at the largest step
@@ -90,7 +91,7 @@ TEST_F(RenderCli, PrintsTheViewItDrewLast) {
 TEST_F(RenderCli, PictureOptionWritesTheWholeMapPicture) {
   const QImage picture = Render({"--center", "100,100", "--picture"});
   ASSERT_EQ(picture.size(), QSize(400, 300));
-  EXPECT_EQ(QColor(picture.pixel(200, 150)), QColor(0, 0, 255));
+  EXPECT_EQ(QColor(picture.pixel(200, 150)), mapstyle::RiverStreet);
 }
 
 TEST_F(RenderCli, MissingCityAndBadArgumentsAreReported) {

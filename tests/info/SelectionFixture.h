@@ -6,11 +6,11 @@
 
 #include <string>
 
+#include "citywriter/PictureWriters.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/PictureLoader.h"
-#include "citywriter/PictureWriters.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 #include "support/TempDir.h"
 
 namespace selection_test {

@@ -2,9 +2,9 @@
 // status bar texts and widths, view centre and view moves.
 #include <gtest/gtest.h>
 
-#include "render/SelectionOverlay.h"
 #include "SelectionFixture.h"
 #include "info/Selection.h"
+#include "view/SelectionOverlay.h"
 
 using namespace selection_test;
 

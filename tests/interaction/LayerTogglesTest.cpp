@@ -2,8 +2,8 @@
 
 #include "interaction/LayerToggles.h"
 #include "interaction/ObjectFilter.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 
 // Every layer's switch goes through the one operation the menu and the tool
 // bar share: the switch follows (a layer always shown stays shown), the

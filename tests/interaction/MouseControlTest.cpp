@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include "render/FormPaint.h"
 #include "render/RenderFixture.h"
 #include "render/ViewTransform.h"
+#include "view/FormPaint.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
-#include "render/ViewScale.h"
 #include "interaction/ViewControl.h"
 #include "interaction/ViewMoves.h"
+#include "view/ViewScale.h"
 
 #include <gtest/gtest.h>
 
-#include "render/RenderFixture.h"
 #include "mapdata/Cp1251.h"
+#include "render/RenderFixture.h"
 #include "render/ViewTransform.h"
+#include "support/StyleColours.h"
 
 namespace {
 
@@ -50,8 +51,8 @@ TEST_F(ViewControl_, TrackBarChangeRedrawsThePicture) {
   AddStreetRow(core, "Мира", "Река", 2, {{0, 80}, {200, 80}});
   Draw();
   SetTrackBarPosition(core, 4);  // scale 2: the river runs through picture row 150
-  EXPECT_EQ(Pixel(200, 150), QColor(0, 0, 255));
-  EXPECT_EQ(RunLengthVertical(200, 130, 170, QColor(0, 0, 255)), 4);
+  EXPECT_EQ(Pixel(200, 150), mapstyle::RiverStreet);
+  EXPECT_EQ(RunLengthVertical(200, 130, 170, mapstyle::RiverStreet), 4);
 }
 
 // An entry moves the track bar to its scale's position, so "Масштаб:" finds

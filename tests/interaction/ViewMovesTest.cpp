@@ -5,10 +5,10 @@
 
 #include <limits>
 
-#include "render/RenderFixture.h"
-#include "render/ViewScale.h"
-#include "render/ViewTransform.h"
 #include "interaction/ViewControl.h"
+#include "render/RenderFixture.h"
+#include "render/ViewTransform.h"
+#include "view/ViewScale.h"
 
 namespace {
 

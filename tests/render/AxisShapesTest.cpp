@@ -13,6 +13,7 @@
 
 #include "render/AxisShapes.h"
 #include "render/Canvas.h"
+#include "support/StyleColours.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ std::string Described(const Shape& s) {
 
 QImage Blank() {
   QImage picture(kSide, kSide, QImage::Format_RGB32);
-  picture.fill(QColor(240, 230, 230));
+  picture.fill(kBackground);
   return picture;
 }
 

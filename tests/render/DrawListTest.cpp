@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "render/RedrawView.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 #include "support/TableRows.h"
+#include "view/RedrawView.h"
 
 namespace {
 

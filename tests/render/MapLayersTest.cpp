@@ -36,14 +36,16 @@ TEST(MapLayers, EveryLayerIsRegisteredWholeOnceInDrawingOrder) {
   std::set<std::string> names;
   std::set<std::string> tables;
   const CityTables city;
+  RenderCache cache;
+  std::set<const LayerCache*> caches;
   for (const MapLayer* layer : MapLayers()) {
     SCOPED_TRACE(layer->Name);
     codes.push_back(layer->Code);
     EXPECT_TRUE(names.insert(layer->Name).second) << "a name of its own";
     EXPECT_TRUE(tables.insert(TableOf(city, *layer).Name()).second) << "a table of its own";
     EXPECT_NE(layer->Load, nullptr) << "a loader";
-    EXPECT_NE(layer->Cache, nullptr) << "a draw cache";
     EXPECT_NE(layer->BuildCache, nullptr) << "a cache builder";
+    EXPECT_TRUE(caches.insert(&CacheOf(cache, city, *layer)).second) << "a draw cache of its own";
     EXPECT_NE(layer->Draw, nullptr) << "a drawer";
     EXPECT_NE(layer->Switch, nullptr) << "a switch";
     EXPECT_NE(layer->Style, nullptr) << "a style";

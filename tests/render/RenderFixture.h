@@ -6,10 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "render/DrawList.h"
-#include "render/RedrawView.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
+#include "support/StyleColours.h"
 #include "support/TableRows.h"
+#include "view/RedrawView.h"
 
 class RenderFixture : public ::testing::Test {
  protected:
@@ -58,4 +59,3 @@ class RenderFixture : public ::testing::Test {
   MapCore core;
 };
 
-inline const QColor kBackground(240, 230, 230);

@@ -10,6 +10,7 @@
 #include "mapdata/Cp1251.h"
 #include "render/Canvas.h"
 #include "render/RenderCache.h"
+#include "support/StyleColours.h"
 
 namespace {
 
@@ -24,10 +25,10 @@ std::vector<QString> MapTexts() {
 
 QImage Written(const QString& text, int x, int y, bool transparent, TextStamp* stamp) {
   QImage picture(120, 60, QImage::Format_RGB32);
-  picture.fill(QColor(240, 230, 230));
+  picture.fill(kBackground);
   CanvasState state;
   state.TransparentText = transparent;
-  state.BrushColor = QColor(255, 241, 187);
+  state.BrushColor = LargeLabelBox();
   Canvas canvas(picture, state);
   if (stamp)
     canvas.TextOut(x, y, text, *stamp);

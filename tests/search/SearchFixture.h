@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "mapdata/Cp1251.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 #include "support/CityBuilder.h"
 #include "support/TableRows.h"
 #include "support/TempDir.h"

@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "mapdata/Cp1251.h"
+#include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
 #include "shell/CityAbout.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 #include "support/TempDir.h"
-#include "mapdata/NativeName.h"
 
 namespace {
 

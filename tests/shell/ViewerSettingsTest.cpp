@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "mapdata/Cp1251.h"
-#include "shell/MapCore.h"
+#include "mapdata/NativeName.h"
 #include "shell/RecordingHost.h"
 #include "shell/RememberedState.h"
+#include "state/MapCore.h"
 #include "support/TempDir.h"
-#include "mapdata/NativeName.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "citywriter/LayerWriter.h"
 #include "mapdata/NativeName.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

@@ -2,7 +2,7 @@
 
 #include "mapdata/BoxCells.h"
 #include "mapdata/Cp1251.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 namespace {
 

@@ -7,17 +7,18 @@
 #include <filesystem>
 #include <set>
 
-#include "render/ViewScale.h"
+#include "interaction/ViewControl.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
 #include "mapdata/ScrambleMask.h"
-#include "interaction/ViewControl.h"
 #include "shell/LoadCity.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 #include "support/DemoCities.h"
+#include "support/StyleColours.h"
 #include "support/TempDir.h"
+#include "view/ViewScale.h"
 
 namespace fs = std::filesystem;
 
@@ -356,13 +357,13 @@ TEST_F(DemoCityTest, FirstViewAndCloserViewsShowTheCity) {
   MapCore core(host, root_->Path());
   LoadCity(core, kPlainCity, cp1251::FromUtf8(kPlainCity));
   ASSERT_FALSE(core.Map.isNull());
-  EXPECT_LT(ShareOf(core.Map, qRgb(240, 230, 230)), 0.5) << "mostly empty background";
-  EXPECT_GT(ShareOf(core.Map, qRgb(255, 177, 140)), 0.05) << "housing blocks";
+  EXPECT_LT(ShareOf(core.Map, kBackground.rgb()), 0.5) << "mostly empty background";
+  EXPECT_GT(ShareOf(core.Map, RegionFill("Жилая зона").rgb()), 0.05) << "housing blocks";
   EXPECT_GT(ShareOf(core.Map, qRgb(255, 255, 255)), 0.01) << "streets";
-  EXPECT_GT(ShareOf(core.Map, qRgb(243, 243, 243)), 0.005) << "the central square";
-  EXPECT_EQ(ShareOf(core.Map, qRgb(128, 128, 255)), 0.0) << "no buildings below scale 2";
+  EXPECT_GT(ShareOf(core.Map, RegionFill("Площади").rgb()), 0.005) << "the central square";
+  EXPECT_EQ(ShareOf(core.Map, BuildingFill().rgb()), 0.0) << "no buildings below scale 2";
   SetTrackBarPosition(core, 4);  // scale 2
-  EXPECT_GT(ShareOf(core.Map, qRgb(128, 128, 255)), 0.05) << "buildings";
+  EXPECT_GT(ShareOf(core.Map, BuildingFill().rgb()), 0.05) << "buildings";
 }
 
 TEST(DemoCityOptions, AnotherMaskScramblesWithIt) {

@@ -27,9 +27,10 @@
 #include "cli/CliRun.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/GeoReference.h"
-#include "render/MapStyle.h"
-#include "support/TempDir.h"
 #include "mapdata/NativeName.h"
+#include "render/MapStyle.h"
+#include "support/StyleColours.h"
+#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -74,14 +75,14 @@ Tables Dump(const fs::path& cityDir) {
   return tables;
 }
 
-struct MapPoint {
+struct CityPoint {
   int X, Y;
-  friend bool operator==(const MapPoint&, const MapPoint&) = default;
+  friend bool operator==(const CityPoint&, const CityPoint&) = default;
 };
 
-std::vector<MapPoint> Points(const std::string& list) {
+std::vector<CityPoint> Points(const std::string& list) {
   const std::vector<std::string> numbers = Split(list, ' ');
-  std::vector<MapPoint> points;
+  std::vector<CityPoint> points;
   for (size_t i = 0; i + 1 < numbers.size(); i += 2) points.push_back({std::stoi(numbers[i]), std::stoi(numbers[i + 1])});
   return points;
 }
@@ -224,7 +225,7 @@ TEST_F(OsmImport, BuildingsWithAddressesAndACourtyard) {
   EXPECT_EQ(courtyard[2], "Дом с двором");
   EXPECT_EQ(courtyard[3], "10");
   std::set<std::pair<int, int>> corners;
-  for (const MapPoint& p : Points(courtyard[4])) corners.insert({p.X, p.Y});
+  for (const CityPoint& p : Points(courtyard[4])) corners.insert({p.X, p.Y});
   EXPECT_EQ(corners.size(), 8u);
 }
 
@@ -283,9 +284,9 @@ TEST_F(OsmImport, FirmsWithKeywordsAndTheirInformation) {
 TEST_F(OsmImport, ARouteJoinsItsWaysWhicheverWayTheyRun) {
   ASSERT_EQ(Table("ListOfPath2").size(), 1u);
   EXPECT_EQ(Table("ListOfPath2")[0], (Row{"Автобус", "12", "Автобус 12: Север => Восток"}));
-  const std::vector<MapPoint> route = Points(Table("ListOfPath1")[0][1]);
-  const std::vector<MapPoint> mira = Points(Find(Table("ListOfStreets"), "проспект Мира")->at(4));
-  const std::vector<MapPoint> lenina = Points(Find(Table("ListOfStreets"), "улица Ленина")->at(4));
+  const std::vector<CityPoint> route = Points(Table("ListOfPath1")[0][1]);
+  const std::vector<CityPoint> mira = Points(Find(Table("ListOfStreets"), "проспект Мира")->at(4));
+  const std::vector<CityPoint> lenina = Points(Find(Table("ListOfStreets"), "улица Ленина")->at(4));
   ASSERT_FALSE(route.empty());
   // From the north end of the avenue down to the crossing, then east to the end.
   EXPECT_EQ(route.front(), mira.back());
@@ -325,21 +326,21 @@ TEST_F(OsmImport, TheFirstViewShowsTheMiddleOfTheCity) {
   for (const Row& region : Table("ListOfRegions")) {
     const int colour = mapstyle::RegionColorIndex(cp1251::FromUtf8(region[0]));
     ASSERT_GE(colour, 0) << region[0] << " is a kind the map colours";
-    const MapPoint corner{std::stoi(region[5]) + 2, std::stoi(region[8]) - 2};  // inside its lower left corner
+    const CityPoint corner{std::stoi(region[5]) + 2, std::stoi(region[8]) - 2};  // inside its lower left corner
     EXPECT_EQ(pixel(corner.X, corner.Y), mapstyle::RegionColor(colour)) << region[0];
   }
   // The clearing in the forest shows the background.
-  const std::vector<MapPoint> forest = Points(Table("ListOfRegions")[0][2]);
+  const std::vector<CityPoint> forest = Points(Table("ListOfRegions")[0][2]);
   EXPECT_EQ(pixel((forest[3].X + forest[5].X) / 2, (forest[3].Y + forest[5].Y) / 2), mapstyle::BackgroundColor);
-  const std::vector<MapPoint> river = Points(Find(Table("ListOfStreets"), "река Светлая")->at(4));
-  EXPECT_EQ(pixel(river[0].X + 10, river[0].Y), QColor(0, 0, 255));
-  const std::vector<MapPoint> lenina = Points(Find(Table("ListOfStreets"), "улица Ленина")->at(4));
+  const std::vector<CityPoint> river = Points(Find(Table("ListOfStreets"), "река Светлая")->at(4));
+  EXPECT_EQ(pixel(river[0].X + 10, river[0].Y), mapstyle::RiverStreet);
+  const std::vector<CityPoint> lenina = Points(Find(Table("ListOfStreets"), "улица Ленина")->at(4));
   EXPECT_EQ(pixel(lenina[1].X, lenina[1].Y), QColor(255, 255, 255));
   // The file has no bounds: the middle of the densest part of the buildings
   // (all three lie within a kilometre) is the middle of the window.
   int minX = 1 << 30, maxX = -(1 << 30), minY = 1 << 30, maxY = -(1 << 30);
   for (const Row& b : Table("ListOfBuildings")) {
-    const MapPoint p = Points(b[4]).front();
+    const CityPoint p = Points(b[4]).front();
     minX = std::min(minX, p.X), maxX = std::max(maxX, p.X), minY = std::min(minY, p.Y), maxY = std::max(maxY, p.Y);
   }
   EXPECT_NEAR((minX + maxX) / 2.0, 500, 1);
@@ -356,17 +357,17 @@ struct DrawnView {
     Scale = std::stod(f[1]);
     Centre = {std::stoi(f[2]), std::stoi(f[3])};
   }
-  QPoint Pixel(MapPoint p) const {
+  QPoint Pixel(CityPoint p) const {
     return {512 + static_cast<int>((p.X - Centre.X) * Scale), 384 + static_cast<int>((p.Y - Centre.Y) * Scale)};
   }
   double Scale = 0;
-  MapPoint Centre{0, 0};
+  CityPoint Centre{0, 0};
 };
 
-MapPoint MiddleOf(const std::string& points) {
-  const std::vector<MapPoint> p = Points(points);
+CityPoint MiddleOf(const std::string& points) {
+  const std::vector<CityPoint> p = Points(points);
   int minX = p[0].X, maxX = p[0].X, minY = p[0].Y, maxY = p[0].Y;
-  for (const MapPoint& q : p) minX = std::min(minX, q.X), maxX = std::max(maxX, q.X), minY = std::min(minY, q.Y), maxY = std::max(maxY, q.Y);
+  for (const CityPoint& q : p) minX = std::min(minX, q.X), maxX = std::max(maxX, q.X), minY = std::min(minY, q.Y), maxY = std::max(maxY, q.Y);
   return {(minX + maxX) / 2, (minY + maxY) / 2};
 }
 
@@ -395,11 +396,11 @@ TEST_F(OsmImport, AnExportIsCentredOnItsBoundsAndCutAtAMarginBeyondThem) {
     const std::vector<Row>& streets = tables.at("ListOfStreets");
     ASSERT_EQ(streets.size(), 4u) << what;
     for (const Row& s : streets)
-      for (const MapPoint& p : Points(s[4])) {
+      for (const CityPoint& p : Points(s[4])) {
         EXPECT_LE(std::abs(p.X - 500), 100) << what << ": " << s[0] << " reaches " << p.X;
         EXPECT_LE(std::abs(p.Y - 600), 100) << what << ": " << s[0] << " reaches " << p.Y;
       }
-    const MapPoint parkMiddle = MiddleOf(tables.at("ListOfRegions").at(0)[2]);
+    const CityPoint parkMiddle = MiddleOf(tables.at("ListOfRegions").at(0)[2]);
 
     const fs::path png = root / "view.png";
     const CliResult first = RunCli({"render", NativeString(root / NativePath(kCity)), "-o", NativeString(png), "--texts", "off"});
@@ -426,15 +427,15 @@ TEST_F(OsmImport, AnExportIsCentredOnItsBoundsAndCutAtAMarginBeyondThem) {
 }
 
 TEST_F(OsmImport, ACourtyardStaysOpenWhereTheBuildingsAreDrawn) {
-  const std::vector<MapPoint> courtyard = Points(Table("ListOfBuildings")[1][4]);
-  const MapPoint hole{(courtyard[3].X + courtyard[5].X) / 2, (courtyard[3].Y + courtyard[5].Y) / 2};
+  const std::vector<CityPoint> courtyard = Points(Table("ListOfBuildings")[1][4]);
+  const CityPoint hole{(courtyard[3].X + courtyard[5].X) / 2, (courtyard[3].Y + courtyard[5].Y) / 2};
   const fs::path png = root_->Path() / "courtyard.png";
   const CliResult r = RunCli({"render", NativeString(CityDir()), "-o", NativeString(png), "--screen", "200x200", "--scale", "4",
                               "--center", std::to_string(hole.X) + "," + std::to_string(hole.Y), "--texts", "off"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const QImage window(QString::fromStdString(NativeString(png)));
-  EXPECT_NE(QColor(window.pixel(100, 100)), QColor(128, 128, 255)) << "the courtyard is open";
-  EXPECT_EQ(QColor(window.pixel(100, 100 + 4 * (courtyard[0].Y - hole.Y) - 6)), QColor(128, 128, 255))
+  EXPECT_NE(QColor(window.pixel(100, 100)), BuildingFill()) << "the courtyard is open";
+  EXPECT_EQ(QColor(window.pixel(100, 100 + 4 * (courtyard[0].Y - hole.Y) - 6)), BuildingFill())
       << "the wall south of it is built";
 }
 
@@ -878,7 +879,7 @@ TEST_F(OsmImport, WhatLiesOffTheGlobeOrFarOutIsLeftOutAndATownAcrossTheMeridianS
     int minX = INT_MAX, maxX = INT_MIN;
     for (const Row& street : tables.at("ListOfStreets")) {
       streets.insert(street[0]);
-      for (const MapPoint& p : Points(street[4])) {
+      for (const CityPoint& p : Points(street[4])) {
         minX = std::min(minX, p.X);
         maxX = std::max(maxX, p.X);
       }
@@ -1033,7 +1034,7 @@ TEST_F(OsmExtract, AddressNodesAndParkingAreKept) {
     const auto row = std::find_if(buildings.begin(), buildings.end(),
                                   [&](const Row& r) { return r[0] == "Садовая улица" && r[1] == e.Number; });
     ASSERT_NE(row, buildings.end()) << e.What;
-    const std::vector<MapPoint> outline = Points((*row)[4]);
+    const std::vector<CityPoint> outline = Points((*row)[4]);
     ASSERT_EQ(outline.size(), 4u) << e.What;
     const int width = outline[1].X - outline[0].X;
     EXPECT_EQ(width > 2 && width < 6, e.Small) << e.What << ": " << width;
@@ -1154,11 +1155,11 @@ TEST_F(OsmImport, TheGeoreferenceGivesBackTheLocationOfANode) {
     EXPECT_EQ(geo.Unit, std::stod(c.Unit));
     const double tolerance = geo.Unit * std::sqrt(0.5) + 0.01;
     // The record's point nearest the node is where the node went.
-    std::optional<MapPoint> nearest;
+    std::optional<CityPoint> nearest;
     double best = 1e300;
     for (const Row& row : tables.at(c.Table))
       if (row[0] == c.Name || row[3] == c.Name)
-        for (const MapPoint& p : Points(row[4]))
+        for (const CityPoint& p : Points(row[4]))
           if (const std::optional<LatLon> at = MapToLatLon(geo, p.X, p.Y); at && MetresBetween(*at, c.Node) < best) {
             best = MetresBetween(*at, c.Node);
             nearest = p;

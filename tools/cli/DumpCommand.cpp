@@ -3,8 +3,8 @@
 
 #include "MapDataCommands.h"
 #include "Output.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "ViewOptions.h"
 #include "interaction/WhatIsHere.h"
 #include "render/MapLayers.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 
 namespace {
 

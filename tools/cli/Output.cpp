@@ -14,8 +14,8 @@
 #include "mapdata/PictureLoader.h"
 #include "render/BundledFonts.h"
 #include "shell/LoadCity.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 
 namespace cli {
 

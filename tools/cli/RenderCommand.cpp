@@ -30,16 +30,16 @@
 #include "Output.h"
 #include "SelectionOptions.h"
 #include "ViewOptions.h"
-#include "mapdata/Cp1251.h"
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewMoves.h"
-#include "render/FormPaint.h"
+#include "mapdata/Cp1251.h"
 #include "render/MapLayers.h"
-#include "render/RedrawView.h"
 #include "render/ViewTransform.h"
 #include "search/FirmSearch.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
+#include "view/FormPaint.h"
+#include "view/RedrawView.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "search/FirmSearch.h"
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
 
 namespace {
 

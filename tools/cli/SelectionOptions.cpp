@@ -3,10 +3,10 @@
 #include <string_view>
 
 #include "info/Selection.h"
-#include "mapdata/DecimalText.h"
 #include "interaction/HoverHint.h"
 #include "interaction/MouseControl.h"
-#include "shell/MapCore.h"
+#include "mapdata/DecimalText.h"
+#include "state/MapCore.h"
 
 namespace {
 

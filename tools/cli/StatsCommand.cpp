@@ -12,9 +12,9 @@
 
 #include "MapDataCommands.h"
 #include "Output.h"
-#include "search/SearchState.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
+#include "state/MapCore.h"
+#include "state/SearchState.h"
 
 namespace {
 

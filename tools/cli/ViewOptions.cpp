@@ -8,7 +8,7 @@
 #include "mapdata/Cp1251.h"
 #include "render/MapLayers.h"
 #include "search/FirmSearch.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 namespace cli {
 

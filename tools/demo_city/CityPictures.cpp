@@ -7,31 +7,30 @@
 #include <QRadialGradient>
 
 #include <cmath>
-#include <map>
 
 #include "citywriter/CityIcons.h"
+#include "mapdata/Cp1251.h"
+#include "render/MapLayers.h"
+#include "render/MapStyle.h"
 
 namespace {
 
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// The map's colours are the viewer's own (its style keys the types in
+// Windows-1251); a type the style does not colour shows the background.
 QColor RegionColour(const std::string& type) {
-  static const std::map<std::string, QColor> colours = {
-      {"Жилая зона", QColor(255, 177, 140)},       {"Промышленная и хозяйственная", QColor(192, 192, 192)},
-      {"В поселках жилого типа", QColor(255, 247, 196)}, {"Рынки", QColor(251, 125, 166)},
-      {"Леса, парки", QColor(176, 215, 142)},      {"Кладбища", QColor(142, 196, 196)},
-      {"Сады, виноградники", QColor(124, 222, 137)}, {"Технические культуры", QColor(0, 183, 105)},
-      {"Спортивные площадки", QColor(166, 202, 240)}, {"Водоемы", QColor(162, 155, 247)},
-      {"Площади", QColor(243, 243, 243)}};
-  const auto it = colours.find(type);
-  return it == colours.end() ? QColor(240, 230, 230) : it->second;
+  const int index = mapstyle::RegionColorIndex(cp1251::FromUtf8(type));
+  return index < 0 ? mapstyle::BackgroundColor : mapstyle::RegionColor(index);
 }
 
 QColor StreetColour(const std::string& type) {
-  if (type == "РЕКА") return QColor(0, 0, 255);
-  if (type == "ЖД") return QColor(128, 128, 128);
-  if (type == "ГРАНИЦА") return QColor(0, 0, 0);
-  return QColor(255, 255, 255);
+  switch (mapstyle::ClassifyStreet(cp1251::FromUtf8(type))) {
+    case mapstyle::StreetKind::River: return mapstyle::RiverStreet;
+    case mapstyle::StreetKind::Railway: return mapstyle::RailwayStreet;
+    case mapstyle::StreetKind::Border: return mapstyle::BorderStreet;
+    default: return LayerOf(DrawCode::Street).Style->Line;
+  }
 }
 
 QPolygonF Polygon(const std::vector<Point>& points) {
@@ -44,7 +43,7 @@ QPolygonF Polygon(const std::vector<Point>& points) {
 void DrawCityMap(QPainter& p, const City& city, const QRectF& target, bool withBuildings, bool cover) {
   p.save();
   p.setClipRect(target);
-  p.fillRect(target, QColor(240, 230, 230));
+  p.fillRect(target, mapstyle::BackgroundColor);
   const double sx = target.width() / city.Width, sy = target.height() / city.Height;
   const double scale = cover ? std::max(sx, sy) : std::min(sx, sy);
   p.translate(target.center());
@@ -66,7 +65,7 @@ void DrawCityMap(QPainter& p, const City& city, const QRectF& target, bool withB
   }
   if (withBuildings) {
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(128, 128, 255));
+    p.setBrush(LayerOf(DrawCode::Building).Style->Fill);
     for (const Building& b : city.Buildings) p.drawPolygon(Polygon(b.Outline));
   }
   p.restore();

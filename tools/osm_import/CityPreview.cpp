@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <exception>
 
+#include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
 #include "render/MapLayers.h"
-#include "render/RedrawView.h"
 #include "render/ViewTransform.h"
 #include "shell/LoadCity.h"
-#include "shell/MapCore.h"
 #include "shell/RecordingHost.h"
-#include "mapdata/NativeName.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
 
 namespace fs = std::filesystem;
 

@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "interaction/WhatIsHere.h"
-#include "shell/MapCore.h"
 #include "shell/widgets/WhatIsHereWindow.h"
 #include "shell/widgets/WidgetKit.h"
+#include "state/MapCore.h"
 
 MapContextMenu::MapContextMenu(QWidget* mapArea, MapCore& core, Runner run)
     : QObject(mapArea), mapArea_(mapArea), core_(core), run_(std::move(run)) {

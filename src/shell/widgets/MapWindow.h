@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "mapdata/CityLocation.h"
-#include "shell/MapCore.h"
-#include "shell/MapHost.h"
 #include "shell/ViewerSettings.h"
+#include "state/MapCore.h"
+#include "state/MapHost.h"
 
 class QAction;
 class QComboBox;

@@ -13,11 +13,11 @@
 #include <algorithm>
 
 #include "mapdata/NativeName.h"
-#include "render/FormPaint.h"
 #include "shell/MapExport.h"
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/MapWindow.h"
 #include "shell/widgets/WidgetKit.h"
+#include "view/FormPaint.h"
 
 void MapWindow::SaveImageClick() {
   const QString offered = QString::fromStdString(PictureFileName(core_));

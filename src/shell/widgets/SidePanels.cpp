@@ -9,8 +9,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "mapdata/CityColumns.h"
 #include "shell/ViewerSettings.h"
 #include "shell/widgets/WidgetKit.h"
+#include "state/SearchState.h"
 
 namespace {
 
@@ -123,7 +125,7 @@ ListSearchPanel::ListSearchPanel(QWidget* parent) : QFrame(parent) {
   similarHeading = SimilarHeading(this, "ListSimilarHeading");
   column->addWidget(similarHeading);
   SearchListView = MakeReportList(this, "SearchListView", Ui("Список улиц, домов, объектов..."),
-                                  {{Ui("Адрес"), 120}, {Ui("Тип объекта"), 80}, {Ui("Название"), 250}});
+                                  ReportColumns(shown_found_cell::kColumns, {120, 80, 250}));
   column->addWidget(SearchListView, 1);
   CountCaption = NamedLabel(this, "Label1", Ui("Количество найденых объектов:"));
   CountLabel = NamedLabel(this, "Label2", "0");
@@ -150,7 +152,7 @@ FirmSearchPanel::FirmSearchPanel(QWidget* parent) : QFrame(parent) {
   column->addWidget(similarHeading);
   SearchFirmListView =
       MakeReportList(this, "SearchFirmListView", Ui("Список фирм, достопримечательностей и других ключевых объектов"),
-                     {{Ui("Название"), 125}, {Ui("Адрес"), 85}});
+                     ReportColumns(shown_firm_cell::kColumns, {125, 85}));
   column->addWidget(SearchFirmListView, 1);
   ShowFoundBox = new QCheckBox(Ui("Отображать найденые объекты"), this);
   ShowFoundBox->setObjectName("CheckBox4");
@@ -222,6 +224,6 @@ RoutesPanel::RoutesPanel(QWidget* parent) : QFrame(parent) {
   CloseButton = MakeToolButton(this, "SpeedButton7", Ui("Закрыть панель маршрутов"), Glyph::Close);
   column->addWidget(HeaderStrip(this, 15, CloseButton));
   ListOfPath2 = MakeReportList(this, "ListOfPath2", QString(),
-                               {{Ui("Тип маршрута"), 80}, {Ui("Название маршрута"), 100}, {Ui("Комментарии"), 110}});
+                               ReportColumns(route_name_cell::kColumns, {80, 100, 110}));
   column->addWidget(ListOfPath2, 1);
 }

@@ -23,7 +23,7 @@ WhatIsHereWindow::WhatIsHereWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
   PointLabel->setObjectName("PointLabel");
   PointLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
   // A few rows in the order of drawing, top first: items of their own, unsorted.
-  const std::vector<ReportColumn> columns = {{Ui("Тип объекта"), 100}, {Ui("Название"), 170}, {Ui("Адрес"), 160}};
+  const std::vector<ReportColumn> columns = ReportColumns(kPlaceColumns, {100, 170, 160});
   PlaceList = new QTableWidget(0, static_cast<int>(columns.size()), this);
   QStringList captions;
   for (const ReportColumn& c : columns) captions << c.Caption;

@@ -28,7 +28,7 @@ class WhatIsHereWindow : public QWidget {
   std::function<void(const Place& place, bool centre)> OnChoose;
 
   QLabel* PointLabel;
-  QTableWidget* PlaceList;  // "Тип объекта", "Название", "Адрес"
+  QTableWidget* PlaceList;  // kPlaceColumns
   QLabel* CountLabel;
 
  protected:

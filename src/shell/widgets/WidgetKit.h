@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,14 @@ struct ReportColumn {
   QString Caption;
   int Width;
 };
+// A list's columns: captions as the core names the columns of the table it
+// shows, each with its width in pixels.
+template <std::size_t N>
+std::vector<ReportColumn> ReportColumns(const char* const (&captions)[N], const std::array<int, N>& widths) {
+  std::vector<ReportColumn> columns;
+  for (std::size_t i = 0; i < N; ++i) columns.push_back({QString::fromUtf8(captions[i]), widths[i]});
+  return columns;
+}
 // A list in report view over a table (LayerTableModel): grid lines, whole-row
 // selection, read-only; a click on a column's header sorts by that column, a
 // second click reverses.  Until the first click the table's order is shown.

@@ -15,10 +15,10 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "render/SelectionOverlay.h"
 #include "info/Selection.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
+#include "view/SelectionOverlay.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 MapCore::MapCore(MapHost& host, fs::path dataRoot) : Host(host), DataRoot(std::move(dataRoot)) {
   View.ScreenWidth = Host.ScreenPixelWidth() / 2;

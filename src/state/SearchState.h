@@ -23,8 +23,9 @@ inline std::optional<SearchKind> SearchKindOf(std::string_view text) {
   return std::nullopt;
 }
 
-// FoundRecords (table "ListView1"), the list search's hidden list: the visible columns, then the kind
-// of the record (SearchKind) and its row in its table.
+// FoundRecords (table "ListView1"), the list search's hidden list: the
+// visible columns, then the kind of the record (SearchKind) and its row in its
+// table.
 namespace found_cell {
 enum : int { Address = kCaption, Kind, Name, Code, Row, kCells };
 inline constexpr const char* kColumns[] = {"Адрес", "Тип объекта", "Название", "Тип", "№ П/П"};
@@ -38,7 +39,8 @@ inline constexpr const char* kColumns[] = {"Адрес", "Тип объекта"
 static_assert(std::size(kColumns) == kCells + 1);
 }  // namespace shown_found_cell
 
-// FoundFirms (table "ListView2"), the firms found by the firm search: their rows in ListOfFirms.
+// FoundFirms (table "ListView2"), the firms found by the firm search: their
+// rows in ListOfFirms.
 namespace found_firm_cell {
 enum : int { FirmRow = kCaption, kCells };
 inline constexpr const char* kColumns[] = {"№ П/П"};

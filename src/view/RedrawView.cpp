@@ -1,4 +1,4 @@
-#include "render/RedrawView.h"
+#include "view/RedrawView.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -13,9 +13,9 @@
 #include "render/MapPicture.h"
 #include "render/MapStyle.h"
 #include "render/RenderCache.h"
-#include "render/SelectionOverlay.h"
 #include "render/ViewTransform.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/SelectionOverlay.h"
 
 void SizeMapPicture(MapCore& core) {
   core.Map = NewMapPicture(2 * core.View.ScreenWidth, 2 * core.View.ScreenHeight);

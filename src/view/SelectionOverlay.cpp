@@ -1,9 +1,9 @@
 // Turns the stored map points of every selection kind into picture pixels for
 // the paint, writes the zoom text and sizes the status bar panels.
-#include "render/SelectionOverlay.h"
+#include "view/SelectionOverlay.h"
 
 #include "render/ViewTransform.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "render/ViewScale.h"
+#include "view/ViewScale.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "render/RedrawView.h"
 #include "render/ViewTransform.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
+#include "view/RedrawView.h"
 
 void SetViewScale(MapCore& core, float scale) {
   core.View.Scale = scale;

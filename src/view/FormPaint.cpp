@@ -1,4 +1,4 @@
-#include "render/FormPaint.h"
+#include "view/FormPaint.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -13,7 +13,7 @@
 #include "render/MapStyle.h"
 #include "render/PixelFrame.h"
 #include "render/ViewTransform.h"
-#include "shell/MapCore.h"
+#include "state/MapCore.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "render/FormPaint.h"
+#include "view/FormPaint.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -8,6 +8,7 @@
 #include "mapdata/Cp1251.h"
 #include "render/RenderFixture.h"
 #include "render/ViewTransform.h"
+#include "support/StyleColours.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ TEST_F(FormPaint_, CopiesTheMiddleOfThePictureToTheWindow) {
   AddRegionRow(core, "Рынки", {{100, 75}, {110, 75}, {110, 85}, {100, 85}});
   Draw();
   const QImage window = PaintWindow();
-  EXPECT_EQ(QColor(window.pixel(5, 5)), QColor(251, 125, 166));  // picture (105, 80)
+  EXPECT_EQ(QColor(window.pixel(5, 5)), RegionFill("Рынки"));  // picture (105, 80)
   EXPECT_EQ(QColor(window.pixel(15, 5)), kBackground);
 }
 
@@ -51,7 +52,7 @@ TEST_F(FormPaint_, DragShiftMovesTheWindowOverThePicture) {
   core.View.DragShiftX = -50;
   core.View.DragShiftY = -20;
   const QImage window = PaintWindow();
-  EXPECT_EQ(QColor(window.pixel(55, 25)), QColor(251, 125, 166));
+  EXPECT_EQ(QColor(window.pixel(55, 25)), RegionFill("Рынки"));
   EXPECT_EQ(QColor(window.pixel(5, 5)), kBackground);
   // Dragged past the picture's margin: the part beyond shows the background.
   core.View.DragShiftX = -150;

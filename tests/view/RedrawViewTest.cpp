@@ -4,6 +4,7 @@
 
 #include "mapdata/Cp1251.h"
 #include "render/RenderFixture.h"
+#include "support/StyleColours.h"
 
 namespace {
 
@@ -299,10 +300,10 @@ TEST_F(RedrawView_, RowsJustOutsideThePictureStillReachIn) {
   AddObjectRow(core, "Аптека", "А", 0, -5, 150);                            // icon covers x = -15..4
   AddLabelRow(core, "Длинная надпись на краю", 12, -40, 200);               // text runs into the picture
   Draw();
-  EXPECT_EQ(Pixel(100, 2), QColor(0, 0, 255));
-  EXPECT_EQ(Pixel(250, 5), QColor(0, 0, 0));
+  EXPECT_EQ(Pixel(100, 2), mapstyle::RiverStreet);
+  EXPECT_EQ(Pixel(250, 5), mapstyle::BorderStreet);
   EXPECT_EQ(Pixel(2, 150), QColor(255, 0, 0));
-  EXPECT_GT(CountPixels(QRect(0, 200, 40, 12), QColor(255, 241, 187)), 40);
+  EXPECT_GT(CountPixels(QRect(0, 200, 40, 12), LargeLabelBox()), 40);
 }
 
 }  // namespace

@@ -8,23 +8,23 @@
 #include <optional>
 #include <string>
 
-#include "info/InfoPanelState.h"
-#include "info/SelectionState.h"
-#include "interaction/InteractionState.h"
 #include "mapdata/CityLocation.h"
 #include "mapdata/CityTables.h"
 #include "mapdata/GeoReference.h"
 #include "mapdata/LayerLoad.h"
+#include "mapdata/LoadProgress.h"
 #include "mapdata/MapExtents.h"
 #include "mapdata/ScrambleMask.h"
 #include "render/LayerFlags.h"
 #include "render/RenderState.h"
 #include "render/ViewState.h"
-#include "search/SearchState.h"
-#include "mapdata/LoadProgress.h"
-#include "shell/LoadTimes.h"
-#include "shell/MapHost.h"
-#include "shell/UiSwitches.h"
+#include "state/InfoPanelState.h"
+#include "state/InteractionState.h"
+#include "state/LoadTimes.h"
+#include "state/MapHost.h"
+#include "state/SearchState.h"
+#include "state/SelectionState.h"
+#include "state/UiSwitches.h"
 
 struct MapCore {
   // unit start: ScreenWidth and ScreenHeight are half the screen's size.
