@@ -4,6 +4,7 @@
 // of each table are named in CityColumns.h.
 #include <QImage>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -38,4 +39,10 @@ struct CityTables {
   // UTF-8), indexed like FirmsImageList: the firm's files are looked up by it,
   // while the 'Файл' cell holds the name converted for showing.
   std::vector<std::string> FirmFileNames;
+
+  // The tables the city's files fill, in the order the tools list them.
+  std::array<const LayerTable*, 8> DataTables() const {
+    return {&ListOfStreets, &ListOfBuildings, &ListOfRegions, &ListOfTexts,
+            &ListOfObjects, &ListOfFirms,     &ListOfPath1,   &ListOfPath2};
+  }
 };

@@ -18,9 +18,7 @@ TEST(CityLoad, ACityWithoutDataFilesLoadsSilently) {
   EXPECT_EQ(e.MapMaxY, 0);
   EXPECT_EQ(f.Core.Progress.Progress2Position, 10);
   const CityTables& t = f.Core.Tables;
-  for (const LayerTable* table : {&t.ListOfStreets, &t.ListOfBuildings, &t.ListOfRegions, &t.ListOfTexts,
-                                  &t.ListOfObjects, &t.ListOfFirms, &t.ListOfPath1, &t.ListOfPath2})
-    EXPECT_TRUE(table->Empty()) << table->Name();
+  for (const LayerTable* table : t.DataTables()) EXPECT_TRUE(table->Empty()) << table->Name();
 }
 
 TEST(CityLoad, ASecondCityLeavesNoRowOfTheFirst) {
@@ -38,9 +36,7 @@ TEST(CityLoad, ASecondCityLeavesNoRowOfTheFirst) {
   fs::create_directories(second);
   LoadCity(f.Core, "Second", "Second");
   const CityTables& t = f.Core.Tables;
-  for (const LayerTable* table : {&t.ListOfStreets, &t.ListOfBuildings, &t.ListOfRegions, &t.ListOfTexts,
-                                  &t.ListOfObjects, &t.ListOfFirms, &t.ListOfPath1, &t.ListOfPath2})
-    EXPECT_TRUE(table->Empty()) << table->Name();
+  for (const LayerTable* table : t.DataTables()) EXPECT_TRUE(table->Empty()) << table->Name();
   EXPECT_EQ(f.Core.Extents.MapMaxX, 0);
 }
 

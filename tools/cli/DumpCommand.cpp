@@ -48,9 +48,7 @@ void PrintCity(const MapCore& core) {
   cli::PrintLine({"extents", std::to_string(e.MapMinX), std::to_string(e.MapMinY), std::to_string(e.MapMaxX),
                   std::to_string(e.MapMaxY)});
   const CityTables& t = core.Tables;
-  for (const LayerTable* table : {&t.ListOfStreets, &t.ListOfBuildings, &t.ListOfRegions, &t.ListOfTexts,
-                                  &t.ListOfObjects, &t.ListOfFirms, &t.ListOfPath1, &t.ListOfPath2})
-    PrintTable(*table);
+  for (const LayerTable* table : t.DataTables()) PrintTable(*table);
   PrintObjectChooser(t.ObjectComboBox);
   PrintTable(t.DrawListView);
 }

@@ -58,10 +58,12 @@ long PeakResidentKiB() {
 
 void PrintStats(const MapCore& core) {
   const CityTables& t = core.Tables;
-  for (const LayerTable* table : {&t.ListOfStreets, &t.ListOfBuildings, &t.ListOfRegions, &t.ListOfTexts,
-                                  &t.ListOfObjects, &t.ListOfFirms, &t.ListOfPath1, &t.ListOfPath2,
-                                  &core.Search.FoundRecords, &t.DrawListView})
-    cli::PrintLine({"records", table->Name(), std::to_string(table->Count())});
+  auto printCount = [](const LayerTable& table) {
+    cli::PrintLine({"records", table.Name(), std::to_string(table.Count())});
+  };
+  for (const LayerTable* table : t.DataTables()) printCount(*table);
+  printCount(core.Search.FoundRecords);
+  printCount(t.DrawListView);
   for (const LoadStepTime& step : core.LastLoadTimes.Steps)
     cli::PrintLine({"time", step.Step, Milliseconds(step.Milliseconds)});
   cli::PrintLine({"peak-memory", std::to_string(PeakResidentKiB())});
