@@ -13,6 +13,8 @@
 #include "citywriter/PictureWriters.h"
 #include "info/Selection.h"
 #include "interaction/ClickSelect.h"
+#include "mapdata/LayerFile.h"
+#include "mapdata/Loaders.h"
 #include "shell/LoadCity.h"
 #include "view/FormPaint.h"
 #include "view/RedrawView.h"
@@ -24,18 +26,18 @@ constexpr int kScreenWidth = 320;
 constexpr int kScreenHeight = 240;
 
 struct LayerCase {
-  const char* File;  // under Data/, without the extension
+  const LayerReading& (*Reading)();  // the layer's files, as the load reads them
   // Selects row 0 of the layer, centring the view on it (none: labels, regions).
   void (*SelectFirst)(MapCore& core);
 };
 
 const LayerCase kLayers[] = {
-    {"Streets", [](MapCore& core) { SelectStreet(core, 0, true); }},
-    {"Buildings", [](MapCore& core) { SelectBuilding(core, 0, true); }},
-    {"Path", [](MapCore& core) { SelectRoute(core, 0, true); }},
-    {"Texts", nullptr},
-    {"Regions", nullptr},
-    {"Objects", [](MapCore& core) { SelectObject(core, 0, true); }},
+    {StreetsReading, [](MapCore& core) { SelectStreet(core, 0, true); }},
+    {BuildingsReading, [](MapCore& core) { SelectBuilding(core, 0, true); }},
+    {RoutesReading, [](MapCore& core) { SelectRoute(core, 0, true); }},
+    {LabelsReading, nullptr},
+    {RegionsReading, nullptr},
+    {ObjectsReading, [](MapCore& core) { SelectObject(core, 0, true); }},
 };
 
 void PaintWindow(MapCore& core) {
@@ -62,8 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
   const LayerCase& layer = kLayers[TELLURIN_FUZZ_LAYER];
   const bool scrambled = data[0] & 1;
-  const std::string plain = std::string("Data/") + layer.File + ".txt";
-  const std::string packed = std::string("Data/") + layer.File + ".crpt";
+  const LayerFiles& files = layer.Reading().Files;
+  const std::string plain = files.Plain;
+  const std::string packed = files.Scrambled;
   FuzzCity& city = FuzzCity::Instance();
   city.Remove(scrambled ? plain : packed);
   city.Write(scrambled ? packed : plain, data + 1, size - 1);

@@ -14,14 +14,14 @@ void AddBuildingRow(const LayerLoad& load, std::string_view fileCell, ReadRecord
                                       box.MinX.View(), box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
-const LayerReading kBuildings{"Здания...",
-                              "LoadBuildings",
-                              {"Data/Buildings.txt", "Data/Buildings.crpt"},
-                              BuildingRecordFormat,
-                              "Ошибка при открытии файла здания!",
-                              "Ошибка при открытии файла зданий!",
-                              [](CityTables& t) { t.ListOfBuildings.Clear(); },
-                              AddBuildingRow};
+const LayerReading kBuildings{.Step = "Здания...",
+                              .Timed = "LoadBuildings",
+                              .Files = {.Plain = "Data/Buildings.txt", .Scrambled = "Data/Buildings.crpt"},
+                              .Format = BuildingRecordFormat,
+                              .PlainOpenFailure = "Ошибка при открытии файла здания!",
+                              .ScrambledOpenFailure = "Ошибка при открытии файла зданий!",
+                              .Clear = [](CityTables& t) { t.ListOfBuildings.Clear(); },
+                              .AddRow = AddBuildingRow};
 
 }  // namespace
 

@@ -13,14 +13,14 @@ void AddLabelRow(const LayerLoad& load, std::string_view, ReadRecordResult& reco
                                   NumberText(p.X).View(), NumberText(p.Y).View()});
 }
 
-const LayerReading kLabels{"Текстовые метки...",
-                           "LoadLabels",
-                           {"Data/Texts.txt", "Data/Texts.crpt"},
-                           LabelRecordFormat,
-                           "Ошибка при открытии файла с текстами!",
-                           "Ошибка при открытии файла с текстами!",
-                           [](CityTables& t) { t.ListOfTexts.Clear(); },
-                           AddLabelRow};
+const LayerReading kLabels{.Step = "Текстовые метки...",
+                           .Timed = "LoadLabels",
+                           .Files = {.Plain = "Data/Texts.txt", .Scrambled = "Data/Texts.crpt"},
+                           .Format = LabelRecordFormat,
+                           .PlainOpenFailure = "Ошибка при открытии файла с текстами!",
+                           .ScrambledOpenFailure = "Ошибка при открытии файла с текстами!",
+                           .Clear = [](CityTables& t) { t.ListOfTexts.Clear(); },
+                           .AddRow = AddLabelRow};
 
 }  // namespace
 

@@ -43,15 +43,15 @@ void FinishObjects(const LayerLoad& load) {
   }
 }
 
-const LayerReading kObjects{"Объекты...",
-                            "LoadObjects",
-                            {"Data/Objects.txt", "Data/Objects.crpt"},
-                            ObjectRecordFormat,
-                            "Ошибка при открытии!",
-                            "Ошибка при открытии!",
-                            [](CityTables& t) { t.ListOfObjects.Clear(); },
-                            AddObjectRow,
-                            FinishObjects};
+const LayerReading kObjects{.Step = "Объекты...",
+                            .Timed = "LoadObjects",
+                            .Files = {.Plain = "Data/Objects.txt", .Scrambled = "Data/Objects.crpt"},
+                            .Format = ObjectRecordFormat,
+                            .PlainOpenFailure = "Ошибка при открытии!",
+                            .ScrambledOpenFailure = "Ошибка при открытии!",
+                            .Clear = [](CityTables& t) { t.ListOfObjects.Clear(); },
+                            .AddRow = AddObjectRow,
+                            .Finish = FinishObjects};
 
 }  // namespace
 

@@ -15,14 +15,14 @@ void AddRegionRow(const LayerLoad& load, std::string_view, ReadRecordResult& rec
                                     box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
-const LayerReading kRegions{"Области...",
-                            "LoadRegions",
-                            {"Data/Regions.txt", "Data/Regions.crpt"},
-                            RegionRecordFormat,
-                            "Ошибка при открытии!",
-                            "Отсутствует файл с областями!",
-                            [](CityTables& t) { t.ListOfRegions.Clear(); },
-                            AddRegionRow};
+const LayerReading kRegions{.Step = "Области...",
+                            .Timed = "LoadRegions",
+                            .Files = {.Plain = "Data/Regions.txt", .Scrambled = "Data/Regions.crpt"},
+                            .Format = RegionRecordFormat,
+                            .PlainOpenFailure = "Ошибка при открытии!",
+                            .ScrambledOpenFailure = "Отсутствует файл с областями!",
+                            .Clear = [](CityTables& t) { t.ListOfRegions.Clear(); },
+                            .AddRow = AddRegionRow};
 
 }  // namespace
 

@@ -20,14 +20,14 @@ void AddRouteRows(const LayerLoad& load, std::string_view, ReadRecordResult& rec
   load.Tables.ListOfPath2.AddRow({f[route_field::Type], f[route_field::Name], f[route_field::Comment]});
 }
 
-const LayerReading kRoutes{"Маршруты...",
-                           "LoadRoutes",
-                           {"Data/Path.txt", "Data/Path.crpt"},
-                           RouteRecordFormat,
-                           "Ошибка при открытии!",
-                           "Отсутствует файл с маршрутами!",
-                           ClearRoutes,
-                           AddRouteRows};
+const LayerReading kRoutes{.Step = "Маршруты...",
+                           .Timed = "LoadRoutes",
+                           .Files = {.Plain = "Data/Path.txt", .Scrambled = "Data/Path.crpt"},
+                           .Format = RouteRecordFormat,
+                           .PlainOpenFailure = "Ошибка при открытии!",
+                           .ScrambledOpenFailure = "Отсутствует файл с маршрутами!",
+                           .Clear = ClearRoutes,
+                           .AddRow = AddRouteRows};
 
 }  // namespace
 

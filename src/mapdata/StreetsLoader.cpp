@@ -15,14 +15,14 @@ void AddStreetRow(const LayerLoad& load, std::string_view fileCell, ReadRecordRe
                                     box.MinX.View(), box.MinY.View(), box.MaxX.View(), box.MaxY.View()});
 }
 
-const LayerReading kStreets{"Улицы...",
-                            "LoadStreets",
-                            {"Data/Streets.txt", "Data/Streets.crpt"},
-                            StreetRecordFormat,
-                            "Ошибка при открытии!",
-                            "Отсутствует файл с улицами!",
-                            [](CityTables& t) { t.ListOfStreets.Clear(); },
-                            AddStreetRow};
+const LayerReading kStreets{.Step = "Улицы...",
+                            .Timed = "LoadStreets",
+                            .Files = {.Plain = "Data/Streets.txt", .Scrambled = "Data/Streets.crpt"},
+                            .Format = StreetRecordFormat,
+                            .PlainOpenFailure = "Ошибка при открытии!",
+                            .ScrambledOpenFailure = "Отсутствует файл с улицами!",
+                            .Clear = [](CityTables& t) { t.ListOfStreets.Clear(); },
+                            .AddRow = AddStreetRow};
 
 }  // namespace
 
