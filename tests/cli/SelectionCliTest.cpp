@@ -7,6 +7,7 @@
 #include "cli/CliRun.h"
 #include "support/CityBuilder.h"
 #include "mapdata/NativeName.h"
+#include "support/StyleColours.h"
 
 namespace {
 
@@ -32,14 +33,14 @@ TEST_F(SelectionCli, SelectedStreetIsGreenAndNamedInTheStatusBar) {
   EXPECT_EQ(r.out, "status\t0\t\nstatus\t1\tулица Ленина\nstatus\t2\t\nview\t1\t100\t100\n");
   const QImage window(QString::fromStdString(Out()));
   ASSERT_EQ(window.size(), QSize(200, 150));
-  EXPECT_EQ(QColor(window.pixel(100, 75)), QColor(0, 255, 0));
+  EXPECT_EQ(QColor(window.pixel(100, 75)), mapstyle::SelectionGreen);
 }
 
 TEST_F(SelectionCli, WithoutSelectionTheStatusBarIsEmptyAndTheStreetNotGreen) {
   const CliResult r = Render({});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, "status\t0\t\nstatus\t1\t\nstatus\t2\t\nview\t1\t100\t100\n");
-  EXPECT_NE(QColor(QImage(QString::fromStdString(Out())).pixel(100, 75)), QColor(0, 255, 0));
+  EXPECT_NE(QColor(QImage(QString::fromStdString(Out())).pixel(100, 75)), mapstyle::SelectionGreen);
 }
 
 TEST_F(SelectionCli, HoverOverNothingPrintsNoHint) {
@@ -69,7 +70,7 @@ TEST_F(SelectionCli, TheRingOfAnObjectOrAFirmSpans28Pixels) {
     for (int y = 0; y < window.height(); ++y)
       for (int x = 0; x < window.width(); ++x) {
         const QColor c(window.pixel(x, y));
-        if (c == QColor(255, 0, 0) || c == QColor(0, 255, 0)) ring |= QRect(x, y, 1, 1);
+        if (c == mapstyle::SelectionRed || c == mapstyle::SelectionGreen) ring |= QRect(x, y, 1, 1);
       }
     // Map (80, 90) is window (80, 65).
     EXPECT_EQ(ring, QRect(QPoint(80 - 14, 65 - 14), QPoint(80 + 13, 65 + 13))) << selection;

@@ -17,3 +17,6 @@ inline QColor RegionFill(const char* utf8Type) {
 }
 inline QColor BuildingFill() { return LayerOf(DrawCode::Building).Style->Fill; }
 inline QColor LargeLabelBox() { return LayerOf(DrawCode::Label).Style->LargeBox; }
+inline QColor StreetLine() { return LayerOf(DrawCode::Street).Style->Line; }
+inline QColor RouteLine() { return LayerOf(DrawCode::Route).Style->Line; }
+inline QColor RouteCasing() { return LayerOf(DrawCode::Route).Style->Casing; }

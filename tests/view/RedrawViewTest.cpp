@@ -210,9 +210,9 @@ TEST_F(RedrawView_, RoutesOnlyWithShowRoutesRedInGrey) {
   EXPECT_EQ(CountPixels(core.Map.rect(), kBackground), 400 * 300);
   core.Flags.ShowRoutes = true;
   Draw();
-  EXPECT_EQ(RunLengthVertical(200, 140, 180, QColor(255, 0, 0)), 5);
-  EXPECT_EQ(RunLengthVertical(200, 140, 180, QColor(192, 192, 192)), 3);
-  EXPECT_EQ(Pixel(200, 160), QColor(255, 0, 0));
+  EXPECT_EQ(RunLengthVertical(200, 140, 180, RouteLine()), 5);
+  EXPECT_EQ(RunLengthVertical(200, 140, 180, RouteCasing()), 3);
+  EXPECT_EQ(Pixel(200, 160), RouteLine());
 }
 
 TEST_F(RedrawView_, FoundFirmsDrawnOnlyWhenSwitchedOn) {
