@@ -4,8 +4,8 @@
 struct MapCore;
 
 // One tick of HintTimer without the paint: clears the hint, looks for what lies
-// under (MouseX, MouseY) — found firms first (while ShowFoundFirms), then shown
-// objects (while ShowObjects, through the kind filter) — fills HintLine1,
+// under (MouseX, MouseY) — found firms first (while they are drawn), then shown
+// objects (while objects are drawn, through the kind filter) — fills HintLine1,
 // HintLine2 and HintVisible, and disables the timer.  Returns HintVisible: the
 // caller paints the window when it is true.
 bool BuildHoverHint(MapCore& core);

@@ -1,17 +1,21 @@
 #pragma once
+#include <array>
 #include <cstdint>
 
-// The layer switches the redraw reads (MapLayer::Switch); they outlive a city
-// load.  Streets, buildings and regions are always shown: no control turns
-// their switches off (MapLayer::AlwaysShown).
+#include "render/DrawCode.h"
+
+// The switches the redraw reads; they outlive a city load.  One per map layer,
+// each on at first as its description says (MapLayer::ShownAtStart); the
+// layers always shown (streets, buildings, regions) keep theirs on, as no
+// control turns them off (MapLayer::AlwaysShown, SetLayerShown).
 struct LayerFlags {
-  bool ShowStreets = true;
-  bool ShowBuildings = true;
-  bool ShowRegions = true;
-  bool ShowTexts = true;
-  bool ShowObjects = true;
-  bool ShowRoutes = false;
-  bool ShowFoundFirms = false;
+  LayerFlags();
+  bool Shown(DrawCode layer) const { return shown_[DrawCodeSlot(layer)]; }
+  void SetShown(DrawCode layer, bool shown) { shown_[DrawCodeSlot(layer)] = shown; }
+
   int32_t ObjectFilter = -1;  // -1: all object kinds, else the one icon index shown
   bool ClickSelect = true;    // a left click on the map selects objects
+
+ private:
+  std::array<bool, kDrawCodeCount> shown_{};
 };

@@ -63,7 +63,7 @@ const MapLayer kRegions{.Code = DrawCode::Region,
                         .Load = LoadRegions,
                         .BuildCache = BuildRegionCache,
                         .Draw = DrawRegion,
-                        .Switch = &LayerFlags::ShowRegions,
+                        .ShownAtStart = true,
                         .AlwaysShown = true,
                         .Source = DrawnFrom::DrawList,
                         .Style = &kRegionStyle,
@@ -77,7 +77,7 @@ const MapLayer kStreets{.Code = DrawCode::Street,
                         .Load = LoadStreets,
                         .BuildCache = BuildStreetCache,
                         .Draw = DrawStreet,
-                        .Switch = &LayerFlags::ShowStreets,
+                        .ShownAtStart = true,
                         .AlwaysShown = true,
                         .Source = DrawnFrom::DrawList,
                         .Listed = StreetListed,
@@ -94,7 +94,7 @@ const MapLayer kRoutes{.Code = DrawCode::Route,
                        .Load = LoadRoutes,
                        .BuildCache = BuildRouteCache,
                        .Draw = DrawRoute,
-                       .Switch = &LayerFlags::ShowRoutes,
+                       .ShownAtStart = false,
                        .AlwaysShown = false,
                        .Source = DrawnFrom::DrawList,
                        .Style = &kRouteStyle,
@@ -107,7 +107,7 @@ const MapLayer kBuildings{.Code = DrawCode::Building,
                           .Load = LoadBuildings,
                           .BuildCache = BuildBuildingCache,
                           .Draw = DrawBuilding,
-                          .Switch = &LayerFlags::ShowBuildings,
+                          .ShownAtStart = true,
                           .AlwaysShown = true,
                           .Source = DrawnFrom::DrawList,
                           .Scales = {.DrawnFrom = 2.0f, .DetailFrom = 4.0f},
@@ -122,7 +122,7 @@ const MapLayer kObjects{.Code = DrawCode::Object,
                         .Load = LoadObjects,
                         .BuildCache = BuildObjectCache,
                         .Draw = DrawObjectIcon,
-                        .Switch = &LayerFlags::ShowObjects,
+                        .ShownAtStart = true,
                         .AlwaysShown = false,
                         .Source = DrawnFrom::DrawList,
                         .Style = &kObjectStyle,
@@ -136,7 +136,7 @@ const MapLayer kLabels{.Code = DrawCode::Label,
                        .Load = LoadLabels,
                        .BuildCache = BuildLabelCache,
                        .Draw = DrawTextLabel,
-                       .Switch = &LayerFlags::ShowTexts,
+                       .ShownAtStart = true,
                        .AlwaysShown = false,
                        .Source = DrawnFrom::DrawList,
                        .Drawable = LabelDrawable,
@@ -153,20 +153,17 @@ const MapLayer kFirms{.Code = DrawCode::Firm,
                       .Load = LoadFirms,
                       .BuildCache = BuildFirmCache,
                       .Draw = DrawFoundFirmIcon,
-                      .Switch = &LayerFlags::ShowFoundFirms,
+                      .ShownAtStart = false,
                       .AlwaysShown = false,
                       .Source = DrawnFrom::FoundFirms,
                       .Style = &kFirmStyle,
                       .Reach = FirmReach,
                       .Hit = {.Shape = HitShape::Icon, .Word = "firm"}};
 
-// A layer's cache in RenderCache::Layers: draw codes run from '1' without a gap.
-constexpr size_t CacheSlot(DrawCode code) { return static_cast<size_t>(static_cast<char>(code) - '1'); }
-
 // Drawing order.
 const std::array<const MapLayer*, 7> kLayers{&kRegions, &kStreets, &kRoutes, &kBuildings,
                                              &kObjects, &kLabels,  &kFirms};
-static_assert(std::tuple_size_v<decltype(kLayers)> == RenderCache::kLayerSlots, "a cache for every layer");
+static_assert(std::tuple_size_v<decltype(kLayers)> == kDrawCodeCount, "a layer for every draw code");
 
 }  // namespace
 
@@ -195,7 +192,7 @@ const MapLayer& LayerOf(DrawCode code) {
 }
 
 LayerCache& CacheOf(RenderCache& cache, const CityTables& tables, const MapLayer& layer) {
-  LayerCache& c = cache.Layers[CacheSlot(layer.Code)];
+  LayerCache& c = cache.Layers[DrawCodeSlot(layer.Code)];
   const LayerTable& table = tables.*layer.Table;
   if (c.Stale(table)) layer.BuildCache(c, table);
   return c;
@@ -211,7 +208,7 @@ std::vector<int32_t> RowsMeeting(RenderCache& cache, const CityTables& tables, c
 }
 
 void SetLayerShown(LayerFlags& switches, const MapLayer& layer, bool shown) {
-  if (!layer.AlwaysShown) switches.*layer.Switch = shown;
+  if (!layer.AlwaysShown) switches.SetShown(layer.Code, shown);
 }
 
 bool LabelLegible(int size, float scale) {

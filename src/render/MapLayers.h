@@ -17,23 +17,12 @@
 #include "mapdata/CityColumns.h"
 #include "mapdata/CityTables.h"
 #include "mapdata/LayerLoad.h"
+#include "render/DrawCode.h"
 #include "render/LayerFlags.h"
 #include "render/RenderCache.h"
 
 struct MapDrawing;
 struct MapLayer;
-
-// The layer codes of DrawListView: the table holds them as the text "1".."7";
-// this is the code's typed view of that text.
-enum class DrawCode : char {
-  Street = '1',
-  Building = '2',
-  Region = '3',
-  Label = '4',
-  Object = '5',
-  Firm = '6',
-  Route = '7',
-};
 
 // The code as DrawListView holds it ("1".."7").
 std::string DrawCodeText(DrawCode code);
@@ -102,7 +91,7 @@ struct MapLayer {
   // The table converted for drawing (its cache: CacheOf).
   void (*BuildCache)(LayerCache& cache, const LayerTable& table);
   void (*Draw)(MapDrawing& d, const MapLayer& layer, int row);     // one row onto the picture
-  bool LayerFlags::*Switch;                  // drawn while this is on
+  bool ShownAtStart;                         // its switch (LayerFlags) is on at first
   bool AlwaysShown;                          // no control turns the switch off
   DrawnFrom Source;
   // Whether a row whose box meets the drawn area is listed (none: every one).
@@ -134,7 +123,7 @@ std::vector<int32_t> RowsMeeting(RenderCache& cache, const CityTables& tables, c
                                  const PointBox& area);
 
 // The layer's switch in `switches`, and setting it (a layer always shown stays shown).
-inline bool LayerShown(const LayerFlags& switches, const MapLayer& layer) { return switches.*layer.Switch; }
+inline bool LayerShown(const LayerFlags& switches, const MapLayer& layer) { return switches.Shown(layer.Code); }
 void SetLayerShown(LayerFlags& switches, const MapLayer& layer, bool shown);
 
 // The label rules of the label layer, for a label of `size` at `scale`.

@@ -16,6 +16,7 @@
 #include "mapdata/LayerTable.h"
 #include "mapdata/PointList.h"
 #include "render/BoxIndex.h"
+#include "render/DrawCode.h"
 #include "render/TextStamp.h"
 
 struct CachedRow {
@@ -105,8 +106,7 @@ struct CullWindow {
 // One cache per map layer (found through CacheOf, in the order of the layers'
 // draw codes), the draw list's and the cull window.
 struct RenderCache {
-  static constexpr int kLayerSlots = 7;
-  std::array<LayerCache, kLayerSlots> Layers;
+  std::array<LayerCache, kDrawCodeCount> Layers;
   DrawListCache DrawList;
   CullWindow Cull;
   uint64_t Redraws = 0;  // redraws begun, to tell the text stamps of one from those of the next

@@ -57,7 +57,7 @@ void SearchFirms(MapCore& core, const std::string& key, MatchReach reach) {
   ClearFirmResults(s);
   s.FirmKey = key == " " ? std::string() : key;  // the field's empty entry searches for " "
   if (!key.empty() && key != " ") ListMatchingFirms(core, key, reach);
-  if (core.Flags.ShowFoundFirms) {
+  if (core.Flags.Shown(DrawCode::Firm)) {
     RedrawView(core);
     core.Host.PaintMapWindow();
   }

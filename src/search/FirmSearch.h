@@ -10,7 +10,7 @@ struct SearchState;
 // separator) and/or keywords contain the key, as SearchFirmNames, SearchFirmAddresses and SearchFirmKeywords choose, in
 // FoundFirms (caption = row in ListOfFirms) and SearchFirmListView, kept row for
 // row in step; FirmCountText = number of results.  An empty key or a single space lists
-// nothing.  With ShowFoundFirms on, the map is redrawn and painted.  Reaching
+// nothing.  While found firms are drawn, the map is redrawn and painted.  Reaching
 // further (the default), the firms found word by word follow; when there are
 // none of either, the similar ones are listed instead (FirmSimilar of them)
 // and FirmCountText shows 0.

@@ -112,7 +112,7 @@ class City {
   // The firm becomes one of the found firms drawn on the map.
   void Find(int firmRow) {
     core.Search.FoundFirms.AddCells(found_firm_cell::kCells).At(found_firm_cell::FirmRow) = std::to_string(firmRow);
-    core.Flags.ShowFoundFirms = true;
+    core.Flags.SetShown(DrawCode::Firm, true);
   }
   int AddRoute(const std::string& type, const std::string& name, const std::string& count, const std::string& coords) {
     RowDraft& shape = Row(core.Tables.ListOfPath1, route_shape_cell::kCells, route_shape_cell::kBox);

@@ -80,7 +80,7 @@ TEST_F(MapClick, FoundFirmsAreClickedInTheirListOrder) {
 
 TEST_F(MapClick, FoundFirmsAreNotClickableWhenNotShown) {
   Find(AddFirm("Банк", "Мира", "2", 100, 100, "bank", 1));
-  core.Flags.ShowFoundFirms = false;
+  core.Flags.SetShown(DrawCode::Firm, false);
   SelectAtPoint(core, 200, 200, false);
   EXPECT_FALSE(core.Selection.FirmSelected);
 }
@@ -107,10 +107,10 @@ TEST_F(MapClick, NoObjectIsSelectedWithObjectsOrClickSelectionOff) {
   AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 0);
   const int firm = AddFirm("Банк", "Мира", "2", 300, 300, "bank", 1);
   Find(firm);
-  core.Flags.ShowObjects = false;
+  core.Flags.SetShown(DrawCode::Object, false);
   SelectAtPoint(core, 200, 200, false);
   EXPECT_FALSE(core.Selection.ObjectSelected);
-  core.Flags.ShowObjects = true;
+  core.Flags.SetShown(DrawCode::Object, true);
   core.Flags.ClickSelect = false;
   SelectAtPoint(core, 200, 200, false);
   EXPECT_FALSE(core.Selection.ObjectSelected);
@@ -149,7 +149,7 @@ TEST_F(MapClick, ClickDoesNotMoveTheViewButTheCentre) {
 TEST_F(MapClick, BrokenListEntriesAreSkipped) {
   core.Search.FoundFirms.Add("17");       // no such firm
   core.Search.FoundFirms.Add("firm");     // not a row number
-  core.Flags.ShowFoundFirms = true;
+  core.Flags.SetShown(DrawCode::Firm, true);
   core.Tables.DrawListView.Add("5").SubItems = {"42"};
   core.Tables.DrawListView.Add("5").SubItems = {"x"};
   RowDraft& odd = core.Tables.ListOfObjects.Add(W("Школа"));

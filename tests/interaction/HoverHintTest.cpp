@@ -68,12 +68,12 @@ TEST_F(HoverHint, KindFilterHidesOtherKinds) {
 TEST_F(HoverHint, NothingWithObjectsAndFoundFirmsOff) {
   AddObject("Школа", "Ленина", "5", "№1", 100, 100, 0);
   Find(AddFirm("Банк", "Мира", "2", 100, 100, "bank", 1));
-  core.Flags.ShowObjects = false;
-  core.Flags.ShowFoundFirms = false;
+  core.Flags.SetShown(DrawCode::Object, false);
+  core.Flags.SetShown(DrawCode::Firm, false);
   EXPECT_FALSE(HoverAt(200, 200));
   EXPECT_FALSE(core.Interaction.HintTimerEnabled);
   // Click selection being off does not matter to hints.
-  core.Flags.ShowObjects = true;
+  core.Flags.SetShown(DrawCode::Object, true);
   core.Flags.ClickSelect = false;
   EXPECT_TRUE(HoverAt(200, 200));
 }

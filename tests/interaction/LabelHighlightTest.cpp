@@ -68,7 +68,7 @@ TEST_F(LabelHighlight, OtherKeysAndDragsAreLeftAlone) {
 
 TEST_F(LabelHighlight, WithTextsOffCtrlSwitchesTheModeOnly) {
   AddLabelRow(core, "Мира", 9, 20, 20);
-  core.Flags.ShowTexts = false;
+  core.Flags.SetShown(DrawCode::Label, false);
   Draw();
   const int paints = host.MapPaints;
   FormKeyDown(core, kCtrlKey);

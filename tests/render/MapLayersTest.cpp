@@ -47,7 +47,8 @@ TEST(MapLayers, EveryLayerIsRegisteredWholeOnceInDrawingOrder) {
     EXPECT_NE(layer->BuildCache, nullptr) << "a cache builder";
     EXPECT_TRUE(caches.insert(&CacheOf(cache, city, *layer)).second) << "a draw cache of its own";
     EXPECT_NE(layer->Draw, nullptr) << "a drawer";
-    EXPECT_NE(layer->Switch, nullptr) << "a switch";
+    EXPECT_EQ(LayerFlags{}.Shown(layer->Code), layer->ShownAtStart) << "a switch, on at first as described";
+    if (layer->AlwaysShown) EXPECT_TRUE(layer->ShownAtStart) << "always shown: on from the start";
     EXPECT_NE(layer->Style, nullptr) << "a style";
     EXPECT_NE(layer->Reach, nullptr) << "a reach beyond its box";
     EXPECT_EQ(layer->Hit.Shape == HitShape::None, layer->Hit.Word == nullptr) << "a word for what is here";

@@ -114,10 +114,10 @@ TEST_F(DemoCityViews, PictureIsTheOneOfEveryListedRow) {
       v.CenterX = std::uniform_int_distribution<int32_t>(e.MinX - 400, e.MaxX + 400)(random);
       v.CenterY = std::uniform_int_distribution<int32_t>(e.MinY - 400, e.MaxY + 400)(random);
       RecentreOffsets(v);
-      core.Flags.ShowTexts = chance();
-      core.Flags.ShowObjects = chance();
-      core.Flags.ShowRoutes = chance();
-      core.Flags.ShowFoundFirms = chance();
+      core.Flags.SetShown(DrawCode::Label, chance());
+      core.Flags.SetShown(DrawCode::Object, chance());
+      core.Flags.SetShown(DrawCode::Route, chance());
+      core.Flags.SetShown(DrawCode::Firm, chance());
       core.Flags.ObjectFilter = chance() ? -1 : std::uniform_int_distribution<int32_t>(0, 5)(random);
       core.Interaction.Mode = chance() ? InteractionMode::StreetSelect : InteractionMode::Normal;
       const CanvasState start = core.Render.Canvas;

@@ -131,7 +131,7 @@ TEST_F(FirmSearch, RedrawsAndPaintsOnlyWhenFoundFirmsAreShown) {
   FillFirms();
   SearchFirms(core, W("банк"));
   EXPECT_EQ(host.MapPaints, 0);
-  core.Flags.ShowFoundFirms = true;
+  core.Flags.SetShown(DrawCode::Firm, true);
   SearchFirms(core, W("банк"));
   EXPECT_EQ(host.MapPaints, 1);
   SearchFirms(core, "");  // also when nothing is found: the old icons go

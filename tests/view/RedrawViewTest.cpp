@@ -198,7 +198,7 @@ TEST_F(RedrawView_, ObjectIconCentredOnItsPointAndFiltered) {
   Draw();
   EXPECT_EQ(Pixel(100, 100), kBackground);
   EXPECT_EQ(Pixel(200, 100), kBlue);
-  core.Flags.ShowObjects = false;
+  core.Flags.SetShown(DrawCode::Object, false);
   Draw();
   EXPECT_EQ(Pixel(200, 100), kBackground);
 }
@@ -208,7 +208,7 @@ TEST_F(RedrawView_, RoutesOnlyWithShowRoutesRedInGrey) {
   SetView(4.0f);  // grey pen 8, red pen trunc(5.2) = 5
   Draw();
   EXPECT_EQ(CountPixels(core.Map.rect(), kBackground), 400 * 300);
-  core.Flags.ShowRoutes = true;
+  core.Flags.SetShown(DrawCode::Route, true);
   Draw();
   EXPECT_EQ(RunLengthVertical(200, 140, 180, RouteLine()), 5);
   EXPECT_EQ(RunLengthVertical(200, 140, 180, RouteCasing()), 3);
@@ -222,7 +222,7 @@ TEST_F(RedrawView_, FoundFirmsDrawnOnlyWhenSwitchedOn) {
   core.Search.FoundFirms.Add("1");
   Draw();
   EXPECT_EQ(Pixel(150, 50), kBackground);
-  core.Flags.ShowFoundFirms = true;
+  core.Flags.SetShown(DrawCode::Firm, true);
   Draw();
   EXPECT_EQ(Pixel(150, 50), kBlue);
   EXPECT_EQ(Pixel(141, 41), kBlue);

@@ -69,8 +69,8 @@ void MapWindow::SyncHintTimer() {
 }
 
 void MapWindow::SyncToolBar() {
-  SetChecked(LabelsButton, core_.Flags.ShowTexts);
-  SetChecked(ObjectsButton, core_.Flags.ShowObjects);
+  SetChecked(LabelsButton, core_.Flags.Shown(DrawCode::Label));
+  SetChecked(ObjectsButton, core_.Flags.Shown(DrawCode::Object));
   SetChecked(ListPanelButton, core_.Ui.PanelSearchVisible);
   SetChecked(FirmPanelButton, core_.Ui.FirmSearchPanelVisible);
   {
@@ -86,19 +86,19 @@ void MapWindow::SyncToolBar() {
   SetChecked(FirmSearch->ByNameBox, core_.Search.SearchFirmNames);
   SetChecked(FirmSearch->ByAddressBox, core_.Search.SearchFirmAddresses);
   SetChecked(FirmSearch->ByKeywordBox, core_.Search.SearchFirmKeywords);
-  SetChecked(FirmSearch->ShowFoundBox, core_.Flags.ShowFoundFirms);
+  SetChecked(FirmSearch->ShowFoundBox, core_.Flags.Shown(DrawCode::Firm));
 }
 
 void MapWindow::SyncMenus() {
-  SetChecked(MenuItem("N7"), core_.Flags.ShowTexts);
-  SetChecked(MenuItem("N6"), core_.Flags.ShowObjects);
+  SetChecked(MenuItem("N7"), core_.Flags.Shown(DrawCode::Label));
+  SetChecked(MenuItem("N6"), core_.Flags.Shown(DrawCode::Object));
   SetChecked(MenuItem("N5"), core_.Flags.ClickSelect);
   SetChecked(MenuItem("N8"), core_.Ui.ZoomOnSelect);
   SetChecked(MenuItem("N10"), core_.Ui.ShowFirmInfo);
   SetChecked(MenuItem("N15"), core_.Ui.PanelSearchVisible);
   SetChecked(MenuItem("N16"), core_.Ui.FirmSearchPanelVisible);
   SetChecked(MenuItem("N17"), core_.Ui.PanelPathVisible);
-  SetChecked(MenuItem("N18"), core_.Flags.ShowRoutes);
+  SetChecked(MenuItem("N18"), core_.Flags.Shown(DrawCode::Route));
 }
 
 void MapWindow::SyncPanels() {

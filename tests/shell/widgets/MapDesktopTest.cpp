@@ -384,7 +384,7 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
     third.windows.CityChooser.LoadClick();
     EXPECT_EQ(third.Core().View.Scale, 1.0f);
     EXPECT_EQ(third.windows.Map.ZoomEdit->text(), "100%");
-    EXPECT_TRUE(third.Core().Flags.ShowTexts);
+    EXPECT_TRUE(third.Core().Flags.Shown(DrawCode::Label));
     EXPECT_TRUE(third.windows.Map.PanelSearch->isVisible());
     EXPECT_TRUE(third.messages.empty()) << third.messages.front();
   }
