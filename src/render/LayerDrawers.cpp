@@ -115,6 +115,18 @@ std::optional<int32_t> StreetPenWidth(StreetKind kind, int32_t width, float scal
   return std::nullopt;  // an ordinary street of width 0 or less
 }
 
+QColor StreetPenColor(StreetKind kind, const LayerStyle& style) {
+  switch (kind) {
+    case StreetKind::Railway: return mapstyle::RailwayStreet;
+    case StreetKind::River: return mapstyle::RiverStreet;
+    case StreetKind::Border: return mapstyle::BorderStreet;
+    case StreetKind::Bridge:
+    case StreetKind::Ordinary:
+    case StreetKind::Highway: break;
+  }
+  return style.Line;
+}
+
 void DrawStreet(MapDrawing& d, const MapLayer& layer, int row) {
   const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
   const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
@@ -124,16 +136,7 @@ void DrawStreet(MapDrawing& d, const MapLayer& layer, int row) {
   const QColor brush = st.BrushColor, pen = st.PenColor;
 
   const auto kind = static_cast<StreetKind>(r.StreetKind());
-  switch (kind) {
-    case StreetKind::Railway: st.PenColor = mapstyle::RailwayStreet; break;
-    case StreetKind::River: st.PenColor = mapstyle::RiverStreet; break;
-    case StreetKind::Border: st.PenColor = mapstyle::BorderStreet; break;
-    case StreetKind::Bridge:
-    case StreetKind::Ordinary:
-    case StreetKind::Highway:
-      st.PenColor = layer.Style->Line;
-      break;
-  }
+  st.PenColor = StreetPenColor(kind, *layer.Style);
   // A street that is not drawn still leaves the pen as wide as its width.
   const std::optional<int32_t> penWidth = StreetPenWidth(kind, r.StreetWidth(), scale);
   st.PenWidth = penWidth.value_or(ScaledTrunc(r.StreetWidth(), scale));

@@ -24,6 +24,7 @@ struct MapDrawing {
   bool HighlightLabels = false;  // Ctrl held ("StreetSelect"): labels on the yellow box
 };
 
+struct LayerStyle;
 struct MapLayer;
 
 // Each draws row `row` of its layer's table (MapLayer::Draw) with the layer's
@@ -34,6 +35,9 @@ void DrawStreet(MapDrawing& d, const MapLayer& layer, int row);
 // The pen a street of `kind` and `width` (map units) is drawn with at `scale`:
 // its width in pixels; none for a street that is not drawn.
 std::optional<int32_t> StreetPenWidth(mapstyle::StreetKind kind, int32_t width, float scale);
+// The colour a street of `kind` is drawn in: its type's own, else the line of
+// the streets' style.
+QColor StreetPenColor(mapstyle::StreetKind kind, const LayerStyle& style);
 // Buildings: filled polygon, outline in the pen colour left by earlier rows;
 // house number from the layer's detail scale.  Leaves font colour and size as
 // the style's.

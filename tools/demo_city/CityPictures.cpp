@@ -10,6 +10,7 @@
 
 #include "citywriter/CityIcons.h"
 #include "mapdata/Cp1251.h"
+#include "render/LayerDrawers.h"
 #include "render/MapLayers.h"
 #include "render/MapStyle.h"
 
@@ -25,12 +26,7 @@ QColor RegionColour(const std::string& type) {
 }
 
 QColor StreetColour(const std::string& type) {
-  switch (mapstyle::ClassifyStreet(cp1251::FromUtf8(type))) {
-    case mapstyle::StreetKind::River: return mapstyle::RiverStreet;
-    case mapstyle::StreetKind::Railway: return mapstyle::RailwayStreet;
-    case mapstyle::StreetKind::Border: return mapstyle::BorderStreet;
-    default: return LayerOf(DrawCode::Street).Style->Line;
-  }
+  return StreetPenColor(mapstyle::ClassifyStreet(cp1251::FromUtf8(type)), *LayerOf(DrawCode::Street).Style);
 }
 
 QPolygonF Polygon(const std::vector<Point>& points) {
