@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "mapdata/ClosestLetters.h"
+
 namespace cp1251 {
 namespace {
 
@@ -171,20 +173,52 @@ std::string ToUtf8(std::string_view cp1251Text) {
   return out;
 }
 
-// A character the code page lacks, or a malformed sequence, becomes one '?'
-// (a malformed one with the continuation bytes that follow it).
-std::string FromUtf8(std::string_view utf8Text) {
+std::optional<char> ByteOf(char32_t c) {
+  const char byte = ByteOfCharacter(c);
+  if (byte == '?' && c != U'?') return std::nullopt;
+  return byte;
+}
+
+namespace {
+
+// A malformed sequence becomes one '?' with the continuation bytes that follow
+// it; a well-formed character the code page lacks is written by `lacking`.
+template <typename WriteLacking>
+std::string FromUtf8With(std::string_view utf8Text, WriteLacking lacking) {
   std::string out;
   out.reserve(utf8Text.size());
   for (size_t at = 0; at < utf8Text.size();) {
     size_t length = 1;
     const char32_t c = DecodeUtf8(utf8Text, at, length);
-    out += c == 0 && utf8Text[at] != 0 ? '?' : ByteOfCharacter(c);
+    const bool malformed = c == 0 && utf8Text[at] != 0;
+    if (malformed) {
+      out += '?';
+    } else if (const std::optional<char> byte = ByteOf(c)) {
+      out += *byte;
+    } else {
+      lacking(out, c);
+    }
     at += length;
-    if (c == 0 && utf8Text[at - 1] != 0)
+    if (malformed)
       while (at < utf8Text.size() && IsContinuation(static_cast<unsigned char>(utf8Text[at]))) ++at;
   }
   return out;
+}
+
+}  // namespace
+
+std::string FromUtf8(std::string_view utf8Text) {
+  return FromUtf8With(utf8Text, [](std::string& out, char32_t) { out += '?'; });
+}
+
+// The closest letters are written as UTF-8 of the code page's characters only,
+// so converting them back cannot lose anything.
+std::string FromUtf8Closest(std::string_view utf8Text) {
+  return FromUtf8With(utf8Text, [](std::string& out, char32_t c) {
+    std::string letters;
+    AppendClosestUtf8(letters, c);
+    out += FromUtf8(letters);
+  });
 }
 
 std::string FileNameToCp1251(std::string_view nameOnDisk) {
@@ -197,7 +231,7 @@ std::string FileNameToUtf8(std::string_view nameOnDisk) {
 
 QString ToQString(std::string_view cp1251Text) { return QString::fromStdString(ToUtf8(cp1251Text)); }
 
-std::string FromQString(const QString& text) { return FromUtf8(text.toStdString()); }
+std::string FromQStringClosest(const QString& text) { return FromUtf8Closest(text.toStdString()); }
 
 unsigned char Upper(unsigned char c) {
   static const std::array<unsigned char, 256> table = BuildUpperTable();

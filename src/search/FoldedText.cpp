@@ -24,6 +24,10 @@ const std::array<bool, 256>& WordBytes() {
     for (int b = 0xC0; b <= 0xFF; ++b) t[b] = true;
     for (char c : kLettersBelowC0) t[static_cast<unsigned char>(c)] = true;
     t['-'] = true;
+    // "?" is what the import writes for a letter the code page has no likeness
+    // for, and what such a letter typed into a key becomes: it holds a letter's
+    // place inside a word, and only another "?" matches it.
+    t['?'] = true;
     return t;
   }();
   return table;

@@ -9,9 +9,10 @@ const unsigned char* FoldTable();  // the folded form of every byte
 void AppendFolded(std::string& out, std::string_view cp1251Text);
 std::string Folded(std::string_view cp1251Text);
 
-// Letters (Latin and every Cyrillic letter of Windows-1251), digits and the
-// hyphen make words ("пр-т", "Нарьян-Мар"); everything else separates them,
-// the dot included ("ул.Мира" is two words).
+// Letters (Latin and every Cyrillic letter of Windows-1251), digits, the
+// hyphen ("пр-т", "Нарьян-Мар") and "?" (a letter the code page lacks, as
+// imported and as typed) make words; everything else separates them, the dot
+// included ("ул.Мира" is two words).
 bool IsWordByte(unsigned char b);
 inline bool IsDigitByte(unsigned char b) { return b >= '0' && b <= '9'; }
 

@@ -45,7 +45,8 @@ int PrefixDistance(std::string_view typed, std::string_view word, int limit) {
   return std::min(best, limit + 1);
 }
 
-SimilarNames::SimilarNames(const WordQuery& query) : words_(query.Words()) {
+SimilarNames::SimilarNames(const WordQuery& query)
+    : words_(query.Words()), typesMayBeLeftOut_(query.TypesMayBeLeftOut()) {
   for (const QueryWord& w : words_) allowance_.push_back(Allowance(w));
   offers_ = query.Applies() && std::any_of(allowance_.begin(), allowance_.end(), [](int a) { return a > 0; });
 }
@@ -73,7 +74,9 @@ std::optional<int> SimilarNames::Distance(std::span<const std::string_view> part
         if (!WordQuery::HoldsNumber(row_, w)) return std::nullopt;
         continue;
       case QueryWord::Kind::StreetType:
-        if (!WordQuery::HoldsStreetType(rowWords, w)) return std::nullopt;
+        if (WordQuery::HoldsStreetType(rowWords, w)) continue;
+        if (!typesMayBeLeftOut_ || WordQuery::NamesAnyStreetType(rowWords)) return std::nullopt;
+        ++total;
         continue;
       case QueryWord::Kind::Text:
         break;

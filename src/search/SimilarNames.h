@@ -13,7 +13,9 @@
 // word test finds it, or, for a text word of three letters or more, be nearly
 // the start of one of the row's words: one letter wrong, missing, extra or two
 // swapped per five letters of the word (at least one).  Numbers and street
-// types are never guessed.  The distance of a row is the sum of its words'.
+// types are never guessed; a street type missing from a row that names none
+// counts one, as the word test lets it (WordQuery.h).  The distance of a row
+// is the sum of its words'.
 class SimilarNames {
  public:
   explicit SimilarNames(const WordQuery& query);
@@ -33,6 +35,7 @@ class SimilarNames {
   const std::vector<QueryWord>& words_;
   std::vector<int> allowance_;  // per key word; 0 = never guessed
   bool offers_ = false;
+  bool typesMayBeLeftOut_ = false;
   mutable std::string row_;
   struct Hash {
     using is_transparent = void;

@@ -23,8 +23,9 @@ struct RowRef {
 };
 
 // What a search found, in the order to list it: the rows the key as typed
-// finds, in table order; then those only the word test finds, in table order;
-// or, when neither found any, the similar rows, closest first.
+// finds, in table order; then those only the word test finds, in table order,
+// first those holding the key's street type, then those that name none; or,
+// when none was found, the similar rows, closest first.
 struct FoundRows {
   std::vector<RowRef> Rows;
   int Similar = 0;  // nonzero: every row is a suggestion, not a match
@@ -40,12 +41,17 @@ class RowTests {
   RowTests(std::string_view key, MatchReach reach);
   ~RowTests();
 
-  enum class Outcome { None, AsTyped, ByWords };
+  enum class Outcome { None, AsTyped, ByWords, ByWordsTypeLeftOut };
   // Rows the prefilter rejects are tested no further.
   Outcome Test(std::span<const std::string_view> parts) const {
     if (prefilter_ && !prefilter_->Matches(parts)) return Outcome::None;
     if (asTyped_.Matches(parts)) return Outcome::AsTyped;
-    if (words_ && words_->Matches(parts)) return Outcome::ByWords;
+    if (!words_) return Outcome::None;
+    switch (words_->Match(parts)) {
+      case WordMatch::Whole: return Outcome::ByWords;
+      case WordMatch::TypeLeftOut: return Outcome::ByWordsTypeLeftOut;
+      case WordMatch::None: break;
+    }
     return Outcome::None;
   }
   // Whether names nearly typed may be offered when nothing matched.
@@ -72,7 +78,7 @@ template <class PartsOf>
 FoundRows FindRows(std::string_view key, MatchReach reach, std::span<const int> rowCounts, PartsOf&& partsOf) {
   const RowTests tests(key, reach);
   FoundRows result;
-  std::vector<RowRef> byWords;
+  std::vector<RowRef> byWords, typeLeftOut;
   RowParts buffer;
   const int sources = static_cast<int>(rowCounts.size());
   for (int source = 0; source < sources; ++source) {
@@ -82,11 +88,13 @@ FoundRows FindRows(std::string_view key, MatchReach reach, std::span<const int> 
       switch (tests.Test(parts)) {
         case RowTests::Outcome::AsTyped: result.Rows.push_back({source, row}); break;
         case RowTests::Outcome::ByWords: byWords.push_back({source, row}); break;
+        case RowTests::Outcome::ByWordsTypeLeftOut: typeLeftOut.push_back({source, row}); break;
         case RowTests::Outcome::None: break;
       }
     }
   }
   result.Rows.insert(result.Rows.end(), byWords.begin(), byWords.end());
+  result.Rows.insert(result.Rows.end(), typeLeftOut.begin(), typeLeftOut.end());
   if (!result.Rows.empty() || !tests.OffersSimilar()) return result;
   std::vector<ScoredRow> scored;
   for (int source = 0; source < sources; ++source) {

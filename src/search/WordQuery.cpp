@@ -31,6 +31,10 @@ size_t TrimmedLength(std::string_view key) {
   return key.find_last_not_of(' ') - first + 1;
 }
 
+bool HasWordOfKind(const std::vector<QueryWord>& words, QueryWord::Kind kind) {
+  return std::any_of(words.begin(), words.end(), [kind](const QueryWord& w) { return w.WordKind == kind; });
+}
+
 }  // namespace
 
 std::vector<QueryWord> QueryWords(std::string_view key) {
@@ -47,6 +51,7 @@ std::vector<QueryWord> QueryWords(std::string_view key) {
 WordQuery::WordQuery(std::string_view key) : words_(QueryWords(key)) {
   applies_ = !words_.empty() && TrimmedLength(key) >= 2;
   if (!applies_) return;
+  typesMayBeLeftOut_ = HasWordOfKind(words_, QueryWord::Kind::StreetType) && HasWordOfKind(words_, QueryWord::Kind::Text);
   // Every word is a piece of the key as typed, so a row the typed key matches
   // holds it too; and the word test needs text and number words as they are.
   const QueryWord* longest = nullptr;
@@ -85,24 +90,30 @@ bool WordQuery::HoldsStreetType(std::span<const std::string_view> rowWords, cons
                      [&](std::string_view w) { return (StreetTypesOf(w) & word.Types) != 0; });
 }
 
-bool WordQuery::Matches(std::span<const std::string_view> parts) const {
-  if (!applies_) return false;
+bool WordQuery::NamesAnyStreetType(std::span<const std::string_view> rowWords) {
+  return std::any_of(rowWords.begin(), rowWords.end(), [](std::string_view w) { return StreetTypesOf(w) != 0; });
+}
+
+WordMatch WordQuery::Match(std::span<const std::string_view> parts) const {
+  if (!applies_) return WordMatch::None;
   FoldRow(parts, row_);
   std::vector<std::string_view> rowWords;
   bool wordsSplit = false;
+  bool typeMissing = false;
   for (const QueryWord& w : words_) {
     switch (w.WordKind) {
       case QueryWord::Kind::Text:
-        if (!HoldsText(row_, w)) return false;
+        if (!HoldsText(row_, w)) return WordMatch::None;
         break;
       case QueryWord::Kind::Number:
-        if (!HoldsNumber(row_, w)) return false;
+        if (!HoldsNumber(row_, w)) return WordMatch::None;
         break;
       case QueryWord::Kind::StreetType:
         if (!wordsSplit) rowWords = SplitWords(row_), wordsSplit = true;
-        if (!HoldsStreetType(rowWords, w)) return false;
+        if (!HoldsStreetType(rowWords, w)) typeMissing = true;
         break;
     }
   }
-  return true;
+  if (!typeMissing) return WordMatch::Whole;
+  return typesMayBeLeftOut_ && !NamesAnyStreetType(rowWords) ? WordMatch::TypeLeftOut : WordMatch::None;
 }

@@ -171,8 +171,11 @@ TEST_F(SearchCliTown, FurtherMatchesFollowAndNearNamesAreMarkedSimilar) {
   const std::string dir = Dir();
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"search", dir, "ленина 5"}, "count\t1\nЛенина 5\tЗдание\tПочта\t2\t0\n"},
-      {{"search", dir, "5 ул. Ленина"}, "count\t0\n"},  // the building's row holds no "улица"
-      {{"search", dir, "ул. Ленина"}, "count\t1\nЛенина\tулица\t\t1\t0\n"},
+      // The building's row names no type: it follows, as the street of the type would.
+      {{"search", dir, "5 ул. Ленина"}, "count\t1\nЛенина 5\tЗдание\tПочта\t2\t0\n"},
+      // The street of the type first, then the rows that name none.
+      {{"search", dir, "ул. Ленина"},
+       "count\t3\nЛенина\tулица\t\t1\t0\nЛенина 5\tЗдание\tПочта\t2\t0\nМира 3\tОбъект\tАптека\\tЛенина\t3\t0\n"},
       {{"search", dir, "почта 5 ленина"}, "count\t1\nЛенина 5\tЗдание\tПочта\t2\t0\n"},
       {{"search", dir, "Ленна"},
        "count\t0\nsimilar\t3\nЛенина\tулица\t\t1\t0\nЛенина 5\tЗдание\tПочта\t2\t0\n"

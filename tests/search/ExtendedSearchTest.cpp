@@ -105,6 +105,26 @@ TEST_F(ExtendedListSearch, StreetTypesMatchFullOrAbbreviated) {
   Expect({"переулок Мира", {}, "0", 0});
 }
 
+// Houses are imported with their street as their address names it, often
+// without its type: a type in the key lets the rows that name no type follow
+// those that hold it; a row of another type stays out.
+TEST_F(ExtendedListSearch, RowsNamingNoStreetTypeFollowThoseHoldingIt) {
+  AddStreet("Абая", "проспект");
+  AddStreet("Абая", "улица");
+  AddBuilding("Абая", "10", "");
+  AddBuilding("проспект Абая", "12", "");
+  AddBuilding("улица Абая", "10", "");
+  const Texts prospect = {"Абая прс.", "Абая", "проспект Абая 12", "Абая 10"};
+  for (const ListCase& c : std::vector<ListCase>{
+           {"пр. абая 10", {"Абая 10"}, "1", 0},
+           {"ул абая 10", {"улица Абая 10", "Абая 10"}, "2", 0},
+           {"пр. абая", prospect, "4", 0},
+           {"пр. абаая", prospect, "0", 4},  // suggested in the same order
+           {"пр 10", {}, "0", 0},  // a number alone is too little to leave the type out
+       })
+    Expect(c);
+}
+
 TEST_F(ExtendedListSearch, NothingFoundListsTheNamesNearlyTyped) {
   for (const ListCase& c : std::vector<ListCase>{
            // One letter missing, one extra, one wrong, two swapped.
@@ -149,6 +169,7 @@ TEST_F(ExtendedFirmSearch, FindsByWordsAndSuggestsWhenNothingIsFound) {
            {"Королёва ул", {"Аптека «Здоровье»"}, "1", 0},
            {"пр-т Мира ёлочка", {"Ёлочка"}, "1", 0},
            {"12 ленина", {"Банк"}, "1", 0},
+           {"ул. Ленина 12", {"Банк"}, "1", 0},  // the firm's street names no type
            {"Аптка", {"Аптека «Здоровье»"}, "0", 1},
            {"кридит", {"Банк"}, "0", 1},
        }) {

@@ -1,6 +1,6 @@
 // Text from OpenStreetMap made fit for the data files: the closest letters of
-// Windows-1251 for what it lacks, spaces for line breaks, fields cut at a
-// character boundary, every change counted.
+// Windows-1251 for what it lacks (as search keys are read), spaces for line
+// breaks, fields cut at a character boundary, every change counted.
 #include <gtest/gtest.h>
 
 #include "Cp1251Text.h"
@@ -33,6 +33,7 @@ TEST(Cp1251Text, WritesTheClosestLettersAndCountsTheChange) {
     EXPECT_EQ(fitted, c.Out) << c.In;
     EXPECT_EQ(cp1251::ToUtf8(cp1251::FromUtf8(fitted)), fitted) << "every letter is one of the code page: " << c.In;
     EXPECT_EQ(report.Changed.size(), c.Replaced ? 1u : 0u) << c.In;
+    EXPECT_EQ(cp1251::FromUtf8Closest(c.In), cp1251::FromUtf8(fitted)) << "a key typed so finds the name: " << c.In;
   }
 }
 

@@ -31,6 +31,11 @@ constexpr const char* kSearchHelp =
     "\"д.\" or \"дом\" before a number left out.  When neither finds anything,\n"
     "count 0 is followed by similar<TAB>N and N rows of names nearly typed,\n"
     "closest first.\n"
+    "A street type in KEY lets the rows that name no type at all follow those\n"
+    "that hold it (\"пр. абая 10\" finds the house \"Абая 10\"); a row of another\n"
+    "type is no match.  KEY is read as names are imported: a letter Windows-1251\n"
+    "lacks becomes its closest letters (ü u, ß ss, é e, ł l, ә а, қ к), one without\n"
+    "likeness \"?\", which matches only a \"?\", never another letter.\n"
     "Backslash, tab, CR and LF are written \\\\, \\t, \\r, \\n.  Messages go to stderr as\n"
     "message<TAB>TEXT.  Exit 1 when CITY_DIR or a layer file cannot be read, 2 for a\n"
     "wrong call or a CITY_DIR that is not a city folder (no Info/about.inf).\n";
@@ -48,6 +53,7 @@ constexpr const char* kAddKeywordHelp =
     "usage: tellurin-cli add-keyword CITY_DIR WORD\n"
     "Reads the city's keyword list (Kw.map), adds WORD (UTF-8) at its place in the\n"
     "alphabetical order and rewrites Kw.map; prints count<TAB>N and the list.\n"
+    "Letters Windows-1251 lacks are written as for a search KEY (ü as u).\n"
     "The save holds Kw.map.lock and reads Kw.map again under it, so that words\n"
     "saved meanwhile by another program are kept.  A WORD holding a line break or\n"
     "a tab is refused; a link in the place of Kw.map is not read, and the save\n"
@@ -77,7 +83,7 @@ int RunSearchCommand(int argc, char** argv) {
   RecordingHost host(1024, 768);
   std::unique_ptr<MapCore> core;
   if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
-  FillSearchList(*core, cp1251::FromUtf8(argv[1]));
+  FillSearchList(*core, cp1251::FromUtf8Closest(argv[1]));
   cli::PrintLine({"count", core->Search.ListCountText});
   PrintSimilarCount(core->Search.ListSimilar);
   for (const LayerRow& r : core->Search.FoundRecords.Rows())
@@ -111,7 +117,7 @@ int RunFirmsCommand(int argc, char** argv) {
   s.SearchFirmNames = name;
   s.SearchFirmAddresses = address;
   s.SearchFirmKeywords = keywords;
-  SearchFirms(*core, cp1251::FromUtf8(argv[1]));
+  SearchFirms(*core, cp1251::FromUtf8Closest(argv[1]));
   cli::PrintLine({"count", s.FirmCountText});
   PrintSimilarCount(s.FirmSimilar);
   for (int i = 0; i < s.SearchFirmListView.Count(); ++i)
@@ -134,7 +140,7 @@ int RunAddKeywordCommand(int argc, char** argv) {
   MapCore core(host, dataRoot);
   core.CurrentCity = city;
   LoadKeywords(core);
-  AddKeyword(core, cp1251::FromUtf8(argv[1]));
+  AddKeyword(core, cp1251::FromUtf8Closest(argv[1]));
   cli::PrintLine({"count", std::to_string(core.Search.Keywords.size())});
   for (const std::string& w : core.Search.Keywords) cli::PrintLine({cli::Text(w)});
   cli::Finish(host);

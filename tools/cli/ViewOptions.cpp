@@ -82,7 +82,7 @@ void ShowFoundFirms(MapCore& core, const std::string& utf8Key) {
   SearchState& s = core.Search;
   s.SearchFirmNames = s.SearchFirmAddresses = s.SearchFirmKeywords = true;
   SetLayerShown(core.Flags, LayerOf(DrawCode::Firm), true);
-  SearchFirms(core, cp1251::FromUtf8(utf8Key));
+  SearchFirms(core, cp1251::FromUtf8Closest(utf8Key));
 }
 
 }  // namespace cli

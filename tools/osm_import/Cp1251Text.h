@@ -2,7 +2,8 @@
 // Text from OpenStreetMap (UTF-8, any script) made fit for the data files:
 // every character the Windows-1251 code page lacks is replaced by the closest
 // letters it has ("ё" stays, "é" becomes "e", "ә" becomes "а", "ß" becomes
-// "ss", what has no likeness becomes "?"), line breaks and other control
+// "ss", what has no likeness becomes "?"; the table is the one the searches
+// read typed keys with, mapdata/ClosestLetters.h), line breaks and other control
 // characters become spaces, and a value longer than its field is cut at a
 // character boundary.  The result is still UTF-8, but every character of it
 // is one byte of Windows-1251, so its length in characters is its length in

@@ -19,7 +19,7 @@ void UseWindowFont(QWidget* window) {
 
 QString Ui(const char* utf8) { return QString::fromUtf8(utf8); }
 QString FromCp(std::string_view cp1251) { return cp1251::ToQString(cp1251); }
-std::string ToCp(const QString& text) { return cp1251::FromQString(text); }
+std::string ToCp(const QString& text) { return cp1251::FromQStringClosest(text); }
 
 namespace {
 

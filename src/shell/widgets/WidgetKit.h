@@ -57,4 +57,6 @@ void UseWindowFont(QWidget* window);
 
 QString Ui(const char* utf8);               // interface text written in this source
 QString FromCp(std::string_view cp1251);  // data text
+// What the user typed, in the tables' code page: a letter the code page lacks
+// becomes its closest letters as in imported names ("ü" is "u").
 std::string ToCp(const QString& text);

@@ -197,12 +197,15 @@ TEST(MapWindowCity, SearchFieldsShowWhatTheirListsHold) {
 }
 
 // A search that finds nothing shows the names nearly typed under a heading that
-// says so; the next search that finds something hides it.  The keyword list
-// completes with ё read as е, both ways, showing the words as written.
+// says so; the next search that finds something hides it.  A letter the code
+// page lacks is read as imported names have it.  The keyword list completes
+// with ё read as е, both ways, showing the words as written.
 TEST(MapWindowCity, SuggestionsAreHeadedAndKeywordsCompleteWithYoAsYe) {
   CityBuilder city("Town");
   city.About("Городок");
-  city.Plain("Data/Streets.txt", {StreetRecord("Селезнёва", "100 100 200 100", 2, "3", "улица")});
+  city.Plain("Data/Streets.txt", {StreetRecord("Селезнёва", "100 100 200 100", 2, "3", "улица"),
+                                  StreetRecord("Furstenweg", "100 200 200 200", 2, "3", "улица"),
+                                  StreetRecord("Forsterweg", "100 300 200 300", 2, "3", "улица")});
   city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
   city.Raw("Kw.map", W("ёлки\r\nаптека\r\nелочные игрушки\r\n"));
   ShellWindows w(city.DataRoot());
@@ -224,6 +227,8 @@ TEST(MapWindowCity, SuggestionsAreHeadedAndKeywordsCompleteWithYoAsYe) {
   for (const Step& s : std::vector<Step>{
            {f.PanelSearch->KeyField, "Селезнва", listHeading, true, f.PanelSearch->SearchListView, 1, f.PanelSearch->CountLabel},
            {f.PanelSearch->KeyField, "ул селезнева", listHeading, false, f.PanelSearch->SearchListView, 1, f.PanelSearch->CountLabel},
+           // Read as the import writes the name: "Furst", not "F" and "rst".
+           {f.PanelSearch->KeyField, "Fürst", listHeading, false, f.PanelSearch->SearchListView, 1, f.PanelSearch->CountLabel},
            {f.FirmSearch->KeyField, "Аптке", firmHeading, true, f.FirmSearch->SearchFirmListView, 1, f.FirmSearch->CountLabel},
            {f.FirmSearch->KeyField, "аптека", firmHeading, false, f.FirmSearch->SearchFirmListView, 1, f.FirmSearch->CountLabel},
        }) {
