@@ -10,10 +10,9 @@
 #include <string>
 #include <utility>
 
-const char* const kAvenueName = "проспект Абая";
-
 namespace {
 
+constexpr const char* kAvenueName = "проспект Абая";
 constexpr double kLat0 = 43.24, kLon0 = 76.93;
 constexpr double kMetresPerDegree = 111320.0;
 constexpr double kCarriagewayOffset = 14;  // metres either side of the axis
@@ -337,10 +336,8 @@ class AvenueWriter {
     const P left = TheAxis().Left(s);
     for (double side : {1.0, -1.0}) {
       std::vector<int64_t> nodes;
-      std::vector<P> points;
       for (double t = kRoundaboutRadius + 20; t <= 700; t += 45)
-        points.push_back({centre.X + left.X * t * side, centre.Y + left.Y * t * side});
-      for (const P& p : points) nodes.push_back(osm_.Node(p));
+        nodes.push_back(osm_.Node({centre.X + left.X * t * side, centre.Y + left.Y * t * side}));
       nodes.insert(nodes.begin(), ring.Nodes[NearestRingNode(ring, nodes.front())]);
       osm_.Way(nodes, {{"highway", "secondary"}, {"name", side > 0 ? "Ремизовка көшесі" : "Кажымукана ул."}});
     }
@@ -414,12 +411,6 @@ std::vector<AvenuePoint> AvenueCentreLine() { return TheAxis().Points(); }
 
 AvenuePoint AvenueMetres(double latitude, double longitude) {
   return {(longitude - kLon0) * kMetresPerDegree * std::cos(kLat0 * M_PI / 180), (latitude - kLat0) * kMetresPerDegree};
-}
-
-std::vector<const char*> AvenueCrossingNames() {
-  std::vector<const char*> names;
-  for (const Crossing& c : kCrossings) names.push_back(c.Left);
-  return names;
 }
 
 void WriteAvenueExtract(const std::filesystem::path& file) { AvenueWriter().Write(file); }

@@ -9,16 +9,13 @@
 #include <filesystem>
 #include <vector>
 
-// Where the avenue runs, in metres east and north of the data's centre, so
-// that a test can follow it.
+// Where "проспект Абая" runs, in metres east and north of the data's centre,
+// so that a test can follow it, and a location in those metres.
 struct AvenuePoint {
   double X = 0, Y = 0;
 };
 std::vector<AvenuePoint> AvenueCentreLine();
 AvenuePoint AvenueMetres(double latitude, double longitude);
-// The avenue's name and the streets crossing it, as written in the data.
-extern const char* const kAvenueName;
-std::vector<const char*> AvenueCrossingNames();
 
 // Writes the data as OSM XML.  Throws on failure.
 void WriteAvenueExtract(const std::filesystem::path& file);
