@@ -221,8 +221,8 @@ class CityBuilder {
     for (const Label& l : places) kept.push_back({l.At, l.Size, Cp1251Text::Length(l.Text)});
     std::vector<NamedLine> streets;
     for (const LineFeature& l : f_.Lines) {
-      if (l.Kind != LineKind::Street || l.Name.empty()) continue;
-      NamedLine line{Field(l.Name), 0, l.LabelSize, proj_->ToMap(l.Line.Points), {}};
+      if (l.Kind != LineKind::Street || l.Label.empty()) continue;
+      NamedLine line{Field(l.Label), 0, l.LabelSize, proj_->ToMap(l.Line.Points), {}};
       line.Letters = Cp1251Text::Length(line.Text);
       for (GeoPoint p : l.Line.Points) line.Inside.push_back(clip_.Contains(p));
       streets.push_back(std::move(line));

@@ -5,6 +5,7 @@
 
 #include "DataReach.h"
 #include "Geometry.h"
+#include "StreetNaming.h"
 #include "TagMapping.h"
 
 namespace {
@@ -190,9 +191,9 @@ void FeatureCollector::way(const osmium::Way& way) {
   if (tags.has_key("highway") && !areaOnly) {
     missingCounted = CollectStreet(way);
   } else if (const double rail = RailwayWidthMetres(tags); rail > 0) {
-    missingCounted = CollectLine(way, {LineKind::Railway, Value(tags, "name"), "ЖД", 1, rail, 0, 1, {}, {}});
+    missingCounted = CollectLine(way, {LineKind::Railway, Value(tags, "name"), "ЖД", 1, rail, 0, 1, {}, {}, {}});
   } else if (const double river = RiverWidthMetres(tags); river > 0) {
-    missingCounted = CollectLine(way, {LineKind::River, Value(tags, "name"), "РЕКА", 2, river, 0, 0, {}, {}});
+    missingCounted = CollectLine(way, {LineKind::River, Value(tags, "name"), "РЕКА", 2, river, 0, 0, {}, {}, {}});
   }
   CountUnassembledArea(way, missingCounted);
 }
@@ -209,9 +210,10 @@ bool FeatureCollector::CollectStreet(const osmium::Way& way) {
   // them a main road ends in stubs.  They get no label and no row in the
   // street search, which passes over a blank name.
   std::string name = bridge && HasValue(tags, "bridge:name") ? Value(tags, "bridge:name") : Value(tags, "name");
-  const std::string type = StreetType(*street, name, bridge);
-  return CollectLine(way, {LineKind::Street, name, type, bridge ? DrawnWidth(*street) : street->Width, 0,
-                           street->LabelSize, bridge ? 10 : street->Rank, {}, {}});
+  StreetNaming named = NameStreet(*street, name, bridge);
+  return CollectLine(way, {LineKind::Street, std::move(named.Name), std::move(named.Type),
+                           bridge ? DrawnWidth(*street) : street->Width, 0, street->LabelSize, bridge ? 10 : street->Rank,
+                           {}, {}, std::move(named.Label)});
 }
 
 // True when the way was counted as one with missing nodes.

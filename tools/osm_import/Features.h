@@ -49,6 +49,7 @@ struct LineFeature {
   int Rank = 0;        // drawing order within the layer
   GeoLine Line;
   std::string Id;      // "w12": what the summary names it by
+  std::string Label;   // streets: the text of their name label, "" for none
 };
 
 // Every feature has the id of the object it comes from ("n12", "w34",

@@ -167,7 +167,7 @@ void LineRelations::TakeBorder(const osmium::Relation& relation) {
     if (member.type() != osmium::item_type::way || !borderWays_.insert(member.ref()).second) continue;
     const osmium::Way* way = get_member_way(member.ref());
     if (!way || !Located(*way)) continue;  // the border runs on outside the extract
-    LineFeature line{LineKind::Boundary, "", "ГРАНИЦА", 1, 0, 0, -1, LineOf(*way), "w" + std::to_string(way->id())};
+    LineFeature line{LineKind::Boundary, "", "ГРАНИЦА", 1, 0, 0, -1, LineOf(*way), "w" + std::to_string(way->id()), {}};
     GeoBox bounds;
     bounds.Add(line.Line.Points);
     if (!box_ || box_->Overlaps(bounds)) f_.Lines.push_back(std::move(line));

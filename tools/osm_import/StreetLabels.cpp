@@ -15,8 +15,12 @@ namespace {
 constexpr double kGapPixels = 2;
 // Pieces and carriageways of one name closer than this are one street.
 constexpr double kJoinMetres = 150;
-// A long street is named again this far from its other labels.
-constexpr double kRepeatMetres = 2000;
+// Every point of a street at least this far from its ends lies this close
+// to one of its labels where the labels find room, so that a view holding
+// 1.5 km of a street shows its name.
+constexpr double kReachMetres = 750;
+// How finely a street is followed to find the stretches no label reaches.
+constexpr double kSampleMetres = 100;
 // The steepest stretch a text runs along (about 20 degrees).
 constexpr double kMostSlope = 0.36;
 constexpr int kMostCandidatesPerStretch = 64;
@@ -36,9 +40,8 @@ Box LabelBox(Point at, size_t letters, double scale) {
 }
 
 // The labels on the map, found through the grid cells their boxes cover at
-// the scale they first show at.  Labels are placed biggest first, so a later
-// one first shows at the same or a larger scale, where an earlier one covers
-// no more than it did at its own.
+// the scale they first show at.  Two labels must not meet where the smaller
+// first shows; there each covers no more than it does at its own scale.
 class LabelGrid {
  public:
   void Add(const PlacedLabel& label) {
@@ -49,13 +52,14 @@ class LabelGrid {
   }
 
   bool Clear(Point at, size_t letters, double scale) const {
-    const Box box = LabelBox(at, letters, scale);
     bool clear = true;
-    ForCells(box, [&](int64_t key) {
+    ForCells(LabelBox(at, letters, scale), [&](int64_t key) {
       const auto cell = cells_.find(key);
       if (cell == cells_.end()) return;
-      for (size_t i : cell->second)
-        if (LabelBox(labels_[i].At, labels_[i].Letters, scale).Overlaps(box)) clear = false;
+      for (size_t i : cell->second) {
+        const double both = std::max(scale, FirstLegibleScale(labels_[i].Size));
+        if (LabelBox(labels_[i].At, labels_[i].Letters, both).Overlaps(LabelBox(at, letters, both))) clear = false;
+      }
     });
     return clear;
   }
@@ -134,6 +138,8 @@ std::vector<NamedStreet> StreetsOfName(const std::vector<NamedLine>& lines, cons
 // there reads as the other street's.
 using Junctions = std::unordered_set<int64_t>;
 
+bool Same(Point a, Point b) { return a.X == b.X && a.Y == b.Y; }
+
 int64_t PointKey(Point p) { return int64_t{p.X} * 0x100000000LL + (p.Y & 0xffffffffLL); }
 
 Junctions JunctionsOf(const std::vector<NamedLine>& lines) {
@@ -147,61 +153,230 @@ Junctions JunctionsOf(const std::vector<NamedLine>& lines) {
   return junctions;
 }
 
+// A street's lines joined where they meet end to end (the ways of one
+// carriageway), so that a text may run along several short ways.
+struct Chain {
+  std::vector<Point> Points;
+  std::vector<bool> Inside;
+};
+
+std::vector<Chain> ChainsOf(const NamedStreet& street, const std::vector<NamedLine>& lines) {
+  std::unordered_map<int64_t, std::vector<size_t>> ends;  // where lines end -> the lines
+  for (size_t i : street.Lines) {
+    ends[PointKey(lines[i].Points.front())].push_back(i);
+    ends[PointKey(lines[i].Points.back())].push_back(i);
+  }
+  std::unordered_set<size_t> used;
+  std::vector<Chain> chains;
+  for (size_t first : street.Lines) {
+    if (!used.insert(first).second) continue;
+    Chain chain{lines[first].Points, lines[first].Inside};
+    for (int side = 0; side < 2; ++side) {
+      // Onwards from the chain's last point while just one other line ends there.
+      for (;;) {
+        const std::vector<size_t>& there = ends[PointKey(chain.Points.back())];
+        if (there.size() != 2) break;
+        const size_t next = used.count(there[0]) ? there[1] : there[0];
+        if (!used.insert(next).second) break;
+        const NamedLine& line = lines[next];
+        const bool reversed = !Same(line.Points.front(), chain.Points.back());
+        for (size_t k = 1; k < line.Points.size(); ++k) {
+          const size_t at = reversed ? line.Points.size() - 1 - k : k;
+          chain.Points.push_back(line.Points[at]);
+          chain.Inside.push_back(line.Inside[at]);
+        }
+      }
+      std::reverse(chain.Points.begin(), chain.Points.end());
+      std::reverse(chain.Inside.begin(), chain.Inside.end());
+    }
+    chains.push_back(std::move(chain));
+  }
+  return chains;
+}
+
+// Whether a text of `width` written from `at`, on the stretch from point k-1
+// to k of the chain, runs beside its street: the street goes on to the right
+// for the text's whole width, never steeper than the steepest stretch.
+bool TextRunsAlong(const Chain& chain, size_t k, Point at, double width) {
+  const int dx = chain.Points[k].X - chain.Points[k - 1].X;
+  if (dx == 0) return false;
+  const int step = dx > 0 ? 1 : -1;
+  double lastX = at.X;
+  for (int v = dx > 0 ? static_cast<int>(k) : static_cast<int>(k) - 1; v >= 0 && v < static_cast<int>(chain.Points.size());
+       v += step) {
+    if (!chain.Inside[static_cast<size_t>(v)]) return false;
+    const Point p = chain.Points[static_cast<size_t>(v)];
+    if (p.X <= lastX && !Same(p, at)) return false;
+    const double reach = std::min<double>(p.X - at.X, width);
+    double y = p.Y;
+    if (p.X - at.X > width) {  // where the street passes the text's end
+      const Point q = chain.Points[static_cast<size_t>(v - step)];
+      y = q.Y + (p.Y - q.Y) * (at.X + width - q.X) / (p.X - q.X);
+    }
+    if (std::abs(y - at.Y) > kMostSlope * reach + 1) return false;
+    if (p.X - at.X >= width) return true;
+    lastX = p.X;
+  }
+  return false;
+}
+
 struct Candidate {
   Point At;
   double Cost = 0;
-  bool AlongStreet = false;  // the whole text runs beside a near-horizontal stretch
+  bool AlongStreet = false;  // the whole text runs beside the street
 };
 
-// Anchors on the street's stretches: along a near-horizontal stretch long
-// enough for the text, every half text width; along any other, every two
-// lines of text.  Away from where other streets meet it, where possible.
-// Those along the street and near the middle of the street come first.
-std::vector<Candidate> CandidatesOf(const NamedStreet& street, const std::vector<NamedLine>& lines, double width,
+// Anchors on the street every two lines of text.  Those where the text runs
+// along the street, away from where other streets meet it, and near the
+// middle of the street come first.
+std::vector<Candidate> CandidatesOf(const NamedStreet& street, const std::vector<Chain>& chains, double width,
                                     double height, const Junctions& junctions) {
   const double middleX = (street.Bounds.MinX + street.Bounds.MaxX) / 2;
   const double middleY = (street.Bounds.MinY + street.Bounds.MaxY) / 2;
   const double penalty = street.Bounds.Diagonal() + width;
   std::vector<Candidate> out;
-  const auto add = [&](double x, double y, bool horizontal, bool fits) {
-    const Point at{static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
-    const double cost = std::hypot(at.X + width / 2 - middleX, at.Y - middleY) + (horizontal ? 0 : penalty) +
-                        (fits ? 0 : penalty / 2) + (junctions.count(PointKey(at)) ? penalty / 2 : 0);
-    out.push_back({at, cost, horizontal && fits});
-  };
-  for (size_t i : street.Lines) {
-    const NamedLine& line = lines[i];
-    for (size_t k = 1; k < line.Points.size(); ++k) {
-      if (!line.Inside[k - 1] || !line.Inside[k]) continue;
-      Point left = line.Points[k - 1], right = line.Points[k];
-      if (right.X < left.X) std::swap(left, right);
-      const double dx = right.X - left.X, dy = right.Y - left.Y;
-      const bool horizontal = dx > 0 && std::abs(dy) <= kMostSlope * dx;
-      if (!horizontal || dx < width) {
-        // The text touches the street at its corner: anywhere along it, every
-        // two lines of text.
-        const double length = std::hypot(dx, dy);
-        const int steps = std::clamp(static_cast<int>(length / (2 * height)), 1, kMostCandidatesPerStretch - 1);
-        for (int s = 0; s <= steps; ++s) add(left.X + dx * s / steps, left.Y + dy * s / steps, horizontal, false);
-        continue;
-      }
-      const int steps = std::clamp(static_cast<int>((dx - width) / (width / 2)), 0, kMostCandidatesPerStretch - 1);
+  for (const Chain& chain : chains)
+    for (size_t k = 1; k < chain.Points.size(); ++k) {
+      if (!chain.Inside[k - 1] || !chain.Inside[k]) continue;
+      const Point a = chain.Points[k - 1], b = chain.Points[k];
+      const double dx = b.X - a.X, dy = b.Y - a.Y;
+      const bool horizontal = dx != 0 && std::abs(dy) <= kMostSlope * std::abs(dx);
+      const int steps = std::clamp(static_cast<int>(std::hypot(dx, dy) / (2 * height)), 1, kMostCandidatesPerStretch - 1);
       for (int s = 0; s <= steps; ++s) {
-        const double t = steps == 0 ? 0 : (dx - width) / dx * s / steps;
-        add(left.X + dx * t, left.Y + dy * t, true, true);
+        const Point at{static_cast<int>(std::lround(a.X + dx * s / steps)), static_cast<int>(std::lround(a.Y + dy * s / steps))};
+        const bool along = TextRunsAlong(chain, k, at, width);
+        const double cost = std::hypot(at.X + width / 2 - middleX, at.Y - middleY) + (horizontal ? 0 : penalty) +
+                            (along ? 0 : penalty / 2) + (junctions.count(PointKey(at)) ? penalty / 2 : 0);
+        out.push_back({at, cost, along});
       }
     }
-  }
   std::sort(out.begin(), out.end(), [](const Candidate& a, const Candidate& b) {
     return std::tie(a.Cost, a.At.X, a.At.Y) < std::tie(b.Cost, b.At.X, b.At.Y);
   });
   return out;
 }
 
-bool FarFromAll(Point at, const std::vector<Point>& taken, double distance) {
-  return std::all_of(taken.begin(), taken.end(),
-                     [&](const Point& t) { return std::hypot(at.X - t.X, at.Y - t.Y) >= distance; });
+// Points along the street's stretches inside the area, every `step`.
+std::vector<Point> SamplesOf(const std::vector<Chain>& chains, double step) {
+  std::vector<Point> out;
+  for (const Chain& chain : chains)
+    for (size_t k = 1; k < chain.Points.size(); ++k) {
+      if (!chain.Inside[k - 1] || !chain.Inside[k]) continue;
+      const Point a = chain.Points[k - 1], b = chain.Points[k];
+      const int steps = std::max(1, static_cast<int>(std::ceil(std::hypot(b.X - a.X, b.Y - a.Y) / step)));
+      for (int s = 0; s < steps; ++s)
+        out.push_back({static_cast<int>(std::lround(a.X + double(b.X - a.X) * s / steps)),
+                       static_cast<int>(std::lround(a.Y + double(b.Y - a.Y) * s / steps))});
+      if (k + 1 == chain.Points.size() || !chain.Inside[k + 1]) out.push_back(b);
+    }
+  return out;
 }
+
+double Distance(Point a, Point b) { return std::hypot(a.X - b.X, a.Y - b.Y); }
+
+// The points a view holding twice `reach` of the street may be centred on:
+// those with the street going on for `reach` two ways (more than 60 degrees
+// apart).  Nearer its ends such a view holds what it does from there.
+std::vector<Point> InnerOf(const std::vector<Point>& samples, double reach) {
+  std::vector<Point> inner;
+  for (const Point& s : samples) {
+    const Point* farthest = nullptr;
+    for (const Point& q : samples)
+      if (!farthest || Distance(s, q) > Distance(s, *farthest)) farthest = &q;
+    if (!farthest || Distance(s, *farthest) < reach) continue;
+    const double ax = farthest->X - s.X, ay = farthest->Y - s.Y;
+    const bool twoWays = std::any_of(samples.begin(), samples.end(), [&](const Point& q) {
+      const double bx = q.X - s.X, by = q.Y - s.Y, length = std::hypot(bx, by);
+      return length >= reach && ax * bx + ay * by < 0.5 * std::hypot(ax, ay) * length;
+    });
+    if (twoWays) inner.push_back(s);
+  }
+  return inner;
+}
+
+double NearestOf(Point at, const std::vector<Point>& points) {
+  double nearest = 1e18;
+  for (const Point& p : points) nearest = std::min(nearest, Distance(at, p));
+  return nearest;
+}
+
+// The labels of one street, placed into `grid`: first where it costs least
+// (unless a label of its name is near already), then, once every street has
+// its first, one more wherever some of it, away from its ends, lies beyond
+// `reach` of every label of its name (`named`): within reach of the point
+// nearest those labels, as far on as it may go, best where the text runs
+// along the street.  So a
+// street's only name is never pushed out by another's repeated one, which
+// moves along its street instead.
+class StreetNamer {
+ public:
+  StreetNamer(LabelGrid& grid, std::vector<Point>& named, double scale, size_t letters, int size, double reach)
+      : grid_(grid), named_(named), scale_(scale), letters_(letters), size_(size), reach_(reach) {}
+
+  // False when the street's name finds no free place at all.
+  bool PlaceFirst(const std::vector<Candidate>& candidates, std::vector<Point> samples, std::vector<Point>& placed) {
+    const size_t all = samples.size();
+    DropReached(samples);
+    if (samples.size() < all || samples.empty()) return true;  // named near it, or wholly outside
+    return TakeFirst(candidates, placed);
+  }
+
+  // `samples`: the street's inner points (InnerOf).
+  void PlaceMore(const std::vector<Candidate>& candidates, std::vector<Point> samples, std::vector<Point>& placed) {
+    DropReached(samples);
+    while (!samples.empty()) {
+      const auto open = std::min_element(samples.begin(), samples.end(), [&](Point a, Point b) {
+        return NearestOf(a, named_) < NearestOf(b, named_);
+      });
+      if (const Candidate* c = Best(candidates, *open, samples)) Take(c->At, placed);
+      else samples.erase(open);  // nowhere to name it near there
+      DropReached(samples);
+    }
+  }
+
+ private:
+  void DropReached(std::vector<Point>& samples) const {
+    samples.erase(std::remove_if(samples.begin(), samples.end(), [&](Point p) { return NearestOf(p, named_) <= reach_; }),
+                  samples.end());
+  }
+
+  bool TakeFirst(const std::vector<Candidate>& candidates, std::vector<Point>& placed) {
+    for (const Candidate& c : candidates)
+      if (grid_.Clear(c.At, letters_, scale_)) {
+        Take(c.At, placed);
+        return true;
+      }
+    return false;
+  }
+
+  // Within reach of `open`, the one that reaches most of the street no label
+  // reaches yet, so that the labels keep their distance (a text along the
+  // street counting as half the reach more), the cheapest of those.
+  const Candidate* Best(const std::vector<Candidate>& candidates, Point open, const std::vector<Point>& samples) const {
+    const Candidate* best = nullptr;
+    double bestWorth = 0;
+    for (const Candidate& c : candidates) {
+      if (Distance(c.At, open) > reach_) continue;
+      double worth = c.AlongStreet ? kReachMetres / kSampleMetres / 2 : 0;
+      for (const Point& p : samples) worth += Distance(c.At, p) <= reach_ ? 1 : 0;
+      if (worth > bestWorth && grid_.Clear(c.At, letters_, scale_)) best = &c, bestWorth = worth;
+    }
+    return best;
+  }
+
+  void Take(Point at, std::vector<Point>& placed) {
+    grid_.Add({at, size_, letters_});
+    named_.push_back(at);
+    placed.push_back(at);
+  }
+
+  LabelGrid& grid_;
+  std::vector<Point>& named_;
+  double scale_;
+  size_t letters_;
+  int size_;
+  double reach_;
+};
 
 }  // namespace
 
@@ -225,21 +400,25 @@ std::vector<Label> PlaceStreetLabels(std::vector<NamedLine> lines, double unitMe
   });
 
   const Junctions junctions = JunctionsOf(lines);
-  std::vector<Label> labels;
-  for (const NamedStreet& street : streets) {
-    const NamedLine& first = lines[street.Lines.front()];
-    const double scale = FirstLegibleScale(street.Size);
-    std::vector<Point> taken;
-    const std::vector<Candidate> candidates =
-        CandidatesOf(street, lines, TextWidth(first.Letters, scale), kLinePixels / scale, junctions);
-    for (const Candidate& c : candidates) {
-      if (!taken.empty() && (!c.AlongStreet || !FarFromAll(c.At, taken, kRepeatMetres / unitMetres))) continue;
-      if (!grid.Clear(c.At, first.Letters, scale)) continue;
-      taken.push_back(c.At);
-      grid.Add({c.At, street.Size, first.Letters});
-      labels.push_back({first.Text, street.Size, c.At});
+  std::map<std::string, std::vector<Point>> named;  // where each name is written so far
+  std::vector<std::vector<Point>> placed(streets.size());
+  for (bool first : {true, false})
+    for (size_t i = 0; i < streets.size(); ++i) {
+      const NamedStreet& street = streets[i];
+      const NamedLine& line = lines[street.Lines.front()];
+      const double scale = FirstLegibleScale(street.Size);
+      const std::vector<Chain> chains = ChainsOf(street, lines);
+      const std::vector<Candidate> candidates =
+          CandidatesOf(street, chains, TextWidth(line.Letters, scale), kLinePixels / scale, junctions);
+      StreetNamer namer(grid, named[line.Text], scale, line.Letters, street.Size, kReachMetres / unitMetres);
+      std::vector<Point> samples = SamplesOf(chains, kSampleMetres / unitMetres);
+      if (!first)
+        namer.PlaceMore(candidates, InnerOf(samples, (kReachMetres - kSampleMetres) / unitMetres), placed[i]);
+      else if (!namer.PlaceFirst(candidates, std::move(samples), placed[i]))
+        ++leftOut;
     }
-    if (taken.empty() && !candidates.empty()) ++leftOut;  // a street wholly outside has no place to lose
-  }
+  std::vector<Label> labels;
+  for (size_t i = 0; i < streets.size(); ++i)
+    for (const Point& at : placed[i]) labels.push_back({lines[streets[i].Lines.front()].Text, streets[i].Size, at});
   return labels;
 }

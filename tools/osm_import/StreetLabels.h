@@ -3,10 +3,11 @@
 // from its anchor in a font of fixed pixel size, so only an anchor on the
 // street keeps the text beside its street at every scale: the label is put on
 // a stretch that runs close to horizontal, the text running along it below.
-// Carriageways and pieces of one name lying together get one label, a long
-// street one more every couple of kilometres, and a label that would cover
-// another of the same or a larger size, where it first shows, is moved along
-// its street or left out.
+// Carriageways and pieces of one name lying together are one street, named
+// near its middle and again wherever more of it lies beyond 750 m of its
+// labels, so that a view holding 1.5 km of it shows its name; a label that
+// would cover another of the same or a larger size, where it first shows, is
+// moved along its street, or left out.
 #include <string>
 #include <vector>
 

@@ -68,21 +68,6 @@ const StreetClass kStreetClasses[] = {
     {"steps", 1, 8, 0, false},        {"bridleway", 1, 8, 0, false},
 };
 
-// Words of a street's name that say what kind of street it is, and the type
-// they give; abbreviations too, although names in the data are written out.
-struct StreetWord {
-  const char* Word;
-  const char* Type;
-};
-const StreetWord kStreetWords[] = {
-    {"улица", "улица"},         {"ул.", "улица"},           {"переулок", "переулок"},   {"пер.", "переулок"},
-    {"проспект", "проспект"},   {"пр-т", "проспект"},       {"просп.", "проспект"},     {"шоссе", "шоссе"},
-    {"ш.", "шоссе"},            {"бульвар", "бульвар"},     {"б-р", "бульвар"},         {"набережная", "набережная"},
-    {"наб.", "набережная"},     {"проезд", "проезд"},       {"пр-д", "проезд"},         {"площадь", "площадь"},
-    {"пл.", "площадь"},         {"тупик", "тупик"},         {"аллея", "аллея"},         {"линия", "линия"},
-    {"тракт", "тракт"},         {"дорога", "дорога"},       {"спуск", "спуск"},         {"въезд", "въезд"},
-};
-
 struct RegionRule {
   TagTest Tag;
   TagTest Also;  // a second tag that must be there too (Key null: none)
@@ -628,17 +613,6 @@ int DrawnWidth(const StreetClass& street) {
   if (street.Width < 3) return street.Width;
   if (street.Motorway || street.Width == 3) return 2;
   return 3;
-}
-
-std::string StreetType(const StreetClass& street, std::string_view name, bool bridge) {
-  if (bridge) return "МОСТ";
-  if (street.Motorway) return "ТРАССА";
-  const std::vector<std::string> tokens = Split(Lowered(name), ' ');
-  if (std::find(tokens.begin(), tokens.end(), "улица") != tokens.end()) return "улица";
-  for (const std::string& token : tokens)
-    for (const StreetWord& w : kStreetWords)
-      if (token == w.Word) return w.Type;
-  return "улица";
 }
 
 bool IsBridge(const osmium::TagList& tags) {

@@ -23,10 +23,6 @@ const StreetClass* FindStreetClass(std::string_view highway);
 // The width a street of that class is drawn with (1..3 map units), which a
 // bridge keeps, since the rules draw "МОСТ" at its full width.
 int DrawnWidth(const StreetClass& street);
-// The record's type: "ТРАССА" for motorways and trunks, "МОСТ" for bridges,
-// else the kind of street its name says ("проспект", "переулок", "шоссе",
-// ...), else "улица".
-std::string StreetType(const StreetClass& street, std::string_view name, bool bridge);
 bool IsBridge(const osmium::TagList& tags);
 
 // railway=* lines drawn as "ЖД" and waterway=* lines drawn as "РЕКА", with

@@ -1,11 +1,13 @@
 // tellurin-osm-synth --blocks N OUTPUT: writes a made-up city of N x N blocks
 // as an OpenStreetMap file (format by the name: .osm.pbf, .osm, ...), for
 // measuring the importer on an extract as large as wanted.
+// tellurin-osm-synth --avenue OUTPUT.osm: a 16 km avenue mapped as real ones are.
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <string>
 
+#include "AvenueExtract.h"
 #include "SyntheticExtract.h"
 #include "mapdata/NativeName.h"
 
@@ -13,10 +15,13 @@ int main(int argc, char** argv) {
   const Utf8Arguments utf8Arguments(argc, argv);
   SyntheticSize size;
   std::string output;
+  bool avenue = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--blocks" && i + 1 < argc) {
       size.Blocks = std::atoi(argv[++i]);
+    } else if (arg == "--avenue") {
+      avenue = true;
     } else if (output.empty() && arg.rfind("--", 0) != 0) {
       output = arg;
     } else {
@@ -25,11 +30,15 @@ int main(int argc, char** argv) {
     }
   }
   if (output.empty() || size.Blocks < 1 || size.Blocks > 2000) {
-    std::fprintf(stderr, "usage: tellurin-osm-synth [--blocks N (1..2000, default 10)] OUTPUT.osm.pbf\n");
+    std::fprintf(stderr, "usage: tellurin-osm-synth [--blocks N (1..2000, default 10)] OUTPUT.osm.pbf\n"
+                         "       tellurin-osm-synth --avenue OUTPUT.osm\n");
     return 2;
   }
   try {
-    WriteSyntheticExtract(size, output);
+    if (avenue)
+      WriteAvenueExtract(output);
+    else
+      WriteSyntheticExtract(size, output);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "tellurin-osm-synth: %s: %s\n", output.c_str(), e.what());
     return 1;
