@@ -45,7 +45,7 @@ struct LayerCache {
   std::vector<CachedRow> Rows;
   std::vector<std::string> Errors;
   std::vector<QString> Texts;    // label texts, house numbers
-  std::vector<int> TextWidths;   // pixel width of Texts in the label font, -1 until measured
+  std::vector<int> TextWidths;   // pixel width of Texts in their label's font, -1 until measured
   TextStamps Stamps;             // of the Texts drawn lately
   // Built on first use (IndexRows): the boxes of the rows with points, to find
   // rows by place; the rows that cannot be drawn (Error or PointError),
