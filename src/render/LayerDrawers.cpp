@@ -112,10 +112,17 @@ void DrawCentredIcon(Canvas& canvas, const std::vector<QImage>& icons, int32_t i
     canvas.Draw(box->x(), box->y(), icons[static_cast<size_t>(index)]);
 }
 
+// The box of row's house number written at (x, y) in the canvas font (the
+// numbers' one, which never changes: the width is measured once).
+QRect NumberBox(Canvas& canvas, LayerCache& cache, int row, int64_t x, int64_t y) {
+  int& width = cache.TextWidths[static_cast<size_t>(row)];
+  if (width < 0) width = canvas.TextWidth(cache.Texts[static_cast<size_t>(row)]);
+  return QRect(static_cast<int>(x), static_cast<int>(y), std::max(width, 1), canvas.TextHeight());
+}
+
 // Whether a house number written at `box` would cover a label or a number
 // drawn before it; if not, its box is marked.
 bool NumberGivesWay(MapDrawing& d, const QRect& box) {
-  if (!d.Crowd || !d.Crowd->GiveWay) return false;
   if (d.Crowd->Texts.Meets(box)) return true;
   d.Crowd->Texts.Add(box);
   return false;
@@ -194,8 +201,7 @@ void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
     const auto [x, y] = HouseNumberOrigin(v, r.MinX, r.MinY, r.MaxX, r.MaxY, n, f);
     const QString& number = cache.Texts[static_cast<size_t>(row)];
     if (x + reach >= 0 && y + reach >= 0 && x < canvas.Image().width() && y < canvas.Image().height()) {
-      const QRect box(static_cast<int>(x), static_cast<int>(y), canvas.TextWidth(number), canvas.TextHeight());
-      if (!NumberGivesWay(d, box))
+      if (!d.Crowd || !d.Crowd->GiveWay || !NumberGivesWay(d, NumberBox(canvas, cache, row, x, y)))
         canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number, cache.Stamps.For(row, d.Cache.Redraws));
     }
   }
