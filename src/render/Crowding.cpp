@@ -13,7 +13,8 @@ void BoxGrid::Add(const QRect& box) {
 
 double IconSpacing(float scale) {
   if (!(scale < 1.0f)) return 0;
-  return kIconSide / std::sqrt(std::max<double>(scale, 1e-6));
+  if (!(scale < kIconSpacingGrowsBelow)) return kIconSide;
+  return kIconSide * std::sqrt(kIconSpacingGrowsBelow / std::max<double>(scale, 1e-6));
 }
 
 bool IconCoversMost(const QPoint& at, const QPoint& drawn) {

@@ -47,9 +47,11 @@ class BoxGrid {
 constexpr int kIconSide = 20;
 
 // How close to an icon already drawn another may come at `scale`: below 1.0
-// their centres keep this many pixels apart along one axis at least, 20 / √scale
-// (icons then cover at most the scale's share of a crowded stretch of map: half
-// at 50%, a tenth at 10%); from 1.0 on none (IconCoversMost decides).
+// their centres keep this many pixels apart along one axis at least, an icon's
+// side down to 50% (icons only overlap no more), further out 20 √(0.5 / scale)
+// (they then cover at most twice the scale's share of a crowded stretch of
+// map: a fifth at 10%); from 1.0 on none (IconCoversMost decides).
+constexpr double kIconSpacingGrowsBelow = 0.5;
 double IconSpacing(float scale);
 // Whether an icon centred at `at` would cover more than half of the icon
 // already drawn at `drawn` (both kIconSide square, top-left corners given).

@@ -46,15 +46,15 @@ INSTANTIATE_TEST_SUITE_P(
                       IconCase{1.0f, 12, false, true},   // covers 2/5: drawn, as ever
                       IconCase{1.0f, 5, true, true},
                       IconCase{4.0f, 8, false, false}, IconCase{4.0f, 20, false, true},
-                      IconCase{0.5f, 24, false, false},  // spacing 28 at 50%
-                      IconCase{0.5f, 32, false, true},
-                      IconCase{0.25f, 36, false, false},  // spacing 40 at 25%
-                      IconCase{0.25f, 44, false, true},
+                      IconCase{0.5f, 18, false, false},  // down to 50% no overlap at all
+                      IconCase{0.5f, 20, false, true},
+                      IconCase{0.25f, 26, false, false},  // spacing 28 at 25%
+                      IconCase{0.25f, 30, false, true},
                       IconCase{0.25f, 4, true, true}));
 
 // A grid of icons 10 pixels apart filling the picture, as an overview of a
-// dense city shows them: thinned, they cover no more than the scale's share
-// of it; with "Все значки" all of it.
+// dense city shows them: thinned, they cover about a fifth of it at 10%
+// (spacing 45 pixels: 1 icon in 50 x 50); with "Все значки" all of it.
 TEST_F(Crowding_, DenseIconsCoverTheScalesShareOfTheOverview) {
   core.Tables.ImageListObject = {SolidIcon(kRed.rgb())};
   const float scale = 0.1f;
@@ -63,8 +63,8 @@ TEST_F(Crowding_, DenseIconsCoverTheScalesShareOfTheOverview) {
   SetView(scale);
   Draw();
   const double thinned = CountPixels(core.Map.rect(), kRed) / double(400 * 300);
-  EXPECT_GT(thinned, 0.05);
-  EXPECT_LE(thinned, 0.12);
+  EXPECT_GT(thinned, 0.1);
+  EXPECT_LE(thinned, 0.2);
   core.Flags.AllIcons = true;
   Draw();
   EXPECT_GT(CountPixels(core.Map.rect(), kRed) / double(400 * 300), 0.95);
