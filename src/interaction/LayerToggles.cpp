@@ -9,4 +9,10 @@ void ShowLayer(MapCore& core, DrawCode layer, bool shown) {
   core.Host.PaintMapWindow();
 }
 
+void ShowAllIcons(MapCore& core, bool on) {
+  core.Flags.AllIcons = on;
+  RedrawView(core);
+  core.Host.PaintMapWindow();
+}
+
 void SetClickSelect(MapCore& core, bool on) { core.Flags.ClickSelect = on; }

@@ -14,5 +14,9 @@ struct MapCore;
 // firms (ShowFoundBox).
 void ShowLayer(MapCore& core, DrawCode layer, bool shown);
 
+// "Все значки": every icon and house number drawn where it lies (on), or
+// those that would crowd one drawn before them left out (off); redrawn and painted.
+void ShowAllIcons(MapCore& core, bool on);
+
 // "Выделение щелчком": whether a left click on the map selects objects.
 void SetClickSelect(MapCore& core, bool on);

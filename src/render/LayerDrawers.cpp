@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "render/Canvas.h"
+#include "render/Crowding.h"
 #include "render/CellNumbers.h"
 #include "render/MapLayers.h"
 #include "render/MapStyle.h"
@@ -95,12 +96,36 @@ bool IsSpecialStreet(StreetKind k) {
   return k == StreetKind::Railway || k == StreetKind::River || k == StreetKind::Bridge || k == StreetKind::Border;
 }
 
-// An icon of 20 x 20 centred on a picture pixel, when the index names one.
+// The box of an icon of 20 x 20 centred on a picture pixel, when the index
+// names one and the box meets the picture.
+std::optional<QRect> CentredIconBox(const Canvas& canvas, const std::vector<QImage>& icons, int32_t index,
+                                    PixelPoint at) {
+  if (index < 0 || static_cast<size_t>(index) >= icons.size()) return std::nullopt;
+  const int64_t x = int64_t{at.X} - kIconSide / 2, y = int64_t{at.Y} - kIconSide / 2;
+  if (x + kIconSide < 0 || y + kIconSide < 0 || x >= canvas.Image().width() || y >= canvas.Image().height())
+    return std::nullopt;
+  return QRect(static_cast<int>(x), static_cast<int>(y), kIconSide, kIconSide);
+}
+
 void DrawCentredIcon(Canvas& canvas, const std::vector<QImage>& icons, int32_t index, PixelPoint at) {
-  if (index < 0 || static_cast<size_t>(index) >= icons.size()) return;
-  const int64_t x = int64_t{at.X} - 10, y = int64_t{at.Y} - 10;
-  if (x + 20 < 0 || y + 20 < 0 || x >= canvas.Image().width() || y >= canvas.Image().height()) return;
-  canvas.Draw(static_cast<int>(x), static_cast<int>(y), icons[static_cast<size_t>(index)]);
+  if (const std::optional<QRect> box = CentredIconBox(canvas, icons, index, at))
+    canvas.Draw(box->x(), box->y(), icons[static_cast<size_t>(index)]);
+}
+
+// The box of row's house number written at (x, y) in the canvas font (the
+// numbers' one, which never changes: the width is measured once).
+QRect NumberBox(Canvas& canvas, LayerCache& cache, int row, int64_t x, int64_t y) {
+  int& width = cache.TextWidths[static_cast<size_t>(row)];
+  if (width < 0) width = canvas.TextWidth(cache.Texts[static_cast<size_t>(row)]);
+  return QRect(static_cast<int>(x), static_cast<int>(y), std::max(width, 1), canvas.TextHeight());
+}
+
+// Whether a house number written at `box` would cover a label or a number
+// drawn before it; if not, its box is marked.
+bool NumberGivesWay(MapDrawing& d, const QRect& box) {
+  if (d.Crowd->Texts.Meets(box)) return true;
+  d.Crowd->Texts.Add(box);
+  return false;
 }
 
 }  // namespace
@@ -175,8 +200,10 @@ void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
   if (RowMayShow(d, r, reach)) {
     const auto [x, y] = HouseNumberOrigin(v, r.MinX, r.MinY, r.MaxX, r.MaxY, n, f);
     const QString& number = cache.Texts[static_cast<size_t>(row)];
-    if (x + reach >= 0 && y + reach >= 0 && x < canvas.Image().width() && y < canvas.Image().height())
-      canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number, cache.Stamps.For(row, d.Cache.Redraws));
+    if (x + reach >= 0 && y + reach >= 0 && x < canvas.Image().width() && y < canvas.Image().height()) {
+      if (!d.Crowd || !d.Crowd->GiveWay || !NumberGivesWay(d, NumberBox(canvas, cache, row, x, y)))
+        canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number, cache.Stamps.For(row, d.Cache.Redraws));
+    }
   }
   st.TransparentText = false;
 }
@@ -201,15 +228,33 @@ void DrawRegion(MapDrawing& d, const MapLayer& layer, int row) {
   st.PenWidth = 1;
 }
 
-void DrawTextLabel(MapDrawing& d, const MapLayer& layer, int row) {
-  LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
-  const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
+namespace {
+
+// The box a label's text is written on, in the canvas font (the label's):
+// its point in the picture, its text's width and the font's height; none
+// where it cannot show.  The width is measured only where it is asked for or
+// decides whether the text shows (measuring costs more than the writing).
+std::optional<QRect> LabelBox(MapDrawing& d, LayerCache& cache, const CachedRow& r, int row, bool measured) {
+  Canvas& canvas = d.Surface;
+  const MapPoint& p = cache.PointsOf(r)[0];
+  const PixelPoint at = MapToPicture(d.View, p.X, p.Y);
+  if (at.X >= canvas.Image().width() || at.Y >= canvas.Image().height()) return std::nullopt;
+  const int height = canvas.TextHeight();
+  if (int64_t{at.Y} + height < 0) return std::nullopt;
+  if (!measured && at.X >= 0) return QRect(at.X, at.Y, 1, height);
+  int& width = cache.TextWidths[static_cast<size_t>(row)];
+  if (width < 0) width = canvas.TextWidth(cache.Texts[static_cast<size_t>(row)]);  // a row's font never changes
+  if (int64_t{at.X} + width < 0) return std::nullopt;
+  return QRect(at.X, at.Y, std::max(width, 1), height);
+}
+
+// Writes a label in its font on its box, unless `keepOff` holds a box it
+// would cover (it is then marked there).
+void WriteLabel(MapDrawing& d, const MapLayer& layer, LayerCache& cache, const CachedRow& r, int row,
+                BoxGrid* keepOff) {
   Canvas& canvas = d.Surface;
   CanvasState& st = canvas.State();
   const LayerStyle& style = *layer.Style;
-  st.PlainFont();
-  cache.ThrowIfBad(r);
-
   const QColor fontColor = st.FontColor, brush = st.BrushColor;
   const int fontSize = st.FontSize;
   if (d.HighlightLabels)
@@ -219,24 +264,58 @@ void DrawTextLabel(MapDrawing& d, const MapLayer& layer, int row) {
   else
     st.BrushColor = style.Box;
   st.PenColor = mapstyle::Black;
-  st.FontSize = style.FontSize;
+  st.FontSize = LabelFontSize(style, r.LabelSize());
   st.FontColor = style.Text;
 
-  const MapPoint& p = cache.PointsOf(r)[0];
-  const PixelPoint at = MapToPicture(d.View, p.X, p.Y);
-  const QString& text = cache.Texts[static_cast<size_t>(row)];
-  bool shows = at.X < canvas.Image().width() && at.Y < canvas.Image().height() &&
-               int64_t{at.Y} + canvas.TextHeight() >= 0;
-  if (shows && at.X < 0) {
-    int& width = cache.TextWidths[static_cast<size_t>(row)];
-    if (width < 0) width = canvas.TextWidth(text);  // the label font never changes
-    shows = int64_t{at.X} + width >= 0;
+  if (const std::optional<QRect> box = LabelBox(d, cache, r, row, keepOff != nullptr)) {
+    const bool covers = keepOff && keepOff->Meets(*box);
+    if (keepOff && !covers) keepOff->Add(*box);
+    if (!covers)
+      canvas.TextOut(box->x(), box->y(), cache.Texts[static_cast<size_t>(row)], cache.Stamps.For(row, d.Cache.Redraws));
   }
-  if (shows) canvas.TextOut(at.X, at.Y, text, cache.Stamps.For(row, d.Cache.Redraws));
 
   st.FontSize = fontSize;
   st.FontColor = fontColor;
   st.BrushColor = brush;
+}
+
+}  // namespace
+
+void DrawTextLabel(MapDrawing& d, const MapLayer& layer, int row) {
+  LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
+  d.Surface.State().PlainFont();
+  cache.ThrowIfBad(r);
+  if (d.Crowd && LabelOverview(d.View.Scale)) {
+    d.Surface.State().PenColor = mapstyle::Black;  // as writing it leaves the pen
+    d.Crowd->Held.push_back({row, r.LabelSize()});
+    return;
+  }
+  WriteLabel(d, layer, cache, r, row, nullptr);
+}
+
+void DrawHeldLabels(MapDrawing& d, const MapLayer& layer) {
+  if (!d.Crowd || d.Crowd->Held.empty()) return;
+  std::vector<HeldLabel>& held = d.Crowd->Held;
+  std::stable_sort(held.begin(), held.end(), [](const HeldLabel& a, const HeldLabel& b) { return a.Size > b.Size; });
+  LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  for (const HeldLabel& h : held)
+    WriteLabel(d, layer, cache, cache.Rows[static_cast<size_t>(h.Row)], h.Row, &d.Crowd->Places);
+  held.clear();
+}
+
+void MarkLabelBoxes(MapDrawing& d, const MapLayer& layer, const std::vector<int32_t>& rows) {
+  if (!d.Crowd) return;
+  LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
+  CanvasState& st = d.Surface.State();
+  const int fontSize = st.FontSize;
+  for (const int32_t row : rows) {
+    const CachedRow& r = cache.Rows[static_cast<size_t>(row)];
+    if (r.Error >= 0 || r.Count <= 0 || !LabelLegible(r.LabelSize(), d.View.Scale)) continue;
+    st.FontSize = LabelFontSize(*layer.Style, r.LabelSize());
+    if (const std::optional<QRect> box = LabelBox(d, cache, r, row, true)) d.Crowd->Texts.Add(*box);
+  }
+  st.FontSize = fontSize;
 }
 
 void DrawObjectIcon(MapDrawing& d, const MapLayer& layer, int row) {
@@ -249,7 +328,14 @@ void DrawObjectIcon(MapDrawing& d, const MapLayer& layer, int row) {
   cache.ThrowIfBadPoint(r);
   if (!RowMayShow(d, r, layer.Style->IconReach)) return;
   const MapPoint& p = cache.PointsOf(r)[0];
-  DrawCentredIcon(d.Surface, d.Tables.ImageListObject, icon, MapToPicture(d.View, p.X, p.Y));
+  const std::vector<QImage>& icons = d.Tables.ImageListObject;
+  const std::optional<QRect> box = CentredIconBox(d.Surface, icons, icon, MapToPicture(d.View, p.X, p.Y));
+  if (!box) return;
+  if (d.Crowd && d.Crowd->GiveWay) {
+    if (IconGivesWay(*d.Crowd, *box, d.View.Scale)) return;
+    d.Crowd->Icons.Add(*box);
+  }
+  d.Surface.Draw(box->x(), box->y(), icons[static_cast<size_t>(icon)]);
 }
 
 void DrawRoute(MapDrawing& d, const MapLayer& layer, int row) {
@@ -335,8 +421,9 @@ long double RegionReach(MapDrawing&, const MapLayer&) { return PenMargin(1) + kR
 // A label runs right and down from its point; no text is wider than its
 // length in the widest character, with a little for kerning.
 long double LabelReach(MapDrawing& d, const MapLayer& layer) {
-  const TextExtent& e = MapTextExtent(layer.Style->FontSize);
-  const int64_t longest = IndexedCache(d, layer).MaxTextLength;
+  const LayerCache& cache = IndexedCache(d, layer);
+  const TextExtent& e = MapTextExtent(LabelFontSize(*layer.Style, cache.MaxValue));
+  const int64_t longest = cache.MaxTextLength;
   return std::max<long double>(e.Height, (longest + 1) * (e.WidestChar + 2)) + kReachSlack;
 }
 

@@ -4,6 +4,7 @@
 // the drawing: later rows are drawn with it.
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "mapdata/CityTables.h"
 #include "render/LayerFlags.h"
@@ -12,6 +13,7 @@
 #include "render/ViewState.h"
 
 class Canvas;
+struct Crowding;
 
 // What the drawers draw with: the view, the tables, the switches and the
 // canvas, and the tables converted for drawing.
@@ -22,6 +24,9 @@ struct MapDrawing {
   Canvas& Surface;
   RenderCache& Cache;
   bool HighlightLabels = false;  // Ctrl held ("StreetSelect"): labels on the yellow box
+  // What this redraw has drawn where (a whole redraw has it; the label
+  // highlight, drawing over the picture, has none and draws as listed).
+  Crowding* Crowd = nullptr;
 };
 
 struct LayerStyle;
@@ -51,9 +56,18 @@ PixelOrigin HouseNumberOrigin(const ViewState& v, int32_t minX, int32_t minY, in
                               int64_t length, int32_t fontSize);
 // Regions: filled in their type's colour.  Leaves brush white, pen black, width 1.
 void DrawRegion(MapDrawing& d, const MapLayer& layer, int row);
-// Text labels on an opaque box; pen left black, font and brush restored.
+// Text labels on an opaque box, in the font of their size (LabelFontSize); pen
+// left black, font and brush restored.  In an overview (LabelOverview) a
+// redraw holds them back for DrawHeldLabels.
 void DrawTextLabel(MapDrawing& d, const MapLayer& layer, int row);
-// Object icons centred on their point, subject to the object-kind filter.
+// The labels held back, largest first, each left out where it would cover one
+// drawn before it.
+void DrawHeldLabels(MapDrawing& d, const MapLayer& layer);
+// Marks the boxes of the labels among `rows` that the picture will show, so
+// that house numbers keep off them.
+void MarkLabelBoxes(MapDrawing& d, const MapLayer& layer, const std::vector<int32_t>& rows);
+// Object icons centred on their point, subject to the object-kind filter; in a
+// redraw an icon that crowds one drawn before it is left out (IconGivesWay).
 void DrawObjectIcon(MapDrawing& d, const MapLayer& layer, int row);
 // Routes: the line inside the casing; leaves pen width trunc(Scale).
 void DrawRoute(MapDrawing& d, const MapLayer& layer, int row);

@@ -3,6 +3,7 @@
 // here (and in DrawCode, its table, loader, cache builder and drawer).
 #include "render/MapLayers.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -53,7 +54,9 @@ const LayerStyle kLabelStyle{.Text = QColor(0, 0, 0),
                              .LargeBox = QColor(255, 241, 187),
                              .HighlightedBox = QColor(255, 255, 0),
                              .LargeFrom = 10,
-                             .FontSize = 8};
+                             .FontSize = 8,
+                             .GrowFontAbove = 10,
+                             .MaxFontSize = 20};
 const LayerStyle kFirmStyle{};
 
 const MapLayer kRegions{.Code = DrawCode::Region,
@@ -141,7 +144,9 @@ const MapLayer kLabels{.Code = DrawCode::Label,
                        .Source = DrawnFrom::DrawList,
                        .Drawable = LabelDrawable,
                        .Scales = {.Legible = {{8, 0.7f}, {10, 0.5f}, {kAnySize, 3.5f}},
-                                  .Highlighted = {{8, 0.7f}, {kAnySize, 3.5f}}},
+                                  .Highlighted = {{8, 0.7f}, {kAnySize, 3.5f}},
+                                  .OverviewBelow = 0.5f,
+                                  .OverviewAbove = 10},
                        .Style = &kLabelStyle,
                        .Reach = LabelReach};
 
@@ -213,7 +218,15 @@ void SetLayerShown(LayerFlags& switches, const MapLayer& layer, bool shown) {
 
 bool LabelLegible(int size, float scale) {
   const LayerScales& s = kLabels.Scales;
+  if (LabelOverview(scale)) return int64_t{size} > s.OverviewAbove;
   return Passes(s.Legible, std::size(s.Legible), size, scale);
+}
+
+bool LabelOverview(float scale) { return scale < kLabels.Scales.OverviewBelow; }
+
+int LabelFontSize(const LayerStyle& style, int64_t size) {
+  if (size <= style.GrowFontAbove) return style.FontSize;
+  return static_cast<int>(std::min<int64_t>(style.FontSize + (size - style.GrowFontAbove), style.MaxFontSize));
 }
 
 bool LabelHighlightable(int size, float scale) {

@@ -46,6 +46,11 @@ struct LayerScales {
   // Ctrl is held when one of those does.
   SizeThreshold Legible[3] = {};
   SizeThreshold Highlighted[2] = {};
+  // Labels: below OverviewBelow (scales only big cities reach, where the rules
+  // above draw none) those larger than OverviewAbove are drawn, the largest
+  // first and none over another (the names of towns and districts).
+  float OverviewBelow = 0.0f;
+  int64_t OverviewAbove = 0;
 };
 
 // How a layer looks: each drawer reads the fields of its own layer; the others
@@ -61,6 +66,10 @@ struct LayerStyle {
   QColor HighlightedBox{};  // labels while Ctrl is held
   int LargeFrom = 0;
   int FontSize = 0;              // house numbers, labels (points)
+  // Labels: a size above GrowFontAbove adds a point to FontSize per step, up to
+  // MaxFontSize, so that the name of a town stands out from a street's.
+  int GrowFontAbove = 0;
+  int MaxFontSize = 0;
   long double LineWidth = 0;     // routes: the line's width, times Scale
   long double CasingWidth = 0;   // routes: the casing's width, times Scale
   int IconReach = 0;             // objects: pixels an icon reaches around its point
@@ -128,4 +137,8 @@ void SetLayerShown(LayerFlags& switches, const MapLayer& layer, bool shown);
 
 // The label rules of the label layer, for a label of `size` at `scale`.
 bool LabelLegible(int size, float scale);
+// Whether `scale` shows the overview of the labels (LayerScales::OverviewBelow).
+bool LabelOverview(float scale);
+// The font size (points) of a label of `size` in `style`.
+int LabelFontSize(const LayerStyle& style, int64_t size);
 bool LabelHighlightable(int size, float scale);

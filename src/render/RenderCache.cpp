@@ -110,6 +110,7 @@ void BuildStreetCache(LayerCache& c, const LayerTable& t) {
 void BuildBuildingCache(LayerCache& c, const LayerTable& t) {
   Reset(c, t);
   c.Texts.reserve(static_cast<size_t>(t.Count()));
+  c.TextWidths.assign(static_cast<size_t>(t.Count()), -1);
   for (int i = 0; i < t.Count(); ++i) {
     const std::string_view number = t[i].Cell(building_cell::Number);
     c.Texts.push_back(MapText(number));

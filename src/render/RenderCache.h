@@ -45,7 +45,7 @@ struct LayerCache {
   std::vector<CachedRow> Rows;
   std::vector<std::string> Errors;
   std::vector<QString> Texts;    // label texts, house numbers
-  std::vector<int> TextWidths;   // pixel width of Texts in the label font, -1 until measured
+  std::vector<int> TextWidths;   // pixel width of Texts in their row's font, -1 until measured
   TextStamps Stamps;             // of the Texts drawn lately
   // Built on first use (IndexRows): the boxes of the rows with points, to find
   // rows by place; the rows that cannot be drawn (Error or PointError),
@@ -117,7 +117,7 @@ struct CityTables;
 // How each layer's table is converted (MapLayer::BuildCache): the points and
 // box of every row, and what its drawer needs of its cells.
 void BuildStreetCache(LayerCache& cache, const LayerTable& table);    // Value: width; Kind: street kind
-void BuildBuildingCache(LayerCache& cache, const LayerTable& table);  // Value: number length; Texts: numbers
+void BuildBuildingCache(LayerCache& cache, const LayerTable& table);  // Value: number length; Texts: numbers, TextWidths
 void BuildRegionCache(LayerCache& cache, const LayerTable& table);    // Kind: colour index (-1: unknown type)
 void BuildLabelCache(LayerCache& cache, const LayerTable& table);     // Value: size; Texts, TextWidths
 void BuildObjectCache(LayerCache& cache, const LayerTable& table);    // Value: icon; a bad point: PointError

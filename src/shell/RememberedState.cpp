@@ -42,11 +42,13 @@ bool RestoreCityView(MapCore& core, const CityView& view, float floor) {
 LayerSwitches CaptureLayerSwitches(const MapCore& core) {
   LayerSwitches layers;
   for (const SwitchedLayer& s : kSwitchedLayers) layers.*s.Flag = LayerShown(core.Flags, LayerOf(s.Code));
+  layers.AllIcons = core.Flags.AllIcons;
   return layers;
 }
 
 void RestoreLayerSwitches(MapCore& core, const LayerSwitches& layers) {
   for (const SwitchedLayer& s : kSwitchedLayers) SetLayerShown(core.Flags, LayerOf(s.Code), layers.*s.Flag);
+  core.Flags.AllIcons = layers.AllIcons;
 }
 
 void CapturePanels(const MapCore& core, ViewerSettings& values) {

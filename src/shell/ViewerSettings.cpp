@@ -112,6 +112,7 @@ ViewerSettings ReadViewerSettings(QSettings& s) {
   ReadFlag(s, "Layers/Objects", out.Layers.Objects);
   ReadFlag(s, "Layers/Routes", out.Layers.Routes);
   ReadFlag(s, "Layers/FoundFirms", out.Layers.FoundFirms);
+  ReadFlag(s, "Layers/AllIcons", out.Layers.AllIcons);
   ReadPanels(s, out);
   ReadWindow(s, out);
   return out;
@@ -135,6 +136,7 @@ void WriteViewerSettings(QSettings& s, const ViewerSettings& values) {
   s.setValue("Layers/Objects", values.Layers.Objects);
   s.setValue("Layers/Routes", values.Layers.Routes);
   s.setValue("Layers/FoundFirms", values.Layers.FoundFirms);
+  s.setValue("Layers/AllIcons", values.Layers.AllIcons);
   s.setValue("Panels/Left", LeftPanelName(values.Left));
   s.setValue("Panels/FirmSearch", values.FirmSearchOpen);
   s.setValue("Panels/LeftWidth", values.LeftPanelWidth);

@@ -30,12 +30,14 @@ struct CityView {
   bool operator==(const CityView&) const = default;
 };
 
-// The switches of the layers a control can hide; their starting values.
+// The switches of the layers a control can hide, and "Все значки"; their
+// starting values.
 struct LayerSwitches {
   bool Texts = true;
   bool Objects = true;
   bool Routes = false;
   bool FoundFirms = false;
+  bool AllIcons = false;
   bool operator==(const LayerSwitches&) const = default;
 };
 

@@ -8,6 +8,7 @@
 
 #include "render/Canvas.h"
 #include "render/CellNumbers.h"
+#include "render/Crowding.h"
 #include "render/LayerDrawers.h"
 #include "render/MapLayers.h"
 #include "render/MapPicture.h"
@@ -134,6 +135,20 @@ void ForgetHintOfOtherView(MapCore& core) {
 }
 
 
+// Where house numbers are written, the labels the picture will show are
+// marked first: the labels come later in the list, and a number keeps off them.
+void MarkLabelsBeforeNumbers(MapDrawing& d) {
+  const MapLayer& buildings = LayerOf(DrawCode::Building);
+  const MapLayer& labels = LayerOf(DrawCode::Label);
+  if (!d.Crowd->GiveWay || !DrawnFromList(d, buildings) || d.View.Scale < buildings.Scales.DetailFrom ||
+      !DrawnFromList(d, labels))
+    return;
+  const QImage& picture = d.Surface.Image();
+  const std::optional<PointBox> area =
+      MapAreaOfPicture(d.View, picture.width(), picture.height(), labels.Reach(d, labels));
+  if (area) MarkLabelBoxes(d, labels, RowsMeeting(d.Cache, d.Tables, labels, *area));
+}
+
 void Redraw(MapCore& core, void (*drawListed)(MapDrawing&)) {
   UpdateSelectionOverlay(core);
   ForgetHintOfOtherView(core);
@@ -141,8 +156,13 @@ void Redraw(MapCore& core, void (*drawListed)(MapDrawing&)) {
   ++core.Render.Cache.Redraws;
   Canvas canvas(core.Map, core.Render.Canvas);
   ClearPicture(canvas);
+  Crowding crowding;
+  crowding.GiveWay = !core.Flags.AllIcons;
   MapDrawing drawing = DrawingOf(core, canvas);
+  drawing.Crowd = &crowding;
+  MarkLabelsBeforeNumbers(drawing);
   drawListed(drawing);
+  DrawHeldLabels(drawing, LayerOf(DrawCode::Label));
   DrawFoundRows(drawing, core.Search.FoundFirms);
 }
 

@@ -96,10 +96,10 @@ QImage PictureOf(MapCore& core, void (*redraw)(MapCore&), const CanvasState& sta
 }
 
 // Random views over both demo cities, near and far, at every kind of scale,
-// with every switch and the object filter: the picture drawn from the rows
+// with every switch, the object filter and "Все значки": the picture drawn from the rows
 // that can show is the picture of every listed row.
 TEST_F(DemoCityViews, PictureIsTheOneOfEveryListedRow) {
-  const float scales[] = {0.5f, 0.7f, 1.0f, 1.5f, 2.0f, 3.5f, 4.0f, 7.5f, 15.0f};
+  const float scales[] = {0.25f, 0.5f, 0.7f, 1.0f, 1.5f, 2.0f, 3.5f, 4.0f, 7.5f, 15.0f};
   std::mt19937 random(12);
   auto chance = [&] { return std::uniform_int_distribution<int>(0, 1)(random) == 1; };
   for (const std::string& name : {kPlainDemoCity, kScrambledDemoCity}) {
@@ -119,6 +119,7 @@ TEST_F(DemoCityViews, PictureIsTheOneOfEveryListedRow) {
       core.Flags.SetShown(DrawCode::Route, chance());
       core.Flags.SetShown(DrawCode::Firm, chance());
       core.Flags.ObjectFilter = chance() ? -1 : std::uniform_int_distribution<int32_t>(0, 5)(random);
+      core.Flags.AllIcons = chance();
       core.Interaction.Mode = chance() ? InteractionMode::StreetSelect : InteractionMode::Normal;
       const CanvasState start = core.Render.Canvas;
       const QImage every = PictureOf(core, RedrawEveryListedRow, start);

@@ -1,10 +1,10 @@
 // tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S]
 //     [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]
-//     [--filter N] [--found-firms KEY] [--picture] [--select KIND:ROW]...
+//     [--filter N] [--all-icons] [--found-firms KEY] [--picture] [--select KIND:ROW]...
 //     [--centre] [--click X,Y]... [--hover X,Y]...
 // Loads the city as the viewer does on a screen of W x H (default 1024x768),
 // then sets the scale (default 1), the centre (default 500,600) and the layer
-// switches, recentres the view (or, with --whole-city, fits the city's own box
+// switches (--all-icons: "Все значки" checked), recentres the view (or, with --whole-city, fits the city's own box
 // into the window as the viewer's "Весь город" does), runs the firm search for KEY with all three
 // boxes ticked and draws the found firms (as ShowFoundBox does, so that a click or
 // a hover reaches them), redraws the map picture and paints the window
@@ -54,19 +54,20 @@ struct RenderOptions {
   std::optional<std::string> FoundFirms;  // search key, UTF-8
   bool WholePicture = false;
   bool WholeCity = false;  // the view of "Весь город" instead of --scale and --center
+  bool AllIcons = false;   // "Все значки": no icon or house number gives way
   SelectionOptions Selection;
 };
 
 constexpr const char* kRenderArguments =
     "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] "
-    "[--objects on|off] [--routes on|off] [--filter N] [--found-firms KEY] [--picture] "
+    "[--objects on|off] [--routes on|off] [--filter N] [--all-icons] [--found-firms KEY] [--picture] "
     "[--select street|building|object|firm|route:ROW]... "
     "[--centre] [--click X,Y]... [--hover X,Y]...";
 
 constexpr const char* kRenderHelp =
     "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
     "                          [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]\n"
-    "                          [--filter N] [--found-firms KEY] [--picture]\n"
+    "                          [--filter N] [--all-icons] [--found-firms KEY] [--picture]\n"
     "                          [--select street|building|object|firm|route:ROW]... [--centre]\n"
     "                          [--click X,Y]... [--hover X,Y]...\n"
     "Loads the city folder CITY_DIR as the viewer does on a screen of WxH pixels\n"
@@ -79,6 +80,10 @@ constexpr const char* kRenderHelp =
     "                          the box of its data in the middle of the window, at the\n"
     "                          largest track bar step that shows it whole; a city too\n"
     "                          big for 50% at the scale that just fits it\n"
+    "  --all-icons             draws every icon and house number where it lies, as the\n"
+    "                          viewer's \"Все значки\" does; without it an icon that\n"
+    "                          would crowd one drawn before it, and a house number\n"
+    "                          over a label or another number, is left out\n"
     "  --found-firms KEY       searches the firms for KEY by name, address and keywords\n"
     "                          and draws the firms found, as the firm search panel's\n"
     "                          box for them does; --click and --hover then reach them\n"
@@ -146,6 +151,10 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o, std::string& why) {
       o.WholeCity = true;
       continue;
     }
+    if (arg == "--all-icons") {
+      o.AllIcons = true;
+      continue;
+    }
     if (arg.rfind("-", 0) != 0) {
       if (!o.CityDir.empty()) return false;
       o.CityDir = arg;
@@ -187,6 +196,7 @@ std::vector<std::string> ViewLine(ViewState v) {
 void ApplyView(MapCore& core, const RenderOptions& o) {
   for (const auto& [layer, shown] : o.Switches) SetLayerShown(core.Flags, LayerOf(layer), shown);
   if (o.Filter) FilterObjectKind(core.Flags, *o.Filter);
+  core.Flags.AllIcons = o.AllIcons;
   core.View.Scale = o.Scale;
   core.View.CenterX = o.CenterX;
   core.View.CenterY = o.CenterY;

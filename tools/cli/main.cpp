@@ -29,7 +29,7 @@ const Command kCommands[] = {
     {"add-keyword", "CITY_DIR WORD", RunAddKeywordCommand},
     {"render",
      "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] "
-     "[--routes on|off] [--filter N] [--found-firms KEY] [--picture] [--select street|building|object|firm|route:ROW]... "
+     "[--routes on|off] [--filter N] [--all-icons] [--found-firms KEY] [--picture] [--select street|building|object|firm|route:ROW]... "
      "[--centre] [--click X,Y]... [--hover X,Y]...",
      RunRenderCommand},
     {"here", "CITY_DIR X,Y [--scale S] [--found-firms KEY]", RunHereCommand},

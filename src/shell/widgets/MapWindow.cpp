@@ -119,6 +119,7 @@ void MapWindow::BuildMenu() {
   menuItems_.push_back(AddItem(firms, "N10", "Показывать информацию", true, true));
   map->addMenu(firms);
   menuItems_.push_back(AddItem(map, "N7", "Текст", true, true));
+  menuItems_.push_back(AddItem(map, "AllIconsItem", "Все значки", true, false));
   map->addSeparator();
   QMenu* routes = AddSubmenu(this, "N13", "Маршруты");
   menuItems_.push_back(AddItem(routes, "N17", "Показать панель", true, false));

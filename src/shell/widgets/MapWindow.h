@@ -96,6 +96,7 @@ class MapWindow : public QMainWindow, public MapHost {
   void OnShowObjectsItemToggled(bool checked);
   void OnClickSelectItemToggled(bool checked);
   void OnZoomOnSelectItemToggled(bool checked);
+  void OnAllIconsItemToggled(bool checked);
   void OnShowFirmInfoItemToggled(bool checked);
   void OnListSearchItemToggled(bool checked);
   void OnFirmSearchItemToggled(bool checked);

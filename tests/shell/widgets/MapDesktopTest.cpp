@@ -347,6 +347,7 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
     f.ZoomSlider->setValue(5);
     QTest::keyClick(f.MapView(), Qt::Key_Right);
     f.LabelsButton->click();  // texts off
+    f.MenuItem("AllIconsItem")->trigger();  // every icon drawn
     f.MenuItem("N17")->trigger();  // the routes panel in place of the list search
     f.setWindowState(Qt::WindowNoState);
     f.setGeometry(40, 50, 640, 480);  // as far as the tool bar lets it narrow
@@ -368,6 +369,7 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
     EXPECT_EQ(f.ZoomEdit->text(), "250%");
     EXPECT_FALSE(f.LabelsButton->isChecked());
     EXPECT_FALSE(f.MenuItem("N7")->isChecked());
+    EXPECT_TRUE(f.MenuItem("AllIconsItem")->isChecked());
     EXPECT_TRUE(f.PanelPath->isVisible());
     EXPECT_FALSE(f.PanelSearch->isVisible());
     // Within a run a load starts afresh, as it always has.

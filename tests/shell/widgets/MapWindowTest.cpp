@@ -60,12 +60,12 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
                                         U("Выход")}));
   QMenu* map = TopMenu(f, 1);
   EXPECT_EQ(map->title(), U("Карта"));
-  EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), "-", U("Маршруты>"), "-",
+  EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), U("Все значки"), "-", U("Маршруты>"), "-",
                                        U("Поиск по списку"), U("Поиск по фирмам"), "-", U("Весь город")}));
   EXPECT_EQ(Entries(map->actions().at(0)->menu()),
             (QStringList{U("Отобразить"), U("Выделение щелчком"), U("Зумировать при выделении")}));
   EXPECT_EQ(Entries(map->actions().at(1)->menu()), QStringList{U("Показывать информацию")});
-  QMenu* routes = map->actions().at(4)->menu();
+  QMenu* routes = map->actions().at(5)->menu();
   EXPECT_EQ(routes->objectName(), "N13");
   EXPECT_EQ(Entries(routes), (QStringList{U("Показать панель"), U("Рисовать все маршруты")}));
   QMenu* help = TopMenu(f, 2);
@@ -77,14 +77,15 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
       {"N8", "Зумировать при выделении"}, {"N10", "Показывать информацию"}, {"N7", "Текст"},
       {"N17", "Показать панель"}, {"N18", "Рисовать все маршруты"}, {"N15", "Поиск по списку"},
       {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."},
-      {"SaveImageItem", "Сохранить изображение…"}, {"PrintItem", "Печать…"}, {"WholeCityItem", "Весь город"}};
+      {"SaveImageItem", "Сохранить изображение…"}, {"PrintItem", "Печать…"}, {"WholeCityItem", "Весь город"},
+      {"AllIconsItem", "Все значки"}};
   for (const auto& [name, caption] : named) {
     ASSERT_NE(f.MenuItem(name), nullptr) << name;
     EXPECT_EQ(f.MenuItem(name)->text(), U(caption)) << name;
   }
   for (const char* ticked : {"N8", "N10", "N7", "N6", "N5", "N15"})
     EXPECT_TRUE(f.MenuItem(ticked)->isChecked()) << ticked;
-  for (const char* unticked : {"N16", "N17", "N18"}) EXPECT_FALSE(f.MenuItem(unticked)->isChecked()) << unticked;
+  for (const char* unticked : {"N16", "N17", "N18", "AllIconsItem"}) EXPECT_FALSE(f.MenuItem(unticked)->isChecked()) << unticked;
 }
 
 TEST(MapWindow, ToolBarControlsAndHints) {
@@ -252,6 +253,10 @@ TEST(MapWindow, TextAndObjectSwitchesMirrorEachOther) {
   EXPECT_FALSE(f.Core().Flags.ClickSelect);
   f.MenuItem("N18")->trigger();
   EXPECT_TRUE(f.Core().Flags.Shown(DrawCode::Route));
+  f.MenuItem("AllIconsItem")->trigger();
+  EXPECT_TRUE(f.Core().Flags.AllIcons);
+  f.MenuItem("AllIconsItem")->trigger();
+  EXPECT_FALSE(f.Core().Flags.AllIcons);
   f.MenuItem("N8")->trigger();
   EXPECT_FALSE(f.Core().Ui.ZoomOnSelect);
   f.MenuItem("N10")->trigger();
