@@ -63,9 +63,10 @@ TEST(CityArea, TheFileBoundsOfACityBoundTheMapCentredOnItsDensestBuildings) {
   }
 }
 
-// The settlement the city's names call (whatever the case, ё or е, hyphens;
-// a file's name by a run of its words), else a national or regional
-// capital, then the largest rank: a district's centre is no capital here.
+// The settlement the city's names call (whatever the case, ё or е, hyphens,
+// Kazakh letters; a file's name by a run of its words), else a national or
+// regional capital, then the largest rank: a district's centre is no capital
+// here.
 TEST(CityArea, TheSettlementCalledByTheCitysNameElseTheMostImportant) {
   const std::vector<SettlementFeature> places = {
       {"city", {"Ростов-на-Дону", "Rostov-on-Don"}, 4, 1100000, {D(39.7), D(47.2)}, "n1"},
@@ -73,6 +74,7 @@ TEST(CityArea, TheSettlementCalledByTheCitysNameElseTheMostImportant) {
       {"town", {"Аксай", "Aksai"}, 0, 40000, {D(39.9), D(47.3)}, "n3"},
       {"hamlet", {"Дон"}, 0, 0, {D(39.8), D(47.3)}, "n4"},
       {"town", {"Ёлкино"}, 0, 0, {D(40.1), D(47.1)}, "n5"},
+      {"town", {"Ақтөбе"}, 0, 0, {D(40.2), D(47.1)}, "n6"},
   };
   const GeoBox all = Box(39.0, 47.0, 41.0, 48.0), east = Box(39.85, 47.0, 41.0, 48.0);
   struct Case {
@@ -86,6 +88,7 @@ TEST(CityArea, TheSettlementCalledByTheCitysNameElseTheMostImportant) {
       {{{"Мой город", false}, {"aksai-latest", true}}, all, "n3"},
       {{{"ДОН", false}}, all, "n4"},
       {{{"Елкино", false}}, all, "n5"},
+      {{{"актобе", false}}, all, "n6"},
       {{{"Ростов", false}}, east, "n3"},
   };
   for (const Case& c : cases) {

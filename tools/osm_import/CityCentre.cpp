@@ -10,8 +10,18 @@
 
 namespace {
 
-// The words of a name, case folded, accents dropped, split at whatever is
-// neither a letter nor a digit.
+// Kazakh letters as Russian writes them ("Ақтөбе" is "Актобе").
+QChar RussianLetter(QChar c) {
+  static const std::pair<char16_t, char16_t> kLetters[] = {{u'ә', u'а'}, {u'ө', u'о'}, {u'ү', u'у'}, {u'ұ', u'у'},
+                                                           {u'қ', u'к'}, {u'ғ', u'г'}, {u'ң', u'н'}, {u'һ', u'х'},
+                                                           {u'і', u'и'}};
+  for (const auto& [kazakh, russian] : kLetters)
+    if (c.unicode() == kazakh) return QChar(russian);
+  return c;
+}
+
+// The words of a name, case folded, accents dropped, Kazakh letters made
+// Russian, split at whatever is neither a letter nor a digit.
 QStringList Words(std::string_view name) {
   const QString folded = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
                              .toCaseFolded()
@@ -21,7 +31,7 @@ QStringList Words(std::string_view name) {
   for (const QChar c : folded) {
     if (c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_Enclosing) continue;
     if (c.isLetterOrNumber()) {
-      word += c;
+      word += RussianLetter(c);
     } else if (!word.isEmpty()) {
       words.push_back(word);
       word.clear();
