@@ -34,31 +34,69 @@ Features Town() {
   return f;
 }
 
-TEST(CityArea, TheFileBoundsOfACityElseTheDensestBuildings) {
+TEST(CityArea, TheFileBoundsOfACityBoundTheMapCentredOnItsDensestBuildings) {
   const Features town = Town();
   const GeoBox data = Box(37.05, 55.00, 37.1043, 55.0102);
   const GeoPoint dense{D(37.10 + 0.002), D(55.0005)};  // the middle of the ten
+  const std::string dataBox = "the box of its streets, buildings and points of interest";
   struct Case {
     std::string What;
     std::optional<GeoBox> Bounds;
     GeoPoint Centre;
-    std::string Source;
+    std::string Source, How;
   };
   const Case cases[] = {
-      {"a district's bounds", Box(37.06, 55.00, 37.08, 55.01), {D(37.07), D(55.005)}, "the file's bounds"},
-      {"no bounds", std::nullopt, dense, "the box of its streets, buildings and points of interest"},
-      {"bounds away from the data", Box(38.0, 56.0, 38.1, 56.1), dense,
-       "the box of its streets, buildings and points of interest"},
-      {"a region's bounds, 300 km wide", Box(35.0, 54.0, 39.7, 56.0), dense,
-       "the box of its streets, buildings and points of interest"},
+      {"a district's bounds without houses", Box(37.06, 55.00, 37.08, 55.01), {D(37.07), D(55.005)},
+       "the file's bounds", "middle of the area"},
+      {"a city's bounds", Box(37.04, 54.99, 37.12, 55.02), dense, "the file's bounds", "densest buildings"},
+      {"no bounds", std::nullopt, dense, dataBox, "densest buildings"},
+      {"bounds away from the data", Box(38.0, 56.0, 38.1, 56.1), dense, dataBox, "densest buildings"},
+      {"a region's bounds, 300 km wide", Box(35.0, 54.0, 39.7, 56.0), dense, dataBox, "densest buildings"},
   };
   for (const Case& c : cases) {
-    const CityArea area = FindCityArea(town, data, c.Bounds);
+    const CityArea area = FindCityArea(town, data, c.Bounds, {});
     EXPECT_NEAR(area.Centre.X, c.Centre.X, 20) << c.What;
     EXPECT_NEAR(area.Centre.Y, c.Centre.Y, 20) << c.What;
     EXPECT_EQ(area.Source, c.Source) << c.What;
+    EXPECT_EQ(area.CentreHow, c.How) << c.What;
     EXPECT_TRUE(area.Kept.Contains(area.Centre)) << c.What;
   }
+}
+
+// The settlement the city's names call (whatever the case, ё or е, hyphens,
+// Kazakh letters; a file's name by a run of its words), else a national or
+// regional capital, then the largest rank: a district's centre is no capital
+// here.
+TEST(CityArea, TheSettlementCalledByTheCitysNameElseTheMostImportant) {
+  const std::vector<SettlementFeature> places = {
+      {"city", {"Ростов-на-Дону", "Rostov-on-Don"}, 4, 1100000, {D(39.7), D(47.2)}, "n1"},
+      {"village", {"Кривянская"}, 6, 10000, {D(40.0), D(47.4)}, "n2"},
+      {"town", {"Аксай", "Aksai"}, 0, 40000, {D(39.9), D(47.3)}, "n3"},
+      {"hamlet", {"Дон"}, 0, 0, {D(39.8), D(47.3)}, "n4"},
+      {"town", {"Ёлкино"}, 0, 0, {D(40.1), D(47.1)}, "n5"},
+      {"town", {"Ақтөбе"}, 0, 0, {D(40.2), D(47.1)}, "n6"},
+  };
+  const GeoBox all = Box(39.0, 47.0, 41.0, 48.0), east = Box(39.85, 47.0, 41.0, 48.0);
+  struct Case {
+    std::vector<CityName> Names;
+    GeoBox Area;
+    const char* Id;
+  };
+  const Case cases[] = {
+      {{}, all, "n1"},
+      {{{"ростов на дону", false}}, all, "n1"},
+      {{{"Мой город", false}, {"aksai-latest", true}}, all, "n3"},
+      {{{"ДОН", false}}, all, "n4"},
+      {{{"Елкино", false}}, all, "n5"},
+      {{{"актобе", false}}, all, "n6"},
+      {{{"Ростов", false}}, east, "n3"},
+  };
+  for (const Case& c : cases) {
+    const SettlementFeature* s = CentralSettlement(places, c.Area, c.Names);
+    ASSERT_NE(s, nullptr) << c.Id;
+    EXPECT_EQ(s->Id, c.Id);
+  }
+  EXPECT_EQ(CentralSettlement(places, Box(30.0, 40.0, 31.0, 41.0), {}), nullptr);
 }
 
 // 10% of the width and height beyond each edge, at least about 100 m; the

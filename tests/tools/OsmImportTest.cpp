@@ -153,11 +153,13 @@ TEST_F(OsmImport, PrintsWhatItWroteSkippedAndChanged) {
       "records\tTexts\t11",
       "records\tObjects\t23",
       "records\tPath\t1",
-      "records\tFirms\t5",
+      "records\tFirms\t20",
       "records\tIcons\t21",
-      "skipped\tfirm without an address\t15",
+      "centre\tdensest buildings\t55.7501797\t37.6027932",
       "skipped\tstreet name covering another label where it shows\t1",
       "changed\tcut at 10% beyond the box of its streets, buildings and points of interest\t2",
+      "changed\tfirm given the address of the building it stands in\t1",
+      "changed\tfirm given the nearest street without a number\t15",
       "changed\tline cut at the edge of the area\t1",
       "changed\tline of more than 150 points (split into pieces)\t1",
       "changed\ttext with characters outside Windows-1251 (closest letters written)\t4",
@@ -261,12 +263,15 @@ TEST_F(OsmImport, ObjectsOfEveryKindAndTheirChooser) {
   EXPECT_EQ((Row{(*pharmacy)[1], (*pharmacy)[2], (*pharmacy)[3]}), (Row{"улица Ленина", "10", "Аптека №1"}));
 }
 
+// Every named point of interest is a firm; those without an address of
+// their own or of their house take the nearest street.
 TEST_F(OsmImport, FirmsWithKeywordsAndTheirInformation) {
   const std::vector<Row>& firms = Table("ListOfFirms");
-  std::set<std::string> names;
-  for (const Row& f : firms) names.insert(f[0]);
-  EXPECT_EQ(names, (std::set<std::string>{"Cafe ? Romer", "Аптека №1", "Банк «Северный»", "Кафе «Ромашка»",
-                                           "Универсам «Рассвет»"}));
+  std::set<std::string> addressed, onAStreet;
+  for (const Row& f : firms) (f[2] == " " ? onAStreet : addressed).insert(f[0]);
+  EXPECT_EQ(addressed, (std::set<std::string>{"Cafe ? Romer", "Аптека №1", "Банк «Северный»", "Кафе «Ромашка»",
+                                               "Универсам «Рассвет»"}));
+  EXPECT_EQ(onAStreet.size(), 15u);
   const Row* cafe = Find(firms, "Кафе «Ромашка»");
   ASSERT_NE(cafe, nullptr);
   EXPECT_EQ((Row{(*cafe)[1], (*cafe)[2], (*cafe)[7]}),
@@ -278,7 +283,10 @@ TEST_F(OsmImport, FirmsWithKeywordsAndTheirInformation) {
                                       "Кухня: русская кухня, пицца\r"}));
   EXPECT_TRUE(fs::exists(CityDir() / "Firms" / ((*cafe)[4] + ".jpg")));
   EXPECT_EQ(Lines(FileText(CityDir() / "Kw.map")),
-            (std::vector<std::string>{"аптека\r", "банк\r", "кафе\r", "ресторан\r", "супермаркет\r"}));
+            (std::vector<std::string>{"аптека\r", "банк\r", "библиотека\r", "больница\r", "гостиница\r",
+                                      "детский\r", "заправка\r", "кафе\r", "кинотеатр\r", "музей\r",
+                                      "пожарная\r", "полиция\r", "почта\r", "ресторан\r", "рынок\r",
+                                      "супермаркет\r", "торговый\r", "университет\r", "храм\r", "школа\r"}));
 }
 
 TEST_F(OsmImport, ARouteJoinsItsWaysWhicheverWayTheyRun) {
@@ -373,33 +381,36 @@ CityPoint MiddleOf(const std::string& points) {
 
 // An export of a district (tests/data/osm/district.osm, about 600 m across)
 // holds every way that touches its bounds whole: a railway and a road run
-// kilometres out of it.  The map is centred on the bounds and cut at a margin
-// beyond them (10%, at least 100 m: 25 units), and the summary says so; the
-// first view shows the district and "Весь город" frames it.  The bounds of
-// the XML and the header box of the same data as PBF alike.
-TEST_F(OsmImport, AnExportIsCentredOnItsBoundsAndCutAtAMarginBeyondThem) {
+// kilometres out of it.  The map is cut at a margin beyond the bounds (10%,
+// at least 100 m: 25 units), and the summary says so; without a settlement in
+// it the first view looks at its houses, and "Весь город" frames it.  The
+// bounds of the XML and the header box of the same data as PBF alike.
+TEST_F(OsmImport, AnExportIsCutAtAMarginBeyondItsBoundsAndOpensOnItsHouses) {
   TempDir other;
   const fs::path pbf = other.Path() / "district.osm.pbf";
   WritePbf(kData / "district.osm", pbf);
   const QColor park = mapstyle::RegionColor(mapstyle::RegionColorIndex(cp1251::FromUtf8("Леса, парки")));
-  const QColor street(255, 255, 255), building(128, 128, 255);
+  const QColor building(128, 128, 255);
   for (const fs::path& input : {kData / "district.osm", pbf}) {
     const std::string what = NativeString(input.filename());
     const fs::path root = other.Path() / (what + ".city");
     const CliResult r = Import(input, root);
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::vector<std::string> summary = Lines(r.out);
-    for (const char* line : {"changed\tcut at 10% beyond the file's bounds\t2", "changed\tline cut at the edge of the area\t2"})
+    for (const char* line : {"centre\tdensest buildings\t55.0025000\t37.0045000",
+                             "changed\tcut at 10% beyond the file's bounds\t2", "changed\tline cut at the edge of the area\t2"})
       EXPECT_NE(std::find(summary.begin(), summary.end(), line), summary.end()) << what << ": " << line << "\n" << r.out;
 
     const Tables tables = Dump(root / NativePath(kCity));
     const std::vector<Row>& streets = tables.at("ListOfStreets");
     ASSERT_EQ(streets.size(), 4u) << what;
+    std::vector<CityPoint> all;
     for (const Row& s : streets)
-      for (const CityPoint& p : Points(s[4])) {
-        EXPECT_LE(std::abs(p.X - 500), 100) << what << ": " << s[0] << " reaches " << p.X;
-        EXPECT_LE(std::abs(p.Y - 600), 100) << what << ": " << s[0] << " reaches " << p.Y;
-      }
+      for (const CityPoint& p : Points(s[4])) all.push_back(p);
+    const auto [left, right] = std::minmax_element(all.begin(), all.end(), [](auto a, auto b) { return a.X < b.X; });
+    const auto [top, bottom] = std::minmax_element(all.begin(), all.end(), [](auto a, auto b) { return a.Y < b.Y; });
+    EXPECT_LE(right->X - left->X, 168) << what << ": the bounds, 139 units wide, and their margin";
+    EXPECT_LE(bottom->Y - top->Y, 168) << what;
     const CityPoint parkMiddle = MiddleOf(tables.at("ListOfRegions").at(0)[2]);
 
     const fs::path png = root / "view.png";
@@ -408,15 +419,17 @@ TEST_F(OsmImport, AnExportIsCentredOnItsBoundsAndCutAtAMarginBeyondThem) {
     const DrawnView firstView(first.out);
     EXPECT_EQ(Lines(first.out).back(), "view\t1\t500\t600") << what;
     QImage window(QString::fromStdString(NativeString(png)));
-    EXPECT_EQ(QColor(window.pixel(512, 384)), street) << what << ": the crossing in the middle of the district";
     EXPECT_EQ(QColor(window.pixel(firstView.Pixel(parkMiddle))), park) << what;
+    std::string corners;  // of the houses: their middle is the middle of the first view
+    for (const Row& house : tables.at("ListOfBuildings")) corners += house[4].substr(0, house[4].find(' ', house[4].find(' ') + 1)) + " ";
+    EXPECT_EQ(MiddleOf(corners), (CityPoint{500, 600})) << what;
 
     const CliResult whole =
         RunCli({"render", NativeString(root / NativePath(kCity)), "-o", NativeString(png), "--texts", "off", "--whole-city"});
     ASSERT_EQ(whole.exitCode, 0) << whole.err;
     // The kept area, 167 units square, at the largest step that shows it: 4.5.
     const DrawnView wholeView(whole.out);
-    EXPECT_EQ(Lines(whole.out).back(), "view\t4.5\t516\t583") << what;
+    EXPECT_EQ(Lines(whole.out).back(), "view\t4.5\t519\t577") << what;
     window = QImage(QString::fromStdString(NativeString(png)));
     EXPECT_EQ(QColor(window.pixel(wholeView.Pixel(parkMiddle))), park) << what;
     // Each house (22 pixels square) below and left of its number.
@@ -505,13 +518,14 @@ TEST_F(OsmImport, BrokenGeometryIsSkippedAndCountedByReason) {
       "records\tTexts\t1",
       "records\tObjects\t1",
       "records\tPath\t0",
-      "records\tFirms\t0",
+      "records\tFirms\t1",
       "records\tIcons\t2",
+      "centre\tmiddle of the area\t55.7497754\t37.6023942",
       "skipped\tarea rejected by the assembler: self-intersecting outline\t1",
       "skipped\tarea whose outline is not closed\t1",
-      "skipped\tfirm without an address\t1",
       "skipped\tmultipolygon with member ways missing from the extract\t1",
       "skipped\tway with missing nodes\t2",
+      "changed\tfirm given the nearest street without a number\t1",
   };
   EXPECT_EQ(Lines(r.out), expected);
 }
@@ -1088,7 +1102,7 @@ TEST_F(OsmExtract, RelationsMissingTagsOrMembersAreStillRead) {
     const char* Size;
     int X;  // where the name is centred, in map units
   };
-  const Expected places[] = {{"Заречье", "12", 420}, {"Посёлок Южный", "10", 580}};
+  const Expected places[] = {{"Заречье", "12", 525}, {"Посёлок Южный", "10", 685}};
   for (const Expected& e : places) {
     const Row* label = Find(Table("ListOfTexts"), e.Name);
     ASSERT_NE(label, nullptr) << e.Name;

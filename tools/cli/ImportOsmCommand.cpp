@@ -35,9 +35,13 @@ constexpr const char* kImportHelp =
     "  --bbox MINLON,MINLAT,MAXLON,MAXLAT\n"
     "                    import only what lies in this box (degrees); lines and outlines\n"
     "                    that cross its edge are cut there.  Without it the map is\n"
-    "                    centred on the file's own bounds (else on the densest part of\n"
-    "                    the buildings) and cut 10% beyond them (else beyond the box of\n"
-    "                    the streets, buildings and points of interest)\n"
+    "                    cut 10% beyond the file's own bounds (else beyond the box of\n"
+    "                    the streets, buildings and points of interest).  Either way\n"
+    "                    it is centred on the settlement node (place=city, town,\n"
+    "                    village, hamlet, suburb) whose name is CITY or the file's\n"
+    "                    name, else on the most important city, town or village (a\n"
+    "                    capital first, then by rank and population), else on the\n"
+    "                    densest buildings (with --bbox: the middle of its data)\n"
     "  --replace         replace a city folder of that name (kept otherwise)\n"
     "The city is written into a temporary folder beside its place and renamed into place\n"
     "at the end (with --replace, swapped with the old city in one step): a failed import\n"
@@ -47,6 +51,8 @@ constexpr const char* kImportHelp =
     "a PBF file that ends inside a block or has bytes after its last block.\n"
     "Prints city<TAB>FOLDER<TAB>plain|scrambled, records<TAB>LAYER<TAB>N for every layer,\n"
     "plain<TAB>LAYER for a layer written plain although scrambled was asked for,\n"
+    "centre<TAB>HOW<TAB>LAT<TAB>LON where the first view looks (HOW: the place it is,\n"
+    "\"town Name\", or \"densest buildings\"),\n"
     "skipped<TAB>REASON<TAB>N, after it skipped-ids<TAB>REASON<TAB>IDS naming the first five\n"
     "left out (n12 w34 r5) for the reasons that name them, and changed<TAB>REASON<TAB>N.\n"
     "What lies off the globe (latitude beyond 90, longitude beyond 180) or has no point\n"
@@ -145,6 +151,10 @@ void PrintSummary(const ImportResult& r, bool scrambled) {
                                                    {"Firms", c.Firms},     {"Icons", c.Icons}};
   for (const auto& [name, n] : layers) cli::PrintLine({"records", name, std::to_string(n)});
   for (const std::string& layer : c.PlainLayers) cli::PrintLine({"plain", layer});
+  char latitude[32], longitude[32];
+  std::snprintf(latitude, sizeof latitude, "%.7f", r.Report.CentreLatitude);
+  std::snprintf(longitude, sizeof longitude, "%.7f", r.Report.CentreLongitude);
+  cli::PrintLine({"centre", cli::Escape(r.Report.CentreHow), latitude, longitude});
   for (const auto& [reason, n] : r.Report.Skipped) {
     cli::PrintLine({"skipped", reason, std::to_string(n)});
     if (const auto ids = r.Report.SkippedIds.find(reason); ids != r.Report.SkippedIds.end())

@@ -16,6 +16,9 @@ class AddressIndex {
 
   // The building whose outline holds the point, or nullptr.
   const BuildingFeature* At(GeoPoint p) const;
+  // The building whose outline comes nearest to the point, within `metres`
+  // (at most a few hundred), or nullptr.
+  const BuildingFeature* Near(GeoPoint p, double metres) const;
 
  private:
   static int64_t Cell(int32_t x, int32_t y);

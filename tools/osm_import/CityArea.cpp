@@ -42,11 +42,13 @@ bool AnyOutside(const Points& points, const GeoBox& area) {
 
 }  // namespace
 
-std::optional<GeoPoint> DensestBuildings(const std::vector<BuildingFeature>& buildings) {
+std::optional<GeoPoint> DensestBuildings(const std::vector<BuildingFeature>& every, const GeoBox& area) {
+  std::vector<const BuildingFeature*> buildings;
+  for (const BuildingFeature& b : every)
+    if (!b.Shape.Outer.empty() && area.Contains(b.Shape.Outer.front())) buildings.push_back(&b);
   if (buildings.empty()) return std::nullopt;
   GeoBox all;
-  for (const BuildingFeature& b : buildings)
-    if (!b.Shape.Outer.empty()) all.Add(b.Shape.Outer.front());
+  for (const BuildingFeature* b : buildings) all.Add(b->Shape.Outer.front());
   if (all.Empty()) return std::nullopt;
   const double latitude = Middle(all).Y / 1e7 * M_PI / 180;
   const double cellY = kCellMetres / kMetresPerDegree * 1e7;
@@ -56,8 +58,7 @@ std::optional<GeoPoint> DensestBuildings(const std::vector<BuildingFeature>& bui
                                        static_cast<int64_t>(std::floor((p.Y - static_cast<double>(all.MinY)) / cellY))};
   };
   std::map<std::pair<int64_t, int64_t>, size_t> counts;
-  for (const BuildingFeature& b : buildings)
-    if (!b.Shape.Outer.empty()) ++counts[cellOf(b.Shape.Outer.front())];
+  for (const BuildingFeature* b : buildings) ++counts[cellOf(b->Shape.Outer.front())];
   // The cell whose three by three block holds the most; the first such.
   std::pair<int64_t, int64_t> best = counts.begin()->first;
   size_t bestCount = 0;
@@ -69,10 +70,9 @@ std::optional<GeoPoint> DensestBuildings(const std::vector<BuildingFeature>& bui
     if (block > bestCount) best = cell, bestCount = block;
   }
   GeoBox dense;
-  for (const BuildingFeature& b : buildings) {
-    if (b.Shape.Outer.empty()) continue;
-    const auto cell = cellOf(b.Shape.Outer.front());
-    if (std::abs(cell.first - best.first) <= 1 && std::abs(cell.second - best.second) <= 1) dense.Add(b.Shape.Outer.front());
+  for (const BuildingFeature* b : buildings) {
+    const auto cell = cellOf(b->Shape.Outer.front());
+    if (std::abs(cell.first - best.first) <= 1 && std::abs(cell.second - best.second) <= 1) dense.Add(b->Shape.Outer.front());
   }
   return Middle(dense);
 }
@@ -96,18 +96,23 @@ GeoBox WithMargin(const GeoBox& box, double fraction) {
   return kept;
 }
 
-CityArea FindCityArea(const Features& features, const GeoBox& dataCore, const std::optional<GeoBox>& fileBounds) {
+CityArea FindCityArea(const Features& features, const GeoBox& dataCore, const std::optional<GeoBox>& fileBounds,
+                      const std::vector<CityName>& names) {
   CityArea area;
-  if (fileBounds && CityBounds(*fileBounds, dataCore)) {
-    area.Core = *fileBounds;
-    area.Centre = Middle(*fileBounds);
-    area.Source = "the file's bounds";
-  } else {
-    area.Core = dataCore;
-    area.Centre = DensestBuildings(features.Buildings).value_or(Middle(dataCore));
-    area.Source = "the box of its streets, buildings and points of interest";
-  }
+  const bool bounds = fileBounds && CityBounds(*fileBounds, dataCore);
+  area.Core = bounds ? *fileBounds : dataCore;
+  area.Source = bounds ? "the file's bounds" : "the box of its streets, buildings and points of interest";
   area.Kept = WithMargin(area.Core, kCityAreaMargin);
+  if (const SettlementFeature* s = CentralSettlement(features.Settlements, area.Kept, names)) {
+    area.Centre = s->At;
+    area.CentreHow = SettlementText(*s);
+  } else if (const std::optional<GeoPoint> dense = DensestBuildings(features.Buildings, area.Kept)) {
+    area.Centre = *dense;
+    area.CentreHow = kDensestBuildings;
+  } else {
+    area.Centre = Middle(area.Core);
+    area.CentreHow = kMiddleOfTheArea;
+  }
   return area;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "CityCentre.h"
 #include "Features.h"
 #include "GeoBox.h"
 
@@ -19,18 +20,28 @@ struct CityArea {
   GeoPoint Centre;
   GeoBox Kept;         // the core and its margin
   std::string Source;  // what the core is, for the summary
+  std::string CentreHow;  // how the centre was found, for the summary
 };
 
 // The core is the file's own bounds when it has them, data lies in them and
 // they span no more than 200 km (a region's or the planet's bounds tell
 // nothing); else `dataCore`, the box of the streets, buildings and points of
-// interest, centred on the densest part of the buildings.
-CityArea FindCityArea(const Features& features, const GeoBox& dataCore, const std::optional<GeoBox>& fileBounds);
+// interest.  Either only bounds the map: an extract's box is drawn around
+// the city and its surroundings, seldom centred on it.  The centre is the
+// settlement the city's `names` call or the most important one in the kept
+// area (CityCentre.h), else the densest part of the buildings.
+CityArea FindCityArea(const Features& features, const GeoBox& dataCore, const std::optional<GeoBox>& fileBounds,
+                      const std::vector<CityName>& names);
 
-// The densest part of the buildings: the middle of those in the square
-// kilometre around the grid cell that has the most of them; none without
-// buildings.
-std::optional<GeoPoint> DensestBuildings(const std::vector<BuildingFeature>& buildings);
+// What the summary says of a centre found as the densest buildings, or as
+// the middle of the area when there are no buildings.
+inline const std::string kDensestBuildings = "densest buildings";
+inline const std::string kMiddleOfTheArea = "middle of the area";
+
+// The densest part of the buildings in `area`: the middle of those in the
+// square kilometre around the grid cell that has the most of them; none
+// without buildings there.
+std::optional<GeoPoint> DensestBuildings(const std::vector<BuildingFeature>& buildings, const GeoBox& area);
 
 // `box` widened on each side by `fraction` of its width and height (at least
 // about 100 m).

@@ -15,6 +15,7 @@
 #include "AddressPoints.h"
 #include "DataReach.h"
 #include "Geometry.h"
+#include "NearestStreet.h"
 #include "Projection.h"
 #include "StreetLabels.h"
 #include "TagMapping.h"
@@ -25,6 +26,8 @@ namespace {
 constexpr double kMetresPerDegree = 111320.0;
 // The centre is the median of at most about this many points.
 constexpr size_t kCentrePoints = 1000000;
+// A point of interest without an address takes that of a house this near.
+constexpr double kNearHouseMetres = 50;
 // Two place names alike closer than this are one place named twice (a node
 // and the area around it).
 constexpr double kSamePlaceMetres = 3000;
@@ -76,12 +79,13 @@ class CityBuilder {
     // Each kind of feature is let go as soon as it has become records: a big
     // city is never held twice.
     AddLabels();
-    AddLines();
-    Release(f_.Lines);
     {
       const AddressIndex addresses(f_.Buildings);
+      AddressFirms(addresses);  // from the streets too, before they become records
+      AddLines();
+      Release(f_.Lines);
       AddObjects(addresses);
-      AddFirms(addresses);
+      AddFirms();
     }
     Release(f_.Objects);
     Release(f_.Firms);
@@ -119,22 +123,34 @@ class CityBuilder {
     // Without --bbox the city's own area (within that reach) decides where
     // the map is centred and how far it reaches.
     std::optional<CityArea> area;
+    std::string how = kMiddleOfTheArea;
     if (!o_.Box) {
       const std::vector<GeoPoint> kept = PointsOf(true);
       GeoBox box;
       box.Add(kept.empty() ? PointsOf(false) : kept);
-      area = FindCityArea(f_, box, o_.FileBounds);
+      area = FindCityArea(f_, box, o_.FileBounds, o_.CityNames);
       centre = area->Centre;
+      how = area->CentreHow;
     }
     if (o_.Box) {
       clip_.MinX = std::max(clip_.MinX, o_.Box->MinX);
       clip_.MinY = std::max(clip_.MinY, o_.Box->MinY);
       clip_.MaxX = std::min(clip_.MaxX, o_.Box->MaxX);
       clip_.MaxY = std::min(clip_.MaxY, o_.Box->MaxY);
+      // The box is the user's: a settlement in it named like the city (or
+      // the most important one) centres the map, else the middle of its data.
+      if (const SettlementFeature* s = CentralSettlement(f_.Settlements, clip_, o_.CityNames)) {
+        centre = s->At;
+        how = SettlementText(*s);
+      }
     }
     if (area) KeepCityArea(*area);
+    Release(f_.Settlements);
     proj_ = std::make_unique<Projection>(centre, o_.Unit);
     out_.Geo = proj_->Reference();
+    report_.CentreHow = how;
+    report_.CentreLatitude = out_.Geo.Projection.OriginLatitude;
+    report_.CentreLongitude = out_.Geo.Projection.CentralMeridian;
     return true;
   }
 
@@ -345,10 +361,38 @@ class CityBuilder {
     }
   }
 
-  void AddFirms(const AddressIndex& addresses) {
+  // Every named point of interest is a firm, found by its address: one
+  // without an address of its own takes that of the house it stands in, else
+  // of the nearest house within kNearHouseMetres, else its own street or the
+  // nearest named street, without a number.
+  void AddressFirms(const AddressIndex& addresses) {
+    const NearestStreet streets(f_.Lines);
+    for (FirmFeature& firm : f_.Firms) {
+      if (!clip_.Contains(firm.At) || (!firm.Street.empty() && !firm.Number.empty())) continue;
+      const BuildingFeature* house = addresses.At(firm.At);
+      if (house) {
+        report_.Change("firm given the address of the building it stands in");
+      } else if ((house = addresses.Near(firm.At, kNearHouseMetres))) {
+        report_.Change("firm given the address of a building within 50 m");
+      }
+      if (house) {
+        firm.Street = house->Street;
+        firm.Number = house->Number;
+      } else if (firm.Street.empty()) {
+        firm.Number.clear();
+        if (const std::string* street = streets.At(firm.At)) {
+          firm.Street = *street;
+          report_.Change("firm given the nearest street without a number");
+        }
+      }
+    }
+  }
+
+  // Only a map without a named street leaves a firm without an address.
+  void AddFirms() {
     for (FirmFeature& firm : f_.Firms) {
       if (!clip_.Contains(firm.At)) continue;
-      if (!Address(firm.At, firm.Street, firm.Number, addresses)) {
+      if (firm.Street.empty()) {
         report_.Skip("firm without an address");
         continue;
       }
@@ -370,7 +414,7 @@ class CityBuilder {
                           Cp1251Text::Length(firm.Number) + PointText({firm.At}).size() + 5;
     firm.Keywords = text_.Field(Joined(f.Keywords), std::min(kMaxPlainField, kMaxFirmBody - others));
     firm.Info.push_back(text_.Line(Capitalised(f.Title)));
-    firm.Info.push_back(text_.Line("Адрес: " + f.Street + ", " + f.Number));
+    firm.Info.push_back(text_.Line("Адрес: " + f.Street + (f.Number.empty() ? "" : ", " + f.Number)));
     for (const std::string& line : f.Info) firm.Info.push_back(text_.Line(line));
     int r = 0, g = 0, b = 0;
     FirmCategoryColour(f.Category, r, g, b);

@@ -6,7 +6,9 @@
 // its text made Windows-1251.
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "CityCentre.h"
 #include "DataReach.h"
 #include "Features.h"
 #include "GeoBox.h"
@@ -18,6 +20,7 @@ struct AssemblyOptions {
   double Unit = 0;              // metres per map unit
   std::optional<GeoBox> Box;    // --bbox
   std::optional<GeoBox> FileBounds;  // the box the file says it covers (FileBounds.h)
+  std::vector<CityName> CityNames;   // what the city is called, best first (CityCentre.h)
 };
 
 struct AssembledCity {

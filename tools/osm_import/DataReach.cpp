@@ -111,6 +111,7 @@ void KeepWithinReach(Features& f, int32_t centreX, const GeoBox& reach) {
   for (LabelFeature& l : f.Labels) l.At = Unwrapped(l.At, centreX);
   for (ObjectFeature& o : f.Objects) o.At = Unwrapped(o.At, centreX);
   for (FirmFeature& firm : f.Firms) firm.At = Unwrapped(firm.At, centreX);
+  for (SettlementFeature& s : f.Settlements) s.At = Unwrapped(s.At, centreX);
   for (RouteFeature& r : f.Routes)
     for (GeoLine& w : r.Ways) Unwrap(w.Points, centreX);
 
@@ -124,6 +125,8 @@ void KeepWithinReach(Features& f, int32_t centreX, const GeoBox& reach) {
   LeaveOutFar(f.Objects, report, [&](const ObjectFeature& o) { return within(o.At); }, id);
   LeaveOutFar(f.Firms, report, [&](const FirmFeature& firm) { return within(firm.At); },
               [](const FirmFeature& firm) { return firm.Base; });
+  // A settlement is counted as its label.
+  std::erase_if(f.Settlements, [&](const SettlementFeature& s) { return !within(s.At); });
   LeaveOutFar(f.Routes, report, [&](const RouteFeature& r) {
     return std::any_of(r.Ways.begin(), r.Ways.end(), [&](const GeoLine& w) { return AnyWithin(w.Points, reach); });
   }, id);

@@ -83,7 +83,7 @@ bool MakesAreaRecord(const osmium::TagList& tags) { return IsBuilding(tags) || R
 bool MakesPoint(const osmium::TagList& tags) {
   FirmKinds kinds;
   return ObjectKindOf(tags) >= 0 || (HasValue(tags, "name") && (FindFirmKinds(tags, kinds) || AreaLabelSize(tags) > 0 ||
-                                                                  PlaceLabelSize(Value(tags, "place")) > 0));
+                                                                  PlaceLabelSize(tags) > 0));
 }
 
 // A house mapped as a point: an address of its own and nothing that makes
@@ -140,6 +140,7 @@ void FeatureCollector::node(const osmium::Node& node) {
     return;
   }
   CollectPoint(tags, at, "n" + std::to_string(node.id()));
+  CollectSettlement(tags, at, "n" + std::to_string(node.id()));
   if (IsAddressPoint(tags))
     f_.AddressPoints.push_back({AddressStreet(tags), Value(tags, "addr:housenumber"), Value(tags, "name"), at,
                                 "n" + std::to_string(node.id())});
@@ -147,12 +148,36 @@ void FeatureCollector::node(const osmium::Node& node) {
 
 void FeatureCollector::CollectPoint(const osmium::TagList& tags, GeoPoint at, const std::string& base) {
   const int kind = ObjectKindOf(tags);
-  if (kind >= 0)
+  if (const char* minor = MinorObjectReason(tags, kind))
+    f_.Report.Skip(minor);
+  else if (kind >= 0)
     f_.Objects.push_back({kind, Value(tags, "name"), AddressStreet(tags), Value(tags, "addr:housenumber"), at, base});
   CollectFirm(tags, at, base);
-  const int placeSize = PlaceLabelSize(Value(tags, "place"));
+  const int placeSize = PlaceLabelSize(tags);
   const int size = placeSize > 0 ? placeSize : AreaLabelSize(tags);
   if (size > 0 && HasValue(tags, "name")) f_.Labels.push_back({Value(tags, "name"), size, at, base});
+}
+
+// A settlement's node: every name it is known by, how important it is.
+void FeatureCollector::CollectSettlement(const osmium::TagList& tags, GeoPoint at, const std::string& id) {
+  const char* place = Value(tags, "place");
+  if (!IsSettlement(place)) return;
+  SettlementFeature s{place, {}, CapitalLevel(Value(tags, "capital")), Population(Value(tags, "population")), at, id};
+  for (const osmium::Tag& tag : tags) {
+    const std::string_view key = tag.key();
+    if (key == "name" || key.starts_with("name:") || key == "official_name" || key == "int_name")
+      s.Names.push_back(tag.value());
+    else if (key == "alt_name" || key == "old_name")
+      for (std::string_view rest = tag.value(); !rest.empty();) {
+        const size_t end = std::min(rest.find(';'), rest.size());
+        s.Names.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+      }
+  }
+  // The name first: the summary names the place by it.
+  const auto name = std::find(s.Names.begin(), s.Names.end(), std::string(Value(tags, "name")));
+  if (name != s.Names.end()) std::rotate(s.Names.begin(), name, name + 1);
+  if (!s.Names.empty()) f_.Settlements.push_back(std::move(s));
 }
 
 void FeatureCollector::CollectFirm(const osmium::TagList& tags, GeoPoint at, const std::string& base) {

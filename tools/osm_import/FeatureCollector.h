@@ -30,6 +30,7 @@ class FeatureCollector : public osmium::handler::Handler {
  private:
   // Objects, firms and place names at one point of a node or an area.
   void CollectPoint(const osmium::TagList& tags, GeoPoint at, const std::string& base);
+  void CollectSettlement(const osmium::TagList& tags, GeoPoint at, const std::string& id);
   void CollectFirm(const osmium::TagList& tags, GeoPoint at, const std::string& base);
   bool CollectStreet(const osmium::Way& way);
   bool CollectLine(const osmium::Way& way, LineFeature line);

@@ -80,6 +80,17 @@ struct LabelFeature {
   std::string Id;
 };
 
+// A settlement's node (place=city, town, village, hamlet, suburb): where the
+// map's centre may be.  Never drawn itself (its name is a LabelFeature).
+struct SettlementFeature {
+  std::string Place;               // the place=* value
+  std::vector<std::string> Names;  // name, name:xx, official_name, alt_name, ...
+  int Capital = 0;                 // the admin level of capital=* (yes: 2), 0 for none
+  int64_t Population = 0;
+  GeoPoint At;
+  std::string Id;
+};
+
 struct ObjectFeature {
   int Kind = 0;  // index into ObjectKindIcons()
   std::string Name, Street, Number;
@@ -110,6 +121,7 @@ struct Features {
   std::vector<AddressPoint> AddressPoints;  // until they are placed (AddressPoints.h)
   std::vector<RegionFeature> Regions;
   std::vector<LabelFeature> Labels;
+  std::vector<SettlementFeature> Settlements;
   std::vector<ObjectFeature> Objects;
   std::vector<FirmFeature> Firms;
   std::vector<RouteFeature> Routes;

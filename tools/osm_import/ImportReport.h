@@ -16,6 +16,10 @@ struct ImportReport {
   std::map<std::string, size_t> Skipped;  // reason -> count
   std::map<std::string, size_t> Changed;
   std::map<std::string, std::vector<std::string>> SkippedIds;  // reason -> the first kIdsNamed ids
+  // Where the map is centred, and how that place was found ("town
+  // Берёзовка", "densest buildings").
+  std::string CentreHow;
+  double CentreLatitude = 0, CentreLongitude = 0;
 
   void Skip(const std::string& reason, size_t n = 1) { Skipped[reason] += n; }
   // Left out and named by its id ("n12", "w34", "r5").

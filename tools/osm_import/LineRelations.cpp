@@ -73,7 +73,7 @@ const char* RouteTypeOf(const osmium::Relation& relation) {
 // labels it when it is whole, this class when members are missing.
 bool IsPlaceArea(const osmium::TagList& tags) {
   return (tags.has_tag("type", "multipolygon") || tags.has_tag("type", "boundary")) && *Value(tags, "name") &&
-         PlaceLabelSize(Value(tags, "place")) > 0;
+         PlaceLabelSize(tags) > 0;
 }
 
 bool IsLabelRole(const char* role) { return std::strcmp(role, "label") == 0; }
@@ -136,7 +136,7 @@ void LineRelations::TakePlaceLabel(const osmium::Relation& relation) {
   if (!at) at = GeoPoint{present.MinX / 2 + present.MaxX / 2, present.MinY / 2 + present.MaxY / 2};
   if (box_ && !box_->Contains(*at)) return;
   const osmium::TagList& tags = relation.tags();
-  f_.Labels.push_back({Value(tags, "name"), PlaceLabelSize(Value(tags, "place")), *at, "r" + std::to_string(relation.id())});
+  f_.Labels.push_back({Value(tags, "name"), PlaceLabelSize(tags), *at, "r" + std::to_string(relation.id())});
   f_.Report.Change("place with members missing labelled at what the extract has");
 }
 

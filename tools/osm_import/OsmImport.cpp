@@ -81,7 +81,8 @@ ImportResult ImportOsm(const ImportOptions& o) {
   }
   AssembledCity city;
   try {
-    if (!AssembleCity(features, {o.Name, o.Unit, o.Box, ReadFileBounds(o.Input)}, city, error))
+    const std::vector<CityName> names{{o.Name, false}, {FileNameOfCity(o.Input), true}};
+    if (!AssembleCity(features, {o.Name, o.Unit, o.Box, ReadFileBounds(o.Input), names}, city, error))
       return Fail(Outcome::BadInput, NativeString(o.Input) + ": " + error, features.Report);
   } catch (const std::exception& e) {
     return Fail(Outcome::Failed, e.what(), features.Report);

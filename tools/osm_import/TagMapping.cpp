@@ -679,6 +679,18 @@ int ObjectKindOf(const osmium::TagList& tags) {
   return -1;
 }
 
+const char* MinorObjectReason(const osmium::TagList& tags, int kind) {
+  if (kind < 0) return nullptr;
+  const std::string_view name = ObjectKindIcons()[static_cast<size_t>(kind)].Name;
+  const bool sports = name == "Спорт и фитнес", fuel = name == "Заправки";
+  const bool pool = Is(tags, "leisure", "swimming_pool");
+  if ((sports || fuel) && IsOneOf(tags.get_value_by_key("access"), {"private", "no"}))
+    return "private swimming pool, gym or fuel station";
+  const char* title = tags.get_value_by_key("name");
+  if (sports && pool && (!title || !*title)) return "unnamed swimming pool";
+  return nullptr;
+}
+
 bool FindFirmKinds(const osmium::TagList& tags, FirmKinds& kinds) {
   kinds = {};
   if (FirmKindIndex().First(tags) < 0) return false;  // the common case: no kind of firm at all
@@ -788,8 +800,13 @@ const char* RouteType(std::string_view route) {
   return nullptr;
 }
 
-int PlaceLabelSize(std::string_view place) {
-  if (place == "city" || place == "town") return 14;
+int PlaceLabelSize(const osmium::TagList& tags) {
+  const char* value = tags.get_value_by_key("place");
+  const std::string_view place = value ? value : "";
+  const int capital = CapitalLevel(Value(tags, "capital"));
+  if ((place == "city" || place == "town") && capital >= 2 && capital <= 4) return 16;
+  if (place == "city") return 15;
+  if (place == "town") return 14;
   if (place == "suburb" || place == "city_district" || place == "borough") return 12;
   if (place == "village") return 11;
   if (place == "quarter" || place == "neighbourhood" || place == "hamlet" || place == "square") return 10;
@@ -799,4 +816,29 @@ int PlaceLabelSize(std::string_view place) {
 int AreaLabelSize(const osmium::TagList& tags) {
   if (Is(tags, "leisure", "park") || Is(tags, "highway", "pedestrian")) return 10;
   return 0;
+}
+
+bool IsSettlement(std::string_view place) {
+  return place == "city" || place == "town" || place == "village" || place == "hamlet" || place == "suburb";
+}
+
+int CapitalLevel(std::string_view capital) {
+  if (capital == "yes") return 2;
+  int level = 0;
+  for (char c : capital) {
+    if (c < '0' || c > '9' || level > 100) return 0;
+    level = level * 10 + (c - '0');
+  }
+  return level;
+}
+
+int64_t Population(std::string_view population) {
+  int64_t n = 0;
+  for (char c : population) {
+    if (c == ' ' || c == ',') continue;
+    if (c < '0' || c > '9') break;
+    if (n > 10'000'000'000) return 0;  // no settlement is that large: a mistyped value
+    n = n * 10 + (c - '0');
+  }
+  return n;
 }

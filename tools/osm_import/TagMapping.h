@@ -4,6 +4,7 @@
 // place labels).  The README shows the same tables to the user.
 #include <osmium/osm/tag.hpp>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,10 @@ struct ObjectKindIcon {
 const std::vector<ObjectKindIcon>& ObjectKindIcons();
 // Index into ObjectKindIcons(), or -1.
 int ObjectKindOf(const osmium::TagList& tags);
+// Why a point of interest of kind `kind` is too minor for an icon (an
+// unnamed swimming pool, a private one, a private gym or fuel station: the
+// many pools of gardens would heap up over them), or nullptr.
+const char* MinorObjectReason(const osmium::TagList& tags, int kind);
 
 // Firms: a named shop, office, craft, café, restaurant, amenity, ...
 struct FirmKinds {
@@ -67,7 +72,18 @@ std::string OpeningHoursText(std::string_view openingHours);
 // route=* of the transport routes imported: "Автобус", ...; nullptr for others.
 const char* RouteType(std::string_view route);
 
-// The label size of a place=* name (districts, villages, the city), 0 for none.
-int PlaceLabelSize(std::string_view place);
+// The label size of a place=* name by its rank, 0 for none: a capital
+// (national or regional) 16, city 15, town 14, suburb and district 12,
+// village 11, quarter, neighbourhood, hamlet and square 10; street names are
+// 9 and 8.
+int PlaceLabelSize(const osmium::TagList& tags);
 // Named areas whose name is written on the map: parks and squares.
 int AreaLabelSize(const osmium::TagList& tags);
+
+// place=city, town, village, hamlet or suburb: a settlement the map may be
+// centred on.
+bool IsSettlement(std::string_view place);
+// The admin level of capital=* ("yes" is a country's: 2), 0 for none.
+int CapitalLevel(std::string_view capital);
+// population=* as written ("12 345", "12,345"), 0 when it is no number.
+int64_t Population(std::string_view population);
