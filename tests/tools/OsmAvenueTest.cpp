@@ -16,6 +16,7 @@
 #include "cli/CliRun.h"
 #include "mapdata/GeoReference.h"
 #include "mapdata/NativeName.h"
+#include "support/TabFields.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -38,13 +39,6 @@ struct StreetRow {
   std::string Name, Type;
   std::vector<XY> Points;
 };
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> out;
-  std::stringstream in(line);
-  for (std::string f; std::getline(in, f, '\t');) out.push_back(f);
-  return out;
-}
 
 std::vector<XY> PointsOf(const std::string& list) {
   std::stringstream in(list);
@@ -105,7 +99,7 @@ class OsmAvenue : public ::testing::Test {
     std::string table;
     std::stringstream lines(dump.out);
     for (std::string line; std::getline(lines, line);) {
-      const std::vector<std::string> f = Fields(line);
+      const std::vector<std::string> f = TabFields(line);
       if (f[0] == "table") table = f[1];
       else if (table == "ListOfTexts" && f.size() > 3) labels_.push_back({f[1], std::stoi(f[2]), PointsOf(f[3])[0]});
       else if (table == "ListOfStreets" && f.size() > 5) streets_.push_back({std::stoi(f[0]), f[1], f[2], PointsOf(f[5])});

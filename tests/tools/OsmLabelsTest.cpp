@@ -12,8 +12,9 @@
 #include <sstream>
 
 #include "cli/CliRun.h"
-#include "support/TempDir.h"
 #include "mapdata/NativeName.h"
+#include "support/TabFields.h"
+#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -34,13 +35,6 @@ struct Tables {
   std::map<std::string, std::vector<std::vector<XY>>> Streets;  // by type and name
 };
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> out;
-  std::stringstream in(line);
-  for (std::string f; std::getline(in, f, '\t');) out.push_back(f);
-  return out;
-}
-
 std::vector<XY> PointsOf(const std::string& list) {
   std::stringstream in(list);
   std::vector<XY> points;
@@ -58,7 +52,7 @@ Tables Imported(const fs::path& root) {
   std::string table;
   std::stringstream lines(dump.out);
   for (std::string line; std::getline(lines, line);) {
-    const std::vector<std::string> f = Fields(line);
+    const std::vector<std::string> f = TabFields(line);
     if (f[0] == "table") table = f[1];
     else if (table == "ListOfTexts" && f.size() > 3) t.Labels.push_back({f[1], std::stoi(f[2]), PointsOf(f[3])[0]});
     else if (table == "ListOfStreets" && f.size() > 5) t.Streets[f[2] + " " + f[1]].push_back(PointsOf(f[5]));  // as labelled

@@ -17,6 +17,7 @@
 
 #include "cli/CliRun.h"
 #include "mapdata/NativeName.h"
+#include "support/TabFields.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -25,17 +26,10 @@ namespace {
 
 using Tags = std::vector<std::pair<std::string, std::string>>;
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> out;
-  std::stringstream in(line);
-  for (std::string f; std::getline(in, f, '\t');) out.push_back(f);
-  return out;
-}
-
 std::vector<std::vector<std::string>> Rows(const std::string& text) {
   std::vector<std::vector<std::string>> rows;
   std::stringstream in(text);
-  for (std::string line; std::getline(in, line);) rows.push_back(Fields(line));
+  for (std::string line; std::getline(in, line);) rows.push_back(TabFields(line));
   return rows;
 }
 

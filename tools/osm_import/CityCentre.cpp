@@ -6,22 +6,22 @@
 #include <algorithm>
 #include <tuple>
 
+#include "mapdata/ClosestLetters.h"
 #include "mapdata/NativeName.h"
 
 namespace {
 
-// Kazakh letters as Russian writes them ("Ақтөбе" is "Актобе").
-QChar RussianLetter(QChar c) {
-  static const std::pair<char16_t, char16_t> kLetters[] = {{u'ә', u'а'}, {u'ө', u'о'}, {u'ү', u'у'}, {u'ұ', u'у'},
-                                                           {u'қ', u'к'}, {u'ғ', u'г'}, {u'ң', u'н'}, {u'һ', u'х'},
-                                                           {u'і', u'и'}};
-  for (const auto& [kazakh, russian] : kLetters)
-    if (c.unicode() == kazakh) return QChar(russian);
-  return c;
+// A letter Windows-1251 lacks as the import writes it ("Ақтөбе" is "Актобе",
+// "Fürth" "Furth"); one without a likeness there (other scripts) stays itself.
+QString ClosestLetters(QChar c) {
+  if (cp1251::InCodePage(c.unicode())) return QString(c);
+  std::string closest;
+  cp1251::AppendClosestUtf8(closest, c.unicode());
+  return closest == "?" ? QString(c) : QString::fromUtf8(closest.data(), static_cast<qsizetype>(closest.size()));
 }
 
-// The words of a name, case folded, accents dropped, Kazakh letters made
-// Russian, split at whatever is neither a letter nor a digit.
+// The words of a name, case folded, accents dropped, letters the code page
+// lacks as imported, split at whatever is neither a letter nor a digit.
 QStringList Words(std::string_view name) {
   const QString folded = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
                              .toCaseFolded()
@@ -31,7 +31,7 @@ QStringList Words(std::string_view name) {
   for (const QChar c : folded) {
     if (c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_Enclosing) continue;
     if (c.isLetterOrNumber()) {
-      word += RussianLetter(c);
+      word += ClosestLetters(c);
     } else if (!word.isEmpty()) {
       words.push_back(word);
       word.clear();
