@@ -141,7 +141,7 @@ TEST_F(OsmAvenue, ALongAvenueIsNamedAlongItsWholeLength) {
   ASSERT_FALSE(avenue.empty());
   GeoReference geo;
   std::string problem;
-  ASSERT_TRUE(ParseGeoReference(ReadBytes(fs::path(City()) / "Info" / "Georef.inf"), geo, problem)) << problem;
+  ASSERT_TRUE(ParseGeoReference(ReadBytes(NativePath(City()) / "Info" / "Georef.inf"), geo, problem)) << problem;
   const std::vector<AvenuePoint> axis = AvenueCentreLine();
   std::vector<double> along{0};
   for (size_t k = 1; k < axis.size(); ++k)

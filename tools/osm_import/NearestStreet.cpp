@@ -93,5 +93,7 @@ const std::string* NearestStreet::At(GeoPoint p) const {
       if (dx >= loX && dx <= hiX)
         for (int64_t dy = y0; dy <= y1; ++dy) visit(px + dx, py + dy);
   }
-  return nearest ? &lines_[nearest->Line].Name : nullptr;
+  if (!nearest) return nullptr;
+  const LineFeature& street = lines_[nearest->Line];
+  return street.Label.empty() ? &street.Name : &street.Label;
 }

@@ -15,7 +15,9 @@ class NearestStreet {
   // Named streets only, bridges left aside (a bridge's name is no address).
   explicit NearestStreet(const std::vector<LineFeature>& lines);
 
-  // The name of the street nearest to `p`, or nullptr when there is none.
+  // The street nearest to `p` as its label reads ("улица Садовая" for a way
+  // named "Садовая улица": type first, as the status bar writes it), or
+  // nullptr when there is none.
   const std::string* At(GeoPoint p) const;
 
  private:
