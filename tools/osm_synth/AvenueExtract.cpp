@@ -71,6 +71,10 @@ const double kRoundabouts[] = {3200, 8300, 12900};
 // The northern carriageway has no name here: only the southern one says it.
 constexpr double kNamelessFrom = 9000, kNamelessTo = 10200;
 
+// A seed from a position along the avenue, negative ones too (a double below
+// zero does not convert to an unsigned integer directly).
+uint64_t SeedOf(double position) { return static_cast<uint64_t>(static_cast<int64_t>(position)); }
+
 // A number from 0 to 1 that looks random but is the same for the same seed.
 double Scatter(uint64_t seed) {
   uint64_t h = seed * 0x9E3779B97F4A7C15ull;
@@ -215,7 +219,7 @@ const Bridge* BridgeAt(double from, double to) {
 std::vector<double> CrossingPlaces() {
   std::vector<double> places;
   for (double s = 600; s < TheAxis().Length() - 300 && places.size() < std::size(kCrossings);
-       s += 430 + 270 * Scatter(static_cast<uint64_t>(s))) {
+       s += 430 + 270 * Scatter(SeedOf(s))) {
     const bool clear = !InRoundabout(s) && std::none_of(std::begin(kRoundabouts), std::end(kRoundabouts),
                                                         [&](double r) { return std::abs(s - r) < 150; }) &&
                        std::none_of(std::begin(kBridges), std::end(kBridges),
@@ -253,8 +257,8 @@ class AvenueWriter {
     std::vector<double> withLanes;
     for (size_t i = 0; i + 1 < breaks.size(); ++i) {
       withLanes.push_back(breaks[i]);
-      for (double s = breaks[i] + 150 + 550 * Scatter(static_cast<uint64_t>(breaks[i] * 3 + offset)); s < breaks[i + 1] - 150;
-           s += 150 + 550 * Scatter(static_cast<uint64_t>(s)))
+      for (double s = breaks[i] + 150 + 550 * Scatter(SeedOf(breaks[i] * 3 + offset)); s < breaks[i + 1] - 150;
+           s += 150 + 550 * Scatter(SeedOf(s)))
         withLanes.push_back(s);
     }
     withLanes.push_back(breaks.back());
@@ -262,7 +266,7 @@ class AvenueWriter {
       const double from = withLanes[i], to = withLanes[i + 1];
       if (InRoundabout((from + to) / 2)) continue;
       std::vector<int64_t> nodes;
-      for (double s = from;; s += 20 + 20 * Scatter(static_cast<uint64_t>(s * 7 + offset))) {
+      for (double s = from;; s += 20 + 20 * Scatter(SeedOf(s * 7 + offset))) {
         if (s > to - 10) s = to;
         nodes.push_back(NodeOnCarriageway(s, offset));
         if (s == to) break;
@@ -286,8 +290,8 @@ class AvenueWriter {
     const auto key = std::make_pair(static_cast<int64_t>(std::lround(s * 100)), offset > 0);
     if (const auto known = nodes_.find(key); known != nodes_.end()) return known->second;  // a way's end
     P at = TheAxis().Beside(s, offset);
-    at.X += Scatter(static_cast<uint64_t>(s * 13)) - 0.5;
-    at.Y += Scatter(static_cast<uint64_t>(s * 17)) - 0.5;
+    at.X += Scatter(SeedOf(s * 13)) - 0.5;
+    at.Y += Scatter(SeedOf(s * 17)) - 0.5;
     const int64_t id = osm_.Node(at);
     nodes_[key] = id;
     return id;
@@ -352,9 +356,9 @@ class AvenueWriter {
     const auto point = [&](double t) { return P{at.X + left.X * t, at.Y + left.Y * t}; };
     const double reachLeft = 500 + 400 * Scatter(k * 5 + 1), reachRight = 500 + 400 * Scatter(k * 5 + 2);
     std::vector<int64_t> north{shared_[k].first}, south{shared_[k].second};
-    for (double t = kCarriagewayOffset + 35; t < reachLeft; t += 30 + 30 * Scatter(static_cast<uint64_t>(t + k)))
+    for (double t = kCarriagewayOffset + 35; t < reachLeft; t += 30 + 30 * Scatter(SeedOf(t + k)))
       north.push_back(osm_.Node(point(t)));
-    for (double t = kCarriagewayOffset + 35; t < reachRight; t += 30 + 30 * Scatter(static_cast<uint64_t>(t * 3 + k)))
+    for (double t = kCarriagewayOffset + 35; t < reachRight; t += 30 + 30 * Scatter(SeedOf(t * 3 + k)))
       south.push_back(osm_.Node(point(-t)));
     osm_.Way(north, {{"highway", c.Highway}, {"name", c.Left}});
     osm_.Way({shared_[k].second, shared_[k].first}, {{"highway", c.Highway}, {"name", c.Left}});
