@@ -69,12 +69,12 @@ TEST(CityArea, TheFileBoundsOfACityBoundTheMapCentredOnItsDensestBuildings) {
 // here.
 TEST(CityArea, TheSettlementCalledByTheCitysNameElseTheMostImportant) {
   const std::vector<SettlementFeature> places = {
-      {"city", {"Ростов-на-Дону", "Rostov-on-Don"}, 4, 1100000, {D(39.7), D(47.2)}, "n1"},
-      {"village", {"Кривянская"}, 6, 10000, {D(40.0), D(47.4)}, "n2"},
-      {"town", {"Аксай", "Aksai"}, 0, 40000, {D(39.9), D(47.3)}, "n3"},
-      {"hamlet", {"Дон"}, 0, 0, {D(39.8), D(47.3)}, "n4"},
-      {"town", {"Ёлкино"}, 0, 0, {D(40.1), D(47.1)}, "n5"},
-      {"town", {"Ақтөбе"}, 0, 0, {D(40.2), D(47.1)}, "n6"},
+      {"city", {"Ростов-на-Дону", "Rostov-on-Don"}, 4, 1100000, {D(39.7), D(47.2)}, "n1", ""},
+      {"village", {"Кривянская"}, 6, 10000, {D(40.0), D(47.4)}, "n2", ""},
+      {"town", {"Аксай", "Aksai"}, 0, 40000, {D(39.9), D(47.3)}, "n3", ""},
+      {"hamlet", {"Дон"}, 0, 0, {D(39.8), D(47.3)}, "n4", ""},
+      {"town", {"Ёлкино"}, 0, 0, {D(40.1), D(47.1)}, "n5", ""},
+      {"town", {"Ақтөбе"}, 0, 0, {D(40.2), D(47.1)}, "n6", ""},
   };
   const GeoBox all = Box(39.0, 47.0, 41.0, 48.0), east = Box(39.85, 47.0, 41.0, 48.0);
   struct Case {

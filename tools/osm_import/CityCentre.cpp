@@ -100,6 +100,8 @@ const SettlementFeature* CentralSettlement(const std::vector<SettlementFeature>&
   return MostImportant(settlements, area, [](const SettlementFeature& s) { return PlaceRank(s.Place) >= 2; });
 }
 
+bool MoreImportant(const SettlementFeature& a, const SettlementFeature& b) { return Importance(a) > Importance(b); }
+
 std::string SettlementText(const SettlementFeature& s) {
   // The name as it came (and so perhaps not UTF-8), made printable.
   const std::string name = s.Names.empty() ? std::string() : s.Names.front();

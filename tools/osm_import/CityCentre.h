@@ -29,5 +29,9 @@ std::string FileNameOfCity(const std::filesystem::path& input);
 const SettlementFeature* CentralSettlement(const std::vector<SettlementFeature>& settlements, const GeoBox& area,
                                            const std::vector<CityName>& names);
 
+// Whether `a` comes before `b` among settlements: a national capital, then a
+// region's, then by kind (city, town, village, hamlet and suburb) and population.
+bool MoreImportant(const SettlementFeature& a, const SettlementFeature& b);
+
 // "town Берёзовка": a settlement as the summary names it.
 std::string SettlementText(const SettlementFeature& settlement);

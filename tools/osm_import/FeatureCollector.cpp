@@ -140,7 +140,8 @@ void FeatureCollector::node(const osmium::Node& node) {
     return;
   }
   CollectPoint(tags, at, "n" + std::to_string(node.id()));
-  CollectSettlement(tags, at, "n" + std::to_string(node.id()));
+  if (auto settlement = SettlementOf(tags, at, "n" + std::to_string(node.id())))
+    f_.Settlements.push_back(std::move(*settlement));
   if (IsAddressPoint(tags))
     f_.AddressPoints.push_back({AddressStreet(tags), Value(tags, "addr:housenumber"), Value(tags, "name"), at,
                                 "n" + std::to_string(node.id())});
@@ -156,28 +157,6 @@ void FeatureCollector::CollectPoint(const osmium::TagList& tags, GeoPoint at, co
   const int placeSize = PlaceLabelSize(tags);
   const int size = placeSize > 0 ? placeSize : AreaLabelSize(tags);
   if (size > 0 && HasValue(tags, "name")) f_.Labels.push_back({Value(tags, "name"), size, at, base});
-}
-
-// A settlement's node: every name it is known by, how important it is.
-void FeatureCollector::CollectSettlement(const osmium::TagList& tags, GeoPoint at, const std::string& id) {
-  const char* place = Value(tags, "place");
-  if (!IsSettlement(place)) return;
-  SettlementFeature s{place, {}, CapitalLevel(Value(tags, "capital")), Population(Value(tags, "population")), at, id};
-  for (const osmium::Tag& tag : tags) {
-    const std::string_view key = tag.key();
-    if (key == "name" || key.starts_with("name:") || key == "official_name" || key == "int_name")
-      s.Names.push_back(tag.value());
-    else if (key == "alt_name" || key == "old_name")
-      for (std::string_view rest = tag.value(); !rest.empty();) {
-        const size_t end = std::min(rest.find(';'), rest.size());
-        s.Names.emplace_back(rest.substr(0, end));
-        rest.remove_prefix(std::min(end + 1, rest.size()));
-      }
-  }
-  // The name first: the summary names the place by it.
-  const auto name = std::find(s.Names.begin(), s.Names.end(), std::string(Value(tags, "name")));
-  if (name != s.Names.end()) std::rotate(s.Names.begin(), name, name + 1);
-  if (!s.Names.empty()) f_.Settlements.push_back(std::move(s));
 }
 
 void FeatureCollector::CollectFirm(const osmium::TagList& tags, GeoPoint at, const std::string& base) {
@@ -317,4 +296,28 @@ void FeatureCollector::area(const osmium::Area& area) {
     if (RingArea(p.Outer) > RingArea(largest->Outer)) largest = &p;
   const GeoPoint at = InteriorPoint(OnePiece(largest->Outer));
   if (!box_ || box_->Contains(at)) CollectPoint(tags, at, base);
+}
+
+// Every name a settlement is known by, and how important it is.
+std::optional<SettlementFeature> SettlementOf(const osmium::TagList& tags, GeoPoint at, const std::string& id) {
+  const char* place = Value(tags, "place");
+  if (!IsSettlement(place)) return std::nullopt;
+  SettlementFeature s{place, {}, CapitalLevel(Value(tags, "capital")), Population(Value(tags, "population")), at, id,
+                      Value(tags, "name:ru")};
+  for (const osmium::Tag& tag : tags) {
+    const std::string_view key = tag.key();
+    if (key == "name" || key.starts_with("name:") || key == "official_name" || key == "int_name")
+      s.Names.push_back(tag.value());
+    else if (key == "alt_name" || key == "old_name")
+      for (std::string_view rest = tag.value(); !rest.empty();) {
+        const size_t end = std::min(rest.find(';'), rest.size());
+        s.Names.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+      }
+  }
+  // The name first: the summary names the place by it.
+  const auto name = std::find(s.Names.begin(), s.Names.end(), std::string(Value(tags, "name")));
+  if (name != s.Names.end()) std::rotate(s.Names.begin(), name, name + 1);
+  if (s.Names.empty()) return std::nullopt;
+  return s;
 }

@@ -30,7 +30,6 @@ class FeatureCollector : public osmium::handler::Handler {
  private:
   // Objects, firms and place names at one point of a node or an area.
   void CollectPoint(const osmium::TagList& tags, GeoPoint at, const std::string& base);
-  void CollectSettlement(const osmium::TagList& tags, GeoPoint at, const std::string& id);
   void CollectFirm(const osmium::TagList& tags, GeoPoint at, const std::string& base);
   bool CollectStreet(const osmium::Way& way);
   bool CollectLine(const osmium::Way& way, LineFeature line);
@@ -40,6 +39,10 @@ class FeatureCollector : public osmium::handler::Handler {
   Features& f_;
   std::optional<GeoBox> box_;
 };
+
+// A settlement's node (place=city, town, village, hamlet, suburb) with a
+// name; nothing for any other.
+std::optional<SettlementFeature> SettlementOf(const osmium::TagList& tags, GeoPoint at, const std::string& id);
 
 // The tags that make areas worth assembling (buildings, regions, objects,
 // firms and named places on areas), for the multipolygon manager; the

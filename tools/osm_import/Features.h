@@ -89,6 +89,7 @@ struct SettlementFeature {
   int64_t Population = 0;
   GeoPoint At;
   std::string Id;
+  std::string RussianName;  // name:ru, empty when it has none
 };
 
 struct ObjectFeature {

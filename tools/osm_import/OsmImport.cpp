@@ -67,7 +67,9 @@ bool IsCityFolderName(const std::string& name) {
   return true;
 }
 
-ImportResult ImportOsm(const ImportOptions& o) {
+namespace {
+
+ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control) {
   std::string error;
   if (!CheckCall(o, error)) return Fail(Outcome::BadCall, error);
   if (!Readable(o.Input, error)) return Fail(Outcome::BadInput, error);
@@ -75,10 +77,14 @@ ImportResult ImportOsm(const ImportOptions& o) {
   Features features;
   try {
     if (!CheckInput(o.Input, error)) return Fail(Outcome::BadInput, error);
-    features = ReadFeatures(o.Input, o.Box);
+    features = ReadFeatures(o.Input, o.Box, control);
+  } catch (const ImportStopped&) {
+    throw;
   } catch (const std::exception& e) {
     return Fail(Outcome::BadInput, NativeString(o.Input) + ": not OpenStreetMap data: " + e.what());
   }
+  control.ThrowIfStopped();
+  control.Report(ImportStep::Assembling, 0);
   AssembledCity city;
   try {
     const std::vector<CityName> names{{o.Name, false}, {FileNameOfCity(o.Input), true}};
@@ -97,17 +103,36 @@ ImportResult ImportOsm(const ImportOptions& o) {
   how.Scrambled = o.Scrambled;
   how.Mask = o.Mask;
   how.PlainWhenTooLong = true;
+  control.ThrowIfStopped();
+  control.Report(ImportStep::Writing, 0);
   const bool written = folder.Create(error) && WriteCityData(city.Map, folder.Temporary(), how, result.Counts, error);
   ForgetRecords(city.Map);  // the picture reads the city from its files
   QImage picture;
-  if (!written || !RenderCityPreview(folder.Temporary(), city, picture, error) ||
+  const auto step = [&control](ImportStep next) {
+    control.ThrowIfStopped();
+    control.Report(next, 0);
+    return true;
+  };
+  if (!written || !step(ImportStep::Drawing) || !RenderCityPreview(folder.Temporary(), city, picture, error) ||
       !WriteFileBytes(folder.Temporary() / kGeoReferenceFile, GeoReferenceText(city.Geo), error) ||
-      !WriteCityInfo(city.Map, folder.Temporary(), picture, error) || !folder.Publish(o.Replace, error)) {
+      !WriteCityInfo(city.Map, folder.Temporary(), picture, error) || !step(ImportStep::Publishing) ||
+      !folder.Publish(o.Replace, error)) {
     result.Result = Outcome::Failed;
     result.Error = error;
     return result;
   }
   result.Result = Outcome::Imported;
   result.CityDir = folder.Target();
+  control.Report(ImportStep::Publishing, 1);
   return result;
+}
+
+}  // namespace
+
+ImportResult ImportOsm(const ImportOptions& o, const ImportControl& control) {
+  try {
+    return ImportWatched(o, control);
+  } catch (const ImportStopped&) {
+    return Fail(Outcome::Cancelled, NativeString(o.Input) + ": " + ImportStopped().what());
+  }
 }

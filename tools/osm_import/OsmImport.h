@@ -10,6 +10,7 @@
 #include <string>
 
 #include "GeoBox.h"
+#include "ImportControl.h"
 #include "ImportReport.h"
 #include "citywriter/CityWriter.h"
 
@@ -29,6 +30,11 @@ struct ImportOptions {
   bool Scrambled = false;
   unsigned char Mask = 0;
   std::optional<GeoBox> Box;
+  // Out of a region: the settlement whose area is imported, by a name it is
+  // known by (--city) or by its node's id as ListSettlements gives it ("n123",
+  // as the window chooses it).  Empty: the whole file (or Box).
+  std::string City;
+  std::string CityId;
   bool Replace = false;
 };
 
@@ -38,6 +44,7 @@ struct ImportResult {
     BadCall,   // the options make no sense (exit 2)
     BadInput,  // the input cannot be read or holds no map (exit 1)
     Failed,    // the city cannot be written (exit 1)
+    Cancelled,  // the control asked it to stop; nothing was written
   };
   Outcome Result = Outcome::Failed;
   std::string Error;  // what went wrong, naming the file
@@ -46,7 +53,9 @@ struct ImportResult {
   ImportReport Report;
 };
 
-ImportResult ImportOsm(const ImportOptions& options);
+// Runs on the calling thread; `control` watches it and may stop it from
+// another thread.
+ImportResult ImportOsm(const ImportOptions& options, const ImportControl& control = UnwatchedImport());
 
 // A name the viewer can list as a city folder on every system: not empty, no
 // path separator, no leading dot, none of the characters Windows forbids.

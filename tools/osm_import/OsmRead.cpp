@@ -4,7 +4,6 @@
 #include <osmium/handler/node_locations_for_ways.hpp>
 #include <osmium/index/map/flex_mem.hpp>
 #include <osmium/io/any_input.hpp>
-#include <osmium/relations/manager_util.hpp>
 #include <osmium/visitor.hpp>
 
 #include "AreaProblems.h"
@@ -31,7 +30,14 @@ bool IsOsmFileName(const std::filesystem::path& input) {
   return false;
 }
 
-Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> box) {
+size_t InputSize(const std::filesystem::path& input) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(input, ec);
+  return ec ? 0 : static_cast<size_t>(size);
+}
+
+Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> box, const ImportControl& control) {
+  const size_t size = InputSize(input);
   Features features;
   AreaProblems problems{features.Report};
   CheckedAssembler::config_type config;
@@ -39,7 +45,16 @@ Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> 
   config.create_empty_areas = false;
   osmium::area::MultipolygonManager<CheckedAssembler> areas{config, AreaTagsFilter()};
   LineRelations lines{features, box};
-  osmium::relations::read_relations(OsmInputFile(input), areas, lines);
+  {
+    osmium::io::Reader relations{OsmInputFile(input), osmium::osm_entity_bits::relation, osmium::io::read_meta::no};
+    ReadWatched(relations, size, ImportStep::ReadingRelations, control,
+                [&](osmium::memory::Buffer& buffer) {
+                  for (osmium::OSMEntity& item : buffer.select<osmium::OSMEntity>()) osmium::apply_item(item, areas, lines);
+                });
+    relations.close();
+  }
+  areas.prepare_for_lookup();
+  lines.prepare_for_lookup();
 
   LocationIndex index;
   LocationHandler locations{index};
@@ -48,9 +63,15 @@ Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> 
   osmium::io::Reader reader{OsmInputFile(input), osmium::osm_entity_bits::node | osmium::osm_entity_bits::way |
                                       osmium::osm_entity_bits::relation,
                             osmium::io::read_meta::no};
-  osmium::apply(reader, locations,
-                areas.handler([&collector](osmium::memory::Buffer&& buffer) { osmium::apply(buffer, collector); }),
-                lines.handler(), collector);
+  auto areaHandler = areas.handler([&collector](osmium::memory::Buffer&& buffer) { osmium::apply(buffer, collector); });
+  auto lineHandler = lines.handler();
+  // Item by item, flushed once at the end as a whole-file apply does, so that
+  // the areas reach the collector in the same order whatever the buffers.
+  ReadWatched(reader, size, ImportStep::ReadingData, control, [&](osmium::memory::Buffer& buffer) {
+    for (osmium::OSMEntity& item : buffer.select<osmium::OSMEntity>())
+      osmium::apply_item(item, locations, areaHandler, lineHandler, collector);
+  });
+  osmium::apply_flush(locations, areaHandler, lineHandler, collector);
   reader.close();
 
   areas.for_each_incomplete_relation([&features](const osmium::relations::RelationHandle&) {

@@ -9,10 +9,29 @@
 
 #include "Features.h"
 #include "GeoBox.h"
+#include "ImportControl.h"
 
 // Throws std::exception with the reason (in libosmium's words) when the file
-// cannot be read or is not OpenStreetMap data.
-Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> box);
+// cannot be read or is not OpenStreetMap data, and ImportStopped when the
+// control asks it to stop.
+Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> box,
+                      const ImportControl& control = UnwatchedImport());
+
+// Hands every buffer of `reader` to `each`, reporting the share of the file
+// read as `step` and stopping (ImportStopped) when the control asks.
+template <typename Reader, typename Each>
+void ReadWatched(Reader& reader, size_t fileSize, ImportStep step, const ImportControl& control, Each&& each) {
+  control.Report(step, 0);
+  while (auto buffer = reader.read()) {
+    control.ThrowIfStopped();
+    control.ReportBytes(step, reader.offset(), fileSize);
+    each(buffer);
+  }
+  control.Report(step, 1);
+}
+
+// The size of the input in bytes for the shares of progress, 0 when unknown.
+size_t InputSize(const std::filesystem::path& input);
 
 // The formats by the name's ending: ".osm", ".osm.gz", ".osm.bz2", ".osm.pbf", ".pbf".
 bool IsOsmFileName(const std::filesystem::path& input);

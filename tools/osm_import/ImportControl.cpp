@@ -1,0 +1,6 @@
+#include "ImportControl.h"
+
+const ImportControl& UnwatchedImport() {
+  static const ImportControl unwatched;
+  return unwatched;
+}

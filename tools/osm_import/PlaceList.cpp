@@ -1,0 +1,49 @@
+#include "PlaceList.h"
+
+#include <osmium/io/any_input.hpp>
+#include <osmium/osm/node.hpp>
+
+#include <algorithm>
+#include <exception>
+
+#include "CityCentre.h"
+#include "FeatureCollector.h"
+#include "InputCheck.h"
+#include "OsmInputFile.h"
+#include "OsmRead.h"
+#include "mapdata/NativeName.h"
+
+namespace {
+
+void CollectSettlements(const osmium::memory::Buffer& buffer, std::vector<SettlementFeature>& settlements) {
+  for (const osmium::Node& node : buffer.select<osmium::Node>()) {
+    if (node.tags().empty() || !node.location().valid()) continue;
+    const GeoPoint at{node.location().x(), node.location().y()};
+    if (auto settlement = SettlementOf(node.tags(), at, "n" + std::to_string(node.id())))
+      settlements.push_back(std::move(*settlement));
+  }
+}
+
+}  // namespace
+
+bool ListSettlements(const std::filesystem::path& input, std::vector<SettlementFeature>& settlements,
+                     std::string& error, const ImportControl& control) {
+  settlements.clear();
+  try {
+    if (!CheckInput(input, error)) return false;
+    osmium::io::Reader reader{OsmInputFile(input), osmium::osm_entity_bits::node, osmium::io::read_meta::no};
+    ReadWatched(reader, InputSize(input), ImportStep::ListingPlaces, control,
+                [&](const osmium::memory::Buffer& buffer) { CollectSettlements(buffer, settlements); });
+    reader.close();
+  } catch (const ImportStopped&) {
+    throw;
+  } catch (const std::exception& e) {
+    error = NativeString(input) + ": not OpenStreetMap data: " + e.what();
+    return false;
+  }
+  std::stable_sort(settlements.begin(), settlements.end(), [](const SettlementFeature& a, const SettlementFeature& b) {
+    if (MoreImportant(a, b) || MoreImportant(b, a)) return MoreImportant(a, b);
+    return a.Names.front() < b.Names.front();
+  });
+  return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The settlements of an extract, for choosing the one to import out of a
+// region: one pass over the nodes that keeps nothing but the settlements, so
+// a region of any size is listed in little memory.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Features.h"
+#include "ImportControl.h"
+
+// Every settlement node of `input`, most important first (CityCentre.h's
+// order; ties by name).  False with the reason, naming the file, when it
+// cannot be read; ImportStopped when the control asks to stop.
+bool ListSettlements(const std::filesystem::path& input, std::vector<SettlementFeature>& settlements,
+                     std::string& error, const ImportControl& control = UnwatchedImport());
