@@ -83,8 +83,8 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
   } catch (const std::exception& e) {
     return Fail(Outcome::BadInput, NativeString(o.Input) + ": not OpenStreetMap data: " + e.what());
   }
-  control.ThrowIfStopped();
   control.Report(ImportStep::Assembling, 0);
+  control.ThrowIfStopped();
   AssembledCity city;
   try {
     const std::vector<CityName> names{{o.Name, false}, {FileNameOfCity(o.Input), true}};
@@ -103,14 +103,16 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
   how.Scrambled = o.Scrambled;
   how.Mask = o.Mask;
   how.PlainWhenTooLong = true;
-  control.ThrowIfStopped();
   control.Report(ImportStep::Writing, 0);
+  control.ThrowIfStopped();
   const bool written = folder.Create(error) && WriteCityData(city.Map, folder.Temporary(), how, result.Counts, error);
   ForgetRecords(city.Map);  // the picture reads the city from its files
   QImage picture;
+  // Publishing is the last moment to stop: once the folder is swapped in,
+  // the new city stays.
   const auto step = [&control](ImportStep next) {
-    control.ThrowIfStopped();
     control.Report(next, 0);
+    control.ThrowIfStopped();
     return true;
   };
   if (!written || !step(ImportStep::Drawing) || !RenderCityPreview(folder.Temporary(), city, picture, error) ||
