@@ -1,5 +1,7 @@
 #include "ImportOsmCommand.h"
 
+#include <QString>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -7,6 +9,7 @@
 
 #include "OsmImport.h"
 #include "Output.h"
+#include "PlaceList.h"
 #include "Projection.h"
 #include "mapdata/NativeName.h"
 #include "mapdata/ScrambleMask.h"
@@ -16,11 +19,14 @@ namespace {
 
 constexpr const char* kImportArguments =
     "import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
-    "[--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]";
+    "[--bbox MINLON,MINLAT,MAXLON,MAXLAT | --city NAME] [--replace]\n"
+    "       tellurin-cli import-osm INPUT --list-places";
 
 constexpr const char* kImportHelp =
     "usage: tellurin-cli import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES]\n"
-    "                               [--scrambled [--mask 0xNN]] [--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]\n"
+    "                               [--scrambled [--mask 0xNN]]\n"
+    "                               [--bbox MINLON,MINLAT,MAXLON,MAXLAT | --city NAME] [--replace]\n"
+    "       tellurin-cli import-osm INPUT --list-places\n"
     "Imports an OpenStreetMap extract INPUT (.osm, .osm.gz, .osm.bz2 or .osm.pbf) as the\n"
     "city folder DATA_ROOT/CITY: streets, buildings, regions, labels, objects with their\n"
     "icons, firms with their information, routes, the keyword list, and Info/about.inf\n"
@@ -42,6 +48,20 @@ constexpr const char* kImportHelp =
     "                    name, else on the most important city, town or village (a\n"
     "                    capital first, then by rank and population), else on the\n"
     "                    densest buildings (with --bbox: the middle of its data)\n"
+    "  --city NAME       out of a region: import the settlement called NAME (its name,\n"
+    "                    name:ru or any name:*, whatever the case, accents, ё or е),\n"
+    "                    cut by the smallest administrative boundary whose polygon\n"
+    "                    holds its place node (not the region's own, which holds every\n"
+    "                    settlement of the file) and 10% beyond; without a usable\n"
+    "                    boundary (none, a member missing, a ring that does not close)\n"
+    "                    by a radius: 15 km for a city, 5 km for a town, 2 km for a\n"
+    "                    village, 1 km for a hamlet or suburb.  Two settlements of\n"
+    "                    that name: exit 2, each listed on stderr as a place line;\n"
+    "                    none: exit 1 naming the nearest spellings\n"
+    "  --list-places     print the settlements of INPUT, most important first (a\n"
+    "                    capital, then city, town, village, hamlet, by population), as\n"
+    "                    place<TAB>NAME<TAB>KIND<TAB>POPULATION<TAB>LAT<TAB>LON\n"
+    "                    (POPULATION 0 when not given); writes no city\n"
     "  --replace         replace a city folder of that name (kept otherwise)\n"
     "The city is written into a temporary folder beside its place and renamed into place\n"
     "at the end (with --replace, swapped with the old city in one step): a failed import\n"
@@ -52,7 +72,9 @@ constexpr const char* kImportHelp =
     "Prints city<TAB>FOLDER<TAB>plain|scrambled, records<TAB>LAYER<TAB>N for every layer,\n"
     "plain<TAB>LAYER for a layer written plain although scrambled was asked for,\n"
     "centre<TAB>HOW<TAB>LAT<TAB>LON where the first view looks (HOW: the place it is,\n"
-    "\"town Name\", or \"densest buildings\"),\n"
+    "\"town Name\", or \"densest buildings\"), with --city area<TAB>boundary relation ID or\n"
+    "area<TAB>radius N km (and skipped<TAB>settlement boundary with missing members or\n"
+    "open rings<TAB>1 when its own boundary could not be used),\n"
     "skipped<TAB>REASON<TAB>N, after it skipped-ids<TAB>REASON<TAB>IDS naming the first five\n"
     "left out (n12 w34 r5) for the reasons that name them, and changed<TAB>REASON<TAB>N.\n"
     "What lies off the globe (latitude beyond 90, longitude beyond 180) or has no point\n"
@@ -91,14 +113,18 @@ bool ParseMask(const std::string& text, unsigned char& mask) {
   return true;
 }
 
-// False with the reason when the arguments make no import.
-bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
+// False with the reason when the arguments make no import (nor list).
+bool ParseOptions(int argc, char** argv, ImportOptions& o, bool& listPlaces, std::string& error) {
   bool haveMask = false;
   o.Mask = kScrambleMask;
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--scrambled" || arg == "--replace") {
       (arg == "--scrambled" ? o.Scrambled : o.Replace) = true;
+      continue;
+    }
+    if (arg == "--list-places") {
+      listPlaces = true;
       continue;
     }
     if (arg.rfind("--", 0) != 0) {
@@ -114,6 +140,9 @@ bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
       o.DataRoot = NativePath(value);
     } else if (arg == "--name") {
       o.Name = value;
+    } else if (arg == "--city") {
+      if (value.empty()) return (error = "--city wants a settlement's name", false);
+      o.City = value;
     } else if (arg == "--unit") {
       if (!ParseNumber(value, o.Unit)) return (error = "--unit wants a number of metres, not \"" + value + "\"", false);
     } else if (arg == "--mask") {
@@ -130,6 +159,10 @@ bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
     }
   }
   if (o.Input.empty()) return (error = "no INPUT", false);
+  if (listPlaces) {
+    if (argc != 2) return (error = "--list-places takes INPUT alone", false);
+    return true;
+  }
   if (o.DataRoot.empty()) o.DataRoot = UserDataRoot();
   if (o.Name.empty()) return (error = "no --name CITY", false);
   if (haveMask && !o.Scrambled) return (error = "--mask goes with --scrambled", false);
@@ -140,6 +173,31 @@ std::string Joined(const std::vector<std::string>& ids) {
   std::string text;
   for (const std::string& id : ids) text += (text.empty() ? "" : " ") + id;
   return text;
+}
+
+std::string Degrees(int32_t fixed) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.7f", fixed / 1e7);
+  return text;
+}
+
+// place<TAB>NAME<TAB>KIND<TAB>POPULATION<TAB>LAT<TAB>LON
+std::string PlaceLine(const SettlementFeature& s) {
+  // The name as it came (a PBF's may not be UTF-8), made printable.
+  const std::string name = s.Names.empty() ? std::string() : QString::fromStdString(s.Names.front()).toStdString();
+  return "place\t" + cli::Escape(name) + "\t" + cli::Escape(s.Place) + "\t" + std::to_string(s.Population) + "\t" +
+         Degrees(s.At.Y) + "\t" + Degrees(s.At.X);
+}
+
+int ListPlaces(const ImportOptions& o) {
+  std::vector<SettlementFeature> settlements;
+  std::string error;
+  if (!ListSettlements(o.Input, settlements, error)) {
+    std::fprintf(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
+    return 1;
+  }
+  for (const SettlementFeature& s : settlements) std::printf("%s\n", PlaceLine(s).c_str());
+  return 0;
 }
 
 void PrintSummary(const ImportResult& r, bool scrambled) {
@@ -155,6 +213,7 @@ void PrintSummary(const ImportResult& r, bool scrambled) {
   std::snprintf(latitude, sizeof latitude, "%.7f", r.Report.CentreLatitude);
   std::snprintf(longitude, sizeof longitude, "%.7f", r.Report.CentreLongitude);
   cli::PrintLine({"centre", cli::Escape(r.Report.CentreHow), latitude, longitude});
+  if (!r.Report.Area.empty()) cli::PrintLine({"area", r.Report.Area});
   for (const auto& [reason, n] : r.Report.Skipped) {
     cli::PrintLine({"skipped", reason, std::to_string(n)});
     if (const auto ids = r.Report.SkippedIds.find(reason); ids != r.Report.SkippedIds.end())
@@ -172,16 +231,22 @@ int RunImportOsmCommand(int argc, char** argv) {
   }
   ImportOptions options;
   std::string error;
-  if (!ParseOptions(argc, argv, options, error)) {
+  bool listPlaces = false;
+  if (!ParseOptions(argc, argv, options, listPlaces, error)) {
     std::fprintf(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
     return cli::Usage(kImportArguments);
   }
+  if (listPlaces) return ListPlaces(options);
   cli::EnsureApplication();
   const ImportResult result = ImportOsm(options);
   switch (result.Result) {
     case ImportResult::Outcome::Imported:
       PrintSummary(result, options.Scrambled);
       return 0;
+    case ImportResult::Outcome::Ambiguous:
+      std::fprintf(stderr, "tellurin-cli import-osm: %s:\n", result.Error.c_str());
+      for (const SettlementFeature& s : result.Called) std::fprintf(stderr, "%s\n", PlaceLine(s).c_str());
+      return 2;
     case ImportResult::Outcome::BadCall:
       std::fprintf(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
       return cli::Usage(kImportArguments);

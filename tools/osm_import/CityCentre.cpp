@@ -100,6 +100,8 @@ const SettlementFeature* CentralSettlement(const std::vector<SettlementFeature>&
   return MostImportant(settlements, area, [](const SettlementFeature& s) { return PlaceRank(s.Place) >= 2; });
 }
 
+std::string ComparableName(std::string_view name) { return Words(name).join(' ').toStdString(); }
+
 bool MoreImportant(const SettlementFeature& a, const SettlementFeature& b) { return Importance(a) > Importance(b); }
 
 std::string SettlementText(const SettlementFeature& s) {

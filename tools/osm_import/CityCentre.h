@@ -33,5 +33,9 @@ const SettlementFeature* CentralSettlement(const std::vector<SettlementFeature>&
 // region's, then by kind (city, town, village, hamlet and suburb) and population.
 bool MoreImportant(const SettlementFeature& a, const SettlementFeature& b);
 
+// A name as names are compared: its words (as CentralSettlement compares
+// them) joined by single spaces.
+std::string ComparableName(std::string_view name);
+
 // "town Берёзовка": a settlement as the summary names it.
 std::string SettlementText(const SettlementFeature& settlement);

@@ -20,6 +20,9 @@ struct ImportReport {
   // Берёзовка", "densest buildings").
   std::string CentreHow;
   double CentreLatitude = 0, CentreLongitude = 0;
+  // Out of a region: the settlement's area ("boundary relation 12",
+  // "radius 5 km"); empty otherwise.
+  std::string Area;
 
   void Skip(const std::string& reason, size_t n = 1) { Skipped[reason] += n; }
   // Left out and named by its id ("n12", "w34", "r5").

@@ -11,6 +11,9 @@
 #include "InputCheck.h"
 #include "OsmRead.h"
 #include "OutputFolder.h"
+#include "PlaceList.h"
+#include "SettlementArea.h"
+#include "SettlementChoice.h"
 #include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
@@ -34,6 +37,8 @@ bool CheckCall(const ImportOptions& o, std::string& error) {
     error = "--unit must lie between 0.1 and 100 metres";
   } else if (!IsOsmFileName(o.Input)) {
     error = NativeString(o.Input) + ": not an OpenStreetMap file name (.osm, .osm.gz, .osm.bz2, .osm.pbf)";
+  } else if ((!o.City.empty() || !o.CityId.empty()) && o.Box) {
+    error = "--city and --bbox do not go together: the settlement's area is the cut";
   } else if (std::error_code ec; fs::exists(fs::symlink_status(o.DataRoot / NativePath(o.Name), ec)) && !o.Replace) {
     error = NativeString(o.DataRoot / NativePath(o.Name)) + " already exists (--replace replaces it)";
   }
@@ -69,26 +74,67 @@ bool IsCityFolderName(const std::string& name) {
 
 namespace {
 
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+std::string NoSuchSettlement(const ImportOptions& o, const SettlementChoice& choice) {
+  std::string text = NativeString(o.Input) + ": no settlement ";
+  text += o.CityId.empty() ? "called " + Quoted(o.City) : "with the id " + o.CityId;
+  for (size_t k = 0; k < choice.Nearest.size(); ++k) text += (k == 0 ? "; the nearest: " : ", ") + Quoted(choice.Nearest[k]);
+  return text;
+}
+
+// Out of a region: the area of the settlement the options name, the box the
+// import cuts, the names the centre is found by and the area's lines of the
+// summary.  A result to return instead when there is no such settlement.
+std::optional<ImportResult> FindRegionCut(const ImportOptions& o, const ImportControl& control,
+                                          std::optional<GeoBox>& box, std::vector<CityName>& names,
+                                          ImportReport& report) {
+  std::vector<SettlementFeature> settlements;
+  std::string error;
+  if (!ListSettlements(o.Input, settlements, error, control)) return Fail(Outcome::BadInput, error);
+  const SettlementChoice choice = ChooseSettlement(settlements, o.City, o.CityId);
+  if (!choice.Chosen && choice.Called.size() > 1) {
+    ImportResult ambiguous = Fail(Outcome::Ambiguous, NativeString(o.Input) + ": " +
+                                                          std::to_string(choice.Called.size()) +
+                                                          " settlements are called " + Quoted(o.City));
+    for (const SettlementFeature* s : choice.Called) ambiguous.Called.push_back(*s);
+    return ambiguous;
+  }
+  if (!choice.Chosen) return Fail(Outcome::BadInput, NoSuchSettlement(o, choice));
+  const SettlementArea area = FindSettlementArea(o.Input, *choice.Chosen, settlements, control);
+  box = area.Cut;
+  names.insert(names.begin(), CityName{choice.Chosen->Names.front(), false});
+  report.Area = area.How;
+  if (area.BrokenBoundaries > 0) report.Skip(kBrokenBoundary, area.BrokenBoundaries);
+  return std::nullopt;
+}
+
 ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control) {
   std::string error;
   if (!CheckCall(o, error)) return Fail(Outcome::BadCall, error);
   if (!Readable(o.Input, error)) return Fail(Outcome::BadInput, error);
 
   Features features;
+  std::optional<GeoBox> box = o.Box;
+  std::vector<CityName> names{{o.Name, false}, {FileNameOfCity(o.Input), true}};
+  ImportReport areaReport;
   try {
     if (!CheckInput(o.Input, error)) return Fail(Outcome::BadInput, error);
-    features = ReadFeatures(o.Input, o.Box, control);
+    if (!o.City.empty() || !o.CityId.empty())
+      if (auto refused = FindRegionCut(o, control, box, names, areaReport)) return std::move(*refused);
+    features = ReadFeatures(o.Input, box, control);
   } catch (const ImportStopped&) {
     throw;
   } catch (const std::exception& e) {
     return Fail(Outcome::BadInput, NativeString(o.Input) + ": not OpenStreetMap data: " + e.what());
   }
+  features.Report.Area = areaReport.Area;
+  for (const auto& [reason, n] : areaReport.Skipped) features.Report.Skip(reason, n);
   control.Report(ImportStep::Assembling, 0);
   control.ThrowIfStopped();
   AssembledCity city;
   try {
-    const std::vector<CityName> names{{o.Name, false}, {FileNameOfCity(o.Input), true}};
-    if (!AssembleCity(features, {o.Name, o.Unit, o.Box, ReadFileBounds(o.Input), names}, city, error))
+    if (!AssembleCity(features, {o.Name, o.Unit, box, ReadFileBounds(o.Input), names}, city, error))
       return Fail(Outcome::BadInput, NativeString(o.Input) + ": " + error, features.Report);
   } catch (const std::exception& e) {
     return Fail(Outcome::Failed, e.what(), features.Report);

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "Features.h"
 #include "GeoBox.h"
 #include "ImportControl.h"
 #include "ImportReport.h"
@@ -45,12 +47,14 @@ struct ImportResult {
     BadInput,  // the input cannot be read or holds no map (exit 1)
     Failed,    // the city cannot be written (exit 1)
     Cancelled,  // the control asked it to stop; nothing was written
+    Ambiguous,  // more than one settlement has the name City (exit 2): Called lists them
   };
   Outcome Result = Outcome::Failed;
   std::string Error;  // what went wrong, naming the file
   std::filesystem::path CityDir;
   RecordCounts Counts;
   ImportReport Report;
+  std::vector<SettlementFeature> Called;  // Ambiguous: the settlements of that name
 };
 
 // Runs on the calling thread; `control` watches it and may stop it from
