@@ -118,7 +118,8 @@ osmium::TagsFilter AreaTagsFilter() {
   return filter;
 }
 
-FeatureCollector::FeatureCollector(Features& features, std::optional<GeoBox> box) : f_(features), box_(box) {}
+FeatureCollector::FeatureCollector(Features& features, std::optional<GeoBox> box)
+    : f_(features), box_(box), areaTags_(AreaTagsFilter()) {}
 
 bool FeatureCollector::Inside(const GeoBox& bounds) {
   if (!box_ || box_->Overlaps(bounds)) return true;
@@ -262,6 +263,31 @@ void FeatureCollector::relation(const osmium::Relation& relation) {
   const osmium::TagList& tags = relation.tags();
   if (tags.has_tag("type", "route") && tags.has_key("route") && !RouteType(Value(tags, "route")))
     f_.Report.Skip("route of a kind not imported (hiking, bicycle, road, ...)");
+}
+
+void FeatureCollector::WayOutside(const osmium::Way& way) {
+  const osmium::TagList& tags = way.tags();
+  const osmium::WayNodeList& nodes = way.nodes();
+  if (tags.empty() || nodes.size() < 2) return;
+  if (tags.has_key("highway") && !tags.has_tag("area", "yes")) {
+    if (FindStreetClass(Value(tags, "highway")))
+      f_.Report.Skip("outside --bbox");
+    else
+      f_.Report.Skip("highway of a kind not drawn (platform, proposed, ...)");
+  } else if (RailwayWidthMetres(tags) > 0 || RiverWidthMetres(tags) > 0) {
+    f_.Report.Skip("outside --bbox");
+  }
+  // The outline the multipolygon manager would have made an area of.
+  if (nodes.size() > 3 && nodes.front().ref() == nodes.back().ref() && !tags.has_tag("area", "no") &&
+      osmium::tags::match_any_of(tags, areaTags_))
+    f_.Report.Skip("outside --bbox");
+}
+
+void FeatureCollector::RelationOutside(const osmium::Relation& relation, bool area) {
+  if (area)
+    f_.Report.Skip("outside --bbox");
+  else if (relation.tags().has_tag("type", "route"))
+    f_.Report.Skip("route outside the area");
 }
 
 void FeatureCollector::area(const osmium::Area& area) {

@@ -8,6 +8,7 @@
 #include <osmium/osm/node.hpp>
 #include <osmium/osm/relation.hpp>
 #include <osmium/osm/way.hpp>
+#include <osmium/tags/taglist.hpp>
 #include <osmium/tags/tags_filter.hpp>
 
 #include <optional>
@@ -27,6 +28,12 @@ class FeatureCollector : public osmium::handler::Handler {
   // Counts the routes of kinds not imported (hiking, road, ...).
   void relation(const osmium::Relation& relation);
 
+  // What a cut left out without reading its nodes, counted as lying outside
+  // the box where it would have made a line or an area (a relation: one
+  // taken by the multipolygon manager, `area`, or a route).
+  void WayOutside(const osmium::Way& way);
+  void RelationOutside(const osmium::Relation& relation, bool area);
+
  private:
   // Objects, firms and place names at one point of a node or an area.
   void CollectPoint(const osmium::TagList& tags, GeoPoint at, const std::string& base);
@@ -38,6 +45,7 @@ class FeatureCollector : public osmium::handler::Handler {
 
   Features& f_;
   std::optional<GeoBox> box_;
+  osmium::TagsFilter areaTags_;
 };
 
 // A settlement's node (place=city, town, village, hamlet, suburb) with a

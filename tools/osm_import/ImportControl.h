@@ -13,7 +13,7 @@
 enum class ImportStep {
   ListingPlaces,     // reading the settlements of the file
   FindingArea,       // finding the settlement's area in a region
-  ReadingRelations,  // the first pass: relations
+  ReadingRelations,  // the first pass: relations (for a cut, what its area needs: two passes)
   ReadingData,       // the main pass: nodes, ways, areas
   Assembling,        // features into the city's records
   Writing,           // the layers and firms

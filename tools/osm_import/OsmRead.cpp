@@ -7,15 +7,16 @@
 #include <osmium/visitor.hpp>
 
 #include "AreaProblems.h"
+#include "AreaSelection.h"
 #include "FeatureCollector.h"
 #include "LineRelations.h"
 #include "OsmInputFile.h"
+#include "SelectedLocations.h"
 #include "mapdata/NativeName.h"
 
 namespace {
 
 using LocationIndex = osmium::index::map::FlexMem<osmium::unsigned_object_id_type, osmium::Location>;
-using LocationHandler = osmium::handler::NodeLocationsForWays<LocationIndex>;
 
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -36,43 +37,81 @@ size_t InputSize(const std::filesystem::path& input) {
   return ec ? 0 : static_cast<size_t>(size);
 }
 
-Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> box, const ImportControl& control) {
-  const size_t size = InputSize(input);
+namespace {
+
+using AreaManager = osmium::area::MultipolygonManager<CheckedAssembler>;
+
+// The managers' first pass: the relations they take, from the file or from
+// those a cut keeps.
+template <typename Relations>
+void RegisterRelations(Relations& relations, AreaManager& areas, LineRelations& lines) {
+  for (osmium::OSMEntity& item : relations.template select<osmium::OSMEntity>()) osmium::apply_item(item, areas, lines);
+}
+
+void ReadRelations(const std::filesystem::path& input, const ImportControl& control, AreaManager& areas,
+                   LineRelations& lines) {
+  osmium::io::Reader relations{OsmInputFile(input), osmium::osm_entity_bits::relation, osmium::io::read_meta::no};
+  ReadWatched(relations, InputSize(input), ImportStep::ReadingRelations, control,
+              [&](osmium::memory::Buffer& buffer) { RegisterRelations(buffer, areas, lines); });
+  relations.close();
+}
+
+// The main pass: nodes with their locations kept in `index`, ways and areas
+// mapped; a way the cut did not select only counted as lying outside.
+template <typename Index>
+void ReadData(const std::filesystem::path& input, const ImportControl& control, Index& index, AreaManager& areas,
+              LineRelations& lines, FeatureCollector& collector, AreaSelection* cut) {
+  osmium::handler::NodeLocationsForWays<Index> locations{index};
+  locations.ignore_errors();  // a way with a node the extract lacks is counted, not fatal
+  osmium::io::Reader reader{OsmInputFile(input), osmium::osm_entity_bits::nwr, osmium::io::read_meta::no};
+  auto areaHandler = areas.handler([&collector](osmium::memory::Buffer&& buffer) { osmium::apply(buffer, collector); });
+  auto lineHandler = lines.handler();
+  // Item by item, flushed once at the end as a whole-file apply does, so that
+  // the areas reach the collector in the same order whatever the buffers.
+  ReadWatched(reader, InputSize(input), ImportStep::ReadingData, control, [&](osmium::memory::Buffer& buffer) {
+    for (osmium::OSMEntity& item : buffer.select<osmium::OSMEntity>()) {
+      if (cut && item.type() == osmium::item_type::way &&
+          !cut->Ways.Contains(static_cast<const osmium::Way&>(item).id())) {
+        collector.WayOutside(static_cast<const osmium::Way&>(item));
+        continue;
+      }
+      osmium::apply_item(item, locations, areaHandler, lineHandler, collector);
+    }
+  });
+  osmium::apply_flush(locations, areaHandler, lineHandler, collector);
+  reader.close();
+}
+
+}  // namespace
+
+Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> box, const ImportControl& control,
+                      CutLocations locations) {
   Features features;
   AreaProblems problems{features.Report};
   CheckedAssembler::config_type config;
   config.problem_reporter = &problems;
   config.create_empty_areas = false;
-  osmium::area::MultipolygonManager<CheckedAssembler> areas{config, AreaTagsFilter()};
+  AreaManager areas{config, AreaTagsFilter()};
   LineRelations lines{features, box};
-  {
-    osmium::io::Reader relations{OsmInputFile(input), osmium::osm_entity_bits::relation, osmium::io::read_meta::no};
-    ReadWatched(relations, size, ImportStep::ReadingRelations, control,
-                [&](osmium::memory::Buffer& buffer) {
-                  for (osmium::OSMEntity& item : buffer.select<osmium::OSMEntity>()) osmium::apply_item(item, areas, lines);
-                });
-    relations.close();
-  }
-  areas.prepare_for_lookup();
-  lines.prepare_for_lookup();
-
-  LocationIndex index;
-  LocationHandler locations{index};
-  locations.ignore_errors();  // a way with a node the extract lacks is counted, not fatal
   FeatureCollector collector{features, box};
-  osmium::io::Reader reader{OsmInputFile(input), osmium::osm_entity_bits::node | osmium::osm_entity_bits::way |
-                                      osmium::osm_entity_bits::relation,
-                            osmium::io::read_meta::no};
-  auto areaHandler = areas.handler([&collector](osmium::memory::Buffer&& buffer) { osmium::apply(buffer, collector); });
-  auto lineHandler = lines.handler();
-  // Item by item, flushed once at the end as a whole-file apply does, so that
-  // the areas reach the collector in the same order whatever the buffers.
-  ReadWatched(reader, size, ImportStep::ReadingData, control, [&](osmium::memory::Buffer& buffer) {
-    for (osmium::OSMEntity& item : buffer.select<osmium::OSMEntity>())
-      osmium::apply_item(item, locations, areaHandler, lineHandler, collector);
-  });
-  osmium::apply_flush(locations, areaHandler, lineHandler, collector);
-  reader.close();
+  if (box && locations == CutLocations::OfTheArea) {
+    const RelationWanted wanted{
+        [&](const osmium::Relation& r) { return areas.new_relation(r) || lines.new_relation(r); },
+        [&](const osmium::Relation& r) { collector.RelationOutside(r, areas.new_relation(r)); }};
+    AreaSelection cut = SelectArea(input, *box, wanted, control);
+    RegisterRelations(cut.Relations, areas, lines);
+    cut.Relations = osmium::memory::Buffer{};
+    areas.prepare_for_lookup();
+    lines.prepare_for_lookup();
+    SelectedLocations index{cut.Nodes.Take()};
+    ReadData(input, control, index, areas, lines, collector, &cut);
+  } else {
+    ReadRelations(input, control, areas, lines);
+    areas.prepare_for_lookup();
+    lines.prepare_for_lookup();
+    LocationIndex index;
+    ReadData(input, control, index, areas, lines, collector, nullptr);
+  }
 
   areas.for_each_incomplete_relation([&features](const osmium::relations::RelationHandle&) {
     features.Report.Skip("multipolygon with member ways missing from the extract");

@@ -3,7 +3,11 @@
 // with libosmium in two passes: the relations first, then everything with the
 // node locations kept in a flex index (sparse for an extract, dense when the
 // data covers its id range densely), areas assembled by the multipolygon
-// manager and fed with the nodes and ways to the FeatureCollector.
+// manager and fed with the nodes and ways to the FeatureCollector.  A cut
+// (a box) first finds what its area needs (AreaSelection.h) and keeps the
+// locations of those nodes only, so that a city out of a region takes the
+// memory of the city.
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -14,20 +18,29 @@
 // Throws std::exception with the reason (in libosmium's words) when the file
 // cannot be read or is not OpenStreetMap data, and ImportStopped when the
 // control asks it to stop.
+//
+// A cut keeps the locations of the nodes its area needs; `All` keeps every
+// node's, as a read of the whole file does (what a cut must give the same
+// features as).
+enum class CutLocations { OfTheArea, All };
 Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> box,
-                      const ImportControl& control = UnwatchedImport());
+                      const ImportControl& control = UnwatchedImport(),
+                      CutLocations locations = CutLocations::OfTheArea);
 
 // Hands every buffer of `reader` to `each`, reporting the share of the file
 // read as `step` and stopping (ImportStopped) when the control asks.
+// A step of several passes gives each its part of the share, `from` to `to`.
 template <typename Reader, typename Each>
-void ReadWatched(Reader& reader, size_t fileSize, ImportStep step, const ImportControl& control, Each&& each) {
-  control.Report(step, 0);
+void ReadWatched(Reader& reader, size_t fileSize, ImportStep step, const ImportControl& control, Each&& each,
+                 double from = 0, double to = 1) {
+  control.Report(step, from);
   while (auto buffer = reader.read()) {
     control.ThrowIfStopped();
-    control.ReportBytes(step, reader.offset(), fileSize);
+    if (fileSize > 0)
+      control.Report(step, from + (to - from) * std::min(1.0, static_cast<double>(reader.offset()) / fileSize));
     each(buffer);
   }
-  control.Report(step, 1);
+  control.Report(step, to);
 }
 
 // The size of the input in bytes for the shares of progress, 0 when unknown.
