@@ -46,6 +46,10 @@ constexpr const char* kImportHelp =
     "The city is written into a temporary folder beside its place and renamed into place\n"
     "at the end (with --replace, swapped with the old city in one step): a failed import\n"
     "leaves nothing behind, and what an interrupted one left is removed by the next.\n"
+    "While it writes, an import holds DATA_ROOT/.CITY.import.lock: a second import of\n"
+    "the name waits up to 5 seconds, then gives up naming the process that holds it (a\n"
+    "lock whose process has died is taken over; anything there that is not a lock file\n"
+    "is refused as a foreign file).\n"
     "Refused as unreadable: XML (also compressed) with a tag, comment or run of text\n"
     "longer than 65536 bytes or a coordinate with an exponent past 1000 (\"1e300\"), and\n"
     "a PBF file that ends inside a block or has bytes after its last block.\n"
@@ -59,8 +63,8 @@ constexpr const char* kImportHelp =
     "within 1000 km of the middle of the data is left out; longitudes are taken around\n"
     "the middle, so that a city across the 180th meridian stays in one piece.\n"
     "Exit 0: imported; 1: the input cannot be read or the city cannot be written (the\n"
-    "reason on stderr); 2: a wrong call or a city of that name already there without\n"
-    "--replace.\n";
+    "reason on stderr; also when another import of the name holds the lock); 2: a wrong\n"
+    "call or a city of that name already there without --replace.\n";
 
 bool ParseNumber(const std::string& text, double& value) {
   char* end = nullptr;
