@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ImportProgress.h"
 #include "OsmImport.h"
 #include "Output.h"
 #include "Projection.h"
@@ -16,11 +17,12 @@ namespace {
 
 constexpr const char* kImportArguments =
     "import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
-    "[--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]";
+    "[--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace] [--progress]";
 
 constexpr const char* kImportHelp =
     "usage: tellurin-cli import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES]\n"
     "                               [--scrambled [--mask 0xNN]] [--bbox MINLON,MINLAT,MAXLON,MAXLAT] [--replace]\n"
+    "                               [--progress]\n"
     "Imports an OpenStreetMap extract INPUT (.osm, .osm.gz, .osm.bz2 or .osm.pbf) as the\n"
     "city folder DATA_ROOT/CITY: streets, buildings, regions, labels, objects with their\n"
     "icons, firms with their information, routes, the keyword list, and Info/about.inf\n"
@@ -43,6 +45,9 @@ constexpr const char* kImportHelp =
     "                    capital first, then by rank and population), else on the\n"
     "                    densest buildings (with --bbox: the middle of its data)\n"
     "  --replace         replace a city folder of that name (kept otherwise)\n"
+    "  --progress        print the step and the share of the file read on stderr, at\n"
+    "                    most once a second, one a line (\"reading data 34%\"); on a\n"
+    "                    terminal it is shown without --progress, on one line written over\n"
     "The city is written into a temporary folder beside its place and renamed into place\n"
     "at the end (with --replace, swapped with the old city in one step): a failed import\n"
     "leaves nothing behind, and what an interrupted one left is removed by the next.\n"
@@ -96,13 +101,13 @@ bool ParseMask(const std::string& text, unsigned char& mask) {
 }
 
 // False with the reason when the arguments make no import.
-bool ParseOptions(int argc, char** argv, ImportOptions& o, std::string& error) {
+bool ParseOptions(int argc, char** argv, ImportOptions& o, bool& progress, std::string& error) {
   bool haveMask = false;
   o.Mask = kScrambleMask;
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--scrambled" || arg == "--replace") {
-      (arg == "--scrambled" ? o.Scrambled : o.Replace) = true;
+    if (arg == "--scrambled" || arg == "--replace" || arg == "--progress") {
+      (arg == "--scrambled" ? o.Scrambled : arg == "--replace" ? o.Replace : progress) = true;
       continue;
     }
     if (arg.rfind("--", 0) != 0) {
@@ -175,13 +180,21 @@ int RunImportOsmCommand(int argc, char** argv) {
     return 0;
   }
   ImportOptions options;
+  bool progressAsked = false;
   std::string error;
-  if (!ParseOptions(argc, argv, options, error)) {
+  if (!ParseOptions(argc, argv, options, progressAsked, error)) {
     std::fprintf(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
     return cli::Usage(kImportArguments);
   }
   cli::EnsureApplication();
-  const ImportResult result = ImportOsm(options);
+  const bool terminal = StderrIsTerminal();
+  ImportProgress progress(stderr, terminal);
+  const ImportControl control(
+      progressAsked || terminal
+          ? ImportControl::ProgressFn([&progress](ImportStep step, double share) { progress.Show(step, share); })
+          : ImportControl::ProgressFn());
+  const ImportResult result = ImportOsm(options, control);
+  progress.Finish();
   switch (result.Result) {
     case ImportResult::Outcome::Imported:
       PrintSummary(result, options.Scrambled);
