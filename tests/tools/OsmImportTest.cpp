@@ -635,7 +635,8 @@ std::set<std::string> EntriesOf(const fs::path& dir) {
 }
 
 // An import killed at any step of the replacement leaves a whole city under
-// the name, the old or the new, and the next import clears what it left.
+// the name, the old or the new, and the next import clears what it left,
+// taking over the lock of the dead one.
 TEST_F(OsmImport, AReplacementStoppedAtAnyStepLeavesAWholeCityAndTheNextClearsUp) {
   struct Case {
     std::string Stop;
@@ -653,7 +654,9 @@ TEST_F(OsmImport, AReplacementStoppedAtAnyStepLeavesAWholeCityAndTheNextClearsUp
     EXPECT_EQ(stopped.exitCode, 75) << c.Stop << stopped.err;
     EXPECT_EQ(fs::exists(city / "mine.txt"), !c.NewCityInPlace) << c.Stop;
     EXPECT_NE(ReadBytes(city / "Info" / "about.inf"), c.NewCityInPlace ? "old" : "") << c.Stop;
-    EXPECT_EQ(EntriesOf(other.Path()).size(), 2u) << c.Stop << ": the other copy is left beside it";
+    const std::set<std::string> left = EntriesOf(other.Path());
+    EXPECT_EQ(left.size(), 3u) << c.Stop << ": the other copy is left beside it";
+    EXPECT_EQ(left.count("." + kCity + ".import.lock"), 1u) << c.Stop << ": and the lock of the killed import";
 
     const CliResult next = Import(kData / "town.osm", other.Path(), {"--replace"});
     EXPECT_EQ(next.exitCode, 0) << c.Stop << next.err;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ImportProgress.h"
 #include "OsmImport.h"
 #include "Output.h"
 #include "PlaceList.h"
@@ -19,13 +20,14 @@ namespace {
 
 constexpr const char* kImportArguments =
     "import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
-    "[--bbox MINLON,MINLAT,MAXLON,MAXLAT | --city NAME] [--replace]\n"
+    "[--bbox MINLON,MINLAT,MAXLON,MAXLAT | --city NAME] [--replace] [--progress]\n"
     "       tellurin-cli import-osm INPUT --list-places";
 
 constexpr const char* kImportHelp =
     "usage: tellurin-cli import-osm INPUT [--out DATA_ROOT] --name CITY [--unit METRES]\n"
     "                               [--scrambled [--mask 0xNN]]\n"
     "                               [--bbox MINLON,MINLAT,MAXLON,MAXLAT | --city NAME] [--replace]\n"
+    "                               [--progress]\n"
     "       tellurin-cli import-osm INPUT --list-places\n"
     "Imports an OpenStreetMap extract INPUT (.osm, .osm.gz, .osm.bz2 or .osm.pbf) as the\n"
     "city folder DATA_ROOT/CITY: streets, buildings, regions, labels, objects with their\n"
@@ -63,9 +65,16 @@ constexpr const char* kImportHelp =
     "                    place<TAB>NAME<TAB>KIND<TAB>POPULATION<TAB>LAT<TAB>LON\n"
     "                    (POPULATION 0 when not given); writes no city\n"
     "  --replace         replace a city folder of that name (kept otherwise)\n"
+    "  --progress        print the step and the share of the file read on stderr, at\n"
+    "                    most once a second, one a line (\"reading data 34%\"); on a\n"
+    "                    terminal it is shown without --progress, on one line written over\n"
     "The city is written into a temporary folder beside its place and renamed into place\n"
     "at the end (with --replace, swapped with the old city in one step): a failed import\n"
     "leaves nothing behind, and what an interrupted one left is removed by the next.\n"
+    "While it writes, an import holds DATA_ROOT/.CITY.import.lock: a second import of\n"
+    "the name waits up to 5 seconds, then gives up naming the process that holds it (a\n"
+    "lock whose process has died is taken over; anything there that is not a lock file\n"
+    "is refused as a foreign file).\n"
     "Refused as unreadable: XML (also compressed) with a tag, comment or run of text\n"
     "longer than 65536 bytes or a coordinate with an exponent past 1000 (\"1e300\"), and\n"
     "a PBF file that ends inside a block or has bytes after its last block.\n"
@@ -81,8 +90,8 @@ constexpr const char* kImportHelp =
     "within 1000 km of the middle of the data is left out; longitudes are taken around\n"
     "the middle, so that a city across the 180th meridian stays in one piece.\n"
     "Exit 0: imported; 1: the input cannot be read or the city cannot be written (the\n"
-    "reason on stderr); 2: a wrong call or a city of that name already there without\n"
-    "--replace.\n";
+    "reason on stderr; also when another import of the name holds the lock); 2: a wrong\n"
+    "call or a city of that name already there without --replace.\n";
 
 bool ParseNumber(const std::string& text, double& value) {
   char* end = nullptr;
@@ -114,13 +123,13 @@ bool ParseMask(const std::string& text, unsigned char& mask) {
 }
 
 // False with the reason when the arguments make no import (nor list).
-bool ParseOptions(int argc, char** argv, ImportOptions& o, bool& listPlaces, std::string& error) {
+bool ParseOptions(int argc, char** argv, ImportOptions& o, bool& listPlaces, bool& progress, std::string& error) {
   bool haveMask = false;
   o.Mask = kScrambleMask;
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--scrambled" || arg == "--replace") {
-      (arg == "--scrambled" ? o.Scrambled : o.Replace) = true;
+    if (arg == "--scrambled" || arg == "--replace" || arg == "--progress") {
+      (arg == "--scrambled" ? o.Scrambled : arg == "--replace" ? o.Replace : progress) = true;
       continue;
     }
     if (arg == "--list-places") {
@@ -230,15 +239,23 @@ int RunImportOsmCommand(int argc, char** argv) {
     return 0;
   }
   ImportOptions options;
+  bool progressAsked = false;
   std::string error;
   bool listPlaces = false;
-  if (!ParseOptions(argc, argv, options, listPlaces, error)) {
+  if (!ParseOptions(argc, argv, options, listPlaces, progressAsked, error)) {
     std::fprintf(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
     return cli::Usage(kImportArguments);
   }
   if (listPlaces) return ListPlaces(options);
   cli::EnsureApplication();
-  const ImportResult result = ImportOsm(options);
+  const bool terminal = StderrIsTerminal();
+  ImportProgress progress(stderr, terminal);
+  const ImportControl control(
+      progressAsked || terminal
+          ? ImportControl::ProgressFn([&progress](ImportStep step, double share) { progress.Show(step, share); })
+          : ImportControl::ProgressFn());
+  const ImportResult result = ImportOsm(options, control);
+  progress.Finish();
   switch (result.Result) {
     case ImportResult::Outcome::Imported:
       PrintSummary(result, options.Scrambled);

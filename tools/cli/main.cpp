@@ -35,7 +35,7 @@ const Command kCommands[] = {
     {"here", "CITY_DIR X,Y [--scale S] [--found-firms KEY]", RunHereCommand},
     {"import-osm",
      "INPUT [--out DATA_ROOT] --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
-     "[--bbox MINLON,MINLAT,MAXLON,MAXLAT | --city NAME] [--replace]; INPUT --list-places",
+      "[--bbox MINLON,MINLAT,MAXLON,MAXLAT | --city NAME] [--replace] [--progress]; INPUT --list-places",
      RunImportOsmCommand},
 };
 

@@ -3,8 +3,9 @@
 #include <filesystem>
 #include <string>
 
-// fsync of every file and folder under `dir` and of `dir` itself, links not
-// followed; false with the reason on the first failure.
+// Everything under `dir` and `dir` itself onto the disk, links not followed:
+// on Linux one syncfs of its file system, elsewhere a flush of every file and
+// folder; false with the reason on the first failure.
 bool SyncTree(const std::filesystem::path& dir, std::string& error);
 // fsync of one folder, so that a rename in it is on disk.
 bool SyncFolder(const std::filesystem::path& dir, std::string& error);

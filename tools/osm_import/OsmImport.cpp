@@ -151,7 +151,10 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
   how.PlainWhenTooLong = true;
   control.Report(ImportStep::Writing, 0);
   control.ThrowIfStopped();
-  const bool written = folder.Create(error) && WriteCityData(city.Map, folder.Temporary(), how, result.Counts, error);
+  if (!folder.Create(error, control)) return Fail(Outcome::Failed, error, std::move(result.Report));
+  // Under the lock again: another import of the name may have put its city there meanwhile.
+  if (!CheckCall(o, error)) return Fail(Outcome::BadCall, error, std::move(result.Report));
+  const bool written = WriteCityData(city.Map, folder.Temporary(), how, result.Counts, error);
   ForgetRecords(city.Map);  // the picture reads the city from its files
   QImage picture;
   // Publishing is the last moment to stop: once the folder is swapped in,

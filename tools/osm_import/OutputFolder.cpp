@@ -67,20 +67,21 @@ void StopIfAsked(const char* step) {
 }  // namespace
 
 OutputFolder::OutputFolder(fs::path dataRoot, std::string cityName)
-    : dataRoot_(std::move(dataRoot)), cityName_(std::move(cityName)) {}
+    : dataRoot_(std::move(dataRoot)), cityName_(std::move(cityName)), lock_(dataRoot_, cityName_) {}
 
 OutputFolder::~OutputFolder() {
   std::error_code ec;
   if (!published_ && !temporary_.empty()) fs::remove_all(temporary_, ec);
 }
 
-bool OutputFolder::Create(std::string& error) {
+bool OutputFolder::Create(std::string& error, const ImportControl& control) {
   std::error_code ec;
   fs::create_directories(dataRoot_, ec);
   if (ec) {
     error = NativeString(dataRoot_) + ": cannot be made (" + ec.message() + ")";
     return false;
   }
+  if (!lock_.Take(control, error)) return false;
   RemoveLeftovers();
   return MakeUniqueFolder(dataRoot_, "." + cityName_ + ".import-", temporary_, error);
 }

@@ -6,7 +6,9 @@
 // by swapping the two folders in one step, so that the name always holds a
 // whole city, the old or the new.  Leftovers of an import that was killed
 // (".NAME.import-*", ".NAME.old-*") are removed by the next import of the
-// same city; two imports of one city at the same time are not supported.
+// same city.  The folder holds the city name's ImportLock from before it
+// removes them until the city is in place or the temporary folder is gone,
+// so two imports of one city at once never take each other's folders.
 //
 // Folders and files get the modes the umask gives (0755 and 0644 under 022),
 // so that a city imported into a shared data root is readable by all.
@@ -16,6 +18,8 @@
 #include <filesystem>
 #include <string>
 
+#include "ImportControl.h"
+#include "ImportLock.h"
 #include "mapdata/NativeName.h"
 
 class OutputFolder {
@@ -28,8 +32,10 @@ class OutputFolder {
 
   std::filesystem::path Target() const { return dataRoot_ / NativePath(cityName_); }
   // Makes the temporary folder (and the data root, if missing), after
-  // removing what interrupted imports of this city left.
-  bool Create(std::string& error);
+  // taking the lock of the city's name (waiting for another import of it,
+  // and stopping when the control asks) and removing what interrupted
+  // imports of this city left.
+  bool Create(std::string& error, const ImportControl& control = UnwatchedImport());
   const std::filesystem::path& Temporary() const { return temporary_; }
   // Flushes the temporary folder to disk and puts it in the target's place;
   // an existing target is replaced when `replace`, else the call fails and
@@ -43,6 +49,7 @@ class OutputFolder {
 
   std::filesystem::path dataRoot_;
   std::string cityName_;
+  ImportLock lock_;  // let go after the destructor removed the temporary folder
   std::filesystem::path temporary_;
   bool published_ = false;
 };
