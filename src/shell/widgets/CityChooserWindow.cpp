@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QThread>
 #include <QToolButton>
 
@@ -22,6 +25,8 @@
 #include "mapdata/PictureLoader.h"
 #include "shell/CityAbout.h"
 #include "shell/CityList.h"
+#include "shell/import/CityNaming.h"
+#include "shell/widgets/CityImportWindow.h"
 #include "shell/widgets/HandlerGuard.h"
 #include "shell/widgets/MapWindow.h"
 #include "shell/widgets/WidgetKit.h"
@@ -49,7 +54,8 @@ QImage SplashPicture() {
 
 CityChooserWindow::CityChooserWindow(const fs::path& dataRoot, QWidget* parent) : CityChooserWindow(std::vector<fs::path>{dataRoot}, parent) {}
 
-CityChooserWindow::CityChooserWindow(std::vector<fs::path> dataRoots, QWidget* parent) : QWidget(parent), dataRoots_(std::move(dataRoots)) {
+CityChooserWindow::CityChooserWindow(std::vector<fs::path> dataRoots, QWidget* parent)
+    : QWidget(parent), ImportRoot(ImportDataRoot(dataRoots, UserDataRoot())), dataRoots_(std::move(dataRoots)) {
   InitShellResources();
   RegisterStandardPictureDecoders();
   setObjectName("TForm1");
@@ -110,6 +116,13 @@ void CityChooserWindow::BuildControls() {
   MemoCityInfo->setReadOnly(true);
   MemoCityInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   MemoCityInfo->setGeometry(190, 222, 355, 150);
+
+  AddCityButton = new QToolButton(this);
+  AddCityButton->setObjectName("AddCityButton");
+  AddCityButton->setText(Ui("Добавить город из OpenStreetMap…"));
+  AddCityButton->setToolTip(Ui("Импортировать город из файла данных OpenStreetMap"));
+  AddCityButton->setGeometry(8, 380, 220, 28);
+  connect(AddCityButton, &QToolButton::clicked, this, [this] { AddCityClick(); });
 
   Load = new QToolButton(this);
   Load->setObjectName("Load");
@@ -196,16 +209,54 @@ void CityChooserWindow::FormCreate() {
     bar->setPalette(p);
   }
   ListCities();
+  QCoreApplication::processEvents();
 }
 
 void CityChooserWindow::ListCities() {
-  for (const CityLocation& city : FindCities(dataRoots_)) {
-    auto* item = new QListWidgetItem(DisplayName(city.CityName), ListView);
-    item->setData(kCityNameRole, QByteArray::fromStdString(city.CityName));
-    item->setData(kCityRootRole, QByteArray::fromStdString(NativeString(city.DataRoot)));
+  const std::string shown = CityDirName;
+  const bool selected = !ListView->selectedItems().isEmpty();
+  {
+    const QSignalBlocker quiet(ListView->selectionModel());
+    ListView->clear();
+    for (const CityLocation& city : FindCities(dataRoots_)) {
+      auto* item = new QListWidgetItem(DisplayName(city.CityName), ListView);
+      item->setData(kCityNameRole, QByteArray::fromStdString(city.CityName));
+      item->setData(kCityRootRole, QByteArray::fromStdString(NativeString(city.DataRoot)));
+    }
   }
-  QCoreApplication::processEvents();
-  if (ListView->count() > 0) ShowCity(0);
+  const int row = ListRowOf(shown);
+  if (row >= 0 && selected)
+    ListView->setCurrentRow(row);  // the selection follows and shows the city
+  else if (row >= 0)
+    ShowCity(row);
+  else if (ListView->count() > 0)
+    ShowCity(0);
+  else
+    ShowNoCity();
+}
+
+int CityChooserWindow::ListRowOf(const std::string& cityDirName) const {
+  if (cityDirName.empty()) return -1;
+  for (int i = 0; i < ListView->count(); ++i)
+    if (ListView->item(i)->data(kCityNameRole).toByteArray().toStdString() == cityDirName) return i;
+  return -1;
+}
+
+// The list went empty: nothing to show or load.
+void CityChooserWindow::ShowNoCity() {
+  CityDirName.clear();
+  CityDataRoot.clear();
+  cityTitle_.clear();
+  ImageCity->hide();
+  CityNameLabel->setText(Ui("Имя города"));
+  MemoCityInfo->setPlainText(Ui("Информация о городе."));
+  Load->setEnabled(false);
+}
+
+// Another program or window may have added or removed cities meanwhile.
+void CityChooserWindow::showEvent(QShowEvent* event) {
+  ListCities();
+  QWidget::showEvent(event);
 }
 
 void CityChooserWindow::ShowCity(int index) {
@@ -265,12 +316,8 @@ void CityChooserWindow::ListViewDblClick() {
 }
 
 void CityChooserWindow::SelectCity(const std::string& cityDirName) {
-  if (cityDirName.empty()) return;
-  for (int i = 0; i < ListView->count(); ++i) {
-    if (ListView->item(i)->data(kCityNameRole).toByteArray().toStdString() != cityDirName) continue;
-    ListView->setCurrentRow(i);  // the selection follows and shows the city
-    return;
-  }
+  const int row = ListRowOf(cityDirName);
+  if (row >= 0) ListView->setCurrentRow(row);  // the selection follows and shows the city
 }
 
 void CityChooserWindow::ExitClick() { close(); }
@@ -290,7 +337,46 @@ void CityChooserWindow::ShowProgress(const LoadProgress& progress) {
   PanelStartImage->repaint();
 }
 
+void CityChooserWindow::AddCityFrom(QWidget* owner) {
+  if (importWindow_) {
+    importWindow_->raise();
+    return;
+  }
+  const QString file = AskOsmFile ? AskOsmFile() : AskOsmFileDialog(owner);
+  if (file.isEmpty()) return;
+  auto* window = new CityImportWindow(dataRoots_, ImportRoot, owner);
+  window->MessageSink = MessageSink;
+  window->AskReplace = AskReplace;
+  window->CityAdded = [this](const std::string& name) { OpenAddedCity(name); };
+  connect(window, &QDialog::finished, this, [this, window] {
+    importWindow_ = nullptr;
+    window->deleteLater();
+    if (isVisible()) ListCities();
+  });
+  importWindow_ = window;
+  window->open();
+  window->ListPlacesOf(PathFromQString(file));
+}
+
+CityImportWindow* CityChooserWindow::ImportWindow() const { return importWindow_; }
+
+QString CityChooserWindow::AskOsmFileDialog(QWidget* owner) {
+  return QFileDialog::getOpenFileName(owner, Ui("Файл данных OpenStreetMap"),
+                                      QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+                                      Ui("Данные OpenStreetMap (*.osm *.osm.gz *.osm.bz2 *.osm.pbf);;Все файлы (*)"));
+}
+
+// The city is loaded as a click on «Загрузить» loads it, from this window,
+// which shows the load's progress.
+void CityChooserWindow::OpenAddedCity(const std::string& cityDirName) {
+  if (mapWindow_ && mapWindow_->isVisible()) mapWindow_->OnMainMenuClicked();
+  ListCities();
+  SelectCity(cityDirName);
+  if (CityDirName == cityDirName && CityDataRoot == ImportRoot && Load->isEnabled()) LoadClick();
+}
+
 void CityChooserWindow::closeEvent(QCloseEvent* event) {
+  if (importWindow_) importWindow_->StopAndWait();
   event->accept();
   if (EndProgram)
     EndProgram();

@@ -2,6 +2,7 @@
 // The city-selection window, the application's main window: the list of cities
 // found under the data root, the chosen city's title, description and picture,
 // and the progress panel that covers the window while a city loads.
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -18,6 +19,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QToolButton;
 class QFrame;
+class CityImportWindow;
 class MapWindow;
 struct LoadProgress;
 
@@ -32,7 +34,16 @@ class CityChooserWindow : public QWidget {
   std::function<void(const std::string&)> MessageSink;
   // Ends the program (closing this window); unset, the event loop quits.
   std::function<void()> EndProgram;
+  // The OpenStreetMap file to add a city from (empty: none); unset, a file dialog asks.
+  std::function<QString()> AskOsmFile;
+  // Whether a city of that name (UTF-8) may be replaced; unset, a question box asks.
+  std::function<bool(const std::string& name)> AskReplace;
+  // Where cities added from OpenStreetMap go: the user's own data root when
+  // listed (as for tellurin-cli import-osm), else the first root listed.
+  fs::path ImportRoot;
 
+  // Lists the cities of the data roots again, keeping the city shown (and
+  // its selection) where it is still listed.
   void ListCities();
   void ShowCity(int index);
   void ListViewSelectItem(int index, bool selected);
@@ -40,6 +51,13 @@ class CityChooserWindow : public QWidget {
   // A double click or Enter on a city in the list loads it as Load does.
   void ListViewDblClick();
   void ExitClick();
+  // «Добавить город из OpenStreetMap…»: asks for the file and opens the
+  // import window over `owner` (this window or the map window); the city
+  // added is listed and loaded.
+  void AddCityClick() { AddCityFrom(this); }
+  void AddCityFrom(QWidget* owner);
+  // The import window while it is open, else nullptr.
+  CityImportWindow* ImportWindow() const;
   // Shows and highlights the listed city of that directory name; a name not
   // in the list changes nothing.
   void SelectCity(const std::string& cityDirName);
@@ -59,6 +77,7 @@ class CityChooserWindow : public QWidget {
   QLabel* CityNameLabel;
   QPlainTextEdit* MemoCityInfo;
   QLabel* ImageCity;
+  QToolButton* AddCityButton;
   QToolButton* Load;
   QToolButton* Exit;
   QFrame* PanelStartImage;
@@ -70,6 +89,7 @@ class CityChooserWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -77,9 +97,14 @@ class CityChooserWindow : public QWidget {
   void BuildProgressPanel();
   void FormCreate();
   void Report(const std::string& utf8Text);
+  void ShowNoCity();
+  int ListRowOf(const std::string& cityDirName) const;
+  QString AskOsmFileDialog(QWidget* owner);
+  void OpenAddedCity(const std::string& cityDirName);
 
   std::vector<fs::path> dataRoots_;
   MapWindow* mapWindow_ = nullptr;
   std::string cityTitle_;  // the shown title as read from about.inf (Windows-1251 bytes)
   ProgressPacing progressPacing_;  // repaints of the progress panel during a load
+  QPointer<CityImportWindow> importWindow_;
 };

@@ -100,6 +100,7 @@ void MapWindow::BuildMenu() {
 
   QMenu* file = AddSubmenu(this, "FileMenu", "Файл");
   menuItems_.push_back(AddItem(file, "N19", "Главное меню"));
+  menuItems_.push_back(AddItem(file, "AddCityItem", "Добавить город из OpenStreetMap…"));
   file->addSeparator();
   menuItems_.push_back(AddItem(file, "SaveImageItem", "Сохранить изображение…"));
   menuItems_.back()->setShortcut(QKeySequence::Save);

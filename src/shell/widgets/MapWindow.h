@@ -91,6 +91,7 @@ class MapWindow : public QMainWindow, public MapHost {
 
   // Menu and tool bar handlers.
   void OnMainMenuClicked();
+  void OnAddCityClicked();  // "Добавить город из OpenStreetMap…": the city window's import
   void OnExitClicked();
   void OnTextItemToggled(bool checked);
   void OnShowObjectsItemToggled(bool checked);

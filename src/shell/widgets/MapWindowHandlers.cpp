@@ -52,6 +52,7 @@ void MapWindow::ConnectHandlers() {
   auto item = [this](const char* name) { return MenuItem(name); };
 
   connect(item("N19"), &QAction::triggered, this, on([this](bool) { OnMainMenuClicked(); }));
+  connect(item("AddCityItem"), &QAction::triggered, this, on([this](bool) { OnAddCityClicked(); }));
   connect(item("N2"), &QAction::triggered, this, [this](bool) { OnExitClicked(); });
   connect(item("N7"), &QAction::triggered, this, on([this](bool c) { OnTextItemToggled(c); }));
   connect(item("AllIconsItem"), &QAction::triggered, this, on([this](bool c) { OnAllIconsItemToggled(c); }));
@@ -252,6 +253,10 @@ void MapWindow::OnMainMenuClicked() {
   if (cityChooser_) cityChooser_->ReturnFromMap();
   hide();
   if (cityChooser_) cityChooser_->show();
+}
+
+void MapWindow::OnAddCityClicked() {
+  if (cityChooser_) cityChooser_->AddCityFrom(this);
 }
 
 void MapWindow::OnExitClicked() { close(); }

@@ -53,7 +53,7 @@ class HelpWindow_ : public ::testing::Test {
 };
 
 TEST_F(HelpWindow_, TreeHoldsTheTwentyFourTopicsInOrder) {
-  ASSERT_EQ(form.NodeCount(), 30);  // the added topics follow the 24
+  ASSERT_EQ(form.NodeCount(), 31);  // the added topics follow the 24
   EXPECT_EQ(form.windowTitle(), U("Помощь"));
   EXPECT_EQ(form.size(), QSize(688, 288));
   EXPECT_EQ(form.TopicTree->topLevelItemCount(), 4);
@@ -106,7 +106,8 @@ TEST_F(HelpWindow_, ObjectsButtonAndObjectsMenuShowTheSameTextInDifferentPanels)
 }
 
 // The topics of the keyboard, the whole city, "Что здесь?", the saved and
-// printed map and the sorted lists follow the fixed tree in a group of their own.
+// printed map, the sorted lists and the city of one's own follow the fixed
+// tree in a group of their own.
 TEST_F(HelpWindow_, AddedTopicsFollowTheFixedTree) {
   EXPECT_EQ(form.Node(24)->text(0), U("Работа с картой"));
   EXPECT_EQ(form.Node(24)->parent(), nullptr);
@@ -116,8 +117,9 @@ TEST_F(HelpWindow_, AddedTopicsFollowTheFixedTree) {
                                                         {"Весь город", "клавише Home"},
                                                         {"Что здесь?", "\"Копировать координаты\""},
                                                         {"Сохранение и печать", "\"Печать…\""},
-                                                        {"Сортировка списков", "\"10а\" после \"10\""}};
-  for (int i = 0; i < 5; ++i) {
+                                                        {"Сортировка списков", "\"10а\" после \"10\""},
+                                                        {"Свой город", "\"Добавить город из OpenStreetMap…\""}};
+  for (int i = 0; i < 6; ++i) {
     const int node = 25 + i;
     EXPECT_EQ(form.Node(node)->parent(), form.Node(24));
     EXPECT_EQ(form.Node(node)->text(0), U(topics[i].first));

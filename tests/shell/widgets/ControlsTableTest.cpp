@@ -16,6 +16,7 @@
 #include <string>
 
 #include "shell/widgets/AppWindows.h"
+#include "shell/widgets/CityImportWindow.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -62,9 +63,10 @@ std::map<std::string, std::string> NamesInWindow(const QWidget& window) {
 TEST(ControlsTable, NamesEveryControlOfEveryWindowAndNoOther) {
   TempDir root;
   AppWindows w({root.Path() / "Base"});
+  const CityImportWindow import({root.Path() / "Base"}, root.Path() / "Base");
   const std::map<std::string, const QWidget*> windows = {
       {"CityChooserWindow", &w.CityChooser}, {"MapWindow", &w.Map},   {"FirmPictureWindow", &w.FirmPicture},
-      {"AboutWindow", &w.About},             {"HelpWindow", &w.Help}};
+      {"AboutWindow", &w.About},             {"HelpWindow", &w.Help}, {"CityImportWindow", &import}};
   const Names table = NamesInTable(TELLURIN_CONTROLS_TABLE);
   for (const auto& [title, window] : windows) {
     const auto found = NamesInWindow(*window);

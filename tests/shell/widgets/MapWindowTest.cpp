@@ -56,8 +56,8 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
   QMenu* file = TopMenu(f, 0);
   EXPECT_EQ(file->title(), U("Файл"));
   // The added commands stand between the first items, which keep their order.
-  EXPECT_EQ(Entries(file), (QStringList{U("Главное меню"), "-", U("Сохранить изображение…"), U("Печать…"), "-",
-                                        U("Выход")}));
+  EXPECT_EQ(Entries(file), (QStringList{U("Главное меню"), U("Добавить город из OpenStreetMap…"), "-",
+                                        U("Сохранить изображение…"), U("Печать…"), "-", U("Выход")}));
   QMenu* map = TopMenu(f, 1);
   EXPECT_EQ(map->title(), U("Карта"));
   EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), U("Все значки"), "-", U("Маршруты>"), "-",

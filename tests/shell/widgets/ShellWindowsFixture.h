@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mapdata/Cp1251.h"
+#include "mapdata/NativeName.h"
 #include "render/ViewTransform.h"
 #include "shell/widgets/CityChooserWindow.h"
 #include "shell/widgets/MapWindow.h"
@@ -38,7 +39,7 @@ inline void WriteAbout(const std::filesystem::path& root, const std::string& cit
                        const std::vector<std::string>& utf8Lines) {
   std::string bytes;
   for (const std::string& line : utf8Lines) bytes += cp1251::FromUtf8(line) + "\r\n";
-  WriteBytes(root / city / "Info" / "about.inf", bytes);
+  WriteBytes(root / NativePath(city) / "Info" / "about.inf", bytes);
 }
 
 struct ShellWindows {
