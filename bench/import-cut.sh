@@ -4,7 +4,7 @@
 # (osmium-tool, measured beside it, never needed by the import), run one after
 # the other on the same file in one run.  Regions are made by
 # tellurin-osm-synth (--blocks N: a city of N x N blocks of 150 x 120 m,
-# about 0.58 GB of PBF for 1000, 1.2 GB for 1400, 2.3 GB for 2000), under
+# about 0.58 GB of PBF for 1000, 1.14 GB for 1400, 2.3 GB for 2000), under
 # WORK_DIR, deleted at the end unless --keep.
 #
 #   bench/import-cut.sh BUILD_DIR [--blocks N]... [--work WORK_DIR] [--keep]

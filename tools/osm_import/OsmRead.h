@@ -36,8 +36,8 @@ void ReadWatched(Reader& reader, size_t fileSize, ImportStep step, const ImportC
   control.Report(step, from);
   while (auto buffer = reader.read()) {
     control.ThrowIfStopped();
-    if (fileSize > 0)
-      control.Report(step, from + (to - from) * std::min(1.0, static_cast<double>(reader.offset()) / fileSize));
+    const double read = fileSize > 0 ? std::min(1.0, static_cast<double>(reader.offset()) / fileSize) : 0.0;
+    control.Report(step, from + (to - from) * read);
     each(buffer);
   }
   control.Report(step, to);
