@@ -76,7 +76,7 @@ void BM_AssembleCityRecords(benchmark::State& state) {
     state.ResumeTiming();
     AssembledCity city;
     std::string error;
-    if (!AssembleCity(copy, {"Город", kDefaultUnit, std::nullopt, std::nullopt, {}}, city, error)) state.SkipWithError(error.c_str());
+    if (!AssembleCity(copy, {"Город", kDefaultUnit, std::nullopt, std::nullopt, {}, nullptr}, city, error)) state.SkipWithError(error.c_str());
     records = city.Map.Streets.size() + city.Map.Buildings.size() + city.Map.Regions.size() + city.Map.Labels.size() +
               city.Map.Objects.size() + city.Map.Firms.size() + city.Map.Routes.size();
   }

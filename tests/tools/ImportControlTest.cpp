@@ -57,21 +57,26 @@ TEST(ImportControl, StepsComeInOrderWithSharesThatOnlyGrow) {
   EXPECT_EQ(reports.back(), std::make_pair(ImportStep::Publishing, 1.0));
 }
 
-// Stopped when a step begins, the import ends as cancelled and the data root
+// Stopped when a step begins or within the assembly, the import ends as cancelled and the data root
 // holds what it held: nothing, or the old city untouched.
 TEST(ImportControl, AStopAtAnyStepLeavesTheDataRootAsItWas) {
   for (const bool oldCity : {false, true}) {
-    for (const ImportStep stopAt : {ImportStep::ReadingRelations, ImportStep::ReadingData, ImportStep::Assembling,
-                                    ImportStep::Writing, ImportStep::Drawing, ImportStep::Publishing}) {
-      SCOPED_TRACE(std::to_string(static_cast<int>(stopAt)) + (oldCity ? " over an old city" : ""));
+    // A step and the share of it at which the stop is asked for: a step's
+    // beginning, or the middle of the assembly, which is not a read.
+    for (const auto& [stopAt, atShare] : std::vector<std::pair<ImportStep, double>>{
+             {ImportStep::ReadingRelations, 0}, {ImportStep::ReadingData, 0}, {ImportStep::Assembling, 0},
+             {ImportStep::Assembling, 0.5}, {ImportStep::Writing, 0}, {ImportStep::Drawing, 0},
+             {ImportStep::Publishing, 0}}) {
+      SCOPED_TRACE(std::to_string(static_cast<int>(stopAt)) + " at " + std::to_string(atShare) +
+                   (oldCity ? " over an old city" : ""));
       TempDir root;
       if (oldCity) {
         ASSERT_EQ(ImportOsm(Options(root.Path())).Result, ImportResult::Outcome::Imported);
       }
       const std::map<fs::path, std::string> before = Entries(root.Path());
       ImportControl* self = nullptr;
-      ImportControl control([&](ImportStep step, double) {
-        if (step == stopAt) {
+      ImportControl control([&](ImportStep step, double share) {
+        if (step == stopAt && share >= atShare) {
           self->RequestStop();
         }
       });

@@ -30,7 +30,7 @@ std::string CityOf(Features features, const GeoBox& box) {
   std::ostringstream out;
   AssembledCity city;
   std::string error;
-  if (AssembleCity(features, {"Город", kDefaultUnit, box, std::nullopt, {{"Город", false}}}, city, error)) {
+  if (AssembleCity(features, {"Город", kDefaultUnit, box, std::nullopt, {{"Город", false}}, nullptr}, city, error)) {
     TempDir dir;
     RecordCounts counts;
     if (!WriteCityData(city.Map, dir.Path(), {}, counts, error)) return error;

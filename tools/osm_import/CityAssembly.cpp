@@ -78,24 +78,32 @@ class CityBuilder {
     city_.Title = text_.Field(o_.Name, kMaxPlainField);
     // Each kind of feature is let go as soon as it has become records: a big
     // city is never held twice.
+    Stage(1);
     AddLabels();
+    Stage(2);
     {
       const AddressIndex addresses(f_.Buildings);
       AddressFirms(addresses);  // from the streets too, before they become records
+      Stage(3);
       AddLines();
       Release(f_.Lines);
+      Stage(4);
       AddObjects(addresses);
       AddFirms();
     }
     Release(f_.Objects);
     Release(f_.Firms);
+    Stage(5);
     AddBuildings();
     Release(f_.Buildings);
+    Stage(6);
     AddRegions();
     Release(f_.Regions);
+    Stage(7);
     AddRoutes();
     Release(f_.Routes);
     AddKeywordsAndAbout();
+    Stage(8);
     FindCityBox();
     if (city_.Streets.empty() && city_.Buildings.empty() && city_.Regions.empty() && city_.Objects.empty() &&
         city_.Firms.empty() && city_.Routes.empty()) {
@@ -106,6 +114,15 @@ class CityBuilder {
   }
 
  private:
+  static constexpr int kStages = 8;
+
+  // The share done after `done` of the stages; a stop asked for is taken here.
+  void Stage(int done) const {
+    if (!o_.Control) return;
+    o_.Control->Report(ImportStep::Assembling, static_cast<double>(done) / kStages);
+    o_.Control->ThrowIfStopped();
+  }
+
   // The middle of the city: of its streets, buildings and points of interest
   // (borders and routes may run far out of it), else of everything; the
   // middle of the main body of their points, so that what lies far out does

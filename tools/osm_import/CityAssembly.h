@@ -12,6 +12,7 @@
 #include "DataReach.h"
 #include "Features.h"
 #include "GeoBox.h"
+#include "ImportControl.h"
 #include "citywriter/CityModel.h"
 #include "mapdata/GeoReference.h"
 
@@ -21,6 +22,9 @@ struct AssemblyOptions {
   std::optional<GeoBox> Box;    // --bbox
   std::optional<GeoBox> FileBounds;  // the box the file says it covers (FileBounds.h)
   std::vector<CityName> CityNames;   // what the city is called, best first (CityCentre.h)
+  // Told the share of the assembly done between its stages, and asked there
+  // whether to stop (ImportStopped).
+  const ImportControl* Control = nullptr;
 };
 
 struct AssembledCity {

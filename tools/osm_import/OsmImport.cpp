@@ -134,8 +134,10 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
   control.ThrowIfStopped();
   AssembledCity city;
   try {
-    if (!AssembleCity(features, {o.Name, o.Unit, box, ReadFileBounds(o.Input), names}, city, error))
+    if (!AssembleCity(features, {o.Name, o.Unit, box, ReadFileBounds(o.Input), names, &control}, city, error))
       return Fail(Outcome::BadInput, NativeString(o.Input) + ": " + error, features.Report);
+  } catch (const ImportStopped&) {
+    throw;
   } catch (const std::exception& e) {
     return Fail(Outcome::Failed, e.what(), features.Report);
   }
