@@ -1,5 +1,6 @@
 // Two imports of one city name at once, and what may stand at the name of
 // their lock: real tellurin-cli processes on tests/data/osm/town.osm.
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QProcess>
 #include <QSysInfo>
