@@ -174,7 +174,7 @@ void Generate(Emitter& e, const RegionSize& size) {
       Road(e, placed[a], placed[cells[cell]], major[a] && major[cells[cell]], ++number);
   };
   for (size_t c = 0; c < cells.size(); ++c) {
-    const int x = static_cast<int>(c % layout.Side), y = static_cast<int>(c / layout.Side);
+    const int x = static_cast<int>(c % layout.Side);
     if (c == 0) {
       join(0, layout.CityCells);
       join(0, static_cast<size_t>(layout.CityCells) * layout.Side);
