@@ -38,13 +38,9 @@ bool InBox(const osmium::Node& node, const GeoBox& box) {
 template <typename Each>
 void ReadPass(const std::filesystem::path& input, osmium::osm_entity_bits::type kinds, const ImportControl& control,
               double from, double to, Each&& each) {
-  osmium::io::Reader reader{OsmInputFile(input), kinds, osmium::io::read_meta::no};
-  ReadWatched(reader, InputSize(input), ImportStep::ReadingRelations, control,
-              [&](const osmium::memory::Buffer& buffer) {
-                for (const osmium::OSMObject& object : buffer.select<osmium::OSMObject>()) each(object);
-              },
-              from, to);
-  reader.close();
+  ReadFilePass(input, kinds, ImportStep::ReadingRelations, control, from, to, [&](const osmium::memory::Buffer& buffer) {
+    for (const osmium::OSMObject& object : buffer.select<osmium::OSMObject>()) each(object);
+  });
 }
 
 // The nodes in the box, the ways through them with all their nodes, and the

@@ -11,9 +11,12 @@
 #include <filesystem>
 #include <optional>
 
+#include <osmium/io/any_input.hpp>
+
 #include "Features.h"
 #include "GeoBox.h"
 #include "ImportControl.h"
+#include "OsmInputFile.h"
 
 // Throws std::exception with the reason (in libosmium's words) when the file
 // cannot be read or is not OpenStreetMap data, and ImportStopped when the
@@ -48,3 +51,13 @@ size_t InputSize(const std::filesystem::path& input);
 
 // The formats by the name's ending: ".osm", ".osm.gz", ".osm.bz2", ".osm.pbf", ".pbf".
 bool IsOsmFileName(const std::filesystem::path& input);
+
+// One pass over `input` reading only `kinds`, every buffer to `each`, as the
+// share `from` to `to` of `step`.
+template <typename Each>
+void ReadFilePass(const std::filesystem::path& input, osmium::osm_entity_bits::type kinds, ImportStep step,
+                  const ImportControl& control, double from, double to, Each&& each) {
+  osmium::io::Reader reader{OsmInputFile(input), kinds, osmium::io::read_meta::no};
+  ReadWatched(reader, InputSize(input), step, control, each, from, to);
+  reader.close();
+}

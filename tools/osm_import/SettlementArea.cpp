@@ -51,17 +51,20 @@ void SortUnique(std::vector<int64_t>& ids) {
   ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
 }
 
+// The area is found in three passes over the file (relations, ways, nodes),
+// each a third of the step.
+constexpr int kPasses = 3;
+
 template <typename Each>
-void ReadPass(const std::filesystem::path& input, osmium::osm_entity_bits::type kinds, const ImportControl& control,
-              Each&& each) {
-  osmium::io::Reader reader{OsmInputFile(input), kinds, osmium::io::read_meta::no};
-  ReadWatched(reader, InputSize(input), ImportStep::FindingArea, control, each);
-  reader.close();
+void ReadPass(const std::filesystem::path& input, osmium::osm_entity_bits::type kinds, int pass,
+              const ImportControl& control, Each&& each) {
+  ReadFilePass(input, kinds, ImportStep::FindingArea, control, static_cast<double>(pass) / kPasses,
+               static_cast<double>(pass + 1) / kPasses, each);
 }
 
 std::vector<BoundaryRelation> ReadBoundaries(const std::filesystem::path& input, const ImportControl& control) {
   std::vector<BoundaryRelation> boundaries;
-  ReadPass(input, osmium::osm_entity_bits::relation, control, [&](const osmium::memory::Buffer& buffer) {
+  ReadPass(input, osmium::osm_entity_bits::relation, 0, control, [&](const osmium::memory::Buffer& buffer) {
     for (const osmium::Relation& r : buffer.select<osmium::Relation>()) {
       const char* boundary = r.tags()["boundary"];
       if (!boundary || std::string_view(boundary) != "administrative" || IsCountryLevel(r.tags()["admin_level"]))
@@ -87,7 +90,7 @@ std::vector<BoundaryRelation> ReadBoundaries(const std::filesystem::path& input,
 std::vector<BoundaryWay> ReadBoundaryWays(const std::filesystem::path& input, const std::vector<int64_t>& wanted,
                                           const ImportControl& control) {
   std::vector<BoundaryWay> ways;
-  ReadPass(input, osmium::osm_entity_bits::way, control, [&](const osmium::memory::Buffer& buffer) {
+  ReadPass(input, osmium::osm_entity_bits::way, 1, control, [&](const osmium::memory::Buffer& buffer) {
     for (const osmium::Way& w : buffer.select<osmium::Way>()) {
       if (!Has(wanted, w.id())) continue;
       BoundaryWay way{w.id(), {}};
@@ -103,7 +106,7 @@ std::vector<BoundaryWay> ReadBoundaryWays(const std::filesystem::path& input, co
 std::vector<std::optional<GeoPoint>> ReadLocations(const std::filesystem::path& input,
                                                    const std::vector<int64_t>& wanted, const ImportControl& control) {
   std::vector<std::optional<GeoPoint>> at(wanted.size());
-  ReadPass(input, osmium::osm_entity_bits::node, control, [&](const osmium::memory::Buffer& buffer) {
+  ReadPass(input, osmium::osm_entity_bits::node, 2, control, [&](const osmium::memory::Buffer& buffer) {
     for (const osmium::Node& n : buffer.select<osmium::Node>()) {
       const auto found = std::lower_bound(wanted.begin(), wanted.end(), n.id());
       if (found == wanted.end() || *found != n.id() || !n.location().valid()) continue;
