@@ -63,11 +63,15 @@ TEST(ImportControl, AStopAtAnyStepLeavesTheDataRootAsItWas) {
   for (const bool oldCity : {false, true}) {
     // A step and the share of it at which the stop is asked for: a step's
     // beginning, or the middle of the assembly, which is not a read.
-    for (const auto& [stopAt, atShare] : std::vector<std::pair<ImportStep, double>>{
-             {ImportStep::ReadingRelations, 0}, {ImportStep::ReadingData, 0}, {ImportStep::Assembling, 0},
-             {ImportStep::Assembling, 0.5}, {ImportStep::Writing, 0}, {ImportStep::Drawing, 0},
-             {ImportStep::Publishing, 0}}) {
-      SCOPED_TRACE(std::to_string(static_cast<int>(stopAt)) + " at " + std::to_string(atShare) +
+    struct StopPoint {
+      ImportStep Step;
+      double Share;
+    };
+    for (const StopPoint at : std::vector<StopPoint>{{ImportStep::ReadingRelations, 0}, {ImportStep::ReadingData, 0},
+                                                     {ImportStep::Assembling, 0}, {ImportStep::Assembling, 0.5},
+                                                     {ImportStep::Writing, 0}, {ImportStep::Drawing, 0},
+                                                     {ImportStep::Publishing, 0}}) {
+      SCOPED_TRACE(std::to_string(static_cast<int>(at.Step)) + " at " + std::to_string(at.Share) +
                    (oldCity ? " over an old city" : ""));
       TempDir root;
       if (oldCity) {
@@ -76,7 +80,7 @@ TEST(ImportControl, AStopAtAnyStepLeavesTheDataRootAsItWas) {
       const std::map<fs::path, std::string> before = Entries(root.Path());
       ImportControl* self = nullptr;
       ImportControl control([&](ImportStep step, double share) {
-        if (step == stopAt && share >= atShare) {
+        if (step == at.Step && share >= at.Share) {
           self->RequestStop();
         }
       });
