@@ -119,8 +119,7 @@ class CityBuilder {
   // The share done after `done` of the stages; a stop asked for is taken here.
   void Stage(int done) const {
     if (!o_.Control) return;
-    o_.Control->Report(ImportStep::Assembling, static_cast<double>(done) / kStages);
-    o_.Control->ThrowIfStopped();
+    o_.Control->At(ImportStep::Assembling, static_cast<double>(done) / kStages);
   }
 
   // The middle of the city: of its streets, buildings and points of interest

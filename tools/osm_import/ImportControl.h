@@ -4,7 +4,6 @@
 // it runs on), and looks at the stop flag between buffers of the file and
 // between the steps of writing.  A stopped import ends with
 // ImportResult::Outcome::Cancelled and leaves nothing behind.
-#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <exception>
@@ -32,9 +31,10 @@ class ImportControl {
   void Report(ImportStep step, double share) const {
     if (progress_) progress_(step, share);
   }
-  // The share of a file read so far, from the bytes consumed.
-  void ReportBytes(ImportStep step, size_t done, size_t total) const {
-    Report(step, total > 0 ? std::min(1.0, static_cast<double>(done) / static_cast<double>(total)) : 0.0);
+  // Reports where the import is and takes a stop asked for there.
+  void At(ImportStep step, double share) const {
+    Report(step, share);
+    ThrowIfStopped();
   }
   void RequestStop() { stop_.store(true, std::memory_order_relaxed); }
   bool StopRequested() const { return stop_.load(std::memory_order_relaxed); }

@@ -130,8 +130,7 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
   }
   features.Report.Area = areaReport.Area;
   for (const auto& [reason, n] : areaReport.Skipped) features.Report.Skip(reason, n);
-  control.Report(ImportStep::Assembling, 0);
-  control.ThrowIfStopped();
+  control.At(ImportStep::Assembling, 0);
   AssembledCity city;
   try {
     if (!AssembleCity(features, {o.Name, o.Unit, box, ReadFileBounds(o.Input), names, &control}, city, error))
@@ -151,8 +150,7 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
   how.Scrambled = o.Scrambled;
   how.Mask = o.Mask;
   how.PlainWhenTooLong = true;
-  control.Report(ImportStep::Writing, 0);
-  control.ThrowIfStopped();
+  control.At(ImportStep::Writing, 0);
   if (!folder.Create(error, control)) return Fail(Outcome::Failed, error, std::move(result.Report));
   // Under the lock again: another import of the name may have put its city there meanwhile.
   if (!CheckCall(o, error)) return Fail(Outcome::BadCall, error, std::move(result.Report));
@@ -162,8 +160,7 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
   // Publishing is the last moment to stop: once the folder is swapped in,
   // the new city stays.
   const auto step = [&control](ImportStep next) {
-    control.Report(next, 0);
-    control.ThrowIfStopped();
+    control.At(next, 0);
     return true;
   };
   if (!written || !step(ImportStep::Drawing) || !RenderCityPreview(folder.Temporary(), city, picture, error) ||

@@ -1,6 +1,5 @@
 #include "PlaceList.h"
 
-#include <osmium/io/any_input.hpp>
 #include <osmium/osm/node.hpp>
 
 #include <algorithm>
@@ -9,7 +8,6 @@
 #include "CityCentre.h"
 #include "FeatureCollector.h"
 #include "InputCheck.h"
-#include "OsmInputFile.h"
 #include "OsmRead.h"
 #include "mapdata/NativeName.h"
 
@@ -31,10 +29,8 @@ bool ListSettlements(const std::filesystem::path& input, std::vector<SettlementF
   settlements.clear();
   try {
     if (!CheckInput(input, error)) return false;
-    osmium::io::Reader reader{OsmInputFile(input), osmium::osm_entity_bits::node, osmium::io::read_meta::no};
-    ReadWatched(reader, InputSize(input), ImportStep::ListingPlaces, control,
-                [&](const osmium::memory::Buffer& buffer) { CollectSettlements(buffer, settlements); });
-    reader.close();
+    ReadFilePass(input, osmium::osm_entity_bits::node, ImportStep::ListingPlaces, control, 0, 1,
+                 [&](const osmium::memory::Buffer& buffer) { CollectSettlements(buffer, settlements); });
   } catch (const ImportStopped&) {
     throw;
   } catch (const std::exception& e) {
