@@ -89,10 +89,8 @@ std::string NoSuchSettlement(const ImportOptions& o, const SettlementChoice& cho
 std::optional<ImportResult> FindRegionCut(const ImportOptions& o, const ImportControl& control,
                                           std::optional<GeoBox>& box, std::vector<CityName>& names,
                                           ImportReport& report) {
-  std::vector<SettlementFeature> settlements;
-  std::string error;
-  if (!ListSettlements(o.Input, settlements, error, control)) return Fail(Outcome::BadInput, error);
-  const SettlementChoice choice = ChooseSettlement(settlements, o.City, o.CityId);
+  const RegionMap region = ReadRegion(o.Input, control);
+  const SettlementChoice choice = ChooseSettlement(region.Settlements, o.City, o.CityId);
   if (!choice.Chosen && choice.Called.size() > 1) {
     ImportResult ambiguous = Fail(Outcome::Ambiguous, NativeString(o.Input) + ": " +
                                                           std::to_string(choice.Called.size()) +
@@ -101,7 +99,7 @@ std::optional<ImportResult> FindRegionCut(const ImportOptions& o, const ImportCo
     return ambiguous;
   }
   if (!choice.Chosen) return Fail(Outcome::BadInput, NoSuchSettlement(o, choice));
-  const SettlementArea area = FindSettlementArea(o.Input, *choice.Chosen, settlements, control);
+  const SettlementArea area = AreaOf(region, *choice.Chosen);
   box = area.Cut;
   names.insert(names.begin(), CityName{choice.Chosen->Names.front(), false});
   report.Area = area.How;

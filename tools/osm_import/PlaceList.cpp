@@ -11,8 +11,6 @@
 #include "OsmRead.h"
 #include "mapdata/NativeName.h"
 
-namespace {
-
 void CollectSettlements(const osmium::memory::Buffer& buffer, std::vector<SettlementFeature>& settlements) {
   for (const osmium::Node& node : buffer.select<osmium::Node>()) {
     if (node.tags().empty() || !node.location().valid()) continue;
@@ -22,7 +20,12 @@ void CollectSettlements(const osmium::memory::Buffer& buffer, std::vector<Settle
   }
 }
 
-}  // namespace
+void SortSettlements(std::vector<SettlementFeature>& settlements) {
+  std::stable_sort(settlements.begin(), settlements.end(), [](const SettlementFeature& a, const SettlementFeature& b) {
+    if (MoreImportant(a, b) || MoreImportant(b, a)) return MoreImportant(a, b);
+    return a.Names.front() < b.Names.front();
+  });
+}
 
 bool ListSettlements(const std::filesystem::path& input, std::vector<SettlementFeature>& settlements,
                      std::string& error, const ImportControl& control) {
@@ -37,9 +40,6 @@ bool ListSettlements(const std::filesystem::path& input, std::vector<SettlementF
     error = NativeString(input) + ": not OpenStreetMap data: " + e.what();
     return false;
   }
-  std::stable_sort(settlements.begin(), settlements.end(), [](const SettlementFeature& a, const SettlementFeature& b) {
-    if (MoreImportant(a, b) || MoreImportant(b, a)) return MoreImportant(a, b);
-    return a.Names.front() < b.Names.front();
-  });
+  SortSettlements(settlements);
   return true;
 }

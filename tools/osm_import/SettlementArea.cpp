@@ -15,6 +15,7 @@
 #include "Geometry.h"
 #include "OsmInputFile.h"
 #include "OsmRead.h"
+#include "PlaceList.h"
 
 namespace {
 
@@ -102,11 +103,14 @@ std::vector<BoundaryWay> ReadBoundaryWays(const std::filesystem::path& input, co
   return ways;
 }
 
-// The locations of `wanted` (sorted ids), nullopt where the file lacks the node.
+// The locations of `wanted` (sorted ids), nullopt where the file lacks the
+// node; and, in the same pass, the file's settlements.
 std::vector<std::optional<GeoPoint>> ReadLocations(const std::filesystem::path& input,
-                                                   const std::vector<int64_t>& wanted, const ImportControl& control) {
+                                                   const std::vector<int64_t>& wanted, const ImportControl& control,
+                                                   std::vector<SettlementFeature>& settlements) {
   std::vector<std::optional<GeoPoint>> at(wanted.size());
   ReadPass(input, osmium::osm_entity_bits::node, 2, control, [&](const osmium::memory::Buffer& buffer) {
+    CollectSettlements(buffer, settlements);
     for (const osmium::Node& n : buffer.select<osmium::Node>()) {
       const auto found = std::lower_bound(wanted.begin(), wanted.end(), n.id());
       if (found == wanted.end() || *found != n.id() || !n.location().valid()) continue;
@@ -225,25 +229,37 @@ int RadiusKmOf(const std::string& place) {
   return place == "village" ? 2 : 1;
 }
 
-SettlementArea FindSettlementArea(const std::filesystem::path& input, const SettlementFeature& settlement,
-                                  const std::vector<SettlementFeature>& settlements, const ImportControl& control) {
-  std::vector<BoundaryRelation> boundaries = ReadBoundaries(input, control);
+struct SettlementBoundaries {
+  std::vector<BoundaryRelation> Relations;
+};
+
+RegionMap ReadRegion(const std::filesystem::path& input, const ImportControl& control) {
+  auto boundaries = std::make_shared<SettlementBoundaries>();
+  std::vector<BoundaryRelation>& relations = boundaries->Relations;
+  relations = ReadBoundaries(input, control);
   std::vector<int64_t> wayIds;
-  for (const BoundaryRelation& b : boundaries) wayIds.insert(wayIds.end(), b.Ways.begin(), b.Ways.end());
+  for (const BoundaryRelation& b : relations) wayIds.insert(wayIds.end(), b.Ways.begin(), b.Ways.end());
   SortUnique(wayIds);
   const std::vector<BoundaryWay> ways = ReadBoundaryWays(input, wayIds, control);
   wayIds = {};
   std::vector<int64_t> nodeIds;
   for (const BoundaryWay& w : ways) nodeIds.insert(nodeIds.end(), w.Nodes.begin(), w.Nodes.end());
   SortUnique(nodeIds);
-  const std::vector<std::optional<GeoPoint>> locations = ReadLocations(input, nodeIds, control);
+  RegionMap region;
+  const std::vector<std::optional<GeoPoint>> locations = ReadLocations(input, nodeIds, control, region.Settlements);
+  SortSettlements(region.Settlements);
+  for (BoundaryRelation& b : relations) Assemble(b, ways, nodeIds, locations);
+  region.Boundaries = std::move(boundaries);
+  return region;
+}
 
+SettlementArea AreaOf(const RegionMap& region, const SettlementFeature& settlement) {
+  const std::vector<SettlementFeature>& settlements = region.Settlements;
   const int km = RadiusKmOf(settlement.Place);
   const int64_t placeNode = settlement.Id.size() > 1 ? std::atoll(settlement.Id.c_str() + 1) : 0;
   const BoundaryRelation* best = nullptr;
   const BoundaryRelation* broken = nullptr;  // the smallest unusable one around the place
-  for (BoundaryRelation& b : boundaries) {
-    Assemble(b, ways, nodeIds, locations);
+  for (const BoundaryRelation& b : region.Boundaries->Relations) {
     if (b.Box.Empty() || !SettlementSized(b.Box, settlement.At, km)) continue;
     if (b.Broken) {
       const bool around = b.Centre == placeNode || b.Box.Contains(settlement.At);

@@ -3,11 +3,12 @@
 // administrative boundary whose polygon holds its place node (not the
 // region's own, which holds every settlement of the file, nor one far larger
 // than a settlement of its kind), else a radius fitting its kind.  Found in
-// three passes that keep only the boundary relations (not the borders of
-// countries, admin_level 2 and 3), their member ways' node ids and those
-// nodes' locations, so a region of any size takes little memory.
+// three passes that keep only the settlements, the boundary relations (not
+// the borders of countries, admin_level 2 and 3), their member ways' node ids
+// and those nodes' locations, so a region of any size takes little memory.
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,19 @@ inline const std::string kBrokenBoundary = "settlement boundary with missing mem
 // for a city, 5 km for a town, 2 km for a village, 1 km for the rest.
 int RadiusKmOf(const std::string& place);
 
-// Throws std::exception with libosmium's reason when the file cannot be
-// read, ImportStopped when the control asks to stop.  `settlements` are all
-// of the file's (ListSettlements).
-SettlementArea FindSettlementArea(const std::filesystem::path& input, const SettlementFeature& settlement,
-                                  const std::vector<SettlementFeature>& settlements,
-                                  const ImportControl& control = UnwatchedImport());
+// A region's settlements, most important first (as ListSettlements gives
+// them), and its administrative boundaries.
+struct SettlementBoundaries;
+struct RegionMap {
+  std::vector<SettlementFeature> Settlements;
+  std::shared_ptr<const SettlementBoundaries> Boundaries;
+};
+
+// Reads the region in three passes (relations, their ways, then the nodes:
+// the boundaries' and the settlements' at once).  Throws std::exception with
+// libosmium's reason when the file cannot be read, ImportStopped when the
+// control asks to stop.
+RegionMap ReadRegion(const std::filesystem::path& input, const ImportControl& control = UnwatchedImport());
+
+// The area of `settlement`, one of the region's.
+SettlementArea AreaOf(const RegionMap& region, const SettlementFeature& settlement);
