@@ -7,7 +7,13 @@
 # about 0.58 GB of PBF for 1000, 1.14 GB for 1400, 2.3 GB for 2000), under
 # WORK_DIR, deleted at the end unless --keep.
 #
-#   bench/import-cut.sh BUILD_DIR [--blocks N]... [--work WORK_DIR] [--keep]
+#   bench/import-cut.sh BUILD_DIR [--blocks N]... [--region N:B]... [--work WORK_DIR] [--keep]
+#
+# --region N:B cuts the region's city by its name instead (`--city`, its
+# administrative boundary found in the file) out of `tellurin-osm-synth
+# --region N --blocks B` (about 1 GB for 2000:250, 2 GB for 3000:285), against
+# `osmium extract -p` of that boundary (taken out of the region beforehand
+# with `osmium getid -r`, not counted); the lines then say region-N:B.
 #
 # Prints one line per run:
 #   cut<TAB>BLOCKS<TAB>MB<TAB>PROGRAM<TAB>SECONDS<TAB>CPU_SECONDS<TAB>PEAK_MIB
@@ -17,20 +23,22 @@
 # The box is a city of 15 x 12 km in the middle of the region.
 set -euo pipefail
 
-build=${1:?usage: bench/import-cut.sh BUILD_DIR [--blocks N]... [--work WORK_DIR] [--keep]}
+build=${1:?usage: bench/import-cut.sh BUILD_DIR [--blocks N]... [--region N:B]... [--work WORK_DIR] [--keep]}
 shift
 blocks=()
+regions=()
 work=/tmp/tellurin-import-cut
 keep=0
 while [ $# -gt 0 ]; do
   case $1 in
     --blocks) blocks+=("$2"); shift 2 ;;
+    --region) regions+=("$2"); shift 2 ;;
     --work) work=$2; shift 2 ;;
     --keep) keep=1; shift ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
 done
-[ ${#blocks[@]} -gt 0 ] || blocks=(1400 2000)
+[ ${#blocks[@]} -gt 0 ] || [ ${#regions[@]} -gt 0 ] || blocks=(1400 2000)
 command -v osmium >/dev/null || { echo "osmium-tool is needed to compare with (apt-get install osmium-tool)" >&2; exit 2; }
 mkdir -p "$work"
 export QT_QPA_PLATFORM=offscreen
@@ -57,6 +65,14 @@ measure() {
   awk '{ printf "%s\t%.2f\t%.0f\n", $1, $2 + $3, $4 / 1024 }' "$log"
 }
 
+# Prints the lines of one comparison: `cut` for each program, then `ratio`.
+report() {
+  local label=$1 mb=$2 ours=$3 theirs=$4
+  printf 'cut\t%s\t%s\ttellurin-cli\t%s\n' "$label" "$mb" "$ours"
+  printf 'cut\t%s\t%s\tosmium\t%s\n' "$label" "$mb" "$theirs"
+  paste <(echo "$ours") <(echo "$theirs") | awk -v n="$label" '{ printf "ratio\t%s\t%.2f\t%.2f\t%.2f\n", n, $1 / $4, $2 / $5, $3 / $6 }'
+}
+
 for n in "${blocks[@]}"; do
   region=$work/region-$n.osm.pbf
   [ -f "$region" ] || "$build/tellurin-osm-synth" --blocks "$n" "$region"
@@ -65,10 +81,24 @@ for n in "${blocks[@]}"; do
   rm -rf "$work/out" "$work/cut.osm.pbf"
   ours=$(measure "$build/tellurin-cli" import-osm "$region" --bbox "$box" --out "$work/out" --name City)
   theirs=$(measure osmium extract -b "$box" "$region" -o "$work/cut.osm.pbf" --overwrite)
-  printf 'cut\t%s\t%s\ttellurin-cli\t%s\n' "$n" "$mb" "$ours"
-  printf 'cut\t%s\t%s\tosmium\t%s\n' "$n" "$mb" "$theirs"
-  paste <(echo "$ours") <(echo "$theirs") | awk -v n="$n" '{ printf "ratio\t%s\t%.2f\t%.2f\t%.2f\n", n, $1 / $4, $2 / $5, $3 / $6 }'
+  report "$n" "$mb" "$ours" "$theirs"
   rm -rf "$work/out" "$work/cut.osm.pbf"
+  [ "$keep" = 1 ] || rm -f "$region"
+done
+
+for spec in "${regions[@]+"${regions[@]}"}"; do
+  settlements=${spec%%:*} cityBlocks=${spec##*:}
+  region=$work/settlements-$settlements-$cityBlocks.osm.pbf
+  [ -f "$region" ] || "$build/tellurin-osm-synth" --region "$settlements" --blocks "$cityBlocks" "$region"
+  mb=$(( $(stat -c %s "$region") / 1000000 ))
+  rm -rf "$work/out" "$work/cut.osm.pbf" "$work/boundary.osm"
+  ours=$(measure "$build/tellurin-cli" import-osm "$region" --city Новоозёрск --out "$work/out" --name City)
+  relation=$(awk -F'\t' '$1 == "area" { split($2, w, " "); print w[3] }' "$work/run.out")
+  [ -n "$relation" ] || { echo "the city was not cut by a boundary:" >&2; cat "$work/run.out" >&2; exit 1; }
+  osmium getid -r "$region" "r$relation" -o "$work/boundary.osm" --overwrite
+  theirs=$(measure osmium extract -p "$work/boundary.osm" "$region" -o "$work/cut.osm.pbf" --overwrite)
+  report "region-$spec" "$mb" "$ours" "$theirs"
+  rm -rf "$work/out" "$work/cut.osm.pbf" "$work/boundary.osm"
   [ "$keep" = 1 ] || rm -f "$region"
 done
 [ "$keep" = 1 ] || rm -rf "$work"

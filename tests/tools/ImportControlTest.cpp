@@ -57,19 +57,21 @@ TEST(ImportControl, StepsComeInOrderWithSharesThatOnlyGrow) {
   EXPECT_EQ(reports.back(), std::make_pair(ImportStep::Publishing, 1.0));
 }
 
-// Stopped when a step begins or within the assembly, the import ends as cancelled and the data root
+// Stopped when a step begins or within the assembly or the writing, the import ends as cancelled and the data root
 // holds what it held: nothing, or the old city untouched.
 TEST(ImportControl, AStopAtAnyStepLeavesTheDataRootAsItWas) {
   for (const bool oldCity : {false, true}) {
     // A step and the share of it at which the stop is asked for: a step's
-    // beginning, or the middle of the assembly, which is not a read.
+    // beginning, or the middle of the assembly or of the writing, which are
+    // not reads.
     struct StopPoint {
       ImportStep Step;
       double Share;
     };
     for (const StopPoint at : std::vector<StopPoint>{{ImportStep::ReadingRelations, 0}, {ImportStep::ReadingData, 0},
                                                      {ImportStep::Assembling, 0}, {ImportStep::Assembling, 0.5},
-                                                     {ImportStep::Writing, 0}, {ImportStep::Drawing, 0},
+                                                     {ImportStep::Writing, 0}, {ImportStep::Writing, 0.5},
+                                                     {ImportStep::Drawing, 0},
                                                      {ImportStep::Publishing, 0}}) {
       SCOPED_TRACE(std::to_string(static_cast<int>(at.Step)) + " at " + std::to_string(at.Share) +
                    (oldCity ? " over an old city" : ""));

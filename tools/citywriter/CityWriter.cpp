@@ -113,8 +113,27 @@ bool WriteLayer(const fs::path& data, const LayerSource& layer, const WriteOptio
   return WritePlainLayer(data / (layer.Name + ".txt"), layer, error);
 }
 
+// The share of the city's records written, told to WriteOptions::Between
+// after each layer and each firm.
+class WrittenShare {
+ public:
+  WrittenShare(const City& city, const WriteOptions& options)
+      : options_(options),
+        total_(city.Streets.size() + city.Buildings.size() + city.Regions.size() + city.Labels.size() +
+               city.Objects.size() + city.Routes.size() + city.Firms.size()) {}
+  void Add(size_t records) {
+    done_ += records;
+    if (options_.Between) options_.Between(total_ == 0 ? 1.0 : static_cast<double>(done_) / static_cast<double>(total_));
+  }
+
+ private:
+  const WriteOptions& options_;
+  size_t total_;
+  size_t done_ = 0;
+};
+
 bool WriteLayers(const City& city, const fs::path& dir, const WriteOptions& options, Cp1251Encoder& w,
-                 RecordCounts& counts, std::string& error) {
+                 RecordCounts& counts, WrittenShare& share, std::string& error) {
   const fs::path data = dir / "Data";
   counts.Streets = city.Streets.size();
   counts.Buildings = city.Buildings.size();
@@ -122,12 +141,16 @@ bool WriteLayers(const City& city, const fs::path& dir, const WriteOptions& opti
   counts.Labels = city.Labels.size();
   counts.Objects = city.Objects.size();
   counts.Routes = city.Routes.size();
-  return WriteLayer(data, Source("Streets", city.Streets, StreetRecord, w), options, counts, error) &&
-         WriteLayer(data, Source("Buildings", city.Buildings, BuildingRecord, w), options, counts, error) &&
-         WriteLayer(data, Source("Regions", city.Regions, RegionRecord, w), options, counts, error) &&
-         WriteLayer(data, Source("Texts", city.Labels, LabelRecord, w), options, counts, error) &&
-         WriteLayer(data, Source("Objects", city.Objects, ObjectRecord, w), options, counts, error) &&
-         WriteLayer(data, Source("Path", city.Routes, RouteRecord, w), options, counts, error);
+  for (const LayerSource& layer : {Source("Streets", city.Streets, StreetRecord, w),
+                                   Source("Buildings", city.Buildings, BuildingRecord, w),
+                                   Source("Regions", city.Regions, RegionRecord, w),
+                                   Source("Texts", city.Labels, LabelRecord, w),
+                                   Source("Objects", city.Objects, ObjectRecord, w),
+                                   Source("Path", city.Routes, RouteRecord, w)}) {
+    if (!WriteLayer(data, layer, options, counts, error)) return false;
+    share.Add(layer.Count);
+  }
+  return true;
 }
 
 bool WriteIcons(const City& city, const fs::path& dir, RecordCounts& counts, std::string& error) {
@@ -183,10 +206,12 @@ bool WriteFirm(const Firm& firm, const fs::path& firms, const WriteOptions& opti
 }
 
 bool WriteFirms(const City& city, const fs::path& dir, const WriteOptions& options, Cp1251Encoder& w,
-                RecordCounts& counts, std::string& error) {
+                RecordCounts& counts, WrittenShare& share, std::string& error) {
   MarkerCache markers;
-  for (const Firm& firm : city.Firms)
+  for (const Firm& firm : city.Firms) {
     if (!WriteFirm(firm, dir / "Firms", options, w, markers, error)) return false;
+    share.Add(1);
+  }
   counts.Firms = city.Firms.size();
   return true;
 }
@@ -215,8 +240,9 @@ bool WriteCityData(const City& city, const fs::path& cityDir, const WriteOptions
                    std::string& error) {
   if (!CheckCity(city, error)) return false;
   Cp1251Encoder w;
-  return WriteLayers(city, cityDir, options, w, counts, error) && WriteIcons(city, cityDir, counts, error) &&
-         WriteFirms(city, cityDir, options, w, counts, error) &&
+  WrittenShare share(city, options);
+  return WriteLayers(city, cityDir, options, w, counts, share, error) && WriteIcons(city, cityDir, counts, error) &&
+         WriteFirms(city, cityDir, options, w, counts, share, error) &&
          WriteFileBytes(cityDir / "Kw.map", TextLines(city.Keywords, w), error);
 }
 

@@ -22,6 +22,10 @@ struct WriteOptions {
   // A scrambled layer whose body would pass the readers' limit is written
   // plain (and named in RecordCounts::PlainLayers) instead of refused.
   bool PlainWhenTooLong = false;
+  // Called after each layer and each firm with the share of the city's
+  // records written; it may throw to stop the writing (the caller removes
+  // what was written).
+  std::function<void(double share)> Between;
 };
 
 struct RecordCounts {

@@ -122,6 +122,11 @@ class CityBuilder {
     o_.Control->At(ImportStep::Assembling, static_cast<double>(done) / kStages);
   }
 
+  // Within a stage that may take long: a stop asked for is taken here.
+  void TakeStop() const {
+    if (o_.Control) o_.Control->ThrowIfStopped();
+  }
+
   // The middle of the city: of its streets, buildings and points of interest
   // (borders and routes may run far out of it), else of everything; the
   // middle of the main body of their points, so that what lies far out does
@@ -260,7 +265,7 @@ class CityBuilder {
       streets.push_back(std::move(line));
     }
     size_t leftOut = 0;
-    city_.Labels = PlaceStreetLabels(std::move(streets), o_.Unit, kept, leftOut);
+    city_.Labels = PlaceStreetLabels(std::move(streets), o_.Unit, kept, leftOut, [this] { TakeStop(); });
     if (leftOut > 0) report_.Skip("street name covering another label where it shows", leftOut);
     city_.Labels.insert(city_.Labels.end(), places.begin(), places.end());
   }

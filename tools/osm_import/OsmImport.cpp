@@ -148,6 +148,7 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
   how.Scrambled = o.Scrambled;
   how.Mask = o.Mask;
   how.PlainWhenTooLong = true;
+  how.Between = [&control](double share) { control.At(ImportStep::Writing, share); };
   control.At(ImportStep::Writing, 0);
   if (!folder.Create(error, control)) return Fail(Outcome::Failed, error, std::move(result.Report));
   // Under the lock again: another import of the name may have put its city there meanwhile.

@@ -470,7 +470,8 @@ class StreetNamer {
 double FirstLegibleScale(int size) { return size > 10 ? 0.5 : size > 8 ? 0.7 : 3.5; }
 
 std::vector<Label> PlaceStreetLabels(std::vector<NamedLine> lines, double unitMetres,
-                                     const std::vector<PlacedLabel>& kept, size_t& leftOut) {
+                                     const std::vector<PlacedLabel>& kept, size_t& leftOut,
+                                     const std::function<void()>& between) {
   leftOut = 0;
   LabelGrid grid;
   for (const PlacedLabel& k : kept) grid.Add(k);
@@ -491,6 +492,7 @@ std::vector<Label> PlaceStreetLabels(std::vector<NamedLine> lines, double unitMe
   std::vector<std::vector<Point>> placed(streets.size());
   for (bool first : {true, false})
     for (size_t i = 0; i < streets.size(); ++i) {
+      if (between) between();
       const NamedStreet& street = streets[i];
       const NamedLine& line = lines[street.Lines.front()];
       const double scale = FirstLegibleScale(street.Size);

@@ -8,6 +8,7 @@
 // labels, so that a view holding 1.5 km of it shows its name; a label that
 // would cover another of the same or a larger size, where it first shows, is
 // moved along its street, or left out.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ double FirstLegibleScale(int size);
 
 // The street labels, biggest size and longest street first.  `unitMetres` is
 // the metres of a map unit; `kept` are the labels placed before (place names);
-// `leftOut` counts the streets whose name found no free place.
+// `leftOut` counts the streets whose name found no free place.  `between`,
+// if given, is called before each street (a big city has tens of thousands):
+// it may throw to stop.
 std::vector<Label> PlaceStreetLabels(std::vector<NamedLine> lines, double unitMetres,
-                                     const std::vector<PlacedLabel>& kept, size_t& leftOut);
+                                     const std::vector<PlacedLabel>& kept, size_t& leftOut,
+                                     const std::function<void()>& between = {});
