@@ -38,3 +38,10 @@ std::string ReadBytes(const std::filesystem::path& file) {
   ss << in.rdbuf();
   return ss.str();
 }
+
+std::map<std::filesystem::path, std::string> TreeEntries(const std::filesystem::path& dir) {
+  std::map<std::filesystem::path, std::string> entries;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir))
+    entries[std::filesystem::relative(e.path(), dir)] = e.is_regular_file() ? ReadBytes(e.path()) : "";
+  return entries;
+}

@@ -18,14 +18,6 @@ namespace {
 
 const fs::path kExtract = fs::path(TELLURIN_TEST_DATA_DIR) / "osm" / "town.osm";
 
-// Every entry under `dir` with the bytes of the files.
-std::map<fs::path, std::string> Entries(const fs::path& dir) {
-  std::map<fs::path, std::string> entries;
-  for (const auto& e : fs::recursive_directory_iterator(dir))
-    entries[fs::relative(e.path(), dir)] = e.is_regular_file() ? ReadBytes(e.path()) : "";
-  return entries;
-}
-
 ImportOptions Options(const fs::path& root, bool replace = false) {
   ImportOptions o;
   o.Input = kExtract;
@@ -79,7 +71,7 @@ TEST(ImportControl, AStopAtAnyStepLeavesTheDataRootAsItWas) {
       if (oldCity) {
         ASSERT_EQ(ImportOsm(Options(root.Path())).Result, ImportResult::Outcome::Imported);
       }
-      const std::map<fs::path, std::string> before = Entries(root.Path());
+      const std::map<fs::path, std::string> before = TreeEntries(root.Path());
       ImportControl* self = nullptr;
       ImportControl control([&](ImportStep step, double share) {
         if (step == at.Step && share >= at.Share) {
@@ -90,7 +82,7 @@ TEST(ImportControl, AStopAtAnyStepLeavesTheDataRootAsItWas) {
       const ImportResult result = ImportOsm(Options(root.Path(), oldCity), control);
       EXPECT_EQ(result.Result, ImportResult::Outcome::Cancelled);
       EXPECT_NE(result.Error.find("town.osm"), std::string::npos) << result.Error;
-      EXPECT_EQ(Entries(root.Path()), before);
+      EXPECT_EQ(TreeEntries(root.Path()), before);
     }
   }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ImportProgress.h"
+#include "StopOnSignal.h"
 #include "OsmImport.h"
 #include "Output.h"
 #include "PlaceList.h"
@@ -91,7 +92,8 @@ constexpr const char* kImportHelp =
     "the middle, so that a city across the 180th meridian stays in one piece.\n"
     "Exit 0: imported; 1: the input cannot be read or the city cannot be written (the\n"
     "reason on stderr; also when another import of the name holds the lock); 2: a wrong\n"
-    "call or a city of that name already there without --replace.\n";
+    "call or a city of that name already there without --replace; 130 (143): stopped by\n"
+    "Ctrl+C (a TERM signal) within a second, the data root left as it was.\n";
 
 bool ParseNumber(const std::string& text, double& value) {
   char* end = nullptr;
@@ -250,13 +252,17 @@ int RunImportOsmCommand(int argc, char** argv) {
   cli::EnsureApplication();
   const bool terminal = StderrIsTerminal();
   ImportProgress progress(stderr, terminal);
-  const ImportControl control(
+  ImportControl control(
       progressAsked || terminal
           ? ImportControl::ProgressFn([&progress](ImportStep step, double share) { progress.Show(step, share); })
           : ImportControl::ProgressFn());
+  const StopOnSignal stopOnSignal(control);
   const ImportResult result = ImportOsm(options, control);
   progress.Finish();
   switch (result.Result) {
+    case ImportResult::Outcome::Cancelled:
+      std::fprintf(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
+      return 128 + stopOnSignal.Caught();
     case ImportResult::Outcome::Imported:
       PrintSummary(result, options.Scrambled);
       return 0;
