@@ -52,6 +52,9 @@ class MapWindow : public QMainWindow, public MapHost {
   std::function<void()> EndProgram;
   // The auxiliary windows: picture window (not modal), about and help (modal).
   std::function<void(const std::string& path)> ShowPictureWindow;
+  // The city shown is left («Главное меню», or another city loads): the
+  // windows that show something of it close.
+  std::function<void()> CityLeft;
   std::function<void()> ShowAboutWindow;
   std::function<void()> ShowHelpWindow;
   // The file a picture of the map is saved to, with its extension; empty when

@@ -226,6 +226,7 @@ void MapWindow::RepaintCityWindow() {
 bool MapWindow::LoadCity(const std::string& city, const std::string& title) {
   ++loadGeneration_;
   contextMenu_->CloseWindow();
+  if (CityLeft) CityLeft();
   bool drawn = false;
   const bool loaded = RunGuarded(Ui("Загрузить карту"), [&] { drawn = ::LoadCity(core_, city, title); },
                                  [this](const std::string& message) { ShowFailure(message); });
@@ -250,6 +251,7 @@ bool MapWindow::LoadCity(const CityLocation& city, const std::string& title) {
 
 void MapWindow::OnMainMenuClicked() {
   Remember();
+  if (CityLeft) CityLeft();
   if (cityChooser_) cityChooser_->ReturnFromMap();
   hide();
   if (cityChooser_) cityChooser_->show();
