@@ -27,7 +27,7 @@ bool ZoomEditEnter(MapCore& core, const std::string& text, float floor) {
   // handler, which would snap the scale to its grid), resting at its first
   // step below its range, so that it never shows another scale.
   core.Ui.ZoomSliderPosition = std::clamp(ScaleToTrackBarPosition(scale), kTrackBarMin, kTrackBarMax);
-  SetViewScale(core, scale);
+  ZoomInVisibleMiddle(core, scale);
   return true;
 }
 

@@ -5,22 +5,37 @@
 #include <limits>
 
 #include "render/ViewTransform.h"
+#include "render/VisibleMiddle.h"
 #include "state/MapCore.h"
 #include "view/RedrawView.h"
+
+namespace {
+
+void RedrawAndPaint(MapCore& core) {
+  core.Interaction.HintVisible = false;
+  RedrawView(core);
+  core.Host.PaintMapWindow();
+}
+
+}  // namespace
 
 void SetViewScale(MapCore& core, float scale) {
   core.View.Scale = scale;
   RecentreOffsets(core.View);
-  core.Interaction.HintVisible = false;
-  RedrawView(core);
-  core.Host.PaintMapWindow();
+  RedrawAndPaint(core);
+}
+
+void ZoomInVisibleMiddle(MapCore& core, float scale) {
+  ZoomKeepingWindowPoint(core.View, VisibleMapCentre(core.Host.VisibleMapRect()), scale);
+  CentreFromOffsets(core.View);
+  RedrawAndPaint(core);
 }
 
 void SetTrackBarPosition(MapCore& core, int position) {
   position = std::clamp(position, kTrackBarMin, kTrackBarMax);
   if (position == core.Ui.ZoomSliderPosition) return;
   core.Ui.ZoomSliderPosition = position;
-  ApplyZoomSliderPosition(core);
+  ZoomInVisibleMiddle(core, TrackBarPositionToScale(position));
 }
 
 void ApplyZoomSliderPosition(MapCore& core) { SetViewScale(core, TrackBarPositionToScale(core.Ui.ZoomSliderPosition)); }

@@ -1,9 +1,11 @@
 // Every way of centring the view brings its point to the middle of the visible
 // map, the part of the map area that the tool bar and the open side panels
-// leave, as the keyboard's zoom does.
+// leave, as the keyboard's zoom does; every zoom keeps that middle.
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSlider>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -11,6 +13,9 @@
 #include <cmath>
 
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "interaction/ViewMoves.h"
 #include "shell/widgets/MapArea.h"
@@ -90,5 +95,66 @@ TEST(MapCentring, SelectionsRoutesAndCentreHereAimAtTheMiddleOfTheVisibleMap) {
     EXPECT_LE((shown - VisibleMapCentre(visible)).manhattanLength(), 2)
         << c.What << ": at " << shown.x() << "," << shown.y() << " in " << visible.x() << "," << visible.y() << " "
         << visible.width() << "x" << visible.height();
+  }
+}
+
+namespace {
+
+// A town with a street, a building, a firm and a route, loaded with the list
+// search open on the left and the firm search on the right.
+struct TownWithPanels {
+  TownWithPanels() {
+    city.About("Городок");
+    city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "100 400 900 400", 2)});
+    city.Plain("Data/Buildings.txt", {{W("Мира"), "10", W("Почта"), "4", "300 200 330 200 330 230 300 230"}});
+    city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "10", "700 500", W("лекарства")}));
+    windows = std::make_unique<ShellWindows>(city.DataRoot());
+    windows->cityChooser->LoadClick();
+    EXPECT_TRUE(windows->messages.empty()) << windows->messages.front();
+    Form().MenuItem("N16")->trigger();
+  }
+  MapWindow& Form() { return *windows->mapWindow; }
+  const ViewState& View() { return Form().Core().View; }
+  // Finds `key` in the list search and double-clicks the first row found.
+  void ChooseFromListSearch(const char* key) {
+    Form().PanelSearch->KeyField->setText(U(key));
+    QTest::keyClick(Form().PanelSearch->KeyField, Qt::Key_Return);
+    DoubleClickFirstRow(Form().PanelSearch->SearchListView);
+  }
+  void TypeScale(const char* percent) {
+    Form().ZoomEdit->setText(percent);
+    QTest::keyClick(Form().ZoomEdit, Qt::Key_Return);
+  }
+  // How far map point (x, y) is shown from the middle of the visible map.
+  int OffMiddle(int x, int y) {
+    return (WindowPixelOf(View(), x, y) - VisibleMapCentre(Form().VisibleMapRect())).manhattanLength();
+  }
+
+  CityBuilder city{"Town"};
+  std::unique_ptr<ShellWindows> windows;
+};
+
+}  // namespace
+
+// The zoom field and the track bar keep the map point in the middle of the
+// visible map there, as the keys do, with the list search open on the left.
+TEST(MapCentring, ZoomFieldAndTrackBarKeepTheMiddleOfTheVisibleMap) {
+  TownWithPanels town;
+  MapWindow& f = town.Form();
+  f.MenuItem("N16")->trigger();  // the firm search closed again
+  town.ChooseFromListSearch("мира");  // the building at (300, 200), in the middle at 400%
+  ASSERT_LE(town.OffMiddle(300, 200), 1);
+  ASSERT_GT(std::abs(VisibleMapCentre(f.VisibleMapRect()).x() - f.MapView()->width() / 2), 50);
+  const std::vector<std::pair<const char*, std::function<void()>>> zooms = {
+      {"100 typed", [&] { town.TypeScale("100"); }},
+      {"the track bar at 500%", [&] { f.ZoomSlider->setValue(10); }},
+      {"400 typed", [&] { town.TypeScale("400"); }},
+      {"the track bar at 150%", [&] { f.ZoomSlider->setValue(3); }},
+  };
+  for (const auto& [what, zoom] : zooms) {
+    const float scale = town.View().Scale;
+    zoom();
+    EXPECT_NE(town.View().Scale, scale) << what;
+    EXPECT_LE(town.OffMiddle(300, 200), 2) << what;
   }
 }
