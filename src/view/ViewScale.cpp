@@ -40,6 +40,11 @@ void SetTrackBarPosition(MapCore& core, int position) {
 
 void ApplyZoomSliderPosition(MapCore& core) { SetViewScale(core, TrackBarPositionToScale(core.Ui.ZoomSliderPosition)); }
 
+void ShowScaleInZoomControls(MapCore& core) {
+  core.Ui.WriteZoomEdit(ZoomPercentText(core.View.Scale));
+  core.Ui.ZoomSliderPosition = std::clamp(ScaleToTrackBarPosition(core.View.Scale), kTrackBarMin, kTrackBarMax);
+}
+
 namespace {
 
 // The largest scale at which `units` span at most `pixels` (infinite for none).

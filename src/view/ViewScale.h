@@ -20,6 +20,11 @@ void SetTrackBarPosition(MapCore& core, int position);
 // Scale = half the track bar position, then recentre, redraw, paint.
 void ApplyZoomSliderPosition(MapCore& core);
 
+// The zoom controls show the scale in force: ZoomEdit its percentage, the
+// track bar its step (at its first step below its range).  Every redraw runs
+// it, whatever changed the scale.
+void ShowScaleInZoomControls(MapCore& core);
+
 // The track bar's range.
 constexpr int kTrackBarMin = 1;
 constexpr int kTrackBarMax = 30;

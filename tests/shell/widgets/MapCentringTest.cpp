@@ -1,12 +1,14 @@
 // Every way of centring the view brings its point to the middle of the visible
 // map, the part of the map area that the tool bar and the open side panels
-// leave, as the keyboard's zoom does; every zoom keeps that middle.
+// leave, as the keyboard's zoom does; every zoom keeps that middle, and the
+// zoom controls follow every change of scale.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSlider>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -22,6 +24,7 @@
 #include "shell/widgets/MapContextMenu.h"
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
+#include "shell/widgets/WhatIsHereWindow.h"
 #include "support/CityBuilder.h"
 
 namespace {
@@ -156,5 +159,44 @@ TEST(MapCentring, ZoomFieldAndTrackBarKeepTheMiddleOfTheVisibleMap) {
     zoom();
     EXPECT_NE(town.View().Scale, scale) << what;
     EXPECT_LE(town.OffMiddle(300, 200), 2) << what;
+  }
+}
+
+// Whatever zooms in on a selection moves the track bar and the zoom field
+// with the scale: a building, a street or a firm chosen from the lists, a row
+// of «Что здесь?».
+TEST(MapCentring, TrackBarFollowsEveryZoomOnSelection) {
+  TownWithPanels town;
+  MapWindow& f = town.Form();
+  // «Что здесь?» is asked over the building, still in the middle after its choice.
+  const std::vector<std::pair<const char*, std::function<void()>>> choices = {
+      {"a building of the list search", [&] { town.ChooseFromListSearch("мира"); }},
+      {"a row of «Что здесь?»",
+       [&] {
+         QTest::mouseClick(f.MapView(), Qt::RightButton, Qt::NoModifier, WindowPixelOf(town.View(), 315, 215));
+         EXPECT_TRUE(QTest::qWaitFor([&] { return f.ContextMenu()->Menu()->isVisible(); }));
+         f.ContextMenu()->WhatIsHereItem->trigger();
+         f.ContextMenu()->Menu()->hide();
+         QTableWidget* list = f.ContextMenu()->Window()->PlaceList;
+         ASSERT_GT(list->rowCount(), 0);
+         const QPoint row = list->visualRect(list->model()->index(0, 1)).center();
+         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+         QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+       }},
+      {"a street of the list search", [&] { town.ChooseFromListSearch("ленина"); }},
+      {"a firm of the firm search",
+       [&] {
+         f.FirmSearch->KeyField->setText(U("аптека"));
+         QTest::keyClick(f.FirmSearch->KeyField, Qt::Key_Return);
+         DoubleClickFirstRow(f.FirmSearch->SearchFirmListView);
+       }},
+  };
+  for (const auto& [what, choose] : choices) {
+    town.TypeScale("100");
+    ASSERT_EQ(f.ZoomSlider->value(), 2) << what;
+    choose();
+    EXPECT_EQ(town.View().Scale, 4.0f) << what;
+    EXPECT_EQ(f.ZoomSlider->value(), 8) << what;
+    EXPECT_EQ(f.ZoomEdit->text(), U("400%")) << what;
   }
 }
