@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "render/ViewTransform.h"
@@ -41,8 +42,16 @@ void SetTrackBarPosition(MapCore& core, int position) {
 void ApplyZoomSliderPosition(MapCore& core) { SetViewScale(core, TrackBarPositionToScale(core.Ui.ZoomSliderPosition)); }
 
 void ShowScaleInZoomControls(MapCore& core) {
-  core.Ui.WriteZoomEdit(ZoomPercentText(core.View.Scale));
+  core.Ui.WriteZoomEdit(ZoomFieldText(core.View.Scale));
   core.Ui.ZoomSliderPosition = std::clamp(ScaleToTrackBarPosition(core.View.Scale), kTrackBarMin, kTrackBarMax);
+}
+
+std::string ZoomFieldText(float scale) {
+  // Tenths of a percent, rounded: a typed 100,5 is the float 1.00499999.
+  const long double tenths = std::clamp(std::round(static_cast<long double>(scale) * 1000), 0.0L, 1.0e15L);
+  const auto whole = static_cast<int64_t>(tenths / 10);
+  const auto tenth = static_cast<int64_t>(tenths) % 10;
+  return std::to_string(whole) + (tenth != 0 ? "," + std::to_string(tenth) : std::string()) + "%";
 }
 
 namespace {

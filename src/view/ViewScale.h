@@ -3,6 +3,8 @@
 // the middle of the visible map where it is; the city load recentres on
 // (CenterX, CenterY).  Either way the hover hint is hidden, the picture
 // redrawn and the window painted (MapHost::PaintMapWindow).
+#include <string>
+
 #include "mapdata/PointList.h"
 
 struct MapCore;
@@ -20,10 +22,13 @@ void SetTrackBarPosition(MapCore& core, int position);
 // Scale = half the track bar position, then recentre, redraw, paint.
 void ApplyZoomSliderPosition(MapCore& core);
 
-// The zoom controls show the scale in force: ZoomEdit its percentage, the
-// track bar its step (at its first step below its range).  Every redraw runs
-// it, whatever changed the scale.
+// The zoom controls show the scale in force: ZoomEdit its percentage
+// (ZoomFieldText), the track bar its step (at its first step below its
+// range).  Every redraw runs it, whatever changed the scale.
 void ShowScaleInZoomControls(MapCore& core);
+// The scale as ZoomEdit shows it: a percentage to one decimal, written with
+// a decimal comma and without a decimal of 0 ("100%", "100,5%", "12,3%").
+std::string ZoomFieldText(float scale);
 
 // The track bar's range.
 constexpr int kTrackBarMin = 1;

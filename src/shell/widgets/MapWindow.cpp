@@ -201,8 +201,9 @@ void MapWindow::BuildToolBar(QWidget* client) {
   ZoomEdit = new QLineEdit(ZoomPanel);
   ZoomEdit->setObjectName("ZoomEdit");
   ZoomEdit->setToolTip(Ui("Задайте величину масштаба"));
-  ZoomEdit->setMaxLength(6);
-  ZoomEdit->setFixedWidth(56);
+  // Room for the widest scale it shows, "1000,5%" (ZoomFieldText).
+  ZoomEdit->setMaxLength(7);
+  ZoomEdit->setFixedWidth(std::max(56, ZoomEdit->fontMetrics().horizontalAdvance(QStringLiteral("1000,5%")) + 12));
   for (QWidget* w : std::initializer_list<QWidget*>{ZoomCaption, ZoomSlider, ZoomEdit}) ZoomPanel->layout()->addWidget(w);
   bar->addWidget(ZoomPanel);
 
