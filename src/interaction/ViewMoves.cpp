@@ -47,6 +47,18 @@ bool PanView(MapCore& core, const QRect& visible, double fractionX, double fract
   return true;
 }
 
+bool KeepVisibleMiddle(MapCore& core, const QRect& before, const QRect& after) {
+  if (Dragging(core) || before.isEmpty() || after.isEmpty()) return false;
+  // Window pixel x shows picture pixel x + OffsetX + ScreenWidth / 2.
+  const QPoint shift = VisibleMapCentre(before) - VisibleMapCentre(after);
+  if (shift.isNull()) return false;
+  ViewState& v = core.View;
+  v.OffsetX = SaturatingAdd(v.OffsetX, shift.x());
+  v.OffsetY = SaturatingAdd(v.OffsetY, shift.y());
+  FinishMove(core, core.Ui.ZoomSliderPosition);
+  return true;
+}
+
 bool CentrePicturePoint(MapCore& core, const QRect& visible, HitPoint at) {
   if (Dragging(core)) return false;
   PutPicturePointInMiddle(core.View, visible, at);

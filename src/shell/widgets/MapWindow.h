@@ -89,6 +89,8 @@ class MapWindow : public QMainWindow, public MapHost {
   // The part of the map area that shows the map, in its pixels: less the tool
   // bar and the side panels that are shown.
   QRect VisibleMapRect() const override;
+  // The same for a map area of size `area`, the panels as they stand at its edges.
+  QRect VisibleMapRectOfSize(QSize area) const;
   int ScreenPixelWidth() const override;
   int ScreenPixelHeight() const override;
 
@@ -202,6 +204,9 @@ class MapWindow : public QMainWindow, public MapHost {
   void BuildStatusBar();
   // The width of the left edge's panels and of each right edge panel.
   void SetPanelWidths(int left, int right);
+  // The map area took a new size: the map point in the middle of the visible
+  // map stays in its middle.
+  void MapAreaResized(QSize before);
   int FittedPanelWidth(int wanted, int least, const QWidget* otherSide, int count = 1) const;
   int RightPanelsShown() const;
   void ConnectHandlers();

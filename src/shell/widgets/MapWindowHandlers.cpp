@@ -144,6 +144,7 @@ void MapWindow::ConnectMapArea() {
     return taken;
   };
   mapArea_->OnMouseLeave = [this, map] { RunHandler(map, [this] { MouseLeftMap(); }); };
+  mapArea_->OnResize = [this, map](QSize before) { RunHandler(map, [&] { MapAreaResized(before); }); };
   for (QWidget* overlay : std::initializer_list<QWidget*>{ToolBar, PanelLeft, PanelRight, ListPanelOpener})
     mapArea_->AddOverlay(overlay);
   contextMenu_ = new MapContextMenu(mapArea_, core_, [this](const QString& action, const std::function<void()>& command) {

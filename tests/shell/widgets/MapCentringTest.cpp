@@ -1,7 +1,7 @@
 // Every way of centring the view brings its point to the middle of the visible
 // map, the part of the map area that the tool bar and the open side panels
-// leave, as the keyboard's zoom does; every zoom keeps that middle, and the
-// zoom controls follow every change of scale.
+// leave, as the keyboard's zoom does; every zoom and a new size of the window
+// keep that middle, and the zoom controls follow every change of scale.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -159,6 +159,25 @@ TEST(MapCentring, ZoomFieldAndTrackBarKeepTheMiddleOfTheVisibleMap) {
     zoom();
     EXPECT_NE(town.View().Scale, scale) << what;
     EXPECT_LE(town.OffMiddle(300, 200), 2) << what;
+  }
+}
+
+// A new size of the window keeps the map point in the middle of the visible
+// map there: the city stays in view when the window is made smaller or
+// larger, whatever its top-left corner showed.
+TEST(MapCentring, ResizingKeepsTheMiddleOfTheVisibleMap) {
+  TownWithPanels town;
+  MapWindow& f = town.Form();
+  f.setWindowState(Qt::WindowNoState);
+  f.resize(1000, 700);
+  QApplication::processEvents();
+  town.ChooseFromListSearch("мира");
+  ASSERT_LE(town.OffMiddle(300, 200), 1);
+  for (const QSize size : {QSize(1100, 760), QSize(900, 560), QSize(1000, 700)}) {
+    f.resize(size);
+    QApplication::processEvents();
+    ASSERT_EQ(f.size(), size);
+    EXPECT_LE(town.OffMiddle(300, 200), 1) << size.width() << "x" << size.height();
   }
 }
 
