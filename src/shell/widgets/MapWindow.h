@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mapdata/CityLocation.h"
+#include "shell/PanelFit.h"
 #include "shell/ViewerSettings.h"
 #include "state/MapCore.h"
 #include "state/MapHost.h"
@@ -202,10 +203,14 @@ class MapWindow : public QMainWindow, public MapHost {
   void BuildToolBar(QWidget* client);
   void BuildPanels(QWidget* client);
   void BuildStatusBar();
-  // The width of the left edge's panels and of each right edge panel.
+  // The width of the left edge's panels and of each right edge panel, as the
+  // user wants them; they are shown narrower where the window is too small.
   void SetPanelWidths(int left, int right);
-  // The map area took a new size: the map point in the middle of the visible
-  // map stays in its middle.
+  // The shown panels take their wanted widths where the map keeps kMapRoom
+  // pixels, else give way (PanelFit.h).
+  void FitPanelsToMap();
+  // The map area took a new size: the panels fit it, and the map point in
+  // the middle of the visible map stays in its middle.
   void MapAreaResized(QSize before);
   int FittedPanelWidth(int wanted, int least, const QWidget* otherSide, int count = 1) const;
   int RightPanelsShown() const;
@@ -245,6 +250,7 @@ class MapWindow : public QMainWindow, public MapHost {
   MapArea* mapArea_ = nullptr;
   int leftPanelWidth_ = kLeftPanelWidth;
   int rightPanelWidth_ = kRightPanelWidth;
+  SidePanelWidths shownPanels_{kLeftPanelWidth, kRightPanelWidth};
   MapContextMenu* contextMenu_ = nullptr;
   CtrlKeyWatcher* ctrlWatcher_ = nullptr;
   std::vector<QAction*> menuItems_;

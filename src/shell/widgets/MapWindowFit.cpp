@@ -1,5 +1,5 @@
-// The map window following its size: the map point in the middle of the
-// visible map stays in its middle.
+// The map window following its size: the side panels give the map room, and
+// the map point in the middle of the visible map stays in its middle.
 #include <QLayout>
 
 #include <algorithm>
@@ -7,6 +7,20 @@
 #include "interaction/ViewMoves.h"
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/MapWindow.h"
+#include "shell/widgets/PanelEdge.h"
+#include "shell/widgets/SidePanels.h"
+
+void MapWindow::FitPanelsToMap() {
+  const int left = PanelLeft->isVisibleTo(mapArea_) ? 1 : 0;
+  const int rights = RightPanelsShown();
+  const int edges = (left + (rights > 0 ? 1 : 0)) * PanelEdge::kThickness;
+  const int room = mapArea_->width() - edges - kMapRoom;
+  shownPanels_ = FitSidePanels({leftPanelWidth_, rightPanelWidth_}, left, rights, room);
+  PanelSearch->setFixedWidth(shownPanels_.Left);
+  PanelPath->setFixedWidth(shownPanels_.Left);
+  InfoPanel->setFixedWidth(shownPanels_.Right);
+  FirmSearch->setFixedWidth(shownPanels_.Right);
+}
 
 // The right edge's panels keep their distance from the area's right edge.
 QRect MapWindow::VisibleMapRectOfSize(QSize area) const {
@@ -23,8 +37,9 @@ QRect MapWindow::VisibleMapRectOfSize(QSize area) const {
 }
 
 void MapWindow::MapAreaResized(QSize before) {
-  // The visible map as it was, the panels (laid out for the new size) at
-  // their places at its edges.
+  // The visible map as it was, the panels (laid out for the new size, not yet
+  // given way) at their places at its edges.
   const QRect earlier = before.isValid() ? VisibleMapRectOfSize(before) : QRect();
+  FitPanelsToMap();
   KeepVisibleMiddle(core_, earlier, VisibleMapRect());
 }
