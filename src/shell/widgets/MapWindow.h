@@ -212,6 +212,12 @@ class MapWindow : public QMainWindow, public MapHost {
   // The map area took a new size: the panels fit it, and the map point in
   // the middle of the visible map stays in its middle.
   void MapAreaResized(QSize before);
+  // A city's view as loaded or given back comes to the middle of the visible
+  // map, where a new size of the window keeps it.
+  void CentreViewInVisibleMap();
+  // The map point in the middle of the visible map, which a city's view is
+  // remembered by.
+  MapPoint VisibleMiddlePoint() const;
   int FittedPanelWidth(int wanted, int least, const QWidget* otherSide, int count = 1) const;
   int RightPanelsShown() const;
   void ConnectHandlers();

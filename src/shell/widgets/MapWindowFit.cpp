@@ -43,3 +43,18 @@ void MapWindow::MapAreaResized(QSize before) {
   FitPanelsToMap();
   KeepVisibleMiddle(core_, earlier, VisibleMapRect());
 }
+
+// The load and a remembered view put their centre in the middle of the
+// picture, the screen's middle of the map area, whatever the window's size.
+void MapWindow::CentreViewInVisibleMap() {
+  const ViewState& v = core_.View;
+  const QRect visible = VisibleMapRect();
+  const QPoint placed(v.ScreenWidth / 2, v.ScreenHeight / 2);
+  if (visible.isEmpty() || VisibleMapCentre(visible) == placed) return;
+  CentrePicturePoint(core_, visible, WindowToHit(v, placed.x(), placed.y()));
+}
+
+MapPoint MapWindow::VisibleMiddlePoint() const {
+  const QPoint middle = VisibleMapCentre(VisibleMapRect());
+  return HitToMap(WindowToHit(core_.View, middle.x(), middle.y()), core_.View.Scale);
+}

@@ -232,7 +232,10 @@ bool MapWindow::LoadCity(const std::string& city, const std::string& title) {
   const bool loaded = RunGuarded(Ui("Загрузить карту"), [&] { drawn = ::LoadCity(core_, city, title); },
                                  [this](const std::string& message) { ShowFailure(message); });
   if (loaded && drawn) {
-    RunHandler(Ui("Загрузить карту"), [this] { RestoreRemembered(); });
+    RunHandler(Ui("Загрузить карту"), [this] {
+      RestoreRemembered();
+      CentreViewInVisibleMap();
+    });
     mapArea_->setFocus();  // the keys act on the map from the start
   }
   SyncFromCore();
