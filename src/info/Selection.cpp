@@ -15,8 +15,8 @@ namespace {
 bool ValidRow(const LayerTable& table, int row) { return row >= 0 && row < table.Count(); }
 
 // The track bar takes the step of the scale.  On a step the view stays as it
-// is (its change handler would recentre on the middle of the picture, up to a
-// few pixels off the selection); between steps the handler snaps the scale.
+// is (the redraw moves the bar); between steps its change handler snaps the
+// scale, around the selection in the middle of the visible map.
 void FollowWithTrackBar(MapCore& core) {
   const int position = ScaleToTrackBarPosition(core.View.Scale);
   if (position >= kTrackBarMin && position <= kTrackBarMax && TrackBarPositionToScale(position) == core.View.Scale)

@@ -23,11 +23,9 @@ bool ZoomEditEnter(MapCore& core, const std::string& text, float floor) {
   float scale = static_cast<float>(std::min(*value * 0.01L, 1.0e30L));
   if (scale < floor) scale = floor;
   if (scale > kMaxScale) scale = kMaxScale;
-  // The track bar follows to the position of the scale (without its change
-  // handler, which would snap the scale to its grid), resting at its first
-  // step below its range, so that it never shows another scale.
-  core.Ui.ZoomSliderPosition = std::clamp(ScaleToTrackBarPosition(scale), kTrackBarMin, kTrackBarMax);
-  SetViewScale(core, scale);
+  // The track bar follows with the redraw, without its change handler (which
+  // would snap the scale to its grid).
+  ZoomInVisibleMiddle(core, scale);
   return true;
 }
 

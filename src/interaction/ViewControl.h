@@ -4,8 +4,8 @@
 
 struct MapCore;
 
-// The zoom controls.  Each change of scale recentres the view on
-// (CenterX, CenterY), hides the hover hint, redraws the picture and paints the
+// The zoom controls.  Each change of scale keeps the map point in the middle
+// of the visible map, hides the hover hint, redraws the picture and paints the
 // window (view/ViewScale.h, where the track bar's own handlers are).
 // The wheel, the keyboard, a double click and "Весь город" move the view
 // through interaction/ViewMoves.h.

@@ -11,15 +11,6 @@
 
 namespace {
 
-// Rounded down (not toward zero), so that a point lands on the pixel it
-// falls in on either side of the picture's origin.
-int32_t FloorToInt32(long double value) {
-  constexpr long double lo = std::numeric_limits<int32_t>::min();
-  constexpr long double hi = std::numeric_limits<int32_t>::max();
-  if (std::isnan(value)) return 0;
-  return static_cast<int32_t>(std::clamp<long double>(std::floor(value), lo, hi));
-}
-
 int32_t SaturatingAdd(int32_t a, int64_t b) {
   return static_cast<int32_t>(std::clamp<int64_t>(a + b, std::numeric_limits<int32_t>::min(),
                                                   std::numeric_limits<int32_t>::max()));
@@ -56,6 +47,18 @@ bool PanView(MapCore& core, const QRect& visible, double fractionX, double fract
   return true;
 }
 
+bool KeepVisibleMiddle(MapCore& core, const QRect& before, const QRect& after) {
+  if (Dragging(core) || before.isEmpty() || after.isEmpty()) return false;
+  // Window pixel x shows picture pixel x + OffsetX + ScreenWidth / 2.
+  const QPoint shift = VisibleMapCentre(before) - VisibleMapCentre(after);
+  if (shift.isNull()) return false;
+  ViewState& v = core.View;
+  v.OffsetX = SaturatingAdd(v.OffsetX, shift.x());
+  v.OffsetY = SaturatingAdd(v.OffsetY, shift.y());
+  FinishMove(core, core.Ui.ZoomSliderPosition);
+  return true;
+}
+
 bool CentrePicturePoint(MapCore& core, const QRect& visible, HitPoint at) {
   if (Dragging(core)) return false;
   PutPicturePointInMiddle(core.View, visible, at);
@@ -69,13 +72,7 @@ bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y, float floor
   const float scale = StepScale(v.Scale, steps, floor);
   if (scale == v.Scale) return false;
 
-  // The map point under the mouse, kept there at the new scale.
-  const HitPoint hit = WindowToHit(v, x, y);
-  const long double mapX = hit.X / static_cast<long double>(v.Scale);
-  const long double mapY = hit.Y / static_cast<long double>(v.Scale);
-  v.Scale = scale;
-  v.OffsetX = FloorToInt32(mapX * scale - x - v.ScreenWidth / 2);
-  v.OffsetY = FloorToInt32(mapY * scale - y - v.ScreenHeight / 2);
+  ZoomKeepingWindowPoint(v, QPoint(x, y), scale);
   FinishMove(core, TrackBarPositionOf(scale));
   return true;
 }

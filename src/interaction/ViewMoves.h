@@ -34,6 +34,12 @@ bool ZoomAroundPoint(MapCore& core, int steps, int32_t x, int32_t y, float floor
 // scale that shows the loaded city whole there when it is too big for 0.5.
 float ZoomFloor(const MapCore& core, const QRect& visible);
 
+// The visible map changed from `before` to `after` (the window took a new
+// size): the map point in the middle of the one comes to the middle of the
+// other, at the present scale.  False when nothing moved, either is empty, or
+// during a drag.
+bool KeepVisibleMiddle(MapCore& core, const QRect& before, const QRect& after);
+
 // The map point under picture point `at` (map units x scale) comes to the
 // middle of the visible map, at the present scale ("Центрировать здесь").
 bool CentrePicturePoint(MapCore& core, const QRect& visible, HitPoint at);

@@ -17,6 +17,7 @@
 #include "render/ViewTransform.h"
 #include "state/MapCore.h"
 #include "view/SelectionOverlay.h"
+#include "view/ViewScale.h"
 
 void SizeMapPicture(MapCore& core) {
   core.Map = NewMapPicture(2 * core.View.ScreenWidth, 2 * core.View.ScreenHeight);
@@ -150,6 +151,7 @@ void MarkLabelsBeforeNumbers(MapDrawing& d) {
 }
 
 void Redraw(MapCore& core, void (*drawListed)(MapDrawing&)) {
+  ShowScaleInZoomControls(core);
   UpdateSelectionOverlay(core);
   ForgetHintOfOtherView(core);
   if (core.Map.isNull()) return;  // no city loaded yet: no picture to draw on

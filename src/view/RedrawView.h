@@ -5,8 +5,8 @@ struct MapCore;
 
 // Sizes the map picture to 2 x ScreenWidth by 2 x ScreenHeight.
 void SizeMapPicture(MapCore& core);
-// Refreshes the overlays, hides a hover hint found in another view, clears the
-// map picture and draws every listed row whose layer is on, then the found firms.
+// Shows the scale in the zoom controls, refreshes the overlays, hides a stale hover hint,
+// clears the map picture and draws every listed row whose layer is on, then the found firms.
 // Rows that cannot reach the picture are passed over: each layer's spatial
 // index finds the others, and they are drawn in the order of the draw list.
 void RedrawView(MapCore& core);

@@ -1,5 +1,5 @@
 // Turns the stored map points of every selection kind into picture pixels for
-// the paint, writes the zoom text and sizes the status bar panels.
+// the paint, and sizes the status bar panels.
 #include "view/SelectionOverlay.h"
 
 #include "render/ViewTransform.h"
@@ -22,7 +22,6 @@ int32_t PanelWidth(const std::string& text) { return static_cast<int32_t>(8 * te
 void UpdateSelectionOverlay(MapCore& core) {
   const ViewState& v = core.View;
   SelectionState& s = core.Selection;
-  core.Ui.WriteZoomEdit(ZoomPercentText(v.Scale));
 
   s.SelObjectPixel = ToPicture(v, s.SelObjectPoint);
   ToPicture(v, s.SelStreetPoints, s.SelStreetCount, s.SelStreetPixels);

@@ -3,6 +3,5 @@
 // become picture pixels for the paint (FormPaint), at the start of every redraw.
 struct MapCore;
 
-// Refreshes the overlays' pixels, writes the zoom text into ZoomEdit and sizes
-// the status bar panels to their texts.
+// Refreshes the overlays' pixels and sizes the status bar panels to their texts.
 void UpdateSelectionOverlay(MapCore& core);

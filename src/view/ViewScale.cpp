@@ -2,28 +2,57 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "render/ViewTransform.h"
+#include "render/VisibleMiddle.h"
 #include "state/MapCore.h"
 #include "view/RedrawView.h"
+
+namespace {
+
+void RedrawAndPaint(MapCore& core) {
+  core.Interaction.HintVisible = false;
+  RedrawView(core);
+  core.Host.PaintMapWindow();
+}
+
+}  // namespace
 
 void SetViewScale(MapCore& core, float scale) {
   core.View.Scale = scale;
   RecentreOffsets(core.View);
-  core.Interaction.HintVisible = false;
-  RedrawView(core);
-  core.Host.PaintMapWindow();
+  RedrawAndPaint(core);
+}
+
+void ZoomInVisibleMiddle(MapCore& core, float scale) {
+  ZoomKeepingWindowPoint(core.View, VisibleMapCentre(core.Host.VisibleMapRect()), scale);
+  CentreFromOffsets(core.View);
+  RedrawAndPaint(core);
 }
 
 void SetTrackBarPosition(MapCore& core, int position) {
   position = std::clamp(position, kTrackBarMin, kTrackBarMax);
   if (position == core.Ui.ZoomSliderPosition) return;
   core.Ui.ZoomSliderPosition = position;
-  ApplyZoomSliderPosition(core);
+  ZoomInVisibleMiddle(core, TrackBarPositionToScale(position));
 }
 
 void ApplyZoomSliderPosition(MapCore& core) { SetViewScale(core, TrackBarPositionToScale(core.Ui.ZoomSliderPosition)); }
+
+void ShowScaleInZoomControls(MapCore& core) {
+  core.Ui.WriteZoomEdit(ZoomFieldText(core.View.Scale));
+  core.Ui.ZoomSliderPosition = std::clamp(ScaleToTrackBarPosition(core.View.Scale), kTrackBarMin, kTrackBarMax);
+}
+
+std::string ZoomFieldText(float scale) {
+  // Tenths of a percent, rounded: a typed 100,5 is the float 1.00499999.
+  const long double tenths = std::clamp(std::round(static_cast<long double>(scale) * 1000), 0.0L, 1.0e15L);
+  const auto whole = static_cast<int64_t>(tenths / 10);
+  const auto tenth = static_cast<int64_t>(tenths) % 10;
+  return std::to_string(whole) + (tenth != 0 ? "," + std::to_string(tenth) : std::string()) + "%";
+}
 
 namespace {
 

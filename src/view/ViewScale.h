@@ -1,20 +1,34 @@
 #pragma once
-// Changing the scale of the view.  Every change of scale by the zoom controls,
-// the city load and a selection that zooms ends here: the view is recentred on
-// (CenterX, CenterY), the hover hint hidden, the picture redrawn and the window
-// painted (MapHost::PaintMapWindow).
+// Changing the scale of the view.  The zoom controls keep the map point in
+// the middle of the visible map where it is; the city load recentres on
+// (CenterX, CenterY).  Either way the hover hint is hidden, the picture
+// redrawn and the window painted (MapHost::PaintMapWindow).
+#include <string>
+
 #include "mapdata/PointList.h"
 
 struct MapCore;
 
 // The scale becomes `scale`, then recentre, redraw, paint.
 void SetViewScale(MapCore& core, float scale);
+// The scale becomes `scale` around the middle of the visible map
+// (MapHost::VisibleMapRect), then redraw and paint.
+void ZoomInVisibleMiddle(MapCore& core, float scale);
 
-// The track bar: sets the position (clamped to 1..30); runs ApplyZoomSliderPosition
-// only when the position really changes.
+// The track bar: sets the position (clamped to 1..30) and, only when the
+// position really changes, the scale of half of it around the middle of the
+// visible map.
 void SetTrackBarPosition(MapCore& core, int position);
 // Scale = half the track bar position, then recentre, redraw, paint.
 void ApplyZoomSliderPosition(MapCore& core);
+
+// The zoom controls show the scale in force: ZoomEdit its percentage
+// (ZoomFieldText), the track bar its step (at its first step below its
+// range).  Every redraw runs it, whatever changed the scale.
+void ShowScaleInZoomControls(MapCore& core);
+// The scale as ZoomEdit shows it: a percentage to one decimal, written with
+// a decimal comma and without a decimal of 0 ("100%", "100,5%", "12,3%").
+std::string ZoomFieldText(float scale);
 
 // The track bar's range.
 constexpr int kTrackBarMin = 1;

@@ -136,7 +136,7 @@ TEST_F(FirmInfo, CentredFirmComesToTheMiddleOfTheVisibleMap) {
   // Window pixel (511, 383) shows picture pixel (1023, 767).
   EXPECT_EQ(core.View.OffsetX, 1200 - 1023);
   EXPECT_EQ(core.View.OffsetY, 800 - 767);
-  EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);
+  EXPECT_EQ(core.Ui.ZoomSliderPosition, 8);  // the track bar follows the scale
 }
 
 TEST_F(FirmInfo, FirmAddsToAnObjectSelection) {

@@ -104,7 +104,7 @@ TEST_F(ViewMoves_, WholeCityFramesTheDataBoxDownToTheZoomFloor) {
   };
   for (const Case& c : {Case{{1000, 2000, 1100, 2060}, 1.5f, 3, "150%"},  // alone it fits at 1.5
                         Case{{0, 0, 358, 50}, 0.5f, 1, "50%"},           // 179 of 180 pixels at 0.5
-                        Case{{5000, 5000, 17500, 9000}, 179.0f / 12500, 1, "1%"}}) {
+                        Case{{5000, 5000, 17500, 9000}, 179.0f / 12500, 1, "1,4%"}}) {
     core.Extents.Reset();
     WidenMapExtents(core.Extents, c.Data.MinX, c.Data.MinY, c.Data.MaxX, c.Data.MaxY);
     ASSERT_TRUE(ShowWholeCity(core, kVisible));
@@ -165,7 +165,7 @@ TEST_F(ViewMoves_, ZoomControlsReachTheFloorOfABigCity) {
   EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);  // below its range: at its first step
   ASSERT_TRUE(ZoomEditEnter(core, "0%", floor));
   EXPECT_EQ(core.View.Scale, floor);
-  EXPECT_EQ(core.Ui.ZoomEditText, "1%");
+  EXPECT_EQ(core.Ui.ZoomEditText, "1,4%");
 }
 
 }  // namespace

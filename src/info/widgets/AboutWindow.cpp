@@ -34,13 +34,11 @@ void FitFieldToText(QLineEdit* edit) {
 }
 
 // A read-only one-line field: its text can be selected and copied, nothing more.
-QLineEdit* PlaceField(QWidget* parent, const char* name, const QString& text, QRect box, bool link,
-                      const QFont* font = nullptr) {
+QLineEdit* PlaceField(QWidget* parent, const char* name, const QString& text, QRect box, bool link) {
   auto* edit = new QLineEdit(text, parent);
   edit->setObjectName(name);
   edit->setReadOnly(true);
   edit->setGeometry(box);
-  if (font) edit->setFont(*font);
   if (link) {
     edit->setFrame(false);
     QFont f = edit->font();
@@ -159,10 +157,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   LowerRule = PlaceStrip(this, "Panel1", QRect(-3, 106, 399, 5));
 
   ThanksCaption = PlaceLabel(this, "Label1", U("Благодарность за помощь..."), 8, 117);
-  QFont serif(QStringLiteral("Serif"));
-  serif.setStyleHint(QFont::Serif);
-  serif.setPixelSize(20);
-  ThanksField = PlaceField(this, "Edit2", U("картографам, тестировщикам"), QRect(8, 133, 379, 28), false, &serif);
+  // The names thanked read in the window's own font: a larger one made them
+  // shout over the caption and every other line.
+  ThanksField = PlaceField(this, "Edit2", U("картографам, тестировщикам"), QRect(8, 133, 379, 28), false);
 
   ReleaseLabel = PlaceLabel(this, "Label6", U("Декабрь 2026"), 9, 179);
   QPalette grey = ReleaseLabel->palette();

@@ -57,6 +57,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   UseWindowFont(this);
   BuildTree();
   BuildPanels();
+  OpenOnFirstTopic();
   resize(kFirstSize);
   move(kFirstLeft, kFirstTop);
   LayOut();
@@ -136,12 +137,21 @@ void HelpWindow::BuildTree() {
     nodes_.push_back(item);
   }
   TopicTree->collapseAll();
-  TopicTree->setCurrentItem(nullptr);
   TopicTree->installEventFilter(this);
   // The topic follows the current node however it moves: a click, the arrow
   // keys, Home, End or a typed name.
   connect(TopicTree, &QTreeWidget::currentItemChanged, this, [this] { ShowSelectedTopic(); });
   connect(TopicTree, &QTreeWidget::itemClicked, this, [this] { ShowSelectedTopic(); });
+}
+
+// The first opening shows the first topic rather than an empty page; later
+// openings find the topic the user left.
+void HelpWindow::OpenOnFirstTopic() {
+  QTreeWidgetItem* first = Node(ShownTopicNode(0));
+  if (!first) return;
+  for (QTreeWidgetItem* p = first->parent(); p; p = p->parent()) p->setExpanded(true);
+  TopicTree->setCurrentItem(first);
+  ShowSelectedTopic();
 }
 
 void HelpWindow::BuildPanels() {

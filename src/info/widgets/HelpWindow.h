@@ -1,8 +1,8 @@
 #pragma once
 // The help window: a tree of topics on the left, one topic panel at a time on
-// the right, following the current node.  All content is fixed; the window
-// can be made larger, its texts reflowing.  Modal; Escape closes it from the window,
-// the tree and every topic text.  Only hidden when closed, so the last topic
+// the right, following the current node (the first topic when it first opens).
+// All content is fixed; the window can be made larger, its texts reflowing.
+// Modal; Escape closes it from the window, the tree and every topic text.  Only hidden when closed, so the last topic
 // and the state of the tree stay for the next opening.
 #include <QDialog>
 
@@ -42,6 +42,7 @@ class HelpWindow : public QDialog {
  private:
   void BuildTree();
   void BuildPanels();
+  void OpenOnFirstTopic();
   int TreeWidthWanted() const;
   void LayOut();
   void LayOutTopic(int number);

@@ -10,6 +10,8 @@ AppWindows::AppWindows(const std::vector<fs::path>& dataRoots, QSettings* settin
     const QWidget* panel = Map.InfoPanel;
     FirmPicture.ShowPicture(path, QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size()));
   };
+  // A picture belongs to the city it was opened from.
+  Map.CityLeft = [this] { FirmPicture.hide(); };
   Map.ShowAboutWindow = [this] { About.exec(); };
   Map.ShowHelpWindow = [this] { Help.exec(); };
   Map.RememberIn(settings);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QWheelEvent>
 
 MapArea::MapArea(QWidget* parent) : QWidget(parent) {
@@ -59,6 +60,10 @@ void MapArea::wheelEvent(QWheelEvent* event) {
   const QPoint p = event->position().toPoint();
   if (steps != 0 && OnWheel) OnWheel(steps, p.x(), p.y());
   event->accept();
+}
+
+void MapArea::resizeEvent(QResizeEvent* event) {
+  if (OnResize) OnResize(event->oldSize());
 }
 
 void MapArea::leaveEvent(QEvent*) {

@@ -22,6 +22,8 @@ class MapArea : public QWidget {
   std::function<bool(int key, Qt::KeyboardModifiers)> OnKey;
   // The mouse left the bare map: out of the window or onto an overlay.
   std::function<void()> OnMouseLeave;
+  // The area took a new size (its overlays already laid out for it).
+  std::function<void(QSize before)> OnResize;
 
   // A child laid over the map (the tool bar, a side panel).  Presses, moves and
   // wheel turns that its controls do not take stay with it instead of passing
@@ -37,6 +39,7 @@ class MapArea : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 
+#include "shell/PanelFit.h"
 #include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/KeyboardLayout.h"
 #include "shell/widgets/KeywordCompleter.h"
@@ -201,8 +202,9 @@ void MapWindow::BuildToolBar(QWidget* client) {
   ZoomEdit = new QLineEdit(ZoomPanel);
   ZoomEdit->setObjectName("ZoomEdit");
   ZoomEdit->setToolTip(Ui("Задайте величину масштаба"));
-  ZoomEdit->setMaxLength(6);
-  ZoomEdit->setFixedWidth(56);
+  // Room for the widest scale it shows, "1000,5%" (ZoomFieldText).
+  ZoomEdit->setMaxLength(7);
+  ZoomEdit->setFixedWidth(std::max(56, ZoomEdit->fontMetrics().horizontalAdvance(QStringLiteral("1000,5%")) + 12));
   for (QWidget* w : std::initializer_list<QWidget*>{ZoomCaption, ZoomSlider, ZoomEdit}) ZoomPanel->layout()->addWidget(w);
   bar->addWidget(ZoomPanel);
 
@@ -234,7 +236,7 @@ void MapWindow::BuildPanels(QWidget* client) {
   PanelPath = new RoutesPanel(PanelLeft);
   PanelPath->hide();
   LeftSplitter = new PanelEdge(
-      PanelLeft, "LeftSplitter", true, [this] { return leftPanelWidth_; },
+      PanelLeft, "LeftSplitter", true, [this] { return shownPanels_.Left; },
       [this](int width) { SetPanelWidths(FittedPanelWidth(width, kLeftPanelWidth, PanelRight), rightPanelWidth_); });
   left->addWidget(PanelSearch, 1);
   left->addWidget(PanelPath, 1);
@@ -253,7 +255,7 @@ void MapWindow::BuildPanels(QWidget* client) {
   FirmSearch->hide();
   // The right edge's panels stand side by side and widen alike.
   RightSplitter = new PanelEdge(
-      PanelRight, "RightSplitter", false, [this] { return rightPanelWidth_ * RightPanelsShown(); },
+      PanelRight, "RightSplitter", false, [this] { return shownPanels_.Right * RightPanelsShown(); },
       [this](int width) {
         const int each = width / std::max(1, RightPanelsShown());
         SetPanelWidths(leftPanelWidth_, FittedPanelWidth(each, kRightPanelWidth, PanelLeft, RightPanelsShown()));
@@ -281,7 +283,6 @@ int MapWindow::RightPanelsShown() const {
 // the map kMapRoom pixels beside the other edge's panels (`count` panels of
 // this width stand side by side).
 int MapWindow::FittedPanelWidth(int wanted, int least, const QWidget* otherSide, int count) const {
-  constexpr int kMapRoom = 200;
   const int other = otherSide->isVisibleTo(mapArea_) ? otherSide->width() : 0;
   const int most = (mapArea_->width() - other - PanelEdge::kThickness - kMapRoom) / std::max(1, count);
   return std::clamp(wanted, least, std::max(least, most));
@@ -290,10 +291,7 @@ int MapWindow::FittedPanelWidth(int wanted, int least, const QWidget* otherSide,
 void MapWindow::SetPanelWidths(int left, int right) {
   leftPanelWidth_ = left;
   rightPanelWidth_ = right;
-  PanelSearch->setFixedWidth(left);
-  PanelPath->setFixedWidth(left);
-  InfoPanel->setFixedWidth(right);
-  FirmSearch->setFixedWidth(right);
+  FitPanelsToMap();
 }
 
 void MapWindow::BuildStatusBar() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mapdata/CityLocation.h"
+#include "shell/PanelFit.h"
 #include "shell/ViewerSettings.h"
 #include "state/MapCore.h"
 #include "state/MapHost.h"
@@ -52,6 +53,9 @@ class MapWindow : public QMainWindow, public MapHost {
   std::function<void()> EndProgram;
   // The auxiliary windows: picture window (not modal), about and help (modal).
   std::function<void(const std::string& path)> ShowPictureWindow;
+  // The city shown is left («Главное меню», or another city loads): the
+  // windows that show something of it close.
+  std::function<void()> CityLeft;
   std::function<void()> ShowAboutWindow;
   std::function<void()> ShowHelpWindow;
   // The file a picture of the map is saved to, with its extension; empty when
@@ -86,6 +90,8 @@ class MapWindow : public QMainWindow, public MapHost {
   // The part of the map area that shows the map, in its pixels: less the tool
   // bar and the side panels that are shown.
   QRect VisibleMapRect() const override;
+  // The same for a map area of size `area`, the panels as they stand at its edges.
+  QRect VisibleMapRectOfSize(QSize area) const;
   int ScreenPixelWidth() const override;
   int ScreenPixelHeight() const override;
 
@@ -197,8 +203,21 @@ class MapWindow : public QMainWindow, public MapHost {
   void BuildToolBar(QWidget* client);
   void BuildPanels(QWidget* client);
   void BuildStatusBar();
-  // The width of the left edge's panels and of each right edge panel.
+  // The width of the left edge's panels and of each right edge panel, as the
+  // user wants them; they are shown narrower where the window is too small.
   void SetPanelWidths(int left, int right);
+  // The shown panels take their wanted widths where the map keeps kMapRoom
+  // pixels, else give way (PanelFit.h).
+  void FitPanelsToMap();
+  // The map area took a new size: the panels fit it, and the map point in
+  // the middle of the visible map stays in its middle.
+  void MapAreaResized(QSize before);
+  // A city's view as loaded or given back comes to the middle of the visible
+  // map, where a new size of the window keeps it.
+  void CentreViewInVisibleMap();
+  // The map point in the middle of the visible map, which a city's view is
+  // remembered by.
+  MapPoint VisibleMiddlePoint() const;
   int FittedPanelWidth(int wanted, int least, const QWidget* otherSide, int count = 1) const;
   int RightPanelsShown() const;
   void ConnectHandlers();
@@ -237,6 +256,7 @@ class MapWindow : public QMainWindow, public MapHost {
   MapArea* mapArea_ = nullptr;
   int leftPanelWidth_ = kLeftPanelWidth;
   int rightPanelWidth_ = kRightPanelWidth;
+  SidePanelWidths shownPanels_{kLeftPanelWidth, kRightPanelWidth};
   MapContextMenu* contextMenu_ = nullptr;
   CtrlKeyWatcher* ctrlWatcher_ = nullptr;
   std::vector<QAction*> menuItems_;

@@ -144,6 +144,7 @@ void MapWindow::ConnectMapArea() {
     return taken;
   };
   mapArea_->OnMouseLeave = [this, map] { RunHandler(map, [this] { MouseLeftMap(); }); };
+  mapArea_->OnResize = [this, map](QSize before) { RunHandler(map, [&] { MapAreaResized(before); }); };
   for (QWidget* overlay : std::initializer_list<QWidget*>{ToolBar, PanelLeft, PanelRight, ListPanelOpener})
     mapArea_->AddOverlay(overlay);
   contextMenu_ = new MapContextMenu(mapArea_, core_, [this](const QString& action, const std::function<void()>& command) {
@@ -226,11 +227,15 @@ void MapWindow::RepaintCityWindow() {
 bool MapWindow::LoadCity(const std::string& city, const std::string& title) {
   ++loadGeneration_;
   contextMenu_->CloseWindow();
+  if (CityLeft) CityLeft();
   bool drawn = false;
   const bool loaded = RunGuarded(Ui("Загрузить карту"), [&] { drawn = ::LoadCity(core_, city, title); },
                                  [this](const std::string& message) { ShowFailure(message); });
   if (loaded && drawn) {
-    RunHandler(Ui("Загрузить карту"), [this] { RestoreRemembered(); });
+    RunHandler(Ui("Загрузить карту"), [this] {
+      RestoreRemembered();
+      CentreViewInVisibleMap();
+    });
     mapArea_->setFocus();  // the keys act on the map from the start
   }
   SyncFromCore();
@@ -250,6 +255,7 @@ bool MapWindow::LoadCity(const CityLocation& city, const std::string& title) {
 
 void MapWindow::OnMainMenuClicked() {
   Remember();
+  if (CityLeft) CityLeft();
   if (cityChooser_) cityChooser_->ReturnFromMap();
   hide();
   if (cityChooser_) cityChooser_->show();

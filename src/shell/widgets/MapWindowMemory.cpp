@@ -53,7 +53,14 @@ void MapWindow::RestoreRemembered() {
 
 void MapWindow::Remember() {
   if (!settings_) return;
-  if (!core_.CurrentCity.empty()) remembered_.Cities[core_.CurrentCity] = CaptureCityView(core_);
+  if (!core_.CurrentCity.empty()) {
+    // By the point in the middle of the visible map, where it comes back.
+    CityView view = CaptureCityView(core_);
+    const MapPoint middle = VisibleMiddlePoint();
+    view.CenterX = middle.X;
+    view.CenterY = middle.Y;
+    remembered_.Cities[core_.CurrentCity] = view;
+  }
   remembered_.Layers = CaptureLayerSwitches(core_);
   CapturePanels(core_, remembered_);
   remembered_.LeftPanelWidth = leftPanelWidth_;

@@ -72,12 +72,4 @@ bool MapWindow::PrintMap(QPrinter& printer) {
 
 QImage MapWindow::VisibleMapPicture() { return ::VisibleMapPicture(core_, VisibleMapRect()); }
 
-QRect MapWindow::VisibleMapRect() const {
-  if (QLayout* layout = mapArea_->layout()) layout->activate();
-  const ViewState& v = core_.View;
-  QRect visible = mapArea_->rect().intersected(QRect(0, 0, v.ScreenWidth, v.ScreenHeight));
-  if (ToolBar->isVisibleTo(mapArea_)) visible.setTop(std::max(visible.top(), ToolBar->geometry().bottom() + 1));
-  if (PanelLeft->isVisibleTo(mapArea_)) visible.setLeft(std::max(visible.left(), PanelLeft->geometry().right() + 1));
-  if (PanelRight->isVisibleTo(mapArea_)) visible.setRight(std::min(visible.right(), PanelRight->geometry().left() - 1));
-  return visible;
-}
+QRect MapWindow::VisibleMapRect() const { return VisibleMapRectOfSize(mapArea_->size()); }

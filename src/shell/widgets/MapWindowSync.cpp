@@ -109,6 +109,7 @@ void MapWindow::SyncPanels() {
   InfoPanel->setVisible(core_.Info.Visible);
   FirmSearch->setVisible(core_.Ui.FirmSearchPanelVisible);
   PanelRight->setVisible(core_.Info.Visible || core_.Ui.FirmSearchPanelVisible);
+  FitPanelsToMap();
 }
 
 void MapWindow::SyncSearchFields() {

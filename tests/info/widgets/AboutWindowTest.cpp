@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "cli/CliRun.h"
 #include "info/widgets/AboutWindow.h"
 
@@ -56,7 +58,6 @@ TEST(AboutWindow, ShowsEveryLineAtItsPlace) {
     EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(Qt::blue));
   }
   EXPECT_TRUE(form.ThanksField->hasFrame());
-  EXPECT_EQ(form.ThanksField->font().pixelSize(), 20);
 
   EXPECT_EQ(form.CloseButton->text(), U("Закрыть"));
   EXPECT_EQ(form.CloseButton->geometry(), QRect(311, 165, 75, 25));
@@ -80,6 +81,21 @@ TEST(AboutWindow, ItsVersionIsThePackagesAndTheCommandLines) {
   const CliResult cli = RunCli({"--version"});
   EXPECT_EQ(cli.exitCode, 0);
   EXPECT_EQ(QString::fromStdString(cli.out), "tellurin-cli " + version + "\n");
+}
+
+// Every line but the product's title reads in the window's own font: the
+// names thanked as well as the captions and addresses.
+TEST(AboutWindow, EveryLineButTheTitleHasTheWindowsFont) {
+  AboutWindow form;
+  const QFontInfo window(form.font());
+  const std::vector<const QWidget*> lines = {form.VersionLabel,  form.SiteField,        form.ContactMailField,
+                                             form.DeveloperCaption, form.DeveloperLabel, form.DeveloperMailField,
+                                             form.ThanksCaption, form.ThanksField,      form.ReleaseLabel};
+  for (const QWidget* line : lines) {
+    const QFontInfo shown(line->font());
+    EXPECT_EQ(shown.pixelSize(), window.pixelSize()) << line->objectName().toStdString();
+    EXPECT_EQ(shown.family(), window.family()) << line->objectName().toStdString();
+  }
 }
 
 // The room a one-line field has for its text: its size less its frame and the

@@ -68,8 +68,17 @@ TEST_F(HelpWindow_, TreeHoldsTheTwentyFourTopicsInOrder) {
   EXPECT_EQ(form.Node(23)->text(0), U("Вопросы/ответы"));
   EXPECT_EQ(form.TopicTree->indentation(), 19);
   EXPECT_TRUE(form.TopicTree->font().underline());
-  for (int i = 0; i < form.NodeCount(); ++i) EXPECT_FALSE(form.Node(i)->isExpanded()) << i;
-  EXPECT_TRUE(VisiblePanels().empty());
+  for (int i = 1; i < form.NodeCount(); ++i) EXPECT_FALSE(form.Node(i)->isExpanded()) << i;
+}
+
+// The window opens on its first topic, its group expanded, with the topic's
+// text on the right rather than an empty page.
+TEST_F(HelpWindow_, OpensOnTheFirstTopic) {
+  EXPECT_EQ(form.TopicTree->currentItem(), form.Node(1));
+  EXPECT_TRUE(form.Node(0)->isExpanded());
+  EXPECT_EQ(VisiblePanels(), std::vector<int>{1});
+  EXPECT_TRUE(form.PanText(1)->isVisible());
+  EXPECT_FALSE(form.PanText(1)->toPlainText().isEmpty());
 }
 
 TEST_F(HelpWindow_, ClickingATopicShowsItsPanelOnly) {

@@ -1,10 +1,14 @@
 // The five windows created together: the map window opens the picture window
-// with the selected firm's picture.
+// with the selected firm's picture, and closes it with its city.
 #include <QBuffer>
 #include <QLabel>
 #include <QPixmap>
+#include <QAction>
 #include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
 
 #include <QPlainTextEdit>
 
@@ -13,6 +17,7 @@
 #include "shell/widgets/ShellWindowsFixture.h"
 #include "shell/widgets/SidePanels.h"
 #include "mapdata/NativeName.h"
+#include "support/CityBuilder.h"
 
 TEST(AppWindows, PictureButtonOpensTheFirmPictureInThePictureWindow) {
   TempDir root;
@@ -57,4 +62,32 @@ TEST(AppWindows, PictureButtonOpensTheFirmPictureInThePictureWindow) {
   w.FirmPicture.move(20, 30);
   w.Map.InfoPanel->FirmPic[0]->click();
   EXPECT_EQ(w.FirmPicture.pos(), QPoint(20, 30));
+}
+
+// A picture belongs to its city: «Главное меню» closes the picture window, and
+// so does the load of another city while it is open.
+TEST(AppWindows, PictureWindowClosesWhenItsCityIsLeft) {
+  CityBuilder town("Town"), village("Village");
+  town.About("Городок");
+  village.About("Село");
+  QImage picture(32, 24, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  town.Folder("Firms");
+  const fs::path file = town.PathOf("Firms/f1.jpg");
+  ASSERT_TRUE(picture.save(QString::fromStdWString(file.wstring()), "JPG"));
+
+  AppWindows w({town.DataRoot()});
+  w.Map.MessageSink = [](const std::string& message) { ADD_FAILURE() << message; };
+  const std::pair<const char*, std::function<void()>> leaves[] = {
+      {"«Главное меню»", [&] { w.Map.MenuItem("N19")->trigger(); }},
+      {"another city loaded", [&] { w.Map.LoadCity(CityLocation{village.DataRoot(), "Village"}, W("Село")); }},
+  };
+  for (const auto& [what, leave] : leaves) {
+    ASSERT_TRUE(w.Map.LoadCity(CityLocation{town.DataRoot(), "Town"}, W("Городок")));
+    w.Map.show();
+    w.Map.ShowPictureWindow(NativeString(file));
+    ASSERT_TRUE(w.FirmPicture.isVisible()) << what;
+    leave();
+    EXPECT_FALSE(w.FirmPicture.isVisible()) << what;
+  }
 }

@@ -25,6 +25,7 @@
 #include "shell/widgets/SidePanels.h"
 #include "support/CityBuilder.h"
 #include "mapdata/NativeName.h"
+#include "view/ViewScale.h"
 
 namespace {
 
@@ -151,7 +152,7 @@ TEST(MapDesktop, EachKeyMovesTheView) {
     const ViewState& v = m.Core().View;
     EXPECT_EQ(v.Scale, before.Scale + c.Dscale) << what;
     EXPECT_EQ(m.Form().ZoomSlider->value(), static_cast<int>(2 * v.Scale)) << what;
-    EXPECT_EQ(m.Form().ZoomEdit->text().toStdString(), ZoomPercentText(v.Scale)) << what;
+    EXPECT_EQ(m.Form().ZoomEdit->text().toStdString(), ZoomFieldText(v.Scale)) << what;
     if (c.Dscale == 0) {
       EXPECT_EQ(v.OffsetX - before.OffsetX, c.Dx) << what;
       EXPECT_EQ(v.OffsetY - before.OffsetY, c.Dy) << what;
@@ -235,7 +236,7 @@ TEST(MapDesktop, ZoomOutReachesTheScaleThatShowsABigCityWhole) {
         EXPECT_EQ(v.Scale, 0.5f) << what;
       }
       EXPECT_EQ(f.ZoomSlider->value(), trackBar) << what;
-      EXPECT_EQ(f.ZoomEdit->text().toStdString(), ZoomPercentText(v.Scale)) << what;
+      EXPECT_EQ(f.ZoomEdit->text().toStdString(), ZoomFieldText(v.Scale)) << what;
     };
     const std::function<void()> commands[] = {
         [&] { for (int i = 0; i < 12; ++i) QTest::keyClick(area, Qt::Key_Minus); },

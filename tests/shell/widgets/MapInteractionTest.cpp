@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <tuple>
+#include <utility>
 
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/ShellWindowsFixture.h"
@@ -88,6 +89,23 @@ TEST(MapInteraction, TrackBarAndZoomEditSetTheScale) {
     EXPECT_EQ(m.Form().ZoomSlider->value(), position) << typed;
   }
   EXPECT_EQ(m.Form().ZoomEdit->text(), "175%");
+}
+
+// The zoom field shows the scale in force to a tenth of a percent, whole in
+// its box, in a form it reads back as the same scale.
+TEST(MapInteraction, ZoomFieldShowsTheScaleInForce) {
+  LoadedMap m;
+  QLineEdit* field = m.Form().ZoomEdit;
+  for (auto [typed, shown] : {std::pair{"100.5", "100,5%"}, std::pair{"75,5 %", "75,5%"},
+                              std::pair{"1000.5", "1000,5%"}, std::pair{"250,0", "250%"}}) {
+    field->setText(typed);
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(field->text(), U(shown)) << typed;
+    EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()), field->contentsRect().width() - 4) << shown;
+    const float scale = m.Core().View.Scale;
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(m.Core().View.Scale, scale) << shown << " read back";
+  }
 }
 
 TEST(MapInteraction, ZoomTextWithoutDigitsIsReportedAndChangesNothing) {

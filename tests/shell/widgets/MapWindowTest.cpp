@@ -107,7 +107,7 @@ TEST(MapWindow, ToolBarControlsAndHints) {
   EXPECT_EQ(f.ZoomSlider->maximum(), 30);
   EXPECT_EQ(f.ZoomSlider->value(), 1);
   EXPECT_EQ(f.ZoomEdit->toolTip(), U("Задайте величину масштаба"));
-  EXPECT_EQ(f.ZoomEdit->maxLength(), 6);
+  EXPECT_EQ(f.ZoomEdit->maxLength(), 7);  // "1000,5%"
   for (const char* panel : {"ControlBar1", "Panel3", "Panel11", "Panel4", "Panel5", "Panel14"})
     EXPECT_NE(f.findChild<QWidget*>(panel), nullptr) << panel;
   EXPECT_EQ(f.ListPanelOpener->size(), QSize(16, 16));

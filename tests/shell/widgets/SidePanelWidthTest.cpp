@@ -108,3 +108,46 @@ TEST(SidePanels, SplittersWidenThePanelsForGoodAndTheListsShowWholeTexts) {
   EXPECT_EQ(w.Map.PanelPath->width(), 310);
   EXPECT_EQ(w.Map.FirmSearch->width(), 270);
 }
+
+// In a small window the side panels give way before the map gets narrower
+// than 200 pixels: widths remembered wide shrink, the widest first, down to a
+// usable width, and come back when the window grows again.
+TEST(SidePanels, GiveWayToTheMapInASmallWindow) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "10", "700 500", W("лекарства")}));
+  TempDir dir;
+  QSettings settings(QString::fromStdString(NativeString(dir.Path() / "Tellurin.conf")), QSettings::IniFormat);
+  settings.setValue("Panels/LeftWidth", 598);
+  settings.setValue("Panels/RightWidth", 300);
+  settings.setValue("Panels/FirmSearch", true);
+  settings.setValue("Window/Maximised", false);
+  AppWindows w({city.DataRoot()}, &settings);
+  w.CityChooser.show();
+  w.CityChooser.LoadClick();
+  MapWindow& f = w.Map;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+  // The firm's information opens beside the firm search: three panels.
+  f.FirmSearch->KeyField->setText(U("аптека"));
+  QTest::keyClick(f.FirmSearch->KeyField, Qt::Key_Return);
+  QTableView* firms = f.FirmSearch->SearchFirmListView;
+  const QPoint firstRow = firms->visualRect(firms->model()->index(0, 0)).center();
+  QTest::mouseClick(firms->viewport(), Qt::LeftButton, Qt::NoModifier, firstRow);
+  QTest::mouseDClick(firms->viewport(), Qt::LeftButton, Qt::NoModifier, firstRow);
+  ASSERT_TRUE(f.InfoPanel->isVisible() && f.FirmSearch->isVisible() && f.PanelSearch->isVisible());
+
+  const int smallest = f.minimumSizeHint().width();
+  for (const int width : {1200, 1000, smallest}) {
+    f.resize(width, 700);
+    QApplication::processEvents();
+    const std::string what = std::to_string(f.width()) + " wide";
+    EXPECT_GE(f.VisibleMapRect().width(), 200) << what;
+    for (const QWidget* panel : std::initializer_list<const QWidget*>{f.PanelSearch, f.InfoPanel, f.FirmSearch})
+      EXPECT_GE(panel->width(), kLeastPanelWidth) << what;
+    EXPECT_GE(f.PanelSearch->width(), f.FirmSearch->width()) << what << ": the widest gives way first";
+  }
+  f.resize(1500, 700);
+  QApplication::processEvents();
+  EXPECT_EQ(f.PanelSearch->width(), 598);
+  EXPECT_EQ(f.FirmSearch->width(), 300);
+}
