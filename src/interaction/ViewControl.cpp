@@ -30,5 +30,8 @@ bool ZoomEditEnter(MapCore& core, const std::string& text, float floor) {
 }
 
 std::string ZoomEditErrorMessage(const std::string& text) {
-  return "«" + cp1251::ToUtf8(text) + "» — не число.";
+  const std::string quoted = "«" + cp1251::ToUtf8(text) + "»";
+  const size_t minus = text.find_first_not_of(' ');
+  const bool negative = minus != std::string::npos && text[minus] == '-' && ZoomFieldPercent(text.substr(minus + 1));
+  return quoted + (negative ? " — масштаб должен быть больше нуля." : " — не число.");
 }

@@ -18,5 +18,6 @@ void SyncZoomSliderToScale(MapCore& core);
 // text is no percentage; the viewer then shows ZoomEditErrorMessage(text) and
 // the scale in force again.  Text in Windows-1251.
 bool ZoomEditEnter(MapCore& core, const std::string& text, float floor);
-// "«abc» — не число." for a ZoomEdit text without digits (Windows-1251 in, UTF-8 out).
+// "«abc» — не число." for a ZoomEdit text without digits, "«-300» — масштаб
+// должен быть больше нуля." for a negative one (Windows-1251 in, UTF-8 out).
 std::string ZoomEditErrorMessage(const std::string& text);

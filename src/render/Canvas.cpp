@@ -10,20 +10,28 @@
 #include "render/BundledFonts.h"
 #include "render/PixelFrame.h"
 
-Canvas::Canvas(QImage& image, CanvasState& state) : image_(image), state_(state), painter_(&image) {
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setRenderHint(QPainter::TextAntialiasing, false);
+Canvas::Canvas(QImage& image, CanvasState& state)
+    : frame_(image.rect()), state_(state), ownPainter_(&image), painter_(&ownPainter_) {
+  painter_->setRenderHint(QPainter::Antialiasing, false);
+  painter_->setRenderHint(QPainter::TextAntialiasing, false);
   // A clip of the whole picture changes no pixel, and lets the painter write
   // one-pixel lines straight into the picture instead of span by span.
-  painter_.setClipRect(image.rect());
+  painter_->setClipRect(image.rect());
   // Taken once the painter holds the picture, so that both write the same pixels.
   if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32 ||
       image.format() == QImage::Format_ARGB32_Premultiplied)
     pending_.emplace(image);
 }
 
+Canvas::Canvas(QPainter& painter, const QSize& size, CanvasState& state)
+    : frame_(QPoint(0, 0), size), state_(state), painter_(&painter), device_(true) {
+  painter_->save();
+  painter_->setClipRect(frame_, Qt::IntersectClip);
+}
+
 Canvas::~Canvas() {
   if (pending_) pending_->WriteOutAll();
+  if (device_) painter_->restore();
 }
 
 QFont CanvasFont(int pointSize, bool bold, bool italic, bool underline, bool strikeOut) {
@@ -45,17 +53,18 @@ void Canvas::ApplyPen() {
   // Width 0 or 1 is the one-pixel cosmetic line; wider pens have round ends
   // and joins.
   QPen pen(penColor_);
-  pen.setWidth(penWidth_ > 1 ? penWidth_ : 0);
+  // On a device the thinnest line is a picture pixel wide, not a device's dot.
+  pen.setWidth(penWidth_ > 1 ? penWidth_ : device_ ? 1 : 0);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
-  painter_.setPen(pen);
+  painter_->setPen(pen);
 }
 
 void Canvas::ApplyBrush() {
   if (brushSet_ && brushColor_ == state_.BrushColor) return;
   brushSet_ = true;
   brushColor_ = state_.BrushColor;
-  painter_.setBrush(brushColor_);
+  painter_->setBrush(brushColor_);
 }
 
 void Canvas::ApplyFont() {
@@ -66,7 +75,7 @@ void Canvas::ApplyFont() {
   fontFlags_ = flags;
   font_ = CanvasFont(fontSize_, state_.FontBold, state_.FontItalic, state_.FontUnderline, state_.FontStrikeOut);
   fontKey_ = font_.key();
-  painter_.setFont(font_);
+  painter_->setFont(font_);
   metrics_.emplace(font_);
 }
 
@@ -87,11 +96,11 @@ void Canvas::FillRect(const QRect& rect) {
   if (pending_ && Opaque(state_.BrushColor)) {
     // A clear of the whole picture is held back tile by tile with what is
     // filled over it.
-    if (rect.contains(image_.rect())) return pending_->Clear(state_.BrushColor.rgb());
+    if (rect.contains(frame_)) return pending_->Clear(state_.BrushColor.rgb());
     return FillOpaque(rect, state_.BrushColor);
   }
   BeforePainting(rect);
-  painter_.fillRect(rect, state_.BrushColor);
+  painter_->fillRect(rect, state_.BrushColor);
 }
 
 void Canvas::BeforePainting(const QRect& area) {
@@ -152,7 +161,7 @@ void Canvas::BeforeStroking(const QPoint* points, int count, bool closed) {
   // the tiles along it and not every tile of its bounding box.
   constexpr int kPiece = 64;
   const int spill = PenSpill() + 1;  // and a pixel for the pieces' rounded ends
-  const QRect picture = image_.rect().adjusted(-spill, -spill, spill, spill);
+  const QRect picture = frame_.adjusted(-spill, -spill, spill, spill);
   const int edges = closed ? count : count - 1;
   for (int i = 0; i < edges; ++i) {
     QPointF from = points[i], to = points[(i + 1) % count];
@@ -165,20 +174,20 @@ void Canvas::BeforeStroking(const QPoint* points, int count, bool closed) {
 }
 
 void Canvas::FillOpaque(const QRect& rect, const QColor& color) {
-  const QRect inside = rect & image_.rect();
+  const QRect inside = rect & frame_;
   if (inside.isEmpty()) return;
   // Once nothing is held back, the painter's own fill is the faster one for
   // wide rectangles; narrow ones (lines a pixel or a few wide) cost it a call
   // per row.
-  if (!pending_ || (!pending_->AnyHeld() && inside.width() > kNarrowFill)) return painter_.fillRect(inside, color);
+  if (!pending_ || (!pending_->AnyHeld() && inside.width() > kNarrowFill)) return painter_->fillRect(inside, color);
   // An opaque colour is the same word in every format PendingFills is taken for.
   pending_->Fill(inside, color.rgb());
 }
 
 bool Canvas::AxisPolyline(const QPoint* points, int count) {
-  if (!Opaque(state_.PenColor)) return false;
+  if (device_ || !Opaque(state_.PenColor)) return false;
   PixelRects line;
-  const bool axis = state_.PenWidth < 2 ? AxisThinLineRects(points, count, image_.rect(), line)
+  const bool axis = state_.PenWidth < 2 ? AxisThinLineRects(points, count, frame_, line)
                                         : AxisWideLineRects(points, count, state_.PenWidth, line);
   if (!axis) return false;
   for (const QRect& r : line) FillOpaque(r, state_.PenColor);
@@ -186,12 +195,12 @@ bool Canvas::AxisPolyline(const QPoint* points, int count) {
 }
 
 bool Canvas::AxisPolygon(const QPoint* points, int count) {
-  if (state_.PenWidth > 1 || !Opaque(state_.PenColor) || !Opaque(state_.BrushColor)) return false;
+  if (device_ || state_.PenWidth > 1 || !Opaque(state_.PenColor) || !Opaque(state_.BrushColor)) return false;
   PixelRects fill, outline;
   if (!AxisOutlineRects(points, count, fill, outline)) return false;
   QRect bounds;
   for (const QRect& edge : outline) bounds |= edge;
-  if (!image_.rect().contains(bounds)) {
+  if (!frame_.contains(bounds)) {
     // Cut at the picture's edge, the painter's one-pixel outline leaves out
     // pixels by rules of its own; its fill is the rectangles' pixels inside.
     for (const QRect& r : fill) FillOpaque(r, state_.BrushColor);
@@ -212,16 +221,16 @@ bool Canvas::AxisPolygon(const QPoint* points, int count) {
 void Canvas::OutlineThroughPainter(const QPoint* points, int count) {
   BeforeStroking(points, count, true);
   ApplyPen();
-  painter_.setBrush(Qt::NoBrush);
+  painter_->setBrush(Qt::NoBrush);
   brushSet_ = false;
-  painter_.drawPolygon(points, count, Qt::OddEvenFill);
+  painter_->drawPolygon(points, count, Qt::OddEvenFill);
 }
 
 void Canvas::Polyline(const QPoint* points, int count) {
   if (count < 2 || AxisPolyline(points, count)) return;
   BeforeStroking(points, count, false);
   ApplyPen();
-  painter_.drawPolyline(points, count);
+  painter_->drawPolyline(points, count);
 }
 
 void Canvas::Polygon(const QPoint* points, int count) {
@@ -229,7 +238,7 @@ void Canvas::Polygon(const QPoint* points, int count) {
   BeforePainting(ReachOfPoints(points, count));
   ApplyPen();
   ApplyBrush();
-  painter_.drawPolygon(points, count, Qt::OddEvenFill);
+  painter_->drawPolygon(points, count, Qt::OddEvenFill);
 }
 
 void Canvas::Polyline(const PicturePixel* points, int count) {
@@ -247,7 +256,7 @@ void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
   ApplyBrush();
   // The painter's outline covers the rectangle's right and bottom edges too, so
   // the rectangle is one pixel short of the box on each.
-  painter_.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+  painter_->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
 namespace {
@@ -285,18 +294,18 @@ void Canvas::TextOut(int x, int y, const QString& text) {
   const QFontMetrics& metrics = *metrics_;
   BeforePainting(TextInk(metrics, text).translated(x, y + metrics.ascent()));
   if (!state_.TransparentText)
-    painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), state_.BrushColor);
+    painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), state_.BrushColor);
   // The pen carries the font colour for the text only; the next line drawing
   // sets the canvas pen again.
-  painter_.setPen(state_.FontColor);
+  painter_->setPen(state_.FontColor);
   penWidth_ = -1;
-  painter_.drawText(x, y + metrics.ascent(), text);
+  painter_->drawText(x, y + metrics.ascent(), text);
 }
 
 void Canvas::Draw(int x, int y, const QImage& icon) {
   if (icon.isNull()) return;
   BeforePainting(QRect(QPoint(x, y), icon.size()));
-  painter_.drawImage(x, y, icon);
+  painter_->drawImage(x, y, icon);
 }
 
 void Canvas::MakeStamp(const QString& text, TextStamp& stamp) {
@@ -322,8 +331,9 @@ void Canvas::MakeStamp(const QString& text, TextStamp& stamp) {
 }
 
 void Canvas::TextOut(int x, int y, const QString& text, TextStamp& stamp) {
-  // A colour that lets the background through would be blended twice.
-  if (state_.FontColor.alpha() != 255 || text.isEmpty()) return TextOut(x, y, text);
+  // A colour that lets the background through would be blended twice; a
+  // device takes text as text.
+  if (device_ || state_.FontColor.alpha() != 255 || text.isEmpty()) return TextOut(x, y, text);
   ApplyFont();
   if (stamp.FontKey != fontKey_ || stamp.Color != state_.FontColor.rgba()) {
     // Written as it is the first time in this font and colour: a text shown
@@ -339,6 +349,6 @@ void Canvas::TextOut(int x, int y, const QString& text, TextStamp& stamp) {
   const QRect box(x, y, stamp.Width, metrics_->height());
   const QRect glyphs(QPoint(x + stamp.Corner.x(), y + stamp.Corner.y()), stamp.Glyphs.size());
   BeforePainting(box.united(glyphs));
-  if (!state_.TransparentText) painter_.fillRect(box, state_.BrushColor);
-  painter_.drawImage(glyphs.topLeft(), stamp.Glyphs);
+  if (!state_.TransparentText) painter_->fillRect(box, state_.BrushColor);
+  painter_->drawImage(glyphs.topLeft(), stamp.Glyphs);
 }

@@ -20,14 +20,19 @@
 class Canvas {
  public:
   Canvas(QImage& image, CanvasState& state);
+  // Draws through `painter` onto any device (a printer, a PDF file) within
+  // the picture pixels (0, 0)-`size`, which the painter's transform places:
+  // lines, fills and text go to the device as shapes and text, none of them
+  // made of picture pixels first, so that they keep the device's resolution.
+  Canvas(QPainter& painter, const QSize& size, CanvasState& state);
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
   CanvasState& State() { return state_; }
-  // The picture drawn on, for its size: opaque fills may still be held back
-  // (PendingFills.h) until the canvas is gone.
-  const QImage& Image() const { return image_; }
+  // The picture pixels drawn on, from (0, 0): those of the picture, or those
+  // a device's painter places.
+  const QRect& Frame() const { return frame_; }
 
   // Fills with the brush colour, no outline.
   void FillRect(const QRect& rect);
@@ -76,9 +81,11 @@ class Canvas {
   // The polygon's outline alone, as the painter strokes it.
   void OutlineThroughPainter(const QPoint* points, int count);
 
-  QImage& image_;
+  QRect frame_;
   CanvasState& state_;
-  QPainter painter_;
+  QPainter ownPainter_;  // on the picture
+  QPainter* painter_;
+  bool device_ = false;  // drawing through another painter
   // What the painter holds, so that unchanged state costs nothing.
   QColor penColor_;
   int penWidth_ = -1;

@@ -30,7 +30,7 @@ const CachedRow& RowOf(const LayerCache& cache, const LayerTable& table, int row
 // Whether a map-unit box, turned into picture pixels and widened by `margin`
 // pixels on every side, can touch the picture.  Rows that cannot are not
 // handed to the painter at all; they would leave no pixel anyway.
-bool BoxMayShow(const ViewState& v, const QImage& picture, int32_t minX, int32_t minY, int32_t maxX,
+bool BoxMayShow(const ViewState& v, const QRect& picture, int32_t minX, int32_t minY, int32_t maxX,
                 int32_t maxY, int64_t margin) {
   const PixelPoint lo = MapToPicture(v, minX, minY);
   const PixelPoint hi = MapToPicture(v, maxX, maxY);
@@ -38,7 +38,7 @@ bool BoxMayShow(const ViewState& v, const QImage& picture, int32_t minX, int32_t
          int64_t{lo.Y} - margin < picture.height();
 }
 
-const CullWindow& CullWindowFor(MapDrawing& d, const QImage& picture) {
+const CullWindow& CullWindowFor(MapDrawing& d, const QRect& picture) {
   CullWindow& w = d.Cache.Cull;
   const ViewState& v = d.View;
   if (w.Scale != v.Scale || w.OffsetX != v.OffsetX || w.OffsetY != v.OffsetY || w.Width != picture.width() ||
@@ -58,7 +58,7 @@ const CullWindow& CullWindowFor(MapDrawing& d, const QImage& picture) {
 // are not handed to the painter at all.
 bool RowMayShow(MapDrawing& d, const CachedRow& r, int64_t margin) {
   if (r.Count <= 0) return false;
-  const QImage& picture = d.Surface.Image();
+  const QRect& picture = d.Surface.Frame();
   if (margin > CullWindow::Margin) return BoxMayShow(d.View, picture, r.MinX, r.MinY, r.MaxX, r.MaxY, margin);
   const CullWindow& w = CullWindowFor(d, picture);
   return w.Area && BoxesMeet(PointBox{r.MinX, r.MinY, r.MaxX, r.MaxY}, *w.Area);
@@ -102,7 +102,7 @@ std::optional<QRect> CentredIconBox(const Canvas& canvas, const std::vector<QIma
                                     PixelPoint at) {
   if (index < 0 || static_cast<size_t>(index) >= icons.size()) return std::nullopt;
   const int64_t x = int64_t{at.X} - kIconSide / 2, y = int64_t{at.Y} - kIconSide / 2;
-  if (x + kIconSide < 0 || y + kIconSide < 0 || x >= canvas.Image().width() || y >= canvas.Image().height())
+  if (x + kIconSide < 0 || y + kIconSide < 0 || x >= canvas.Frame().width() || y >= canvas.Frame().height())
     return std::nullopt;
   return QRect(static_cast<int>(x), static_cast<int>(y), kIconSide, kIconSide);
 }
@@ -200,7 +200,7 @@ void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
   if (RowMayShow(d, r, reach)) {
     const auto [x, y] = HouseNumberOrigin(v, r.MinX, r.MinY, r.MaxX, r.MaxY, n, f);
     const QString& number = cache.Texts[static_cast<size_t>(row)];
-    if (x + reach >= 0 && y + reach >= 0 && x < canvas.Image().width() && y < canvas.Image().height()) {
+    if (x + reach >= 0 && y + reach >= 0 && x < canvas.Frame().width() && y < canvas.Frame().height()) {
       if (!d.Crowd || !d.Crowd->GiveWay || !NumberGivesWay(d, NumberBox(canvas, cache, row, x, y)))
         canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number, cache.Stamps.For(row, d.Cache.Redraws));
     }
@@ -238,7 +238,7 @@ std::optional<QRect> LabelBox(MapDrawing& d, LayerCache& cache, const CachedRow&
   Canvas& canvas = d.Surface;
   const MapPoint& p = cache.PointsOf(r)[0];
   const PixelPoint at = MapToPicture(d.View, p.X, p.Y);
-  if (at.X >= canvas.Image().width() || at.Y >= canvas.Image().height()) return std::nullopt;
+  if (at.X >= canvas.Frame().width() || at.Y >= canvas.Frame().height()) return std::nullopt;
   const int height = canvas.TextHeight();
   if (int64_t{at.Y} + height < 0) return std::nullopt;
   if (!measured && at.X >= 0) return QRect(at.X, at.Y, 1, height);

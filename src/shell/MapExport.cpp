@@ -55,9 +55,13 @@ bool EncodePicture(const QImage& picture, PictureFormat format, std::string& byt
 
 }  // namespace
 
+std::string CityName(const MapCore& core) {
+  const std::string title = cp1251::ToUtf8(core.Caption);
+  return title.find_first_not_of(' ') == std::string::npos ? cp1251::FileNameToUtf8(core.CurrentCity) : title;
+}
+
 std::string PictureFileName(const MapCore& core, PictureFormat format) {
-  std::string title = cp1251::ToUtf8(core.Caption);
-  if (title.find_first_not_of(' ') == std::string::npos) title = cp1251::FileNameToUtf8(core.CurrentCity);
+  std::string title = CityName(core);
   std::replace_if(title.begin(), title.end(), [](char c) { return UnfitForFileName(static_cast<unsigned char>(c)); },
                   '_');
   return title + " " + ZoomPercentText(core.View.Scale) + ExtensionOf(format);
@@ -103,8 +107,7 @@ std::string CityAttribution(const MapCore& core) {
   return AttributionLine(about);
 }
 
-void PaintMapPage(QPainter& painter, const QRect& page, const QImage& map, const QString& title,
-                  const QString& attribution) {
+void PaintMapPage(QPainter& painter, const QRect& page, const MapOnPage& map, const QStringList& lines) {
   QFont titleFont = painter.font();
   titleFont.setPointSize(14);
   titleFont.setBold(true);
@@ -113,24 +116,40 @@ void PaintMapPage(QPainter& painter, const QRect& page, const QImage& map, const
   const QFontMetrics titleMetrics(titleFont, painter.device());
   const QFontMetrics noteMetrics(noteFont, painter.device());
   const int gap = titleMetrics.height() / 2;
-  const int textHeight = gap + titleMetrics.height() + (attribution.isEmpty() ? 0 : noteMetrics.height());
+  int textHeight = gap;
+  for (int i = 0; i < lines.size(); ++i)
+    if (i == 0 || !lines[i].isEmpty()) textHeight += (i == 0 ? titleMetrics : noteMetrics).height();
 
   const QSize room(page.width(), std::max(1, page.height() - textHeight));
-  const QSize fitted = map.size().scaled(room, Qt::KeepAspectRatio);
+  const QSize fitted = map.Size.scaled(room, Qt::KeepAspectRatio);
   const QRect target(QPoint(page.left() + (page.width() - fitted.width()) / 2, page.top()), fitted);
   painter.save();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(target, map);
+  painter.setClipRect(target);
+  painter.translate(target.topLeft());
+  painter.scale(static_cast<double>(fitted.width()) / map.Size.width(),
+                static_cast<double>(fitted.height()) / map.Size.height());
+  map.Draw(painter);
+  painter.restore();
 
+  painter.save();
   painter.setPen(Qt::black);
   const int textWidth = page.right() + 1 - target.left();
-  int baseline = target.bottom() + 1 + gap + titleMetrics.ascent();
-  painter.setFont(titleFont);
-  painter.drawText(target.left(), baseline, titleMetrics.elidedText(title, Qt::ElideRight, textWidth));
-  if (!attribution.isEmpty()) {
-    baseline += titleMetrics.descent() + noteMetrics.ascent() + 1;
-    painter.setFont(noteFont);
-    painter.drawText(target.left(), baseline, noteMetrics.elidedText(attribution, Qt::ElideRight, textWidth));
+  int baseline = target.bottom() + 1 + gap;
+  for (int i = 0; i < lines.size(); ++i) {
+    if (i > 0 && lines[i].isEmpty()) continue;
+    const QFontMetrics& metrics = i == 0 ? titleMetrics : noteMetrics;
+    baseline += (i == 0 ? 0 : 1) + metrics.ascent();
+    painter.setFont(i == 0 ? titleFont : noteFont);
+    painter.drawText(target.left(), baseline, metrics.elidedText(lines[i], Qt::ElideRight, textWidth));
+    baseline += metrics.descent();
   }
   painter.restore();
+}
+
+void PaintMapPage(QPainter& painter, const QRect& page, const QImage& map, const QStringList& lines) {
+  const MapOnPage picture{map.size(), [&map](QPainter& p) {
+                            p.setRenderHint(QPainter::SmoothPixmapTransform);
+                            p.drawImage(0, 0, map);
+                          }};
+  PaintMapPage(painter, page, picture, lines);
 }

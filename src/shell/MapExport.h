@@ -1,11 +1,14 @@
 #pragma once
 // The map as a picture file and on paper: "Сохранить изображение…" writes the
 // visible map (VisibleMapPicture, view/FormPaint.h) as PNG or JPEG;
-// "Печать…" puts it on a page with the city's title and the line of
-// attribution from its about.inf under it.
+// "Печать…" draws it again on a page (view/MapOnDevice.h) with the city's
+// title, the scale and the line of attribution from its about.inf under it.
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 #include <filesystem>
 #include <string>
@@ -17,6 +20,10 @@ struct CityAbout;
 struct MapCore;
 
 enum class PictureFormat { Png, Jpeg };
+
+// The city's name on a page and as the printed document's title (UTF-8): its
+// title, or its folder's name for a city without one.
+std::string CityName(const MapCore& core);
 
 // The file name offered for the picture (UTF-8): the city's title and the
 // scale as ZoomEdit shows it, "Светлогорск 250%.png"; a character no file name
@@ -41,9 +48,18 @@ std::string AttributionLine(const CityAbout& about);
 // the file has none or cannot be read).
 std::string CityAttribution(const MapCore& core);
 
+// The map of a printed page: its size in its own pixels, and what draws it
+// there through the painter, whose transform fits it to the page.
+struct MapOnPage {
+  QSize Size;
+  std::function<void(QPainter& painter)> Draw;
+};
+
 // One printed page: the map fitted whole into the page above the texts, its
-// sides in proportion and centred across; under it the title in bold and the
-// attribution, from the map's left edge (each cut short with "…" where the
-// page ends).
-void PaintMapPage(QPainter& painter, const QRect& page, const QImage& map, const QString& title,
-                  const QString& attribution);
+// sides in proportion and centred across; under it, from the map's left
+// edge, the first line in bold (the title) and the others (the scale, the
+// attribution; an empty one is left out) each cut short with "…" where the
+// page ends.
+void PaintMapPage(QPainter& painter, const QRect& page, const MapOnPage& map, const QStringList& lines);
+// The same for a picture.
+void PaintMapPage(QPainter& painter, const QRect& page, const QImage& map, const QStringList& lines);

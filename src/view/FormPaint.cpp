@@ -66,7 +66,7 @@ void RewriteHouseNumber(const MapCore& core, Canvas& canvas) {
   st.TransparentText = true;
   const QString number = cp1251::ToQString(s.SelBuildingNumber);
   const auto [x, y] = HouseNumberOrigin(core.View, minX->X, minY->Y, maxX->X, maxY->Y, number.size(), style.FontSize);
-  if (x > -kPictureReach && y > -kPictureReach && x < canvas.Image().width() && y < canvas.Image().height())
+  if (x > -kPictureReach && y > -kPictureReach && x < canvas.Frame().width() && y < canvas.Frame().height())
     canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number);
   st.TransparentText = false;
   st.FontSize = fontSize;
@@ -97,15 +97,14 @@ void HighlightRoute(const MapCore& core, Canvas& canvas) {
   canvas.Polyline(s.SelRoutePixels.data(), n);
 }
 
+bool AnythingSelected(const SelectionState& s) {
+  return s.ObjectSelected || s.StreetSelected || s.BuildingSelected || s.FirmSelected || s.RouteSelected;
+}
+
 void DrawHighlights(MapCore& core) {
-  const SelectionState& s = core.Selection;
-  if (!(s.ObjectSelected || s.StreetSelected || s.BuildingSelected || s.FirmSelected || s.RouteSelected)) return;
+  if (!AnythingSelected(core.Selection)) return;
   Canvas canvas(core.Map, core.Render.Canvas);
-  if (s.ObjectSelected) MarkPoint(canvas, s.SelObjectPixel, core.Tables.ImageListObject, s.SelObjectIcon);
-  if (s.StreetSelected) HighlightStreet(core, canvas);
-  if (s.BuildingSelected) HighlightBuilding(core, canvas);
-  if (s.FirmSelected) MarkPoint(canvas, s.SelFirmPixel, core.Tables.FirmsImageList, s.SelFirmIcon);
-  if (s.RouteSelected) HighlightRoute(core, canvas);
+  DrawHighlightsOn(core, canvas);
 }
 
 // The visible rectangle of the picture onto the window at (0, 0).  Beyond the
@@ -130,6 +129,15 @@ void HintLine(QPainter& window, int x, int y, const std::string& cp1251Text) {
 }
 
 }  // namespace
+
+void DrawHighlightsOn(MapCore& core, Canvas& canvas) {
+  const SelectionState& s = core.Selection;
+  if (s.ObjectSelected) MarkPoint(canvas, s.SelObjectPixel, core.Tables.ImageListObject, s.SelObjectIcon);
+  if (s.StreetSelected) HighlightStreet(core, canvas);
+  if (s.BuildingSelected) HighlightBuilding(core, canvas);
+  if (s.FirmSelected) MarkPoint(canvas, s.SelFirmPixel, core.Tables.FirmsImageList, s.SelFirmIcon);
+  if (s.RouteSelected) HighlightRoute(core, canvas);
+}
 
 void FormPaint(MapCore& core, QPainter& window) {
   if (core.Map.isNull()) return;

@@ -2,9 +2,12 @@
 #include <QImage>
 #include <QRect>
 
+class Canvas;
 class QPainter;
 struct MapCore;
 
+// The selection highlights drawn on `canvas`, as on the map picture.
+void DrawHighlightsOn(MapCore& core, Canvas& canvas);
 // Draws the selection highlights onto the map picture, copies the visible part
 // to the window at (0, 0) and writes the hover hint.
 void FormPaint(MapCore& core, QPainter& window);

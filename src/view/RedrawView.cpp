@@ -35,7 +35,7 @@ void ClearPicture(Canvas& canvas) {
   CanvasState& st = canvas.State();
   st.PenWidth = 1;
   st.PenColor = st.BrushColor = mapstyle::BackgroundColor;
-  canvas.FillRect(canvas.Image().rect());
+  canvas.FillRect(canvas.Frame());
   st.PenWidth = 1;
 }
 
@@ -71,7 +71,7 @@ void DrawEveryEntry(MapDrawing& d, const DrawListCache& list) {
 std::vector<int32_t> RunPositionsToVisit(MapDrawing& d, const DrawListCache& list, const DrawRun& run) {
   const MapLayer& layer = *run.Layer;
   const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
-  const QImage& picture = d.Surface.Image();
+  const QRect& picture = d.Surface.Frame();
   const std::optional<PointBox> area =
       MapAreaOfPicture(d.View, picture.width(), picture.height(), layer.Reach(d, layer));
   std::vector<int32_t> rows;
@@ -144,19 +144,13 @@ void MarkLabelsBeforeNumbers(MapDrawing& d) {
   if (!d.Crowd->GiveWay || !DrawnFromList(d, buildings) || d.View.Scale < buildings.Scales.DetailFrom ||
       !DrawnFromList(d, labels))
     return;
-  const QImage& picture = d.Surface.Image();
+  const QRect& picture = d.Surface.Frame();
   const std::optional<PointBox> area =
       MapAreaOfPicture(d.View, picture.width(), picture.height(), labels.Reach(d, labels));
   if (area) MarkLabelBoxes(d, labels, RowsMeeting(d.Cache, d.Tables, labels, *area));
 }
 
-void Redraw(MapCore& core, void (*drawListed)(MapDrawing&)) {
-  ShowScaleInZoomControls(core);
-  UpdateSelectionOverlay(core);
-  ForgetHintOfOtherView(core);
-  if (core.Map.isNull()) return;  // no city loaded yet: no picture to draw on
-  ++core.Render.Cache.Redraws;
-  Canvas canvas(core.Map, core.Render.Canvas);
+void DrawMap(MapCore& core, Canvas& canvas, void (*drawListed)(MapDrawing&)) {
   ClearPicture(canvas);
   Crowding crowding;
   crowding.GiveWay = !core.Flags.AllIcons;
@@ -168,9 +162,21 @@ void Redraw(MapCore& core, void (*drawListed)(MapDrawing&)) {
   DrawFoundRows(drawing, core.Search.FoundFirms);
 }
 
+void Redraw(MapCore& core, void (*drawListed)(MapDrawing&)) {
+  ShowScaleInZoomControls(core);
+  UpdateSelectionOverlay(core);
+  ForgetHintOfOtherView(core);
+  if (core.Map.isNull()) return;  // no city loaded yet: no picture to draw on
+  ++core.Render.Cache.Redraws;
+  Canvas canvas(core.Map, core.Render.Canvas);
+  DrawMap(core, canvas, drawListed);
+}
+
 }  // namespace
 
 void RedrawView(MapCore& core) { Redraw(core, DrawListedRows); }
+
+void DrawMapOn(MapCore& core, Canvas& canvas) { DrawMap(core, canvas, DrawListedRows); }
 
 void RedrawEveryListedRow(MapCore& core) {
   Redraw(core, [](MapDrawing& d) { DrawEveryEntry(d, DrawItems(d.Cache, d.Tables)); });

@@ -10,6 +10,9 @@ void SizeMapPicture(MapCore& core);
 // Rows that cannot reach the picture are passed over: each layer's spatial
 // index finds the others, and they are drawn in the order of the draw list.
 void RedrawView(MapCore& core);
+// The same drawing on `canvas`, whose frame stands for the map picture (a
+// printed page's), leaving the window's picture and hint alone.
+void DrawMapOn(MapCore& core, Canvas& canvas);
 // The same handing every listed row to its drawer, as a draw list out of the
 // layers' order is drawn: the picture RedrawView must give.
 void RedrawEveryListedRow(MapCore& core);

@@ -39,12 +39,12 @@ TEST_F(HereCli, PrintsOneLinePerRecordUnderThePoint) {
   const Case cases[] = {
       // Проспект Мира (x 420, width 6: 3 pixels wide at scale 1) crosses
       // Центральный проспект (y 570).
-      {{"420,570"}, "street\t6\tпроспект Мира\t\nstreet\t18\tЦентральный проспект\t\n"},
-      {{"420,570", "--scale", "4"}, "street\t6\tпроспект Мира\t\nstreet\t18\tЦентральный проспект\t\n"},
+      {{"420,570"}, "street\t6\tМира\t\nstreet\t18\tЦентральный\t\n"},
+      {{"420,570", "--scale", "4"}, "street\t6\tМира\t\nstreet\t18\tЦентральный\t\n"},
       // 6 units east of Мира: 3 pixels at scale 0.5 (within 3 of its 1-pixel
       // line), 6 pixels at scale 1 (more than 3 beyond its 3-pixel line).
-      {{"426,570", "--scale", "0.5"}, "street\t6\tпроспект Мира\t\nstreet\t18\tЦентральный проспект\t\n"},
-      {{"426,570"}, "street\t18\tЦентральный проспект\t\n"},
+      {{"426,570", "--scale", "0.5"}, "street\t6\tМира\t\nstreet\t18\tЦентральный\t\n"},
+      {{"426,570"}, "street\t18\tЦентральный\t\n"},
       // A school's icon 10 pixels away, on the school's building in a housing block.
       {{"510,385"},
        "object\t1\tШкола №2\tулица Победы 20\nbuilding\t96\tШкола №2\tулица Победы 20\nregion\t13\tЖилая зона\t\n"},
@@ -77,5 +77,33 @@ TEST_F(HereCli, WrongCallsAreRefused) {
     const CliResult r = RunCli(args);
     EXPECT_EQ(r.exitCode, 2) << args.back();
     EXPECT_EQ(r.out, "");
+  }
+}
+
+// A street's name holds no type word: its type says it, and the status bar,
+// which joins the two, says it once.  The name as people write it, type
+// first or last, still finds the street (by its words).
+TEST_F(HereCli, AStreetSaysItsTypeOnceAndIsFoundByItsFullName) {
+  struct Case {
+    std::string written, name, type;
+  };
+  const Case cases[] = {{"улица Гагарина", "Гагарина", "улица"},
+                        {"Вокзальная улица", "Вокзальная", "улица"},
+                        {"проспект Мира", "Мира", "проспект"},
+                        {"Центральный проспект", "Центральный", "проспект"},
+                        {"Рябиновый переулок", "Рябиновый", "переулок"},
+                        {"Набережная улица", "Набережная", "улица"}};
+  TempDir out;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.written);
+    const CliResult found = RunCli({"search", City(), c.written});
+    const std::string row = "\n" + c.name + "\t" + c.type + "\t\t1\t";
+    const size_t at = found.out.find(row);
+    ASSERT_NE(at, std::string::npos) << found.out;
+    const size_t from = at + row.size();
+    const std::string street = found.out.substr(from, found.out.find('\n', from) - from);
+    const CliResult render = RunCli({"render", City(), "-o", NativeString(out.Path() / "street.png"), "--select",
+                                     "street:" + street});
+    EXPECT_NE(render.out.find("status\t1\t" + c.type + " " + c.name + "\n"), std::string::npos) << render.out;
   }
 }

@@ -99,7 +99,7 @@ TEST(CliDump, WrongCallsExitWith2) {
   EXPECT_EQ(RunCli({"dump", "a", "b"}).exitCode, 2);
   const CliResult notAFolder = RunCli({"dump", NativeString(city.CityDir() / "none")});
   EXPECT_EQ(notAFolder.exitCode, 2);
-  EXPECT_NE(notAFolder.err.find("not a city folder"), std::string::npos);
+  EXPECT_NE(notAFolder.err.find("не папка города"), std::string::npos);
   const fs::path file = city.Raw("file.txt", "x");
   EXPECT_EQ(RunCli({"dump", NativeString(file)}).exitCode, 2);
   const CliResult help = RunCli({"dump", "--help"});

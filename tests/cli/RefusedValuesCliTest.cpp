@@ -26,6 +26,16 @@ TEST(CliRefusedValues, TheReasonComesBeforeTheUsage) {
       {{"here", "1,1", "--scale", "-1"}, "--scale -1: " + scale},
       {{"here", "1x1"}, "X,Y 1x1: нужны два целых числа через запятую, X,Y"},
       {{"firms", "кафе", "--name", "1"}, "--name 1: нужно on или off"},
+      {{"render"}, "не указан -o OUT.png"},
+      {{"render", "-o"}, "-o: нет значения"},
+      {{"render", "-o", "out.png", "--bogus", "1"}, "неизвестный параметр --bogus"},
+      {{"render", "-o", "out.png", "other"}, "лишний аргумент other"},
+      {{"render", "-o", "out.png", "--select", "street"}, "--select street: нужно street|building|object|firm|route:ROW"},
+      {{"render", "-o", "out.png", "--click"}, "--click: нет значения"},
+      {{"here", "1,2", "--bogus"}, "неизвестный параметр --bogus"},
+      {{"here", "-1,-2", "3,4"}, "лишний аргумент 3,4"},
+      {{"here", "--scale"}, "--scale: нет значения"},
+      {{"here"}, "не указан X,Y"},
   };
   CityBuilder city;
   for (const Case& c : cases) {
@@ -37,4 +47,19 @@ TEST(CliRefusedValues, TheReasonComesBeforeTheUsage) {
     const std::string usage = "usage: tellurin-cli " + c.Args[0] + " ";
     EXPECT_EQ(r.err.rfind("tellurin-cli: " + c.Reason + "\n" + usage, 0), 0u) << r.err;
   }
+}
+
+TEST(CliRefusedValues, AMissingCityFolderAndAnUnknownCommandAreNamedInRussian) {
+  CityBuilder city;
+  const std::string nowhere = NativeString(city.CityDir() / "Нигде");
+  for (const std::vector<std::string>& call : std::vector<std::vector<std::string>>{
+           {"dump", nowhere}, {"render", nowhere, "-o", "out.png"}, {"here", nowhere, "1,1"}, {"search", nowhere, "x"}}) {
+    const CliResult r = RunCli(call);
+    EXPECT_EQ(r.exitCode, 2) << call[0];
+    EXPECT_EQ(r.err, "tellurin-cli: " + nowhere + " не папка города: такой папки нет\n") << call[0];
+  }
+  const CliResult unknown = RunCli({"draw", nowhere});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_EQ(unknown.err.rfind("tellurin-cli: неизвестная команда «draw»\nusage: tellurin-cli COMMAND", 0), 0u)
+      << unknown.err;
 }

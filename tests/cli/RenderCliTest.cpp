@@ -97,7 +97,7 @@ TEST_F(RenderCli, PictureOptionWritesTheWholeMapPicture) {
 TEST_F(RenderCli, MissingCityAndBadArgumentsAreReported) {
   CliResult r = RunCli({"render", NativeString(city.DataRoot() / "Nowhere"), "-o", "/tmp/x.png"});
   EXPECT_EQ(r.exitCode, 2);
-  EXPECT_NE(r.err.find("not a city folder"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("не папка города"), std::string::npos) << r.err;
   r = RunCli({"render", NativeString(city.CityDir())});
   EXPECT_EQ(r.exitCode, 2);
   r = RunCli({"render", NativeString(city.CityDir()), "-o", "/tmp/x.png", "--scale", "abc"});

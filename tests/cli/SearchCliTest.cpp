@@ -32,7 +32,7 @@ TEST(SearchCli, MissingCityFolderIsAUsageError) {
   for (const char* command : {"search", "firms", "add-keyword"}) {
     const CliResult r = RunCli({command, NativeString(dir.Path() / "Base" / "Nowhere"), "x"});
     EXPECT_EQ(r.exitCode, 2) << command;
-    EXPECT_NE(r.err.find("not a city folder"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("не папка города"), std::string::npos) << r.err;
   }
 }
 

@@ -136,8 +136,14 @@ TEST_F(ViewControl_, ZoomEditWithoutDigitsChangesNothing) {
   EXPECT_EQ(core.View.OffsetY, before.OffsetY);
   EXPECT_EQ(host.MapPaints, paints);
   EXPECT_TRUE(core.Interaction.HintVisible);
-  EXPECT_EQ(ZoomEditErrorMessage("abc"), "«abc» — не число.");
-  EXPECT_EQ(ZoomEditErrorMessage(cp1251::FromUtf8("сто")), "«сто» — не число.");
+  for (const auto& [typed, message] : std::vector<std::pair<std::string, std::string>>{
+           {"abc", "«abc» — не число."},
+           {"сто", "«сто» — не число."},
+           {"-", "«-» — не число."},
+           {"-abc", "«-abc» — не число."},
+           {"-300", "«-300» — масштаб должен быть больше нуля."},
+           {" -12,5 %", "« -12,5 %» — масштаб должен быть больше нуля."}})
+    EXPECT_EQ(ZoomEditErrorMessage(cp1251::FromUtf8(typed)), message);
 }
 
 // The wheel's zoom (ViewMoves.h), from the zoom controls' state.

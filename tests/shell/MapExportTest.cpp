@@ -105,8 +105,8 @@ TEST(MapExport, PageHoldsTheFittedMapAndTheTextsUnderIt) {
   page.fill(Qt::white);
   {
     QPainter painter(&page);
-    PaintMapPage(painter, QRect(0, 0, 400, 400), map, QString::fromUtf8("Светлогорск"),
-                 QString::fromUtf8("© участники"));
+    PaintMapPage(painter, QRect(0, 0, 400, 400), map,
+                 {QString::fromUtf8("Светлогорск"), QString::fromUtf8("Масштаб 100%"), QString::fromUtf8("© участники")});
   }
   for (int q = 0; q < 4; ++q)
     EXPECT_EQ(page.pixel(100 + (q % 2) * 200, 50 + (q / 2) * 100), quarters[q]) << q;

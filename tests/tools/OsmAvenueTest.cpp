@@ -172,7 +172,8 @@ TEST_F(OsmAvenue, ALongAvenueIsNamedAlongItsWholeLength) {
 }
 
 // A type word at the start or the end, full, abbreviated or Kazakh, is the
-// street's type and leaves the name; the label reads type first.
+// street's type and leaves the name, as one in full within the name does; the
+// label reads type first.
 TEST_F(OsmAvenue, TypeWordsAtEitherEndGiveTheTypeAndLeaveTheName) {
   struct Case {
     const char* Written;
@@ -200,6 +201,7 @@ TEST_F(OsmAvenue, TypeWordsAtEitherEndGiveTheTypeAndLeaveTheName) {
       {"Республика алаңы", "площадь", "Республика"},
       {"Тимирязева", "улица", "Тимирязева"},
       {"Momyshuly street", "улица", "Momyshuly street"},
+      {"2-й Переулок Ленина", "переулок", "2-й Ленина"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Written);

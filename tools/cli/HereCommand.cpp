@@ -57,27 +57,31 @@ struct HereOptions {
   std::optional<std::string> FoundFirms;  // search key, UTF-8
 };
 
-// `why`: the reason a value was refused, empty when the call itself is wrong.
+// False with `why`, the reason the call is refused (UTF-8).
 bool ParseOptions(int argc, char** argv, HereOptions& o, std::string& why) {
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--scale" || arg == "--found-firms") {
-      if (i + 1 >= argc) return false;
+      if (i + 1 >= argc) return why = cli::MissingValueProblem(arg), false;
       const std::string value = argv[++i];
       if (arg == "--found-firms")
         o.FoundFirms = value;
       else if (!cli::ParseScale(value, o.Scale))
         return why = cli::ScaleProblem(value), false;
+    } else if (arg.rfind("--", 0) == 0) {  // a point may start with a minus, never with two
+      return why = cli::UnknownOptionProblem(arg), false;
     } else if (o.CityDir.empty()) {
       o.CityDir = arg;
     } else if (!o.HasPoint) {
       if (!cli::ParsePair(arg, ',', o.X, o.Y)) return why = cli::PointProblem("X,Y", arg), false;
       o.HasPoint = true;
     } else {
-      return false;
+      return why = cli::ExtraArgumentProblem(arg), false;
     }
   }
-  return o.HasPoint;
+  if (o.CityDir.empty()) return why = cli::MissingArgumentProblem("CITY_DIR"), false;
+  if (!o.HasPoint) return why = cli::MissingArgumentProblem("X,Y"), false;
+  return true;
 }
 
 }  // namespace
@@ -88,8 +92,7 @@ int RunHereCommand(int argc, char** argv) {
     return 0;
   }
   HereOptions o;
-  if (std::string why; !ParseOptions(argc, argv, o, why))
-    return why.empty() ? cli::Usage(kHereArguments) : cli::Refuse(why, kHereArguments);
+  if (std::string why; !ParseOptions(argc, argv, o, why)) return cli::Refuse(why, kHereArguments);
   RecordingHost host(1024, 768);
   std::unique_ptr<MapCore> loaded;
   bool drawn = false;

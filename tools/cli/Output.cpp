@@ -74,7 +74,7 @@ int TakeCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& c
   std::filesystem::path dir = std::filesystem::absolute(NativePath(arg)).lexically_normal();
   if (dir.filename().empty()) dir = dir.parent_path();
   if (!DirectoryExists(dir)) {
-    std::fprintf(stderr, "tellurin-cli: not a city folder: %s\n", NativeString(dir).c_str());
+    std::fprintf(stderr, "tellurin-cli: %s не папка города: такой папки нет\n", NativeString(dir).c_str());
     return 2;
   }
   bool unreadable = false;

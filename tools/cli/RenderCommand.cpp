@@ -114,6 +114,14 @@ struct LayerOption {
 constexpr LayerOption kLayerOptions[] = {
     {"--texts", DrawCode::Label}, {"--objects", DrawCode::Object}, {"--routes", DrawCode::Route}};
 
+bool IsValueOption(const std::string& arg) {
+  for (const LayerOption& option : kLayerOptions)
+    if (arg == option.Option) return true;
+  for (const char* option : {"-o", "--screen", "--scale", "--center", "--found-firms", "--filter"})
+    if (arg == option) return true;
+  return false;
+}
+
 bool ParseOnOff(const std::string& v, bool& out) {
   if (v != "on" && v != "off") return false;
   out = v == "on";
@@ -130,18 +138,14 @@ bool TakeLayerOption(const std::string& arg, const std::string& value, RenderOpt
   return false;
 }
 
-// `why`: the reason a value was refused, empty when the call itself is wrong.
+// False with `why`, the reason the call is refused (UTF-8).
 bool ParseOptions(int argc, char** argv, RenderOptions& o, std::string& why) {
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
     const std::string value = hasValue ? argv[i + 1] : "";
-    std::string selectionError;
-    const OptionMatch selection = TakeSelectionOption(argc, argv, i, o.Selection, selectionError);
-    if (selection == OptionMatch::Bad) {
-      std::fprintf(stderr, "%s\n", selectionError.c_str());
-      return false;
-    }
+    const OptionMatch selection = TakeSelectionOption(argc, argv, i, o.Selection, why);
+    if (selection == OptionMatch::Bad) return false;
     if (selection == OptionMatch::Taken) continue;
     if (arg == "--picture") {
       o.WholePicture = true;
@@ -156,11 +160,12 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o, std::string& why) {
       continue;
     }
     if (arg.rfind("-", 0) != 0) {
-      if (!o.CityDir.empty()) return false;
+      if (!o.CityDir.empty()) return why = cli::ExtraArgumentProblem(arg), false;
       o.CityDir = arg;
       continue;
     }
-    if (!hasValue) return false;
+    if (!IsValueOption(arg)) return why = cli::UnknownOptionProblem(arg), false;
+    if (!hasValue) return why = cli::MissingValueProblem(arg), false;
     ++i;
     if (arg == "-o") {
       o.Output = value;
@@ -178,11 +183,11 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o, std::string& why) {
       int n = 0;
       if (!cli::ParseInt(value, n)) return why = cli::WholeNumberProblem("--filter", value), false;
       o.Filter = n;
-    } else {
-      return false;
     }
   }
-  return !o.CityDir.empty() && !o.Output.empty();
+  if (o.CityDir.empty()) return why = cli::MissingArgumentProblem("CITY_DIR"), false;
+  if (o.Output.empty()) return why = cli::MissingArgumentProblem("-o OUT.png"), false;
+  return true;
 }
 
 // view<TAB>SCALE<TAB>CENTERX<TAB>CENTERY of the view drawn: the map point in
@@ -212,8 +217,7 @@ int RunRenderCommand(int argc, char** argv) {
     return 0;
   }
   RenderOptions o;
-  if (std::string why; !ParseOptions(argc, argv, o, why))
-    return why.empty() ? cli::Usage(kRenderArguments) : cli::Refuse(why, kRenderArguments);
+  if (std::string why; !ParseOptions(argc, argv, o, why)) return cli::Refuse(why, kRenderArguments);
   RecordingHost host(o.Width, o.Height);
   std::unique_ptr<MapCore> loaded;
   bool drawn = false;

@@ -83,7 +83,7 @@ OptionMatch TakeSelectionOption(int argc, char** argv, int& i, SelectionOptions&
   }
   if (option != "--select" && option != "--click" && option != "--hover") return OptionMatch::NotSelection;
   if (i + 1 >= argc) {
-    error = std::string(option) + " needs a value";
+    error = std::string(option) + ": нет значения";
     return OptionMatch::Bad;
   }
   const std::string_view value = argv[++i];
@@ -97,8 +97,8 @@ OptionMatch TakeSelectionOption(int argc, char** argv, int& i, SelectionOptions&
     ok = ParsePixel(value, step.X, step.Y);
   }
   if (!ok) {
-    error = step.Option + ": expected " +
-            (option == "--select" ? "street|building|object|firm|route:ROW" : "X,Y (window pixels)");
+    error = step.Option + ": нужно " +
+            (option == "--select" ? "street|building|object|firm|route:ROW" : "X,Y (пиксели окна)");
     return OptionMatch::Bad;
   }
   options.Steps.push_back(step);

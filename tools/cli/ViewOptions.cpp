@@ -73,6 +73,14 @@ std::string OnOffProblem(const std::string& option, const std::string& v) {
   return option + " " + v + ": нужно on или off";
 }
 
+std::string UnknownOptionProblem(const std::string& option) { return "неизвестный параметр " + option; }
+
+std::string MissingValueProblem(const std::string& option) { return option + ": нет значения"; }
+
+std::string MissingArgumentProblem(const std::string& argument) { return "не указан " + argument; }
+
+std::string ExtraArgumentProblem(const std::string& argument) { return "лишний аргумент " + argument; }
+
 int Refuse(const std::string& why, const std::string& usage) {
   std::fprintf(stderr, "tellurin-cli: %s\n", why.c_str());
   return Usage(usage);

@@ -29,6 +29,11 @@ std::string ScreenProblem(const std::string& v);
 std::string PointProblem(const char* option, const std::string& v);
 std::string WholeNumberProblem(const char* option, const std::string& v);
 std::string OnOffProblem(const std::string& option, const std::string& v);
+// Why the call itself was refused.
+std::string UnknownOptionProblem(const std::string& option);
+std::string MissingValueProblem(const std::string& option);
+std::string MissingArgumentProblem(const std::string& argument);
+std::string ExtraArgumentProblem(const std::string& argument);
 // "tellurin-cli: WHY" on stderr, then the usage; returns the usage exit code 2.
 int Refuse(const std::string& why, const std::string& usage);
 

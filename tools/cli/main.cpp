@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   if (argc >= 2) {
     for (const Command& c : kCommands)
       if (std::string_view(argv[1]) == c.Name) return c.Run(argc - 2, argv + 2);
-    std::fprintf(stderr, "tellurin-cli: unknown command \"%s\"\n", argv[1]);
+    std::fprintf(stderr, "tellurin-cli: неизвестная команда «%s»\n", argv[1]);
   }
   PrintCommands(stderr);
   return 2;

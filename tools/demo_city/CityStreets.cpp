@@ -11,11 +11,30 @@ namespace {
 constexpr int kRiverWidth = 14;
 constexpr int kRiverStep = 80;
 
-std::string KindOfStreet(const std::string& name) {
-  if (name.find("проспект") != std::string::npos) return "проспект";
-  if (name.find("переулок") != std::string::npos) return "переулок";
-  if (name.find("Набережная") != std::string::npos) return "набережная";
-  return "улица";
+// A street of the plan as the street table holds it: the type word its name
+// starts or ends with ("улица Гагарина", "Вокзальная улица", "Набережная
+// Быстрой") in the type, the name without it, so that the status bar, which
+// joins the two, says the type once.
+struct TypedName {
+  std::string Type;
+  std::string Name;
+};
+
+TypedName SplitStreetName(const std::string& written) {
+  static const std::pair<const char*, const char*> kWords[] = {
+      {"улица", "улица"}, {"проспект", "проспект"}, {"переулок", "переулок"}, {"Набережная", "набережная"}};
+  for (const auto& [word, type] : kWords) {
+    const std::string front = std::string(word) + " ", behind = " " + std::string(word);
+    if (written.rfind(front, 0) == 0) return {type, written.substr(front.size())};
+    if (written.size() > behind.size() && written.compare(written.size() - behind.size(), behind.size(), behind) == 0)
+      return {type, written.substr(0, written.size() - behind.size())};
+  }
+  return {"улица", written};
+}
+
+Street StreetOf(const std::string& written, int width) {
+  const TypedName typed = SplitStreetName(written);
+  return Street{typed.Name, typed.Type, width, {}};
 }
 
 bool Contains(const std::vector<int>& list, int value) {
@@ -54,24 +73,22 @@ void AddHighway(const CityPlan& plan, int height, City& city) {
 
 void AddNorthGrid(const CityPlan& plan, const Layout& layout, City& city) {
   for (int i = 0; i < plan.Columns; ++i) {
-    const std::string& name = plan.VerticalNames[i];
     const bool avenue = Contains(plan.AvenueColumns, i);
-    Street street{name, KindOfStreet(name), avenue ? (i == plan.AvenueColumns.front() ? 6 : 5) : (i % 4 == 0 ? 4 : 3), {}};
+    Street street = StreetOf(plan.VerticalNames[i], avenue ? (i == plan.AvenueColumns.front() ? 6 : 5) : (i % 4 == 0 ? 4 : 3));
     for (int y : layout.Ys) street.Points.push_back({layout.Xs[i], y});
     if (Contains(plan.BridgeColumns, i))
       street.Points.push_back({layout.Xs[i], EmbankmentY(plan, layout, layout.Xs[i])});
     city.Streets.push_back(street);
   }
   for (int j = 0; j < plan.Rows; ++j) {
-    const std::string& name = plan.HorizontalNames[j];
-    Street street{name, KindOfStreet(name), Contains(plan.AvenueRows, j) ? 6 : (j == 0 ? 4 : 3), {}};
+    Street street = StreetOf(plan.HorizontalNames[j], Contains(plan.AvenueRows, j) ? 6 : (j == 0 ? 4 : 3));
     for (int x : layout.Xs) street.Points.push_back({x, layout.Ys[j]});
     city.Streets.push_back(street);
   }
 }
 
 void AddEmbankment(const CityPlan& plan, const Layout& layout, City& city) {
-  Street embankment{plan.EmbankmentName, "набережная", 3, {}};
+  Street embankment = StreetOf(plan.EmbankmentName, 3);
   for (int x = layout.Xs.front(); x < layout.Xs.back(); x += 40)
     embankment.Points.push_back({x, EmbankmentY(plan, layout, x)});
   embankment.Points.push_back({layout.Xs.back(), EmbankmentY(plan, layout, layout.Xs.back())});
@@ -80,20 +97,21 @@ void AddEmbankment(const CityPlan& plan, const Layout& layout, City& city) {
 
 void AddSettlement(const CityPlan& plan, const Layout& layout, City& city) {
   for (size_t r = 0; r < layout.SouthYs.size(); ++r) {
-    Street street{plan.SouthHorizontalNames[r], "улица", r == 0 ? 3 : 2, {}};
+    Street street = StreetOf(plan.SouthHorizontalNames[r], r == 0 ? 3 : 2);
     for (int x : layout.SouthXs) street.Points.push_back({x, layout.SouthYs[r]});
     city.Streets.push_back(street);
   }
   for (size_t k = 0; k < layout.SouthXs.size(); ++k) {
-    Street lane{plan.SouthVerticalNames[k], "переулок", 1, {}};
+    Street lane = StreetOf(plan.SouthVerticalNames[k], 1);
     for (int y : layout.SouthYs) lane.Points.push_back({layout.SouthXs[k], y});
     city.Streets.push_back(lane);
   }
   // The avenues that cross the river run on through the settlement.
   for (int c : plan.BridgeColumns) {
     const int x = layout.Xs[c];
-    city.Streets.push_back({plan.VerticalNames[c], KindOfStreet(plan.VerticalNames[c]), 4,
-                            {{x, layout.SouthBank}, {x, layout.SouthYs.back()}, {x, layout.SouthYs.back() + 50}}});
+    Street street = StreetOf(plan.VerticalNames[c], 4);
+    street.Points = {{x, layout.SouthBank}, {x, layout.SouthYs.back()}, {x, layout.SouthYs.back() + 50}};
+    city.Streets.push_back(street);
   }
 }
 

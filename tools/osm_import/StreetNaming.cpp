@@ -71,17 +71,25 @@ int Strength(const StreetTypeWord& w) {
   return (w.InFull ? 0 : 2) + (std::string_view(w.FullName) == "улица" ? 1 : 0);
 }
 
-// A type word elsewhere in the name still says the type ("2-й Переулок
-// Ленина"); the name is kept whole.
-const char* TypeWithin(std::string_view name) {
+// A type word elsewhere in the name still says the type.  Written in full it
+// leaves the name, the words around it kept in their order ("2-й Переулок
+// Ленина": переулок "2-й Ленина"), so that the type is not written twice where
+// the two are joined; an abbreviation (an initial, perhaps: "Ш.") stays.
+std::optional<TypeAtEnd> TypeWithin(std::string_view name, std::string& rest) {
   for (size_t at = 0; at < name.size();) {
     size_t end = at;
     while (end < name.size() && IsWordByte(static_cast<unsigned char>(name[end]))) ++end;
     if (end > at)
-      if (const auto word = TypeOfWord(name.substr(at, end - at))) return word->FullName;
+      if (const auto word = TypeOfWord(name.substr(at, end - at))) {
+        rest = std::string(Trimmed(name.substr(0, at)));
+        const std::string_view after = Trimmed(name.substr(end));
+        if (!after.empty()) rest += (rest.empty() ? "" : " ") + std::string(after);
+        if (!word->InFull || !HasWord(rest)) rest = name;
+        return TypeAtEnd{*word, rest};
+      }
     at = end + 1;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -98,6 +106,10 @@ StreetNaming NameStreet(const StreetClass& street, std::string_view name, bool b
     const std::string rest(type->Rest);
     return {type->Word.FullName, rest, std::string(type->Word.FullName) + " " + rest};
   }
-  const char* within = TypeWithin(trimmed);
-  return {within ? within : "улица", written, written};
+  std::string rest;
+  if (const auto within = TypeWithin(trimmed, rest)) {
+    if (rest == trimmed) return {within->Word.FullName, written, written};
+    return {within->Word.FullName, rest, std::string(within->Word.FullName) + " " + rest};
+  }
+  return {"улица", written, written};
 }

@@ -3,7 +3,9 @@
 // text of its label.  A type word at either end of the name, full or
 // abbreviated, in Russian or Kazakh ("ул. Мира", "Абая прс.", "Байтурсынова
 // көшесі"), is the street's type and leaves the name ("Абая"), and the label
-// reads as the status bar does, the type first ("проспект Абая").  The words
+// reads as the status bar does, the type first ("проспект Абая").  A type
+// word within the name leaves it too ("2-й Переулок Ленина": переулок
+// "2-й Ленина"): the name never repeats its type.  The words
 // are those of the search's table of street types (search/StreetTypes.h).
 #include <string>
 #include <string_view>

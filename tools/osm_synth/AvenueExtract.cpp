@@ -50,7 +50,7 @@ const Crossing kCrossings[] = {
     {"Весновка тұйығы", "Весновка тұйығы", "residential"},
     {"Республика алаңы", "Республика алаңы", "tertiary"},
     {"Momyshuly street", "Momyshuly street", "residential"},
-    {"Ауэзова", "Ауэзова", "tertiary"},
+    {"2-й Переулок Ленина", "2-й Переулок Ленина", "tertiary"},
     {"Манаса", "Манаса", "residential"},
     {"Радостовца", "Радостовца", "residential"},
     {"Розыбакиева", "Розыбакиева", "tertiary"},

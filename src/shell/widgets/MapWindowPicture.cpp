@@ -17,7 +17,9 @@
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/MapWindow.h"
 #include "shell/widgets/WidgetKit.h"
+#include "render/ViewTransform.h"
 #include "view/FormPaint.h"
+#include "view/MapOnDevice.h"
 
 void MapWindow::SaveImageClick() {
   const QString offered = QString::fromStdString(PictureFileName(core_));
@@ -43,7 +45,7 @@ QString MapWindow::AskPicturePathDialog(const QString& offeredName) {
 
 void MapWindow::PrintClick() {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(FromCp(core_.Caption));
+  printer.setDocName(QString::fromStdString(CityName(core_)));
   const QRect visible = VisibleMapRect();
   printer.setPageOrientation(visible.width() > visible.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
   if (AskPrinter ? !AskPrinter(printer) : !AskPrinterDialog(printer)) return;
@@ -57,7 +59,7 @@ bool MapWindow::AskPrinterDialog(QPrinter& printer) {
 }
 
 bool MapWindow::PrintMap(QPrinter& printer) {
-  const QImage picture = VisibleMapPicture();
+  const QRect visible = VisibleMapRect();
   QPainter painter;
   if (!painter.begin(&printer)) {
     const QString where = printer.outputFileName().isEmpty() ? Ui("принтер «%1» недоступен").arg(printer.printerName())
@@ -66,7 +68,11 @@ bool MapWindow::PrintMap(QPrinter& printer) {
     return false;
   }
   const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-  PaintMapPage(painter, page, picture, FromCp(core_.Caption), FromCp(CityAttribution(core_)));
+  // The view drawn again at the printer's resolution, its text as text.
+  const MapOnPage map{visible.size(), [&](QPainter& p) { DrawVisibleMap(core_, p, visible); }};
+  PaintMapPage(painter, page, map,
+               {QString::fromStdString(CityName(core_)), Ui("Масштаб ") + QString::fromStdString(ZoomPercentText(core_.View.Scale)),
+                FromCp(CityAttribution(core_))});
   return painter.end();
 }
 

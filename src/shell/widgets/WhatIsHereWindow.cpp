@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -29,14 +30,13 @@ WhatIsHereWindow::WhatIsHereWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
   for (const ReportColumn& c : columns) captions << c.Caption;
   PlaceList->setHorizontalHeaderLabels(captions);
   StyleReportList(PlaceList, "PlaceList", QString(), columns);
-  PlaceList->horizontalHeader()->setStretchLastSection(true);
   PlaceList->installEventFilter(this);
   CountLabel = new QLabel(this);
   CountLabel->setObjectName("CountLabel");
   layout->addWidget(PointLabel);
   layout->addWidget(PlaceList, 1);
   layout->addWidget(CountLabel);
-  resize(460, 200);
+  resize(kNarrowest, 200);
 
   connect(PlaceList, &QTableWidget::cellClicked, this, [this](int row, int) { Choose(row, false); });
   connect(PlaceList, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { Choose(row, true); });
@@ -53,6 +53,8 @@ void WhatIsHereWindow::ShowPlaces(std::vector<Place> places, const QString& coor
     const QString texts[] = {FromCp(p.Kind), FromCp(p.Name), FromCp(p.Address)};
     for (int c = 0; c < 3; ++c) {
       auto* item = new QTableWidgetItem(texts[c]);
+      // As in the side lists: a cell too narrow for its text still tells it.
+      if (!texts[c].trimmed().isEmpty()) item->setToolTip(texts[c]);
       // A region is shown for what it tells; nothing selects one.
       if (!CanChoose(p)) item->setFlags(Qt::ItemIsEnabled);
       PlaceList->setItem(r, c, item);
@@ -60,6 +62,7 @@ void WhatIsHereWindow::ShowPlaces(std::vector<Place> places, const QString& coor
   }
   CountLabel->setText(places_.empty() ? Ui("Здесь ничего нет.")
                                       : Ui("Найдено: ") + QString::number(places_.size()));
+  FitColumnsToTexts(near);
 
   // Beside the point, on its side away from `clearOf`, kept on the screen.
   QPoint at(near.x() >= clearOf.x() ? near.x() + 16 : near.x() - 16 - width(),
@@ -73,6 +76,22 @@ void WhatIsHereWindow::ShowPlaces(std::vector<Place> places, const QString& coor
   show();
   raise();
   activateWindow();
+}
+
+// Each column as wide as its caption and its widest text, as the side lists
+// have them, and the window as wide as the columns (within half the screen);
+// room to spare goes to the names, not to an empty address column.
+void WhatIsHereWindow::FitColumnsToTexts(QPoint near) {
+  PlaceList->resizeColumnsToContents();
+  int columns = 0;
+  for (int c = 0; c < PlaceList->columnCount(); ++c) columns += PlaceList->columnWidth(c);
+  const QMargins margins = layout()->contentsMargins();
+  const int wanted = columns + margins.left() + margins.right() + 2 * PlaceList->frameWidth() +
+                     PlaceList->verticalScrollBar()->sizeHint().width();
+  const QScreen* screen = QGuiApplication::screenAt(near);
+  const int widest = std::max(kNarrowest, screen ? screen->availableGeometry().width() / 2 : 800);
+  resize(std::clamp(wanted, kNarrowest, widest), height());
+  if (width() > wanted) PlaceList->setColumnWidth(kNameColumn, PlaceList->columnWidth(kNameColumn) + width() - wanted);
 }
 
 void WhatIsHereWindow::Choose(int row, bool centre) {

@@ -36,6 +36,9 @@ class WhatIsHereWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  static constexpr int kNarrowest = 460;
+  static constexpr int kNameColumn = 1;
+  void FitColumnsToTexts(QPoint near);
   void Choose(int row, bool centre);
   std::vector<Place> places_;
 };

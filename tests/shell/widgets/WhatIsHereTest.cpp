@@ -23,15 +23,20 @@
 
 namespace {
 
+const char* const kLongName = "Промышленная и хозяйственная зона";
+const std::string kLongerName = std::string(kLongName) + ", " + kLongName + ", " + kLongName;
+
 // Two streets crossing at (650, 600); a house and a school inside a
-// residential region east of the crossing.
+// residential region east of the crossing; two streets of long names far south.
 struct Crossing {
   // `georeference`: the bytes of the city's Info/Georef.inf, none when empty.
   explicit Crossing(const std::string& georeference = "") {
     city.About("Городок");
     if (!georeference.empty()) city.Raw("Info/Georef.inf", georeference);
     city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "500 600 800 600", 2, "4", "улица"),
-                                    StreetRecord("Мира", "650 500 650 800", 2, "3", "проспект")});
+                                    StreetRecord("Мира", "650 500 650 800", 2, "3", "проспект"),
+                                    StreetRecord(kLongName, "500 900 800 900", 2, "3", "улица"),
+                                    StreetRecord(kLongerName, "500 950 800 950", 2, "3", "улица")});
     city.Plain("Data/Buildings.txt", {{W("Мира"), "5", W("Почта"), "4", "660 610 700 610 700 640 660 640"}});
     city.Plain("Data/Regions.txt", {{W("Жилая зона"), "4", "655 605 760 605 760 700 655 700", "0", " "}});
     city.Plain("Data/Objects.txt", {{W("Школа"), W("Мира"), "7", W("Гимназия"), "720 680", "0"}});
@@ -99,6 +104,32 @@ TEST(WhatIsHere, ListsWhatLiesUnderThePoint) {
               U("Координаты: ") + QString::number(k.x) + " " + QString::number(k.y));
   }
   EXPECT_EQ(c.Menu().Window()->CountLabel->text(), U("Здесь ничего нет."));
+}
+
+// Each column is as wide as its texts, an empty address column no wider than
+// its caption, and the window widens for them; a cell the window still cuts
+// (and every other cell with text) tells its text as a tooltip.
+TEST(WhatIsHere, ColumnsFitTheirTextsAndEveryCellTellsItsText) {
+  Crossing c;
+  const QTableWidget* list = c.Menu().Window()->PlaceList;
+  struct Case {
+    int y;
+    std::string name;
+    bool whole;  // the name shows uncut in the window
+  };
+  for (const Case& k : {Case{900, kLongName, true}, Case{950, kLongerName, false}}) {
+    ASSERT_EQ(c.WhatIsHere(650, k.y), QStringList{U(("улица | " + k.name + " | ").c_str())});
+    const QRect name = list->visualItemRect(list->item(0, 1));
+    const QRect address = list->visualItemRect(list->item(0, 2));
+    EXPECT_GE(name.width(), list->fontMetrics().horizontalAdvance(U(k.name.c_str()))) << k.name;
+    EXPECT_EQ(name.right() < list->viewport()->width(), k.whole) << k.name;
+    if (k.whole) {
+      EXPECT_LT(address.width(), name.width() / 2) << k.name;
+    }
+    EXPECT_EQ(list->item(0, 0)->toolTip(), U("улица"));
+    EXPECT_EQ(list->item(0, 1)->toolTip(), U(k.name.c_str()));
+    EXPECT_EQ(list->item(0, 2)->toolTip(), QString());
+  }
 }
 
 // A click on a row selects it as a click on a list search result does; a
