@@ -13,7 +13,8 @@
 # administrative boundary found in the file) out of `tellurin-osm-synth
 # --region N --blocks B` (about 1 GB for 2000:250, 2 GB for 3000:285), against
 # `osmium extract -p` of that boundary (taken out of the region beforehand
-# with `osmium getid -r`, not counted); the lines then say region-N:B.
+# with `osmium getid -r`, not counted); the lines then say region-N:B, and a
+# third line gives the import of osmium's cut as a file of its own.
 #
 # Prints one line per run:
 #   cut<TAB>BLOCKS<TAB>MB<TAB>PROGRAM<TAB>SECONDS<TAB>CPU_SECONDS<TAB>PEAK_MIB
@@ -98,6 +99,11 @@ for spec in "${regions[@]+"${regions[@]}"}"; do
   osmium getid -r "$region" "r$relation" -o "$work/boundary.osm" --overwrite
   theirs=$(measure osmium extract -p "$work/boundary.osm" "$region" -o "$work/cut.osm.pbf" --overwrite)
   report "region-$spec" "$mb" "$ours" "$theirs"
+  # The same city imported from a file of its own (osmium's cut): the memory
+  # a city takes whatever it is cut out of.
+  rm -rf "$work/out"
+  alone=$(measure "$build/tellurin-cli" import-osm "$work/cut.osm.pbf" --out "$work/out" --name City)
+  printf 'cut\t%s\t%s\ttellurin-cli, the cut file\t%s\n' "region-$spec" "$(( $(stat -c %s "$work/cut.osm.pbf") / 1000000 ))" "$alone"
   rm -rf "$work/out" "$work/cut.osm.pbf" "$work/boundary.osm"
   [ "$keep" = 1 ] || rm -f "$region"
 done

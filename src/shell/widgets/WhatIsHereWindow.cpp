@@ -67,15 +67,20 @@ void WhatIsHereWindow::ShowPlaces(std::vector<Place> places, const QString& coor
   // Beside the point, on its side away from `clearOf`, kept on the screen.
   QPoint at(near.x() >= clearOf.x() ? near.x() + 16 : near.x() - 16 - width(),
             near.y() >= clearOf.y() ? near.y() + 16 : near.y() - 16 - height());
-  if (const QScreen* screen = QGuiApplication::screenAt(near)) {
-    const QRect free = screen->availableGeometry();
-    at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() - width())));
-    at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() - height())));
-  }
+  const QRect free = ScreenNear(near)->availableGeometry();
+  at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() - width())));
+  at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() - height())));
   move(at);
   show();
   raise();
   activateWindow();
+}
+
+// The screen showing `near`; for a point off every screen (the map window
+// partly outside them), the one this window is on.
+const QScreen* WhatIsHereWindow::ScreenNear(QPoint near) const {
+  const QScreen* screen = QGuiApplication::screenAt(near);
+  return screen ? screen : this->screen();
 }
 
 // Each column as wide as its caption and its widest text, as the side lists
@@ -88,8 +93,7 @@ void WhatIsHereWindow::FitColumnsToTexts(QPoint near) {
   const QMargins margins = layout()->contentsMargins();
   const int wanted = columns + margins.left() + margins.right() + 2 * PlaceList->frameWidth() +
                      PlaceList->verticalScrollBar()->sizeHint().width();
-  const QScreen* screen = QGuiApplication::screenAt(near);
-  const int widest = std::max(kNarrowest, screen ? screen->availableGeometry().width() / 2 : 800);
+  const int widest = std::max(kNarrowest, ScreenNear(near)->availableGeometry().width() / 2);
   resize(std::clamp(wanted, kNarrowest, widest), height());
   if (width() > wanted) PlaceList->setColumnWidth(kNameColumn, PlaceList->columnWidth(kNameColumn) + width() - wanted);
 }

@@ -3,6 +3,7 @@
 // opened on, listing what lies there.  A click on a row selects the record as
 // a click on a list search result does; a double click or Enter also brings it
 // to the middle, as a double click there does.
+#include <QScreen>
 #include <QWidget>
 
 #include <functional>
@@ -38,6 +39,7 @@ class WhatIsHereWindow : public QWidget {
  private:
   static constexpr int kNarrowest = 460;
   static constexpr int kNameColumn = 1;
+  const QScreen* ScreenNear(QPoint near) const;
   void FitColumnsToTexts(QPoint near);
   void Choose(int row, bool centre);
   std::vector<Place> places_;
