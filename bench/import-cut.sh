@@ -11,7 +11,7 @@
 #
 # --region N:B cuts the region's city by its name instead (`--city`, its
 # administrative boundary found in the file) out of `tellurin-osm-synth
-# --region N --blocks B` (about 1 GB for 2000:250, 2 GB for 3000:285), against
+# --region N --blocks B` (about 1 GB for 2000:250, 1.9 GB for 3800:250), against
 # `osmium extract -p` of that boundary (taken out of the region beforehand
 # with `osmium getid -r`, not counted); the lines then say region-N:B, and a
 # third line gives the import of osmium's cut as a file of its own.
@@ -87,8 +87,8 @@ for n in "${blocks[@]}"; do
   [ "$keep" = 1 ] || rm -f "$region"
 done
 
-for spec in "${regions[@]+"${regions[@]}"}"; do
-  settlements=${spec%%:*} cityBlocks=${spec##*:}
+for sizes in "${regions[@]+"${regions[@]}"}"; do
+  settlements=${sizes%%:*} cityBlocks=${sizes##*:}
   region=$work/settlements-$settlements-$cityBlocks.osm.pbf
   [ -f "$region" ] || "$build/tellurin-osm-synth" --region "$settlements" --blocks "$cityBlocks" "$region"
   mb=$(( $(stat -c %s "$region") / 1000000 ))
@@ -98,12 +98,12 @@ for spec in "${regions[@]+"${regions[@]}"}"; do
   [ -n "$relation" ] || { echo "the city was not cut by a boundary:" >&2; cat "$work/run.out" >&2; exit 1; }
   osmium getid -r "$region" "r$relation" -o "$work/boundary.osm" --overwrite
   theirs=$(measure osmium extract -p "$work/boundary.osm" "$region" -o "$work/cut.osm.pbf" --overwrite)
-  report "region-$spec" "$mb" "$ours" "$theirs"
+  report "region-$sizes" "$mb" "$ours" "$theirs"
   # The same city imported from a file of its own (osmium's cut): the memory
   # a city takes whatever it is cut out of.
   rm -rf "$work/out"
   alone=$(measure "$build/tellurin-cli" import-osm "$work/cut.osm.pbf" --out "$work/out" --name City)
-  printf 'cut\t%s\t%s\ttellurin-cli, the cut file\t%s\n' "region-$spec" "$(( $(stat -c %s "$work/cut.osm.pbf") / 1000000 ))" "$alone"
+  printf 'cut\t%s\t%s\ttellurin-cli, the cut file\t%s\n' "region-$sizes" "$(( $(stat -c %s "$work/cut.osm.pbf") / 1000000 ))" "$alone"
   rm -rf "$work/out" "$work/cut.osm.pbf" "$work/boundary.osm"
   [ "$keep" = 1 ] || rm -f "$region"
 done
