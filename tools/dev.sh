@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
           clang-14 libclang-rt-14-dev
-          libosmium2-dev libprotozero-dev libproj-dev zlib1g-dev libbz2-dev libexpat1-dev
+          libosmium2-dev libprotozero-dev libproj-dev zlib1g-dev libbz2-dev libexpat1-dev libdeflate-dev
           desktop-file-utils appstream dpkg-dev file man-db librsvg2-bin poppler-utils)
 
 source tools/packages.sh

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <osmium/io/any_input.hpp>
 #include <osmium/io/any_output.hpp>
-#include <protozero/pbf_reader.hpp>
 
 #include <fcntl.h>
 #ifdef _WIN32
@@ -23,6 +22,7 @@
 #include <set>
 
 #include "InputCheck.h"
+#include "PbfFileBlocks.h"
 #include "SyntheticExtract.h"
 #include "cli/CliRun.h"
 #include "mapdata/Cp1251.h"
@@ -734,22 +734,6 @@ TEST_F(OsmImport, TheCityHasTheModesOfTheUmask) {
     }
     EXPECT_GT(files, 10u);
   }
-}
-
-// Where each block of a PBF file ends: a 4-byte big-endian length, a
-// BlobHeader of that length, a Blob of its datasize (field 3).
-std::vector<size_t> PbfBlockEnds(const std::string& bytes) {
-  std::vector<size_t> ends;
-  for (size_t at = 0; at + 4 <= bytes.size();) {
-    const auto byte = [&](size_t i) { return static_cast<size_t>(static_cast<unsigned char>(bytes[at + i])); };
-    const size_t header = byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
-    protozero::pbf_reader message{bytes.data() + at + 4, header};
-    size_t data = 0;
-    while (message.next()) message.tag() == 3 ? void(data = message.get_int32()) : message.skip();
-    at += 4 + header + data;
-    ends.push_back(at);
-  }
-  return ends;
 }
 
 // libosmium takes a file that ends in a block's length for a whole one, and

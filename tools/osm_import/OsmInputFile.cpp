@@ -1,4 +1,5 @@
 #include "OsmInputFile.h"
+#include "PbfBlocks.h"
 #include "mapdata/NativeName.h"
 
 #ifdef _WIN32
@@ -10,6 +11,7 @@
 #endif
 
 osmium::io::File OsmInputFile(const std::filesystem::path& input) {
+  UseRememberingPbfParser();
   osmium::io::File named{NativeString(input)};  // its format and compression, from the name
 #ifdef _WIN32
   const int fd = _wopen(input.c_str(), _O_RDONLY | _O_BINARY);
