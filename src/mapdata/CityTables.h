@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "mapdata/FirmMarkerList.h"
 #include "mapdata/CityColumns.h"
 #include "mapdata/LayerTable.h"
 
@@ -33,8 +34,9 @@ struct CityTables {
   std::vector<QImage> ImageListObject;
   // The object-kind chooser, one entry per icon.
   std::vector<ObjectKindEntry> ObjectComboBox;
-  // Firm markers (20 x 20), in the order the firm files were read.
-  std::vector<QImage> FirmsImageList;
+  // Firm markers (20 x 20), in the order the firm files were read, each
+  // decoded when first shown.
+  FirmMarkerList FirmsImageList;
   // Each firm's base name as its files are named on disk (bytes, not always
   // UTF-8), indexed like FirmsImageList: the firm's files are looked up by it,
   // while the 'Файл' cell holds the name converted for showing.

@@ -1,39 +1,20 @@
 // The firms: one file per firm in the city's Firms folder, scrambled (".crpt")
-// or plain (".txt"), and a 20 x 20 marker per firm.  The marker (and the name of
-// the firm's files on disk) is added only when the firm's row is, so that the
-// Picture cell of every row names its own marker and name.
+// or plain (".txt"), and a 20 x 20 marker per firm, decoded from the firm's
+// picture when first shown.  The marker (and the name of the firm's files on
+// disk) is added only when the firm's row is, so that the Picture cell of every
+// row names its own marker and name.
 #include <algorithm>
 
 #include "mapdata/BoxCells.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/DirectoryScan.h"
 #include "mapdata/FirmFile.h"
-#include "mapdata/FirmMarker.h"
 #include "mapdata/LayerFile.h"
 #include "mapdata/Loaders.h"
-#include "mapdata/MarkerPool.h"
-#include "mapdata/PictureLoader.h"
 #include "mapdata/ProblemText.h"
 #include "mapdata/NativeName.h"
 
 namespace {
-
-// What the firms of one load share: the Firms folder's entries, looked up once
-// for every firm's picture, and the markers, each kept once.
-struct FirmPictures {
-  explicit FirmPictures(const fs::path& dir) : Folder(dir) {}
-  FolderIndex Folder;
-  MarkerPool Markers;
-};
-
-// The firm's picture drawn 1:1 at the top left and cut to 20 x 20, or the
-// built-in marker when it has none (or it cannot be decoded).
-QImage FirmMarker(FirmPictures& pictures, const std::string& baseName) {
-  QImage picture;
-  const fs::path jpg = pictures.Folder.Resolve(NativePath(baseName + ".jpg"));
-  if (FileExists(jpg) && LoadPicture(jpg, picture)) return pictures.Markers.Share(MarkerFromPicture(picture));
-  return DefaultFirmMarker();
-}
 
 void AddFirmRow(const LayerLoad& load, ReadRecordResult& record, const std::string& baseName) {
   const std::vector<std::string_view>& f = record.Fields;
@@ -73,13 +54,13 @@ bool TakeFirm(const LayerLoad& load, const fs::path& file, FirmVariant variant) 
 }
 
 // One pass over the firm files of one kind, in name order.
-void ReadFirmPass(const LayerLoad& load, const fs::path& dir, FirmPictures& pictures, FirmVariant variant) {
+void ReadFirmPass(const LayerLoad& load, const fs::path& dir, FirmVariant variant) {
   const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
   for (const std::string& name : FindEntries(dir, extension)) {
     const fs::path file = dir / NativePath(name);
     if (!TakeFirm(load, file, variant)) continue;
     std::string baseName = FirmBaseName(file, variant);
-    load.Tables.FirmsImageList.push_back(FirmMarker(pictures, baseName));
+    load.Tables.FirmsImageList.AddFirm(baseName);
     load.Tables.FirmFileNames.push_back(std::move(baseName));
   }
   load.Host.ProcessPendingEvents();
@@ -103,11 +84,10 @@ bool FirmNameBefore(const LayerRow& a, const LayerRow& b) {
 void LoadFirms(const LayerLoad& load) {
   LayerTable& firms = load.Tables.ListOfFirms;
   firms.Clear();
-  load.Tables.FirmsImageList.clear();
   load.Tables.FirmFileNames.clear();
   const fs::path dir = load.City.File("Firms");
-  FirmPictures pictures(dir);
-  ReadFirmPass(load, dir, pictures, FirmVariant::Scrambled);
-  if (firms.Empty()) ReadFirmPass(load, dir, pictures, FirmVariant::Plain);
+  load.Tables.FirmsImageList.Reset(dir);
+  ReadFirmPass(load, dir, FirmVariant::Scrambled);
+  if (firms.Empty()) ReadFirmPass(load, dir, FirmVariant::Plain);
   firms.StableSort(FirmNameBefore);
 }

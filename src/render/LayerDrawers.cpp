@@ -98,8 +98,8 @@ bool IsSpecialStreet(StreetKind k) {
 
 // The box of an icon of 20 x 20 centred on a picture pixel, when the index
 // names one and the box meets the picture.
-std::optional<QRect> CentredIconBox(const Canvas& canvas, const std::vector<QImage>& icons, int32_t index,
-                                    PixelPoint at) {
+template <typename Icons>
+std::optional<QRect> CentredIconBox(const Canvas& canvas, const Icons& icons, int32_t index, PixelPoint at) {
   if (index < 0 || static_cast<size_t>(index) >= icons.size()) return std::nullopt;
   const int64_t x = int64_t{at.X} - kIconSide / 2, y = int64_t{at.Y} - kIconSide / 2;
   if (x + kIconSide < 0 || y + kIconSide < 0 || x >= canvas.Frame().width() || y >= canvas.Frame().height())
@@ -107,7 +107,8 @@ std::optional<QRect> CentredIconBox(const Canvas& canvas, const std::vector<QIma
   return QRect(static_cast<int>(x), static_cast<int>(y), kIconSide, kIconSide);
 }
 
-void DrawCentredIcon(Canvas& canvas, const std::vector<QImage>& icons, int32_t index, PixelPoint at) {
+template <typename Icons>
+void DrawCentredIcon(Canvas& canvas, const Icons& icons, int32_t index, PixelPoint at) {
   if (const std::optional<QRect> box = CentredIconBox(canvas, icons, index, at))
     canvas.Draw(box->x(), box->y(), icons[static_cast<size_t>(index)]);
 }

@@ -24,7 +24,8 @@ constexpr int64_t kPictureReach = 1 << 16;
 
 // A green disc in a red ring with the icon on top, around an object or a firm.
 // The pen and brush are set even when the point lies too far off to be seen.
-void MarkPoint(Canvas& canvas, const PicturePixel& point, const std::vector<QImage>& icons, int32_t icon) {
+template <typename Icons>
+void MarkPoint(Canvas& canvas, const PicturePixel& point, const Icons& icons, int32_t icon) {
   CanvasState& st = canvas.State();
   st.PenWidth = 1;
   st.PenColor = mapstyle::SelectionRed;
