@@ -14,6 +14,7 @@
 #include "render/PixelFrame.h"
 #include "render/ViewTransform.h"
 #include "state/MapCore.h"
+#include "view/ScaleBar.h"
 
 namespace {
 
@@ -143,6 +144,8 @@ void FormPaint(MapCore& core, QPainter& window) {
   if (core.Map.isNull()) return;
   DrawHighlights(core);
   CopyVisiblePicture(core, window);
+  const QRect visible = core.Host.VisibleMapRect();
+  if (const std::optional<ScaleBar> bar = ScaleBarOf(core, visible)) DrawScaleBar(window, visible, *bar);
   const InteractionState& in = core.Interaction;
   if (in.HintVisible) {
     HintLine(window, in.MouseX + 10, in.MouseY + 10, in.HintLine1);

@@ -30,7 +30,7 @@ const Command kCommands[] = {
     {"render",
      "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] "
      "[--routes on|off] [--filter N] [--all-icons] [--found-firms KEY] [--picture] [--select street|building|object|firm|route:ROW]... "
-     "[--centre] [--click X,Y]... [--hover X,Y]...",
+     "[--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar]",
      RunRenderCommand},
     {"here", "CITY_DIR X,Y [--scale S] [--found-firms KEY]", RunHereCommand},
     {"import-osm",

@@ -122,6 +122,8 @@ void MapWindow::BuildMenu() {
   map->addMenu(firms);
   menuItems_.push_back(AddItem(map, "N7", "Текст", true, true));
   menuItems_.push_back(AddItem(map, "AllIconsItem", "Все значки", true, false));
+  menuItems_.push_back(AddItem(map, "ScaleBarItem", "Масштабная линейка", true, true));
+  map->setToolTipsVisible(true);  // a greyed item says why
   map->addSeparator();
   QMenu* routes = AddSubmenu(this, "N13", "Маршруты");
   menuItems_.push_back(AddItem(routes, "N17", "Показать панель", true, false));

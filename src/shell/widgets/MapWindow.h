@@ -104,6 +104,7 @@ class MapWindow : public QMainWindow, public MapHost {
   void OnClickSelectItemToggled(bool checked);
   void OnZoomOnSelectItemToggled(bool checked);
   void OnAllIconsItemToggled(bool checked);
+  void OnScaleBarItemToggled(bool checked);
   void OnShowFirmInfoItemToggled(bool checked);
   void OnListSearchItemToggled(bool checked);
   void OnFirmSearchItemToggled(bool checked);

@@ -56,6 +56,7 @@ void MapWindow::ConnectHandlers() {
   connect(item("N2"), &QAction::triggered, this, [this](bool) { OnExitClicked(); });
   connect(item("N7"), &QAction::triggered, this, on([this](bool c) { OnTextItemToggled(c); }));
   connect(item("AllIconsItem"), &QAction::triggered, this, on([this](bool c) { OnAllIconsItemToggled(c); }));
+  connect(item("ScaleBarItem"), &QAction::triggered, this, on([this](bool c) { OnScaleBarItemToggled(c); }));
   connect(item("N6"), &QAction::triggered, this, on([this](bool c) { OnShowObjectsItemToggled(c); }));
   connect(item("N5"), &QAction::triggered, this, on([this](bool c) { OnClickSelectItemToggled(c); }));
   connect(item("N8"), &QAction::triggered, this, on([this](bool c) { OnZoomOnSelectItemToggled(c); }));
@@ -270,6 +271,10 @@ void MapWindow::OnExitClicked() { close(); }
 void MapWindow::OnTextItemToggled(bool checked) { ShowLayer(core_, DrawCode::Label, checked); }
 void MapWindow::OnShowObjectsItemToggled(bool checked) { ShowLayer(core_, DrawCode::Object, checked); }
 void MapWindow::OnAllIconsItemToggled(bool checked) { ShowAllIcons(core_, checked); }
+void MapWindow::OnScaleBarItemToggled(bool checked) {
+  core_.Ui.ShowScaleBar = checked;
+  PaintMapWindow();
+}
 void MapWindow::OnClickSelectItemToggled(bool checked) { SetClickSelect(core_, checked); }
 void MapWindow::OnZoomOnSelectItemToggled(bool checked) { core_.Ui.ZoomOnSelect = checked; }
 void MapWindow::OnShowFirmInfoItemToggled(bool) { ::ToggleFirmInfo(core_); }
