@@ -309,6 +309,14 @@ void MapWindow::BuildStatusBar() {
     StatusPanel[i]->setFixedWidth(kDesignWidths[i]);
     MapStatusBar->addWidget(StatusPanel[i]);
   }
+  // A measured length, shown only while there is one.
+  MeasurePanel = new QLabel(MapStatusBar);
+  MeasurePanel->setObjectName("MeasurePanel");
+  MeasurePanel->setTextFormat(Qt::PlainText);
+  MeasurePanel->setFrameShape(QFrame::Panel);
+  MeasurePanel->setFrameShadow(QFrame::Sunken);
+  MeasurePanel->hide();
+  MapStatusBar->addWidget(MeasurePanel);
   setStatusBar(MapStatusBar);
 }
 

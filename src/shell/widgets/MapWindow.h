@@ -193,6 +193,7 @@ class MapWindow : public QMainWindow, public MapHost {
   QToolButton* OpenListPanelButton = nullptr;
   QStatusBar* MapStatusBar = nullptr;
   QLabel* StatusPanel[3] = {nullptr, nullptr, nullptr};
+  QLabel* MeasurePanel = nullptr;
   QTimer* HintTimer = nullptr;
 
  protected:

@@ -22,6 +22,7 @@
 #include "interaction/LabelHighlight.h"
 #include "interaction/LayerToggles.h"
 #include "interaction/MapKeys.h"
+#include "interaction/Measuring.h"
 #include "interaction/MouseControl.h"
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewControl.h"
@@ -435,6 +436,7 @@ bool MapWindow::FormDblClick(Qt::MouseButton button, int x, int y) {
 }
 
 bool MapWindow::MapKeyPress(int key, Qt::KeyboardModifiers modifiers) {
+  if (MeasureKeyPress(core_, key)) return true;
   return MapAreaKeyPress(core_, key, modifiers, VisibleMapRect());
 }
 void MapWindow::HintTimerTimer() { ::HintTimerTimer(core_); }

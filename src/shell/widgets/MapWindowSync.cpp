@@ -166,6 +166,8 @@ void MapWindow::SyncStatusBar() {
     StatusPanel[i]->setText(FromCp(*texts[i]));
     StatusPanel[i]->setFixedWidth(StatusPanelWidth(StatusPanel[i], widths[i]));
   }
+  MeasurePanel->setText(QString::fromStdString(core_.Measure.StatusText));
+  MeasurePanel->setVisible(!core_.Measure.StatusText.empty());
 }
 
 void MapWindow::SyncObjectComboBox() {

@@ -57,7 +57,7 @@ void UseWindowFont(QWidget* window);
 
 QString Ui(const char* utf8);               // interface text written in this source
 
-// The hint of a greyed control that needs real distances (the scale bar).
+// The hint of a greyed control that needs real distances (the scale bar, measuring).
 constexpr const char* kNeedsGeoReferenceHint =
     "Только для городов с географической привязкой (импортированных из OpenStreetMap)";
 QString FromCp(std::string_view cp1251);  // data text
