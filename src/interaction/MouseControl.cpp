@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "interaction/ClickSelect.h"
+#include "interaction/Measuring.h"
 #include "interaction/ViewMoves.h"
 #include "render/ViewTransform.h"
 #include "state/MapCore.h"
@@ -26,7 +27,8 @@ ViewUpdate FormMouseDown(MapCore& core, MouseButton button, int32_t x, int32_t y
   if (in.Mode != InteractionMode::Normal) return ViewUpdate::None;
   // A press puts away the hint of what the mouse rested on.
   in.HintVisible = false;
-  in.GroundPress = button == MouseButton::Left && !SelectAtPoint(core, x, y, false);
+  // While measuring a left click adds a point instead of choosing.
+  in.GroundPress = button == MouseButton::Left && (core.Measure.Active || !SelectAtPoint(core, x, y, false));
   in.PressX = x;
   in.PressY = y;
   // The anchors are taken after the selection, which never moves the view.
@@ -59,12 +61,15 @@ ViewUpdate FormMouseMove(MapCore& core, int32_t x, int32_t y) {
   in.HintTimerEnabled = true;
   in.MouseX = x;
   in.MouseY = y;
-  return ViewUpdate::None;
+  // The measured line's last stretch follows the mouse.
+  return core.Measure.Active ? ViewUpdate::Paint : ViewUpdate::None;
 }
 
-ViewUpdate FormMouseUp(MapCore& core, MouseButton, int32_t x, int32_t y) {
+namespace {
+
+// The drag a press began ends at (x, y).
+void EndDrag(MapCore& core, int32_t x, int32_t y) {
   InteractionState& in = core.Interaction;
-  if (in.Mode != InteractionMode::MapDrag) return ViewUpdate::None;
   in.Mode = in.PrevMode;
   ViewState& v = core.View;
   // The centre comes from the offsets of the last move, the offsets from the
@@ -73,13 +78,31 @@ ViewUpdate FormMouseUp(MapCore& core, MouseButton, int32_t x, int32_t y) {
   v.OffsetX = v.DragAnchorX - x;
   v.OffsetY = v.DragAnchorY - y;
   v.DragShiftX = v.DragShiftY = 0;
-  if (in.GroundPress && IsClick(in, x, y)) SelectGroundAtPoint(core, x, y);
+}
+
+}  // namespace
+
+ViewUpdate FormMouseUp(MapCore& core, MouseButton, int32_t x, int32_t y) {
+  InteractionState& in = core.Interaction;
+  if (in.Mode != InteractionMode::MapDrag) return ViewUpdate::None;
+  EndDrag(core, x, y);
+  const bool click = IsClick(in, x, y);
+  if (click) ClearMeasurement(core);  // a length measured before goes with the next click
+  if (in.GroundPress && click) core.Measure.Active ? AddMeasurePoint(core, x, y) : SelectGroundAtPoint(core, x, y);
   in.GroundPress = false;
   return ViewUpdate::RedrawAndPaint;
 }
 
 bool FormDblClick(MapCore& core, MouseButton button, int32_t x, int32_t y) {
   if (button != MouseButton::Left) return false;
+  // Its first click added the last point: measuring ends there.
+  if (core.Measure.Active) {
+    if (core.Interaction.Mode == InteractionMode::MapDrag) EndDrag(core, x, y);
+    core.Interaction.GroundPress = false;
+    FinishMeasuring(core);
+    ApplyViewUpdate(core, ViewUpdate::RedrawAndPaint);
+    return true;
+  }
   const ViewUpdate dragEnded = FormMouseUp(core, button, x, y);
   if (core.Interaction.Mode != InteractionMode::Normal) return false;
   // A step in: the zoom floor plays no part.

@@ -133,6 +133,7 @@ bool LoadCity(MapCore& core, const std::string& city, const std::string& title) 
   // A hover hint described the city shown before.
   core.Interaction.HintVisible = false;
   core.Interaction.HintTimerEnabled = false;
+  core.Measure = MeasureState{};  // measured on the city shown before
   core.Progress.SetProgress2(0);
 
   RunLoadingSteps(core, city);

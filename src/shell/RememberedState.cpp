@@ -43,12 +43,14 @@ LayerSwitches CaptureLayerSwitches(const MapCore& core) {
   LayerSwitches layers;
   for (const SwitchedLayer& s : kSwitchedLayers) layers.*s.Flag = LayerShown(core.Flags, LayerOf(s.Code));
   layers.AllIcons = core.Flags.AllIcons;
+  layers.ScaleBar = core.Ui.ShowScaleBar;
   return layers;
 }
 
 void RestoreLayerSwitches(MapCore& core, const LayerSwitches& layers) {
   for (const SwitchedLayer& s : kSwitchedLayers) SetLayerShown(core.Flags, LayerOf(s.Code), layers.*s.Flag);
   core.Flags.AllIcons = layers.AllIcons;
+  core.Ui.ShowScaleBar = layers.ScaleBar;
 }
 
 void CapturePanels(const MapCore& core, ViewerSettings& values) {

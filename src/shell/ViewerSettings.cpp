@@ -113,6 +113,7 @@ ViewerSettings ReadViewerSettings(QSettings& s) {
   ReadFlag(s, "Layers/Routes", out.Layers.Routes);
   ReadFlag(s, "Layers/FoundFirms", out.Layers.FoundFirms);
   ReadFlag(s, "Layers/AllIcons", out.Layers.AllIcons);
+  ReadFlag(s, "Layers/ScaleBar", out.Layers.ScaleBar);
   ReadPanels(s, out);
   ReadWindow(s, out);
   return out;
@@ -137,6 +138,7 @@ void WriteViewerSettings(QSettings& s, const ViewerSettings& values) {
   s.setValue("Layers/Routes", values.Layers.Routes);
   s.setValue("Layers/FoundFirms", values.Layers.FoundFirms);
   s.setValue("Layers/AllIcons", values.Layers.AllIcons);
+  s.setValue("Layers/ScaleBar", values.Layers.ScaleBar);
   s.setValue("Panels/Left", LeftPanelName(values.Left));
   s.setValue("Panels/FirmSearch", values.FirmSearchOpen);
   s.setValue("Panels/LeftWidth", values.LeftPanelWidth);

@@ -38,6 +38,7 @@ struct LayerSwitches {
   bool Routes = false;
   bool FoundFirms = false;
   bool AllIcons = false;
+  bool ScaleBar = true;  // «Масштабная линейка»
   bool operator==(const LayerSwitches&) const = default;
 };
 

@@ -21,6 +21,7 @@
 #include "state/InfoPanelState.h"
 #include "state/InteractionState.h"
 #include "state/LoadTimes.h"
+#include "state/MeasureState.h"
 #include "state/MapHost.h"
 #include "state/SearchState.h"
 #include "state/SelectionState.h"
@@ -46,6 +47,7 @@ struct MapCore {
   InfoPanelState Info;
   SearchState Search;
   UiSwitches Ui;
+  MeasureState Measure;
   LoadProgress Progress;
   LoadTimes LastLoadTimes;  // of the steps of the last LoadCity
 

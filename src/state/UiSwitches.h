@@ -14,6 +14,7 @@ struct UiSwitches {
   bool PanelSearchVisible = true;     // list search panel (ListPanelButton, "Поиск по списку")
   bool FirmSearchPanelVisible = false;  // firm search panel (FirmPanelButton, "Поиск по фирмам")
   bool PanelPathVisible = false;      // routes panel ("Маршруты - Показать панель")
+  bool ShowScaleBar = true;           // «Масштабная линейка» (a georeferenced city's only)
 
   // ZoomEdit is set to `text`, replacing whatever was typed into it.
   void WriteZoomEdit(std::string text) {

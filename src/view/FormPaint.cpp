@@ -14,6 +14,8 @@
 #include "render/PixelFrame.h"
 #include "render/ViewTransform.h"
 #include "state/MapCore.h"
+#include "view/MeasureOverlay.h"
+#include "view/ScaleBar.h"
 
 namespace {
 
@@ -144,6 +146,9 @@ void FormPaint(MapCore& core, QPainter& window) {
   if (core.Map.isNull()) return;
   DrawHighlights(core);
   CopyVisiblePicture(core, window);
+  DrawMeasurement(window, core);
+  const QRect visible = core.Host.VisibleMapRect();
+  if (const std::optional<ScaleBar> bar = ScaleBarOf(core, visible)) DrawScaleBar(window, visible, *bar);
   const InteractionState& in = core.Interaction;
   if (in.HintVisible) {
     HintLine(window, in.MouseX + 10, in.MouseY + 10, in.HintLine1);

@@ -26,7 +26,7 @@ TEST(ViewerSettings, WrittenValuesAreReadBack) {
   values.LastCity = "Озёрск";
   values.Cities["Озёрск"] = CityView{1200, -35, 2.3f, 4};
   values.Cities["Светлогорск"] = CityView{500, 600, 15.0f, -1};
-  values.Layers = LayerSwitches{false, true, true, true, true};
+  values.Layers = LayerSwitches{false, true, true, true, true, false};
   values.Left = LeftPanel::Routes;
   values.FirmSearchOpen = true;
   values.LeftPanelWidth = 333;

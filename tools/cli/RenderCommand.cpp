@@ -1,7 +1,7 @@
 // tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S]
 //     [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]
 //     [--filter N] [--all-icons] [--found-firms KEY] [--picture] [--select KIND:ROW]...
-//     [--centre] [--click X,Y]... [--hover X,Y]...
+//     [--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar]
 // Loads the city as the viewer does on a screen of W x H (default 1024x768),
 // then sets the scale (default 1), the centre (default 500,600) and the layer
 // switches (--all-icons: "Все значки" checked), recentres the view (or, with --whole-city, fits the city's own box
@@ -55,6 +55,7 @@ struct RenderOptions {
   bool WholePicture = false;
   bool WholeCity = false;  // the view of "Весь город" instead of --scale and --center
   bool AllIcons = false;   // "Все значки": no icon or house number gives way
+  bool ScaleBar = false;   // «Масштабная линейка» (a georeferenced city's); off, the picture stays as it was
   SelectionOptions Selection;
 };
 
@@ -62,14 +63,14 @@ constexpr const char* kRenderArguments =
     "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] "
     "[--objects on|off] [--routes on|off] [--filter N] [--all-icons] [--found-firms KEY] [--picture] "
     "[--select street|building|object|firm|route:ROW]... "
-    "[--centre] [--click X,Y]... [--hover X,Y]...";
+    "[--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar]";
 
 constexpr const char* kRenderHelp =
     "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
     "                          [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]\n"
     "                          [--filter N] [--all-icons] [--found-firms KEY] [--picture]\n"
     "                          [--select street|building|object|firm|route:ROW]... [--centre]\n"
-    "                          [--click X,Y]... [--hover X,Y]...\n"
+    "                          [--click X,Y]... [--hover X,Y]... [--scale-bar]\n"
     "Loads the city folder CITY_DIR as the viewer does on a screen of WxH pixels\n"
     "(default 1024x768), sets the scale (default 1, pixels per map unit), the map\n"
     "point shown in the middle of the window (default 500,600), the layer switches\n"
@@ -87,6 +88,9 @@ constexpr const char* kRenderHelp =
     "  --found-firms KEY       searches the firms for KEY by name, address and keywords\n"
     "                          and draws the firms found, as the firm search panel's\n"
     "                          box for them does; --click and --hover then reach them\n"
+    "  --scale-bar             draws the scale bar of a city with a georeference\n"
+    "                          (Info/Georef.inf), as the viewer's \"Масштабная линейка\"\n"
+    "                          does, in the bottom left corner\n"
     "Selection, applied in the order given once the view is set:\n"
     "  --select street:ROW|building:ROW|object:ROW  as a click on a list search result\n"
     "                          (the selection is cleared first)\n"
@@ -159,6 +163,10 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o, std::string& why) {
       o.AllIcons = true;
       continue;
     }
+    if (arg == "--scale-bar") {
+      o.ScaleBar = true;
+      continue;
+    }
     if (arg.rfind("-", 0) != 0) {
       if (!o.CityDir.empty()) return why = cli::ExtraArgumentProblem(arg), false;
       o.CityDir = arg;
@@ -202,6 +210,7 @@ void ApplyView(MapCore& core, const RenderOptions& o) {
   for (const auto& [layer, shown] : o.Switches) SetLayerShown(core.Flags, LayerOf(layer), shown);
   if (o.Filter) FilterObjectKind(core.Flags, *o.Filter);
   core.Flags.AllIcons = o.AllIcons;
+  core.Ui.ShowScaleBar = o.ScaleBar;
   core.View.Scale = o.Scale;
   core.View.CenterX = o.CenterX;
   core.View.CenterY = o.CenterY;

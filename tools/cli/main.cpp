@@ -7,6 +7,7 @@
 #include "HereCommand.h"
 #include "ImportOsmCommand.h"
 #include "MapDataCommands.h"
+#include "MeasureCommand.h"
 #include "RenderCommand.h"
 #include "SearchCommands.h"
 #include "mapdata/NativeName.h"
@@ -30,9 +31,10 @@ const Command kCommands[] = {
     {"render",
      "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] "
      "[--routes on|off] [--filter N] [--all-icons] [--found-firms KEY] [--picture] [--select street|building|object|firm|route:ROW]... "
-     "[--centre] [--click X,Y]... [--hover X,Y]...",
+     "[--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar]",
      RunRenderCommand},
     {"here", "CITY_DIR X,Y [--scale S] [--found-firms KEY]", RunHereCommand},
+    {"measure", "CITY_DIR X1,Y1 X2,Y2 [X,Y]...", RunMeasureCommand},
     {"import-osm",
      "INPUT [--out DATA_ROOT] --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
       "[--bbox MINLON,MINLAT,MAXLON,MAXLAT | --city NAME] [--replace] [--progress]; INPUT --list-places",

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "interaction/Measuring.h"
 #include "interaction/WhatIsHere.h"
 #include "shell/widgets/WhatIsHereWindow.h"
 #include "shell/widgets/WidgetKit.h"
@@ -22,6 +23,9 @@ MapContextMenu::MapContextMenu(QWidget* mapArea, MapCore& core, Runner run)
   CopyCoordinatesItem = menu_->addAction(Ui("Копировать координаты"), this, [this] { CopyCoordinates(); });
   CopyLatLonItem = menu_->addAction(Ui("Копировать широту и долготу"), this, [this] { CopyLatLon(); });
   CopyLatLonItem->setVisible(false);
+  menu_->addSeparator();
+  MeasureItem = menu_->addAction(Ui("Измерить расстояние"), this, [this] { Measure(); });
+  menu_->setToolTipsVisible(true);  // a greyed item says why
   window_ = new WhatIsHereWindow(mapArea->window());
   window_->OnChoose = [this](const Place& place, bool centre) {
     run_(Ui("Что здесь?"), [&] { ChoosePlace(core_, place, centre); });
@@ -35,6 +39,8 @@ void MapContextMenu::OpenAt(QPoint pixel) {
   scale_ = core_.View.Scale;
   CopyLatLonItem->setVisible(core_.Geo.has_value());
   CopyLatLonItem->setEnabled(LatLonTextAt(core_, at_, scale_).has_value());
+  MeasureItem->setEnabled(core_.Geo.has_value());
+  MeasureItem->setToolTip(core_.Geo ? QString() : Ui(kNeedsGeoReferenceHint));
   menu_->popup(mapArea_->mapToGlobal(pixel));
 }
 
@@ -60,6 +66,13 @@ void MapContextMenu::CopyCoordinates() {
 void MapContextMenu::CopyLatLon() {
   if (const std::optional<std::string> latLon = LatLonTextAt(core_, at_, scale_))
     QApplication::clipboard()->setText(QString::fromStdString(*latLon));
+}
+
+void MapContextMenu::Measure() {
+  run_(MeasureItem->text(), [this] {
+    StartMeasuring(core_, {at_.X / static_cast<double>(scale_), at_.Y / static_cast<double>(scale_)});
+    mapArea_->setFocus();  // Enter and Esc reach the map
+  });
 }
 
 void MapContextMenu::CloseWindow() { window_->hide(); }

@@ -4,7 +4,9 @@
 // has the focus, opens "Что здесь?", "Центрировать здесь" and
 // "Копировать координаты" for the point under the mouse, and for a city with
 // a georeference "Копировать широту и долготу" too (other cities' menus do
-// not show it).
+// not show it).  "Измерить расстояние" measures a line from the point
+// (interaction/Measuring.h); without a georeference it is greyed, its hint
+// saying why.
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -36,6 +38,7 @@ class MapContextMenu : public QObject {
   QAction* CentreHereItem = nullptr;
   QAction* CopyCoordinatesItem = nullptr;
   QAction* CopyLatLonItem = nullptr;
+  QAction* MeasureItem = nullptr;
 
   // Opens the menu for window pixel (x, y) of the map area.
   void OpenAt(QPoint pixel);
@@ -44,6 +47,7 @@ class MapContextMenu : public QObject {
   void CentreHere();
   void CopyCoordinates();
   void CopyLatLon();
+  void Measure();
   // The list's rows belong to the loaded city: a load closes it.
   void CloseWindow();
 

@@ -122,6 +122,8 @@ void MapWindow::BuildMenu() {
   map->addMenu(firms);
   menuItems_.push_back(AddItem(map, "N7", "Текст", true, true));
   menuItems_.push_back(AddItem(map, "AllIconsItem", "Все значки", true, false));
+  menuItems_.push_back(AddItem(map, "ScaleBarItem", "Масштабная линейка", true, true));
+  map->setToolTipsVisible(true);  // a greyed item says why
   map->addSeparator();
   QMenu* routes = AddSubmenu(this, "N13", "Маршруты");
   menuItems_.push_back(AddItem(routes, "N17", "Показать панель", true, false));
@@ -307,6 +309,14 @@ void MapWindow::BuildStatusBar() {
     StatusPanel[i]->setFixedWidth(kDesignWidths[i]);
     MapStatusBar->addWidget(StatusPanel[i]);
   }
+  // A measured length, shown only while there is one.
+  MeasurePanel = new QLabel(MapStatusBar);
+  MeasurePanel->setObjectName("MeasurePanel");
+  MeasurePanel->setTextFormat(Qt::PlainText);
+  MeasurePanel->setFrameShape(QFrame::Panel);
+  MeasurePanel->setFrameShadow(QFrame::Sunken);
+  MeasurePanel->hide();
+  MapStatusBar->addWidget(MeasurePanel);
   setStatusBar(MapStatusBar);
 }
 

@@ -104,6 +104,7 @@ class MapWindow : public QMainWindow, public MapHost {
   void OnClickSelectItemToggled(bool checked);
   void OnZoomOnSelectItemToggled(bool checked);
   void OnAllIconsItemToggled(bool checked);
+  void OnScaleBarItemToggled(bool checked);
   void OnShowFirmInfoItemToggled(bool checked);
   void OnListSearchItemToggled(bool checked);
   void OnFirmSearchItemToggled(bool checked);
@@ -192,6 +193,7 @@ class MapWindow : public QMainWindow, public MapHost {
   QToolButton* OpenListPanelButton = nullptr;
   QStatusBar* MapStatusBar = nullptr;
   QLabel* StatusPanel[3] = {nullptr, nullptr, nullptr};
+  QLabel* MeasurePanel = nullptr;
   QTimer* HintTimer = nullptr;
 
  protected:

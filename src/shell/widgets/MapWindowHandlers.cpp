@@ -22,6 +22,7 @@
 #include "interaction/LabelHighlight.h"
 #include "interaction/LayerToggles.h"
 #include "interaction/MapKeys.h"
+#include "interaction/Measuring.h"
 #include "interaction/MouseControl.h"
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewControl.h"
@@ -56,6 +57,7 @@ void MapWindow::ConnectHandlers() {
   connect(item("N2"), &QAction::triggered, this, [this](bool) { OnExitClicked(); });
   connect(item("N7"), &QAction::triggered, this, on([this](bool c) { OnTextItemToggled(c); }));
   connect(item("AllIconsItem"), &QAction::triggered, this, on([this](bool c) { OnAllIconsItemToggled(c); }));
+  connect(item("ScaleBarItem"), &QAction::triggered, this, on([this](bool c) { OnScaleBarItemToggled(c); }));
   connect(item("N6"), &QAction::triggered, this, on([this](bool c) { OnShowObjectsItemToggled(c); }));
   connect(item("N5"), &QAction::triggered, this, on([this](bool c) { OnClickSelectItemToggled(c); }));
   connect(item("N8"), &QAction::triggered, this, on([this](bool c) { OnZoomOnSelectItemToggled(c); }));
@@ -270,6 +272,10 @@ void MapWindow::OnExitClicked() { close(); }
 void MapWindow::OnTextItemToggled(bool checked) { ShowLayer(core_, DrawCode::Label, checked); }
 void MapWindow::OnShowObjectsItemToggled(bool checked) { ShowLayer(core_, DrawCode::Object, checked); }
 void MapWindow::OnAllIconsItemToggled(bool checked) { ShowAllIcons(core_, checked); }
+void MapWindow::OnScaleBarItemToggled(bool checked) {
+  core_.Ui.ShowScaleBar = checked;
+  PaintMapWindow();
+}
 void MapWindow::OnClickSelectItemToggled(bool checked) { SetClickSelect(core_, checked); }
 void MapWindow::OnZoomOnSelectItemToggled(bool checked) { core_.Ui.ZoomOnSelect = checked; }
 void MapWindow::OnShowFirmInfoItemToggled(bool) { ::ToggleFirmInfo(core_); }
@@ -430,6 +436,7 @@ bool MapWindow::FormDblClick(Qt::MouseButton button, int x, int y) {
 }
 
 bool MapWindow::MapKeyPress(int key, Qt::KeyboardModifiers modifiers) {
+  if (MeasureKeyPress(core_, key)) return true;
   return MapAreaKeyPress(core_, key, modifiers, VisibleMapRect());
 }
 void MapWindow::HintTimerTimer() { ::HintTimerTimer(core_); }

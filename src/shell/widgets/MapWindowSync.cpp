@@ -93,6 +93,9 @@ void MapWindow::SyncMenus() {
   SetChecked(MenuItem("N7"), core_.Flags.Shown(DrawCode::Label));
   SetChecked(MenuItem("N6"), core_.Flags.Shown(DrawCode::Object));
   SetChecked(MenuItem("AllIconsItem"), core_.Flags.AllIcons);
+  SetChecked(MenuItem("ScaleBarItem"), core_.Ui.ShowScaleBar);
+  MenuItem("ScaleBarItem")->setEnabled(core_.Geo.has_value());
+  MenuItem("ScaleBarItem")->setToolTip(core_.Geo ? QString() : Ui(kNeedsGeoReferenceHint));
   SetChecked(MenuItem("N5"), core_.Flags.ClickSelect);
   SetChecked(MenuItem("N8"), core_.Ui.ZoomOnSelect);
   SetChecked(MenuItem("N10"), core_.Ui.ShowFirmInfo);
@@ -163,6 +166,8 @@ void MapWindow::SyncStatusBar() {
     StatusPanel[i]->setText(FromCp(*texts[i]));
     StatusPanel[i]->setFixedWidth(StatusPanelWidth(StatusPanel[i], widths[i]));
   }
+  MeasurePanel->setText(QString::fromStdString(core_.Measure.StatusText));
+  MeasurePanel->setVisible(!core_.Measure.StatusText.empty());
 }
 
 void MapWindow::SyncObjectComboBox() {

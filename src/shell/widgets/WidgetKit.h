@@ -56,6 +56,10 @@ int SelectedTableRow(const QTableView* list);
 void UseWindowFont(QWidget* window);
 
 QString Ui(const char* utf8);               // interface text written in this source
+
+// The hint of a greyed control that needs real distances (the scale bar, measuring).
+constexpr const char* kNeedsGeoReferenceHint =
+    "Только для городов с географической привязкой (импортированных из OpenStreetMap)";
 QString FromCp(std::string_view cp1251);  // data text
 // What the user typed, in the tables' code page: a letter the code page lacks
 // becomes its closest letters as in imported names ("ü" is "u").

@@ -60,12 +60,13 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
                                         U("Сохранить изображение…"), U("Печать…"), "-", U("Выход")}));
   QMenu* map = TopMenu(f, 1);
   EXPECT_EQ(map->title(), U("Карта"));
-  EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), U("Все значки"), "-", U("Маршруты>"), "-",
+  EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), U("Все значки"),
+                                       U("Масштабная линейка"), "-", U("Маршруты>"), "-",
                                        U("Поиск по списку"), U("Поиск по фирмам"), "-", U("Весь город")}));
   EXPECT_EQ(Entries(map->actions().at(0)->menu()),
             (QStringList{U("Отобразить"), U("Выделение щелчком"), U("Зумировать при выделении")}));
   EXPECT_EQ(Entries(map->actions().at(1)->menu()), QStringList{U("Показывать информацию")});
-  QMenu* routes = map->actions().at(5)->menu();
+  QMenu* routes = map->actions().at(6)->menu();
   EXPECT_EQ(routes->objectName(), "N13");
   EXPECT_EQ(Entries(routes), (QStringList{U("Показать панель"), U("Рисовать все маршруты")}));
   QMenu* help = TopMenu(f, 2);
@@ -78,12 +79,12 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
       {"N17", "Показать панель"}, {"N18", "Рисовать все маршруты"}, {"N15", "Поиск по списку"},
       {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."},
       {"SaveImageItem", "Сохранить изображение…"}, {"PrintItem", "Печать…"}, {"WholeCityItem", "Весь город"},
-      {"AllIconsItem", "Все значки"}};
+      {"AllIconsItem", "Все значки"}, {"ScaleBarItem", "Масштабная линейка"}};
   for (const auto& [name, caption] : named) {
     ASSERT_NE(f.MenuItem(name), nullptr) << name;
     EXPECT_EQ(f.MenuItem(name)->text(), U(caption)) << name;
   }
-  for (const char* ticked : {"N8", "N10", "N7", "N6", "N5", "N15"})
+  for (const char* ticked : {"N8", "N10", "N7", "N6", "N5", "N15", "ScaleBarItem"})
     EXPECT_TRUE(f.MenuItem(ticked)->isChecked()) << ticked;
   for (const char* unticked : {"N16", "N17", "N18", "AllIconsItem"}) EXPECT_FALSE(f.MenuItem(unticked)->isChecked()) << unticked;
 }

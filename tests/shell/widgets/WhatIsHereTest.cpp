@@ -250,7 +250,7 @@ TEST(WhatIsHere, ACityWithAGeoreferenceShowsAndCopiesLatitudeAndLongitude) {
     QStringList shown;
     for (const QAction* action : c.Menu().Menu()->actions())
       if (action->isVisible()) shown << action->text();
-    EXPECT_EQ(shown, k.menu);
+    EXPECT_EQ(shown, k.menu + QStringList({QString(), U("Измерить расстояние")}));
     EXPECT_EQ(c.Menu().CopyLatLonItem->isEnabled(), k.copies);
     c.Menu().CopyLatLonItem->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), k.copies ? "45.03121, 39.02406" : "before");
