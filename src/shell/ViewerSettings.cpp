@@ -115,6 +115,7 @@ ViewerSettings ReadViewerSettings(QSettings& s) {
   ReadFlag(s, "Layers/AllIcons", out.Layers.AllIcons);
   ReadPanels(s, out);
   ReadWindow(s, out);
+  out.Bookmarks = ReadBookmarks(s);
   return out;
 }
 
@@ -149,6 +150,7 @@ void WriteViewerSettings(QSettings& s, const ViewerSettings& values) {
     s.setValue("Window/Width", g.width());
     s.setValue("Window/Height", g.height());
   }
+  WriteBookmarks(s, values.Bookmarks);
   s.sync();
 }
 
