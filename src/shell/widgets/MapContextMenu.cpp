@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "interaction/WhatIsHere.h"
+#include "mapdata/GeoUri.h"
 #include "shell/widgets/WhatIsHereWindow.h"
 #include "shell/widgets/WidgetKit.h"
 #include "state/MapCore.h"
@@ -22,6 +23,8 @@ MapContextMenu::MapContextMenu(QWidget* mapArea, MapCore& core, Runner run)
   CopyCoordinatesItem = menu_->addAction(Ui("Копировать координаты"), this, [this] { CopyCoordinates(); });
   CopyLatLonItem = menu_->addAction(Ui("Копировать широту и долготу"), this, [this] { CopyLatLon(); });
   CopyLatLonItem->setVisible(false);
+  CopyGeoLinkItem = menu_->addAction(Ui("Копировать ссылку geo:"), this, [this] { CopyGeoLink(); });
+  CopyGeoLinkItem->setVisible(false);
   window_ = new WhatIsHereWindow(mapArea->window());
   window_->OnChoose = [this](const Place& place, bool centre) {
     run_(Ui("Что здесь?"), [&] { ChoosePlace(core_, place, centre); });
@@ -35,6 +38,8 @@ void MapContextMenu::OpenAt(QPoint pixel) {
   scale_ = core_.View.Scale;
   CopyLatLonItem->setVisible(core_.Geo.has_value());
   CopyLatLonItem->setEnabled(LatLonTextAt(core_, at_, scale_).has_value());
+  CopyGeoLinkItem->setVisible(CopyLatLonItem->isVisible());
+  CopyGeoLinkItem->setEnabled(CopyLatLonItem->isEnabled());
   menu_->popup(mapArea_->mapToGlobal(pixel));
 }
 
@@ -60,6 +65,12 @@ void MapContextMenu::CopyCoordinates() {
 void MapContextMenu::CopyLatLon() {
   if (const std::optional<std::string> latLon = LatLonTextAt(core_, at_, scale_))
     QApplication::clipboard()->setText(QString::fromStdString(*latLon));
+}
+
+void MapContextMenu::CopyGeoLink() {
+  if (!core_.Geo) return;
+  if (const std::optional<LatLon> at = MapToLatLon(*core_.Geo, double(at_.X) / scale_, double(at_.Y) / scale_))
+    QApplication::clipboard()->setText(QString::fromStdString(GeoUriText(*at)));
 }
 
 void MapContextMenu::CloseWindow() { window_->hide(); }

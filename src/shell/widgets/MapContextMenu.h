@@ -3,8 +3,8 @@
 // press that moves drags the map, as before), or the menu key while the map
 // has the focus, opens "Что здесь?", "Центрировать здесь" and
 // "Копировать координаты" for the point under the mouse, and for a city with
-// a georeference "Копировать широту и долготу" too (other cities' menus do
-// not show it).
+// a georeference "Копировать широту и долготу" and "Копировать ссылку geo:"
+// too (other cities' menus do not show them).
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -36,6 +36,7 @@ class MapContextMenu : public QObject {
   QAction* CentreHereItem = nullptr;
   QAction* CopyCoordinatesItem = nullptr;
   QAction* CopyLatLonItem = nullptr;
+  QAction* CopyGeoLinkItem = nullptr;
 
   // Opens the menu for window pixel (x, y) of the map area.
   void OpenAt(QPoint pixel);
@@ -44,6 +45,8 @@ class MapContextMenu : public QObject {
   void CentreHere();
   void CopyCoordinates();
   void CopyLatLon();
+  // "geo:45.03074,39.02428" (RFC 5870), which other map applications open.
+  void CopyGeoLink();
   // The list's rows belong to the loaded city: a load closes it.
   void CloseWindow();
 
