@@ -3,6 +3,7 @@
 // comes back as one does, and every change is written to the settings at once.
 #include <QAction>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 
 #include "interaction/ViewMoves.h"
@@ -49,9 +50,15 @@ void MapWindow::BookmarksChanged() {
 }
 
 std::optional<QString> MapWindow::AskBookmarkNameDialog(const QString& title, const QString& offered) {
-  bool ok = false;
-  const QString name = QInputDialog::getText(this, title, Ui(kNameCaption), QLineEdit::Normal, offered, &ok);
-  return ok ? std::optional<QString>(name) : std::nullopt;
+  QInputDialog dialog(this);
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(Ui(kNameCaption));
+  dialog.setTextValue(offered);
+  // Wide enough for the title and an address; the name itself may run on.
+  if (auto* field = dialog.findChild<QLineEdit*>())
+    field->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(title) + 160);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue();
 }
 
 std::optional<QString> MapWindow::AskName(const QString& title, const QString& offered) {
