@@ -6,6 +6,7 @@
 #include <charconv>
 #include <vector>
 
+#include "mapdata/DecimalText.h"
 #include "mapdata/GeoReference.h"
 
 namespace {
@@ -46,25 +47,10 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
   }
 }
 
-// pnum = 1*DIGIT [ "." 1*DIGIT ]; num = [ "-" ] pnum.
-bool IsNumber(std::string_view text, bool sign) {
-  if (sign && text.starts_with('-')) text.remove_prefix(1);
-  const size_t point = text.find('.');
-  const std::string_view whole = text.substr(0, point);
-  const std::string_view fraction = point == std::string_view::npos ? std::string_view("0") : text.substr(point + 1);
-  const auto digits = [](std::string_view s) {
-    if (s.empty()) return false;
-    for (const char c : s)
-      if (!IsDigit(c)) return false;
-    return true;
-  };
-  return digits(whole) && digits(fraction);
-}
-
-double NumberValue(std::string_view text) {
-  double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
+// num = [ "-" ] pnum, pnum = 1*DIGIT [ "." 1*DIGIT ]: the georeference's decimals.
+std::optional<double> Number(std::string_view text, bool sign) {
+  if (!sign && text.starts_with('-')) return std::nullopt;
+  return DecimalFractionOf(text);
 }
 
 // labeltext = 1*( alphanum / "-" )
@@ -115,8 +101,9 @@ class Parser {
   }
 
   bool Coordinate(std::string_view text, const char* what, double bound, double& value) {
-    if (!IsNumber(text, true)) return Fail(std::string(what) + " " + QuotedValue(text) + " не является числом");
-    value = NumberValue(text);
+    const std::optional<double> number = Number(text, true);
+    if (!number) return Fail(std::string(what) + " " + QuotedValue(text) + " не является числом");
+    value = *number;
     if (!(value >= -bound && value <= bound))
       return Fail(std::string(what) + " " + QuotedValue(text) + " вне пределов от " + std::to_string(-int(bound)) +
                   " до " + std::to_string(int(bound)));
@@ -130,7 +117,7 @@ class Parser {
       return Fail("после «geo:» ожидаются широта и долгота через запятую");
     if (!Coordinate(parts[0], "широта", 90, link_.At.Latitude)) return false;
     if (!Coordinate(parts[1], "долгота", 180, link_.At.Longitude)) return false;
-    if (parts.size() == 3 && !IsNumber(parts[2], true))
+    if (parts.size() == 3 && !Number(parts[2], true))
       return Fail("высота " + QuotedValue(parts[2]) + " не является числом");
     return true;
   }
@@ -150,7 +137,7 @@ class Parser {
     } else if (SameLetters(name, "u")) {
       if (uSeen_) return Fail("параметр «u» повторяется");
       uSeen_ = true;
-      if (!IsNumber(value, false)) return Fail("погрешность u " + QuotedValue(value) + " не является числом");
+      if (!Number(value, false)) return Fail("погрешность u " + QuotedValue(value) + " не является числом");
     }
     return true;
   }
