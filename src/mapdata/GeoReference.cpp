@@ -179,6 +179,14 @@ std::optional<LatLon> MapToLatLon(const GeoReference& geo, double x, double y) {
   return InverseTransverseMercator(geo.Projection, easting, northing);
 }
 
+std::optional<MapCoordinates> LatLonToMap(const GeoReference& geo, LatLon at) {
+  const std::optional<ProjectedPoint> p = ForwardTransverseMercator(geo.Projection, at);
+  if (!p) return std::nullopt;
+  const double x = geo.OriginX + p->Easting / geo.Unit;
+  const double up = p->Northing / geo.Unit;
+  return MapCoordinates{x, geo.NorthUp ? geo.OriginY + up : geo.OriginY - up};
+}
+
 std::string ProjDefinition(const GeoReference& geo) {
   const TransverseMercator& p = geo.Projection;
   return std::string("+proj=tmerc") + (geo.Approx ? " +approx" : "") + " +lat_0=" + Fixed(p.OriginLatitude, 7) +

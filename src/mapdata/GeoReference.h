@@ -43,6 +43,15 @@ struct GeoReference {
 // projection does not reach (InverseTransverseMercator).
 std::optional<LatLon> MapToLatLon(const GeoReference& geo, double x, double y);
 
+// A map point in map units with a fraction.
+struct MapCoordinates {
+  double X = 0;
+  double Y = 0;
+};
+// The map point of a location (ForwardTransverseMercator); none where the
+// projection does not reach.
+std::optional<MapCoordinates> LatLonToMap(const GeoReference& geo, LatLon at);
+
 // The PROJ definition of the projection ("+proj=tmerc +approx +lat_0=…"), as
 // the importer projects with it and the file's "proj" line gives it.
 std::string ProjDefinition(const GeoReference& geo);

@@ -91,3 +91,32 @@ std::optional<LatLon> InverseTransverseMercator(const TransverseMercator& p, dou
                         cosPhi;
   return LatLon{std::clamp(phi * kDegrees, -90.0, 90.0), WrappedLongitude(p.CentralMeridian + lambda * kDegrees)};
 }
+
+std::optional<ProjectedPoint> ForwardTransverseMercator(const TransverseMercator& p, LatLon at) {
+  const double lambda = WrappedLongitude(at.Longitude - p.CentralMeridian) / kDegrees;
+  if (!(std::fabs(lambda) <= std::numbers::pi / 2) || !(std::fabs(at.Latitude) <= 90)) return std::nullopt;
+  const double k0 = p.ScaleFactor;
+  const double phi = at.Latitude / kDegrees;
+  const double sinPhi = std::sin(phi), cosPhi = std::cos(phi);
+  double t = std::fabs(cosPhi) > 1e-10 ? sinPhi / cosPhi : 0;
+  t *= t;
+  double al = cosPhi * lambda;
+  const double als = al * al;
+  al /= std::sqrt(1 - kEccentricity2 * sinPhi * sinPhi);
+  const double n = kSecondEccentricity2 * cosPhi * cosPhi;
+  const double x =
+      k0 * al *
+      (1 + als / 6 *
+               (1 - t + n +
+                als / 20 * (5 + t * (t - 18) + n * (14 - 58 * t) + als / 42 * (61 + t * (t * (179 - t) - 479)))));
+  const double y =
+      k0 * (MeridianDistance(phi) - MeridianDistance(p.OriginLatitude / kDegrees) +
+            sinPhi * al * lambda / 2 *
+                (1 + als / 12 *
+                         (5 - t + n * (9 + 4 * n) +
+                          als / 30 *
+                              (61 + t * (t - 58) + n * (270 - 330 * t) +
+                               als / 56 * (1385 + t * (t * (543 - t) - 3111))))));
+  if (!(std::fabs(x / k0) * kSemiMajorAxis <= kMaxMeridianOffset)) return std::nullopt;
+  return ProjectedPoint{x * kSemiMajorAxis + p.FalseEasting, y * kSemiMajorAxis + p.FalseNorthing};
+}

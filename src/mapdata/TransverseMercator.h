@@ -1,5 +1,5 @@
 #pragma once
-// The inverse of the transverse Mercator projection on the WGS 84 ellipsoid,
+// The transverse Mercator projection on the WGS 84 ellipsoid, both ways,
 // in the series form PROJ computes with "+proj=tmerc +approx" (Snyder's):
 // within a few degrees of the central meridian it agrees with the exact
 // projection to well under a millimetre, which is all a city map needs, and
@@ -28,3 +28,12 @@ constexpr double kMaxMeridianOffset = 2'000'000;  // metres
 // pole.
 std::optional<LatLon> InverseTransverseMercator(const TransverseMercator& projection, double easting,
                                                 double northing);
+
+// The forward direction: the projected point, in metres, of a location, by
+// the same series ("+approx"); none for a location more than 90 degrees of
+// longitude or kMaxMeridianOffset from the central meridian.
+struct ProjectedPoint {
+  double Easting = 0;
+  double Northing = 0;
+};
+std::optional<ProjectedPoint> ForwardTransverseMercator(const TransverseMercator& projection, LatLon at);

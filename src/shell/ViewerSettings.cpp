@@ -116,6 +116,7 @@ ViewerSettings ReadViewerSettings(QSettings& s) {
   ReadFlag(s, "Layers/ScaleBar", out.Layers.ScaleBar);
   ReadPanels(s, out);
   ReadWindow(s, out);
+  out.Bookmarks = ReadBookmarks(s);
   return out;
 }
 
@@ -151,6 +152,7 @@ void WriteViewerSettings(QSettings& s, const ViewerSettings& values) {
     s.setValue("Window/Width", g.width());
     s.setValue("Window/Height", g.height());
   }
+  WriteBookmarks(s, values.Bookmarks);
   s.sync();
 }
 

@@ -2,7 +2,8 @@
 // What the viewer remembers between runs, in the platform's settings file
 // (QSettings: ~/.config/Tellurin/Tellurin.conf, an INI file): the last city,
 // the view and the object filter of every city shown, the layer switches, the
-// open side panels and their widths, and the map window's place.  Reading
+// open side panels and their widths, the map window's place and the
+// bookmarks of every city.  Reading
 // checks every value on its own: a file that is missing or cannot be read,
 // and any value that is not what it should be, give the values the viewer
 // starts with, silently.
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/Bookmarks.h"
 #include "view/ViewScale.h"
 
 class QSettings;
@@ -61,6 +63,7 @@ struct ViewerSettings {
   int RightPanelWidth = kRightPanelWidth;
   std::optional<QRect> WindowGeometry;   // the map window's normal place, client area
   bool WindowMaximised = true;
+  CityBookmarks Bookmarks;               // by directory name (Bookmarks.h)
   bool operator==(const ViewerSettings&) const = default;
 };
 

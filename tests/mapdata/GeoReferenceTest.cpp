@@ -3,6 +3,8 @@
 // points into latitude and longitude.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "mapdata/CityCheck.h"
 #include "mapdata/GeoReference.h"
 #include "mapdata/ProblemText.h"
@@ -164,4 +166,51 @@ TEST(GeoReference, MapPointsBecomeLocationsAsTheFileSays) {
   }
   EXPECT_EQ(LatLonText({45.031214, 39.024056}), "45.03121, 39.02406");
   EXPECT_EQ(LatLonText({-0.000001, -33.5}), "0.00000, -33.50000");
+}
+
+// Locations become projected points as PROJ projects them (proj with the
+// definitions below: the file's, and one with a scale factor and false origin
+// south of the equator), to a millimetre, up to 2000 km off the central
+// meridian; and map points as the file says, back where MapToLatLon read them.
+TEST(GeoReference, LocationsBecomeProjectedAndMapPointsAsPROJProjectsThem) {
+  const TransverseMercator city{45.03121, 39.02406, 1, 0, 0};
+  const TransverseMercator south{-33.9, 18.5, 0.9996, 500000, 10000000};
+  struct Case {
+    const TransverseMercator* Projection;
+    LatLon At;
+    std::optional<ProjectedPoint> Projected;
+  };
+  const Case cases[] = {
+      {&city, {45.03121, 39.02406}, ProjectedPoint{0, 0}},
+      {&city, {45.0402083, 39.02406}, ProjectedPoint{0, 1000.0034}},
+      {&city, {45.03121, 39.0367497}, ProjectedPoint{999.9994, 0.0783}},
+      {&city, {45.5, 42.0}, ProjectedPoint{232592.0097, 56410.1557}},
+      {&city, {44.0, 37.5}, ProjectedPoint{-122239.5782, -113460.9438}},
+      {&city, {-33.9, 18.4}, ProjectedPoint{-1922866.2036, -8939159.1956}},
+      {&south, {-33.9, 18.4}, ProjectedPoint{490754.4077, 9999995.4999}},
+      {&city, {0, 9.0}, std::nullopt},     // 3300 km west
+      {&city, {45, -141.0}, std::nullopt},  // the other side of the globe
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.At.Latitude) + " " + std::to_string(c.At.Longitude));
+    const std::optional<ProjectedPoint> p = ForwardTransverseMercator(*c.Projection, c.At);
+    ASSERT_EQ(p.has_value(), c.Projected.has_value());
+    if (!p) continue;
+    EXPECT_NEAR(p->Easting, c.Projected->Easting, 1e-3);
+    EXPECT_NEAR(p->Northing, c.Projected->Northing, 1e-3);
+  }
+
+  GeoReference geo;
+  std::string problem;
+  ASSERT_TRUE(ParseGeoReference(Good(), geo, problem)) << problem;
+  GeoReference north = geo;
+  north.NorthUp = true;
+  for (const auto& [reference, x, y] : {std::tuple{&geo, 500.0, 350.0}, {&north, 500.0, 850.0}, {&geo, 1234.5, -77.25}}) {
+    const std::optional<LatLon> at = MapToLatLon(*reference, x, y);
+    ASSERT_TRUE(at);
+    const std::optional<MapCoordinates> back = LatLonToMap(*reference, *at);
+    ASSERT_TRUE(back);
+    EXPECT_NEAR(back->X, x, 1e-6);
+    EXPECT_NEAR(back->Y, y, 1e-6);
+  }
 }

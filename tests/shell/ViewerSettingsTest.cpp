@@ -33,6 +33,7 @@ TEST(ViewerSettings, WrittenValuesAreReadBack) {
   values.RightPanelWidth = 444;
   values.WindowGeometry = QRect(-20, 30, 800, 600);
   values.WindowMaximised = false;
+  values.Bookmarks["Озёрск"] = {{"Пристань", 1200, -30, 3.5f}, {"Рынок", 5, 6, 0.25f}};
   {
     QSettings settings(QString::fromStdString(NativeString(file)), QSettings::IniFormat);
     WriteViewerSettings(settings, values);

@@ -2,11 +2,13 @@
 #include <QFont>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStringList>
 
 #include <cstdio>
 #include <exception>
 #include <string_view>
 
+#include "mapdata/GeoUri.h"
 #include "render/BundledFonts.h"
 #include "shell/AppIdentity.h"
 #include "shell/widgets/AppWindows.h"
@@ -33,6 +35,9 @@ int main(int argc, char** argv) {
   try {
     AppWindows windows(StandardDataRoots(), &settings);
     windows.CityChooser.show();
+    // A geo: URI (the desktop's handler of such links) opens the city that holds it.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 2 && IsGeoUri(arguments[1].toStdString())) windows.OpenGeoLink(arguments[1].toStdString());
     return app.exec();
   } catch (const std::exception& e) {
     QMessageBox::critical(nullptr, "Tellurin", QString::fromUtf8(UserErrorText(e.what())));

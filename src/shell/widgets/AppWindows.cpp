@@ -3,7 +3,8 @@
 #include "shell/widgets/SidePanels.h"
 
 AppWindows::AppWindows(const std::vector<fs::path>& dataRoots, QSettings* settings)
-    : CityChooser(dataRoots), Map(dataRoots.empty() ? DefaultDataRoot() : dataRoots.front()) {
+    : DataRoots(dataRoots),
+      CityChooser(dataRoots), Map(dataRoots.empty() ? DefaultDataRoot() : dataRoots.front()) {
   CityChooser.SetMapWindow(&Map);
   Map.SetCityWindow(&CityChooser);
   Map.ShowPictureWindow = [this](const std::string& path) {

@@ -22,6 +22,14 @@ struct AppWindows {
   AppWindows(const AppWindows&) = delete;
   AppWindows& operator=(const AppWindows&) = delete;
 
+  // The program started with a geo: URI (GeoLinkStart.cpp): the city that
+  // holds the point (the one used last first) opens centred on it, at the
+  // URI's zoom level when it gives one; false, with a message over the city
+  // window, for a URI that does not read or a point no city holds.
+  bool OpenGeoLink(const std::string& uri);
+
+  std::vector<fs::path> DataRoots;
+
   CityChooserWindow CityChooser;
   MapWindow Map;
   FirmPictureWindow FirmPicture;  // picture, not modal

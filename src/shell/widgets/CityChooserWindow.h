@@ -64,6 +64,8 @@ class CityChooserWindow : public QWidget {
   // The map window's "Главное меню": the progress panel goes back to its own
   // place and hides; the caller then shows this window again.
   void ReturnFromMap();
+  // A message, through MessageSink, else in a box over this window (UTF-8).
+  void Report(const std::string& utf8Text);
   // Shows the load progress and repaints the panel at once.
   void ShowProgress(const LoadProgress& progress);
 
@@ -96,7 +98,6 @@ class CityChooserWindow : public QWidget {
   void BuildControls();
   void BuildProgressPanel();
   void FormCreate();
-  void Report(const std::string& utf8Text);
   void ShowNoCity();
   int ListRowOf(const std::string& cityDirName) const;
   QString AskOsmFileDialog(QWidget* owner);

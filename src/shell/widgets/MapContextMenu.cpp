@@ -10,6 +10,7 @@
 
 #include "interaction/Measuring.h"
 #include "interaction/WhatIsHere.h"
+#include "mapdata/GeoUri.h"
 #include "shell/widgets/WhatIsHereWindow.h"
 #include "shell/widgets/WidgetKit.h"
 #include "state/MapCore.h"
@@ -23,6 +24,8 @@ MapContextMenu::MapContextMenu(QWidget* mapArea, MapCore& core, Runner run)
   CopyCoordinatesItem = menu_->addAction(Ui("Копировать координаты"), this, [this] { CopyCoordinates(); });
   CopyLatLonItem = menu_->addAction(Ui("Копировать широту и долготу"), this, [this] { CopyLatLon(); });
   CopyLatLonItem->setVisible(false);
+  CopyGeoLinkItem = menu_->addAction(Ui("Копировать ссылку geo:"), this, [this] { CopyGeoLink(); });
+  CopyGeoLinkItem->setVisible(false);
   menu_->addSeparator();
   MeasureItem = menu_->addAction(Ui("Измерить расстояние"), this, [this] { Measure(); });
   menu_->setToolTipsVisible(true);  // a greyed item says why
@@ -41,6 +44,8 @@ void MapContextMenu::OpenAt(QPoint pixel) {
   CopyLatLonItem->setEnabled(LatLonTextAt(core_, at_, scale_).has_value());
   MeasureItem->setEnabled(core_.Geo.has_value());
   MeasureItem->setToolTip(core_.Geo ? QString() : Ui(kNeedsGeoReferenceHint));
+  CopyGeoLinkItem->setVisible(CopyLatLonItem->isVisible());
+  CopyGeoLinkItem->setEnabled(CopyLatLonItem->isEnabled());
   menu_->popup(mapArea_->mapToGlobal(pixel));
 }
 
@@ -73,6 +78,12 @@ void MapContextMenu::Measure() {
     StartMeasuring(core_, {at_.X / static_cast<double>(scale_), at_.Y / static_cast<double>(scale_)});
     mapArea_->setFocus();  // Enter and Esc reach the map
   });
+}
+
+void MapContextMenu::CopyGeoLink() {
+  if (!core_.Geo) return;
+  if (const std::optional<LatLon> at = MapToLatLon(*core_.Geo, double(at_.X) / scale_, double(at_.Y) / scale_))
+    QApplication::clipboard()->setText(QString::fromStdString(GeoUriText(*at)));
 }
 
 void MapContextMenu::CloseWindow() { window_->hide(); }

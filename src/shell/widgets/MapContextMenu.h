@@ -3,10 +3,10 @@
 // press that moves drags the map, as before), or the menu key while the map
 // has the focus, opens "Что здесь?", "Центрировать здесь" and
 // "Копировать координаты" for the point under the mouse, and for a city with
-// a georeference "Копировать широту и долготу" too (other cities' menus do
-// not show it).  "Измерить расстояние" measures a line from the point
-// (interaction/Measuring.h); without a georeference it is greyed, its hint
-// saying why.
+// a georeference "Копировать широту и долготу" and "Копировать ссылку geo:"
+// too (other cities' menus do not show them).  "Измерить расстояние"
+// measures a line from the point (interaction/Measuring.h); without a
+// georeference it is greyed, its hint saying why.
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -39,6 +39,7 @@ class MapContextMenu : public QObject {
   QAction* CopyCoordinatesItem = nullptr;
   QAction* CopyLatLonItem = nullptr;
   QAction* MeasureItem = nullptr;
+  QAction* CopyGeoLinkItem = nullptr;
 
   // Opens the menu for window pixel (x, y) of the map area.
   void OpenAt(QPoint pixel);
@@ -48,6 +49,8 @@ class MapContextMenu : public QObject {
   void CopyCoordinates();
   void CopyLatLon();
   void Measure();
+  // "geo:45.03074,39.02428" (RFC 5870), which other map applications open.
+  void CopyGeoLink();
   // The list's rows belong to the loaded city: a load closes it.
   void CloseWindow();
 

@@ -139,6 +139,8 @@ void MapWindow::BuildMenu() {
   menuItems_.back()->setShortcutContext(Qt::WidgetShortcut);
   bar->addMenu(map);
 
+  BuildBookmarksMenu(bar);
+
   QMenu* help = AddSubmenu(this, "HelpMenu", "Помощь");
   menuItems_.push_back(AddItem(help, "N22", "Помощь"));
   help->addSeparator();

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QPainter;
 class QPrinter;
 class QSettings;
@@ -29,6 +31,7 @@ class QSlider;
 class QStatusBar;
 class QTimer;
 class QToolButton;
+class BookmarksMenu;
 class CtrlKeyWatcher;
 class FirmSearchPanel;
 class InfoPanelWidget;
@@ -64,6 +67,9 @@ class MapWindow : public QMainWindow, public MapHost {
   // Sets up the printer; false when the user cancels.  Unset, the print
   // dialog asks.
   std::function<bool(QPrinter& printer)> AskPrinter;
+  // A bookmark's name, `offered` filled in; none when the user cancels.
+  // Unset, a dialog asks.
+  std::function<std::optional<QString>(const QString& title, const QString& offered)> AskBookmarkName;
 
   // Remembers between runs in `settings` (null: nothing is remembered): reads
   // what it holds now (the layer switches and the window's place take effect
@@ -112,6 +118,16 @@ class MapWindow : public QMainWindow, public MapHost {
   void OnAllRoutesItemToggled(bool checked);
   void OnAboutClicked();
   void OnHelpClicked();
+  // «Закладки» (MapWindowBookmarks.cpp): add the view under a name, show a
+  // bookmark's view, rename, delete.
+  void OnAddBookmarkClicked();
+  void ChooseBookmark(size_t index);
+  void OnRenameBookmarkClicked(size_t index);
+  void OnDeleteBookmarkClicked(size_t index);
+  // A view of the loaded city comes to the middle of the visible map as a
+  // remembered view does (RestoreCityView); false, nothing changed, for a
+  // centre outside the city's map extents.
+  bool ShowView(const CityView& view);
   void WholeCityClick();   // "Весь город": menu item, tool button (Home on the map)
   void SaveImageClick();   // "Сохранить изображение…"
   void PrintClick();       // "Печать…"
@@ -165,6 +181,7 @@ class MapWindow : public QMainWindow, public MapHost {
   // Controls, for the city window and the tests.
   MapArea* MapView() const { return mapArea_; }
   MapContextMenu* ContextMenu() const { return contextMenu_; }
+  BookmarksMenu* Bookmarks() const { return bookmarksMenu_; }
   QAction* MenuItem(const char* name) const;
   QFrame* ToolBar = nullptr;
   QToolButton* LabelsButton = nullptr;
@@ -252,6 +269,12 @@ class MapWindow : public QMainWindow, public MapHost {
   void RestoreRemembered();
   void RestoreWindowPlace();
   void Remember();
+  void BuildBookmarksMenu(QMenuBar* bar);
+  std::vector<Bookmark>& CityBookmarkList();
+  void ShowCityBookmarks();
+  void BookmarksChanged();
+  std::optional<QString> AskName(const QString& title, const QString& offered);
+  std::optional<QString> AskBookmarkNameDialog(const QString& title, const QString& offered);
 
   MapCore core_;
   CityChooserWindow* cityChooser_ = nullptr;
@@ -260,6 +283,7 @@ class MapWindow : public QMainWindow, public MapHost {
   int rightPanelWidth_ = kRightPanelWidth;
   SidePanelWidths shownPanels_{kLeftPanelWidth, kRightPanelWidth};
   MapContextMenu* contextMenu_ = nullptr;
+  BookmarksMenu* bookmarksMenu_ = nullptr;
   CtrlKeyWatcher* ctrlWatcher_ = nullptr;
   std::vector<QAction*> menuItems_;
 

@@ -238,6 +238,7 @@ bool MapWindow::LoadCity(const std::string& city, const std::string& title) {
       RestoreRemembered();
       CentreViewInVisibleMap();
     });
+    ShowCityBookmarks();
     mapArea_->setFocus();  // the keys act on the map from the start
   }
   SyncFromCore();

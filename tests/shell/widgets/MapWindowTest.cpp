@@ -51,7 +51,7 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
   EXPECT_EQ(f.windowTitle(), "Form2");
   EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
   EXPECT_EQ(f.menuBar()->objectName(), "MainMenu1");
-  ASSERT_EQ(f.menuBar()->actions().size(), 3);
+  ASSERT_EQ(f.menuBar()->actions().size(), 4);
 
   QMenu* file = TopMenu(f, 0);
   EXPECT_EQ(file->title(), U("Файл"));
@@ -69,7 +69,11 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
   QMenu* routes = map->actions().at(6)->menu();
   EXPECT_EQ(routes->objectName(), "N13");
   EXPECT_EQ(Entries(routes), (QStringList{U("Показать панель"), U("Рисовать все маршруты")}));
-  QMenu* help = TopMenu(f, 2);
+  QMenu* bookmarks = TopMenu(f, 2);
+  EXPECT_EQ(bookmarks->title(), U("Закладки"));
+  EXPECT_EQ(Entries(bookmarks), (QStringList{U("Добавить закладку…"), "-", U("Нет закладок"), "-",
+                                             U("Переименовать>"), U("Удалить>")}));
+  QMenu* help = TopMenu(f, 3);
   EXPECT_EQ(help->title(), U("Помощь"));
   EXPECT_EQ(Entries(help), (QStringList{U("Помощь"), "-", U("О программе...")}));
 
@@ -79,7 +83,8 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
       {"N17", "Показать панель"}, {"N18", "Рисовать все маршруты"}, {"N15", "Поиск по списку"},
       {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."},
       {"SaveImageItem", "Сохранить изображение…"}, {"PrintItem", "Печать…"}, {"WholeCityItem", "Весь город"},
-      {"AllIconsItem", "Все значки"}, {"ScaleBarItem", "Масштабная линейка"}};
+      {"AllIconsItem", "Все значки"}, {"ScaleBarItem", "Масштабная линейка"},
+      {"AddBookmarkItem", "Добавить закладку…"}};
   for (const auto& [name, caption] : named) {
     ASSERT_NE(f.MenuItem(name), nullptr) << name;
     EXPECT_EQ(f.MenuItem(name)->text(), U(caption)) << name;

@@ -1,8 +1,9 @@
 // The map's context menu in the real map window: "Что здесь?" lists what lies
 // under the point and a chosen row is selected as a list search result is;
 // "Центрировать здесь" brings the point to the middle; "Копировать координаты"
-// puts its map coordinates on the clipboard, "Копировать широту и долготу" (a
-// city with a georeference only) its latitude and longitude.  A right drag
+// puts its map coordinates on the clipboard, "Копировать широту и долготу" and
+// "Копировать ссылку geo:" (a city with a georeference only) its latitude and
+// longitude.  A right drag
 // still only drags.
 #include <QAction>
 #include <QClipboard>
@@ -234,13 +235,14 @@ TEST(WhatIsHere, ACityWithAGeoreferenceShowsAndCopiesLatitudeAndLongitude) {
     QString label;
   };
   const QStringList plain = {U("Что здесь?"), U("Центрировать здесь"), U("Копировать координаты")};
+  const QStringList geo = {U("Копировать широту и долготу"), U("Копировать ссылку geo:")};
   const Case cases[] = {
       {"no georeference", "", plain, false, U("Координаты: 740 620")},
       {"the point at the centre of the projection", georeference("740 620"),
-       plain + QStringList{U("Копировать широту и долготу")}, true,
+       plain + geo, true,
        U("Координаты: 740 620; широта и долгота: 45.03121, 39.02406")},
       {"the point 2400 km west of it", georeference("600740 620"),
-       plain + QStringList{U("Копировать широту и долготу")}, false, U("Координаты: 740 620")},
+       plain + geo, false, U("Координаты: 740 620")},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.what);
@@ -254,6 +256,9 @@ TEST(WhatIsHere, ACityWithAGeoreferenceShowsAndCopiesLatitudeAndLongitude) {
     EXPECT_EQ(c.Menu().CopyLatLonItem->isEnabled(), k.copies);
     c.Menu().CopyLatLonItem->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), k.copies ? "45.03121, 39.02406" : "before");
+    EXPECT_EQ(c.Menu().CopyGeoLinkItem->isEnabled(), k.copies);
+    c.Menu().CopyGeoLinkItem->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), k.copies ? "geo:45.03121,39.02406" : "before");
     c.Menu().WhatIsHereItem->trigger();
     c.Menu().Menu()->hide();
     EXPECT_EQ(c.Menu().Window()->PointLabel->text(), k.label);
