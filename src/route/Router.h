@@ -1,0 +1,34 @@
+#pragma once
+// Directions: the shortest route between two map points on the road graph,
+// for walking or driving.  Each point is taken to the nearest road the mode
+// may use within kSnapMetres; the route is the shortest in metres (an A*
+// search over the graph), its time that of its roads' speeds.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "route/RoadNetwork.h"
+#include "route/RouteSteps.h"
+#include "route/TravelMode.h"
+
+constexpr double kSnapMetres = 300;
+
+// The texts of a route that cannot be found (UTF-8).
+namespace route_text {
+constexpr const char* kNoRoadsNear = "Рядом нет дорог";
+constexpr const char* kNotFound = "Маршрут не найден";
+}  // namespace route_text
+
+struct Route {
+  double Metres = 0;
+  double Seconds = 0;
+  std::vector<MapPointF> Line;  // from the start to the end, over every node passed
+  std::vector<RouteStep> Steps;
+};
+
+struct RouteAnswer {
+  std::optional<Route> Found;
+  std::string Problem;  // without a route: «Рядом нет дорог…» or «Маршрут не найден…», with the reason
+};
+
+RouteAnswer FindRoute(const RoadNetwork& network, MapPointF from, MapPointF to, TravelMode mode);
