@@ -8,6 +8,7 @@
 #include "ImportOsmCommand.h"
 #include "MapDataCommands.h"
 #include "RenderCommand.h"
+#include "RouteCommand.h"
 #include "SearchCommands.h"
 #include "mapdata/NativeName.h"
 #include "shell/AppIdentity.h"
@@ -33,6 +34,7 @@ const Command kCommands[] = {
      "[--centre] [--click X,Y]... [--hover X,Y]...",
      RunRenderCommand},
     {"here", "CITY_DIR X,Y [--scale S] [--found-firms KEY]", RunHereCommand},
+    {"route", "CITY_DIR X1,Y1 X2,Y2 [--mode foot|car] [--line]", RunRouteCommand},
     {"import-osm",
      "INPUT [--out DATA_ROOT] --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
       "[--bbox MINLON,MINLAT,MAXLON,MAXLAT | --city NAME] [--replace] [--progress]; INPUT --list-places",
