@@ -85,8 +85,9 @@ class RouteSearch {
 
   void LeaveStart() {
     const RoadEdge& e = net_.Edge(start_.Edge);
-    if (May(e, rule_, true)) Reach(e.To, startNode_, start_.Edge, e.Metres * (1 - start_.Along));
-    if (May(e, rule_, false)) Reach(e.From, startNode_, start_.Edge, e.Metres * start_.Along);
+    // A start at a node is at that node whichever way its edge goes.
+    if (May(e, rule_, true) || start_.Along == 1) Reach(e.To, startNode_, start_.Edge, e.Metres * (1 - start_.Along));
+    if (May(e, rule_, false) || start_.Along == 0) Reach(e.From, startNode_, start_.Edge, e.Metres * start_.Along);
     if (start_.Edge == end_.Edge && May(e, rule_, end_.Along >= start_.Along))
       Reach(endNode_, startNode_, start_.Edge, e.Metres * std::abs(end_.Along - start_.Along));
   }
@@ -99,8 +100,9 @@ class RouteSearch {
       if (May(e, rule_, forward)) Reach(forward ? e.To : e.From, node, k, cost + e.Metres);
     }
     const RoadEdge& last = net_.Edge(end_.Edge);
-    if (node == last.From && May(last, rule_, true)) Reach(endNode_, node, end_.Edge, cost + last.Metres * end_.Along);
-    if (node == last.To && May(last, rule_, false))
+    if (node == last.From && (May(last, rule_, true) || end_.Along == 0))
+      Reach(endNode_, node, end_.Edge, cost + last.Metres * end_.Along);
+    if (node == last.To && (May(last, rule_, false) || end_.Along == 1))
       Reach(endNode_, node, end_.Edge, cost + last.Metres * (1 - end_.Along));
   }
 
