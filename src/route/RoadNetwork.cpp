@@ -82,32 +82,52 @@ void RoadNetwork::IndexNodes() {
   }
 }
 
-std::optional<RoadPosition> RoadNetwork::Snap(MapPointF p, double metres, std::optional<TravelMode> mode) const {
-  std::optional<RoadPosition> best;
-  if (graph_.Nodes.empty() || !std::isfinite(p.X) || !std::isfinite(p.Y)) return best;
-  const double reach = metres / graph_.Unit;
+// Calls visit(edge, position) for every edge that may lie within `metres` of p.
+template <typename Visit>
+void RoadNetwork::VisitNear(MapPointF p, double metres, Visit&& visit) const {
+  if (graph_.Nodes.empty() || !std::isfinite(p.X) || !std::isfinite(p.Y)) return;
   const auto consider = [&](uint32_t k) {
     const RoadEdge& e = graph_.Edges[k];
-    if (mode ? !Usable(e, *mode) : false) return;
     const MapPointF a = NodeAt(e.From), b = NodeAt(e.To);
     const double share = NearestShare(p, a, b);
     const MapPointF at{a.X + (b.X - a.X) * share, a.Y + (b.Y - a.Y) * share};
-    const double d = std::hypot(p.X - at.X, p.Y - at.Y);
-    if (d <= reach && (!best || d * graph_.Unit < best->Metres)) best = RoadPosition{k, share, at, d * graph_.Unit};
+    visit(k, RoadPosition{k, share, at, std::hypot(p.X - at.X, p.Y - at.Y) * graph_.Unit});
   };
   // An edge in a cell lies within half a cell of the cell, as it is no longer than one.
-  const double margin = reach + cell_ / 2;
-  const int c0 = CellColumn(p.X - margin), c1 = CellColumn(p.X + margin);
-  const int r0 = CellRow(p.Y - margin), r1 = CellRow(p.Y + margin);
+  const double margin = metres / graph_.Unit + cell_ / 2;
   if (p.X + margin >= minX_ && p.Y + margin >= minY_ && p.X - margin <= minX_ + columns_ * cell_ &&
-      p.Y - margin <= minY_ + rows_ * cell_)
+      p.Y - margin <= minY_ + rows_ * cell_) {
+    const int c0 = CellColumn(p.X - margin), c1 = CellColumn(p.X + margin);
+    const int r0 = CellRow(p.Y - margin), r1 = CellRow(p.Y + margin);
     for (int r = r0; r <= r1; ++r)
       for (int c = c0; c <= c1; ++c) {
         const size_t cell = size_t(r) * columns_ + c;
         for (uint32_t k = firstInCell_[cell]; k < firstInCell_[cell + 1]; ++k) consider(k);
       }
+  }
   for (uint32_t k : longEdges_) consider(k);
-  return best;
+}
+
+std::optional<RoadPosition> RoadNetwork::Snap(MapPointF p, double metres, std::optional<TravelMode> mode) const {
+  const std::vector<RoadPosition> nearest = SnapNearest(p, metres, mode, 0);
+  if (nearest.empty()) return std::nullopt;
+  return nearest.front();
+}
+
+std::vector<RoadPosition> RoadNetwork::SnapNearest(MapPointF p, double metres, std::optional<TravelMode> mode,
+                                                   double tieMetres) const {
+  std::vector<RoadPosition> near;
+  VisitNear(p, metres, [&](uint32_t k, const RoadPosition& at) {
+    if (at.Metres <= metres && (!mode || Usable(graph_.Edges[k], *mode))) near.push_back(at);
+  });
+  std::sort(near.begin(), near.end(), [](const RoadPosition& a, const RoadPosition& b) {
+    return a.Metres != b.Metres ? a.Metres < b.Metres : a.Edge < b.Edge;
+  });
+  if (near.empty()) return near;
+  const double reach = near.front().Metres + tieMetres;
+  std::erase_if(near, [&](const RoadPosition& at) { return at.Metres > reach; });
+  if (near.size() > kMostSnapped) near.resize(kMostSnapped);
+  return near;
 }
 
 size_t RoadNetwork::MemoryBytes() const {

@@ -37,6 +37,12 @@ class RoadNetwork {
   // The nearest point within `metres` of an edge the mode may use (any road
   // without a mode).
   std::optional<RoadPosition> Snap(MapPointF p, double metres, std::optional<TravelMode> mode) const;
+  // The nearest such point and those on other edges at most `tieMetres`
+  // farther (a point as near to two streets, at a corner), nearest first,
+  // at most kMostSnapped.
+  static constexpr size_t kMostSnapped = 4;
+  std::vector<RoadPosition> SnapNearest(MapPointF p, double metres, std::optional<TravelMode> mode,
+                                        double tieMetres) const;
   // Metres a route takes at least per map unit of straight distance: the
   // fewest metres an edge has per map unit of its length.
   double LeastMetresPerUnit() const { return leastMetresPerUnit_; }
@@ -47,6 +53,8 @@ class RoadNetwork {
   void IndexNodes();
   int CellColumn(double x) const;
   int CellRow(double y) const;
+  template <typename Visit>
+  void VisitNear(MapPointF p, double metres, Visit&& visit) const;
 
   RoadGraph graph_;
   std::vector<uint32_t> firstIncident_;  // per node, and one past the last

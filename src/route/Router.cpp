@@ -21,21 +21,24 @@ bool May(const RoadEdge& edge, Rule rule, bool forward) {
   return false;
 }
 
-// An A* search from the start's position to the end's.  The graph's nodes
+// An A* search from the start's positions to the end's (a point as near to
+// two roads is on both, and the search takes the better).  The graph's nodes
 // keep their numbers; the start and the end are two more.  The estimate is
-// the straight distance at the fewest metres an edge has per map unit, so it
-// never overestimates.
+// the straight distance to the nearest end position at the fewest metres an
+// edge has per map unit, so it never overestimates.
 class RouteSearch {
  public:
-  RouteSearch(const RoadNetwork& network, const RoadPosition& start, const RoadPosition& end, Rule rule)
-      : net_(network), start_(start), end_(end), rule_(rule), startNode_(Count()), endNode_(Count() + 1),
+  using Positions = std::vector<RoadPosition>;
+
+  RouteSearch(const RoadNetwork& network, const Positions& starts, const Positions& ends, Rule rule)
+      : net_(network), starts_(starts), ends_(ends), rule_(rule), startNode_(Count()), endNode_(Count() + 1),
         cost_(Count() + 2, std::numeric_limits<double>::infinity()), previous_(Count() + 2, kNone),
         viaEdge_(Count() + 2, kNone), done_(Count() + 2, false) {}
 
   bool Run() {
     Reach(startNode_, kNone, kNone, 0);
     while (!open_.empty()) {
-      const auto [estimate, node] = open_.top();
+      const uint32_t node = open_.top().second;
       open_.pop();
       if (done_[node]) continue;
       done_[node] = true;
@@ -56,40 +59,47 @@ class RouteSearch {
       legs.push_back({viaEdge_[node], ShareAt(from, viaEdge_[node]), ShareAt(node, viaEdge_[node])});
     }
     std::reverse(legs.begin(), legs.end());
-    std::erase_if(legs, [&](const RouteLeg& leg) { return leg.From == leg.To && legs.size() > 1; });
+    if (legs.size() > 1) std::erase_if(legs, [](const RouteLeg& leg) { return leg.From == leg.To; });
     return legs;
   }
 
  private:
   uint32_t Count() const { return static_cast<uint32_t>(net_.Graph().Nodes.size()); }
 
+  static const RoadPosition& On(const Positions& positions, uint32_t edge) {
+    return *std::find_if(positions.begin(), positions.end(), [&](const RoadPosition& p) { return p.Edge == edge; });
+  }
+
   double ShareAt(uint32_t node, uint32_t edge) const {
-    if (node == startNode_) return start_.Along;
-    if (node == endNode_) return end_.Along;
+    if (node == startNode_) return On(starts_, edge).Along;
+    if (node == endNode_) return On(ends_, edge).Along;
     return node == net_.Edge(edge).From ? 0 : 1;
   }
 
-  MapPointF PointOf(uint32_t node) const {
-    if (node == startNode_) return start_.At;
-    if (node == endNode_) return end_.At;
-    return net_.NodeAt(node);
+  double Estimate(uint32_t node) const {
+    if (node == endNode_) return 0;
+    const MapPointF p = node == startNode_ ? starts_.front().At : net_.NodeAt(node);
+    double nearest = std::numeric_limits<double>::infinity();
+    for (const RoadPosition& end : ends_) nearest = std::min(nearest, std::hypot(p.X - end.At.X, p.Y - end.At.Y));
+    return nearest * net_.LeastMetresPerUnit();
   }
 
   void Reach(uint32_t node, uint32_t from, uint32_t edge, double cost) {
     if (done_[node] || cost >= cost_[node]) return;
     cost_[node] = cost, previous_[node] = from, viaEdge_[node] = edge;
-    const MapPointF p = PointOf(node);
-    const double left = std::hypot(p.X - end_.At.X, p.Y - end_.At.Y) * net_.LeastMetresPerUnit();
-    open_.push({cost + left, node});
+    open_.push({cost + Estimate(node), node});
   }
 
   void LeaveStart() {
-    const RoadEdge& e = net_.Edge(start_.Edge);
-    // A start at a node is at that node whichever way its edge goes.
-    if (May(e, rule_, true) || start_.Along == 1) Reach(e.To, startNode_, start_.Edge, e.Metres * (1 - start_.Along));
-    if (May(e, rule_, false) || start_.Along == 0) Reach(e.From, startNode_, start_.Edge, e.Metres * start_.Along);
-    if (start_.Edge == end_.Edge && May(e, rule_, end_.Along >= start_.Along))
-      Reach(endNode_, startNode_, start_.Edge, e.Metres * std::abs(end_.Along - start_.Along));
+    for (const RoadPosition& start : starts_) {
+      const RoadEdge& e = net_.Edge(start.Edge);
+      // A start at a node is at that node whichever way its edge goes.
+      if (May(e, rule_, true) || start.Along == 1) Reach(e.To, startNode_, start.Edge, e.Metres * (1 - start.Along));
+      if (May(e, rule_, false) || start.Along == 0) Reach(e.From, startNode_, start.Edge, e.Metres * start.Along);
+      for (const RoadPosition& end : ends_)
+        if (end.Edge == start.Edge && May(e, rule_, end.Along >= start.Along))
+          Reach(endNode_, startNode_, start.Edge, e.Metres * std::abs(end.Along - start.Along));
+    }
   }
 
   void LeaveNode(uint32_t node) {
@@ -99,17 +109,19 @@ class RouteSearch {
       const bool forward = e.From == node;
       if (May(e, rule_, forward)) Reach(forward ? e.To : e.From, node, k, cost + e.Metres);
     }
-    const RoadEdge& last = net_.Edge(end_.Edge);
-    if (node == last.From && (May(last, rule_, true) || end_.Along == 0))
-      Reach(endNode_, node, end_.Edge, cost + last.Metres * end_.Along);
-    if (node == last.To && (May(last, rule_, false) || end_.Along == 1))
-      Reach(endNode_, node, end_.Edge, cost + last.Metres * (1 - end_.Along));
+    for (const RoadPosition& end : ends_) {
+      const RoadEdge& last = net_.Edge(end.Edge);
+      if (node == last.From && (May(last, rule_, true) || end.Along == 0))
+        Reach(endNode_, node, end.Edge, cost + last.Metres * end.Along);
+      if (node == last.To && (May(last, rule_, false) || end.Along == 1))
+        Reach(endNode_, node, end.Edge, cost + last.Metres * (1 - end.Along));
+    }
   }
 
   using Entry = std::pair<double, uint32_t>;
   const RoadNetwork& net_;
-  const RoadPosition& start_;
-  const RoadPosition& end_;
+  const Positions& starts_;
+  const Positions& ends_;
   Rule rule_;
   uint32_t startNode_, endNode_;
   std::vector<double> cost_;
@@ -144,15 +156,15 @@ std::string NoRoadNear(const RoadNetwork& network, MapPointF p, TravelMode mode,
 
 RouteAnswer FindRoute(const RoadNetwork& network, MapPointF from, MapPointF to, TravelMode mode) {
   RouteAnswer answer;
-  const std::optional<RoadPosition> start = network.Snap(from, kSnapMetres, mode);
-  if (!start) return answer.Problem = NoRoadNear(network, from, mode, true), answer;
-  const std::optional<RoadPosition> end = network.Snap(to, kSnapMetres, mode);
-  if (!end) return answer.Problem = NoRoadNear(network, to, mode, false), answer;
+  const auto starts = network.SnapNearest(from, kSnapMetres, mode, kSnapTieMetres);
+  if (starts.empty()) return answer.Problem = NoRoadNear(network, from, mode, true), answer;
+  const auto ends = network.SnapNearest(to, kSnapMetres, mode, kSnapTieMetres);
+  if (ends.empty()) return answer.Problem = NoRoadNear(network, to, mode, false), answer;
   const Rule rule = mode == TravelMode::Foot ? Rule::Foot : Rule::Car;
-  RouteSearch search(network, *start, *end, rule);
+  RouteSearch search(network, starts, ends, rule);
   if (search.Run()) {
     answer.Found = RouteOf(network, search.Legs(), mode);
-  } else if (rule == Rule::Car && RouteSearch(network, *start, *end, Rule::CarAnyWay).Run()) {
+  } else if (rule == Rule::Car && RouteSearch(network, starts, ends, Rule::CarAnyWay).Run()) {
     answer.Problem = Because(route_text::kNotFound, "мешают улицы с односторонним движением");
   } else {
     answer.Problem = Because(route_text::kNotFound, "между этими точками нет дороги");

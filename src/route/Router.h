@@ -1,7 +1,7 @@
 #pragma once
 // Directions: the shortest route between two map points on the road graph,
 // for walking or driving.  Each point is taken to the nearest road the mode
-// may use within kSnapMetres; the route is the shortest in metres (an A*
+// may use within kSnapMetres (or to the best of those as near); the route is the shortest in metres (an A*
 // search over the graph), its time that of its roads' speeds.
 #include <optional>
 #include <string>
@@ -12,6 +12,9 @@
 #include "route/TravelMode.h"
 
 constexpr double kSnapMetres = 300;
+// Roads at most this much farther than the nearest are as near: the route
+// may start or end on any of them (a house on a corner, by a one-way street).
+constexpr double kSnapTieMetres = 5;
 
 // The texts of a route that cannot be found (UTF-8).
 namespace route_text {

@@ -103,8 +103,8 @@ TEST(Router, NeitherTurnsWhereRoadsOnlyCrossNorReachesAnIsland) {
   const RoadNetwork network = NetworkOf(roads);
   EXPECT_EQ(Described(FindRoute(network, {100, 100}, {100, 200}, TravelMode::Car)), "100 м: мост Новый 100 прямо;")
       << "the car starts on the bridge, the nearest road it may use";
-  EXPECT_EQ(Described(FindRoute(network, {95, 100}, {100, 200}, TravelMode::Foot)),
-            "295 м: аллея Парковая 95 прямо; улица Западная 100 налево; улица Южная 100 налево;")
+  EXPECT_EQ(Described(FindRoute(network, {80, 100}, {100, 200}, TravelMode::Foot)),
+            "280 м: аллея Парковая 80 прямо; улица Западная 100 налево; улица Южная 100 налево;")
       << "a walker on the footway under the bridge goes round";
   EXPECT_EQ(Described(FindRoute(network, {0, 100}, {1000, 100}, TravelMode::Foot)),
             "Маршрут не найден: между этими точками нет дороги");
@@ -126,6 +126,9 @@ TEST(Router, TakesEachEndToTheNearestRoadWithin300MetresOrSaysWhyNot) {
       {{100, 200}, {100, 600}, TravelMode::Foot, "Рядом нет дорог: у конца маршрута"},
       {{0, -500}, {100, 200}, TravelMode::Car, "Маршрут не найден: у начала нет дорог для машин"},
       {{0, 100}, {300, 0}, TravelMode::Car, "Маршрут не найден: мешают улицы с односторонним движением"},
+      // As near to the one-way south street as to the west one: the route ends on the west one.
+      {{200, 50}, {5, 195}, TravelMode::Car,
+       "445 м: улица Восточная 50 прямо; улица Северная 200 налево; улица Западная 195 налево;"},
       {{0, 100}, {300, 0}, TravelMode::Foot, "400 м: улица Западная 100 прямо; улица Северная 200 направо; улица Тупиковая 100 прямо;"},
   };
   for (const Case& c : cases)
