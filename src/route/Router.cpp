@@ -80,8 +80,11 @@ class RouteSearch {
     if (node == endNode_) return 0;
     const MapPointF p = node == startNode_ ? starts_.front().At : net_.NodeAt(node);
     double nearest = std::numeric_limits<double>::infinity();
-    for (const RoadPosition& end : ends_) nearest = std::min(nearest, std::hypot(p.X - end.At.X, p.Y - end.At.Y));
-    return nearest * net_.LeastMetresPerUnit();
+    for (const RoadPosition& end : ends_) {
+      const double dx = p.X - end.At.X, dy = p.Y - end.At.Y;
+      nearest = std::min(nearest, dx * dx + dy * dy);
+    }
+    return std::sqrt(nearest) * net_.LeastMetresPerUnit();
   }
 
   void Reach(uint32_t node, uint32_t from, uint32_t edge, double cost) {
@@ -126,7 +129,7 @@ class RouteSearch {
   uint32_t startNode_, endNode_;
   std::vector<double> cost_;
   std::vector<uint32_t> previous_, viaEdge_;
-  std::vector<bool> done_;
+  std::vector<uint8_t> done_;
   std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open_;
 };
 
