@@ -11,6 +11,7 @@ RoadGraphBuilder::RoadGraphBuilder(double unit) {
 uint32_t RoadGraphBuilder::Name(const std::string& cp1251) {
   std::string name = cp1251.substr(0, 65535);
   std::replace_if(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }, ' ');
+  if (graph_.Names.size() >= kMaxRoadNames && !names_.contains(name)) return 0;  // past what an edge can name: unnamed
   const auto [it, added] = names_.emplace(name, static_cast<uint32_t>(graph_.Names.size()));
   if (added) graph_.Names.push_back(std::move(name));
   return it->second;

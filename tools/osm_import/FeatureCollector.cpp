@@ -236,7 +236,8 @@ void FeatureCollector::CollectRoad(const osmium::Way& way, const StreetClass& st
   road.Nodes.reserve(way.nodes().size());
   for (const osmium::NodeRef& n : way.nodes()) road.Nodes.push_back(n.ref());
   road.Points = Points(way.nodes());
-  if (road.Points.size() != road.Nodes.size() || !Inside(BoundsOf(road.Points))) return;
+  // Outside the box: the street layer counts it.
+  if (road.Points.size() != road.Nodes.size() || (box_ && !box_->Overlaps(BoundsOf(road.Points)))) return;
   f_.Roads.push_back(std::move(road));
 }
 
