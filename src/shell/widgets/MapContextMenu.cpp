@@ -22,6 +22,12 @@ MapContextMenu::MapContextMenu(QWidget* mapArea, MapCore& core, Runner run)
   CopyCoordinatesItem = menu_->addAction(Ui("Копировать координаты"), this, [this] { CopyCoordinates(); });
   CopyLatLonItem = menu_->addAction(Ui("Копировать широту и долготу"), this, [this] { CopyLatLon(); });
   CopyLatLonItem->setVisible(false);
+  menu_->addSeparator();
+  RouteFromHereItem = menu_->addAction(Ui("Маршрут отсюда"), this, [this] { RouteEnd(true); });
+  RouteFromHereItem->setObjectName("RouteFromHereItem");
+  RouteToHereItem = menu_->addAction(Ui("Маршрут сюда"), this, [this] { RouteEnd(false); });
+  RouteToHereItem->setObjectName("RouteToHereItem");
+  menu_->setToolTipsVisible(true);  // a greyed item's hint says why
   window_ = new WhatIsHereWindow(mapArea->window());
   window_->OnChoose = [this](const Place& place, bool centre) {
     run_(Ui("Что здесь?"), [&] { ChoosePlace(core_, place, centre); });
@@ -35,6 +41,7 @@ void MapContextMenu::OpenAt(QPoint pixel) {
   scale_ = core_.View.Scale;
   CopyLatLonItem->setVisible(core_.Geo.has_value());
   CopyLatLonItem->setEnabled(LatLonTextAt(core_, at_, scale_).has_value());
+  OfferDirections();
   menu_->popup(mapArea_->mapToGlobal(pixel));
 }
 
@@ -60,6 +67,20 @@ void MapContextMenu::CopyCoordinates() {
 void MapContextMenu::CopyLatLon() {
   if (const std::optional<std::string> latLon = LatLonTextAt(core_, at_, scale_))
     QApplication::clipboard()->setText(QString::fromStdString(*latLon));
+}
+
+void MapContextMenu::OfferDirections() {
+  const QString why = DirectionsUnavailable ? DirectionsUnavailable() : Ui("маршруты не прокладываются");
+  for (QAction* item : {RouteFromHereItem, RouteToHereItem}) {
+    item->setEnabled(why.isEmpty());
+    item->setToolTip(why.isEmpty() ? item->text() : Ui("Недоступно: ") + why);
+  }
+}
+
+void MapContextMenu::RouteEnd(bool fromHere) {
+  if (!OnRouteEnd) return;
+  const MapPoint at = HitToMap(at_, scale_);
+  run_((fromHere ? RouteFromHereItem : RouteToHereItem)->text(), [&] { OnRouteEnd(at, fromHere); });
 }
 
 void MapContextMenu::CloseWindow() { window_->hide(); }

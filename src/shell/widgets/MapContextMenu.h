@@ -36,6 +36,14 @@ class MapContextMenu : public QObject {
   QAction* CentreHereItem = nullptr;
   QAction* CopyCoordinatesItem = nullptr;
   QAction* CopyLatLonItem = nullptr;
+  // Directions from or to the menu's point, for the map window to route
+  // (`fromHere`: the start, else the end).  `DirectionsUnavailable` says why
+  // the city has none (the items are greyed with it as their hint), "" when
+  // it has them.
+  QAction* RouteFromHereItem = nullptr;
+  QAction* RouteToHereItem = nullptr;
+  std::function<void(MapPoint at, bool fromHere)> OnRouteEnd;
+  std::function<QString()> DirectionsUnavailable;
 
   // Opens the menu for window pixel (x, y) of the map area.
   void OpenAt(QPoint pixel);
@@ -44,6 +52,7 @@ class MapContextMenu : public QObject {
   void CentreHere();
   void CopyCoordinates();
   void CopyLatLon();
+  void RouteEnd(bool fromHere);
   // The list's rows belong to the loaded city: a load closes it.
   void CloseWindow();
 
@@ -51,6 +60,9 @@ class MapContextMenu : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The directions items, enabled or greyed with the reason as their hint.
+  void OfferDirections();
+
   QWidget* mapArea_;
   MapCore& core_;
   Runner run_;

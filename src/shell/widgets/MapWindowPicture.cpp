@@ -76,6 +76,13 @@ bool MapWindow::PrintMap(QPrinter& printer) {
   return painter.end();
 }
 
-QImage MapWindow::VisibleMapPicture() { return ::VisibleMapPicture(core_, VisibleMapRect()); }
+QImage MapWindow::VisibleMapPicture() {
+  const QRect visible = VisibleMapRect();
+  QImage picture = ::VisibleMapPicture(core_, visible);
+  if (core_.Map.isNull()) return picture;
+  QPainter painter(&picture);
+  DrawRoute(painter, -VisiblePictureRect(core_.View).topLeft() - visible.topLeft());
+  return picture;
+}
 
 QRect MapWindow::VisibleMapRect() const { return VisibleMapRectOfSize(mapArea_->size()); }
