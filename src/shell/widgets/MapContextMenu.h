@@ -4,7 +4,8 @@
 // has the focus, opens "Что здесь?", "Центрировать здесь" and
 // "Копировать координаты" for the point under the mouse, and for a city with
 // a georeference "Копировать широту и долготу" too (other cities' menus do
-// not show it).
+// not show it), and "Маршрут отсюда" and "Маршрут сюда", greyed with the
+// reason for a city without a good road graph.
 #include <QObject>
 #include <QPoint>
 #include <QString>
