@@ -12,6 +12,9 @@ QPointF OnPicture(const ViewState& v, QPointF map) {
   return {map.x() * v.Scale - static_cast<double>(v.OffsetX), map.y() * v.Scale - static_cast<double>(v.OffsetY)};
 }
 
+const QColor kStartFill{46, 160, 67};
+const QColor kEndFill{211, 47, 47};
+
 void MarkEnd(QPainter& painter, QPointF at, const QColor& fill) {
   painter.setPen(QPen(Qt::white, 2));
   painter.setBrush(fill);
@@ -32,7 +35,14 @@ void DrawRouteLine(QPainter& painter, const ViewState& view, const std::vector<Q
   painter.drawPolyline(points);
   painter.setPen(QPen(kRouteColour, kLinePixels, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.drawPolyline(points);
-  MarkEnd(painter, points.front(), QColor(46, 160, 67));
-  MarkEnd(painter, points.back(), QColor(211, 47, 47));
+  MarkEnd(painter, points.front(), kStartFill);
+  MarkEnd(painter, points.back(), kEndFill);
+  painter.restore();
+}
+
+void DrawRouteEnd(QPainter& painter, const ViewState& view, QPointF at, bool start) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  MarkEnd(painter, OnPicture(view, at), start ? kStartFill : kEndFill);
   painter.restore();
 }

@@ -14,3 +14,5 @@ inline const QColor kRouteColour{142, 36, 170};  // violet: no street, region or
 
 // `line`: the route's points in map units, start first.
 void DrawRouteLine(QPainter& painter, const ViewState& view, const std::vector<QPointF>& line);
+// One end of a route still being chosen, marked as the line marks it.
+void DrawRouteEnd(QPainter& painter, const ViewState& view, QPointF at, bool start);

@@ -225,7 +225,8 @@ class MapWindow : public QMainWindow, public MapHost {
   // The panel shows the session (hidden while no end is chosen), the map its route.
   void ShowDirections();
   void SyncRouteToSelectionItem();
-  // The route's line over the map, `shift` from the picture's pixels to the device's.
+  // The route's line over the map (without one, the ends chosen), `shift` from the
+  // picture's pixels to the device's.
   void DrawRoute(QPainter& painter, QPoint shift) const;
   // The width of the left edge's panels and of each right edge panel, as the
   // user wants them; they are shown narrower where the window is too small.

@@ -130,7 +130,15 @@ void MapWindow::OnClearRouteClicked() {
 
 void MapWindow::DrawRoute(QPainter& painter, QPoint shift) const {
   const std::optional<RouteAnswer>& answer = directions_->Answer();
-  if (!answer || !answer->Found) return;
+  if (!answer || !answer->Found) {
+    // The end chosen so far, or both where no route joins them.
+    painter.save();
+    painter.translate(shift);
+    if (const auto& start = directions_->Start()) DrawRouteEnd(painter, core_.View, {start->X, start->Y}, true);
+    if (const auto& end = directions_->End()) DrawRouteEnd(painter, core_.View, {end->X, end->Y}, false);
+    painter.restore();
+    return;
+  }
   std::vector<QPointF> line;
   line.reserve(answer->Found->Line.size());
   for (const MapPointF& p : answer->Found->Line) line.emplace_back(p.X, p.Y);

@@ -234,13 +234,14 @@ TEST(WhatIsHere, ACityWithAGeoreferenceShowsAndCopiesLatitudeAndLongitude) {
     QString label;
   };
   const QStringList plain = {U("Что здесь?"), U("Центрировать здесь"), U("Копировать координаты")};
+  const QStringList directions = {QString(), U("Маршрут отсюда"), U("Маршрут сюда")};  // after a separator
   const Case cases[] = {
-      {"no georeference", "", plain, false, U("Координаты: 740 620")},
+      {"no georeference", "", plain + directions, false, U("Координаты: 740 620")},
       {"the point at the centre of the projection", georeference("740 620"),
-       plain + QStringList{U("Копировать широту и долготу")}, true,
+       plain + QStringList{U("Копировать широту и долготу")} + directions, true,
        U("Координаты: 740 620; широта и долгота: 45.03121, 39.02406")},
       {"the point 2400 km west of it", georeference("600740 620"),
-       plain + QStringList{U("Копировать широту и долготу")}, false, U("Координаты: 740 620")},
+       plain + QStringList{U("Копировать широту и долготу")} + directions, false, U("Координаты: 740 620")},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.what);
