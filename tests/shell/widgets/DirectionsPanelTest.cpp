@@ -2,7 +2,8 @@
 // graph) «Маршрут отсюда» and «Маршрут сюда» fill the «Маршрут» panel with
 // FindRoute's length, time and steps and draw the route; «На машине» finds it
 // again; a chosen step comes to the middle of the map; Esc clears the panel
-// and the route's pixels.  A city without a graph, or with a damaged one,
+// and the route's pixels; an end far from the roads is told in the panel;
+// another city's load clears the route.  A city without a graph, or with a damaged one,
 // greys the items with the reason.
 #include <QAction>
 #include <QLabel>
@@ -118,6 +119,18 @@ TEST(Directions, PanelShowsTheRouteOfBothModesCentresOnAStepAndEscClearsIt) {
 
   QTest::keyClick(m.Form().MapView(), Qt::Key_Escape);
   EXPECT_FALSE(m.Panel().isVisible());
+  EXPECT_EQ(m.RoutePixels(), 0);
+
+  m.Form().OnRouteEndChosen({5000, 5000}, true);  // far beyond the city's roads
+  m.Form().OnRouteEndChosen(to, false);
+  EXPECT_EQ(m.Panel().NoticeLabel->text(), U("Рядом нет дорог: у начала маршрута"));
+  EXPECT_EQ(m.Panel().StepList->rowCount(), 0);
+
+  m.Form().OnRouteEndChosen(from, true);
+  ASSERT_GT(m.Panel().StepList->rowCount(), 0);
+  m.windows.cityChooser->SelectCity(kScrambledDemoCity);
+  m.windows.cityChooser->LoadClick();
+  EXPECT_FALSE(m.Panel().isVisible()) << "another city's load clears the route";
   EXPECT_EQ(m.RoutePixels(), 0);
   EXPECT_TRUE(m.windows.messages.empty()) << m.windows.messages.front();
 }

@@ -61,7 +61,8 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
   QMenu* map = TopMenu(f, 1);
   EXPECT_EQ(map->title(), U("Карта"));
   EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), U("Все значки"), "-", U("Маршруты>"), "-",
-                                       U("Поиск по списку"), U("Поиск по фирмам"), "-", U("Весь город")}));
+                                       U("Поиск по списку"), U("Поиск по фирмам"), "-", U("Весь город"), "-",
+                                       U("Как добраться")}));
   EXPECT_EQ(Entries(map->actions().at(0)->menu()),
             (QStringList{U("Отобразить"), U("Выделение щелчком"), U("Зумировать при выделении")}));
   EXPECT_EQ(Entries(map->actions().at(1)->menu()), QStringList{U("Показывать информацию")});
@@ -78,7 +79,7 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
       {"N17", "Показать панель"}, {"N18", "Рисовать все маршруты"}, {"N15", "Поиск по списку"},
       {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."},
       {"SaveImageItem", "Сохранить изображение…"}, {"PrintItem", "Печать…"}, {"WholeCityItem", "Весь город"},
-      {"AllIconsItem", "Все значки"}};
+      {"AllIconsItem", "Все значки"}, {"RouteToSelectionItem", "Как добраться"}};
   for (const auto& [name, caption] : named) {
     ASSERT_NE(f.MenuItem(name), nullptr) << name;
     EXPECT_EQ(f.MenuItem(name)->text(), U(caption)) << name;
