@@ -1,10 +1,11 @@
 // Directions in the real map window.  On a demo city (which has a road
 // graph) «Маршрут отсюда» and «Маршрут сюда» fill the «Маршрут» panel with
-// FindRoute's length, time and steps and draw the route; «На машине» finds it
-// again; a chosen step comes to the middle of the map; Esc clears the panel
-// and the route's pixels; an end far from the roads is told in the panel;
-// another city's load clears the route.  A city without a graph, or with a damaged one,
-// greys the items with the reason.
+// FindRoute's length, time and steps and draw the route (in the saved
+// picture too); «На машине» finds it again; a chosen step comes to the
+// middle of the map; Esc clears the panel and the route's pixels; an end far
+// from the roads is told in the panel; another city's load clears the route.
+// A city without a graph, or with a damaged one, greys the items with the
+// reason.
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -51,8 +52,8 @@ struct MapOf {
     return at;
   }
   // Pixels of the map area in the route's own colour.
-  int RoutePixels() {
-    const QImage picture = Form().MapView()->grab().toImage();
+  int RoutePixels() { return RoutePixelsOf(Form().MapView()->grab().toImage()); }
+  static int RoutePixelsOf(const QImage& picture) {
     int count = 0;
     for (int y = 0; y < picture.height(); ++y)
       for (int x = 0; x < picture.width(); ++x) count += picture.pixelColor(x, y).rgb() == kRouteColour.rgb();
@@ -107,6 +108,7 @@ TEST(Directions, PanelShowsTheRouteOfBothModesCentresOnAStepAndEscClearsIt) {
   }
   EXPECT_GT(m.StepRows().size(), 2);
   EXPECT_GT(m.RoutePixels(), 100);
+  EXPECT_GT(m.RoutePixelsOf(m.Form().VisibleMapPicture()), 100) << "the saved picture shows it too";
 
   m.Panel().StepList->selectRow(2);
   const MapPointF step = FindRoute(network, {double(from.X), double(from.Y)}, {double(to.X), double(to.Y)},
