@@ -96,6 +96,7 @@ make_seeds() {
   printf '\x0a10 20 30 40' >"$SEEDS/fuzz_point_list/pairs"
   copy_seeds fuzz_about 4 "$DEMO"/*/Info/about.inf
   copy_seeds fuzz_keywords 4 "$DEMO"/*/Kw.map
+  copy_seeds fuzz_roads 2 "$DEMO"/*/Data/Roads.gr
   copy_seeds fuzz_jpeg 6 "$DEMO"/*/Info/Picture.jpg "$DEMO"/*/Firms/*.jpg
   copy_seeds fuzz_ico 6 "$DEMO"/*/Icons/*.ico
   cp "$ROOT"/tests/data/osm/*.osm "$SEEDS/fuzz_osm_import/" 2>/dev/null || true

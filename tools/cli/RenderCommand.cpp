@@ -2,6 +2,7 @@
 //     [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]
 //     [--filter N] [--all-icons] [--found-firms KEY] [--picture] [--select KIND:ROW]...
 //     [--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar]
+//     [--route X1,Y1:X2,Y2 [--mode foot|car]]
 // Loads the city as the viewer does on a screen of W x H (default 1024x768),
 // then sets the scale (default 1), the centre (default 500,600) and the layer
 // switches (--all-icons: "Все значки" checked), recentres the view (or, with --whole-city, fits the city's own box
@@ -20,6 +21,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <array>
 #include <cstdio>
 #include <exception>
 #include <map>
@@ -28,6 +30,7 @@
 #include <string>
 
 #include "Output.h"
+#include "RouteCommand.h"
 #include "SelectionOptions.h"
 #include "ViewOptions.h"
 #include "interaction/ObjectFilter.h"
@@ -35,11 +38,13 @@
 #include "mapdata/Cp1251.h"
 #include "render/MapLayers.h"
 #include "render/ViewTransform.h"
+#include "route/Router.h"
 #include "search/FirmSearch.h"
 #include "shell/RecordingHost.h"
 #include "state/MapCore.h"
 #include "view/FormPaint.h"
 #include "view/RedrawView.h"
+#include "view/RouteOverlay.h"
 
 namespace {
 
@@ -57,13 +62,15 @@ struct RenderOptions {
   bool AllIcons = false;   // "Все значки": no icon or house number gives way
   bool ScaleBar = false;   // «Масштабная линейка» (a georeferenced city's); off, the picture stays as it was
   SelectionOptions Selection;
+  std::optional<std::array<int, 4>> Route;  // --route X1,Y1:X2,Y2
+  TravelMode Mode = TravelMode::Foot;
 };
 
 constexpr const char* kRenderArguments =
     "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] "
     "[--objects on|off] [--routes on|off] [--filter N] [--all-icons] [--found-firms KEY] [--picture] "
     "[--select street|building|object|firm|route:ROW]... "
-    "[--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar]";
+    "[--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar] [--route X1,Y1:X2,Y2 [--mode foot|car]]";
 
 constexpr const char* kRenderHelp =
     "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
@@ -71,6 +78,7 @@ constexpr const char* kRenderHelp =
     "                          [--filter N] [--all-icons] [--found-firms KEY] [--picture]\n"
     "                          [--select street|building|object|firm|route:ROW]... [--centre]\n"
     "                          [--click X,Y]... [--hover X,Y]... [--scale-bar]\n"
+    "                          [--route X1,Y1:X2,Y2 [--mode foot|car]]\n"
     "Loads the city folder CITY_DIR as the viewer does on a screen of WxH pixels\n"
     "(default 1024x768), sets the scale (default 1, pixels per map unit), the map\n"
     "point shown in the middle of the window (default 500,600), the layer switches\n"
@@ -99,6 +107,12 @@ constexpr const char* kRenderHelp =
     "  --centre                the selections also move the view (as a double click)\n"
     "  --click X,Y             a left press and release at that window pixel\n"
     "  --hover X,Y             the hover hint there: prints hint<TAB>LINE1<TAB>LINE2\n"
+    "Directions:\n"
+    "  --route X1,Y1:X2,Y2     draws the route from map point X1,Y1 to X2,Y2 over the\n"
+    "                          streets, as tellurin-cli route finds it; without one\n"
+    "                          (or without a good road graph) the reason is a message\n"
+    "                          and the exit 1\n"
+    "  --mode foot|car         how the route is travelled (default foot)\n"
     "After the image the status bar is printed as status<TAB>N<TAB>TEXT, N = 0, 1, 2,\n"
     "then the view drawn as view<TAB>SCALE<TAB>CENTERX<TAB>CENTERY: the scale as\n"
     "--scale reads it, the map point in the middle of the window as --center does.\n"
@@ -121,7 +135,7 @@ constexpr LayerOption kLayerOptions[] = {
 bool IsValueOption(const std::string& arg) {
   for (const LayerOption& option : kLayerOptions)
     if (arg == option.Option) return true;
-  for (const char* option : {"-o", "--screen", "--scale", "--center", "--found-firms", "--filter"})
+  for (const char* option : {"-o", "--screen", "--scale", "--center", "--found-firms", "--filter", "--route", "--mode"})
     if (arg == option) return true;
   return false;
 }
@@ -140,6 +154,17 @@ bool TakeLayerOption(const std::string& arg, const std::string& value, RenderOpt
     return true;
   }
   return false;
+}
+
+// X1,Y1:X2,Y2
+bool ParseRouteEnds(const std::string& v, RenderOptions& o) {
+  const size_t colon = v.find(':');
+  std::array<int, 4> ends{};
+  if (colon == std::string::npos || !cli::ParsePair(v.substr(0, colon), ',', ends[0], ends[1]) ||
+      !cli::ParsePair(v.substr(colon + 1), ',', ends[2], ends[3]))
+    return false;
+  o.Route = ends;
+  return true;
 }
 
 // False with `why`, the reason the call is refused (UTF-8).
@@ -187,6 +212,10 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o, std::string& why) {
       if (!ok) return why = cli::OnOffProblem(arg, value), false;
     } else if (arg == "--found-firms") {
       o.FoundFirms = value;
+    } else if (arg == "--route") {
+      if (!ParseRouteEnds(value, o)) return why = cli::PointProblem("--route", value), false;
+    } else if (arg == "--mode") {
+      if (!cli::ParseTravelMode(value, o.Mode)) return why = cli::TravelModeProblem(value), false;
     } else if (arg == "--filter") {
       int n = 0;
       if (!cli::ParseInt(value, n)) return why = cli::WholeNumberProblem("--filter", value), false;
@@ -218,6 +247,24 @@ void ApplyView(MapCore& core, const RenderOptions& o) {
   if (o.WholeCity) ShowWholeCity(core, QRect(0, 0, o.Width, o.Height));
 }
 
+// The route asked for, drawn onto the map picture over its streets; false,
+// with the reason as a message, when there is none.
+bool DrawAskedRoute(MapCore& core, const RenderOptions& o) {
+  const std::unique_ptr<RoadNetwork> network = cli::LoadRoadNetwork(core.City());
+  if (!network) return false;
+  const std::array<int, 4>& e = *o.Route;
+  const RouteAnswer answer = FindRoute(*network, {double(e[0]), double(e[1])}, {double(e[2]), double(e[3])}, o.Mode);
+  if (!answer.Found) {
+    core.ShowMessage(answer.Problem);
+    return false;
+  }
+  std::vector<QPointF> line;
+  for (const MapPointF& p : answer.Found->Line) line.emplace_back(p.X, p.Y);
+  QPainter painter(&core.Map);
+  DrawRouteLine(painter, core.View, line);
+  return true;
+}
+
 }  // namespace
 
 int RunRenderCommand(int argc, char** argv) {
@@ -247,6 +294,7 @@ int RunRenderCommand(int argc, char** argv) {
     }
     try {
       RedrawView(core);
+      if (o.Route && !DrawAskedRoute(core, o)) status = 1;
       QImage window(o.Width, o.Height, QImage::Format_RGB32);
       window.fill(Qt::white);
       {

@@ -9,6 +9,7 @@
 #include "MapDataCommands.h"
 #include "MeasureCommand.h"
 #include "RenderCommand.h"
+#include "RouteCommand.h"
 #include "SearchCommands.h"
 #include "mapdata/NativeName.h"
 #include "shell/AppIdentity.h"
@@ -31,10 +32,11 @@ const Command kCommands[] = {
     {"render",
      "CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] "
      "[--routes on|off] [--filter N] [--all-icons] [--found-firms KEY] [--picture] [--select street|building|object|firm|route:ROW]... "
-     "[--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar]",
+     "[--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar] [--route X1,Y1:X2,Y2 [--mode foot|car]]",
      RunRenderCommand},
     {"here", "CITY_DIR X,Y [--scale S] [--found-firms KEY]", RunHereCommand},
     {"measure", "CITY_DIR X1,Y1 X2,Y2 [X,Y]...", RunMeasureCommand},
+    {"route", "CITY_DIR X1,Y1 X2,Y2 [--mode foot|car] [--line]", RunRouteCommand},
     {"import-osm",
      "INPUT [--out DATA_ROOT] --name CITY [--unit METRES] [--scrambled [--mask 0xNN]] "
       "[--bbox MINLON,MINLAT,MAXLON,MAXLAT | --city NAME] [--replace] [--progress]; INPUT --list-places",

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "citywriter/CityModel.h"
+#include "route/RoadGraph.h"
 #include "CityPlan.h"
 #include "Random.h"
 
@@ -34,6 +35,11 @@ void AddLabels(const CityPlan& plan, const Layout& layout, City& city);
 void AddObjects(Random& random, City& city);
 void AddRoutes(const CityPlan& plan, const Layout& layout, City& city);
 void AddFirms(Random& random, City& city);
+
+// Metres per map unit of the demo cities, for the lengths of their roads.
+constexpr double kDemoUnitMetres = 2;
+// The road graph of the city's streets (Data/Roads.gr).
+RoadGraph DemoRoadGraph(const City& city);
 
 // The whole city from its plan; the same plan always gives the same city.
 City BuildCity(const CityPlan& plan);

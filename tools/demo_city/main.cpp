@@ -12,6 +12,7 @@
 #include "citywriter/CityWriter.h"
 #include "mapdata/NativeName.h"
 #include "mapdata/ScrambleMask.h"
+#include "route/RoadGraph.h"
 #include "render/BundledFonts.h"
 
 namespace {
@@ -29,7 +30,9 @@ bool WriteCity(const City& city, const Options& options, const WriteOptions& how
   const std::filesystem::path dir = NativePath(options.Out) / NativePath(city.DirName);
   std::error_code ec;
   std::filesystem::remove_all(dir, ec);
-  return WriteCityData(city, dir, how, counts, error) && WriteCityInfo(city, dir, CityPicture(city), error);
+  return WriteCityData(city, dir, how, counts, error) &&
+         WriteFileBytes(dir / kRoadGraphFile, RoadGraphBytes(DemoRoadGraph(city)), error) &&
+         WriteCityInfo(city, dir, CityPicture(city), error);
 }
 
 bool Write(const City& city, const Options& options, bool scrambled, bool firmPictures) {

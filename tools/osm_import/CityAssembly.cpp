@@ -20,6 +20,8 @@
 #include "StreetLabels.h"
 #include "TagMapping.h"
 #include "citywriter/CityRecords.h"
+#include "mapdata/Cp1251.h"
+#include "route/RoadGraphBuilder.h"
 
 namespace {
 
@@ -102,6 +104,8 @@ class CityBuilder {
     Stage(7);
     AddRoutes();
     Release(f_.Routes);
+    AddRoads();
+    Release(f_.Roads);
     AddKeywordsAndAbout();
     Stage(8);
     FindCityBox();
@@ -509,6 +513,24 @@ class CityBuilder {
         "© участники OpenStreetMap, ODbL",
         "Данные доступны по лицензии Open Database License: https://www.openstreetmap.org/copyright",
     };
+  }
+
+  // The road graph: a node for every node of the roads, joined where ways
+  // share one; the segments with both ends in the area.  Lengths are
+  // measured on the globe, not on the map.
+  void AddRoads() {
+    RoadGraphBuilder graph(o_.Unit);
+    for (const RoadWay& road : f_.Roads) {
+      const uint32_t name = graph.Name(road.Name.empty() ? std::string() : cp1251::FromUtf8Closest(road.Name));
+      for (size_t k = 0; k + 1 < road.Points.size(); ++k) {
+        const GeoPoint a = road.Points[k], b = road.Points[k + 1];
+        if (!clip_.Contains(a) || !clip_.Contains(b)) continue;
+        const Point pa = proj_->ToMap(a), pb = proj_->ToMap(b);
+        graph.AddSegment(road.Nodes[k], {pa.X, pa.Y}, road.Nodes[k + 1], {pb.X, pb.Y}, GeoDistanceMetres(a, b), name,
+                         static_cast<RoadClass>(road.Class), road.Access);
+      }
+    }
+    out_.Roads = graph.Take();
   }
 
   // The box of the streets and buildings, else of every record.

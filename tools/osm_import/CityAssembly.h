@@ -15,6 +15,7 @@
 #include "ImportControl.h"
 #include "citywriter/CityModel.h"
 #include "mapdata/GeoReference.h"
+#include "route/RoadGraph.h"
 
 struct AssemblyOptions {
   std::string Name;             // the city's folder name and title (UTF-8)
@@ -34,6 +35,8 @@ struct AssembledCity {
   int MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
   // How the map's points turn back into locations (Info/Georef.inf).
   GeoReference Geo;
+  // The roads for directions (Data/Roads.gr).
+  RoadGraph Roads;
 };
 
 // False, with the reason, when nothing of the data makes a record.

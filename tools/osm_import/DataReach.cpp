@@ -114,6 +114,7 @@ void KeepWithinReach(Features& f, int32_t centreX, const GeoBox& reach) {
   for (SettlementFeature& s : f.Settlements) s.At = Unwrapped(s.At, centreX);
   for (RouteFeature& r : f.Routes)
     for (GeoLine& w : r.Ways) Unwrap(w.Points, centreX);
+  for (RoadWay& r : f.Roads) Unwrap(r.Points, centreX);  // the graph keeps what lies in the area (CityAssembly)
 
   ImportReport& report = f.Report;
   const auto id = [](const auto& feature) { return feature.Id; };

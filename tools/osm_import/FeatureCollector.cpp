@@ -5,6 +5,7 @@
 
 #include "DataReach.h"
 #include "Geometry.h"
+#include "RoadTags.h"
 #include "StreetNaming.h"
 #include "TagMapping.h"
 
@@ -216,9 +217,28 @@ bool FeatureCollector::CollectStreet(const osmium::Way& way) {
   // street search, which passes over a blank name.
   std::string name = bridge && HasValue(tags, "bridge:name") ? Value(tags, "bridge:name") : Value(tags, "name");
   StreetNaming named = NameStreet(*street, name, bridge);
+  CollectRoad(way, *street);
   return CollectLine(way, {LineKind::Street, std::move(named.Name), std::move(named.Type),
                            bridge ? DrawnWidth(*street) : street->Width, 0, street->LabelSize, bridge ? 10 : street->Rank,
                            {}, {}, std::move(named.Label)});
+}
+
+// The way as a road of the graph, when someone may use it; a way the
+// street layer leaves out (nodes missing, off the globe) is left out here too.
+void FeatureCollector::CollectRoad(const osmium::Way& way, const StreetClass& street) {
+  const std::optional<RoadUse> use = RoadUseOf(way.tags());
+  if (!use || use->Access == 0 || way.nodes().size() < 2 || AnyOffTheGlobe(way.nodes()) || !AllLocated(way.nodes()))
+    return;
+  RoadWay road;
+  road.Class = static_cast<uint8_t>(use->Class);
+  road.Access = use->Access;
+  road.Name = NameStreet(street, Value(way.tags(), "name"), false).Label;
+  road.Nodes.reserve(way.nodes().size());
+  for (const osmium::NodeRef& n : way.nodes()) road.Nodes.push_back(n.ref());
+  road.Points = Points(way.nodes());
+  // Outside the box: the street layer counts it.
+  if (road.Points.size() != road.Nodes.size() || (box_ && !box_->Overlaps(BoundsOf(road.Points)))) return;
+  f_.Roads.push_back(std::move(road));
 }
 
 // True when the way was counted as one with missing nodes.

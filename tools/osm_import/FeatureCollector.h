@@ -17,6 +17,8 @@
 #include "Features.h"
 #include "GeoBox.h"
 
+struct StreetClass;
+
 class FeatureCollector : public osmium::handler::Handler {
  public:
   // Features lying wholly outside the box (when given) are left out.
@@ -39,6 +41,7 @@ class FeatureCollector : public osmium::handler::Handler {
   void CollectPoint(const osmium::TagList& tags, GeoPoint at, const std::string& base);
   void CollectFirm(const osmium::TagList& tags, GeoPoint at, const std::string& base);
   bool CollectStreet(const osmium::Way& way);
+  void CollectRoad(const osmium::Way& way, const StreetClass& street);
   bool CollectLine(const osmium::Way& way, LineFeature line);
   void CountUnassembledArea(const osmium::Way& way, bool missingNodesCounted);
   bool Inside(const GeoBox& bounds);

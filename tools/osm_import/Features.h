@@ -116,6 +116,16 @@ struct RouteFeature {
   std::string Id;
 };
 
+// A highway=* way as the road graph takes it: every node with its id, by
+// which ways that share a node meet.
+struct RoadWay {
+  std::vector<int64_t> Nodes;
+  std::vector<GeoPoint> Points;
+  std::string Name;  // the street's name as its label reads, UTF-8; "" for none
+  uint8_t Class = 0;   // RoadClass
+  uint8_t Access = 0;  // road_access bits
+};
+
 struct Features {
   std::vector<LineFeature> Lines;
   std::vector<BuildingFeature> Buildings;
@@ -126,5 +136,6 @@ struct Features {
   std::vector<ObjectFeature> Objects;
   std::vector<FirmFeature> Firms;
   std::vector<RouteFeature> Routes;
+  std::vector<RoadWay> Roads;
   ImportReport Report;
 };

@@ -164,6 +164,7 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
   };
   if (!written || !step(ImportStep::Drawing) || !RenderCityPreview(folder.Temporary(), city, picture, error) ||
       !WriteFileBytes(folder.Temporary() / kGeoReferenceFile, GeoReferenceText(city.Geo), error) ||
+      !WriteFileBytes(folder.Temporary() / kRoadGraphFile, RoadGraphBytes(city.Roads), error) ||
       !WriteCityInfo(city.Map, folder.Temporary(), picture, error) || !step(ImportStep::Publishing) ||
       !folder.Publish(o.Replace, error)) {
     result.Result = Outcome::Failed;

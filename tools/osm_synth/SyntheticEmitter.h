@@ -148,7 +148,7 @@ class Emitter {
 
 // The made-up city of blocks x blocks blocks (SyntheticExtract.h) with its
 // south-west crossing at (x0, y0) metres; returns that crossing's node id.
-int64_t Town(Emitter& e, int blocks, double x0, double y0);
+int64_t Town(Emitter& e, int blocks, double x0, double y0, bool mixedRoads = false);
 
 // The width and height of a town of `blocks` x `blocks`, in metres.
 double TownWidth(int blocks);

@@ -28,23 +28,43 @@ std::string StreetName(bool vertical, int k) {
 double TownWidth(int blocks) { return blocks * kBlockWidth; }
 double TownHeight(int blocks) { return blocks * kBlockHeight; }
 
-int64_t Town(Emitter& e, int n, double ox, double oy) {
+namespace {
+
+// With mixed roads: every third row of streets one-way (alternately along
+// and against its nodes), a pedestrian stretch and a private one in a few
+// columns, and a footway (steps in some) across every fifth block between
+// the middles of its streets.
+Tags RowTags(int j, bool mixedRoads) {
+  Tags tags{{"highway", j % 6 == 0 ? "secondary" : "residential"}, {"name", StreetName(false, j)}};
+  if (mixedRoads && j % 3 == 1) tags.push_back({"oneway", j % 2 ? "yes" : "-1"});
+  return tags;
+}
+
+Tags ColumnTags(int i, int j, bool mixedRoads) {
+  Tags tags{{"highway", i % 5 == 0 ? "primary" : "tertiary"}, {"name", StreetName(true, i)}};
+  if (mixedRoads && i % 7 == 3 && j % 4 == 2) tags[0].second = "pedestrian";
+  if (mixedRoads && i % 11 == 6 && j % 5 == 1) tags.push_back({"access", "private"});
+  return tags;
+}
+
+}  // namespace
+
+int64_t Town(Emitter& e, int n, double ox, double oy, bool mixedRoads) {
   const auto node = [&](double x, double y, const Tags& tags = {}) { return e.Node(ox + x, oy + y, tags); };
   const int64_t firstWay = e.NextWay();
   // Street crossings, then each street as one way per block side.
-  std::vector<int64_t> crossing((n + 1) * (n + 1));
+  std::vector<int64_t> crossing((n + 1) * (n + 1)), middle((n + 1) * n);
   for (int j = 0; j <= n; ++j)
     for (int i = 0; i <= n; ++i) crossing[j * (n + 1) + i] = node(i * kBlockWidth, j * kBlockHeight);
   for (int j = 0; j <= n; ++j)
     for (int i = 0; i < n; ++i) {
       const int64_t mid = node(i * kBlockWidth + kBlockWidth / 2, j * kBlockHeight + (i % 3) - 1.0);
-      e.Way({crossing[j * (n + 1) + i], mid, crossing[j * (n + 1) + i + 1]},
-            {{"highway", j % 6 == 0 ? "secondary" : "residential"}, {"name", StreetName(false, j)}});
+      middle[j * n + i] = mid;
+      e.Way({crossing[j * (n + 1) + i], mid, crossing[j * (n + 1) + i + 1]}, RowTags(j, mixedRoads));
     }
   for (int i = 0; i <= n; ++i)
     for (int j = 0; j < n; ++j)
-      e.Way({crossing[j * (n + 1) + i], crossing[(j + 1) * (n + 1) + i]},
-            {{"highway", i % 5 == 0 ? "primary" : "tertiary"}, {"name", StreetName(true, i)}});
+      e.Way({crossing[j * (n + 1) + i], crossing[(j + 1) * (n + 1) + i]}, ColumnTags(i, j, mixedRoads));
   // Per block: land use, houses along its edges, a shop in one of them.
   std::vector<std::pair<int64_t, const char*>> forest;
   for (int j = 0; j < n; ++j)
@@ -89,6 +109,12 @@ int64_t Town(Emitter& e, int n, double ox, double oy) {
       if (block % 4 == 1) node(x0 + 5, y0 + 5, {{"highway", "bus_stop"}, {"name", "Остановка " + std::to_string(block)}});
       if (block % 40 == 7) node(x0 + 75, y0 + 60, {{"amenity", "school"}, {"name", "Школа №" + std::to_string(block)}});
     }
+  for (int j = 0; mixedRoads && j < n; ++j)
+    for (int i = 0; i < n; ++i)
+      if ((j * n + i) % 5 == 1)
+        e.Way({middle[j * n + i], node(i * kBlockWidth + kBlockWidth / 2 + 9, j * kBlockHeight + kBlockHeight / 2),
+               middle[(j + 1) * n + i]},
+              {{"highway", (j * n + i) % 10 == 6 ? "steps" : "footway"}});
   // A bus route along every tenth row of streets.
   for (int j = 0; j <= n; j += 10) {
     std::vector<std::pair<int64_t, const char*>> ways;
@@ -104,7 +130,7 @@ int64_t Town(Emitter& e, int n, double ox, double oy) {
 void GenerateSyntheticExtract(const SyntheticSize& size, const std::function<void(osmium::memory::Buffer&&)>& sink) {
   for (synth::Pass pass : {synth::Pass::Nodes, synth::Pass::Ways, synth::Pass::Relations}) {
     synth::Emitter emitter(pass, sink);
-    synth::Town(emitter, size.Blocks, 0, 0);
+    synth::Town(emitter, size.Blocks, 0, 0, size.MixedRoads);
   }
 }
 

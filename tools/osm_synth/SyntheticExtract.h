@@ -14,6 +14,9 @@
 
 struct SyntheticSize {
   int Blocks = 10;  // the city is Blocks x Blocks blocks of 150 x 120 m
+  // One-way rows, pedestrian and private stretches, footways and steps
+  // across blocks (for directions); without it every street is two-way.
+  bool MixedRoads = false;
 };
 
 // Hands the data to `sink` in buffers: all nodes, then ways, then relations,

@@ -1,6 +1,7 @@
 // tellurin-osm-synth --blocks N OUTPUT: writes a made-up city of N x N blocks
 // as an OpenStreetMap file (format by the name: .osm.pbf, .osm, ...), for
-// measuring the importer on an extract as large as wanted.
+// measuring the importer on an extract as large as wanted; --mixed-roads
+// adds one-way streets, footways, steps and closed stretches for directions.
 // tellurin-osm-synth --region N [--blocks B] OUTPUT: a made-up region of N
 // settlements, its city B x B blocks (RegionExtract.h).
 // tellurin-osm-synth --avenue OUTPUT.osm: a 16 km avenue mapped as real ones are.
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
     } else if (arg == "--region" && i + 1 < argc) {
       settlements = std::atoi(argv[++i]);
       if (settlements < 1) output = "--";  // refused below
+    } else if (arg == "--mixed-roads") {
+      size.MixedRoads = true;
     } else if (arg == "--avenue") {
       avenue = true;
     } else if (output.empty() && arg.rfind("--", 0) != 0) {
@@ -38,7 +41,7 @@ int main(int argc, char** argv) {
   }
   if (output.empty() || output == "--" || size.Blocks < 1 || size.Blocks > 2000 || settlements > 5000) {
     std::fprintf(stderr,
-                 "usage: tellurin-osm-synth [--blocks N (1..2000, default 10)] OUTPUT.osm.pbf\n"
+                 "usage: tellurin-osm-synth [--blocks N (1..2000, default 10)] [--mixed-roads] OUTPUT.osm.pbf\n"
                  "       tellurin-osm-synth --region N (settlements, 1..5000) [--blocks B (the city's, default 10)] "
                  "OUTPUT.osm.pbf\n"
                  "       tellurin-osm-synth --avenue OUTPUT.osm\n");

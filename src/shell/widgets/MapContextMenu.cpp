@@ -28,7 +28,12 @@ MapContextMenu::MapContextMenu(QWidget* mapArea, MapCore& core, Runner run)
   CopyGeoLinkItem->setVisible(false);
   menu_->addSeparator();
   MeasureItem = menu_->addAction(Ui("Измерить расстояние"), this, [this] { Measure(); });
-  menu_->setToolTipsVisible(true);  // a greyed item says why
+  menu_->addSeparator();
+  RouteFromHereItem = menu_->addAction(Ui("Маршрут отсюда"), this, [this] { RouteEnd(true); });
+  RouteFromHereItem->setObjectName("RouteFromHereItem");
+  RouteToHereItem = menu_->addAction(Ui("Маршрут сюда"), this, [this] { RouteEnd(false); });
+  RouteToHereItem->setObjectName("RouteToHereItem");
+  menu_->setToolTipsVisible(true);  // a greyed item's hint says why
   window_ = new WhatIsHereWindow(mapArea->window());
   window_->OnChoose = [this](const Place& place, bool centre) {
     run_(Ui("Что здесь?"), [&] { ChoosePlace(core_, place, centre); });
@@ -46,6 +51,7 @@ void MapContextMenu::OpenAt(QPoint pixel) {
   MeasureItem->setToolTip(core_.Geo ? QString() : Ui(kNeedsGeoReferenceHint));
   CopyGeoLinkItem->setVisible(CopyLatLonItem->isVisible());
   CopyGeoLinkItem->setEnabled(CopyLatLonItem->isEnabled());
+  OfferDirections();
   menu_->popup(mapArea_->mapToGlobal(pixel));
 }
 
@@ -84,6 +90,20 @@ void MapContextMenu::CopyGeoLink() {
   if (!core_.Geo) return;
   if (const std::optional<LatLon> at = MapToLatLon(*core_.Geo, double(at_.X) / scale_, double(at_.Y) / scale_))
     QApplication::clipboard()->setText(QString::fromStdString(GeoUriText(*at)));
+}
+
+void MapContextMenu::OfferDirections() {
+  const QString why = DirectionsUnavailable ? DirectionsUnavailable() : Ui("маршруты не прокладываются");
+  for (QAction* item : {RouteFromHereItem, RouteToHereItem}) {
+    item->setEnabled(why.isEmpty());
+    item->setToolTip(why.isEmpty() ? item->text() : Ui("Недоступно: ") + why);
+  }
+}
+
+void MapContextMenu::RouteEnd(bool fromHere) {
+  if (!OnRouteEnd) return;
+  const MapPoint at = HitToMap(at_, scale_);
+  run_((fromHere ? RouteFromHereItem : RouteToHereItem)->text(), [&] { OnRouteEnd(at, fromHere); });
 }
 
 void MapContextMenu::CloseWindow() { window_->hide(); }

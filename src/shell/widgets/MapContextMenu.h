@@ -6,7 +6,9 @@
 // a georeference "Копировать широту и долготу" and "Копировать ссылку geo:"
 // too (other cities' menus do not show them).  "Измерить расстояние"
 // measures a line from the point (interaction/Measuring.h); without a
-// georeference it is greyed, its hint saying why.
+// georeference it is greyed, its hint saying why.  "Маршрут отсюда" and
+// "Маршрут сюда" are greyed with the reason for a city without a good road
+// graph.
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -40,6 +42,14 @@ class MapContextMenu : public QObject {
   QAction* CopyLatLonItem = nullptr;
   QAction* MeasureItem = nullptr;
   QAction* CopyGeoLinkItem = nullptr;
+  // Directions from or to the menu's point, for the map window to route
+  // (`fromHere`: the start, else the end).  `DirectionsUnavailable` says why
+  // the city has none (the items are greyed with it as their hint), "" when
+  // it has them.
+  QAction* RouteFromHereItem = nullptr;
+  QAction* RouteToHereItem = nullptr;
+  std::function<void(MapPoint at, bool fromHere)> OnRouteEnd;
+  std::function<QString()> DirectionsUnavailable;
 
   // Opens the menu for window pixel (x, y) of the map area.
   void OpenAt(QPoint pixel);
@@ -51,6 +61,7 @@ class MapContextMenu : public QObject {
   void Measure();
   // "geo:45.03074,39.02428" (RFC 5870), which other map applications open.
   void CopyGeoLink();
+  void RouteEnd(bool fromHere);
   // The list's rows belong to the loaded city: a load closes it.
   void CloseWindow();
 
@@ -58,6 +69,9 @@ class MapContextMenu : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The directions items, enabled or greyed with the reason as their hint.
+  void OfferDirections();
+
   QWidget* mapArea_;
   MapCore& core_;
   Runner run_;

@@ -24,6 +24,7 @@
 #include "shell/PanelFit.h"
 #include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/KeyboardLayout.h"
+#include "route/DirectionsSession.h"
 #include "shell/widgets/KeywordCompleter.h"
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/PanelEdge.h"
@@ -73,6 +74,8 @@ MapWindow::MapWindow(fs::path dataRoot, QWidget* parent) : QMainWindow(parent), 
   HintTimer->setObjectName("HintTimer");
   HintTimer->setInterval(100);
   ConnectHandlers();
+  directions_ = std::make_unique<DirectionsSession>();
+  BuildDirections();
   WatchCtrlKey();
   setWindowState(Qt::WindowMaximized);
   FormCreate();
@@ -137,6 +140,8 @@ void MapWindow::BuildMenu() {
   menuItems_.push_back(AddItem(map, "WholeCityItem", "Весь город"));
   menuItems_.back()->setShortcut(Qt::Key_Home);
   menuItems_.back()->setShortcutContext(Qt::WidgetShortcut);
+  map->addSeparator();
+  menuItems_.push_back(AddItem(map, "RouteToSelectionItem", "Как добраться"));
   bar->addMenu(map);
 
   BuildBookmarksMenu(bar);

@@ -6,12 +6,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "mapdata/CityLocation.h"
+#include "route/TravelMode.h"
 #include "shell/PanelFit.h"
 #include "shell/ViewerSettings.h"
 #include "state/MapCore.h"
@@ -41,6 +43,8 @@ class MapArea;
 class PanelEdge;
 class RoutesPanel;
 class CityChooserWindow;
+class DirectionsPanel;
+class DirectionsSession;
 
 class MapWindow : public QMainWindow, public MapHost {
  public:
@@ -173,6 +177,16 @@ class MapWindow : public QMainWindow, public MapHost {
   bool FormDblClick(Qt::MouseButton button, int x, int y);
   bool MapKeyPress(int key, Qt::KeyboardModifiers modifiers);
 
+  // Directions (MapWindowDirections.cpp): an end chosen in the map's context
+  // menu, «Как добраться» for the selected building, firm or object, the
+  // panel's mode, step and clear button (Esc on the map too).
+  void OnRouteEndChosen(MapPoint at, bool fromHere);
+  void OnRouteToSelectionClicked();
+  void OnTravelModeChosen(TravelMode mode);
+  void OnRouteStepChosen(int row);
+  void OnClearRouteClicked();
+  DirectionsPanel* RoutePanel = nullptr;
+
   // The visible map as the window shows it (highlights, no hover hint).
   QImage VisibleMapPicture();
   // One page: the visible map, the city's title and its attribution.
@@ -222,6 +236,17 @@ class MapWindow : public QMainWindow, public MapHost {
   void BuildToolBar(QWidget* client);
   void BuildPanels(QWidget* client);
   void BuildStatusBar();
+  void BuildDirections();
+  // Why the loaded city has no directions ("" when it has), its road graph
+  // read on the first call after a load; a damaged file's message is shown
+  // then, once.
+  QString DirectionsUnavailable();
+  // The panel shows the session (hidden while no end is chosen), the map its route.
+  void ShowDirections();
+  void SyncRouteToSelectionItem();
+  // The route's line over the map (without one, the ends chosen), `shift` from the
+  // picture's pixels to the device's.
+  void DrawRoute(QPainter& painter, QPoint shift) const;
   // The width of the left edge's panels and of each right edge panel, as the
   // user wants them; they are shown narrower where the window is too small.
   void SetPanelWidths(int left, int right);
@@ -247,6 +272,8 @@ class MapWindow : public QMainWindow, public MapHost {
   // message naming `action`; either way the controls follow the state after.
   template <class Handler>
   void RunHandler(const QString& action, Handler&& handler);
+  // RunHandler for the handlers of files that do not see its template.
+  void RunCommand(const QString& action, const std::function<void()>& command);
   void ShowFailure(const std::string& utf8Text);
   void PaintMap(QPainter& painter);
   void FormCreate();
@@ -284,6 +311,7 @@ class MapWindow : public QMainWindow, public MapHost {
   SidePanelWidths shownPanels_{kLeftPanelWidth, kRightPanelWidth};
   MapContextMenu* contextMenu_ = nullptr;
   BookmarksMenu* bookmarksMenu_ = nullptr;
+  std::unique_ptr<DirectionsSession> directions_;  // the loaded city's
   CtrlKeyWatcher* ctrlWatcher_ = nullptr;
   std::vector<QAction*> menuItems_;
 

@@ -27,6 +27,8 @@
 #include "interaction/ObjectFilter.h"
 #include "interaction/ViewControl.h"
 #include "interaction/ViewMoves.h"
+#include "render/ViewTransform.h"
+#include "route/DirectionsSession.h"
 #include "search/FirmSearch.h"
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
@@ -170,6 +172,8 @@ void MapWindow::RunHandler(const QString& action, Handler&& handler) {
   AfterHandler();
 }
 
+void MapWindow::RunCommand(const QString& action, const std::function<void()>& command) { RunHandler(action, command); }
+
 // While one failure is shown, others (a timer tick, a paint behind the box)
 // are not piled on top of it.
 void MapWindow::ShowFailure(const std::string& message) {
@@ -189,6 +193,7 @@ void MapWindow::PaintMap(QPainter& painter) {
                                     QTimer::singleShot(0, this, [this, message] { ShowFailure(message); });
                                   });
   if (painted) paintFailed_ = false;
+  if (painted && !core_.Map.isNull()) DrawRoute(painter, -VisiblePictureRect(core_.View).topLeft());
 }
 
 bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -229,6 +234,8 @@ void MapWindow::RepaintCityWindow() {
 bool MapWindow::LoadCity(const std::string& city, const std::string& title) {
   ++loadGeneration_;
   contextMenu_->CloseWindow();
+  directions_->Forget();  // the route and the graph are the city's
+  ShowDirections();
   if (CityLeft) CityLeft();
   bool drawn = false;
   const bool loaded = RunGuarded(Ui("Загрузить карту"), [&] { drawn = ::LoadCity(core_, city, title); },
@@ -438,6 +445,10 @@ bool MapWindow::FormDblClick(Qt::MouseButton button, int x, int y) {
 
 bool MapWindow::MapKeyPress(int key, Qt::KeyboardModifiers modifiers) {
   if (MeasureKeyPress(core_, key)) return true;
+  if (key == Qt::Key_Escape && directions_->Active()) {
+    OnClearRouteClicked();
+    return true;
+  }
   return MapAreaKeyPress(core_, key, modifiers, VisibleMapRect());
 }
 void MapWindow::HintTimerTimer() { ::HintTimerTimer(core_); }

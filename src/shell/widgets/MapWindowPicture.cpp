@@ -69,13 +69,23 @@ bool MapWindow::PrintMap(QPrinter& printer) {
   }
   const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
   // The view drawn again at the printer's resolution, its text as text.
-  const MapOnPage map{visible.size(), [&](QPainter& p) { DrawVisibleMap(core_, p, visible); }};
+  const MapOnPage map{visible.size(), [&](QPainter& p) {
+                        DrawVisibleMap(core_, p, visible);
+                        DrawRoute(p, -VisiblePictureRect(core_.View).topLeft() - visible.topLeft());
+                      }};
   PaintMapPage(painter, page, map,
                {QString::fromStdString(CityName(core_)), Ui("Масштаб ") + QString::fromStdString(ZoomPercentText(core_.View.Scale)),
                 FromCp(CityAttribution(core_))});
   return painter.end();
 }
 
-QImage MapWindow::VisibleMapPicture() { return ::VisibleMapPicture(core_, VisibleMapRect()); }
+QImage MapWindow::VisibleMapPicture() {
+  const QRect visible = VisibleMapRect();
+  QImage picture = ::VisibleMapPicture(core_, visible);
+  if (core_.Map.isNull()) return picture;
+  QPainter painter(&picture);
+  DrawRoute(painter, -VisiblePictureRect(core_.View).topLeft() - visible.topLeft());
+  return picture;
+}
 
 QRect MapWindow::VisibleMapRect() const { return VisibleMapRectOfSize(mapArea_->size()); }

@@ -60,6 +60,7 @@ void MapWindow::SyncFromCore() {
   SyncObjectComboBox();
   SyncKeywords();
   SyncHintTimer();
+  SyncRouteToSelectionItem();
 }
 
 // HintTimer runs while the state says so; a running timer is not restarted.

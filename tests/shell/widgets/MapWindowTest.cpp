@@ -62,7 +62,8 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
   EXPECT_EQ(map->title(), U("Карта"));
   EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), U("Все значки"),
                                        U("Масштабная линейка"), "-", U("Маршруты>"), "-",
-                                       U("Поиск по списку"), U("Поиск по фирмам"), "-", U("Весь город")}));
+                                       U("Поиск по списку"), U("Поиск по фирмам"), "-", U("Весь город"), "-",
+                                       U("Как добраться")}));
   EXPECT_EQ(Entries(map->actions().at(0)->menu()),
             (QStringList{U("Отобразить"), U("Выделение щелчком"), U("Зумировать при выделении")}));
   EXPECT_EQ(Entries(map->actions().at(1)->menu()), QStringList{U("Показывать информацию")});
@@ -84,7 +85,7 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
       {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."},
       {"SaveImageItem", "Сохранить изображение…"}, {"PrintItem", "Печать…"}, {"WholeCityItem", "Весь город"},
       {"AllIconsItem", "Все значки"}, {"ScaleBarItem", "Масштабная линейка"},
-      {"AddBookmarkItem", "Добавить закладку…"}};
+      {"AddBookmarkItem", "Добавить закладку…"}, {"RouteToSelectionItem", "Как добраться"}};
   for (const auto& [name, caption] : named) {
     ASSERT_NE(f.MenuItem(name), nullptr) << name;
     EXPECT_EQ(f.MenuItem(name)->text(), U(caption)) << name;

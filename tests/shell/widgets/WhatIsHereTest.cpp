@@ -236,6 +236,7 @@ TEST(WhatIsHere, ACityWithAGeoreferenceShowsAndCopiesLatitudeAndLongitude) {
   };
   const QStringList plain = {U("Что здесь?"), U("Центрировать здесь"), U("Копировать координаты")};
   const QStringList geo = {U("Копировать широту и долготу"), U("Копировать ссылку geo:")};
+  const QStringList directions = {QString(), U("Маршрут отсюда"), U("Маршрут сюда")};  // after a separator
   const Case cases[] = {
       {"no georeference", "", plain, false, U("Координаты: 740 620")},
       {"the point at the centre of the projection", georeference("740 620"),
@@ -252,7 +253,7 @@ TEST(WhatIsHere, ACityWithAGeoreferenceShowsAndCopiesLatitudeAndLongitude) {
     QStringList shown;
     for (const QAction* action : c.Menu().Menu()->actions())
       if (action->isVisible()) shown << action->text();
-    EXPECT_EQ(shown, k.menu + QStringList({QString(), U("Измерить расстояние")}));
+    EXPECT_EQ(shown, k.menu + QStringList({QString(), U("Измерить расстояние")}) + directions);
     EXPECT_EQ(c.Menu().CopyLatLonItem->isEnabled(), k.copies);
     c.Menu().CopyLatLonItem->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), k.copies ? "45.03121, 39.02406" : "before");
