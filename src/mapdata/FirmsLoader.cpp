@@ -88,7 +88,8 @@ void LoadFirms(const LayerLoad& load) {
   load.Tables.FirmFileNames.clear();
   const fs::path dir = load.City.File("Firms");
   load.Tables.FirmsImageList.Reset(dir);
-  const std::vector<std::string> entries = ListEntries(dir);
+  const std::vector<std::string> listed = load.FirmEntries ? std::vector<std::string>{} : ListEntries(dir);
+  const std::vector<std::string>& entries = load.FirmEntries ? *load.FirmEntries : listed;
   ReadFirmPass(load, dir, entries, FirmVariant::Scrambled);
   if (firms.Empty()) ReadFirmPass(load, dir, entries, FirmVariant::Plain);
   firms.StableSort(FirmNameBefore);
