@@ -1,18 +1,25 @@
 // Speed of each loader and of the whole load: the time per record must stay the
 // same from ten thousand records to a million (plain files: the scrambled twins
-// are limited to 100 KB by their format).  Reported as time per record.
+// are limited to 100 KB by their format).  Reported as time per record, the
+// whole load also as each step's share; a city on disk also against the time
+// its files take to read.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "citywriter/LayerWriter.h"
 #include "mapdata/Loaders.h"
 #include "shell/LoadCity.h"
 #include "shell/RecordingHost.h"
+#include "state/LoadTimes.h"
 #include "state/MapCore.h"
 
 namespace {
@@ -73,6 +80,18 @@ class ScratchCity {
   fs::path top_;
 };
 
+// Each step's share of the whole load (the steps of LoadCity, and LoadCity's
+// own time as the whole), so that a step that grows shows.
+void ReportStepShares(benchmark::State& state, const LoadTimes& times) {
+  double whole = 0;
+  for (const LoadStepTime& step : times.Steps)
+    if (std::string_view(step.Step) == "LoadCity") whole = step.Milliseconds;
+  if (whole <= 0) return;
+  for (const LoadStepTime& step : times.Steps)
+    if (std::string_view(step.Step) != "LoadCity")
+      state.counters[std::string("share_") + step.Step] = step.Milliseconds / whole;
+}
+
 void ReportPerRecord(benchmark::State& state) {
   state.counters["per_record"] = benchmark::Counter(static_cast<double>(state.range(0)),
                                                     benchmark::Counter::kIsIterationInvariantRate |
@@ -124,6 +143,57 @@ void BM_LoadCity(benchmark::State& state) {
   MapCore core(host, city.Root());
   for (auto _ : state) LoadCity(core, "City", "City");
   ReportPerRecord(state);
+  ReportStepShares(state, core.LastLoadTimes);
+}
+
+// Every file under `dir` read to its end, as `cat` does; its bytes.
+size_t ReadEveryFile(const fs::path& dir) {
+  static std::vector<char> chunk(1 << 16);
+  size_t bytes = 0;
+  for (const fs::directory_entry& e : fs::recursive_directory_iterator(dir)) {
+    if (!e.is_regular_file()) continue;
+    std::ifstream in(e.path(), std::ios::binary);
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
+      bytes += static_cast<size_t>(in.gcount());
+  }
+  return bytes;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// The whole load of a city folder on disk (TELLURIN_BENCH_CITY, for example
+// the 300-fold demo city: `tellurin-demo-city --scale 300 --out DIR`, then
+// DIR/Мегаполис) side by side with reading every file of it, in turns, so that
+// both meet the same machine: the medians, their ratio and each step's share
+// of the load.
+void BM_LoadCityAgainstReadingIt(benchmark::State& state) {
+  const char* dir = std::getenv("TELLURIN_BENCH_CITY");
+  if (!dir || !*dir) {
+    state.SkipWithError("set TELLURIN_BENCH_CITY to a city folder");
+    return;
+  }
+  const fs::path city(dir);
+  RecordingHost host(1024, 768);
+  MapCore core(host, city.parent_path());
+  const std::string name = city.filename().string();
+  std::vector<double> loads, reads;
+  using Clock = std::chrono::steady_clock;
+  const auto since = [](Clock::time_point t) { return std::chrono::duration<double, std::milli>(Clock::now() - t).count(); };
+  for (auto _ : state) {
+    Clock::time_point start = Clock::now();
+    if (!LoadCity(core, name, name)) state.SkipWithError("the city does not load");
+    loads.push_back(since(start));
+    start = Clock::now();
+    benchmark::DoNotOptimize(ReadEveryFile(city));
+    reads.push_back(since(start));
+  }
+  state.counters["load_ms"] = Median(loads);
+  state.counters["read_ms"] = Median(reads);
+  state.counters["load_per_read"] = Median(loads) / std::max(1e-9, Median(reads));
+  ReportStepShares(state, core.LastLoadTimes);
 }
 
 #define PER_RECORD(bm) BENCHMARK(bm)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)
@@ -135,5 +205,6 @@ PER_RECORD(BM_LoadRegions);
 PER_RECORD(BM_LoadObjects);
 PER_RECORD(BM_LoadCity);
 BENCHMARK(BM_LoadFirms)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadCityAgainstReadingIt)->Iterations(7)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -45,6 +45,11 @@ std::optional<unsigned char> EndMask(const fs::path& file, Layout layout) {
 }  // namespace
 
 unsigned char CityScrambleMask(const CityLocation& city, unsigned char configured) {
+  return CityScrambleMask(city, ListEntries(city.File("Firms")), configured);
+}
+
+unsigned char CityScrambleMask(const CityLocation& city, const std::vector<std::string>& firmEntries,
+                               unsigned char configured) {
   std::array<int, 256> votes{};
   const auto vote = [&](const fs::path& file, Layout layout) {
     if (const std::optional<unsigned char> mask = EndMask(file, layout)) ++votes[*mask];
@@ -54,7 +59,8 @@ unsigned char CityScrambleMask(const CityLocation& city, unsigned char configure
     if (FileExists(file)) vote(file, Layout::Layer);
   }
   const fs::path firms = city.File("Firms");
-  for (const std::string& name : FindEntries(firms, kFirmScrambledExtension)) vote(firms / NativePath(name), Layout::Firm);
+  for (const std::string& name : EntriesEndingWith(firmEntries, kFirmScrambledExtension))
+    vote(firms / NativePath(name), Layout::Firm);
 
   unsigned char chosen = configured;
   for (size_t mask = 0; mask < votes.size(); ++mask)

@@ -12,5 +12,11 @@
 // compared without case.  No folder: no entries.
 std::vector<std::string> FindEntries(const std::filesystem::path& dir, std::string_view extension);
 
+// Every name (UTF-8) in `dir`, in byte order, for several searches of one
+// folder with one listing (a big city's Firms folder holds some 100 000).
+std::vector<std::string> ListEntries(const std::filesystem::path& dir);
+// The names of `listed` ending with `extension`, as FindEntries finds them.
+std::vector<std::string> EntriesEndingWith(const std::vector<std::string>& listed, std::string_view extension);
+
 // True when `name` ends with `extension` byte for byte.
 bool HasExactExtension(std::string_view name, std::string_view extension);

@@ -31,9 +31,9 @@ FirmFileResult Failed(FirmFileResult::Status status, std::string problem = {}) {
 
 FirmFileResult ReadFirmFile(const std::filesystem::path& file, FirmVariant variant, unsigned char mask) {
   if (variant == FirmVariant::Plain) {
-    if (!FileExists(file)) return Failed(FirmFileResult::Missing);
     auto reader = std::make_unique<PlainFieldReader>();
-    if (!reader->Open(file)) return Failed(FirmFileResult::CannotOpen);
+    // Whether it is there is asked only when it does not open: a stat a firm.
+    if (!reader->Open(file)) return Failed(FileExists(file) ? FirmFileResult::CannotOpen : FirmFileResult::Missing);
     return ReadRecordOf(std::move(reader));
   }
   auto reader = std::make_unique<ScrambledFieldReader>(ScrambledFieldReader::Layout::Firm, mask);

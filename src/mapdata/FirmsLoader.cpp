@@ -53,10 +53,11 @@ bool TakeFirm(const LayerLoad& load, const fs::path& file, FirmVariant variant) 
   return true;
 }
 
-// One pass over the firm files of one kind, in name order.
-void ReadFirmPass(const LayerLoad& load, const fs::path& dir, FirmVariant variant) {
+// One pass over the firm files of one kind among the folder's entries, in name order.
+void ReadFirmPass(const LayerLoad& load, const fs::path& dir, const std::vector<std::string>& entries,
+                  FirmVariant variant) {
   const std::string_view extension = variant == FirmVariant::Plain ? kFirmPlainExtension : kFirmScrambledExtension;
-  for (const std::string& name : FindEntries(dir, extension)) {
+  for (const std::string& name : EntriesEndingWith(entries, extension)) {
     const fs::path file = dir / NativePath(name);
     if (!TakeFirm(load, file, variant)) continue;
     std::string baseName = FirmBaseName(file, variant);
@@ -87,7 +88,9 @@ void LoadFirms(const LayerLoad& load) {
   load.Tables.FirmFileNames.clear();
   const fs::path dir = load.City.File("Firms");
   load.Tables.FirmsImageList.Reset(dir);
-  ReadFirmPass(load, dir, FirmVariant::Scrambled);
-  if (firms.Empty()) ReadFirmPass(load, dir, FirmVariant::Plain);
+  const std::vector<std::string> listed = load.FirmEntries ? std::vector<std::string>{} : ListEntries(dir);
+  const std::vector<std::string>& entries = load.FirmEntries ? *load.FirmEntries : listed;
+  ReadFirmPass(load, dir, entries, FirmVariant::Scrambled);
+  if (firms.Empty()) ReadFirmPass(load, dir, entries, FirmVariant::Plain);
   firms.StableSort(FirmNameBefore);
 }

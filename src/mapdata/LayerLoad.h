@@ -3,6 +3,7 @@
 // map extents, and where it reports (messages, the progress panel of the city
 // window).  The map window's state hands out its parts (MapCore::Loading).
 #include <string>
+#include <vector>
 
 #include "mapdata/CityLocation.h"
 #include "mapdata/CityTables.h"
@@ -29,4 +30,7 @@ struct LayerLoad {
   MapExtents& Extents;
   LoadProgress& Progress;
   LoadHost& Host;
+  // The names in the city's Firms folder when the load listed it already
+  // (ListEntries); none: the firms' loader lists it.
+  const std::vector<std::string>* FirmEntries = nullptr;
 };

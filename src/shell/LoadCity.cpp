@@ -5,6 +5,7 @@
 
 #include "info/Selection.h"
 #include "interaction/ObjectFilter.h"
+#include "mapdata/DirectoryScan.h"
 #include "mapdata/CityMask.h"
 #include "mapdata/GeoReference.h"
 #include "mapdata/Loaders.h"
@@ -82,8 +83,10 @@ void LoadGeoReference(MapCore& core) {
 // that the icons step builds, and every layer widens the extents that the draw
 // list is then built over.
 void RunLoadingSteps(MapCore& core, const std::string& city) {
-  core.ScrambleMask = CityScrambleMask(core.City());
-  const LayerLoad load = core.Loading(city);
+  const std::vector<std::string> firmEntries = ListEntries(core.City().File("Firms"));  // listed once
+  core.ScrambleMask = CityScrambleMask(core.City(), firmEntries);
+  LayerLoad load = core.Loading(city);
+  load.FirmEntries = &firmEntries;
   BeginStep(core, "Иконки...");
   ForgetObjectFilter(core);
   Timed(core, "LoadObjectIcons", [&] { LoadObjectIcons(load); });

@@ -115,6 +115,35 @@ TEST_F(Firms, APictureIsDrawnOneToOneAndCut) {
   EXPECT_GT(marker.pixelColor(17, 3).green(), 200);
 }
 
+// A picture is decoded when its marker is first asked for: one that cannot be
+// decoded gives the built-in marker then, as it did at load, with no message,
+// and does not keep its neighbours' pictures from showing.
+TEST_F(Firms, APictureThatCannotBeDecodedGivesTheBuiltInMarkerWhenShown) {
+  const std::string jpeg = JpegBytes(SolidImage(20, 20, Qt::blue));
+  const struct {
+    const char* what;
+    std::string bytes;
+  } pictures[] = {
+      {"not a picture", "not a JPEG at all"},
+      {"cut short", jpeg.substr(0, jpeg.size() / 3)},
+      {"empty", ""},
+  };
+  for (const auto& c : pictures) {
+    SCOPED_TRACE(c.what);
+    CityBuilder damaged;
+    damaged.Raw("Firms/a.txt", PlainFirmBytes(Firm("A")));
+    damaged.Raw("Firms/a.jpg", c.bytes);
+    damaged.Raw("Firms/b.txt", PlainFirmBytes(Firm("B")));
+    damaged.Raw("Firms/b.jpg", jpeg);
+    CoreFixture f(damaged.DataRoot());
+    LoadFirms(f.Core.Loading(damaged.Name()));
+    ASSERT_EQ(f.Core.Tables.FirmsImageList.size(), 2u);
+    EXPECT_EQ(f.Core.Tables.FirmsImageList[0], DefaultFirmMarker());
+    EXPECT_GT(f.Core.Tables.FirmsImageList[1].pixelColor(10, 10).blue(), 220);
+    EXPECT_TRUE(f.Host.Messages.empty()) << f.Host.Messages.front();
+  }
+}
+
 TEST_F(Firms, CrBeforeLfStaysInScrambledFieldsAndPlainFieldsAreClean) {
   city.Raw("Firms/a.crpt", ScrambledFirmBytes(Firm("Crlf"), kScrambleMask, /*crlf=*/true));
   CoreFixture f(city.DataRoot());
