@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QDir>
 #include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -360,9 +361,19 @@ void CityChooserWindow::AddCityFrom(QWidget* owner) {
 
 CityImportWindow* CityChooserWindow::ImportWindow() const { return importWindow_; }
 
+namespace {
+
+// Where extracts are downloaded to, else the home folder: a folder that is
+// not there would stand in the dialog's file name field.
+QString OsmFileDialogStart() {
+  const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+  return !downloads.isEmpty() && QDir(downloads).exists() ? downloads : QDir::homePath();
+}
+
+}  // namespace
+
 QString CityChooserWindow::AskOsmFileDialog(QWidget* owner) {
-  return QFileDialog::getOpenFileName(owner, Ui("Файл данных OpenStreetMap"),
-                                      QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+  return QFileDialog::getOpenFileName(owner, Ui("Файл данных OpenStreetMap"), OsmFileDialogStart(),
                                       Ui("Данные OpenStreetMap (*.osm *.osm.gz *.osm.bz2 *.osm.pbf);;Все файлы (*)"));
 }
 

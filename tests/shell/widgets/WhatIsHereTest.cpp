@@ -205,7 +205,6 @@ TEST(WhatIsHere, CentresAndCopiesThePointAndARightDragOnlyDrags) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "740 620");
   c.Menu().CentreHereItem->trigger();
   c.Menu().Menu()->hide();
-  const ViewState& v = f.Core().View;
   EXPECT_EQ(c.Pixel(740, 620), VisibleMapCentre(f.VisibleMapRect()));
 
   const QPoint from = c.Pixel(700, 620);
