@@ -38,7 +38,9 @@ bool WriteCity(const City& city, const Options& options, const WriteOptions& how
 bool Write(const City& city, const Options& options, bool scrambled, bool firmPictures) {
   RecordCounts counts;
   std::string error;
-  WriteOptions how{scrambled, options.Mask, {}, false};
+  WriteOptions how;
+  how.Scrambled = scrambled;
+  how.Mask = options.Mask;
   if (firmPictures) how.FirmPicture = FirmPicture;
   if (!WriteCity(city, options, how, counts, error)) {
     std::fprintf(stderr, "tellurin-demo-city: %s: %s\n", city.DirName.c_str(), error.c_str());

@@ -100,7 +100,6 @@ struct DemoMap : DemoRoot, CityMap {
 // A city 50 km wide (12500 map units of 4 m by 8000) far from the map's
 // origin: one market square over the whole of it.
 struct BigCity : CityBuilder {
-  static constexpr PointBox kBox{20000, 10000, 32500, 18000};
   BigCity() : CityBuilder("Big") {
     About("Большой город");
     Plain("Data/Regions.txt", {{W("Рынки"), "4", "20000 10000 32500 10000 32500 18000 20000 18000", "0", " "}});
