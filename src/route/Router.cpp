@@ -133,8 +133,8 @@ class RouteSearch {
   std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open_;
 };
 
-Route RouteOf(const RoadNetwork& network, const std::vector<RouteLeg>& legs, TravelMode mode) {
-  Route route;
+FoundRoute RouteOf(const RoadNetwork& network, const std::vector<RouteLeg>& legs, TravelMode mode) {
+  FoundRoute route;
   for (const RouteLeg& leg : legs) {
     const double metres = LegMetres(network, leg);
     route.Metres += metres;

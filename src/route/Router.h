@@ -22,7 +22,7 @@ constexpr const char* kNoRoadsNear = "Рядом нет дорог";
 constexpr const char* kNotFound = "Маршрут не найден";
 }  // namespace route_text
 
-struct Route {
+struct FoundRoute {
   double Metres = 0;
   double Seconds = 0;
   std::vector<MapPointF> Line;  // from the start to the end, over every node passed
@@ -30,7 +30,7 @@ struct Route {
 };
 
 struct RouteAnswer {
-  std::optional<Route> Found;
+  std::optional<FoundRoute> Found;
   std::string Problem;  // without a route: «Рядом нет дорог…» or «Маршрут не найден…», with the reason
 };
 

@@ -86,11 +86,11 @@ TEST_F(RouteCli, ADamagedRoadGraphMeansNoDirectionsNamingTheFile) {
   TempDir copy;
   const std::filesystem::path city = copy.Path() / "Roads";
   std::filesystem::copy(root->Path() / "Roads", city, std::filesystem::copy_options::recursive);
-  const std::filesystem::path graph = city / kRoadGraphFile;
+  const std::filesystem::path graph = city / "Data" / "Roads.gr";  // kRoadGraphFile, with the native separator
   std::filesystem::resize_file(graph, std::filesystem::file_size(graph) - 1);
   const CliResult r = RunCli({"route", NativeString(city), "320,400", "680,400"});
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "tellurin-cli: Файл " + CliPath(graph) +
+  EXPECT_EQ(r.err, "tellurin-cli: Файл " + NativeString(graph) +
                        ": размер файла не сходится с числом узлов и дорог; маршруты не прокладываются.\n");
   const CliResult check = RunCli({"check", City()});
   EXPECT_EQ(check.exitCode, 0) << "the data check passes over the graph: " << check.out;

@@ -117,7 +117,7 @@ int RunRouteCommand(int argc, char** argv) {
     std::fprintf(stderr, "tellurin-cli: %s\n", answer.Problem.c_str());
     return 1;
   }
-  const Route& route = *answer.Found;
+  const FoundRoute& route = *answer.Found;
   cli::PrintLine({"length", Whole(route.Metres)});
   cli::PrintLine({"time", Whole(route.Seconds)});
   for (const RouteStep& step : route.Steps)

@@ -112,7 +112,7 @@ void DirectionsPanel::ShowSession(const DirectionsSession& session) {
   const QSignalBlocker blockFoot(FootButton), blockCar(CarButton);
   (session.Mode() == TravelMode::Car ? CarButton : FootButton)->setChecked(true);
   const std::optional<RouteAnswer>& answer = session.Answer();
-  const Route* route = answer && answer->Found ? &*answer->Found : nullptr;
+  const FoundRoute* route = answer && answer->Found ? &*answer->Found : nullptr;
   TotalLabel->setText(route ? DistanceText(route->Metres) + ", " + DurationText(route->Seconds) : QString());
   TotalLabel->setVisible(route != nullptr);
   const QString notice = NoticeOf(session);

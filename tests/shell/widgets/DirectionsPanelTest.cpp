@@ -71,7 +71,7 @@ struct MapOf {
   ShellWindows windows;
 };
 
-QStringList ExpectedRows(const Route& route) {
+QStringList ExpectedRows(const FoundRoute& route) {
   QStringList rows;
   for (const RouteStep& step : route.Steps)
     rows << FromCp(step.Street) + " | " + DistanceText(step.Metres) + " | " + QString::fromUtf8(TurnWord(step.TurnOnto));
