@@ -8,15 +8,20 @@
 
 #include "render/AxisShapes.h"
 #include "render/BundledFonts.h"
+#include "render/MapPicture.h"
 #include "render/PixelFrame.h"
 
 Canvas::Canvas(QImage& image, CanvasState& state)
-    : frame_(image.rect()), state_(state), ownPainter_(&image), painter_(&ownPainter_) {
+    : frame_(ViewFrame(image)), state_(state), ownPainter_(&image), painter_(&ownPainter_) {
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
   // A clip of the whole picture changes no pixel, and lets the painter write
   // one-pixel lines straight into the picture instead of span by span.
-  painter_->setClipRect(image.rect());
+  painter_->setClipRect(frame_);
+  // On a picture of a screen whose pixels are finer than the view's, the
+  // painter scales the view's pixels to the picture's, icons smoothly.
+  ratio_ = image.devicePixelRatio();
+  if (ratio_ != 1.0) painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
   // Taken once the painter holds the picture, so that both write the same pixels.
   if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32 ||
       image.format() == QImage::Format_ARGB32_Premultiplied)
@@ -54,7 +59,8 @@ void Canvas::ApplyPen() {
   // and joins.
   QPen pen(penColor_);
   // On a device the thinnest line is a picture pixel wide, not a device's dot.
-  pen.setWidth(penWidth_ > 1 ? penWidth_ : device_ ? 1 : 0);
+  // So is it on a picture of finer pixels.
+  pen.setWidth(penWidth_ > 1 ? penWidth_ : device_ || ratio_ != 1.0 ? 1 : 0);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
   painter_->setPen(pen);
@@ -92,6 +98,20 @@ constexpr int kPenSpill = 2;
 
 }  // namespace
 
+namespace {
+
+// The device pixel a picture pixel's edge falls on: the first whose centre
+// lies beyond it.
+int DeviceEdge(int edge, double ratio) { return static_cast<int>(std::ceil(edge * ratio - 0.5)); }
+
+}  // namespace
+
+QRect Canvas::DevicePixels(const QRect& rect) const {
+  if (ratio_ == 1.0 || rect.isEmpty()) return rect;
+  return QRect(QPoint(DeviceEdge(rect.left(), ratio_), DeviceEdge(rect.top(), ratio_)),
+               QPoint(DeviceEdge(rect.right() + 1, ratio_) - 1, DeviceEdge(rect.bottom() + 1, ratio_) - 1));
+}
+
 void Canvas::FillRect(const QRect& rect) {
   if (pending_ && Opaque(state_.BrushColor)) {
     // A clear of the whole picture is held back tile by tile with what is
@@ -104,7 +124,7 @@ void Canvas::FillRect(const QRect& rect) {
 }
 
 void Canvas::BeforePainting(const QRect& area) {
-  if (pending_) pending_->WriteOut(area);
+  if (pending_) pending_->WriteOut(DevicePixels(area));
 }
 
 namespace {
@@ -169,7 +189,7 @@ void Canvas::BeforeStroking(const QPoint* points, int count, bool closed) {
     const QPointF step = to - from;
     const int pieces = static_cast<int>(std::max(std::abs(step.x()), std::abs(step.y())) / kPiece) + 1;
     for (int k = 0; k < pieces; ++k)
-      pending_->WriteOut(PixelsAround(from + step * k / pieces, from + step * (k + 1) / pieces, spill));
+      pending_->WriteOut(DevicePixels(PixelsAround(from + step * k / pieces, from + step * (k + 1) / pieces, spill)));
   }
 }
 
@@ -179,9 +199,12 @@ void Canvas::FillOpaque(const QRect& rect, const QColor& color) {
   // Once nothing is held back, the painter's own fill is the faster one for
   // wide rectangles; narrow ones (lines a pixel or a few wide) cost it a call
   // per row.
-  if (!pending_ || (!pending_->AnyHeld() && inside.width() > kNarrowFill)) return painter_->fillRect(inside, color);
+  // On finer pixels every rectangle goes to the same device pixels whichever
+  // way it is filled.
+  if (!pending_ || (ratio_ == 1.0 && !pending_->AnyHeld() && inside.width() > kNarrowFill))
+    return painter_->fillRect(inside, color);
   // An opaque colour is the same word in every format PendingFills is taken for.
-  pending_->Fill(inside, color.rgb());
+  pending_->Fill(DevicePixels(inside), color.rgb());
 }
 
 bool Canvas::AxisPolyline(const QPoint* points, int count) {
@@ -218,11 +241,37 @@ bool Canvas::AxisPolygon(const QPoint* points, int count) {
   return true;
 }
 
+namespace {
+
+// At the view's pixels the one-pixel pen covers the pixel right of and below
+// each point it passes; on a picture of finer pixels the pen, a view pixel
+// wide, is moved half a view pixel so as to cover the same square.
+class ThinPenOnFinePixels {
+ public:
+  // `finePicture`: the canvas draws on its own picture of finer pixels.
+  ThinPenOnFinePixels(QPainter& painter, bool finePicture, int penWidth)
+      : painter_(painter), shift_(finePicture && penWidth < 2) {
+    if (shift_) painter_.translate(0.5, 0.5);
+  }
+  ~ThinPenOnFinePixels() {
+    if (shift_) painter_.translate(-0.5, -0.5);
+  }
+  ThinPenOnFinePixels(const ThinPenOnFinePixels&) = delete;
+  ThinPenOnFinePixels& operator=(const ThinPenOnFinePixels&) = delete;
+
+ private:
+  QPainter& painter_;
+  bool shift_;
+};
+
+}  // namespace
+
 void Canvas::OutlineThroughPainter(const QPoint* points, int count) {
   BeforeStroking(points, count, true);
   ApplyPen();
   painter_->setBrush(Qt::NoBrush);
   brushSet_ = false;
+  const ThinPenOnFinePixels shift(*painter_, ratio_ != 1.0, state_.PenWidth);
   painter_->drawPolygon(points, count, Qt::OddEvenFill);
 }
 
@@ -230,6 +279,7 @@ void Canvas::Polyline(const QPoint* points, int count) {
   if (count < 2 || AxisPolyline(points, count)) return;
   BeforeStroking(points, count, false);
   ApplyPen();
+  const ThinPenOnFinePixels shift(*painter_, ratio_ != 1.0, state_.PenWidth);
   painter_->drawPolyline(points, count);
 }
 
@@ -238,6 +288,7 @@ void Canvas::Polygon(const QPoint* points, int count) {
   BeforePainting(ReachOfPoints(points, count));
   ApplyPen();
   ApplyBrush();
+  const ThinPenOnFinePixels shift(*painter_, ratio_ != 1.0, state_.PenWidth);
   painter_->drawPolygon(points, count, Qt::OddEvenFill);
 }
 
@@ -256,6 +307,7 @@ void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
   ApplyBrush();
   // The painter's outline covers the rectangle's right and bottom edges too, so
   // the rectangle is one pixel short of the box on each.
+  const ThinPenOnFinePixels shift(*painter_, ratio_ != 1.0, state_.PenWidth);
   painter_->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
@@ -319,7 +371,9 @@ void Canvas::MakeStamp(const QString& text, TextStamp& stamp) {
     stamp.Plain = true;
     return;
   }
-  stamp.Glyphs = QImage(ink.size(), QImage::Format_ARGB32_Premultiplied);
+  // At the picture's pixels: a painter on the stamp scales as one on the picture.
+  stamp.Glyphs = QImage(ink.size() * ratio_, QImage::Format_ARGB32_Premultiplied);
+  stamp.Glyphs.setDevicePixelRatio(ratio_);
   stamp.Glyphs.fill(Qt::transparent);
   QPainter painter(&stamp.Glyphs);
   painter.setRenderHint(QPainter::Antialiasing, false);
@@ -333,7 +387,9 @@ void Canvas::MakeStamp(const QString& text, TextStamp& stamp) {
 void Canvas::TextOut(int x, int y, const QString& text, TextStamp& stamp) {
   // A colour that lets the background through would be blended twice; a
   // device takes text as text.
-  if (device_ || state_.FontColor.alpha() != 255 || text.isEmpty()) return TextOut(x, y, text);
+  // On pixels finer by a fraction a stamp would land between device pixels.
+  if (device_ || state_.FontColor.alpha() != 255 || text.isEmpty() || ratio_ != std::round(ratio_))
+    return TextOut(x, y, text);
   ApplyFont();
   if (stamp.FontKey != fontKey_ || stamp.Color != state_.FontColor.rgba()) {
     // Written as it is the first time in this font and colour: a text shown
@@ -344,10 +400,12 @@ void Canvas::TextOut(int x, int y, const QString& text, TextStamp& stamp) {
     stamp.Color = state_.FontColor.rgba();
     return TextOut(x, y, text);
   }
+  // A stamp made for a screen of another scale is made again.
+  if (!stamp.Glyphs.isNull() && stamp.Glyphs.devicePixelRatio() != ratio_) stamp.Glyphs = QImage();
   if (stamp.Glyphs.isNull() && !stamp.Plain) MakeStamp(text, stamp);
   if (stamp.Plain) return TextOut(x, y, text);
   const QRect box(x, y, stamp.Width, metrics_->height());
-  const QRect glyphs(QPoint(x + stamp.Corner.x(), y + stamp.Corner.y()), stamp.Glyphs.size());
+  const QRect glyphs(QPoint(x + stamp.Corner.x(), y + stamp.Corner.y()), stamp.Glyphs.deviceIndependentSize().toSize());
   BeforePainting(box.united(glyphs));
   if (!state_.TransparentText) painter_->fillRect(box, state_.BrushColor);
   painter_->drawImage(glyphs.topLeft(), stamp.Glyphs);

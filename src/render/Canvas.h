@@ -19,6 +19,9 @@
 
 class Canvas {
  public:
+  // On a picture whose device pixel ratio is not 1 (a screen at 150%, 200%)
+  // the frame and everything drawn is in the view's pixels, drawn at the
+  // picture's finer pixels.
   Canvas(QImage& image, CanvasState& state);
   // Draws through `painter` onto any device (a printer, a PDF file) within
   // the picture pixels (0, 0)-`size`, which the painter's transform places:
@@ -68,6 +71,8 @@ class Canvas {
   bool AxisPolygon(const QPoint* points, int count);
   // A rectangle of an opaque colour, cut to the picture.
   void FillOpaque(const QRect& rect, const QColor& color);
+  // The picture's own pixels that a rectangle of the frame's covers.
+  QRect DevicePixels(const QRect& rect) const;
   // Before the painter draws within the rectangle: the fills held back there
   // are written first.
   void BeforePainting(const QRect& area);
@@ -86,6 +91,7 @@ class Canvas {
   QPainter ownPainter_;  // on the picture
   QPainter* painter_;
   bool device_ = false;  // drawing through another painter
+  double ratio_ = 1.0;   // the picture's device pixels per frame pixel
   // What the painter holds, so that unchanged state costs nothing.
   QColor penColor_;
   int penWidth_ = -1;

@@ -1,5 +1,6 @@
 #include "render/MapPicture.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -38,4 +39,25 @@ QImage NewMapPicture(int width, int height) {
   }
 #endif
   return QImage(width, height, QImage::Format_RGB32);
+}
+
+int DevicePixels(int length, double ratio) {
+  // A length the ratio makes whole stays whole despite the rounding of the product.
+  return static_cast<int>(std::ceil(length * ratio - 1e-6));
+}
+
+QImage NewMapPicture(int width, int height, double ratio) {
+  if (ratio == 1.0) return NewMapPicture(width, height);
+  QImage picture = NewMapPicture(DevicePixels(width, ratio), DevicePixels(height, ratio));
+  picture.setDevicePixelRatio(ratio);
+  return picture;
+}
+
+QRect ViewFrame(const QImage& picture) {
+  const double ratio = picture.devicePixelRatio();
+  if (ratio == 1.0) return picture.rect();
+  // The device's pixels cover the view's, the last one perhaps partly: the
+  // view's are those wholly covered.
+  return QRect(0, 0, static_cast<int>(std::floor(picture.width() / ratio + 1e-6)),
+               static_cast<int>(std::floor(picture.height() / ratio + 1e-6)));
 }

@@ -5,11 +5,13 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <cmath>
 
 #include "mapdata/Cp1251.h"
 #include "render/Canvas.h"
 #include "render/LayerDrawers.h"
 #include "render/MapLayers.h"
+#include "render/MapPicture.h"
 #include "render/MapStyle.h"
 #include "render/PixelFrame.h"
 #include "render/ViewTransform.h"
@@ -110,14 +112,36 @@ void DrawHighlights(MapCore& core) {
   DrawHighlightsOn(core, canvas);
 }
 
+// The device pixel a view pixel's edge falls on.
+int DeviceEdge(int viewPixels, double ratio) { return static_cast<int>(std::lround(viewPixels * ratio)); }
+
+// The part `inside` of a picture of finer pixels, the view pixel
+// source.topLeft() at (0, 0) of the window, copied pixel for pixel: both
+// rectangles are moved to whole device pixels, so that a drag moves the
+// picture by whole pixels of the screen and none is blended with its
+// neighbour or left as a seam.
+void CopyDevicePixels(const QImage& picture, const QRect& source, const QRect& inside, QPainter& window) {
+  const double ratio = picture.devicePixelRatio();
+  const QRect pixels = QRect(QPoint(DeviceEdge(inside.left(), ratio), DeviceEdge(inside.top(), ratio)),
+                             QPoint(DeviceEdge(inside.right() + 1, ratio) - 1, DeviceEdge(inside.bottom() + 1, ratio) - 1))
+                           .intersected(picture.rect());
+  const QPoint at = pixels.topLeft() - QPoint(DeviceEdge(source.left(), ratio), DeviceEdge(source.top(), ratio));
+  window.save();
+  window.scale(1 / ratio, 1 / ratio);  // in the picture's pixels
+  window.drawImage(QRect(at, pixels.size()), picture, pixels);
+  window.restore();
+}
+
 // The visible rectangle of the picture onto the window at (0, 0).  Beyond the
 // picture (a drag past its margin) the window shows the background colour.
 void CopyVisiblePicture(const MapCore& core, QPainter& window) {
   const ViewState& v = core.View;
   const QRect source = VisiblePictureRect(v);
-  if (!core.Map.rect().contains(source)) window.fillRect(QRect(0, 0, v.ScreenWidth, v.ScreenHeight), mapstyle::BackgroundColor);
-  const QRect inside = source.intersected(core.Map.rect());
+  const QRect frame = ViewFrame(core.Map);
+  if (!frame.contains(source)) window.fillRect(QRect(0, 0, v.ScreenWidth, v.ScreenHeight), mapstyle::BackgroundColor);
+  const QRect inside = source.intersected(frame);
   if (inside.isEmpty()) return;
+  if (core.Map.devicePixelRatio() != 1.0) return CopyDevicePixels(core.Map, source, inside, window);
   window.drawImage(inside.topLeft() - source.topLeft(), core.Map, inside);
 }
 
@@ -157,7 +181,10 @@ void FormPaint(MapCore& core, QPainter& window) {
 }
 
 QImage VisibleMapPicture(MapCore& core, const QRect& visible) {
-  QImage picture(visible.size(), QImage::Format_RGB32);
+  // At the map picture's pixels: on a screen at 200% twice as many each way.
+  const double ratio = core.Map.isNull() ? 1.0 : core.Map.devicePixelRatio();
+  QImage picture(DevicePixels(visible.width(), ratio), DevicePixels(visible.height(), ratio), QImage::Format_RGB32);
+  picture.setDevicePixelRatio(ratio);
   picture.fill(mapstyle::BackgroundColor);
   if (core.Map.isNull() || picture.isNull()) return picture;
   DrawHighlights(core);

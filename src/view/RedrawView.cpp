@@ -20,7 +20,9 @@
 #include "view/ViewScale.h"
 
 void SizeMapPicture(MapCore& core) {
-  core.Map = NewMapPicture(2 * core.View.ScreenWidth, 2 * core.View.ScreenHeight);
+  // At the ratio of the screen the picture was made for (view/PictureRatio.h).
+  const double ratio = core.Map.isNull() ? 1.0 : core.Map.devicePixelRatio();
+  core.Map = NewMapPicture(2 * core.View.ScreenWidth, 2 * core.View.ScreenHeight, ratio);
   core.Map.fill(mapstyle::BackgroundColor);
 }
 

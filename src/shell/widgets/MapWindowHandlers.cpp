@@ -43,6 +43,7 @@
 #include "shell/widgets/SidePanels.h"
 #include "shell/widgets/WidgetKit.h"
 #include "view/FormPaint.h"
+#include "view/PictureRatio.h"
 #include "view/RedrawView.h"
 #include "view/ViewScale.h"
 
@@ -186,7 +187,12 @@ void MapWindow::ShowFailure(const std::string& message) {
 // A paint cannot show a message box itself: the box is shown once the paint
 // is over, and only for the first of a run of failing paints.
 void MapWindow::PaintMap(QPainter& painter) {
-  const bool painted = RunGuarded(Ui("Рисование карты"), [&] { FormPaint(core_, painter); },
+  const bool painted = RunGuarded(Ui("Рисование карты"),
+                                  [&] {
+                                    // At the pixels of the screen the map is on now.
+                                    SetPictureRatio(core_, mapArea_->devicePixelRatioF());
+                                    FormPaint(core_, painter);
+                                  },
                                   [this](const std::string& message) {
                                     if (paintFailed_) return;
                                     paintFailed_ = true;
