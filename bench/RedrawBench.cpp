@@ -1,6 +1,6 @@
 // Speed of a full redraw of the map picture at 1920 x 1080 (a 3840 x 2160
-// picture), next to a plain fill of the same picture, on a city of demo size
-// and on one a hundred times larger.
+// picture; on a screen at 200% a 7680 x 4320 one), next to a plain fill of the
+// same picture, on a city of demo size and on one a hundred times larger.
 //
 // With TELLURIN_BENCH_CITY=/path/to/Base/City the large city is loaded from
 // disk as the viewer loads it (for example the hundredfold demo city,
@@ -25,6 +25,7 @@
 #include "shell/LoadCity.h"
 #include "shell/RecordingHost.h"
 #include "state/MapCore.h"
+#include "view/PictureRatio.h"
 #include "view/RedrawView.h"
 
 namespace {
@@ -170,6 +171,26 @@ void BM_RedrawView(benchmark::State& state) {
 BENCHMARK(BM_RedrawView)
     ->Args({1, 5})->Args({1, 10})->Args({1, 20})->Args({1, 40})
     ->Args({100, 5})->Args({100, 10})->Args({100, 20})->Args({100, 40})
+    ->Unit(benchmark::kMillisecond);
+
+// The same view on a screen at 100% and at 200% (the picture's device pixels
+// four times as many), side by side; range(2): the ratio in percent.
+void BM_RedrawAtRatio(benchmark::State& state) {
+  MapCore& core = *CityOfSize(static_cast<int>(state.range(0))).core;
+  SetPictureRatio(core, state.range(2) / 100.0);
+  SetView(core, state.range(1) / 10.0f);
+  RedrawView(core);
+  for (auto _ : state) {
+    RedrawView(core);
+    benchmark::DoNotOptimize(core.Map.constBits());
+  }
+  state.counters["device_pixels"] = static_cast<double>(core.Map.width()) * core.Map.height();
+  SetPictureRatio(core, 1.0);
+}
+BENCHMARK(BM_RedrawAtRatio)
+    ->Args({1, 10, 100})->Args({1, 10, 200})->Args({1, 40, 100})->Args({1, 40, 200})
+    ->Args({100, 10, 100})->Args({100, 10, 200})->Args({100, 40, 100})->Args({100, 40, 200})
+    ->Args({1, 10, 150})->Args({100, 10, 150})
     ->Unit(benchmark::kMillisecond);
 
 // The first redraw after a load, which also converts the tables.
