@@ -14,12 +14,19 @@ TEST(CliRefusedValues, TheReasonComesBeforeTheUsage) {
   const std::string screen =
       "экран должен быть от 1x1 до 8192x8192 пикселей (картинка карты вдвое больше экрана по каждой стороне и при "
       "8192x8192 занимает 1 ГиБ памяти)";
+  const std::string ratio = "отношение пикселей устройства к пикселям окна должно быть числом от 1 до 4";
+  const std::string tooLarge = "картинка карты в пикселях устройства заняла бы больше 1 ГиБ памяти";
   const std::vector<Case> cases{
       {{"render", "-o", "out.png", "--scale", "nan"}, "--scale nan: " + scale},
       {{"render", "-o", "out.png", "--scale", "0"}, "--scale 0: " + scale},
       {{"render", "-o", "out.png", "--scale", "1001"}, "--scale 1001: " + scale},
       {{"render", "-o", "out.png", "--screen", "0x0"}, "--screen 0x0: " + screen},
       {{"render", "-o", "out.png", "--screen", "8193x10"}, "--screen 8193x10: " + screen},
+      {{"render", "-o", "out.png", "--ratio", "0.5"}, "--ratio 0.5: " + ratio},
+      {{"render", "-o", "out.png", "--ratio", "4.5"}, "--ratio 4.5: " + ratio},
+      {{"render", "-o", "out.png", "--ratio", "2x"}, "--ratio 2x: " + ratio},
+      {{"render", "-o", "out.png", "--screen", "6000x6000", "--ratio", "1.5"},
+       "--screen 6000x6000 --ratio 1.5: " + tooLarge},
       {{"render", "-o", "out.png", "--center", "1;2"}, "--center 1;2: нужны два целых числа через запятую, X,Y"},
       {{"render", "-o", "out.png", "--texts", "yes"}, "--texts yes: нужно on или off"},
       {{"render", "-o", "out.png", "--filter", "a"}, "--filter a: нужно целое число"},

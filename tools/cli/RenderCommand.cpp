@@ -2,7 +2,7 @@
 //     [--center X,Y] [--whole-city] [--texts on|off] [--objects on|off] [--routes on|off]
 //     [--filter N] [--all-icons] [--found-firms KEY] [--picture] [--select KIND:ROW]...
 //     [--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar]
-//     [--route X1,Y1:X2,Y2 [--mode foot|car]]
+//     [--route X1,Y1:X2,Y2 [--mode foot|car]] [--ratio R]
 // Loads the city as the viewer does on a screen of W x H (default 1024x768),
 // then sets the scale (default 1), the centre (default 500,600) and the layer
 // switches (--all-icons: "Все значки" checked), recentres the view (or, with --whole-city, fits the city's own box
@@ -16,6 +16,9 @@
 // as status<TAB>N<TAB>TEXT for panels 0, 1 and 2, then the view drawn as
 // view<TAB>SCALE<TAB>CENTERX<TAB>CENTERY, so that a script can check the
 // framing.  The program's messages go to stderr as message<TAB>TEXT.
+// With --ratio R the screen has R device pixels per window pixel, as a screen
+// at R x 100% scale: the same view drawn at the device's pixels, the PNG R
+// times larger each way.
 #include "RenderCommand.h"
 
 #include <QImage>
@@ -37,12 +40,14 @@
 #include "interaction/ViewMoves.h"
 #include "mapdata/Cp1251.h"
 #include "render/MapLayers.h"
+#include "render/MapPicture.h"
 #include "render/ViewTransform.h"
 #include "route/Router.h"
 #include "search/FirmSearch.h"
 #include "shell/RecordingHost.h"
 #include "state/MapCore.h"
 #include "view/FormPaint.h"
+#include "view/PictureRatio.h"
 #include "view/RedrawView.h"
 #include "view/RouteOverlay.h"
 
@@ -64,13 +69,15 @@ struct RenderOptions {
   SelectionOptions Selection;
   std::optional<std::array<int, 4>> Route;  // --route X1,Y1:X2,Y2
   TravelMode Mode = TravelMode::Foot;
+  double Ratio = 1.0;  // device pixels per window pixel
 };
 
 constexpr const char* kRenderArguments =
     "render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y] [--whole-city] [--texts on|off] "
     "[--objects on|off] [--routes on|off] [--filter N] [--all-icons] [--found-firms KEY] [--picture] "
     "[--select street|building|object|firm|route:ROW]... "
-    "[--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar] [--route X1,Y1:X2,Y2 [--mode foot|car]]";
+    "[--centre] [--click X,Y]... [--hover X,Y]... [--scale-bar] [--route X1,Y1:X2,Y2 [--mode foot|car]] "
+    "[--ratio R]";
 
 constexpr const char* kRenderHelp =
     "usage: tellurin-cli render CITY_DIR -o OUT.png [--screen WxH] [--scale S] [--center X,Y]\n"
@@ -78,7 +85,7 @@ constexpr const char* kRenderHelp =
     "                          [--filter N] [--all-icons] [--found-firms KEY] [--picture]\n"
     "                          [--select street|building|object|firm|route:ROW]... [--centre]\n"
     "                          [--click X,Y]... [--hover X,Y]... [--scale-bar]\n"
-    "                          [--route X1,Y1:X2,Y2 [--mode foot|car]]\n"
+    "                          [--route X1,Y1:X2,Y2 [--mode foot|car]] [--ratio R]\n"
     "Loads the city folder CITY_DIR as the viewer does on a screen of WxH pixels\n"
     "(default 1024x768), sets the scale (default 1, pixels per map unit), the map\n"
     "point shown in the middle of the window (default 500,600), the layer switches\n"
@@ -120,6 +127,10 @@ constexpr const char* kRenderHelp =
     "  --screen WxH            from 1x1 to 8192x8192: the map picture is twice the\n"
     "                          screen each way, 1 GiB at the largest\n"
     "  --scale S               above 0 and at most 1000\n"
+    "  --ratio R               the screen's device pixels per window pixel, from 1\n"
+    "                          (the default) to 4, as a screen at R x 100% scale: the\n"
+    "                          same view drawn at the device's pixels, the PNG R times\n"
+    "                          larger each way, the map picture at most 1 GiB\n"
     "Exit 0 when the picture was written, 1 when the drawing or the writing failed\n"
     "or CITY_DIR or a layer file cannot be read, 2 for a wrong call (the reason\n"
     "before the usage) or a CITY_DIR that is not a city folder.\n";
@@ -135,7 +146,7 @@ constexpr LayerOption kLayerOptions[] = {
 bool IsValueOption(const std::string& arg) {
   for (const LayerOption& option : kLayerOptions)
     if (arg == option.Option) return true;
-  for (const char* option : {"-o", "--screen", "--scale", "--center", "--found-firms", "--filter", "--route", "--mode"})
+  for (const char* option : {"-o", "--screen", "--scale", "--center", "--found-firms", "--filter", "--route", "--mode", "--ratio"})
     if (arg == option) return true;
   return false;
 }
@@ -216,6 +227,8 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o, std::string& why) {
       if (!ParseRouteEnds(value, o)) return why = cli::PointProblem("--route", value), false;
     } else if (arg == "--mode") {
       if (!cli::ParseTravelMode(value, o.Mode)) return why = cli::TravelModeProblem(value), false;
+    } else if (arg == "--ratio") {
+      if (!cli::ParseRatio(value, o.Ratio)) return why = cli::RatioProblem(value), false;
     } else if (arg == "--filter") {
       int n = 0;
       if (!cli::ParseInt(value, n)) return why = cli::WholeNumberProblem("--filter", value), false;
@@ -224,6 +237,7 @@ bool ParseOptions(int argc, char** argv, RenderOptions& o, std::string& why) {
   }
   if (o.CityDir.empty()) return why = cli::MissingArgumentProblem("CITY_DIR"), false;
   if (o.Output.empty()) return why = cli::MissingArgumentProblem("-o OUT.png"), false;
+  if (!cli::PictureFits(o.Width, o.Height, o.Ratio)) return why = cli::PictureSizeProblem(o.Width, o.Height, o.Ratio), false;
   return true;
 }
 
@@ -281,6 +295,7 @@ int RunRenderCommand(int argc, char** argv) {
   MapCore& core = *loaded;
   int status = drawn ? 0 : 1;
   if (drawn) {
+    SetPictureRatio(core, o.Ratio);
     ApplyView(core, o);
     if (o.FoundFirms) cli::ShowFoundFirms(core, *o.FoundFirms);
     std::string selectionError;
@@ -295,7 +310,8 @@ int RunRenderCommand(int argc, char** argv) {
     try {
       RedrawView(core);
       if (o.Route && !DrawAskedRoute(core, o)) status = 1;
-      QImage window(o.Width, o.Height, QImage::Format_RGB32);
+      QImage window(DevicePixels(o.Width, o.Ratio), DevicePixels(o.Height, o.Ratio), QImage::Format_RGB32);
+      window.setDevicePixelRatio(o.Ratio);
       window.fill(Qt::white);
       {
         QPainter painter(&window);

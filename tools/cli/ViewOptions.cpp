@@ -1,12 +1,14 @@
 #include "ViewOptions.h"
 
 #include <charconv>
+#include <cstdint>
 
 #include <cstdio>
 
 #include "Output.h"
 #include "mapdata/Cp1251.h"
 #include "render/MapLayers.h"
+#include "render/MapPicture.h"
 #include "search/FirmSearch.h"
 #include "state/MapCore.h"
 
@@ -48,6 +50,22 @@ bool ParseScreen(const std::string& v, int& width, int& height) {
          height <= kMaxScreenSide;
 }
 
+bool ParseRatio(const std::string& v, double& out) {
+  try {
+    size_t used = 0;
+    out = std::stod(v, &used);
+    return used == v.size() && out >= 1 && out <= 4;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool PictureFits(int width, int height, double ratio) {
+  const auto side = [ratio](int screen) { return static_cast<int64_t>(DevicePixels(2 * screen, ratio)); };
+  constexpr int64_t kMaxPictureBytes = int64_t{4} * 2 * kMaxScreenSide * 2 * kMaxScreenSide;
+  return side(width) * side(height) * 4 <= kMaxPictureBytes;
+}
+
 std::string ScaleProblem(const std::string& v) {
   return "--scale " + v + ": масштаб должен быть числом от 0 (не включая) до 1000 пикселей на единицу карты";
 }
@@ -59,6 +77,15 @@ std::string ScreenProblem(const std::string& v) {
   return "--screen " + v + ": экран должен быть от 1x1 до " + side + "x" + side +
          " пикселей (картинка карты вдвое больше экрана по каждой стороне и при " + side + "x" + side +
          " занимает 1 ГиБ памяти)";
+}
+
+std::string RatioProblem(const std::string& v) {
+  return "--ratio " + v + ": отношение пикселей устройства к пикселям окна должно быть числом от 1 до 4";
+}
+
+std::string PictureSizeProblem(int width, int height, double ratio) {
+  return "--screen " + std::to_string(width) + "x" + std::to_string(height) + " --ratio " + ScaleText(float(ratio)) +
+         ": картинка карты в пикселях устройства заняла бы больше 1 ГиБ памяти";
 }
 
 std::string PointProblem(const char* option, const std::string& v) {

@@ -22,10 +22,18 @@ std::string ScaleText(float scale);
 // The screen WxH: each side from 1 to kMaxScreenSide pixels.
 bool ParseScreen(const std::string& v, int& width, int& height);
 constexpr int kMaxScreenSide = 8192;
+// Device pixels per window pixel: a number from 1 to 4.
+bool ParseRatio(const std::string& v, double& out);
+// Whether the map picture of the screen WxH at the ratio (twice the screen
+// each way at the device's pixels) stays within the 1 GiB of the largest
+// screen at ratio 1.
+bool PictureFits(int width, int height, double ratio);
 
 // Why an option's value was refused (UTF-8, for the line before the usage).
 std::string ScaleProblem(const std::string& v);
 std::string ScreenProblem(const std::string& v);
+std::string RatioProblem(const std::string& v);
+std::string PictureSizeProblem(int width, int height, double ratio);
 std::string PointProblem(const char* option, const std::string& v);
 std::string WholeNumberProblem(const char* option, const std::string& v);
 std::string OnOffProblem(const std::string& option, const std::string& v);
