@@ -1,8 +1,5 @@
 #include "search/Keywords.h"
 
-#include <QLockFile>
-#include <QString>
-
 #include <algorithm>
 #include <cerrno>
 #include <iterator>
@@ -15,17 +12,13 @@
 #include "mapdata/ProblemText.h"
 #include "mapdata/TextLines.h"
 #include "search/Collation.h"
+#include "search/KeywordLock.h"
 #include "state/MapCore.h"
 
 namespace {
 
 constexpr const char* kKeywordFile = "Kw.map";
-constexpr const char* kKeywordLock = "Kw.map.lock";
 constexpr FolderWords kCityFolder{"в папку города", "папка города"};
-// How long a save waits for another program's save, and after how long an
-// untouched lock is taken for one left by a program that died.
-constexpr int kLockWaitMs = 10000;
-constexpr int kStaleLockMs = 30000;
 
 std::string KeywordFileBytes(const std::vector<std::string>& words) {
   std::string bytes;
@@ -60,19 +53,6 @@ std::vector<std::string> MergedKeywords(const std::vector<std::string>& saved, c
 }
 
 bool HoldsLineBreakOrTab(const std::string& word) { return word.find_first_of("\r\n\t") != std::string::npos; }
-
-std::string LockFailureReason(QLockFile::LockError error, const fs::path& cityDir) {
-  if (!DirectoryExists(cityDir)) return FailureReason(ENOENT, true, kCityFolder);
-  switch (error) {
-    case QLockFile::LockFailedError:
-      return "список сохраняет другая программа, и она не закончила за " + std::to_string(kLockWaitMs / 1000) +
-             " секунд";
-    case QLockFile::PermissionError:
-      return FailureReason(EACCES, true, kCityFolder);
-    default:
-      return "файл блокировки \"" + std::string(kKeywordLock) + "\" не создаётся";
-  }
-}
 
 }  // namespace
 
@@ -112,11 +92,10 @@ void AddKeyword(MapCore& core, const std::string& word) {
   words.insert(std::upper_bound(words.begin(), words.end(), word, KeywordLess), word);
 
   const std::string failed = "Не удалось сохранить список ключевых слов в файл \"";
-  QLockFile lock(PathToQString(core.City().CityDir() / kKeywordLock));
-  lock.setStaleLockTime(kStaleLockMs);
-  if (!lock.tryLock(kLockWaitMs)) {
-    core.ShowMessage(failed + PathForMessage(core.City().File(kKeywordFile)) + "\": " +
-                     LockFailureReason(lock.error(), core.City().CityDir()) + ". Слово осталось в списке.");
+  KeywordLock lock(core.City().CityDir());
+  if (std::string reason; !lock.Take(reason)) {
+    core.ShowMessage(failed + PathForMessage(core.City().File(kKeywordFile)) + "\": " + reason +
+                     ". Слово осталось в списке.");
     return;
   }
   // Under the lock the file is read again: the words another program saved
