@@ -99,8 +99,10 @@ void AddKeyword(MapCore& core, const std::string& word) {
     return;
   }
   // Under the lock the file is read again: the words another program saved
-  // since this city was loaded stay in it.
+  // since this city was loaded stay in it.  No other save is under way, so a
+  // temporary file beside the list is one a killed save left.
   const fs::path path = core.City().File(kKeywordFile);
+  RemoveLeftoverTemporaries(path);
   std::vector<std::string> saved;
   int error = 0;
   // A link in the file's place is not read through (its loading said so); the

@@ -197,6 +197,36 @@ TEST_F(Keywords, WordsTheFileCannotHoldAreRefused) {
   }
 }
 
+// A save killed between writing its temporary file and renaming it leaves the
+// file behind; the next save removes it, and nothing else, under its lock.
+TEST_F(Keywords, TheSaveRemovesTemporaryFilesAKilledSaveLeft) {
+  struct Case {
+    const char* name;
+    bool removed;
+  };
+  const std::vector<Case> cases{
+      {".Kw.map.AbCd1234", true}, {".kw.MAP.zzzzzzz9", true},  {".Kw.map.AbCd123", false},
+      {".Kw.map.AbCd12345", false}, {".Kw.map.AbCd-234", false}, {"Kw.map.AbCd1234", false},
+      {".Kw.map.tmp", false},
+  };
+  MakeCity("Alpha");
+  Load("Alpha");
+  for (const Case& c : cases) WriteBytes(CityDir("Alpha") / c.name, "left\r\n");
+  fs::create_directory(CityDir("Alpha") / ".Kw.map.Folder01");
+#ifndef _WIN32
+  WriteBytes(CityDir("Alpha") / "target", "kept");
+  fs::create_symlink(CityDir("Alpha") / "target", CityDir("Alpha") / ".Kw.map.Linked01");
+#endif
+  AddKeyword(core, W("аптека"));
+  EXPECT_TRUE(host.Messages.empty());
+  for (const Case& c : cases) EXPECT_EQ(fs::exists(CityDir("Alpha") / c.name), !c.removed) << c.name;
+  EXPECT_TRUE(fs::is_directory(CityDir("Alpha") / ".Kw.map.Folder01"));
+#ifndef _WIN32
+  EXPECT_TRUE(fs::is_symlink(CityDir("Alpha") / ".Kw.map.Linked01"));
+  EXPECT_EQ(ReadBytes(CityDir("Alpha") / "target"), "kept");
+#endif
+}
+
 // What another program saved after this one loaded the city stays in the file,
 // and so does a word an earlier failed save left only in the list.
 TEST_F(Keywords, TheSaveKeepsWhatOthersSavedMeanwhile) {
