@@ -8,6 +8,7 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <functional>
 
 #include "search/Keywords.h"
 #include "search/SearchFixture.h"
@@ -225,6 +226,57 @@ TEST_F(Keywords, TheSaveRemovesTemporaryFilesAKilledSaveLeft) {
   EXPECT_TRUE(fs::is_symlink(CityDir("Alpha") / ".Kw.map.Linked01"));
   EXPECT_EQ(ReadBytes(CityDir("Alpha") / "target"), "kept");
 #endif
+}
+
+// A list beyond the limits (1 MB, 20000 words) is read up to them with a
+// message, the city opens, and the file is never written over: the words
+// beyond the limit would be lost.  A sparse file of 2 GiB is read no further.
+TEST_F(Keywords, AnOversizedListIsReadUpToTheLimitAndNeverSavedOver) {
+  struct Case {
+    const char* city;
+    std::function<void(const fs::path&)> make;
+    size_t read;       // words loaded
+    bool loadMessage;  // the load says the file was read in part
+    const char* saveRefusal;
+  };
+  const auto lines = [](int count, const std::string& word) {
+    return [=](const fs::path& file) {
+      std::string bytes;
+      for (int i = 0; i < count; ++i) bytes += W(word) + std::to_string(i) + "\r\n";
+      WriteBytes(file, bytes);
+    };
+  };
+  const std::string tooLarge = "файл больше допустимого (1 МБ или 20000 слов) и сохранение потеряло бы слова сверх этого";
+  const std::vector<Case> cases{
+      {"TwoMegabytes", lines(160000, "ключевое слово "), 20000, true, tooLarge.c_str()},
+      {"ManyWords", lines(25000, "а"), 20000, true, tooLarge.c_str()},
+      {"LongLines", lines(2, std::string(600000, 'x')), 1, true, tooLarge.c_str()},
+      {"Sparse", [](const fs::path& file) { WriteBytes(file, ""); fs::resize_file(file, 2ull << 30); }, 0, true,
+       tooLarge.c_str()},
+      {"JustFits", lines(20000, "а"), 20000, false, "список стал бы больше допустимого (1 МБ или 20000 слов)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.city);
+    MakeCity(c.city);
+    c.make(KwFile(c.city));
+    const uintmax_t size = fs::file_size(KwFile(c.city));
+    host.Messages.clear();
+    Load(c.city);
+    EXPECT_EQ(core.Search.Keywords.size(), c.read);
+    ASSERT_EQ(host.Messages.size(), c.loadMessage ? 1u : 0u);
+    if (c.loadMessage)
+      EXPECT_EQ(host.Messages[0], "Список ключевых слов в файле \"" + NativeString(KwFile(c.city)) +
+                                      "\" больше допустимого (1 МБ или 20000 слов): прочитано начало, " +
+                                      std::to_string(c.read) +
+                                      " слов. Пока файл не станет меньше, новые слова в него не сохраняются.");
+    host.Messages.clear();
+    AddKeyword(core, W("аптека"));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_NE(host.Messages[0].find(c.saveRefusal), std::string::npos) << host.Messages[0];
+    EXPECT_EQ(fs::file_size(KwFile(c.city)), size);
+    EXPECT_EQ(core.Search.Keywords.size(), c.read + 1);  // the word stays in the list
+    fs::remove(KwFile(c.city));
+  }
 }
 
 // What another program saved after this one loaded the city stays in the file,

@@ -58,6 +58,10 @@ constexpr const char* kAddKeywordHelp =
     "saved meanwhile by another program are kept.  A WORD holding a line break or\n"
     "a tab is refused; a link in the place of Kw.map is not read, and the save\n"
     "replaces it with a plain file.\n"
+    "A folder, link, FIFO or device at the name Kw.map.lock is never opened: the\n"
+    "save is refused at once, naming it; a plain file there that is no lock is\n"
+    "removed.  Kw.map is read up to 1 MB and 20000 words; a larger file is read in\n"
+    "part with a message and is not saved over.\n"
     "Exit 1 when the file could not be read or written, or WORD was refused (see\n"
     "the message).\n";
 
