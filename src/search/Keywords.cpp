@@ -117,8 +117,8 @@ void LoadKeywords(MapCore& core) {
   }
   if (!whole)
     core.ShowMessage("Список ключевых слов в файле \"" + PathForMessage(path) + "\" больше допустимого (" +
-                     LimitsText() + "): прочитано начало, " + std::to_string(words.size()) +
-                     " слов. Пока файл не станет меньше, новые слова в него не сохраняются.");
+                     LimitsText() + "): прочитано начало (слов: " + std::to_string(words.size()) +
+                     "). Пока файл не станет меньше, новые слова в него не сохраняются.");
   SortKeywords(words);
   core.Search.Keywords = std::move(words);
 }

@@ -264,11 +264,12 @@ TEST_F(Keywords, AnOversizedListIsReadUpToTheLimitAndNeverSavedOver) {
     Load(c.city);
     EXPECT_EQ(core.Search.Keywords.size(), c.read);
     ASSERT_EQ(host.Messages.size(), c.loadMessage ? 1u : 0u);
-    if (c.loadMessage)
+    if (c.loadMessage) {
       EXPECT_EQ(host.Messages[0], "Список ключевых слов в файле \"" + NativeString(KwFile(c.city)) +
-                                      "\" больше допустимого (1 МБ или 20000 слов): прочитано начало, " +
+                                      "\" больше допустимого (1 МБ или 20000 слов): прочитано начало (слов: " +
                                       std::to_string(c.read) +
-                                      " слов. Пока файл не станет меньше, новые слова в него не сохраняются.");
+                                      "). Пока файл не станет меньше, новые слова в него не сохраняются.");
+    }
     host.Messages.clear();
     AddKeyword(core, W("аптека"));
     ASSERT_EQ(host.Messages.size(), 1u);
