@@ -15,6 +15,7 @@
 
 #include "mapdata/Cp1251.h"
 #include "search/FirmSearch.h"
+#include "search/KeyLimit.h"
 #include "search/KeyMatcher.h"
 #include "search/ListOrder.h"
 #include "search/ListSearch.h"
@@ -99,6 +100,46 @@ MapCore& City() {
   return *core;
 }
 
+// A city of 20 000 streets of distinct made-up names: the word tests' costly case.
+std::string MadeUpWord(std::mt19937& rng) {
+  static const std::string letters = W("абвгдежзиклмнопрстуфхцчшэюя");
+  std::string word;
+  for (int n = 5 + static_cast<int>(rng() % 5); n > 0; --n) word += letters[rng() % letters.size()];
+  return word;
+}
+
+MapCore& DistinctNamesCity() {
+  static RecordingHost host;
+  static std::unique_ptr<MapCore> core = [] {
+    auto c = std::make_unique<MapCore>(host, fs::path("/nonexistent"));
+    const Words w;
+    std::mt19937 rng(77);
+    for (int i = 0; i < 20000; ++i) {
+      RowDraft& r = c->Tables.ListOfStreets.AddCells(street_cell::kCells);
+      r.At(street_cell::Name) = MadeUpWord(rng) + W("ского");
+      r.At(street_cell::Type) = w.types[rng() % w.types.size()];
+    }
+    return c;
+  }();
+  return *core;
+}
+
+// A pasted text at its costliest: the city's own street names, each with its
+// second letter mistyped, so that nothing matches, every search tier runs and
+// the names nearly typed are measured against every word in full.
+std::string PastedText(const MapCore& core, int words) {
+  static const char typo = W("ъ")[0];
+  const LayerTable& streets = core.Tables.ListOfStreets;
+  std::string text;
+  for (int i = 0; i < words; ++i) {
+    const std::string_view name = streets[i % streets.Count()].Cell(street_cell::Name);
+    std::string word(name.substr(0, name.find(' ')));
+    if (word.size() > 2) word[1] = typo;
+    text += (i ? " " : "") + word;
+  }
+  return text;
+}
+
 void ReportSize(benchmark::State& state, int results) {
   const CityTables& t = City().Tables;
   state.counters["results"] = results;
@@ -146,7 +187,24 @@ void BM_MatchesKeyScan(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
 }
 
+// A key of many words searched for whole (as every key was searched for
+// before keys were bounded) and as the search fields search for it now, side
+// by side, on the bench city and on the city of distinct street names.
+void BM_LongKey(benchmark::State& state, bool distinctNames, bool whole) {
+  MapCore& core = distinctNames ? DistinctNamesCity() : City();
+  const std::string key = PastedText(core, static_cast<int>(state.range(0)));
+  const std::string searched = whole ? key : BoundKey(key).Key;
+  int rows = 0;
+  for (auto _ : state) rows = static_cast<int>(FindListRows(core, searched, MatchReach::Extended).Rows.size());
+  state.counters["results"] = rows;
+  state.counters["key_words"] = static_cast<double>(state.range(0));
+}
+
 BENCHMARK(BM_MatchesKeyScan)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LongKey, bench_city_whole, false, true)->Arg(1000)->Arg(8000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongKey, bench_city_bounded, false, false)->Arg(1000)->Arg(8000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongKey, distinct_names_whole, true, true)->Arg(1000)->Arg(8000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongKey, distinct_names_bounded, true, false)->Arg(1000)->Arg(8000)->Unit(benchmark::kMillisecond);
 constexpr MatchReach kAsTyped = MatchReach::AsTyped;
 constexpr MatchReach kFurther = MatchReach::Extended;
 // Keys of both cities: the synthetic one's streets and the demo city's.

@@ -33,8 +33,12 @@ class Checker {
       Add(city_.File("Data"), 0, "папка не читается");
       return std::move(problems_);
     }
+    bool anyLayer = false;
     for (const LayerReading* layer : LayerReadings())
-      CheckLayer(layer->Files, layer->Format(), layer == &ObjectsReading() ? iconIndex : RecordCheck{});
+      anyLayer |= CheckLayer(layer->Files, layer->Format(), layer == &ObjectsReading() ? iconIndex : RecordCheck{});
+    // A layer may be left out, but a city without any has no map at all.
+    if (!anyLayer)
+      for (const LayerReading* layer : LayerReadings()) ListMissingLayer(layer->Files);
     return std::move(problems_);
   }
 
@@ -101,21 +105,48 @@ class Checker {
     return read;
   }
 
-  void CheckLayer(const LayerFiles& files, const RecordFormat& format, const RecordCheck& extra = {}) {
+  // False when neither of the layer's files is there as a file the load reads.
+  bool CheckLayer(const LayerFiles& files, const RecordFormat& format, const RecordCheck& extra = {}) {
     const fs::path scrambled = city_.File(files.Scrambled);
     const bool isScrambled = FileMayExist(scrambled);
     const fs::path file = isScrambled ? scrambled : city_.File(files.Plain);
-    if (!isScrambled && !FileMayExist(file)) return;
+    if (!isScrambled && !FileMayExist(file)) {
+      ListNotAFile(scrambled);
+      ListNotAFile(file);
+      return false;
+    }
     OpenedLayer layer = OpenLayerFile(file, isScrambled ? LayerVariant::Scrambled : LayerVariant::Plain, mask_);
-    if (layer.Result == OpenResult::CannotOpen) return Add(file, 0, kCannotOpen);
-    if (layer.Result == OpenResult::Malformed) return Add(file, 0, layer.Problem);
+    if (layer.Result == OpenResult::CannotOpen) return Add(file, 0, kCannotOpen), true;
+    if (layer.Result == OpenResult::Malformed) return Add(file, 0, layer.Problem), true;
     ReadRecordResult record;
     for (int32_t i = 0; i < layer.Count; ++i) {
       ReadRecord(*layer.Reader, format, layer.Count, record);
       if (record.Outcome != ReadRecordResult::Ok) Add(file, i + 1, record.Problem);
-      if (record.Outcome == ReadRecordResult::End) return;
+      if (record.Outcome == ReadRecordResult::End) return true;
       if (record.Outcome == ReadRecordResult::Ok && extra) extra(file, i + 1, record);
     }
+    return true;
+  }
+
+  // What stands at a layer's name and is no file: the load passes it over as
+  // if the layer were missing.
+  void ListNotAFile(const fs::path& file) {
+    std::error_code ec;
+    const fs::file_status own = fs::symlink_status(file, ec);
+    if (ec || !fs::exists(own)) return;
+    const fs::file_status target = fs::status(file, ec);
+    const char* what = fs::is_directory(target) ? "на месте файла находится папка"
+                       : !fs::exists(target)    ? "на месте файла находится ссылка, которая никуда не ведёт"
+                                                : "на месте файла находится не обычный файл (канал или устройство)";
+    Add(file, 0, std::string(what) + ": слой не загружается");
+  }
+
+  void ListMissingLayer(const LayerFiles& files) {
+    const fs::path plain = city_.File(files.Plain);
+    const fs::path scrambled = city_.File(files.Scrambled);
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(plain, ec)) || fs::exists(fs::symlink_status(scrambled, ec))) return;
+    Add(plain, 0, "файла нет, как и " + NativeString(scrambled.filename()) + ": в городе нет ни одного слоя");
   }
 
   // An object whose icon index has no chooser entry keeps its kind unnamed.

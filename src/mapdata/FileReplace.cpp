@@ -1,10 +1,14 @@
 #include "mapdata/FileReplace.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <random>
 
 #include "mapdata/NativeFile.h"
+#include "mapdata/NativeName.h"
+#include "mapdata/PlantedLock.h"
 
 std::string FailureReason(int error, bool writing, FolderWords folder) {
   switch (error) {
@@ -36,14 +40,31 @@ std::string FailureReason(int error, bool writing, FolderWords folder) {
 
 namespace {
 
+constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr size_t kSuffixLength = 8;
+
+bool SameLetterCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// ".NAME.XXXXXXXX": a dot, the target's name, a dot and eight of kLetters.
+bool IsTemporaryName(const std::string& name, const std::string& target) {
+  const size_t length = 1 + target.size() + 1 + kSuffixLength;
+  if (name.size() != length || name[0] != '.' || name[1 + target.size()] != '.') return false;
+  const std::string_view suffix = std::string_view(name).substr(length - kSuffixLength);
+  return SameLetterCase(std::string_view(name).substr(1, target.size()), target) &&
+         suffix.find_first_not_of(kLetters) == std::string_view::npos;
+}
+
 // Creates a temporary file of a name nobody could have planted: a fresh random
 // name, created exclusively (an existing file or link of that name is never
 // opened).
 NativeFile CreateTemporaryBeside(const fs::path& target, fs::path& temp, int& error) {
-  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string suffix(8, ' ');
+    std::string suffix(kSuffixLength, ' ');
     for (char& c : suffix) c = kLetters[random() % (sizeof kLetters - 1)];
     fs::path name(".");
     name += target.filename();
@@ -81,6 +102,18 @@ bool ReplaceFile(const fs::path& target, const std::string& bytes, WriteFailure&
   }
   SyncFolderEntries(target.parent_path());
   return true;
+}
+
+void RemoveLeftoverTemporaries(const fs::path& target) {
+  const std::string targetName = NativeString(target.filename());
+  std::error_code ec;
+  for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::path& path = it->path();
+    if (!IsTemporaryName(NativeString(path.filename()), targetName) || EntryKindAt(path) != EntryKind::RegularFile)
+      continue;
+    std::error_code ignored;
+    fs::remove(path, ignored);
+  }
 }
 
 bool ReadPlainFile(const fs::path& path, std::string& bytes, int& error, size_t maxBytes) {

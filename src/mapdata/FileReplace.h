@@ -20,6 +20,12 @@ struct WriteFailure {
 // failed write leaves no file behind.  The file gets the umask's mode.
 bool ReplaceFile(const fs::path& target, const std::string& bytes, WriteFailure& failure);
 
+// Removes the temporary files ReplaceFile left beside `target` when its
+// program was killed: only regular files whose names are exactly of its
+// pattern, whatever the case of the target's name, never through a link.  The
+// caller must hold a lock that keeps every other writer of `target` out.
+void RemoveLeftoverTemporaries(const fs::path& target);
+
 // Reads a whole regular file without following a link at its name (ELOOP) or
 // opening anything but a plain file (a FIFO or device: EINVAL); a file of more
 // than `maxBytes` is not read (EFBIG).

@@ -5,6 +5,7 @@
 
 #include "info/Selection.h"
 #include "mapdata/DecimalText.h"
+#include "search/KeyLimit.h"
 #include "state/MapCore.h"
 #include "view/RedrawView.h"
 
@@ -50,13 +51,16 @@ void ClearFirmResults(SearchState& search) {
   search.FirmCountText = std::to_string(search.SearchFirmListView.Count());
   search.FirmSimilar = 0;
   search.FirmKey.clear();
+  search.FirmKeyCut = false;
 }
 
 void SearchFirms(MapCore& core, const std::string& key, MatchReach reach) {
   SearchState& s = core.Search;
   ClearFirmResults(s);
   s.FirmKey = key == " " ? std::string() : key;  // the field's empty entry searches for " "
-  if (!key.empty() && key != " ") ListMatchingFirms(core, key, reach);
+  const BoundedKey bounded = BoundKey(key);
+  s.FirmKeyCut = bounded.Cut;
+  if (!key.empty() && key != " ") ListMatchingFirms(core, bounded.Key, reach);
   if (core.Flags.Shown(DrawCode::Firm)) {
     RedrawView(core);
     core.Host.PaintMapWindow();

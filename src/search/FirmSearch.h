@@ -13,7 +13,8 @@ struct SearchState;
 // nothing.  While found firms are drawn, the map is redrawn and painted.  Reaching
 // further (the default), the firms found word by word follow; when there are
 // none of either, the similar ones are listed instead (FirmSimilar of them)
-// and FirmCountText shows 0.
+// and FirmCountText shows 0.  A key longer than KeyLimit.h allows is searched
+// for by its beginning, and FirmKeyCut says so.
 void SearchFirms(MapCore& core, const std::string& key, MatchReach reach = MatchReach::Extended);
 
 // Empties FoundFirms and SearchFirmListView; FirmCountText shows "0".

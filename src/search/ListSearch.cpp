@@ -5,6 +5,7 @@
 #include "info/Selection.h"
 #include "mapdata/Cp1251.h"
 #include "mapdata/DecimalText.h"
+#include "search/KeyLimit.h"
 #include "state/MapCore.h"
 #include "view/RedrawView.h"
 
@@ -97,20 +98,26 @@ void AddFound(SearchState& s, const LayerRow& row, int source, int index) {
 
 }  // namespace
 
-void FillSearchList(MapCore& core, const std::string& key, MatchReach reach) {
-  SearchState& s = core.Search;
-  s.FoundRecords.Clear();
-  s.SearchListView.Clear();
-  s.ListKey = key;
+FoundRows FindListRows(const MapCore& core, std::string_view key, MatchReach reach) {
   std::array<const LayerTable*, kSources> tables{};
   std::array<int, kSources> counts{};
   for (int source = 0; source < kSources; ++source) {
     tables[source] = &TableOf(core, source);
     counts[source] = tables[source]->Count();
   }
-  const FoundRows found = FindRows(key, reach, counts, [&tables](int source, int row, RowParts& parts) {
+  return FindRows(key, reach, counts, [&tables](int source, int row, RowParts& parts) {
     return SearchedParts((*tables[source])[row], source, parts);
   });
+}
+
+void FillSearchList(MapCore& core, const std::string& key, MatchReach reach) {
+  SearchState& s = core.Search;
+  s.FoundRecords.Clear();
+  s.SearchListView.Clear();
+  s.ListKey = key;
+  const BoundedKey bounded = BoundKey(key);
+  s.ListKeyCut = bounded.Cut;
+  const FoundRows found = FindListRows(core, bounded.Key, reach);
   for (const RowRef& ref : found.Rows) AddFound(s, TableOf(core, ref.Source)[ref.Row], ref.Source, ref.Row);
   s.ListSimilar = found.Similar;
   s.ListCountText = std::to_string(s.FoundRecords.Count() - found.Similar);

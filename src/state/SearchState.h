@@ -62,6 +62,7 @@ struct SearchState {
   std::string ListCountText;  // number of list search results
   int ListSimilar = 0;  // nonzero: the lists hold this many suggestions, nothing was found
   std::string ListKey;  // what the list search list was filled for, Windows-1251: its field shows it
+  bool ListKeyCut = false;  // only the beginning of ListKey was searched for (see KeyLimit.h)
 
   // Firm search: the found firms (caption = row index in ListOfFirms) and the visible list.
   LayerTable FoundFirms{"ListView2", ColumnList(found_firm_cell::kColumns)};
@@ -69,6 +70,7 @@ struct SearchState {
   std::string FirmCountText;  // number of firm search results
   int FirmSimilar = 0;  // nonzero: the lists hold this many suggestions, nothing was found
   std::string FirmKey;  // what the found firms were searched for (whichever way in): its field shows it
+  bool FirmKeyCut = false;  // only the beginning of FirmKey was searched for (see KeyLimit.h)
   bool SearchFirmNames = true;  // search firm names
   bool SearchFirmAddresses = true;  // search firm addresses
   bool SearchFirmKeywords = true;  // search firm keywords

@@ -19,6 +19,7 @@ TEST(CliCheck, ListsEveryPictureThatCannotBeReadOrDecoded) {
   };
   for (const Case& c : cases) {
     CityBuilder city;
+    city.Plain("Data/Streets.txt", {StreetRecord("A", "1 2", 1)});  // a city without layers is a problem itself
     city.Raw("Firms/b.crpt", ScrambledFirmBytes({"B", "s", "1", "1 1", "k"}));
     for (const char* good : {"Info/Picture.jpg", "Firms/b.jpg", "Firms/b1.jpg", "Firms/b2.jpg", "Firms/b3.jpg"})
       city.Raw(good, JpegBytes(SolidImage(20, 20, Qt::blue)));

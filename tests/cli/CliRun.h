@@ -24,7 +24,10 @@ inline std::string CliPath(const std::filesystem::path& path) {
   return escaped;
 }
 
-inline CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& prefix = {}) {
+// A run that has not ended after `deadlineMs` is killed and reported with
+// exit code -1 and "timed out" in err: a hang fails its test, not the suite.
+inline CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& prefix = {},
+                        int deadlineMs = 60000) {
   QStringList list;
   for (const std::string& p : prefix) list << QString::fromStdString(p);
   list << QString::fromUtf8(TELLURIN_CLI_PATH);
@@ -32,10 +35,15 @@ inline CliResult RunCli(const std::vector<std::string>& args, const std::vector<
   QProcess process;
   const QString program = list.takeFirst();
   process.start(program, list);
-  process.waitForFinished(60000);
+  const bool ended = process.waitForFinished(deadlineMs);
+  if (!ended) {
+    process.kill();
+    process.waitForFinished();
+  }
   CliResult r;
   r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
   r.out = process.readAllStandardOutput().toStdString();
   r.err = process.readAllStandardError().toStdString();
+  if (!ended) r.err += "timed out";
   return r;
 }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "cli/CliRun.h"
 #include "mapdata/Cp1251.h"
 #include "support/CityBuilder.h"
@@ -192,6 +196,55 @@ TEST(CliCheck, ListsEveryProblemAndGoesOnPastBadRecords) {
                               "Data/Regions.crpt\t0\tдлина данных 16 больше, чем осталось в файле (0 байт)",
                               "Data/Objects.txt\t1\tномер значка 7 вне списка значков (от 0 до 0)",
                           }));
+}
+
+// What the load passes over as a missing layer (a folder, a FIFO, a dangling
+// link at a layer's name) is listed; so is every missing layer of a city that
+// has none at all, while a city with a layer may leave the others out.
+TEST(CliCheck, LayersThatAreNoFilesAndACityWithoutAnyLayerAreListed) {
+  const std::string folder = "\t0\tна месте файла находится папка: слой не загружается";
+  const std::string fifo = "\t0\tна месте файла находится не обычный файл (канал или устройство): слой не загружается";
+  const std::string dangling = "\t0\tна месте файла находится ссылка, которая никуда не ведёт: слой не загружается";
+  const auto missing = [](const char* layer) {
+    return std::string("Data/") + layer + ".txt\t0\tфайла нет, как и " + layer + ".crpt: в городе нет ни одного слоя";
+  };
+  struct Case {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> planted;  // path, what: "folder", "fifo", "link", "layer"
+    std::vector<std::string> listed;
+  };
+  std::vector<Case> cases{
+      {"no Data folder", {}, {}},
+      {"a folder and a layer", {{"Data/Streets.txt", "layer"}, {"Data/Texts.crpt", "folder"}},
+       {"Data/Texts.crpt" + folder}},
+  };
+  for (const char* layer : {"Buildings", "Streets", "Path", "Texts", "Regions", "Objects"})
+    cases[0].listed.push_back(missing(layer));
+#ifndef _WIN32
+  cases.push_back({"every kind but no layer",
+                   {{"Data/Streets.txt", "folder"}, {"Data/Buildings.crpt", "fifo"}, {"Data/Texts.txt", "link"}},
+                   {"Data/Buildings.crpt" + fifo, "Data/Streets.txt" + folder, "Data/Texts.txt" + dangling,
+                    missing("Path"), missing("Regions"), missing("Objects")}});
+#endif
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CityBuilder city;
+    for (const auto& [path, what] : c.planted) {
+      const fs::path file = city.PathOf(path);
+      fs::create_directories(file.parent_path());
+      if (what == "folder") fs::create_directory(file);
+      if (what == "link") fs::create_symlink(city.CityDir() / "nowhere", file);
+      if (what == "layer") city.Plain(path, {StreetRecord("A", "1 2", 1)});
+#ifndef _WIN32
+      if (what == "fifo") {
+        ASSERT_EQ(mkfifo(file.c_str(), 0644), 0);
+      }
+#endif
+    }
+    const CliResult r = RunCli({"check", NativeString(city.CityDir())}, {}, 20000);
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_EQ(Lines(r.out), c.listed);
+  }
 }
 
 TEST(CliCheck, ACleanCityExitsZeroAndHelpAndUsage) {

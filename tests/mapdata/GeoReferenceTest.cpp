@@ -72,6 +72,7 @@ TEST(GeoReference, ABadFileMakesACityWithoutLatitudesAndSaysWhatIsWrong) {
     SCOPED_TRACE(c.Bytes.substr(0, 120));
     CityBuilder city;
     city.About("Город");
+    city.Plain("Data/Streets.txt", {StreetRecord("A", "1 2", 1)});  // a city without layers is a problem itself
     const fs::path file = city.Raw("Info/Georef.inf", c.Bytes);
     CoreFixture f(city.DataRoot());
     LoadCity(f.Core, city.Name(), "Город");

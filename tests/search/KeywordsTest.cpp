@@ -8,6 +8,7 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <functional>
 
 #include "search/Keywords.h"
 #include "search/SearchFixture.h"
@@ -194,6 +195,88 @@ TEST_F(Keywords, WordsTheFileCannotHoldAreRefused) {
     ASSERT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(host.Messages[0],
               "Слово не добавлено в список ключевых слов: в нём есть перевод строки или табуляция.");
+  }
+}
+
+// A save killed between writing its temporary file and renaming it leaves the
+// file behind; the next save removes it, and nothing else, under its lock.
+TEST_F(Keywords, TheSaveRemovesTemporaryFilesAKilledSaveLeft) {
+  struct Case {
+    const char* name;
+    bool removed;
+  };
+  const std::vector<Case> cases{
+      {".Kw.map.AbCd1234", true}, {".kw.MAP.zzzzzzz9", true},  {".Kw.map.AbCd123", false},
+      {".Kw.map.AbCd12345", false}, {".Kw.map.AbCd-234", false}, {"Kw.map.AbCd1234", false},
+      {".Kw.map.tmp", false},
+  };
+  MakeCity("Alpha");
+  Load("Alpha");
+  for (const Case& c : cases) WriteBytes(CityDir("Alpha") / c.name, "left\r\n");
+  fs::create_directory(CityDir("Alpha") / ".Kw.map.Folder01");
+#ifndef _WIN32
+  WriteBytes(CityDir("Alpha") / "target", "kept");
+  fs::create_symlink(CityDir("Alpha") / "target", CityDir("Alpha") / ".Kw.map.Linked01");
+#endif
+  AddKeyword(core, W("аптека"));
+  EXPECT_TRUE(host.Messages.empty());
+  for (const Case& c : cases) EXPECT_EQ(fs::exists(CityDir("Alpha") / c.name), !c.removed) << c.name;
+  EXPECT_TRUE(fs::is_directory(CityDir("Alpha") / ".Kw.map.Folder01"));
+#ifndef _WIN32
+  EXPECT_TRUE(fs::is_symlink(CityDir("Alpha") / ".Kw.map.Linked01"));
+  EXPECT_EQ(ReadBytes(CityDir("Alpha") / "target"), "kept");
+#endif
+}
+
+// A list beyond the limits (1 MB, 20000 words) is read up to them with a
+// message, the city opens, and the file is never written over: the words
+// beyond the limit would be lost.  A sparse file of 2 GiB is read no further.
+TEST_F(Keywords, AnOversizedListIsReadUpToTheLimitAndNeverSavedOver) {
+  struct Case {
+    const char* city;
+    std::function<void(const fs::path&)> make;
+    size_t read;       // words loaded
+    bool loadMessage;  // the load says the file was read in part
+    const char* saveRefusal;
+  };
+  const auto lines = [](int count, const std::string& word) {
+    return [=](const fs::path& file) {
+      std::string bytes;
+      for (int i = 0; i < count; ++i) bytes += W(word) + std::to_string(i) + "\r\n";
+      WriteBytes(file, bytes);
+    };
+  };
+  const std::string tooLarge = "файл больше допустимого (1 МБ или 20000 слов) и сохранение потеряло бы слова сверх этого";
+  const std::vector<Case> cases{
+      {"TwoMegabytes", lines(160000, "ключевое слово "), 20000, true, tooLarge.c_str()},
+      {"ManyWords", lines(25000, "а"), 20000, true, tooLarge.c_str()},
+      {"LongLines", lines(2, std::string(600000, 'x')), 1, true, tooLarge.c_str()},
+      {"Sparse", [](const fs::path& file) { WriteBytes(file, ""); fs::resize_file(file, 2ull << 30); }, 0, true,
+       tooLarge.c_str()},
+      {"JustFits", lines(20000, "а"), 20000, false, "список стал бы больше допустимого (1 МБ или 20000 слов)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.city);
+    MakeCity(c.city);
+    c.make(KwFile(c.city));
+    const uintmax_t size = fs::file_size(KwFile(c.city));
+    host.Messages.clear();
+    Load(c.city);
+    EXPECT_EQ(core.Search.Keywords.size(), c.read);
+    ASSERT_EQ(host.Messages.size(), c.loadMessage ? 1u : 0u);
+    if (c.loadMessage) {
+      EXPECT_EQ(host.Messages[0], "Список ключевых слов в файле \"" + NativeString(KwFile(c.city)) +
+                                      "\" больше допустимого (1 МБ или 20000 слов): прочитано начало (слов: " +
+                                      std::to_string(c.read) +
+                                      "). Пока файл не станет меньше, новые слова в него не сохраняются.");
+    }
+    host.Messages.clear();
+    AddKeyword(core, W("аптека"));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_NE(host.Messages[0].find(c.saveRefusal), std::string::npos) << host.Messages[0];
+    EXPECT_EQ(fs::file_size(KwFile(c.city)), size);
+    EXPECT_EQ(core.Search.Keywords.size(), c.read + 1);  // the word stays in the list
+    fs::remove(KwFile(c.city));
   }
 }
 

@@ -15,6 +15,8 @@ constexpr const char* kCheckHelp =
     "lists every problem, one a line: FILE<TAB>RECORD<TAB>PROBLEM, FILE relative to CITY_DIR,\n"
     "RECORD counted from 1 (0: the file as a whole).  A load stops a file at its\n"
     "first bad record; the check goes on with the next record where it can.\n"
+    "A layer may be left out, but a folder, FIFO or link at a layer file's name is\n"
+    "listed, and a city without any layer lists each layer's file as missing.\n"
     "Exit 0: no problem; 1: problems listed, or 1 when it or a layer file cannot be\n"
     "read; 2: a wrong call or a CITY_DIR that is not a city folder (no Info/about.inf).\n";
 

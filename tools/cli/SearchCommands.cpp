@@ -11,6 +11,7 @@
 #include "ViewOptions.h"
 #include "mapdata/Cp1251.h"
 #include "search/FirmSearch.h"
+#include "search/KeyLimit.h"
 #include "search/Keywords.h"
 #include "search/ListSearch.h"
 #include "shell/RecordingHost.h"
@@ -36,6 +37,9 @@ constexpr const char* kSearchHelp =
     "type is no match.  KEY is read as names are imported: a letter Windows-1251\n"
     "lacks becomes its closest letters (ü u, ß ss, é e, ł l, ә а, қ к), one without\n"
     "likeness \"?\", which matches only a \"?\", never another letter.\n"
+    "A KEY of more than 10 words or 200 characters is searched for by its\n"
+    "beginning (its first 10 words within its first 200 characters), and a\n"
+    "message says so.\n"
     "Backslash, tab, CR and LF are written \\\\, \\t, \\r, \\n.  Messages go to stderr as\n"
     "message<TAB>TEXT.  Exit 1 when CITY_DIR or a layer file cannot be read, 2 for a\n"
     "wrong call or a CITY_DIR that is not a city folder (no Info/about.inf).\n";
@@ -58,6 +62,10 @@ constexpr const char* kAddKeywordHelp =
     "saved meanwhile by another program are kept.  A WORD holding a line break or\n"
     "a tab is refused; a link in the place of Kw.map is not read, and the save\n"
     "replaces it with a plain file.\n"
+    "A folder, link, FIFO or device at the name Kw.map.lock is never opened: the\n"
+    "save is refused at once, naming it; a plain file there that is no lock is\n"
+    "removed.  Kw.map is read up to 1 MB and 20000 words; a larger file is read in\n"
+    "part with a message and is not saved over.\n"
     "Exit 1 when the file could not be read or written, or WORD was refused (see\n"
     "the message).\n";
 
@@ -84,6 +92,7 @@ int RunSearchCommand(int argc, char** argv) {
   std::unique_ptr<MapCore> core;
   if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   FillSearchList(*core, cp1251::FromUtf8Closest(argv[1]));
+  if (core->Search.ListKeyCut) host.ShowMessage(KeyCutNote() + ".");
   cli::PrintLine({"count", core->Search.ListCountText});
   PrintSimilarCount(core->Search.ListSimilar);
   for (const LayerRow& r : core->Search.FoundRecords.Rows())
@@ -118,6 +127,7 @@ int RunFirmsCommand(int argc, char** argv) {
   s.SearchFirmAddresses = address;
   s.SearchFirmKeywords = keywords;
   SearchFirms(*core, cp1251::FromUtf8Closest(argv[1]));
+  if (s.FirmKeyCut) host.ShowMessage(KeyCutNote() + ".");
   cli::PrintLine({"count", s.FirmCountText});
   PrintSimilarCount(s.FirmSimilar);
   for (int i = 0; i < s.SearchFirmListView.Count(); ++i)

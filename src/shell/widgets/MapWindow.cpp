@@ -25,6 +25,7 @@
 #include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/KeyboardLayout.h"
 #include "route/DirectionsSession.h"
+#include "search/KeyLimit.h"
 #include "shell/widgets/KeywordCompleter.h"
 #include "shell/widgets/MapArea.h"
 #include "shell/widgets/PanelEdge.h"
@@ -188,6 +189,7 @@ void MapWindow::BuildToolBar(QWidget* client) {
   KeywordBox->setToolTip(Ui("Выбирите ключевое слово из списка для поиска фирм"));
   KeywordBox->setEditable(true);
   KeywordBox->setInsertPolicy(QComboBox::NoInsert);  // words are added by AddKeywordButton only
+  KeywordBox->lineEdit()->setMaxLength(kKeyFieldMaxLength);
   KeywordBox->setMaxVisibleItems(30);
   KeywordBox->setMinimumWidth(160);
   KeywordBox->setCompleter(new KeywordCompleter(KeywordBox));

@@ -134,9 +134,11 @@ void MapWindow::SyncLists() {
   ShowTable(PanelSearch->SearchListView, core_.Search.SearchListView);
   PanelSearch->CountLabel->setText(FromCp(core_.Search.ListCountText));
   PanelSearch->similarHeading->setVisible(core_.Search.ListSimilar > 0);
+  PanelSearch->keyCutNote->setVisible(core_.Search.ListKeyCut);
   ShowTable(FirmSearch->SearchFirmListView, core_.Search.SearchFirmListView);
   FirmSearch->CountLabel->setText(FromCp(core_.Search.FirmCountText));
   FirmSearch->similarHeading->setVisible(core_.Search.FirmSimilar > 0);
+  FirmSearch->keyCutNote->setVisible(core_.Search.FirmKeyCut);
   ShowTable(PanelPath->ListOfPath2, core_.Tables.ListOfPath2);
 }
 

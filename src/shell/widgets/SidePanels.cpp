@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "mapdata/CityColumns.h"
+#include "search/KeyLimit.h"
 #include "shell/ViewerSettings.h"
 #include "shell/widgets/WidgetKit.h"
 #include "state/SearchState.h"
@@ -112,6 +113,14 @@ QLabel* SimilarHeading(QWidget* parent, const char* name) {
   return heading;
 }
 
+// Said under a search field whose key was too long to search for whole.
+QLabel* KeyCutNoteLabel(QWidget* parent, const char* name) {
+  QLabel* note = NamedLabel(parent, name, QString::fromStdString(KeyCutNote()));
+  note->setWordWrap(true);
+  note->hide();
+  return note;
+}
+
 }  // namespace
 
 ListSearchPanel::ListSearchPanel(QWidget* parent) : QFrame(parent) {
@@ -121,7 +130,10 @@ ListSearchPanel::ListSearchPanel(QWidget* parent) : QFrame(parent) {
   column->addWidget(HeaderStrip(this, 16, CloseButton));
   KeyField = NamedEdit(this, "Edit1", Ui("Введите ключевое слово для поиска"));
   SearchButton = MakeToolButton(this, "SpeedButton4", Ui("Выпольнить поиск..."), Glyph::Search);
+  KeyField->setMaxLength(kKeyFieldMaxLength);
   column->addWidget(EditRow(this, KeyField, SearchButton));
+  keyCutNote = KeyCutNoteLabel(this, "ListKeyCutNote");
+  column->addWidget(keyCutNote);
   similarHeading = SimilarHeading(this, "ListSimilarHeading");
   column->addWidget(similarHeading);
   SearchListView = MakeReportList(this, "SearchListView", Ui("Список улиц, домов, объектов..."),
@@ -139,7 +151,10 @@ FirmSearchPanel::FirmSearchPanel(QWidget* parent) : QFrame(parent) {
   column->addWidget(HeaderStrip(this, 14, CloseButton));
   KeyField = NamedEdit(this, "Edit2", Ui("Введите ключевое слово для поиска объекта"));
   SearchButton = MakeToolButton(this, "SpeedButton8", Ui("Выпольнить поиск..."), Glyph::Search);
+  KeyField->setMaxLength(kKeyFieldMaxLength);
   column->addWidget(EditRow(this, KeyField, SearchButton));
+  keyCutNote = KeyCutNoteLabel(this, "FirmKeyCutNote");
+  column->addWidget(keyCutNote);
   SearchByCaption = NamedLabel(this, "Label4", Ui("Производить поиск по:"));
   column->addWidget(SearchByCaption);
   ByNameBox = UnderlinedCheckBox(this, "CheckBox1", Ui("Названию"), true);

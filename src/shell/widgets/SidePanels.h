@@ -20,6 +20,7 @@ class ListSearchPanel : public QFrame {
   QLineEdit* KeyField;
   QToolButton* SearchButton;
   QLabel* similarHeading;  // over the list while it holds suggestions only
+  QLabel* keyCutNote;      // under the field while only the key's first words were searched for
   QTableView* SearchListView;
   QLabel* CountCaption;
   QLabel* CountLabel;
@@ -37,6 +38,7 @@ class FirmSearchPanel : public QFrame {
   QCheckBox* ByAddressBox;
   QCheckBox* ByKeywordBox;
   QLabel* similarHeading;  // over the list while it holds suggestions only
+  QLabel* keyCutNote;      // under the field while only the key's first words were searched for
   QTableView* SearchFirmListView;
   QCheckBox* ShowFoundBox;
   QLabel* CountCaption;

@@ -253,6 +253,32 @@ TEST(MapWindowCity, SuggestionsAreHeadedAndKeywordsCompleteWithYoAsYe) {
   }
 }
 
+// A pasted text in a search field is searched for by its first words, and a
+// note under the field says so until a shorter key is searched for.
+TEST(MapWindowCity, AKeyCutToItsFirstWordsIsNotedUnderItsField) {
+  CityBuilder city("Town");
+  city.About("Городок");
+  city.Plain("Data/Streets.txt", {StreetRecord("Мира", "100 100 200 100", 2, "3", "улица")});
+  city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
+  ShellWindows w(city.DataRoot());
+  w.cityChooser->LoadClick();
+  MapWindow& f = *w.mapWindow;
+  f.MenuItem("N16")->trigger();  // the firm search panel
+  QString pasted = U("мира");
+  for (int i = 0; i < 300; ++i) pasted += U(" и ещё слово");
+  for (auto [field, note] : {std::pair{f.PanelSearch->KeyField, f.PanelSearch->findChild<QLabel*>("ListKeyCutNote")},
+                             std::pair{f.FirmSearch->KeyField, f.FirmSearch->findChild<QLabel*>("FirmKeyCutNote")}}) {
+    ASSERT_TRUE(note);
+    for (const auto& [key, cut] : {std::pair{pasted, true}, std::pair{U("мира"), false}}) {
+      field->setText(key);
+      QTest::keyClick(field, Qt::Key_Return);
+      EXPECT_EQ(!note->isHidden(), cut) << note->objectName().toStdString();
+    }
+    EXPECT_EQ(note->text(), U("Ключ сокращён: ищутся первые 10 слов, не больше 200 знаков"));
+    EXPECT_EQ(field->maxLength(), 1000);
+  }
+}
+
 // Markup in the data (a city title, a building's and a firm's texts) is shown as
 // it stands, never as formatting.
 TEST(MapWindowCity, LabelsShowMarkupInTheDataAsText) {
