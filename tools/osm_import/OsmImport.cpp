@@ -53,16 +53,6 @@ void ForgetRecords(City& city) {
   city = std::move(kept);
 }
 
-bool Readable(const fs::path& input, std::string& error) {
-  std::error_code ec;
-  std::ifstream in(input, std::ios::binary);
-  if (!fs::is_regular_file(input, ec) || !in) {
-    error = NativeString(input) + ": cannot be read";
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 bool IsCityFolderName(const std::string& name) {
@@ -110,7 +100,7 @@ std::optional<ImportResult> FindRegionCut(const ImportOptions& o, const ImportCo
 ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control) {
   std::string error;
   if (!CheckCall(o, error)) return Fail(Outcome::BadCall, error);
-  if (!Readable(o.Input, error)) return Fail(Outcome::BadInput, error);
+  if (!CheckRegularFile(o.Input, error)) return Fail(Outcome::BadInput, error);
 
   Features features;
   std::optional<GeoBox> box = o.Box;
