@@ -143,3 +143,34 @@ TEST(OsmLimits, InputThatIsNotARegularFileIsRefusedWithoutOpeningIt) {
   }
 }
 
+// The map ends at 85 degrees north and south: data there is refused with
+// what the map covers and where the data lies, not imported as an empty city.
+TEST(OsmLimits, DataAtOrBeyondTheMapsLatitudeIsRefused) {
+  struct Case {
+    double Latitude;
+    std::string Says;  // "" when imported
+  };
+  const std::string covers = "the map covers latitudes between 85 south and 85 north only (not at them)";
+  const Case cases[] = {
+      {86, "the data lies at latitudes 86.0000 to 86.0000, and " + covers},
+      {-85, "the data lies at latitudes -85.0000 to -85.0000, and " + covers},
+      {84.9, ""},
+  };
+  for (const Case& c : cases) {
+    osmium::memory::Buffer data{1 << 12, osmium::memory::Buffer::auto_grow::yes};
+    osmium::builder::add_node(data, _id(1), _location(37.60, c.Latitude));
+    osmium::builder::add_node(data, _id(2), _location(37.70, c.Latitude));
+    osmium::builder::add_way(data, _id(9), _nodes({1, 2}), _tag("highway", "residential"), _tag("name", "улица Мира"));
+    TempDir dir;
+    WriteOsm(dir.Path() / "north.osm", data);
+    const CliResult r = Import(dir.Path() / "north.osm", dir.Path() / "Base");
+    if (c.Says.empty()) {
+      EXPECT_EQ(r.exitCode, 0) << c.Latitude << r.err;
+      continue;
+    }
+    EXPECT_EQ(r.exitCode, 1) << c.Latitude << r.out;
+    EXPECT_NE(r.err.find(NativeString(dir.Path() / "north.osm") + ": " + c.Says), std::string::npos)
+        << c.Latitude << r.err;
+    EXPECT_FALSE(fs::exists(dir.Path() / "Base" / NativePath(kCity))) << c.Latitude;
+  }
+}
