@@ -3,12 +3,12 @@
 #include <QImage>
 
 #include <exception>
-#include <fstream>
 
 #include "CityAssembly.h"
 #include "CityPreview.h"
 #include "FileBounds.h"
 #include "InputCheck.h"
+#include "ObjectLimits.h"
 #include "OsmRead.h"
 #include "OutputFolder.h"
 #include "PlaceList.h"
@@ -113,6 +113,8 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
     features = ReadFeatures(o.Input, box, control);
   } catch (const ImportStopped&) {
     throw;
+  } catch (const OversizeRecord& e) {
+    return Fail(Outcome::BadInput, NativeString(o.Input) + ": " + e.what());
   } catch (const std::exception& e) {
     return Fail(Outcome::BadInput, NativeString(o.Input) + ": not OpenStreetMap data: " + e.what());
   }
