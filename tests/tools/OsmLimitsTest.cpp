@@ -322,3 +322,24 @@ TEST(OsmLimits, DataAtOrBeyondTheMapsLatitudeIsRefused) {
     EXPECT_FALSE(fs::exists(dir.Path() / "Base" / NativePath(kCity))) << c.Latitude;
   }
 }
+
+// A PBF block is small, but each of its tags refers to strings of the block's
+// table, which the decoder copies: a block of 300,000 references to one long
+// value decodes to 80 MB, and is refused before it is.
+TEST(OsmLimits, APbfBlockWhoseTagsDecodeToTooMuchTextIsRefused) {
+  osmium::memory::Buffer data{1 << 20, osmium::memory::Buffer::auto_grow::yes};
+  AddNodes(data);
+  std::vector<std::pair<std::string, std::string>> tags;
+  for (int k = 0; k < 5000; ++k) tags.emplace_back("n" + std::to_string(k), std::string(255, 'x'));
+  for (int id = 10; id < 70; ++id) osmium::builder::add_node(data, _id(id), _location(37.60, 55.76), _tags(tags));
+  AddStreet(data);
+  TempDir dir;
+  WriteOsm(dir.Path() / "text.osm.pbf", data);
+  EXPECT_LT(fs::file_size(dir.Path() / "text.osm.pbf"), 2u << 20);
+  const CliResult r = Import(dir.Path() / "text.osm.pbf", dir.Path() / "Base");
+  EXPECT_EQ(r.exitCode, 1) << r.out;
+  EXPECT_NE(r.err.find(NativeString(dir.Path() / "text.osm.pbf") +
+                       ": блок данных, теги которого раскрываются больше чем в 64 МБ текста"),
+            std::string::npos)
+      << r.err;
+}
