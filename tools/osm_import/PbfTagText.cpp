@@ -43,8 +43,8 @@ class BlockTags {
   }
 
  private:
-  // Two copies of a string each with its end; an index past the table is the
-  // decoder's to refuse.
+  // One string the decoder copies, with its end; an index past the table is
+  // the decoder's to refuse.
   void Add(uint64_t index) {
     text_ += (index < lengths_.size() ? lengths_[index] : 0) + 1;
     if (text_ > kMaxBlockTagText)
