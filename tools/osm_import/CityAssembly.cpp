@@ -142,6 +142,7 @@ class CityBuilder {
       error = o_.Box ? "no map data inside --bbox" : "no map data in the file";
       return false;
     }
+    if (error = BeyondMapLatitude(body); !error.empty()) return false;
     GeoPoint centre = MainBodyCentre(body);
     clip_ = ReachAround(centre);
     KeepWithinReach(f_, centre.X, clip_);

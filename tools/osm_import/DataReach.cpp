@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
@@ -76,9 +77,24 @@ GeoBox ReachAround(GeoPoint centre) {
   GeoBox reach;
   reach.MinX = FixedDegrees(Degrees(centre.X) - reachLon);
   reach.MaxX = FixedDegrees(Degrees(centre.X) + reachLon);
-  reach.MinY = FixedDegrees(std::max(-85.0, Degrees(centre.Y) - reachLat));
-  reach.MaxY = FixedDegrees(std::min(85.0, Degrees(centre.Y) + reachLat));
+  reach.MinY = FixedDegrees(std::max(-kMaxMapLatitude, Degrees(centre.Y) - reachLat));
+  reach.MaxY = FixedDegrees(std::min(kMaxMapLatitude, Degrees(centre.Y) + reachLat));
   return reach;
+}
+
+std::string BeyondMapLatitude(const std::vector<GeoPoint>& points) {
+  std::vector<int64_t> ys;
+  ys.reserve(points.size());
+  for (GeoPoint p : points) ys.push_back(p.Y);
+  if (std::abs(Degrees(Median(ys))) < kMaxMapLatitude) return {};
+  const auto [south, north] = std::minmax_element(points.begin(), points.end(),
+                                                  [](GeoPoint a, GeoPoint b) { return a.Y < b.Y; });
+  char text[200];
+  std::snprintf(text, sizeof text,
+                "the data lies at latitudes %.4f to %.4f, and the map covers latitudes between %.0f south and "
+                "%.0f north only (not at them)",
+                Degrees(south->Y), Degrees(north->Y), kMaxMapLatitude, kMaxMapLatitude);
+  return text;
 }
 
 // The median alone would put a compact city's centre on one of its points;

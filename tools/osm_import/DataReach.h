@@ -7,6 +7,7 @@
 // longitude is unwrapped around that centre, so that the city is one piece;
 // and what has no point within the map's reach of it is left out, counted
 // and named in the summary.
+#include <string>
 #include <vector>
 
 #include "Features.h"
@@ -20,9 +21,18 @@ constexpr double kMapReachMetres = 1000e3;
 // unwrapped around the centre still fit.
 constexpr double kMaxReachDegrees = 34;
 
-// The box of unwrapped degrees within the map's reach of `centre`, up to 85
-// degrees of latitude, where the viewer's map ends.
+// The latitude north and south where the viewer's map ends.
+constexpr double kMaxMapLatitude = 85;
+
+// The box of unwrapped degrees within the map's reach of `centre`, up to
+// kMaxMapLatitude.
 GeoBox ReachAround(GeoPoint centre);
+
+// Why the data of `points` (those the centre is found from, not empty)
+// cannot be mapped, naming the latitudes they span: their median, which the
+// centre is found around, lies at or beyond kMaxMapLatitude, so nothing
+// would be within reach.  "" when they can be mapped.
+std::string BeyondMapLatitude(const std::vector<GeoPoint>& points);
 
 // The middle of the main body of `points` (not empty, in the valid range):
 // the middle of the box of the points within reach of their median.

@@ -12,11 +12,18 @@
 // time grows with the square of the length.
 constexpr size_t kMaxXmlTokenBytes = 65536;
 
-// False, with the reason naming the file and the place, when the file is a
-// PBF cut short (libosmium takes a short block length at the end for the end
-// of the file) or XML (plain or compressed) with a tag, comment or text
-// longer than kMaxXmlTokenBytes.  Throws std::exception when the file
-// cannot be decompressed.
+// False, with the reason naming the file, unless `input` is a regular file
+// (or a link to one) that opens.  Its kind is looked at before anything opens
+// it: opening a FIFO to read waits for a writer for ever.
+bool CheckRegularFile(const std::filesystem::path& input, std::string& error);
+
+// False, with the reason naming the file and the place, when the file is not
+// a regular file (CheckRegularFile), is a PBF cut short (libosmium takes a
+// short block length at the end for the end of the file) or XML (plain or
+// compressed) with a tag, comment or text longer than kMaxXmlTokenBytes, a
+// coordinate it cannot read or hidden from this check, another encoding than
+// UTF-8 or an object beyond the tag limits of ObjectLimits.h.  Throws
+// std::exception when the file cannot be decompressed.
 bool CheckInput(const std::filesystem::path& input, std::string& error);
 
 bool CheckPbfFraming(const std::filesystem::path& input, std::string& error);

@@ -3,12 +3,12 @@
 #include <QImage>
 
 #include <exception>
-#include <fstream>
 
 #include "CityAssembly.h"
 #include "CityPreview.h"
 #include "FileBounds.h"
 #include "InputCheck.h"
+#include "ObjectLimits.h"
 #include "OsmRead.h"
 #include "OutputFolder.h"
 #include "PlaceList.h"
@@ -51,16 +51,6 @@ void ForgetRecords(City& city) {
   kept.Title = std::move(city.Title);
   kept.About = std::move(city.About);
   city = std::move(kept);
-}
-
-bool Readable(const fs::path& input, std::string& error) {
-  std::error_code ec;
-  std::ifstream in(input, std::ios::binary);
-  if (!fs::is_regular_file(input, ec) || !in) {
-    error = NativeString(input) + ": cannot be read";
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -110,7 +100,7 @@ std::optional<ImportResult> FindRegionCut(const ImportOptions& o, const ImportCo
 ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control) {
   std::string error;
   if (!CheckCall(o, error)) return Fail(Outcome::BadCall, error);
-  if (!Readable(o.Input, error)) return Fail(Outcome::BadInput, error);
+  if (!CheckRegularFile(o.Input, error)) return Fail(Outcome::BadInput, error);
 
   Features features;
   std::optional<GeoBox> box = o.Box;
@@ -123,6 +113,8 @@ ImportResult ImportWatched(const ImportOptions& o, const ImportControl& control)
     features = ReadFeatures(o.Input, box, control);
   } catch (const ImportStopped&) {
     throw;
+  } catch (const OversizeRecord& e) {
+    return Fail(Outcome::BadInput, NativeString(o.Input) + ": " + e.what());
   } catch (const std::exception& e) {
     return Fail(Outcome::BadInput, NativeString(o.Input) + ": not OpenStreetMap data: " + e.what());
   }

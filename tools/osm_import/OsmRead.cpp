@@ -57,10 +57,11 @@ void ReadRelations(const std::filesystem::path& input, const ImportControl& cont
 }
 
 // The main pass: nodes with their locations kept in `index`, ways and areas
-// mapped; a way the cut did not select only counted as lying outside.
+// mapped; a way the cut did not select only counted as lying outside, an
+// object beyond the limits (ObjectLimits.h) in `report`.
 template <typename Index>
 void ReadData(const std::filesystem::path& input, const ImportControl& control, Index& index, AreaManager& areas,
-              LineRelations& lines, FeatureCollector& collector, AreaSelection* cut) {
+              LineRelations& lines, FeatureCollector& collector, AreaSelection* cut, ImportReport& report) {
   osmium::handler::NodeLocationsForWays<Index> locations{index};
   locations.ignore_errors();  // a way with a node the extract lacks is counted, not fatal
   osmium::io::Reader reader{OsmInputFile(input), osmium::osm_entity_bits::nwr, osmium::io::read_meta::no};
@@ -77,7 +78,7 @@ void ReadData(const std::filesystem::path& input, const ImportControl& control, 
       }
       osmium::apply_item(item, locations, areaHandler, lineHandler, collector);
     }
-  });
+  }, 0, 1, &report);
   osmium::apply_flush(locations, areaHandler, lineHandler, collector);
   reader.close();
 }
@@ -104,13 +105,13 @@ Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> 
     areas.prepare_for_lookup();
     lines.prepare_for_lookup();
     SelectedLocations index{cut.Nodes.Take()};
-    ReadData(input, control, index, areas, lines, collector, &cut);
+    ReadData(input, control, index, areas, lines, collector, &cut, features.Report);
   } else {
     ReadRelations(input, control, areas, lines);
     areas.prepare_for_lookup();
     lines.prepare_for_lookup();
     LocationIndex index;
-    ReadData(input, control, index, areas, lines, collector, nullptr);
+    ReadData(input, control, index, areas, lines, collector, nullptr, features.Report);
   }
 
   areas.for_each_incomplete_relation([&features](const osmium::relations::RelationHandle&) {

@@ -16,6 +16,7 @@
 #include "Features.h"
 #include "GeoBox.h"
 #include "ImportControl.h"
+#include "ObjectLimits.h"
 #include "OsmInputFile.h"
 
 // Throws std::exception with the reason (in libosmium's words) when the file
@@ -33,14 +34,17 @@ Features ReadFeatures(const std::filesystem::path& input, std::optional<GeoBox> 
 // Hands every buffer of `reader` to `each`, reporting the share of the file
 // read as `step` and stopping (ImportStopped) when the control asks.
 // A step of several passes gives each its part of the share, `from` to `to`.
+// Every buffer is held to the limits per object first (ObjectLimits.h): what
+// lies beyond them is counted in `leftOut` by the one pass that is given it.
 template <typename Reader, typename Each>
 void ReadWatched(Reader& reader, size_t fileSize, ImportStep step, const ImportControl& control, Each&& each,
-                 double from = 0, double to = 1) {
+                 double from = 0, double to = 1, ImportReport* leftOut = nullptr) {
   control.Report(step, from);
   while (auto buffer = reader.read()) {
     control.ThrowIfStopped();
     const double read = fileSize > 0 ? std::min(1.0, static_cast<double>(reader.offset()) / fileSize) : 0.0;
     control.Report(step, from + (to - from) * read);
+    KeepWithinLimits(buffer, leftOut);
     each(buffer);
   }
   control.Report(step, to);

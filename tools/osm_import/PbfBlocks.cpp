@@ -37,6 +37,9 @@
 #include <libdeflate.h>
 #endif
 
+#include "ObjectLimits.h"
+#include "PbfTagText.h"
+
 namespace {
 
 using osmium::io::detail::parser_arguments;
@@ -233,6 +236,7 @@ class BlockDecoder {
   osmium::memory::Buffer operator()() {
     std::string inflated;
     const protozero::data_view block = Inflate(*blob_, inflated);
+    if (std::string fault = PbfBlockTagFault(block); !fault.empty()) throw OversizeRecord(fault);
     if (learning_) learning_->Saw(offset_, KindsIn(block));
     osmium::io::detail::PBFPrimitiveBlockDecoder decoder{block, wanted_, meta_};
     return decoder();

@@ -8,6 +8,7 @@
 #include "CityCentre.h"
 #include "FeatureCollector.h"
 #include "InputCheck.h"
+#include "ObjectLimits.h"
 #include "OsmRead.h"
 #include "mapdata/NativeName.h"
 
@@ -36,6 +37,9 @@ bool ListSettlements(const std::filesystem::path& input, std::vector<SettlementF
                  [&](const osmium::memory::Buffer& buffer) { CollectSettlements(buffer, settlements); });
   } catch (const ImportStopped&) {
     throw;
+  } catch (const OversizeRecord& e) {
+    error = NativeString(input) + ": " + e.what();
+    return false;
   } catch (const std::exception& e) {
     error = NativeString(input) + ": not OpenStreetMap data: " + e.what();
     return false;

@@ -4,6 +4,13 @@
 // also refuses a coordinate with an exponent that makes it huge ("1e300"):
 // libosmium's reader overflows on one, its result undefined, so that such a
 // point cannot be left out as one off the globe (latitude 91, longitude 181).
+// What would bring such a coordinate past it is refused as well: a character
+// or entity reference in a coordinate, a declaration (<!DOCTYPE>, whose
+// entities and default attributes the XML parser applies) and any encoding
+// but UTF-8 (by the byte order mark, by zero bytes at the start or by the XML
+// declaration).  An object with more tags than OpenStreetMap takes, or a
+// key, value or role longer, is refused here, before libosmium builds the
+// whole object in memory (ObjectLimits.h).
 #include <fcntl.h>
 #ifdef _WIN32
 #include <io.h>
@@ -12,11 +19,13 @@
 #include <osmium/io/any_compression.hpp>
 #include <osmium/io/file.hpp>
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
 
 #include "InputCheck.h"
+#include "ObjectLimits.h"
 #include "mapdata/NativeName.h"
 
 namespace fs = std::filesystem;
@@ -37,11 +46,51 @@ bool IsCoordinateName(std::string_view name) {
 }
 
 // A coordinate whose exponent takes it past what libosmium reads safely.
-bool IsHugeCoordinate(const std::string& value, bool cut) {
-  if (value.find_first_of("eE") == std::string::npos) return false;  // plain digits: libosmium checks them
+bool IsHugeCoordinate(const std::string& value, bool cut, bool exponent) {
+  if (!exponent) return false;  // plain digits: libosmium checks them
   if (cut) return true;
   const double v = std::strtod(value.c_str(), nullptr);
   return !std::isfinite(v) || std::fabs(v) > kLargestCoordinate;
+}
+
+// A tag's key or value, a member's role: text OpenStreetMap limits.
+bool IsLimitedText(std::string_view element, std::string_view attribute) {
+  return (element == "tag" && (attribute == "k" || attribute == "v")) || (element == "member" && attribute == "role");
+}
+
+std::string LimitedTextName(std::string_view attribute) {
+  return attribute == "k" ? "ключ тега" : attribute == "v" ? "значение тега" : "роль участника";
+}
+
+// Why the first bytes of the XML are not UTF-8, "" when they may be.
+std::string OpeningFault(std::string_view opening) {
+  static constexpr std::string_view kUtf32Be("\0\0\xFE\xFF", 4), kUtf32Le("\xFF\xFE\0\0", 4);
+  const std::string only = ", читается только UTF-8";
+  if (opening.starts_with("\xEF\xBB\xBF")) return {};
+  if (opening.starts_with(kUtf32Be) || opening.starts_with(kUtf32Le))
+    return "файл в кодировке UTF-32 (по метке порядка байтов)" + only;
+  if (opening.starts_with("\xFE\xFF") || opening.starts_with("\xFF\xFE"))
+    return "файл в кодировке UTF-16 (по метке порядка байтов)" + only;
+  if (opening.find('\0') != std::string_view::npos)
+    return "файл в кодировке UTF-16 или UTF-32 (нулевые байты в начале)" + only;
+  return {};
+}
+
+// The encoding an XML declaration (<?xml ... ?>, from "?xml") names, "" when
+// it names none.
+std::string DeclaredEncoding(std::string_view declaration) {
+  const size_t name = declaration.find("encoding");
+  if (name == std::string_view::npos) return {};
+  size_t at = declaration.find_first_not_of(" \t\r\n=", name + 8);
+  if (at == std::string_view::npos || (declaration[at] != '"' && declaration[at] != '\'')) return {};
+  const size_t end = declaration.find(declaration[at], at + 1);
+  if (end == std::string_view::npos) return {};
+  return std::string(declaration.substr(at + 1, end - at - 1));
+}
+
+bool IsUtf8Name(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name == "utf-8";
 }
 
 bool IsNameByte(char c) { return c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '=' && c != '/' && c != '>'; }
@@ -50,16 +99,27 @@ class XmlTokenScanner {
  public:
   explicit XmlTokenScanner(size_t maxBytes) : max_(maxBytes) {}
 
-  // False at the first token longer than the limit or huge coordinate.
+  // False at the first token longer than the limit or other fault.
   bool Feed(std::string_view bytes) {
+    if (opening_.size() < kOpeningBytes) {
+      opening_ += bytes.substr(0, kOpeningBytes - opening_.size());
+      if (opening_.size() == kOpeningBytes && !Finish()) return false;
+    }
     for (const char c : bytes) {
       if (c == '\n') ++line_;
       Step(c);
-      if (length_ > max_ || !hugeCoordinate_.empty()) return false;
+      if (length_ > max_ || !fault_.empty()) return false;
       before_ = last_;
       last_ = c;
     }
     return true;
+  }
+
+  // False when the file's first bytes (all of them, in a file shorter than
+  // that) are not UTF-8.
+  bool Finish() {
+    if (fault_.empty()) fault_ = OpeningFault(opening_);
+    return fault_.empty();
   }
 
   // Where the token the scanner stopped at lies and what it is.
@@ -70,7 +130,7 @@ class XmlTokenScanner {
       where += ", запись " + own;
     else if (!record_.empty())
       where += (inRecord_ ? ", запись " : ", после записи ") + record_;
-    if (!hugeCoordinate_.empty()) return where + ": координата " + hugeCoordinate_ + " не читается";
+    if (!fault_.empty()) return where + ": " + fault_;
     return where + ": " + TokenName() + " длиннее " + std::to_string(max_) + " байт";
   }
 
@@ -122,7 +182,11 @@ class XmlTokenScanner {
         return;
       case State::Instruction:
         ++length_;
-        if (c == '>' && last_ == '?') EndMarkup();
+        head_ += c;  // bounded by the limit of a token
+        if (c == '>' && last_ == '?') {
+          CheckDeclaration();
+          EndMarkup();
+        }
         return;
     }
   }
@@ -145,19 +209,17 @@ class XmlTokenScanner {
     if (state_ == State::Quoted) {
       if (c == quote_) {
         state_ = State::Tag;
-        if (IsCoordinateName(valueName_) && IsHugeCoordinate(value_, valueCut_))
-          hugeCoordinate_ = valueName_ + "=\"" + value_ + (valueCut_ ? "...\"" : "\"");
-      } else if (value_.size() < kValueBytes) {
-        value_ += c;
+        CheckValue();
       } else {
-        valueCut_ = true;
+        NoteValueByte(c);
       }
     } else if (c == '"' || c == '\'') {
       state_ = State::Quoted;
       quote_ = c;
       valueName_ = attribute_;
       value_.clear();
-      valueCut_ = false;
+      valueCut_ = reference_ = inReference_ = exponent_ = false;
+      valueCharacters_ = 0;
       attribute_.clear();
     } else if (IsNameByte(c)) {
       if (nameEnded_) attribute_.clear();
@@ -172,6 +234,48 @@ class XmlTokenScanner {
     }
   }
 
+  void NoteValueByte(char c) {
+    // Kept to a character's end past the bytes shown, so that what is shown
+    // is cut at a character (Utf8Prefix).
+    if (value_.size() < kValueBytes + 3)
+      value_ += c;
+    else
+      valueCut_ = true;
+    if (c == 'e' || c == 'E') exponent_ = true;
+    if (c == '&') {
+      reference_ = inReference_ = true;
+      ++valueCharacters_;
+    } else if (inReference_) {
+      inReference_ = c != ';';
+    } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+      ++valueCharacters_;
+    }
+  }
+
+  std::string ShownValue() const {
+    const bool cut = valueCut_ || value_.size() > kValueBytes;
+    return "\"" + Utf8Prefix(value_, kValueBytes) + (cut ? "...\"" : "\"");
+  }
+
+  void CheckValue() {
+    if (IsCoordinateName(valueName_)) {
+      const std::string coordinate = "координата " + valueName_ + "=" + ShownValue();
+      if (reference_)
+        fault_ = coordinate + " записана ссылкой на знак, а в координате ссылки не читаются";
+      else if (IsHugeCoordinate(value_, valueCut_, exponent_))
+        fault_ = coordinate + " не читается";
+    } else if (valueCharacters_ > kMaxTextCharacters && IsLimitedText(TagName(head_), valueName_)) {
+      fault_ = LimitedTextName(valueName_) + " " + ShownValue() + " длиннее " + std::to_string(kMaxTextCharacters) +
+               " знаков";
+    }
+  }
+
+  void CheckDeclaration() {
+    if (TagName(head_) != "?xml") return;
+    if (const std::string encoding = DeclaredEncoding(head_); !encoding.empty() && !IsUtf8Name(encoding))
+      fault_ = "кодировка \"" + Utf8Prefix(encoding, kValueBytes) + "\" в объявлении XML, читается только UTF-8";
+  }
+
   void EndMarkup() {
     state_ = State::Text;
     length_ = 0;
@@ -180,6 +284,7 @@ class XmlTokenScanner {
   }
 
   // The node, way or relation a tag opens or closes.
+  // Also: a tag of a record counted, and a declaration refused.
   void NoteRecord(bool selfClosing) {
     const std::string name = TagName(head_);
     if (name == "/node" || name == "/way" || name == "/relation") {
@@ -187,6 +292,11 @@ class XmlTokenScanner {
     } else if (const std::string record = RecordOf(head_); !record.empty()) {
       record_ = record;
       inRecord_ = !selfClosing;
+      tags_ = 0;
+    } else if (name == "tag" && inRecord_ && ++tags_ > kMaxObjectTags) {
+      fault_ = "больше " + std::to_string(kMaxObjectTags) + " тегов";
+    } else if (name.starts_with('!')) {
+      fault_ = "объявление <" + Utf8Prefix(name, kValueBytes) + "> в данных не принимается";
     }
   }
 
@@ -208,7 +318,10 @@ class XmlTokenScanner {
     return {};
   }
 
+  static constexpr size_t kOpeningBytes = 4;  // enough for any byte order mark
+
   size_t max_;
+  std::string opening_;
   State state_ = State::Text;
   size_t length_ = 0;
   std::string head_;
@@ -218,7 +331,10 @@ class XmlTokenScanner {
   bool inRecord_ = false;
   std::string attribute_, valueName_, value_;  // the attribute being read and its value
   bool nameEnded_ = true, valueCut_ = false;
-  std::string hugeCoordinate_;  // name="value" of the coordinate refused
+  bool reference_ = false, inReference_ = false, exponent_ = false;  // of the value
+  size_t valueCharacters_ = 0;  // a reference counted as one
+  size_t tags_ = 0;             // of the record being read
+  std::string fault_;           // what is wrong with the token the scanner stopped at
 };
 
 }  // namespace
@@ -238,13 +354,10 @@ bool CheckXmlTokens(const fs::path& input, size_t maxTokenBytes, std::string& er
   const std::unique_ptr<osmium::io::Decompressor> bytes =
       osmium::io::CompressionFactory::instance().create_decompressor(file.compression(), fd);
   XmlTokenScanner scanner{maxTokenBytes};
-  for (std::string data = bytes->read(); !data.empty(); data = bytes->read()) {
-    if (!scanner.Feed(data)) {
-      bytes->close();
-      error = NativeString(input) + ": " + scanner.Fault();
-      return false;
-    }
-  }
+  bool good = true;
+  for (std::string data = bytes->read(); good && !data.empty(); data = bytes->read()) good = scanner.Feed(data);
+  good = good && scanner.Finish();
   bytes->close();
-  return true;
+  if (!good) error = NativeString(input) + ": " + scanner.Fault();
+  return good;
 }
