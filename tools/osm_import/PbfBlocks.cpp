@@ -84,9 +84,12 @@ using BlockKinds = std::unordered_map<uint64_t, entity::type>;
 // The files read whole lately; a few, as one import reads one file.
 class KnownFiles {
  public:
+  // Never destroyed: a decoding thread of libosmium's pool, which outlives
+  // main, may still tell it about a block while the program exits after a
+  // failed read.
   static KnownFiles& Instance() {
-    static KnownFiles known;
-    return known;
+    static auto* known = new KnownFiles;
+    return *known;
   }
   std::shared_ptr<const BlockKinds> Find(const FileIdentity& file) {
     std::lock_guard lock{mutex_};
