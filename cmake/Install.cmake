@@ -49,3 +49,8 @@ endforeach()
 add_custom_target(man_pages ALL DEPENDS ${TELLURIN_MAN_PAGES})
 
 install(DIRECTORY ${CMAKE_BINARY_DIR}/demo-cities/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tellurin/Base)
+
+# Our licence (the copyright file, Debian's machine-readable format) and the
+# third parties' notices, where the about window looks for them.
+install(FILES ${TELLURIN_DIST_DIR}/debian/copyright ${CMAKE_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tellurin)
