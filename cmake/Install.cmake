@@ -15,6 +15,9 @@ install(TARGETS tellurin tellurin-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR
 install(FILES ${TELLURIN_DIST_DIR}/tellurin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TELLURIN_DIST_DIR}/${TELLURIN_APPSTREAM_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The OpenStreetMap file types the desktop entry opens (the shared MIME
+# database has none of them); dpkg's trigger rebuilds the database.
+install(FILES ${TELLURIN_DIST_DIR}/mime/tellurin.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
 install(FILES ${TELLURIN_DIST_DIR}/icons/tellurin.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
