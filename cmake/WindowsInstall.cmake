@@ -103,10 +103,8 @@ function(tellurin_russian_nsis_template out_dir)
       # The options (installer-options.nsh): their page, their sections after
       # the programs' own, and their switches read at start.
       "@CPACK_NSIS_PAGE_COMPONENTS@" "!insertmacro MUI_PAGE_COMPONENTS"
-      "  !insertmacro MUI_UNPAGE_CONFIRM\n  !insertmacro MUI_UNPAGE_INSTFILES\n"
-      "  !define MUI_PAGE_CUSTOMFUNCTION_SHOW un.TellurinTitle\n  !insertmacro MUI_UNPAGE_CONFIRM
-  !define MUI_PAGE_CUSTOMFUNCTION_SHOW un.TellurinTitle\n  !insertmacro MUI_UNPAGE_INSTFILES
-  !define MUI_PAGE_CUSTOMFUNCTION_SHOW un.TellurinTitle\n  !insertmacro MUI_UNPAGE_FINISH\n"
+      # The uninstaller ends on a page of its own (see the titles below).
+      "  !insertmacro MUI_UNPAGE_INSTFILES\n" "  !insertmacro MUI_UNPAGE_INSTFILES\n  !insertmacro MUI_UNPAGE_FINISH\n"
       "doNotAddToPath:\nSectionEnd\n"
       "doNotAddToPath:\nSectionEnd\n\n!include \"${TELLURIN_DIST_DIR}/windows/installer-options.nsh\"\n"
       "\ninst:\n" "\ninst:\n  Call TellurinOptionsFromCommandLine\n"
@@ -121,6 +119,24 @@ function(tellurin_russian_nsis_template out_dir)
     endif()
     string(REPLACE "${from}" "${to}" text "${text}")
   endwhile()
+  # MUI's pages give the window a blank subcaption, which the title then ends
+  # in: each page sets the title again without it as it shows (the pages
+  # after the work, too, so that the title at the end is right).
+  foreach(page "@CPACK_NSIS_LICENSE_PAGE@" "!insertmacro MUI_PAGE_DIRECTORY" "!insertmacro MUI_PAGE_STARTMENU"
+               "!insertmacro MUI_PAGE_COMPONENTS" "!insertmacro MUI_PAGE_INSTFILES" "!insertmacro MUI_PAGE_FINISH"
+               "!insertmacro MUI_UNPAGE_CONFIRM" "!insertmacro MUI_UNPAGE_INSTFILES" "!insertmacro MUI_UNPAGE_FINISH")
+    string(FIND "${page}" "UNPAGE" uninstaller)
+    if(uninstaller EQUAL -1)
+      set(show TellurinTitle)
+    else()
+      set(show un.TellurinTitle)
+    endif()
+    string(FIND "${text}" "  ${page}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "CMake's NSIS template has no \"${page}\"")
+    endif()
+    string(REPLACE "  ${page}" "  !define MUI_PAGE_CUSTOMFUNCTION_SHOW ${show}\n  ${page}" text "${text}")
+  endforeach()
   string(FIND "${text}" "MUI_LANGUAGE \"Russian\"" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "CMake's NSIS template: its list of languages was not found")

@@ -253,9 +253,12 @@ Function TellurinOptionSwitch
   Pop $1
 FunctionEnd
 
-; MUI's pages give the window a blank subcaption, which the title then ends
-; in; the uninstaller's title is set again without it as each page shows (the
-; last page, after the work, is there so that the title at the end is right too).
+; The window's title without the blank subcaption of MUI's pages, set as
+; each page shows (cmake/WindowsInstall.cmake).
+Function TellurinTitle
+  SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:$(^SetupCaption)"
+FunctionEnd
+
 Function un.TellurinTitle
   SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:$(^UninstallCaption)"
 FunctionEnd
