@@ -171,8 +171,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   grey.setColor(QPalette::WindowText, Qt::gray);
   ReleaseLabel->setPalette(grey);
 
-  LicenceLink = PlaceLabel(this, "LicenceLink", U("Лицензия"), 90, 179);
-  NoticesLink = PlaceLabel(this, "NoticesLink", U("Сторонние компоненты"), 150, 179);
+  LicenceLink = PlaceLabel(this, "LicenceLink", U("Лицензия"), 0, 179);
+  NoticesLink = PlaceLabel(this, "NoticesLink", U("Сторонние компоненты"), 0, 179);
   LinkLegalFiles(PathFromQString(QCoreApplication::applicationDirPath()));
 
   LogoImage->lower();
@@ -182,6 +182,9 @@ void AboutWindow::LinkLegalFiles(const std::filesystem::path& programDir) {
   const LegalFiles files = FindLegalFiles(programDir);
   LinkToFile(LicenceLink, U("Лицензия"), files.Licence);
   LinkToFile(NoticesLink, U("Сторонние компоненты"), files.Notices);
+  // On the bottom line after the release month, whatever width the fonts give it.
+  LicenceLink->move(ReleaseLabel->geometry().right() + 12, ReleaseLabel->y());
+  NoticesLink->move(LicenceLink->geometry().right() + 12, ReleaseLabel->y());
 }
 
 void AboutWindow::LinkToFile(QLabel* link, const QString& caption, const std::filesystem::path& file) {

@@ -2,6 +2,7 @@
 // desktop hands it over): the import window opens over the city window on
 // that file, no dialog asking for it, and lists the file's settlements.
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -28,8 +29,8 @@ bool RunUntil(const std::function<bool()>& done) {
 
 TEST(OsmFileStart, OpensTheImportWindowOnTheFile) {
   const fs::path places = fs::path(TELLURIN_TEST_DATA_DIR) / "osm" / "places.osm";
-  const QString path = PathToQString(places);
-  for (const QString& argument : {path, QUrl::fromLocalFile(path).toString()}) {
+  const QString path = QDir::toNativeSeparators(PathToQString(places));  // as the window shows it
+  for (const QString& argument : {path, QUrl::fromLocalFile(QDir::fromNativeSeparators(path)).toString()}) {
     SCOPED_TRACE(argument.toStdString());
     TempDir root, config;
     QSettings settings(PathToQString(config.Path() / "Tellurin.conf"), QSettings::IniFormat);
