@@ -15,6 +15,9 @@ install(TARGETS tellurin tellurin-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR
 install(FILES ${TELLURIN_DIST_DIR}/tellurin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TELLURIN_DIST_DIR}/${TELLURIN_APPSTREAM_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The OpenStreetMap file types the desktop entry opens (the shared MIME
+# database has none of them); dpkg's trigger rebuilds the database.
+install(FILES ${TELLURIN_DIST_DIR}/mime/tellurin.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
 install(FILES ${TELLURIN_DIST_DIR}/icons/tellurin.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -49,3 +52,8 @@ endforeach()
 add_custom_target(man_pages ALL DEPENDS ${TELLURIN_MAN_PAGES})
 
 install(DIRECTORY ${CMAKE_BINARY_DIR}/demo-cities/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tellurin/Base)
+
+# Our licence (the copyright file, Debian's machine-readable format) and the
+# third parties' notices, where the about window looks for them.
+install(FILES ${TELLURIN_DIST_DIR}/debian/copyright ${CMAKE_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tellurin)

@@ -51,6 +51,7 @@ expected=(
   share/icons/hicolor/scalable/apps/tellurin.svg
   share/man/man1/tellurin.1.gz share/man/man1/tellurin-cli.1.gz
   "share/tellurin/Base/$CITY/Info/about.inf" share/tellurin/Base/Озёрск/Info/about.inf
+  share/doc/tellurin/copyright share/doc/tellurin/THIRD-PARTY-NOTICES.txt share/mime/packages/tellurin.xml
 )
 for size in "${ICON_SIZES[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/tellurin.png"); done
 for f in "${expected[@]}"; do [ -f "$USR/$f" ] || fail "the package lacks /usr/$f"; done
@@ -96,6 +97,42 @@ for page in tellurin tellurin-cli; do
 done
 tools/icons.sh --check || fail "the committed icon pictures are not those of the SVG"
 step "desktop entry, AppStream metadata, manual pages and icons valid"
+
+# The OpenStreetMap types the desktop entry opens are defined: the package's
+# MIME definitions, built into a database beside the system's own, give each
+# its file names.
+mkdir -p "$WORK/mime/packages"
+cp /usr/share/mime/packages/freedesktop.org.xml "$USR/share/mime/packages/tellurin.xml" "$WORK/mime/packages/"
+update-mime-database "$WORK/mime" 2>/dev/null
+for pattern in .osm .osm.pbf .osm.bz2 .osm.gz; do
+  grep -q ":\*$pattern\$" "$WORK/mime/globs2" || fail "no MIME type has the file names *$pattern"
+done
+mimetypes=$(sed -n 's/^MimeType=//p' "$USR/share/applications/tellurin.desktop" | tr ';' '\n' | grep -v '^x-scheme-handler/\|^$')
+for type in $mimetypes; do
+  grep -q "^$type\$" "$WORK/mime/types" || grep -q "^$type " "$WORK/mime/aliases" ||
+    fail "the desktop entry's type $type is defined nowhere"
+done
+step "MIME types: $(echo $mimetypes)"
+
+# Our licence and the third parties' notices: the copyright file in Debian's
+# machine-readable format, every licence it names given, and the notices of
+# what the packages carry, written from the copyright files of this system.
+COPYRIGHT=$USR/share/doc/tellurin/copyright
+head -1 "$COPYRIGHT" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in the machine-readable format"
+awk '/^Files: \*$/ { f = 1 } f && /^Copyright: .*Tellurin developers$/ { c = 1 } f && c && /^License: Expat$/ { ok = 1; exit }
+     /^$/ { f = c = 0 } END { exit !ok }' "$COPYRIGHT" || fail "the copyright file does not give our files as Expat, Tellurin developers"
+for licence in $(sed -n 's/^License: //p' "$COPYRIGHT" | sed 's/ and /\n/g' | sort -u); do
+  grep -qx "License: $licence" "$COPYRIGHT" || fail "the copyright file names $licence but does not give it"
+done
+NOTICES=$USR/share/doc/tellurin/THIRD-PARTY-NOTICES.txt
+for part in "Qt 6 (qtbase 6.4.2)" libjpeg-turbo PROJ zlib bzip2 Expat SQLite libosmium protozero libdeflate "DejaVu fonts" \
+            "OpenStreetMap data" "GNU Lesser General Public License, version 3"; do
+  grep -qx "$part" "$NOTICES" || fail "the notices lack $part"
+done
+grep -q "Open Database License" "$NOTICES" || fail "the notices lack the ODbL attribution"
+tools/third_party_notices.py --check || fail "the notices are not those of this system's copyright files"
+step "licence and notices: $(grep -c '^License: ' "$COPYRIGHT") licences in the copyright file, $(wc -l <"$NOTICES") lines of notices"
 
 # The unpacked tool reads the unpacked demo city as the build's own tool reads
 # the city it generated (the tables name their files: the folders are made alike).

@@ -136,6 +136,12 @@ make_packages() {
   rm -f "$BUILD"/Tellurin-*-win64.zip "$BUILD"/Tellurin-*-win64.exe
   (cd "$BUILD" && cpack -G ZIP && cpack -G NSIS)
   ls -l "$BUILD"/Tellurin-*-win64.zip "$BUILD"/Tellurin-*-win64.exe
+  # The archive carries the licence and the third parties' notices beside the programs.
+  local listing f
+  listing=$(unzip -Z1 "$BUILD"/Tellurin-*-win64.zip)
+  for f in tellurin.exe LICENSE.txt THIRD-PARTY-NOTICES.txt; do
+    grep -qx "Tellurin-[0-9.]*-win64/$f" <<<"$listing" || { echo "windows: the archive lacks $f" >&2; return 1; }
+  done
 }
 
 timed "installing packages" install_packages "${PACKAGES[@]}"

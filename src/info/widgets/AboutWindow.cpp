@@ -1,7 +1,11 @@
 #include "info/widgets/AboutWindow.h"
 
+#include "mapdata/NativeName.h"
 #include "shell/AppIdentity.h"
+#include "shell/LegalFiles.h"
 
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDirIterator>
 #include <QFrame>
 #include <QKeyEvent>
@@ -11,6 +15,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QStyle>
+#include <QUrl>
 
 namespace {
 
@@ -152,7 +157,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   UpperRule = PlaceStrip(this, "Panel2", QRect(111, 42, 291, 5));
 
   DeveloperCaption = PlaceLabel(this, "Label4", U("Разработчик:"), 112, 70);
-  DeveloperLabel = PlaceLabel(this, "Label5", U("Tellurin project"), 112, 86);
+  DeveloperLabel = PlaceLabel(this, "Label5", U("Tellurin developers"), 112, 86);
   DeveloperMailField = PlaceField(this, "Edit1", U("dev@tellurin.test"), QRect(273, 84, 114, 15), true);
   LowerRule = PlaceStrip(this, "Panel1", QRect(-3, 106, 399, 5));
 
@@ -166,7 +171,35 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   grey.setColor(QPalette::WindowText, Qt::gray);
   ReleaseLabel->setPalette(grey);
 
+  LicenceLink = PlaceLabel(this, "LicenceLink", U("Лицензия"), 0, 179);
+  NoticesLink = PlaceLabel(this, "NoticesLink", U("Сторонние компоненты"), 0, 179);
+  LinkLegalFiles(PathFromQString(QCoreApplication::applicationDirPath()));
+
   LogoImage->lower();
+}
+
+void AboutWindow::LinkLegalFiles(const std::filesystem::path& programDir) {
+  const LegalFiles files = FindLegalFiles(programDir);
+  LinkToFile(LicenceLink, U("Лицензия"), files.Licence);
+  LinkToFile(NoticesLink, U("Сторонние компоненты"), files.Notices);
+  // On the bottom line after the release month, whatever width the fonts give it.
+  LicenceLink->move(ReleaseLabel->geometry().right() + 12, ReleaseLabel->y());
+  NoticesLink->move(LicenceLink->geometry().right() + 12, ReleaseLabel->y());
+}
+
+void AboutWindow::LinkToFile(QLabel* link, const QString& caption, const std::filesystem::path& file) {
+  link->disconnect(this);
+  link->setVisible(!file.empty());
+  if (file.empty()) return;
+  const QUrl url = QUrl::fromLocalFile(PathToQString(file));
+  link->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toString(QUrl::FullyEncoded), caption.toHtmlEscaped()));
+  link->adjustSize();
+  connect(link, &QLabel::linkActivated, this, [this, file, url] {
+    if (OpenFile)
+      OpenFile(file);
+    else
+      QDesktopServices::openUrl(url);
+  });
 }
 
 void AboutWindow::showEvent(QShowEvent* event) {

@@ -4,6 +4,9 @@
 // close box) closes it — Escape does not.
 #include <QDialog>
 
+#include <filesystem>
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +31,16 @@ class AboutWindow : public QDialog {
   QFrame* LowerRule = nullptr;
   QFrame* UpperRule = nullptr;
   QPushButton* CloseButton = nullptr;
+  // «Лицензия» and «Сторонние компоненты»: open our licence and the third
+  // parties' notices as installed with the program; hidden where not found.
+  QLabel* LicenceLink = nullptr;
+  QLabel* NoticesLink = nullptr;
+
+  // Opens a file in the desktop's program for it; unset, QDesktopServices does.
+  std::function<void(const std::filesystem::path&)> OpenFile;
+  // Points the two links at the files installed with the program in
+  // `programDir` (the constructor: the running program's folder).
+  void LinkLegalFiles(const std::filesystem::path& programDir);
 
   // The product logo: the bundled resource when present, otherwise drawn.
   static QPixmap Logo();
@@ -35,4 +48,7 @@ class AboutWindow : public QDialog {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+
+ private:
+  void LinkToFile(QLabel* link, const QString& caption, const std::filesystem::path& file);
 };

@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
     // A geo: URI (the desktop's handler of such links) opens the city that holds it.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() == 2 && IsGeoUri(arguments[1].toStdString())) windows.OpenGeoLink(arguments[1].toStdString());
+    // Any other single argument is an OpenStreetMap file to add a city from.
+    else if (arguments.size() == 2 && !arguments[1].startsWith('-')) windows.OpenOsmFile(arguments[1]);
     return app.exec();
   } catch (const std::exception& e) {
     QMessageBox::critical(nullptr, "Tellurin", QString::fromUtf8(UserErrorText(e.what())));

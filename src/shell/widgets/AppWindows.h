@@ -27,6 +27,11 @@ struct AppWindows {
   // URI's zoom level when it gives one; false, with a message over the city
   // window, for a URI that does not read or a point no city holds.
   bool OpenGeoLink(const std::string& uri);
+  // The program started with an OpenStreetMap file (a path, or a file: URL as
+  // a desktop may hand it over; OsmFileStart.cpp): the import window opens on
+  // it over the city window, as «Добавить город из OpenStreetMap…» after the
+  // file was chosen.
+  void OpenOsmFile(const QString& argument);
 
   std::vector<fs::path> DataRoots;
 

@@ -344,7 +344,14 @@ void CityChooserWindow::AddCityFrom(QWidget* owner) {
     return;
   }
   const QString file = AskOsmFile ? AskOsmFile() : AskOsmFileDialog(owner);
-  if (file.isEmpty()) return;
+  if (!file.isEmpty()) AddCityFromFile(owner, file);
+}
+
+void CityChooserWindow::AddCityFromFile(QWidget* owner, const QString& file) {
+  if (importWindow_) {
+    importWindow_->raise();
+    return;
+  }
   auto* window = new CityImportWindow(dataRoots_, ImportRoot, owner);
   window->MessageSink = MessageSink;
   window->AskReplace = AskReplace;

@@ -56,6 +56,9 @@ class CityChooserWindow : public QWidget {
   // added is listed and loaded.
   void AddCityClick() { AddCityFrom(this); }
   void AddCityFrom(QWidget* owner);
+  // The same with the file already known (the viewer started with an
+  // OpenStreetMap file): no dialog asks for it.
+  void AddCityFromFile(QWidget* owner, const QString& file);
   // The import window while it is open, else nullptr.
   CityImportWindow* ImportWindow() const;
   // Shows and highlights the listed city of that directory name; a name not

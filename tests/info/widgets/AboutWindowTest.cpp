@@ -6,15 +6,19 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "support/TempDir.h"
 #include "cli/CliRun.h"
 #include "info/widgets/AboutWindow.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
@@ -35,7 +39,7 @@ TEST(AboutWindow, ShowsEveryLineAtItsPlace) {
   EXPECT_EQ(form.VersionLabel->pos(), QPoint(361, 11));
   EXPECT_EQ(form.DeveloperCaption->text(), U("Разработчик:"));
   EXPECT_EQ(form.DeveloperCaption->pos(), QPoint(112, 70));
-  EXPECT_EQ(form.DeveloperLabel->text(), U("Tellurin project"));
+  EXPECT_EQ(form.DeveloperLabel->text(), U("Tellurin developers"));
   EXPECT_EQ(form.DeveloperLabel->pos(), QPoint(112, 86));
   EXPECT_EQ(form.ThanksCaption->text(), U("Благодарность за помощь..."));
   EXPECT_EQ(form.ThanksCaption->pos(), QPoint(8, 117));
@@ -118,6 +122,45 @@ TEST(AboutWindow, EveryTextFitsItsField) {
   for (const QLabel* label : {form.ThanksCaption, form.ProductLabel, form.VersionLabel, form.DeveloperCaption, form.DeveloperLabel, form.ReleaseLabel})
     EXPECT_LE(label->x() + QFontMetrics(label->font()).horizontalAdvance(label->text()), form.width())
         << label->objectName().toStdString();
+}
+
+// The two links open the licence and the notices installed with the program:
+// beside it (the build, the Windows folder) or in share/doc/tellurin (the
+// Debian package); where there are none the links are hidden.
+TEST(AboutWindow, LinksOpenTheInstalledLicenceAndNotices) {
+  const fs::path build = fs::path(TELLURIN_CLI_PATH).parent_path();
+  TempDir package;
+  fs::create_directories(package.Path() / "bin");
+  fs::create_directories(package.Path() / "share" / "doc" / "tellurin");
+  fs::copy_file(build / "THIRD-PARTY-NOTICES.txt", package.Path() / "share" / "doc" / "tellurin" / "THIRD-PARTY-NOTICES.txt");
+  WriteBytes(package.Path() / "share" / "doc" / "tellurin" / "copyright", "Format: https://www.debian.org/doc/\n");
+  TempDir empty;
+  const struct {
+    fs::path programDir;
+    const char* licenceStart;  // the licence's first line; none: both links hidden
+  } cases[] = {{build, "MIT License"}, {package.Path() / "bin", "Format: https://www.debian.org/doc/"}, {empty.Path(), nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.programDir.string());
+    AboutWindow form;
+    std::vector<std::string> opened;
+    form.OpenFile = [&](const fs::path& file) {
+      const std::string text = ReadBytes(file);
+      opened.push_back(text.substr(0, text.find('\n')));
+    };
+    form.LinkLegalFiles(c.programDir);
+    form.show();
+    EXPECT_EQ(form.LicenceLink->isVisible(), c.licenceStart != nullptr);
+    EXPECT_EQ(form.NoticesLink->isVisible(), c.licenceStart != nullptr);
+    if (!c.licenceStart) continue;
+    // On the bottom line, between the release month and the button.
+    EXPECT_GT(form.LicenceLink->x(), form.ReleaseLabel->geometry().right());
+    EXPECT_GT(form.NoticesLink->x(), form.LicenceLink->geometry().right());
+    EXPECT_LT(form.NoticesLink->geometry().right(), form.CloseButton->x());
+    for (QLabel* link : {form.LicenceLink, form.NoticesLink}) emit link->linkActivated(QString());
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(form.LicenceLink->text()).toPlainText(), U("Лицензия"));
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(form.NoticesLink->text()).toPlainText(), U("Сторонние компоненты"));
+    EXPECT_EQ(opened, (std::vector<std::string>{c.licenceStart, "Third-party software and data in Tellurin"}));
+  }
 }
 
 TEST(AboutWindow, LogoIsDrawn) {
