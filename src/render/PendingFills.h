@@ -62,7 +62,11 @@ class PendingFills {
   // The tiles a rectangle inside the picture meets, as [x0, x1] x [y0, y1].
   void TileSpan(const QRect& r, int& x0, int& x1, int& y0, int& y1) const;
   void FillDirect(const QRect& r, QRgb value);
+  // The last of a tile's links whose fill covers all of `area`; -1 if none.
+  int32_t LastCoveringLink(const Tile& tile, const QRect& area) const;
   void WriteOutTile(int tx, int ty);
+  // A rectangle within `tile` filled in tileBuffer_, which holds that tile.
+  void FillInTile(const QRect& tile, const QRect& r, QRgb value);
 
   QRect area_;  // the picture's
   uchar* bits_;
@@ -74,4 +78,5 @@ class PendingFills {
   std::vector<Tile> tiles_;
   std::vector<HeldFill> fills_;
   std::vector<Link> links_;
+  std::vector<QRgb> tileBuffer_;  // one tile, a row every kTileWidth words
 };
