@@ -204,10 +204,10 @@ int ListPlaces(const ImportOptions& o) {
   std::vector<SettlementFeature> settlements;
   std::string error;
   if (!ListSettlements(o.Input, settlements, error)) {
-    std::fprintf(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
+    cli::Print(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
     return 1;
   }
-  for (const SettlementFeature& s : settlements) std::printf("%s\n", PlaceLine(s).c_str());
+  for (const SettlementFeature& s : settlements) cli::Print(stdout, "%s\n", PlaceLine(s).c_str());
   return 0;
 }
 
@@ -237,7 +237,7 @@ void PrintSummary(const ImportResult& r, bool scrambled) {
 
 int RunImportOsmCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kImportHelp, stdout);
+    cli::Write(stdout, kImportHelp);
     return 0;
   }
   ImportOptions options;
@@ -245,7 +245,7 @@ int RunImportOsmCommand(int argc, char** argv) {
   std::string error;
   bool listPlaces = false;
   if (!ParseOptions(argc, argv, options, listPlaces, progressAsked, error)) {
-    std::fprintf(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
+    cli::Print(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
     return cli::Usage(kImportArguments);
   }
   if (listPlaces) return ListPlaces(options);
@@ -261,20 +261,20 @@ int RunImportOsmCommand(int argc, char** argv) {
   progress.Finish();
   switch (result.Result) {
     case ImportResult::Outcome::Cancelled:
-      std::fprintf(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
+      cli::Print(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
       return 128 + stopOnSignal.Caught();
     case ImportResult::Outcome::Imported:
       PrintSummary(result, options.Scrambled);
       return 0;
     case ImportResult::Outcome::Ambiguous:
-      std::fprintf(stderr, "tellurin-cli import-osm: %s:\n", result.Error.c_str());
-      for (const SettlementFeature& s : result.Called) std::fprintf(stderr, "%s\n", PlaceLine(s).c_str());
+      cli::Print(stderr, "tellurin-cli import-osm: %s:\n", result.Error.c_str());
+      for (const SettlementFeature& s : result.Called) cli::Print(stderr, "%s\n", PlaceLine(s).c_str());
       return 2;
     case ImportResult::Outcome::BadCall:
-      std::fprintf(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
+      cli::Print(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
       return cli::Usage(kImportArguments);
     default:
-      std::fprintf(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
+      cli::Print(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
       return 1;
   }
 }
