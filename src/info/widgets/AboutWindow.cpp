@@ -2,6 +2,7 @@
 
 #include "shell/AppIdentity.h"
 
+#include <QApplication>
 #include <QDirIterator>
 #include <QFrame>
 #include <QKeyEvent>
@@ -120,8 +121,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
-  QFont base(QStringLiteral("Sans Serif"));
-  base.setStyleHint(QFont::SansSerif);
+  // The interface's own font at the window's size: a family named here may
+  // exist on one system only and fall back to a serif face on the others.
+  QFont base = QApplication::font();
   base.setPixelSize(11);
   setFont(base);
 
