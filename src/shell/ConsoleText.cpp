@@ -27,7 +27,7 @@ HANDLE StreamHandle(std::FILE* stream) { return reinterpret_cast<HANDLE>(_get_os
 
 // WriteConsoleW takes a bounded count; long texts (a command's help) go in parts
 // cut between UTF-16 units that are not the first half of a pair.
-void WriteConsole(HANDLE console, std::u16string_view text) {
+void WriteToConsole(HANDLE console, std::u16string_view text) {
   constexpr size_t kPart = 8192;
   while (!text.empty()) {
     size_t count = std::min(text.size(), kPart);
@@ -60,7 +60,7 @@ void WriteStreamText(std::FILE* stream, std::string_view utf8) {
       [stream](std::u16string_view wide) {
         std::fflush(stream);  // what went through the C library first comes first
 #ifdef _WIN32
-        WriteConsole(StreamHandle(stream), wide);
+        WriteToConsole(StreamHandle(stream), wide);
 #else
         (void)wide;
 #endif
