@@ -27,15 +27,19 @@ HANDLE StreamHandle(std::FILE* stream) { return reinterpret_cast<HANDLE>(_get_os
 
 // WriteConsoleW takes a bounded count; long texts (a command's help) go in parts
 // cut between UTF-16 units that are not the first half of a pair.
-void WriteToConsole(HANDLE console, std::u16string_view text) {
+// False when not even the first part went: the handle took no characters.
+bool WriteToConsole(HANDLE console, std::u16string_view text) {
   constexpr size_t kPart = 8192;
+  bool first = true;
   while (!text.empty()) {
     size_t count = std::min(text.size(), kPart);
     if (count < text.size() && QChar::isHighSurrogate(text[count - 1])) --count;
     DWORD written = 0;
-    if (!WriteConsoleW(console, text.data(), static_cast<DWORD>(count), &written, nullptr) || written == 0) return;
+    if (!WriteConsoleW(console, text.data(), static_cast<DWORD>(count), &written, nullptr) || written == 0) return !first;
     text.remove_prefix(written);
+    first = false;
   }
+  return true;
 }
 
 }  // namespace
@@ -57,13 +61,15 @@ void WriteStreamText(std::FILE* stream, std::string_view utf8) {
   const bool console = stream == stdout ? stdoutConsole : stream == stderr ? stderrConsole : IsConsoleStream(stream);
   const StreamText text(
       console, [stream](std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stream); },
-      [stream](std::u16string_view wide) {
+      [stream, utf8](std::u16string_view wide) {
         std::fflush(stream);  // what went through the C library first comes first
 #ifdef _WIN32
-        WriteToConsole(StreamHandle(stream), wide);
+        // A console that refuses characters still gets the text, as bytes.
+        if (WriteToConsole(StreamHandle(stream), wide)) return;
 #else
         (void)wide;
 #endif
+        std::fwrite(utf8.data(), 1, utf8.size(), stream);
       });
   text.Write(utf8);
 }
