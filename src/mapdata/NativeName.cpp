@@ -46,7 +46,6 @@ Utf8Arguments::Utf8Arguments(int& argc, char**& argv) {
   pointers_.push_back(nullptr);
   argc = count;
   argv = pointers_.data();
-  SetConsoleOutputCP(CP_UTF8);
   // Lines end in "\n" as on Linux: what scripts read is the same on both.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);

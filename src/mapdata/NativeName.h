@@ -24,9 +24,9 @@ fs::path PathFromQString(const QString& path);
 
 // The command line as UTF-8 (on Windows, main's argv is in the ANSI code page
 // and loses what it cannot hold): rewrites argc and argv for the life of the
-// object, lets the console show UTF-8 output, and writes standard output and
-// error as given (no "\r" added before "\n"), so that they are the same bytes
-// as on Linux.
+// object, and writes standard output and error as given (no "\r" added before
+// "\n"), so that they are the same bytes as on Linux.  What the console shows
+// is the CLI's own concern (shell/ConsoleText.h).
 class Utf8Arguments {
  public:
   Utf8Arguments(int& argc, char**& argv);

@@ -39,6 +39,12 @@ fs::path UserDataRoot() {
   return FromQt(appData) / "Base";
 }
 
+std::string UserDataRootWords(DesktopSystem system) {
+  const std::string organization = app_identity::kOrganizationName, application = app_identity::kApplicationName;
+  if (system == DesktopSystem::Windows) return "%APPDATA%\\" + organization + "\\" + application + "\\Base";
+  return "~/.local/share/" + organization + "/" + application + "/Base";
+}
+
 std::vector<fs::path> SystemDataRoots() {
   std::vector<fs::path> roots;
   const fs::path exeDir = ExecutableDir();

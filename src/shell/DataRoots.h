@@ -6,6 +6,7 @@
 // system's data folders, the installation's own first).  A city's name found in
 // an earlier folder hides the same name in later ones.
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -14,6 +15,18 @@ namespace fs = std::filesystem;
 // %APPDATA%\Tellurin\Tellurin\Base on Windows), whether or not the application's
 // names have been set yet.  It may not exist.
 fs::path UserDataRoot();
+
+// The systems whose users are told where their cities go.
+enum class DesktopSystem { Linux, Windows };
+#ifdef _WIN32
+inline constexpr DesktopSystem kThisSystem = DesktopSystem::Windows;
+#else
+inline constexpr DesktopSystem kThisSystem = DesktopSystem::Linux;
+#endif
+
+// UserDataRoot as the users of `system` write it, for help texts (UTF-8):
+// "~/.local/share/Tellurin/Tellurin/Base", "%APPDATA%\Tellurin\Tellurin\Base".
+std::string UserDataRootWords(DesktopSystem system);
 
 // share/tellurin/Base beside the installation's bin/ folder (when the
 // executable lies in one), then in every system data folder of the desktop

@@ -1,6 +1,7 @@
 // Where the cities come from: "Base" beside the executable, then the user's data
 // folder, then the system's; the first city of a name wins.
 #include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -91,6 +92,19 @@ TEST(DataRoots, UserRootIsTheProgramsAppDataLocation) {
   EXPECT_EQ(appData.filename(), "Tellurin");
   QCoreApplication::setApplicationName(appName);
   QCoreApplication::setOrganizationName(orgName);
+}
+
+// The help names the user's cities' folder as each system's users write it;
+// on this system the words, their variable filled in, lead to the folder the
+// program uses (Qt's, with the desktop's defaults).
+TEST(DataRoots, UserRootIsNamedAsItsSystemsUsersWriteIt) {
+  EXPECT_EQ(UserDataRootWords(DesktopSystem::Linux), "~/.local/share/Tellurin/Tellurin/Base");
+  EXPECT_EQ(UserDataRootWords(DesktopSystem::Windows), "%APPDATA%\\Tellurin\\Tellurin\\Base");
+
+  ScopedEnv defaultDataHome("XDG_DATA_HOME", "");
+  QString words = QString::fromStdString(UserDataRootWords(kThisSystem));
+  words.replace("~", QDir::homePath()).replace("%APPDATA%", qEnvironmentVariable("APPDATA"));
+  EXPECT_EQ(UserDataRoot(), PathFromQString(words));
 }
 
 TEST(DataRoots, CitiesOfAllRootsMergedByNameTheFirstOfANameWinning) {

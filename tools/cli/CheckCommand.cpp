@@ -24,7 +24,7 @@ constexpr const char* kCheckHelp =
 
 int RunCheckCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kCheckHelp, stdout);
+    cli::Write(stdout, kCheckHelp);
     return 0;
   }
   if (argc != 1) return cli::Usage("check CITY_DIR");

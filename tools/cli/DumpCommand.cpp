@@ -33,7 +33,7 @@ void PrintTable(const LayerTable& table) {
       cli::AppendText(line, table.CellAt(i, cell));
     }
     line += '\n';
-    std::fwrite(line.data(), 1, line.size(), stdout);
+    cli::Write(stdout, line);
   }
 }
 
@@ -57,7 +57,7 @@ void PrintCity(const MapCore& core) {
 
 int RunDumpCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kDumpHelp, stdout);
+    cli::Write(stdout, kDumpHelp);
     return 0;
   }
   if (argc != 1) return cli::Usage("dump CITY_DIR");

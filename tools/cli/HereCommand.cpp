@@ -88,7 +88,7 @@ bool ParseOptions(int argc, char** argv, HereOptions& o, std::string& why) {
 
 int RunHereCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kHereHelp, stdout);
+    cli::Write(stdout, kHereHelp);
     return 0;
   }
   HereOptions o;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ImportProgress.h"
@@ -35,7 +36,7 @@ constexpr const char* kImportHelp =
     "icons, firms with their information, routes, the keyword list, and Info/about.inf\n"
     "and Info/Picture.jpg for the city-selection window.\n"
     "  --out DATA_ROOT   the data root (default: the user's own data root, whose\n"
-    "                    cities the viewer lists: ~/.local/share/Tellurin/Tellurin/Base)\n"
+    "                    cities the viewer lists: USER_DATA_ROOT)\n"
     "  --name CITY       the city's folder name and title\n"
     "  --unit METRES     metres per map unit, 0.1 to 100 (default 4)\n"
     "  --scrambled       write the layers and firms scrambled (.crpt); a layer longer\n"
@@ -101,6 +102,14 @@ constexpr const char* kImportHelp =
     "reason on stderr; also when another import of the name holds the lock); 2: a wrong\n"
     "call or a city of that name already there without --replace; 130 (143): stopped by\n"
     "Ctrl+C (a TERM signal) within a second, the data root left as it was.\n";
+
+// The help with the user's data root written as this system's users know it.
+std::string ImportHelp() {
+  std::string help = kImportHelp;
+  const std::string_view slot = "USER_DATA_ROOT";
+  help.replace(help.find(slot), slot.size(), UserDataRootWords(kThisSystem));
+  return help;
+}
 
 bool ParseNumber(const std::string& text, double& value) {
   char* end = nullptr;
@@ -211,10 +220,10 @@ int ListPlaces(const ImportOptions& o) {
   std::vector<SettlementFeature> settlements;
   std::string error;
   if (!ListSettlements(o.Input, settlements, error)) {
-    std::fprintf(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
+    cli::Print(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
     return 1;
   }
-  for (const SettlementFeature& s : settlements) std::printf("%s\n", PlaceLine(s).c_str());
+  for (const SettlementFeature& s : settlements) cli::Print(stdout, "%s\n", PlaceLine(s).c_str());
   return 0;
 }
 
@@ -244,7 +253,7 @@ void PrintSummary(const ImportResult& r, bool scrambled) {
 
 int RunImportOsmCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kImportHelp, stdout);
+    cli::Write(stdout, ImportHelp());
     return 0;
   }
   ImportOptions options;
@@ -252,7 +261,7 @@ int RunImportOsmCommand(int argc, char** argv) {
   std::string error;
   bool listPlaces = false;
   if (!ParseOptions(argc, argv, options, listPlaces, progressAsked, error)) {
-    std::fprintf(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
+    cli::Print(stderr, "tellurin-cli import-osm: %s\n", error.c_str());
     return cli::Usage(kImportArguments);
   }
   if (listPlaces) return ListPlaces(options);
@@ -268,20 +277,20 @@ int RunImportOsmCommand(int argc, char** argv) {
   progress.Finish();
   switch (result.Result) {
     case ImportResult::Outcome::Cancelled:
-      std::fprintf(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
+      cli::Print(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
       return 128 + stopOnSignal.Caught();
     case ImportResult::Outcome::Imported:
       PrintSummary(result, options.Scrambled);
       return 0;
     case ImportResult::Outcome::Ambiguous:
-      std::fprintf(stderr, "tellurin-cli import-osm: %s:\n", result.Error.c_str());
-      for (const SettlementFeature& s : result.Called) std::fprintf(stderr, "%s\n", PlaceLine(s).c_str());
+      cli::Print(stderr, "tellurin-cli import-osm: %s:\n", result.Error.c_str());
+      for (const SettlementFeature& s : result.Called) cli::Print(stderr, "%s\n", PlaceLine(s).c_str());
       return 2;
     case ImportResult::Outcome::BadCall:
-      std::fprintf(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
+      cli::Print(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
       return cli::Usage(kImportArguments);
     default:
-      std::fprintf(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
+      cli::Print(stderr, "tellurin-cli import-osm: %s\n", result.Error.c_str());
       return 1;
   }
 }

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "Output.h"
+
 namespace {
 
 constexpr std::chrono::milliseconds kDefaultInterval{1000};
@@ -62,9 +64,9 @@ void ImportProgress::Show(ImportStep step, double share) {
   if (terminal_) {
     // Spaces over what is left of a longer line before.
     const size_t longer = line_.size() > text.size() ? line_.size() - text.size() : 0;
-    std::fprintf(out_, "\r%s%s", text.c_str(), std::string(longer, ' ').c_str());
+    cli::Print(out_, "\r%s%s", text.c_str(), std::string(longer, ' ').c_str());
   } else {
-    std::fprintf(out_, "%s\n", text.c_str());
+    cli::Print(out_, "%s\n", text.c_str());
   }
   std::fflush(out_);
   line_ = std::move(text);
@@ -72,7 +74,7 @@ void ImportProgress::Show(ImportStep step, double share) {
 }
 
 void ImportProgress::Finish() {
-  if (terminal_ && !line_.empty()) std::fputc('\n', out_);
+  if (terminal_ && !line_.empty()) cli::Write(out_, "\n");
   std::fflush(out_);
   line_.clear();
 }

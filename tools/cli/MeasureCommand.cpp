@@ -68,7 +68,7 @@ std::string PointText(const MapSpot& p) {
 
 int RunMeasureCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kMeasureHelp, stdout);
+    cli::Write(stdout, kMeasureHelp);
     return 0;
   }
   MeasureOptions o;
@@ -78,18 +78,18 @@ int RunMeasureCommand(int argc, char** argv) {
   if (const int refused = cli::TakeCityDir(o.CityDir.c_str(), dataRoot, city)) return refused;
   const GeoReading reading = ReadGeoReference({dataRoot, city});
   if (!reading.Problem.empty()) {
-    std::fprintf(stderr, "tellurin-cli: %s\n", DataProblemMessage(reading.File, 0, reading.Problem).c_str());
+    cli::Print(stderr, "tellurin-cli: %s\n", DataProblemMessage(reading.File, 0, reading.Problem).c_str());
     return 1;
   }
   if (!reading.Geo) {
-    std::fprintf(stderr, "tellurin-cli: у города %s нет географической привязки (%s): расстояния не измерить\n",
-                 city.c_str(), kGeoReferenceFile);
+    cli::Print(stderr, "tellurin-cli: у города %s нет географической привязки (%s): расстояния не измерить\n",
+               city.c_str(), kGeoReferenceFile);
     return 1;
   }
   for (const MapSpot& p : o.Points)
     if (!MapToLatLon(*reading.Geo, p.X, p.Y)) {
-      std::fprintf(stderr, "tellurin-cli: у точки %s нет широты: она дальше 2000 км к востоку или западу от города\n",
-                   PointText(p).c_str());
+      cli::Print(stderr, "tellurin-cli: у точки %s нет широты: она дальше 2000 км к востоку или западу от города\n",
+                 PointText(p).c_str());
       return 1;
     }
   const std::optional<double> metres = GeodesicLineLength(*reading.Geo, o.Points);

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <string_view>
 
@@ -13,11 +14,30 @@
 #include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
 #include "render/BundledFonts.h"
+#include "shell/ConsoleText.h"
 #include "shell/LoadCity.h"
 #include "shell/RecordingHost.h"
 #include "state/MapCore.h"
 
 namespace cli {
+
+void Write(std::FILE* stream, std::string_view utf8) { WriteStreamText(stream, utf8); }
+
+void Print(std::FILE* stream, const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  std::va_list again;
+  va_copy(again, args);
+  const int length = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  if (length > 0) {
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format, again);
+    text.pop_back();
+    Write(stream, text);
+  }
+  va_end(again);
+}
 
 std::string Escape(const std::string& utf8) {
   std::string out;
@@ -51,18 +71,18 @@ void PrintLine(const std::vector<std::string>& fields) {
     line += fields[i];
   }
   line += '\n';
-  std::fwrite(line.data(), 1, line.size(), stdout);
+  Write(stdout, line);
 }
 
 void PrintMessages(const std::vector<std::string>& messages) {
   for (const std::string& m : messages) {
     const std::string line = "message\t" + Escape(m) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
+    Write(stderr, line);
   }
 }
 
 int Usage(const std::string& text) {
-  std::fprintf(stderr, "usage: tellurin-cli %s\n", text.c_str());
+  Print(stderr, "usage: tellurin-cli %s\n", text.c_str());
   return 2;
 }
 
@@ -74,13 +94,13 @@ int TakeCityDir(const char* arg, std::filesystem::path& dataRoot, std::string& c
   std::filesystem::path dir = std::filesystem::absolute(NativePath(arg)).lexically_normal();
   if (dir.filename().empty()) dir = dir.parent_path();
   if (!DirectoryExists(dir)) {
-    std::fprintf(stderr, "tellurin-cli: %s не папка города: такой папки нет\n", NativeString(dir).c_str());
+    Print(stderr, "tellurin-cli: %s не папка города: такой папки нет\n", NativeString(dir).c_str());
     return 2;
   }
   bool unreadable = false;
   const std::string problem = CityFolderProblem(dir, unreadable);
   if (!problem.empty()) {
-    std::fprintf(stderr, "tellurin-cli: %s\n", problem.c_str());
+    Print(stderr, "tellurin-cli: %s\n", problem.c_str());
     return unreadable ? 1 : 2;
   }
   dataRoot = dir.parent_path();
@@ -97,7 +117,7 @@ namespace {
 // The output is read by programs: Qt's own notes (for example about the
 // runtime folder of the offscreen platform) stay out of it.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "tellurin-cli: %s\n", qPrintable(text));
+  if (type == QtCriticalMsg || type == QtFatalMsg) Print(stderr, "tellurin-cli: %s\n", text.toUtf8().constData());
 }
 
 }  // namespace
@@ -142,8 +162,8 @@ int Finish(const RecordingHost& host, int status) {
 
 int ExitAfterLoad(int status) {
   for (const std::filesystem::path& file : unreadableLayers)
-    std::fprintf(stderr, "tellurin-cli: не удается прочитать %s %s\n", DirectoryExists(file) ? "папку" : "файл",
-                 NativeString(file).c_str());
+    Print(stderr, "tellurin-cli: не удается прочитать %s %s\n", DirectoryExists(file) ? "папку" : "файл",
+          NativeString(file).c_str());
   return unreadableLayers.empty() ? status : std::max(status, 1);
 }
 

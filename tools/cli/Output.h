@@ -2,15 +2,27 @@
 // What every tellurin-cli command shares: the output form (UTF-8 lines of
 // tab-separated fields, with \\, \t, \r and \n escaped), the program's messages
 // on stderr, the city folder argument and the offscreen application.
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct MapCore;
 class RecordingHost;
 
 namespace cli {
+
+// All the program's text goes out through these two: on a Windows console it
+// is shown as characters (shell/ConsoleText.h), elsewhere it is the UTF-8 bytes.
+void Write(std::FILE* stream, std::string_view utf8);
+// printf's format on `stream`, through Write.
+void Print(std::FILE* stream, const char* format, ...)
+#ifdef __GNUC__
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
 
 // Escapes backslash, tab, CR and LF of UTF-8 text.
 std::string Escape(const std::string& utf8);

@@ -283,7 +283,7 @@ bool DrawAskedRoute(MapCore& core, const RenderOptions& o) {
 
 int RunRenderCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kRenderHelp, stdout);
+    cli::Write(stdout, kRenderHelp);
     return 0;
   }
   RenderOptions o;
@@ -304,7 +304,7 @@ int RunRenderCommand(int argc, char** argv) {
     };
     if (!ApplySelection(core, o.Selection, printHint, selectionError)) {
       cli::PrintMessages(host.Messages);
-      std::fprintf(stderr, "%s\n", selectionError.c_str());
+      cli::Print(stderr, "%s\n", selectionError.c_str());
       return 2;
     }
     try {

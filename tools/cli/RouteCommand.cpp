@@ -92,7 +92,7 @@ std::string TravelModeProblem(const std::string& v) { return "--mode " + v + ": 
 std::unique_ptr<RoadNetwork> LoadRoadNetwork(const CityLocation& city) {
   RoadGraphReading reading = ReadRoadGraph(city);
   if (!reading.Graph) {
-    std::fprintf(stderr, "tellurin-cli: %s\n", DataProblemMessage(reading.File, 0, reading.Problem).c_str());
+    cli::Print(stderr, "tellurin-cli: %s\n", DataProblemMessage(reading.File, 0, reading.Problem).c_str());
     return nullptr;
   }
   return std::make_unique<RoadNetwork>(std::move(*reading.Graph));
@@ -102,7 +102,7 @@ std::unique_ptr<RoadNetwork> LoadRoadNetwork(const CityLocation& city) {
 
 int RunRouteCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kRouteHelp, stdout);
+    cli::Write(stdout, kRouteHelp);
     return 0;
   }
   RouteOptions o;
@@ -114,7 +114,7 @@ int RunRouteCommand(int argc, char** argv) {
   const RouteAnswer answer = FindRoute(*network, {double(o.Points[0]), double(o.Points[1])},
                                        {double(o.Points[2]), double(o.Points[3])}, o.Mode);
   if (!answer.Found) {
-    std::fprintf(stderr, "tellurin-cli: %s\n", answer.Problem.c_str());
+    cli::Print(stderr, "tellurin-cli: %s\n", answer.Problem.c_str());
     return 1;
   }
   const FoundRoute& route = *answer.Found;

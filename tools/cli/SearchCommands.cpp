@@ -84,7 +84,7 @@ bool ParseSwitch(const std::string& value, bool& out) {
 
 int RunSearchCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kSearchHelp, stdout);
+    cli::Write(stdout, kSearchHelp);
     return 0;
   }
   if (argc != 2) return cli::Usage("search CITY_DIR KEY");
@@ -104,7 +104,7 @@ int RunSearchCommand(int argc, char** argv) {
 
 int RunFirmsCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kFirmsHelp, stdout);
+    cli::Write(stdout, kFirmsHelp);
     return 0;
   }
   const char* usage = "firms CITY_DIR KEY [--name on|off] [--address on|off] [--keywords on|off]";
@@ -139,7 +139,7 @@ int RunFirmsCommand(int argc, char** argv) {
 
 int RunAddKeywordCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kAddKeywordHelp, stdout);
+    cli::Write(stdout, kAddKeywordHelp);
     return 0;
   }
   if (argc != 2) return cli::Usage("add-keyword CITY_DIR WORD");

@@ -73,7 +73,7 @@ void PrintStats(const MapCore& core) {
 
 int RunStatsCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    std::fputs(kStatsHelp, stdout);
+    cli::Write(stdout, kStatsHelp);
     return 0;
   }
   if (argc != 1) return cli::Usage("stats CITY_DIR");

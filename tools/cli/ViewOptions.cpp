@@ -109,7 +109,7 @@ std::string MissingArgumentProblem(const std::string& argument) { return "не �
 std::string ExtraArgumentProblem(const std::string& argument) { return "лишний аргумент " + argument; }
 
 int Refuse(const std::string& why, const std::string& usage) {
-  std::fprintf(stderr, "tellurin-cli: %s\n", why.c_str());
+  cli::Print(stderr, "tellurin-cli: %s\n", why.c_str());
   return Usage(usage);
 }
 

@@ -8,6 +8,7 @@
 #include "ImportOsmCommand.h"
 #include "MapDataCommands.h"
 #include "MeasureCommand.h"
+#include "Output.h"
 #include "RenderCommand.h"
 #include "RouteCommand.h"
 #include "SearchCommands.h"
@@ -45,10 +46,10 @@ const Command kCommands[] = {
 };
 
 void PrintCommands(FILE* out) {
-  std::fprintf(out, "usage: tellurin-cli COMMAND ARGUMENTS...\ncommands:\n");
-  for (const Command& c : kCommands) std::fprintf(out, "  %s %s\n", c.Name, c.Arguments);
-  std::fprintf(out, "tellurin-cli COMMAND --help tells more about a command; tellurin-cli --version\n"
-                    "prints the version.\n");
+  cli::Print(out, "usage: tellurin-cli COMMAND ARGUMENTS...\ncommands:\n");
+  for (const Command& c : kCommands) cli::Print(out, "  %s %s\n", c.Name, c.Arguments);
+  cli::Print(out, "tellurin-cli COMMAND --help tells more about a command; tellurin-cli --version\n"
+                  "prints the version.\n");
 }
 
 bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
@@ -63,13 +64,13 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc == 2 && std::string_view(argv[1]) == "--version") {
-    std::printf("tellurin-cli %s\n", app_identity::kVersion);
+    cli::Print(stdout, "tellurin-cli %s\n", app_identity::kVersion);
     return 0;
   }
   if (argc >= 2) {
     for (const Command& c : kCommands)
       if (std::string_view(argv[1]) == c.Name) return c.Run(argc - 2, argv + 2);
-    std::fprintf(stderr, "tellurin-cli: неизвестная команда «%s»\n", argv[1]);
+    cli::Print(stderr, "tellurin-cli: неизвестная команда «%s»\n", argv[1]);
   }
   PrintCommands(stderr);
   return 2;

@@ -4,6 +4,7 @@
 #include "shell/AppIdentity.h"
 #include "shell/LegalFiles.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDirIterator>
@@ -125,8 +126,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
-  QFont base(QStringLiteral("Sans Serif"));
-  base.setStyleHint(QFont::SansSerif);
+  // The interface's own font at the window's size: a family named here may
+  // exist on one system only and fall back to a serif face on the others.
+  QFont base = QApplication::font();
   base.setPixelSize(11);
   setFont(base);
 

@@ -111,6 +111,7 @@ void MapWindow::BuildMenu() {
   menuItems_.back()->setShortcut(QKeySequence::Save);
   menuItems_.push_back(AddItem(file, "PrintItem", "Печать…"));
   menuItems_.back()->setShortcut(QKeySequence::Print);
+  menuItems_.push_back(AddItem(file, "SavePdfItem", "Сохранить в PDF…"));
   file->addSeparator();
   menuItems_.push_back(AddItem(file, "N2", "Выход"));
   bar->addMenu(file);

@@ -71,6 +71,14 @@ class MapWindow : public QMainWindow, public MapHost {
   // Sets up the printer; false when the user cancels.  Unset, the print
   // dialog asks.
   std::function<bool(QPrinter& printer)> AskPrinter;
+  // Whether a printer is installed.  Unset, the system's list of printers tells.
+  std::function<bool()> PrinterInstalled;
+  // Told that no printer was found (the text), whether to save the map as a
+  // PDF instead.  Unset, a message box asks.
+  std::function<bool(const QString& text)> AskPdfInstead;
+  // The PDF file the map is saved to; empty when the user cancels.  Unset, a
+  // file dialog asks.
+  std::function<QString(const QString& offeredName)> AskPdfPath;
   // A bookmark's name, `offered` filled in; none when the user cancels.
   // Unset, a dialog asks.
   std::function<std::optional<QString>(const QString& title, const QString& offered)> AskBookmarkName;
@@ -135,6 +143,7 @@ class MapWindow : public QMainWindow, public MapHost {
   void WholeCityClick();   // "Весь город": menu item, tool button (Home on the map)
   void SaveImageClick();   // "Сохранить изображение…"
   void PrintClick();       // "Печать…"
+  void SavePdfClick();     // "Сохранить в PDF…"
   void OnLabelsButtonClicked();
   void OnObjectsButtonClicked();
   void OnListPanelButtonClicked();
@@ -189,8 +198,16 @@ class MapWindow : public QMainWindow, public MapHost {
 
   // The visible map as the window shows it (highlights, no hover hint).
   QImage VisibleMapPicture();
-  // One page: the visible map, the city's title and its attribution.
-  bool PrintMap(QPrinter& printer);
+  // One page: the visible map, the city's title and its attribution.  When
+  // the page cannot be begun, `failure` with the reason for %1 is shown and
+  // false returned.
+  bool PrintMap(QPrinter& printer, const QString& failure);
+  // The city as the document's title, the page turned as the map is.
+  void SetUpMapPage(QPrinter& printer) const;
+  // False when the system has no printer (PrinterInstalled, else its list).
+  bool PrinterFound() const;
+  // Says that no printer was found and offers to save the map as a PDF.
+  void OfferPdfWithoutPrinter();
 
   // Controls, for the city window and the tests.
   MapArea* MapView() const { return mapArea_; }
@@ -293,6 +310,8 @@ class MapWindow : public QMainWindow, public MapHost {
 
   QString AskPicturePathDialog(const QString& offeredName);
   bool AskPrinterDialog(QPrinter& printer);
+  bool AskPdfInsteadBox(const QString& text);
+  QString AskPdfPathDialog(const QString& offeredName);
   void RestoreRemembered();
   void RestoreWindowPlace();
   void Remember();

@@ -74,6 +74,7 @@ void MapWindow::ConnectHandlers() {
   connect(item("WholeCityItem"), &QAction::triggered, this, on([this](bool) { WholeCityClick(); }));
   connect(item("SaveImageItem"), &QAction::triggered, this, on([this](bool) { SaveImageClick(); }));
   connect(item("PrintItem"), &QAction::triggered, this, on([this](bool) { PrintClick(); }));
+  connect(item("SavePdfItem"), &QAction::triggered, this, on([this](bool) { SavePdfClick(); }));
 
   connect(LabelsButton, &QToolButton::clicked, this, on([this](bool) { OnLabelsButtonClicked(); }));
   connect(ObjectsButton, &QToolButton::clicked, this, on([this](bool) { OnObjectsButtonClicked(); }));

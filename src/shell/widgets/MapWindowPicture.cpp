@@ -44,12 +44,20 @@ QString MapWindow::AskPicturePathDialog(const QString& offeredName) {
 }
 
 void MapWindow::PrintClick() {
+  if (!PrinterFound()) {
+    OfferPdfWithoutPrinter();
+    return;
+  }
   QPrinter printer(QPrinter::HighResolution);
+  SetUpMapPage(printer);
+  if (AskPrinter ? !AskPrinter(printer) : !AskPrinterDialog(printer)) return;
+  PrintMap(printer, Ui("Не удалось напечатать карту: %1."));
+}
+
+void MapWindow::SetUpMapPage(QPrinter& printer) const {
   printer.setDocName(QString::fromStdString(CityName(core_)));
   const QRect visible = VisibleMapRect();
   printer.setPageOrientation(visible.width() > visible.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
-  if (AskPrinter ? !AskPrinter(printer) : !AskPrinterDialog(printer)) return;
-  PrintMap(printer);
 }
 
 bool MapWindow::AskPrinterDialog(QPrinter& printer) {
@@ -58,13 +66,13 @@ bool MapWindow::AskPrinterDialog(QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool MapWindow::PrintMap(QPrinter& printer) {
+bool MapWindow::PrintMap(QPrinter& printer, const QString& failure) {
   const QRect visible = VisibleMapRect();
   QPainter painter;
   if (!painter.begin(&printer)) {
     const QString where = printer.outputFileName().isEmpty() ? Ui("принтер «%1» недоступен").arg(printer.printerName())
                                                              : Ui("файл «%1» не записывается").arg(printer.outputFileName());
-    ShowMessage(Ui("Не удалось напечатать карту: %1.").arg(where).toStdString());
+    ShowMessage(QString(failure).arg(where).toStdString());
     return false;
   }
   const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());

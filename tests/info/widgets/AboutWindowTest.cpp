@@ -1,4 +1,5 @@
 // The about window: fixed content at fixed places; only its button closes it.
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
@@ -87,11 +88,13 @@ TEST(AboutWindow, ItsVersionIsThePackagesAndTheCommandLines) {
   EXPECT_EQ(QString::fromStdString(cli.out), "tellurin-cli " + version + "\n");
 }
 
-// Every line but the product's title reads in the window's own font: the
+// Every line but the product's title reads in the window's own font, the
+// interface's family as it is found on this system (no serif stand-in): the
 // names thanked as well as the captions and addresses.
 TEST(AboutWindow, EveryLineButTheTitleHasTheWindowsFont) {
   AboutWindow form;
   const QFontInfo window(form.font());
+  EXPECT_EQ(window.family(), QFontInfo(QApplication::font()).family());
   const std::vector<const QWidget*> lines = {form.VersionLabel,  form.SiteField,        form.ContactMailField,
                                              form.DeveloperCaption, form.DeveloperLabel, form.DeveloperMailField,
                                              form.ThanksCaption, form.ThanksField,      form.ReleaseLabel};

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QSlider>
@@ -475,6 +476,7 @@ TEST(MapDesktop, PrintingDrawsTheViewWithItsTextOnOnePage) {
   DemoMap m(kPlainCity);
   const fs::path pdf = m.Path() / "map.pdf";
   QSizeF pagePoints;
+  m.Form().PrinterInstalled = [] { return true; };
   m.Form().AskPrinter = [&](QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(NativeString(pdf)));
@@ -499,4 +501,61 @@ TEST(MapDesktop, PrintingDrawsTheViewWithItsTextOnOnePage) {
   const std::string text = ToolOutput("pdftotext", {file, "-"});
   for (const char* shown : {"Светлогорск", "Масштаб 100%", "проспект Мира", "улица Победы", "ЦЕНТР"})
     EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
+}
+
+// With no printer installed (there is none offscreen), «Печать…» and Ctrl+P
+// say so and offer to save a PDF instead; that PDF, as the «Файл» menu's
+// «Сохранить в PDF…» writes it, is the printed page: one page, the city as its
+// title, its texts as text.  A cancelled offer writes nothing.
+TEST(MapDesktop, WithoutAPrinterTheMapIsSavedAsAPdf) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this system has a printer";
+  DemoMap m(kPlainCity);
+  MapWindow& f = m.Form();
+  f.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  struct Case {
+    const char* How;
+    std::function<void()> Ask;
+    bool Accepted;  // the offer of a PDF, when there is one
+    bool Offered;
+  };
+  const Case cases[] = {
+      {"Печать… cancelled", [&] { f.MenuItem("PrintItem")->trigger(); }, false, true},
+      {"Ctrl+P", [&] { QTest::keyClick(f.MapView(), Qt::Key_P, Qt::ControlModifier); }, true, true},
+      {"Сохранить в PDF…", [&] { f.MenuItem("SavePdfItem")->trigger(); }, true, false},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.How);
+    const fs::path pdf = m.Path() / ("map" + std::to_string(++n) + ".pdf");
+    QStringList told, offeredNames;
+    f.AskPdfInstead = [&](const QString& text) {
+      told << text;
+      return c.Accepted;
+    };
+    f.AskPdfPath = [&](const QString& name) {
+      offeredNames << name;
+      return QString::fromStdString(NativeString(pdf));
+    };
+    c.Ask();
+    ASSERT_EQ(told.size(), c.Offered ? 1 : 0);
+    if (c.Offered) EXPECT_TRUE(told[0].startsWith(U("Принтер не найден"))) << told[0].toStdString();
+    EXPECT_TRUE(m.messages.empty()) << m.messages.front();
+    if (!c.Accepted) {
+      EXPECT_TRUE(offeredNames.isEmpty());
+      EXPECT_FALSE(fs::exists(pdf));
+      continue;
+    }
+    EXPECT_EQ(offeredNames, QStringList{U("Светлогорск 100%.pdf")});
+    ASSERT_EQ(ReadBytes(pdf).rfind("%PDF-", 0), 0u);
+#ifndef _WIN32  // poppler-utils read the PDF on Linux
+    const QString file = QString::fromStdString(NativeString(pdf));
+    const std::string info = ToolOutput("pdfinfo", {file});
+    EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Title:           Светлогорск\n"), std::string::npos) << info;
+    const std::string text = ToolOutput("pdftotext", {file, "-"});
+    for (const char* shown : {"Светлогорск", "Масштаб 100%", "проспект Мира", "улица Победы", "ЦЕНТР"})
+      EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
+#endif
+  }
 }

@@ -57,7 +57,7 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
   EXPECT_EQ(file->title(), U("Файл"));
   // The added commands stand between the first items, which keep their order.
   EXPECT_EQ(Entries(file), (QStringList{U("Главное меню"), U("Добавить город из OpenStreetMap…"), "-",
-                                        U("Сохранить изображение…"), U("Печать…"), "-", U("Выход")}));
+                                        U("Сохранить изображение…"), U("Печать…"), U("Сохранить в PDF…"), "-", U("Выход")}));
   QMenu* map = TopMenu(f, 1);
   EXPECT_EQ(map->title(), U("Карта"));
   EXPECT_EQ(Entries(map), (QStringList{U("Объекты>"), U("Фирмы>"), U("Текст"), U("Все значки"),
@@ -83,7 +83,7 @@ TEST(MapWindow, MenuStructureAndInitialTicks) {
       {"N8", "Зумировать при выделении"}, {"N10", "Показывать информацию"}, {"N7", "Текст"},
       {"N17", "Показать панель"}, {"N18", "Рисовать все маршруты"}, {"N15", "Поиск по списку"},
       {"N16", "Поиск по фирмам"}, {"N22", "Помощь"}, {"N21", "О программе..."},
-      {"SaveImageItem", "Сохранить изображение…"}, {"PrintItem", "Печать…"}, {"WholeCityItem", "Весь город"},
+      {"SaveImageItem", "Сохранить изображение…"}, {"PrintItem", "Печать…"}, {"SavePdfItem", "Сохранить в PDF…"}, {"WholeCityItem", "Весь город"},
       {"AllIconsItem", "Все значки"}, {"ScaleBarItem", "Масштабная линейка"},
       {"AddBookmarkItem", "Добавить закладку…"}, {"RouteToSelectionItem", "Как добраться"}};
   for (const auto& [name, caption] : named) {
