@@ -89,6 +89,26 @@ QCheckBox* UnderlinedCheckBox(QWidget* parent, const char* name, const QString& 
 // The two footer labels: the fixed text and the count.  The text is wider than
 // the panel leaves it beside the count in the panel's font, so it wraps rather
 // than being cut.
+// A caption that asks for its text's width on one line and wraps only where the
+// row has less room: a wrapping QLabel asks for a fixed share of 80 characters,
+// and the caption broke into three lines beside a short count.
+class RoomyCaption : public QLabel {
+ public:
+  using QLabel::QLabel;
+  QSize sizeHint() const override {
+    const QMargins m = contentsMargins();
+    return QSize(fontMetrics().horizontalAdvance(text()) + m.left() + m.right() + 2 * margin(),
+                 QLabel::sizeHint().height());
+  }
+};
+
+QLabel* CountCaptionLabel(QWidget* parent, const char* name) {
+  auto* label = new RoomyCaption(Ui("Количество найденых объектов:"), parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
 QWidget* CountFooter(QWidget* parent, QLabel* text, QLabel* count) {
   text->setWordWrap(true);
   auto* box = new QWidget(parent);
@@ -139,7 +159,7 @@ ListSearchPanel::ListSearchPanel(QWidget* parent) : QFrame(parent) {
   SearchListView = MakeReportList(this, "SearchListView", Ui("Список улиц, домов, объектов..."),
                                   ReportColumns(shown_found_cell::kColumns, {120, 80, 250}));
   column->addWidget(SearchListView, 1);
-  CountCaption = NamedLabel(this, "Label1", Ui("Количество найденых объектов:"));
+  CountCaption = CountCaptionLabel(this, "Label1");
   CountLabel = NamedLabel(this, "Label2", "0");
   column->addWidget(CountFooter(this, CountCaption, CountLabel));
 }
@@ -172,7 +192,7 @@ FirmSearchPanel::FirmSearchPanel(QWidget* parent) : QFrame(parent) {
   ShowFoundBox = new QCheckBox(Ui("Отображать найденые объекты"), this);
   ShowFoundBox->setObjectName("CheckBox4");
   column->addWidget(ShowFoundBox);
-  CountCaption = NamedLabel(this, "Label6", Ui("Количество найденых объектов:"));
+  CountCaption = CountCaptionLabel(this, "Label6");
   CountLabel = NamedLabel(this, "Label5", "0");
   column->addWidget(CountFooter(this, CountCaption, CountLabel));
 }

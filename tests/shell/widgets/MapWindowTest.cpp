@@ -366,27 +366,36 @@ TEST(MapWindow, AuxiliaryWindowsOpenThroughTheirHooks) {
   EXPECT_EQ(help, 1);
 }
 
-// Both search footers show the whole caption and a five-digit count inside the
-// panel: the caption wraps instead of running under the count.
+// Both search footers show the whole caption and the count inside the panel
+// at its default width: the caption wraps instead of running under the count,
+// and only where the room beside the count ends, so that it takes two lines at
+// most.
 TEST(MapWindow, SearchFootersShowTheirWholeTexts) {
   TempDir root;
   MapWindow f(root.Path());
   f.resize(1200, 800);
   f.show();
   f.FirmPanelButton->click();  // the firm search panel
-  f.Core().Search.ListCountText = f.Core().Search.FirmCountText = "22200";
-  f.SyncFromCore();
-  for (const auto& [caption, count] :
-       {std::pair{f.PanelSearch->CountCaption, f.PanelSearch->CountLabel}, std::pair{f.FirmSearch->CountCaption, f.FirmSearch->CountLabel}}) {
+  for (const std::string shown : {"740", "22200"}) {
+    f.Core().Search.ListCountText = f.Core().Search.FirmCountText = shown;
+    f.SyncFromCore();
     QApplication::processEvents();
-    ASSERT_EQ(caption->text(), U("Количество найденых объектов:"));
-    ASSERT_EQ(count->text(), "22200");
-    const QRect box = caption->contentsRect();
-    const QRect needed = QFontMetrics(caption->font())
-                             .boundingRect(box, caption->wordWrap() ? Qt::TextWordWrap : 0, caption->text());
-    EXPECT_LE(needed.width(), box.width());
-    EXPECT_LE(needed.height(), box.height());
-    EXPECT_GE(count->contentsRect().width(), QFontMetrics(count->font()).horizontalAdvance(count->text()));
-    EXPECT_LE(count->geometry().right(), count->parentWidget()->contentsRect().right());
+    for (const auto& [caption, count] : {std::pair{f.PanelSearch->CountCaption, f.PanelSearch->CountLabel},
+                                         std::pair{f.FirmSearch->CountCaption, f.FirmSearch->CountLabel}}) {
+      SCOPED_TRACE(caption->parentWidget()->parentWidget()->objectName().toStdString() + " " + shown);
+      ASSERT_EQ(caption->text(), U("Количество найденых объектов:"));
+      ASSERT_EQ(count->text(), QString::fromStdString(shown));
+      const QFontMetrics metrics(caption->font());
+      const QRect box = caption->contentsRect();
+      const QRect needed = metrics.boundingRect(box, caption->wordWrap() ? Qt::TextWordWrap : 0, caption->text());
+      EXPECT_LE(needed.width(), box.width());
+      EXPECT_LE(needed.height(), box.height());
+      EXPECT_LE(needed.height(), 2 * metrics.lineSpacing());
+      const int countNeeds = QFontMetrics(count->font()).horizontalAdvance(count->text());
+      EXPECT_GE(count->contentsRect().width(), countNeeds);
+      EXPECT_LE(count->geometry().right(), count->parentWidget()->contentsRect().right());
+      const int room = count->parentWidget()->contentsRect().width() - countNeeds;
+      EXPECT_GE(caption->width(), std::min(room - 8, metrics.horizontalAdvance(caption->text())));
+    }
   }
 }
