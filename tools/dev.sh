@@ -11,7 +11,8 @@ PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-translations-l10n li
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
           clang-14 libclang-rt-14-dev
           libosmium2-dev libprotozero-dev libproj-dev zlib1g-dev libbz2-dev libexpat1-dev libdeflate-dev
-          desktop-file-utils appstream dpkg-dev file man-db librsvg2-bin poppler-utils)
+          desktop-file-utils appstream dpkg-dev file man-db librsvg2-bin poppler-utils
+          mingw-w64-common)  # its copyright file: the package check compares the notices with it
 
 source tools/packages.sh
 
