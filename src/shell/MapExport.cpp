@@ -87,6 +87,10 @@ bool SaveMapPicture(const QImage& picture, const fs::path& file, std::string& me
     message = start + reason + ".";
     return false;
   }
+  return PutExportInPlace(file, bytes, start, message);
+}
+
+bool PutExportInPlace(const fs::path& file, const std::string& bytes, const std::string& start, std::string& message) {
   WriteFailure failure;
   if (ReplaceFile(file, bytes, failure)) return true;
   message = start + FailureReason(failure.error, true, kPictureFolder) + " (" + failure.step + ").";

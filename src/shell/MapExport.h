@@ -40,6 +40,9 @@ fs::path WithPictureExtension(const fs::path& file, PictureFormat chosen);
 // (an old file stays as it was).  False with a message naming the file and the
 // reason (UTF-8).
 bool SaveMapPicture(const QImage& picture, const fs::path& file, std::string& message);
+// Puts an exported file's bytes in place, whole or not at all; on failure the
+// message is `start` (UTF-8, naming the file) and the reason.
+bool PutExportInPlace(const fs::path& file, const std::string& bytes, const std::string& start, std::string& message);
 
 // The line of attribution of a city: the first line of its description that
 // holds "©" (Windows-1251); empty when there is none.

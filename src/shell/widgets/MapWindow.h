@@ -202,6 +202,7 @@ class MapWindow : public QMainWindow, public MapHost {
   // the page cannot be begun, `failure` with the reason for %1 is shown and
   // false returned.
   bool PrintMap(QPrinter& printer, const QString& failure);
+  bool WritePdf(const QString& path);
   // The city as the document's title, the page turned as the map is.
   void SetUpMapPage(QPrinter& printer) const;
   // False when the system has no printer (PrinterInstalled, else its list).

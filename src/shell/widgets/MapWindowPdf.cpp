@@ -10,8 +10,11 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
+#include "mapdata/FileReplace.h"
 #include "mapdata/NativeName.h"
+#include "mapdata/ProblemText.h"
 #include "shell/MapExport.h"
 #include "shell/widgets/MapWindow.h"
 #include "shell/widgets/WidgetKit.h"
@@ -40,12 +43,37 @@ void MapWindow::SavePdfClick() {
   const QString offered = PathToQString(NativePath(PictureFileName(core_)).replace_extension(".pdf"));
   const QString path = AskPdfPath ? AskPdfPath(offered) : AskPdfPathDialog(offered);
   if (path.isEmpty()) return;
+  WritePdf(path);
+  pictureFolder_ = QFileInfo(path).absolutePath();
+}
+
+// The page goes to a temporary file of its own first and then into place
+// whole, as a picture does: a failed write never leaves half a PDF in place of
+// the one that was there.
+bool MapWindow::WritePdf(const QString& path) {
+  const QString failure = Ui("Не удалось сохранить карту в PDF: %1.");
+  QTemporaryFile temporary(QDir(QDir::tempPath()).filePath("tellurin-XXXXXX.pdf"));
+  if (!temporary.open()) {
+    ShowMessage(failure.arg(Ui("временный файл не создаётся: %1").arg(temporary.errorString())).toStdString());
+    return false;
+  }
+  temporary.close();
   QPrinter pdf(QPrinter::HighResolution);
   pdf.setOutputFormat(QPrinter::PdfFormat);
-  pdf.setOutputFileName(path);
+  pdf.setOutputFileName(temporary.fileName());
   SetUpMapPage(pdf);
-  PrintMap(pdf, Ui("Не удалось сохранить карту в PDF: %1."));
-  pictureFolder_ = QFileInfo(path).absolutePath();
+  if (!PrintMap(pdf, failure)) return false;
+  std::string bytes, message;
+  int error = 0;
+  if (!ReadPlainFile(PathFromQString(temporary.fileName()), bytes, error)) {
+    ShowMessage(failure.arg(Ui("временный файл не читается")).toStdString());
+    return false;
+  }
+  const fs::path target = PathFromQString(path);
+  if (PutExportInPlace(target, bytes, "Не удалось сохранить карту в файл \"" + PathForMessage(target) + "\": ", message))
+    return true;
+  ShowMessage(message);
+  return false;
 }
 
 QString MapWindow::AskPdfPathDialog(const QString& offeredName) {

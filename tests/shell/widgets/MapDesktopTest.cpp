@@ -520,7 +520,8 @@ TEST(MapDesktop, PrintingDrawsTheViewWithItsTextOnOnePage) {
 // With no printer installed (there is none offscreen), «Печать…» and Ctrl+P
 // say so and offer to save a PDF instead; that PDF, as the «Файл» menu's
 // «Сохранить в PDF…» writes it, is the printed page: one page, the city as its
-// title, its texts as text.  A cancelled offer writes nothing.
+// title, its texts as text.  A cancelled offer writes nothing; a PDF is put in
+// place whole, never written through a link.
 TEST(MapDesktop, WithoutAPrinterTheMapIsSavedAsAPdf) {
   if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this system has a printer";
   DemoMap m(kPlainCity);
@@ -572,4 +573,18 @@ TEST(MapDesktop, WithoutAPrinterTheMapIsSavedAsAPdf) {
       EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
 #endif
   }
+#ifndef _WIN32  // making links takes an administrator's rights on Windows
+  // Saved over a link planted in the folder, the PDF takes the link's place
+  // whole and the file the link led to stays as it was.
+  const fs::path kept = m.Path() / "kept.txt";
+  const fs::path linked = m.Path() / "linked.pdf";
+  WriteBytes(kept, "keep");
+  fs::create_symlink(kept, linked);
+  f.AskPdfPath = [&](const QString&) { return QString::fromStdString(NativeString(linked)); };
+  f.MenuItem("SavePdfItem")->trigger();
+  EXPECT_TRUE(m.messages.empty()) << m.messages.front();
+  EXPECT_EQ(ReadBytes(kept), "keep");
+  EXPECT_FALSE(fs::is_symlink(linked));
+  EXPECT_EQ(ReadBytes(linked).rfind("%PDF-", 0), 0u);
+#endif
 }
