@@ -25,8 +25,6 @@ Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp &
 XVFB=$!
 export DISPLAY=":$DISPLAY_NUMBER" LANG=C.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 sleep 2
-wine "$APP/tellurin.exe" &
-VIEWER=$!
 
 # Waits until COMMAND succeeds, at most SECONDS.
 wait_for() {
@@ -37,19 +35,28 @@ wait_for() {
 }
 city_list() { xdotool search --onlyvisible --name 'Главное меню' | head -1; }
 window_shown() { [ -n "$(city_list)" ]; }
-wait_for 60 window_shown || { echo "viewer-check: no window of the viewer after 60 s" >&2; exit 1; }
-sleep 3
-# The list of cities has the keyboard; Enter loads the city shown.
-xdotool windowfocus --sync "$(city_list)" || true
-xdotool key Return
-sleep 8
-import -window root "$SHOT"
 
-# Pixels of the residential-zone colour, which only a drawn map shows.
-map_pixels=$(convert "$SHOT" -fill black +opaque 'rgb(255,177,140)' -fill white -opaque 'rgb(255,177,140)' \
-  -format '%[fx:int(mean*w*h)]' info:)
-echo "viewer-check: $map_pixels pixels of the map's residential zones in $SHOT"
-[ "$map_pixels" -gt 2000 ] || { echo "viewer-check: the map is not drawn (see $SHOT)" >&2; exit 1; }
+# Starts the viewer, loads the city the list shows and takes SHOT; then the
+# map must cover at least LEAST pixels of the residential-zone colour, which
+# only a drawn map shows.  WHERE names the run in the messages.
+shoot_map() {  # SHOT LEAST WHERE
+  local shot=$1 least=$2 where=$3 map_pixels
+  wine "$APP/tellurin.exe" &
+  VIEWER=$!
+  wait_for 60 window_shown || { echo "viewer-check: no window of the viewer${where} after 60 s" >&2; exit 1; }
+  sleep 3
+  # The list of cities has the keyboard; Enter loads the city shown.
+  xdotool windowfocus --sync "$(city_list)" || true
+  xdotool key Return
+  sleep 8
+  import -window root "$shot"
+  map_pixels=$(convert "$shot" -fill black +opaque 'rgb(255,177,140)' -fill white -opaque 'rgb(255,177,140)' \
+    -format '%[fx:int(mean*w*h)]' info:)
+  echo "viewer-check: $map_pixels pixels of the map's residential zones${where} in $shot"
+  [ "$map_pixels" -gt "$least" ] || { echo "viewer-check: the map is not drawn${where} (see $shot)" >&2; exit 1; }
+}
+
+shoot_map "$SHOT" 2000 ""
 
 # At 150%: Wine's system DPI (the registry value winecfg sets) at 144, read
 # by the viewer at its start; the value the prefix had is put back after.
@@ -68,18 +75,7 @@ restore_dpi() {
 trap 'restore_dpi; cleanup' EXIT
 wine reg add "$DPI_KEY" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
 SHOT150=${SHOT%.png}-150.png
-wine "$APP/tellurin.exe" &
-VIEWER=$!
-wait_for 60 window_shown || { echo "viewer-check: no window of the viewer at 150% after 60 s" >&2; exit 1; }
-sleep 3
-xdotool windowfocus --sync "$(city_list)" || true
-xdotool key Return
-sleep 8
-import -window root "$SHOT150"
-map_pixels=$(convert "$SHOT150" -fill black +opaque 'rgb(255,177,140)' -fill white -opaque 'rgb(255,177,140)' \
-  -format '%[fx:int(mean*w*h)]' info:)
-echo "viewer-check: $map_pixels pixels of the map's residential zones at 150% in $SHOT150"
-[ "$map_pixels" -gt 4500 ] || { echo "viewer-check: the map is not drawn at 150% (see $SHOT150)" >&2; exit 1; }
+shoot_map "$SHOT150" 4500 " at 150%"
 # Sharp or enlarged: a 100% picture enlarged to 150% repeats one column of
 # every three device columns (and one row of every three) at the same place
 # all over the map; a map drawn at the screen's pixels has no such phase.
