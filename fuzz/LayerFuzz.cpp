@@ -16,7 +16,7 @@
 #include "mapdata/LayerFile.h"
 #include "mapdata/Loaders.h"
 #include "shell/LoadCity.h"
-#include "view/FormPaint.h"
+#include "view/PaintMapArea.h"
 #include "view/RedrawView.h"
 
 namespace {
@@ -43,7 +43,7 @@ const LayerCase kLayers[] = {
 void PaintWindow(MapCore& core) {
   QImage window(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
   QPainter painter(&window);
-  FormPaint(core, painter);
+  PaintMapArea(core, painter);
 }
 
 }  // namespace

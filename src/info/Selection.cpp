@@ -117,7 +117,7 @@ void SelectRoute(MapCore& core, int row, bool centre) {
   if (s.SelRouteCount > 0) CentreOnSelection(core, s.SelRoutePoints[0], centre);
 }
 
-void RouteListClick(MapCore& core, int row, bool centre) {
+void SelectRouteRow(MapCore& core, int row, bool centre) {
   SelectRoute(core, row, centre);
   RedrawView(core);
   core.Host.PaintMapWindow();

@@ -22,4 +22,4 @@ void SelectRoute(MapCore& core, int row, bool centre);
 void SelectRecord(MapCore& core, SearchKind kind, int row, bool centre);
 // ListOfPath2Click / ListOfPath2DblClick (centre = true): the route of row
 // `row` is selected, the picture redrawn and the window painted.
-void RouteListClick(MapCore& core, int row, bool centre);
+void SelectRouteRow(MapCore& core, int row, bool centre);

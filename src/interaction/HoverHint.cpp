@@ -49,7 +49,7 @@ bool BuildHoverHint(MapCore& core) {
 
 // A hint that was shown and is no more is painted away too: it must not stay
 // on the window, or follow the mouse, over what it does not describe.
-void HintTimerTimer(MapCore& core) {
+void ShowHoverHint(MapCore& core) {
   const bool wasVisible = core.Interaction.HintVisible;
   if (BuildHoverHint(core) || wasVisible) core.Host.PaintMapWindow();
 }

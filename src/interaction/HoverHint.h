@@ -11,7 +11,7 @@ struct MapCore;
 bool BuildHoverHint(MapCore& core);
 // The whole tick: BuildHoverHint, then the window is painted through the host
 // when a hint was found or one shown before is gone.
-void HintTimerTimer(MapCore& core);
+void ShowHoverHint(MapCore& core);
 
 // The mouse left the map (out of the window, or onto the tool bar or a side
 // panel): a pending look is cancelled and the window is painted without a hint.

@@ -30,7 +30,7 @@ void RedrawHighlightableLabels(MapCore& core) {
 
 }  // namespace
 
-bool FormKeyDown(MapCore& core, int key) {
+bool PressHighlightKey(MapCore& core, int key) {
   if (key != kCtrlKey) return false;
   InteractionState& in = core.Interaction;
   if (in.Mode != InteractionMode::Normal) return true;  // a held key repeats; a drag runs
@@ -41,7 +41,7 @@ bool FormKeyDown(MapCore& core, int key) {
   return true;
 }
 
-bool FormKeyUp(MapCore& core, int key) {
+bool ReleaseHighlightKey(MapCore& core, int key) {
   if (key != kCtrlKey) return false;
   InteractionState& in = core.Interaction;
   if (in.Mode != InteractionMode::StreetSelect) return true;

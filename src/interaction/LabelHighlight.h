@@ -10,5 +10,5 @@ constexpr int kCtrlKey = 17;
 // every other key is left to the focused control (false).  When the mode
 // changes, the labels are drawn over the picture and the window is painted
 // (MapHost::PaintMapWindow).
-bool FormKeyDown(MapCore& core, int key);
-bool FormKeyUp(MapCore& core, int key);
+bool PressHighlightKey(MapCore& core, int key);
+bool ReleaseHighlightKey(MapCore& core, int key);

@@ -32,7 +32,7 @@ MapKeyAction MapKeyActionOf(int key, Qt::KeyboardModifiers modifiers) {
   }
 }
 
-bool MapAreaKeyPress(MapCore& core, int key, Qt::KeyboardModifiers modifiers, const QRect& visible) {
+bool RunMapKey(MapCore& core, int key, Qt::KeyboardModifiers modifiers, const QRect& visible) {
   const MapKeyAction action = MapKeyActionOf(key, modifiers);
   const double part = action.Whole ? 1.0 : 0.25;
   const QPoint middle = VisibleMapCentre(visible);

@@ -23,4 +23,4 @@ MapKeyAction MapKeyActionOf(int key, Qt::KeyboardModifiers modifiers);
 // Runs the key's command over the visible map (window pixels).  True when the
 // key is one of the map's, whether or not the view could move (a zoom beyond
 // the track bar's range, a key during a drag); false leaves it to others.
-bool MapAreaKeyPress(MapCore& core, int key, Qt::KeyboardModifiers modifiers, const QRect& visible);
+bool RunMapKey(MapCore& core, int key, Qt::KeyboardModifiers modifiers, const QRect& visible);

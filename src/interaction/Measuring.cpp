@@ -58,7 +58,7 @@ void ClearMeasurement(MapCore& core) {
   CancelMeasuring(core);
 }
 
-bool MeasureKeyPress(MapCore& core, int key) {
+bool RunMeasureKey(MapCore& core, int key) {
   const MeasureState& m = core.Measure;
   if (key == Qt::Key_Escape && (m.Active || !m.Points.empty())) {
     CancelMeasuring(core);

@@ -24,7 +24,7 @@ void ClearMeasurement(MapCore& core);
 
 // Enter (either key) ends and Esc cancels while measuring, Esc also takes a
 // shown length away; true when the key was taken.
-bool MeasureKeyPress(MapCore& core, int key);
+bool RunMeasureKey(MapCore& core, int key);
 
 // The status bar's text for `metres`: while measuring it also says how to end.
 std::string MeasureStatusText(double metres, bool measuring);

@@ -21,7 +21,7 @@ bool IsClick(const InteractionState& in, int32_t x, int32_t y) {
 
 }  // namespace
 
-ViewUpdate FormMouseDown(MapCore& core, MouseButton button, int32_t x, int32_t y) {
+ViewUpdate PressOnMap(MapCore& core, MouseButton button, int32_t x, int32_t y) {
   InteractionState& in = core.Interaction;
   // Ctrl held ("StreetSelect") or a drag already running: presses do nothing.
   if (in.Mode != InteractionMode::Normal) return ViewUpdate::None;
@@ -52,7 +52,7 @@ void DragMove(MapCore& core, int32_t x, int32_t y) {
   core.Interaction.HintTimerEnabled = false;
 }
 
-ViewUpdate FormMouseMove(MapCore& core, int32_t x, int32_t y) {
+ViewUpdate MoveOnMap(MapCore& core, int32_t x, int32_t y) {
   InteractionState& in = core.Interaction;
   if (in.Mode == InteractionMode::MapDrag) {
     DragMove(core, x, y);
@@ -82,7 +82,7 @@ void EndDrag(MapCore& core, int32_t x, int32_t y) {
 
 }  // namespace
 
-ViewUpdate FormMouseUp(MapCore& core, MouseButton, int32_t x, int32_t y) {
+ViewUpdate ReleaseOnMap(MapCore& core, MouseButton, int32_t x, int32_t y) {
   InteractionState& in = core.Interaction;
   if (in.Mode != InteractionMode::MapDrag) return ViewUpdate::None;
   EndDrag(core, x, y);
@@ -93,7 +93,7 @@ ViewUpdate FormMouseUp(MapCore& core, MouseButton, int32_t x, int32_t y) {
   return ViewUpdate::RedrawAndPaint;
 }
 
-bool FormDblClick(MapCore& core, MouseButton button, int32_t x, int32_t y) {
+bool DoubleClickOnMap(MapCore& core, MouseButton button, int32_t x, int32_t y) {
   if (button != MouseButton::Left) return false;
   // Its first click added the last point: measuring ends there.
   if (core.Measure.Active) {
@@ -103,7 +103,7 @@ bool FormDblClick(MapCore& core, MouseButton button, int32_t x, int32_t y) {
     ApplyViewUpdate(core, ViewUpdate::RedrawAndPaint);
     return true;
   }
-  const ViewUpdate dragEnded = FormMouseUp(core, button, x, y);
+  const ViewUpdate dragEnded = ReleaseOnMap(core, button, x, y);
   if (core.Interaction.Mode != InteractionMode::Normal) return false;
   // A step in: the zoom floor plays no part.
   if (!ZoomAroundPoint(core, 1, x, y, kTrackBarMinScale)) ApplyViewUpdate(core, dragEnded);

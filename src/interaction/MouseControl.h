@@ -11,23 +11,23 @@ enum class MouseButton { Left, Right, Middle };
 
 enum class ViewUpdate {
   None,            // nothing to show
-  Paint,           // paint the window (FormPaint) at once
+  Paint,           // paint the window (PaintMapArea) at once
   RedrawAndPaint,  // RedrawView, then paint at once
 };
 
-ViewUpdate FormMouseDown(MapCore& core, MouseButton button, int32_t x, int32_t y);
-ViewUpdate FormMouseMove(MapCore& core, int32_t x, int32_t y);
+ViewUpdate PressOnMap(MapCore& core, MouseButton button, int32_t x, int32_t y);
+ViewUpdate MoveOnMap(MapCore& core, int32_t x, int32_t y);
 // The view follows the mouse during a drag: offsets and drag shift from the
 // anchors; the hover hint is hidden and its timer stopped.
 void DragMove(MapCore& core, int32_t x, int32_t y);
-ViewUpdate FormMouseUp(MapCore& core, MouseButton button, int32_t x, int32_t y);
+ViewUpdate ReleaseOnMap(MapCore& core, MouseButton button, int32_t x, int32_t y);
 
 // A double click zooms in one track bar step around the point under the mouse
 // (ViewMoves.h), with the left button only.  Its first click has selected as
 // every click does, and its second press has begun a drag, which ends here as
 // a release at that point would.  Ignored while Ctrl is held.  True when the
 // double click was the map's.
-bool FormDblClick(MapCore& core, MouseButton button, int32_t x, int32_t y);
+bool DoubleClickOnMap(MapCore& core, MouseButton button, int32_t x, int32_t y);
 
 // Runs RedrawView when asked, then MapHost::PaintMapWindow.
 void ApplyViewUpdate(MapCore& core, ViewUpdate update);

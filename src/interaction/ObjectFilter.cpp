@@ -10,7 +10,7 @@ int32_t ObjectKindOfEntry(const CityTables& tables, int index) {
   return index == static_cast<int>(tables.ObjectComboBox.size()) - 1 ? -1 : index;
 }
 
-void ObjectComboBoxSelect(MapCore& core, int index) {
+void ChooseObjectEntry(MapCore& core, int index) {
   FilterObjectKind(core.Flags, ObjectKindOfEntry(core.Tables, index));
   RedrawView(core);
   core.Host.PaintMapWindow();

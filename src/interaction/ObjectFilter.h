@@ -14,7 +14,7 @@ int32_t ObjectKindOfEntry(const CityTables& tables, int index);
 
 // A choice in ObjectComboBox: only objects of that kind (the entry's index) are
 // drawn; the last entry ("Все") shows every kind.  Redraws and paints.
-void ObjectComboBoxSelect(MapCore& core, int index);
+void ChooseObjectEntry(MapCore& core, int index);
 
 // The chooser shows the entry of kind `kind` (-1: "Все") and only that kind is
 // drawn, without a redraw; false, with nothing changed, when the loaded city

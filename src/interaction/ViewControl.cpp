@@ -17,7 +17,7 @@ constexpr float kMaxScale = 15.0f;
 
 void SyncZoomSliderToScale(MapCore& core) { SetTrackBarPosition(core, ScaleToTrackBarPosition(core.View.Scale)); }
 
-bool ZoomEditEnter(MapCore& core, const std::string& text, float floor) {
+bool ApplyTypedZoom(MapCore& core, const std::string& text, float floor) {
   const std::optional<long double> value = ZoomFieldPercent(text);
   if (!value) return false;
   float scale = static_cast<float>(std::min(*value * 0.01L, 1.0e30L));

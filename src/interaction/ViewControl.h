@@ -17,7 +17,7 @@ void SyncZoomSliderToScale(MapCore& core);
 // at its first step below its range.  False, with nothing changed, when the
 // text is no percentage; the viewer then shows ZoomEditErrorMessage(text) and
 // the scale in force again.  Text in Windows-1251.
-bool ZoomEditEnter(MapCore& core, const std::string& text, float floor);
+bool ApplyTypedZoom(MapCore& core, const std::string& text, float floor);
 // "«abc» — не число." for a ZoomEdit text without digits, "«-300» — масштаб
 // должен быть больше нуля." for a negative one (Windows-1251 in, UTF-8 out).
 std::string ZoomEditErrorMessage(const std::string& text);

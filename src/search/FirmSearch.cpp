@@ -68,7 +68,7 @@ void SearchFirms(MapCore& core, const std::string& key, MatchReach reach) {
   s.FirmCountText = std::to_string(s.SearchFirmListView.Count() - s.FirmSimilar);
 }
 
-void FirmSearchFieldEnter(MapCore& core, const std::string& editText) { SearchFirms(core, editText.empty() ? " " : editText); }
+void SearchFirmsFromField(MapCore& core, const std::string& editText) { SearchFirms(core, editText.empty() ? " " : editText); }
 
 void FirmResultSelected(MapCore& core, int visibleRow, bool centre) {
   const LayerTable& found = core.Search.FoundFirms;

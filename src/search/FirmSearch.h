@@ -21,7 +21,7 @@ void SearchFirms(MapCore& core, const std::string& key, MatchReach reach = Match
 void ClearFirmResults(SearchState& search);
 
 // Enter in the firm search field: an empty field searches for one space (which lists nothing).
-void FirmSearchFieldEnter(MapCore& core, const std::string& editText);
+void SearchFirmsFromField(MapCore& core, const std::string& editText);
 
 // SearchFirmListViewClick (centre = false) / SearchFirmListViewDblClick
 // (centre = true): shows the firm of row `visibleRow` of SearchFirmListView.

@@ -137,7 +137,7 @@ void ShowSearchResult(MapCore& core, int visibleRow, bool centre) {
     ResetSelection(core);
 }
 
-void SearchListViewClick(MapCore& core, int selectedRow, bool centre) {
+void SelectFoundRow(MapCore& core, int selectedRow, bool centre) {
   if (selectedRow < 0 || selectedRow >= core.Search.SearchListView.Count()) return;
   ShowSearchResult(core, selectedRow, centre);
   RedrawView(core);

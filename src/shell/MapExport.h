@@ -1,6 +1,6 @@
 #pragma once
 // The map as a picture file and on paper: "Сохранить изображение…" writes the
-// visible map (VisibleMapPicture, view/FormPaint.h) as PNG or JPEG;
+// visible map (VisibleMapPicture, view/PaintMapArea.h) as PNG or JPEG;
 // "Печать…" draws it again on a page (view/MapOnDevice.h) with the city's
 // title, the scale and the line of attribution from its about.inf under it.
 #include <QImage>

@@ -9,7 +9,7 @@
 // load's host (LayerLoad.h).
 class MapHost : public LoadHost {
  public:
-  // The map window is painted at once (its paint routine runs FormPaint).
+  // The map window is painted at once (its paint routine runs PaintMapArea).
   virtual void PaintMapWindow() {}
   // The part of the map window that shows the map, in window pixels: the map
   // area less the tool bar and the side panels that are shown.  Every

@@ -5,7 +5,7 @@
 #include "render/Canvas.h"
 #include "render/ViewTransform.h"
 #include "state/MapCore.h"
-#include "view/FormPaint.h"
+#include "view/PaintMapArea.h"
 #include "view/RedrawView.h"
 #include "view/SelectionOverlay.h"
 

@@ -10,7 +10,7 @@ using namespace selection_test;
 
 namespace {
 
-class MapClick : public ::testing::Test, public City {
+class SelectAtPoint_ : public ::testing::Test, public City {
  protected:
   void SetUp() override {
     core.View.Scale = 2.0f;
@@ -18,7 +18,7 @@ class MapClick : public ::testing::Test, public City {
   }
 };
 
-TEST_F(MapClick, TenPixelsAwaySelectsElevenDoNot) {
+TEST_F(SelectAtPoint_, TenPixelsAwaySelectsElevenDoNot) {
   const int school = AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 0);  // at 200, 200
   SelectAtPoint(core, 211, 200, false);
   EXPECT_FALSE(core.Selection.ObjectSelected);
@@ -30,13 +30,13 @@ TEST_F(MapClick, TenPixelsAwaySelectsElevenDoNot) {
   (void)school;
 }
 
-TEST_F(MapClick, TheLeftAndBottomEdgesCountToo) {
+TEST_F(SelectAtPoint_, TheLeftAndBottomEdgesCountToo) {
   AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 0);
   SelectAtPoint(core, 190, 210, false);
   EXPECT_TRUE(core.Selection.ObjectSelected);
 }
 
-TEST_F(MapClick, ToleranceStaysTenPixelsAtAnyScale) {
+TEST_F(SelectAtPoint_, ToleranceStaysTenPixelsAtAnyScale) {
   core.View.Scale = 0.5f;
   AlignWindowWithMap();
   AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 0);  // at 50, 50
@@ -46,7 +46,7 @@ TEST_F(MapClick, ToleranceStaysTenPixelsAtAnyScale) {
   EXPECT_TRUE(core.Selection.ObjectSelected);
 }
 
-TEST_F(MapClick, HitTestFollowsTheViewOffsets) {
+TEST_F(SelectAtPoint_, HitTestFollowsTheViewOffsets) {
   AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 0);
   core.View.OffsetX = 100;  // hx = x + 100 + 512
   core.View.OffsetY = -300;  // hy = y - 300 + 384
@@ -54,7 +54,7 @@ TEST_F(MapClick, HitTestFollowsTheViewOffsets) {
   EXPECT_TRUE(core.Selection.ObjectSelected);
 }
 
-TEST_F(MapClick, FoundFirmWinsOverAnObjectAndClearsOtherSelections) {
+TEST_F(SelectAtPoint_, FoundFirmWinsOverAnObjectAndClearsOtherSelections) {
   SelectStreet(core, AddStreet("Ленина", "улица", "2", "1", "1 1"), false);
   AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 0);
   const int firm = AddFirm("Банк", "Мира", "2", 102, 101, "bank", 1);
@@ -69,7 +69,7 @@ TEST_F(MapClick, FoundFirmWinsOverAnObjectAndClearsOtherSelections) {
   EXPECT_EQ(host.MapPaints, 1);  // a firm is shown at once
 }
 
-TEST_F(MapClick, FoundFirmsAreClickedInTheirListOrder) {
+TEST_F(SelectAtPoint_, FoundFirmsAreClickedInTheirListOrder) {
   const int first = AddFirm("Аптека", "Мира", "1", 100, 100, "a", 0);
   const int second = AddFirm("Банк", "Мира", "2", 101, 100, "b", 1);
   Find(second);
@@ -78,14 +78,14 @@ TEST_F(MapClick, FoundFirmsAreClickedInTheirListOrder) {
   EXPECT_EQ(core.Selection.SelFirmRow, second);
 }
 
-TEST_F(MapClick, FoundFirmsAreNotClickableWhenNotShown) {
+TEST_F(SelectAtPoint_, FoundFirmsAreNotClickableWhenNotShown) {
   Find(AddFirm("Банк", "Мира", "2", 100, 100, "bank", 1));
   core.Flags.SetShown(DrawCode::Firm, false);
   SelectAtPoint(core, 200, 200, false);
   EXPECT_FALSE(core.Selection.FirmSelected);
 }
 
-TEST_F(MapClick, OfTwoOverlappingObjectsTheFirstInTheDrawListWins) {
+TEST_F(SelectAtPoint_, OfTwoOverlappingObjectsTheFirstInTheDrawListWins) {
   AddObject("Школа", "Ленина", "5", "Вторая", 102, 100, 0, false);
   AddObject("Школа", "Ленина", "7", "Первая", 100, 100, 0);
   core.Tables.DrawListView.Add("5").SubItems = {"0"};
@@ -93,7 +93,7 @@ TEST_F(MapClick, OfTwoOverlappingObjectsTheFirstInTheDrawListWins) {
   EXPECT_EQ(core.Selection.SelObjectName, W("Первая"));
 }
 
-TEST_F(MapClick, TheKindFilterHidesOtherKindsFromClicks) {
+TEST_F(SelectAtPoint_, TheKindFilterHidesOtherKindsFromClicks) {
   AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 2);
   core.Flags.ObjectFilter = 3;
   SelectAtPoint(core, 200, 200, false);
@@ -103,7 +103,7 @@ TEST_F(MapClick, TheKindFilterHidesOtherKindsFromClicks) {
   EXPECT_TRUE(core.Selection.ObjectSelected);
 }
 
-TEST_F(MapClick, NoObjectIsSelectedWithObjectsOrClickSelectionOff) {
+TEST_F(SelectAtPoint_, NoObjectIsSelectedWithObjectsOrClickSelectionOff) {
   AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 0);
   const int firm = AddFirm("Банк", "Мира", "2", 300, 300, "bank", 1);
   Find(firm);
@@ -119,7 +119,7 @@ TEST_F(MapClick, NoObjectIsSelectedWithObjectsOrClickSelectionOff) {
   EXPECT_TRUE(core.Selection.FirmSelected);
 }
 
-TEST_F(MapClick, AnEmptySpotKeepsTheSelection) {
+TEST_F(SelectAtPoint_, AnEmptySpotKeepsTheSelection) {
   AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 0);
   SelectAtPoint(core, 200, 200, false);
   const std::string status = core.Selection.StatusText1;
@@ -128,7 +128,7 @@ TEST_F(MapClick, AnEmptySpotKeepsTheSelection) {
   EXPECT_EQ(core.Selection.StatusText1, status);
 }
 
-TEST_F(MapClick, AnObjectAddsToAStreetSelection) {
+TEST_F(SelectAtPoint_, AnObjectAddsToAStreetSelection) {
   SelectStreet(core, AddStreet("Ленина", "улица", "2", "1", "1 1"), false);
   AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 0);
   SelectAtPoint(core, 200, 200, false);
@@ -137,7 +137,7 @@ TEST_F(MapClick, AnObjectAddsToAStreetSelection) {
   EXPECT_EQ(core.Selection.StatusText0, W("Школа"));
 }
 
-TEST_F(MapClick, ClickDoesNotMoveTheViewButTheCentre) {
+TEST_F(SelectAtPoint_, ClickDoesNotMoveTheViewButTheCentre) {
   AddObject("Школа", "Ленина", "5", "Школа", 100, 100, 0);
   const int32_t offsetX = core.View.OffsetX;
   SelectAtPoint(core, 200, 200, false);
@@ -146,7 +146,7 @@ TEST_F(MapClick, ClickDoesNotMoveTheViewButTheCentre) {
   EXPECT_FLOAT_EQ(core.View.Scale, 2.0f);
 }
 
-TEST_F(MapClick, BrokenListEntriesAreSkipped) {
+TEST_F(SelectAtPoint_, BrokenListEntriesAreSkipped) {
   core.Search.FoundFirms.Add("17");       // no such firm
   core.Search.FoundFirms.Add("firm");     // not a row number
   core.Flags.SetShown(DrawCode::Firm, true);

@@ -100,7 +100,7 @@ TEST_F(HoverHint, TimerTickPaintsWhenAHintComesOrGoes) {
     core.Interaction.MouseX = core.Interaction.MouseY = c.mouse;
     core.Interaction.HintLine1 = c.shownBefore ? "old" : "";
     core.Interaction.HintVisible = c.shownBefore;
-    HintTimerTimer(core);
+    ShowHoverHint(core);
     EXPECT_EQ(host.MapPaints, c.paints);
     EXPECT_EQ(core.Interaction.HintVisible, c.shown);
     if (!c.shown) EXPECT_EQ(core.Interaction.HintLine1, "");

@@ -27,16 +27,16 @@ TEST_F(LabelHighlight, CtrlPaintsLegibleLabelsYellowAndBack) {
   ASSERT_GT(BoxPixels(*this, core.Map, 20, 20, kWhite), 40);
   const int paints = host.MapPaints;
 
-  EXPECT_TRUE(FormKeyDown(core, kCtrlKey));
+  EXPECT_TRUE(PressHighlightKey(core, kCtrlKey));
   EXPECT_EQ(core.Interaction.Mode, InteractionMode::StreetSelect);
   EXPECT_EQ(host.MapPaints, paints + 1);
   EXPECT_GT(BoxPixels(*this, core.Map, 20, 20, kYellow), 40);
   EXPECT_GT(BoxPixels(*this, core.Map, 20, 100, kYellow), 40);
   // A held key repeats its key-down: nothing more happens.
-  EXPECT_TRUE(FormKeyDown(core, kCtrlKey));
+  EXPECT_TRUE(PressHighlightKey(core, kCtrlKey));
   EXPECT_EQ(host.MapPaints, paints + 1);
 
-  EXPECT_TRUE(FormKeyUp(core, kCtrlKey));
+  EXPECT_TRUE(ReleaseHighlightKey(core, kCtrlKey));
   EXPECT_EQ(core.Interaction.Mode, InteractionMode::Normal);
   EXPECT_EQ(BoxPixels(*this, core.Map, 20, 20, kYellow), 0);
   EXPECT_GT(BoxPixels(*this, core.Map, 20, 20, kWhite), 40);
@@ -48,7 +48,7 @@ TEST_F(LabelHighlight, LargeLabelsAtSmallScalesAreLegibleButNotHighlighted) {
   SetView(0.6f);
   Draw();
   ASSERT_GT(BoxPixels(*this, core.Map, 24, 24, kLarge), 40);
-  FormKeyDown(core, kCtrlKey);
+  PressHighlightKey(core, kCtrlKey);
   EXPECT_EQ(BoxPixels(*this, core.Map, 24, 24, kYellow), 0);
   EXPECT_GT(BoxPixels(*this, core.Map, 24, 24, kLarge), 40);
 }
@@ -56,12 +56,12 @@ TEST_F(LabelHighlight, LargeLabelsAtSmallScalesAreLegibleButNotHighlighted) {
 TEST_F(LabelHighlight, OtherKeysAndDragsAreLeftAlone) {
   AddLabelRow(core, "Мира", 9, 20, 20);
   Draw();
-  EXPECT_FALSE(FormKeyDown(core, 16));
+  EXPECT_FALSE(PressHighlightKey(core, 16));
   EXPECT_EQ(core.Interaction.Mode, InteractionMode::Normal);
   core.Interaction.Mode = InteractionMode::MapDrag;
-  EXPECT_TRUE(FormKeyDown(core, kCtrlKey));
+  EXPECT_TRUE(PressHighlightKey(core, kCtrlKey));
   EXPECT_EQ(core.Interaction.Mode, InteractionMode::MapDrag);
-  EXPECT_TRUE(FormKeyUp(core, kCtrlKey));
+  EXPECT_TRUE(ReleaseHighlightKey(core, kCtrlKey));
   EXPECT_EQ(core.Interaction.Mode, InteractionMode::MapDrag);
   EXPECT_EQ(BoxPixels(*this, core.Map, 20, 20, kYellow), 0);
 }
@@ -71,7 +71,7 @@ TEST_F(LabelHighlight, WithTextsOffCtrlSwitchesTheModeOnly) {
   core.Flags.SetShown(DrawCode::Label, false);
   Draw();
   const int paints = host.MapPaints;
-  FormKeyDown(core, kCtrlKey);
+  PressHighlightKey(core, kCtrlKey);
   EXPECT_EQ(core.Interaction.Mode, InteractionMode::StreetSelect);
   EXPECT_EQ(host.MapPaints, paints + 1);
   EXPECT_EQ(CountPixels(core.Map.rect(), kBackground), 400 * 300);
@@ -89,11 +89,11 @@ TEST(ObjectComboBox, TheLastEntryShowsEveryKind) {
   AddObjectRow(core, "Б", "2", 1, 150, 50);
   BuildDrawList(core.Tables, core.View, {0, 0, 150, 50});
 
-  ObjectComboBoxSelect(core, 1);
+  ChooseObjectEntry(core, 1);
   EXPECT_EQ(core.Flags.ObjectFilter, 1);
   EXPECT_EQ(QColor(core.Map.pixel(50, 50)), kBackground);
   EXPECT_EQ(QColor(core.Map.pixel(150, 50)), QColor(0, 0, 255));
-  ObjectComboBoxSelect(core, 2);
+  ChooseObjectEntry(core, 2);
   EXPECT_EQ(core.Flags.ObjectFilter, -1);
   EXPECT_EQ(QColor(core.Map.pixel(50, 50)), QColor(255, 0, 0));
   EXPECT_EQ(host.MapPaints, 2);

@@ -30,7 +30,7 @@ TEST(ObjectFilter, AChoiceFiltersItsKindAndTheLastEntryNone) {
   MapCore core(host);
   core.Tables.ObjectComboBox.resize(3);
   for (const auto& [entry, kind] : std::vector<std::pair<int, int32_t>>{{0, 0}, {1, 1}, {2, -1}}) {
-    ObjectComboBoxSelect(core, entry);
+    ChooseObjectEntry(core, entry);
     EXPECT_EQ(core.Flags.ObjectFilter, kind) << entry;
   }
   EXPECT_EQ(host.MapPaints, 3);

@@ -70,7 +70,7 @@ TEST_F(ViewControl_, TrackBarChangeRedrawsThePicture) {
 // An entry moves the track bar to its scale's position, so "Масштаб:" finds
 // it there and keeps the typed scale; after a wheel step off the grid it snaps.
 TEST_F(ViewControl_, ZoomPanelClickSnapsTheScaleDownToTheSliderGrid) {
-  ASSERT_TRUE(ZoomEditEnter(core, "175", kTrackBarMinScale));
+  ASSERT_TRUE(ApplyTypedZoom(core, "175", kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 1.75f);
   EXPECT_EQ(core.Ui.ZoomSliderPosition, 3);
   const int paints = host.MapPaints;
@@ -100,14 +100,14 @@ TEST_P(ZoomEditEntry, ReadAsAPercentage) {
   const ZoomEntry& e = GetParam();
   NarrowTheVisibleMap();
   const int paints = host.MapPaints;
-  ASSERT_TRUE(ZoomEditEnter(core, e.Text, kTrackBarMinScale));
+  ASSERT_TRUE(ApplyTypedZoom(core, e.Text, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, e.Scale) << e.Text;
   EXPECT_EQ(core.Ui.ZoomEditText, e.Shown) << "rewritten by the redraw";
   EXPECT_EQ(host.MapPaints, paints + 1);
   EXPECT_EQ(core.Ui.ZoomSliderPosition, e.Position) << e.Text;
   EXPECT_EQ(WindowPixelOf(kVisibleMiddle), QPoint(129, 84)) << e.Text;
   const float scale = e.Scale;
-  ASSERT_TRUE(ZoomEditEnter(core, e.Shown, kTrackBarMinScale));
+  ASSERT_TRUE(ApplyTypedZoom(core, e.Shown, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, scale) << e.Shown << " read back";
 }
 
@@ -121,16 +121,16 @@ INSTANTIATE_TEST_SUITE_P(Entries, ZoomEditEntry,
                                            ZoomEntry{"99999999999999999999999999", 15.0f, "1500%", 30}));
 
 TEST_F(ViewControl_, ZoomEditWithoutDigitsChangesNothing) {
-  ASSERT_TRUE(ZoomEditEnter(core, "300", kTrackBarMinScale));
+  ASSERT_TRUE(ApplyTypedZoom(core, "300", kTrackBarMinScale));
   core.Interaction.HintVisible = true;
   const ViewState before = core.View;
   const int paints = host.MapPaints;
   core.Ui.ZoomEditText = "abc";
-  EXPECT_FALSE(ZoomEditEnter(core, "abc", kTrackBarMinScale));
+  EXPECT_FALSE(ApplyTypedZoom(core, "abc", kTrackBarMinScale));
   EXPECT_EQ(core.Ui.ZoomEditText, "abc");
-  EXPECT_FALSE(ZoomEditEnter(core, "", kTrackBarMinScale));
+  EXPECT_FALSE(ApplyTypedZoom(core, "", kTrackBarMinScale));
   for (const char* refused : {"%", "1e3", "-300", "7 5", "1.5.0", "300%%", ".", "12a"})
-    EXPECT_FALSE(ZoomEditEnter(core, refused, kTrackBarMinScale)) << refused;
+    EXPECT_FALSE(ApplyTypedZoom(core, refused, kTrackBarMinScale)) << refused;
   EXPECT_EQ(core.View.Scale, before.Scale);
   EXPECT_EQ(core.View.OffsetX, before.OffsetX);
   EXPECT_EQ(core.View.OffsetY, before.OffsetY);
@@ -177,10 +177,10 @@ TEST_F(ZoomAroundPoint_, KeepsTheMapPointUnderTheMouse) {
 }
 
 TEST_F(ZoomAroundPoint_, FromAScaleBetweenStepsLandsOnTheNeighbouringStep) {
-  ASSERT_TRUE(ZoomEditEnter(core, "230", kTrackBarMinScale));
+  ASSERT_TRUE(ApplyTypedZoom(core, "230", kTrackBarMinScale));
   ASSERT_TRUE(ZoomAroundPoint(core, 1, 100, 75, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 2.5f);
-  ASSERT_TRUE(ZoomEditEnter(core, "230", kTrackBarMinScale));
+  ASSERT_TRUE(ApplyTypedZoom(core, "230", kTrackBarMinScale));
   ASSERT_TRUE(ZoomAroundPoint(core, -1, 100, 75, kTrackBarMinScale));
   EXPECT_EQ(core.View.Scale, 2.0f);
   EXPECT_EQ(core.Ui.ZoomSliderPosition, 4);

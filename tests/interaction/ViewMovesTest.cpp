@@ -160,10 +160,10 @@ TEST_F(ViewMoves_, ZoomControlsReachTheFloorOfABigCity) {
   EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);
   EXPECT_FALSE(ZoomAroundPoint(core, -1, 100, 75, floor));
   core.Ui.ZoomSliderPosition = 4;
-  ASSERT_TRUE(ZoomEditEnter(core, "5", floor));
+  ASSERT_TRUE(ApplyTypedZoom(core, "5", floor));
   EXPECT_EQ(core.View.Scale, 0.05f);
   EXPECT_EQ(core.Ui.ZoomSliderPosition, 1);  // below its range: at its first step
-  ASSERT_TRUE(ZoomEditEnter(core, "0%", floor));
+  ASSERT_TRUE(ApplyTypedZoom(core, "0%", floor));
   EXPECT_EQ(core.View.Scale, floor);
   EXPECT_EQ(core.Ui.ZoomEditText, "1,4%");
 }

@@ -103,10 +103,10 @@ TEST_F(FirmSearch, EmptyKeyAndOneSpaceListNothing) {
 TEST_F(FirmSearch, EnterOnAnEmptyFieldSearchesForOneSpace) {
   FillFirms();
   SearchFirms(core, W("банк"));
-  FirmSearchFieldEnter(core, "");
+  SearchFirmsFromField(core, "");
   EXPECT_EQ(Found(), Texts{});
   EXPECT_EQ(core.Search.FirmCountText, "0");
-  FirmSearchFieldEnter(core, W("вокз"));
+  SearchFirmsFromField(core, W("вокз"));
   EXPECT_EQ(Found(), (Texts{"Вокзал"}));
 }
 

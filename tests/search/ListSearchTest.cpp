@@ -157,7 +157,7 @@ TEST_F(ListSearch, ShowingARowOutsideTheListChangesNothing) {
   core.Selection.StreetSelected = true;
   ShowSearchResult(core, 5, false);
   ShowSearchResult(core, -1, true);
-  SearchListViewClick(core, -1, false);
+  SelectFoundRow(core, -1, false);
   EXPECT_TRUE(core.Selection.StreetSelected);
   EXPECT_EQ(host.MapPaints, 0);
 }

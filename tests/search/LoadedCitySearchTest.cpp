@@ -54,7 +54,7 @@ TEST_F(LoadedCitySearch, AfterTheLoadTheListHoldsEveryNamedRecord) {
 TEST_F(LoadedCitySearch, ClickingAFirmResultShowsThatFirm) {
   FillSearchList(core, W("банк"));
   ASSERT_EQ(core.Search.FoundRecords.Count(), 1);
-  SearchListViewClick(core, 0, false);
+  SelectFoundRow(core, 0, false);
   EXPECT_TRUE(core.Selection.FirmSelected);
   EXPECT_EQ(U(core.Selection.SelFirmName), "Банк");
   EXPECT_EQ(U(core.Selection.StatusText2), "Ленина 12");

@@ -26,7 +26,7 @@ class SearchResult : public SearchFixture {
 
 TEST_F(SearchResult, StreetRowSelectsTheStreetAndClearsTheFirm) {
   core.Selection.FirmSelected = true;
-  SearchListViewClick(core, RowOfKind("1"), false);
+  SelectFoundRow(core, RowOfKind("1"), false);
   EXPECT_TRUE(core.Selection.StreetSelected);
   EXPECT_FALSE(core.Selection.FirmSelected);
   EXPECT_EQ(U(core.Selection.SelStreetName), "Ленина");
@@ -60,9 +60,9 @@ TEST_F(SearchResult, OnlyTheDoubleClickMovesTheView) {
   core.Ui.ZoomOnSelect = false;
   core.View.OffsetX = 1234;
   core.View.OffsetY = 4321;
-  SearchListViewClick(core, RowOfKind("2"), false);
+  SelectFoundRow(core, RowOfKind("2"), false);
   EXPECT_EQ(core.View.OffsetX, 1234);
-  SearchListViewClick(core, RowOfKind("2"), true);
+  SelectFoundRow(core, RowOfKind("2"), true);
   // The building's first point (0, 0) in the middle of the visible map, whose
   // window pixel shows picture pixel (pixel + Screen / 2).
   const QPoint middle = VisibleMapCentre(host.VisibleMapRect());

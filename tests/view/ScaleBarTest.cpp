@@ -1,4 +1,4 @@
-// The scale bar as the map window paints it (FormPaint): its label, and the
+// The scale bar as the map window paints it (PaintMapArea): its label, and the
 // length of the bar drawn, measured in the painted pixels, at several scales,
 // 1000 and 1500 km east of the central meridian where the projection stretches
 // the map by 1.2% and 2.8%, and in a visible map narrowed by a side panel.
@@ -12,7 +12,7 @@
 #include "render/ViewTransform.h"
 #include "shell/RecordingHost.h"
 #include "state/MapCore.h"
-#include "view/FormPaint.h"
+#include "view/PaintMapArea.h"
 #include "view/ScaleBar.h"
 
 namespace {
@@ -48,7 +48,7 @@ struct Window {
   QImage Paint() {
     QImage window(kWidth, kHeight, QImage::Format_RGB32);
     QPainter painter(&window);
-    FormPaint(Core, painter);
+    PaintMapArea(Core, painter);
     return window;
   }
   RecordingHost Host{kWidth, kHeight};

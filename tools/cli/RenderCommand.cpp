@@ -46,7 +46,7 @@
 #include "search/FirmSearch.h"
 #include "shell/RecordingHost.h"
 #include "state/MapCore.h"
-#include "view/FormPaint.h"
+#include "view/PaintMapArea.h"
 #include "view/PictureRatio.h"
 #include "view/RedrawView.h"
 #include "view/RouteOverlay.h"
@@ -315,7 +315,7 @@ int RunRenderCommand(int argc, char** argv) {
       window.fill(Qt::white);
       {
         QPainter painter(&window);
-        FormPaint(core, painter);
+        PaintMapArea(core, painter);
       }
       const QImage& out = o.WholePicture ? core.Map : window;
       if (!out.save(QString::fromStdString(o.Output), "PNG")) {

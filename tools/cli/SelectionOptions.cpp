@@ -51,8 +51,8 @@ const LayerTable& TableOf(const MapCore& core, SelectionStep::Kind kind) {
 // A left press and release without moving, as the map window gets them: the
 // press selects, the release ends the (empty) drag and takes the centre.
 void ClickAt(MapCore& core, int x, int y) {
-  FormMouseDown(core, MouseButton::Left, x, y);
-  FormMouseUp(core, MouseButton::Left, x, y);
+  PressOnMap(core, MouseButton::Left, x, y);
+  ReleaseOnMap(core, MouseButton::Left, x, y);
 }
 
 void HoverAt(MapCore& core, int x, int y, const HintSink& hint) {

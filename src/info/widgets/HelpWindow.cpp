@@ -214,17 +214,17 @@ void HelpWindow::ShowSelectedTopic() {
   for (auto& [number, panel] : panels_) panel->setVisible(number == shown);
 }
 
-bool HelpWindow::FormKeyPress(QKeyEvent* event) {
+bool HelpWindow::CloseOnEscape(QKeyEvent* event) {
   if (event->key() != Qt::Key_Escape) return false;
   close();
   return true;
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && FormKeyPress(static_cast<QKeyEvent*>(event))) return true;
+  if (event->type() == QEvent::KeyPress && CloseOnEscape(static_cast<QKeyEvent*>(event))) return true;
   return QDialog::eventFilter(watched, event);
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {
-  if (!FormKeyPress(event)) QDialog::keyPressEvent(event);
+  if (!CloseOnEscape(event)) QDialog::keyPressEvent(event);
 }

@@ -46,8 +46,8 @@ class HelpWindow : public QDialog {
   int TreeWidthWanted() const;
   void LayOut();
   void LayOutTopic(int number);
-  // FormKeyPress: Escape closes the window; every other key is ignored here.
-  bool FormKeyPress(QKeyEvent* event);
+  // CloseOnEscape: Escape closes the window; every other key is ignored here.
+  bool CloseOnEscape(QKeyEvent* event);
 
   std::vector<QTreeWidgetItem*> nodes_;
   std::map<int, QFrame*> panels_;

@@ -69,7 +69,8 @@ CityChooserWindow::CityChooserWindow(std::vector<fs::path> dataRoots, QWidget* p
     const QRect desk = screen->availableGeometry();
     move(desk.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
   }
-  FormCreate();
+  ListCities();
+  QCoreApplication::processEvents();
 }
 
 void CityChooserWindow::BuildControls() {
@@ -87,13 +88,13 @@ void CityChooserWindow::BuildControls() {
             RunGuarded(
                 ListView->toolTip(),
                 [&] {
-                  for (const QModelIndex& i : deselected.indexes()) ListViewSelectItem(i.row(), false);
-                  for (const QModelIndex& i : selected.indexes()) ListViewSelectItem(i.row(), true);
+                  for (const QModelIndex& i : deselected.indexes()) OnCityRowSelected(i.row(), false);
+                  for (const QModelIndex& i : selected.indexes()) OnCityRowSelected(i.row(), true);
                 },
                 [this](const std::string& message) { Report(message); });
           });
 
-  connect(ListView, &QListWidget::itemDoubleClicked, this, [this] { ListViewDblClick(); });
+  connect(ListView, &QListWidget::itemDoubleClicked, this, [this] { OnCityRowActivated(); });
   ListView->installEventFilter(this);
 
   CityNameLabel = new QLabel(Ui("Имя города"), this);
@@ -123,7 +124,7 @@ void CityChooserWindow::BuildControls() {
   AddCityButton->setText(Ui("Добавить город из OpenStreetMap…"));
   AddCityButton->setToolTip(Ui("Импортировать город из файла данных OpenStreetMap"));
   AddCityButton->setGeometry(8, 380, 220, 28);
-  connect(AddCityButton, &QToolButton::clicked, this, [this] { AddCityClick(); });
+  connect(AddCityButton, &QToolButton::clicked, this, [this] { OnAddCityClicked(); });
 
   Load = new QToolButton(this);
   Load->setObjectName("Load");
@@ -131,14 +132,14 @@ void CityChooserWindow::BuildControls() {
   Load->setToolTip(Ui("Загрузить карту"));
   Load->setGeometry(370, 380, 85, 28);
   Load->setEnabled(false);
-  connect(Load, &QToolButton::clicked, this, [this] { LoadClick(); });
+  connect(Load, &QToolButton::clicked, this, [this] { OnLoadClicked(); });
 
   Exit = new QToolButton(this);
   Exit->setObjectName("Exit");
   Exit->setText(Ui("Закрыть"));
   Exit->setToolTip(Ui("Закрыть программу"));
   Exit->setGeometry(460, 380, 85, 28);
-  connect(Exit, &QToolButton::clicked, this, [this] { ExitClick(); });
+  connect(Exit, &QToolButton::clicked, this, [this] { OnExitClicked(); });
 }
 
 void CityChooserWindow::BuildProgressPanel() {
@@ -167,15 +168,19 @@ void CityChooserWindow::BuildProgressPanel() {
     label->setStyleSheet("color: white; background-color: rgb(32, 48, 80); padding: 0px 6px;");
   }
 
-  ProgressBar2 = new QProgressBar(PanelStartImage);
-  ProgressBar2->setObjectName("ProgressBar2");
-  ProgressBar2->setRange(0, 12);
-  ProgressBar1 = new QProgressBar(PanelStartImage);
-  ProgressBar1->setObjectName("ProgressBar1");
-  ProgressBar1->setRange(0, 10);
-  for (QProgressBar* bar : {ProgressBar2, ProgressBar1}) {
+  CityProgress = new QProgressBar(PanelStartImage);
+  CityProgress->setObjectName("ProgressBar2");
+  CityProgress->setRange(0, 12);
+  StepProgress = new QProgressBar(PanelStartImage);
+  StepProgress->setObjectName("ProgressBar1");
+  StepProgress->setRange(0, 10);
+  for (QProgressBar* bar : {CityProgress, StepProgress}) {
     bar->setValue(0);
     bar->setTextVisible(false);
+    QPalette p = bar->palette();
+    p.setColor(QPalette::Base, QColor(255, 255, 255));
+    p.setColor(QPalette::Window, QColor(255, 255, 255));
+    bar->setPalette(p);
   }
 }
 
@@ -185,7 +190,7 @@ bool CityChooserWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ListView && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      if (ListView->currentItem()) ListViewDblClick();
+      if (ListView->currentItem()) OnCityRowActivated();
       return true;
     }
   }
@@ -196,21 +201,10 @@ bool CityChooserWindow::eventFilter(QObject* watched, QEvent* event) {
     // The two labels meet and make one strip as wide as the bars.
     LoadingCaption->setGeometry(16, h - 74, 112, 20);
     LoadLabel->setGeometry(128, h - 74, w - 144, 20);
-    ProgressBar2->setGeometry(16, h - 50, w - 32, 14);
-    ProgressBar1->setGeometry(16, h - 30, w - 32, 14);
+    CityProgress->setGeometry(16, h - 50, w - 32, 14);
+    StepProgress->setGeometry(16, h - 30, w - 32, 14);
   }
   return QWidget::eventFilter(watched, event);
-}
-
-void CityChooserWindow::FormCreate() {
-  for (QProgressBar* bar : {ProgressBar2, ProgressBar1}) {
-    QPalette p = bar->palette();
-    p.setColor(QPalette::Base, QColor(255, 255, 255));
-    p.setColor(QPalette::Window, QColor(255, 255, 255));
-    bar->setPalette(p);
-  }
-  ListCities();
-  QCoreApplication::processEvents();
 }
 
 void CityChooserWindow::ListCities() {
@@ -296,9 +290,9 @@ void CityChooserWindow::ShowCity(int index) {
   Load->setEnabled(true);
 }
 
-void CityChooserWindow::ListViewSelectItem(int index, bool) { ShowCity(index); }
+void CityChooserWindow::OnCityRowSelected(int index, bool) { ShowCity(index); }
 
-void CityChooserWindow::LoadClick() {
+void CityChooserWindow::OnLoadClicked() {
   PanelStartImage->setGeometry(rect());
   PanelStartImage->show();
   PanelStartImage->raise();
@@ -312,8 +306,8 @@ void CityChooserWindow::LoadClick() {
   PanelStartImage->hide();
 }
 
-void CityChooserWindow::ListViewDblClick() {
-  if (Load->isEnabled() && !PanelStartImage->isVisible()) LoadClick();
+void CityChooserWindow::OnCityRowActivated() {
+  if (Load->isEnabled() && !PanelStartImage->isVisible()) OnLoadClicked();
 }
 
 void CityChooserWindow::SelectCity(const std::string& cityDirName) {
@@ -321,7 +315,7 @@ void CityChooserWindow::SelectCity(const std::string& cityDirName) {
   if (row >= 0) ListView->setCurrentRow(row);  // the selection follows and shows the city
 }
 
-void CityChooserWindow::ExitClick() { close(); }
+void CityChooserWindow::OnExitClicked() { close(); }
 
 void CityChooserWindow::ReturnFromMap() {
   PanelStartImage->setGeometry(0, 0, kClientWidth, kClientHeight);
@@ -329,12 +323,12 @@ void CityChooserWindow::ReturnFromMap() {
 }
 
 void CityChooserWindow::ShowProgress(const LoadProgress& progress) {
-  if (!progressPacing_.Due(progress, ProgressBar1->width(), ProgressPacing::Clock::now())) return;
+  if (!progressPacing_.Due(progress, StepProgress->width(), ProgressPacing::Clock::now())) return;
   LoadLabel->setText(QString::fromStdString(progress.LoadLabel));
-  ProgressBar2->setRange(0, progress.Progress2Max);
-  ProgressBar2->setValue(progress.Progress2Position);
-  ProgressBar1->setRange(0, progress.Progress1Max);
-  ProgressBar1->setValue(progress.Progress1Position);
+  CityProgress->setRange(0, progress.Progress2Max);
+  CityProgress->setValue(progress.Progress2Position);
+  StepProgress->setRange(0, progress.Progress1Max);
+  StepProgress->setValue(progress.Progress1Position);
   PanelStartImage->repaint();
 }
 
@@ -390,7 +384,7 @@ void CityChooserWindow::OpenAddedCity(const std::string& cityDirName) {
   if (mapWindow_ && mapWindow_->isVisible()) mapWindow_->OnMainMenuClicked();
   ListCities();
   SelectCity(cityDirName);
-  if (CityDirName == cityDirName && CityDataRoot == ImportRoot && Load->isEnabled()) LoadClick();
+  if (CityDirName == cityDirName && CityDataRoot == ImportRoot && Load->isEnabled()) OnLoadClicked();
 }
 
 void CityChooserWindow::closeEvent(QCloseEvent* event) {

@@ -46,15 +46,15 @@ class CityChooserWindow : public QWidget {
   // its selection) where it is still listed.
   void ListCities();
   void ShowCity(int index);
-  void ListViewSelectItem(int index, bool selected);
-  void LoadClick();
+  void OnCityRowSelected(int index, bool selected);
+  void OnLoadClicked();
   // A double click or Enter on a city in the list loads it as Load does.
-  void ListViewDblClick();
-  void ExitClick();
+  void OnCityRowActivated();
+  void OnExitClicked();
   // «Добавить город из OpenStreetMap…»: asks for the file and opens the
   // import window over `owner` (this window or the map window); the city
   // added is listed and loaded.
-  void AddCityClick() { AddCityFrom(this); }
+  void OnAddCityClicked() { AddCityFrom(this); }
   void AddCityFrom(QWidget* owner);
   // The same with the file already known (the viewer started with an
   // OpenStreetMap file): no dialog asks for it.
@@ -89,8 +89,8 @@ class CityChooserWindow : public QWidget {
   QLabel* ImageStart;
   QLabel* LoadingCaption;
   QLabel* LoadLabel;
-  QProgressBar* ProgressBar2;
-  QProgressBar* ProgressBar1;
+  QProgressBar* CityProgress;
+  QProgressBar* StepProgress;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -100,7 +100,6 @@ class CityChooserWindow : public QWidget {
  private:
   void BuildControls();
   void BuildProgressPanel();
-  void FormCreate();
   void ShowNoCity();
   int ListRowOf(const std::string& cityDirName) const;
   QString AskOsmFileDialog(QWidget* owner);

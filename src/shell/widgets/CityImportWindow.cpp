@@ -122,10 +122,10 @@ void CityImportWindow::BuildControls() {
 void CityImportWindow::ConnectHandlers() {
   connect(PlaceFilter, &QLineEdit::textChanged, this, [this](const QString& text) { OnFilterEdited(text); });
   connect(PlaceList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { OnPlaceChosen(); });
-  connect(PlaceList, &QTableView::doubleClicked, this, [this] { ImportClick(); });
+  connect(PlaceList, &QTableView::doubleClicked, this, [this] { OnImportClicked(); });
   connect(CityNameField, &QLineEdit::textChanged, this, [this] { OnCityNameEdited(); });
-  connect(ImportButton, &QPushButton::clicked, this, [this] { ImportClick(); });
-  connect(CancelButton, &QPushButton::clicked, this, [this] { CancelClick(); });
+  connect(ImportButton, &QPushButton::clicked, this, [this] { OnImportClicked(); });
+  connect(CancelButton, &QPushButton::clicked, this, [this] { OnCancelClicked(); });
   connect(&work_, &BackgroundImport::Progress, this, [this](int step, int percent) { OnProgress(step, percent); },
           Qt::QueuedConnection);
   connect(&work_, &BackgroundImport::Listed, this, [this] { OnListed(); });
@@ -211,7 +211,7 @@ void CityImportWindow::OnCityNameEdited() {
   ImportButton->setEnabled(!Working() && ChosenRow() && problem.isEmpty());
 }
 
-void CityImportWindow::ImportClick() {
+void CityImportWindow::OnImportClicked() {
   const SettlementRow* row = ChosenRow();
   const std::string name = CityName();
   const CityNameUse use = UseOfCityName(listedRoots_, importRoot_, name);
@@ -248,7 +248,7 @@ void CityImportWindow::OnImported() {
 
 // «Отмена» stops the work; a stopped listing leaves nothing to choose from, so
 // the window closes after it.  With nothing running it closes the window.
-void CityImportWindow::CancelClick() {
+void CityImportWindow::OnCancelClicked() {
   if (!Working()) {
     done(QDialog::Rejected);
     return;
@@ -266,7 +266,7 @@ void CityImportWindow::reject() {
     return;
   }
   closeWhenStopped_ = true;
-  CancelClick();
+  OnCancelClicked();
 }
 
 void CityImportWindow::StopAndWait() {

@@ -42,8 +42,8 @@ class CityImportWindow : public QDialog {
   void StopAndWait();
   bool Working() const { return work_.Running(); }
 
-  void ImportClick();
-  void CancelClick();
+  void OnImportClicked();
+  void OnCancelClicked();
   void OnFilterEdited(const QString& text);
   void OnPlaceChosen();
   void OnCityNameEdited();

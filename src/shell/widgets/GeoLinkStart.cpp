@@ -26,7 +26,7 @@ bool AppWindows::OpenGeoLink(const std::string& uri) {
     return false;
   }
   CityChooser.SelectCity(found->City.CityName);
-  CityChooser.LoadClick();
+  CityChooser.OnLoadClicked();
   if (!Map.isVisible()) return false;
   const float scale = link.Zoom ? ScaleOfZoomLevel(*link.Zoom, link.At.Latitude, found->Unit) : Map.Core().View.Scale;
   return Map.ShowView(CityView{static_cast<int32_t>(std::lround(found->At.X)),

@@ -79,7 +79,7 @@ MapWindow::MapWindow(fs::path dataRoot, QWidget* parent) : QMainWindow(parent), 
   BuildDirections();
   WatchCtrlKey();
   setWindowState(Qt::WindowMaximized);
-  FormCreate();
+  ActivateRussianKeyboardLayout();
   SyncFromCore();
 }
 
@@ -90,8 +90,6 @@ MapWindow::~MapWindow() {
   hide();
   delete ctrlWatcher_;
 }
-
-void MapWindow::FormCreate() { ActivateRussianKeyboardLayout(); }
 
 QAction* MapWindow::MenuItem(const char* name) const {
   for (QAction* item : menuItems_)
@@ -138,7 +136,7 @@ void MapWindow::BuildMenu() {
   menuItems_.push_back(AddItem(map, "N15", "Поиск по списку", true, true));
   menuItems_.push_back(AddItem(map, "N16", "Поиск по фирмам", true, false));
   map->addSeparator();
-  // Home acts on the map area (MapKeyPress); the menu only shows the key.
+  // Home acts on the map area (OnMapKeyPressed); the menu only shows the key.
   menuItems_.push_back(AddItem(map, "WholeCityItem", "Весь город"));
   menuItems_.back()->setShortcut(Qt::Key_Home);
   menuItems_.back()->setShortcutContext(Qt::WidgetShortcut);

@@ -140,10 +140,10 @@ class MapWindow : public QMainWindow, public MapHost {
   // remembered view does (RestoreCityView); false, nothing changed, for a
   // centre outside the city's map extents.
   bool ShowView(const CityView& view);
-  void WholeCityClick();   // "Весь город": menu item, tool button (Home on the map)
-  void SaveImageClick();   // "Сохранить изображение…"
-  void PrintClick();       // "Печать…"
-  void SavePdfClick();     // "Сохранить в PDF…"
+  void OnWholeCityClicked();   // "Весь город": menu item, tool button (Home on the map)
+  void OnSaveImageClicked();   // "Сохранить изображение…"
+  void OnPrintClicked();       // "Печать…"
+  void OnSavePdfClicked();     // "Сохранить в PDF…"
   void OnLabelsButtonClicked();
   void OnObjectsButtonClicked();
   void OnListPanelButtonClicked();
@@ -157,34 +157,34 @@ class MapWindow : public QMainWindow, public MapHost {
   void OnFirmSearchClicked();
   void OnKeywordSearchClicked();
   void OnAddKeywordClicked();
-  void ObjectComboBoxSelect(int index);
+  void OnObjectKindChosen(int index);
   void OnKeywordChosen(int index);
   void OnShowFoundFirmsClicked();
   void OnZoomSliderMoved(int position);
-  void ZoomEditKeyPress();
+  void OnZoomEntered();
   void OnZoomPanelClicked();
   void OnToolBarResized();
   void OnListKeyEntered();
   void OnFirmKeyEntered();
-  void SearchListViewClick();
-  void SearchListViewDblClick();
-  void SearchFirmListViewClick();
-  void SearchFirmListViewDblClick();
-  void ListOfPath2Click();
-  void ListOfPath2DblClick();
-  void FirmPicClick(int k);  // FirmPic1Click .. FirmPic3Click
-  void HintTimerTimer();
+  void OnFoundRowClicked();
+  void OnFoundRowDoubleClicked();
+  void OnFoundFirmClicked();
+  void OnFoundFirmDoubleClicked();
+  void OnRouteRowClicked();
+  void OnRouteRowDoubleClicked();
+  void OnFirmPictureClicked(int k);  // k: 0 .. 2, the buttons FirmPic1 .. FirmPic3
+  void OnHintPauseElapsed();
 
   // Map area.
-  void FormMouseDown(Qt::MouseButton button, int x, int y);
-  void FormMouseMove(int x, int y);
-  void FormMouseUp(Qt::MouseButton button, int x, int y);
+  void OnMapPressed(Qt::MouseButton button, int x, int y);
+  void OnMapMouseMoved(int x, int y);
+  void OnMapReleased(Qt::MouseButton button, int x, int y);
   void MouseLeftMap();
-  void FormKeyDown();
-  void FormKeyUp();
-  void MouseWheel(int steps, int x, int y);
-  bool FormDblClick(Qt::MouseButton button, int x, int y);
-  bool MapKeyPress(int key, Qt::KeyboardModifiers modifiers);
+  void OnCtrlPressed();
+  void OnCtrlReleased();
+  void OnMapWheelTurned(int steps, int x, int y);
+  bool OnMapDoubleClicked(Qt::MouseButton button, int x, int y);
+  bool OnMapKeyPressed(int key, Qt::KeyboardModifiers modifiers);
 
   // Directions (MapWindowDirections.cpp): an end chosen in the map's context
   // menu, «Как добраться» for the selected building, firm or object, the
@@ -294,8 +294,7 @@ class MapWindow : public QMainWindow, public MapHost {
   void RunCommand(const QString& action, const std::function<void()>& command);
   void ShowFailure(const std::string& utf8Text);
   void PaintMap(QPainter& painter);
-  void FormCreate();
-  void FormClose();
+  void QuitProgram();
   void AfterHandler() { SyncFromCore(); }
 
   void SyncToolBar();

@@ -42,7 +42,7 @@
 #include "shell/widgets/MapWindow.h"
 #include "shell/widgets/SidePanels.h"
 #include "shell/widgets/WidgetKit.h"
-#include "view/FormPaint.h"
+#include "view/PaintMapArea.h"
 #include "view/PictureRatio.h"
 #include "view/RedrawView.h"
 #include "view/ViewScale.h"
@@ -71,10 +71,10 @@ void MapWindow::ConnectHandlers() {
   connect(item("N18"), &QAction::triggered, this, on([this](bool c) { OnAllRoutesItemToggled(c); }));
   connect(item("N21"), &QAction::triggered, this, on([this](bool) { OnAboutClicked(); }));
   connect(item("N22"), &QAction::triggered, this, on([this](bool) { OnHelpClicked(); }));
-  connect(item("WholeCityItem"), &QAction::triggered, this, on([this](bool) { WholeCityClick(); }));
-  connect(item("SaveImageItem"), &QAction::triggered, this, on([this](bool) { SaveImageClick(); }));
-  connect(item("PrintItem"), &QAction::triggered, this, on([this](bool) { PrintClick(); }));
-  connect(item("SavePdfItem"), &QAction::triggered, this, on([this](bool) { SavePdfClick(); }));
+  connect(item("WholeCityItem"), &QAction::triggered, this, on([this](bool) { OnWholeCityClicked(); }));
+  connect(item("SaveImageItem"), &QAction::triggered, this, on([this](bool) { OnSaveImageClicked(); }));
+  connect(item("PrintItem"), &QAction::triggered, this, on([this](bool) { OnPrintClicked(); }));
+  connect(item("SavePdfItem"), &QAction::triggered, this, on([this](bool) { OnSavePdfClicked(); }));
 
   connect(LabelsButton, &QToolButton::clicked, this, on([this](bool) { OnLabelsButtonClicked(); }));
   connect(ObjectsButton, &QToolButton::clicked, this, on([this](bool) { OnObjectsButtonClicked(); }));
@@ -83,19 +83,19 @@ void MapWindow::ConnectHandlers() {
   connect(OpenListPanelButton, &QToolButton::clicked, this, on([this](bool) { OnOpenListPanelClicked(); }));
   connect(KeywordSearchButton, &QToolButton::clicked, this, on([this](bool) { OnKeywordSearchClicked(); }));
   connect(AddKeywordButton, &QToolButton::clicked, this, on([this](bool) { OnAddKeywordClicked(); }));
-  connect(WholeCityButton, &QToolButton::clicked, this, on([this](bool) { WholeCityClick(); }));
-  connect(ObjectComboBox, &QComboBox::activated, this, on([this](int i) { ObjectComboBoxSelect(i); }));
+  connect(WholeCityButton, &QToolButton::clicked, this, on([this](bool) { OnWholeCityClicked(); }));
+  connect(ObjectComboBox, &QComboBox::activated, this, on([this](int i) { OnObjectKindChosen(i); }));
   connect(KeywordBox, &QComboBox::activated, this, on([this](int i) { OnKeywordChosen(i); }));
   connect(ZoomSlider, &QSlider::valueChanged, this, on([this](int p) { OnZoomSliderMoved(p); }));
-  connect(ZoomEdit, &QLineEdit::returnPressed, this, on([this] { ZoomEditKeyPress(); }));
+  connect(ZoomEdit, &QLineEdit::returnPressed, this, on([this] { OnZoomEntered(); }));
 
   connect(PanelSearch->CloseButton, &QToolButton::clicked, this, on([this](bool) { OnListSearchCloseClicked(); }));
   connect(PanelSearch->SearchButton, &QToolButton::clicked, this, on([this](bool) { OnListSearchClicked(); }));
   connect(PanelSearch->KeyField, &QLineEdit::returnPressed, this, on([this] { OnListKeyEntered(); }));
   connect(PanelSearch->SearchListView, &QTableView::clicked, this,
-          on([this](const QModelIndex&) { SearchListViewClick(); }));
+          on([this](const QModelIndex&) { OnFoundRowClicked(); }));
   connect(PanelSearch->SearchListView, &QTableView::doubleClicked, this,
-          on([this](const QModelIndex&) { SearchListViewDblClick(); }));
+          on([this](const QModelIndex&) { OnFoundRowDoubleClicked(); }));
 
   connect(FirmSearch->CloseButton, &QToolButton::clicked, this, on([this](bool) { OnFirmSearchCloseClicked(); }));
   connect(FirmSearch->SearchButton, &QToolButton::clicked, this, on([this](bool) { OnFirmSearchClicked(); }));
@@ -105,22 +105,22 @@ void MapWindow::ConnectHandlers() {
   connect(FirmSearch->ByKeywordBox, &QCheckBox::toggled, this, [this](bool c) { core_.Search.SearchFirmKeywords = c; });
   connect(FirmSearch->ShowFoundBox, &QCheckBox::clicked, this, on([this](bool) { OnShowFoundFirmsClicked(); }));
   connect(FirmSearch->SearchFirmListView, &QTableView::clicked, this,
-          on([this](const QModelIndex&) { SearchFirmListViewClick(); }));
+          on([this](const QModelIndex&) { OnFoundFirmClicked(); }));
   connect(FirmSearch->SearchFirmListView, &QTableView::doubleClicked, this,
-          on([this](const QModelIndex&) { SearchFirmListViewDblClick(); }));
+          on([this](const QModelIndex&) { OnFoundFirmDoubleClicked(); }));
 
   connect(InfoPanel->CloseButton, &QToolButton::clicked, this, on([this](bool) { OnInfoCloseClicked(); }));
   for (int k = 0; k < 3; ++k)
-    connect(InfoPanel->FirmPic[k], &QToolButton::clicked, this, on([this, k](bool) { FirmPicClick(k); }));
+    connect(InfoPanel->FirmPic[k], &QToolButton::clicked, this, on([this, k](bool) { OnFirmPictureClicked(k); }));
 
   connect(PanelPath->CloseButton, &QToolButton::clicked, this, on([this](bool) { OnRoutesCloseClicked(); }));
   connect(PanelPath->ListOfPath2, &QTableView::clicked, this,
-          on([this](const QModelIndex&) { ListOfPath2Click(); }));
+          on([this](const QModelIndex&) { OnRouteRowClicked(); }));
   connect(PanelPath->ListOfPath2, &QTableView::doubleClicked, this,
-          on([this](const QModelIndex&) { ListOfPath2DblClick(); }));
+          on([this](const QModelIndex&) { OnRouteRowDoubleClicked(); }));
 
   connect(HintTimer, &QTimer::timeout, this,
-          [this] { RunHandler(Ui("Подсказка на карте"), [this] { HintTimerTimer(); }); });
+          [this] { RunHandler(Ui("Подсказка на карте"), [this] { OnHintPauseElapsed(); }); });
 
   ConnectMapArea();
 
@@ -135,18 +135,18 @@ void MapWindow::ConnectMapArea() {
   const QString map = Ui("Карта");
   using Button = Qt::MouseButton;
   mapArea_->OnPaint = [this](QPainter& painter) { PaintMap(painter); };
-  mapArea_->OnMouseDown = [this, map](Button b, int x, int y) { RunHandler(map, [&] { FormMouseDown(b, x, y); }); };
-  mapArea_->OnMouseMove = [this, map](int x, int y) { RunHandler(map, [&] { FormMouseMove(x, y); }); };
-  mapArea_->OnMouseUp = [this, map](Button b, int x, int y) { RunHandler(map, [&] { FormMouseUp(b, x, y); }); };
-  mapArea_->OnWheel = [this, map](int steps, int x, int y) { RunHandler(map, [&] { MouseWheel(steps, x, y); }); };
+  mapArea_->OnMouseDown = [this, map](Button b, int x, int y) { RunHandler(map, [&] { OnMapPressed(b, x, y); }); };
+  mapArea_->OnMouseMove = [this, map](int x, int y) { RunHandler(map, [&] { OnMapMouseMoved(x, y); }); };
+  mapArea_->OnMouseUp = [this, map](Button b, int x, int y) { RunHandler(map, [&] { OnMapReleased(b, x, y); }); };
+  mapArea_->OnWheel = [this, map](int steps, int x, int y) { RunHandler(map, [&] { OnMapWheelTurned(steps, x, y); }); };
   mapArea_->OnDoubleClick = [this, map](Button b, int x, int y) {
     bool taken = false;
-    RunHandler(map, [&] { taken = FormDblClick(b, x, y); });
+    RunHandler(map, [&] { taken = OnMapDoubleClicked(b, x, y); });
     return taken;
   };
   mapArea_->OnKey = [this, map](int key, Qt::KeyboardModifiers modifiers) {
     bool taken = false;
-    RunHandler(map, [&] { taken = MapKeyPress(key, modifiers); });
+    RunHandler(map, [&] { taken = OnMapKeyPressed(key, modifiers); });
     return taken;
   };
   mapArea_->OnMouseLeave = [this, map] { RunHandler(map, [this] { MouseLeftMap(); }); };
@@ -165,7 +165,7 @@ void MapWindow::WatchCtrlKey() {
 }
 
 void MapWindow::CtrlKeyChanged(bool down) {
-  RunHandler(Ui("Выделение улиц (Ctrl)"), [&] { down ? FormKeyDown() : FormKeyUp(); });
+  RunHandler(Ui("Выделение улиц (Ctrl)"), [&] { down ? OnCtrlPressed() : OnCtrlReleased(); });
 }
 
 template <class Handler>
@@ -192,7 +192,7 @@ void MapWindow::PaintMap(QPainter& painter) {
                                   [&] {
                                     // At the pixels of the screen the map is on now.
                                     SetPictureRatio(core_, mapArea_->devicePixelRatioF());
-                                    FormPaint(core_, painter);
+                                    PaintMapArea(core_, painter);
                                   },
                                   [this](const std::string& message) {
                                     if (paintFailed_) return;
@@ -221,10 +221,10 @@ bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
 void MapWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   Remember();
-  FormClose();
+  QuitProgram();
 }
 
-void MapWindow::FormClose() {
+void MapWindow::QuitProgram() {
   if (EndProgram)
     EndProgram();
   else
@@ -258,7 +258,7 @@ bool MapWindow::LoadCity(const std::string& city, const std::string& title) {
   SyncFromCore();
   if (loaded && !drawn) {
     hide();
-    FormClose();
+    QuitProgram();
   }
   return loaded && drawn;
 }
@@ -311,7 +311,7 @@ void MapWindow::OnHelpClicked() {
   if (ShowHelpWindow) ShowHelpWindow();
 }
 
-void MapWindow::WholeCityClick() { ShowWholeCity(core_, VisibleMapRect()); }
+void MapWindow::OnWholeCityClicked() { ShowWholeCity(core_, VisibleMapRect()); }
 
 // --- tool bar ---
 
@@ -331,7 +331,7 @@ void MapWindow::OnListSearchCloseClicked() { HideListSearchPanel(core_); }
 void MapWindow::OnRoutesCloseClicked() { HideRoutesPanel(core_); }
 void MapWindow::OnFirmSearchCloseClicked() { HideFirmSearchPanel(core_); }
 
-void MapWindow::ObjectComboBoxSelect(int index) { ::ObjectComboBoxSelect(core_, index); }
+void MapWindow::OnObjectKindChosen(int index) { ::ChooseObjectEntry(core_, index); }
 
 void MapWindow::OnKeywordSearchClicked() {
   SearchFirms(core_, ToCp(KeywordBox->currentText()));
@@ -346,9 +346,9 @@ void MapWindow::OnAddKeywordClicked() { AddKeyword(core_, ToCp(KeywordBox->curre
 
 void MapWindow::OnZoomSliderMoved(int position) { SetTrackBarPosition(core_, position); }
 
-void MapWindow::ZoomEditKeyPress() {
+void MapWindow::OnZoomEntered() {
   const QString text = ZoomEdit->text();
-  if (ZoomEditEnter(core_, ToCp(text), ZoomFloor(core_, VisibleMapRect()))) return;
+  if (ApplyTypedZoom(core_, ToCp(text), ZoomFloor(core_, VisibleMapRect()))) return;
   ShowMessage(ZoomEditErrorMessage(ToCp(text)));
   ZoomEdit->setText(FromCp(core_.Ui.ZoomEditText));  // the scale in force again
 }
@@ -365,29 +365,29 @@ void MapWindow::OnToolBarResized() {
 void MapWindow::OnListKeyEntered() { FillSearchList(core_, ToCp(PanelSearch->KeyField->text())); }
 void MapWindow::OnListSearchClicked() { FillSearchList(core_, ToCp(PanelSearch->KeyField->text())); }
 
-void MapWindow::SearchListViewClick() {
-  ::SearchListViewClick(core_, SelectedTableRow(PanelSearch->SearchListView), false);
+void MapWindow::OnFoundRowClicked() {
+  ::SelectFoundRow(core_, SelectedTableRow(PanelSearch->SearchListView), false);
 }
 
-void MapWindow::SearchListViewDblClick() {
-  ::SearchListViewClick(core_, SelectedTableRow(PanelSearch->SearchListView), true);
+void MapWindow::OnFoundRowDoubleClicked() {
+  ::SelectFoundRow(core_, SelectedTableRow(PanelSearch->SearchListView), true);
 }
 
 // --- firm search ---
 
-void MapWindow::OnFirmKeyEntered() { FirmSearchFieldEnter(core_, ToCp(FirmSearch->KeyField->text())); }
+void MapWindow::OnFirmKeyEntered() { SearchFirmsFromField(core_, ToCp(FirmSearch->KeyField->text())); }
 
 void MapWindow::OnFirmSearchClicked() { SearchFirms(core_, ToCp(FirmSearch->KeyField->text())); }
 
 void MapWindow::OnShowFoundFirmsClicked() { ShowLayer(core_, DrawCode::Firm, FirmSearch->ShowFoundBox->isChecked()); }
 
-void MapWindow::SearchFirmListViewClick() {
+void MapWindow::OnFoundFirmClicked() {
   const int row = SelectedTableRow(FirmSearch->SearchFirmListView);
   if (row < 0) return;
   FirmResultSelected(core_, row, false);
 }
 
-void MapWindow::SearchFirmListViewDblClick() {
+void MapWindow::OnFoundFirmDoubleClicked() {
   const int row = SelectedTableRow(FirmSearch->SearchFirmListView);
   if (row < 0 || core_.Search.FoundFirms.Empty()) return;
   FirmResultSelected(core_, row, true);
@@ -395,7 +395,7 @@ void MapWindow::SearchFirmListViewDblClick() {
 
 // --- information panel ---
 
-void MapWindow::FirmPicClick(int k) {
+void MapWindow::OnFirmPictureClicked(int k) {
   const std::string& path = FirmPicturePath(core_, k + 1);
   if (!path.empty() && ShowPictureWindow) ShowPictureWindow(path);
 }
@@ -404,16 +404,16 @@ void MapWindow::OnInfoCloseClicked() { ::HideInfoPanel(core_); }
 
 // --- routes ---
 
-void MapWindow::ListOfPath2Click() {
+void MapWindow::OnRouteRowClicked() {
   const int row = SelectedTableRow(PanelPath->ListOfPath2);
   if (row < 0) return;
-  RouteListClick(core_, row, false);
+  SelectRouteRow(core_, row, false);
 }
 
-void MapWindow::ListOfPath2DblClick() {
+void MapWindow::OnRouteRowDoubleClicked() {
   const int row = SelectedTableRow(PanelPath->ListOfPath2);
   if (row < 0) return;
-  RouteListClick(core_, row, true);
+  SelectRouteRow(core_, row, true);
 }
 
 // --- map area ---
@@ -429,33 +429,33 @@ MouseButton ToMouseButton(Qt::MouseButton button) {
 
 }  // namespace
 
-void MapWindow::FormMouseDown(Qt::MouseButton button, int x, int y) {
-  ApplyViewUpdate(core_, ::FormMouseDown(core_, ToMouseButton(button), x, y));
+void MapWindow::OnMapPressed(Qt::MouseButton button, int x, int y) {
+  ApplyViewUpdate(core_, ::PressOnMap(core_, ToMouseButton(button), x, y));
 }
 
-void MapWindow::FormMouseMove(int x, int y) { ApplyViewUpdate(core_, ::FormMouseMove(core_, x, y)); }
+void MapWindow::OnMapMouseMoved(int x, int y) { ApplyViewUpdate(core_, ::MoveOnMap(core_, x, y)); }
 
-void MapWindow::FormMouseUp(Qt::MouseButton button, int x, int y) {
-  ApplyViewUpdate(core_, ::FormMouseUp(core_, ToMouseButton(button), x, y));
+void MapWindow::OnMapReleased(Qt::MouseButton button, int x, int y) {
+  ApplyViewUpdate(core_, ::ReleaseOnMap(core_, ToMouseButton(button), x, y));
 }
 
 void MapWindow::MouseLeftMap() { HideHoverHint(core_); }
-void MapWindow::FormKeyDown() { ::FormKeyDown(core_, kCtrlKey); }
-void MapWindow::FormKeyUp() { ::FormKeyUp(core_, kCtrlKey); }
-void MapWindow::MouseWheel(int steps, int x, int y) {
+void MapWindow::OnCtrlPressed() { ::PressHighlightKey(core_, kCtrlKey); }
+void MapWindow::OnCtrlReleased() { ::ReleaseHighlightKey(core_, kCtrlKey); }
+void MapWindow::OnMapWheelTurned(int steps, int x, int y) {
   ZoomAroundPoint(core_, steps, x, y, ZoomFloor(core_, VisibleMapRect()));
 }
 
-bool MapWindow::FormDblClick(Qt::MouseButton button, int x, int y) {
-  return ::FormDblClick(core_, ToMouseButton(button), x, y);
+bool MapWindow::OnMapDoubleClicked(Qt::MouseButton button, int x, int y) {
+  return ::DoubleClickOnMap(core_, ToMouseButton(button), x, y);
 }
 
-bool MapWindow::MapKeyPress(int key, Qt::KeyboardModifiers modifiers) {
-  if (MeasureKeyPress(core_, key)) return true;
+bool MapWindow::OnMapKeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+  if (RunMeasureKey(core_, key)) return true;
   if (key == Qt::Key_Escape && directions_->Active()) {
     OnClearRouteClicked();
     return true;
   }
-  return MapAreaKeyPress(core_, key, modifiers, VisibleMapRect());
+  return RunMapKey(core_, key, modifiers, VisibleMapRect());
 }
-void MapWindow::HintTimerTimer() { ::HintTimerTimer(core_); }
+void MapWindow::OnHintPauseElapsed() { ::ShowHoverHint(core_); }

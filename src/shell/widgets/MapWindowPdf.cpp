@@ -26,7 +26,7 @@ bool MapWindow::PrinterFound() const {
 void MapWindow::OfferPdfWithoutPrinter() {
   const QString text = Ui("Принтер не найден: в системе не установлено ни одного принтера.\n"
                           "Карту можно сохранить в файл PDF и напечатать позже.");
-  if (AskPdfInstead ? AskPdfInstead(text) : AskPdfInsteadBox(text)) SavePdfClick();
+  if (AskPdfInstead ? AskPdfInstead(text) : AskPdfInsteadBox(text)) OnSavePdfClicked();
 }
 
 bool MapWindow::AskPdfInsteadBox(const QString& text) {
@@ -39,7 +39,7 @@ bool MapWindow::AskPdfInsteadBox(const QString& text) {
   return box.clickedButton() == save;
 }
 
-void MapWindow::SavePdfClick() {
+void MapWindow::OnSavePdfClicked() {
   const QString offered = PathToQString(NativePath(PictureFileName(core_)).replace_extension(".pdf"));
   const QString path = AskPdfPath ? AskPdfPath(offered) : AskPdfPathDialog(offered);
   if (path.isEmpty()) return;

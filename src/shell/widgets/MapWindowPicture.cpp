@@ -18,10 +18,10 @@
 #include "shell/widgets/MapWindow.h"
 #include "shell/widgets/WidgetKit.h"
 #include "render/ViewTransform.h"
-#include "view/FormPaint.h"
+#include "view/PaintMapArea.h"
 #include "view/MapOnDevice.h"
 
-void MapWindow::SaveImageClick() {
+void MapWindow::OnSaveImageClicked() {
   const QString offered = QString::fromStdString(PictureFileName(core_));
   const QString path = AskPicturePath ? AskPicturePath(offered) : AskPicturePathDialog(offered);
   if (path.isEmpty()) return;
@@ -43,7 +43,7 @@ QString MapWindow::AskPicturePathDialog(const QString& offeredName) {
   return PathToQString(WithPictureExtension(PathFromQString(path), chosen));
 }
 
-void MapWindow::PrintClick() {
+void MapWindow::OnPrintClicked() {
   if (!PrinterFound()) {
     OfferPdfWithoutPrinter();
     return;

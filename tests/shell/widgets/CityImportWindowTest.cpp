@@ -262,7 +262,7 @@ TEST(CityImportWindow, FailureShowsTheCommandLinesMessage) {
 TEST(CityImportWindow, TheMapWindowsFileMenuAddsACityToo) {
   ImportFixture f;
   WriteAbout(f.root.Path(), "Alpha", {"Альфа"});
-  f.w.cityChooser->LoadClick();
+  f.w.cityChooser->OnLoadClicked();
   ASSERT_TRUE(f.w.mapWindow->isVisible());
   f.w.cityChooser->AskOsmFile = [] { return PathToQString(kPlaces); };
   f.w.mapWindow->MenuItem("AddCityItem")->trigger();

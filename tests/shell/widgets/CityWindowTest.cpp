@@ -167,7 +167,7 @@ TEST(CityWindow, LoadShowsTheMapWindowTitledWithTheFirstLine) {
   TempDir root;
   WriteAbout(root.Path(), "Nowhere", {"Город без данных", "Описание"});
   ShellWindows w(root.Path());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   EXPECT_FALSE(w.cityChooser->isVisible());
   EXPECT_TRUE(w.mapWindow->isVisible());
   EXPECT_EQ(w.mapWindow->windowTitle(), U("Город без данных"));
@@ -175,7 +175,7 @@ TEST(CityWindow, LoadShowsTheMapWindowTitledWithTheFirstLine) {
   EXPECT_FALSE(w.cityChooser->PanelStartImage->isVisibleTo(w.cityChooser.get()));
   // A city without data files loads silently into empty tables.
   EXPECT_TRUE(w.messages.empty());
-  EXPECT_EQ(w.cityChooser->ProgressBar2->value(), 10);
+  EXPECT_EQ(w.cityChooser->CityProgress->value(), 10);
   const MapExtents& e = w.mapWindow->Core().Extents;
   EXPECT_EQ(e.MapMinX, 0);
   EXPECT_EQ(e.MapMinY, 0);
@@ -190,7 +190,7 @@ TEST(CityWindow, MainMenuItemReturnsWithThePreviousCityShown) {
   WriteAbout(root.Path(), "Beta", {"Бета"});
   ShellWindows w(root.Path());
   w.cityChooser->ListView->item(1)->setSelected(true);
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   w.mapWindow->MenuItem("N19")->trigger();
   EXPECT_FALSE(w.mapWindow->isVisible());
   EXPECT_TRUE(w.cityChooser->isVisible());

@@ -30,7 +30,7 @@ namespace {
 struct MapOf {
   explicit MapOf(const fs::path& root, const std::string& city) : windows(root) {
     windows.cityChooser->SelectCity(city);
-    windows.cityChooser->LoadClick();
+    windows.cityChooser->OnLoadClicked();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Form()));
   }
   MapWindow& Form() { return *windows.mapWindow; }
@@ -131,7 +131,7 @@ TEST(Directions, PanelShowsTheRouteOfBothModesCentresOnAStepAndEscClearsIt) {
   m.Form().OnRouteEndChosen(from, true);
   ASSERT_GT(m.Panel().StepList->rowCount(), 0);
   m.windows.cityChooser->SelectCity(kScrambledDemoCity);
-  m.windows.cityChooser->LoadClick();
+  m.windows.cityChooser->OnLoadClicked();
   EXPECT_FALSE(m.Panel().isVisible()) << "another city's load clears the route";
   EXPECT_EQ(m.RoutePixels(), 0);
   EXPECT_TRUE(m.windows.messages.empty()) << m.windows.messages.front();

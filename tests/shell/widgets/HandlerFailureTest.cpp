@@ -24,7 +24,7 @@ TEST(HandlerFailure, AnErrorIsShownAndTheWindowGoesOn) {
   city.Plain("Data/Buildings.txt", {{W("Ленина"), "5", W("Почта"), "4", "450 550 550 550 550 650 450 650"}});
   city.Plain("Data/Texts.txt", {{W("Ленина"), "9", "500 600"}});
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   MapWindow& f = *w.mapWindow;
   MapCore& core = f.Core();
   ASSERT_TRUE(w.messages.empty());

@@ -44,7 +44,7 @@ struct ProgramRun {
       return answer;
     };
     windows.CityChooser.SelectCity("Town");
-    windows.CityChooser.LoadClick();
+    windows.CityChooser.OnLoadClicked();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&Form()));
   }
   MapWindow& Form() { return windows.Map; }

@@ -45,7 +45,7 @@ TEST(MapCentring, SelectionsRoutesAndCentreHereAimAtTheMiddleOfTheVisibleMap) {
   city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "10", "700 500", W("лекарства")}));
   city.Plain("Data/Path.txt", {{W("Автобус"), W("№ 1"), W(" "), "2", "900 300 950 300"}});
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   ASSERT_TRUE(w.messages.empty()) << w.messages.front();
   MapWindow& f = *w.mapWindow;
   const ViewState& view = f.Core().View;
@@ -112,7 +112,7 @@ struct TownWithPanels {
     city.Plain("Data/Buildings.txt", {{W("Мира"), "10", W("Почта"), "4", "300 200 330 200 330 230 300 230"}});
     city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "10", "700 500", W("лекарства")}));
     windows = std::make_unique<ShellWindows>(city.DataRoot());
-    windows->cityChooser->LoadClick();
+    windows->cityChooser->OnLoadClicked();
     EXPECT_TRUE(windows->messages.empty()) << windows->messages.front();
     Form().MenuItem("N16")->trigger();
   }

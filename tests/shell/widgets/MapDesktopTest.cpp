@@ -86,7 +86,7 @@ struct CityMap {
     mapWindow.SetCityWindow(&cityChooser);
     cityChooser.show();
     cityChooser.SelectCity(city);
-    cityChooser.LoadClick();
+    cityChooser.OnLoadClicked();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&mapWindow));
     EXPECT_TRUE(messages.empty()) << messages.front();
   }
@@ -358,7 +358,7 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
     ProgramRun first(root.Path(), file);
     MapWindow& f = first.windows.Map;
     first.windows.CityChooser.SelectCity(kPlainCity);
-    first.windows.CityChooser.LoadClick();
+    first.windows.CityChooser.OnLoadClicked();
     f.ZoomSlider->setValue(5);
     QTest::keyClick(f.MapView(), Qt::Key_Right);
     f.LabelsButton->click();  // texts off
@@ -379,7 +379,7 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
     EXPECT_EQ(second.windows.CityChooser.ListView->currentItem()->text().toStdString(), kPlainCity);
     EXPECT_EQ(f.geometry(), placed);
     EXPECT_FALSE(f.isMaximized());
-    second.windows.CityChooser.LoadClick();
+    second.windows.CityChooser.OnLoadClicked();
     EXPECT_EQ(VisibleView(f, second.Core()), left);
     EXPECT_EQ(f.ZoomEdit->text(), "250%");
     EXPECT_FALSE(f.LabelsButton->isChecked());
@@ -389,7 +389,7 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
     EXPECT_FALSE(f.PanelSearch->isVisible());
     // Within a run a load starts afresh, as it always has.
     f.MenuItem("N19")->trigger();
-    second.windows.CityChooser.LoadClick();
+    second.windows.CityChooser.OnLoadClicked();
     EXPECT_EQ(second.Core().View.Scale, 1.0f);
     EXPECT_TRUE(second.messages.empty());
   }
@@ -398,7 +398,7 @@ TEST(MapDesktop, SettingsAreWrittenReadBackAndACorruptFileIgnored) {
     ProgramRun third(root.Path(), file);
     EXPECT_EQ(third.windows.CityChooser.CityDirName, third.windows.CityChooser.ListView->item(0)->text().toStdString());
     EXPECT_TRUE(third.windows.Map.windowState() & Qt::WindowMaximized);
-    third.windows.CityChooser.LoadClick();
+    third.windows.CityChooser.OnLoadClicked();
     EXPECT_EQ(third.Core().View.Scale, 1.0f);
     EXPECT_EQ(third.windows.Map.ZoomEdit->text(), "100%");
     EXPECT_TRUE(third.Core().Flags.Shown(DrawCode::Label));

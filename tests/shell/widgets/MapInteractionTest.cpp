@@ -27,7 +27,7 @@ namespace {
 // A loaded city without data: the view is set up, nothing is drawn.
 struct LoadedMap {
   LoadedMap() : windows((WriteAbout(root.Path(), "City", {"Город"}), root.Path())) {
-    windows.cityChooser->LoadClick();
+    windows.cityChooser->OnLoadClicked();
   }
   MapWindow& Form() { return *windows.mapWindow; }
   MapCore& Core() { return windows.mapWindow->Core(); }
@@ -207,7 +207,7 @@ namespace {
 
 // A street and a school at the middle of the first view.
 struct HintCity {
-  HintCity() : windows((Write(city), city.DataRoot())) { windows.cityChooser->LoadClick(); }
+  HintCity() : windows((Write(city), city.DataRoot())) { windows.cityChooser->OnLoadClicked(); }
   static int Write(const CityBuilder& c) {
     c.About("Городок");
     c.Plain("Data/Streets.txt", {StreetRecord("Ленина", "300 600 700 600", 2, "3", "улица")});

@@ -36,7 +36,7 @@ TEST(MapScreenRatio, TheMapHasTheDevicesPixelsAndKeepsItsWindowPixels) {
   city.Plain("Data/Buildings.txt", {{W("Мира"), "10", W("Почта"), "4", "480 580 520 580 520 620 480 620"}});
   city.Plain("Data/Streets.txt", {StreetRecord("Мира", "400 640 600 640", 2)});
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   ASSERT_TRUE(w.messages.empty()) << w.messages.front();
   MapWindow& f = *w.mapWindow;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));

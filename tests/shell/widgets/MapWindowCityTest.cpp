@@ -36,7 +36,7 @@ TEST(MapWindowCity, ListsShowTheLoadedCity) {
                                   StreetRecord("Мира", "100 300 300 300", 2, "3", "проспект")});
   city.Plain("Data/Path.txt", {{W("Автобус"), W("№ 5"), W("до вокзала"), "2", "100 100 300 300"}});
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   ASSERT_TRUE(w.messages.empty()) << w.messages.front();
   MapWindow& f = *w.mapWindow;
   QTableView* results = f.PanelSearch->SearchListView;
@@ -64,7 +64,7 @@ TEST(MapWindowCity, ClickingAResultSelectsItIntoTheStatusBar) {
   city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "100 100 200 100", 2, "3", "улица")});
   city.Plain("Data/Path.txt", {{W("Трамвай"), W("1"), W(" "), "2", "100 100 300 300"}});
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   MapWindow& f = *w.mapWindow;
   ClickRow(f.PanelSearch->SearchListView, 0);
   EXPECT_TRUE(f.Core().Selection.StreetSelected);
@@ -96,7 +96,7 @@ TEST(MapWindowCity, EachListedCityLoadsFromItsOwnDataRoot) {
 
   const auto loadAndListStreet = [&](int entry) {
     f.ListView->item(entry)->setSelected(true);
-    f.LoadClick();
+    f.OnLoadClicked();
     QTableView* results = w.mapWindow->PanelSearch->SearchListView;
     const QString street = Rows(results) == 1 ? CellText(results, 0, 0) : QString();
     w.mapWindow->MenuItem("N19")->trigger();
@@ -132,7 +132,7 @@ TEST(MapWindowCity, ALoadShowsEveryObjectKindAgain) {
   city.Plain("Data/Objects.txt", {{W("Школы"), W("Мира"), "2", W("Гимназия"), "450 600", "0"},
                                   {W("Аптеки"), W("Мира"), "4", W("Здоровье"), "550 600", "1"}});
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   MapWindow& f = *w.mapWindow;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));  // laid out at its full size
   auto pharmacyShown = [&] {
@@ -144,7 +144,7 @@ TEST(MapWindowCity, ALoadShowsEveryObjectKindAgain) {
   emit f.ObjectComboBox->activated(0);  // "Школы"
   ASSERT_FALSE(pharmacyShown());
   f.MenuItem("N19")->trigger();
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   EXPECT_EQ(f.ObjectComboBox->currentText(), U("Все"));
   EXPECT_EQ(f.Core().Flags.ObjectFilter, -1);
   EXPECT_TRUE(pharmacyShown());
@@ -156,14 +156,14 @@ TEST(MapWindowCity, ALoadEmptiesTheFirmResultsAndTheirCount) {
   city.About("Городок");
   city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   MapWindow& f = *w.mapWindow;
   f.FirmSearch->KeyField->setText(U("апт"));
   QTest::keyClick(f.FirmSearch->KeyField, Qt::Key_Return);
   ASSERT_EQ(Rows(f.FirmSearch->SearchFirmListView), 1);
   ASSERT_EQ(f.FirmSearch->CountLabel->text(), "1");
   f.MenuItem("N19")->trigger();
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   EXPECT_EQ(Rows(f.FirmSearch->SearchFirmListView), 0);
   EXPECT_EQ(f.FirmSearch->CountLabel->text(), "0");
 }
@@ -178,7 +178,7 @@ TEST(MapWindowCity, SearchFieldsShowWhatTheirListsHold) {
                                   StreetRecord("Мира", "100 300 300 300", 2, "3", "проспект")});
   city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   MapWindow& f = *w.mapWindow;
   f.FirmSearch->KeyField->setText(U("банк"));
   QTest::keyClick(f.FirmSearch->KeyField, Qt::Key_Return);
@@ -190,7 +190,7 @@ TEST(MapWindowCity, SearchFieldsShowWhatTheirListsHold) {
   QTest::keyClick(f.PanelSearch->KeyField, Qt::Key_Return);
   ASSERT_EQ(Rows(f.PanelSearch->SearchListView), 1);
   f.MenuItem("N19")->trigger();
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   EXPECT_EQ(Rows(f.PanelSearch->SearchListView), 3);  // both streets and the firm
   EXPECT_EQ(f.PanelSearch->KeyField->text(), "");
   EXPECT_EQ(f.FirmSearch->KeyField->text(), "");
@@ -209,7 +209,7 @@ TEST(MapWindowCity, SuggestionsAreHeadedAndKeywordsCompleteWithYoAsYe) {
   city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
   city.Raw("Kw.map", W("ёлки\r\nаптека\r\nелочные игрушки\r\n"));
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   MapWindow& f = *w.mapWindow;
   f.MenuItem("N16")->trigger();  // the firm search panel
   QLabel* listHeading = f.PanelSearch->findChild<QLabel*>("ListSimilarHeading");
@@ -261,7 +261,7 @@ TEST(MapWindowCity, AKeyCutToItsFirstWordsIsNotedUnderItsField) {
   city.Plain("Data/Streets.txt", {StreetRecord("Мира", "100 100 200 100", 2, "3", "улица")});
   city.Raw("Firms/a.txt", PlainFirmBytes({W("Аптека"), W("Мира"), "3", "80 80", W("лекарства")}));
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   MapWindow& f = *w.mapWindow;
   f.MenuItem("N16")->trigger();  // the firm search panel
   QString pasted = U("мира");
@@ -289,7 +289,7 @@ TEST(MapWindowCity, LabelsShowMarkupInTheDataAsText) {
   ShellWindows w(city.DataRoot());
   EXPECT_EQ(w.cityChooser->CityNameLabel->text(), U("<i>Городок</i>"));
   EXPECT_EQ(w.cityChooser->CityNameLabel->textFormat(), Qt::PlainText);
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   MapWindow& f = *w.mapWindow;
   ASSERT_EQ(Rows(f.PanelSearch->SearchListView), 2);
 

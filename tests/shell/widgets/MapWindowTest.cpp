@@ -327,12 +327,12 @@ TEST(MapWindow, LayerFlagsOutliveALoad) {
   TempDir root;
   WriteAbout(root.Path(), "Alpha", {"Альфа"});
   ShellWindows w(root.Path());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   MapWindow& f = *w.mapWindow;
   EXPECT_TRUE(f.MenuItem("N7")->isChecked());
   f.MenuItem("N7")->trigger();  // text labels off
   f.MenuItem("N19")->trigger();
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   EXPECT_TRUE(f.isVisible());
   EXPECT_FALSE(f.Core().Flags.Shown(DrawCode::Label));
   EXPECT_FALSE(f.MenuItem("N7")->isChecked());
@@ -346,7 +346,7 @@ TEST(MapWindow, LoadHidesTheFirmSearchPanelAndResetsTheZoomText) {
   ShellWindows w(root.Path());
   MapWindow& f = *w.mapWindow;
   f.FirmPanelButton->click();
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   EXPECT_FALSE(f.FirmSearch->isVisible());
   EXPECT_FALSE(f.FirmPanelButton->isChecked());
   EXPECT_FALSE(f.MenuItem("N16")->isChecked());

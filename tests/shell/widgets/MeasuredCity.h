@@ -24,7 +24,7 @@ struct MeasuredCity {
                "unit 4\r\norigin 500 600\r\naxes east south\r\n");
     city.Plain("Data/Streets.txt", {StreetRecord("Ленина", "300 600 900 600", 2, "4", "улица")});
     windows = std::make_unique<ShellWindows>(city.DataRoot());
-    windows->cityChooser->LoadClick();
+    windows->cityChooser->OnLoadClicked();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Form()));
   }
   MapWindow& Form() { return *windows->mapWindow; }

@@ -63,7 +63,7 @@ TEST(ResultListSort, AHeaderClickSortsByHouseNumberAndRowsKeepTheirRecords) {
                                {W("Автобус"), W("№ 2"), W(" "), "2", "300 900 400 900"},
                                {W("Автобус"), W("№ 1"), W(" "), "2", "500 900 600 900"}});
   ShellWindows w(city.DataRoot());
-  w.cityChooser->LoadClick();
+  w.cityChooser->OnLoadClicked();
   ASSERT_TRUE(w.messages.empty()) << w.messages.front();
   MapWindow& f = *w.mapWindow;
   const ViewState& view = f.Core().View;

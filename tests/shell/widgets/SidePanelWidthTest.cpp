@@ -72,7 +72,7 @@ TEST(SidePanels, SplittersWidenThePanelsForGoodAndTheListsShowWholeTexts) {
     QSettings settings(file, QSettings::IniFormat);
     AppWindows w({city.DataRoot()}, &settings);
     w.CityChooser.show();
-    w.CityChooser.LoadClick();
+    w.CityChooser.OnLoadClicked();
     MapWindow& f = w.Map;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     EXPECT_EQ(f.PanelSearch->width(), 210);
@@ -103,7 +103,7 @@ TEST(SidePanels, SplittersWidenThePanelsForGoodAndTheListsShowWholeTexts) {
   QSettings settings(file, QSettings::IniFormat);
   AppWindows w({city.DataRoot()}, &settings);
   w.CityChooser.show();
-  w.CityChooser.LoadClick();
+  w.CityChooser.OnLoadClicked();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.Map));
   EXPECT_EQ(w.Map.PanelPath->width(), 310);
   EXPECT_EQ(w.Map.FirmSearch->width(), 270);
@@ -124,7 +124,7 @@ TEST(SidePanels, GiveWayToTheMapInASmallWindow) {
   settings.setValue("Window/Maximised", false);
   AppWindows w({city.DataRoot()}, &settings);
   w.CityChooser.show();
-  w.CityChooser.LoadClick();
+  w.CityChooser.OnLoadClicked();
   MapWindow& f = w.Map;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
   // The firm's information opens beside the firm search: three panels.

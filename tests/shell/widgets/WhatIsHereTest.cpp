@@ -42,7 +42,7 @@ struct Crossing {
     city.Plain("Data/Regions.txt", {{W("Жилая зона"), "4", "655 605 760 605 760 700 655 700", "0", " "}});
     city.Plain("Data/Objects.txt", {{W("Школа"), W("Мира"), "7", W("Гимназия"), "720 680", "0"}});
     windows = std::make_unique<ShellWindows>(city.DataRoot());
-    windows->cityChooser->LoadClick();
+    windows->cityChooser->OnLoadClicked();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Form()));
   }
   MapWindow& Form() { return *windows->mapWindow; }

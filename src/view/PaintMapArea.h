@@ -10,7 +10,7 @@ struct MapCore;
 void DrawHighlightsOn(MapCore& core, Canvas& canvas);
 // Draws the selection highlights onto the map picture, copies the visible part
 // to the window at (0, 0) and writes the hover hint.
-void FormPaint(MapCore& core, QPainter& window);
+void PaintMapArea(MapCore& core, QPainter& window);
 
 // The part `visible` of the window (window pixels) as the window shows it,
 // selection highlights included, without the hover hint: the picture a saved

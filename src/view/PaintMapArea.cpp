@@ -1,4 +1,4 @@
-#include "view/FormPaint.h"
+#include "view/PaintMapArea.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -166,7 +166,7 @@ void DrawHighlightsOn(MapCore& core, Canvas& canvas) {
   if (s.RouteSelected) HighlightRoute(core, canvas);
 }
 
-void FormPaint(MapCore& core, QPainter& window) {
+void PaintMapArea(MapCore& core, QPainter& window) {
   if (core.Map.isNull()) return;
   DrawHighlights(core);
   CopyVisiblePicture(core, window);

@@ -1,4 +1,4 @@
-#include "view/FormPaint.h"
+#include "view/PaintMapArea.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -17,14 +17,14 @@ const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 
-class FormPaint_ : public RenderFixture {
+class PaintMapArea_ : public RenderFixture {
  protected:
   // Paints the 200 x 150 window.
   QImage PaintWindow() {
     QImage window(200, 150, QImage::Format_RGB32);
     window.fill(Qt::black);
     QPainter painter(&window);
-    FormPaint(core, painter);
+    PaintMapArea(core, painter);
     return window;
   }
 
@@ -38,7 +38,7 @@ class FormPaint_ : public RenderFixture {
   }
 };
 
-TEST_F(FormPaint_, CopiesTheMiddleOfThePictureToTheWindow) {
+TEST_F(PaintMapArea_, CopiesTheMiddleOfThePictureToTheWindow) {
   AddRegionRow(core, "Рынки", {{100, 75}, {110, 75}, {110, 85}, {100, 85}});
   Draw();
   const QImage window = PaintWindow();
@@ -46,7 +46,7 @@ TEST_F(FormPaint_, CopiesTheMiddleOfThePictureToTheWindow) {
   EXPECT_EQ(QColor(window.pixel(15, 5)), kBackground);
 }
 
-TEST_F(FormPaint_, DragShiftMovesTheWindowOverThePicture) {
+TEST_F(PaintMapArea_, DragShiftMovesTheWindowOverThePicture) {
   AddRegionRow(core, "Рынки", {{100, 75}, {110, 75}, {110, 85}, {100, 85}});
   Draw();
   core.View.DragShiftX = -50;
@@ -60,7 +60,7 @@ TEST_F(FormPaint_, DragShiftMovesTheWindowOverThePicture) {
   EXPECT_EQ(QColor(far.pixel(10, 100)), kBackground);
 }
 
-TEST_F(FormPaint_, StreetHighlightIsGreenWithTheStreetsScaledWidth) {
+TEST_F(PaintMapArea_, StreetHighlightIsGreenWithTheStreetsScaledWidth) {
   SetView(3.0f, 0, 0);
   AddStreetRow(core, "Мира", "Улица", 2, {{40, 50}, {90, 50}});
   Draw();
@@ -73,7 +73,7 @@ TEST_F(FormPaint_, StreetHighlightIsGreenWithTheStreetsScaledWidth) {
   EXPECT_EQ(RunLengthVertical(200, 130, 170, kWhite), 0);  // covered entirely
 }
 
-TEST_F(FormPaint_, ObjectHighlightIsAGreenDiscInARedRingUnderTheIcon) {
+TEST_F(PaintMapArea_, ObjectHighlightIsAGreenDiscInARedRingUnderTheIcon) {
   core.Tables.ImageListObject = {SolidIcon(qRgb(0, 0, 255))};
   AddObjectRow(core, "Аптека", "Аптека 1", 0, 150, 120);
   Draw();
@@ -89,7 +89,7 @@ TEST_F(FormPaint_, ObjectHighlightIsAGreenDiscInARedRingUnderTheIcon) {
   EXPECT_EQ(QColor(core.Map.pixel(150, 104)), kBackground);
 }
 
-TEST_F(FormPaint_, BuildingHighlightIsGreenWithABlackOutline) {
+TEST_F(PaintMapArea_, BuildingHighlightIsGreenWithABlackOutline) {
   SetView(2.0f);
   AddBuildingRow(core, "Ленина", "1", {{60, 40}, {80, 40}, {80, 60}, {60, 60}});
   Draw();
@@ -103,7 +103,7 @@ TEST_F(FormPaint_, BuildingHighlightIsGreenWithABlackOutline) {
 
 // The green fill does not hide the house number: from the scale the map writes
 // numbers at, the number shows on the highlight where the map wrote it.
-TEST_F(FormPaint_, HighlightedBuildingKeepsItsHouseNumber) {
+TEST_F(PaintMapArea_, HighlightedBuildingKeepsItsHouseNumber) {
   struct Case {
     float Scale;
     bool NumberShown;
@@ -139,7 +139,7 @@ TEST_F(FormPaint_, HighlightedBuildingKeepsItsHouseNumber) {
   }
 }
 
-TEST_F(FormPaint_, RouteHighlightIsGreenInABlackCasing) {
+TEST_F(PaintMapArea_, RouteHighlightIsGreenInABlackCasing) {
   SetView(4.0f);
   AddRouteRow(core, "Автобус", "1", {{5, 40}, {95, 40}});
   Draw();
@@ -151,7 +151,7 @@ TEST_F(FormPaint_, RouteHighlightIsGreenInABlackCasing) {
   EXPECT_EQ(RunLengthVertical(200, 140, 180, kBlack), 3);
 }
 
-TEST_F(FormPaint_, HoverHintOnTheTooltipColour) {
+TEST_F(PaintMapArea_, HoverHintOnTheTooltipColour) {
   Draw();
   core.Interaction.HintVisible = true;
   core.Interaction.MouseX = 20;
