@@ -20,6 +20,6 @@ void SelectRoute(MapCore& core, int row, bool centre);
 // selection, then selects the street, building or object, or shows the firm,
 // of row `row` of its table.  The caller redraws and paints.
 void SelectRecord(MapCore& core, SearchKind kind, int row, bool centre);
-// ListOfPath2Click / ListOfPath2DblClick (centre = true): the route of row
+// A click (centre = false) or a double click (centre = true) on a route: the route of row
 // `row` is selected, the picture redrawn and the window painted.
 void SelectRouteRow(MapCore& core, int row, bool centre);

@@ -23,7 +23,7 @@ void ClearFirmResults(SearchState& search);
 // Enter in the firm search field: an empty field searches for one space (which lists nothing).
 void SearchFirmsFromField(MapCore& core, const std::string& editText);
 
-// SearchFirmListViewClick (centre = false) / SearchFirmListViewDblClick
+// A click (centre = false) or a double click on a found firm
 // (centre = true): shows the firm of row `visibleRow` of SearchFirmListView.
 // A row outside the list does nothing; a failure while showing is swallowed.
 void FirmResultSelected(MapCore& core, int visibleRow, bool centre);

@@ -23,7 +23,7 @@ void FillSearchList(MapCore& core, const std::string& key, MatchReach reach = Ma
 // A row outside the list does nothing.  The caller redraws and paints.
 void ShowSearchResult(MapCore& core, int visibleRow, bool centre);
 
-// SelectFoundRow / SearchListViewDblClick (centre = true): with a row
+// A click (centre = false) or a double click (centre = true) on a found row: with a row
 // selected (selectedRow >= 0), ShowSearchResult, RedrawView and a paint of the
 // map window; with none (-1) nothing happens.
 void SelectFoundRow(MapCore& core, int selectedRow, bool centre);

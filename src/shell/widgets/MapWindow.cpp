@@ -162,28 +162,28 @@ void MapWindow::BuildToolBar(QWidget* client) {
   bar->setContentsMargins(2, 2, 2, 2);
   bar->setSpacing(4);
 
-  QFrame* panel3 = ToolPanel(ToolBar, "Panel3");
-  LabelsButton = MakeToolButton(panel3, "SpeedButton12", Ui("Отображать текст на карте"), Glyph::Text, true);
-  ObjectsButton = MakeToolButton(panel3, "SpeedButton14", Ui("Отображать объекты на карте"), Glyph::Objects, true);
-  ObjectComboBox = new QComboBox(panel3);
+  QFrame* layerPanel = ToolPanel(ToolBar, "Panel3");
+  LabelsButton = MakeToolButton(layerPanel, "SpeedButton12", Ui("Отображать текст на карте"), Glyph::Text, true);
+  ObjectsButton = MakeToolButton(layerPanel, "SpeedButton14", Ui("Отображать объекты на карте"), Glyph::Objects, true);
+  ObjectComboBox = new QComboBox(layerPanel);
   ObjectComboBox->setObjectName("ObjectComboBox");
   ObjectComboBox->setToolTip(Ui("Список объектов для отображения"));
   ObjectComboBox->setMaxVisibleItems(18);
   ObjectComboBox->setIconSize(QSize(20, 20));
   ObjectComboBox->setMinimumWidth(170);
   for (QWidget* w : std::initializer_list<QWidget*>{LabelsButton, ObjectsButton, ObjectComboBox})
-    panel3->layout()->addWidget(w);
-  bar->addWidget(panel3);
+    layerPanel->layout()->addWidget(w);
+  bar->addWidget(layerPanel);
 
-  QFrame* panel11 = ToolPanel(ToolBar, "Panel11");
-  ListPanelButton = MakeToolButton(panel11, "SpeedButton1", Ui("Отобразить панель поиска по списку"), Glyph::ListSearch, true);
-  FirmPanelButton = MakeToolButton(panel11, "SpeedButton2", Ui("Отобразить панель поиска по фирмам"), Glyph::FirmSearch, true);
-  panel11->layout()->addWidget(ListPanelButton);
-  panel11->layout()->addWidget(FirmPanelButton);
-  bar->addWidget(panel11);
+  QFrame* panelButtons = ToolPanel(ToolBar, "Panel11");
+  ListPanelButton = MakeToolButton(panelButtons, "SpeedButton1", Ui("Отобразить панель поиска по списку"), Glyph::ListSearch, true);
+  FirmPanelButton = MakeToolButton(panelButtons, "SpeedButton2", Ui("Отобразить панель поиска по фирмам"), Glyph::FirmSearch, true);
+  panelButtons->layout()->addWidget(ListPanelButton);
+  panelButtons->layout()->addWidget(FirmPanelButton);
+  bar->addWidget(panelButtons);
 
-  QFrame* panel4 = ToolPanel(ToolBar, "Panel4");
-  KeywordBox = new QComboBox(panel4);
+  QFrame* keywordPanel = ToolPanel(ToolBar, "Panel4");
+  KeywordBox = new QComboBox(keywordPanel);
   KeywordBox->setObjectName("ComboBox1");
   KeywordBox->setToolTip(Ui("Выбирите ключевое слово из списка для поиска фирм"));
   KeywordBox->setEditable(true);
@@ -192,11 +192,11 @@ void MapWindow::BuildToolBar(QWidget* client) {
   KeywordBox->setMaxVisibleItems(30);
   KeywordBox->setMinimumWidth(160);
   KeywordBox->setCompleter(new KeywordCompleter(KeywordBox));
-  KeywordSearchButton = MakeToolButton(panel4, "SpeedButton9", Ui("Выпольнить поиск..."), Glyph::Search);
-  AddKeywordButton = MakeToolButton(panel4, "SpeedButton10", Ui("Добавить слово в список."), Glyph::AddWord);
+  KeywordSearchButton = MakeToolButton(keywordPanel, "SpeedButton9", Ui("Выпольнить поиск..."), Glyph::Search);
+  AddKeywordButton = MakeToolButton(keywordPanel, "SpeedButton10", Ui("Добавить слово в список."), Glyph::AddWord);
   for (QWidget* w : std::initializer_list<QWidget*>{KeywordBox, KeywordSearchButton, AddKeywordButton})
-    panel4->layout()->addWidget(w);
-  bar->addWidget(panel4);
+    keywordPanel->layout()->addWidget(w);
+  bar->addWidget(keywordPanel);
 
   ZoomPanel = ToolPanel(ToolBar, "Panel5");
   ZoomCaption = new QLabel(Ui("Масштаб:"), ZoomPanel);
