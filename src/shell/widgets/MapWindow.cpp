@@ -34,14 +34,6 @@
 
 namespace {
 
-QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checkable = false, bool checked = false) {
-  QAction* item = menu->addAction(Ui(caption));
-  item->setObjectName(name);
-  item->setCheckable(checkable);
-  item->setChecked(checked);
-  return item;
-}
-
 QMenu* AddSubmenu(QWidget* owner, const char* name, const char* caption) {
   auto* menu = new QMenu(Ui(caption), owner);
   menu->setObjectName(name);
@@ -67,6 +59,7 @@ MapWindow::MapWindow(fs::path dataRoot, QWidget* parent) : QMainWindow(parent), 
   UseWindowFont(this);
   mapArea_ = new MapArea(this);
   setCentralWidget(mapArea_);
+  CreateActions();
   BuildMenu();
   BuildToolBar(mapArea_);
   BuildPanels(mapArea_);
@@ -91,65 +84,45 @@ MapWindow::~MapWindow() {
   delete ctrlWatcher_;
 }
 
-QAction* MapWindow::MenuItem(const char* name) const {
-  for (QAction* item : menuItems_)
-    if (item->objectName() == QLatin1String(name)) return item;
-  return nullptr;
-}
-
 void MapWindow::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
 
   QMenu* file = AddSubmenu(this, "FileMenu", "Файл");
-  menuItems_.push_back(AddItem(file, "N19", "Главное меню"));
-  menuItems_.push_back(AddItem(file, "AddCityItem", "Добавить город из OpenStreetMap…"));
+  file->addActions({mainMenuAction, addCityAction});
   file->addSeparator();
-  menuItems_.push_back(AddItem(file, "SaveImageItem", "Сохранить изображение…"));
-  menuItems_.back()->setShortcut(QKeySequence::Save);
-  menuItems_.push_back(AddItem(file, "PrintItem", "Печать…"));
-  menuItems_.back()->setShortcut(QKeySequence::Print);
-  menuItems_.push_back(AddItem(file, "SavePdfItem", "Сохранить в PDF…"));
+  file->addActions({saveImageAction, printAction, savePdfAction});
   file->addSeparator();
-  menuItems_.push_back(AddItem(file, "N2", "Выход"));
+  file->addAction(exitAction);
   bar->addMenu(file);
 
-  QMenu* map = AddSubmenu(this, "MapMenu", "Карта");
+  mapMenu_ = AddSubmenu(this, "MapMenu", "Карта");
   QMenu* objects = AddSubmenu(this, "ObjectsMenu", "Объекты");
-  menuItems_.push_back(AddItem(objects, "N6", "Отобразить", true, true));
-  menuItems_.push_back(AddItem(objects, "N5", "Выделение щелчком", true, true));
-  menuItems_.push_back(AddItem(objects, "N8", "Зумировать при выделении", true, true));
-  map->addMenu(objects);
+  objects->addActions({showObjectsAction, clickSelectAction, zoomOnSelectAction});
+  mapMenu_->addMenu(objects);
   QMenu* firms = AddSubmenu(this, "FirmsMenu", "Фирмы");
-  menuItems_.push_back(AddItem(firms, "N10", "Показывать информацию", true, true));
-  map->addMenu(firms);
-  menuItems_.push_back(AddItem(map, "N7", "Текст", true, true));
-  menuItems_.push_back(AddItem(map, "AllIconsItem", "Все значки", true, false));
-  menuItems_.push_back(AddItem(map, "ScaleBarItem", "Масштабная линейка", true, true));
-  map->setToolTipsVisible(true);  // a greyed item says why
-  map->addSeparator();
+  firms->addAction(showFirmInfoAction);
+  mapMenu_->addMenu(firms);
+  mapMenu_->addActions({labelsAction, allIconsAction, scaleBarAction});
+  mapMenu_->setToolTipsVisible(true);  // a greyed item says why
+  mapMenu_->addSeparator();
   QMenu* routes = AddSubmenu(this, "N13", "Маршруты");
-  menuItems_.push_back(AddItem(routes, "N17", "Показать панель", true, false));
-  menuItems_.push_back(AddItem(routes, "N18", "Рисовать все маршруты", true, false));
-  map->addMenu(routes);
-  map->addSeparator();
-  menuItems_.push_back(AddItem(map, "N15", "Поиск по списку", true, true));
-  menuItems_.push_back(AddItem(map, "N16", "Поиск по фирмам", true, false));
-  map->addSeparator();
-  // Home acts on the map area (OnMapKeyPressed); the menu only shows the key.
-  menuItems_.push_back(AddItem(map, "WholeCityItem", "Весь город"));
-  menuItems_.back()->setShortcut(Qt::Key_Home);
-  menuItems_.back()->setShortcutContext(Qt::WidgetShortcut);
-  map->addSeparator();
-  menuItems_.push_back(AddItem(map, "RouteToSelectionItem", "Как добраться"));
-  bar->addMenu(map);
+  routes->addActions({routesPanelAction, allRoutesAction});
+  mapMenu_->addMenu(routes);
+  mapMenu_->addSeparator();
+  mapMenu_->addActions({listSearchAction, firmSearchAction});
+  mapMenu_->addSeparator();
+  mapMenu_->addAction(wholeCityAction);
+  mapMenu_->addSeparator();
+  mapMenu_->addAction(routeToSelectionAction);
+  bar->addMenu(mapMenu_);
 
   BuildBookmarksMenu(bar);
 
   QMenu* help = AddSubmenu(this, "HelpMenu", "Помощь");
-  menuItems_.push_back(AddItem(help, "N22", "Помощь"));
+  help->addAction(helpAction);
   help->addSeparator();
-  menuItems_.push_back(AddItem(help, "N21", "О программе..."));
+  help->addAction(aboutAction);
   bar->addMenu(help);
 }
 

@@ -214,7 +214,31 @@ class MapWindow : public QMainWindow, public MapHost {
   MapArea* MapView() const { return mapArea_; }
   MapContextMenu* ContextMenu() const { return contextMenu_; }
   BookmarksMenu* Bookmarks() const { return bookmarksMenu_; }
+  // The menu's action of that object name (AddBookmarkItem too), for the
+  // tests and automation, which know the actions by their object names.
   QAction* MenuItem(const char* name) const;
+  // The menu's actions (MapWindowActions.cpp), placed in the menus by BuildMenu.
+  QAction* mainMenuAction = nullptr;
+  QAction* addCityAction = nullptr;
+  QAction* saveImageAction = nullptr;
+  QAction* printAction = nullptr;
+  QAction* savePdfAction = nullptr;
+  QAction* exitAction = nullptr;
+  QAction* showObjectsAction = nullptr;
+  QAction* clickSelectAction = nullptr;
+  QAction* zoomOnSelectAction = nullptr;
+  QAction* showFirmInfoAction = nullptr;
+  QAction* labelsAction = nullptr;
+  QAction* allIconsAction = nullptr;
+  QAction* scaleBarAction = nullptr;
+  QAction* routesPanelAction = nullptr;
+  QAction* allRoutesAction = nullptr;
+  QAction* listSearchAction = nullptr;
+  QAction* firmSearchAction = nullptr;
+  QAction* wholeCityAction = nullptr;
+  QAction* routeToSelectionAction = nullptr;
+  QAction* helpAction = nullptr;
+  QAction* aboutAction = nullptr;
   QFrame* ToolBar = nullptr;
   QToolButton* LabelsButton = nullptr;
   QToolButton* ObjectsButton = nullptr;
@@ -250,6 +274,13 @@ class MapWindow : public QMainWindow, public MapHost {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // One action's facts: member, object name, caption, shortcut, handler, and
+  // the state its tick and greying follow (MapWindowActions.cpp).
+  struct ActionEntry;
+  static const std::vector<ActionEntry>& ActionTable();
+  // Makes and connects every action of the table; SyncActions keeps them in step.
+  void CreateActions();
+  void SyncActions();
   void BuildMenu();
   void BuildToolBar(QWidget* client);
   void BuildPanels(QWidget* client);
@@ -261,7 +292,9 @@ class MapWindow : public QMainWindow, public MapHost {
   QString DirectionsUnavailable();
   // The panel shows the session (hidden while no end is chosen), the map its route.
   void ShowDirections();
-  void SyncRouteToSelectionItem();
+  // «Как добраться» is enabled, its hint saying why not, as the selection and
+  // the city's road graph allow.
+  void SyncRouteToSelectionItem(QAction& action);
   // The route's line over the map (without one, the ends chosen), `shift` from the
   // picture's pixels to the device's.
   void DrawRoute(QPainter& painter, QPoint shift) const;
@@ -298,7 +331,6 @@ class MapWindow : public QMainWindow, public MapHost {
   void AfterHandler() { SyncFromCore(); }
 
   void SyncToolBar();
-  void SyncMenus();
   void SyncPanels();
   void SyncLists();
   void SyncSearchFields();
@@ -332,7 +364,7 @@ class MapWindow : public QMainWindow, public MapHost {
   BookmarksMenu* bookmarksMenu_ = nullptr;
   std::unique_ptr<DirectionsSession> directions_;  // the loaded city's
   CtrlKeyWatcher* ctrlWatcher_ = nullptr;
-  std::vector<QAction*> menuItems_;
+  QMenu* mapMenu_ = nullptr;  // «Карта»: «Как добраться» is checked as it opens
 
   std::vector<std::string> shownKeywords_;
   std::vector<std::string> shownMemo_;

@@ -24,7 +24,6 @@ const char* const kNameCaption = "Название закладки:";
 
 void MapWindow::BuildBookmarksMenu(QMenuBar* bar) {
   bookmarksMenu_ = new BookmarksMenu(this);
-  menuItems_.push_back(bookmarksMenu_->AddItem);
   bar->addMenu(bookmarksMenu_->Menu());
   bookmarksMenu_->OnAdd = [this] { OnAddBookmarkClicked(); };
   bookmarksMenu_->OnChoose = [this](size_t i) { ChooseBookmark(i); };

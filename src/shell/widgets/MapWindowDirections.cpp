@@ -2,7 +2,6 @@
 // selection, the «Маршрут» panel, and the route's line over the map.
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -58,16 +57,12 @@ void MapWindow::BuildDirections() {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), RoutePanel, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
   connect(escape, &QShortcut::activated, this, [this, panel] { RunCommand(panel, [this] { OnClearRouteClicked(); }); });
 
-  QAction* toSelection = MenuItem("RouteToSelectionItem");
-  connect(toSelection, &QAction::triggered, this,
-          [this, toSelection] { RunCommand(toSelection->text(), [this] { OnRouteToSelectionClicked(); }); });
-  if (auto* map = menuBar()->findChild<QMenu*>("MapMenu")) {
-    map->setToolTipsVisible(true);  // the greyed item's hint says why
-    connect(map, &QMenu::aboutToShow, this, [this] {
-      DirectionsUnavailable();
-      SyncRouteToSelectionItem();
-    });
-  }
+  // The road graph is read as the menu opens, so that «Как добраться» says
+  // at once whether the city has one.
+  connect(mapMenu_, &QMenu::aboutToShow, this, [this] {
+    DirectionsUnavailable();
+    SyncRouteToSelectionItem(*routeToSelectionAction);
+  });
   contextMenu_->DirectionsUnavailable = [this] { return DirectionsUnavailable(); };
   contextMenu_->OnRouteEnd = [this](MapPoint at, bool fromHere) { OnRouteEndChosen(at, fromHere); };
 }
@@ -78,12 +73,11 @@ QString MapWindow::DirectionsUnavailable() {
   return QString::fromStdString(directions_->Unavailable());
 }
 
-void MapWindow::SyncRouteToSelectionItem() {
-  QAction* item = MenuItem("RouteToSelectionItem");
+void MapWindow::SyncRouteToSelectionItem(QAction& item) {
   const bool selected = SelectedPlacePoint(core_.Selection).has_value();
   const QString why = QString::fromStdString(directions_->Unavailable());
-  item->setEnabled(selected && why.isEmpty());
-  item->setToolTip(!why.isEmpty()   ? Ui("Недоступно: ") + why
+  item.setEnabled(selected && why.isEmpty());
+  item.setToolTip(!why.isEmpty()   ? Ui("Недоступно: ") + why
                    : selected ? Ui("Маршрут к выделенному дому, фирме или объекту")
                               : Ui("Недоступно: выделите дом, фирму или объект"));
 }

@@ -49,33 +49,11 @@
 
 void MapWindow::ConnectHandlers() {
   // Every handler runs guarded, named after the control that sent its signal,
-  // and is followed by the mirror of the state into the controls.
+  // and is followed by the mirror of the state into the controls.  The menu's
+  // actions are connected where they are made (MapWindowActions.cpp).
   auto on = [this](auto&& handler) {
     return [this, handler](auto&&... args) { RunHandler(ActionName(sender()), [&] { handler(args...); }); };
   };
-  auto item = [this](const char* name) { return MenuItem(name); };
-
-  connect(item("N19"), &QAction::triggered, this, on([this](bool) { OnMainMenuClicked(); }));
-  connect(item("AddCityItem"), &QAction::triggered, this, on([this](bool) { OnAddCityClicked(); }));
-  connect(item("N2"), &QAction::triggered, this, [this](bool) { OnExitClicked(); });
-  connect(item("N7"), &QAction::triggered, this, on([this](bool c) { OnTextItemToggled(c); }));
-  connect(item("AllIconsItem"), &QAction::triggered, this, on([this](bool c) { OnAllIconsItemToggled(c); }));
-  connect(item("ScaleBarItem"), &QAction::triggered, this, on([this](bool c) { OnScaleBarItemToggled(c); }));
-  connect(item("N6"), &QAction::triggered, this, on([this](bool c) { OnShowObjectsItemToggled(c); }));
-  connect(item("N5"), &QAction::triggered, this, on([this](bool c) { OnClickSelectItemToggled(c); }));
-  connect(item("N8"), &QAction::triggered, this, on([this](bool c) { OnZoomOnSelectItemToggled(c); }));
-  connect(item("N10"), &QAction::triggered, this, on([this](bool c) { OnShowFirmInfoItemToggled(c); }));
-  connect(item("N15"), &QAction::triggered, this, on([this](bool c) { OnListSearchItemToggled(c); }));
-  connect(item("N16"), &QAction::triggered, this, on([this](bool c) { OnFirmSearchItemToggled(c); }));
-  connect(item("N17"), &QAction::triggered, this, on([this](bool c) { OnRoutesItemToggled(c); }));
-  connect(item("N18"), &QAction::triggered, this, on([this](bool c) { OnAllRoutesItemToggled(c); }));
-  connect(item("N21"), &QAction::triggered, this, on([this](bool) { OnAboutClicked(); }));
-  connect(item("N22"), &QAction::triggered, this, on([this](bool) { OnHelpClicked(); }));
-  connect(item("WholeCityItem"), &QAction::triggered, this, on([this](bool) { OnWholeCityClicked(); }));
-  connect(item("SaveImageItem"), &QAction::triggered, this, on([this](bool) { OnSaveImageClicked(); }));
-  connect(item("PrintItem"), &QAction::triggered, this, on([this](bool) { OnPrintClicked(); }));
-  connect(item("SavePdfItem"), &QAction::triggered, this, on([this](bool) { OnSavePdfClicked(); }));
-
   connect(LabelsButton, &QToolButton::clicked, this, on([this](bool) { OnLabelsButtonClicked(); }));
   connect(ObjectsButton, &QToolButton::clicked, this, on([this](bool) { OnObjectsButtonClicked(); }));
   connect(ListPanelButton, &QToolButton::clicked, this, on([this](bool) { OnListPanelButtonClicked(); }));

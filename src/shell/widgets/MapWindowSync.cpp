@@ -29,11 +29,6 @@ void SetChecked(QAbstractButton* button, bool down) {
   button->setChecked(down);
 }
 
-void SetChecked(QAction* item, bool checked) {
-  const QSignalBlocker block(item);
-  item->setChecked(checked);
-}
-
 // A status panel is as wide as the state says (8 pixels a character) or, where
 // its font needs more, as wide as its text needs: the text, the frame, and the
 // indent of one 'x' that a framed label keeps before its text.  An empty panel
@@ -52,7 +47,7 @@ int StatusPanelWidth(const QLabel* panel, int stateWidth) {
 void MapWindow::SyncFromCore() {
   setWindowTitle(FromCp(core_.Caption));
   SyncToolBar();
-  SyncMenus();
+  SyncActions();
   SyncPanels();
   SyncLists();
   SyncInfoPanel();
@@ -60,7 +55,6 @@ void MapWindow::SyncFromCore() {
   SyncObjectComboBox();
   SyncKeywords();
   SyncHintTimer();
-  SyncRouteToSelectionItem();
 }
 
 // HintTimer runs while the state says so; a running timer is not restarted.
@@ -88,22 +82,6 @@ void MapWindow::SyncToolBar() {
   SetChecked(FirmSearch->ByAddressBox, core_.Search.SearchFirmAddresses);
   SetChecked(FirmSearch->ByKeywordBox, core_.Search.SearchFirmKeywords);
   SetChecked(FirmSearch->ShowFoundBox, core_.Flags.Shown(DrawCode::Firm));
-}
-
-void MapWindow::SyncMenus() {
-  SetChecked(MenuItem("N7"), core_.Flags.Shown(DrawCode::Label));
-  SetChecked(MenuItem("N6"), core_.Flags.Shown(DrawCode::Object));
-  SetChecked(MenuItem("AllIconsItem"), core_.Flags.AllIcons);
-  SetChecked(MenuItem("ScaleBarItem"), core_.Ui.ShowScaleBar);
-  MenuItem("ScaleBarItem")->setEnabled(core_.Geo.has_value());
-  MenuItem("ScaleBarItem")->setToolTip(core_.Geo ? QString() : Ui(kNeedsGeoReferenceHint));
-  SetChecked(MenuItem("N5"), core_.Flags.ClickSelect);
-  SetChecked(MenuItem("N8"), core_.Ui.ZoomOnSelect);
-  SetChecked(MenuItem("N10"), core_.Ui.ShowFirmInfo);
-  SetChecked(MenuItem("N15"), core_.Ui.PanelSearchVisible);
-  SetChecked(MenuItem("N16"), core_.Ui.FirmSearchPanelVisible);
-  SetChecked(MenuItem("N17"), core_.Ui.PanelPathVisible);
-  SetChecked(MenuItem("N18"), core_.Flags.Shown(DrawCode::Route));
 }
 
 void MapWindow::SyncPanels() {
