@@ -46,7 +46,7 @@ class HelpWindow : public QDialog {
   int TreeWidthWanted() const;
   void LayOut();
   void LayOutTopic(int number);
-  // CloseOnEscape: Escape closes the window; every other key is ignored here.
+  // Escape closes the window (true); every other key is passed on (false).
   bool CloseOnEscape(QKeyEvent* event);
 
   std::vector<QTreeWidgetItem*> nodes_;
