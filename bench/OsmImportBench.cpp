@@ -11,11 +11,11 @@
 
 #include <vector>
 
-#include "AreaProblems.h"
-#include "CityAssembly.h"
-#include "FeatureCollector.h"
-#include "OsmImport.h"
 #include "SyntheticExtract.h"
+#include "importer/AreaProblems.h"
+#include "importer/CityAssembly.h"
+#include "importer/FeatureCollector.h"
+#include "importer/OsmImport.h"
 
 namespace {
 

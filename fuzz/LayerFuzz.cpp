@@ -2,12 +2,16 @@
 // bit 0: plain ".txt", 1: scrambled ".crpt"), the rest of the input written as
 // the file.  The whole load sequence runs on the city, as the load button runs
 // it: every loader, the search list, the draw list and the drawing of the map.
-// Built once per layer with TELLURIN_FUZZ_LAYER naming its file.
+// Built once per row of kLayers, as fuzz_<name> with TELLURIN_FUZZ_LAYER=<name>
+// (fuzz/CMakeLists.txt reads the names from the table below).
 #include <QPainter>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "FuzzCity.h"
 #include "citywriter/PictureWriters.h"
@@ -25,20 +29,48 @@ constexpr int kObjectKinds = 4;
 constexpr int kScreenWidth = 320;
 constexpr int kScreenHeight = 240;
 
+#define TELLURIN_TEXT_OF(name) #name
+#define TELLURIN_TEXT(name) TELLURIN_TEXT_OF(name)
+constexpr std::string_view kTargetLayer = TELLURIN_TEXT(TELLURIN_FUZZ_LAYER);
+
+// One row a line, `{"name", ...Reading, ...}`: the build and tools/fuzz.sh read them so.
 struct LayerCase {
+  const char* Name;                  // the target is fuzz_<Name>
   const LayerReading& (*Reading)();  // the layer's files, as the load reads them
   // Selects row 0 of the layer, centring the view on it (none: labels, regions).
   void (*SelectFirst)(MapCore& core);
 };
 
 const LayerCase kLayers[] = {
-    {StreetsReading, [](MapCore& core) { SelectStreet(core, 0, true); }},
-    {BuildingsReading, [](MapCore& core) { SelectBuilding(core, 0, true); }},
-    {RoutesReading, [](MapCore& core) { SelectRoute(core, 0, true); }},
-    {LabelsReading, nullptr},
-    {RegionsReading, nullptr},
-    {ObjectsReading, [](MapCore& core) { SelectObject(core, 0, true); }},
+    {"streets", StreetsReading, [](MapCore& core) { SelectStreet(core, 0, true); }},
+    {"buildings", BuildingsReading, [](MapCore& core) { SelectBuilding(core, 0, true); }},
+    {"routes", RoutesReading, [](MapCore& core) { SelectRoute(core, 0, true); }},
+    {"labels", LabelsReading, nullptr},
+    {"regions", RegionsReading, nullptr},
+    {"objects", ObjectsReading, [](MapCore& core) { SelectObject(core, 0, true); }},
 };
+
+const LayerCase* CaseNamed(std::string_view name) {
+  for (const LayerCase& layer : kLayers)
+    if (name == layer.Name) return &layer;
+  return nullptr;
+}
+
+// Every layer the city load reads has a row here; a missing one is named.
+void CheckEveryLayerHasACase() {
+  for (const LayerReading* reading : LayerReadings()) {
+    bool found = false;
+    for (const LayerCase& layer : kLayers) found = found || &layer.Reading() == reading;
+    if (found) continue;
+    std::fprintf(stderr, "fuzz/LayerFuzz.cpp: no row of kLayers for the layer of %s\n", reading->Files.Plain);
+    std::abort();
+  }
+}
+
+const LayerCase& TargetCase() {
+  static const LayerCase* const layer = CaseNamed(kTargetLayer);
+  return *layer;
+}
 
 void PaintWindow(MapCore& core) {
   QImage window(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
@@ -49,6 +81,16 @@ void PaintWindow(MapCore& core) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  CheckEveryLayerHasACase();
+  if (!CaseNamed(kTargetLayer)) {
+    std::fprintf(stderr, "fuzz/LayerFuzz.cpp: no row of kLayers named %s\n", std::string(kTargetLayer).c_str());
+    std::abort();
+  }
+  // tools/fuzz.sh asks each layer target for its plain file, to seed it with the demo cities' ones.
+  if (std::getenv("TELLURIN_FUZZ_SHOW_LAYER_FILE")) {
+    std::printf("%s\n", TargetCase().Reading().Files.Plain);
+    std::exit(0);
+  }
   EnsureGuiApplication();  // the map is drawn with text
   // A few object icons, so that object kinds have chooser entries to name.
   QImage icon(20, 20, QImage::Format_ARGB32);
@@ -62,7 +104,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
-  const LayerCase& layer = kLayers[TELLURIN_FUZZ_LAYER];
+  const LayerCase& layer = TargetCase();
   const bool scrambled = data[0] & 1;
   const LayerFiles& files = layer.Reading().Files;
   const std::string plain = files.Plain;

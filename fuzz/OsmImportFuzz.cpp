@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "FuzzCity.h"
-#include "OsmImport.h"
+#include "importer/OsmImport.h"
 #include "mapdata/CityCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

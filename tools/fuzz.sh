@@ -71,12 +71,13 @@ make_seeds() {
   fi
   local t f n
   for t in "${ALL_TARGETS[@]}"; do mkdir -p "$SEEDS/$t"; done
-  layer_seeds fuzz_streets Streets
-  layer_seeds fuzz_buildings Buildings
-  layer_seeds fuzz_routes Path
-  layer_seeds fuzz_labels Texts
-  layer_seeds fuzz_regions Regions
-  layer_seeds fuzz_objects Objects
+  # Each layer's target (a row of kLayers in fuzz/LayerFuzz.cpp) names its own file.
+  local file
+  for t in $(sed -n 's/^ *{"\([a-z_]*\)", [A-Za-z]*Reading,.*/fuzz_\1/p' "$ROOT/fuzz/LayerFuzz.cpp"); do
+    [ -x "$BUILD/fuzz/$t" ] || continue
+    file=$(TELLURIN_FUZZ_SHOW_LAYER_FILE=1 "$BUILD/fuzz/$t") || continue
+    layer_seeds "$t" "$(basename "$file" .txt)"
+  done
   n=0
   for f in "$DEMO"/*/Firms/*.crpt; do [ -f "$f" ] && [ $n -lt 8 ] && seed_with_selector 1 "$f" "$SEEDS/fuzz_firm/s$n" && n=$((n + 1)); done
   n=0

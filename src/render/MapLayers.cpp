@@ -166,8 +166,7 @@ const MapLayer kFirms{.Code = DrawCode::Firm,
                       .Hit = {.Shape = HitShape::Icon, .Word = "firm"}};
 
 // Drawing order.
-const std::array<const MapLayer*, 7> kLayers{&kRegions, &kStreets, &kRoutes, &kBuildings,
-                                             &kObjects, &kLabels,  &kFirms};
+const std::array kLayers{&kRegions, &kStreets, &kRoutes, &kBuildings, &kObjects, &kLabels, &kFirms};
 static_assert(std::tuple_size_v<decltype(kLayers)> == kDrawCodeCount, "a layer for every draw code");
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include <sstream>
 
 #include "cli/CliRun.h"
+#include "mapdata/CityTables.h"
+#include "mapdata/LayerFile.h"
+#include "mapdata/Loaders.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -79,6 +82,18 @@ std::string UnbalancedBlock(const std::string& page) {
   return noFill || indent ? "a block or indent still open at the end" : "";
 }
 
+// The first of `names` that `text` does not name after the one before it;
+// empty when it names them all in that order.
+std::string FirstMissing(const std::string& text, const std::vector<std::string>& names) {
+  size_t at = 0;
+  for (const std::string& name : names) {
+    at = text.find(name, at);
+    if (at == std::string::npos) return name;
+    at += name.size();
+  }
+  return {};
+}
+
 }  // namespace
 
 TEST(CliManPage, HasASynopsisLineAndASectionForEveryCommand) {
@@ -138,5 +153,25 @@ TEST(CliManPage, ExitCodesOfTheHelpAreThoseOfThePage) {
     std::string text = own.out;
     std::replace(text.begin(), text.end(), '\n', ' ');
     EXPECT_NE(text.find(c.Said), std::string::npos) << c.Command << ":\n" << own.out;
+  }
+}
+
+// The page lists in words what the help builds from the registry: the tables
+// a city's files fill (dump, stats) and the steps that read the layers (stats),
+// in the order the commands print them.
+TEST(CliManPage, DumpAndStatsNameEveryDataTableAndLayerStepInOrder) {
+  std::vector<std::string> tables;
+  for (const LayerTable* table : CityTables{}.DataTables()) tables.push_back(table->Name());
+  std::vector<std::string> steps;
+  for (const LayerReading* reading : LayerReadings()) steps.push_back(reading->Timed);
+  const std::string page = ReadBytes(TELLURIN_CLI_MAN_PAGE_BUILT);
+  struct Case {
+    const char* Command;
+    const std::vector<std::string>& Names;
+  };
+  for (const Case& c : {Case{"dump", tables}, Case{"stats", tables}, Case{"stats", steps}}) {
+    const std::string missing = FirstMissing(SectionOf(page, c.Command), c.Names);
+    EXPECT_TRUE(missing.empty()) << "tellurin-cli(1), section " << c.Command << ", does not name " << missing
+                                 << " where it lists them";
   }
 }

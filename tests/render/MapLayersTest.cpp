@@ -2,6 +2,7 @@
 // description is the one the drawing uses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "render/MapLayers.h"
@@ -43,6 +44,9 @@ TEST(MapLayers, EveryLayerIsRegisteredWholeOnceInDrawingOrder) {
     codes.push_back(layer->Code);
     EXPECT_TRUE(names.insert(layer->Name).second) << "a name of its own";
     EXPECT_TRUE(tables.insert(TableOf(city, *layer).Name()).second) << "a table of its own";
+    const auto listed = city.DataTables();
+    EXPECT_NE(std::find(listed.begin(), listed.end(), &TableOf(city, *layer)), listed.end())
+        << layer->Name << ": its table " << TableOf(city, *layer).Name() << " is missing from CityTables::DataTables()";
     EXPECT_NE(layer->Load, nullptr) << "a loader";
     EXPECT_NE(layer->BuildCache, nullptr) << "a cache builder";
     EXPECT_TRUE(caches.insert(&CacheOf(cache, city, *layer)).second) << "a draw cache of its own";

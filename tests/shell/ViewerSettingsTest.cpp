@@ -7,6 +7,7 @@
 
 #include "mapdata/Cp1251.h"
 #include "mapdata/NativeName.h"
+#include "render/MapLayers.h"
 #include "shell/RecordingHost.h"
 #include "shell/RememberedState.h"
 #include "state/MapCore.h"
@@ -133,3 +134,27 @@ TEST(RememberedState, AScaleBelowTheFirstStepComesBackDownToTheFloor) {
 }
 
 }  // namespace
+
+// Every layer a control switches is remembered: turned from how it starts,
+// written, read back and given to a new window, it comes back turned.  A layer
+// left out of the remembered switches (LayerSwitches, kSwitchedLayers) is named.
+TEST(RememberedState, EverySwitchedLayerComesBackAsItWasLeft) {
+  TempDir dir;
+  const fs::path file = dir.Path() / "Tellurin.conf";
+  for (const MapLayer* layer : MapLayers()) {
+    if (layer->AlwaysShown) continue;
+    RecordingHost host(400, 300);
+    MapCore left(host, "/nonexistent-data-root");
+    SetLayerShown(left.Flags, *layer, !layer->ShownAtStart);
+    ViewerSettings values;
+    values.Layers = CaptureLayerSwitches(left);
+    {
+      QSettings settings(QString::fromStdString(NativeString(file)), QSettings::IniFormat);
+      WriteViewerSettings(settings, values);
+    }
+    MapCore next(host, "/nonexistent-data-root");
+    RestoreLayerSwitches(next, ReadFile(file).Layers);
+    EXPECT_EQ(LayerShown(next.Flags, *layer), !layer->ShownAtStart)
+        << layer->Name << ": its switch is not remembered (LayerSwitches, kSwitchedLayers)";
+  }
+}

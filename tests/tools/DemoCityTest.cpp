@@ -9,6 +9,8 @@
 
 #include "interaction/ViewControl.h"
 #include "mapdata/Cp1251.h"
+#include "mapdata/LayerFile.h"
+#include "mapdata/Loaders.h"
 #include "mapdata/NativeName.h"
 #include "mapdata/PictureLoader.h"
 #include "mapdata/ScrambleMask.h"
@@ -26,7 +28,6 @@ namespace {
 
 const std::string& kPlainCity = kPlainDemoCity;
 const std::string& kScrambledCity = kScrambledDemoCity;
-const char* const kLayers[] = {"Streets", "Buildings", "Regions", "Texts", "Objects", "Path"};
 
 QString Q(const fs::path& path) { return QString::fromStdString(NativeString(path)); }
 
@@ -128,15 +129,19 @@ std::string* DemoCityTest::output_ = nullptr;
 TEST_F(DemoCityTest, WritesTwoCitiesWithEveryFile) {
   for (const std::string& name : {kPlainCity, kScrambledCity}) {
     const fs::path city = City(name);
-    const std::string ext = name == kPlainCity ? ".txt" : ".crpt";
-    const std::string other = name == kPlainCity ? ".crpt" : ".txt";
+    const bool plain = name == kPlainCity;
+    const std::string ext = plain ? ".txt" : ".crpt";
+    const std::string other = plain ? ".crpt" : ".txt";
     EXPECT_TRUE(fs::exists(city / "Info" / "about.inf")) << name;
     EXPECT_TRUE(fs::exists(city / "Info" / "Picture.jpg")) << name;
     EXPECT_TRUE(fs::exists(city / "Kw.map")) << name;
     EXPECT_TRUE(fs::exists(city / "Icons" / "Empt.ico")) << name;
-    for (const char* layer : kLayers) {
-      EXPECT_TRUE(fs::exists(city / "Data" / (layer + ext))) << name << " " << layer;
-      EXPECT_FALSE(fs::exists(city / "Data" / (layer + other))) << name << " " << layer;
+    // Every layer the load reads, so that the demo shows each of them.
+    for (const LayerReading* layer : LayerReadings()) {
+      const LayerFiles& files = layer->Files;
+      const char* file = plain ? files.Plain : files.Scrambled;
+      EXPECT_TRUE(fs::exists(city / file)) << name << " has no " << file;
+      EXPECT_FALSE(fs::exists(city / (plain ? files.Scrambled : files.Plain))) << name << " " << files.Plain;
     }
     int firms = 0;
     for (const auto& entry : fs::directory_iterator(city / "Firms")) {

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "HelpText.h"
 #include "MapDataCommands.h"
 #include "Output.h"
 #include "shell/RecordingHost.h"
@@ -8,19 +9,22 @@
 
 namespace {
 
-constexpr const char* kDumpHelp =
-    "usage: tellurin-cli dump CITY_DIR\n"
-    "Loads the city folder CITY_DIR as the viewer does (on a 1024x768 screen) and\n"
-    "prints, in UTF-8, the map extents and every table:\n"
-    "  extents<TAB>MapMinX<TAB>MapMinY<TAB>MapMaxX<TAB>MapMaxY\n"
-    "  table<TAB>NAME<TAB>ROWCOUNT, then ROWINDEX<TAB>CAPTION<TAB>CELL0<TAB>...\n"
-    "for ListOfStreets, ListOfBuildings, ListOfRegions, ListOfTexts, ListOfObjects,\n"
-    "ListOfFirms, ListOfPath1, ListOfPath2, ObjectComboBox (caption, image index)\n"
-    "and DrawListView.  Backslash, tab, CR and LF are written \\\\, \\t, \\r, \\n.\n"
-    "Messages of the load go to stderr as message<TAB>TEXT.\n"
-    "Exit 0 after a load, 1 when CITY_DIR or a layer file cannot be read (each named\n"
-    "on stderr), 2 for a wrong call or a CITY_DIR that is not a city folder (no\n"
-    "Info/about.inf).\n";
+// The tables are listed as PrintCity prints them.
+std::string DumpHelp() {
+  return "usage: tellurin-cli dump CITY_DIR\n"
+         "Loads the city folder CITY_DIR as the viewer does (on a 1024x768 screen) and\n"
+         "prints, in UTF-8, the map extents and every table:\n"
+         "  extents<TAB>MapMinX<TAB>MapMinY<TAB>MapMaxX<TAB>MapMaxY\n"
+         "  table<TAB>NAME<TAB>ROWCOUNT, then ROWINDEX<TAB>CAPTION<TAB>CELL0<TAB>...\n" +
+         cli::WrapWords("for " + cli::CommaList(cli::DataTableNames()) +
+                            ", ObjectComboBox (caption, image index) and DrawListView.  Backslash, tab, CR and LF "
+                            "are written \\\\, \\t, \\r, \\n.",
+                        "", "") +
+         "Messages of the load go to stderr as message<TAB>TEXT.\n"
+         "Exit 0 after a load, 1 when CITY_DIR or a layer file cannot be read (each named\n"
+         "on stderr), 2 for a wrong call or a CITY_DIR that is not a city folder (no\n"
+         "Info/about.inf).\n";
+}
 
 // A row a line, built in one buffer: the big cities' dumps run to tens of megabytes.
 void PrintTable(const LayerTable& table) {
@@ -57,7 +61,7 @@ void PrintCity(const MapCore& core) {
 
 int RunDumpCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    cli::Write(stdout, kDumpHelp);
+    cli::Write(stdout, DumpHelp());
     return 0;
   }
   if (argc != 1) return cli::Usage("dump CITY_DIR");

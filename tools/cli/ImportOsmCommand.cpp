@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "ImportProgress.h"
-#include "StopOnSignal.h"
-#include "OsmImport.h"
 #include "Output.h"
-#include "PlaceList.h"
-#include "Projection.h"
+#include "StopOnSignal.h"
+#include "importer/OsmImport.h"
+#include "importer/PlaceList.h"
+#include "importer/Projection.h"
 #include "mapdata/NativeName.h"
 #include "mapdata/ScrambleMask.h"
 #include "shell/DataRoots.h"

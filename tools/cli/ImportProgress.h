@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "ImportControl.h"
+#include "importer/ImportControl.h"
 
 class ImportProgress {
  public:

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "HelpText.h"
 #include "MapDataCommands.h"
 #include "Output.h"
 #include "shell/RecordingHost.h"
@@ -18,24 +19,26 @@
 
 namespace {
 
-constexpr const char* kStatsHelp =
-    "usage: tellurin-cli stats CITY_DIR\n"
-    "Loads the city folder CITY_DIR as the viewer does (on a 1024x768 screen) and\n"
-    "prints what the load cost, one figure a line:\n"
-    "  records<TAB>TABLE<TAB>ROWS       for ListOfStreets, ListOfBuildings,\n"
-    "      ListOfRegions, ListOfTexts, ListOfObjects, ListOfFirms, ListOfPath1,\n"
-    "      ListOfPath2, ListView1 (the address list) and DrawListView\n"
-    "  time<TAB>STEP<TAB>MILLISECONDS   for each step of the load in its order:\n"
-    "      LoadObjectIcons, LoadFirms, LoadBuildings, LoadStreets, LoadRoutes,\n"
-    "      LoadLabels, LoadRegions, LoadObjects, LoadKeywords, FillSearchList,\n"
-    "      BuildDrawList and RedrawView (the first redraw), then LoadCity (the\n"
-    "      whole load)\n"
-    "  peak-memory<TAB>KIB              the process's peak resident memory\n"
-    "Times are wall-clock milliseconds with one decimal.  Messages of the load go\n"
-    "to stderr as message<TAB>TEXT.\n"
-    "Exit 0 after a load, 1 when CITY_DIR or a layer file cannot be read (each named\n"
-    "on stderr), 2 for a wrong call or a CITY_DIR that is not a city folder (no\n"
-    "Info/about.inf).\n";
+// The tables as PrintStats prints them, the steps as LoadCity runs them.
+std::string StatsHelp() {
+  const char* const indent = "      ";
+  return "usage: tellurin-cli stats CITY_DIR\n"
+         "Loads the city folder CITY_DIR as the viewer does (on a 1024x768 screen) and\n"
+         "prints what the load cost, one figure a line:\n" +
+         cli::WrapWords("for " + cli::CommaList(cli::DataTableNames()) + ", ListView1 (the address list) and DrawListView",
+                        "  records<TAB>TABLE<TAB>ROWS       ", indent) +
+         "  time<TAB>STEP<TAB>MILLISECONDS   for each step of the load in its order:\n" +
+         cli::WrapWords("LoadObjectIcons, LoadFirms, " + cli::CommaList(cli::LayerStepNames()) +
+                            ", LoadKeywords, FillSearchList, BuildDrawList and RedrawView (the first redraw), then "
+                            "LoadCity (the whole load)",
+                        indent, indent) +
+         "  peak-memory<TAB>KIB              the process's peak resident memory\n"
+         "Times are wall-clock milliseconds with one decimal.  Messages of the load go\n"
+         "to stderr as message<TAB>TEXT.\n"
+         "Exit 0 after a load, 1 when CITY_DIR or a layer file cannot be read (each named\n"
+         "on stderr), 2 for a wrong call or a CITY_DIR that is not a city folder (no\n"
+         "Info/about.inf).\n";
+}
 
 std::string Milliseconds(double ms) {
   char text[32];
@@ -73,7 +76,7 @@ void PrintStats(const MapCore& core) {
 
 int RunStatsCommand(int argc, char** argv) {
   if (cli::WantsHelp(argc, argv)) {
-    cli::Write(stdout, kStatsHelp);
+    cli::Write(stdout, StatsHelp());
     return 0;
   }
   if (argc != 1) return cli::Usage("stats CITY_DIR");

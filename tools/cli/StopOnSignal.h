@@ -5,7 +5,7 @@
 // 128 + the signal's number, as a shell reports a program killed by it.
 #include <csignal>
 
-#include "ImportControl.h"
+#include "importer/ImportControl.h"
 
 class StopOnSignal {
  public:

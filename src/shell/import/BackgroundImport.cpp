@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "PlaceList.h"
+#include "importer/PlaceList.h"
 
 namespace {
 

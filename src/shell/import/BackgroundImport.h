@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "Features.h"
-#include "ImportControl.h"
-#include "OsmImport.h"
+#include "importer/Features.h"
+#include "importer/ImportControl.h"
+#include "importer/OsmImport.h"
 
 class QThread;
 

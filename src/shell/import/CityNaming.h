@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "OsmImport.h"
+#include "importer/OsmImport.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 // the share of it done.
 #include <QString>
 
-#include "ImportControl.h"
+#include "importer/ImportControl.h"
 
 QString StepText(ImportStep step);
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "CityCentre.h"
+#include "importer/CityCentre.h"
 
 namespace {
 

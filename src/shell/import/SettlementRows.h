@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "Features.h"
+#include "importer/Features.h"
 
 struct SettlementRow {
   std::string Id;        // the settlement's node ("n123"); empty for the whole file

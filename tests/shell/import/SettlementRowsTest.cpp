@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "PlaceList.h"
+#include "importer/PlaceList.h"
 #include "shell/import/SettlementRows.h"
 
 namespace {

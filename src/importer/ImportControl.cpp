@@ -1,0 +1,6 @@
+#include "importer/ImportControl.h"
+
+const ImportControl& UnwatchedImport() {
+  static const ImportControl unwatched;
+  return unwatched;
+}

@@ -1,6 +1,0 @@
-#include "ImportControl.h"
-
-const ImportControl& UnwatchedImport() {
-  static const ImportControl unwatched;
-  return unwatched;
-}
