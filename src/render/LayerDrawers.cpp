@@ -126,12 +126,12 @@ bool IsSpecialStreet(StreetKind k) {
   return k == StreetKind::Railway || k == StreetKind::River || k == StreetKind::Bridge || k == StreetKind::Border;
 }
 
-// The box of an icon of 20 x 20 centred on a picture pixel, when the index
+// The box of an icon (kIconSide square) centred on a picture pixel, when the index
 // names one and the box meets the picture.
 template <typename Icons>
 std::optional<QRect> CentredIconBox(const Canvas& canvas, const Icons& icons, int32_t index, PixelPoint at) {
   if (index < 0 || static_cast<size_t>(index) >= icons.size()) return std::nullopt;
-  const int64_t x = int64_t{at.X} - kIconSide / 2, y = int64_t{at.Y} - kIconSide / 2;
+  const int64_t x = int64_t{at.X} - kIconHalfSide, y = int64_t{at.Y} - kIconHalfSide;
   if (x + kIconSide < 0 || y + kIconSide < 0 || x >= canvas.Frame().width() || y >= canvas.Frame().height())
     return std::nullopt;
   return QRect(static_cast<int>(x), static_cast<int>(y), kIconSide, kIconSide);
@@ -365,8 +365,6 @@ namespace {
 
 // A pixel more on every reach, against rounding.
 constexpr long double kReachSlack = 1;
-// Icons are 20 x 20, centred on their point.
-constexpr long double kIconReach = 12;
 
 // The margin PenMargin gives a pen of up to `width` map units at the scale.
 long double LineReach(long double width, float scale) { return width * scale / 2 + 2 + kReachSlack; }
@@ -426,4 +424,4 @@ long double RouteReach(MapDrawing& d, const MapLayer& layer) {
   return LineReach(std::max(layer.Style->CasingWidth, layer.Style->LineWidth), d.View.Scale);
 }
 
-long double FirmReach(MapDrawing&, const MapLayer&) { return kIconReach + kReachSlack; }
+long double FirmReach(MapDrawing&, const MapLayer&) { return kIconCullReach + kReachSlack; }
