@@ -97,7 +97,7 @@ void MapWindow::SyncMenus() {
   SetChecked(MenuItem("ScaleBarItem"), core_.Ui.ShowScaleBar);
   MenuItem("ScaleBarItem")->setEnabled(core_.Geo.has_value());
   MenuItem("ScaleBarItem")->setToolTip(core_.Geo ? QString() : Ui(kNeedsGeoReferenceHint));
-  SetChecked(MenuItem("N5"), core_.Flags.ClickSelect);
+  SetChecked(MenuItem("N5"), core_.Interaction.ClickSelect);
   SetChecked(MenuItem("N8"), core_.Ui.ZoomOnSelect);
   SetChecked(MenuItem("N10"), core_.Ui.ShowFirmInfo);
   SetChecked(MenuItem("N15"), core_.Ui.PanelSearchVisible);
