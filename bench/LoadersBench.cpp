@@ -176,7 +176,7 @@ void BM_LoadCityAgainstReadingIt(benchmark::State& state) {
     return;
   }
   const fs::path city(dir);
-  RecordingHost host(1024, 768);
+  RecordingHost host;
   MapCore core(host, city.parent_path());
   const std::string name = city.filename().string();
   std::vector<double> loads, reads;

@@ -49,7 +49,7 @@ double WindowLoad(const std::filesystem::path& city) {
 }
 
 double CoreLoad(const std::filesystem::path& city) {
-  RecordingHost host(1024, 768);
+  RecordingHost host;
   MapCore core(host, city.parent_path());
   const Clock::time_point start = Clock::now();
   const bool loaded = LoadCity(core, city.filename().string(), "bench");

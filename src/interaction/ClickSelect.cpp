@@ -20,7 +20,7 @@ bool SelectAtPoint(MapCore& core, int32_t x, int32_t y, bool centre) {
       return true;
     }
   }
-  if (LayerShown(core.Flags, LayerOf(DrawCode::Object)) && core.Flags.ClickSelect) {
+  if (LayerShown(core.Flags, LayerOf(DrawCode::Object)) && core.Interaction.ClickSelect) {
     if (const auto object = ShownObjectAt(core, at)) {
       SelectObject(core, *object, centre);
       return true;

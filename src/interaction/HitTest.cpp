@@ -5,19 +5,19 @@
 #include <span>
 
 #include "mapdata/DecimalText.h"
+#include "mapdata/IconGeometry.h"
 #include "render/MapLayers.h"
 #include "state/MapCore.h"
 
 namespace {
 
-constexpr int HitTolerance = 10;
 // How far beside a line's drawn edge, and outside an outline, the mouse still hits it.
 constexpr long double LineSlack = 3;
 constexpr long double OutlineSlack = 1;
 
 bool WithinBox(int64_t h, int32_t coordinate, float scale) {
   const long double scaled = static_cast<long double>(coordinate) * scale;
-  return TruncToInt32(scaled - HitTolerance) <= h && h <= TruncToInt32(scaled + HitTolerance);
+  return TruncToInt32(scaled - kIconHalfSide) <= h && h <= TruncToInt32(scaled + kIconHalfSide);
 }
 
 // The point cells of a row (X and Y), when both are numbers.
@@ -134,7 +134,7 @@ PointBox HitReach(MapCore& core, const MapLayer& layer, HitPoint at) {
   int64_t reach = 0;  // pixels
   switch (layer.Hit.Shape) {
     case HitShape::None: break;
-    case HitShape::Icon: reach = HitTolerance + 1; break;
+    case HitShape::Icon: reach = kIconHalfSide + 1; break;
     case HitShape::Area: reach = static_cast<int64_t>(OutlineSlack) + 1; break;
     case HitShape::Line:
       reach = WidestLine(CacheOf(core.Render.Cache, core.Tables, layer), scale) / 2 +

@@ -15,4 +15,4 @@ void ShowAllIcons(MapCore& core, bool on) {
   core.Host.PaintMapWindow();
 }
 
-void SetClickSelect(MapCore& core, bool on) { core.Flags.ClickSelect = on; }
+void SetClickSelect(MapCore& core, bool on) { core.Interaction.ClickSelect = on; }

@@ -30,7 +30,7 @@ QImage DrawDefaultFirmMarker() {
 }  // namespace
 
 QImage BlankListImage() {
-  QImage image(kListImageSize, kListImageSize, QImage::Format_ARGB32_Premultiplied);
+  QImage image(kIconSide, kIconSide, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   return image;
 }
@@ -54,8 +54,8 @@ QImage MarkerFromPicture(const QImage& picture) {
   }
   // An opaque picture covers what it reaches: its pixels are the marker's.
   const QImage opaque = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  const int width = std::min(opaque.width(), kListImageSize);
-  const int height = std::min(opaque.height(), kListImageSize);
+  const int width = std::min(opaque.width(), kIconSide);
+  const int height = std::min(opaque.height(), kIconSide);
   for (int y = 0; y < height; ++y)
     std::memcpy(marker.scanLine(y), opaque.constScanLine(y), static_cast<size_t>(width) * 4);
   return marker;

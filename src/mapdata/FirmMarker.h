@@ -2,7 +2,7 @@
 // The 20 x 20 pictures that mark things on the map.
 #include <QImage>
 
-constexpr int kListImageSize = 20;
+#include "mapdata/IconGeometry.h"
 
 // The built-in marker of a firm that has no picture of its own (image 1 of the
 // built-in image list ImageList2): a red pin on a transparent ground.

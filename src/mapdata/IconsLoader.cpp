@@ -19,10 +19,10 @@ constexpr int kIconsProgressMax = 29;
 
 // A decoded picture brought to the image list's 20 x 20.
 QImage ToListImage(const QImage& picture) {
-  if (picture.size() == QSize(kListImageSize, kListImageSize))
+  if (picture.size() == QSize(kIconSide, kIconSide))
     return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   return picture
-      .scaled(kListImageSize, kListImageSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+      .scaled(kIconSide, kIconSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 

@@ -2,8 +2,7 @@
 #include <QColor>
 
 // Pen, brush, font and background mode of the map picture's canvas.  It lives
-// as long as the picture: the drawers hand it from row to row and from one
-// redraw to the next, and several of them leave it changed on purpose.
+// as long as the picture; whoever draws sets the part its drawing reads.
 struct CanvasState {
   QColor PenColor{0, 0, 0};
   int PenWidth = 1;  // 0 and 1: the thinnest line

@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "mapdata/IconGeometry.h"
+
 // Boxes added one by one, found by the cells of a fixed grid they lie in.
 class BoxGrid {
  public:
@@ -43,9 +45,6 @@ class BoxGrid {
   std::unordered_map<int64_t, std::vector<int32_t>> cells_;
 };
 
-// The icons are 20 x 20 pixels, centred on their point.
-constexpr int kIconSide = 20;
-
 // How close to an icon already drawn another may come at `scale`: below 1.0
 // their centres keep this many pixels apart along one axis at least, an icon's
 // side down to 50% (icons only overlap no more), further out 20 √(0.5 / scale)
@@ -66,7 +65,7 @@ struct HeldLabel {
 // The marks of one redraw.
 struct Crowding {
   bool GiveWay = true;        // icons and house numbers give way; off: every one drawn ("Все значки")
-  BoxGrid Icons;              // icons drawn (their 20 x 20 boxes)
+  BoxGrid Icons;              // icons drawn (their kIconSide square boxes)
   BoxGrid Texts;              // the labels the picture will show and the house numbers drawn
   BoxGrid Places;             // the place names of an overview drawn
   std::vector<HeldLabel> Held;  // the place names of an overview, until drawn

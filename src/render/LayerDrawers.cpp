@@ -80,6 +80,36 @@ int64_t PenMargin(int penWidth) { return penWidth > 1 ? penWidth / 2 + 2 : 2; }
 // of its building: wider than any number.
 int64_t HouseNumberReach(int64_t n) { return 16 * (n + 2); }
 
+// Each drawer sets everything its drawing reads of the canvas state, through
+// these: no row is drawn with what another row left.  The canvas hands the
+// painter only what changed, so setting a style already set costs nothing.
+void UsePen(CanvasState& st, const QColor& colour, int width) {
+  st.PenColor = colour;
+  st.PenWidth = width;
+}
+
+void UseFill(CanvasState& st, const QColor& fill, const QColor& outline, int outlineWidth) {
+  st.BrushColor = fill;
+  UsePen(st, outline, outlineWidth);
+}
+
+// Plain text in `colour` at `size` points, on an opaque box of `box` or,
+// without one, straight on the picture.
+void UseText(CanvasState& st, const QColor& colour, int size, const std::optional<QColor>& box) {
+  st.PlainFont();
+  st.FontColor = colour;
+  st.FontSize = size;
+  st.TransparentText = !box;
+  if (box) st.BrushColor = *box;
+}
+
+// The colours of what the rows drawn before in this redraw decide
+// (MapDrawing::RegionDrawn): building outlines and regions of an unknown type.
+QColor EarlierOutline(const MapDrawing& d) {
+  return d.RegionDrawn || d.LabelDrawn ? mapstyle::Black : mapstyle::BackgroundColor;
+}
+QColor EarlierFill(const MapDrawing& d) { return d.RegionDrawn ? mapstyle::White : mapstyle::BackgroundColor; }
+
 void PolylineOfRow(MapDrawing& d, const LayerCache& cache, const CachedRow& r) {
   if (!RowMayShow(d, r, PenMargin(d.Surface.State().PenWidth))) return;
   PixelBuffer pixels;
@@ -96,12 +126,12 @@ bool IsSpecialStreet(StreetKind k) {
   return k == StreetKind::Railway || k == StreetKind::River || k == StreetKind::Bridge || k == StreetKind::Border;
 }
 
-// The box of an icon of 20 x 20 centred on a picture pixel, when the index
+// The box of an icon (kIconSide square) centred on a picture pixel, when the index
 // names one and the box meets the picture.
 template <typename Icons>
 std::optional<QRect> CentredIconBox(const Canvas& canvas, const Icons& icons, int32_t index, PixelPoint at) {
   if (index < 0 || static_cast<size_t>(index) >= icons.size()) return std::nullopt;
-  const int64_t x = int64_t{at.X} - kIconSide / 2, y = int64_t{at.Y} - kIconSide / 2;
+  const int64_t x = int64_t{at.X} - kIconHalfSide, y = int64_t{at.Y} - kIconHalfSide;
   if (x + kIconSide < 0 || y + kIconSide < 0 || x >= canvas.Frame().width() || y >= canvas.Frame().height())
     return std::nullopt;
   return QRect(static_cast<int>(x), static_cast<int>(y), kIconSide, kIconSide);
@@ -157,19 +187,11 @@ void DrawStreet(MapDrawing& d, const MapLayer& layer, int row) {
   const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
   const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
   cache.ThrowIfBad(r);
-  CanvasState& st = d.Surface.State();
-  const float scale = d.View.Scale;
-  const QColor brush = st.BrushColor, pen = st.PenColor;
-
   const auto kind = static_cast<StreetKind>(r.StreetKind());
-  st.PenColor = StreetPenColor(kind, *layer.Style);
-  // A street that is not drawn still leaves the pen as wide as its width.
-  const std::optional<int32_t> penWidth = StreetPenWidth(kind, r.StreetWidth(), scale);
-  st.PenWidth = penWidth.value_or(ScaledTrunc(r.StreetWidth(), scale));
-  if (penWidth) PolylineOfRow(d, cache, r);
-
-  st.BrushColor = brush;
-  st.PenColor = pen;
+  const std::optional<int32_t> penWidth = StreetPenWidth(kind, r.StreetWidth(), d.View.Scale);
+  if (!penWidth) return;
+  UsePen(d.Surface.State(), StreetPenColor(kind, *layer.Style), *penWidth);
+  PolylineOfRow(d, cache, r);
 }
 
 void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
@@ -181,32 +203,22 @@ void DrawBuilding(MapDrawing& d, const MapLayer& layer, int row) {
   const ViewState& v = d.View;
   const LayerStyle& style = *layer.Style;
 
-  const int penWidth = st.PenWidth;
-  const QColor brush = st.BrushColor, pen = st.PenColor;
-  st.BrushColor = style.Fill;
-  st.PenWidth = 1;
-  PolygonOfRow(d, cache, r);  // outline in the pen colour earlier rows left
-  st.PenWidth = penWidth;
-  st.BrushColor = brush;
-  st.PenColor = pen;
+  UseFill(st, style.Fill, EarlierOutline(d), 1);
+  PolygonOfRow(d, cache, r);
 
   if (v.Scale < layer.Scales.DetailFrom) return;
   // The house number, centred on the box of the drawn points.
-  const int32_t f = st.FontSize;
   const int32_t n = r.NumberLength();
-  st.TransparentText = true;
-  st.FontColor = style.Text;
-  st.FontSize = style.FontSize;
   const int64_t reach = HouseNumberReach(n);
   if (RowMayShow(d, r, reach)) {
-    const auto [x, y] = HouseNumberOrigin(v, r.MinX, r.MinY, r.MaxX, r.MaxY, n, f);
+    UseText(st, style.Text, style.FontSize, std::nullopt);
+    const auto [x, y] = HouseNumberOrigin(v, r.MinX, r.MinY, r.MaxX, r.MaxY, n, style.FontSize);
     const QString& number = cache.Texts[static_cast<size_t>(row)];
     if (x + reach >= 0 && y + reach >= 0 && x < canvas.Frame().width() && y < canvas.Frame().height()) {
       if (!d.Crowd || !d.Crowd->GiveWay || !NumberGivesWay(d, NumberBox(canvas, cache, row, x, y)))
         canvas.TextOut(static_cast<int>(x), static_cast<int>(y), number, cache.Stamps.For(row, d.Cache.Redraws));
     }
   }
-  st.TransparentText = false;
 }
 
 PixelOrigin HouseNumberOrigin(const ViewState& v, int32_t minX, int32_t minY, int32_t maxX, int32_t maxY,
@@ -219,14 +231,16 @@ PixelOrigin HouseNumberOrigin(const ViewState& v, int32_t minX, int32_t minY, in
 void DrawRegion(MapDrawing& d, const MapLayer& layer, int row) {
   const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
   const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
-  CanvasState& st = d.Surface.State();
-  st.PenWidth = 0;
   cache.ThrowIfBad(r);
-  if (r.RegionColour() >= 0) st.PenColor = st.BrushColor = mapstyle::RegionColor(r.RegionColour());
-  PolygonOfRow(d, cache, r);  // an unknown type: the colours the canvas holds
-  st.BrushColor = mapstyle::White;
-  st.PenColor = mapstyle::Black;
-  st.PenWidth = 1;
+  CanvasState& st = d.Surface.State();
+  if (r.RegionColour() >= 0) {
+    const QColor& colour = mapstyle::RegionColor(r.RegionColour());
+    UseFill(st, colour, colour, 0);
+  } else {
+    UseFill(st, EarlierFill(d), EarlierOutline(d), 0);
+  }
+  PolygonOfRow(d, cache, r);
+  d.RegionDrawn = true;
 }
 
 namespace {
@@ -254,30 +268,18 @@ std::optional<QRect> LabelBox(MapDrawing& d, LayerCache& cache, const CachedRow&
 void WriteLabel(MapDrawing& d, const MapLayer& layer, LayerCache& cache, const CachedRow& r, int row,
                 BoxGrid* keepOff) {
   Canvas& canvas = d.Surface;
-  CanvasState& st = canvas.State();
   const LayerStyle& style = *layer.Style;
-  const QColor fontColor = st.FontColor, brush = st.BrushColor;
-  const int fontSize = st.FontSize;
-  if (d.HighlightLabels)
-    st.BrushColor = style.HighlightedBox;
-  else if (r.LabelSize() >= style.LargeFrom)
-    st.BrushColor = style.LargeBox;
-  else
-    st.BrushColor = style.Box;
-  st.PenColor = mapstyle::Black;
-  st.FontSize = LabelFontSize(style, r.LabelSize());
-  st.FontColor = style.Text;
+  const QColor& box = d.HighlightLabels                    ? style.HighlightedBox
+                      : r.LabelSize() >= style.LargeFrom ? style.LargeBox
+                                                           : style.Box;
+  UseText(canvas.State(), style.Text, LabelFontSize(style, r.LabelSize()), box);
 
-  if (const std::optional<QRect> box = LabelBox(d, cache, r, row, keepOff != nullptr)) {
-    const bool covers = keepOff && keepOff->Meets(*box);
-    if (keepOff && !covers) keepOff->Add(*box);
+  if (const std::optional<QRect> place = LabelBox(d, cache, r, row, keepOff != nullptr)) {
+    const bool covers = keepOff && keepOff->Meets(*place);
+    if (keepOff && !covers) keepOff->Add(*place);
     if (!covers)
-      canvas.TextOut(box->x(), box->y(), cache.Texts[static_cast<size_t>(row)], cache.Stamps.For(row, d.Cache.Redraws));
+      canvas.TextOut(place->x(), place->y(), cache.Texts[static_cast<size_t>(row)], cache.Stamps.For(row, d.Cache.Redraws));
   }
-
-  st.FontSize = fontSize;
-  st.FontColor = fontColor;
-  st.BrushColor = brush;
 }
 
 }  // namespace
@@ -285,10 +287,9 @@ void WriteLabel(MapDrawing& d, const MapLayer& layer, LayerCache& cache, const C
 void DrawTextLabel(MapDrawing& d, const MapLayer& layer, int row) {
   LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
   const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
-  d.Surface.State().PlainFont();
   cache.ThrowIfBad(r);
+  d.LabelDrawn = true;  // held back or not
   if (d.Crowd && LabelOverview(d.View.Scale)) {
-    d.Surface.State().PenColor = mapstyle::Black;  // as writing it leaves the pen
     d.Crowd->Held.push_back({row, r.LabelSize()});
     return;
   }
@@ -309,20 +310,18 @@ void MarkLabelBoxes(MapDrawing& d, const MapLayer& layer, const std::vector<int3
   if (!d.Crowd) return;
   LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
   CanvasState& st = d.Surface.State();
-  const int fontSize = st.FontSize;
   for (const int32_t row : rows) {
     const CachedRow& r = cache.Rows[static_cast<size_t>(row)];
     if (r.Error >= 0 || r.Count <= 0 || !LabelLegible(r.LabelSize(), d.View.Scale)) continue;
+    st.PlainFont();
     st.FontSize = LabelFontSize(*layer.Style, r.LabelSize());
     if (const std::optional<QRect> box = LabelBox(d, cache, r, row, true)) d.Crowd->Texts.Add(*box);
   }
-  st.FontSize = fontSize;
 }
 
 void DrawObjectIcon(MapDrawing& d, const MapLayer& layer, int row) {
   const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
   const CachedRow& r = RowOf(cache, TableOf(d.Tables, layer), row);
-  d.Surface.State().PlainFont();
   cache.ThrowIfBad(r);
   const int32_t icon = r.IconIndex();
   if (d.Switches.ObjectFilter != -1 && d.Switches.ObjectFilter != icon) return;
@@ -346,17 +345,10 @@ void DrawRoute(MapDrawing& d, const MapLayer& layer, int row) {
   CanvasState& st = d.Surface.State();
   const float scale = d.View.Scale;
   const LayerStyle& style = *layer.Style;
-  const QColor brush = st.BrushColor, pen = st.PenColor;
-  st.PenColor = style.Casing;
-  st.PenWidth = ScaledTrunc(style.CasingWidth, scale);
+  UsePen(st, style.Casing, ScaledTrunc(style.CasingWidth, scale));
   PolylineOfRow(d, cache, r);
-  st.PenColor = style.Line;
-  st.PenWidth = ScaledTrunc(style.LineWidth, scale);
+  UsePen(st, style.Line, ScaledTrunc(style.LineWidth, scale));
   PolylineOfRow(d, cache, r);
-  st.PenColor = mapstyle::White;
-  st.PenWidth = ScaledTrunc(1.0L, scale);
-  st.BrushColor = brush;
-  st.PenColor = pen;
 }
 
 void DrawFoundFirmIcon(MapDrawing& d, const MapLayer& layer, int row) {
@@ -373,8 +365,6 @@ namespace {
 
 // A pixel more on every reach, against rounding.
 constexpr long double kReachSlack = 1;
-// Icons are 20 x 20, centred on their point.
-constexpr long double kIconReach = 12;
 
 // The margin PenMargin gives a pen of up to `width` map units at the scale.
 long double LineReach(long double width, float scale) { return width * scale / 2 + 2 + kReachSlack; }
@@ -434,4 +424,4 @@ long double RouteReach(MapDrawing& d, const MapLayer& layer) {
   return LineReach(std::max(layer.Style->CasingWidth, layer.Style->LineWidth), d.View.Scale);
 }
 
-long double FirmReach(MapDrawing&, const MapLayer&) { return kIconReach + kReachSlack; }
+long double FirmReach(MapDrawing&, const MapLayer&) { return kIconCullReach + kReachSlack; }

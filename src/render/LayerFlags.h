@@ -14,7 +14,6 @@ struct LayerFlags {
   void SetShown(DrawCode layer, bool shown) { shown_[DrawCodeSlot(layer)] = shown; }
 
   int32_t ObjectFilter = -1;  // -1: all object kinds, else the one icon index shown
-  bool ClickSelect = true;    // a left click on the map selects objects
   // "Все значки": every icon and house number drawn where it lies, none giving
   // way to those drawn before it (Crowding.h).
   bool AllIcons = false;

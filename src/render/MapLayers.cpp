@@ -48,7 +48,7 @@ const LayerStyle kStreetStyle{.Line = QColor(255, 255, 255)};
 const LayerStyle kRouteStyle{.Line = QColor(255, 0, 0), .Casing = QColor(192, 192, 192), .LineWidth = 1.3L,
                              .CasingWidth = 2};
 const LayerStyle kBuildingStyle{.Fill = QColor(128, 128, 255), .Text = QColor(0, 0, 0), .FontSize = 8};
-const LayerStyle kObjectStyle{.IconReach = 12};  // the icon reaches 10 pixels around its point
+const LayerStyle kObjectStyle{.IconReach = kIconCullReach};
 const LayerStyle kLabelStyle{.Text = QColor(0, 0, 0),
                              .Box = QColor(255, 255, 255),
                              .LargeBox = QColor(255, 241, 187),

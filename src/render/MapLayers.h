@@ -16,6 +16,7 @@
 
 #include "mapdata/CityColumns.h"
 #include "mapdata/CityTables.h"
+#include "mapdata/IconGeometry.h"
 #include "mapdata/LayerLoad.h"
 #include "render/DrawCode.h"
 #include "render/LayerFlags.h"
@@ -72,7 +73,7 @@ struct LayerStyle {
   int MaxFontSize = 0;
   long double LineWidth = 0;     // routes: the line's width, times Scale
   long double CasingWidth = 0;   // routes: the casing's width, times Scale
-  int IconReach = 0;             // objects: pixels an icon reaches around its point
+  int IconReach = 0;             // objects: pixels around its point a redraw looks for an icon
 };
 
 // How "what is here" finds a row of the layer under a point

@@ -4,10 +4,15 @@
 
 #include "state/MapHost.h"
 
+// The screen a host without windows stands for unless told otherwise: the
+// command-line tool's and the tests' map window.
+inline constexpr int kDefaultScreenWidth = 1024;
+inline constexpr int kDefaultScreenHeight = 768;
+
 // A host without windows: messages are collected in order, paints are counted.
 class RecordingHost : public MapHost {
  public:
-  RecordingHost(int screenWidth = 1024, int screenHeight = 768)
+  RecordingHost(int screenWidth = kDefaultScreenWidth, int screenHeight = kDefaultScreenHeight)
       : VisibleMap(0, 0, screenWidth, screenHeight), screenW_(screenWidth), screenH_(screenHeight) {}
 
   void ShowMessage(const std::string& utf8Text) override { Messages.push_back(utf8Text); }

@@ -8,8 +8,9 @@
 // or "StreetSelect" (while Ctrl is held and the labels are highlighted).
 enum class InteractionMode { Normal, MapDrag, StreetSelect };
 
-// Interaction mode and hover hint.
+// Interaction mode, hover hint and the click-selection switch.
 struct InteractionState {
+  bool ClickSelect = true;  // "Выделение щелчком": a left click on the map selects objects
   InteractionMode Mode = InteractionMode::Normal;
   InteractionMode PrevMode = InteractionMode::Normal;  // mode to return to after a drag or a highlight
   int32_t MouseX = 0;               // last mouse position over the map, window pixels

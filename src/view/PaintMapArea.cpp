@@ -38,7 +38,7 @@ void MarkPoint(Canvas& canvas, const PicturePixel& point, const Icons& icons, in
   const int x = static_cast<int>(point.X), y = static_cast<int>(point.Y);
   canvas.Ellipse(x - 14, y - 14, x + 14, y + 14);
   if (icon >= 0 && static_cast<size_t>(icon) < icons.size())
-    canvas.Draw(x - 10, y - 10, icons[static_cast<size_t>(icon)]);
+    canvas.Draw(x - kIconHalfSide, y - kIconHalfSide, icons[static_cast<size_t>(icon)]);
 }
 
 void HighlightStreet(const MapCore& core, Canvas& canvas) {

@@ -34,11 +34,8 @@ MapDrawing DrawingOf(MapCore& core, Canvas& canvas) {
 namespace {
 
 void ClearPicture(Canvas& canvas) {
-  CanvasState& st = canvas.State();
-  st.PenWidth = 1;
-  st.PenColor = st.BrushColor = mapstyle::BackgroundColor;
+  canvas.State().BrushColor = mapstyle::BackgroundColor;
   canvas.FillRect(canvas.Frame());
-  st.PenWidth = 1;
 }
 
 bool DrawnFromList(const MapDrawing& d, const MapLayer& layer) {
@@ -63,13 +60,7 @@ void DrawEveryEntry(MapDrawing& d, const DrawListCache& list) {
 
 // The positions of a run to visit, ascending: the rows whose boxes meet the
 // picture widened by the layer's reach, the rows that cannot be drawn (they
-// stop the drawing where they are listed), the first row the table lacks,
-// and the run's first and last entry.  The drawers leave the canvas the same
-// whichever row they draw, so that visiting the first entry gives every later
-// row the canvas the whole run would have left it (the colours a region
-// leaves are what building outlines and later regions are drawn with), and
-// visiting the last one leaves it as the whole run would (the pen width the
-// last street sets); the pen colour labels leave is read by nothing after them.
+// stop the drawing where they are listed) and the first row the table lacks.
 std::vector<int32_t> RunPositionsToVisit(MapDrawing& d, const DrawListCache& list, const DrawRun& run) {
   const MapLayer& layer = *run.Layer;
   const LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
@@ -87,7 +78,7 @@ std::vector<int32_t> RunPositionsToVisit(MapDrawing& d, const DrawListCache& lis
   const auto end = begin + run.Last + 1;
   auto at = begin + run.First;
   auto listed = [](const DrawItem& item, int32_t row) { return item.Index < row; };
-  std::vector<int32_t> positions{run.First};
+  std::vector<int32_t> positions;
   for (const int32_t row : rows) {
     at = std::lower_bound(at, end, row, listed);
     if (at == end) break;
@@ -95,10 +86,16 @@ std::vector<int32_t> RunPositionsToVisit(MapDrawing& d, const DrawListCache& lis
   }
   at = std::lower_bound(at, end, TableOf(d.Tables, layer).Count(), listed);
   if (at != end) positions.push_back(static_cast<int32_t>(at - begin));
-  positions.push_back(run.Last);
   std::sort(positions.begin(), positions.end());
   positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
   return positions;
+}
+
+// Rows of `layer` the redraw passes by, as far as the rows after them are
+// concerned: as if drawn (MapDrawing::RegionDrawn).  A run of labels in the
+// layers' order is followed by no row that reads what labels decide.
+void PassRowsBefore(MapDrawing& d, const MapLayer& layer) {
+  if (layer.Code == DrawCode::Region) d.RegionDrawn = true;
 }
 
 // The entries whose rows can show in the picture, in the order of the list,
@@ -115,8 +112,10 @@ void DrawListedRows(MapDrawing& d) {
     if (!DrawnFromList(d, *run.Layer)) continue;
     for (const int32_t pos : RunPositionsToVisit(d, list, run)) {
       if (pos > stop) break;
+      if (pos > run.First) PassRowsBefore(d, *run.Layer);
       DrawEntry(d, list, list.Items[static_cast<size_t>(pos)]);
     }
+    PassRowsBefore(d, *run.Layer);
   }
   if (stop != INT32_MAX) DrawEntry(d, list, list.Items[static_cast<size_t>(stop)]);
 }

@@ -111,7 +111,7 @@ TEST_F(SelectAtPoint_, NoObjectIsSelectedWithObjectsOrClickSelectionOff) {
   SelectAtPoint(core, 200, 200, false);
   EXPECT_FALSE(core.Selection.ObjectSelected);
   core.Flags.SetShown(DrawCode::Object, true);
-  core.Flags.ClickSelect = false;
+  core.Interaction.ClickSelect = false;
   SelectAtPoint(core, 200, 200, false);
   EXPECT_FALSE(core.Selection.ObjectSelected);
   // Found firms stay clickable.

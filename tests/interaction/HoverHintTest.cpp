@@ -74,7 +74,7 @@ TEST_F(HoverHint, NothingWithObjectsAndFoundFirmsOff) {
   EXPECT_FALSE(core.Interaction.HintTimerEnabled);
   // Click selection being off does not matter to hints.
   core.Flags.SetShown(DrawCode::Object, true);
-  core.Flags.ClickSelect = false;
+  core.Interaction.ClickSelect = false;
   EXPECT_TRUE(HoverAt(200, 200));
 }
 

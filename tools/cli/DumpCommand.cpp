@@ -65,7 +65,7 @@ int RunDumpCommand(int argc, char** argv) {
     return 0;
   }
   if (argc != 1) return cli::Usage("dump CITY_DIR");
-  RecordingHost host(1024, 768);
+  RecordingHost host;
   std::unique_ptr<MapCore> core;
   if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   PrintCity(*core);

@@ -93,7 +93,7 @@ int RunHereCommand(int argc, char** argv) {
   }
   HereOptions o;
   if (std::string why; !ParseOptions(argc, argv, o, why)) return cli::Refuse(why, kHereArguments);
-  RecordingHost host(1024, 768);
+  RecordingHost host;
   std::unique_ptr<MapCore> loaded;
   bool drawn = false;
   if (const int refused = cli::LoadCityFromArg(o.CityDir.c_str(), host, loaded, &drawn)) return refused;

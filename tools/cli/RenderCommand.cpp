@@ -56,7 +56,7 @@ namespace {
 struct RenderOptions {
   std::string CityDir;
   std::string Output;
-  int Width = 1024, Height = 768;
+  int Width = kDefaultScreenWidth, Height = kDefaultScreenHeight;
   float Scale = 1.0f;
   int CenterX = 500, CenterY = 600;
   std::map<DrawCode, bool> Switches;  // the layer switches given, by layer

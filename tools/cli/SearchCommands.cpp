@@ -88,7 +88,7 @@ int RunSearchCommand(int argc, char** argv) {
     return 0;
   }
   if (argc != 2) return cli::Usage("search CITY_DIR KEY");
-  RecordingHost host(1024, 768);
+  RecordingHost host;
   std::unique_ptr<MapCore> core;
   if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   FillSearchList(*core, cp1251::FromUtf8Closest(argv[1]));
@@ -119,7 +119,7 @@ int RunFirmsCommand(int argc, char** argv) {
     if (!target) return cli::Usage(usage);
     if (!ParseSwitch(argv[i + 1], *target)) return cli::Refuse(cli::OnOffProblem(option, argv[i + 1]), usage);
   }
-  RecordingHost host(1024, 768);
+  RecordingHost host;
   std::unique_ptr<MapCore> core;
   if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   SearchState& s = core->Search;

@@ -80,7 +80,7 @@ int RunStatsCommand(int argc, char** argv) {
     return 0;
   }
   if (argc != 1) return cli::Usage("stats CITY_DIR");
-  RecordingHost host(1024, 768);
+  RecordingHost host;
   std::unique_ptr<MapCore> core;
   if (const int refused = cli::LoadCityFromArg(argv[0], host, core)) return refused;
   PrintStats(*core);

@@ -69,7 +69,7 @@ const std::vector<MapWindow::ActionEntry>& MapWindow::ActionTable() {
        .objectName = "N5",
        .caption = "Выделение щелчком",
        .onTriggered = [](MapWindow& w, bool c) { w.OnClickSelectItemToggled(c); },
-       .checkedIn = [](const MapCore& core) { return core.Flags.ClickSelect; }},
+       .checkedIn = [](const MapCore& core) { return core.Interaction.ClickSelect; }},
       {.member = &MapWindow::zoomOnSelectAction,
        .objectName = "N8",
        .caption = "Зумировать при выделении",

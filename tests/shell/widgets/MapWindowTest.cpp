@@ -257,7 +257,7 @@ TEST(MapWindow, TextAndObjectSwitchesMirrorEachOther) {
   EXPECT_TRUE(f.Core().Flags.Shown(DrawCode::Object));
   EXPECT_TRUE(f.MenuItem("N6")->isChecked());
   f.MenuItem("N5")->trigger();
-  EXPECT_FALSE(f.Core().Flags.ClickSelect);
+  EXPECT_FALSE(f.Core().Interaction.ClickSelect);
   f.MenuItem("N18")->trigger();
   EXPECT_TRUE(f.Core().Flags.Shown(DrawCode::Route));
   f.MenuItem("AllIconsItem")->trigger();
