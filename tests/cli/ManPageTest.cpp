@@ -160,8 +160,9 @@ TEST(CliManPage, ExitCodesOfTheHelpAreThoseOfThePage) {
 // a city's files fill (dump, stats) and the steps that read the layers (stats),
 // in the order the commands print them.
 TEST(CliManPage, DumpAndStatsNameEveryDataTableAndLayerStepInOrder) {
+  const CityTables city;
   std::vector<std::string> tables;
-  for (const LayerTable* table : CityTables{}.DataTables()) tables.push_back(table->Name());
+  for (const LayerTable* table : city.DataTables()) tables.push_back(table->Name());
   std::vector<std::string> steps;
   for (const LayerReading* reading : LayerReadings()) steps.push_back(reading->Timed);
   const std::string page = ReadBytes(TELLURIN_CLI_MAN_PAGE_BUILT);

@@ -35,8 +35,10 @@ std::string CommaList(const std::vector<std::string>& names) {
 }
 
 std::vector<std::string> DataTableNames() {
+  // The tables must outlive the loop: the list points into them.
+  const CityTables tables;
   std::vector<std::string> names;
-  for (const LayerTable* table : CityTables{}.DataTables()) names.push_back(table->Name());
+  for (const LayerTable* table : tables.DataTables()) names.push_back(table->Name());
   return names;
 }
 
