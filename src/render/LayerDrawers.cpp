@@ -310,10 +310,10 @@ void MarkLabelBoxes(MapDrawing& d, const MapLayer& layer, const std::vector<int3
   if (!d.Crowd) return;
   LayerCache& cache = CacheOf(d.Cache, d.Tables, layer);
   CanvasState& st = d.Surface.State();
+  st.PlainFont();  // the boxes are measured in the font the labels are written in
   for (const int32_t row : rows) {
     const CachedRow& r = cache.Rows[static_cast<size_t>(row)];
     if (r.Error >= 0 || r.Count <= 0 || !LabelLegible(r.LabelSize(), d.View.Scale)) continue;
-    st.PlainFont();
     st.FontSize = LabelFontSize(*layer.Style, r.LabelSize());
     if (const std::optional<QRect> box = LabelBox(d, cache, r, row, true)) d.Crowd->Texts.Add(*box);
   }

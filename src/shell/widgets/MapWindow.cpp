@@ -21,6 +21,7 @@
 
 #include <algorithm>
 
+#include "mapdata/IconGeometry.h"
 #include "shell/PanelFit.h"
 #include "shell/widgets/CtrlKeyWatcher.h"
 #include "shell/widgets/KeyboardLayout.h"
@@ -142,7 +143,7 @@ void MapWindow::BuildToolBar(QWidget* client) {
   ObjectComboBox->setObjectName("ObjectComboBox");
   ObjectComboBox->setToolTip(Ui("Список объектов для отображения"));
   ObjectComboBox->setMaxVisibleItems(18);
-  ObjectComboBox->setIconSize(QSize(20, 20));
+  ObjectComboBox->setIconSize(QSize(kIconSide, kIconSide));
   ObjectComboBox->setMinimumWidth(170);
   for (QWidget* w : std::initializer_list<QWidget*>{LabelsButton, ObjectsButton, ObjectComboBox})
     layerPanel->layout()->addWidget(w);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "mapdata/CityColumns.h"
+#include "mapdata/IconGeometry.h"
 #include "search/KeyLimit.h"
 #include "shell/ViewerSettings.h"
 #include "shell/widgets/WidgetKit.h"
@@ -212,7 +213,7 @@ InfoPanelWidget::InfoPanelWidget(QWidget* parent) : QFrame(parent) {
   QVBoxLayout* column = Column(this);
   InfoImage = new QLabel(this);
   InfoImage->setObjectName("InfoImage");
-  InfoImage->setFixedSize(20, 20);
+  InfoImage->setFixedSize(kIconSide, kIconSide);  // the chosen object's icon
   InfoImage->setScaledContents(true);
   InfoImage->hide();
   CloseButton = MakeToolButton(this, "SpeedButton3", Ui("Закрыть панель информаци"), Glyph::Close);
